@@ -1,0 +1,167 @@
+#include "link/OpenProgrammerLink.h"
+
+#include "link/StartLog.h"
+#include "link/VersionText.h"
+#include "port/TimeText.h"
+
+namespace LinkVariants {
+const LinkVariant EdidLcd{.window = "EDID lcd",
+                          .acceptedTags = {"V41", "EPM240"},
+                          .notFoundLine = "-->  The programmer is not found or does not respond"};
+const LinkVariant EneKb90xx{.window = "ENE KB90XX", .acceptedTags = {"V41", "EPM240"}};
+const LinkVariant KeyboardTesting{.window = "Keyboard testing",
+                                  .acceptedTags = {"V41", "EPM240"},
+                                  .memoLines = false,
+                                  .latencyBeforeTimeouts = true};
+const LinkVariant MecJtag{
+    .window = "MEC jtag", .acceptedTags = {}, .countLine = false, .successLine = false};
+const LinkVariant Ite{.window = "ITE",
+                      .acceptedTags = {"ITE", "EPM240"},
+                      .versionPrefix = "Programmer FW version -> "};
+const LinkVariant NuvotonSpi{.window = "NUVOTON spi",
+                             .readTimeoutMs = 500,
+                             .writeTimeoutMs = 500,
+                             .acceptedTags = {"NPCE", "EPM240"}};
+const LinkVariant NuvotonJtag{
+    .window = "NUVOTON jtag", .acceptedTags = {"EPM240", "NPCE"}, .countLine = false};
+} // namespace LinkVariants
+
+namespace {
+constexpr const char* kStars = "**************************************";
+constexpr DWORD kBaud = 921600;
+constexpr DWORD kVersionBytes = 32;
+
+// Sends 'B' and takes what arrives within the read time-out in one read.
+DWORD Identify(ProgrammerLink& link) {
+    FtdiApi& api = link.Api();
+    const std::uint8_t b = 'B';
+    DWORD written = 0;
+    api.FT_Write(link.Handle(), &b, 1, &written);
+    link.transferred = 0;
+    if (api.FT_Read(link.Handle(), link.Buffer(), kVersionBytes, &link.transferred) != FT_OK)
+        link.transferred = 0;
+    return link.transferred;
+}
+
+void LogStatus(StartLog& log, FT_STATUS st, const char* okText, const char* errorText) {
+    log.Line(st == FT_OK ? okText : errorText);
+}
+} // namespace
+
+void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeRequest) {
+    const bool closeWanted = closeRequest == kCloseHandle;
+    FtdiApi& api = link.Api();
+    StartLog log;
+    log.Line(kStars);
+    log.Line(ShortDateText() + " " + LongTimeText());
+    log.Line(kStars);
+
+    link.Close();
+    link.versionText = kNoDeviceText;
+    if (api.FT_CreateDeviceInfoList(&link.deviceCount) != FT_OK) {
+        log.Line("Error FT_CreateDeviceInfoList");
+        return;
+    }
+    if (link.deviceCount == 0) {
+        log.Line("Error numDevs = 0");
+        return;
+    }
+    link.versionText = kNoAnswerText;
+
+    while (link.deviceCount != 0) {
+        log.Line("Open  numDevs -> " + std::to_string(link.deviceCount));
+        const int index = static_cast<int>(link.deviceCount) - 1;
+        --link.deviceCount;
+        FT_HANDLE h = nullptr;
+        if (api.FT_Open(index, &h) != FT_OK) {
+            log.Line("ERROR FT_Open");
+            continue;
+        }
+        link.Adopt(h);
+        log.Line("FT_Open OK");
+        if (api.FT_GetDriverVersion(h, &link.driverVersion) == FT_OK)
+            log.Line("FT_GetDriverVersion OK    (" + std::to_string(link.driverVersion) + ")");
+        else
+            log.Line("Error FT_GetDriverVersion");
+        LogStatus(log, api.FT_ResetDevice(h), "FT_ResetDevice OK", "Error FT_ResetDevice");
+        LogStatus(log, api.FT_SetBaudRate(h, kBaud), "FT_SetBaudRate OK", "Error FT_SetBaudRate");
+        LogStatus(log, api.FT_SetDataCharacteristics(h, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE),
+                  "FT_SetDataCharacteristics OK", "Error FT_SetDataCharacteristics");
+        LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK", "Error FT_SetTimeouts");
+
+        const DWORD got = Identify(link);
+        log.Line("Read answer version bytes -> " + std::to_string(got));
+        if (got != 0) {
+            link.versionText = FilterAnswer(link.Buffer(), got);
+            log.Line(link.versionText);
+            LogStatus(log, api.FT_SetLatencyTimer(h, 2), "FT_SetLatencyTimer OK",
+                      "Error FT_SetLatencyTimer");
+            if (closeWanted)
+                link.Close();
+            return;
+        }
+        // Only the device tried last stays open: the firmware switch calls its bootloader.
+        if (closeWanted || link.deviceCount != 0)
+            link.Close();
+    }
+    log.Line("NOT ANSWER ");
+}
+
+int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v,
+                       const std::function<void(const std::string&)>& memo, bool quiet) {
+    auto say = [&](const std::string& line) {
+        if (v.memoLines && memo)
+            memo(line);
+    };
+    FtdiApi& api = link.Api();
+    link.Close();
+    if (api.FT_CreateDeviceInfoList(&link.deviceCount) != FT_OK) {
+        say("I can not get a list of VCOM ports");
+        return kNoProgrammer;
+    }
+    if (link.deviceCount == 0) {
+        say("VCOM port is not found on the machine!");
+        return kNoProgrammer;
+    }
+    if (v.countLine)
+        say("Number of VCOM ports found on the machine: " + std::to_string(link.deviceCount));
+
+    while (link.deviceCount != 0) {
+        const int index = static_cast<int>(link.deviceCount) - 1;
+        --link.deviceCount;
+        FT_HANDLE h = nullptr;
+        if (api.FT_Open(index, &h) != FT_OK)
+            continue;
+        link.Adopt(h);
+        api.FT_ResetDevice(h);
+        api.FT_SetBaudRate(h, kBaud);
+        api.FT_SetDataCharacteristics(h, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE);
+        if (v.latencyBeforeTimeouts)
+            api.FT_SetLatencyTimer(h, 2);
+        api.FT_SetTimeouts(h, v.readTimeoutMs, v.writeTimeoutMs);
+
+        const DWORD got = Identify(link);
+        if (got == 0) {
+            link.Close();
+            continue;
+        }
+        link.versionText = FilterAnswer(link.Buffer(), got);
+        if (!quiet)
+            say(v.versionPrefix + link.versionText);
+        bool accepted = v.acceptedTags.empty();
+        for (const std::string& tag : v.acceptedTags)
+            accepted = accepted || link.versionText.find(tag) != std::string::npos;
+        if (!accepted) {
+            say("It is necessary to update the firmware programmer!");
+            link.Close();
+            return kProgrammerOutdated;
+        }
+        if (v.successLine && !quiet)
+            say("Communication with programmer installed.");
+        if (!v.latencyBeforeTimeouts)
+            api.FT_SetLatencyTimer(h, 2);
+        return kProgrammerAccepted;
+    }
+    say(v.notFoundLine);
+    return kNoProgrammer;
+}

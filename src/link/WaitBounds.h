@@ -1,0 +1,22 @@
+#pragma once
+// Every wait for the JIG has its bound here, so the longest pause the program can take is
+// visible in one place. Bounds are generous: a reached bound means the JIG or the chip has
+// stopped answering, not that it is slow.
+#include "link/WaitTypes.h"
+
+namespace WaitBounds {
+// A one-byte acknowledgement of a short command.
+inline constexpr Millis CommandReply{3000};
+// One data block (up to a few hundred bytes) produced by the chip.
+inline constexpr Millis DataBlock{5000};
+// A chip-side checksum or scan over the whole flash, per progress byte.
+inline constexpr Millis ChipProgressStep{5000};
+// A whole-chip or sector erase.
+inline constexpr Millis FlashErase{120000};
+// The M88 bootloader answering one record or its start and end commands.
+inline constexpr Millis BootloaderReply{3000};
+// A technician finding and pressing the JIG's reset button.
+inline constexpr Millis ResetButton{120000};
+// A small EEPROM transaction (EDID).
+inline constexpr Millis EepromReply{3000};
+} // namespace WaitBounds

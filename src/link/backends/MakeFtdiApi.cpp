@@ -1,0 +1,31 @@
+#include "link/FtdiApi.h"
+#include "link/backends/TtyFtdiApi.h"
+#include "link/backends/UsbFtdiApi.h"
+#include "sim/SimFtdiApi.h"
+
+std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* error) {
+    const std::string& d = choice.device;
+    if (d == "usb")
+        return std::make_shared<UsbFtdiApi>();
+    if (d.rfind("tty:", 0) == 0) {
+        if (d.size() == 4) {
+            *error = "tty: needs a path, for example tty:/dev/ttyUSB0";
+            return nullptr;
+        }
+        return std::make_shared<TtyFtdiApi>(d.substr(4));
+    }
+    if (d == "sim" || d.rfind("sim:", 0) == 0) {
+        if (choice.timing != "wire" && choice.timing != "instant") {
+            *error = "--timing is instant or wire, not " + choice.timing;
+            return nullptr;
+        }
+        const SimTiming timing = choice.timing == "instant" ? SimTiming::Instant : SimTiming::Wire;
+        Scenario scenario;
+        if (!LoadScenario(choice.scenarioFile, d.size() > 4 ? d.substr(4) : "", timing, &scenario,
+                          error))
+            return nullptr;
+        return std::make_shared<SimFtdiApi>(scenario);
+    }
+    *error = "unknown device \"" + d + "\" (usb, tty:PATH or sim[:BOARD])";
+    return nullptr;
+}

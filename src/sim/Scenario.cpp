@@ -1,0 +1,125 @@
+#include "sim/Scenario.h"
+
+#include <fstream>
+
+const std::vector<BoardPreset>& BoardPresets() {
+    static const std::vector<BoardPreset> presets{
+        {"pcb3", true, "M328_EPM240_v16", ""},
+        {"pcb3-old", true, "M328_EPM240_v15", ""},
+        {"pcb2-v41", false, "M88_ALLPCB_V41", "V41"},
+        {"pcb2-v42", false, "M88_JTAG_V42", "V42"},
+        {"pcb2-ite", false, "ITE_PROJ_M88", "ITE"},
+        {"pcb2-npce", false, "M88_NPCE288", "NPCE"},
+    };
+    return presets;
+}
+
+const BoardPreset* FindBoardPreset(const std::string& name) {
+    for (const BoardPreset& p : BoardPresets())
+        if (name == p.name)
+            return &p;
+    return nullptr;
+}
+
+std::filesystem::path Scenario::Resolve(const std::string& file) const {
+    std::filesystem::path p(file);
+    return p.is_absolute() ? p : baseDir / p;
+}
+
+const nlohmann::json& Scenario::Chip(const std::string& name) const {
+    static const nlohmann::json empty = nlohmann::json::object();
+    auto it = chips.find(name);
+    return it != chips.end() && it->is_object() ? *it : empty;
+}
+
+bool ApplyBoard(const std::string& board, Scenario* s, std::string* error) {
+    const BoardPreset* p = FindBoardPreset(board);
+    if (!p) {
+        std::string names;
+        for (const BoardPreset& b : BoardPresets())
+            names += std::string(names.empty() ? "" : ", ") + b.name;
+        *error = "unknown simulated board \"" + board + "\" (known: " + names + ")";
+        return false;
+    }
+    s->board = p->name;
+    s->pcb3 = p->pcb3;
+    s->versionText = p->versionText;
+    s->firmwareTag = p->firmwareTag;
+    return true;
+}
+
+namespace {
+bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
+    if (!j.is_object() || !j.contains("type") || !j["type"].is_string()) {
+        *error = "a fault needs a \"type\"";
+        return false;
+    }
+    f->type = j["type"].get<std::string>();
+    static const char* known[] = {"silence", "drop", "corrupt", "split", "vanish", "delay"};
+    bool ok = false;
+    for (const char* k : known)
+        ok = ok || f->type == k;
+    if (!ok) {
+        *error = "unknown fault type \"" + f->type + "\"";
+        return false;
+    }
+    f->afterReplies = j.value("afterReplies", -1L);
+    f->afterHostBytes = j.value("afterHostBytes", -1L);
+    f->replyByte = j.value("replyByte", -1L);
+    f->xorMask = j.value("xor", 0x01);
+    f->pieces = j.value("pieces", 0);
+    f->ms = j.value("ms", 0);
+    return true;
+}
+} // namespace
+
+bool LoadScenario(const std::string& file, const std::string& board, SimTiming timing, Scenario* s,
+                  std::string* error) {
+    *s = Scenario{};
+    s->timing = timing;
+    if (!file.empty()) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            *error = "cannot open scenario file " + file;
+            return false;
+        }
+        nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);
+        if (doc.is_discarded() || !doc.is_object()) {
+            *error = "scenario file " + file + " is not a JSON object";
+            return false;
+        }
+        s->document = doc;
+        s->baseDir = std::filesystem::absolute(file).parent_path();
+        try {
+            const std::string chosen =
+                !board.empty() ? board : doc.value("board", std::string("pcb3"));
+            if (!ApplyBoard(chosen, s, error))
+                return false;
+            if (doc.contains("version"))
+                s->versionText = doc["version"].get<std::string>();
+            if (doc.contains("devices")) {
+                s->devices = doc["devices"].get<std::vector<std::string>>();
+                for (const std::string& d : s->devices)
+                    if (d != "jig" && d != "silent") {
+                        *error = "a device is \"jig\" or \"silent\", not \"" + d + "\"";
+                        return false;
+                    }
+            }
+            if (doc.contains("faults"))
+                for (const nlohmann::json& f : doc["faults"]) {
+                    FaultSpec spec;
+                    if (!ReadFault(f, &spec, error))
+                        return false;
+                    s->faults.push_back(spec);
+                }
+            if (doc.contains("chips"))
+                s->chips = doc["chips"];
+        } catch (const nlohmann::json::exception& e) {
+            *error = "scenario file " + file + ": " + e.what();
+            return false;
+        }
+    }
+    if (file.empty() && !ApplyBoard(board.empty() ? "pcb3" : board, s, error))
+        return false;
+    return true;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// What the simulated JIG is: board, firmware, FTDI devices, chip contents, wiring and faults.
+// Read from a JSON file; modules read their own section under "chips".
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+enum class SimTiming { Instant, Wire };
+
+struct FaultSpec {
+    std::string type;         // silence, drop, corrupt, split, vanish, delay
+    long afterReplies = -1;   // trigger: the JIG has sent this many replies
+    long afterHostBytes = -1; // trigger: the JIG has received this many bytes
+    long replyByte = -1;      // drop/corrupt: index of the reply byte, counted from 0
+    int xorMask = 0x01;       // corrupt
+    int pieces = 0;           // split: bytes per piece
+    int ms = 0;               // delay; split: gap between pieces
+};
+
+struct BoardPreset {
+    const char* name;
+    bool pcb3;
+    const char* versionText; // the identification answer without its CR LF
+    const char* firmwareTag; // PCB2: the mode firmware running; PCB3: empty
+};
+
+const std::vector<BoardPreset>& BoardPresets();
+const BoardPreset* FindBoardPreset(const std::string& name);
+
+struct Scenario {
+    std::string board = "pcb3";
+    bool pcb3 = true;
+    std::string versionText = "M328_EPM240_v16";
+    std::string firmwareTag;
+    std::vector<std::string> devices{"jig"}; // in index order: "jig" or "silent"
+    std::vector<FaultSpec> faults;
+    nlohmann::json chips = nlohmann::json::object();
+    nlohmann::json document = nlohmann::json::object();
+    std::filesystem::path baseDir = ".";
+    SimTiming timing = SimTiming::Wire;
+
+    // A file named in the scenario, relative to the scenario's folder.
+    std::filesystem::path Resolve(const std::string& file) const;
+    const nlohmann::json& Chip(const std::string& name) const;
+};
+
+// `board` may be empty (the scenario's or "pcb3"). Returns false with a reason on bad input.
+bool LoadScenario(const std::string& file, const std::string& board, SimTiming timing,
+                  Scenario* out, std::string* error);
+bool ApplyBoard(const std::string& board, Scenario* scenario, std::string* error);

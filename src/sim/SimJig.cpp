@@ -1,0 +1,455 @@
+#include "sim/SimJig.h"
+
+#include "sim/SimContext.h"
+
+#include <algorithm>
+
+namespace {
+using std::chrono::nanoseconds;
+
+constexpr std::size_t kUsbPacketPayload = 62;
+
+nanoseconds ByteTime(std::uint32_t baud) { return nanoseconds(10'000'000'000LL / baud); }
+} // namespace
+
+SimJig::SimJig(const Scenario& scenario, bool silent)
+    : scenario_(scenario), silent_(silent), modules_(MakeSimModules(scenario)) {
+    board_.pcb3 = scenario.pcb3;
+    board_.versionText = scenario.versionText;
+    board_.firmwareTag = scenario.firmwareTag;
+    program_ = std::thread([this] { ProgramLoop(); });
+}
+
+SimJig::~SimJig() {
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    cv_.notify_all();
+    program_.join();
+}
+
+void SimJig::ProgramLoop() {
+    SimContext ctx(*this);
+    std::shared_ptr<SimProgram> program;
+    if (!silent_)
+        program = MakeApplication(board_);
+    for (;;) {
+        try {
+            if (!program) {
+                for (;;)
+                    Rx(); // a device with nothing behind it swallows what it gets
+            }
+            program->Run(ctx);
+            return;
+        } catch (const SimHalt&) {
+            return;
+        } catch (const SimSwitch& s) {
+            program = s.next;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- program side
+
+void SimJig::CheckRunning(std::unique_lock<std::mutex>& lock) {
+    if (stop_ || vanished_.load())
+        throw SimHalt{};
+    if (resetPressed_) {
+        resetPressed_ = false;
+        lock.unlock();
+        std::shared_ptr<SimProgram> next = MakeBootloader(board_);
+        if (!next)
+            next = MakeApplication(board_);
+        throw SimSwitch{std::move(next)};
+    }
+}
+
+std::uint8_t SimJig::Rx() {
+    std::optional<std::uint8_t> b = RxUntil(Deadline::max());
+    return *b;
+}
+
+std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        CheckRunning(lock);
+        const Deadline now = SteadyClock::now();
+        if (!toJig_.empty() && toJig_.front().at <= now) {
+            std::uint8_t b = toJig_.front().byte;
+            toJig_.pop_front();
+            rxWaiting_ = false;
+            ++hostBytes_;
+            CheckVanishLocked();
+            cv_.notify_all();
+            return b;
+        }
+        if (now >= deadline) {
+            rxWaiting_ = false;
+            return std::nullopt;
+        }
+        if (!rxWaiting_) {
+            rxWaiting_ = true;
+            cv_.notify_all(); // a host read may now see the JIG idle
+        }
+        Deadline until = deadline;
+        if (!toJig_.empty())
+            until = std::min(until, toJig_.front().at);
+        if (until == Deadline::max())
+            cv_.wait(lock);
+        else
+            cv_.wait_until(lock, until);
+    }
+}
+
+bool SimJig::FaultSilencesLocked() const {
+    for (const FaultSpec& f : scenario_.faults) {
+        if (f.type != "silence")
+            continue;
+        if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
+            (f.afterHostBytes >= 0 && hostBytes_ >= f.afterHostBytes))
+            return true;
+    }
+    return false;
+}
+
+void SimJig::CheckVanishLocked() {
+    for (const FaultSpec& f : scenario_.faults) {
+        if (f.type != "vanish")
+            continue;
+        if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
+            (f.afterHostBytes >= 0 && hostBytes_ >= f.afterHostBytes)) {
+            vanished_.store(true);
+            cv_.notify_all();
+        }
+    }
+}
+
+void SimJig::Tx(const std::uint8_t* data, std::size_t count) {
+    std::unique_lock lock(mutex_);
+    CheckRunning(lock);
+    if (count == 0)
+        return;
+    const bool silenced = FaultSilencesLocked();
+    Deadline now = SteadyClock::now();
+    const bool wire = scenario_.timing == SimTiming::Wire;
+    // Real-time faults shape when the reply shows, whatever the timing.
+    int splitPieces = 0;
+    Millis splitGap{2};
+    for (const FaultSpec& f : scenario_.faults) {
+        if (f.type == "delay" && (f.afterReplies < 0 || f.afterReplies == replies_))
+            now += Millis(f.ms);
+        if (f.type == "split") {
+            splitPieces = std::max(1, f.pieces);
+            if (f.ms > 0)
+                splitGap = Millis(f.ms);
+        }
+    }
+    const nanoseconds byteTime = ByteTime(jigBaud_);
+    for (std::size_t i = 0; i < count; ++i, ++replyBytes_) {
+        std::uint8_t b = data[i];
+        bool dropped = silenced;
+        for (const FaultSpec& f : scenario_.faults) {
+            if (f.replyByte != replyBytes_)
+                continue;
+            if (f.type == "drop")
+                dropped = true;
+            if (f.type == "corrupt")
+                b ^= static_cast<std::uint8_t>(f.xorMask);
+        }
+        if (dropped)
+            continue;
+        if (jigBaud_ != hostBaud_)
+            b = Garble(b);
+        Deadline visible = now;
+        if (wire) {
+            jigTxEnd_ = std::max(now, jigTxEnd_) + byteTime;
+            stats_.wireNanos += byteTime.count();
+            // The FTDI chip sends a packet when it is full or its latency timer runs out;
+            // the host sees it at the next 1 ms USB frame.
+            if (chunkBytes_ == 0 || jigTxEnd_ > chunkFlush_) {
+                chunkFlush_ = jigTxEnd_ + Millis(latencyMs_);
+                chunkBytes_ = 0;
+            }
+            ++chunkBytes_;
+            visible = chunkFlush_;
+            if (chunkBytes_ == kUsbPacketPayload) {
+                // A full packet leaves at once, and takes the bytes before it along.
+                visible = ToFrame(jigTxEnd_);
+                std::size_t earlier = std::min(chunkBytes_ - 1, toHost_.size());
+                for (auto it = toHost_.rbegin(); earlier > 0; ++it, --earlier)
+                    it->at = std::min(it->at, visible);
+                chunkBytes_ = 0;
+            }
+            visible = ToFrame(visible);
+        }
+        if (splitPieces > 0)
+            visible += splitGap * static_cast<int>(i / splitPieces);
+        toHost_.push_back({b, visible});
+        transcript_.push_back({false, data[i], MicrosSinceStart(SteadyClock::now())});
+        ++stats_.bytesToHost;
+    }
+    ++replies_;
+    CheckVanishLocked();
+    cv_.notify_all();
+}
+
+void SimJig::Busy(nanoseconds duration) {
+    std::unique_lock lock(mutex_);
+    CheckRunning(lock);
+    stats_.jigNanos += duration.count();
+    if (scenario_.timing != SimTiming::Wire)
+        return;
+    busy_ = true;
+    const Deadline until = SteadyClock::now() + duration;
+    while (!stop_ && !vanished_.load() && SteadyClock::now() < until)
+        cv_.wait_until(lock, until);
+    busy_ = false;
+    cv_.notify_all();
+}
+
+void SimJig::SetJigBaud(std::uint32_t baud) {
+    std::lock_guard lock(mutex_);
+    jigBaud_ = baud;
+}
+
+std::uint8_t SimJig::Garble(std::uint8_t b) const {
+    // A byte clocked at another baud rate arrives as a different pattern (or a framing error).
+    return static_cast<std::uint8_t>((b >> 1) | 0x80);
+}
+
+// ---------------------------------------------------------------- host side
+
+Deadline SimJig::ToFrame(Deadline t) const {
+    return started_ + std::chrono::ceil<Millis>(t - started_);
+}
+
+std::int64_t SimJig::MicrosSinceStart(Deadline t) const {
+    return std::chrono::duration_cast<std::chrono::microseconds>(t - started_).count();
+}
+
+void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
+    {
+        std::lock_guard lock(mutex_);
+        if (vanished_.load())
+            return;
+        const bool wire = scenario_.timing == SimTiming::Wire;
+        Deadline now = SteadyClock::now();
+        if (wire)
+            now = ToFrame(now); // a write leaves the host with the next USB frame
+        const nanoseconds byteTime = ByteTime(hostBaud_);
+        for (std::size_t i = 0; i < count; ++i) {
+            std::uint8_t b = data[i];
+            Deadline at = now;
+            if (wire) {
+                hostTxEnd_ = std::max(now, hostTxEnd_) + byteTime;
+                at = hostTxEnd_;
+                stats_.wireNanos += byteTime.count();
+            }
+            transcript_.push_back({true, b, MicrosSinceStart(SteadyClock::now())});
+            ++stats_.bytesToJig;
+            toJig_.push_back({hostBaud_ == jigBaud_ ? b : Garble(b), at});
+        }
+    }
+    cv_.notify_all();
+}
+
+std::size_t SimJig::VisibleLocked(Deadline now) const {
+    std::size_t n = 0;
+    for (const TimedByte& t : toHost_) {
+        if (t.at > now)
+            break;
+        ++n;
+    }
+    return n;
+}
+
+std::optional<Deadline> SimJig::NextVisibleLocked(Deadline now) const {
+    for (const TimedByte& t : toHost_)
+        if (t.at > now)
+            return t.at;
+    return std::nullopt;
+}
+
+bool SimJig::QuietLocked(Deadline now) const {
+    return scenario_.timing == SimTiming::Instant && rxWaiting_ && !busy_ && toJig_.empty() &&
+           !NextVisibleLocked(now);
+}
+
+std::size_t SimJig::HostRead(std::uint8_t* out, std::size_t count) {
+    std::lock_guard lock(mutex_);
+    const std::size_t n = std::min(count, VisibleLocked(SteadyClock::now()));
+    for (std::size_t i = 0; i < n; ++i) {
+        out[i] = toHost_.front().byte;
+        toHost_.pop_front();
+    }
+    return n;
+}
+
+std::size_t SimJig::HostReadTimed(std::uint8_t* out, std::size_t count, Deadline deadline,
+                                  const std::atomic<bool>* interrupt) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        const Deadline now = SteadyClock::now();
+        const std::size_t visible = VisibleLocked(now);
+        if (visible >= count || now >= deadline || QuietLocked(now) || vanished_.load() ||
+            (interrupt && interrupt->load()))
+            break;
+        Deadline until = deadline;
+        if (auto next = NextVisibleLocked(now))
+            until = std::min(until, *next);
+        cv_.wait_until(lock, until);
+    }
+    const std::size_t n = std::min(count, VisibleLocked(SteadyClock::now()));
+    for (std::size_t i = 0; i < n; ++i) {
+        out[i] = toHost_.front().byte;
+        toHost_.pop_front();
+    }
+    return n;
+}
+
+std::size_t SimJig::HostAvailable() {
+    std::lock_guard lock(mutex_);
+    return VisibleLocked(SteadyClock::now());
+}
+
+std::size_t SimJig::HostTxPending() {
+    std::lock_guard lock(mutex_);
+    const Deadline now = SteadyClock::now();
+    std::size_t n = 0;
+    for (const TimedByte& t : toJig_)
+        n += t.at > now ? 1 : 0;
+    return n;
+}
+
+WaitOutcome SimJig::HostWaitReceived(std::size_t count, Deadline deadline,
+                                     const std::atomic<bool>* interrupt) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (vanished_.load())
+            return WaitOutcome::DeviceError;
+        if (interrupt && interrupt->load())
+            return WaitOutcome::Cancelled;
+        const Deadline now = SteadyClock::now();
+        if (VisibleLocked(now) >= count)
+            return WaitOutcome::Ready;
+        if (now >= deadline)
+            return WaitOutcome::TimedOut;
+        Deadline until = deadline;
+        if (auto next = NextVisibleLocked(now))
+            until = std::min(until, *next);
+        cv_.wait_until(lock, until);
+    }
+}
+
+WaitOutcome SimJig::HostWaitSent(Deadline deadline, const std::atomic<bool>* interrupt) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (vanished_.load())
+            return WaitOutcome::DeviceError;
+        if (interrupt && interrupt->load())
+            return WaitOutcome::Cancelled;
+        const Deadline now = SteadyClock::now();
+        if (hostTxEnd_ <= now)
+            return WaitOutcome::Ready;
+        if (now >= deadline)
+            return WaitOutcome::TimedOut;
+        cv_.wait_until(lock, std::min(deadline, hostTxEnd_));
+    }
+}
+
+void SimJig::HostPurge(bool rx, bool tx) {
+    {
+        std::lock_guard lock(mutex_);
+        if (rx)
+            toHost_.clear();
+        if (tx) {
+            const Deadline now = SteadyClock::now();
+            std::erase_if(toJig_, [now](const TimedByte& t) { return t.at > now; });
+        }
+        chunkBytes_ = 0;
+    }
+    cv_.notify_all();
+}
+
+void SimJig::SetHostBaud(std::uint32_t baud) {
+    std::lock_guard lock(mutex_);
+    hostBaud_ = baud;
+}
+
+void SimJig::SetHostLatency(int ms) {
+    std::lock_guard lock(mutex_);
+    latencyMs_ = std::clamp(ms, 1, 255);
+}
+
+void SimJig::WakeWaiters() {
+    { std::lock_guard lock(mutex_); } // a waiter between its check and its sleep must not miss this
+    cv_.notify_all();
+}
+
+std::vector<TranscriptEntry> SimJig::Transcript() {
+    std::lock_guard lock(mutex_);
+    return transcript_;
+}
+
+std::vector<std::uint8_t> SimJig::BytesToJig() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::uint8_t> out;
+    for (const TranscriptEntry& e : transcript_)
+        if (e.toJig)
+            out.push_back(e.byte);
+    return out;
+}
+
+std::vector<std::uint8_t> SimJig::BytesToHost() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::uint8_t> out;
+    for (const TranscriptEntry& e : transcript_)
+        if (!e.toJig)
+            out.push_back(e.byte);
+    return out;
+}
+
+SimStats SimJig::Stats() {
+    std::lock_guard lock(mutex_);
+    return stats_;
+}
+
+SimBoardState SimJig::Board() {
+    std::lock_guard lock(mutex_);
+    return board_;
+}
+
+SimModule* SimJig::Module(const std::string& name) {
+    for (auto& m : modules_)
+        if (m->Name() == name)
+            return m.get();
+    return nullptr;
+}
+
+void SimJig::PressReset() {
+    {
+        std::lock_guard lock(mutex_);
+        resetPressed_ = true;
+        toJig_.clear();
+    }
+    cv_.notify_all();
+}
+
+void SimJig::Vanish() {
+    {
+        std::lock_guard lock(mutex_);
+        vanished_.store(true);
+    }
+    cv_.notify_all();
+}
+
+// ---------------------------------------------------------------- SimContext helpers
+
+std::optional<std::uint8_t> SimContext::RxFor(std::chrono::milliseconds bound) {
+    return jig_.RxUntil(SteadyClock::now() + bound);
+}
+
+void SimContext::Tx(const std::string& text) {
+    jig_.Tx(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}

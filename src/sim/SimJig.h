@@ -1,0 +1,133 @@
+#pragma once
+// One simulated JIG behind one FTDI device: the byte queues in both directions with their
+// timing, the faults of the scenario, the transcript, and the MCU's program on its own thread.
+// All state is guarded by one mutex; every wait sleeps on one condition variable.
+#include "link/WaitTypes.h"
+#include "sim/Scenario.h"
+#include "sim/SimBoardState.h"
+#include "sim/SimModule.h"
+#include "sim/SimProgram.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct TranscriptEntry {
+    bool toJig;          // host -> JIG
+    std::uint8_t byte;
+    std::int64_t atMicros; // since the JIG started
+};
+
+struct SimStats {
+    std::int64_t wireNanos = 0; // bytes on the wire, both directions
+    std::int64_t jigNanos = 0;  // the JIG's own work
+    std::uint64_t bytesToJig = 0;
+    std::uint64_t bytesToHost = 0;
+};
+
+// Unwinds the program: the JIG stops (shut-down or vanished device).
+struct SimHalt {};
+// Unwinds the program so that another one runs (bootloader entry, reset, start of a new image).
+struct SimSwitch {
+    std::shared_ptr<SimProgram> next;
+};
+
+class SimJig {
+public:
+    // `silent`: an FTDI device with nothing behind it that answers.
+    SimJig(const Scenario& scenario, bool silent);
+    ~SimJig();
+    SimJig(const SimJig&) = delete;
+    SimJig& operator=(const SimJig&) = delete;
+
+    // ---- host side (an FTDI handle or the pty bridge)
+    void HostWrite(const std::uint8_t* data, std::size_t count);
+    // Reads what is visible now, at most `count`.
+    std::size_t HostRead(std::uint8_t* out, std::size_t count);
+    // D2XX read: returns when `count` bytes are visible, the deadline passes, or (instant
+    // timing) the JIG is idle and nothing more can come without the host.
+    std::size_t HostReadTimed(std::uint8_t* out, std::size_t count, Deadline deadline,
+                              const std::atomic<bool>* interrupt);
+    std::size_t HostAvailable();
+    std::size_t HostTxPending();
+    WaitOutcome HostWaitReceived(std::size_t count, Deadline deadline,
+                                 const std::atomic<bool>* interrupt);
+    WaitOutcome HostWaitSent(Deadline deadline, const std::atomic<bool>* interrupt);
+    void HostPurge(bool rx, bool tx);
+    void SetHostBaud(std::uint32_t baud);
+    void SetHostLatency(int ms);
+    void WakeWaiters();
+    bool Vanished() const { return vanished_.load(); }
+    bool Silent() const { return silent_; }
+
+    // ---- observation and scenario events (any thread)
+    std::vector<TranscriptEntry> Transcript();
+    std::vector<std::uint8_t> BytesToJig();
+    std::vector<std::uint8_t> BytesToHost();
+    SimStats Stats();
+    SimBoardState Board();
+    SimModule* Module(const std::string& name);
+    void PressReset();
+    void Vanish();
+
+private:
+    friend class SimContext;
+    struct TimedByte {
+        std::uint8_t byte;
+        Deadline at;
+    };
+
+    void ProgramLoop();
+    // Program side, called through SimContext on the program thread.
+    std::uint8_t Rx();
+    std::optional<std::uint8_t> RxUntil(Deadline deadline);
+    void Tx(const std::uint8_t* data, std::size_t count);
+    void Busy(std::chrono::nanoseconds duration);
+    void SetJigBaud(std::uint32_t baud);
+    void CheckRunning(std::unique_lock<std::mutex>& lock);
+
+    std::size_t VisibleLocked(Deadline now) const;
+    bool QuietLocked(Deadline now) const;
+    std::optional<Deadline> NextVisibleLocked(Deadline now) const;
+    std::int64_t MicrosSinceStart(Deadline t) const;
+    Deadline ToFrame(Deadline t) const; // the next 1 ms USB frame
+    std::uint8_t Garble(std::uint8_t b) const;
+    bool FaultSilencesLocked() const;
+    void CheckVanishLocked();
+
+    const Scenario scenario_;
+    const bool silent_;
+    const Deadline started_ = SteadyClock::now();
+    std::vector<std::unique_ptr<SimModule>> modules_;
+
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    std::deque<TimedByte> toJig_;
+    std::deque<TimedByte> toHost_;
+    std::vector<TranscriptEntry> transcript_;
+    SimBoardState board_;
+    SimStats stats_;
+    std::uint32_t hostBaud_ = 921600;
+    std::uint32_t jigBaud_ = 921600;
+    int latencyMs_ = 16;
+    Deadline hostTxEnd_ = started_;
+    Deadline jigTxEnd_ = started_;
+    Deadline chunkFlush_ = started_;
+    std::size_t chunkBytes_ = 0;
+    long replies_ = 0;
+    long replyBytes_ = 0;
+    long hostBytes_ = 0;
+    bool rxWaiting_ = false;
+    bool busy_ = false;
+    bool stop_ = false;
+    bool resetPressed_ = false;
+    std::atomic<bool> vanished_{false};
+    std::thread program_;
+};

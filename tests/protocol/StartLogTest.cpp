@@ -1,0 +1,99 @@
+// The start log, byte for byte, for the ways a Start can meet the JIG.
+#include "link/OpenProgrammerLink.h"
+#include "link/StartLog.h"
+#include "link/VersionText.h"
+#include "port/TimeText.h"
+#include "support/SimFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class StartLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetTimeTextSource({[] { return std::string("10:20:30"); },
+                           [] { return std::string("07.12.2026"); }});
+        StartLog::SetPath(dir.File("Start_log.txt"));
+    }
+    void TearDown() override {
+        SetTimeTextSource({});
+        StartLog::SetPath("Start_log.txt");
+    }
+    std::string Log() const { return ReadFileText(dir.File("Start_log.txt")); }
+
+    TempDir dir;
+    const std::string banner = "**************************************\n"
+                               "07.12.2026 10:20:30\n"
+                               "**************************************\n";
+    const std::string setup = "FT_Open OK\n"
+                              "FT_GetDriverVersion OK    (197142)\n"
+                              "FT_ResetDevice OK\n"
+                              "FT_SetBaudRate OK\n"
+                              "FT_SetDataCharacteristics OK\n"
+                              "FT_SetTimeouts OK\n";
+};
+} // namespace
+
+TEST_F(StartLogTest, NoDeviceLeavesNotFoundAndLogsNumDevsZero) {
+    auto sim = MakeSim("pcb3", R"({"devices": []})");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kKeepHandle);
+    EXPECT_EQ(link.versionText, "FTDI device not found");
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(Log(), banner + "Error numDevs = 0\n");
+}
+
+TEST_F(StartLogTest, Pcb3AnswerGivesVersionWithTwoTrailingBlanks) {
+    auto sim = MakeSim("pcb3");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kKeepHandle);
+    EXPECT_EQ(link.versionText, "M328_EPM240_v16  ");
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(Log(), banner + "Open  numDevs -> 1\n" + setup +
+                         "Read answer version bytes -> 17\n"
+                         "M328_EPM240_v16  \n"
+                         "FT_SetLatencyTimer OK\n");
+    EXPECT_EQ(sim->Jig().BytesToJig(), std::vector<std::uint8_t>{'B'});
+}
+
+TEST_F(StartLogTest, HigherIndexTriedFirstThenTheAnsweringLowerOne) {
+    auto sim = MakeSim("pcb2-v41", R"({"devices": ["jig", "silent"]})");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kCloseHandle);
+    EXPECT_EQ(link.versionText, "M88_ALLPCB_V41  ");
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(Log(), banner + "Open  numDevs -> 2\n" + setup + "Read answer version bytes -> 0\n" +
+                         "Open  numDevs -> 1\n" + setup +
+                         "Read answer version bytes -> 16\n"
+                         "M88_ALLPCB_V41  \n"
+                         "FT_SetLatencyTimer OK\n");
+    EXPECT_EQ(sim->Device(1).BytesToJig(), std::vector<std::uint8_t>{'B'});
+}
+
+TEST_F(StartLogTest, NoAnswerKeepsTheLastDeviceOpenForTheBootloader) {
+    auto sim = MakeSim("pcb2-v41", R"({"devices": ["silent", "silent"]})");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kKeepHandle);
+    EXPECT_EQ(link.versionText, "FTDI found, ERROR answer");
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(Log(), banner + "Open  numDevs -> 2\n" + setup + "Read answer version bytes -> 0\n" +
+                         "Open  numDevs -> 1\n" + setup + "Read answer version bytes -> 0\n" +
+                         "NOT ANSWER \n");
+}
+
+TEST_F(StartLogTest, AnswerLaterThanTheReadTimeoutCountsAsNone) {
+    auto sim = MakeSim("pcb3", R"({"faults": [{"type": "delay", "afterReplies": 0, "ms": 450}]})");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kCloseHandle);
+    EXPECT_EQ(link.versionText, "FTDI found, ERROR answer");
+}
+
+TEST_F(StartLogTest, GroupsAreAppendedNeverTruncated) {
+    auto sim = MakeSim("pcb3", R"({"devices": []})");
+    ProgrammerLink link(sim);
+    OpenProgrammerLinkMain(link, kKeepHandle);
+    StartLogLine("ReadThread_UPD start ... ");
+    OpenProgrammerLinkMain(link, kKeepHandle);
+    EXPECT_EQ(Log(), banner + "Error numDevs = 0\n" + "ReadThread_UPD start ... \n" + banner +
+                         "Error numDevs = 0\n");
+}

@@ -1,0 +1,44 @@
+#include "support/SimFixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board, const std::string& json,
+                                    SimTiming timing) {
+    TempDir dir;
+    const std::string file = dir.File("scenario.json");
+    WriteFileBytes(file, json);
+    Scenario s;
+    std::string error;
+    if (!LoadScenario(file, board, timing, &s, &error)) {
+        ADD_FAILURE() << error;
+        return nullptr;
+    }
+    return std::make_shared<SimFtdiApi>(s);
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-XXXXXX").string();
+    char* made = mkdtemp(pattern.data());
+    path_ = made ? made : pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}

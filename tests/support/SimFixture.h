@@ -1,0 +1,25 @@
+#pragma once
+// Builds a simulated JIG for a test: board, timing (instant unless asked), scenario JSON.
+#include "sim/SimFtdiApi.h"
+
+#include <memory>
+#include <string>
+
+std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board = "pcb3",
+                                    const std::string& scenarioJson = "{}",
+                                    SimTiming timing = SimTiming::Instant);
+
+// A fresh empty folder under the system's temporary folder, removed by its destructor.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+std::string ReadFileText(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
