@@ -17,6 +17,11 @@ inline constexpr Millis FlashErase{120000};
 inline constexpr Millis BootloaderReply{3000};
 // A technician finding and pressing the JIG's reset button.
 inline constexpr Millis ResetButton{120000};
+// The M88 bootloader's window after the host starts calling it (the main window's 5 s timer).
+inline constexpr Millis BootloaderGreeting{5000};
+// How long a bootloader call ('U', '+') waits for an answer before it is sent again. Not a
+// bound: the call repeats until the bound of the whole wait passes.
+inline constexpr Millis BootloaderCallRepeat{50};
 // A small EEPROM transaction (EDID).
 inline constexpr Millis EepromReply{3000};
 } // namespace WaitBounds

@@ -4,12 +4,9 @@
 
 const std::vector<BoardPreset>& BoardPresets() {
     static const std::vector<BoardPreset> presets{
-        {"pcb3", true, "M328_EPM240_v16", ""},
-        {"pcb3-old", true, "M328_EPM240_v15", ""},
-        {"pcb2-v41", false, "M88_ALLPCB_V41", "V41"},
-        {"pcb2-v42", false, "M88_JTAG_V42", "V42"},
-        {"pcb2-ite", false, "ITE_PROJ_M88", "ITE"},
-        {"pcb2-npce", false, "M88_NPCE288", "NPCE"},
+        {"pcb3", true, "M328_EPM240_v16", ""},        {"pcb3-old", true, "M328_EPM240_v15", ""},
+        {"pcb2-v41", false, "M88_ALLPCB_V41", "V41"}, {"pcb2-v42", false, "M88_JTAG_V42", "V42"},
+        {"pcb2-ite", false, "ITE_PROJ_M88", "ITE"},   {"pcb2-npce", false, "M88_NPCE288", "NPCE"},
     };
     return presets;
 }
@@ -71,6 +68,21 @@ bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
     f->ms = j.value("ms", 0);
     return true;
 }
+
+bool ReadEvent(const nlohmann::json& j, EventSpec* e, std::string* error) {
+    if (!j.is_object() || j.value("type", std::string()) != "resetButton") {
+        *error = "an event needs \"type\": \"resetButton\"";
+        return false;
+    }
+    e->type = "resetButton";
+    e->atMs = j.value("atMs", -1L);
+    e->whenCalledMs = j.value("whenCalledMs", -1L);
+    if ((e->atMs < 0) == (e->whenCalledMs < 0)) {
+        *error = "a resetButton event needs one of \"atMs\" or \"whenCalledMs\" (0 or more)";
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 bool LoadScenario(const std::string& file, const std::string& board, SimTiming timing, Scenario* s,
@@ -112,6 +124,26 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
                         return false;
                     s->faults.push_back(spec);
                 }
+            if (doc.contains("events"))
+                for (const nlohmann::json& e : doc["events"]) {
+                    EventSpec spec;
+                    if (!ReadEvent(e, &spec, error))
+                        return false;
+                    s->events.push_back(spec);
+                }
+            if (doc.contains("bootloader")) {
+                const nlohmann::json& b = doc["bootloader"];
+                s->bootloader.rejectRecord = b.value("rejectRecord", -1L);
+                s->bootloader.refuseEntry = b.value("refuseEntry", false);
+            }
+            if (doc.contains("application")) {
+                const std::string a = doc["application"].get<std::string>();
+                if (a != "running" && a != "hung") {
+                    *error = "\"application\" is \"running\" or \"hung\", not \"" + a + "\"";
+                    return false;
+                }
+                s->applicationHung = a == "hung";
+            }
             if (doc.contains("chips"))
                 s->chips = doc["chips"];
         } catch (const nlohmann::json::exception& e) {

@@ -19,6 +19,22 @@ struct FaultSpec {
     int ms = 0;               // delay; split: gap between pieces
 };
 
+// Something that happens to the JIG on its own: "resetButton" pressed at `atMs` after the JIG
+// powered up, or `whenCalledMs` after the host first called the bootloader of a JIG that runs
+// its application (a technician reacting to the prompt). Each event happens once.
+struct EventSpec {
+    std::string type;
+    long atMs = -1;
+    long whenCalledMs = -1;
+};
+
+// How the bootloaders misbehave: the M88 answers record `rejectRecord` (counted from 0 after
+// "pf") as if its checksum were bad; the PCB2 application refuses '?'.
+struct BootloaderSpec {
+    long rejectRecord = -1;
+    bool refuseEntry = false;
+};
+
 struct BoardPreset {
     const char* name;
     bool pcb3;
@@ -36,6 +52,9 @@ struct Scenario {
     std::string firmwareTag;
     std::vector<std::string> devices{"jig"}; // in index order: "jig" or "silent"
     std::vector<FaultSpec> faults;
+    std::vector<EventSpec> events;
+    BootloaderSpec bootloader;
+    bool applicationHung = false; // "application": "hung": the MCU answers nothing until reset
     nlohmann::json chips = nlohmann::json::object();
     nlohmann::json document = nlohmann::json::object();
     std::filesystem::path baseDir = ".";

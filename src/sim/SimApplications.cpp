@@ -7,9 +7,15 @@
 
 namespace {
 
-void AnswerIdentification(SimContext& ctx) { ctx.Tx(ctx.Board().versionText + "\r\n"); }
+constexpr std::uint32_t kApplicationBaud = 921600;
+constexpr std::uint32_t kBootloaderBaud = 115200; // the M88 bootloader's
 
-bool OfferToModules(SimContext& ctx, std::uint8_t command, bool (*carries)(SimContext&, SimModule&)) {
+void AnswerIdentification(SimContext& ctx) {
+    ctx.Tx(ctx.Board().versionText + "\r\n");
+}
+
+bool OfferToModules(SimContext& ctx, std::uint8_t command,
+                    bool (*carries)(SimContext&, SimModule&)) {
     for (const auto& m : ctx.Modules())
         if (carries(ctx, *m) && m->Pcb3Prefix() == 0 && m->Handle(command, ctx))
             return true;
@@ -17,8 +23,9 @@ bool OfferToModules(SimContext& ctx, std::uint8_t command, bool (*carries)(SimCo
 }
 
 class Pcb3Application : public SimProgram {
-public:
+  public:
     void Run(SimContext& ctx) override {
+        ctx.SetUartBaud(kApplicationBaud);
         for (;;) {
             const std::uint8_t b = ctx.Rx();
             if (b == 'B') {
@@ -33,7 +40,7 @@ public:
         }
     }
 
-private:
+  private:
     static bool Prefixed(SimContext& ctx, std::uint8_t letter) {
         for (const auto& m : ctx.Modules())
             if (m->Pcb3Prefix() != 0 && static_cast<std::uint8_t>(m->Pcb3Prefix()) == letter) {
@@ -61,16 +68,15 @@ private:
 };
 
 class Pcb2Application : public SimProgram {
-public:
+  public:
     void Run(SimContext& ctx) override {
+        ctx.SetUartBaud(kApplicationBaud);
         for (;;) {
             const std::uint8_t b = ctx.Rx();
             if (b == 'B') {
                 AnswerIdentification(ctx);
             } else if (b == '?') {
-                ctx.Tx('!');
-                if (auto boot = MakeBootloader(ctx.Board()))
-                    ctx.SwitchTo(std::move(boot));
+                EnterBootloader(ctx);
             } else if (b == 'I' || b == 'O') {
                 // PCB2 signals without an acknowledgement
             } else {
@@ -81,11 +87,37 @@ public:
             }
         }
     }
+
+  private:
+    static void EnterBootloader(SimContext& ctx) {
+        std::shared_ptr<SimProgram> boot;
+        if (!ctx.ScenarioData().bootloader.refuseEntry)
+            boot = MakeBootloader(ctx.Board());
+        if (!boot) {
+            ctx.Tx('?');
+            return;
+        }
+        ctx.Announce(*boot);
+        const std::uint8_t bang = '!';
+        ctx.TxThenBaud({&bang, 1}, kBootloaderBaud);
+        ctx.SwitchTo(std::move(boot));
+    }
+};
+
+// A crashed or erased application: bytes go in, nothing comes out, until the reset button.
+class HungApplication : public SimProgram {
+  public:
+    void Run(SimContext& ctx) override {
+        for (;;)
+            ctx.Rx();
+    }
 };
 
 } // namespace
 
 std::unique_ptr<SimProgram> MakeApplication(const SimBoardState& board) {
+    if (board.applicationHung)
+        return std::make_unique<HungApplication>();
     if (board.pcb3)
         return std::make_unique<Pcb3Application>();
     return std::make_unique<Pcb2Application>();

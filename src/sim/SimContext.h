@@ -6,7 +6,7 @@
 #include <span>
 
 class SimContext {
-public:
+  public:
     explicit SimContext(SimJig& jig) : jig_(jig) {}
 
     // Next byte from the host; blocks until one arrives (the JIG's UART has no time-out).
@@ -20,6 +20,10 @@ public:
     // timing is instant.
     void Busy(std::chrono::nanoseconds duration) { jig_.Busy(duration); }
     void SetUartBaud(std::uint32_t baud) { jig_.SetJigBaud(baud); }
+    // A last answer at this speed, then another one: a program handing over to the next.
+    void TxThenBaud(std::span<const std::uint8_t> bytes, std::uint32_t baud) {
+        jig_.Tx(bytes.data(), bytes.size(), baud);
+    }
 
     // The program thread is the only writer; it writes under the JIG's lock so that
     // observers on other threads read a consistent board.
@@ -33,22 +37,27 @@ public:
     SimModule* Module(const std::string& name) { return jig_.Module(name); }
     const std::vector<std::unique_ptr<SimModule>>& Modules() const { return jig_.modules_; }
 
-    [[noreturn]] void SwitchTo(std::shared_ptr<SimProgram> next) { throw SimSwitch{std::move(next)}; }
+    // Marks what runs next before the reply that announces it leaves, so that a host reacting
+    // to that reply already meets the new program.
+    void Announce(const SimProgram& next) { jig_.MarkRunning(next); }
+    [[noreturn]] void SwitchTo(std::shared_ptr<SimProgram> next) {
+        throw SimSwitch{std::move(next)};
+    }
 
-private:
+  private:
     SimJig& jig_;
 };
 
 // A chip memory: loaded from the scenario's file when one is named, saved back on Save().
 class SimMemory {
-public:
+  public:
     // `file` empty: kept in memory only.
     SimMemory(std::filesystem::path file, std::size_t size, std::uint8_t fill);
     std::vector<std::uint8_t>& Data() { return data_; }
     void Save() const;
     const std::filesystem::path& File() const { return file_; }
 
-private:
+  private:
     std::filesystem::path file_;
     std::vector<std::uint8_t> data_;
 };

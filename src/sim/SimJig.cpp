@@ -9,7 +9,9 @@ using std::chrono::nanoseconds;
 
 constexpr std::size_t kUsbPacketPayload = 62;
 
-nanoseconds ByteTime(std::uint32_t baud) { return nanoseconds(10'000'000'000LL / baud); }
+nanoseconds ByteTime(std::uint32_t baud) {
+    return nanoseconds(10'000'000'000LL / baud);
+}
 } // namespace
 
 SimJig::SimJig(const Scenario& scenario, bool silent)
@@ -17,7 +19,10 @@ SimJig::SimJig(const Scenario& scenario, bool silent)
     board_.pcb3 = scenario.pcb3;
     board_.versionText = scenario.versionText;
     board_.firmwareTag = scenario.firmwareTag;
+    board_.applicationHung = scenario.applicationHung;
     program_ = std::thread([this] { ProgramLoop(); });
+    if (!silent_ && !scenario_.events.empty())
+        events_ = std::thread([this] { EventLoop(); });
 }
 
 SimJig::~SimJig() {
@@ -26,7 +31,66 @@ SimJig::~SimJig() {
         stop_ = true;
     }
     cv_.notify_all();
+    eventsCv_.notify_all();
+    if (events_.joinable())
+        events_.join();
     program_.join();
+}
+
+void SimJig::EventLoop() {
+    std::unique_lock lock(mutex_);
+    std::vector<bool> done(scenario_.events.size(), false);
+    while (!stop_) {
+        const Deadline now = SteadyClock::now();
+        Deadline next = Deadline::max();
+        bool waiting = false;
+        for (std::size_t i = 0; i < done.size(); ++i) {
+            if (done[i])
+                continue;
+            const EventSpec& e = scenario_.events[i];
+            std::optional<Deadline> due;
+            if (e.atMs >= 0)
+                due = started_ + Millis(e.atMs);
+            else if (firstCall_)
+                due = *firstCall_ + Millis(e.whenCalledMs);
+            waiting = true;
+            if (!due)
+                continue;
+            if (*due <= now) {
+                done[i] = true;
+                PressResetLocked();
+            } else {
+                next = std::min(next, *due);
+            }
+        }
+        if (!waiting)
+            return;
+        if (next == Deadline::max())
+            eventsCv_.wait(lock);
+        else
+            eventsCv_.wait_until(lock, next);
+    }
+}
+
+void SimJig::MarkRunning(const SimProgram& program) {
+    std::lock_guard lock(mutex_);
+    runningBootloader_ = program.IsBootloader();
+}
+
+bool SimJig::InBootloader() {
+    std::lock_guard lock(mutex_);
+    return runningBootloader_;
+}
+
+void SimJig::NoteHostCallLocked(const std::uint8_t* data, std::size_t count) {
+    // A bootloader call is a write of the single byte '+' (PCB3), or of 'U' at the M88
+    // bootloader's 115200 baud; larger writes are commands or data.
+    if (firstCall_ || runningBootloader_ || count != 1)
+        return;
+    if (data[0] == '+' || (data[0] == 'U' && hostBaud_ == 115200)) {
+        firstCall_ = SteadyClock::now();
+        eventsCv_.notify_all();
+    }
 }
 
 void SimJig::ProgramLoop() {
@@ -46,6 +110,7 @@ void SimJig::ProgramLoop() {
             return;
         } catch (const SimSwitch& s) {
             program = s.next;
+            MarkRunning(*program);
         }
     }
 }
@@ -125,11 +190,19 @@ void SimJig::CheckVanishLocked() {
     }
 }
 
-void SimJig::Tx(const std::uint8_t* data, std::size_t count) {
+void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudAfter) {
     std::unique_lock lock(mutex_);
     CheckRunning(lock);
     if (count == 0)
         return;
+    struct BaudAfter {
+        std::uint32_t& baud;
+        std::uint32_t after;
+        ~BaudAfter() {
+            if (after != 0)
+                baud = after;
+        }
+    } baudAfterTx{jigBaud_, baudAfter};
     const bool silenced = FaultSilencesLocked();
     Deadline now = SteadyClock::now();
     const bool wire = scenario_.timing == SimTiming::Wire;
@@ -233,6 +306,7 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
         std::lock_guard lock(mutex_);
         if (vanished_.load())
             return;
+        NoteHostCallLocked(data, count);
         const bool wire = scenario_.timing == SimTiming::Wire;
         Deadline now = SteadyClock::now();
         if (wire)
@@ -430,9 +504,16 @@ SimModule* SimJig::Module(const std::string& name) {
 void SimJig::PressReset() {
     {
         std::lock_guard lock(mutex_);
-        resetPressed_ = true;
-        toJig_.clear();
+        PressResetLocked();
     }
+    cv_.notify_all();
+}
+
+void SimJig::PressResetLocked() {
+    if (silent_)
+        return; // nothing behind this FTDI chip to reset
+    resetPressed_ = true;
+    toJig_.clear();
     cv_.notify_all();
 }
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 struct TranscriptEntry {
-    bool toJig;          // host -> JIG
+    bool toJig; // host -> JIG
     std::uint8_t byte;
     std::int64_t atMicros; // since the JIG started
 };
@@ -40,7 +40,7 @@ struct SimSwitch {
 };
 
 class SimJig {
-public:
+  public:
     // `silent`: an FTDI device with nothing behind it that answers.
     SimJig(const Scenario& scenario, bool silent);
     ~SimJig();
@@ -74,10 +74,13 @@ public:
     SimStats Stats();
     SimBoardState Board();
     SimModule* Module(const std::string& name);
+    // The reset button: the MCU leaves whatever it runs for its bootloader.
     void PressReset();
     void Vanish();
+    // Whether the MCU runs a bootloader now.
+    bool InBootloader();
 
-private:
+  private:
     friend class SimContext;
     struct TimedByte {
         std::uint8_t byte;
@@ -85,10 +88,17 @@ private:
     };
 
     void ProgramLoop();
+    // The scenario's events ("resetButton"), on a thread of their own.
+    void EventLoop();
+    void PressResetLocked();
+    void NoteHostCallLocked(const std::uint8_t* data, std::size_t count);
+    void MarkRunning(const SimProgram& program);
     // Program side, called through SimContext on the program thread.
     std::uint8_t Rx();
     std::optional<std::uint8_t> RxUntil(Deadline deadline);
-    void Tx(const std::uint8_t* data, std::size_t count);
+    // `baudAfter` (non-zero): the UART changes speed once these bytes are out, before the
+    // host can see them.
+    void Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudAfter = 0);
     void Busy(std::chrono::nanoseconds duration);
     void SetJigBaud(std::uint32_t baud);
     void CheckRunning(std::unique_lock<std::mutex>& lock);
@@ -128,6 +138,10 @@ private:
     bool busy_ = false;
     bool stop_ = false;
     bool resetPressed_ = false;
+    bool runningBootloader_ = false;
+    std::optional<Deadline> firstCall_; // the host first called a bootloader that was not running
+    std::condition_variable eventsCv_;
     std::atomic<bool> vanished_{false};
     std::thread program_;
+    std::thread events_;
 };

@@ -6,9 +6,11 @@
 class SimContext;
 
 class SimProgram {
-public:
+  public:
     virtual ~SimProgram() = default;
     virtual void Run(SimContext& ctx) = 0;
+    // Bootloaders are what the reset button and the '?' command lead to.
+    virtual bool IsBootloader() const { return false; }
 };
 
 struct SimBoardState;

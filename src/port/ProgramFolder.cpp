@@ -1,0 +1,48 @@
+#include "port/ProgramFolder.h"
+
+#include <mutex>
+#include <system_error>
+
+namespace {
+std::mutex folderMutex;
+std::filesystem::path chosenFolder;
+
+std::filesystem::path ExecutableFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return std::filesystem::current_path(ec);
+    return exe.parent_path();
+}
+
+bool IsFile(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+} // namespace
+
+void SetProgramFolder(std::filesystem::path folder) {
+    if (!folder.empty() && !folder.has_filename())
+        folder = folder.parent_path(); // "bin/" is "bin": its parent is the install prefix
+    std::lock_guard lock(folderMutex);
+    chosenFolder = std::move(folder);
+}
+
+std::filesystem::path ProgramFolder() {
+    {
+        std::lock_guard lock(folderMutex);
+        if (!chosenFolder.empty())
+            return chosenFolder;
+    }
+    static const std::filesystem::path exeFolder = ExecutableFolder();
+    return exeFolder;
+}
+
+std::optional<std::filesystem::path> FindBesideProgram(const std::string& name) {
+    const std::filesystem::path folder = ProgramFolder();
+    for (const std::filesystem::path& candidate :
+         {folder / name, folder.parent_path() / "share" / "tolvane-jig" / name})
+        if (IsFile(candidate))
+            return candidate;
+    return std::nullopt;
+}

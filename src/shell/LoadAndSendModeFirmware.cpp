@@ -1,0 +1,149 @@
+#include "shell/LoadAndSendModeFirmware.h"
+
+#include "link/StandInMarker.h"
+#include "link/WaitBounds.h"
+#include "shell/FirmwareFiles.h"
+#include "shell/ModeFirmwareTable.h"
+
+#include <cstdio>
+
+namespace {
+constexpr std::size_t kRecordReplySize = 16;
+constexpr std::uint8_t kReplyEnd = 0x11;
+
+std::string Hex4(std::size_t value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(value));
+    return text;
+}
+
+enum class RecordVerdict { Accepted, Rejected, Silent, TooLong };
+
+// The bootloader's answer to one record: everything queued, until its last byte is 0x11.
+RecordVerdict AwaitRecordReply(ProgrammerLink& link, WaitOutcome* outcome) {
+    std::vector<std::uint8_t> reply;
+    const Deadline deadline = DeadlineIn(WaitBounds::BootloaderReply);
+    FtdiApi& api = link.Api();
+    while (reply.empty() || reply.back() != kReplyEnd) {
+        if (reply.size() >= kRecordReplySize)
+            return RecordVerdict::TooLong;
+        *outcome = link.Handle()->WaitReceived(1, deadline);
+        if (*outcome != WaitOutcome::Ready)
+            return RecordVerdict::Silent;
+        if (api.FT_GetStatus(link.Handle(), &link.rxQueue, &link.txQueue, &link.eventWord) !=
+            FT_OK) {
+            *outcome = WaitOutcome::DeviceError;
+            return RecordVerdict::Silent;
+        }
+        const DWORD take =
+            std::min<DWORD>(link.rxQueue, static_cast<DWORD>(kRecordReplySize - reply.size()));
+        link.transferred = 0;
+        if (api.FT_Read(link.Handle(), link.Buffer(), take, &link.transferred) != FT_OK) {
+            *outcome = WaitOutcome::DeviceError;
+            return RecordVerdict::Silent;
+        }
+        reply.insert(reply.end(), link.Buffer(), link.Buffer() + link.transferred);
+    }
+    return RecordReplyRefused(reply) ? RecordVerdict::Rejected : RecordVerdict::Accepted;
+}
+
+bool LoadImage(const std::string& mode, bool simulatedJig, SwitchPort& port,
+               ModeFirmwareImage* image, std::string* result) {
+    const ModeFirmware* fw = FindModeFirmware(mode);
+    const FirmwareFile file = LocateFirmware(fw ? fw->file : mode + ".hex", simulatedJig);
+    const std::string path = file.path.string();
+    std::optional<std::string> text;
+    if (fw && file.found)
+        text = ReadFirmwareBytes(file.path, kHexFileLimit);
+    if (!text) {
+        port.Memo("Not found .hex file -> " + path + " for M88 in the program folder ");
+        *result = kFwErrorFileSearch;
+        return false;
+    }
+    port.Memo("UPGRADE file loaded to buffer (" + path + ")");
+    port.Memo("Bytes read from file " + std::to_string(text->size()));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text->data());
+    if (!ParseModeFirmwareHex({bytes, text->size()}, image)) {
+        port.Memo("Wrong file format!");
+        *result = kFwErrorFileFormat;
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool RecordReplyRefused(std::span<const std::uint8_t> reply) {
+    const std::size_t n = reply.empty() ? 0 : reply.size() - 1;
+    return n != 2 && n != 3 && n >= 2 && reply[1] == '-';
+}
+
+std::string BootloaderSilenceLine(const std::string& step, WaitOutcome outcome) {
+    return "No answer from BOOT M88 to " + step + " (" + WaitOutcomeText(outcome) + ")";
+}
+
+WaitOutcome SendHexRecord(ProgrammerLink& link, const ModeFirmwareImage& image,
+                          std::size_t address) {
+    const auto line = HexRecordLine(image, address);
+    if (!link.Send(line))
+        return WaitOutcome::DeviceError;
+    return link.AwaitSent(WaitBounds::BootloaderReply);
+}
+
+std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mode,
+                                    SwitchPort& port) {
+    const bool simulatedJig = !link.Api().IsRealHardware();
+    ModeFirmwareImage image;
+    std::string result;
+    if (!LoadImage(mode, simulatedJig, port, &image, &result))
+        return result;
+
+    const std::optional<std::size_t> last = LastProgrammedAddress(image);
+    if (!last) {
+        // Nothing to program: sending would only erase the JIG's firmware.
+        port.Memo("No program bytes for M88 in the .hex file!");
+        return kFwErrorFileFormat;
+    }
+    port.Memo("HEX position_buff " + Hex4(*last));
+    port.SetGaugeMax(static_cast<int>(*last));
+    if (!simulatedJig && CarriesStandInMarker(image)) {
+        port.Memo("This .hex file is a stand-in made for the simulated JIG; it is not sent to a "
+                  "real JIG!");
+        return kFwErrorFileFormat;
+    }
+
+    link.Send({'p', 'f', '\n'});
+    ReplyResult started = link.AwaitQueued(7, WaitBounds::BootloaderReply);
+    if (started.outcome != WaitOutcome::Ready) {
+        port.Memo(BootloaderSilenceLine("\"pf\"", started.outcome));
+        return kFwErrorUpgrade;
+    }
+
+    for (std::size_t a = 0; a <= *last; a += 16) {
+        WaitOutcome outcome = SendHexRecord(link, image, a);
+        RecordVerdict verdict = RecordVerdict::Silent;
+        if (outcome == WaitOutcome::Ready)
+            verdict = AwaitRecordReply(link, &outcome);
+        if (verdict == RecordVerdict::Silent) {
+            port.Memo(BootloaderSilenceLine("the record at " + Hex4(a), outcome));
+            return kFwErrorUpgrade;
+        }
+        if (verdict == RecordVerdict::TooLong)
+            port.Memo("Too long answer from BOOT M88 to the record at " + Hex4(a));
+        if (verdict != RecordVerdict::Accepted) {
+            port.Memo("ERROR FW upgrade!");
+            return kFwErrorUpgrade;
+        }
+        port.SetGauge(static_cast<int>(a + 16));
+    }
+
+    static constexpr std::uint8_t kEndRecord[] = {':', '0', '0', '0', '0', '0',
+                                                  '0', '0', '1', 'F', 'F', '\n'};
+    const bool allSent = link.Send(kEndRecord);
+    port.Memo(allSent ? "отправлено EOF корректно" : "отправлено МЕНЬШЕ байт");
+    ReplyResult ended = link.AwaitQueued(7, WaitBounds::BootloaderReply);
+    if (ended.outcome != WaitOutcome::Ready) {
+        port.Memo(BootloaderSilenceLine("the end record", ended.outcome));
+        return kFwErrorUpgrade;
+    }
+    return kFwUpgradeOk;
+}

@@ -1,0 +1,179 @@
+#include "shell/ReadThread_UPD.h"
+
+#include "link/VersionText.h"
+#include "shell/LoadAndSendModeFirmware.h"
+#include "shell/ModeFirmwareTable.h"
+#include "shell/UpdatePcb3Firmware.h"
+
+#include <cstdio>
+
+namespace {
+constexpr DWORD kBootloaderBaud = 115200;
+constexpr int kGreetingAttempts = 3;
+constexpr std::size_t kGreetingSize = 16;
+constexpr std::uint8_t kGreetingEnd = 0x11;
+constexpr const char* kNoBootloader =
+    "You did not press the reset button or error response BOOT_loader";
+constexpr const char* kPushReset = "*** PLEASE PUSH RESET BUTTON ! ***";
+
+std::string GreetingHex(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02X", b);
+        text += pair;
+    }
+    return text;
+}
+} // namespace
+
+ReadThread_UPD::ReadThread_UPD(ProgrammerLink& link, SwitchPort& port,
+                               std::atomic<bool>& bootWaitExpired, std::string mode,
+                               SwitchTiming timing)
+    : link_(link), port_(port), bootWaitExpired_(bootWaitExpired), mode_(std::move(mode)),
+      timing_(timing), pcb3Link_(std::make_unique<ProgrammerLink>(link.SharedApi())) {
+    link_.ResetCancel();
+}
+
+ReadThread_UPD::~ReadThread_UPD() = default;
+
+void ReadThread_UPD::Cancel() {
+    cancelled_.store(true);
+    link_.Cancel();
+    pcb3Link_->Cancel();
+}
+
+SwitchOutcome ReadThread_UPD::Execute() {
+    if (link_.versionText.find("M328_EPM240") != std::string::npos)
+        return ExecutePcb3();
+    return ExecutePcb2();
+}
+
+SwitchOutcome ReadThread_UPD::Fail() {
+    link_.Close();
+    port_.EnableUpdateExit();
+    return cancelled_.load() ? SwitchOutcome::Cancelled : SwitchOutcome::Failed;
+}
+
+SwitchOutcome ReadThread_UPD::ExecutePcb3() {
+    link_.Close();
+    port_.ShowUpdateWindow();
+    if (UpdatePcb3Firmware(*pcb3Link_, port_, timing_.pcb3Bootloader) == "OK") {
+        port_.HideUpdateWindow();
+        port_.SetGauge(0);
+        port_.EnableTimerRun();
+        return SwitchOutcome::ModeReady;
+    }
+    port_.EnableUpdateExit();
+    port_.ShowMainWindow();
+    return cancelled_.load() ? SwitchOutcome::Cancelled : SwitchOutcome::Failed;
+}
+
+SwitchOutcome ReadThread_UPD::ExecutePcb2() {
+    port_.ShowUpdateWindow();
+    port_.Memo("Current version of FW -> " + link_.versionText);
+    port_.Memo("User select -> " + mode_);
+    if (link_.versionText != kNoAnswerText) {
+        const ModeFirmware* fw = FindModeFirmware(mode_);
+        if (fw && link_.versionText.find(fw->tag) != std::string::npos) {
+            port_.EnableTimerRun();
+            port_.HideUpdateWindow();
+            link_.Close();
+            return SwitchOutcome::ModeReady;
+        }
+        AskForBootloader();
+    } else {
+        port_.Memo(kPushReset);
+    }
+
+    std::vector<std::uint8_t> greeting;
+    if (!AwaitGreeting(&greeting)) {
+        port_.Memo(cancelled_.load() ? "Firmware switch stopped." : kNoBootloader);
+        return Fail();
+    }
+    port_.Memo(GreetingHex(greeting));
+    port_.Memo("BOOT M88 connected - " + FilterAnswer(greeting.data(), greeting.size()));
+
+    port_.Memo("Update firmware ... ");
+    const std::string result = LoadAndSendModeFirmware(link_, mode_, port_);
+    if (result == kFwErrorFileFormat)
+        port_.Memo("Error format .hex file for M88!");
+    else if (result == kFwErrorUpgrade)
+        port_.Memo("Flashing M88 error!");
+    else if (result == kFwUpgradeOk)
+        port_.Memo("Exit from BOOT and RUN ... ");
+
+    // Whatever happened, the bootloader is told to start the application.
+    link_.Send({'g', '\n'});
+    const ReplyResult run = link_.AwaitQueued(5, WaitBounds::BootloaderReply);
+    if (run.outcome != WaitOutcome::Ready)
+        port_.Memo(BootloaderSilenceLine("'g' (run)", run.outcome));
+    link_.Close();
+    if (result != kFwUpgradeOk || run.outcome != WaitOutcome::Ready)
+        return Fail();
+    port_.HideUpdateWindow();
+    port_.EnableTimerRun();
+    return SwitchOutcome::ModeReady;
+}
+
+void ReadThread_UPD::AskForBootloader() {
+    port_.Memo("Command go to BOOT ... ");
+    link_.Send({'?'});
+    const std::optional<std::uint8_t> answer = link_.CountedRead(5);
+    if (!answer || *answer != '!')
+        port_.Memo("*** FAULT ANSWER. PLEASE push reset button ***");
+}
+
+bool ReadThread_UPD::AwaitGreeting(std::vector<std::uint8_t>* greeting) {
+    if (!link_.IsOpen())
+        return false;
+    FtdiApi& api = link_.Api();
+    port_.SetGauge(0);
+    api.FT_SetBaudRate(link_.Handle(), kBootloaderBaud);
+    api.FT_SetTimeouts(link_.Handle(), 300, 300);
+    bootWaitExpired_.store(false);
+    port_.StartBootWaitTimer();
+    windowEnd_ = DeadlineIn(timing_.bootWindow);
+
+    for (int attempt = 1;; ++attempt) {
+        api.FT_Purge(link_.Handle(), FT_PURGE_RX | FT_PURGE_TX);
+        if (!CallUntilAnswer())
+            return false;
+        greeting->clear();
+        while (greeting->size() < kGreetingSize) {
+            const std::optional<std::uint8_t> b = link_.CountedRead(3);
+            if (!b)
+                break;
+            greeting->push_back(*b);
+            if (*b == kGreetingEnd)
+                break;
+        }
+        if (!greeting->empty() && greeting->back() == kGreetingEnd)
+            return true;
+        if (attempt == kGreetingAttempts || cancelled_.load())
+            return false;
+        port_.Memo(kPushReset);
+    }
+}
+
+bool ReadThread_UPD::CallUntilAnswer() {
+    FtdiApi& api = link_.Api();
+    for (;;) {
+        if (!link_.Send({'U'}))
+            return false;
+        const Deadline next = std::min(windowEnd_, DeadlineIn(WaitBounds::BootloaderCallRepeat));
+        const WaitOutcome w = link_.Handle()->WaitReceived(1, next);
+        if (w == WaitOutcome::Cancelled || w == WaitOutcome::DeviceError)
+            return false;
+        // The switch's own deadline stands in for Timer_5SEC where no window runs one.
+        if (SteadyClock::now() >= windowEnd_)
+            bootWaitExpired_.store(true);
+        if (api.FT_GetStatus(link_.Handle(), &link_.rxQueue, &link_.txQueue, &link_.eventWord) !=
+            FT_OK)
+            return false;
+        if (bootWaitExpired_.load())
+            return false;
+        if (link_.rxQueue != 0)
+            return true;
+    }
+}

@@ -1,0 +1,42 @@
+// The PCB3 M328 bootloader, reached by the reset button: answers '+' with its signature,
+// takes 128-byte blocks after 'W' / 'G', and starts the received firmware on 'X'.
+#include "sim/SimBootloaders.h"
+#include "sim/SimContext.h"
+
+namespace {
+using namespace std::chrono_literals;
+
+constexpr std::uint32_t kBaud = 921600;
+constexpr std::size_t kBlock = 128;
+
+class M328Bootloader : public SimProgram {
+  public:
+    bool IsBootloader() const override { return true; }
+
+    void Run(SimContext& ctx) override {
+        ctx.SetUartBaud(kBaud);
+        for (;;) {
+            const std::uint8_t b = ctx.Rx();
+            if (b == '+') {
+                ctx.Tx("V3SM328\r\n");
+            } else if (b == 'W') {
+                ctx.Tx('G');
+                for (std::size_t i = 0; i < kBlock; ++i)
+                    written_.push_back(ctx.Rx());
+                ctx.Busy(4500us); // one flash page
+                ctx.Tx('+');
+            } else if (b == 'X') {
+                ctx.UpdateBoard([&](SimBoardState& s) { s.m328Image = written_; });
+                StartWrittenImage(ctx, written_);
+            }
+        }
+    }
+
+  private:
+    std::vector<std::uint8_t> written_;
+};
+} // namespace
+
+std::unique_ptr<SimProgram> MakeM328Bootloader() {
+    return std::make_unique<M328Bootloader>();
+}
