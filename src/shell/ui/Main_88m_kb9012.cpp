@@ -24,6 +24,8 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     setWindowTitle("Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3");
 
     auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setVerticalSpacing(8);
     auto* prompt = new QLabel("Working mode", this);
     MAIN_SELECTOR = new QComboBox(this);
     for (const std::string& item : ModeSelectorItems())
@@ -49,7 +51,7 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     connect(Timer_5SEC, &QTimer::timeout, this, &TForm1::Timer_5SECTimer);
     connect(Timer_RUN, &QTimer::timeout, this, &TForm1::Timer_RUNTimer);
 
-    setFixedSize(420, 130);
+    setFixedSize(560, 112);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
