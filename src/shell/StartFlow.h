@@ -1,21 +1,29 @@
 #pragma once
-// What Start does before a mode window can open, without the windows: identify the JIG with
-// the link left open, and decide whether the firmware switch must run.
-#include "link/ProgrammerLink.h"
-
+// The decisions of the main window's Start, apart from the window.
 #include <string>
+#include <vector>
 
-inline constexpr const char* kSelectorPrompt = "Please select ";
-inline constexpr const char* kNoJigMessage = "JIG not connected to the USB port!";
+// The selector's items, in order; item 0 selects nothing.
+const std::vector<std::string>& ModeSelectorItems();
 
-enum class StartDecision {
-    NothingSelected, // "Please select ": not even the identification runs
-    NoJig,           // "FTDI device not found": the message box, nothing else
-    ModeReady,       // PCB3 with current firmware: link closed, Timer_RUN
-    SwitchNeeded,    // "ReadThread_UPD start ... " logged; the link stays for the switch
+// The lines the ENE window's log gets when a PCB3 JIG answers.
+const std::vector<std::string>& FlexibleCableInstructions();
+
+enum class StartStep {
+    NoJig,          // "JIG not connected to the USB port!"
+    OpenModeWindow, // PCB3 with current firmware: the mode window opens 300 ms later
+    FirmwareSwitch, // anything else: ReadThread_UPD decides
 };
 
-StartDecision IdentifyForStart(ProgrammerLink& link, const std::string& mode);
+StartStep StepAfterIdentification(const std::string& versionText);
+bool IsPcb3Answer(const std::string& versionText);
 
-// Timer_RUN's start log lines once the mode window is about to open.
+class ProgrammerLink;
+
+// Start's identification without the windows (the CLI and the tests): OpenProgrammerLink with
+// "NOT CLOSE FTDI Handle"; the link is closed again unless the firmware switch follows, and
+// "ReadThread_UPD start ... " is logged when it does.
+StartStep IdentifyForStart(ProgrammerLink& link);
+
+// Timer_RUN's start log lines, once the mode window is about to open.
 void LogModeWindowOpening(const std::string& mode);

@@ -260,7 +260,7 @@ TEST_F(FirmwareSwitch, StandInImageIsNeverSentToARealJig) {
 TEST_F(FirmwareSwitch, CancelEndsTheBootloaderWaitAtOnce) {
     auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
     ProgrammerLink link(sim);
-    ASSERT_EQ(IdentifyForStart(link, "ITE"), StartDecision::SwitchNeeded);
+    ASSERT_EQ(IdentifyForStart(link), StartStep::FirmwareSwitch);
     SwitchTiming timing;
     timing.bootWindow = 60s;
     ReadThread_UPD upd(link, port, bootWaitExpired, "ITE", timing);

@@ -160,17 +160,14 @@ TEST_F(Pcb3Update, StandInPackageIsNeverSentToARealJig) {
 }
 
 TEST_F(Pcb3Update, StartDecidesBeforeAnyWindowOpens) {
-    StartDecision d{};
+    StartStep step{};
     auto none = MakeSim("pcb3", R"({"devices": []})");
-    EXPECT_EQ(Start(none, "ITE", {}, &d), SwitchOutcome::Failed);
-    EXPECT_EQ(d, StartDecision::NoJig);
+    EXPECT_EQ(Start(none, "ITE", {}, &step), SwitchOutcome::Failed);
+    EXPECT_EQ(step, StartStep::NoJig);
 
     auto current = MakeSim("pcb3");
-    EXPECT_EQ(Start(current, kSelectorPrompt, {}, &d), SwitchOutcome::Failed);
-    EXPECT_EQ(d, StartDecision::NothingSelected);
-    EXPECT_TRUE(current->Jig().BytesToJig().empty());
-    EXPECT_EQ(Start(current, "MEC jtag", {}, &d), SwitchOutcome::ModeReady);
-    EXPECT_EQ(d, StartDecision::ModeReady);
+    EXPECT_EQ(Start(current, "MEC jtag", {}, &step), SwitchOutcome::ModeReady);
+    EXPECT_EQ(step, StartStep::OpenModeWindow);
     EXPECT_EQ(Text(current->Jig().BytesToJig()), "B");
     EXPECT_TRUE(port.Lines().empty());
     EXPECT_EQ(StartLogText().find("ReadThread_UPD"), std::string::npos);

@@ -27,13 +27,15 @@ void SwitchFixture::TearDown() {
 }
 
 SwitchOutcome SwitchFixture::Start(const std::shared_ptr<FtdiApi>& api, const std::string& mode,
-                                   SwitchTiming timing, StartDecision* decision) {
+                                   SwitchTiming timing, StartStep* step) {
     ProgrammerLink link(api);
-    const StartDecision d = IdentifyForStart(link, mode);
-    if (decision)
-        *decision = d;
-    if (d != StartDecision::SwitchNeeded)
-        return d == StartDecision::ModeReady ? SwitchOutcome::ModeReady : SwitchOutcome::Failed;
+    const StartStep s = IdentifyForStart(link);
+    if (step)
+        *step = s;
+    if (s != StartStep::FirmwareSwitch) {
+        EXPECT_FALSE(link.IsOpen());
+        return s == StartStep::OpenModeWindow ? SwitchOutcome::ModeReady : SwitchOutcome::Failed;
+    }
     ReadThread_UPD upd(link, port, bootWaitExpired, mode, timing);
     const SwitchOutcome outcome = upd.Execute();
     EXPECT_FALSE(link.IsOpen()) << "the switch leaves the link closed";

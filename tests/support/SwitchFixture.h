@@ -17,9 +17,9 @@ class SwitchFixture : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Identification and, when it asks for it, the switch. `decision` receives the first.
+    // Identification and, when it asks for it, the switch. `step` receives the first.
     SwitchOutcome Start(const std::shared_ptr<FtdiApi>& api, const std::string& mode,
-                        SwitchTiming timing = {}, StartDecision* decision = nullptr);
+                        SwitchTiming timing = {}, StartStep* step = nullptr);
     // The JIG's version text as a fresh identification sees it.
     static std::string VersionNow(const std::shared_ptr<FtdiApi>& api);
     std::string StartLogText() const;
