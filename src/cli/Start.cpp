@@ -1,0 +1,65 @@
+// "start": the main window's Start without windows. The update window's lines go to stdout;
+// where the technician must press the JIG's reset button the lines say so and the switch
+// waits for the bootloader within its bounds.
+#include "cli/CliCommand.h"
+#include "cli/CliPort.h"
+#include "shell/ReadThread_UPD.h"
+#include "shell/StartFlow.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+class CliSwitchPort : public SwitchPort {
+  public:
+    void Memo(const std::string& line) override { terminal_.Log(line); }
+    void SetGauge(int position) override { terminal_.SetGauge(position); }
+    void SetGaugeMax(int maximum) override { terminal_.SetGaugeMax(maximum); }
+    void ShowUpdateWindow() override {}
+    void HideUpdateWindow() override {}
+    void EnableUpdateExit() override {}
+    void EnableTimerRun() override {}
+    void ShowMainWindow() override {}
+    void StartResetPrompt() override {
+        terminal_.ShowMessage(MessageIcon::Warning, " Please press the reset button on the JIG!");
+    }
+
+  private:
+    CliPort terminal_;
+};
+
+bool IsWorkingMode(const std::string& mode) {
+    const auto& items = ModeSelectorItems();
+    return std::find(items.begin() + 1, items.end(), mode) != items.end();
+}
+} // namespace
+
+int RunStart(const CliArgs& args) {
+    const std::string mode = args.Value("mode");
+    if (!IsWorkingMode(mode)) {
+        std::fprintf(stderr, "--mode is one of:");
+        for (auto it = ModeSelectorItems().begin() + 1; it != ModeSelectorItems().end(); ++it)
+            std::fprintf(stderr, " \"%s\"", it->c_str());
+        std::fprintf(stderr, "\n");
+        return kExitUsage;
+    }
+    std::shared_ptr<FtdiApi> api = OpenBackend(args);
+    if (!api)
+        return kExitNoJig;
+    ProgrammerLink link(api);
+    const StartStep step = IdentifyForStart(link);
+    if (step == StartStep::NoJig) {
+        std::fprintf(stderr, "error: JIG not connected to the USB port!\n");
+        return kExitNoJig;
+    }
+    if (step == StartStep::FirmwareSwitch) {
+        CliSwitchPort port;
+        std::atomic<bool> bootWaitExpired{false};
+        ReadThread_UPD upd(link, port, bootWaitExpired, mode);
+        if (upd.Execute() != SwitchOutcome::ModeReady)
+            return kExitFailed;
+    }
+    LogModeWindowOpening(mode);
+    std::printf("JIG ready for %s\n", mode.c_str());
+    return kExitOk;
+}

@@ -1,0 +1,56 @@
+// tolvane-jig-cli start: the whole Start flow without windows.
+#include "support/Process.h"
+#include "support/SimFixture.h"
+
+#include <gtest/gtest.h>
+
+TEST(CliStart, ReflashesAPcb2AndPrintsTheUpdateWindowsLines) {
+    TempDir cwd;
+    ProcessResult r = RunProgram(
+        "tolvane-jig-cli",
+        {"start", "--device", "sim:pcb2-v41", "--timing", "instant", "--mode", "MEC jtag"},
+        cwd.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Current version of FW -> M88_ALLPCB_V41  \nUser select -> MEC jtag\n"
+                          "Command go to BOOT ... \n",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find("\nBOOT M88 connected - BOOT_M88_V2  \n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Exit from BOOT and RUN ... \nJIG ready for MEC jtag\n")) << r.out;
+    const std::string log = ReadFileText(cwd.File("Start_log.txt"));
+    EXPECT_TRUE(log.ends_with("ReadThread_UPD start ... \nUser select -> MEC jtag\n"
+                              "Go to application. End.\n"))
+        << log;
+}
+
+TEST(CliStart, AsksForTheResetButtonOfAnOutdatedPcb3) {
+    TempDir cwd;
+    WriteFileBytes(cwd.File("press.json"),
+                   R"({"events": [{"type": "resetButton", "whenCalledMs": 200}]})");
+    ProcessResult r = RunProgram("tolvane-jig-cli",
+                                 {"start", "--device", "sim:pcb3-old", "--timing", "instant",
+                                  "--scenario", cwd.File("press.json"), "--mode", "ITE"},
+                                 cwd.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "warning:  Please press the reset button on the JIG!\n");
+    EXPECT_NE(r.out.find("Founded FTDI device, wait answer. (RESET pushed?)\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("UPDATE completed successfully.\nJIG ready for ITE\n")) << r.out;
+}
+
+TEST(CliStart, RefusesUnknownModesAndReportsAMissingJig) {
+    TempDir cwd;
+    ProcessResult r =
+        RunProgram("tolvane-jig-cli", {"start", "--device", "sim:pcb3", "--mode", "Please select "},
+                   cwd.Path());
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_NE(r.err.find("\"NUVOTON spi\""), std::string::npos);
+    WriteFileBytes(cwd.File("none.json"), R"({"devices": []})");
+    r = RunProgram(
+        "tolvane-jig-cli",
+        {"start", "--device", "sim", "--scenario", cwd.File("none.json"), "--mode", "ENE KB90XX"},
+        cwd.Path());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "error: JIG not connected to the USB port!\n");
+    EXPECT_EQ(r.out, "");
+}
