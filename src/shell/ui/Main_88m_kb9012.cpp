@@ -11,8 +11,10 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
+#include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
 #include "shell/ui/Update.h"
+#include "shell/ui/UpdateSwitchPort.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -45,6 +47,9 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     Timer_RUN = new QTimer(this);
     Timer_RUN->setInterval(300);
     Timer_RUN->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the mode window opens 300 ms after, not before.
+    Timer_5SEC->setTimerType(Qt::PreciseTimer);
+    Timer_RUN->setTimerType(Qt::PreciseTimer);
 
     connect(MAIN_CONNECT, &QPushButton::clicked, this, &TForm1::MAIN_CONNECTClick);
     connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);
@@ -56,10 +61,19 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (switch_)
+        switch_->Cancel();
+    switchWorker_.Join();
+}
+
+void TForm1::SetWindows(const ModeWindows& windows) {
+    windows_ = windows;
+    switchPort_ = std::make_unique<UpdateSwitchPort>(this, windows_.update);
+}
 
 void TForm1::MAIN_CONNECTClick() {
-    if (MAIN_SELECTOR->currentIndex() == 0)
+    if (MAIN_SELECTOR->currentIndex() == 0 || switchRunning_.load())
         return;
     if (windows_.update)
         windows_.update->Memo_UPDATE->clear();
@@ -86,8 +100,22 @@ void TForm1::MAIN_CONNECTClick() {
         return;
     }
     StartLogLine("ReadThread_UPD start ... ");
-    // The firmware switch is not built yet: nothing more happens, and no link stays open.
-    link_.Close();
+    StartFirmwareSwitch();
+}
+
+void TForm1::StartFirmwareSwitch() {
+    if (!switchPort_) {
+        link_.Close();
+        return;
+    }
+    switchWorker_.Join();
+    switch_ =
+        std::make_unique<ReadThread_UPD>(link_, *switchPort_, BootWaitExpired, SelectedMode());
+    switchRunning_.store(true);
+    switchWorker_.Start([this] {
+        switch_->Execute();
+        switchRunning_.store(false);
+    });
 }
 
 void TForm1::ExitClick() {

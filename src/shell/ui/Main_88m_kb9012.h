@@ -2,6 +2,7 @@
 // The main window: pick a working mode, press Start; the JIG is identified, made to run the
 // mode's firmware, and the mode's window opens.
 #include "link/ProgrammerLink.h"
+#include "port/Worker.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -19,6 +20,8 @@ class TITE_FORM;
 class TNPCE_FORM;
 class TUPDATE_FORM;
 class TForm_NUVOTON_JTAG;
+class ReadThread_UPD;
+class UpdateSwitchPort;
 
 struct ModeWindows {
     TEDID_form* edid = nullptr;
@@ -36,7 +39,7 @@ class TForm1 : public QWidget {
   public:
     explicit TForm1(std::shared_ptr<FtdiApi> api);
     ~TForm1() override;
-    void SetWindows(const ModeWindows& windows) { windows_ = windows; }
+    void SetWindows(const ModeWindows& windows);
 
     QComboBox* MAIN_SELECTOR;
     QPushButton* MAIN_CONNECT;
@@ -52,11 +55,18 @@ class TForm1 : public QWidget {
     std::string SelectedMode() const { return MAIN_SELECTOR->currentText().toStdString(); }
     ProgrammerLink& Link() { return link_; }
     std::atomic<bool> BootWaitExpired{false};
+    // Whether ReadThread_UPD runs; Start is refused meanwhile (it would share the link).
+    bool SwitchRunning() const { return switchRunning_.load(); }
 
   private:
     QWidget* ModeWindowFor(const std::string& mode) const;
+    void StartFirmwareSwitch();
 
     std::shared_ptr<FtdiApi> api_;
     ProgrammerLink link_;
     ModeWindows windows_;
+    std::unique_ptr<UpdateSwitchPort> switchPort_;
+    std::unique_ptr<ReadThread_UPD> switch_;
+    std::atomic<bool> switchRunning_{false};
+    Worker switchWorker_; // last: joined first
 };

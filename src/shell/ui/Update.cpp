@@ -1,5 +1,7 @@
 #include "shell/ui/Update.h"
 
+#include "gui/Dialogs.h"
+
 #include <QVBoxLayout>
 
 TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
@@ -20,6 +22,7 @@ TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
     TimerMSG->setSingleShot(true);
     connect(SpeedButton_UPD_EXIT, &QPushButton::clicked, this,
             &TUPDATE_FORM::SpeedButton_UPD_EXITClick);
+    connect(TimerMSG, &QTimer::timeout, this, &TUPDATE_FORM::TimerMSGTimer);
     setFixedSize(480, 320);
 }
 
@@ -27,4 +30,11 @@ void TUPDATE_FORM::SpeedButton_UPD_EXITClick() {
     Memo_UPDATE->clear();
     SpeedButton_UPD_EXIT->setEnabled(false);
     hide();
+}
+
+void TUPDATE_FORM::TimerMSGTimer() {
+    TimerMSG->stop();
+    // Modal, but the update goes on calling the bootloader meanwhile: the box may be
+    // confirmed before or after the button is pressed.
+    Dialogs::Message(this, MessageIcon::Warning, " Please press the reset button on the JIG!");
 }

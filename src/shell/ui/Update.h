@@ -18,4 +18,6 @@ class TUPDATE_FORM : public QWidget {
     QTimer* TimerMSG;
 
     void SpeedButton_UPD_EXITClick();
+    // The reset prompt, 200 ms after the PCB3 update starts calling the bootloader.
+    void TimerMSGTimer();
 };

@@ -1,0 +1,63 @@
+#include "shell/ui/UpdateSwitchPort.h"
+
+#include "gui/UiThread.h"
+#include "shell/ui/Main_88m_kb9012.h"
+#include "shell/ui/Update.h"
+
+UpdateSwitchPort::UpdateSwitchPort(TForm1* main, TUPDATE_FORM* update)
+    : main_(main), update_(update) {}
+
+template <class F> void UpdateSwitchPort::OnUpdate(F&& change) {
+    PostToUi(main_, [update = update_, change = std::forward<F>(change)] {
+        if (update)
+            change(*update);
+    });
+}
+
+void UpdateSwitchPort::Memo(const std::string& line) {
+    OnUpdate([text = QString::fromStdString(line)](TUPDATE_FORM& u) {
+        u.Memo_UPDATE->AppendLine(text);
+    });
+}
+
+void UpdateSwitchPort::SetGauge(int position) {
+    OnUpdate([position](TUPDATE_FORM& u) { u.CGauge_UPD->SetPosition(position); });
+}
+
+void UpdateSwitchPort::SetGaugeMax(int maximum) {
+    OnUpdate([maximum](TUPDATE_FORM& u) { u.CGauge_UPD->SetMaximum(maximum); });
+}
+
+void UpdateSwitchPort::ShowUpdateWindow() {
+    OnUpdate([](TUPDATE_FORM& u) {
+        u.show();
+        u.raise();
+    });
+}
+
+void UpdateSwitchPort::HideUpdateWindow() {
+    OnUpdate([](TUPDATE_FORM& u) { u.hide(); });
+}
+
+void UpdateSwitchPort::EnableUpdateExit() {
+    OnUpdate([](TUPDATE_FORM& u) { u.SpeedButton_UPD_EXIT->setEnabled(true); });
+}
+
+void UpdateSwitchPort::StartResetPrompt() {
+    OnUpdate([](TUPDATE_FORM& u) { u.TimerMSG->start(); });
+}
+
+void UpdateSwitchPort::EnableTimerRun() {
+    TForm1* main = main_;
+    PostToUi(main_, [main] { main->Timer_RUN->start(); });
+}
+
+void UpdateSwitchPort::ShowMainWindow() {
+    TForm1* main = main_;
+    PostToUi(main_, [main] { main->show(); });
+}
+
+void UpdateSwitchPort::StartBootWaitTimer() {
+    TForm1* main = main_;
+    PostToUi(main_, [main] { main->Timer_5SEC->start(); });
+}
