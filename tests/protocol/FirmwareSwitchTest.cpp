@@ -173,6 +173,20 @@ TEST_F(FirmwareSwitch, GreetingWithoutItsEndByteIsTriedThreeTimes) {
     EXPECT_EQ(Text(threeLost->Jig().BytesToJig()).find("pf"), std::string::npos);
 }
 
+TEST_F(FirmwareSwitch, GreetingByteOnItsThirdReadIsStoredAndALateBangIsAFaultAnswer) {
+    // Every reply's bytes from the thirteenth on come 650 ms late: the greeting's 0x11 lands on
+    // the third 300 ms read of its byte, and the tail of the identification answer holds up
+    // the '!' past the five reads.
+    auto sim = MakeSim("pcb2-v41", R"({"faults": [{"type": "split", "pieces": 12, "ms": 650}]})");
+    ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::ModeReady);
+    const Lines lines = From(port.Lines(), "Command go to BOOT ... ");
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4),
+              (Lines{"Command go to BOOT ... ", "*** FAULT ANSWER. PLEASE push reset button ***",
+                     kGreetingHex, kGreetingText}));
+    EXPECT_EQ(port.Lines().front(), "Current version of FW -> M88_ALLPCB_V");
+}
+
 TEST_F(FirmwareSwitch, MissingFileIsNamedAndTheBootloaderStillRuns) {
     const std::string fw = UseFirmwareFolder();
     auto sim = MakeSim("pcb2-v41");
