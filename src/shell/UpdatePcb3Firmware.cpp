@@ -152,6 +152,8 @@ class Pcb3Update {
             port_.SetGauge(++gauge);
         } while (offset <= length_);
         link_.Send({'X'});
+        // 'X' has no answer: let it leave before the device closes and the next open purges.
+        link_.AwaitSent(WaitBounds::CommandReply);
         link_.Close();
         port_.Memo("UPDATE completed successfully.");
         log_->Line("UPDATE FW successfully.");

@@ -5,6 +5,7 @@
 #include "sim/StandInFirmware.h"
 #include "support/SwitchFixture.h"
 
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -58,6 +59,22 @@ TEST_F(FirmwareSwitch, OtherModeFirmwareIsReflashedAndStarted) {
     EXPECT_EQ(sim->Jig().Board().m88Image, StandInImageOf("M88_jtag.hex"));
     EXPECT_EQ(VersionNow(sim), "M88_JTAG_V42  ");
     EXPECT_NE(StartLogText().find("ReadThread_UPD start ... \n"), std::string::npos);
+}
+
+TEST_F(FirmwareSwitch, ReflashAtWireSpeedTakesSecondsNotMinutes) {
+    auto sim = MakeSim("pcb2-v41", "{}", SimTiming::Wire);
+    const auto began = SteadyClock::now();
+    ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::ModeReady);
+    const auto took = SteadyClock::now() - began;
+    EXPECT_LT(took, 8s);
+    EXPECT_EQ(VersionNow(sim), "M88_JTAG_V42  ");
+    const SimStats stats = sim->Jig().Stats();
+    // 244 records of 44 bytes at 115200 baud alone take about 0.93 s.
+    EXPECT_GT(stats.wireNanos, 900'000'000);
+    std::printf("reflash at wire speed: %lld ms, wire %lld ms, JIG %lld ms\n",
+                static_cast<long long>(std::chrono::duration_cast<Millis>(took).count()),
+                static_cast<long long>(stats.wireNanos / 1'000'000),
+                static_cast<long long>(stats.jigNanos / 1'000'000));
 }
 
 TEST_F(FirmwareSwitch, RightFirmwareClosesTheUpdateWindowAtOnce) {

@@ -4,6 +4,8 @@
 #include "sim/StandInFirmware.h"
 #include "support/SwitchFixture.h"
 
+#include <cstdio>
+
 namespace {
 using Lines = std::vector<std::string>;
 using namespace std::chrono_literals;
@@ -48,6 +50,17 @@ TEST_F(Pcb3Update, OutdatedFirmwareIsUpdatedFromThePackage) {
     const std::size_t started = log.find("ReadThread_UPD start ... \nJIG ver3 start update FW\n"
                                          "Bootloader answer OK\nUPDATE FW successfully.\n");
     EXPECT_NE(started, std::string::npos) << log;
+}
+
+TEST_F(Pcb3Update, UpdateAtWireSpeed) {
+    auto sim = MakeSim("pcb3-old", Pressed(), SimTiming::Wire);
+    const auto began = SteadyClock::now();
+    ASSERT_EQ(Start(sim, "ITE"), SwitchOutcome::ModeReady);
+    const auto took = SteadyClock::now() - began;
+    EXPECT_LT(took, 10s);
+    EXPECT_EQ(VersionNow(sim), "M328_EPM240_v16  ");
+    std::printf("PCB3 update at wire speed: %lld ms\n",
+                static_cast<long long>(std::chrono::duration_cast<Millis>(took).count()));
 }
 
 TEST_F(Pcb3Update, PackageOfWholeBlocksEndsWithAnAllFfBlock) {
