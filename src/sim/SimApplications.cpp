@@ -11,7 +11,7 @@ void AnswerIdentification(SimContext& ctx) { ctx.Tx(ctx.Board().versionText + "\
 
 bool OfferToModules(SimContext& ctx, std::uint8_t command, bool (*carries)(SimContext&, SimModule&)) {
     for (const auto& m : ctx.Modules())
-        if (carries(ctx, *m) && m->Pcb3Prefix() == 0 && m->Handle(command, ctx))
+        if (carries(ctx, *m) && m->Handle(command, ctx))
             return true;
     return false;
 }
@@ -28,7 +28,9 @@ public:
             } else if (b == 'I' || b == 'O') {
                 ctx.Tx(b); // PCB3 acknowledges its buzzer signals
             } else if (!Prefixed(ctx, b)) {
-                OfferToModules(ctx, b, [](SimContext&, SimModule&) { return true; });
+                // Modules with a mode letter only hear what follows it.
+                OfferToModules(ctx, b,
+                               [](SimContext&, SimModule& m) { return m.Pcb3Prefix() == 0; });
             }
         }
     }
