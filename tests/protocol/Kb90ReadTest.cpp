@@ -2,6 +2,7 @@
 #include "EneRig.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -177,4 +178,16 @@ TEST_F(EneTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
     EXPECT_LT(SteadyClock::now() - started, Millis(1000));
     EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (block 2 of 512)"));
     EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 256u);
+}
+
+TEST_F(EneTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    Start("pcb2-v41");
+    Read("/dev/full");
+    EXPECT_FALSE(port.HasLine("Reading completed successfully."));
+    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    ExpectIdle();
 }

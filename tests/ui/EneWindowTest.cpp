@@ -124,8 +124,6 @@ TEST_F(EneWindowTest, DatabaseFillsTheListsAndTheHelpFollowsTheChoice) {
     window->CheckBox_KB901X->click();
     EXPECT_EQ(window->Label_result->text(),
               "Please connect GND and:  A11 B26 C23 D24 E25 (only for JIG 2)");
-    Choose(window->ComboBox_KB901X_FFC, window->ComboBox_KB901X_FFC->findText("18 pin"));
-    EXPECT_EQ(window->Label_result->text(), "Please select big pins FFC!");
     Choose(window->ComboBox_KB901X, 2);
     EXPECT_EQ(window->Label_result->text(), "Error data format!");
 
