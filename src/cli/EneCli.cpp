@@ -139,7 +139,9 @@ void EneStats::Print(const Kb901xEngine& engine, const std::shared_ptr<FtdiApi>&
         if (jig > 0)
             std::printf("; wall / (wire + JIG) = %.3f",
                         static_cast<double>(wall) / static_cast<double>(jig));
-        std::printf("\n");
+        std::printf("\nhost lag:         %.3f s (the host's own time between a reply's arrival "
+                    "and its next command)\n",
+                    Seconds(s.hostLagNanos));
     }
 }
 
