@@ -58,7 +58,7 @@ SwitchOutcome ReadThread_UPD::Fail() {
 SwitchOutcome ReadThread_UPD::ExecutePcb3() {
     link_.Close();
     port_.ShowUpdateWindow();
-    if (UpdatePcb3Firmware(*pcb3Link_, port_, timing_.pcb3Bootloader) == "OK") {
+    if (UpdatePcb3Firmware(*pcb3Link_, port_, timing_) == "OK") {
         port_.HideUpdateWindow();
         port_.SetGauge(0);
         port_.EnableTimerRun();
@@ -161,7 +161,7 @@ bool ReadThread_UPD::CallUntilAnswer() {
     for (;;) {
         if (!link_.Send({'U'}))
             return false;
-        const Deadline next = std::min(windowEnd_, DeadlineIn(WaitBounds::BootloaderCallRepeat));
+        const Deadline next = std::min(windowEnd_, DeadlineIn(timing_.callRepeat));
         const WaitOutcome w = link_.Handle()->WaitReceived(1, next);
         if (w == WaitOutcome::Cancelled || w == WaitOutcome::DeviceError)
             return false;

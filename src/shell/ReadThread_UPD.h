@@ -4,19 +4,12 @@
 // firmware it runs the package update. The outcome goes to the windows through SwitchPort:
 // Timer_RUN on success, the update window's EXIT on failure.
 #include "link/ProgrammerLink.h"
-#include "link/WaitBounds.h"
 #include "shell/SwitchPort.h"
+#include "shell/SwitchTiming.h"
 
 #include <atomic>
 #include <memory>
 #include <string>
-
-struct SwitchTiming {
-    // Timer_5SEC: how long the M88 bootloader may take to greet once it is called.
-    Millis bootWindow = WaitBounds::BootloaderGreeting;
-    // The PCB3 bootloader wait: a technician looking for the reset button.
-    Millis pcb3Bootloader = WaitBounds::ResetButton;
-};
 
 enum class SwitchOutcome { ModeReady, Failed, Cancelled };
 

@@ -28,13 +28,13 @@ enum class Call { Answered, TimedOut, Stopped };
 
 // '+' until at least seven bytes are queued that start 'V' ? 'S'; anything else is purged
 // and the call goes on.
-Call CallBootloader(ProgrammerLink& link, Millis bound, DWORD* answerBytes) {
+Call CallBootloader(ProgrammerLink& link, const SwitchTiming& timing, DWORD* answerBytes) {
     FtdiApi& api = link.Api();
-    const Deadline deadline = DeadlineIn(bound);
+    const Deadline deadline = DeadlineIn(timing.pcb3Bootloader);
     for (;;) {
         if (!link.Send({'+'}))
             return Call::Stopped;
-        const Deadline next = std::min(deadline, DeadlineIn(WaitBounds::BootloaderCallRepeat));
+        const Deadline next = std::min(deadline, DeadlineIn(timing.callRepeat));
         const WaitOutcome w = link.Handle()->WaitReceived(kAnswerMin, next);
         if (w == WaitOutcome::Cancelled || w == WaitOutcome::DeviceError)
             return Call::Stopped;
@@ -60,7 +60,7 @@ class Pcb3Update {
   public:
     Pcb3Update(ProgrammerLink& link, SwitchPort& port) : link_(link), port_(port) {}
 
-    std::string Run(Millis bootloaderBound) {
+    std::string Run(const SwitchTiming& timing) {
         if (!LoadPackage())
             return "ERROR";
         FtdiApi& api = link_.Api();
@@ -88,11 +88,11 @@ class Pcb3Update {
         port_.StartResetPrompt();
 
         DWORD answer = 0;
-        const Call call = CallBootloader(link_, bootloaderBound, &answer);
+        const Call call = CallBootloader(link_, timing, &answer);
         if (call != Call::Answered) {
             if (call == Call::TimedOut)
                 port_.Memo("No answer from the M328 bootloader within " +
-                           std::to_string(bootloaderBound.count() / 1000) +
+                           std::to_string(timing.pcb3Bootloader.count() / 1000) +
                            " s: was the reset button pressed? Update stopped.");
             else
                 port_.Memo("PCB3 update stopped while calling the bootloader.");
@@ -188,6 +188,7 @@ class Pcb3Update {
 };
 } // namespace
 
-std::string UpdatePcb3Firmware(ProgrammerLink& local, SwitchPort& port, Millis bootloaderBound) {
-    return Pcb3Update(local, port).Run(bootloaderBound);
+std::string UpdatePcb3Firmware(ProgrammerLink& local, SwitchPort& port,
+                               const SwitchTiming& timing) {
+    return Pcb3Update(local, port).Run(timing);
 }

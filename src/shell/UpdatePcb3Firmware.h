@@ -1,8 +1,8 @@
 #pragma once
 // Updating an outdated PCB3 JIG from its package through the M328 bootloader.
 #include "link/ProgrammerLink.h"
-#include "link/WaitBounds.h"
 #include "shell/SwitchPort.h"
+#include "shell/SwitchTiming.h"
 
 #include <string>
 
@@ -11,6 +11,6 @@ inline constexpr std::size_t kPcb3PackageLimit = 131072;
 inline constexpr std::size_t kPcb3BlockSize = 128;
 
 // `local`: a closed link of the update's own (the main window's link is closed before). The
-// bootloader is called until it answers or `bootloaderBound` passes. "OK" or "ERROR".
+// bootloader is called until it answers or `timing.pcb3Bootloader` passes. "OK" or "ERROR".
 std::string UpdatePcb3Firmware(ProgrammerLink& local, SwitchPort& port,
-                               Millis bootloaderBound = WaitBounds::ResetButton);
+                               const SwitchTiming& timing = {});

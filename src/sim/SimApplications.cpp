@@ -18,7 +18,7 @@ void AnswerIdentification(SimContext& ctx) {
 bool OfferToModules(SimContext& ctx, std::uint8_t command,
                     bool (*carries)(SimContext&, SimModule&)) {
     for (const auto& m : ctx.Modules())
-        if (carries(ctx, *m) && m->Pcb3Prefix() == 0 && m->Handle(command, ctx))
+        if (carries(ctx, *m) && m->Handle(command, ctx))
             return true;
     return false;
 }
@@ -40,7 +40,9 @@ class Pcb3Application : public SimProgram {
             } else if (b == 'J') {
                 Jtag(ctx);
             } else {
-                OfferToModules(ctx, b, [](SimContext&, SimModule&) { return true; });
+                // Modules with a mode letter only hear what follows it.
+                OfferToModules(ctx, b,
+                               [](SimContext&, SimModule& m) { return m.Pcb3Prefix() == 0; });
             }
         }
     }

@@ -108,7 +108,7 @@ TEST_F(FirmwareSwitch, SilentJigIsReachedOnceTheResetButtonIsPressed) {
 
 TEST_F(FirmwareSwitch, NoResetWithinTheWindowFailsAndOffersExit) {
     auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
-    SwitchTiming timing;
+    SwitchTiming timing = SteadyTiming();
     timing.bootWindow = 300ms;
     const auto began = SteadyClock::now();
     ASSERT_EQ(Start(sim, "ITE", timing), SwitchOutcome::Failed);
@@ -292,7 +292,7 @@ TEST_F(FirmwareSwitch, CancelEndsTheBootloaderWaitAtOnce) {
     auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
     ProgrammerLink link(sim);
     ASSERT_EQ(IdentifyForStart(link), StartStep::FirmwareSwitch);
-    SwitchTiming timing;
+    SwitchTiming timing = SteadyTiming();
     timing.bootWindow = 60s;
     ReadThread_UPD upd(link, port, bootWaitExpired, "ITE", timing);
     SwitchOutcome outcome = SwitchOutcome::ModeReady;

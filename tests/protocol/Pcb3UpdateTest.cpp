@@ -106,7 +106,7 @@ TEST_F(Pcb3Update, AnswerWithoutSInThirdPlaceIsPurgedAndCalledAgain) {
 
 TEST_F(Pcb3Update, BootloaderThatNeverAnswersEndsAtItsBound) {
     auto sim = MakeSim("pcb3-old");
-    SwitchTiming timing;
+    SwitchTiming timing = SteadyTiming();
     timing.pcb3Bootloader = 1s;
     const auto began = SteadyClock::now();
     ASSERT_EQ(Start(sim, "ITE", timing), SwitchOutcome::Failed);
@@ -175,11 +175,11 @@ TEST_F(Pcb3Update, StandInPackageIsNeverSentToARealJig) {
 TEST_F(Pcb3Update, StartDecidesBeforeAnyWindowOpens) {
     StartStep step{};
     auto none = MakeSim("pcb3", R"({"devices": []})");
-    EXPECT_EQ(Start(none, "ITE", {}, &step), SwitchOutcome::Failed);
+    EXPECT_EQ(Start(none, "ITE", SteadyTiming(), &step), SwitchOutcome::Failed);
     EXPECT_EQ(step, StartStep::NoJig);
 
     auto current = MakeSim("pcb3");
-    EXPECT_EQ(Start(current, "MEC jtag", {}, &step), SwitchOutcome::ModeReady);
+    EXPECT_EQ(Start(current, "MEC jtag", SteadyTiming(), &step), SwitchOutcome::ModeReady);
     EXPECT_EQ(step, StartStep::OpenModeWindow);
     EXPECT_EQ(Text(current->Jig().BytesToJig()), "B");
     EXPECT_TRUE(port.Lines().empty());

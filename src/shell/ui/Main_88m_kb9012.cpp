@@ -47,9 +47,8 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     Timer_RUN = new QTimer(this);
     Timer_RUN->setInterval(300);
     Timer_RUN->setSingleShot(true);
-    // A coarse timer may fire up to 5 % early; the mode window opens 300 ms after, not before.
     Timer_5SEC->setTimerType(Qt::PreciseTimer);
-    Timer_RUN->setTimerType(Qt::PreciseTimer);
+    Timer_RUN->setTimerType(Qt::PreciseTimer); // never earlier than its 300 ms
 
     connect(MAIN_CONNECT, &QPushButton::clicked, this, &TForm1::MAIN_CONNECTClick);
     connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);
