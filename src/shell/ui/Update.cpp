@@ -2,6 +2,8 @@
 
 #include "gui/Dialogs.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
@@ -24,6 +26,8 @@ TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
             &TUPDATE_FORM::SpeedButton_UPD_EXITClick);
     connect(TimerMSG, &QTimer::timeout, this, &TUPDATE_FORM::TimerMSGTimer);
     setFixedSize(480, 320);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TUPDATE_FORM::SpeedButton_UPD_EXITClick() {
