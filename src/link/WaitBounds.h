@@ -19,4 +19,7 @@ inline constexpr Millis BootloaderReply{3000};
 inline constexpr Millis ResetButton{120000};
 // A small EEPROM transaction (EDID).
 inline constexpr Millis EepromReply{3000};
+// The keyboard tester's answer watchdog: a scan answer, or the buzzer acknowledgement and the
+// next scan answer together.
+inline constexpr Millis KeyboardAnswer{1000};
 } // namespace WaitBounds
