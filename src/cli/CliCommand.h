@@ -22,11 +22,11 @@ struct CliArgs {
 };
 
 struct CliCommand {
-    std::vector<std::string> words;      // "identify", or "ene", "read"
-    std::string synopsis;                // "identify [--device D]"
-    std::string help;                    // the --help text after the synopsis
-    std::set<std::string> valueOptions;  // options of this command that take a value
-    std::set<std::string> flagOptions;   // options of this command without a value
+    std::vector<std::string> words;     // "identify", or "ene", "read"
+    std::string synopsis;               // "identify [--device D]"
+    std::string help;                   // the --help text after the synopsis
+    std::set<std::string> valueOptions; // options of this command that take a value
+    std::set<std::string> flagOptions;  // options of this command without a value
     std::size_t minPositional = 0;
     std::size_t maxPositional = 0;
     int (*run)(const CliArgs& args) = nullptr;

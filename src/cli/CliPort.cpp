@@ -55,7 +55,9 @@ std::optional<std::string> CliPort::AskSaveFile(const FileDialogSpec&) {
     return answer;
 }
 
-std::optional<std::string> CliPort::AskOpenFile(const FileDialogSpec& spec) { return AskSaveFile(spec); }
+std::optional<std::string> CliPort::AskOpenFile(const FileDialogSpec& spec) {
+    return AskSaveFile(spec);
+}
 
 void CliPort::ShowMessage(MessageIcon icon, const std::string& text) {
     std::lock_guard lock(mutex_);
@@ -70,6 +72,7 @@ void CliPort::ShowMessage(MessageIcon icon, const std::string& text) {
 bool CliPort::AskYesNo(const std::string& text) {
     std::lock_guard lock(mutex_);
     ClearBar();
-    std::fprintf(stderr, "%s %s\n", text.c_str(), assumeYes_ ? "-> yes (--yes)" : "-> no (pass --yes to agree)");
+    std::fprintf(stderr, "%s %s\n", text.c_str(),
+                 assumeYes_ ? "-> yes (--yes)" : "-> no (pass --yes to agree)");
     return assumeYes_;
 }

@@ -8,7 +8,7 @@
 #include <string>
 
 class CliPort : public OperatorPort {
-public:
+  public:
     // `file`: the answer to the first file dialog (the command's file argument).
     explicit CliPort(std::optional<std::string> file = std::nullopt, bool assumeYes = false);
     ~CliPort() override;
@@ -23,7 +23,7 @@ public:
 
     int Messages() const { return messages_; }
 
-private:
+  private:
     void ClearBar();
     std::mutex mutex_;
     std::optional<std::string> file_;

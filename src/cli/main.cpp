@@ -28,13 +28,14 @@ void PrintUsage(FILE* out) {
     std::fprintf(out, "Usage: tolvane-jig-cli COMMAND [OPTIONS]\n\nCommands:\n");
     for (const CliCommand& c : CliCommands())
         std::fprintf(out, "  %s\n", c.synopsis.c_str());
-    std::fprintf(out, "\nOptions for every command:\n%s  --help         this text, or a command's own\n",
+    std::fprintf(out,
+                 "\nOptions for every command:\n%s  --help         this text, or a command's own\n",
                  kDeviceOptionsHelp);
 }
 
 void PrintCommandHelp(const CliCommand& c) {
-    std::printf("Usage: tolvane-jig-cli %s\n\n%s\n\nOptions:\n%s", c.synopsis.c_str(), c.help.c_str(),
-                kDeviceOptionsHelp);
+    std::printf("Usage: tolvane-jig-cli %s\n\n%s\n\nOptions:\n%s", c.synopsis.c_str(),
+                c.help.c_str(), kDeviceOptionsHelp);
 }
 
 const CliCommand* Match(int argc, char** argv, int* used) {
@@ -87,7 +88,8 @@ bool Parse(const CliCommand& c, int argc, char** argv, int first, CliArgs* a, st
             a->positional.push_back(arg);
         }
     }
-    if (!a->help && (a->positional.size() < c.minPositional || a->positional.size() > c.maxPositional)) {
+    if (!a->help &&
+        (a->positional.size() < c.minPositional || a->positional.size() > c.maxPositional)) {
         *error = "wrong number of arguments";
         return false;
     }

@@ -7,7 +7,7 @@
 #include <string>
 
 class FtdiApi {
-public:
+  public:
     virtual ~FtdiApi() = default;
 
     virtual FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) = 0;

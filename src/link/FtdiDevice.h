@@ -6,7 +6,7 @@
 #include <cstddef>
 
 class FtdiDevice {
-public:
+  public:
     virtual ~FtdiDevice() = default;
 
     virtual FT_STATUS GetDriverVersion(DWORD* version) = 0;

@@ -87,7 +87,8 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
         LogStatus(log, api.FT_SetBaudRate(h, kBaud), "FT_SetBaudRate OK", "Error FT_SetBaudRate");
         LogStatus(log, api.FT_SetDataCharacteristics(h, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE),
                   "FT_SetDataCharacteristics OK", "Error FT_SetDataCharacteristics");
-        LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK", "Error FT_SetTimeouts");
+        LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK",
+                  "Error FT_SetTimeouts");
 
         const DWORD got = Identify(link);
         log.Line("Read answer version bytes -> " + std::to_string(got));

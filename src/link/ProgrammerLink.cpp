@@ -4,7 +4,9 @@
 
 ProgrammerLink::ProgrammerLink(std::shared_ptr<FtdiApi> api) : api_(std::move(api)) {}
 
-ProgrammerLink::~ProgrammerLink() { Close(); }
+ProgrammerLink::~ProgrammerLink() {
+    Close();
+}
 
 void ProgrammerLink::Adopt(FT_HANDLE handle) {
     Close();
@@ -39,10 +41,12 @@ void ProgrammerLink::ResetCancel() {
         handle_->ClearInterrupt();
 }
 
-bool ProgrammerLink::IsPcb3() const { return versionText.find("EPM240") != std::string::npos; }
+bool ProgrammerLink::IsPcb3() const {
+    return versionText.find("EPM240") != std::string::npos;
+}
 
-std::vector<std::uint8_t> ProgrammerLink::ModeFrame(char pcb3Prefix,
-                                                    std::initializer_list<std::uint8_t> command) const {
+std::vector<std::uint8_t>
+ProgrammerLink::ModeFrame(char pcb3Prefix, std::initializer_list<std::uint8_t> command) const {
     std::vector<std::uint8_t> frame;
     if (IsPcb3())
         frame.push_back(static_cast<std::uint8_t>(pcb3Prefix));
@@ -54,7 +58,8 @@ bool ProgrammerLink::Send(std::span<const std::uint8_t> frame) {
     if (!handle_)
         return false;
     transferred = 0;
-    FT_STATUS st = api_->FT_Write(handle_, frame.data(), static_cast<DWORD>(frame.size()), &transferred);
+    FT_STATUS st =
+        api_->FT_Write(handle_, frame.data(), static_cast<DWORD>(frame.size()), &transferred);
     return st == FT_OK && transferred == frame.size();
 }
 
@@ -72,7 +77,8 @@ ReplyResult ProgrammerLink::AwaitReply(std::size_t count, Millis bound) {
         if (w != WaitOutcome::Ready)
             return {w, 0};
         transferred = 0;
-        if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(count), &transferred) != FT_OK)
+        if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(count), &transferred) !=
+            FT_OK)
             return {WaitOutcome::DeviceError, 0};
         if (transferred != 0)
             return {WaitOutcome::Ready, transferred};

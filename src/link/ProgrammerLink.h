@@ -22,7 +22,7 @@ struct ReplyResult {
 };
 
 class ProgrammerLink {
-public:
+  public:
     static constexpr std::size_t kBufferSize = 1000;
 
     explicit ProgrammerLink(std::shared_ptr<FtdiApi> api);
@@ -76,7 +76,7 @@ public:
     DWORD driverVersion = 0;
     std::string versionText;
 
-private:
+  private:
     std::shared_ptr<FtdiApi> api_;
     FT_HANDLE handle_ = nullptr;
     std::vector<std::uint8_t> buffer_ = std::vector<std::uint8_t>(kBufferSize);

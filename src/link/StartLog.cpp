@@ -26,4 +26,6 @@ void StartLog::Line(const std::string& text) {
         out_ << text << '\n' << std::flush;
 }
 
-void StartLogLine(const std::string& text) { StartLog().Line(text); }
+void StartLogLine(const std::string& text) {
+    StartLog().Line(text);
+}

@@ -5,7 +5,7 @@
 #include <string>
 
 class StartLog {
-public:
+  public:
     // The bare name, relative to the current directory, unless a test points elsewhere.
     static void SetPath(std::filesystem::path path);
     static std::filesystem::path Path();
@@ -17,7 +17,7 @@ public:
 
     void Line(const std::string& text);
 
-private:
+  private:
     std::ofstream out_;
 };
 

@@ -7,6 +7,8 @@ using Millis = std::chrono::milliseconds;
 
 enum class WaitOutcome { Ready, TimedOut, Cancelled, DeviceError };
 
-inline Deadline DeadlineIn(Millis bound) { return SteadyClock::now() + bound; }
+inline Deadline DeadlineIn(Millis bound) {
+    return SteadyClock::now() + bound;
+}
 
 const char* WaitOutcomeText(WaitOutcome outcome);

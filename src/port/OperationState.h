@@ -4,7 +4,7 @@
 #include <string>
 
 class OperationState {
-public:
+  public:
     std::string Get() const {
         std::lock_guard lock(mutex_);
         return value_;
@@ -23,7 +23,7 @@ public:
         return true;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::string value_ = "NONE";
 };

@@ -21,7 +21,7 @@ struct FileDialogSpec {
 };
 
 class OperatorPort {
-public:
+  public:
     virtual ~OperatorPort() = default;
 
     virtual void Log(const std::string& line) = 0;
@@ -38,7 +38,7 @@ public:
 
 // Logs nowhere and refuses every question: for engine steps that run without an operator.
 class SilentPort : public OperatorPort {
-public:
+  public:
     void Log(const std::string&) override {}
     std::optional<std::string> AskSaveFile(const FileDialogSpec&) override { return {}; }
     std::optional<std::string> AskOpenFile(const FileDialogSpec&) override { return {}; }

@@ -40,4 +40,6 @@ std::string ShortDateText() {
     return f ? f() : Format("%x");
 }
 
-std::string CurrentTimeLine(const char* prefix) { return prefix + LongTimeText(); }
+std::string CurrentTimeLine(const char* prefix) {
+    return prefix + LongTimeText();
+}

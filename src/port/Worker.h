@@ -6,7 +6,7 @@
 #include <thread>
 
 class Worker {
-public:
+  public:
     Worker() = default;
     ~Worker() { Join(); }
     Worker(const Worker&) = delete;
@@ -22,6 +22,6 @@ public:
     }
     bool Joinable() const { return thread_.joinable(); }
 
-private:
+  private:
     std::thread thread_;
 };

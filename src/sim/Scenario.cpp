@@ -4,12 +4,9 @@
 
 const std::vector<BoardPreset>& BoardPresets() {
     static const std::vector<BoardPreset> presets{
-        {"pcb3", true, "M328_EPM240_v16", ""},
-        {"pcb3-old", true, "M328_EPM240_v15", ""},
-        {"pcb2-v41", false, "M88_ALLPCB_V41", "V41"},
-        {"pcb2-v42", false, "M88_JTAG_V42", "V42"},
-        {"pcb2-ite", false, "ITE_PROJ_M88", "ITE"},
-        {"pcb2-npce", false, "M88_NPCE288", "NPCE"},
+        {"pcb3", true, "M328_EPM240_v16", ""},        {"pcb3-old", true, "M328_EPM240_v15", ""},
+        {"pcb2-v41", false, "M88_ALLPCB_V41", "V41"}, {"pcb2-v42", false, "M88_JTAG_V42", "V42"},
+        {"pcb2-ite", false, "ITE_PROJ_M88", "ITE"},   {"pcb2-npce", false, "M88_NPCE288", "NPCE"},
     };
     return presets;
 }

@@ -7,9 +7,12 @@
 
 namespace {
 
-void AnswerIdentification(SimContext& ctx) { ctx.Tx(ctx.Board().versionText + "\r\n"); }
+void AnswerIdentification(SimContext& ctx) {
+    ctx.Tx(ctx.Board().versionText + "\r\n");
+}
 
-bool OfferToModules(SimContext& ctx, std::uint8_t command, bool (*carries)(SimContext&, SimModule&)) {
+bool OfferToModules(SimContext& ctx, std::uint8_t command,
+                    bool (*carries)(SimContext&, SimModule&)) {
     for (const auto& m : ctx.Modules())
         if (carries(ctx, *m) && m->Pcb3Prefix() == 0 && m->Handle(command, ctx))
             return true;
@@ -17,7 +20,7 @@ bool OfferToModules(SimContext& ctx, std::uint8_t command, bool (*carries)(SimCo
 }
 
 class Pcb3Application : public SimProgram {
-public:
+  public:
     void Run(SimContext& ctx) override {
         for (;;) {
             const std::uint8_t b = ctx.Rx();
@@ -33,7 +36,7 @@ public:
         }
     }
 
-private:
+  private:
     static bool Prefixed(SimContext& ctx, std::uint8_t letter) {
         for (const auto& m : ctx.Modules())
             if (m->Pcb3Prefix() != 0 && static_cast<std::uint8_t>(m->Pcb3Prefix()) == letter) {
@@ -61,7 +64,7 @@ private:
 };
 
 class Pcb2Application : public SimProgram {
-public:
+  public:
     void Run(SimContext& ctx) override {
         for (;;) {
             const std::uint8_t b = ctx.Rx();

@@ -2,4 +2,6 @@
 // until then a JIG asked to enter its bootloader keeps running its application.
 #include "sim/SimProgram.h"
 
-std::unique_ptr<SimProgram> MakeBootloader(const SimBoardState& /*board*/) { return nullptr; }
+std::unique_ptr<SimProgram> MakeBootloader(const SimBoardState& /*board*/) {
+    return nullptr;
+}

@@ -6,7 +6,7 @@
 #include <span>
 
 class SimContext {
-public:
+  public:
     explicit SimContext(SimJig& jig) : jig_(jig) {}
 
     // Next byte from the host; blocks until one arrives (the JIG's UART has no time-out).
@@ -33,22 +33,24 @@ public:
     SimModule* Module(const std::string& name) { return jig_.Module(name); }
     const std::vector<std::unique_ptr<SimModule>>& Modules() const { return jig_.modules_; }
 
-    [[noreturn]] void SwitchTo(std::shared_ptr<SimProgram> next) { throw SimSwitch{std::move(next)}; }
+    [[noreturn]] void SwitchTo(std::shared_ptr<SimProgram> next) {
+        throw SimSwitch{std::move(next)};
+    }
 
-private:
+  private:
     SimJig& jig_;
 };
 
 // A chip memory: loaded from the scenario's file when one is named, saved back on Save().
 class SimMemory {
-public:
+  public:
     // `file` empty: kept in memory only.
     SimMemory(std::filesystem::path file, std::size_t size, std::uint8_t fill);
     std::vector<std::uint8_t>& Data() { return data_; }
     void Save() const;
     const std::filesystem::path& File() const { return file_; }
 
-private:
+  private:
     std::filesystem::path file_;
     std::vector<std::uint8_t> data_;
 };

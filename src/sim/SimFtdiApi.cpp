@@ -131,4 +131,6 @@ void SimDevice::Interrupt() {
     jig_->WakeWaiters();
 }
 
-void SimDevice::ClearInterrupt() { interrupt_.store(false); }
+void SimDevice::ClearInterrupt() {
+    interrupt_.store(false);
+}

@@ -7,7 +7,7 @@
 #include <vector>
 
 class SimFtdiApi : public FtdiApi {
-public:
+  public:
     explicit SimFtdiApi(const Scenario& scenario);
 
     FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) override;
@@ -21,14 +21,14 @@ public:
     int DeviceCount() const { return static_cast<int>(devices_.size()); }
     const Scenario& ScenarioData() const { return scenario_; }
 
-private:
+  private:
     Scenario scenario_;
     std::vector<std::shared_ptr<SimJig>> devices_;
 };
 
 // One open handle on a simulated device.
 class SimDevice : public FtdiDevice {
-public:
+  public:
     explicit SimDevice(std::shared_ptr<SimJig> jig) : jig_(std::move(jig)) {}
 
     FT_STATUS GetDriverVersion(DWORD* version) override;
@@ -46,7 +46,7 @@ public:
     void Interrupt() override;
     void ClearInterrupt() override;
 
-private:
+  private:
     std::shared_ptr<SimJig> jig_;
     Millis readTimeout_{300};
     std::atomic<bool> interrupt_{false};

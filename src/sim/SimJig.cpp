@@ -9,7 +9,9 @@ using std::chrono::nanoseconds;
 
 constexpr std::size_t kUsbPacketPayload = 62;
 
-nanoseconds ByteTime(std::uint32_t baud) { return nanoseconds(10'000'000'000LL / baud); }
+nanoseconds ByteTime(std::uint32_t baud) {
+    return nanoseconds(10'000'000'000LL / baud);
+}
 } // namespace
 
 SimJig::SimJig(const Scenario& scenario, bool silent)

@@ -20,7 +20,7 @@
 #include <vector>
 
 struct TranscriptEntry {
-    bool toJig;          // host -> JIG
+    bool toJig; // host -> JIG
     std::uint8_t byte;
     std::int64_t atMicros; // since the JIG started
 };
@@ -40,7 +40,7 @@ struct SimSwitch {
 };
 
 class SimJig {
-public:
+  public:
     // `silent`: an FTDI device with nothing behind it that answers.
     SimJig(const Scenario& scenario, bool silent);
     ~SimJig();
@@ -77,7 +77,7 @@ public:
     void PressReset();
     void Vanish();
 
-private:
+  private:
     friend class SimContext;
     struct TimedByte {
         std::uint8_t byte;

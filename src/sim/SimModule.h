@@ -10,7 +10,7 @@ class SimContext;
 struct Scenario;
 
 class SimModule {
-public:
+  public:
     virtual ~SimModule() = default;
     virtual std::string Name() const = 0;
     // The PCB3 mode letter that precedes this module's commands, or 0 when they carry none

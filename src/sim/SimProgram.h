@@ -6,7 +6,7 @@
 class SimContext;
 
 class SimProgram {
-public:
+  public:
     virtual ~SimProgram() = default;
     virtual void Run(SimContext& ctx) = 0;
 };

@@ -1,6 +1,6 @@
 // The start log, byte for byte, for the ways a Start can meet the JIG.
-#include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
+#include "link/OpenProgrammerLink.h"
 #include "link/VersionText.h"
 #include "port/TimeText.h"
 #include "support/SimFixture.h"
@@ -9,10 +9,10 @@
 
 namespace {
 class StartLogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        SetTimeTextSource({[] { return std::string("10:20:30"); },
-                           [] { return std::string("07.12.2026"); }});
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
         StartLog::SetPath(dir.File("Start_log.txt"));
     }
     void TearDown() override {

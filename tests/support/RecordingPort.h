@@ -8,7 +8,7 @@
 #include <vector>
 
 class RecordingPort : public OperatorPort {
-public:
+  public:
     void Log(const std::string& line) override;
     void ClearLog() override;
     void SetGauge(int position) override;
@@ -33,7 +33,7 @@ public:
     bool Enabled(const std::string& name, bool fallback = true) const;
     bool HasLine(const std::string& line) const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
     std::vector<std::string> messages_;

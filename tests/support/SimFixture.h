@@ -11,13 +11,13 @@ std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board = "pcb3",
 
 // A fresh empty folder under the system's temporary folder, removed by its destructor.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

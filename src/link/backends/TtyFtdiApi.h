@@ -7,19 +7,19 @@
 #include <vector>
 
 class TtyFtdiApi : public FtdiApi {
-public:
+  public:
     explicit TtyFtdiApi(std::string path) : path_(std::move(path)) {}
     FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) override;
     FT_STATUS FT_Open(int index, FT_HANDLE* handle) override;
     bool IsRealHardware() const override { return true; }
     std::string Describe() const override { return "serial device " + path_; }
 
-private:
+  private:
     std::string path_;
 };
 
 class TtyDevice : public FtdiDevice {
-public:
+  public:
     // Returns nullptr when the device cannot be opened as a terminal.
     static TtyDevice* Open(const std::string& path);
     ~TtyDevice() override;
@@ -39,7 +39,7 @@ public:
     void Interrupt() override;
     void ClearInterrupt() override;
 
-private:
+  private:
     TtyDevice(int fd, int wakeFd, std::string path);
     // Moves what the kernel holds into our buffer; false when the device is gone.
     bool Drain();

@@ -12,7 +12,9 @@ int RemainingMs(Deadline deadline) {
 }
 } // namespace
 
-UsbFtdiApi::~UsbFtdiApi() { ForgetDevices(); }
+UsbFtdiApi::~UsbFtdiApi() {
+    ForgetDevices();
+}
 
 void UsbFtdiApi::ForgetDevices() {
     for (libusb_device* d : devices_)

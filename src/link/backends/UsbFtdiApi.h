@@ -10,7 +10,7 @@ struct ftdi_context;
 struct libusb_device;
 
 class UsbFtdiApi : public FtdiApi {
-public:
+  public:
     UsbFtdiApi() = default;
     ~UsbFtdiApi() override;
     FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) override;
@@ -18,14 +18,14 @@ public:
     bool IsRealHardware() const override { return true; }
     std::string Describe() const override { return "FTDI over USB (libftdi1)"; }
 
-private:
+  private:
     void ForgetDevices();
     std::vector<libusb_device*> devices_;
     ftdi_context* listContext_ = nullptr;
 };
 
 class UsbDevice : public FtdiDevice {
-public:
+  public:
     explicit UsbDevice(ftdi_context* ctx) : ctx_(ctx) {}
     ~UsbDevice() override;
 
@@ -44,7 +44,7 @@ public:
     void Interrupt() override { interrupt_.store(true); }
     void ClearInterrupt() override { interrupt_.store(false); }
 
-private:
+  private:
     // One USB read: returns after a packet (the chip sends one every latency period) or the
     // USB time-out; false when the device is gone.
     bool Fill(int usbTimeoutMs);

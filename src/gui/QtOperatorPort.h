@@ -1,0 +1,37 @@
+#pragma once
+// The technician behind a window: engine calls reach the window's widgets on the UI thread,
+// in the order made, whichever thread makes them.
+#include "gui/Gauge.h"
+#include "gui/LogView.h"
+#include "port/OperatorPort.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+class QtOperatorPort : public OperatorPort {
+  public:
+    QtOperatorPort(QWidget* window, LogView* log, Gauge* gauge = nullptr);
+
+    // A control the engine enables or disables by name.
+    void AddControl(const std::string& name, QWidget* control);
+
+    void Log(const std::string& line) override;
+    void ClearLog() override;
+    void SetGauge(int position) override;
+    void SetGaugeMax(int maximum) override;
+    void SetGaugeColour(Rgb colour) override;
+    void EnableControl(const std::string& name, bool enabled) override;
+    std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+    void ShowMessage(MessageIcon icon, const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+
+  private:
+    QWidget* window_;
+    LogView* log_;
+    Gauge* gauge_;
+    std::map<std::string, QPointer<QWidget>> controls_;
+};

@@ -1,0 +1,35 @@
+#include "shell/StartFlow.h"
+
+#include "link/VersionText.h"
+
+const std::vector<std::string>& ModeSelectorItems() {
+    static const std::vector<std::string> items{
+        "Please select ", "Keyboard testing", "NUVOTON spi", "NUVOTON jtag",
+        "ENE KB90XX",     "MEC jtag",         "EDID lcd",    "ITE"};
+    return items;
+}
+
+const std::vector<std::string>& FlexibleCableInstructions() {
+    static const std::vector<std::string> lines{
+        "  The sequence of the connection while working on a flexible cable.",
+        "1 Connect the motherboard and the programmer via a flexible cable.",
+        "2 Connect the ground between the motherboard and the programmer.",
+        "3 In the shell, choose a motherboard, a flexible cable, the first in the first or not, "
+        "and "
+        "then click APPLY SETTINGS.",
+        "4 Only NOW it is possible to connect the power supply to the motherboard !",
+        ""};
+    return lines;
+}
+
+bool IsPcb3Answer(const std::string& v) {
+    return v.find("M328_EPM240") != std::string::npos;
+}
+
+StartStep StepAfterIdentification(const std::string& v) {
+    if (v == kNoDeviceText)
+        return StartStep::NoJig;
+    if (v.find("M328_EPM240_v16") != std::string::npos)
+        return StartStep::OpenModeWindow;
+    return StartStep::FirmwareSwitch;
+}

@@ -1,0 +1,133 @@
+#include "shell/ui/Main_88m_kb9012.h"
+
+#include "gui/Dialogs.h"
+#include "gui/ModeWindow.h"
+#include "link/OpenProgrammerLink.h"
+#include "link/StartLog.h"
+#include "modes/Edid/ui/TEDID_form.h"
+#include "modes/Ite/ui/TITE_FORM.h"
+#include "modes/Kb901x_form/ui/TKB901X_forms.h"
+#include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "modes/Mec16xx/ui/TMEC16_Form.h"
+#include "modes/Npce/ui/TNPCE_FORM.h"
+#include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
+#include "shell/StartFlow.h"
+#include "shell/ui/Update.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link_(api) {
+    MakeFixedToolWindow(this);
+    setWindowTitle("Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3");
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setVerticalSpacing(8);
+    auto* prompt = new QLabel("Working mode", this);
+    MAIN_SELECTOR = new QComboBox(this);
+    for (const std::string& item : ModeSelectorItems())
+        MAIN_SELECTOR->addItem(QString::fromStdString(item));
+    MAIN_SELECTOR->setCurrentIndex(0);
+    MAIN_CONNECT = new QPushButton("Start", this);
+    Exit = new QPushButton("Exit", this);
+    MAIN_CONNECT->setDefault(true);
+    layout->addWidget(prompt, 0, 0, 1, 2);
+    layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
+    layout->addWidget(MAIN_CONNECT, 2, 0);
+    layout->addWidget(Exit, 2, 1);
+
+    Timer_5SEC = new QTimer(this);
+    Timer_5SEC->setInterval(5000);
+    Timer_5SEC->setSingleShot(true);
+    Timer_RUN = new QTimer(this);
+    Timer_RUN->setInterval(300);
+    Timer_RUN->setSingleShot(true);
+
+    connect(MAIN_CONNECT, &QPushButton::clicked, this, &TForm1::MAIN_CONNECTClick);
+    connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);
+    connect(Timer_5SEC, &QTimer::timeout, this, &TForm1::Timer_5SECTimer);
+    connect(Timer_RUN, &QTimer::timeout, this, &TForm1::Timer_RUNTimer);
+
+    setFixedSize(560, 112);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::MAIN_CONNECTClick() {
+    if (MAIN_SELECTOR->currentIndex() == 0)
+        return;
+    if (windows_.update)
+        windows_.update->Memo_UPDATE->clear();
+    OpenProgrammerLinkMain(link_, kKeepHandle);
+    const std::string& version = link_.versionText;
+    const StartStep step = StepAfterIdentification(version);
+    if (step == StartStep::NoJig) {
+        Dialogs::Message(this, MessageIcon::Error, "JIG not connected to the USB port!");
+        return;
+    }
+    if (windows_.ene) {
+        if (IsPcb3Answer(version)) {
+            for (const std::string& line : FlexibleCableInstructions())
+                windows_.ene->KB901X_Memo->AppendLine(QString::fromStdString(line));
+        } else {
+            windows_.ene->SpeedButton1->setEnabled(false);
+        }
+    }
+    if (step == StartStep::OpenModeWindow) {
+        Timer_RUN->start();
+        if (windows_.ene)
+            windows_.ene->SpeedButton1->setEnabled(true);
+        link_.Close();
+        return;
+    }
+    StartLogLine("ReadThread_UPD start ... ");
+    // The firmware switch is not built yet: nothing more happens, and no link stays open.
+    link_.Close();
+}
+
+void TForm1::ExitClick() {
+    close();
+}
+
+void TForm1::Timer_5SECTimer() {
+    Timer_5SEC->stop();
+    BootWaitExpired.store(true);
+}
+
+QWidget* TForm1::ModeWindowFor(const std::string& mode) const {
+    if (mode == "EDID lcd")
+        return windows_.edid;
+    if (mode == "Keyboard testing")
+        return windows_.keyboard;
+    if (mode == "MEC jtag")
+        return windows_.mec;
+    if (mode == "ITE")
+        return windows_.ite;
+    if (mode == "NUVOTON spi")
+        return windows_.npce;
+    if (mode == "NUVOTON jtag")
+        return windows_.nuvotonJtag;
+    if (mode == "ENE KB90XX")
+        return windows_.ene;
+    return nullptr;
+}
+
+void TForm1::Timer_RUNTimer() {
+    Timer_RUN->stop();
+    const std::string mode = SelectedMode();
+    {
+        StartLog log;
+        log.Line("User select -> " + mode);
+        log.Line("Go to application. End.");
+    }
+    QWidget* window = ModeWindowFor(mode);
+    if (!window)
+        return;
+    window->show();
+    hide();
+}

@@ -1,0 +1,111 @@
+#include "support/Process.h"
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifndef TOLVANE_BIN_DIR
+#define TOLVANE_BIN_DIR "build/bin"
+#endif
+
+extern char** environ;
+
+namespace {
+std::vector<char*> Argv(const std::string& path, const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
+    pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+    int open = 2;
+    char buf[4096];
+    while (open > 0 && ::poll(fds, 2, 60'000) > 0) {
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !fds[i].revents)
+                continue;
+            ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+            if (n > 0) {
+                (i == 0 ? out : err)->append(buf, static_cast<std::size_t>(n));
+            } else {
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+}
+} // namespace
+
+ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& cwd) {
+    const std::string path = std::string(TOLVANE_BIN_DIR) + "/" + program;
+    int out[2], err[2];
+    ProcessResult r;
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
+        return r;
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+    posix_spawn_file_actions_adddup2(&fa, err[1], 2);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    if (!cwd.empty())
+        posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
+    pid_t pid = -1;
+    auto argv = Argv(path, args);
+    int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    ::close(out[1]);
+    ::close(err[1]);
+    if (rc == 0)
+        ReadAll(out[0], err[0], &r.out, &r.err);
+    ::close(out[0]);
+    ::close(err[0]);
+    int status = 0;
+    if (rc == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        r.exitCode = WEXITSTATUS(status);
+    return r;
+}
+
+SimProcess::SimProcess(const std::vector<std::string>& args) {
+    const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-sim";
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0)
+        return;
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+    std::vector<std::string> all{"--pty"};
+    all.insert(all.end(), args.begin(), args.end());
+    auto argv = Argv(path, all);
+    if (posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), environ) != 0)
+        pid_ = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    ::close(out[1]);
+    // The first line is the terminal's path.
+    pollfd fd{out[0], POLLIN, 0};
+    char c;
+    while (pid_ > 0 && ::poll(&fd, 1, 10'000) > 0 && ::read(out[0], &c, 1) == 1 && c != '\n')
+        path_ += c;
+    ::close(out[0]);
+}
+
+SimProcess::~SimProcess() {
+    Stop();
+}
+
+int SimProcess::Stop() {
+    if (pid_ <= 0)
+        return -1;
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Runs the project's own executables from tests.
+#include <string>
+#include <vector>
+
+struct ProcessResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs build/bin/<program> with `args`, in `cwd` when given, and waits for it.
+ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& cwd = "");
+
+// tolvane-jig-sim --pty running for the test's life.
+class SimProcess {
+  public:
+    explicit SimProcess(const std::vector<std::string>& args);
+    ~SimProcess();
+    const std::string& PtyPath() const { return path_; }
+    // Stops it (SIGTERM) and returns its exit status.
+    int Stop();
+
+  private:
+    int pid_ = -1;
+    std::string path_;
+};
