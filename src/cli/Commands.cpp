@@ -1,10 +1,23 @@
 #include "cli/CliCommand.h"
 
 int RunIdentify(const CliArgs& args);
+int RunEneRead(const CliArgs& args);
+int RunEneWrite(const CliArgs& args);
+int RunEneFfc(const CliArgs& args);
 int RunEdidRead(const CliArgs& args);
 int RunEdidWrite(const CliArgs& args);
 int RunEdidShow(const CliArgs& args);
 int RunKeyboardScan(const CliArgs& args);
+
+namespace {
+const char* const kEneCableHelp =
+    "  --mb TEXT      flexible cable: the motherboard, a line of \"MB connection ENE.txt\"\n"
+    "                 (current folder) equal to or containing TEXT, or an entry of its own\n"
+    "                 (\"NAME KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\")\n"
+    "  --cable C      the cable: 18, 20, 24, 25, 26, 28, 30 or 32 pin (\"30 pin\")\n"
+    "  --mirrored     pin 1 of the cable is not on pin 1 of the keyboard connector\n"
+    "  --stats        print bytes moved, wall time, CPU time and the simulated JIG's time\n";
+} // namespace
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands{
@@ -18,6 +31,42 @@ const std::vector<CliCommand>& CliCommands() {
          0,
          0,
          RunIdentify},
+        {{"ene", "read"},
+         "ene read OUT.bin [--mb TEXT --cable C [--mirrored]] [--stats] [--device D]",
+         std::string("Reads the 128 KiB flash of an ENE KB9010/9012/9016/9022 into OUT.bin.\n"
+                     "Without --mb a PCB3 JIG is set back to soldered wires first; with --mb and\n"
+                     "--cable it routes the flexible cable first (as \"ene ffc\").\n"
+                     "Exit status: 0 read, 1 failed, 2 no usable JIG, 64 usage.\n\n") +
+             kEneCableHelp,
+         {"mb", "cable"},
+         {"mirrored", "stats"},
+         1,
+         1,
+         RunEneRead},
+        {{"ene", "write"},
+         "ene write IN.bin [--mb TEXT --cable C [--mirrored]] [--stats] [--device D]",
+         std::string(
+             "Writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF)\n"
+             "into the flash of an ENE KB90xx and verifies it.\n"
+             "Exit status: 0 written and verified, 1 failed, 2 no usable JIG, 64 usage.\n\n") +
+             kEneCableHelp,
+         {"mb", "cable"},
+         {"mirrored", "stats"},
+         1,
+         1,
+         RunEneWrite},
+        {{"ene", "ffc"},
+         "ene ffc --mb TEXT --cable C [--mirrored] [--stats] [--device D]",
+         std::string("Prints the wiring help for a motherboard on a flexible cable and, on a PCB3\n"
+                     "JIG, routes the cable's contacts to the EC's lines through the CPLD.\n"
+                     "Exit status: 0 routed, 1 failed (PCB2 JIG, bad entry), 2 no usable JIG,\n"
+                     "64 usage.\n\n") +
+             kEneCableHelp,
+         {"mb", "cable"},
+         {"mirrored", "stats"},
+         0,
+         0,
+         RunEneFfc},
         {{"edid", "read"},
          "edid read OUT.bin [--device D] [--scenario F] [--timing T]",
          "Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID says,\n"

@@ -4,6 +4,7 @@
 #include "sim/SimContext.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -14,7 +15,7 @@ void AnswerIdentification(SimContext& ctx) {
 bool OfferToModules(SimContext& ctx, std::uint8_t command,
                     bool (*carries)(SimContext&, SimModule&)) {
     for (const auto& m : ctx.Modules())
-        if (carries(ctx, *m) && m->Pcb3Prefix() == 0 && m->Handle(command, ctx))
+        if (carries(ctx, *m) && m->Handle(command, ctx))
             return true;
     return false;
 }
@@ -30,8 +31,14 @@ class Pcb3Application : public SimProgram {
                 Cpld(ctx);
             } else if (b == 'I' || b == 'O') {
                 ctx.Tx(b); // PCB3 acknowledges its buzzer signals
-            } else if (!Prefixed(ctx, b)) {
-                OfferToModules(ctx, b, [](SimContext&, SimModule&) { return true; });
+            } else if (Prefixed(ctx, b)) {
+                // a chip module took the command
+            } else if (b == 'J') {
+                Jtag(ctx);
+            } else {
+                // Modules with a mode letter only hear what follows it.
+                OfferToModules(ctx, b,
+                               [](SimContext&, SimModule& m) { return m.Pcb3Prefix() == 0; });
             }
         }
     }
@@ -44,6 +51,31 @@ class Pcb3Application : public SimProgram {
                 return true;
             }
         return false;
+    }
+
+    // The JIG's own JTAG and SPI line commands, for when no chip module claims them: they are
+    // acknowledged, and shifts return what a TAP without a chip would (all ones).
+    static void Jtag(SimContext& ctx) {
+        const std::uint8_t sub = ctx.Rx();
+        switch (sub) {
+        case 'S':
+        case 'X':
+        case '1':
+            ctx.Tx(sub);
+            break;
+        case 'D':
+            for (int i = 0; i < 4; ++i)
+                ctx.Rx();
+            ctx.Tx(std::vector<std::uint8_t>(4, 0xFF));
+            break;
+        case 'd':
+        case 'i':
+            ctx.Rx();
+            ctx.Tx(0xFF);
+            break;
+        default:
+            break;
+        }
     }
 
     static void Cpld(SimContext& ctx) {

@@ -188,6 +188,7 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count) {
         if (splitPieces > 0)
             visible += splitGap * static_cast<int>(i / splitPieces);
         toHost_.push_back({b, visible});
+        lastReplyVisible_ = std::max(lastReplyVisible_, visible);
         transcript_.push_back({false, data[i], MicrosSinceStart(SteadyClock::now())});
         ++stats_.bytesToHost;
     }
@@ -237,6 +238,10 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
             return;
         const bool wire = scenario_.timing == SimTiming::Wire;
         Deadline now = SteadyClock::now();
+        if (lastReplyVisible_ > lastHostWrite_ && now > lastReplyVisible_)
+            stats_.hostLagNanos +=
+                std::chrono::duration_cast<nanoseconds>(now - lastReplyVisible_).count();
+        lastHostWrite_ = now;
         if (wire)
             now = ToFrame(now); // a write leaves the host with the next USB frame
         const nanoseconds byteTime = ByteTime(hostBaud_);

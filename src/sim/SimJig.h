@@ -30,6 +30,9 @@ struct SimStats {
     std::int64_t jigNanos = 0;  // the JIG's own work
     std::uint64_t bytesToJig = 0;
     std::uint64_t bytesToHost = 0;
+    // Time the host took to send its next bytes after the JIG's last reply had arrived: what the
+    // host adds to a transfer on top of the wire, the USB frames and the JIG.
+    std::int64_t hostLagNanos = 0;
 };
 
 // Unwinds the program: the JIG stops (shut-down or vanished device).
@@ -120,6 +123,8 @@ class SimJig {
     Deadline hostTxEnd_ = started_;
     Deadline jigTxEnd_ = started_;
     Deadline chunkFlush_ = started_;
+    Deadline lastReplyVisible_ = started_;
+    Deadline lastHostWrite_ = started_;
     std::size_t chunkBytes_ = 0;
     long replies_ = 0;
     long replyBytes_ = 0;

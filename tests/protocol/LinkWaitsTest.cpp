@@ -86,6 +86,11 @@ TEST(CommonCommands, FramesAndTheCpldRegistersTheyReach) {
     ASSERT_TRUE(SendCommonCommand(link, "RESET_ALTERA", {}, ReplyWait::Reply));
     EXPECT_EQ(sim->Jig().Board().cpld[64], 0);
     EXPECT_TRUE(sim->Jig().Board().cpldResetSeen);
+    EXPECT_TRUE(SendCommonCommand(link, "SPI_ON", {}, ReplyWait::Reply));
+    EXPECT_TRUE(SendCommonCommand(link, "DR_SHIFT_32", LittleEndian32(258), ReplyWait::Reply));
+    EXPECT_EQ(link.transferred, 4u);
+    EXPECT_TRUE(
+        SendCommonCommand(link, "IR_SHIFT", std::vector<std::uint8_t>{2}, ReplyWait::Reply));
 }
 
 TEST(ModeLink, VariantsDifferOnlyInTheirData) {

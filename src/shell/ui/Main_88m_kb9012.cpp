@@ -45,6 +45,7 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     Timer_RUN = new QTimer(this);
     Timer_RUN->setInterval(300);
     Timer_RUN->setSingleShot(true);
+    Timer_RUN->setTimerType(Qt::PreciseTimer); // never earlier than its 300 ms
 
     connect(MAIN_CONNECT, &QPushButton::clicked, this, &TForm1::MAIN_CONNECTClick);
     connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);

@@ -1,0 +1,18 @@
+#include "cli/EneCli.h"
+
+int RunEneFfc(const CliArgs& args) {
+    if (!args.values.count("mb") || !args.values.count("cable")) {
+        std::fprintf(stderr, "ene ffc needs --mb and --cable\n");
+        return kExitUsage;
+    }
+    std::shared_ptr<FtdiApi> api = OpenBackend(args);
+    if (!api)
+        return kExitNoJig;
+    EneStats stats;
+    CliPort port;
+    Kb901xEngine engine(api, port);
+    const int status = ApplyEneCable(engine, args, port);
+    if (args.Flag("stats"))
+        stats.Print(engine, api);
+    return status;
+}

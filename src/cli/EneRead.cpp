@@ -1,0 +1,5 @@
+#include "cli/EneCli.h"
+
+int RunEneRead(const CliArgs& args) {
+    return RunEneTransfer(args, false);
+}

@@ -1,0 +1,5 @@
+#include "cli/EneCli.h"
+
+int RunEneWrite(const CliArgs& args) {
+    return RunEneTransfer(args, true);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// What the KB90xx window's handlers and its worker share. A handler sets everything up, sets
+// the operation state, then starts the worker; from then on only the worker touches the link,
+// the file and the counters until it sets the state back to "NONE" as its last act.
+#include "link/ProgrammerLink.h"
+#include "link/WaitBounds.h"
+#include "port/OperationState.h"
+#include "port/OperatorPort.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Kb90 {
+inline constexpr int kBlockSize = 256;
+inline constexpr int kBlocks = 512;
+inline constexpr int kFlashSize = kBlockSize * kBlocks;
+inline constexpr int kGaugeMax = 32768;
+inline constexpr int kGaugePerBlock = kGaugeMax / kBlocks;
+inline constexpr char kPcb3Prefix = 'K';
+inline constexpr Rgb kReadColour{0, 255, 0};
+inline constexpr Rgb kWriteColour{255, 0, 0};
+inline constexpr Rgb kVerifyColour{255, 255, 0};
+
+// Controls the engine enables and disables, by their names in the window.
+inline constexpr const char* kReadButton = "KB901X_READ";
+inline constexpr const char* kWriteButton = "KB901X_WRITE";
+inline constexpr const char* kExitButton = "EXIT_KB901X";
+
+inline constexpr const char* kReadLost = "Lost Communication with ENE or timeout!";
+inline constexpr const char* kWriteLost = "!!! Lost Communication with ENE or timeout !!! ";
+} // namespace Kb90
+
+enum class Kb90Outcome { None, NoJig, Failed, Succeeded };
+
+// How long each wait for the JIG may take; the defaults come from the program's table, tests
+// shorten them.
+struct Kb90Bounds {
+    Millis commandReply = WaitBounds::CommandReply; // RESET_ALTERA, 'I', '?', ready bytes
+    Millis firstReady =
+        WaitBounds::FlashErase; // the JIG erases the flash before its first ready byte
+    Millis dataBlock = WaitBounds::DataBlock; // a 256-byte block, a block acknowledgement
+    Millis progressStep =
+        WaitBounds::ChipProgressStep; // each checksum progress byte and the answer
+};
+
+struct FileCloser {
+    void operator()(std::FILE* f) const {
+        if (f)
+            std::fclose(f);
+    }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+struct Kb90Session {
+    Kb90Session(std::shared_ptr<FtdiApi> api, OperatorPort& operatorPort)
+        : link(std::move(api)), port(operatorPort) {}
+
+    ProgrammerLink link;
+    OperatorPort& port;
+    OperationState state;
+    std::atomic<bool> ffcSettings{false};
+    std::atomic<Kb90Outcome> outcome{Kb90Outcome::None};
+    Kb90Bounds bounds;
+
+    // Handed from the handler to the worker.
+    int blockCounter = 0;
+    std::vector<std::uint8_t> image;
+    std::uint16_t fileSum = 0;
+    std::uint16_t fileCrc = 0;
+    FilePtr file;
+    std::string fileName;
+    // Figures of the last operation, read once its worker has been joined.
+    std::uint64_t fileBytes = 0;
+    std::int64_t workerCpuNanos = 0;
+};
+
+// "Timeout: no answer from the JIG (STEP)" and its kin for a cancelled wait or a lost device.
+std::string WaitFailureLine(WaitOutcome outcome, const std::string& step);
+std::string BlockStep(const char* what, int block);

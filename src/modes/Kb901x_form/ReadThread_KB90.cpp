@@ -1,0 +1,318 @@
+#include "modes/Kb901x_form/ReadThread_KB90.h"
+
+#include "modes/Kb901x_form/Kb90Checksum.h"
+#include "port/TimeText.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+constexpr const char* kStars = "**********************************";
+// A checksum pass that babbles instead of counting its blocks is given up after this many
+// bytes that are not progress marks.
+constexpr int kMaxStrayProgressBytes = Kb90::kBlocks;
+
+std::string Hex4(std::uint16_t v) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(v));
+    return text;
+}
+
+std::string Hex2(std::uint8_t v) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(v));
+    return text;
+}
+
+std::int64_t ThreadCpuNanos() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+} // namespace
+
+std::string WaitFailureLine(WaitOutcome outcome, const std::string& step) {
+    switch (outcome) {
+    case WaitOutcome::TimedOut:
+        return "Timeout: no answer from the JIG (" + step + ")";
+    case WaitOutcome::Cancelled:
+        return "Cancelled while waiting for the JIG (" + step + ")";
+    case WaitOutcome::DeviceError:
+        return "The JIG was lost (" + step + ")";
+    case WaitOutcome::Ready:
+        break;
+    }
+    return "Unexpected answer from the JIG (" + step + ")";
+}
+
+std::string BlockStep(const char* what, int block) {
+    return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(Kb90::kBlocks);
+}
+
+void ReadThread_KB90::Execute() {
+    const std::string state = s_.state.Get();
+    if (state == "Reading")
+        ReadLoop();
+    else if (state == "Writing")
+        WriteLoop();
+}
+
+std::optional<std::uint8_t> ReadThread_KB90::AwaitByte(Millis bound, const std::string& step) {
+    const ReplyResult r = s_.link.AwaitReply(1, bound);
+    if (!r.Ok()) {
+        failure_ = WaitFailureLine(r.outcome, step);
+        return std::nullopt;
+    }
+    return s_.link.Buffer()[0];
+}
+
+bool ReadThread_KB90::AwaitBlock(const std::string& step) {
+    const ReplyResult r =
+        s_.link.ReadExactly(s_.link.Buffer(), Kb90::kBlockSize, s_.bounds.dataBlock);
+    if (!r.Ok() || r.count != Kb90::kBlockSize) {
+        failure_ = WaitFailureLine(r.outcome, step);
+        return false;
+    }
+    FtdiApi& api = s_.link.Api();
+    if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
+                         &s_.link.eventWord) != FT_OK ||
+        s_.link.rxQueue != 0) {
+        failure_ = WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes");
+        return false;
+    }
+    return true;
+}
+
+void ReadThread_KB90::Send(std::initializer_list<std::uint8_t> bytes) {
+    s_.link.Send(bytes);
+}
+
+// ---------------------------------------------------------------- read
+
+void ReadThread_KB90::ReadLoop() {
+    const bool pcb3 = s_.link.IsPcb3();
+    while (s_.state.Get() == "Reading") {
+        const int block = s_.blockCounter;
+        if (!AwaitBlock(BlockStep("block", block)))
+            return EndReadLost();
+        if (std::fwrite(s_.link.Buffer(), 1, Kb90::kBlockSize, s_.file.get()) != Kb90::kBlockSize ||
+            (block == Kb90::kBlocks && std::fflush(s_.file.get()) != 0)) {
+            // A file that did not take the data must never end as a good read.
+            Send({'X'});
+            Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+            Log(CurrentTimeLine());
+            Send({'O'});
+            return FinishRead(Kb90Outcome::Failed);
+        }
+        s_.fileBytes += Kb90::kBlockSize;
+        s_.port.SetGauge(Kb90::kGaugePerBlock * block);
+        if (pcb3) {
+            Send({'?'});
+            const auto status =
+                AwaitByte(s_.bounds.commandReply, BlockStep("status of block", block));
+            if (!status)
+                return EndReadLost();
+            if (*status != 'G') {
+                Send({'X'});
+                Log(Kb90::kReadLost);
+                Log(CurrentTimeLine());
+                Send({'O'});
+                return FinishRead(Kb90Outcome::Failed);
+            }
+        }
+        if (block == Kb90::kBlocks) {
+            Send({'X'});
+            Log("Reading completed successfully.");
+            Log(CurrentTimeLine());
+            Send({'I'});
+            return FinishRead(Kb90Outcome::Succeeded);
+        }
+        Send({'N'});
+        ++s_.blockCounter;
+    }
+}
+
+void ReadThread_KB90::EndReadLost() {
+    Send({'X'});
+    Log(Kb90::kReadLost);
+    Log(failure_);
+    Log(CurrentTimeLine());
+    Send({'O'});
+    FinishRead(Kb90Outcome::Failed);
+}
+
+void ReadThread_KB90::FinishRead(Kb90Outcome outcome) {
+    Release(outcome);
+    s_.port.EnableControl(Kb90::kWriteButton, true);
+    s_.port.EnableControl(Kb90::kExitButton, true);
+}
+
+// ---------------------------------------------------------------- write
+
+void ReadThread_KB90::WriteLoop() {
+    const bool pcb3 = s_.link.IsPcb3();
+    std::array<std::uint8_t, Kb90::kBlockSize> block;
+    while (s_.state.Get() == "Writing") {
+        const int number = s_.blockCounter;
+        const Millis readyBound = number == 1 ? s_.bounds.firstReady : s_.bounds.commandReply;
+        if (!AwaitByte(readyBound, BlockStep("ready for block", number)))
+            return EndWriteLost(true);
+
+        block.fill(0xFF);
+        const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
+        if (std::ferror(s_.file.get())) {
+            Send({'X'});
+            Log("Error reading the file " + s_.fileName);
+            Send({'O'});
+            return FinishWrite(Kb90Outcome::Failed);
+        }
+        if (got < block.size()) {
+            Log(" __ Warning __");
+            Log("Recorded file is less than 128*1024 byte");
+            s_.link.Send(block);
+            s_.fileBytes += got;
+            const auto ack =
+                AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
+            if (!ack)
+                return EndWriteLost(true);
+            Send({'X'});
+            if (pcb3 && *ack != 'G') {
+                Log(Kb90::kWriteLost);
+                Send({'O'});
+                return FinishWrite(Kb90Outcome::Failed);
+            }
+            Send({'I'});
+            return FinishWrite(Kb90Outcome::Succeeded);
+        }
+
+        s_.link.Send(block);
+        s_.fileBytes += block.size();
+        if (!pcb3) {
+            s_.fileCrc = Crc16(block, s_.fileCrc);
+            s_.fileSum = Sum16(block, s_.fileSum);
+        }
+        s_.port.SetGauge(Kb90::kGaugePerBlock * number);
+        ++s_.blockCounter;
+
+        const auto ack =
+            AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
+        if (!ack)
+            return EndWriteLost(true);
+        if (pcb3 && *ack == 'E') {
+            Send({'X'});
+            Log(Kb90::kWriteLost);
+            Send({'O'});
+            return FinishWrite(Kb90Outcome::Failed);
+        }
+        if (s_.blockCounter == Kb90::kBlocks + 1) {
+            Send({'X'});
+            return pcb3 ? VerifyByReadBack() : VerifyByChecksums();
+        }
+        Send({'N'});
+    }
+}
+
+void ReadThread_KB90::VerifyByChecksums() {
+    Log("Writing is completed successfully.");
+    Log(kStars);
+    Log("SUMM of data from a file  -> " + Hex4(s_.fileSum));
+    Log("CRC16 of data from a file -> " + Hex4(s_.fileCrc));
+    Log(kStars);
+    s_.port.SetGauge(0);
+    s_.port.SetGaugeColour(Kb90::kVerifyColour);
+    s_.blockCounter = 0;
+    Send({'S'});
+
+    int stray = 0;
+    while (s_.blockCounter != Kb90::kBlocks) {
+        const auto b =
+            AwaitByte(s_.bounds.progressStep, BlockStep("checksum progress", s_.blockCounter + 1));
+        if (!b)
+            return EndWriteLost(false);
+        if (*b == '-') {
+            ++s_.blockCounter;
+            s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
+        } else if (++stray > kMaxStrayProgressBytes) {
+            failure_ = WaitFailureLine(WaitOutcome::Ready, "checksum progress");
+            return EndWriteLost(false);
+        }
+    }
+    std::uint8_t answer[4];
+    const ReplyResult r = s_.link.ReadExactly(answer, 4, s_.bounds.progressStep);
+    if (!r.Ok()) {
+        failure_ = WaitFailureLine(r.outcome, "checksum answer");
+        return EndWriteLost(false);
+    }
+    const std::uint16_t flashSum = static_cast<std::uint16_t>(answer[0] | answer[1] << 8);
+    const std::uint16_t flashCrc = static_cast<std::uint16_t>(answer[2] | answer[3] << 8);
+    Log("SUMM FLASH KB90XX -> " + Hex2(answer[1]) + Hex2(answer[0]));
+    Log("CRC16 FLASH KB90XX-> " + Hex2(answer[3]) + Hex2(answer[2]));
+    if (flashSum == s_.fileSum && flashCrc == s_.fileCrc) {
+        Log(kStars);
+        Log("Writing and verify is OK !");
+        Send({'I'});
+        return FinishWrite(Kb90Outcome::Succeeded);
+    }
+    Log("!!! Data is written incorrectly !!! ");
+    Send({'O'});
+    FinishWrite(Kb90Outcome::Failed);
+}
+
+void ReadThread_KB90::VerifyByReadBack() {
+    Log("Writing is completed ...");
+    Log("Verification ...");
+    s_.port.SetGauge(0);
+    s_.port.SetGaugeColour(Kb90::kVerifyColour);
+    s_.blockCounter = 0;
+    std::size_t position = 0;
+    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
+    for (;;) {
+        if (!AwaitBlock(BlockStep("read-back block", s_.blockCounter + 1)))
+            return EndWriteLost(true);
+        if (std::memcmp(s_.link.Buffer(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
+            Send({'X'});
+            Log("!!! Data is written incorrectly !!! ");
+            Send({'O'});
+            return FinishWrite(Kb90Outcome::Failed);
+        }
+        position += Kb90::kBlockSize;
+        ++s_.blockCounter;
+        s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
+        if (s_.blockCounter == Kb90::kBlocks) {
+            Send({'X'});
+            Send({'I'});
+            Log("Writing and verify is OK !");
+            return FinishWrite(Kb90Outcome::Succeeded);
+        }
+        Send({'R'});
+    }
+}
+
+void ReadThread_KB90::EndWriteLost(bool endTransfer) {
+    if (endTransfer)
+        Send({'X'});
+    Log(Kb90::kWriteLost);
+    Log(failure_);
+    Send({'O'});
+    FinishWrite(Kb90Outcome::Failed);
+}
+
+void ReadThread_KB90::FinishWrite(Kb90Outcome outcome) {
+    Log(CurrentTimeLine());
+    Release(outcome);
+    s_.port.EnableControl(Kb90::kReadButton, true);
+    s_.port.EnableControl(Kb90::kExitButton, true);
+}
+
+// Closes the link and the file and hands the window back; the state goes to "NONE" last so a
+// new operation never meets a half-closed one.
+void ReadThread_KB90::Release(Kb90Outcome outcome) {
+    s_.link.Close();
+    s_.file.reset();
+    s_.outcome.store(outcome);
+    s_.workerCpuNanos = ThreadCpuNanos();
+    s_.state.Set("NONE");
+}

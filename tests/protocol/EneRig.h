@@ -1,0 +1,74 @@
+#pragma once
+// A KB90xx engine on a simulated JIG with a recording operator, for the protocol tests.
+#include "modes/Kb901x_form/Kb901xEngine.h"
+#include "port/TimeText.h"
+#include "sim/chips/EneKb90xx.h"
+#include "support/RecordingPort.h"
+#include "support/SimFixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+inline const std::string kStamp = "Current time  10:20:30";
+
+class EneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        engine.reset();
+        SetTimeTextSource({});
+    }
+
+    void Start(const std::string& board, const std::string& json = "{}",
+               SimTiming timing = SimTiming::Instant) {
+        sim = MakeSim(board, json, timing);
+        ASSERT_TRUE(sim);
+        engine = std::make_unique<Kb901xEngine>(sim, port);
+    }
+    SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
+
+    void Read(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->ReadClick();
+        engine->WaitForWorker();
+    }
+    void Write(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->WriteClick();
+        engine->WaitForWorker();
+    }
+    std::vector<std::uint8_t> FileBytes(const std::string& path) {
+        const std::string text = ReadFileText(path);
+        return {text.begin(), text.end()};
+    }
+    // The log from the first line equal to `from` on.
+    std::vector<std::string> LinesFrom(const std::string& from) {
+        const auto lines = port.Lines();
+        auto at = std::find(lines.begin(), lines.end(), from);
+        return {at, lines.end()};
+    }
+    std::vector<std::uint8_t> HostBytes() { return sim->Jig().BytesToJig(); }
+    // Controls the engine re-enabled last, by name.
+    void ExpectIdle() {
+        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_FALSE(engine->LinkOpen());
+        EXPECT_TRUE(port.Enabled("KB901X_READ"));
+        EXPECT_TRUE(port.Enabled("KB901X_WRITE"));
+        EXPECT_TRUE(port.Enabled("EXIT_KB901X"));
+    }
+
+    TempDir dir;
+    RecordingPort port;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<Kb901xEngine> engine;
+};
+
+inline std::string PatternImage(std::size_t size, unsigned seed = 7) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed + (i >> 8)) & 0xFF);
+    return bytes;
+}

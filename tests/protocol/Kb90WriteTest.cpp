@@ -1,0 +1,207 @@
+// WRITE with its verification on both boards, short and long files, and a flash that does not
+// keep what was written.
+#include "EneRig.h"
+#include "modes/Kb901x_form/Kb90Checksum.h"
+
+namespace {
+std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
+    return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
+}
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+std::string Hex4(std::uint16_t v) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(v));
+    return text;
+}
+} // namespace
+
+class EneWriteBoards : public EneTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    bool Pcb3() const { return std::string(GetParam()) == "pcb3"; }
+};
+
+TEST_P(EneWriteBoards, FullImageIsWrittenAndVerified) {
+    Start(GetParam());
+    const std::string image = PatternImage(131072);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+
+    EXPECT_EQ(Chip().Flash(), Bytes(image));
+    EXPECT_EQ(Chip().Erases(), 1);
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    ExpectIdle();
+    EXPECT_EQ(port.Gauge(), 32768);
+    EXPECT_EQ(port.GaugeColour(), (Rgb{255, 255, 0}));
+
+    std::vector<std::string> expected{"Write in KB90XX file:", dir.File("in.bin"),
+                                      "There is a writing KB90XX...", kStamp};
+    if (Pcb3()) {
+        expected.insert(expected.end(), {"Writing is completed ...", "Verification ...",
+                                         "Writing and verify is OK !"});
+    } else {
+        const std::vector<std::uint8_t> data = Bytes(image);
+        const std::string sum = Hex4(Sum16(data));
+        const std::string crc = Hex4(Crc16(data));
+        const std::string stars = "**********************************";
+        expected.insert(
+            expected.end(),
+            {"Writing is completed successfully.", stars, "SUMM of data from a file  -> " + sum,
+             "CRC16 of data from a file -> " + crc, stars, "SUMM FLASH KB90XX -> " + sum,
+             "CRC16 FLASH KB90XX-> " + crc, stars, "Writing and verify is OK !"});
+    }
+    expected.push_back(kStamp);
+    EXPECT_EQ(LinesFrom("Write in KB90XX file:"), expected);
+
+    const auto wire = HostBytes();
+    if (Pcb3())
+        EXPECT_EQ(Tail(wire, 3), (std::vector<std::uint8_t>{'R', 'X', 'I'}));
+    else
+        EXPECT_EQ(Tail(wire, 3), (std::vector<std::uint8_t>{'X', 'S', 'I'}));
+    const auto dialogs = port.Dialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].title, "Read file");
+    EXPECT_EQ(dialogs[0].filter, "BIN file KB90XX (*.bin)|*.bin|other|*.*");
+}
+
+TEST_P(EneWriteBoards, CorruptedFlashByteIsCaught) {
+    Start(GetParam(), R"({"chips": {"ene": {"corruptAfterWrite": {"address": 70000, "xor": 4}}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+    EXPECT_FALSE(port.HasLine("Writing and verify is OK !"));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    ExpectIdle();
+    if (Pcb3()) { // the read-back stops at the block that differs
+        EXPECT_EQ(port.Gauge(), (70000 / 256) * 64);
+    }
+}
+
+TEST_P(EneWriteBoards, LongFileIsCutAtTheFlashSize) {
+    Start(GetParam());
+    const std::string image = PatternImage(131073);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(Chip().Flash(), Bytes(image.substr(0, 131072)));
+    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
+    EXPECT_FALSE(port.HasLine(" __ Warning __"));
+    EXPECT_EQ(engine->FileBytes(), 131072u);
+}
+
+TEST_P(EneWriteBoards, HalfSizeFileGetsOnePaddedBlockAndNoVerification) {
+    Start(GetParam());
+    const std::string image = PatternImage(65536);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    std::vector<std::uint8_t> expected = Bytes(image);
+    expected.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), expected);
+    EXPECT_EQ(LinesFrom(" __ Warning __"),
+              (std::vector<std::string>{" __ Warning __",
+                                        "Recorded file is less than 128*1024 byte", kStamp}));
+    EXPECT_FALSE(port.HasLine("**********************************"));
+    EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'I'}));
+    EXPECT_EQ(port.Gauge(), 256 * 64);
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    ExpectIdle();
+
+    // 256 full blocks, then one block of 0xFF: 257 blocks of 256 bytes between the commands
+    std::size_t blockBytes = HostBytes().size();
+    blockBytes -= Pcb3() ? 1 + 2 + 2 + 2 : 1 + 1 + 1; // 'B', ('S' 'R'), 'V', 'W'
+    blockBytes -= 256 + 2;                            // 'N' after all but the last, 'X' 'I'
+    EXPECT_EQ(blockBytes, 257u * 256u);
+}
+
+TEST_P(EneWriteBoards, HundredByteFileIsPaddedWith0xFF) {
+    Start(GetParam());
+    const std::string image = PatternImage(100);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    std::vector<std::uint8_t> expected = Bytes(image);
+    expected.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), expected);
+    std::vector<std::uint8_t> block = Bytes(image);
+    block.resize(256, 0xFF);
+    block.push_back('X');
+    block.push_back('I');
+    EXPECT_EQ(Tail(HostBytes(), 258), block);
+    EXPECT_TRUE(port.HasLine("Recorded file is less than 128*1024 byte"));
+    EXPECT_EQ(engine->FileBytes(), 100u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, EneWriteBoards, ::testing::Values("pcb2-v41", "pcb3"));
+
+TEST_F(EneTest, ErasedImageShowsTheSumAsFourZeros) {
+    Start("pcb2-v41");
+    WriteFileBytes(dir.File("ff.bin"), std::string(131072, '\xFF'));
+    Write(dir.File("ff.bin"));
+    EXPECT_TRUE(port.HasLine("SUMM of data from a file  -> 0000"));
+    EXPECT_TRUE(port.HasLine("SUMM FLASH KB90XX -> 0000"));
+    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
+}
+
+TEST_F(EneTest, Pcb3FailedBlockAcknowledgementEndsTheWrite) {
+    Start("pcb3", R"({"chips": {"ene": {"failBlock": 5}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(
+        LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
+        (std::vector<std::string>{"!!! Lost Communication with ENE or timeout !!! ", kStamp}));
+    EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'O'}));
+    EXPECT_EQ(port.Gauge(), 5 * 64);
+    ExpectIdle();
+}
+
+TEST_F(EneTest, Pcb2FailedBlockIsCaughtByTheChecksums) {
+    Start("pcb2-v41", R"({"chips": {"ene": {"failBlock": 5}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+}
+
+TEST_F(EneTest, Pcb3ShortFileWithAFailedLastBlock) {
+    Start("pcb3", R"({"chips": {"ene": {"failBlock": 1}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(100));
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(
+        LinesFrom(" __ Warning __"),
+        (std::vector<std::string>{" __ Warning __", "Recorded file is less than 128*1024 byte",
+                                  "!!! Lost Communication with ENE or timeout !!! ", kStamp}));
+    EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'O'}));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+}
+
+TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
+    Start("pcb2-v41", R"({"chips": {"ene": {"silentAtBlock": 10}}})");
+    Kb90Bounds bounds;
+    bounds.dataBlock = Millis(300);
+    engine->SetBounds(bounds);
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    const auto started = SteadyClock::now();
+    Write(dir.File("in.bin"));
+    EXPECT_LT(SteadyClock::now() - started, Millis(2000));
+    EXPECT_EQ(LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
+              (std::vector<std::string>{
+                  "!!! Lost Communication with ENE or timeout !!! ",
+                  "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp}));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    ExpectIdle();
+}
+
+TEST_F(EneTest, CancelledOpenDialogAndUnreadableFiles) {
+    Start("pcb2-v41");
+    port.QueueFileAnswer(std::nullopt);
+    engine->WriteClick();
+    EXPECT_EQ(port.Lines().back(), "Write operation is interrupted.");
+    EXPECT_FALSE(engine->LinkOpen());
+
+    Write(dir.File("missing.bin"));
+    Write(dir.Path()); // a folder
+    EXPECT_EQ(port.Messages(), (std::vector<std::string>{"Error open file!", "Error open file!"}));
+    EXPECT_EQ(Chip().Erases(), 0);
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_FALSE(engine->LinkOpen());
+}

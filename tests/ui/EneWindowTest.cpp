@@ -1,0 +1,187 @@
+// The KB90xx window driven as a technician would, on the simulated JIG.
+#include "modes/Kb901x_form/ui/TKB901X_forms.h"
+#include "port/TimeText.h"
+#include "sim/chips/EneKb90xx.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+const char* const kDatabase = "Examples of the format\n"
+                              "Board one KSO3=20 KSI4=5 KSI5=6 KSI6=7 KSI7=8\r\n"
+                              "Board broken KSO3=12 KSI4=5,KSI5=6 KSI6=7 KSI7=8\n";
+
+class EneWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource({[] { return std::string("10:20:30"); }, {}});
+        WriteFileBytes(dir.File("MB connection ENE.txt"), kDatabase);
+    }
+    void TearDown() override {
+        window.reset();
+        SetTimeTextSource({});
+    }
+    void Open(const std::string& board, const std::string& json = "{}") {
+        sim = MakeSim(board, json);
+        window =
+            std::make_unique<TKB901X_forms>(sim, &mainWindow, dir.File("MB connection ENE.txt"));
+        window->show();
+    }
+    SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
+    bool Idle() {
+        QCoreApplication::processEvents();
+        return window->Engine().State() == "NONE" && window->KB901X_READ->isEnabled() &&
+               window->KB901X_WRITE->isEnabled() && window->EXIT->isEnabled();
+    }
+    void Choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<TKB901X_forms> window;
+};
+} // namespace
+
+TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
+    Open("pcb3");
+    EXPECT_EQ(window->windowTitle(), "KB9010/9012/9016/9022  03/03/2017");
+    dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
+    window->KB901X_READ->click();
+    ASSERT_TRUE(
+        WaitUntil([&] { return Idle() && window->Engine().Outcome() != Kb90Outcome::None; }));
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 32768; }));
+
+    const std::string flash = ReadFileText(dir.File("flash.bin"));
+    const auto image = Chip().Flash();
+    EXPECT_TRUE(flash == std::string(image.begin(), image.end()));
+    EXPECT_EQ(window->CGauge_KB901X->Maximum(), 32768);
+    EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(0, 255, 0));
+    const QStringList lines = window->KB901X_Memo->Lines();
+    EXPECT_TRUE(lines.contains("Reading completed successfully."));
+    EXPECT_EQ(lines.back(), "Current time  10:20:30");
+    ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
+}
+
+TEST_F(EneWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
+    Open("pcb2-v41");
+    std::string image(131072, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 7 + (i >> 9));
+    WriteFileBytes(dir.File("in.bin"), image);
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window->KB901X_WRITE->click();
+    // Until the worker ends, READ and EXIT stay disabled and EXIT does not leave.
+    bool sawBusy = false;
+    ASSERT_TRUE(WaitUntil([&] {
+        if (window->Engine().State() == "Writing") {
+            sawBusy = sawBusy || !window->KB901X_READ->isEnabled();
+            EXPECT_FALSE(window->CanLeave());
+        }
+        return Idle() && window->Engine().Outcome() != Kb90Outcome::None;
+    }));
+    EXPECT_TRUE(sawBusy);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return window->KB901X_Memo->Lines().contains("Writing and verify is OK !"); }));
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(std::string(flash.begin(), flash.end()) == image);
+    EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(255, 255, 0));
+    EXPECT_TRUE(window->isVisible());
+
+    window->EXIT->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+    ASSERT_TRUE(WaitUntil([&] { return window->KB901X_Memo->Lines().isEmpty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 0; }));
+}
+
+TEST_F(EneWindowTest, DatabaseFillsTheListsAndTheHelpFollowsTheChoice) {
+    Open("pcb3");
+    EXPECT_TRUE(window->ComboBox_KB901X->isEnabled());
+    EXPECT_EQ(window->ComboBox_KB901X->count(), 3);
+    EXPECT_EQ(window->ComboBox_KB901X->itemText(1),
+              "Board one KSO3=20 KSI4=5 KSI5=6 KSI6=7 KSI7=8");
+    EXPECT_EQ(window->ComboBox_KB901X->placeholderText(), "Select MB");
+    EXPECT_EQ(window->ComboBox_KB901X->currentIndex(), -1);
+    EXPECT_EQ(window->ComboBox_KB901X->maxVisibleItems(), 20);
+    EXPECT_EQ(window->ComboBox_KB901X_FFC->count(), 8);
+    EXPECT_EQ(window->ComboBox_KB901X->palette().color(QPalette::Button), QColor(Qt::yellow));
+    EXPECT_TRUE(window->Label_result->text().isEmpty());
+    EXPECT_TRUE(window->CheckBox_KB901X->isChecked());
+
+    Choose(window->ComboBox_KB901X, 1);
+    EXPECT_TRUE(window->Label_result->text().isEmpty()); // no cable yet
+    EXPECT_NE(window->ComboBox_KB901X->palette().color(QPalette::Button), QColor(Qt::yellow));
+    Choose(window->ComboBox_KB901X_FFC, window->ComboBox_KB901X_FFC->findText("30 pin"));
+    EXPECT_EQ(window->Label_result->text(),
+              "Please connect GND and:  A20 B5 C8 D7 E6 (only for JIG 2)");
+    window->CheckBox_KB901X->click();
+    EXPECT_EQ(window->Label_result->text(),
+              "Please connect GND and:  A11 B26 C23 D24 E25 (only for JIG 2)");
+    Choose(window->ComboBox_KB901X, 2);
+    EXPECT_EQ(window->Label_result->text(), "Error data format!");
+
+    // Routing the mirrored cable on the PCB3 JIG
+    Choose(window->ComboBox_KB901X, 1);
+    Choose(window->ComboBox_KB901X_FFC, window->ComboBox_KB901X_FFC->findText("30 pin"));
+    window->SpeedButton1->click();
+    EXPECT_TRUE(window->Engine().FfcSettings());
+    EXPECT_EQ(sim->Jig().Board().cpld[64], 0x96);
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->KB901X_Memo->Lines().contains("We are ready for reading or writing");
+    }));
+}
+
+TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
+    sim = MakeSim("pcb3");
+    window = std::make_unique<TKB901X_forms>(sim, &mainWindow, dir.File("nothing here.txt"));
+    EXPECT_EQ(window->Label_result->text(), "Create base of connections KB90XX !");
+    EXPECT_FALSE(window->ComboBox_KB901X->isEnabled());
+    EXPECT_FALSE(window->ComboBox_KB901X_FFC->isEnabled());
+    EXPECT_FALSE(window->CheckBox_KB901X->isEnabled());
+    EXPECT_EQ(window->ComboBox_KB901X->palette().color(QPalette::Button),
+              QApplication::palette().color(QPalette::Button));
+    window->SpeedButton1->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->KB901X_Memo->Lines().size() == 1; }));
+    EXPECT_EQ(window->KB901X_Memo->Lines().front(), "Please select MB!");
+}
+
+TEST_F(EneWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
+    Open("pcb2-v41", R"({"chips": {"ene": {"silentAtBlock": 3}}})");
+    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    window->KB901X_READ->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 2 * 64; }));
+    window->close(); // refused: the read is running
+    EXPECT_TRUE(window->isVisible());
+    window.reset(); // quitting: the worker is cancelled and joined
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 256u);
+}
+
+// Not a check: shows the window after a read for TOLVANE_SHOT_MS milliseconds so that
+// scripts/screenshot can capture it (docs/screenshots/ene.png). Skipped otherwise.
+TEST(EneWindowScreenshot, Show) {
+    const int ms = qEnvironmentVariableIntValue("TOLVANE_SHOT_MS");
+    if (ms <= 0)
+        GTEST_SKIP() << "set TOLVANE_SHOT_MS to show the window";
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+    auto sim = MakeSim("pcb2-v41");
+    TKB901X_forms window(sim, &mainWindow, TOLVANE_SOURCE_DIR "/data/MB connection ENE.txt");
+    window.show();
+    window.ComboBox_KB901X->setCurrentIndex(1);
+    emit window.ComboBox_KB901X->activated(1);
+    const int cable = window.ComboBox_KB901X_FFC->findText("30 pin");
+    window.ComboBox_KB901X_FFC->setCurrentIndex(cable);
+    emit window.ComboBox_KB901X_FFC->activated(cable);
+    dialogs.script.fileAnswers.push_back(dir.File("KB9012.bin"));
+    window.KB901X_READ->click();
+    WaitUntil([] { return false; }, ms);
+    EXPECT_EQ(window.Engine().State(), "NONE");
+}
