@@ -109,19 +109,6 @@ TEST(KeyboardScan, AmpersandAloneChangesNothingAndSoundsNothing) {
     EXPECT_EQ(Count(sim->Jig().BytesToJig(), 'I'), 0);
 }
 
-TEST(KeyboardScan, BuzzerOffSilencesReportsAndIsUncheckedAtTheEnd) {
-    auto sim = KeyboardSim("pcb3", R"({"keys": [{"pins": [1, 32], "stuck": true}]})");
-    RecordingKeyboard shown;
-    KeyboardScanner scanner(sim, shown);
-    scanner.SetBuzzerOff(true);
-    scanner.StartScanClick();
-    ASSERT_TRUE(shown.WaitUntil(ChangesOfAtLeast(32, 5)));
-    EXPECT_TRUE(scanner.BuzzerOff());
-    Stop(scanner, shown);
-    EXPECT_EQ(Count(sim->Jig().BytesToJig(), 'I'), 0);
-    EXPECT_FALSE(scanner.BuzzerOff());
-}
-
 TEST(KeyboardScan, HideCurrentTurnsTheHeldKeyBlackWhileOthersBlinkAndBeep) {
     auto sim = KeyboardSim(
         "pcb3", R"({"keys": [{"pins": [10, 12], "stuck": true}, {"pins": [3, 5], "from": 700}]})");
@@ -288,10 +275,4 @@ TEST(KeyboardScan, NoJigOrOutdatedFirmwareNeverStarts) {
     EXPECT_STREQ(StatusLabelOf("OLD FW").text, "Please update FW");
     EXPECT_EQ(scanner.State(), "NONE");
     EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
-}
-
-TEST(KeyboardScan, ScanAnswerOfTheSimulatedKeyboard) {
-    EXPECT_EQ(SimKeyboardMatrix::AnswerFor({{10, 12}, {3, 7}, {3, 5}}),
-              (Bytes{3, 5, 7, '>', 10, 12, '&'}));
-    EXPECT_EQ(SimKeyboardMatrix::AnswerFor({}), Bytes{'&'});
 }

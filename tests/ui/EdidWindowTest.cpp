@@ -75,20 +75,6 @@ TEST_F(EdidWindowTest, WriteOfABadChecksumAsksAndSendsNothingOnNo) {
     EXPECT_EQ(sim->Jig().BytesToJig(), std::vector<std::uint8_t>{'B'});
 }
 
-TEST_F(EdidWindowTest, WriteOfAGoodImageReachesTheEeprom) {
-    auto sim = MakeSim("pcb3");
-    TEDID_form w(sim, &mainWindow);
-    const std::string in = dir.File("monitor.bin");
-    WriteFileBytes(
-        in, std::string(EdidSamples::kDesktopMonitor.begin(), EdidSamples::kDesktopMonitor.end()));
-    dialogs.script.fileAnswers.push_back(in);
-    w.EDID_WRITE->click();
-    ASSERT_TRUE(MemoEndsWith(w, "Writing data to EEPROM is completed successfully."));
-    auto* eeprom = dynamic_cast<SimEdidEeprom*>(sim->Jig().Module("edid"));
-    EXPECT_EQ(eeprom->Contents(), std::vector<std::uint8_t>(EdidSamples::kDesktopMonitor.begin(),
-                                                            EdidSamples::kDesktopMonitor.end()));
-}
-
 TEST_F(EdidWindowTest, ExitClearsTheLogAndGoesBackToTheMainWindow) {
     TEDID_form w(MakeSim("pcb3", R"({"devices": []})"), &mainWindow);
     w.show();

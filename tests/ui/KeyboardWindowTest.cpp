@@ -110,22 +110,6 @@ TEST_F(KeyboardWindowTest, ScanLightsTheReportedPairsAndStopRestoresTheControls)
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(KeyboardWindowTest, HideCurrentBlackensTheHeldKey) {
-    auto sim = KeyboardSim("pcb2-v41", R"({"keys": [{"pins": [1, 2], "stuck": true},
-                                                    {"pins": [4, 9], "from": 400}]})");
-    TKeyboard_testing w(sim, &mainWindow);
-    w.show();
-    w.START_SCAN->click();
-    ASSERT_TRUE(WaitUntil([&] { return w.Shape(2)->Colour() != kAqua; }));
-    w.CheckBox_HIDE->click();
-    ASSERT_TRUE(WaitUntil([&] { return w.Shape(2)->Colour() == kBlack; }));
-    ASSERT_TRUE(WaitUntil([&] { return w.Shape(PairNumber(4, 9))->Colour() != kAqua; }));
-    EXPECT_EQ(w.Shape(2)->Colour(), kBlack);
-    w.START_SCAN->click();
-    ASSERT_TRUE(WaitIdle(w));
-    EXPECT_FALSE(w.CheckBox_HIDE->isChecked());
-}
-
 TEST_F(KeyboardWindowTest, SilentJigGivesDeviceNotFound) {
     TKeyboard_testing w(KeyboardSim("pcb3", R"({"answers": [[]]})"), &mainWindow);
     w.START_SCAN->click();

@@ -9,19 +9,6 @@ namespace {
 const std::vector<PinPair> kHeld{{3, 5}};
 } // namespace
 
-TEST(KeyboardMatrix, HeldKeyGoesRedYellowRed) {
-    KeyboardMatrix m;
-    std::vector<IndicatorChange> changes;
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(m.ApplyAnswer(kHeld, &changes));
-    ASSERT_EQ(changes.size(), 3u);
-    EXPECT_EQ(changes[0].colour, Colour::Red);
-    EXPECT_EQ(changes[1].colour, Colour::Yellow);
-    EXPECT_EQ(changes[2].colour, Colour::Red);
-    EXPECT_EQ(changes[2].pairNumber, 69);
-    EXPECT_EQ(m.ColourOf(69), Colour::Red);
-}
-
 TEST(KeyboardMatrix, HideCurrentBlackensTheNextAnswerAndSkipsItAfterwards) {
     KeyboardMatrix m;
     m.ApplyAnswer(kHeld, nullptr);
