@@ -24,4 +24,7 @@ inline constexpr Millis BootloaderGreeting{5000};
 inline constexpr Millis BootloaderCallRepeat{50};
 // A small EEPROM transaction (EDID).
 inline constexpr Millis EepromReply{3000};
+// The keyboard tester's answer watchdog: a scan answer, or the buzzer acknowledgement and the
+// next scan answer together.
+inline constexpr Millis KeyboardAnswer{1000};
 } // namespace WaitBounds

@@ -1,9 +1,13 @@
 // The chips behind the simulated JIG, one line each.
 #include "sim/SimModule.h"
+#include "sim/chips/EdidEeprom.h"
 #include "sim/chips/EneKb90xx.h"
+#include "sim/chips/KeyboardMatrix.h"
 
 std::vector<std::unique_ptr<SimModule>> MakeSimModules(const Scenario& scenario) {
     std::vector<std::unique_ptr<SimModule>> modules;
     modules.push_back(std::make_unique<SimEneKb90xx>(scenario));
+    modules.push_back(std::make_unique<SimEdidEeprom>(scenario));
+    modules.push_back(std::make_unique<SimKeyboardMatrix>(scenario));
     return modules;
 }

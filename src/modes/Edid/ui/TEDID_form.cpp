@@ -1,14 +1,38 @@
 #include "modes/Edid/ui/TEDID_form.h"
 
-#include <QVBoxLayout>
+#include "modes/Edid/EdidEngine.h"
+
+#include <QGridLayout>
 
 TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, "EEPROM LCD read/write 09/01/2017") {
-    auto* layout = new QVBoxLayout(this);
-    EDID_Memo = new LogView(this);
-    layout->addWidget(EDID_Memo);
-    EXIT = new QPushButton("EXIT", this);
-    layout->addWidget(EXIT);
-    connect(EXIT, &QPushButton::clicked, this, &TEDID_form::BackToMain);
-    setFixedSize(520, 360);
+    : ModeWindow(api, mainWindow, "EEPROM LCD read/write 09/01/2017"), EDID_Memo(new LogView(this)),
+      EDID_READ(new QPushButton("EDID_READ", this)),
+      EDID_WRITE(new QPushButton("EDID_WRITE", this)), EXIT(new QPushButton("EXIT", this)),
+      link_(std::move(api)), port_(this, EDID_Memo) {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(EDID_Memo, 0, 0, 1, 3);
+    layout->addWidget(EDID_READ, 1, 0);
+    layout->addWidget(EXIT, 1, 1);
+    layout->addWidget(EDID_WRITE, 1, 2);
+    for (QPushButton* b : {EDID_READ, EXIT, EDID_WRITE})
+        b->setMinimumHeight(32);
+
+    connect(EDID_READ, &QPushButton::clicked, this, &TEDID_form::EDID_READClick);
+    connect(EDID_WRITE, &QPushButton::clicked, this, &TEDID_form::EDID_WRITEClick);
+    connect(EXIT, &QPushButton::clicked, this, &TEDID_form::EXIT_EDIDClick);
+    setFixedSize(560, 680);
+}
+
+void TEDID_form::EDID_READClick() {
+    EdidRead(link_, port_);
+}
+
+void TEDID_form::EDID_WRITEClick() {
+    EdidWrite(link_, port_);
+}
+
+void TEDID_form::EXIT_EDIDClick() {
+    EDID_Memo->clear();
+    BackToMain();
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The "EEPROM LCD read/write 09/01/2017" window. Its operations come with the mode; for now it
-// leads back to the main window.
+// The "EEPROM LCD read/write 09/01/2017" window: EDID_READ, EDID_WRITE and EXIT over the log
+// `EDID_Memo`. Each operation runs to its end inside its handler; its waits are short and
+// bounded.
 #include "gui/LogView.h"
 #include "gui/ModeWindow.h"
+#include "gui/QtOperatorPort.h"
+#include "link/ProgrammerLink.h"
 
 #include <QPushButton>
 
@@ -12,5 +15,15 @@ class TEDID_form : public ModeWindow {
     TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow);
 
     LogView* EDID_Memo;
+    QPushButton* EDID_READ;
+    QPushButton* EDID_WRITE;
     QPushButton* EXIT;
+
+    void EDID_READClick();
+    void EDID_WRITEClick();
+    void EXIT_EDIDClick();
+
+  private:
+    ProgrammerLink link_;
+    QtOperatorPort port_;
 };

@@ -1,12 +1,146 @@
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 
-#include <QVBoxLayout>
+#include "gui/UiThread.h"
+#include "modes/Keyboard/KeyboardStatus.h"
+#include "modes/Keyboard/ui/ColumnNumbersLabel.h"
+#include "modes/Keyboard/ui/IndicatorShape.h"
+
+using namespace Keyboard;
+
+namespace {
+constexpr const char* kColumnNumbers = " 2       6       11        16       21       26       31";
+constexpr int kRowLabelLeft = 548;
+constexpr int kRowLabelTops[] = {36, 116, 196, 276, 356, 436, 516};
+constexpr int kRowLabelPins[] = {1, 6, 11, 16, 21, 26, 31};
+constexpr int kControlsTop = 560;
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+} // namespace
 
 TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, "Keyboard_testing 02_03_2017") {
-    auto* layout = new QVBoxLayout(this);
-    EXIT = new QPushButton("EXIT", this);
-    layout->addWidget(EXIT);
-    connect(EXIT, &QPushButton::clicked, this, &TKeyboard_testing::BackToMain);
-    setFixedSize(520, 360);
+    : ModeWindow(api, mainWindow, "Keyboard_testing 02_03_2017"),
+      START_SCAN(new QPushButton("START SCAN", this)), EXIT_KB_TEST(new QPushButton("EXIT", this)),
+      Clear(new QPushButton("Clear", this)), Buzzer_box(new QCheckBox("Buzzer off", this)),
+      CheckBox_HIDE(new QCheckBox("Hide current", this)),
+      Label_keyb_con(new QLabel("Press start scan", this)), repaintTimer_(new QTimer(this)),
+      scanner_(std::make_unique<KeyboardScanner>(std::move(api),
+                                                 static_cast<KeyboardListener&>(*this))) {
+    for (const PinPair& p : AllPairs()) {
+        const int n = PairNumber(p.a, p.b);
+        auto* shape = new IndicatorShape(this, n);
+        shape->setGeometry(IndicatorLeft(p.b), IndicatorTop(p.a), kIndicatorWidth,
+                           kIndicatorHeight);
+        shapes_[static_cast<std::size_t>(n)] = shape;
+    }
+    auto* columns = new ColumnNumbersLabel(kColumnNumbers, this);
+    columns->setObjectName("Label_columns");
+    columns->setGeometry(IndicatorLeft(2) - 6, 22, IndicatorLeft(32) - IndicatorLeft(2) + 30, 14);
+    for (std::size_t i = 0; i < std::size(kRowLabelTops); ++i) {
+        auto* row = new QLabel(QString::number(kRowLabelPins[i]), this);
+        row->setObjectName(QString("Label_row%1").arg(kRowLabelPins[i]));
+        row->setGeometry(kRowLabelLeft, kRowLabelTops[i], 24, 16);
+    }
+
+    START_SCAN->setGeometry(20, kControlsTop, 110, 30);
+    Clear->setGeometry(140, kControlsTop, 80, 30);
+    Buzzer_box->setGeometry(236, kControlsTop, 110, 30);
+    CheckBox_HIDE->setGeometry(350, kControlsTop, 120, 30);
+    EXIT_KB_TEST->setGeometry(480, kControlsTop, 80, 30);
+    Label_keyb_con->setGeometry(20, kControlsTop + 40, 540, 24);
+    QFont status = Label_keyb_con->font();
+    status.setPointSize(12);
+    status.setBold(true);
+    Label_keyb_con->setFont(status);
+    CheckBox_HIDE->setEnabled(false);
+    ShowStatusWord("NO");
+
+    repaintTimer_->setSingleShot(true);
+    sinceRepaint_.start();
+    connect(repaintTimer_, &QTimer::timeout, this, &TKeyboard_testing::FlushIndicators);
+    connect(START_SCAN, &QPushButton::clicked, this, &TKeyboard_testing::START_SCANClick);
+    connect(Clear, &QPushButton::clicked, this, &TKeyboard_testing::ClearClick);
+    connect(CheckBox_HIDE, &QCheckBox::clicked, this, &TKeyboard_testing::CheckBox_HIDEClick);
+    connect(Buzzer_box, &QCheckBox::toggled, this,
+            [this](bool checked) { scanner_->SetBuzzerOff(checked); });
+    connect(EXIT_KB_TEST, &QPushButton::clicked, this, &TKeyboard_testing::EXIT_KB_TESTClick);
+    setFixedSize(580, 640);
+}
+
+TKeyboard_testing::~TKeyboard_testing() {
+    // The worker reports into this window: it ends before anything here goes.
+    scanner_->Shutdown();
+}
+
+IndicatorShape* TKeyboard_testing::Shape(int n) const {
+    return n >= 0 && n <= kMaxPairNumber ? shapes_[static_cast<std::size_t>(n)] : nullptr;
+}
+
+bool TKeyboard_testing::CanLeave() const {
+    return !scanner_->Scanning();
+}
+
+void TKeyboard_testing::START_SCANClick() {
+    scanner_->StartScanClick();
+}
+
+void TKeyboard_testing::ClearClick() {
+    scanner_->ClearClick();
+}
+
+void TKeyboard_testing::CheckBox_HIDEClick() {
+    scanner_->SetHideCurrent(CheckBox_HIDE->isChecked());
+}
+
+void TKeyboard_testing::EXIT_KB_TESTClick() {
+    if (CanLeave())
+        BackToMain();
+}
+
+void TKeyboard_testing::IndicatorChanged(int n, Colour colour) {
+    pending_[static_cast<std::size_t>(n)].store(static_cast<std::uint8_t>(colour));
+    if (!flushPosted_.exchange(true))
+        PostToUi(this, [this] {
+            const qint64 since = sinceRepaint_.elapsed();
+            repaintTimer_->start(since >= kRepaintMs ? 0 : static_cast<int>(kRepaintMs - since));
+        });
+}
+
+void TKeyboard_testing::FlushIndicators() {
+    // Cleared first: a change made while painting posts the next repaint.
+    flushPosted_.store(false);
+    for (IndicatorShape* shape : shapes_)
+        if (shape) {
+            const auto colour =
+                static_cast<Colour>(pending_[static_cast<std::size_t>(shape->PairNumber())].load());
+            shape->SetColour(ToQColor(RgbOf(colour)));
+        }
+    sinceRepaint_.restart();
+}
+
+void TKeyboard_testing::StatusWordChanged(const std::string& word) {
+    PostToUi(this, [this, word] { ShowStatusWord(word); });
+}
+
+void TKeyboard_testing::ScanRunning(bool running) {
+    PostToUi(this, [this, running] { ShowScanRunning(running); });
+}
+
+void TKeyboard_testing::ShowStatusWord(const std::string& word) {
+    const StatusLabel label = StatusLabelOf(word);
+    Label_keyb_con->setText(label.text);
+    QPalette palette = Label_keyb_con->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(label.colour));
+    Label_keyb_con->setPalette(palette);
+}
+
+void TKeyboard_testing::ShowScanRunning(bool running) {
+    START_SCAN->setText(running ? "STOP" : "START SCAN");
+    EXIT_KB_TEST->setEnabled(!running);
+    CheckBox_HIDE->setEnabled(running);
+    if (!running) {
+        Buzzer_box->setChecked(false);
+        CheckBox_HIDE->setChecked(false);
+    }
 }

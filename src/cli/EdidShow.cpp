@@ -1,0 +1,24 @@
+#include "cli/CliCommand.h"
+#include "modes/Edid/EdidDecode.h"
+#include "modes/Edid/EdidImage.h"
+
+#include <cstdio>
+
+int RunEdidShow(const CliArgs& args) {
+    const std::string& file = args.positional.at(0);
+    const std::optional<Edid::LoadedImage> loaded = Edid::LoadImageFile(file);
+    if (!loaded) {
+        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        return kExitFailed;
+    }
+    if (loaded->fileSize != Edid::kImageSize)
+        std::printf("%s holds %ju bytes; the EEPROM takes %s.\n", file.c_str(), loaded->fileSize,
+                    loaded->fileSize < Edid::kImageSize ? "them followed by FF"
+                                                        : "only the first 256");
+    for (const std::string& line : Edid::DumpLines(loaded->image))
+        std::printf("%s\n", line.c_str());
+    std::printf("\n");
+    for (const std::string& line : Edid::SummaryLines(Edid::Decode(loaded->image)))
+        std::printf("%s\n", line.c_str());
+    return kExitOk;
+}

@@ -1,0 +1,107 @@
+#include "cli/CliCommand.h"
+#include "modes/Keyboard/KeyboardScanner.h"
+#include "modes/Keyboard/KeyboardStatus.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <mutex>
+#include <pthread.h>
+#include <set>
+#include <unistd.h>
+
+namespace {
+
+// Prints a pair when it closes, not on every scan while it stays closed.
+class PrintingListener : public Keyboard::KeyboardListener {
+  public:
+    void IndicatorChanged(int, Keyboard::Colour) override {}
+    void StatusWordChanged(const std::string& word) override {
+        if (word != "NO") // "Press start scan" means nothing at a terminal
+            std::printf("%s\n", Keyboard::StatusLabelOf(word).text);
+    }
+    void ScanRunning(bool running) override {
+        if (!running)
+            kill(getpid(), SIGUSR1); // wakes the main thread's wait
+    }
+    void PairsReported(const std::vector<Keyboard::PinPair>& pairs) override {
+        std::set<int> now;
+        for (const Keyboard::PinPair& p : pairs) {
+            const int n = Keyboard::PairNumber(p.a, p.b);
+            now.insert(n);
+            if (!previous_.count(n)) {
+                std::printf("%d-%d  (Shape%d)\n", p.a, p.b, n);
+                seen_.insert(n);
+            }
+        }
+        previous_ = std::move(now);
+    }
+    const std::set<int>& Seen() const { return seen_; }
+
+  private:
+    std::set<int> previous_;
+    std::set<int> seen_;
+};
+
+} // namespace
+
+int RunKeyboardScan(const CliArgs& args) {
+    long seconds = -1;
+    if (!args.Value("seconds").empty()) {
+        char* end = nullptr;
+        const std::string text = args.Value("seconds");
+        seconds = std::strtol(text.c_str(), &end, 10);
+        if (*end != '\0' || seconds < 0) {
+            std::fprintf(stderr, "--seconds needs a whole number of seconds\n");
+            return kExitUsage;
+        }
+    }
+    // Every thread (the simulator's too) inherits the mask; only the wait below takes them.
+    sigset_t wake;
+    sigemptyset(&wake);
+    sigaddset(&wake, SIGINT);
+    sigaddset(&wake, SIGTERM);
+    sigaddset(&wake, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &wake, nullptr);
+
+    std::shared_ptr<FtdiApi> api = OpenBackend(args);
+    if (!api)
+        return kExitNoJig;
+    PrintingListener listener;
+    Keyboard::KeyboardScanner scanner(api, listener);
+    scanner.StartScanClick();
+    if (!scanner.Scanning())
+        return kExitNoJig;
+    std::printf("Scanning; press keys%s.\n", seconds < 0 ? " (Ctrl+C ends)" : "");
+
+    timespec limit{seconds < 0 ? 0 : seconds, 0};
+    bool ended = false;
+    for (;;) {
+        siginfo_t info{};
+        const int sig = sigtimedwait(&wake, &info, seconds < 0 ? nullptr : &limit);
+        if (sig == SIGUSR1) {
+            ended = true;
+            break;
+        }
+        if (sig == SIGINT || sig == SIGTERM || (sig < 0 && errno == EAGAIN))
+            break;
+    }
+    if (!ended) {
+        scanner.StartScanClick(); // while scanning it asks the scan to stop
+        scanner.Join();
+    }
+    scanner.Join();
+    std::string seen;
+    for (int n : listener.Seen()) {
+        const Keyboard::PinPair p = Keyboard::PinsOf(n);
+        seen += (seen.empty() ? "" : ", ") + std::to_string(p.a) + "-" + std::to_string(p.b);
+    }
+    std::printf("Pairs seen: %s\n", seen.empty() ? "none" : seen.c_str());
+    if (scanner.EndReason() != "stopped") {
+        std::fprintf(stderr, "scan ended: %s\n", scanner.EndReason().c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}

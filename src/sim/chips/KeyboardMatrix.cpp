@@ -1,0 +1,93 @@
+#include "sim/chips/KeyboardMatrix.h"
+
+#include <algorithm>
+
+SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
+    const nlohmann::json& chip = scenario.Chip("keyboard");
+    try {
+        if (chip.contains("keys"))
+            for (const nlohmann::json& k : chip["keys"]) {
+                const std::vector<int> pins = k.at("pins").get<std::vector<int>>();
+                if (pins.size() != 2)
+                    continue;
+                Key key{std::min(pins[0], pins[1]), std::max(pins[0], pins[1]), 0, -1};
+                if (!k.value("stuck", false)) {
+                    key.fromMs = k.value("from", 0L);
+                    key.toMs = k.value("to", -1L);
+                }
+                keys_.push_back(key);
+            }
+        if (chip.contains("answers"))
+            rawAnswers_ = chip["answers"].get<std::vector<std::vector<std::uint8_t>>>();
+        scanMicros_ = chip.value("scanMicros", 1000L);
+    } catch (const nlohmann::json::exception&) {
+        // A malformed section leaves a keyboard with no keys pressed.
+        keys_.clear();
+        rawAnswers_.clear();
+    }
+}
+
+int SimKeyboardMatrix::Scans() const {
+    std::lock_guard lock(mutex_);
+    return scans_;
+}
+
+int SimKeyboardMatrix::Stops() const {
+    std::lock_guard lock(mutex_);
+    return stops_;
+}
+
+std::vector<std::pair<int, int>> SimKeyboardMatrix::ClosedAt(long ms) const {
+    std::vector<std::pair<int, int>> closed;
+    for (const Key& k : keys_)
+        if (ms >= k.fromMs && (k.toMs < 0 || ms < k.toMs))
+            closed.emplace_back(k.a, k.b);
+    return closed;
+}
+
+std::vector<std::uint8_t> SimKeyboardMatrix::AnswerFor(std::vector<std::pair<int, int>> closed) {
+    std::sort(closed.begin(), closed.end());
+    closed.erase(std::unique(closed.begin(), closed.end()), closed.end());
+    std::vector<std::uint8_t> answer;
+    int first = -1;
+    for (const auto& [a, b] : closed) {
+        if (a != first) {
+            if (first != -1)
+                answer.push_back('>');
+            answer.push_back(static_cast<std::uint8_t>(a));
+            first = a;
+        }
+        answer.push_back(static_cast<std::uint8_t>(b));
+    }
+    answer.push_back('&');
+    return answer;
+}
+
+bool SimKeyboardMatrix::Handle(std::uint8_t command, SimContext& ctx) {
+    if (command == 'Q') {
+        std::lock_guard lock(mutex_);
+        ++stops_;
+        return true;
+    }
+    if (command != 'U' && command != 'u')
+        return false;
+    ctx.Busy(std::chrono::microseconds(scanMicros_));
+    std::vector<std::uint8_t> answer;
+    {
+        std::lock_guard lock(mutex_);
+        const auto now = SteadyClock::now();
+        if (!firstScan_)
+            firstScan_ = now;
+        ++scans_;
+        if (nextRaw_ < rawAnswers_.size()) {
+            answer = rawAnswers_[nextRaw_++];
+        } else {
+            const long ms = static_cast<long>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(now - *firstScan_).count());
+            answer = AnswerFor(ClosedAt(ms));
+        }
+    }
+    if (!answer.empty())
+        ctx.Tx(answer);
+    return true;
+}

@@ -1,0 +1,323 @@
+// EDID_READ and EDID_WRITE against the simulated JIG: files, log lines and the wire.
+#include "modes/Edid/EdidEngine.h"
+#include "modes/Edid/EdidImage.h"
+#include "modes/Edid/PnpIds.h"
+#include "sim/chips/EdidEeprom.h"
+#include "support/EdidSamples.h"
+#include "support/RecordingPort.h"
+#include "support/SimFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+template <std::size_t N> std::string AsString(const std::array<std::uint8_t, N>& a) {
+    return std::string(a.begin(), a.end());
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+class EdidProtocolTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PnpIds::SetPath(dir.File("no-list"));
+        WriteFileBytes(panelFile, AsString(EdidSamples::kDesktopMonitor));
+    }
+    void TearDown() override { PnpIds::SetPath(PnpIds::DefaultPath()); }
+
+    // The scenario's EEPROM is the panel file; `more` adds to chips.edid, `faults` to the top.
+    std::shared_ptr<SimFtdiApi> Sim(const std::string& board, const std::string& more = "",
+                                    const std::string& faults = "") {
+        std::string json = R"({"chips": {"edid": {"file": ")" + panelFile + "\"" + more + "}}";
+        if (!faults.empty())
+            json += R"(, "faults": [)" + faults + "]";
+        return MakeSim(board, json + "}");
+    }
+    static Bytes Eeprom(SimFtdiApi& sim) {
+        return dynamic_cast<SimEdidEeprom*>(sim.Jig().Module("edid"))->Contents();
+    }
+    static std::vector<std::string> Slice(const std::vector<std::string>& v, std::size_t from,
+                                          std::size_t count) {
+        return {v.begin() + static_cast<long>(from), v.begin() + static_cast<long>(from + count)};
+    }
+
+    TempDir dir;
+    const std::string panelFile = dir.File("panel.bin");
+    RecordingPort port;
+};
+
+const std::vector<std::string> kPcb3Open{"Number of VCOM ports found on the machine: 1",
+                                         "Version FW -> M328_EPM240_v16  ",
+                                         "Communication with programmer installed."};
+
+} // namespace
+
+TEST_F(EdidProtocolTest, ReadShowsDumpAndSummarySavesTheFileAndSignalsSuccess) {
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    const std::string out = dir.File("out.bin");
+    port.QueueFileAnswer(out);
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'I'}));
+
+    const std::vector<std::string> lines = port.Lines();
+    ASSERT_GE(lines.size(), 26u);
+    EXPECT_EQ(Slice(lines, 0, 3), kPcb3Open);
+    EXPECT_EQ(Slice(lines, 3, 3),
+              (std::vector<std::string>{"Reading EEPROM ...",
+                                        "Reading from the EEPROM is completed successfully.", ""}));
+    EXPECT_EQ(lines[6], ": 00 FF FF FF FF FF FF 00 10 AC 7A A0 4C 33 32 30 ..........z.L320");
+    EXPECT_EQ(lines[22], "");
+    EXPECT_EQ(lines[23], "EDID at a glance:");
+    EXPECT_TRUE(port.HasLine("  Monitor name: DELL U2412M"));
+    EXPECT_EQ(lines.back(), "Save the file: " + out);
+
+    ASSERT_EQ(port.Dialogs().size(), 1u);
+    const FileDialogSpec spec = port.Dialogs()[0];
+    EXPECT_EQ(spec.title, "Укажите имя файла для сохранения.");
+    EXPECT_EQ(spec.filter, "BIN файлы EEPROM (*.bin)|*.bin");
+    EXPECT_EQ(spec.initialName, "Noname");
+    EXPECT_TRUE(spec.confirmOverwrite);
+}
+
+TEST_F(EdidProtocolTest, ReplyInPiecesGivesTheSameImageOnPcb2) {
+    for (const char* pieces : {R"({"type": "split", "pieces": 1, "ms": 1})",
+                               R"({"type": "split", "pieces": 100, "ms": 20})"}) {
+        SCOPED_TRACE(pieces);
+        auto sim = Sim("pcb2-v41", "", pieces);
+        ProgrammerLink link(sim);
+        const std::string out = dir.File("pieces.bin");
+        port.QueueFileAnswer(out);
+        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+        EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
+        EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'I'}));
+    }
+}
+
+TEST_F(EdidProtocolTest, ReplyLongerThan258BytesIsCut) {
+    auto sim = Sim("pcb3", R"(, "extraReplyBytes": 700)");
+    ProgrammerLink link(sim);
+    const std::string out = dir.File("out.bin");
+    port.QueueFileAnswer(out);
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
+}
+
+TEST_F(EdidProtocolTest, SilentEepromOnReadSignalsFailureAndAsksNoFile) {
+    auto sim = Sim("pcb3", R"(, "panel": false)");
+    ProgrammerLink link(sim);
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_FALSE(link.IsOpen());
+    const std::vector<std::string> lines = port.Lines();
+    EXPECT_EQ(Slice(lines, 3, lines.size() - 3),
+              (std::vector<std::string>{"Reading EEPROM ...",
+                                        "EEPROM does not respond, check the connection !!!", ""}));
+    EXPECT_TRUE(port.Dialogs().empty());
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
+}
+
+TEST_F(EdidProtocolTest, UnknownStatusPairIsReportedWithoutASignal) {
+    // 17 bytes of version answer come first; the status pair starts 256 bytes later.
+    auto sim = Sim("pcb3", "", R"({"type": "corrupt", "replyByte": 273, "xor": 1})");
+    ProgrammerLink link(sim);
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(port.Lines().back(), "Unknown answer of the programmer after reading: 4E 4B.");
+    EXPECT_TRUE(port.Dialogs().empty());
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r'}));
+}
+
+TEST_F(EdidProtocolTest, NoReplyEndsTheReadAfterItsBound) {
+    auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 1})");
+    ProgrammerLink link(sim);
+    const auto start = SteadyClock::now();
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    const auto took = SteadyClock::now() - start;
+    EXPECT_GE(took, Millis(3000));
+    EXPECT_LT(took, Millis(4500));
+    EXPECT_FALSE(link.IsOpen());
+    const std::vector<std::string> lines = port.Lines();
+    EXPECT_EQ(
+        Slice(lines, lines.size() - 2, 2),
+        (std::vector<std::string>{
+            "Reading EEPROM: no answer from the programmer within 3 s (0 of 258 bytes).", ""}));
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
+}
+
+TEST_F(EdidProtocolTest, CancelStopsTheWaitAtOnce) {
+    auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 1})");
+    ProgrammerLink link(sim);
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(Millis(200));
+        link.Cancel();
+    });
+    const auto start = SteadyClock::now();
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_LT(SteadyClock::now() - start, Millis(1500));
+    canceller.join();
+    EXPECT_TRUE(port.HasLine("Reading EEPROM: stopped (0 of 258 bytes)."));
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
+    {
+        auto sim = Sim("pcb3");
+        ProgrammerLink link(sim);
+        port.QueueFileAnswer(std::nullopt);
+        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(port.Lines().back(), "Write to file is interrupted.");
+        EXPECT_EQ(sim->Jig().BytesToJig().back(), 'I');
+    }
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    port.QueueFileAnswer(dir.File("no-such-folder/out.bin"));
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
+    EXPECT_EQ(port.Lines().back(), "");
+}
+
+TEST_F(EdidProtocolTest, Write128ByteFileIsPaddedWithFF) {
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    const std::string in = dir.File("panel128.bin");
+    WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
+    port.QueueFileAnswer(in);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_FALSE(link.IsOpen());
+
+    Bytes expected(EdidSamples::kLaptopPanel.begin(), EdidSamples::kLaptopPanel.end());
+    expected.resize(256, 0xFF);
+    EXPECT_EQ(Eeprom(*sim), expected);
+    EXPECT_EQ(ReadFileText(panelFile), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(sim->Jig().BytesToJig(), Concat({{'B', 'E', 'w'}, expected, {'I'}}));
+    EXPECT_TRUE(port.Messages().empty()); // a good checksum asks nothing
+
+    const std::vector<std::string> lines = port.Lines();
+    EXPECT_EQ(lines[3], "Writing EEPROM ...");
+    EXPECT_EQ(lines[4], "The file holds 128 bytes; the rest of the 256 is filled with FF.");
+    const auto dump = std::find(lines.begin(), lines.end(), "  Checksum of block 0: OK") + 1;
+    ASSERT_LT(dump + 18, lines.end());
+    EXPECT_EQ(*dump, "");
+    EXPECT_EQ(dump[1], ": 00 FF FF FF FF FF FF 00 30 E4 6F 04 00 00 00 00 ........0.o.....");
+    EXPECT_EQ(dump[9], ": FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF ................");
+    EXPECT_EQ(dump[17], "");
+    EXPECT_EQ(lines.back(), "Writing data to EEPROM is completed successfully.");
+}
+
+TEST_F(EdidProtocolTest, Write300ByteFileWritesItsFirst256OnPcb2) {
+    auto sim = Sim("pcb2-v41");
+    ProgrammerLink link(sim);
+    const std::string in = dir.File("panel300.bin");
+    WriteFileBytes(in, AsString(EdidSamples::kDesktopMonitor) + std::string(44, '\x11'));
+    port.QueueFileAnswer(in);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_EQ(Eeprom(*sim),
+              Bytes(EdidSamples::kDesktopMonitor.begin(), EdidSamples::kDesktopMonitor.end()));
+    EXPECT_TRUE(port.HasLine("The file holds 300 bytes; only the first 256 are written."));
+    EXPECT_EQ(sim->Jig().BytesToJig().size(), 1u + 2 + 256 + 1);
+}
+
+TEST_F(EdidProtocolTest, WriteProtectedPanelKeepsItsContent) {
+    auto sim = Sim("pcb3", R"(, "writeProtected": true)");
+    ProgrammerLink link(sim);
+    const std::string in = dir.File("laptop.bin");
+    WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
+    port.QueueFileAnswer(in);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(port.Lines().back(), "EEPROM does not respond, or write error! WP 7 pin = '0' ?");
+    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
+    EXPECT_EQ(Eeprom(*sim),
+              Bytes(EdidSamples::kDesktopMonitor.begin(), EdidSamples::kDesktopMonitor.end()));
+}
+
+TEST_F(EdidProtocolTest, WrongChecksumAsksFirst) {
+    std::array<std::uint8_t, 128> bad = EdidSamples::kLaptopPanel;
+    bad[127] ^= 0xFF;
+    const std::string in = dir.File("bad.bin");
+    WriteFileBytes(in, AsString(bad));
+    {
+        auto sim = Sim("pcb3");
+        ProgrammerLink link(sim);
+        port.QueueFileAnswer(in);
+        port.QueueYesNo(false);
+        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(port.Messages(),
+                  std::vector<std::string>{
+                      "The EDID checksum of this image is wrong (block 0: byte 127 is "
+                      "0xC1, should be 0x3E). Write it to the EEPROM anyway?"});
+        EXPECT_EQ(port.Lines().back(),
+                  "Write operation is interrupted: the EDID checksum is wrong.");
+        EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
+        EXPECT_FALSE(link.IsOpen());
+    }
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    port.QueueFileAnswer(in);
+    port.QueueYesNo(true);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_EQ(Eeprom(*sim)[127], 0xC1);
+}
+
+TEST_F(EdidProtocolTest, OpenDialogCancelledOrFileUnreadable) {
+    {
+        auto sim = Sim("pcb3");
+        ProgrammerLink link(sim);
+        port.QueueFileAnswer(std::nullopt);
+        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(port.Lines().back(), "Write operation is interrupted.");
+        EXPECT_FALSE(link.IsOpen());
+        ASSERT_EQ(port.Dialogs().size(), 1u);
+        EXPECT_EQ(port.Dialogs()[0].title, "Укажите файл за заливки.");
+        EXPECT_EQ(port.Dialogs()[0].filter, "BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*");
+    }
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    port.QueueFileAnswer(dir.File("missing.bin"));
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка открытия файла."});
+    EXPECT_EQ(port.Lines().back(), "");
+    EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
+}
+
+TEST_F(EdidProtocolTest, MissingWriteStatusEndsAfterItsBound) {
+    // Replies: the version answer, the ready byte, then nothing.
+    auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 2})");
+    ProgrammerLink link(sim);
+    const std::string in = dir.File("laptop.bin");
+    WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
+    port.QueueFileAnswer(in);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
+    EXPECT_FALSE(link.IsOpen());
+    const std::vector<std::string> lines = port.Lines();
+    EXPECT_EQ(lines[lines.size() - 2], "Writing EEPROM, waiting for the status: no answer from the "
+                                       "programmer within 3 s (0 of 2 bytes).");
+    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
+}
+
+TEST_F(EdidProtocolTest, NoProgrammerOrOutdatedFirmwareSendsNothingToTheEeprom) {
+    {
+        auto none = MakeSim("pcb3", R"({"devices": ["silent"]})");
+        ProgrammerLink link(none);
+        EXPECT_EQ(EdidRead(link, port), EdidOutcome::NoProgrammer);
+        EXPECT_EQ(port.Lines(), (std::vector<std::string>{
+                                    "Number of VCOM ports found on the machine: 1",
+                                    "-->  The programmer is not found or does not respond"}));
+    }
+    auto sim = Sim("pcb2-v42");
+    ProgrammerLink link(sim);
+    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::NoProgrammer);
+    EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_TRUE(port.Dialogs().empty());
+    EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
+}

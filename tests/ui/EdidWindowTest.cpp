@@ -1,0 +1,87 @@
+// The EDID window on the simulated JIG: its buttons, its log and its dialogs.
+#include "modes/Edid/PnpIds.h"
+#include "modes/Edid/ui/TEDID_form.h"
+#include "sim/chips/EdidEeprom.h"
+#include "support/EdidSamples.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+class EdidWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { PnpIds::SetPath(dir.File("no-list")); }
+    void TearDown() override { PnpIds::SetPath(PnpIds::DefaultPath()); }
+
+    QStringList Memo(TEDID_form& w) { return w.EDID_Memo->Lines(); }
+    bool MemoEndsWith(TEDID_form& w, const QString& line) {
+        return WaitUntil([&] { return !Memo(w).isEmpty() && Memo(w).back() == line; });
+    }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+};
+} // namespace
+
+TEST_F(EdidWindowTest, CaptionAndButtons) {
+    TEDID_form w(MakeSim(), &mainWindow);
+    EXPECT_EQ(w.windowTitle(), "EEPROM LCD read/write 09/01/2017");
+    EXPECT_EQ(w.EDID_READ->text(), "EDID_READ");
+    EXPECT_EQ(w.EDID_WRITE->text(), "EDID_WRITE");
+    EXPECT_EQ(w.EXIT->text(), "EXIT");
+    EXPECT_TRUE(w.EDID_Memo->isReadOnly());
+}
+
+TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
+    auto sim = MakeSim("pcb3");
+    TEDID_form w(sim, &mainWindow);
+    w.show();
+    const std::string out = dir.File("panel.bin");
+    dialogs.script.fileAnswers.push_back(out);
+    w.EDID_READ->click();
+    ASSERT_TRUE(MemoEndsWith(w, QString::fromStdString("Save the file: " + out)));
+    const QStringList lines = Memo(w);
+    EXPECT_EQ(lines[3], "Reading EEPROM ...");
+    EXPECT_EQ(lines[6], ": 00 FF FF FF FF FF FF 00 06 AF EC 21 00 00 00 00 ................");
+    EXPECT_TRUE(
+        lines.contains("  Preferred resolution: 1366x768 @ 59.91 Hz, pixel clock 76.30 MHz"));
+    const std::vector<std::uint8_t> image = SimEdidEeprom::DefaultImage();
+    EXPECT_EQ(ReadFileText(out), std::string(image.begin(), image.end()));
+    ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Укажите имя файла для сохранения.");
+
+    // A second read starts with a clean log.
+    dialogs.script.fileAnswers.push_back(std::nullopt);
+    w.EDID_READ->click();
+    ASSERT_TRUE(MemoEndsWith(w, "Write to file is interrupted."));
+    EXPECT_EQ(Memo(w).front(), "Number of VCOM ports found on the machine: 1");
+}
+
+TEST_F(EdidWindowTest, WriteOfABadChecksumAsksAndSendsNothingOnNo) {
+    auto sim = MakeSim("pcb2-v41");
+    TEDID_form w(sim, &mainWindow);
+    std::array<std::uint8_t, 128> bad = EdidSamples::kLaptopPanel;
+    bad[60] ^= 0x10;
+    const std::string in = dir.File("bad.bin");
+    WriteFileBytes(in, std::string(bad.begin(), bad.end()));
+    dialogs.script.fileAnswers.push_back(in);
+    dialogs.script.yesNo.push_back(false);
+    w.EDID_WRITE->click();
+    ASSERT_TRUE(MemoEndsWith(w, "Write operation is interrupted: the EDID checksum is wrong."));
+    ASSERT_EQ(dialogs.script.messages.size(), 1u);
+    EXPECT_NE(dialogs.script.messages[0].find("Write it to the EEPROM anyway?"), std::string::npos);
+    EXPECT_EQ(sim->Jig().BytesToJig(), std::vector<std::uint8_t>{'B'});
+}
+
+TEST_F(EdidWindowTest, ExitClearsTheLogAndGoesBackToTheMainWindow) {
+    TEDID_form w(MakeSim("pcb3", R"({"devices": []})"), &mainWindow);
+    w.show();
+    w.EDID_READ->click();
+    ASSERT_TRUE(MemoEndsWith(w, "VCOM port is not found on the machine!"));
+    w.EXIT->click();
+    EXPECT_TRUE(w.EDID_Memo->Lines().isEmpty());
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(w.isVisible());
+}
