@@ -3,6 +3,8 @@
 #include "gui/Dialogs.h"
 #include "gui/UiThread.h"
 
+#include <QThread>
+
 QtOperatorPort::QtOperatorPort(QWidget* window, LogView* log, Gauge* gauge)
     : window_(window), log_(log), gauge_(gauge) {}
 
@@ -60,10 +62,12 @@ std::optional<std::string> QtOperatorPort::AskOpenFile(const FileDialogSpec& spe
 
 void QtOperatorPort::ShowMessage(MessageIcon icon, const std::string& text) {
     QWidget* w = window_;
-    RunOnUi<bool>(window_, [w, icon, text] {
-        Dialogs::Message(w, icon, text);
-        return true;
-    });
+    // A worker never waits for the box: the window may be joining it while it closes.
+    if (QThread::currentThread() != window_->thread()) {
+        PostToUi(window_, [w, icon, text] { Dialogs::Message(w, icon, text); });
+        return;
+    }
+    Dialogs::Message(w, icon, text);
 }
 
 bool QtOperatorPort::AskYesNo(const std::string& text) {
