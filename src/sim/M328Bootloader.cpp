@@ -16,16 +16,19 @@ class M328Bootloader : public SimProgram {
     void Run(SimContext& ctx) override {
         ctx.SetUartBaud(kBaud);
         for (;;) {
-            const std::uint8_t b = ctx.Rx();
+            // A session opens with '+'; blocks and the start follow it.
+            const std::uint8_t b = ctx.Expect("M328 bootloader, waiting for a command",
+                                              greeted_ ? "+WX" : "+");
             if (b == '+') {
+                greeted_ = true;
                 ctx.Tx("V3SM328\r\n");
             } else if (b == 'W') {
                 ctx.Tx('G');
                 for (std::size_t i = 0; i < kBlock; ++i)
                     written_.push_back(ctx.Rx());
-                ctx.Busy(4500us); // one flash page
+                ctx.Busy(4500us, "programming a flash page"); // one flash page
                 ctx.Tx('+');
-            } else if (b == 'X') {
+            } else {
                 ctx.UpdateBoard([&](SimBoardState& s) { s.m328Image = written_; });
                 StartWrittenImage(ctx, written_);
             }
@@ -34,6 +37,7 @@ class M328Bootloader : public SimProgram {
 
   private:
     std::vector<std::uint8_t> written_;
+    bool greeted_ = false;
 };
 } // namespace
 

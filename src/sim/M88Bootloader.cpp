@@ -63,6 +63,10 @@ std::optional<Record> ParseRecord(std::string line) {
     return r;
 }
 
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
 class M88Bootloader : public SimProgram {
   public:
     bool IsBootloader() const override { return true; }
@@ -70,21 +74,27 @@ class M88Bootloader : public SimProgram {
     void Run(SimContext& ctx) override {
         ctx.SetUartBaud(kBaud);
         for (;;) {
-            const std::uint8_t b = ctx.Rx();
+            const std::uint8_t b =
+                ctx.Expect("M88 bootloader, waiting for 'U', a record, \"pf\" or 'g'", "U:pg");
             if (b == 'U') {
                 ctx.Tx(kGreeting);
             } else if (b == ':') {
                 HandleRecord(ctx, ReadLine(ctx));
             } else if (b == 'p') {
-                if (ReadLine(ctx) == "f")
+                const std::string rest = ReadLine(ctx);
+                if (rest == "f")
                     Erase(ctx);
-            } else if (b == 'g') {
-                ReadLine(ctx);
+                else
+                    ctx.Surprise("M88 bootloader, a line after 'p' other than \"f\"",
+                                 Bytes('p' + rest + '\n'));
+            } else {
+                const std::string rest = ReadLine(ctx);
+                if (!rest.empty())
+                    ctx.Surprise("M88 bootloader, text between 'g' and its LF", Bytes(rest));
                 static const std::uint8_t kRun[] = {'\r', '\n', 'R', 'U', 'N', '\r', '\n'};
                 ctx.TxThenBaud(kRun, kApplicationBaud);
                 Start(ctx);
             }
-            // anything else (a garbled byte, a stray LF) is ignored
         }
     }
 
@@ -100,7 +110,7 @@ class M88Bootloader : public SimProgram {
     }
 
     void Erase(SimContext& ctx) {
-        ctx.Busy(100ms);
+        ctx.Busy(100ms, "erasing the application flash");
         ctx.UpdateBoard([](SimBoardState& b) { b.m88Image.assign(kFlashSize, 0xFF); });
         erased_ = true;
         records_ = 0;
@@ -119,7 +129,7 @@ class M88Bootloader : public SimProgram {
             ctx.Tx(kRecordBad);
             return;
         }
-        ctx.Busy(1200us); // a quarter of a page write
+        ctx.Busy(1200us, "programming a record"); // a quarter of a page write
         ctx.UpdateBoard([&](SimBoardState& b) {
             for (std::size_t i = 0; i < r->data.size(); ++i)
                 b.m88Image[r->address + i] &= r->data[i]; // programming only clears bits

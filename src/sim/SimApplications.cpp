@@ -4,6 +4,7 @@
 #include "sim/SimContext.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -23,6 +24,10 @@ bool OfferToModules(SimContext& ctx, std::uint8_t command,
     return false;
 }
 
+std::string Printable(std::uint8_t b) {
+    return b >= 0x20 && b < 0x7F ? std::string("'") + static_cast<char>(b) + "'" : "a byte";
+}
+
 class Pcb3Application : public SimProgram {
   public:
     void Run(SimContext& ctx) override {
@@ -35,26 +40,36 @@ class Pcb3Application : public SimProgram {
                 Cpld(ctx);
             } else if (b == 'I' || b == 'O') {
                 ctx.Tx(b); // PCB3 acknowledges its buzzer signals
+            } else if (b == '+') {
+                // The update calls the M328 bootloader with '+' until the technician has
+                // pressed the reset button; the application lets the calls pass.
             } else if (Prefixed(ctx, b)) {
-                // a chip module took the command
+                // a chip module took the command, or it was a surprise after its mode letter
             } else if (b == 'J') {
                 Jtag(ctx);
-            } else {
-                // Modules with a mode letter only hear what follows it.
-                OfferToModules(ctx, b,
-                               [](SimContext&, SimModule& m) { return m.Pcb3Prefix() == 0; });
+            } else if (!OfferToModules(ctx, b, [](SimContext&, SimModule& m) {
+                           return m.Pcb3Prefix() == 0;
+                       })) {
+                ctx.Surprise("PCB3 application, waiting for a command", {b});
             }
         }
     }
 
   private:
+    // Modules with a mode letter only hear what follows it.
     static bool Prefixed(SimContext& ctx, std::uint8_t letter) {
+        bool known = false;
         for (const auto& m : ctx.Modules())
-            if (m->Pcb3Prefix() != 0 && static_cast<std::uint8_t>(m->Pcb3Prefix()) == letter) {
-                m->Handle(ctx.Rx(), ctx);
+            known = known || static_cast<std::uint8_t>(m->Pcb3Prefix()) == letter;
+        if (!known || letter == 0)
+            return false;
+        const std::uint8_t command = ctx.Rx();
+        for (const auto& m : ctx.Modules())
+            if (static_cast<std::uint8_t>(m->Pcb3Prefix()) == letter && m->Handle(command, ctx))
                 return true;
-            }
-        return false;
+        ctx.Surprise("PCB3 application, a command after the mode letter " + Printable(letter),
+                     {letter, command});
+        return true;
     }
 
     // The JIG's own JTAG and SPI line commands, for when no chip module claims them: they are
@@ -78,6 +93,7 @@ class Pcb3Application : public SimProgram {
             ctx.Tx(0xFF);
             break;
         default:
+            ctx.Surprise("PCB3 application, a JTAG line command after 'J'", {'J', sub});
             break;
         }
     }
@@ -95,6 +111,8 @@ class Pcb3Application : public SimProgram {
             const std::uint8_t value = ctx.Rx();
             ctx.UpdateBoard([&](SimBoardState& b) { b.cpld[reg] = value; });
             ctx.Tx('W');
+        } else {
+            ctx.Surprise("PCB3 application, a CPLD command after 'S'", {'S', sub});
         }
     }
 };
@@ -111,11 +129,17 @@ class Pcb2Application : public SimProgram {
                 EnterBootloader(ctx);
             } else if (b == 'I' || b == 'O') {
                 // PCB2 signals without an acknowledgement
-            } else {
-                OfferToModules(ctx, b, [](SimContext& c, SimModule& m) {
-                    const auto tags = m.Pcb2Firmwares();
-                    return std::find(tags.begin(), tags.end(), c.Board().firmwareTag) != tags.end();
-                });
+            } else if (ctx.LastRxGarbled()) {
+                // The switch calls the M88 bootloader at its 115200 baud until the technician
+                // has pressed the reset button; at 921600 the calls are noise it drops.
+            } else if (!OfferToModules(ctx, b, [](SimContext& c, SimModule& m) {
+                           const auto tags = m.Pcb2Firmwares();
+                           return std::find(tags.begin(), tags.end(), c.Board().firmwareTag) !=
+                                  tags.end();
+                       })) {
+                ctx.Surprise("PCB2 " + ctx.Board().firmwareTag +
+                                 " application, waiting for a command",
+                             {b});
             }
         }
     }
@@ -137,6 +161,7 @@ class Pcb2Application : public SimProgram {
 };
 
 // A crashed or erased application: bytes go in, nothing comes out, until the reset button.
+// It has no command set to break, so nothing it gets is a surprise.
 class HungApplication : public SimProgram {
   public:
     void Run(SimContext& ctx) override {

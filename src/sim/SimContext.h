@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <span>
+#include <string_view>
 
 class SimContext {
   public:
@@ -17,8 +18,24 @@ class SimContext {
     void Tx(std::uint8_t byte) { jig_.Tx(&byte, 1); }
     void Tx(const std::string& text);
     // Time the JIG itself needs (programming a page, a chip-side checksum); free when the
-    // timing is instant.
-    void Busy(std::chrono::nanoseconds duration) { jig_.Busy(duration); }
+    // timing is instant. `doing` names the work ("erasing the flash"): the MCU does not read
+    // its UART meanwhile, so bytes that the host sends before the reply that follows, beyond
+    // the UART's two-byte buffer, are lost and recorded as a surprise.
+    void Busy(std::chrono::nanoseconds duration, const std::string& doing) {
+        jig_.Busy(duration, doing);
+    }
+
+    // The next byte, when it is one of `accepted`; anything else is a protocol surprise at
+    // `step` (the firmware ignores it, with the rest of the host's write it came in) and the
+    // wait goes on.
+    std::uint8_t Expect(const std::string& step, std::string_view accepted);
+    // Whether the byte taken last was sent at another baud rate than the UART's (noise).
+    bool LastRxGarbled() { return jig_.LastRxGarbled(); }
+    // Records bytes the firmware does not accept here; the rest of the host's write that the
+    // last of them came in is dropped with them, as a firmware that lost its frame would.
+    void Surprise(const std::string& step, std::vector<std::uint8_t> bytes) {
+        jig_.Surprise(step, std::move(bytes));
+    }
     void SetUartBaud(std::uint32_t baud) { jig_.SetJigBaud(baud); }
     // A last answer at this speed, then another one: a program handing over to the next.
     void TxThenBaud(std::span<const std::uint8_t> bytes, std::uint32_t baud) {

@@ -8,6 +8,8 @@ namespace {
 using std::chrono::nanoseconds;
 
 constexpr std::size_t kUsbPacketPayload = 62;
+// The MCU's UART holds two received bytes while its program does something else.
+constexpr std::size_t kUartReceiveBuffer = 2;
 
 nanoseconds ByteTime(std::uint32_t baud) {
     return nanoseconds(10'000'000'000LL / baud);
@@ -137,11 +139,18 @@ std::uint8_t SimJig::Rx() {
 
 std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
     std::unique_lock lock(mutex_);
+    if (std::optional<SimSurprise> lost = LoseWhatBusyMissedLocked()) {
+        lock.unlock();
+        ReportSimSurprise(*lost);
+        lock.lock();
+    }
     for (;;) {
         CheckRunning(lock);
         const Deadline now = SteadyClock::now();
         if (!toJig_.empty() && toJig_.front().at <= now) {
             std::uint8_t b = toJig_.front().byte;
+            lastRxWrite_ = toJig_.front().write;
+            lastRxGarbled_ = toJig_.front().garbled;
             toJig_.pop_front();
             rxWaiting_ = false;
             ++hostBytes_;
@@ -203,6 +212,9 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
                 baud = after;
         }
     } baudAfterTx{jigBaud_, baudAfter};
+    if (deaf_)
+        promptAt_ = emitted_;
+    emitted_ += count;
     const bool silenced = FaultSilencesLocked();
     Deadline now = SteadyClock::now();
     const bool wire = scenario_.timing == SimTiming::Wire;
@@ -268,9 +280,64 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     cv_.notify_all();
 }
 
-void SimJig::Busy(nanoseconds duration) {
+std::optional<SimSurprise> SimJig::LoseWhatBusyMissedLocked() {
+    if (!deaf_)
+        return std::nullopt;
+    deaf_ = false;
+    const std::uint64_t prompt = promptAt_.value_or(emitted_);
+    std::size_t early = 0;
+    while (early < toJig_.size() && toJig_[early].seenReplies <= prompt)
+        ++early;
+    if (early <= kUartReceiveBuffer)
+        return std::nullopt;
+    SimSurprise lost;
+    lost.step = "sent while the JIG was " + deafDoing_ + ", beyond its " +
+                std::to_string(kUartReceiveBuffer) + "-byte receive buffer (lost)";
+    lost.atMicros = MicrosSinceStart(SteadyClock::now());
+    auto from = toJig_.begin() + static_cast<std::ptrdiff_t>(kUartReceiveBuffer);
+    auto to = toJig_.begin() + static_cast<std::ptrdiff_t>(early);
+    for (auto it = from; it != to; ++it)
+        lost.bytes.push_back(it->byte);
+    toJig_.erase(from, to);
+    surprises_.push_back(lost);
+    return lost;
+}
+
+void SimJig::Surprise(const std::string& step, std::vector<std::uint8_t> bytes) {
+    SimSurprise s;
+    {
+        std::lock_guard lock(mutex_);
+        while (!toJig_.empty() && toJig_.front().write == lastRxWrite_) {
+            bytes.push_back(toJig_.front().byte);
+            toJig_.pop_front();
+        }
+        s.step = step;
+        s.bytes = std::move(bytes);
+        s.atMicros = MicrosSinceStart(SteadyClock::now());
+        surprises_.push_back(s);
+    }
+    cv_.notify_all();
+    ReportSimSurprise(s);
+}
+
+bool SimJig::LastRxGarbled() {
+    std::lock_guard lock(mutex_);
+    return lastRxGarbled_;
+}
+
+std::vector<SimSurprise> SimJig::Surprises() {
+    std::lock_guard lock(mutex_);
+    return surprises_;
+}
+
+void SimJig::Busy(nanoseconds duration, const std::string& doing) {
     std::unique_lock lock(mutex_);
     CheckRunning(lock);
+    if (!deaf_) {
+        deaf_ = true;
+        promptAt_.reset();
+    }
+    deafDoing_ = doing;
     stats_.jigNanos += duration.count();
     if (scenario_.timing != SimTiming::Wire)
         return;
@@ -314,6 +381,7 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
             stats_.hostLagNanos +=
                 std::chrono::duration_cast<nanoseconds>(now - lastReplyVisible_).count();
         lastHostWrite_ = now;
+        ++hostWrites_;
         if (wire)
             now = ToFrame(now); // a write leaves the host with the next USB frame
         const nanoseconds byteTime = ByteTime(hostBaud_);
@@ -327,7 +395,8 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
             }
             transcript_.push_back({true, b, MicrosSinceStart(SteadyClock::now())});
             ++stats_.bytesToJig;
-            toJig_.push_back({hostBaud_ == jigBaud_ ? b : Garble(b), at});
+            const bool garbled = hostBaud_ != jigBaud_;
+            toJig_.push_back({garbled ? Garble(b) : b, at, hostWrites_, emitted_, garbled});
         }
     }
     cv_.notify_all();
@@ -531,6 +600,15 @@ void SimJig::Vanish() {
 }
 
 // ---------------------------------------------------------------- SimContext helpers
+
+std::uint8_t SimContext::Expect(const std::string& step, std::string_view accepted) {
+    for (;;) {
+        const std::uint8_t b = Rx();
+        if (accepted.find(static_cast<char>(b)) != std::string_view::npos)
+            return b;
+        Surprise(step, {b});
+    }
+}
 
 std::optional<std::uint8_t> SimContext::RxFor(std::chrono::milliseconds bound) {
     return jig_.RxUntil(SteadyClock::now() + bound);

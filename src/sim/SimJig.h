@@ -7,6 +7,7 @@
 #include "sim/SimBoardState.h"
 #include "sim/SimModule.h"
 #include "sim/SimProgram.h"
+#include "sim/SimSurprise.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -77,6 +78,8 @@ class SimJig {
     SimStats Stats();
     SimBoardState Board();
     SimModule* Module(const std::string& name);
+    // Every protocol surprise so far, in order.
+    std::vector<SimSurprise> Surprises();
     // The reset button: the MCU leaves whatever it runs for its bootloader.
     void PressReset();
     void Vanish();
@@ -88,6 +91,9 @@ class SimJig {
     struct TimedByte {
         std::uint8_t byte;
         Deadline at;
+        std::uint64_t write = 0;       // host bytes: which of the host's writes brought it
+        std::uint64_t seenReplies = 0; // host bytes: how many bytes the JIG had sent by then
+        bool garbled = false;          // host bytes: sent at another baud rate than the JIG's
     };
 
     void ProgramLoop();
@@ -102,8 +108,11 @@ class SimJig {
     // `baudAfter` (non-zero): the UART changes speed once these bytes are out, before the
     // host can see them.
     void Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudAfter = 0);
-    void Busy(std::chrono::nanoseconds duration);
+    void Busy(std::chrono::nanoseconds duration, const std::string& doing);
     void SetJigBaud(std::uint32_t baud);
+    void Surprise(const std::string& step, std::vector<std::uint8_t> bytes);
+    std::optional<SimSurprise> LoseWhatBusyMissedLocked();
+    bool LastRxGarbled();
     void CheckRunning(std::unique_lock<std::mutex>& lock);
 
     std::size_t VisibleLocked(Deadline now) const;
@@ -139,6 +148,17 @@ class SimJig {
     long replies_ = 0;
     long replyBytes_ = 0;
     long hostBytes_ = 0;
+    std::uint64_t emitted_ = 0;     // bytes the JIG's program sent, before any fault
+    std::uint64_t hostWrites_ = 0;
+    std::uint64_t lastRxWrite_ = 0; // the write of the byte the program took last
+    bool lastRxGarbled_ = false;
+    // While the MCU is busy it does not read its UART: what arrives waits in the UART's small
+    // buffer, and what does not fit is lost. `prompt` is the number of bytes sent before the
+    // reply that ended the busy spell; a host that waited for that reply wrote after it.
+    bool deaf_ = false;
+    std::string deafDoing_;
+    std::optional<std::uint64_t> promptAt_;
+    std::vector<SimSurprise> surprises_;
     bool rxWaiting_ = false;
     bool busy_ = false;
     bool stop_ = false;

@@ -1,6 +1,7 @@
 // The simulated JIG's bootloaders and reset button, byte by byte.
-#include "link/ProgrammerLink.h"
+#include "support/RawLink.h"
 #include "support/SimFixture.h"
+#include "support/Surprises.h"
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -8,26 +9,6 @@
 namespace {
 using namespace std::chrono_literals;
 
-// A raw link on device 0 at `baud`, nothing sent yet.
-std::unique_ptr<ProgrammerLink> Open(const std::shared_ptr<SimFtdiApi>& sim, DWORD baud) {
-    auto link = std::make_unique<ProgrammerLink>(sim);
-    FT_HANDLE h = nullptr;
-    EXPECT_EQ(sim->FT_Open(0, &h), FT_OK);
-    link->Adopt(h);
-    sim->FT_SetBaudRate(h, baud);
-    sim->FT_SetTimeouts(h, 300, 300);
-    return link;
-}
-
-std::string Ask(ProgrammerLink& link, const std::string& bytes, std::size_t atLeast,
-                Millis bound = 2000ms) {
-    link.Send(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            bytes.size()));
-    const ReplyResult r = link.AwaitQueued(atLeast, bound);
-    if (r.outcome != WaitOutcome::Ready)
-        return "<" + std::string(WaitOutcomeText(r.outcome)) + ">";
-    return std::string(link.Buffer(), link.Buffer() + r.count);
-}
 
 bool WaitForBootloader(SimJig& jig, bool wanted) {
     const Deadline until = DeadlineIn(3s);
@@ -46,17 +27,20 @@ std::string Loaded(const std::string& json, std::string* error) {
 
 TEST(SimBootloader, M88GreetsOnlyAtItsOwnBaudRate) {
     auto sim = MakeSim("pcb2-v41");
-    auto link = Open(sim, 921600);
+    auto link = OpenRawLink(sim, 921600);
     EXPECT_EQ(Ask(*link, "?", 1), "!");
     EXPECT_TRUE(sim->Jig().InBootloader());
     EXPECT_EQ(Ask(*link, "U", 1, 300ms), "<timed out>"); // 'U' at 921600 is noise at 115200
+    const std::vector<SimSurprise> noise = TakeSurprises();
+    ASSERT_EQ(noise.size(), 1u) << DescribeSurprises(noise);
+    EXPECT_NE(noise[0].bytes, std::vector<std::uint8_t>{'U'});
     sim->FT_SetBaudRate(link->Handle(), 115200);
     EXPECT_EQ(Ask(*link, "U", 13), "BOOT_M88_V2\r\x11");
 }
 
 TEST(SimBootloader, M88TakesRecordsOnlyAfterPfAndChecksEach) {
     auto sim = MakeSim("pcb2-v41");
-    auto link = Open(sim, 921600);
+    auto link = OpenRawLink(sim, 921600);
     ASSERT_EQ(Ask(*link, "?", 1), "!");
     sim->FT_SetBaudRate(link->Handle(), 115200);
     const std::string record = ":0400100001020304E2\n";
@@ -82,24 +66,25 @@ TEST(SimBootloader, ResetButtonAtATimeOrWhenTheHostCalls) {
     auto timed = MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "atMs": 100}]})");
     EXPECT_FALSE(timed->Jig().InBootloader());
     EXPECT_TRUE(WaitForBootloader(timed->Jig(), true));
-    auto link = Open(timed, 921600);
+    auto link = OpenRawLink(timed, 921600);
     EXPECT_EQ(Ask(*link, "+", 7), "V3SM328\r\n");
 
     auto called =
         MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "whenCalledMs": 50}]})");
-    auto host = Open(called, 921600);
+    auto host = OpenRawLink(called, 921600);
     std::this_thread::sleep_for(150ms);
     EXPECT_FALSE(called->Jig().InBootloader()) << "nobody called the bootloader yet";
     EXPECT_EQ(Ask(*host, "B", 17), "M328_EPM240_v15\r\n");
     host->Send({'+'});
     EXPECT_TRUE(WaitForBootloader(called->Jig(), true));
+    EXPECT_EQ(Ask(*host, "+", 9), "V3SM328\r\n");
     EXPECT_EQ(Ask(*host, "W", 1), "G");
 }
 
 TEST(SimBootloader, ResetButtonOfAnFtdiChipWithoutJigDoesNothing) {
     auto sim = MakeSim("pcb2-v41", R"({"devices": ["silent"]})");
     sim->Jig().PressReset();
-    auto link = Open(sim, 115200);
+    auto link = OpenRawLink(sim, 115200);
     EXPECT_EQ(Ask(*link, "U", 1, 300ms), "<timed out>");
     EXPECT_FALSE(sim->Jig().InBootloader());
 }

@@ -2,6 +2,7 @@
 #include "link/OpenProgrammerLink.h"
 #include "link/backends/TtyFtdiApi.h"
 #include "support/Process.h"
+#include "support/Surprises.h"
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -38,4 +39,9 @@ TEST(TtyBackend, QueuesBaudRateAndCancelBehaveLikeTheChip) {
     // The JIG going away ends a wait at once.
     sim.Stop();
     EXPECT_EQ(link.AwaitQueued(1, Millis(60000)).outcome, WaitOutcome::DeviceError);
+    // The garbled 'B' is all the simulator process reported.
+    const std::vector<SimSurprise> surprises = TakeSurprises();
+    ASSERT_EQ(surprises.size(), 1u) << DescribeSurprises(surprises);
+    EXPECT_EQ(surprises[0].bytes.size(), 1u);
+    EXPECT_NE(surprises[0].bytes[0], 'B');
 }

@@ -1,8 +1,13 @@
 #include "support/Process.h"
 
+#include "support/Surprises.h"
+
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <cstdlib>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -70,6 +75,7 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     int status = 0;
     if (rc == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
         r.exitCode = WEXITSTATUS(status);
+    NoteSurprisesIn(r.err);
     return r;
 }
 
@@ -81,6 +87,13 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+    // Its stderr is kept for the surprises it prints.
+    std::string pattern = "/tmp/tolvane-sim-stderr-XXXXXX";
+    const int errFd = mkstemp(pattern.data());
+    if (errFd >= 0) {
+        errFile_ = pattern;
+        posix_spawn_file_actions_adddup2(&fa, errFd, 2);
+    }
     std::vector<std::string> all{"--pty"};
     all.insert(all.end(), args.begin(), args.end());
     auto argv = Argv(path, all);
@@ -88,6 +101,8 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
         pid_ = -1;
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
+    if (errFd >= 0)
+        ::close(errFd);
     // The first line is the terminal's path.
     pollfd fd{out[0], POLLIN, 0};
     char c;
@@ -107,5 +122,13 @@ int SimProcess::Stop() {
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
+    if (!errFile_.empty()) {
+        std::ifstream in(errFile_);
+        std::stringstream text;
+        text << in.rdbuf();
+        NoteSurprisesIn(text.str());
+        std::remove(errFile_.c_str());
+        errFile_.clear();
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

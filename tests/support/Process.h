@@ -13,7 +13,8 @@ struct ProcessResult {
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd = "");
 
-// tolvane-jig-sim --pty running for the test's life.
+// tolvane-jig-sim --pty running for the test's life; the surprises it reports count for the
+// test when it stops.
 class SimProcess {
   public:
     explicit SimProcess(const std::vector<std::string>& args);
@@ -25,4 +26,5 @@ class SimProcess {
   private:
     int pid_ = -1;
     std::string path_;
+    std::string errFile_;
 };

@@ -1,5 +1,7 @@
 #include "support/SimFixture.h"
 
+#include "support/Surprises.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +10,7 @@
 
 std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board, const std::string& json,
                                     SimTiming timing) {
+    WatchSurprises();
     TempDir dir;
     const std::string file = dir.File("scenario.json");
     WriteFileBytes(file, json);

@@ -4,8 +4,6 @@
 
 namespace {
 constexpr std::size_t kSize = 256;
-// Bytes of one command that belong together arrive within microseconds; a lone 'E' is noise.
-constexpr Millis kCommandGap{50};
 // The host sends the 256 bytes right after the ready byte.
 constexpr Millis kDataGap{1000};
 
@@ -51,17 +49,19 @@ int SimEdidEeprom::Writes() const {
 bool SimEdidEeprom::Handle(std::uint8_t command, SimContext& ctx) {
     if (command != 'E')
         return false;
-    const std::optional<std::uint8_t> sub = ctx.RxFor(kCommandGap);
+    const std::uint8_t sub = ctx.Rx();
     if (sub == 'r')
         Read(ctx);
     else if (sub == 'w')
         Write(ctx);
+    else
+        ctx.Surprise("EEPROM command after 'E'", {'E', sub});
     return true;
 }
 
 void SimEdidEeprom::Read(SimContext& ctx) {
     // 256 bytes over 100 kHz I2C.
-    ctx.Busy(std::chrono::microseconds(24000));
+    ctx.Busy(std::chrono::microseconds(24000), "reading the EEPROM");
     std::vector<std::uint8_t> reply(kSize, 0xFF);
     if (panel_) {
         std::lock_guard lock(mutex_);
@@ -83,12 +83,12 @@ void SimEdidEeprom::Write(SimContext& ctx) {
         data.push_back(*b);
     }
     if (!panel_ || writeProtected_) {
-        ctx.Busy(std::chrono::microseconds(1000));
+        ctx.Busy(std::chrono::microseconds(1000), "addressing the EEPROM");
         ctx.Tx(std::string("ER"));
         return;
     }
     // 32 pages of 8 bytes, 5 ms each.
-    ctx.Busy(std::chrono::milliseconds(160));
+    ctx.Busy(std::chrono::milliseconds(160), "writing the EEPROM");
     {
         std::lock_guard lock(mutex_);
         memory_.Data() = data;

@@ -1,7 +1,9 @@
 #include "sim/chips/EneKb90xx.h"
 
+#include "sim/CpldRouting.h"
 #include "sim/SimContext.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -34,9 +36,6 @@ std::uint16_t CrcArc(std::uint16_t crc, std::uint8_t byte) {
     return crc;
 }
 
-bool CpldBit(const std::array<std::uint8_t, 256>& cpld, int base, int pin) {
-    return (cpld[static_cast<std::size_t>(base + (pin - 1) / 8)] >> ((pin - 1) % 8)) & 1;
-}
 } // namespace
 
 SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
@@ -60,6 +59,19 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
             corruptAddress_ = static_cast<std::size_t>(address);
         corruptXor_ = static_cast<std::uint8_t>(IntOr(*corrupt, "xor", 0x01));
     }
+    const int swap = IntOr(c, "swapAfterWrite", -1);
+    if (swap >= 0 && static_cast<std::size_t>(swap) + 1 < kFlashSize)
+        swapAddress_ = static_cast<std::size_t>(swap);
+    auto answer = c.find("checksumAnswer");
+    if (answer != c.end() && answer->is_array() && answer->size() == 4) {
+        std::array<std::uint8_t, 4> bytes{};
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[i] = static_cast<std::uint8_t>((*answer)[i].is_number_integer()
+                                                     ? (*answer)[i].get<int>()
+                                                     : 0);
+        checksumAnswer_ = bytes;
+    }
+    strayInChecksum_ = std::clamp(IntOr(c, "strayInChecksum", 0), 0, 4096);
     auto wiring = c.find("wiring");
     if (wiring != c.end() && wiring->is_string() && wiring->get<std::string>() == "ffc") {
         static const nlohmann::json none = nlohmann::json::object();
@@ -103,33 +115,26 @@ int SimEneKb90xx::Erases() const {
     return erases_;
 }
 
-// On PCB3 the EC's lines reach the JIG only through the CPLD: its default routing serves the
-// soldered wires, a flexible cable needs every line on the contact the cable brings it to.
+// On PCB3 the EC's lines reach the JIG only through the CPLD: its power-up routing serves the
+// soldered wires, a flexible cable needs every line on the contact the cable brings it to and
+// nothing else driven.
 bool SimEneKb90xx::EcReachable(SimContext& ctx) const {
     if (!connected_)
         return false;
     if (!ctx.Pcb3())
         return true;
     const SimBoardState& b = ctx.Board();
-    const auto& r = b.cpld;
     if (!ffc_)
-        return b.cpldResetSeen && r[16] == 0 && r[17] == 0 && r[18] == 0 && r[19] == 0 &&
-               r[64] == 0;
+        return b.cpldResetSeen && RoutesNothing(b.cpld);
     if (ffcMisfit_)
         return false;
-    struct Driven {
-        int pin;
-        bool high, low;
-    };
-    const Driven driven[] = {{ffc_->zero, true, true},
-                             {ffc_->cs, true, false},
-                             {ffc_->dataTo, false, true},
-                             {ffc_->clk, false, false}};
-    for (const Driven& d : driven)
-        if (!CpldBit(r, 16, d.pin) || CpldBit(r, 36, d.pin) != d.high ||
-            CpldBit(r, 32, d.pin) != d.low)
-            return false;
-    return r[64] == (0x80 | ((ffc_->dataFrom - 1) & 0x1F));
+    CpldWiring wiring;
+    wiring.driven[ffc_->zero] = {true, true};
+    wiring.driven[ffc_->cs] = {true, false};
+    wiring.driven[ffc_->dataTo] = {false, true};
+    wiring.driven[ffc_->clk] = {false, false};
+    wiring.readBack = ffc_->dataFrom;
+    return wiring.driven.size() == 4 && RoutesExactly(b.cpld, wiring);
 }
 
 bool SimEneKb90xx::Handle(std::uint8_t command, SimContext& ctx) {
@@ -144,6 +149,8 @@ bool SimEneKb90xx::Handle(std::uint8_t command, SimContext& ctx) {
         Write(ctx);
         return true;
     case 'S':
+        if (ctx.Pcb3())
+            return false; // PCB3 verifies by reading back; its 'S' is the CPLD's
         Checksum(ctx);
         return true;
     default:
@@ -156,13 +163,17 @@ void SimEneKb90xx::FallSilent(SimContext& ctx) {
         ctx.Rx();
 }
 
+// After each block a PCB3 read takes '?' (the block's status) before 'N', or 'R' straight
+// away when it is the read-back of a verification; PCB2 knows neither '?' nor a lone 'R'.
+// Only 'X' ends the transfer, and after the last block nothing else is taken.
 void SimEneKb90xx::Read(SimContext& ctx) {
     const bool reachable = EcReachable(ctx);
+    const bool pcb3 = ctx.Pcb3();
     std::vector<std::uint8_t> block(kBlockSize, 0xFF);
     for (int index = 0; index < kBlocks; ++index) {
         if (silentAtBlock_ == index + 1)
             FallSilent(ctx);
-        ctx.Busy(kReadBlockTime);
+        ctx.Busy(kReadBlockTime, "reading a block from the EC");
         if (reachable) {
             std::lock_guard lock(mutex_);
             const auto from =
@@ -170,22 +181,21 @@ void SimEneKb90xx::Read(SimContext& ctx) {
             std::copy(from, from + kBlockSize, block.begin());
         }
         ctx.Tx(block);
-        for (;;) {
-            const std::uint8_t next = ctx.Rx();
-            if (next == '?') {
-                ctx.Tx(reachable && failBlock_ != index + 1 ? kGood : kFailed);
-                continue;
-            }
-            if (next == 'N' || next == 'R')
-                break; // 'R' alone: the next block of a verification read-back
-            return;    // 'X' ends the transfer
+        const bool last = index + 1 == kBlocks;
+        const std::string step = "KB90xx read, after block " + std::to_string(index + 1);
+        std::uint8_t next = ctx.Expect(step, pcb3 ? (last ? "?X" : "?RX") : (last ? "X" : "NX"));
+        if (next == '?') {
+            ctx.Tx(reachable && failBlock_ != index + 1 ? kGood : kFailed);
+            next = ctx.Expect(step + " and its status", last ? "X" : "NX");
         }
+        if (next == 'X')
+            return;
     }
 }
 
 void SimEneKb90xx::Write(SimContext& ctx) {
     const bool reachable = EcReachable(ctx);
-    ctx.Busy(kChipEraseTime);
+    ctx.Busy(kChipEraseTime, "erasing the EC's flash");
     {
         std::lock_guard lock(mutex_);
         if (reachable)
@@ -199,7 +209,7 @@ void SimEneKb90xx::Write(SimContext& ctx) {
             b = ctx.Rx();
         if (silentAtBlock_ == index + 1)
             FallSilent(ctx);
-        ctx.Busy(kProgramBlockTime);
+        ctx.Busy(kProgramBlockTime, "programming a block");
         const bool good = reachable && failBlock_ != index + 1;
         if (good) {
             std::lock_guard lock(mutex_);
@@ -208,12 +218,16 @@ void SimEneKb90xx::Write(SimContext& ctx) {
                 *at++ &= b; // programming only clears bits
         }
         ctx.Tx(good ? kGood : kFailed);
-        if (ctx.Rx() != 'N')
-            break; // 'X' ends the transfer
+        const bool last = index + 1 == kBlocks;
+        if (ctx.Expect("KB90xx write, after block " + std::to_string(index + 1),
+                       last ? "X" : "NX") == 'X')
+            break;
     }
     std::lock_guard lock(mutex_);
     if (corruptAddress_)
         memory_->Data()[*corruptAddress_] ^= corruptXor_;
+    if (swapAddress_)
+        std::swap(memory_->Data()[*swapAddress_], memory_->Data()[*swapAddress_ + 1]);
     memory_->Save();
 }
 
@@ -222,7 +236,7 @@ void SimEneKb90xx::Checksum(SimContext& ctx) {
     std::uint16_t sum = 0;
     std::uint16_t crc = 0;
     for (int index = 0; index < kBlocks; ++index) {
-        ctx.Busy(kReadBlockTime);
+        ctx.Busy(kReadBlockTime, "summing the EC's flash");
         {
             std::lock_guard lock(mutex_);
             for (std::size_t i = 0; i < kBlockSize; ++i) {
@@ -232,9 +246,14 @@ void SimEneKb90xx::Checksum(SimContext& ctx) {
             }
         }
         ctx.Tx(std::uint8_t{'-'});
+        // Noise spread over the pass, a little after each of the first blocks.
+        if (index < strayInChecksum_)
+            ctx.Tx(std::vector<std::uint8_t>(
+                static_cast<std::size_t>(index + 1 == kBlocks ? strayInChecksum_ - index : 1),
+                0x00));
     }
-    const std::uint8_t answer[4] = {
+    std::array<std::uint8_t, 4> answer = {
         static_cast<std::uint8_t>(sum), static_cast<std::uint8_t>(sum >> 8),
         static_cast<std::uint8_t>(crc), static_cast<std::uint8_t>(crc >> 8)};
-    ctx.Tx(answer);
+    ctx.Tx(checksumAnswer_.value_or(answer));
 }

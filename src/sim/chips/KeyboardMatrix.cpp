@@ -64,14 +64,19 @@ std::vector<std::uint8_t> SimKeyboardMatrix::AnswerFor(std::vector<std::pair<int
 }
 
 bool SimKeyboardMatrix::Handle(std::uint8_t command, SimContext& ctx) {
-    if (command == 'Q') {
+    // PCB3 scans on 'U' alone; PCB2 starts with 'u', scans on 'U' after it, and ends on 'Q'.
+    const bool pcb3 = ctx.Pcb3();
+    if (command == 'Q' && !pcb3 && scanning_) {
         std::lock_guard lock(mutex_);
         ++stops_;
+        scanning_ = false;
         return true;
     }
-    if (command != 'U' && command != 'u')
+    if (command == 'u' && !pcb3)
+        scanning_ = true;
+    else if (command != 'U' || (!pcb3 && !scanning_))
         return false;
-    ctx.Busy(std::chrono::microseconds(scanMicros_));
+    ctx.Busy(std::chrono::microseconds(scanMicros_), "scanning the keyboard");
     std::vector<std::uint8_t> answer;
     {
         std::lock_guard lock(mutex_);

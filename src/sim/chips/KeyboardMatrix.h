@@ -47,4 +47,5 @@ class SimKeyboardMatrix : public SimModule {
     std::size_t nextRaw_ = 0;
     int scans_ = 0;
     int stops_ = 0;
+    bool scanning_ = false; // PCB2: between 'u' and 'Q' (program thread only)
 };
