@@ -205,3 +205,54 @@ TEST_F(EneTest, CancelledOpenDialogAndUnreadableFiles) {
     EXPECT_EQ(engine->State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
 }
+
+TEST_F(EneTest, Pcb2SwapThatKeepsTheSumIsCaughtByTheCrc) {
+    const std::string image = PatternImage(131072);
+    ASSERT_NE(image[5000], image[5001]);
+    Start("pcb2-v41", R"({"chips": {"ene": {"swapAfterWrite": 5000}}})");
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    const std::vector<std::uint8_t> data = Bytes(image);
+    EXPECT_TRUE(port.HasLine("SUMM FLASH KB90XX -> " + Hex4(Sum16(data))));
+    EXPECT_FALSE(port.HasLine("CRC16 FLASH KB90XX-> " + Hex4(Crc16(data))));
+    EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+}
+
+TEST_F(EneTest, Pcb3WriteOnTheWireBlockByBlockThenTheReadBack) {
+    Start("pcb3");
+    const std::string image = PatternImage(131072, 3);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    ASSERT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+
+    std::vector<std::uint8_t> expected{'B', 'S', 'R', 'K', 'V', 'K', 'W'};
+    for (int block = 0; block < 512; ++block) {
+        expected.insert(expected.end(), image.begin() + block * 256,
+                        image.begin() + (block + 1) * 256);
+        expected.push_back(block == 511 ? 'X' : 'N');
+    }
+    expected.insert(expected.end(), {'K', 'R'});
+    expected.insert(expected.end(), 511, 'R');
+    expected.insert(expected.end(), {'X', 'I'});
+    EXPECT_EQ(HostBytes(), expected);
+}
+
+TEST_F(EneTest, Pcb2StrayBytesAmongTheProgressBytesAreIgnored) {
+    Start("pcb2-v41", R"({"chips": {"ene": {"strayInChecksum": 100}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
+    EXPECT_EQ(port.Gauge(), 32768);
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+}
+
+TEST_F(EneTest, ChecksumAnswerIsReadLittleEndian) {
+    Start("pcb2-v41", R"({"chips": {"ene": {"checksumAnswer": [52, 18, 120, 86]}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("SUMM FLASH KB90XX -> 1234"));
+    EXPECT_TRUE(port.HasLine("CRC16 FLASH KB90XX-> 5678"));
+    EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+}

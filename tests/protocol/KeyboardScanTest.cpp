@@ -276,3 +276,24 @@ TEST(KeyboardScan, NoJigOrOutdatedFirmwareNeverStarts) {
     EXPECT_EQ(scanner.State(), "NONE");
     EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
 }
+
+TEST(KeyboardScan, Pcb2ErrorEndingSendsNoQAndTheNextScanStartsAfresh) {
+    auto sim = KeyboardSim("pcb2-v41", R"({"answers": [[]]})");
+    RecordingKeyboard shown;
+    KeyboardScanner scanner(sim, shown);
+    scanner.StartScanClick();
+    ASSERT_TRUE(shown.WaitForEnd());
+    scanner.Join();
+    EXPECT_EQ(scanner.StatusWord(), "NO FTDI");
+    EXPECT_EQ(Count(sim->Jig().BytesToJig(), 'Q'), 0);
+
+    // A new scan starts with 'u' again, which the JIG takes whatever the last one left.
+    RecordingKeyboard again;
+    KeyboardScanner next(sim, again);
+    next.StartScanClick();
+    ASSERT_TRUE(again.WaitUntil(AnswersAtLeast(2)));
+    Stop(next, again);
+    const Bytes wire = sim->Jig().BytesToJig();
+    EXPECT_EQ(Count(wire, 'u'), 2);
+    EXPECT_EQ(wire.back(), 'Q');
+}
