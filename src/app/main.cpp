@@ -1,13 +1,15 @@
 // tolvane-jig: the program's windows.
 #include "link/FtdiApi.h"
+#include "shell/ProgramVersion.h"
 #include "shell/ui/AppWindows.h"
 
+#include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <vector>
 
 namespace {
 // An exception that reaches the event loop is shown, not fatal.
@@ -23,39 +25,41 @@ class Application : public QApplication {
         return false;
     }
 };
-
-bool ParseDevice(int argc, char** argv, DeviceChoice* choice) {
-    for (int i = 1; i < argc; ++i) {
-        auto value = [&](std::string* into) {
-            if (i + 1 >= argc)
-                return false;
-            *into = argv[++i];
-            return true;
-        };
-        if (!std::strcmp(argv[i], "--device")) {
-            if (!value(&choice->device))
-                return false;
-        } else if (!std::strcmp(argv[i], "--scenario")) {
-            if (!value(&choice->scenarioFile))
-                return false;
-        } else if (!std::strcmp(argv[i], "--timing")) {
-            if (!value(&choice->timing))
-                return false;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 int main(int argc, char** argv) {
-    Application app(argc, argv);
-    QApplication::setApplicationName("Tolvane_JIG");
+    // Our options first; whatever is left goes to Qt (-platform, -style ...), which must
+    // take all of it.
+    CLI::App options("The JIG programmer: read, erase and write an embedded controller's flash.",
+                     "tolvane-jig");
+    options.set_version_flag("--version", VersionLines("tolvane-jig"),
+                             "Print the program's and the JIG protocol's version and exit");
     DeviceChoice choice;
-    if (!ParseDevice(argc, argv, &choice)) {
-        std::fprintf(stderr, "Usage: tolvane-jig [--device usb|tty:PATH|sim[:BOARD]] "
-                             "[--scenario FILE.json] [--timing wire|instant]\n");
+    options.add_option("--device", choice.device, "usb (default), tty:PATH or sim[:BOARD]")
+        ->type_name("D");
+    options.add_option("--scenario", choice.scenarioFile, "simulated JIG: a JSON scenario")
+        ->type_name("F");
+    options.add_option("--timing", choice.timing, "simulated JIG: wire (default) or instant")
+        ->type_name("T")
+        ->check(CLI::IsMember({"wire", "instant"}));
+    options.allow_extras();
+    try {
+        options.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return options.exit(e) == 0 ? 0 : 64;
+    }
+    std::vector<std::string> rest = options.remaining();
+    std::vector<char*> qtArgv{argv[0]};
+    for (std::string& a : rest)
+        qtArgv.push_back(a.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+
+    Application app(qtArgc, qtArgv.data());
+    QApplication::setApplicationName("Tolvane_JIG");
+    if (qtArgc > 1) {
+        std::fprintf(stderr, "unknown option %s\nRun with --help for more information.\n",
+                     qtArgv[1]);
         return 64;
     }
     std::string error;

@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "cli/CliApp.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/VersionText.h"
 
@@ -18,3 +18,15 @@ int RunIdentify(const CliArgs& args) {
     std::printf("%s\n%s\n", link.versionText.c_str(), BoardName(board));
     return kExitOk;
 }
+
+namespace {
+void AddIdentifyCommand(CliApp& cli) {
+    cli.Command(&cli.Root(), "identify", "Identify the JIG: version text and board", RunIdentify)
+        .Details("Finds the JIG, identifies it and prints its version text and board (PCB2 or "
+                 "PCB3).")
+        .Device()
+        .ExitStatus("0 identified, 2 no JIG (\"FTDI device not found\" or \"FTDI found, "
+                    "ERROR answer\"), 64 wrong usage");
+}
+const CliRegistration kIdentify{10, AddIdentifyCommand};
+} // namespace

@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "cli/CliApp.h"
 #include "modes/Keyboard/KeyboardScanner.h"
 #include "modes/Keyboard/KeyboardStatus.h"
 
@@ -105,3 +105,17 @@ int RunKeyboardScan(const CliArgs& args) {
     }
     return kExitOk;
 }
+
+namespace {
+void AddKeyboardCommands(CliApp& cli) {
+    CLI::App* keyboard = cli.Group("keyboard", "Keyboard matrix tester");
+    cli.Command(keyboard, "scan", "Print the keyboard's pin pairs as they close", RunKeyboardScan)
+        .Details("Scans the keyboard on the JIG's connector and prints each pin pair when it "
+                 "closes (\"3-5  (Shape69)\"), for N seconds or until Ctrl+C; then the pairs seen.")
+        .Value("--seconds", "N", "stop after N seconds (default: at Ctrl+C)")
+        .Device()
+        .ExitStatus("0 stopped, 1 the JIG stopped answering (\"Device not found\"), 2 no usable "
+                    "JIG, 64 wrong usage");
+}
+const CliRegistration kKeyboard{90, AddKeyboardCommands};
+} // namespace

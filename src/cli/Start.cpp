@@ -1,7 +1,7 @@
 // "start": the main window's Start without windows. The update window's lines go to stdout;
 // where the technician must press the JIG's reset button the lines say so and the switch
 // waits for the bootloader within its bounds.
-#include "cli/CliCommand.h"
+#include "cli/CliApp.h"
 #include "cli/CliPort.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
@@ -63,3 +63,21 @@ int RunStart(const CliArgs& args) {
     std::printf("JIG ready for %s\n", mode.c_str());
     return kExitOk;
 }
+
+namespace {
+void AddStartCommand(CliApp& cli) {
+    cli.Command(&cli.Root(), "start", "Make the JIG run a working mode's firmware", RunStart)
+        .Details("Start as the main window does it: identifies the JIG and makes it run the "
+                 "firmware of the working mode NAME (\"ENE KB90XX\", \"MEC jtag\", \"ITE\", "
+                 "\"NUVOTON spi\", \"NUVOTON jtag\", \"EDID lcd\" or \"Keyboard testing\"): a "
+                 "PCB2 is reflashed over its bootloader, an outdated PCB3 is updated from its "
+                 "package. Prints the update window's lines. When the JIG's reset button is "
+                 "needed the lines say so: a PCB2 bootloader must greet within 5 s, a PCB3 "
+                 "bootloader within 120 s.")
+        .Value("--mode", "NAME", "the working mode, as the main window's list names it", true)
+        .Device()
+        .ExitStatus("0 the JIG runs the mode's firmware, 1 the switch failed, 2 no JIG, 64 no "
+                    "such mode or wrong usage");
+}
+const CliRegistration kStart{20, AddStartCommand};
+} // namespace

@@ -3,6 +3,7 @@
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
+#include "shell/ProgramVersion.h"
 
 const std::vector<std::string>& ModeSelectorItems() {
     static const std::vector<std::string> items{
@@ -31,7 +32,7 @@ bool IsPcb3Answer(const std::string& v) {
 StartStep StepAfterIdentification(const std::string& v) {
     if (v == kNoDeviceText)
         return StartStep::NoJig;
-    if (v.find("M328_EPM240_v16") != std::string::npos)
+    if (v.find(kPcb3CurrentFirmware) != std::string::npos)
         return StartStep::OpenModeWindow;
     return StartStep::FirmwareSwitch;
 }

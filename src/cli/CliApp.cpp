@@ -1,0 +1,220 @@
+#include "cli/CliApp.h"
+
+#include "shell/ProgramVersion.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <utility>
+
+namespace {
+struct Registered {
+    int order;
+    void (*add)(CliApp&);
+};
+
+std::vector<Registered>& Registry() {
+    static std::vector<Registered> groups;
+    return groups;
+}
+
+constexpr std::size_t kHelpWidth = 96;
+constexpr std::size_t kOptionColumn = 28;
+
+// Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay.
+std::string Wrap(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t lineStart = 0;
+    std::size_t lastBlank = std::string::npos;
+    for (char c : text) {
+        out.push_back(c);
+        if (c == '\n') {
+            lineStart = out.size();
+            lastBlank = std::string::npos;
+            continue;
+        }
+        if (c == ' ')
+            lastBlank = out.size() - 1;
+        if (out.size() - lineStart > width && lastBlank != std::string::npos) {
+            out[lastBlank] = '\n';
+            lineStart = lastBlank + 1;
+            lastBlank = std::string::npos;
+        }
+    }
+    return out;
+}
+
+std::string WrapOptionHelp(const std::string& text) {
+    return Wrap(text, kHelpWidth - kOptionColumn);
+}
+
+// Option names as CLI11 takes them: "--mb" stays, the key is "mb".
+std::string KeyOf(const std::string& option) {
+    return option.substr(option.find_first_not_of('-'));
+}
+} // namespace
+
+CliRegistration::CliRegistration(int order, void (*add)(CliApp&)) {
+    Registry().push_back({order, add});
+}
+
+std::string CliArgs::Value(const std::string& name, const std::string& fallback) const {
+    auto it = values.find(name);
+    return it == values.end() ? fallback : it->second;
+}
+
+std::shared_ptr<FtdiApi> OpenBackend(const CliArgs& args) {
+    std::string error;
+    std::shared_ptr<FtdiApi> api = MakeFtdiApi(args.device, &error);
+    if (!api)
+        std::fprintf(stderr, "%s\n", error.c_str());
+    return api;
+}
+
+CliCommandBuilder& CliCommandBuilder::Positional(const std::string& name, const std::string& help) {
+    auto args = args_;
+    command_
+        ->add_option_function<std::string>(
+            name, [args](const std::string& v) { args->positional.push_back(v); },
+            WrapOptionHelp(help))
+        ->required()
+        ->type_name("");
+    return *this;
+}
+
+CliCommandBuilder& CliCommandBuilder::Value(const std::string& option, const std::string& typeName,
+                                            const std::string& help, bool required) {
+    auto args = args_;
+    const std::string key = KeyOf(option);
+    command_
+        ->add_option_function<std::string>(
+            option, [args, key](const std::string& v) { args->values[key] = v; },
+            WrapOptionHelp(help))
+        ->type_name(typeName)
+        ->required(required);
+    return *this;
+}
+
+CliCommandBuilder& CliCommandBuilder::Flag(const std::string& option, const std::string& help) {
+    auto args = args_;
+    const std::string key = KeyOf(option);
+    command_->add_flag_callback(
+        option, [args, key] { args->flags.insert(key); }, WrapOptionHelp(help));
+    return *this;
+}
+
+CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
+    DeviceChoice& d = args_->device;
+    const std::string group = shown ? "JIG" : "";
+    command_
+        ->add_option("--device", d.device,
+                     WrapOptionHelp("usb (default), tty:PATH, or sim[:BOARD] with BOARD one of "
+                                    "pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce"))
+        ->type_name("D")
+        ->group(group);
+    command_
+        ->add_option("--scenario", d.scenarioFile,
+                     "simulated JIG: a JSON scenario (board, chips, wiring, faults)")
+        ->type_name("F")
+        ->group(group);
+    command_
+        ->add_option("--timing", d.timing, "simulated JIG: wire (default, real speeds) or instant")
+        ->type_name("T")
+        ->check(CLI::IsMember({"wire", "instant"}))
+        ->group(group);
+    return *this;
+}
+
+CliCommandBuilder& CliCommandBuilder::Details(const std::string& text) {
+    details_ = text;
+    SetFooter();
+    return *this;
+}
+
+CliCommandBuilder& CliCommandBuilder::ExitStatus(const std::string& text) {
+    exitStatus_ = "Exit status: " + text + ".";
+    SetFooter();
+    return *this;
+}
+
+void CliCommandBuilder::SetFooter() {
+    const std::string both =
+        details_ + (details_.empty() || exitStatus_.empty() ? "" : "\n\n") + exitStatus_;
+    command_->footer(Wrap(both, kHelpWidth) + "\n");
+}
+
+CliApp::CliApp(std::string name) : app_("The JIG programmer's operations without a window.", name) {
+    app_.set_version_flag("--version", VersionLines(name),
+                          "Print the program's and the JIG "
+                          "protocol's version and exit");
+    app_.require_subcommand(1);
+    app_.get_formatter()->column_width(kOptionColumn);
+    app_.footer("Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.\n"
+                "Each command has its own --help.");
+    std::vector<Registered> groups = Registry();
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const Registered& a, const Registered& b) { return a.order < b.order; });
+    for (const Registered& g : groups)
+        g.add(*this);
+}
+
+CLI::App* CliApp::Group(const std::string& name, const std::string& description) {
+    CLI::App* group = app_.add_subcommand(name, description);
+    group->require_subcommand(1);
+    return group;
+}
+
+CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
+                                  const std::string& summary, CliRun run) {
+    CLI::App* command = parent->add_subcommand(name, summary);
+    auto args = std::make_shared<CliArgs>();
+    command->callback([this, args, run = std::move(run)] {
+        chosen_ = run;
+        chosenArgs_ = args;
+    });
+    return CliCommandBuilder(command, args);
+}
+
+bool CliApp::KnownCommand(int argc, char** argv) {
+    CLI::App* at = &app_;
+    std::string path = app_.get_name();
+    for (int i = 1; i < argc && argv[i][0] != '-'; ++i) {
+        const std::vector<CLI::App*> subs = at->get_subcommands({});
+        auto it = std::find_if(subs.begin(), subs.end(),
+                               [&](CLI::App* s) { return s->get_name() == argv[i]; });
+        if (it != subs.end()) {
+            at = *it;
+            path += " " + at->get_name();
+            continue;
+        }
+        if (at->get_require_subcommand_min() == 0)
+            break;
+        std::string names;
+        for (CLI::App* s : subs)
+            names += (names.empty() ? "" : ", ") + s->get_name();
+        std::fprintf(stderr,
+                     "unknown command \"%s\": %s takes %s\nRun with --help for more "
+                     "information.\n",
+                     argv[i], path.c_str(), names.c_str());
+        return false;
+    }
+    return true;
+}
+
+int CliApp::Run(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << app_.help();
+        return kExitUsage;
+    }
+    if (!KnownCommand(argc, argv))
+        return kExitUsage;
+    try {
+        app_.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app_.exit(e) == 0 ? kExitOk : kExitUsage;
+    }
+    if (!chosen_)
+        return kExitUsage;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    return chosen_(*chosenArgs_);
+}

@@ -1,0 +1,35 @@
+// "edid read", "edid write" and "edid show".
+#include "cli/CliApp.h"
+
+int RunEdidRead(const CliArgs& args);
+int RunEdidWrite(const CliArgs& args);
+int RunEdidShow(const CliArgs& args);
+
+namespace {
+void AddEdidCommands(CliApp& cli) {
+    CLI::App* edid = cli.Group("edid", "A panel's EDID EEPROM");
+    cli.Command(edid, "read", "Read the EEPROM into OUT.bin", RunEdidRead)
+        .Details("Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID "
+                 "says, and saves it to OUT.bin (replaced when it exists).")
+        .Positional("OUT.bin", "the file the EEPROM is saved to")
+        .Device()
+        .ExitStatus("0 saved, 1 the EEPROM or the file failed, 2 no usable JIG, 64 wrong usage");
+    cli.Command(edid, "write", "Write IN.bin into the EEPROM", RunEdidWrite)
+        .Details("Writes IN.bin to the panel's EDID EEPROM: its first 256 bytes, a shorter file "
+                 "filled up with FF. An image whose EDID checksum is wrong is written only with "
+                 "--yes.")
+        .Positional("IN.bin", "the image to write")
+        .Flag("--yes", "write even when the image's EDID checksum is wrong")
+        .Device()
+        .ExitStatus("0 written, 1 refused or failed (write-protected, no panel, bad file), 2 no "
+                    "usable JIG, 64 wrong usage");
+    cli.Command(edid, "show", "Show what an EDID image file says (no JIG)", RunEdidShow)
+        .Details("Shows the hex dump of an EDID image file and what it says (manufacturer, "
+                 "product, dates, version, preferred resolution, extensions, checksums). Needs "
+                 "no JIG.")
+        .Positional("FILE.bin", "the image to show")
+        .Device(false)
+        .ExitStatus("0 shown, 1 the file cannot be read, 64 wrong usage");
+}
+const CliRegistration kEdid{80, AddEdidCommands};
+} // namespace

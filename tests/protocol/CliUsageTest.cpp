@@ -1,0 +1,122 @@
+// The command line itself: versions, every command's help, wrong usage (exit status 64), and
+// README's command list against the commands that exist.
+#include "support/Process.h"
+#include "support/SimFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+using Words = std::vector<std::string>;
+
+ProcessResult Cli(const Words& args) {
+    TempDir cwd;
+    return RunProgram("tolvane-jig-cli", args, cwd.Path());
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The command words of each "tolvane-jig-cli ..." line of README.md ("ene read").
+std::vector<Words> ReadmeCommands() {
+    std::istringstream readme(ReadFileText(std::string(TOLVANE_SOURCE_DIR) + "/README.md"));
+    std::vector<Words> commands;
+    std::string line;
+    while (std::getline(readme, line)) {
+        if (!line.starts_with("tolvane-jig-cli "))
+            continue;
+        std::istringstream words(line.substr(16));
+        Words command;
+        std::string w;
+        while (words >> w && w[0] >= 'a' && w[0] <= 'z' && w.find('.') == std::string::npos)
+            command.push_back(w);
+        commands.push_back(command);
+    }
+    return commands;
+}
+} // namespace
+
+TEST(CliUsage, VersionNamesTheProgramAndTheJigProtocol) {
+    for (const char* program : {"tolvane-jig-cli", "tolvane-jig"}) {
+        TempDir cwd;
+        const ProcessResult r = RunProgram(program, {"--version"}, cwd.Path());
+        EXPECT_EQ(r.exitCode, 0) << program << r.err;
+        EXPECT_TRUE(r.out.starts_with(std::string(program) + " 4.A\n")) << r.out;
+        EXPECT_TRUE(Has(r.out, "JIG protocol: PCB3 firmware M328_EPM240_v16, PCB2 M88 mode "
+                               "firmwares V41, V42, ITE, NPCE\n"))
+            << r.out;
+    }
+}
+
+TEST(CliUsage, EveryCommandHasItsOwnHelp) {
+    const ProcessResult top = Cli({"--help"});
+    EXPECT_EQ(top.exitCode, 0);
+    for (const char* group : {"identify", "start", "ene", "edid", "keyboard"})
+        EXPECT_TRUE(Has(top.out, std::string("\n  ") + group + " ")) << group << top.out;
+
+    for (const Words& command : std::vector<Words>{{"identify"},
+                                                   {"start"},
+                                                   {"ene", "read"},
+                                                   {"ene", "write"},
+                                                   {"ene", "ffc"},
+                                                   {"edid", "read"},
+                                                   {"edid", "write"},
+                                                   {"edid", "show"},
+                                                   {"keyboard", "scan"}}) {
+        Words args = command;
+        args.push_back("--help");
+        const ProcessResult r = Cli(args);
+        std::string name = "tolvane-jig-cli";
+        for (const std::string& w : command)
+            name += " " + w;
+        EXPECT_EQ(r.exitCode, 0) << name;
+        EXPECT_TRUE(Has(r.out, "Usage: " + name + " ")) << r.out;
+        EXPECT_TRUE(Has(r.out, "Exit status: ")) << r.out;
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(CliUsage, WrongUsageSaysWhatIsWrongAndExits64) {
+    struct Case {
+        Words args;
+        const char* says;
+    };
+    const std::vector<Case> cases{
+        {{}, "Usage: tolvane-jig-cli"},
+        {{"flash"}, "unknown command \"flash\": tolvane-jig-cli takes identify, start, ene"},
+        {{"ene"}, "A subcommand is required"},
+        {{"ene", "erase", "x.bin"}, "unknown command \"erase\": tolvane-jig-cli ene takes read"},
+        {{"edid", "read"}, "OUT.bin is required"},
+        {{"edid", "read", "a.bin", "b.bin"}, "not expected: b.bin"},
+        {{"identify", "--bogus"}, "--bogus"},
+        {{"identify", "--timing", "fast"}, "--timing"},
+        {{"start", "--device", "sim"}, "--mode is required"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = Cli(c.args);
+        EXPECT_EQ(r.exitCode, 64) << c.says;
+        EXPECT_TRUE(Has(r.err, c.says)) << r.err;
+        EXPECT_EQ(r.out, "") << c.says;
+    }
+}
+
+TEST(CliUsage, ReadmeListsCommandsThatExist) {
+    const std::vector<Words> commands = ReadmeCommands();
+    ASSERT_GE(commands.size(), 9u);
+    for (const Words& command : commands) {
+        Words args = command;
+        args.push_back("--help");
+        EXPECT_EQ(Cli(args).exitCode, 0) << command.front();
+    }
+}
+
+TEST(CliUsage, ProgramRefusesWhatNeitherItNorQtTakes) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // the program starts Qt before it refuses
+    TempDir cwd;
+    const ProcessResult r = RunProgram("tolvane-jig", {"--no-such-option"}, cwd.Path());
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_TRUE(Has(r.err, "--no-such-option")) << r.err;
+}
