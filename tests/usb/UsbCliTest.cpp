@@ -86,7 +86,7 @@ TEST(UsbCli, UnpluggingMidReadEndsTheReadWithAClearLine) {
     WriteFileBytes(dir.File("s.json"), R"({"faults": [{"type": "vanish", "afterReplies": 60}]})");
     ProcessResult r = UsbCli(dir.Path(), "pcb3", {"ene", "read", "out.bin"}, dir.File("s.json"));
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    EXPECT_TRUE(Has(r, "The JIG was lost (block ")) << r.out;
+    EXPECT_TRUE(Has(r, "Lost Communication with ENE or timeout!\nThe JIG was lost (")) << r.out;
     EXPECT_FALSE(Has(r, "Reading completed successfully."));
 }
 
