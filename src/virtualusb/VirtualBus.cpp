@@ -49,8 +49,16 @@ bool MakeChips(const VirtualUsbSetup& setup, std::vector<std::shared_ptr<Virtual
 } // namespace
 
 VirtualBus& VirtualBus::Get() {
-    static VirtualBus* bus = new VirtualBus;
-    return *bus;
+    static VirtualBus bus;
+    return bus;
+}
+
+VirtualBus::~VirtualBus() {
+    std::vector<std::shared_ptr<VirtualChip>> chips;
+    {
+        std::lock_guard lock(mutex_);
+        chips.swap(chips_);
+    }
 }
 
 void VirtualBus::PlugFromEnvironmentLocked() {

@@ -18,8 +18,9 @@ struct VirtualUsbSetup {
 
 class VirtualBus {
   public:
-    // Lives as long as the process: a thread may still be in a transfer when it ends.
+    // Ends with the process; its JIGs stop then, except those a handle still holds.
     static VirtualBus& Get();
+    ~VirtualBus();
 
     std::vector<std::shared_ptr<VirtualChip>> Plugged();
     bool Plug(const VirtualUsbSetup& setup, std::string* error);
