@@ -461,6 +461,11 @@ std::size_t SimJig::HostAvailable() {
     return VisibleLocked(SteadyClock::now());
 }
 
+std::size_t SimJig::HostQueued() {
+    std::lock_guard lock(mutex_);
+    return toHost_.size();
+}
+
 std::size_t SimJig::HostTxPending() {
     std::lock_guard lock(mutex_);
     const Deadline now = SteadyClock::now();

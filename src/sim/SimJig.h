@@ -60,6 +60,8 @@ class SimJig {
     std::size_t HostReadTimed(std::uint8_t* out, std::size_t count, Deadline deadline,
                               const std::atomic<bool>* interrupt);
     std::size_t HostAvailable();
+    // Every byte the JIG has sent that the host has not read, visible yet or not.
+    std::size_t HostQueued();
     std::size_t HostTxPending();
     WaitOutcome HostWaitReceived(std::size_t count, Deadline deadline,
                                  const std::atomic<bool>* interrupt);

@@ -2,14 +2,16 @@
 
 #include "support/Surprises.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
-#include <cstdlib>
 #include <poll.h>
 #include <spawn.h>
+#include <sstream>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +28,24 @@ std::vector<char*> Argv(const std::string& path, const std::vector<std::string>&
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     return argv;
+}
+
+// The test's environment with `extra` entries added, later ones replacing earlier ones.
+std::vector<char*> Environment(const std::vector<std::string>& extra) {
+    std::vector<char*> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        const bool replaced = std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
+            const std::size_t eq = x.find('=');
+            return entry.substr(0, entry.find('=')) == std::string_view(x).substr(0, eq);
+        });
+        if (!replaced)
+            env.push_back(*e);
+    }
+    for (const std::string& x : extra)
+        env.push_back(const_cast<char*>(x.c_str()));
+    env.push_back(nullptr);
+    return env;
 }
 
 void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
@@ -49,7 +69,7 @@ void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
 } // namespace
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& cwd) {
+                         const std::string& cwd, const std::vector<std::string>& env) {
     const std::string path = std::string(TOLVANE_BIN_DIR) + "/" + program;
     int out[2], err[2];
     ProcessResult r;
@@ -64,7 +84,8 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
         posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
     pid_t pid = -1;
     auto argv = Argv(path, args);
-    int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argv.data(), environ);
+    auto envp = Environment(env);
+    int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
     ::close(err[1]);

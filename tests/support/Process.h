@@ -9,9 +9,10 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs build/bin/<program> with `args`, in `cwd` when given, and waits for it.
+// Runs build/bin/<program> with `args`, in `cwd` when given, and waits for it. `env` holds
+// NAME=VALUE entries added to (or replacing those of) the test's own environment.
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& cwd = "");
+                         const std::string& cwd = "", const std::vector<std::string>& env = {});
 
 // tolvane-jig-sim --pty running for the test's life; the surprises it reports count for the
 // test when it stops.
