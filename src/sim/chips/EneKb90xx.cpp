@@ -53,6 +53,7 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
     connected_ = BoolOr(c, "connected", true);
     silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
     failBlock_ = IntOr(c, "failBlock", 0);
+    checksumNoise_ = IntOr(c, "checksumNoise", 0);
     auto corrupt = c.find("corruptAfterWrite");
     if (corrupt != c.end() && corrupt->is_object()) {
         const int address = IntOr(*corrupt, "address", -1);
@@ -232,6 +233,8 @@ void SimEneKb90xx::Checksum(SimContext& ctx) {
             }
         }
         ctx.Tx(std::uint8_t{'-'});
+        if (index == 0 && checksumNoise_ > 0)
+            ctx.Tx(std::vector<std::uint8_t>(static_cast<std::size_t>(checksumNoise_), '.'));
     }
     const std::uint8_t answer[4] = {
         static_cast<std::uint8_t>(sum), static_cast<std::uint8_t>(sum >> 8),

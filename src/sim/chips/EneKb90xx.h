@@ -14,6 +14,7 @@
 //   "silentAtBlock": N     the JIG falls silent before sending or acknowledging block N
 //   "failBlock": N         block N fails: 'E' instead of 'G', nothing programmed
 //   "corruptAfterWrite": {"address": A, "xor": M}  a byte that goes bad once a write ends
+//   "checksumNoise": N     the PCB2 checksum pass sends N stray bytes ('.') after its first '-'
 //
 // The JIG erases the whole flash when a write starts (the host sends no erase of its own);
 // each block is then programmed flash-like, clearing bits only.
@@ -68,6 +69,7 @@ class SimEneKb90xx : public SimModule {
     bool ffcMisfit_ = false;   // the connector's pins do not reach the cable
     int silentAtBlock_ = 0;
     int failBlock_ = 0;
+    int checksumNoise_ = 0;
     std::optional<std::size_t> corruptAddress_;
     std::uint8_t corruptXor_ = 0x01;
 };
