@@ -1,6 +1,7 @@
 #include "cli/EneCli.h"
 
 #include "modes/Kb901x_form/EneDatabase.h"
+#include "port/EightBitText.h"
 
 #include <cstdio>
 
@@ -19,13 +20,21 @@ int EneExitCode(Kb90Outcome outcome) {
 
 std::optional<std::string> FindEneMotherboard(const std::string& text, std::string* error) {
     const auto lines = LoadEneDatabase();
+    // A line matches as the file holds it or as it reads (a Windows-1251 name typed in UTF-8).
+    auto equal = [&](const std::string& line) {
+        return line == text || EightBitToUtf8(line) == text;
+    };
+    auto contains = [&](const std::string& line) {
+        return !text.empty() && (line.find(text) != std::string::npos ||
+                                 EightBitToUtf8(line).find(text) != std::string::npos);
+    };
     std::vector<std::string> matches;
     if (lines) {
         for (const std::string& line : *lines)
-            if (line == text)
+            if (equal(line))
                 return line;
         for (const std::string& line : *lines)
-            if (!text.empty() && line.find(text) != std::string::npos)
+            if (contains(line))
                 matches.push_back(line);
     }
     if (matches.size() == 1)
@@ -33,7 +42,7 @@ std::optional<std::string> FindEneMotherboard(const std::string& text, std::stri
     if (matches.size() > 1) {
         *error = "--mb \"" + text + "\" matches several motherboards:";
         for (const std::string& m : matches)
-            *error += "\n  " + m;
+            *error += "\n  " + EightBitToUtf8(m);
         return std::nullopt;
     }
     if (text.find("KS") != std::string::npos)
