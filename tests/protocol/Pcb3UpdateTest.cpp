@@ -4,8 +4,6 @@
 #include "sim/StandInFirmware.h"
 #include "support/SwitchFixture.h"
 
-#include <cstdio>
-
 namespace {
 using Lines = std::vector<std::string>;
 using namespace std::chrono_literals;
@@ -52,15 +50,12 @@ TEST_F(Pcb3Update, OutdatedFirmwareIsUpdatedFromThePackage) {
     EXPECT_NE(started, std::string::npos) << log;
 }
 
-TEST_F(Pcb3Update, UpdateAtWireSpeed) {
+// At real wire speed, where 'X' must leave before the device closes; how long it takes is
+// tests/bench/switch-bench's business.
+TEST_F(Pcb3Update, UpdateAtWireTiming) {
     auto sim = MakeSim("pcb3-old", Pressed(), SimTiming::Wire);
-    const auto began = SteadyClock::now();
     ASSERT_EQ(Start(sim, "ITE"), SwitchOutcome::ModeReady);
-    const auto took = SteadyClock::now() - began;
-    EXPECT_LT(took, 10s);
     EXPECT_EQ(VersionNow(sim), "M328_EPM240_v16  ");
-    std::printf("PCB3 update at wire speed: %lld ms\n",
-                static_cast<long long>(std::chrono::duration_cast<Millis>(took).count()));
 }
 
 TEST_F(Pcb3Update, PackageOfWholeBlocksEndsWithAnAllFfBlock) {
