@@ -12,6 +12,7 @@ void AddEdidCommands(CliApp& cli) {
         .Details("Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID "
                  "says, and saves it to OUT.bin (replaced when it exists).")
         .Positional("OUT.bin", "the file the EEPROM is saved to")
+        .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
         .ExitStatus("0 saved, 1 the EEPROM or the file failed, 2 no usable JIG, 64 wrong usage");
     cli.Command(edid, "write", "Write IN.bin into the EEPROM", RunEdidWrite)

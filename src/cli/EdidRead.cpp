@@ -1,12 +1,23 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
+#include "cli/CliStats.h"
 #include "cli/EdidExit.h"
+
+#include <filesystem>
+#include <system_error>
 
 int RunEdidRead(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
         return kExitNoJig;
+    CliStats stats;
     ProgrammerLink link(api);
     CliPort port(args.positional.at(0));
-    return EdidExitCode(EdidRead(link, port));
+    const int status = EdidExitCode(EdidRead(link, port));
+    if (args.Flag("stats")) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(args.positional.at(0), error);
+        stats.Print(error ? 0 : size, 0, api);
+    }
+    return status;
 }

@@ -8,11 +8,11 @@ int RunEneFfc(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
         return kExitNoJig;
-    EneStats stats;
+    CliStats stats;
     CliPort port;
     Kb901xEngine engine(api, port);
     const int status = ApplyEneCable(engine, args, port);
     if (args.Flag("stats"))
-        stats.Print(engine, api);
+        stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);
     return status;
 }

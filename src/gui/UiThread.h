@@ -8,8 +8,39 @@
 #include <functional>
 #include <utility>
 
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+#endif
+
+// A posted function. Qt's event queue orders the worker's writes before the window's thread
+// runs the function, but Qt is not built with ThreadSanitizer, so TSan cannot see that; the
+// release once the call is stored in Qt's slot object and the acquire before it runs tell it.
+class PostedCall {
+  public:
+    explicit PostedCall(std::function<void()> fn) : fn_(std::move(fn)) { Published(); }
+    PostedCall(const PostedCall& other) : fn_(other.fn_) { Published(); }
+    PostedCall(PostedCall&& other) noexcept : fn_(std::move(other.fn_)) { Published(); }
+    PostedCall& operator=(const PostedCall&) = delete;
+    PostedCall& operator=(PostedCall&&) = delete;
+
+    void operator()() {
+#if defined(__SANITIZE_THREAD__)
+        __tsan_acquire(this);
+#endif
+        fn_();
+    }
+
+  private:
+    void Published() {
+#if defined(__SANITIZE_THREAD__)
+        __tsan_release(this);
+#endif
+    }
+    std::function<void()> fn_;
+};
+
 inline void PostToUi(QObject* context, std::function<void()> fn) {
-    QMetaObject::invokeMethod(context, std::move(fn), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(context, PostedCall(std::move(fn)), Qt::QueuedConnection);
 }
 
 // Runs `fn` on the context's thread and returns its result; direct when already there.

@@ -31,16 +31,38 @@ constexpr const char* kStars = "**************************************";
 constexpr DWORD kBaud = 921600;
 constexpr DWORD kVersionBytes = 32;
 
-// Sends 'B' and takes what arrives within the read time-out in one read.
-DWORD Identify(ProgrammerLink& link) {
+// Sends 'B' and takes the answer: what arrives within the read time-out, at most 32 bytes, and
+// no more once the answer's LF is in (the JIG sends nothing after it, so waiting on would
+// only cost the rest of the time-out).
+DWORD Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
     FtdiApi& api = link.Api();
+    FT_HANDLE h = link.Handle();
     const std::uint8_t b = 'B';
     DWORD written = 0;
-    api.FT_Write(link.Handle(), &b, 1, &written);
-    link.transferred = 0;
-    if (api.FT_Read(link.Handle(), link.Buffer(), kVersionBytes, &link.transferred) != FT_OK)
-        link.transferred = 0;
-    return link.transferred;
+    api.FT_Write(h, &b, 1, &written);
+    const Deadline deadline = DeadlineIn(Millis(readTimeoutMs));
+    std::uint8_t* answer = link.Buffer();
+    DWORD got = 0;
+    // The first byte as the device's own read time-out allows; the rest as it comes.
+    if (api.FT_Read(h, answer, 1, &got) != FT_OK)
+        got = 0;
+    while (got != 0 && got < kVersionBytes && answer[got - 1] != '\n') {
+        DWORD queued = 0;
+        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) == FT_OK)
+            queued = link.rxQueue;
+        if (queued == 0) {
+            if (h->WaitReceived(1, deadline) != WaitOutcome::Ready)
+                break;
+            continue;
+        }
+        // Byte by byte up to an LF: what follows it is not part of the answer.
+        DWORD one = 0;
+        if (api.FT_Read(h, answer + got, 1, &one) != FT_OK || one == 0)
+            break;
+        got += one;
+    }
+    link.transferred = got;
+    return got;
 }
 
 void LogStatus(StartLog& log, FT_STATUS st, const char* okText, const char* errorText) {
@@ -90,7 +112,7 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
         LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK",
                   "Error FT_SetTimeouts");
 
-        const DWORD got = Identify(link);
+        const DWORD got = Identify(link, 300);
         log.Line("Read answer version bytes -> " + std::to_string(got));
         if (got != 0) {
             link.versionText = FilterAnswer(link.Buffer(), got);
@@ -141,7 +163,7 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v,
             api.FT_SetLatencyTimer(h, 2);
         api.FT_SetTimeouts(h, v.readTimeoutMs, v.writeTimeoutMs);
 
-        const DWORD got = Identify(link);
+        const DWORD got = Identify(link, v.readTimeoutMs);
         if (got == 0) {
             link.Close();
             continue;

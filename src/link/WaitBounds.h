@@ -11,6 +11,9 @@ inline constexpr Millis CommandReply{3000};
 inline constexpr Millis DataBlock{5000};
 // A chip-side checksum or scan over the whole flash, per progress byte.
 inline constexpr Millis ChipProgressStep{5000};
+// A chip-side checksum over the whole flash, all of it (a JIG that babbles instead of counting
+// its blocks is given up at this bound).
+inline constexpr Millis ChipChecksumPass{120000};
 // A whole-chip or sector erase.
 inline constexpr Millis FlashErase{120000};
 // The M88 bootloader answering one record or its start and end commands.

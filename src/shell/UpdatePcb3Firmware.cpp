@@ -26,6 +26,51 @@ std::string AnswerHex(const std::uint8_t* bytes, std::size_t count) {
 
 enum class Call { Answered, TimedOut, Stopped };
 
+bool EndsLine(const std::uint8_t* bytes, DWORD count) {
+    return count != 0 && bytes[count - 1] == '\n';
+}
+
+// Takes the bootloader's answer line whole, wherever the USB packets cut it, and whatever
+// else is queued behind it (answers to earlier calls), so that the first 'W' meets an empty
+// queue. `have` bytes are in the buffer already; returns the length of the first line, which
+// stays at the buffer's start.
+DWORD TakeAnswerLine(ProgrammerLink& link, DWORD have) {
+    FtdiApi& api = link.Api();
+    FT_HANDLE h = link.Handle();
+    std::uint8_t* answer = link.Buffer();
+    const Deadline deadline = DeadlineIn(WaitBounds::BootloaderReply);
+    auto lineLength = [&] {
+        const std::uint8_t* lf = std::find(answer, answer + have, '\n');
+        return lf == answer + have ? have : static_cast<DWORD>(lf - answer + 1);
+    };
+    while (lineLength() == have && !EndsLine(answer, have) && have < kPcb3BlockSize) {
+        DWORD got = 0;
+        if (h->WaitReceived(1, deadline) != WaitOutcome::Ready ||
+            api.FT_Read(h, answer + have, 1, &got) != FT_OK || got == 0)
+            break;
+        have += got;
+    }
+    const DWORD line = lineLength();
+    // Whole further answers are dropped; one that is cut is waited for to its end.
+    bool cut = !EndsLine(answer, have);
+    std::uint8_t rest[kPcb3BlockSize];
+    for (;;) {
+        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK)
+            break;
+        if (link.rxQueue == 0) {
+            if (!cut || h->WaitReceived(1, deadline) != WaitOutcome::Ready)
+                break;
+            continue;
+        }
+        DWORD got = 0;
+        const DWORD take = std::min<DWORD>(link.rxQueue, kPcb3BlockSize);
+        if (api.FT_Read(h, rest, take, &got) != FT_OK || got == 0)
+            break;
+        cut = !EndsLine(rest, got);
+    }
+    return line;
+}
+
 // '+' until at least seven bytes are queued that start 'V' ? 'S'; anything else is purged
 // and the call goes on.
 Call CallBootloader(ProgrammerLink& link, const SwitchTiming& timing, DWORD* answerBytes) {
@@ -46,7 +91,7 @@ Call CallBootloader(ProgrammerLink& link, const SwitchTiming& timing, DWORD* ans
             link.transferred = 0;
             api.FT_Read(link.Handle(), link.Buffer(), take, &link.transferred);
             if (link.transferred >= 3 && link.Buffer()[0] == 'V' && link.Buffer()[2] == 'S') {
-                *answerBytes = link.transferred;
+                *answerBytes = TakeAnswerLine(link, link.transferred);
                 return Call::Answered;
             }
             api.FT_Purge(link.Handle(), FT_PURGE_RX | FT_PURGE_TX);

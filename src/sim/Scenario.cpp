@@ -1,5 +1,7 @@
 #include "sim/Scenario.h"
 
+#include <algorithm>
+
 #include <fstream>
 
 const std::vector<BoardPreset>& BoardPresets() {
@@ -66,6 +68,21 @@ bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
     f->xorMask = j.value("xor", 0x01);
     f->pieces = j.value("pieces", 0);
     f->ms = j.value("ms", 0);
+    return true;
+}
+
+bool ReadFtdiFaults(const nlohmann::json& j, FtdiFaultSpec* f, std::string* error) {
+    static const std::vector<std::string> calls{"FT_GetDriverVersion", "FT_ResetDevice",
+                                                "FT_SetBaudRate",      "FT_SetDataCharacteristics",
+                                                "FT_SetTimeouts",      "FT_SetLatencyTimer"};
+    f->listFails = j.value("listFails", false);
+    f->openFails = j.value("openFails", std::vector<int>{});
+    f->failingCalls = j.value("failingCalls", std::vector<std::string>{});
+    for (const std::string& c : f->failingCalls)
+        if (std::find(calls.begin(), calls.end(), c) == calls.end()) {
+            *error = "\"failingCalls\" names set-up calls (FT_ResetDevice ...), not \"" + c + "\"";
+            return false;
+        }
     return true;
 }
 
@@ -136,6 +153,8 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
                 s->bootloader.rejectRecord = b.value("rejectRecord", -1L);
                 s->bootloader.refuseEntry = b.value("refuseEntry", false);
             }
+            if (doc.contains("ftdi") && !ReadFtdiFaults(doc["ftdi"], &s->ftdi, error))
+                return false;
             if (doc.contains("application")) {
                 const std::string a = doc["application"].get<std::string>();
                 if (a != "running" && a != "hung") {

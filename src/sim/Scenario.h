@@ -35,6 +35,16 @@ struct BootloaderSpec {
     bool refuseEntry = false;
 };
 
+// How the FTDI library itself fails: the device list, opening a device index, or the set-up
+// calls after an open ("FT_GetDriverVersion", "FT_ResetDevice", "FT_SetBaudRate",
+// "FT_SetDataCharacteristics", "FT_SetTimeouts", "FT_SetLatencyTimer"), which then return an
+// error and change nothing.
+struct FtdiFaultSpec {
+    bool listFails = false;
+    std::vector<int> openFails;
+    std::vector<std::string> failingCalls;
+};
+
 struct BoardPreset {
     const char* name;
     bool pcb3;
@@ -54,6 +64,7 @@ struct Scenario {
     std::vector<FaultSpec> faults;
     std::vector<EventSpec> events;
     BootloaderSpec bootloader;
+    FtdiFaultSpec ftdi;
     bool applicationHung = false; // "application": "hung": the MCU answers nothing until reset
     nlohmann::json chips = nlohmann::json::object();
     nlohmann::json document = nlohmann::json::object();

@@ -1,5 +1,7 @@
 #include "sim/SimFtdiApi.h"
 
+#include <algorithm>
+
 SimFtdiApi::SimFtdiApi(const Scenario& scenario) : scenario_(scenario) {
     for (const std::string& d : scenario_.devices)
         devices_.push_back(std::make_shared<SimJig>(scenario_, d != "jig"));
@@ -18,6 +20,9 @@ SimJig& SimFtdiApi::Jig() {
 }
 
 FT_STATUS SimFtdiApi::FT_CreateDeviceInfoList(DWORD* numDevs) {
+    *numDevs = 0;
+    if (scenario_.ftdi.listFails)
+        return FT_OTHER_ERROR;
     DWORD n = 0;
     for (auto& d : devices_)
         n += d->Vanished() ? 0 : 1;
@@ -27,24 +32,36 @@ FT_STATUS SimFtdiApi::FT_CreateDeviceInfoList(DWORD* numDevs) {
 
 FT_STATUS SimFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
     *handle = nullptr;
+    const std::vector<int>& refused = scenario_.ftdi.openFails;
+    if (std::find(refused.begin(), refused.end(), index) != refused.end())
+        return FT_DEVICE_NOT_OPENED;
     int seen = 0;
     for (auto& d : devices_) {
         if (d->Vanished())
             continue;
         if (seen++ == index) {
-            *handle = new SimDevice(d);
+            *handle = new SimDevice(d, scenario_.ftdi);
             return FT_OK;
         }
     }
     return FT_DEVICE_NOT_FOUND;
 }
 
+bool SimDevice::Fails(const char* call) const {
+    const std::vector<std::string>& calls = faults_.failingCalls;
+    return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
 FT_STATUS SimDevice::GetDriverVersion(DWORD* version) {
+    if (Fails("FT_GetDriverVersion"))
+        return FT_IO_ERROR;
     *version = 0x00030216;
     return jig_->Vanished() ? FT_IO_ERROR : FT_OK;
 }
 
 FT_STATUS SimDevice::ResetDevice() {
+    if (Fails("FT_ResetDevice"))
+        return FT_IO_ERROR;
     if (jig_->Vanished())
         return FT_IO_ERROR;
     jig_->HostPurge(true, true);
@@ -52,6 +69,8 @@ FT_STATUS SimDevice::ResetDevice() {
 }
 
 FT_STATUS SimDevice::SetBaudRate(DWORD baud) {
+    if (Fails("FT_SetBaudRate"))
+        return FT_IO_ERROR;
     if (jig_->Vanished())
         return FT_IO_ERROR;
     if (baud == 0)
@@ -61,6 +80,8 @@ FT_STATUS SimDevice::SetBaudRate(DWORD baud) {
 }
 
 FT_STATUS SimDevice::SetDataCharacteristics(UCHAR bits, UCHAR stop, UCHAR parity) {
+    if (Fails("FT_SetDataCharacteristics"))
+        return FT_IO_ERROR;
     if (jig_->Vanished())
         return FT_IO_ERROR;
     return bits == FT_BITS_8 && stop == FT_STOP_BITS_1 && parity == FT_PARITY_NONE
@@ -69,6 +90,8 @@ FT_STATUS SimDevice::SetDataCharacteristics(UCHAR bits, UCHAR stop, UCHAR parity
 }
 
 FT_STATUS SimDevice::SetTimeouts(DWORD readMs, DWORD /*writeMs*/) {
+    if (Fails("FT_SetTimeouts"))
+        return FT_IO_ERROR;
     if (jig_->Vanished())
         return FT_IO_ERROR;
     readTimeout_ = Millis(readMs);
@@ -76,6 +99,8 @@ FT_STATUS SimDevice::SetTimeouts(DWORD readMs, DWORD /*writeMs*/) {
 }
 
 FT_STATUS SimDevice::SetLatencyTimer(UCHAR ms) {
+    if (Fails("FT_SetLatencyTimer"))
+        return FT_IO_ERROR;
     if (jig_->Vanished())
         return FT_IO_ERROR;
     if (ms < 1)

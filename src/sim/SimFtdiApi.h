@@ -29,7 +29,8 @@ class SimFtdiApi : public FtdiApi {
 // One open handle on a simulated device.
 class SimDevice : public FtdiDevice {
   public:
-    explicit SimDevice(std::shared_ptr<SimJig> jig) : jig_(std::move(jig)) {}
+    SimDevice(std::shared_ptr<SimJig> jig, const FtdiFaultSpec& faults)
+        : jig_(std::move(jig)), faults_(faults) {}
 
     FT_STATUS GetDriverVersion(DWORD* version) override;
     FT_STATUS ResetDevice() override;
@@ -47,7 +48,11 @@ class SimDevice : public FtdiDevice {
     void ClearInterrupt() override;
 
   private:
+    // A set-up call the scenario makes fail (it then changes nothing).
+    bool Fails(const char* call) const;
+
     std::shared_ptr<SimJig> jig_;
+    FtdiFaultSpec faults_;
     Millis readTimeout_{300};
     std::atomic<bool> interrupt_{false};
 };

@@ -48,6 +48,18 @@ TEST(EneCli, ReadWriteAndTheirExitStatus) {
     EXPECT_EQ(r.exitCode, 2) << r.out << r.err;
 }
 
+TEST(EneCli, FfcFindsAWindows1251BoardByItsReadableName) {
+    TempDir dir;
+    WriteFileBytes(dir.File("MB connection ENE.txt"),
+                   "\xCF\xEB\xE0\xF2\xE0 \xEE\xE4\xE8\xED KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\n");
+    const ProcessResult r = Cli(
+        dir.Path(), {"ene", "ffc", "--mb", "Плата один", "--cable", "30", "--device", "sim:pcb3"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "User select --> Плата один KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8 (30 pin "
+                       "FFC) 1 to 1 \n"))
+        << r.out;
+}
+
 TEST(EneCli, FfcFindsTheBoardInTheDatabaseOfTheCurrentFolder) {
     TempDir dir;
     WriteFileBytes(dir.File("MB connection ENE.txt"),

@@ -5,7 +5,6 @@
 #include "sim/StandInFirmware.h"
 #include "support/SwitchFixture.h"
 
-#include <cstdio>
 #include <thread>
 
 namespace {
@@ -61,20 +60,15 @@ TEST_F(FirmwareSwitch, OtherModeFirmwareIsReflashedAndStarted) {
     EXPECT_NE(StartLogText().find("ReadThread_UPD start ... \n"), std::string::npos);
 }
 
-TEST_F(FirmwareSwitch, ReflashAtWireSpeedTakesSecondsNotMinutes) {
+// At real wire speed (115200 baud to the bootloader, the FTDI chip's packets); how long it
+// takes is tests/bench/switch-bench's business.
+TEST_F(FirmwareSwitch, ReflashAtWireTiming) {
     auto sim = MakeSim("pcb2-v41", "{}", SimTiming::Wire);
-    const auto began = SteadyClock::now();
     ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::ModeReady);
-    const auto took = SteadyClock::now() - began;
-    EXPECT_LT(took, 8s);
     EXPECT_EQ(VersionNow(sim), "M88_JTAG_V42  ");
-    const SimStats stats = sim->Jig().Stats();
-    // 244 records of 44 bytes at 115200 baud alone take about 0.93 s.
-    EXPECT_GT(stats.wireNanos, 900'000'000);
-    std::printf("reflash at wire speed: %lld ms, wire %lld ms, JIG %lld ms\n",
-                static_cast<long long>(std::chrono::duration_cast<Millis>(took).count()),
-                static_cast<long long>(stats.wireNanos / 1'000'000),
-                static_cast<long long>(stats.jigNanos / 1'000'000));
+    EXPECT_EQ(sim->Jig().Board().m88Image, StandInImageOf("M88_jtag.hex"));
+    // 244 records of 44 bytes at 115200 baud alone take about 0.93 s on the wire.
+    EXPECT_GT(sim->Jig().Stats().wireNanos, 900'000'000);
 }
 
 TEST_F(FirmwareSwitch, RightFirmwareClosesTheUpdateWindowAtOnce) {

@@ -162,6 +162,31 @@ TEST_F(EneTest, Pcb2FailedBlockIsCaughtByTheChecksums) {
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
 }
 
+TEST_F(EneTest, Pcb2StrayBytesInTheChecksumPassAreIgnored) {
+    // More stray bytes than the pass has blocks.
+    Start("pcb2-v41", R"({"chips": {"ene": {"checksumNoise": 700}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(port.Gauge(), Kb90::kGaugeMax);
+}
+
+TEST_F(EneTest, Pcb2ChecksumPassEndsAtItsDeadline) {
+    Start("pcb2-v41", R"({"chips": {"ene": {"checksumNoise": 700}}})");
+    Kb90Bounds bounds;
+    bounds.checksumPass = Millis(0);
+    engine->SetBounds(bounds);
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
+              (std::vector<std::string>{
+                  "!!! Lost Communication with ENE or timeout !!! ",
+                  "Timeout: no answer from the JIG (checksum progress 1 of 512)", kStamp}));
+    EXPECT_EQ(Tail(HostBytes(), 1), (std::vector<std::uint8_t>{'O'}));
+    ExpectIdle();
+}
+
 TEST_F(EneTest, Pcb3ShortFileWithAFailedLastBlock) {
     Start("pcb3", R"({"chips": {"ene": {"failBlock": 1}}})");
     WriteFileBytes(dir.File("in.bin"), PatternImage(100));
@@ -237,15 +262,6 @@ TEST_F(EneTest, Pcb3WriteOnTheWireBlockByBlockThenTheReadBack) {
     expected.insert(expected.end(), 511, 'R');
     expected.insert(expected.end(), {'X', 'I'});
     EXPECT_EQ(HostBytes(), expected);
-}
-
-TEST_F(EneTest, Pcb2StrayBytesAmongTheProgressBytesAreIgnored) {
-    Start("pcb2-v41", R"({"chips": {"ene": {"strayInChecksum": 100}}})");
-    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
-    Write(dir.File("in.bin"));
-    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
-    EXPECT_EQ(port.Gauge(), 32768);
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
 }
 
 TEST_F(EneTest, ChecksumAnswerIsReadLittleEndian) {

@@ -4,8 +4,6 @@
 #include "sim/StandInFirmware.h"
 #include "support/SwitchFixture.h"
 
-#include <cstdio>
-
 namespace {
 using Lines = std::vector<std::string>;
 using namespace std::chrono_literals;
@@ -52,15 +50,12 @@ TEST_F(Pcb3Update, OutdatedFirmwareIsUpdatedFromThePackage) {
     EXPECT_NE(started, std::string::npos) << log;
 }
 
-TEST_F(Pcb3Update, UpdateAtWireSpeed) {
+// At real wire speed, where 'X' must leave before the device closes; how long it takes is
+// tests/bench/switch-bench's business.
+TEST_F(Pcb3Update, UpdateAtWireTiming) {
     auto sim = MakeSim("pcb3-old", Pressed(), SimTiming::Wire);
-    const auto began = SteadyClock::now();
     ASSERT_EQ(Start(sim, "ITE"), SwitchOutcome::ModeReady);
-    const auto took = SteadyClock::now() - began;
-    EXPECT_LT(took, 10s);
     EXPECT_EQ(VersionNow(sim), "M328_EPM240_v16  ");
-    std::printf("PCB3 update at wire speed: %lld ms\n",
-                static_cast<long long>(std::chrono::duration_cast<Millis>(took).count()));
 }
 
 TEST_F(Pcb3Update, PackageOfWholeBlocksEndsWithAnAllFfBlock) {
@@ -184,4 +179,27 @@ TEST_F(Pcb3Update, StartDecidesBeforeAnyWindowOpens) {
     EXPECT_EQ(Text(current->Jig().BytesToJig()), "B");
     EXPECT_TRUE(port.Lines().empty());
     EXPECT_EQ(StartLogText().find("ReadThread_UPD"), std::string::npos);
+}
+
+TEST_F(Pcb3Update, BootloaderAnswerCutInPiecesIsTakenWhole) {
+    // "V3SM328" arrives first and is enough to recognise the bootloader; its CR LF comes later.
+    auto sim =
+        MakeSim("pcb3-old", Pressed(R"("faults": [{"type": "split", "pieces": 7, "ms": 40}])"));
+    ASSERT_EQ(Start(sim, "ITE"), SwitchOutcome::ModeReady) << port.Lines().back();
+    EXPECT_TRUE(port.HasLine("Readed bytes answer -> 9"));
+    EXPECT_TRUE(port.HasLine("Readed bytes (hex)  -> 563353 4D3332380D0A"));
+    EXPECT_EQ(VersionNow(sim), "M328_EPM240_v16  ");
+}
+
+TEST_F(Pcb3Update, AnswersQueuedBeyondOneBlockAreAllTakenBeforeTheFirstBlock) {
+    // The first answer is held back while '+' goes on every 10 ms: some thirty answers, far
+    // more than one 128-byte block, arrive together.
+    auto sim = MakeSim("pcb3-old", Pressed(R"("faults": [{"type": "delay", "afterReplies": 1,
+                                                          "ms": 800}])"));
+    SwitchTiming timing;
+    timing.callRepeat = Millis(10);
+    ASSERT_EQ(Start(sim, "ITE", timing), SwitchOutcome::ModeReady) << port.Lines().back();
+    EXPECT_GT(Count(Text(sim->Jig().BytesToHost()), "V3SM328\r\n"), 15u);
+    EXPECT_TRUE(port.HasLine("Readed bytes (hex)  -> 563353 4D3332380D0A"));
+    EXPECT_EQ(VersionNow(sim), "M328_EPM240_v16  ");
 }

@@ -142,6 +142,10 @@ TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
     sim = MakeSim("pcb3");
     window = std::make_unique<TKB901X_forms>(sim, &mainWindow, dir.File("nothing here.txt"));
     EXPECT_EQ(window->Label_result->text(), "Create base of connections KB90XX !");
+    // The lists' initial texts, whether or not the file loaded.
+    EXPECT_EQ(window->ComboBox_KB901X->placeholderText(), "Select MB");
+    EXPECT_EQ(window->ComboBox_KB901X_FFC->placeholderText(), "Select FFC cable you used");
+    EXPECT_EQ(window->ComboBox_KB901X_FFC->currentIndex(), -1);
     EXPECT_FALSE(window->ComboBox_KB901X->isEnabled());
     EXPECT_FALSE(window->ComboBox_KB901X_FFC->isEnabled());
     EXPECT_FALSE(window->CheckBox_KB901X->isEnabled());
@@ -184,4 +188,27 @@ TEST(EneWindowScreenshot, Show) {
     window.KB901X_READ->click();
     WaitUntil([] { return false; }, ms);
     EXPECT_EQ(window.Engine().State(), "NONE");
+}
+
+TEST_F(EneWindowTest, EightBitBoardNamesShowReadablyAndRouteOnTheirBytes) {
+    // One name in Windows-1251 ("Плата"), one in Latin-1 ("Müller"), as such files are written.
+    WriteFileBytes(dir.File("MB connection ENE.txt"),
+                   "\xCF\xEB\xE0\xF2\xE0 KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\n"
+                   "M\xFCller KSO3=20 KSI4=5 KSI5=6 KSI6=7 KSI7=8\n");
+    Open("pcb3", R"({"chips": {"ene": {"wiring": "ffc", "cable": 30,
+                    "connector": {"KSO3": 12, "KSI4": 5, "KSI5": 6, "KSI6": 7, "KSI7": 8}}}})");
+    EXPECT_EQ(window->ComboBox_KB901X->itemText(0), "Плата KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8");
+    EXPECT_EQ(window->ComboBox_KB901X->itemText(1), "Müller KSO3=20 KSI4=5 KSI5=6 KSI6=7 KSI7=8");
+
+    Choose(window->ComboBox_KB901X, 0);
+    Choose(window->ComboBox_KB901X_FFC, window->ComboBox_KB901X_FFC->findText("30 pin"));
+    EXPECT_EQ(window->Label_result->text(),
+              "Please connect GND and:  A12 B5 C8 D7 E6 (only for JIG 2)");
+    window->SpeedButton1->click();
+    EXPECT_TRUE(window->Engine().FfcSettings());
+    EXPECT_EQ(sim->Jig().Board().cpld[64], 0x87);
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->KB901X_Memo->Lines().contains(
+            "User select --> Плата KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8 (30 pin FFC) 1 to 1 ");
+    }));
 }

@@ -3,11 +3,14 @@
 //   SHOT_SCREEN=1280x1024 scripts/screenshot docs/screenshots/edid.png env QT_QPA_PLATFORM=xcb
 //     SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
 //     --gtest_filter=Screenshot.DISABLED_EdidAfterRead
-// (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png).
+// (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
+// Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png).
 #include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Keyboard/KeyboardPairs.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "shell/ui/AppWindows.h"
+#include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QGuiApplication>
@@ -61,4 +64,14 @@ TEST(Screenshot, DISABLED_KeyboardWithPairsLit) {
         WaitUntil([&] { return w.Shape(PairNumber(22, 31))->Colour() != QColor(0, 255, 255); }));
     HoldOnScreen(w);
     w.START_SCAN->click();
+}
+
+TEST(Screenshot, DISABLED_UpdateWindowWaitingForTheBootloader) {
+    // A JIG that answers nothing: the switch waits for the reset button.
+    auto app = CreateAppWindows(MakeSim("pcb2-v41", R"({"application": "hung"})"));
+    app->main->show();
+    app->main->MAIN_SELECTOR->setCurrentIndex(app->main->MAIN_SELECTOR->findText("MEC jtag"));
+    app->main->MAIN_CONNECT->click();
+    ASSERT_TRUE(WaitUntil([&] { return app->modes.update->isVisible(); }));
+    WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
 }

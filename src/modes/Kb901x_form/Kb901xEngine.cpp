@@ -1,5 +1,7 @@
 #include "modes/Kb901x_form/Kb901xEngine.h"
 
+#include "port/EightBitText.h"
+
 #include "link/CommonCommands.h"
 #include "link/OpenProgrammerLink.h"
 #include "modes/Kb901x_form/FfcRouting.h"
@@ -205,8 +207,8 @@ void Kb901xEngine::ApplyFfcSettings(const std::optional<std::string>& entry,
         return;
     }
     s_.port.Log("");
-    s_.port.Log("User select --> " + *entry + " (" + std::to_string(n) + " pin FFC)" +
-                (oneToOne ? " 1 to 1 " : " mirrored"));
+    s_.port.Log("User select --> " + EightBitToUtf8(*entry) + " (" + std::to_string(n) +
+                " pin FFC)" + (oneToOne ? " 1 to 1 " : " mirrored"));
     const EnePins cable = CablePins(*pins, n, oneToOne);
 
     worker_.Join();

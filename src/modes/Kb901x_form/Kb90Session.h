@@ -45,6 +45,7 @@ struct Kb90Bounds {
     Millis dataBlock = WaitBounds::DataBlock; // a 256-byte block, a block acknowledgement
     Millis progressStep =
         WaitBounds::ChipProgressStep; // each checksum progress byte and the answer
+    Millis checksumPass = WaitBounds::ChipChecksumPass; // the whole PCB2 checksum pass
 };
 
 struct FileCloser {

@@ -11,9 +11,6 @@
 
 namespace {
 constexpr const char* kStars = "**********************************";
-// A checksum pass that babbles instead of counting its blocks is given up after this many
-// bytes that are not progress marks.
-constexpr int kMaxStrayProgressBytes = Kb90::kBlocks;
 
 std::string Hex4(std::uint16_t v) {
     char text[8];
@@ -226,18 +223,22 @@ void ReadThread_KB90::VerifyByChecksums() {
     s_.blockCounter = 0;
     Send({'S'});
 
-    int stray = 0;
+    // Bytes other than '-' are ignored; the pass as a whole has a deadline, so a JIG that
+    // babbles instead of counting its blocks still ends it.
+    const Deadline passEnd = DeadlineIn(s_.bounds.checksumPass);
     while (s_.blockCounter != Kb90::kBlocks) {
-        const auto b =
-            AwaitByte(s_.bounds.progressStep, BlockStep("checksum progress", s_.blockCounter + 1));
+        const std::string step = BlockStep("checksum progress", s_.blockCounter + 1);
+        const auto left = std::chrono::duration_cast<Millis>(passEnd - SteadyClock::now());
+        if (left <= Millis(0)) {
+            failure_ = WaitFailureLine(WaitOutcome::TimedOut, step);
+            return EndWriteLost(false);
+        }
+        const auto b = AwaitByte(std::min(s_.bounds.progressStep, left), step);
         if (!b)
             return EndWriteLost(false);
         if (*b == '-') {
             ++s_.blockCounter;
             s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
-        } else if (++stray > kMaxStrayProgressBytes) {
-            failure_ = WaitFailureLine(WaitOutcome::Ready, "checksum progress");
-            return EndWriteLost(false);
         }
     }
     std::uint8_t answer[4];

@@ -16,6 +16,10 @@
 #include "shell/ui/Update.h"
 #include "shell/ui/UpdateSwitchPort.h"
 
+#include "gui/UiThread.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -72,8 +76,9 @@ void TForm1::SetWindows(const ModeWindows& windows) {
 }
 
 void TForm1::MAIN_CONNECTClick() {
-    if (MAIN_SELECTOR->currentIndex() == 0 || switchRunning_.load())
+    if (MAIN_SELECTOR->currentIndex() == 0 || switchRunning_.load() || ending_)
         return;
+    startedMode_ = SelectedMode();
     if (windows_.update)
         windows_.update->Memo_UPDATE->clear();
     OpenProgrammerLinkMain(link_, kKeepHandle);
@@ -91,6 +96,8 @@ void TForm1::MAIN_CONNECTClick() {
             windows_.ene->SpeedButton1->setEnabled(false);
         }
     }
+    // The mode is fixed from here until its window opens or the switch fails.
+    SetStartControlsEnabled(false);
     if (step == StartStep::OpenModeWindow) {
         Timer_RUN->start();
         if (windows_.ene)
@@ -105,20 +112,59 @@ void TForm1::MAIN_CONNECTClick() {
 void TForm1::StartFirmwareSwitch() {
     if (!switchPort_) {
         link_.Close();
+        SetStartControlsEnabled(true);
         return;
     }
     switchWorker_.Join();
-    switch_ =
-        std::make_unique<ReadThread_UPD>(link_, *switchPort_, BootWaitExpired, SelectedMode());
+    switch_ = std::make_unique<ReadThread_UPD>(link_, *switchPort_, BootWaitExpired, startedMode_);
     switchRunning_.store(true);
     switchWorker_.Start([this] {
         switch_->Execute();
         switchRunning_.store(false);
+        PostToUi(this, [this] { SwitchEnded(); });
     });
+}
+
+void TForm1::SwitchEnded() {
+    // After a good switch Timer_RUN opens the mode window; after a failure Start is free again.
+    if (!ending_ && !Timer_RUN->isActive())
+        SetStartControlsEnabled(true);
+}
+
+void TForm1::SetStartControlsEnabled(bool enabled) {
+    MAIN_SELECTOR->setEnabled(enabled);
+    MAIN_CONNECT->setEnabled(enabled);
 }
 
 void TForm1::ExitClick() {
     close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    EndProgram();
+    event->accept();
+}
+
+// Exit ends the program in every state: the other windows are top-level windows of their own
+// and would keep it alive, and a running switch would go on and open its mode window later.
+void TForm1::EndProgram() {
+    if (ending_)
+        return;
+    ending_ = true;
+    Timer_RUN->stop();
+    Timer_5SEC->stop();
+    // A switch past the bootloader's greeting still sends 'g' LF on its way out.
+    if (switch_)
+        switch_->Cancel();
+    switchWorker_.Join();
+    link_.Close();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             windows_.edid, windows_.ene, windows_.keyboard, windows_.mec, windows_.ite,
+             windows_.npce, windows_.update, windows_.nuvotonJtag})
+        if (w)
+            w->hide();
+    emit ProgramEnded();
+    QCoreApplication::quit();
 }
 
 void TForm1::Timer_5SECTimer() {
@@ -146,7 +192,10 @@ QWidget* TForm1::ModeWindowFor(const std::string& mode) const {
 
 void TForm1::Timer_RUNTimer() {
     Timer_RUN->stop();
-    const std::string mode = SelectedMode();
+    SetStartControlsEnabled(true); // for when the mode window hands back
+    if (ending_)
+        return;
+    const std::string mode = startedMode_;
     {
         StartLog log;
         log.Line("User select -> " + mode);

@@ -53,14 +53,29 @@ class TForm1 : public QWidget {
     void Timer_RUNTimer();
 
     std::string SelectedMode() const { return MAIN_SELECTOR->currentText().toStdString(); }
+    // The mode Start was pressed for: the one Timer_RUN opens, whatever the selector shows.
+    const std::string& StartedMode() const { return startedMode_; }
+    // Once Exit was pressed: the program is ending, late updates of a switch do nothing.
+    bool Ending() const { return ending_; }
     ProgrammerLink& Link() { return link_; }
     std::atomic<bool> BootWaitExpired{false};
     // Whether ReadThread_UPD runs; Start is refused meanwhile (it would share the link).
     bool SwitchRunning() const { return switchRunning_.load(); }
 
+  signals:
+    // Exit ended the program: the switch is joined, the link closed, every window hidden.
+    void ProgramEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     QWidget* ModeWindowFor(const std::string& mode) const;
     void StartFirmwareSwitch();
+    // The switch's worker has returned (posted from it).
+    void SwitchEnded();
+    void SetStartControlsEnabled(bool enabled);
+    void EndProgram();
 
     std::shared_ptr<FtdiApi> api_;
     ProgrammerLink link_;
@@ -68,5 +83,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<UpdateSwitchPort> switchPort_;
     std::unique_ptr<ReadThread_UPD> switch_;
     std::atomic<bool> switchRunning_{false};
+    std::string startedMode_;
+    bool ending_ = false;
     Worker switchWorker_; // last: joined first
 };

@@ -7,11 +7,14 @@
 #include <QTimer>
 #include <QWidget>
 
+class CaptionBar;
+
 class TUPDATE_FORM : public QWidget {
     Q_OBJECT
   public:
     explicit TUPDATE_FORM(QWidget* parent = nullptr);
 
+    CaptionBar* Caption; // the title, drawn in the window
     LogView* Memo_UPDATE;
     Gauge* CGauge_UPD;
     QPushButton* SpeedButton_UPD_EXIT;
@@ -20,4 +23,10 @@ class TUPDATE_FORM : public QWidget {
     void SpeedButton_UPD_EXITClick();
     // The reset prompt, 200 ms after the PCB3 update starts calling the bootloader.
     void TimerMSGTimer();
+
+  protected:
+    // No close button; a window manager's close acts as EXIT, and only once EXIT is enabled
+    // (never while a switch runs).
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override; // a one-pixel frame
 };

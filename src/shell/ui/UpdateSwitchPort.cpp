@@ -7,9 +7,10 @@
 UpdateSwitchPort::UpdateSwitchPort(TForm1* main, TUPDATE_FORM* update)
     : main_(main), update_(update) {}
 
+// Once the program is ending, a late update of the switch changes no window.
 template <class F> void UpdateSwitchPort::OnUpdate(F&& change) {
-    PostToUi(main_, [update = update_, change = std::forward<F>(change)] {
-        if (update)
+    PostToUi(main_, [main = main_, update = update_, change = std::forward<F>(change)] {
+        if (update && !main->Ending())
             change(*update);
     });
 }
@@ -49,15 +50,24 @@ void UpdateSwitchPort::StartResetPrompt() {
 
 void UpdateSwitchPort::EnableTimerRun() {
     TForm1* main = main_;
-    PostToUi(main_, [main] { main->Timer_RUN->start(); });
+    PostToUi(main_, [main] {
+        if (!main->Ending())
+            main->Timer_RUN->start();
+    });
 }
 
 void UpdateSwitchPort::ShowMainWindow() {
     TForm1* main = main_;
-    PostToUi(main_, [main] { main->show(); });
+    PostToUi(main_, [main] {
+        if (!main->Ending())
+            main->show();
+    });
 }
 
 void UpdateSwitchPort::StartBootWaitTimer() {
     TForm1* main = main_;
-    PostToUi(main_, [main] { main->Timer_5SEC->start(); });
+    PostToUi(main_, [main] {
+        if (!main->Ending())
+            main->Timer_5SEC->start();
+    });
 }

@@ -52,6 +52,7 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
     connected_ = BoolOr(c, "connected", true);
     silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
     failBlock_ = IntOr(c, "failBlock", 0);
+    checksumNoise_ = std::clamp(IntOr(c, "checksumNoise", 0), 0, 1 << 20);
     auto corrupt = c.find("corruptAfterWrite");
     if (corrupt != c.end() && corrupt->is_object()) {
         const int address = IntOr(*corrupt, "address", -1);
@@ -71,7 +72,6 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
                                                      : 0);
         checksumAnswer_ = bytes;
     }
-    strayInChecksum_ = std::clamp(IntOr(c, "strayInChecksum", 0), 0, 4096);
     auto wiring = c.find("wiring");
     if (wiring != c.end() && wiring->is_string() && wiring->get<std::string>() == "ffc") {
         static const nlohmann::json none = nlohmann::json::object();
@@ -246,11 +246,10 @@ void SimEneKb90xx::Checksum(SimContext& ctx) {
             }
         }
         ctx.Tx(std::uint8_t{'-'});
-        // Noise spread over the pass, a little after each of the first blocks.
-        if (index < strayInChecksum_)
+        // Noise spread over the pass: one byte after each of the first blocks.
+        if (index < checksumNoise_)
             ctx.Tx(std::vector<std::uint8_t>(
-                static_cast<std::size_t>(index + 1 == kBlocks ? strayInChecksum_ - index : 1),
-                0x00));
+                static_cast<std::size_t>(index + 1 == kBlocks ? checksumNoise_ - index : 1), '.'));
     }
     std::array<std::uint8_t, 4> answer = {
         static_cast<std::uint8_t>(sum), static_cast<std::uint8_t>(sum >> 8),

@@ -16,7 +16,7 @@
 //   "corruptAfterWrite": {"address": A, "xor": M}  a byte that goes bad once a write ends
 //   "swapAfterWrite": A    bytes A and A+1 trade places once a write ends (the sum stays)
 //   "checksumAnswer": [b0, b1, b2, b3]  PCB2: what 'S' answers, whatever the flash holds
-//   "strayInChecksum": N   PCB2: N noise bytes (0x00) among the 'S' pass's '-' bytes
+//   "checksumNoise": N     PCB2: N stray bytes ('.') among the 'S' pass's '-' bytes
 //
 // The JIG erases the whole flash when a write starts (the host sends no erase of its own);
 // each block is then programmed flash-like, clearing bits only.
@@ -71,9 +71,9 @@ class SimEneKb90xx : public SimModule {
     bool ffcMisfit_ = false;   // the connector's pins do not reach the cable
     int silentAtBlock_ = 0;
     int failBlock_ = 0;
+    int checksumNoise_ = 0;
     std::optional<std::size_t> corruptAddress_;
     std::optional<std::size_t> swapAddress_;
     std::optional<std::array<std::uint8_t, 4>> checksumAnswer_;
-    int strayInChecksum_ = 0;
     std::uint8_t corruptXor_ = 0x01;
 };

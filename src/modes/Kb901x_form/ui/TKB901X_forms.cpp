@@ -1,5 +1,7 @@
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 
+#include "port/EightBitText.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -13,6 +15,13 @@ std::optional<std::string> Chosen(const QComboBox* list) {
     if (list->currentIndex() < 0)
         return std::nullopt;
     return list->currentText().toStdString();
+}
+
+// A motherboard entry as the file holds it; the list shows it readably.
+std::optional<std::string> ChosenEntry(const QComboBox* list) {
+    if (list->currentIndex() < 0)
+        return std::nullopt;
+    return list->currentData().toByteArray().toStdString();
 }
 } // namespace
 
@@ -107,6 +116,8 @@ void TKB901X_forms::FormCreate(const std::string& database) {
         PaintList(list, false);
     }
     CheckBox_KB901X->setEnabled(false);
+    ComboBox_KB901X->setPlaceholderText("Select MB");
+    ComboBox_KB901X_FFC->setPlaceholderText("Select FFC cable you used");
     const auto lines = LoadEneDatabase(database);
     if (!lines) {
         Label_result->setText(kHelpDatabaseMissing);
@@ -117,11 +128,10 @@ void TKB901X_forms::FormCreate(const std::string& database) {
     ComboBox_KB901X->setEnabled(true);
     ComboBox_KB901X_FFC->setEnabled(true);
     CheckBox_KB901X->setEnabled(true);
-    ComboBox_KB901X->setPlaceholderText("Select MB");
-    ComboBox_KB901X_FFC->setPlaceholderText("Select FFC cable you used");
     Label_result->clear();
     for (const std::string& line : *lines)
-        ComboBox_KB901X->addItem(QString::fromStdString(line));
+        ComboBox_KB901X->addItem(QString::fromStdString(EightBitToUtf8(line)),
+                                 QByteArray::fromStdString(line));
     ComboBox_KB901X->setCurrentIndex(-1);
 }
 
@@ -143,17 +153,15 @@ void TKB901X_forms::CheckBox_KB901XClick() {
 }
 
 void TKB901X_forms::RefreshHelp() {
-    const std::string entry = ComboBox_KB901X->currentText().toStdString();
+    const std::string entry = ChosenEntry(ComboBox_KB901X).value_or("");
     const std::string cable = ComboBox_KB901X_FFC->currentText().toStdString();
     Label_result->setText(
         QString::fromStdString(EneHelpLabel(entry, cable, CheckBox_KB901X->isChecked()).label));
 }
 
 void TKB901X_forms::SpeedButton1Click() {
-    std::optional<std::string> entry;
-    if (ComboBox_KB901X->currentIndex() >= 0)
-        entry = ComboBox_KB901X->currentText().toStdString();
-    engine_->ApplyFfcSettings(entry, Chosen(ComboBox_KB901X_FFC), CheckBox_KB901X->isChecked());
+    engine_->ApplyFfcSettings(ChosenEntry(ComboBox_KB901X), Chosen(ComboBox_KB901X_FFC),
+                              CheckBox_KB901X->isChecked());
 }
 
 void TKB901X_forms::KB901X_READClick() {
