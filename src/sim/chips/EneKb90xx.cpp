@@ -246,10 +246,13 @@ void SimEneKb90xx::Checksum(SimContext& ctx) {
             }
         }
         ctx.Tx(std::uint8_t{'-'});
-        // Noise spread over the pass: one byte after each of the first blocks.
-        if (index < checksumNoise_)
-            ctx.Tx(std::vector<std::uint8_t>(
-                static_cast<std::size_t>(index + 1 == kBlocks ? checksumNoise_ - index : 1), '.'));
+        // Noise spread over the pass, before the last '-': the answer follows that at once.
+        if (index + 1 < kBlocks) {
+            const int noise = (index < checksumNoise_ ? 1 : 0) +
+                              (index == 0 ? std::max(0, checksumNoise_ - (kBlocks - 1)) : 0);
+            if (noise > 0)
+                ctx.Tx(std::vector<std::uint8_t>(static_cast<std::size_t>(noise), '.'));
+        }
     }
     std::array<std::uint8_t, 4> answer = {
         static_cast<std::uint8_t>(sum), static_cast<std::uint8_t>(sum >> 8),
