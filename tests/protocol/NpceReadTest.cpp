@@ -56,14 +56,6 @@ TEST_P(NpceReadBoards, ReadGivesTheWholeFlashByteForByte) {
 
 INSTANTIATE_TEST_SUITE_P(Boards, NpceReadBoards, ::testing::Values("pcb2-npce", "pcb3"));
 
-TEST_F(NpceTest, ReadOfAFlashFromTheScenarioFile) {
-    const std::string image = NpcePattern(131072, 3);
-    WriteFileBytes(dir.File("ec.bin"), image);
-    Start("pcb3", R"({"chips": {"npce-spi": {"file": ")" + dir.File("ec.bin") + R"("}}})");
-    Read(dir.File("out.bin"));
-    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image);
-}
-
 TEST_F(NpceTest, WrongFlashIdIsRefusedWithItsBytes) {
     for (const auto& [chip, shown] : std::vector<std::pair<std::string, std::string>>{
              {R"({"id": [239, 64, 19, 17]})", "EF4013"}, {R"({"connected": false})", "FFFFFF"}}) {

@@ -96,20 +96,6 @@ TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(NpceWindowTest, FailedEraseGivesTheButtonsBack) {
-    Open("pcb3", R"({"chips": {"npce-spi": {"eraseFails": true}}})");
-    WriteFileBytes(dir.File("in.bin"), std::string(1000, '\x12'));
-    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    window->NPCE_WRITE->click();
-    ASSERT_TRUE(WaitUntil([&] { return Ended(); }));
-    ASSERT_TRUE(WaitUntil([&] {
-        return window->NPCE_Memo->Lines().contains(
-            "** Lost contact with the chip or ERROR timeout **");
-    }));
-    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Failed);
-    EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(255, 0, 0));
-}
-
 TEST_F(NpceWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
     Open("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 3}}})");
     dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
