@@ -16,6 +16,10 @@ inline constexpr Millis ChipProgressStep{5000};
 inline constexpr Millis ChipChecksumPass{120000};
 // A whole-chip or sector erase.
 inline constexpr Millis FlashErase{120000};
+// A chip-side pass over the whole flash that answers only at its end (a blank check).
+inline constexpr Millis FlashBlankCheck{30000};
+// The FTDI chip taking a block the host wrote (a few hundred bytes).
+inline constexpr Millis TransmitQueue{3000};
 // The M88 bootloader answering one record or its start and end commands.
 inline constexpr Millis BootloaderReply{3000};
 // A technician finding and pressing the JIG's reset button.

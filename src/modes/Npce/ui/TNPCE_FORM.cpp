@@ -1,14 +1,74 @@
 #include "modes/Npce/ui/TNPCE_FORM.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+
+namespace {
+void PaintCaption(QPushButton* button, const QColor& colour) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    button->setPalette(palette);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+}
+} // namespace
 
 TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     : ModeWindow(std::move(api), mainWindow, "NPCE288N/388N 02_02_2017") {
-    auto* layout = new QVBoxLayout(this);
-    Memo_NPCE = new LogView(this);
-    layout->addWidget(Memo_NPCE);
+    NPCE_Memo = new LogView(this);
+    CGauge_NPCE = new Gauge(this);
+    CGauge_NPCE->SetMaximum(Npce::kGaugeMax);
+    NPCE_READ = new QPushButton("Nuvoton_READ", this);
+    NPCE_WRITE = new QPushButton("Nuvoton_WRITE", this);
     EXIT = new QPushButton("EXIT", this);
-    layout->addWidget(EXIT);
-    connect(EXIT, &QPushButton::clicked, this, &TNPCE_FORM::BackToMain);
-    setFixedSize(520, 360);
+    NPCE_READ->setObjectName(Npce::kReadButton);
+    NPCE_WRITE->setObjectName(Npce::kWriteButton);
+    EXIT->setObjectName(Npce::kExitButton);
+    PaintCaption(NPCE_READ, QColor(0, 128, 0));
+    PaintCaption(NPCE_WRITE, QColor(255, 0, 0));
+    for (QPushButton* b : {NPCE_READ, NPCE_WRITE, EXIT})
+        b->setMinimumHeight(32);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(NPCE_READ);
+    buttons->addWidget(NPCE_WRITE);
+    buttons->addStretch();
+    buttons->addWidget(EXIT);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(NPCE_Memo, 1);
+    layout->addWidget(CGauge_NPCE);
+    layout->addLayout(buttons);
+    setFixedSize(520, 420);
+
+    port_ = std::make_unique<QtOperatorPort>(this, NPCE_Memo, CGauge_NPCE);
+    port_->AddControl(Npce::kReadButton, NPCE_READ);
+    port_->AddControl(Npce::kWriteButton, NPCE_WRITE);
+    port_->AddControl(Npce::kExitButton, EXIT);
+    engine_ = std::make_unique<NpceEngine>(api_, *port_);
+
+    connect(NPCE_READ, &QPushButton::clicked, this, &TNPCE_FORM::NPCE_READClick);
+    connect(NPCE_WRITE, &QPushButton::clicked, this, &TNPCE_FORM::NPCE_WRITEClick);
+    connect(EXIT, &QPushButton::clicked, this, &TNPCE_FORM::EXIT_NPCEClick);
+}
+
+TNPCE_FORM::~TNPCE_FORM() {
+    engine_.reset();
+}
+
+bool TNPCE_FORM::CanLeave() const {
+    return engine_->Idle();
+}
+
+void TNPCE_FORM::NPCE_READClick() {
+    engine_->ReadClick();
+}
+
+void TNPCE_FORM::NPCE_WRITEClick() {
+    engine_->WriteClick();
+}
+
+void TNPCE_FORM::EXIT_NPCEClick() {
+    if (engine_->Idle())
+        BackToMain();
 }

@@ -1,16 +1,37 @@
 #pragma once
-// The "NPCE288N/388N 02_02_2017" window. Its operations come with the mode; for now it leads back
-// to the main window.
+// The "NPCE288N/388N 02_02_2017" window: reads the SPI flash of a Nuvoton NPCE288N/388N into a
+// file, and writes a file into it with erase, blank check and verification. The work itself is
+// the NpceEngine's; the window presents it.
+#include "gui/Gauge.h"
 #include "gui/LogView.h"
 #include "gui/ModeWindow.h"
+#include "gui/QtOperatorPort.h"
+#include "modes/Npce/NpceEngine.h"
 
 #include <QPushButton>
+
+#include <memory>
 
 class TNPCE_FORM : public ModeWindow {
     Q_OBJECT
   public:
     TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow);
+    ~TNPCE_FORM() override;
 
-    LogView* Memo_NPCE;
+    bool CanLeave() const override;
+    NpceEngine& Engine() { return *engine_; }
+
+    LogView* NPCE_Memo;
+    Gauge* CGauge_NPCE;
+    QPushButton* NPCE_READ;
+    QPushButton* NPCE_WRITE;
     QPushButton* EXIT;
+
+  private:
+    void NPCE_READClick();
+    void NPCE_WRITEClick();
+    void EXIT_NPCEClick();
+
+    std::unique_ptr<QtOperatorPort> port_;
+    std::unique_ptr<NpceEngine> engine_; // after port_: stops its worker before the port goes
 };

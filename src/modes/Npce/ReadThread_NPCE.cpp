@@ -1,0 +1,298 @@
+#include "modes/Npce/ReadThread_NPCE.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <span>
+
+namespace {
+std::string Step(const char* what, int block, int of) {
+    return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(of);
+}
+
+std::string ReadStep(const char* what, int block) {
+    return Step(what, block, Npce::kReadBlocks);
+}
+
+std::string WriteStep(const char* what, int block) {
+    return Step(what, block, Npce::kWriteBlocks);
+}
+
+std::int64_t ThreadCpuNanos() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+constexpr const char* kLostContact = "** Lost contact with the chip or ERROR timeout **";
+constexpr const char* kWriteError = "** ERROR write or ERROR timeout **";
+} // namespace
+
+void ReadThread_NPCE::Execute() {
+    const std::string state = s_.state.Get();
+    if (state == "Reading_NPCE")
+        ReadStream();
+    else if (state == "Write_NPCE")
+        WriteOperation();
+}
+
+bool ReadThread_NPCE::Await(std::size_t count, Millis bound, const std::string& step) {
+    last_ = AwaitAnswer(s_.link, count, bound);
+    if (last_.Ok()) {
+        waitLine_.clear();
+        return true;
+    }
+    waitLine_ = WaitLine(last_, step);
+    s_.SetFailedStep(step);
+    return false;
+}
+
+bool ReadThread_NPCE::JigSilent() const {
+    return !waitLine_.empty() && last_.Lost();
+}
+
+void ReadThread_NPCE::LogWaitFailure() {
+    if (!waitLine_.empty())
+        Log(waitLine_);
+}
+
+void ReadThread_NPCE::SendStreamStart(std::uint8_t command) {
+    s_.link.Send(s_.link.ModeFrame(Npce::kPcb3Prefix, {command}));
+}
+
+void ReadThread_NPCE::EndStream(std::uint8_t end, std::size_t answerBytes) {
+    Send({end});
+    if (!JigSilent())
+        AwaitAnswer(s_.link, answerBytes, s_.bounds.commandReply);
+}
+
+NpceOutcome ReadThread_NPCE::Signal(std::uint8_t signal, NpceOutcome outcome) {
+    std::string failure;
+    if (SendResultSignal(s_.link, signal, !JigSilent(), s_.bounds.commandReply, &failure))
+        return outcome;
+    Log(failure);
+    if (outcome == NpceOutcome::Succeeded)
+        s_.SetFailedStep("answer to the success signal");
+    return NpceOutcome::Failed;
+}
+
+// ---------------------------------------------------------------- read
+
+void ReadThread_NPCE::ReadStream() {
+    SendStreamStart('r');
+    for (;;) {
+        const int block = s_.blockCounter;
+        if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, ReadStep("block", block)))
+            return EndReadBroken();
+        if (std::fwrite(s_.link.Buffer(), 1, Npce::kReadBlockSize, s_.file.get()) !=
+                Npce::kReadBlockSize ||
+            (block == Npce::kReadBlocks && std::fflush(s_.file.get()) != 0))
+            return EndReadFileError(errno);
+        s_.fileBytes += Npce::kReadBlockSize;
+        s_.port.SetGauge(Npce::kGaugeMax / 512 * block * 2);
+        if (block < Npce::kReadBlocks) {
+            Send({'r'});
+            ++s_.blockCounter;
+            continue;
+        }
+        Send({Npce::kEndOfStream});
+        Log("Reading complete ...");
+        Log(Npce::TimeLine());
+        const bool answered = Await(2, s_.bounds.commandReply, "end of the read");
+        if (!answered || s_.link.Buffer()[0] == 0x00) {
+            if (answered)
+                Refused("end of the read");
+            Log(Npce::kCorruptedLine);
+            LogWaitFailure();
+            return Finish(Signal('O', NpceOutcome::Failed));
+        }
+        return Finish(Signal('I', NpceOutcome::Succeeded));
+    }
+}
+
+void ReadThread_NPCE::EndReadBroken() {
+    EndStream(Npce::kEndOfStream, 2);
+    Log(Npce::kCorruptedLine);
+    LogWaitFailure();
+    Log(Npce::TimeLine());
+    Finish(Signal('O', NpceOutcome::Failed));
+}
+
+// A file that did not take the data must never end as a good read.
+void ReadThread_NPCE::EndReadFileError(int error) {
+    Refused("writing the file");
+    EndStream(Npce::kEndOfStream, 2);
+    Log("Error writing the file " + s_.fileName + ": " + std::strerror(error));
+    Log(Npce::TimeLine());
+    Finish(Signal('O', NpceOutcome::Failed));
+}
+
+// ---------------------------------------------------------------- write
+
+void ReadThread_NPCE::WriteOperation() {
+    if (!Erase() || !BlankCheck())
+        return;
+    Log("All data is clear!");
+    Log("Write ...");
+    if (!WriteStream())
+        return;
+    Log("Verify ...");
+    Verify();
+}
+
+bool ReadThread_NPCE::Erase() {
+    SendStreamStart('e');
+    const bool answered = Await(2, s_.bounds.erase, "answer to the erase");
+    if (answered && s_.link.Buffer()[0] == Npce::kDone)
+        return true;
+    if (answered)
+        Refused("erase");
+    Log(kLostContact);
+    LogWaitFailure();
+    Log(Npce::TimeLine());
+    Finish(Signal('O', NpceOutcome::Failed));
+    return false;
+}
+
+bool ReadThread_NPCE::BlankCheck() {
+    Log("Check clear data ...");
+    SendStreamStart('x');
+    const bool answered = Await(2, s_.bounds.blankCheck, "answer to the blank check");
+    if (answered && s_.link.Buffer()[0] == Npce::kDone)
+        return true;
+    if (answered)
+        Refused("blank check");
+    Log("** Data not clear !**");
+    LogWaitFailure();
+    Log(Npce::TimeLine());
+    Finish(Signal('O', NpceOutcome::Failed));
+    return false;
+}
+
+bool ReadThread_NPCE::WriteStream() {
+    s_.blockCounter = 1;
+    std::size_t offset = 0;
+    SendStreamStart('w');
+    for (;;) {
+        const int block = s_.blockCounter;
+        const std::string readyStep = WriteStep("ready for block", block);
+        const bool ready = Await(1, s_.bounds.commandReply, readyStep);
+        if (!ready || s_.link.Buffer()[0] != Npce::kReady) {
+            if (ready)
+                Refused(readyStep);
+            Log("** HOST/M88 Protocol ERROR **");
+            LogWaitFailure();
+            Log(Npce::TimeLine());
+            Finish(NpceOutcome::Failed);
+            return false;
+        }
+        s_.link.Send(
+            std::span<const std::uint8_t>(s_.image.data() + offset, Npce::kWriteBlockSize));
+        offset += Npce::kWriteBlockSize;
+        const WaitOutcome sent = s_.link.AwaitSent(s_.bounds.transmit);
+        if (sent != WaitOutcome::Ready) {
+            last_ = {sent, 0, false};
+            waitLine_ = WaitLine(last_, WriteStep("sending block", block));
+            s_.SetFailedStep(WriteStep("sending block", block));
+            return EndWriteBroken();
+        }
+        s_.port.SetGauge(Npce::kGaugeMax / 512 * block);
+        const bool answered = Await(1, s_.bounds.dataBlock, WriteStep("status of block", block));
+        if (!answered || s_.link.Buffer()[0] == 0x00) {
+            if (answered)
+                Refused(WriteStep("block", block));
+            return EndWriteBroken();
+        }
+        if (block < Npce::kWriteBlocks) {
+            ++s_.blockCounter;
+            Send({'w'});
+            continue;
+        }
+        Send({Npce::kEndOfWrite});
+        if (!Await(1, s_.bounds.commandReply, "answer to the end of the write")) {
+            Log(kWriteError);
+            LogWaitFailure();
+            Log(Npce::TimeLine());
+            Finish(NpceOutcome::Failed);
+            return false;
+        }
+        return true;
+    }
+}
+
+bool ReadThread_NPCE::EndWriteBroken() {
+    EndStream(Npce::kEndOfWrite, 1);
+    Log(kWriteError);
+    LogWaitFailure();
+    Log(Npce::TimeLine());
+    Finish(NpceOutcome::Failed);
+    return false;
+}
+
+// Reads the flash back and stops at the first block that differs from the image.
+void ReadThread_NPCE::Verify() {
+    s_.port.SetGaugeColour(Npce::kVerifyColour);
+    s_.port.SetGauge(0);
+    std::size_t offset = 0;
+    s_.blockCounter = 0;
+    bool match = true;
+    SendStreamStart('r');
+    while (s_.blockCounter != Npce::kReadBlocks) {
+        const std::string step = ReadStep("verify block", s_.blockCounter + 1);
+        if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, step)) {
+            Log("Принято не 512 байт  " + std::to_string(last_.count));
+            return EndVerifyBroken();
+        }
+        ++s_.blockCounter;
+        if (std::memcmp(s_.link.Buffer(), s_.image.data() + offset, Npce::kReadBlockSize) != 0) {
+            match = false;
+            Refused(step);
+        }
+        offset += Npce::kReadBlockSize;
+        s_.port.SetGauge(Npce::kGaugeMax / 512 * s_.blockCounter * 2);
+        if (match && s_.blockCounter != Npce::kReadBlocks)
+            Send({'r'});
+        else
+            s_.blockCounter = Npce::kReadBlocks;
+    }
+    Send({Npce::kEndOfStream});
+    const bool answered = Await(2, s_.bounds.commandReply, "end of the verify");
+    NpceOutcome outcome;
+    if (!answered || s_.link.Buffer()[0] != Npce::kDone) {
+        if (answered)
+            Refused("end of the verify");
+        Log(Npce::kCorruptedLine);
+        LogWaitFailure();
+        outcome = Signal('O', NpceOutcome::Failed);
+    } else if (match) {
+        Log("Nuvoton chip is programmed succesfully!");
+        outcome = Signal('I', NpceOutcome::Succeeded);
+    } else {
+        Log("*** Data is written incorrectly ***");
+        outcome = Signal('O', NpceOutcome::Failed);
+    }
+    Log(Npce::TimeLine());
+    Finish(outcome);
+}
+
+void ReadThread_NPCE::EndVerifyBroken() {
+    EndStream(Npce::kEndOfStream, 2);
+    Log(Npce::kCorruptedLine);
+    LogWaitFailure();
+    const NpceOutcome outcome = Signal('O', NpceOutcome::Failed);
+    Log(Npce::TimeLine());
+    Finish(outcome);
+}
+
+// Closes the link and the file and hands the window back; the state goes to "NONE" before the
+// buttons come back, so a new operation never meets a half-closed one.
+void ReadThread_NPCE::Finish(NpceOutcome outcome) {
+    s_.link.Close();
+    s_.file.reset();
+    s_.outcome.store(outcome);
+    s_.workerCpuNanos = ThreadCpuNanos();
+    s_.state.Set("NONE");
+    s_.port.EnableControl(Npce::kWriteButton, true);
+    s_.port.EnableControl(Npce::kReadButton, true);
+    s_.port.EnableControl(Npce::kExitButton, true);
+}

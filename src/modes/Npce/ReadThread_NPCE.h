@@ -1,0 +1,48 @@
+#pragma once
+// The worker of one NPCE read or write. It owns the link from its first act (the stream start
+// command, or the erase) to its last (the state back to "NONE"), and ends the operation on
+// every path: link and file closed, state "NONE", buttons enabled.
+#include "modes/Npce/NpceSession.h"
+
+#include <initializer_list>
+#include <string>
+
+class ReadThread_NPCE {
+  public:
+    explicit ReadThread_NPCE(NpceSession& session) : s_(session) {}
+    void Execute();
+
+  private:
+    void ReadStream();
+    void EndReadBroken();
+    void EndReadFileError(int error);
+
+    void WriteOperation();
+    bool Erase();
+    bool BlankCheck();
+    bool WriteStream();
+    bool EndWriteBroken();
+    void Verify();
+    void EndVerifyBroken();
+
+    // Waits for a fixed-size answer; when it does not come as it should, `step` becomes the
+    // failing step and its line is kept for the log.
+    bool Await(std::size_t count, Millis bound, const std::string& step);
+    // The last wait failed because the JIG stopped answering: nothing more is waited for.
+    bool JigSilent() const;
+    void LogWaitFailure();
+    // A status that is wrong though the JIG answered.
+    void Refused(const std::string& step) { s_.SetFailedStep(step); }
+    void Send(std::initializer_list<std::uint8_t> bytes) { s_.link.Send(bytes); }
+    void SendStreamStart(std::uint8_t command);
+    // Ends a stream the JIG may still be in ('-' or 07h), taking its answer if it still talks.
+    void EndStream(std::uint8_t end, std::size_t answerBytes);
+    // 'I' or 'O'; an answer that does not come turns a success into a failure.
+    NpceOutcome Signal(std::uint8_t signal, NpceOutcome outcome);
+    void Log(const std::string& line) { s_.port.Log(line); }
+    void Finish(NpceOutcome outcome);
+
+    NpceSession& s_;
+    NpceAnswer last_;
+    std::string waitLine_; // empty unless the last wait failed
+};

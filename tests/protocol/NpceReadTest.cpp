@@ -1,0 +1,219 @@
+// READ on both boards against the simulated NPCE flash: the identification, the stream, and
+// every way the read can end early.
+#include "NpceRig.h"
+#include "support/Surprises.h"
+
+#include <filesystem>
+#include <thread>
+
+class NpceReadBoards : public NpceTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    bool Pcb3() const { return std::string(GetParam()) == "pcb3"; }
+};
+
+TEST_P(NpceReadBoards, ReadGivesTheWholeFlashByteForByte) {
+    Start(GetParam());
+    const std::string out = dir.File("flash.bin");
+    Read(out);
+
+    EXPECT_EQ(AsBytes(ReadFileText(out)), SimNpceSpi::DefaultImage());
+    EXPECT_EQ(engine->FileBytes(), 131072u);
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->FailedStep(), "");
+    ExpectIdle();
+    EXPECT_EQ(port.GaugeMax(), 512);
+    EXPECT_EQ(port.Gauge(), 512);
+    EXPECT_EQ(port.GaugeColour(), (Rgb{0, 255, 0}));
+    EXPECT_EQ(Chip().Erases(), 0);
+
+    const std::string version = Pcb3() ? "M328_EPM240_v16  " : "M88_NPCE288  ";
+    EXPECT_EQ(port.Lines(),
+              (std::vector<std::string>{
+                  "", "Number of VCOM ports found on the machine: 1", "Version FW -> " + version,
+                  "Communication with programmer installed.", "Communication with NPCE installed.",
+                  "ID FLASH EFh 4012h ", "Save the file: ", out, "Reading ...", kNpceStamp,
+                  "Reading complete ...", kNpceStamp}));
+
+    // 'N' only before the ID and the stream start; the next blocks are asked for with 'r'.
+    std::vector<std::uint8_t> wire{'B'};
+    if (Pcb3())
+        wire.push_back('N');
+    wire.insert(wire.end(), {'Z', 'I'});
+    if (Pcb3())
+        wire.push_back('N');
+    wire.insert(wire.end(), 256, 'r');
+    wire.insert(wire.end(), {'-', 'I'});
+    EXPECT_EQ(HostBytes(), wire);
+
+    const auto dialogs = port.Dialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].title, "Save file");
+    EXPECT_EQ(dialogs[0].filter, "BIN file NPCE (*.bin)|*.bin");
+    EXPECT_EQ(dialogs[0].defaultExtension, ".bin");
+    EXPECT_EQ(dialogs[0].initialName, "NPCE_");
+    EXPECT_TRUE(dialogs[0].confirmOverwrite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, NpceReadBoards, ::testing::Values("pcb2-npce", "pcb3"));
+
+TEST_F(NpceTest, WrongFlashIdIsRefusedWithItsBytes) {
+    for (const auto& [chip, shown] : std::vector<std::pair<std::string, std::string>>{
+             {R"({"id": [239, 64, 19, 17]})", "EF4013"}, {R"({"connected": false})", "FFFFFF"}}) {
+        port.ClearLog();
+        Start("pcb2-npce", R"({"chips": {"npce-spi": )" + chip + "}}");
+        Read(dir.File("never.bin"));
+        EXPECT_EQ(LinesFrom("Communication with programmer installed."),
+                  (std::vector<std::string>{"Communication with programmer installed.",
+                                            "No connection to the NPCE! reading ID -> " + shown,
+                                            "Check soldering NPCE or chip damaged."}));
+        EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'Z', 'O'}));
+        EXPECT_TRUE(port.Dialogs().empty());
+        EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+        EXPECT_EQ(engine->FailedStep(), "flash ID");
+        EXPECT_FALSE(engine->LinkOpen());
+        EXPECT_FALSE(std::filesystem::exists(dir.File("never.bin")));
+    }
+}
+
+TEST_F(NpceTest, FourthIdByteIsNotExamined) {
+    Start("pcb3", R"({"chips": {"npce-spi": {"id": [239, 64, 18, 0]}}})");
+    Read(dir.File("out.bin"));
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+}
+
+TEST_F(NpceTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
+    Start("pcb2-v41");
+    Read(dir.File("never.bin"));
+    EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::NoJig);
+    EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
+
+    port.ClearLog();
+    Start("pcb3", R"({"devices": []})");
+    Read(dir.File("never.bin"));
+    EXPECT_EQ(port.Lines(),
+              (std::vector<std::string>{"", "VCOM port is not found on the machine!"}));
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::NoJig);
+    EXPECT_FALSE(engine->LinkOpen());
+}
+
+TEST_F(NpceTest, CancelledSaveDialogAndUncreatableFile) {
+    Start("pcb3");
+    port.QueueFileAnswer(std::nullopt);
+    engine->ReadClick();
+    EXPECT_EQ(port.Lines().back(), "Write to file is interrupted.");
+    EXPECT_FALSE(engine->LinkOpen());
+
+    Read(dir.File("no-such-folder/out.bin"));
+    EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
+    EXPECT_FALSE(engine->LinkOpen());
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    // Neither attempt went past the identification.
+    EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'N', 'Z', 'I', 'B', 'N', 'Z', 'I'}));
+}
+
+TEST_F(NpceTest, EndStatusOfTheReadDecidesTheSignal) {
+    // A read is spoilt only by 00h; the JIG's usual 01h and anything else pass.
+    for (const auto& [status, good] : std::vector<std::pair<int, bool>>{{0, false}, {2, true}}) {
+        port.ClearLog();
+        Start("pcb2-npce",
+              R"({"chips": {"npce-spi": {"endStatus": )" + std::to_string(status) + "}}}");
+        Read(dir.File("out.bin"));
+        EXPECT_EQ(engine->Outcome(), good ? NpceOutcome::Succeeded : NpceOutcome::Failed);
+        EXPECT_EQ(HostBytes().back(), good ? 'I' : 'O');
+        std::vector<std::string> tail{"Reading complete ...", kNpceStamp};
+        if (!good)
+            tail.push_back("ERROR timeout. Corrupted data !? ");
+        EXPECT_EQ(LinesFrom("Reading complete ..."), tail);
+        EXPECT_EQ(ReadFileText(dir.File("out.bin")).size(), 131072u);
+        ExpectIdle();
+    }
+}
+
+TEST_F(NpceTest, MissingEndAnswerCountsAsCorruptedData) {
+    // Reply bytes: 13 of 'B', 4 of the ID, 1 for 'I', 131072 of data: the end answer is at 131090.
+    Start("pcb2-npce", R"({"faults": [{"type": "drop", "replyByte": 131090},
+                                      {"type": "drop", "replyByte": 131091}]})");
+    ShortBounds();
+    Read(dir.File("out.bin"));
+    EXPECT_EQ(LinesFrom("Reading complete ..."),
+              (std::vector<std::string>{"Reading complete ...", kNpceStamp,
+                                        "ERROR timeout. Corrupted data !? ",
+                                        "Timeout: no answer from the JIG (end of the read)"}));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->FailedStep(), "end of the read");
+    ExpectIdle();
+}
+
+TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
+    Start("pcb3", R"({"chips": {"npce-spi": {"surplusAtBlock": 5}}})");
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
+              (std::vector<std::string>{
+                  "ERROR timeout. Corrupted data !? ",
+                  "Unexpected answer from the JIG (block 5 of 256: 513 bytes)", kNpceStamp}));
+    const auto flash = Chip().Flash();
+    EXPECT_EQ(AsBytes(ReadFileText(out)),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 4 * 512));
+    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
+    EXPECT_EQ(port.Gauge(), 8);
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    ExpectIdle();
+}
+
+TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFar) {
+    Start("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 100}}})");
+    ShortBounds();
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    const auto flash = Chip().Flash();
+    EXPECT_EQ(AsBytes(ReadFileText(out)),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 512));
+    EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
+              (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
+                                        "Timeout: no answer from the JIG (block 100 of 256)",
+                                        kNpceStamp}));
+    EXPECT_EQ(port.Gauge(), 99 * 2);
+    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
+    EXPECT_EQ(engine->FailedStep(), "block 100 of 256");
+    ExpectIdle();
+}
+
+TEST_F(NpceTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
+    Start("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 2}}})");
+    port.QueueFileAnswer(dir.File("partial.bin"));
+    engine->ReadClick(); // the default bound: five seconds of silence
+    for (int i = 0; i < 400 && port.Gauge() != 2; ++i)
+        std::this_thread::sleep_for(Millis(5));
+    ASSERT_EQ(port.Gauge(), 2);
+    EXPECT_EQ(engine->State(), "Reading_NPCE");
+    EXPECT_FALSE(engine->Idle());
+    EXPECT_FALSE(port.Enabled("NPCE_WRITE"));
+    EXPECT_FALSE(port.Enabled("EXIT_NPCE"));
+    EXPECT_TRUE(port.Enabled("NPCE_READ"));
+
+    const auto linesBefore = port.Lines();
+    engine->ReadClick();
+    engine->WriteClick();
+    EXPECT_EQ(port.Lines(), linesBefore);
+    EXPECT_EQ(port.Dialogs().size(), 1u);
+
+    engine.reset();
+    EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (block 2 of 256)"));
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 512u);
+}
+
+TEST_F(NpceTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    Start("pcb2-npce");
+    Read("/dev/full");
+    EXPECT_FALSE(port.HasLine("Reading complete ..."));
+    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    ExpectIdle();
+}

@@ -1,0 +1,137 @@
+// The NPCE window driven as a technician would, on the simulated JIG.
+#include "modes/Npce/ui/TNPCE_FORM.h"
+#include "port/TimeText.h"
+#include "sim/chips/NpceSpi.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+class NpceWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        window.reset();
+        SetTimeTextSource({});
+    }
+    void Open(const std::string& board, const std::string& json = "{}") {
+        sim = MakeSim(board, json);
+        window = std::make_unique<TNPCE_FORM>(sim, &mainWindow);
+        window->show();
+    }
+    SimNpceSpi& Chip() { return dynamic_cast<SimNpceSpi&>(*sim->Jig().Module("npce-spi")); }
+    bool Idle() {
+        QCoreApplication::processEvents();
+        return window->Engine().Idle() && window->NPCE_READ->isEnabled() &&
+               window->NPCE_WRITE->isEnabled() && window->EXIT->isEnabled();
+    }
+    bool Ended() { return Idle() && window->Engine().Outcome() != NpceOutcome::None; }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<TNPCE_FORM> window;
+};
+} // namespace
+
+TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
+    Open("pcb3");
+    EXPECT_EQ(window->windowTitle(), "NPCE288N/388N 02_02_2017");
+    EXPECT_EQ(window->NPCE_READ->text(), "Nuvoton_READ");
+    EXPECT_EQ(window->NPCE_WRITE->text(), "Nuvoton_WRITE");
+    EXPECT_EQ(window->EXIT->text(), "EXIT");
+    dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
+    window->NPCE_READ->click();
+    ASSERT_TRUE(WaitUntil([&] { return Ended(); }));
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_NPCE->Position() == 512; }));
+
+    const auto image = Chip().Flash();
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == std::string(image.begin(), image.end()));
+    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(window->CGauge_NPCE->Maximum(), 512);
+    EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(0, 255, 0));
+    const QStringList lines = window->NPCE_Memo->Lines();
+    EXPECT_TRUE(lines.contains("Reading complete ..."));
+    EXPECT_EQ(lines.back(), "Current time  07.12.2026 10:20:30");
+    ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
+    EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
+}
+
+TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
+    Open("pcb2-npce");
+    std::string image(131072, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 13 + (i >> 10));
+    WriteFileBytes(dir.File("in.bin"), image);
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window->NPCE_WRITE->click();
+    // Until the worker ends, READ and EXIT stay disabled and the window does not leave.
+    bool sawBusy = false;
+    ASSERT_TRUE(WaitUntil([&] {
+        if (window->Engine().State() == "Write_NPCE") {
+            sawBusy = sawBusy || !window->NPCE_READ->isEnabled();
+            EXPECT_FALSE(window->CanLeave());
+        }
+        return Ended();
+    }));
+    EXPECT_TRUE(sawBusy);
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->NPCE_Memo->Lines().contains("Nuvoton chip is programmed succesfully!");
+    }));
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(std::string(flash.begin(), flash.end()) == image);
+    EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(255, 255, 0));
+    EXPECT_EQ(window->CGauge_NPCE->Position(), 512);
+    EXPECT_EQ(dialogs.script.fileDialogs.at(0).title, "Read file");
+
+    window->EXIT->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(NpceWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
+    Open("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 3}}})");
+    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    window->NPCE_READ->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_NPCE->Position() == 4; }));
+    window->close(); // refused: the read is running
+    EXPECT_TRUE(window->isVisible());
+    window->EXIT->click(); // disabled
+    EXPECT_TRUE(window->isVisible());
+    window.reset(); // quitting: the worker is cancelled and joined
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 512u);
+}
+
+// Not a check: the window after a successful write and verify at wire speed, held on screen for
+// SHOT_HOLD_MS milliseconds so that scripts/screenshot can capture docs/screenshots/npce.png:
+//   SHOT_SCREEN=1024x768 SHOT_DELAY=14 scripts/screenshot docs/screenshots/npce.png env
+//     QT_QPA_PLATFORM=xcb SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
+//     --gtest_filter=NpceWindowScreenshot.DISABLED_AfterWrite
+TEST(NpceWindowScreenshot, DISABLED_AfterWrite) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const std::string in = dir.File("NPCE388N_backup.bin");
+    std::string image(131072, '\xFF');
+    for (std::size_t i = 0; i < 90000; ++i)
+        image[i] = static_cast<char>(i * 7 + (i >> 8));
+    WriteFileBytes(in, image);
+    dialogs.script.fileAnswers.push_back(in);
+    QWidget mainWindow;
+    TNPCE_FORM window(MakeSim("pcb2-npce", "{}", SimTiming::Wire), &mainWindow);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    window.show();
+    window.NPCE_WRITE->click();
+    ASSERT_TRUE(WaitUntil(
+        [&] { return window.Engine().Outcome() != NpceOutcome::None && window.Engine().Idle(); },
+        60000));
+    WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
+    EXPECT_EQ(window.Engine().Outcome(), NpceOutcome::Succeeded);
+}
