@@ -172,3 +172,15 @@ TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
     ExpectIdle();
 }
+
+TEST_F(IteSetup, TheSimulatedBoardIsWiredLikeTheFirstExampleOfTheDatabase) {
+    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
+    ASSERT_TRUE(lines);
+    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
+        return SelectIteMotherboard(line, kUnassigned).complete;
+    });
+    ASSERT_NE(first, lines->end());
+    EXPECT_EQ(SelectIteMotherboard(*first, kUnassigned).boxes, DefaultBoxes());
+    const IteKeyValue pins = FindIteKey(*first, kIteKbPinsKey);
+    EXPECT_EQ(pins.value, SimIteEc::kDefaultKbPins);
+}

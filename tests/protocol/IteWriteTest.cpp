@@ -90,6 +90,18 @@ TEST_F(IteWrite, DialogAndFileFailuresLeaveTheChipAlone) {
     ExpectIdle();
     EXPECT_TRUE(Chip().Flash() == before);
     EXPECT_EQ(Chip().Erases(), 0);
+
+    // A file that opens but cannot be read is refused before anything is erased.
+    if (std::FILE* mem = std::fopen("/proc/self/mem", "rb")) {
+        std::fclose(mem);
+        port.ClearLogs();
+        Write("/proc/self/mem");
+        EXPECT_EQ(En().back(), "Error reading the file /proc/self/mem: Input/output error");
+        EXPECT_EQ(Ru().back(), "Ошибка чтения файла /proc/self/mem: Input/output error");
+        EXPECT_EQ(HostBytes().back(), 'O');
+        EXPECT_EQ(Chip().Erases(), 0);
+        ExpectIdle();
+    }
 }
 
 TEST_F(IteWrite, RefusedErasePreparationNamesItsRow) {
