@@ -120,9 +120,3 @@ TEST(IteDatabase, MirroringTurnsTheContactsAroundTheConnector) {
     EXPECT_EQ(MirrorIteAssignment("KB_pins=32", boxes).message, std::nullopt);
     EXPECT_EQ(MirrorIteAssignment("PD0=1", boxes).message, IteTexts::kPinCountMissing);
 }
-
-TEST(IteDatabase, TheAssignmentWrittenAsALineReadsBackTheSame) {
-    const IteSelection s = SelectIteMotherboard(kBoard, Filled(0));
-    const std::string line = "MB " + IteAssignmentText(s.boxes);
-    EXPECT_EQ(SelectIteMotherboard(line, Filled(0)).boxes, s.boxes);
-}

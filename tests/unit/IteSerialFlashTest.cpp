@@ -45,17 +45,6 @@ TEST(IteSerialFlash, EraseAndProgramNeedTheirWriteEnable) {
     EXPECT_EQ(f.memory[0x10], 0x10);
 }
 
-TEST(IteSerialFlash, ReadsStartAtTheirAddressAfterTheDummyByte) {
-    Flash f;
-    f.memory[0x123] = 0x11;
-    f.memory[0x124] = 0x22;
-    EXPECT_EQ(f.Command({0x03, 0, 0x01, 0x23, 0, 0}),
-              (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0x11, 0x22}));
-    EXPECT_EQ(f.Command({0x0B, 0, 0x01, 0x23, 0, 0, 0}),
-              (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x11, 0x22}));
-    EXPECT_EQ(f.Command({0x9F, 0, 0}), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF}));
-}
-
 TEST(IteSerialFlash, ABusyChipAnswersOnlyItsStatus) {
     Flash f(std::chrono::seconds(60));
     f.Command({0x06});
@@ -65,13 +54,4 @@ TEST(IteSerialFlash, ABusyChipAnswersOnlyItsStatus) {
     f.Command({0x06}); // ignored while erasing
     EXPECT_EQ(f.Command({0x05, 0})[1], 0x01);
     EXPECT_EQ(f.Command({0x03, 0, 0, 0, 0})[4], 0xFF);
-}
-
-TEST(IteSerialFlash, StuckBitsStayClearAfterAnErase) {
-    Flash f;
-    f.chip.SetStuckZeroBits(0x20, 0x81);
-    f.Command({0x06});
-    f.Command({0x60});
-    EXPECT_EQ(f.memory[0x20], 0x7E);
-    EXPECT_EQ(f.memory[0x21], 0xFF);
 }
