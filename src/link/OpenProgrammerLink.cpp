@@ -17,7 +17,8 @@ const LinkVariant MecJtag{
     .window = "MEC jtag", .acceptedTags = {}, .countLine = false, .successLine = false};
 const LinkVariant Ite{.window = "ITE",
                       .acceptedTags = {"ITE", "EPM240"},
-                      .versionPrefix = "Programmer FW version -> "};
+                      .versionPrefix = "Programmer FW version -> ",
+                      .secondVersionPrefix = "Версия FW программатора -> "};
 const LinkVariant NuvotonSpi{.window = "NUVOTON spi",
                              .readTimeoutMs = 500,
                              .writeTimeoutMs = 500,
@@ -130,11 +131,20 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
     log.Line("NOT ANSWER ");
 }
 
-int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v,
-                       const std::function<void(const std::string&)>& memo, bool quiet) {
+int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLine& memo,
+                       bool quiet) {
+    return OpenProgrammerLink(link, v, memo, nullptr, quiet);
+}
+
+int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLine& memo,
+                       const MemoLine& secondMemo, bool quiet) {
     auto say = [&](const std::string& line) {
-        if (v.memoLines && memo)
+        if (!v.memoLines)
+            return;
+        if (memo)
             memo(line);
+        if (secondMemo)
+            secondMemo(line);
     };
     FtdiApi& api = link.Api();
     link.Close();
@@ -169,8 +179,13 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v,
             continue;
         }
         link.versionText = FilterAnswer(link.Buffer(), got);
-        if (!quiet)
-            say(v.versionPrefix + link.versionText);
+        if (!quiet && v.memoLines) {
+            if (memo)
+                memo(v.versionPrefix + link.versionText);
+            if (secondMemo)
+                secondMemo((v.secondVersionPrefix ? v.secondVersionPrefix : v.versionPrefix) +
+                           link.versionText);
+        }
         bool accepted = v.acceptedTags.empty();
         for (const std::string& tag : v.acceptedTags)
             accepted = accepted || link.versionText.find(tag) != std::string::npos;

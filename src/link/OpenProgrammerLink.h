@@ -26,6 +26,8 @@ struct LinkVariant {
     bool latencyBeforeTimeouts = false;
     const char* versionPrefix = "Version FW -> ";
     const char* notFoundLine = "The programmer is not found or does not respond";
+    // A window that keeps a second memo in another language (ITE): its version line there.
+    const char* secondVersionPrefix = nullptr;
 };
 
 namespace LinkVariants {
@@ -40,6 +42,12 @@ extern const LinkVariant NuvotonJtag;
 
 enum LinkResult : int { kNoProgrammer = 0, kProgrammerAccepted = 1, kProgrammerOutdated = 2 };
 
+using MemoLine = std::function<void(const std::string&)>;
+
 // Mode window copy. Memo lines go to `memo`; `quiet` drops the version and success lines.
-int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& variant,
-                       const std::function<void(const std::string&)>& memo, bool quiet = false);
+int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& variant, const MemoLine& memo,
+                       bool quiet = false);
+// The same for a window with two memos: every line goes to both, the version line to the second
+// with the variant's secondVersionPrefix.
+int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& variant, const MemoLine& memo,
+                       const MemoLine& secondMemo, bool quiet = false);

@@ -29,6 +29,9 @@ inline constexpr Millis BootloaderGreeting{5000};
 // How long a bootloader call ('U', '+') waits for an answer before it is sent again. Not a
 // bound: the call repeats until the bound of the whole wait passes.
 inline constexpr Millis BootloaderCallRepeat{50};
+// The ITE test command: the JIG tries the EC for the 5 seconds its attach prompt names while
+// the technician powers the board, then answers.
+inline constexpr Millis IteAttach{10000};
 // A small EEPROM transaction (EDID).
 inline constexpr Millis EepromReply{3000};
 // The keyboard tester's answer watchdog: a scan answer, or the buzzer acknowledgement and the

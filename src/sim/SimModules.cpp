@@ -2,6 +2,7 @@
 #include "sim/SimModule.h"
 #include "sim/chips/EdidEeprom.h"
 #include "sim/chips/EneKb90xx.h"
+#include "sim/chips/IteEc.h"
 #include "sim/chips/KeyboardMatrix.h"
 #include "sim/chips/NpceSpi.h"
 
@@ -11,5 +12,6 @@ std::vector<std::unique_ptr<SimModule>> MakeSimModules(const Scenario& scenario)
     modules.push_back(std::make_unique<SimEdidEeprom>(scenario));
     modules.push_back(std::make_unique<SimKeyboardMatrix>(scenario));
     modules.push_back(std::make_unique<SimNpceSpi>(scenario));
+    modules.push_back(std::make_unique<SimIteEc>(scenario));
     return modules;
 }

@@ -4,8 +4,10 @@
 //     SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
 //     --gtest_filter=Screenshot.DISABLED_EdidAfterRead
 // (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
-// Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png).
+// Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png,
+// Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png).
 #include "modes/Edid/ui/TEDID_form.h"
+#include "modes/Ite/ui/TITE_FORM.h"
 #include "modes/Keyboard/KeyboardPairs.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
@@ -74,4 +76,24 @@ TEST(Screenshot, DISABLED_UpdateWindowWaitingForTheBootloader) {
     app->main->MAIN_CONNECT->click();
     ASSERT_TRUE(WaitUntil([&] { return app->modes.update->isVisible(); }));
     WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
+}
+
+TEST(Screenshot, DISABLED_IteReading) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    dialogs.script.fileAnswers.push_back(dir.File("ITE_flash.bin"));
+    QWidget mainWindow;
+    TITE_FORM w(MakeSim("pcb3", "{}", SimTiming::Wire), &mainWindow,
+                TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        w.move(screen->availableGeometry().center() - w.rect().center());
+    w.show();
+    w.ITE_ComboBox_MB_SWITCH->setCurrentIndex(2);
+    emit w.ITE_ComboBox_MB_SWITCH->activated(2);
+    w.CheckBox_RUS_ENG->click(); // the English log
+    w.ITE_SETUP_BitBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return w.ITE_Memo_ENG->Lines().contains("All settings sent."); }));
+    ASSERT_TRUE(WaitUntil([&] { return w.Engine().State() == "NONE"; }));
+    w.ITE_READ_BitBtn->click(); // a read under way at the wire's speed
+    HoldOnScreen(w);
 }

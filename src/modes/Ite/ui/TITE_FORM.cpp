@@ -1,14 +1,264 @@
 #include "modes/Ite/ui/TITE_FORM.h"
 
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
-TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
+namespace {
+constexpr int kListRows = 30;
+
+const char* const kInstructionsRu[] = {
+    "Порядок подключения:",
+    "1. Обесточьте материнскую плату: отключите адаптер питания и батарею.",
+    "2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъема клавиатуры.",
+    "3. Соедините землю программатора с землей материнской платы.",
+    "4. Выберите материнскую плату (или задайте выводы вручную) и нажмите APPLY.",
+    "5. Нажмите Check connection и сразу подключите адаптер питания (есть 5 секунд),",
+    "   или подключите питание и нажмите Check connection через 1-3 секунды.",
+    "6. Затем READ или WRITE.",
+    "Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут.",
+};
+
+const char* const kInstructionsEn[] = {
+    "How to connect:",
+    "1. Power the motherboard off: unplug its power adapter and its battery.",
+    "2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.",
+    "3. Connect the ground of the JIG to the ground of the motherboard.",
+    "4. Choose the motherboard (or set the contacts by hand) and press APPLY.",
+    "5. Press Check connection and plug in the power adapter at once (within 5 seconds),",
+    "   or power the board and press Check connection 1-3 seconds later.",
+    "6. Then READ or WRITE.",
+};
+
+QColor GroupColour(IteSignalGroup group) {
+    switch (group) {
+    case IteSignalGroup::Data:
+        return QColor(0, 128, 0);
+    case IteSignalGroup::Busy:
+        return QColor(0, 0, 255);
+    case IteSignalGroup::Strobe:
+        return QColor(255, 0, 0);
+    case IteSignalGroup::Input:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    w->setPalette(palette);
+}
+} // namespace
+
+TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const std::string& database)
     : ModeWindow(std::move(api), mainWindow, "ITE") {
+    ITE_ComboBox_MB_SWITCH = new QComboBox(this);
+    ITE_ComboBox_MB_SWITCH->setMaxVisibleItems(kListRows);
+    ITE_ComboBox_MB_SWITCH->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ITE_ComboBox_MB_SWITCH->setMinimumContentsLength(20);
+
+    GroupBox_pins = new QGroupBox("Pin ITE mcu -> pin keyboard connector", this);
+    auto* pins = new QGridLayout(GroupBox_pins);
+    int dataRow = 0;
+    int otherRow = 0;
+    for (const IteSignal& s : IteSignals()) {
+        auto* label = new QLabel(s.label, GroupBox_pins);
+        SetTextColour(label, GroupColour(s.group));
+        QComboBox* box = MakeBox(s.box);
+        label->setBuddy(box);
+        labels_[static_cast<std::size_t>(s.box - 1)] = label;
+        const bool data = s.group == IteSignalGroup::Data;
+        const int row = data ? dataRow++ : otherRow++;
+        const int column = data ? 0 : 3;
+        pins->addWidget(label, row, column);
+        pins->addWidget(box, row, column + 1);
+    }
+    pins->setColumnMinimumWidth(2, 24);
+    pins->setColumnStretch(5, 1);
+    ComboBox1 = Box(1), ComboBox2 = Box(2), ComboBox3 = Box(3), ComboBox4 = Box(4);
+    ComboBox5 = Box(5), ComboBox6 = Box(6), ComboBox7 = Box(7), ComboBox8 = Box(8);
+    ComboBox9 = Box(9), ComboBox10 = Box(10), ComboBox11 = Box(11), ComboBox12 = Box(12);
+    ComboBox13 = Box(13), ComboBox14 = Box(14), ComboBox15 = Box(15);
+
+    ITE_CheckBox = new QCheckBox("First contact the programmer is connected to the first contact "
+                                 "MB (forward or reverse cable, etc.)",
+                                 this);
+    CheckBox_RUS_ENG = new QCheckBox("Russian / English text", this);
+    ITE_SETUP_BitBtn = new QPushButton("APPLY", this);
+    ITE_CHECK_CON_BitBtn = new QPushButton("Check connection", this);
+    ITE_READ_BitBtn = new QPushButton("READ", this);
+    ITE_WRITE_BitBtn = new QPushButton("WRITE", this);
+    ITE_EXIT_BitBtn = new QPushButton("EXIT", this);
+    ITE_SETUP_BitBtn->setObjectName(Ite::kSetupButton);
+    ITE_CHECK_CON_BitBtn->setObjectName(Ite::kCheckButton);
+    ITE_READ_BitBtn->setObjectName(Ite::kReadButton);
+    ITE_WRITE_BitBtn->setObjectName(Ite::kWriteButton);
+    ITE_EXIT_BitBtn->setObjectName(Ite::kExitButton);
+
+    Logs = new QStackedWidget(this);
+    ITE_Memo1 = new LogView(Logs);
+    ITE_Memo_ENG = new LogView(Logs);
+    Logs->addWidget(ITE_Memo1);
+    Logs->addWidget(ITE_Memo_ENG);
+    ITE_CGauge1 = new Gauge(this);
+    ITE_CGauge1->SetMaximum(Ite::kReadBlocks);
+    SPEED_ITE_CGauge = new Gauge(this);
+    SPEED_ITE_CGauge->SetMaximum(Ite::kSpeedGaugeMax);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(CheckBox_RUS_ENG);
+    options->addStretch();
+    options->addWidget(ITE_SETUP_BitBtn);
+    options->addWidget(ITE_CHECK_CON_BitBtn);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ITE_READ_BitBtn);
+    buttons->addWidget(ITE_WRITE_BitBtn);
+    buttons->addStretch();
+    buttons->addWidget(ITE_EXIT_BitBtn);
     auto* layout = new QVBoxLayout(this);
-    ITE_Memo = new LogView(this);
-    layout->addWidget(ITE_Memo);
-    EXIT = new QPushButton("EXIT", this);
-    layout->addWidget(EXIT);
-    connect(EXIT, &QPushButton::clicked, this, &TITE_FORM::BackToMain);
-    setFixedSize(520, 360);
+    layout->addWidget(ITE_ComboBox_MB_SWITCH);
+    layout->addWidget(GroupBox_pins);
+    layout->addWidget(ITE_CheckBox);
+    layout->addLayout(options);
+    layout->addWidget(Logs, 1);
+    layout->addWidget(ITE_CGauge1);
+    layout->addWidget(SPEED_ITE_CGauge);
+    layout->addLayout(buttons);
+    setFixedSize(700, 760);
+
+    port_ = std::make_unique<IteWindowPort>(this, ITE_Memo1, ITE_Memo_ENG, ITE_CGauge1,
+                                            SPEED_ITE_CGauge);
+    port_->AddControl(Ite::kSetupButton, ITE_SETUP_BitBtn);
+    port_->AddControl(Ite::kCheckButton, ITE_CHECK_CON_BitBtn);
+    port_->AddControl(Ite::kReadButton, ITE_READ_BitBtn);
+    port_->AddControl(Ite::kWriteButton, ITE_WRITE_BitBtn);
+    port_->AddControl(Ite::kExitButton, ITE_EXIT_BitBtn);
+    engine_ = std::make_unique<IteEngine>(api_, *port_);
+
+    connect(ITE_ComboBox_MB_SWITCH, &QComboBox::activated, this,
+            &TITE_FORM::ITE_ComboBox_MB_SWITCHSelect);
+    connect(ITE_CheckBox, &QCheckBox::clicked, this, &TITE_FORM::ITE_CheckBoxClick);
+    connect(CheckBox_RUS_ENG, &QCheckBox::clicked, this, &TITE_FORM::CheckBox_RUS_ENGClick);
+    connect(ITE_SETUP_BitBtn, &QPushButton::clicked, this, &TITE_FORM::ITE_SETUP_BitBtnClick);
+    connect(ITE_CHECK_CON_BitBtn, &QPushButton::clicked, this,
+            &TITE_FORM::ITE_CHECK_CON_BitBtnClick);
+    connect(ITE_READ_BitBtn, &QPushButton::clicked, this, &TITE_FORM::ITE_READ_BitBtnClick);
+    connect(ITE_WRITE_BitBtn, &QPushButton::clicked, this, &TITE_FORM::ITE_WRITE_BitBtnClick);
+    connect(ITE_EXIT_BitBtn, &QPushButton::clicked, this, &TITE_FORM::ITE_EXIT_BitBtnClick);
+    FormCreate(database);
+}
+
+TITE_FORM::~TITE_FORM() {
+    engine_.reset();
+}
+
+// "NC", "1" ... "32"; up to two typed characters, and text that names no entry leaves the box
+// without a selection.
+QComboBox* TITE_FORM::MakeBox(int number) {
+    auto* box = new QComboBox(GroupBox_pins);
+    box->setObjectName(QString("ComboBox%1").arg(number));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItem("NC");
+    for (int contact = 1; contact <= Ite::kContacts; ++contact)
+        box->addItem(QString::number(contact));
+    box->lineEdit()->setMaxLength(2);
+    box->setCurrentIndex(0);
+    box->setMinimumContentsLength(3);
+    boxes_[static_cast<std::size_t>(number - 1)] = box;
+    return box;
+}
+
+IteAssignment TITE_FORM::Boxes() const {
+    IteAssignment values{};
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        values[i] = boxes_[i]->findText(boxes_[i]->currentText(), Qt::MatchFixedString);
+    return values;
+}
+
+void TITE_FORM::SetBoxes(const IteAssignment& values) {
+    const IteAssignment shown = Boxes();
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        if (shown[i] != values[i])
+            boxes_[i]->setCurrentIndex(values[i]);
+}
+
+bool TITE_FORM::CanLeave() const {
+    return engine_->State() == Ite::kIdle;
+}
+
+void TITE_FORM::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the title bar has no close button; a window manager's close is EXIT
+    ITE_EXIT_BitBtnClick();
+}
+
+void TITE_FORM::FormCreate(const std::string& database) {
+    const auto lines = LoadIteDatabase(database);
+    for (const std::string& entry : IteMotherboardList(lines))
+        ITE_ComboBox_MB_SWITCH->addItem(QString::fromStdString(entry));
+    ITE_ComboBox_MB_SWITCH->setCurrentIndex(0);
+    SetTextColour(ITE_ComboBox_MB_SWITCH, lines ? QColor(0, 0, 0) : QColor(255, 0, 0));
+    ITE_CheckBox->setChecked(true);
+    ITE_CheckBox->setEnabled(false);
+    CheckBox_RUS_ENG->setChecked(true);
+    CheckBox_RUS_ENGClick();
+    for (const char* line : kInstructionsRu)
+        ITE_Memo1->AppendLine(QString::fromUtf8(line));
+    for (const char* line : kInstructionsEn)
+        ITE_Memo_ENG->AppendLine(QString::fromUtf8(line));
+}
+
+void TITE_FORM::ITE_ComboBox_MB_SWITCHSelect() {
+    ITE_CheckBox->setEnabled(false);
+    const int index = ITE_ComboBox_MB_SWITCH->currentIndex();
+    if (index <= 0)
+        return;
+    // The boxes are about to carry this board's own values, so the check mark is set without
+    // mirroring the old ones: boxes a failing line does not reach keep what they showed.
+    ITE_CheckBox->setChecked(true);
+    const IteSelection chosen =
+        SelectIteMotherboard(ITE_ComboBox_MB_SWITCH->currentText().toStdString(), Boxes());
+    SetBoxes(chosen.boxes);
+    if (chosen.message)
+        port_->Say(*chosen.message);
+    ITE_CheckBox->setEnabled(chosen.complete);
+}
+
+void TITE_FORM::ITE_CheckBoxClick() {
+    const IteMirror mirrored =
+        MirrorIteAssignment(ITE_ComboBox_MB_SWITCH->currentText().toStdString(), Boxes());
+    SetBoxes(mirrored.boxes);
+    if (mirrored.message)
+        port_->Say(*mirrored.message);
+}
+
+void TITE_FORM::CheckBox_RUS_ENGClick() {
+    Logs->setCurrentWidget(CheckBox_RUS_ENG->isChecked() ? ITE_Memo1 : ITE_Memo_ENG);
+}
+
+void TITE_FORM::ITE_SETUP_BitBtnClick() {
+    engine_->ApplyClick(Boxes());
+}
+
+void TITE_FORM::ITE_CHECK_CON_BitBtnClick() {
+    engine_->CheckClick();
+}
+
+void TITE_FORM::ITE_READ_BitBtnClick() {
+    engine_->ReadClick();
+}
+
+void TITE_FORM::ITE_WRITE_BitBtnClick() {
+    engine_->WriteClick();
+}
+
+void TITE_FORM::ITE_EXIT_BitBtnClick() {
+    if (!engine_->ExitClick())
+        return;
+    BackToMain();
 }

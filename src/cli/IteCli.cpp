@@ -1,0 +1,185 @@
+#include "cli/IteCli.h"
+
+#include "cli/IteVerify.h"
+#include "cli/TransferStats.h"
+#include "modes/Ite/IteDatabase.h"
+
+#include <cstdio>
+
+void IteCliPort::QueueFile(std::string file) {
+    std::lock_guard lock(mutex_);
+    files_.push_back(std::move(file));
+}
+
+void IteCliPort::Log(IteLanguage language, const std::string& line) {
+    if (language == language_)
+        terminal_.Log(line);
+}
+
+void IteCliPort::SetGaugeMax(IteGauge gauge, int maximum) {
+    std::lock_guard lock(mutex_);
+    maximum_[static_cast<int>(gauge)] = maximum;
+}
+
+// Only one gauge moves at a time (the blocks of a read, the blocks of a write): the bar shows
+// whichever moved last, on its own scale.
+void IteCliPort::SetGauge(IteGauge gauge, int position) {
+    int maximum = 0;
+    {
+        std::lock_guard lock(mutex_);
+        maximum = maximum_[static_cast<int>(gauge)];
+        if (maximum == shownMaximum_)
+            maximum = 0;
+        else
+            shownMaximum_ = maximum;
+    }
+    if (maximum > 0)
+        terminal_.SetGaugeMax(maximum);
+    terminal_.SetGauge(position);
+}
+
+std::optional<std::string> IteCliPort::AskSaveFile(const FileDialogSpec&) {
+    std::lock_guard lock(mutex_);
+    if (files_.empty())
+        return std::nullopt;
+    std::string file = files_.front();
+    files_.pop_front();
+    return file;
+}
+
+std::optional<std::string> IteCliPort::AskOpenFile(const FileDialogSpec& spec) {
+    return AskSaveFile(spec);
+}
+
+int IteExitCode(IteOutcome outcome) {
+    switch (outcome) {
+    case IteOutcome::Succeeded:
+        return kExitOk;
+    case IteOutcome::NoJig:
+        return kExitNoJig;
+    case IteOutcome::None:
+    case IteOutcome::Failed:
+        break;
+    }
+    return kExitFailed;
+}
+
+namespace {
+std::optional<std::string> FindMotherboard(const std::string& text, std::string* error) {
+    const auto lines = LoadIteDatabase();
+    if (!lines) {
+        *error = std::string(kIteDatabaseMissing) + " (\"" + kIteDatabaseFile +
+                 "\" is not in the current folder; give the wiring with --pins instead)";
+        return std::nullopt;
+    }
+    std::vector<std::string> matches;
+    for (const std::string& line : *lines) {
+        if (line == text)
+            return line;
+        if (!text.empty() && line.find(text) != std::string::npos)
+            matches.push_back(line);
+    }
+    if (matches.size() == 1)
+        return matches.front();
+    if (matches.empty()) {
+        *error =
+            "no motherboard in \"" + std::string(kIteDatabaseFile) + "\" matches \"" + text + "\"";
+        return std::nullopt;
+    }
+    *error = "--mb \"" + text + "\" matches several motherboards:";
+    for (const std::string& m : matches)
+        *error += "\n  " + m;
+    return std::nullopt;
+}
+
+const std::string& InLanguage(const IteText& text, IteLanguage language) {
+    return language == IteLanguage::Russian ? text.ru : text.en;
+}
+} // namespace
+
+std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLanguage language,
+                                                  std::string* error) {
+    const bool mb = args.values.count("mb") != 0;
+    const bool pins = args.values.count("pins") != 0;
+    if (mb == pins) {
+        *error = "give the wiring with one of --mb TEXT or --pins \"PD0=.. ... KSI5=..\"";
+        return std::nullopt;
+    }
+    std::optional<std::string> line = pins ? args.Value("pins") : std::optional<std::string>();
+    if (mb)
+        line = FindMotherboard(args.Value("mb"), error);
+    if (!line)
+        return std::nullopt;
+    const IteSelection chosen = SelectIteMotherboard(*line, kUnassigned);
+    if (!chosen.complete) {
+        *error = InLanguage(*chosen.message, language);
+        return std::nullopt;
+    }
+    if (!args.Flag("reversed"))
+        return chosen.boxes;
+    const IteMirror mirrored = MirrorIteAssignment(*line, chosen.boxes);
+    if (mirrored.message) {
+        *error = InLanguage(*mirrored.message, language);
+        return std::nullopt;
+    }
+    return mirrored.boxes;
+}
+
+int RunIteCommand(const CliArgs& args, IteOperation operation) {
+    const std::string lang = args.Value("lang", "en");
+    if (lang != "en" && lang != "ru") {
+        std::fprintf(stderr, "--lang is ru or en, not \"%s\"\n", lang.c_str());
+        return kExitUsage;
+    }
+    const IteLanguage language = lang == "ru" ? IteLanguage::Russian : IteLanguage::English;
+    std::string error;
+    const std::optional<IteAssignment> boxes = IteWiringFromOptions(args, language, &error);
+    if (!boxes) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return kExitUsage;
+    }
+    std::shared_ptr<FtdiApi> api = OpenBackend(args);
+    if (!api)
+        return kExitNoJig;
+
+    TransferStats stats;
+    IteCliPort port(language);
+    std::uint64_t bytes = 0;
+    std::int64_t workerCpu = 0;
+    int status = kExitOk;
+    {
+        IteEngine engine(api, port);
+        auto run = [&](auto click) {
+            click();
+            engine.WaitForWorker();
+            bytes += engine.FileBytes();
+            workerCpu += engine.WorkerCpuNanos();
+            return IteExitCode(engine.Outcome());
+        };
+        std::printf("%s\n", IteAssignmentText(*boxes).c_str());
+        status = run([&] { engine.ApplyClick(*boxes); });
+        if (status == kExitOk && operation != IteOperation::Apply) {
+            if (operation == IteOperation::Read || operation == IteOperation::Write)
+                port.QueueFile(args.positional.at(0));
+            switch (operation) {
+            case IteOperation::Check:
+                status = run([&] { engine.CheckClick(); });
+                break;
+            case IteOperation::Read:
+                status = run([&] { engine.ReadClick(); });
+                break;
+            case IteOperation::Write:
+                status = run([&] { engine.WriteClick(); });
+                if (status == kExitOk && !args.Flag("no-verify"))
+                    status =
+                        VerifyIteWrite(engine, port, args.positional.at(0), &bytes, &workerCpu);
+                break;
+            case IteOperation::Apply:
+                break;
+            }
+        }
+    }
+    if (args.Flag("stats"))
+        stats.Print(bytes, workerCpu, api);
+    return status;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// What the four "ite" commands share: the wiring options, the terminal as the ITE window's
+// technician (one log language), and running an operation to its exit status.
+#include "cli/CliCommand.h"
+#include "cli/CliPort.h"
+#include "modes/Ite/IteEngine.h"
+
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+
+// The log of the chosen language on stdout, both gauges as one progress bar, file names from
+// the command line.
+class IteCliPort : public ItePort {
+  public:
+    explicit IteCliPort(IteLanguage language) : language_(language) {}
+
+    // The answer to the next file dialog.
+    void QueueFile(std::string file);
+
+    void Log(IteLanguage language, const std::string& line) override;
+    void ClearLogs() override {}
+    void SetGauge(IteGauge gauge, int position) override;
+    void SetGaugeMax(IteGauge gauge, int maximum) override;
+    void SetGaugeColour(IteGauge, Rgb) override {}
+    void EnableControl(const std::string&, bool) override {}
+    std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+
+    IteLanguage Language() const { return language_; }
+
+  private:
+    const IteLanguage language_;
+    CliPort terminal_;
+    std::mutex mutex_;
+    std::deque<std::string> files_;
+    int maximum_[2] = {1, 1};
+    int shownMaximum_ = 0;
+};
+
+int IteExitCode(IteOutcome outcome);
+
+// The boxes the options describe: --mb TEXT (the line of "MB connection ITE.txt" in the current
+// folder equal to TEXT, else the one that contains it) or --pins "PD0=7 ... KB_pins=30", mirrored
+// with --reversed. Nothing, and why, when they cannot be used.
+std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLanguage language,
+                                                  std::string* error);
+
+enum class IteOperation { Check, Apply, Read, Write };
+// The whole of one "ite" command: the pin assignment first, then the operation.
+int RunIteCommand(const CliArgs& args, IteOperation operation);

@@ -1,0 +1,67 @@
+// "ite check", "ite read", "ite write" and "ite apply".
+#include "cli/CliApp.h"
+#include "cli/IteCli.h"
+
+namespace {
+int RunIteCheck(const CliArgs& args) {
+    return RunIteCommand(args, IteOperation::Check);
+}
+int RunIteApply(const CliArgs& args) {
+    return RunIteCommand(args, IteOperation::Apply);
+}
+int RunIteRead(const CliArgs& args) {
+    return RunIteCommand(args, IteOperation::Read);
+}
+int RunIteWrite(const CliArgs& args) {
+    return RunIteCommand(args, IteOperation::Write);
+}
+
+CliCommandBuilder& WiringOptions(CliCommandBuilder& command) {
+    return command
+        .Value("--mb", "TEXT",
+               "the motherboard: the line of \"MB connection ITE.txt\" (current folder) equal to "
+               "or containing TEXT")
+        .Value("--pins", "LINE",
+               "the wiring in the database's own syntax: \"PD0=12 PD1=13 ... KSI5=10 "
+               "KB_pins=26\" (KB_pins only for --reversed)")
+        .Flag("--reversed", "the cable is reversed: contact 1 of the JIG is on the last contact "
+                            "of the keyboard connector (mirrors the wiring with KB_pins)")
+        .Value("--lang", "ru|en", "the language of the log lines (default en)")
+        .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time");
+}
+
+void AddIteCommands(CliApp& cli) {
+    CLI::App* ite = cli.Group("ite", "ITE EC flash over the keyboard connector");
+    const char* wiring = " The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.";
+    auto check =
+        cli.Command(ite, "check", "Check the connection and show the EC's ID", RunIteCheck);
+    check.Details(std::string("Asks the JIG whether the ITE EC answers and reads its identifier "
+                              "and revision. Power the board within 5 seconds of the start.") +
+                  wiring);
+    WiringOptions(check).Device().ExitStatus(
+        "0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG, 64 "
+        "wrong usage");
+    auto apply = cli.Command(ite, "apply", "Send the wiring to the JIG", RunIteApply);
+    apply.Details("Sends the contact of each of the fifteen EC signals to the JIG (APPLY); the "
+                  "JIG keeps it for the following operations.");
+    WiringOptions(apply).Device().ExitStatus(
+        "0 sent, 1 the JIG refused it, 2 no usable JIG, 64 wrong usage");
+    auto read = cli.Command(ite, "read", "Read the whole flash into OUT.bin", RunIteRead);
+    read.Details(std::string("Reads the 128 KiB flash behind the ITE EC into OUT.bin.") + wiring);
+    WiringOptions(read.Positional("OUT.bin", "the file the flash is saved to"))
+        .Device()
+        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+    auto write =
+        cli.Command(ite, "write", "Erase the flash, write IN.bin and verify it", RunIteWrite);
+    write.Details(std::string("Erases the flash behind the ITE EC and writes IN.bin (its first "
+                              "128 KiB; a shorter file is filled up with 0xFF), then reads the "
+                              "flash back and compares (--no-verify skips that).") +
+                  wiring);
+    WiringOptions(write.Positional("IN.bin", "the image to write"))
+        .Flag("--no-verify", "do not read the flash back after writing")
+        .Device()
+        .ExitStatus("0 written (and verified), 1 failed or the flash differs (the first "
+                    "differing offset is shown), 2 no usable JIG, 64 wrong usage");
+}
+const CliRegistration kIte{50, AddIteCommands};
+} // namespace

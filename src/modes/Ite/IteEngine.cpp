@@ -1,0 +1,186 @@
+#include "modes/Ite/IteEngine.h"
+
+#include "link/OpenProgrammerLink.h"
+#include "modes/Ite/IteBus.h"
+#include "modes/Ite/ReadThread_ITE.h"
+#include "port/TimeText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+IteFile Open(const std::string& name, const char* mode) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec))
+        return nullptr;
+    return IteFile(std::fopen(name.c_str(), mode));
+}
+
+FileDialogSpec SaveDialog() {
+    return {"Save data to a file", "BIN file (*.bin)|*.bin", ".bin", "ITE_", true};
+}
+
+FileDialogSpec OpenDialog() {
+    return {"Read data from a file", "BIN file  (*.bin)|*.bin|Другие|*.*", "", "", false};
+}
+} // namespace
+
+std::string IteDateTime() {
+    return ShortDateText() + " " + LongTimeText();
+}
+
+IteEngine::IteEngine(std::shared_ptr<FtdiApi> api, ItePort& port) : s_(std::move(api), port) {
+    port.SetGaugeMax(IteGauge::Blocks, Ite::kReadBlocks);
+    port.SetGaugeMax(IteGauge::Speed, Ite::kSpeedGaugeMax);
+}
+
+IteEngine::~IteEngine() {
+    s_.link.Cancel();
+    worker_.Join();
+}
+
+bool IteEngine::Begin(const char* state) {
+    if (!s_.state.TryBegin(state))
+        return false;
+    worker_.Join(); // the last operation's worker is past its last act
+    s_.outcome.store(IteOutcome::None);
+    s_.chipId.reset();
+    s_.failedStep.clear();
+    s_.fileBytes = 0;
+    s_.workerCpuNanos = 0;
+    return true;
+}
+
+bool IteEngine::OpenLink() {
+    const int result = OpenProgrammerLink(
+        s_.link, LinkVariants::Ite,
+        [this](const std::string& line) { s_.port.Log(IteLanguage::English, line); },
+        [this](const std::string& line) { s_.port.Log(IteLanguage::Russian, line); });
+    return result == kProgrammerAccepted;
+}
+
+void IteEngine::EnableAll(bool enabled) {
+    for (const char* name : {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton,
+                             Ite::kSetupButton, Ite::kReadButton})
+        s_.port.EnableControl(name, enabled);
+}
+
+void IteEngine::EndInHandler(IteOutcome outcome, bool finish) {
+    if (finish)
+        IteBus(s_.link).Finish(false, s_.bounds.command);
+    s_.link.Close();
+    s_.file.reset();
+    s_.outcome.store(outcome);
+    EnableAll(true);
+    s_.state.Set(Ite::kIdle);
+}
+
+void IteEngine::StartWorker() {
+    worker_.Start([this] { ReadThread_ITE(s_).Execute(); });
+}
+
+void IteEngine::CheckClick() {
+    if (!Begin(Ite::kChecking))
+        return;
+    EnableAll(false);
+    s_.port.Say("", "");
+    s_.port.Say(IteTexts::kCheckConnection);
+    if (!OpenLink())
+        return EndInHandler(IteOutcome::NoJig, false);
+    s_.port.Say(IteTexts::kProgrammerReady);
+    s_.port.Say("", "");
+    s_.port.Say(IteTexts::kConnectAdapter);
+    StartWorker();
+}
+
+void IteEngine::ApplyClick(const IteAssignment& boxes) {
+    if (!Begin(Ite::kSettingUp))
+        return;
+    EnableAll(false);
+    s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
+    if (!OpenLink())
+        return EndInHandler(IteOutcome::NoJig, false);
+    s_.port.Say(IteTexts::kSendSettings);
+    s_.assignment = boxes;
+    StartWorker();
+}
+
+void IteEngine::ReadClick() {
+    if (!Begin(Ite::kReading))
+        return;
+    for (const char* name :
+         {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton, Ite::kSetupButton})
+        s_.port.EnableControl(name, false);
+    s_.port.Say("", "");
+    s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kReadColour);
+    s_.port.SetGauge(IteGauge::Blocks, 0);
+    s_.port.SetGauge(IteGauge::Speed, 0);
+    if (!OpenLink())
+        return EndInHandler(IteOutcome::NoJig, false);
+    const std::optional<std::string> name = s_.port.AskSaveFile(SaveDialog());
+    if (!name) {
+        s_.port.Say(IteTexts::kReadCancelled);
+        s_.failedStep = "RD_DLG";
+        return EndInHandler(IteOutcome::Failed, true);
+    }
+    s_.file = Open(*name, "wb");
+    if (!s_.file) {
+        s_.port.Say(IteTexts::kCreateFailed);
+        s_.failedStep = "RD_CRT_DLG";
+        return EndInHandler(IteOutcome::Failed, true);
+    }
+    s_.fileName = *name;
+    s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
+    s_.port.Say(IteTexts::kSaveTo + *name);
+    s_.port.Say(IteTexts::kReadStart);
+    StartWorker();
+}
+
+void IteEngine::WriteClick() {
+    if (!Begin(Ite::kWriting))
+        return;
+    for (const char* name :
+         {Ite::kCheckButton, Ite::kExitButton, Ite::kReadButton, Ite::kSetupButton})
+        s_.port.EnableControl(name, false);
+    s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kWriteColour);
+    s_.port.SetGauge(IteGauge::Blocks, 0);
+    s_.port.Say("", "");
+    if (!OpenLink())
+        return EndInHandler(IteOutcome::NoJig, false);
+    const std::optional<std::string> name = s_.port.AskOpenFile(OpenDialog());
+    if (!name) {
+        s_.port.Say(IteTexts::kWriteCancelled);
+        s_.failedStep = "WR_DLG";
+        return EndInHandler(IteOutcome::Failed, true);
+    }
+    IteFile in = Open(*name, "rb");
+    if (!in) {
+        s_.port.Say(IteTexts::kOpenFailed);
+        s_.failedStep = "WR_OPN_DLG";
+        return EndInHandler(IteOutcome::Failed, true);
+    }
+    // The whole image is in memory before anything is erased: a file that cannot be read must
+    // never leave the chip blank.
+    s_.image.assign(Ite::kFlashSize, 0xFF);
+    if (std::fread(s_.image.data(), 1, s_.image.size(), in.get()) < s_.image.size() &&
+        std::ferror(in.get())) {
+        s_.port.Say(IteTexts::FileReadError(*name, std::strerror(errno)));
+        s_.failedStep = "WR_OPN_DLG";
+        return EndInHandler(IteOutcome::Failed, true);
+    }
+    s_.fileName = *name;
+    s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
+    s_.port.Say(IteTexts::kDataFile + *name);
+    s_.port.Say(IteTexts::kWriteStart);
+    StartWorker();
+}
+
+bool IteEngine::ExitClick() {
+    if (!s_.state.IsNone())
+        return false;
+    s_.port.ClearLogs();
+    s_.port.SetGauge(IteGauge::Blocks, 0);
+    return true;
+}

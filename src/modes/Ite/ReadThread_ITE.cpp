@@ -1,0 +1,307 @@
+#include "modes/Ite/ReadThread_ITE.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+std::string Hex2(std::uint8_t v) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(v));
+    return text;
+}
+
+std::int64_t ThreadCpuNanos() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// Steps as the wait-failure lines name them.
+const IteText kTestStep{"команда проверки связи", "test command"};
+const IteText kSetupStep{"вход в режим настроек", "enter setup"};
+const IteText kEndOfSetupStep{"конец настроек QQQ", "end of setup QQQ"};
+const IteText kWriteAddressStep{"адрес записи", "write address"};
+
+IteText AddressStep(int reg) {
+    return {"адресный цикл 0x" + Hex2(static_cast<std::uint8_t>(reg)),
+            "address cycle 0x" + Hex2(static_cast<std::uint8_t>(reg))};
+}
+IteText DataReadStep(int reg) {
+    return {"чтение регистра 0x" + Hex2(static_cast<std::uint8_t>(reg)),
+            "data read of register 0x" + Hex2(static_cast<std::uint8_t>(reg))};
+}
+IteText PinStep(const char* code) {
+    return {std::string("назначение вывода ") + code, std::string("pin assignment ") + code};
+}
+IteText RowStep(const char* code) {
+    return {std::string("запись регистра ") + code, std::string("register write ") + code};
+}
+IteText BlockStep(int number, int of) {
+    const std::string n = std::to_string(number) + " ";
+    return {"блок " + n + "из " + std::to_string(of), "block " + n + "of " + std::to_string(of)};
+}
+} // namespace
+
+void ReadThread_ITE::Execute() {
+    const std::string state = s_.state.Get();
+    if (state == Ite::kChecking)
+        Check();
+    else if (state == Ite::kSettingUp)
+        Setup();
+    else if (state == Ite::kReading)
+        Read();
+    else if (state == Ite::kWriting)
+        Write();
+}
+
+void ReadThread_ITE::SayNoReply(const IteReply& reply, const IteText& step) {
+    switch (reply.outcome) {
+    case WaitOutcome::Ready:
+        return;
+    case WaitOutcome::TimedOut:
+        return Say(IteTexts::NoAnswer(step));
+    case WaitOutcome::Cancelled:
+        return Say(IteTexts::WaitCancelled(step));
+    case WaitOutcome::DeviceError:
+        return Say(IteTexts::JigLost(step));
+    }
+}
+
+// ---------------------------------------------------------------- check connection
+
+void ReadThread_ITE::Check() {
+    const IteReply test = bus_.Command(IteCommand::Test, 0, s_.bounds.attach);
+    if (!test.Is(Ite::kDone))
+        return FailCheck("(00)", test, kTestStep);
+    std::uint8_t id[3] = {};
+    for (int reg = 0; reg < 3; ++reg) {
+        const std::string code = "(0" + std::to_string(reg + 1) + ")";
+        // Only "e" says that the EC did not answer; any other byte lets the check go on.
+        const IteReply address =
+            bus_.Command(IteCommand::Address, static_cast<std::uint8_t>(reg), s_.bounds.command);
+        if (!address.Arrived() || address.byte == Ite::kNoEc)
+            return FailCheck(code, address, AddressStep(reg));
+        const IteReply data = bus_.Command(IteCommand::DataRead, 0, s_.bounds.command);
+        if (!data.Arrived())
+            return FailCheck(code, data, DataReadStep(reg));
+        id[reg] = data.byte;
+    }
+    const std::string line =
+        "Received ITE ID  -> " + Hex2(id[0]) + Hex2(id[1]) + " rev -> " + Hex2(id[2]);
+    s_.port.Say(line, line);
+    s_.chipId = IteChipId{id[0], id[1], id[2]};
+    bus_.Finish(true, s_.bounds.command);
+    Release(IteOutcome::Succeeded);
+}
+
+void ReadThread_ITE::FailCheck(const std::string& code, const IteReply& reply,
+                               const IteText& step) {
+    Say(IteTexts::kNotResponding + code);
+    SayNoReply(reply, step);
+    s_.failedStep = code;
+    bus_.Finish(false, s_.bounds.command);
+    Release(IteOutcome::Failed);
+}
+
+// ---------------------------------------------------------------- APPLY
+
+void ReadThread_ITE::Setup() {
+    IteReply reply = bus_.Command(IteCommand::EnterSetup, 0, s_.bounds.command);
+    if (!reply.Is(Ite::kSetupOn))
+        return FailSetup(IteTexts::kSetupRefused, reply, kSetupStep);
+    for (int box : IteSendOrder()) {
+        const IteSignal& signal = IteSignalOfBox(box);
+        const std::uint8_t contact =
+            IteContactByte(s_.assignment[static_cast<std::size_t>(box - 1)]);
+        reply = bus_.Exchange(IteFrames::PinAssignment(signal.code, contact), s_.bounds.command);
+        if (!reply.Is(Ite::kAccepted))
+            return FailSetup(IteTexts::kPinsRefused, reply, PinStep(signal.code));
+    }
+    reply = bus_.Exchange(IteFrames::EndOfSetup(), s_.bounds.command);
+    if (!reply.Is(Ite::kAccepted))
+        return FailSetup(IteTexts::kPinsRefused, reply, kEndOfSetupStep);
+    Say(IteTexts::kSettingsSent);
+    Release(IteOutcome::Succeeded);
+}
+
+// The link closes without a finish byte: the JIG keeps or drops the assignment on its own.
+void ReadThread_ITE::FailSetup(const IteText& message, const IteReply& reply, const IteText& step) {
+    Say(message);
+    SayNoReply(reply, step);
+    s_.failedStep = step.en;
+    Release(IteOutcome::Failed);
+}
+
+// ---------------------------------------------------------------- shared by read and write
+
+bool ReadThread_ITE::EcAnswers(const char* code) {
+    const IteReply test = bus_.Command(IteCommand::Test, 0, s_.bounds.attach);
+    if (test.Is(Ite::kDone))
+        return true;
+    Say(IteTexts::kNotResponding + code);
+    SayNoReply(test, kTestStep);
+    s_.failedStep = code;
+    return false;
+}
+
+bool ReadThread_ITE::RunRows(std::span<const IteStep> rows) {
+    for (const IteStep& row : rows) {
+        const IteReply reply = bus_.RegisterWrite(row.reg, row.value, s_.bounds.command);
+        if (!reply.Is(Ite::kDone)) {
+            Say(IteTexts::kNotResponding + row.code);
+            SayNoReply(reply, RowStep(row.code));
+            s_.failedStep = row.code;
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReadThread_ITE::EndUntransferred() {
+    s_.file.reset();
+    bus_.Finish(false, s_.bounds.command);
+    Release(IteOutcome::Failed);
+}
+
+void ReadThread_ITE::EndTransfer(bool success) {
+    if (s_.file) {
+        // A file that did not take its last bytes must not end as a good read.
+        if (std::fclose(s_.file.release()) != 0 && success) {
+            Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
+            s_.failedStep = "file";
+            success = false;
+        }
+    }
+    bus_.Finish(success, s_.bounds.command);
+    s_.link.Close();
+    Say(IteTexts::kCurrentTime + IteDateTime());
+    Release(success ? IteOutcome::Succeeded : IteOutcome::Failed);
+}
+
+// Closes the link and the file and hands the window back; the state goes to "NONE" last so a
+// new operation never meets a half-closed one.
+void ReadThread_ITE::Release(IteOutcome outcome) {
+    s_.link.Close();
+    s_.file.reset();
+    s_.outcome.store(outcome);
+    s_.workerCpuNanos = ThreadCpuNanos();
+    for (const char* name : {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton,
+                             Ite::kSetupButton, Ite::kReadButton})
+        s_.port.EnableControl(name, true);
+    s_.state.Set(Ite::kIdle);
+}
+
+// ---------------------------------------------------------------- read
+
+void ReadThread_ITE::Read() {
+    if (!EcAnswers("(Rxxx)"))
+        return EndUntransferred();
+    Say(IteTexts::kInit);
+    if (!RunRows(IteSteps::Read()))
+        return EndUntransferred();
+    Say(IteTexts::kInitDone);
+    Say(IteTexts::kReading);
+    for (int number = 1; number <= Ite::kReadBlocks; ++number) {
+        if (!ReadBlock(number)) {
+            s_.failedStep = BlockStep(number, Ite::kReadBlocks).en;
+            return EndTransfer(false);
+        }
+        s_.port.SetGauge(IteGauge::Blocks, number);
+    }
+    if (std::fflush(s_.file.get()) != 0) {
+        Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
+        s_.failedStep = "file";
+        return EndTransfer(false);
+    }
+    Say(IteTexts::kReadDone);
+    EndTransfer(true);
+}
+
+bool ReadThread_ITE::ReadBlock(int number) {
+    const IteText step = BlockStep(number, Ite::kReadBlocks);
+    const IteText error = IteTexts::kBlockReadError + std::to_string(number);
+    ReplyResult r{WaitOutcome::DeviceError, 0};
+    if (s_.link.Send(IteFrames::BlockRead(bus_.Pcb3())))
+        r = s_.link.AwaitQueued(Ite::kReadReply, s_.bounds.block, true);
+    if (r.outcome != WaitOutcome::Ready || r.count != Ite::kReadReply) {
+        Say(error);
+        SayNoReply({r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome, 0},
+                   step);
+        return false;
+    }
+    if (s_.link.rxQueue > Ite::kReadReply) {
+        Say(error);
+        Say(IteTexts::TooMuchData(step));
+        return false;
+    }
+    const std::uint8_t* data = s_.link.Buffer();
+    if (data[Ite::kReadBlock] != Ite::kDone) {
+        Say(error);
+        return false;
+    }
+    if (std::fwrite(data, 1, Ite::kReadBlock, s_.file.get()) != Ite::kReadBlock) {
+        Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
+        return false;
+    }
+    s_.fileBytes += Ite::kReadBlock;
+    return true;
+}
+
+// ---------------------------------------------------------------- erase and write
+
+void ReadThread_ITE::Write() {
+    if (!EcAnswers("(Wxxx)"))
+        return EndUntransferred();
+    const std::span<const IteStep> rows = IteSteps::Erase();
+    Say(IteTexts::kInit);
+    if (!RunRows(rows.first(IteSteps::kEraseInitRows)))
+        return EndTransfer(false);
+    Say(IteTexts::kInitDone);
+    if (!RunRows(rows.subspan(IteSteps::kEraseInitRows)))
+        return EndTransfer(false);
+    Say(IteTexts::kEraseSent);
+    Say(IteTexts::kFileLoaded);
+    const auto blank = std::count(s_.image.begin(), s_.image.end(), std::uint8_t{0xFF});
+    Say(IteTexts::kFfCount + std::to_string(blank));
+    Say(IteTexts::kWriting);
+
+    const bool pcb3 = bus_.Pcb3();
+    if (pcb3) {
+        s_.port.SetGaugeMax(IteGauge::Speed, Ite::kSpeedGaugeMax);
+    } else {
+        s_.port.SetGauge(IteGauge::Speed, 0);
+        s_.port.SetGaugeMax(IteGauge::Speed, Ite::kWriteBlocks);
+    }
+    // The M88 form does not look at the address's answer, but it must come.
+    const IteReply address = bus_.Exchange(IteFrames::SetWriteAddress(pcb3, 0), s_.bounds.command);
+    if (!address.Arrived() || (pcb3 && address.byte != Ite::kDone)) {
+        Say(IteTexts::kAddressError);
+        SayNoReply(address, kWriteAddressStep);
+        s_.failedStep = kWriteAddressStep.en;
+        return EndTransfer(false);
+    }
+    const std::span<const std::uint8_t> image(s_.image);
+    for (int index = 0; index < Ite::kWriteBlocks; ++index) {
+        const auto block =
+            image.subspan(static_cast<std::size_t>(index) * Ite::kWriteBlock, Ite::kWriteBlock);
+        // The first block waits while the flash finishes its chip erase.
+        const Millis bound = index == 0 ? s_.bounds.firstBlock : s_.bounds.block;
+        const IteReply ack = bus_.Exchange(IteFrames::BlockWrite(pcb3, block), bound);
+        if (!ack.Is(Ite::kDone)) {
+            const IteText step = BlockStep(index + 1, Ite::kWriteBlocks);
+            Say(IteTexts::kBlockWriteError);
+            SayNoReply(ack, step);
+            s_.failedStep = step.en;
+            return EndTransfer(false);
+        }
+        s_.fileBytes += Ite::kWriteBlock;
+        const int sent = index + 1;
+        s_.port.SetGauge(IteGauge::Speed,
+                         pcb3 ? sent * static_cast<int>(Ite::kWriteBlock) / 512 : sent);
+    }
+    Say(IteTexts::kWriteDone);
+    EndTransfer(true);
+}

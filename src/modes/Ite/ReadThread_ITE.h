@@ -1,0 +1,40 @@
+#pragma once
+// The worker of one ITE operation, chosen by the operation state: the connection check, the
+// pin assignment, the read (test, preparation, 512 blocks) or the write (test, preparation and
+// erase, 1024 blocks), and the end of the operation on every path.
+#include "modes/Ite/IteBus.h"
+#include "modes/Ite/IteSession.h"
+#include "modes/Ite/IteSteps.h"
+
+#include <span>
+#include <string>
+
+class ReadThread_ITE {
+  public:
+    explicit ReadThread_ITE(IteSession& session) : s_(session), bus_(session.link) {}
+    void Execute();
+
+  private:
+    void Check();
+    void Setup();
+    void Read();
+    void Write();
+
+    // The test command of a read or write; `code` ("(Rxxx)") is logged when the EC is silent.
+    bool EcAnswers(const char* code);
+    bool RunRows(std::span<const IteStep> rows);
+    bool ReadBlock(int number);
+
+    void Say(const IteText& text) { s_.port.Say(text); }
+    // The line for a reply that did not come, naming the step.
+    void SayNoReply(const IteReply& reply, const IteText& step);
+    void FailCheck(const std::string& code, const IteReply& reply, const IteText& step);
+    void FailSetup(const IteText& message, const IteReply& reply, const IteText& step);
+    // A read or write that ends before its transfer began: no time line.
+    void EndUntransferred();
+    void EndTransfer(bool success);
+    void Release(IteOutcome outcome);
+
+    IteSession& s_;
+    IteBus bus_;
+};

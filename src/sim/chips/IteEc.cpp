@@ -1,0 +1,434 @@
+#include "sim/chips/IteEc.h"
+
+#include "sim/SimContext.h"
+#include "sim/chips/IteSerialFlash.h"
+
+#include <algorithm>
+
+namespace {
+using namespace std::chrono_literals;
+
+// The JIG's own time: one bus cycle on the EC's interface, the flash chip's program and erase
+// times, and how long the JIG tries an EC that does not answer (the attach prompt's 5 s).
+constexpr std::chrono::microseconds kBusCycle{50};
+constexpr std::chrono::microseconds kPageProgram{700};
+constexpr std::chrono::milliseconds kChipErase{1200};
+constexpr std::chrono::seconds kAttachWindow{5};
+// A flash whose status never says ready (its port closed) is given up after this.
+constexpr std::chrono::seconds kFlashGivesUp{2};
+
+constexpr std::uint8_t kDone = 'o';
+constexpr std::uint8_t kNoAnswer = 'e';
+constexpr std::uint8_t kAccepted = '+';
+constexpr std::uint8_t kFrameRegister = 0x05;
+constexpr std::uint8_t kFlashRegister = 0x08;
+constexpr std::uint8_t kSelect = 0xFD;
+constexpr std::uint8_t kDeselect = 0xFE;
+constexpr std::size_t kReadBlock = 256;
+constexpr std::size_t kWriteBlock = 128;
+constexpr int kSignals = 15;
+
+// The triple codes of the JIG firmware and the EC signal each one places.
+const std::map<std::string, std::string>& CodeSignals() {
+    static const std::map<std::string, std::string> codes{
+        {"d0", "PD0"}, {"d1", "PD1"},  {"d2", "PD2"},  {"d3", "PD3"},  {"d4", "PD4"},
+        {"d5", "PD5"}, {"d6", "PD6"},  {"d7", "PD7"},  {"BL", "BUSY"}, {"WR", "STB"},
+        {"DS", "AFD"}, {"IN", "INIT"}, {"AS", "SLIN"}, {"K4", "KSI4"}, {"K5", "KSI5"},
+    };
+    return codes;
+}
+
+int IntOr(const nlohmann::json& j, const char* key, int fallback) {
+    auto it = j.find(key);
+    return it != j.end() && it->is_number_integer() ? it->get<int>() : fallback;
+}
+
+bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
+    auto it = j.find(key);
+    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
+}
+
+std::optional<std::uint8_t> ByteAt(const nlohmann::json& j, const char* key) {
+    auto it = j.find(key);
+    if (it == j.end() || !it->is_number_integer())
+        return std::nullopt;
+    return static_cast<std::uint8_t>(it->get<int>());
+}
+
+std::chrono::nanoseconds Cycles(std::size_t n) {
+    return kBusCycle * static_cast<long>(n);
+}
+} // namespace
+
+const std::map<std::string, int>& SimIteEc::DefaultWiring() {
+    // "Example board 1" of data/MB connection ITE.txt
+    static const std::map<std::string, int> wiring{
+        {"PD0", 12}, {"PD1", 13}, {"PD2", 14}, {"PD3", 15},  {"PD4", 16},
+        {"PD5", 17}, {"PD6", 18}, {"PD7", 19}, {"BUSY", 21}, {"STB", 5},
+        {"AFD", 6},  {"INIT", 7}, {"SLIN", 8}, {"KSI4", 9},  {"KSI5", 10},
+    };
+    return wiring;
+}
+
+SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
+    const nlohmann::json& c = scenario.Chip("ite");
+    auto file = c.find("file");
+    if (file != c.end() && file->is_string()) {
+        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
+                                              kFlashSize, 0xFF);
+    } else {
+        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kFlashSize, 0xFF);
+        memory_->Data() = DefaultImage();
+    }
+    const bool timed = scenario.timing == SimTiming::Wire;
+    flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,
+                                              timed ? kPageProgram : 0ns);
+
+    auto id = c.find("id");
+    if (id != c.end() && id->is_array() && id->size() == 2)
+        for (std::size_t i = 0; i < 2; ++i)
+            if ((*id)[i].is_number_integer())
+                id_[i] = static_cast<std::uint8_t>((*id)[i].get<int>());
+    id_[2] = static_cast<std::uint8_t>(IntOr(c, "revision", id_[2]));
+    connected_ = BoolOr(c, "connected", true);
+    auto wiring = c.find("wiring");
+    if (wiring != c.end() && wiring->is_object())
+        for (auto& [signal, contact] : wiring_)
+            contact = IntOr(*wiring, signal.c_str(), contact);
+    kbPins_ = IntOr(c, "kbPins", kDefaultKbPins);
+    reversed_ = BoolOr(c, "reversed", false);
+
+    silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
+    badBlock_ = IntOr(c, "badBlock", 0);
+    refuseAddress_ = ByteAt(c, "refuseAddress");
+    auto refuse = c.find("refuseWrite");
+    if (refuse != c.end() && refuse->is_object())
+        refuseWrite_ = {static_cast<std::uint8_t>(IntOr(*refuse, "register", 0)),
+                        static_cast<std::uint8_t>(IntOr(*refuse, "value", 0))};
+    addressAnswer_ = ByteAt(c, "addressAnswer").value_or(kDone);
+    setupAnswer_ = ByteAt(c, "setupAnswer").value_or('*');
+    auto pin = c.find("refusePin");
+    if (pin != c.end() && pin->is_string())
+        refusePin_ = pin->get<std::string>();
+    endOfSetupAnswer_ = ByteAt(c, "endOfSetupAnswer");
+    auto stuck = c.find("stuckZeroBits");
+    if (stuck != c.end() && stuck->is_object())
+        flash_->SetStuckZeroBits(static_cast<std::uint32_t>(IntOr(*stuck, "address", 0)),
+                                 static_cast<std::uint8_t>(IntOr(*stuck, "mask", 0)));
+}
+
+SimIteEc::~SimIteEc() {
+    std::lock_guard lock(mutex_);
+    if (dirty_)
+        memory_->Save();
+}
+
+std::vector<std::uint8_t> SimIteEc::DefaultImage() {
+    std::vector<std::uint8_t> image(kFlashSize);
+    std::uint32_t x = 0x49544538;
+    for (std::uint8_t& b : image) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = static_cast<std::uint8_t>(x >> 24);
+    }
+    return image;
+}
+
+std::vector<std::uint8_t> SimIteEc::Flash() const {
+    std::lock_guard lock(mutex_);
+    return memory_->Data();
+}
+
+int SimIteEc::Erases() const {
+    std::lock_guard lock(mutex_);
+    return flash_->Erases();
+}
+
+std::map<std::string, int> SimIteEc::Assignment() const {
+    std::lock_guard lock(mutex_);
+    return given_;
+}
+
+// Every signal must arrive on the JIG contact the JIG drives it on; an unplaced or misplaced
+// one leaves the EC without its bus.
+bool SimIteEc::EcAnswers() const {
+    if (!connected_ || given_.size() != kSignals)
+        return false;
+    for (const auto& [signal, contact] : wiring_) {
+        auto it = given_.find(signal);
+        if (it == given_.end() || it->second < 1 || it->second > 32)
+            return false;
+        const int reaches = reversed_ ? kbPins_ - it->second + 1 : it->second;
+        if (reaches != contact)
+            return false;
+    }
+    return true;
+}
+
+bool SimIteEc::FlashPortOpen() const {
+    return unlocked_ && registers_[0x04] == 0xFF && registers_[0x07] == 0x7F &&
+           registers_[0x06] == 0xFF;
+}
+
+void SimIteEc::ResetInterface() {
+    flash_->Deselect();
+    registers_.fill(0);
+    address_ = 0;
+    armed_ = false;
+    unlocked_ = false;
+}
+
+void SimIteEc::WriteRegister(std::uint8_t reg, std::uint8_t value) {
+    registers_[reg] = value;
+    switch (reg) {
+    case 0x27:
+        unlocked_ = value == 0x80 && armed_;
+        armed_ = value == 0x01;
+        break;
+    case kFrameRegister:
+        if (!FlashPortOpen())
+            break;
+        if (value == kSelect) {
+            flash_->Select();
+        } else if (value == kDeselect) {
+            flash_->Deselect(); // an erase or a program happens here
+            dirty_ = true;
+        }
+        break;
+    case kFlashRegister:
+        if (FlashPortOpen())
+            flash_->Transfer(value);
+        break;
+    default:
+        break;
+    }
+}
+
+std::uint8_t SimIteEc::ReadRegister(std::uint8_t reg) {
+    if (reg <= 0x02)
+        return id_[reg];
+    if (reg == kFlashRegister)
+        return FlashPortOpen() ? flash_->Transfer(0xFF) : std::uint8_t{0xFF};
+    return registers_[reg];
+}
+
+bool SimIteEc::Handle(std::uint8_t command, SimContext& ctx) {
+    switch (command) {
+    case 'T':
+        Test(ctx);
+        return true;
+    case 'A':
+        Address(ctx);
+        return true;
+    case 'W': // the M88 firmware's data write; PCB3 took 'W' for itself and uses 'D'
+        if (ctx.Pcb3())
+            return false;
+        DataWrite(ctx);
+        return true;
+    case 'D':
+        if (!ctx.Pcb3())
+            return false;
+        DataWrite(ctx);
+        return true;
+    case 'R':
+        DataRead(ctx);
+        return true;
+    case 'S':
+        Setup(ctx);
+        return true;
+    case 'r':
+        BlockRead(ctx);
+        return true;
+    case 'Y':
+        SetWriteAddress(ctx);
+        return true;
+    case 'w':
+        BlockWrite(ctx);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SimIteEc::FallSilent(SimContext& ctx) {
+    for (;;)
+        ctx.Rx();
+}
+
+// The JIG looks for the EC, for as long as its attach window when it does not answer at once:
+// the technician may be plugging in the board's power.
+void SimIteEc::Test(SimContext& ctx) {
+    {
+        std::lock_guard lock(mutex_);
+        ResetInterface();
+        readBlocks_ = 0;
+    }
+    if (EcAnswers()) {
+        ctx.Busy(Cycles(4), "looking for the EC");
+        ctx.Tx(kDone);
+    } else {
+        ctx.Busy(kAttachWindow, "waiting for the EC to answer");
+        ctx.Tx(kNoAnswer);
+    }
+}
+
+void SimIteEc::Address(SimContext& ctx) {
+    const std::uint8_t reg = ctx.Rx();
+    ctx.Busy(Cycles(1), "an address cycle");
+    if (!EcAnswers() || refuseAddress_ == reg) {
+        ctx.Tx(kNoAnswer);
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        address_ = reg;
+    }
+    ctx.Tx(addressAnswer_);
+}
+
+void SimIteEc::DataWrite(SimContext& ctx) {
+    const std::uint8_t value = ctx.Rx();
+    ctx.Busy(Cycles(1), "a data write cycle");
+    bool done = EcAnswers();
+    if (done) {
+        std::lock_guard lock(mutex_);
+        done = !(refuseWrite_ && refuseWrite_->first == address_ && refuseWrite_->second == value);
+        if (done)
+            WriteRegister(address_, value);
+    }
+    ctx.Tx(done ? kDone : kNoAnswer);
+}
+
+void SimIteEc::DataRead(SimContext& ctx) {
+    ctx.Busy(Cycles(1), "a data read cycle");
+    std::uint8_t value = 0xFF;
+    if (EcAnswers()) {
+        std::lock_guard lock(mutex_);
+        value = ReadRegister(address_);
+    }
+    ctx.Tx(value);
+}
+
+// The JIG takes triples (two code letters, a contact) until "QQQ", which makes them its
+// assignment once all fifteen signals have one. A refused triple ends the setup.
+void SimIteEc::Setup(SimContext& ctx) {
+    ctx.Tx(setupAnswer_);
+    if (setupAnswer_ != '*')
+        return;
+    std::map<std::string, int> pending;
+    for (;;) {
+        const std::uint8_t first = ctx.Rx();
+        const std::uint8_t second = ctx.Rx();
+        if (first == 'Q') {
+            const std::uint8_t third = second == 'Q' ? ctx.Rx() : 0;
+            if (second != 'Q' || third != 'Q') {
+                ctx.Surprise("ITE setup, \"QQQ\"", {first, second, third});
+                continue;
+            }
+            const bool complete = pending.size() == kSignals;
+            const std::uint8_t answer = endOfSetupAnswer_.value_or(complete ? kAccepted : 'e');
+            if (answer == kAccepted) {
+                std::lock_guard lock(mutex_);
+                given_ = pending;
+            }
+            ctx.Tx(answer);
+            return;
+        }
+        const std::string code{static_cast<char>(first), static_cast<char>(second)};
+        auto signal = CodeSignals().find(code);
+        if (signal == CodeSignals().end()) {
+            ctx.Surprise("ITE setup, waiting for a pin assignment or \"QQQ\"", {first, second});
+            continue;
+        }
+        const std::uint8_t contact = ctx.Rx();
+        if (code == refusePin_ || contact > 32) {
+            ctx.Tx('e');
+            return;
+        }
+        pending[signal->second] = contact;
+        ctx.Tx(kAccepted);
+    }
+}
+
+// 256 data read cycles on the flash port, then "o" when the EC answered them all.
+void SimIteEc::BlockRead(SimContext& ctx) {
+    const int number = ++readBlocks_;
+    if (silentAtBlock_ == number)
+        FallSilent(ctx);
+    ctx.Busy(Cycles(kReadBlock + 1), "reading a block through the EC");
+    std::vector<std::uint8_t> reply(kReadBlock + 1, 0xFF);
+    const bool answers = EcAnswers();
+    if (answers) {
+        std::lock_guard lock(mutex_);
+        address_ = kFlashRegister;
+        for (std::size_t i = 0; i < kReadBlock; ++i)
+            reply[i] = ReadRegister(kFlashRegister);
+    }
+    reply[kReadBlock] = answers && badBlock_ != number ? kDone : kNoAnswer;
+    ctx.Tx(reply);
+}
+
+void SimIteEc::SetWriteAddress(SimContext& ctx) {
+    std::uint32_t address = 0;
+    for (int i = 0; i < 3; ++i)
+        address = (address << 8) | ctx.Rx();
+    writeAddress_ = address;
+    writeBlocks_ = 0;
+    ctx.Busy(Cycles(1), "taking the write address");
+    ctx.Tx(EcAnswers() ? kDone : kNoAnswer);
+}
+
+// The JIG waits until the flash is ready, enables writing, programs the 128 bytes at its write
+// address with a page program and waits for it to finish.
+void SimIteEc::BlockWrite(SimContext& ctx) {
+    std::vector<std::uint8_t> data(kWriteBlock);
+    for (std::uint8_t& b : data)
+        b = ctx.Rx();
+    const int number = ++writeBlocks_;
+    if (silentAtBlock_ == number)
+        FallSilent(ctx);
+    if (!EcAnswers()) {
+        ctx.Busy(Cycles(4), "trying the EC");
+        ctx.Tx(kNoAnswer);
+        return;
+    }
+    std::chrono::nanoseconds erasing{0};
+    bool portOpen = false;
+    {
+        std::lock_guard lock(mutex_);
+        portOpen = FlashPortOpen();
+        erasing = flash_->RemainingBusy();
+    }
+    if (!portOpen) {
+        ctx.Busy(kFlashGivesUp, "polling a flash that does not answer");
+        ctx.Tx(kNoAnswer);
+        return;
+    }
+    if (erasing.count() > 0)
+        ctx.Busy(erasing, "waiting for the flash to finish erasing");
+    const bool good = badBlock_ != number;
+    if (good) {
+        std::lock_guard lock(mutex_);
+        auto put = [this](std::uint8_t reg, std::uint8_t value) { WriteRegister(reg, value); };
+        put(kFrameRegister, kSelect);
+        put(kFlashRegister, 0x06);
+        put(kFrameRegister, kDeselect);
+        put(kFrameRegister, kSelect);
+        put(kFlashRegister, 0x02);
+        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_ >> 16));
+        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_ >> 8));
+        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_));
+        for (std::uint8_t b : data)
+            put(kFlashRegister, b);
+        put(kFrameRegister, kDeselect);
+    }
+    ctx.Busy(Cycles(2 * (kWriteBlock + 10)) + kPageProgram, "programming a block");
+    writeAddress_ = static_cast<std::uint32_t>((writeAddress_ + kWriteBlock) % kFlashSize);
+    if (writeAddress_ == 0) {
+        std::lock_guard lock(mutex_);
+        memory_->Save();
+        dirty_ = false;
+    }
+    ctx.Tx(good ? kDone : kNoAnswer);
+}

@@ -1,0 +1,145 @@
+// A JIG that falls silent at each wait of each operation, or vanishes mid-transfer: every
+// operation ends within its bound with a line naming the step, the failure signal where the
+// operation sends one, the link closed and the buttons usable.
+#include "IteRig.h"
+
+namespace {
+// Replies the JIG has sent once Start() has applied the wiring: the identification, "*", the
+// fifteen triples' "+" and the one of "QQQ".
+constexpr int kApplyReplies = 18;
+
+IteBounds Short() {
+    IteBounds b;
+    b.attach = b.command = b.block = b.firstBlock = Millis(150);
+    return b;
+}
+
+bool HasLineStarting(const std::vector<std::string>& lines, const std::string& start) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+}
+
+struct FaultCase {
+    int afterReplies; // counted from the JIG's start
+    const char* step; // the step the English log names ("" for the identification)
+};
+} // namespace
+
+class IteFaults : public IteTest {
+  protected:
+    void StartWith(const std::string& board, const char* type, int afterReplies, bool apply) {
+        Start(board,
+              std::string(R"({"faults": [{"type": ")") + type + R"(", "afterReplies": )" +
+                  std::to_string(afterReplies) + "}]}",
+              apply);
+        engine->SetBounds(Short());
+    }
+    // The operation ended as a lost contact does.
+    void ExpectEnded(const FaultCase& c, bool finishByte) {
+        EXPECT_NE(engine->Outcome(), IteOutcome::Succeeded);
+        ExpectIdle();
+        const auto lines = En();
+        if (std::string(c.step).empty()) {
+            EXPECT_EQ(lines.back(), "The programmer is not found or does not respond");
+            return;
+        }
+        const bool named =
+            HasLineStarting(lines, std::string("Timeout: no answer from the JIG (") + c.step) ||
+            HasLineStarting(lines, std::string("The JIG was lost (") + c.step);
+        EXPECT_TRUE(named) << Dump();
+        if (finishByte) {
+            EXPECT_EQ(HostBytes().back(), 'O');
+        }
+    }
+};
+
+TEST_F(IteFaults, SilenceAtEachWaitOfTheCheck) {
+    for (const FaultCase c : {FaultCase{kApplyReplies, ""},
+                              {kApplyReplies + 1, "test command"},
+                              {kApplyReplies + 2, "address cycle 0x00"},
+                              {kApplyReplies + 3, "data read of register 0x00"},
+                              {kApplyReplies + 7, "data read of register 0x02"}}) {
+        SCOPED_TRACE(c.step);
+        StartWith("pcb2-ite", "silence", c.afterReplies, true);
+        Check();
+        ExpectEnded(c, true);
+    }
+}
+
+TEST_F(IteFaults, SilenceAtEachWaitOfApply) {
+    for (const FaultCase c : {FaultCase{0, ""},
+                              {1, "enter setup"},
+                              {2, "pin assignment IN"},
+                              {9, "pin assignment d0"},
+                              {17, "end of setup QQQ"}}) {
+        SCOPED_TRACE(c.step);
+        StartWith("pcb3", "silence", c.afterReplies, false);
+        Apply(DefaultBoxes());
+        ExpectEnded(c, false); // APPLY closes the link without a finish byte
+        EXPECT_NE(HostBytes().back(), 'O');
+    }
+}
+
+TEST_F(IteFaults, SilenceAtEachWaitOfTheRead) {
+    const int start = kApplyReplies + 1; // after the identification
+    for (const FaultCase c : {FaultCase{start, "test command"},
+                              {start + 1, "register write (R001)"},
+                              {start + 2, "register write (R001)"},
+                              {start + 26, "register write (R013)"},
+                              {start + 27, "block 1 of 512"},
+                              {start + 27 + 99, "block 100 of 512"}}) {
+        SCOPED_TRACE(c.step);
+        StartWith("pcb3", "silence", c.afterReplies, true);
+        const std::string out = dir.File("partial.bin");
+        Read(out);
+        ExpectEnded(c, true);
+        const int blocks = std::max(0, c.afterReplies - (start + 27));
+        EXPECT_EQ(FileBytes(out).size(), static_cast<std::size_t>(blocks) * 256u);
+    }
+}
+
+TEST_F(IteFaults, SilenceAtEachWaitOfTheWrite) {
+    WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+    const int start = kApplyReplies + 1;
+    for (const FaultCase c : {FaultCase{start, "test command"},
+                              {start + 1, "register write (T001)"},
+                              {start + 38, "register write (T019)"},
+                              {start + 39, "write address"},
+                              {start + 40, "block 1 of 1024"},
+                              {start + 40 + 511, "block 512 of 1024"}}) {
+        SCOPED_TRACE(c.step);
+        StartWith("pcb2-ite", "silence", c.afterReplies, true);
+        Write(dir.File("in.bin"));
+        ExpectEnded(c, true);
+    }
+}
+
+TEST_F(IteFaults, AJigThatVanishesMidTransferIsLetGo) {
+    const int start = kApplyReplies + 1;
+    StartWith("pcb3", "vanish", start + 27 + 201, true);
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    ExpectEnded({0, "block 201 of 512"}, false);
+    EXPECT_EQ(FileBytes(out).size(), 200u * 256u);
+
+    WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+    StartWith("pcb2-ite", "vanish", start + 40 + 701, true);
+    Write(dir.File("in.bin"));
+    ExpectEnded({0, "block 701 of 1024"}, false);
+    EXPECT_TRUE(port.english.HasLine("Error writing to flash or lost contact with ITE"));
+}
+
+TEST_F(IteFaults, ABlockReadSilentInTheJigItselfEndsWithinItsBound) {
+    Start("pcb2-ite", R"({"chips": {"ite": {"silentAtBlock": 20}}})");
+    engine->SetBounds(Short());
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    EXPECT_EQ(EnFrom("ERROR reading block ->20"),
+              (std::vector<std::string>{"ERROR reading block ->20",
+                                        "Timeout: no answer from the JIG (block 20 of 512)",
+                                        kIteStampEn}));
+    EXPECT_EQ(Ru()[Ru().size() - 2], "Нет ответа от программатора (блок 20 из 512)");
+    EXPECT_EQ(FileBytes(out).size(), 19u * 256u);
+    EXPECT_EQ(port.english.Gauge(), 19);
+    ExpectIdle();
+}

@@ -1,0 +1,117 @@
+#pragma once
+// An ITE engine on a simulated JIG with a recording technician, for the protocol tests.
+#include "modes/Ite/IteEngine.h"
+#include "port/TimeText.h"
+#include "sim/chips/IteEc.h"
+#include "support/RecordingItePort.h"
+#include "support/SimFixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+inline const std::string kIteStampEn = "Current time  07.12.2026 10:20:30";
+inline const std::string kIteStampRu = "Текущее время  07.12.2026 10:20:30";
+
+// The boxes of the simulator's default motherboard ("Example board 1").
+inline IteAssignment DefaultBoxes() {
+    IteAssignment boxes{};
+    const auto& wiring = SimIteEc::DefaultWiring();
+    for (const IteSignal& s : IteSignals())
+        boxes[static_cast<std::size_t>(s.box - 1)] = wiring.at(s.name);
+    return boxes;
+}
+
+inline std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+class IteTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        engine.reset();
+        SetTimeTextSource({});
+    }
+
+    // A JIG that has been given the board's wiring (unless `apply` is false).
+    void Start(const std::string& board, const std::string& json = "{}", bool apply = true,
+               SimTiming timing = SimTiming::Instant) {
+        engine.reset();
+        port.ClearLogs();
+        sim = MakeSim(board, json, timing);
+        ASSERT_TRUE(sim);
+        engine = std::make_unique<IteEngine>(sim, port);
+        if (apply) {
+            Apply(DefaultBoxes());
+            ASSERT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+            port.ClearLogs();
+            applied = HostBytes().size();
+        }
+    }
+    SimIteEc& Chip() { return dynamic_cast<SimIteEc&>(*sim->Jig().Module("ite")); }
+
+    void Apply(const IteAssignment& boxes) {
+        engine->ApplyClick(boxes);
+        engine->WaitForWorker();
+    }
+    void Check() {
+        engine->CheckClick();
+        engine->WaitForWorker();
+    }
+    void Read(const std::optional<std::string>& file) {
+        port.english.QueueFileAnswer(file);
+        engine->ReadClick();
+        engine->WaitForWorker();
+    }
+    void Write(const std::optional<std::string>& file) {
+        port.english.QueueFileAnswer(file);
+        engine->WriteClick();
+        engine->WaitForWorker();
+    }
+
+    std::vector<std::string> En() const { return port.english.Lines(); }
+    std::vector<std::string> Ru() const { return port.russian.Lines(); }
+    // The English log from the first line equal to `from` on.
+    std::vector<std::string> EnFrom(const std::string& from) const {
+        const auto lines = En();
+        return {std::find(lines.begin(), lines.end(), from), lines.end()};
+    }
+    std::string Dump() const {
+        std::string text;
+        for (const std::string& line : En())
+            text += line + "\n";
+        return text;
+    }
+    // What the host sent since the APPLY of Start().
+    std::vector<std::uint8_t> HostBytes() const {
+        const auto all = sim->Jig().BytesToJig();
+        return {all.begin() + static_cast<std::ptrdiff_t>(std::min(applied, all.size())),
+                all.end()};
+    }
+    std::vector<std::uint8_t> FileBytes(const std::string& path) const {
+        return Bytes(ReadFileText(path));
+    }
+    void ExpectIdle() const {
+        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_FALSE(engine->LinkOpen());
+        for (const char* button : {"ITE_CHECK_CON_BitBtn", "ITE_SETUP_BitBtn", "ITE_READ_BitBtn",
+                                   "ITE_WRITE_BitBtn", "ITE_EXIT_BitBtn"})
+            EXPECT_TRUE(port.english.Enabled(button)) << button;
+    }
+
+    TempDir dir;
+    RecordingItePort port;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<IteEngine> engine;
+    std::size_t applied = 0;
+};
+
+inline std::string ItePattern(std::size_t size, unsigned seed = 7) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed + (i >> 8)) & 0xFF);
+    return bytes;
+}

@@ -1,0 +1,186 @@
+// APPLY and Check connection against the simulated ITE EC on both boards.
+#include "IteRig.h"
+#include "modes/Ite/IteDatabase.h"
+
+using namespace std::string_literals;
+
+class IteSetup : public IteTest {};
+
+namespace {
+// The triples of the default board in their order on the wire, then "QQQ".
+std::vector<std::uint8_t> DefaultTriples() {
+    return {'I', 'N', 7,   'D', 'S', 6,   'A', 'S', 8,   'W', 'R', 5,   'K', '4', 9,   'K',
+            '5', 10,  'B', 'L', 21,  'd', '0', 12,  'd', '1', 13,  'd', '2', 14,  'd', '3',
+            15,  'd', '4', 16,  'd', '5', 17,  'd', '6', 18,  'd', '7', 19,  'Q', 'Q', 'Q'};
+}
+} // namespace
+
+class IteSetupBoards : public IteTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
+    const bool pcb3 = std::string(GetParam()) == "pcb3";
+    Start(GetParam(), "{}", false);
+    Apply(DefaultBoxes());
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded);
+    ExpectIdle();
+    std::vector<std::uint8_t> wire{'B'};
+    if (pcb3)
+        wire.push_back('T');
+    wire.push_back('S');
+    for (std::uint8_t b : DefaultTriples())
+        wire.push_back(b); // no mode letter before the triples and "QQQ"
+    EXPECT_EQ(HostBytes(), wire);
+    const std::string version = pcb3 ? "M328_EPM240_v16  " : "ITE_PROJ_M88  ";
+    EXPECT_EQ(En(),
+              (std::vector<std::string>{kIteStampEn, "Number of VCOM ports found on the machine: 1",
+                                        "Programmer FW version -> " + version,
+                                        "Communication with programmer installed.",
+                                        "Send the settings for MB.", "All settings sent."}));
+    EXPECT_EQ(Ru(), (std::vector<std::string>{
+                        kIteStampRu, "Number of VCOM ports found on the machine: 1",
+                        "Версия FW программатора -> " + version,
+                        "Communication with programmer installed.", "Отправляем настройки под MB.",
+                        "Настройки все отправлены."}));
+    std::map<std::string, int> given = Chip().Assignment();
+    EXPECT_EQ(given, SimIteEc::DefaultWiring());
+
+    port.ClearLogs();
+    const std::size_t before = sim->Jig().BytesToJig().size();
+    Check();
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    ExpectIdle();
+    ASSERT_TRUE(engine->ChipId());
+    EXPECT_EQ(engine->ChipId()->id1, 0x85);
+    EXPECT_EQ(engine->ChipId()->id2, 0x12);
+    EXPECT_EQ(engine->ChipId()->revision, 0x02);
+    EXPECT_EQ(EnFrom(""),
+              (std::vector<std::string>{
+                  "", "Check connection ...", "Number of VCOM ports found on the machine: 1",
+                  "Programmer FW version -> " + version, "Communication with programmer installed.",
+                  "The programmer is found and ready to go.", "",
+                  "Now, as soon as possible, connect the adapter (5 seconds) !",
+                  "Received ITE ID  -> 8512 rev -> 02"}));
+    EXPECT_EQ(Ru()[1], "Проверка связи ...");
+    EXPECT_EQ(Ru().back(), "Received ITE ID  -> 8512 rev -> 02");
+    const auto all = sim->Jig().BytesToJig();
+    const std::vector<std::uint8_t> check(all.begin() + static_cast<std::ptrdiff_t>(before),
+                                          all.end());
+    EXPECT_EQ(check, pcb3 ? Bytes("BTTTA\0TRTA\1TRTA\2TRI"s) : Bytes("BTA\0RA\1RA\2RI"s));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, IteSetupBoards, ::testing::Values("pcb2-ite", "pcb3"));
+
+TEST_F(IteSetup, NcBoxesSendContactZeroAndTheEcThenStaysSilent) {
+    Start("pcb2-ite", "{}", false);
+    IteAssignment boxes = DefaultBoxes();
+    boxes[13] = Ite::kNotConnected; // KSI4
+    Apply(boxes);
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded);
+    const auto wire = HostBytes();
+    const std::vector<std::uint8_t> k4{'K', '4', 0};
+    EXPECT_NE(std::search(wire.begin(), wire.end(), k4.begin(), k4.end()), wire.end());
+
+    port.ClearLogs();
+    Check(); // a signal left unconnected: the EC cannot answer
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+    EXPECT_EQ(En().back(),
+              "ITE we do not respond, check the connection and settings. MB powered? (00)");
+    EXPECT_EQ(Ru().back(), "ITE мульт нам не отвечает, проверяйте соединение и настройки "
+                           "выводов. MB запитана? (00)");
+    EXPECT_EQ(engine->FailedStep(), "(00)");
+    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
+    ExpectIdle();
+}
+
+TEST_F(IteSetup, TheFirstRefusedAnswerStopsTheSettings) {
+    struct Case {
+        const char* chip;
+        IteAssignment boxes;
+        const char* lastSent; // the wire ends with this
+        const char* line;
+    };
+    IteAssignment unselected = DefaultBoxes();
+    unselected[9] = Ite::kNoSelection; // AFD#: its triple carries 0xFF
+    const Case cases[] = {
+        {R"({"setupAnswer": 63})", DefaultBoxes(), "S", "Error when entering the setup mode."},
+        {R"({"refusePin": "AS"})", DefaultBoxes(), "AS\x08", "Protocol error when setting pins."},
+        {"{}", unselected, "DS\xFF", "Protocol error when setting pins."},
+        // "+" to every triple, but not to "QQQ"
+        {R"({"endOfSetupAnswer": 45})", DefaultBoxes(), "QQQ", "Protocol error when setting pins."},
+    };
+    for (const Case& c : cases) {
+        Start("pcb2-ite", std::string(R"({"chips": {"ite": )") + c.chip + "}}", false);
+        Apply(c.boxes);
+        EXPECT_EQ(engine->Outcome(), IteOutcome::Failed) << c.chip;
+        EXPECT_EQ(En().back(), c.line) << c.chip;
+        const auto wire = HostBytes();
+        const std::string tail = c.lastSent;
+        ASSERT_GE(wire.size(), tail.size());
+        EXPECT_EQ(std::string(wire.end() - static_cast<std::ptrdiff_t>(tail.size()), wire.end()),
+                  tail)
+            << c.chip; // nothing after it, and no finish byte
+        EXPECT_TRUE(Chip().Assignment().empty()) << c.chip;
+        ExpectIdle();
+    }
+    EXPECT_EQ(Ru().back(), "Ошибка протокола при настройке выводов.");
+}
+
+TEST_F(IteSetup, CheckFailsOnlyOnAnAddressCycleAnsweredE) {
+    // Any other answer to an address cycle lets the check go on.
+    Start("pcb3", R"({"chips": {"ite": {"addressAnswer": 120, "id": [137, 2], "revision": 16}}})");
+    Check();
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(En().back(), "Received ITE ID  -> 8902 rev -> 10");
+
+    for (int reg = 0; reg < 3; ++reg) {
+        Start("pcb2-ite", R"({"chips": {"ite": {"refuseAddress": )" + std::to_string(reg) + "}}}");
+        Check();
+        const std::string code = "(0" + std::to_string(reg + 1) + ")";
+        EXPECT_EQ(engine->FailedStep(), code);
+        EXPECT_EQ(En().back(),
+                  "ITE we do not respond, check the connection and settings. MB powered? " + code);
+        // The check stops at the refused cycle and signals the failure.
+        const auto wire = HostBytes();
+        EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 3, wire.end()),
+                  (std::vector<std::uint8_t>{'A', static_cast<std::uint8_t>(reg), 'O'}));
+        ExpectIdle();
+    }
+}
+
+TEST_F(IteSetup, AReversedCableNeedsTheMirroredAssignment) {
+    const std::string reversed = R"({"chips": {"ite": {"reversed": true, "kbPins": 26}}})";
+    Start("pcb3", reversed); // the boxes as the board is wired: wrong through a turned cable
+    Check();
+    EXPECT_EQ(engine->FailedStep(), "(00)");
+
+    Start("pcb3", reversed, false);
+    const std::string line = "MB " + IteAssignmentText(DefaultBoxes()) + " KB_pins=26";
+    const IteMirror mirrored = MirrorIteAssignment(line, DefaultBoxes());
+    ASSERT_FALSE(mirrored.message);
+    Apply(mirrored.boxes);
+    Check();
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+}
+
+TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
+    Start("pcb2-v41", "{}", false);
+    Check();
+    EXPECT_EQ(engine->Outcome(), IteOutcome::NoJig);
+    EXPECT_EQ(En().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(Ru().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(Ru()[Ru().size() - 2], "Версия FW программатора -> M88_ALLPCB_V41  ");
+    EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
+    ExpectIdle();
+}
+
+TEST_F(IteSetup, TheSimulatedBoardIsWiredLikeTheFirstExampleOfTheDatabase) {
+    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
+    ASSERT_TRUE(lines);
+    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
+        return SelectIteMotherboard(line, kUnassigned).complete;
+    });
+    ASSERT_NE(first, lines->end());
+    EXPECT_EQ(SelectIteMotherboard(*first, kUnassigned).boxes, DefaultBoxes());
+    const IteKeyValue pins = FindIteKey(*first, kIteKbPinsKey);
+    EXPECT_EQ(pins.value, SimIteEc::kDefaultKbPins);
+}

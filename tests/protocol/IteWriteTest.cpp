@@ -1,0 +1,186 @@
+// Erase and WRITE on both boards against the simulated ITE EC and its serial flash.
+#include "IteRig.h"
+
+#include <chrono>
+#include <thread>
+
+class IteWrite : public IteTest {};
+class IteWriteBoards : public IteTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IteWriteBoards, WriteThenReadGivesTheFileBack) {
+    const bool pcb3 = std::string(GetParam()) == "pcb3";
+    Start(GetParam());
+    const std::string image = ItePattern(131072, 11);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    ExpectIdle();
+    EXPECT_TRUE(Chip().Flash() == Bytes(image));
+    EXPECT_EQ(Chip().Erases(), 1); // 0x60 erases; 0xC7 meets a chip without its write enable
+    EXPECT_EQ(port.english.GaugeColour(), (Rgb{255, 0, 0}));
+    EXPECT_EQ(port.english.Gauge(), 0);
+    EXPECT_EQ(port.russian.Gauge(), pcb3 ? 256 : 1024); // SPEED_ITE_CGauge
+    EXPECT_EQ(port.russian.GaugeMax(), pcb3 ? 256 : 1024);
+    const auto ffs = std::count(image.begin(), image.end(), '\xFF');
+    EXPECT_EQ(EnFrom(kIteStampEn),
+              (std::vector<std::string>{
+                  kIteStampEn, "Data file: " + dir.File("in.bin"), "Writing starts ...", "INIT ...",
+                  "INIT complete.", "ERASE complete.", "File loaded to buffer.",
+                  "The number of bytes equal to the value of FFh -> " + std::to_string(ffs),
+                  "WRITE, please wait ...", "WRITE complete.", kIteStampEn}));
+    EXPECT_TRUE(port.russian.HasLine("Команда стирания чипа отправлена (0x60/0xC7)..."));
+    EXPECT_TRUE(port.russian.HasLine("Мы все записали. "));
+
+    // The address frame, then 1024 frames of 129 (M88) or 130 (PCB3) bytes, then "I".
+    const auto wire = HostBytes();
+    const std::size_t frame = pcb3 ? 130 : 129;
+    const std::size_t blocks = 1024 * frame;
+    ASSERT_GT(wire.size(), blocks + 1);
+    EXPECT_EQ(wire.back(), 'I');
+    const auto first = wire.end() - 1 - static_cast<std::ptrdiff_t>(blocks);
+    const std::vector<std::uint8_t> address(first - (pcb3 ? 5 : 4), first);
+    EXPECT_EQ(address, pcb3 ? (std::vector<std::uint8_t>{'T', 'Y', 0, 0, 0})
+                            : (std::vector<std::uint8_t>{'Y', 0, 0, 0}));
+    EXPECT_EQ(first[pcb3 ? 1 : 0], 'w');
+    EXPECT_EQ(first[static_cast<std::ptrdiff_t>(frame)], pcb3 ? 'T' : 'w');
+
+    port.ClearLogs();
+    Read(dir.File("back.bin"));
+    EXPECT_TRUE(ReadFileText(dir.File("back.bin")) == image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, IteWriteBoards, ::testing::Values("pcb2-ite", "pcb3"));
+
+TEST_F(IteWrite, ShortFilesAreFilledWithFFAndLongOnesCut) {
+    Start("pcb2-ite");
+    const std::string half = ItePattern(65536, 5);
+    WriteFileBytes(dir.File("half.bin"), half);
+    Write(dir.File("half.bin"));
+    ASSERT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    const std::string expected = half + std::string(65536, '\xFF');
+    EXPECT_TRUE(Chip().Flash() == Bytes(expected));
+    EXPECT_EQ(engine->FileBytes(), 131072u); // every block goes out, blocks of FF too
+    const auto ffs = std::count(expected.begin(), expected.end(), '\xFF');
+    EXPECT_TRUE(port.english.HasLine("The number of bytes equal to the value of FFh -> " +
+                                     std::to_string(ffs)));
+    EXPECT_GE(ffs, 65536);
+
+    const std::string longer = ItePattern(131072 + 4096, 9);
+    WriteFileBytes(dir.File("long.bin"), longer);
+    Write(dir.File("long.bin"));
+    ASSERT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_TRUE(Chip().Flash() == Bytes(longer.substr(0, 131072)));
+}
+
+TEST_F(IteWrite, DialogAndFileFailuresLeaveTheChipAlone) {
+    Start("pcb3");
+    const auto before = Chip().Flash();
+    Write(std::nullopt);
+    EXPECT_EQ(En().back(), "WRITE canceled by the user. all displace. (WR_DLG)");
+    EXPECT_EQ(Ru().back(), "Запись отмененена пользователем. Все сворачиваем. (WR_DLG)");
+    EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'O'}));
+    ExpectIdle();
+
+    port.ClearLogs();
+    Write(dir.Path()); // a folder cannot be opened as an image
+    EXPECT_EQ(En().back(), "Error opening the file. (WR_OPN_DLG)");
+    EXPECT_EQ(Ru().back(), "Ошибка при открытии файла. (WR_OPN_DLG)");
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+    ExpectIdle();
+    EXPECT_TRUE(Chip().Flash() == before);
+    EXPECT_EQ(Chip().Erases(), 0);
+
+    // A file that opens but cannot be read is refused before anything is erased.
+    if (std::FILE* mem = std::fopen("/proc/self/mem", "rb")) {
+        std::fclose(mem);
+        port.ClearLogs();
+        Write("/proc/self/mem");
+        EXPECT_EQ(En().back(), "Error reading the file /proc/self/mem: Input/output error");
+        EXPECT_EQ(Ru().back(), "Ошибка чтения файла /proc/self/mem: Input/output error");
+        EXPECT_EQ(HostBytes().back(), 'O');
+        EXPECT_EQ(Chip().Erases(), 0);
+        ExpectIdle();
+    }
+}
+
+TEST_F(IteWrite, RefusedErasePreparationNamesItsRow) {
+    // The chip erase command itself refused: nothing is erased, no block is sent.
+    Start("pcb2-ite", R"({"chips": {"ite": {"refuseWrite": {"register": 8, "value": 96}}}})");
+    WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(EnFrom("INIT complete."),
+              (std::vector<std::string>{
+                  "INIT complete.",
+                  "ITE we do not respond, check the connection and settings. MB powered? (T013)",
+                  kIteStampEn}));
+    EXPECT_EQ(engine->FailedStep(), "(T013)");
+    EXPECT_EQ(Chip().Erases(), 0);
+    const auto wire = HostBytes();
+    EXPECT_EQ(std::count(wire.begin(), wire.end(), 'w'), 0);
+    EXPECT_EQ(wire.back(), 'O');
+    ExpectIdle();
+}
+
+TEST_F(IteWrite, ABlockAnsweredWithoutOEndsTheWrite) {
+    Start("pcb3", R"({"chips": {"ite": {"badBlock": 300}}})");
+    WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(
+        EnFrom("WRITE, please wait ..."),
+        (std::vector<std::string>{"WRITE, please wait ...",
+                                  "Error writing to flash or lost contact with ITE", kIteStampEn}));
+    EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка записи во флеш или потеряна связь с ITE");
+    EXPECT_EQ(engine->FailedStep(), "block 300 of 1024");
+    EXPECT_EQ(port.russian.Gauge(), 299 * 128 / 512);
+    EXPECT_EQ(HostBytes().back(), 'O');
+    ExpectIdle();
+}
+
+TEST_F(IteWrite, OnlyThePcb3FormExaminesTheWriteAddressAnswer) {
+    // The reply byte to the write address: after the identification (17 bytes), the test and
+    // the nineteen register writes of the write.
+    for (const char* board : {"pcb3", "pcb2-ite"}) {
+        const std::size_t ident = std::string(board) == "pcb3" ? 17 : 14;
+        // APPLY before it: the identification, "*" and sixteen "+".
+        const std::size_t index = ident + 17 + ident + 1 + 38;
+        Start(board,
+              R"({"faults": [{"type": "corrupt", "replyByte": )" + std::to_string(index) + "}]}");
+        WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+        Write(dir.File("in.bin"));
+        if (std::string(board) == "pcb3") {
+            EXPECT_EQ(En()[En().size() - 2], "Protocol error while sending addresses in a flash.");
+            EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка протокола при отправке адреса во флеш.");
+            EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+        } else {
+            EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+        }
+        ExpectIdle();
+    }
+}
+
+TEST_F(IteWrite, OtherButtonsDoNothingWhileAWriteRuns) {
+    Start("pcb2-ite", R"({"chips": {"ite": {"silentAtBlock": 3}}})");
+    WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
+    port.english.QueueFileAnswer(dir.File("in.bin"));
+    engine->WriteClick(); // the default bounds: the third block is awaited for 5 seconds
+    for (int i = 0; i < 1000 && port.russian.Gauge() != 2; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(port.russian.Gauge(), 2);
+    EXPECT_EQ(engine->State(), "WRITE_ITE_step_one");
+    EXPECT_FALSE(port.english.Enabled("ITE_READ_BitBtn"));
+    EXPECT_FALSE(port.english.Enabled("ITE_EXIT_BitBtn"));
+
+    const auto lines = En();
+    engine->ReadClick();
+    engine->CheckClick();
+    engine->ApplyClick(DefaultBoxes());
+    engine->WriteClick();
+    EXPECT_FALSE(engine->ExitClick());
+    EXPECT_EQ(En(), lines);
+    EXPECT_EQ(port.english.Dialogs().size(), 1u);
+
+    engine.reset(); // quitting cancels the wait and joins the worker
+    EXPECT_TRUE(port.english.HasLine("Error writing to flash or lost contact with ITE"));
+    EXPECT_TRUE(port.english.HasLine("Cancelled while waiting for the JIG (block 3 of 1024)"));
+}

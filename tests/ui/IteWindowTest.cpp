@@ -1,0 +1,200 @@
+// The ITE window driven as a technician would, on the simulated JIG.
+#include "modes/Ite/ui/TITE_FORM.h"
+#include "port/TimeText.h"
+#include "sim/chips/IteEc.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kDatabase =
+    "Examples of the format\r\n"
+    "Board one PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 STB=5 AFD=6 "
+    "INIT=7 SLIN=8 KSI4=9 KSI5=10 KB_pins=26\r\n"
+    "Board broken PD0=1 PD1=2 PD2=3 PD3=40 PD4=5 PD5=6 PD6=7 PD7=8 BUSY=9 STB=10 AFD=11 "
+    "INIT=12 SLIN=13 KSI4=14 KSI5=15 KB_pins=26\r\n"
+    "Board unfinished PD0=1";
+
+class IteWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource({[] { return std::string("10:20:30"); }, {}});
+        WriteFileBytes(dir.File("MB connection ITE.txt"), kDatabase);
+    }
+    void TearDown() override {
+        window.reset();
+        SetTimeTextSource({});
+    }
+    void Open(const std::string& board, const std::string& json = "{}") {
+        sim = MakeSim(board, json);
+        window = std::make_unique<TITE_FORM>(sim, &mainWindow, dir.File("MB connection ITE.txt"));
+        window->show();
+    }
+    SimIteEc& Chip() { return dynamic_cast<SimIteEc&>(*sim->Jig().Module("ite")); }
+    void Choose(int index) {
+        window->ITE_ComboBox_MB_SWITCH->setCurrentIndex(index);
+        emit window->ITE_ComboBox_MB_SWITCH->activated(index);
+    }
+    bool Idle() {
+        QCoreApplication::processEvents();
+        for (QPushButton* b :
+             {window->ITE_SETUP_BitBtn, window->ITE_CHECK_CON_BitBtn, window->ITE_READ_BitBtn,
+              window->ITE_WRITE_BitBtn, window->ITE_EXIT_BitBtn})
+            if (!b->isEnabled())
+                return false;
+        return window->Engine().State() == "NONE";
+    }
+    // Clicks and waits until the operation has ended and its lines have arrived.
+    void ClickAndWait(QPushButton* button, const QString& lastEnglishLine) {
+        button->click();
+        ASSERT_TRUE(WaitUntil([&] {
+            return Idle() && window->Engine().Outcome() != IteOutcome::None &&
+                   window->ITE_Memo_ENG->Lines().contains(lastEnglishLine);
+        })) << window->ITE_Memo_ENG->toPlainText().toStdString();
+    }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<TITE_FORM> window;
+};
+} // namespace
+
+TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
+    Open("pcb2-ite");
+    EXPECT_EQ(window->windowTitle(), "ITE");
+    Choose(2);
+    EXPECT_TRUE(window->ITE_CheckBox->isEnabled());
+    ClickAndWait(window->ITE_SETUP_BitBtn, "All settings sent.");
+    EXPECT_EQ(Chip().Assignment(), SimIteEc::DefaultWiring());
+
+    ClickAndWait(window->ITE_CHECK_CON_BitBtn, "Received ITE ID  -> 8512 rev -> 02");
+    EXPECT_TRUE(window->ITE_Memo1->Lines().contains("Received ITE ID  -> 8512 rev -> 02"));
+
+    dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
+    ClickAndWait(window->ITE_READ_BitBtn, "Reading complete. ");
+    const auto image = SimIteEc::DefaultImage();
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == std::string(image.begin(), image.end()));
+    ASSERT_TRUE(WaitUntil([&] { return window->ITE_CGauge1->Position() == 512; }));
+    EXPECT_EQ(window->ITE_CGauge1->Colour(), QColor(0, 255, 0));
+    EXPECT_EQ(dialogs.script.fileDialogs.back().title, "Save data to a file");
+
+    std::string written(131072, '\0');
+    for (std::size_t i = 0; i < written.size(); ++i)
+        written[i] = static_cast<char>(i * 13 + (i >> 9));
+    WriteFileBytes(dir.File("in.bin"), written);
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    bool sawBusy = false;
+    window->ITE_WRITE_BitBtn->click();
+    ASSERT_TRUE(WaitUntil([&] {
+        if (window->Engine().State() == "WRITE_ITE_step_one") {
+            sawBusy = sawBusy || !window->ITE_READ_BitBtn->isEnabled();
+            EXPECT_FALSE(window->CanLeave());
+        }
+        return Idle() && window->ITE_Memo_ENG->Lines().contains("WRITE complete.");
+    }));
+    EXPECT_TRUE(sawBusy);
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(std::string(flash.begin(), flash.end()) == written);
+    ASSERT_TRUE(WaitUntil([&] { return window->SPEED_ITE_CGauge->Position() == 1024; }));
+    EXPECT_EQ(window->SPEED_ITE_CGauge->Maximum(), 1024);
+    EXPECT_EQ(window->ITE_CGauge1->Colour(), QColor(255, 0, 0));
+    EXPECT_EQ(dialogs.script.fileDialogs.back().title, "Read data from a file");
+
+    window->ITE_EXIT_BitBtn->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->ITE_Memo_ENG->Lines().isEmpty() && window->ITE_Memo1->Lines().isEmpty() &&
+               window->ITE_CGauge1->Position() == 0;
+    }));
+}
+
+TEST_F(IteWindowTest, TheDatabaseFillsTheBoxesAndTheCheckBoxMirrorsThem) {
+    Open("pcb3");
+    QComboBox* list = window->ITE_ComboBox_MB_SWITCH;
+    EXPECT_EQ(list->count(), 4); // the unfinished last line is not listed
+    EXPECT_EQ(list->itemText(0), "Please select MOTHERBOARD");
+    EXPECT_EQ(list->itemText(1), "Examples of the format");
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(list->maxVisibleItems(), 30);
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0, 0, 0));
+    EXPECT_TRUE(window->ITE_CheckBox->isChecked());
+    EXPECT_FALSE(window->ITE_CheckBox->isEnabled());
+    EXPECT_EQ(window->GroupBox_pins->title(), "Pin ITE mcu -> pin keyboard connector");
+    for (int box = 1; box <= 15; ++box) {
+        EXPECT_EQ(window->Box(box)->count(), 33);
+        EXPECT_EQ(window->Box(box)->currentText(), "NC");
+    }
+    EXPECT_EQ(window->BoxLabel(13)->text(), "BUSY (pin 45 KSO9)");
+    EXPECT_EQ(window->BoxLabel(1)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(window->BoxLabel(13)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(window->BoxLabel(9)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    Choose(2);
+    EXPECT_EQ(window->ComboBox1->currentText(), "12");
+    EXPECT_EQ(window->ComboBox13->currentText(), "21");
+    EXPECT_TRUE(window->ITE_CheckBox->isEnabled());
+    window->ITE_CheckBox->click(); // a reversed cable: mirrored on the board's 26 contacts
+    EXPECT_FALSE(window->ITE_CheckBox->isChecked());
+    EXPECT_EQ(window->ComboBox1->currentText(), "15");
+    EXPECT_EQ(window->ComboBox13->currentText(), "6");
+    window->ITE_CheckBox->click();
+    EXPECT_EQ(window->ComboBox1->currentText(), "12");
+
+    window->ComboBox2->setEditText("nc"); // typed: matched to "NC"
+    window->ComboBox3->setEditText("77"); // no such entry: no selection
+    EXPECT_EQ(window->Boxes()[1], 0);
+    EXPECT_EQ(window->Boxes()[2], -1);
+    EXPECT_EQ(window->ComboBox4->lineEdit()->maxLength(), 2);
+
+    // A line with a contact out of range stops at it; the boxes after it keep their values.
+    window->ITE_CheckBox->click();
+    Choose(3);
+    EXPECT_FALSE(window->ITE_CheckBox->isEnabled());
+    EXPECT_TRUE(window->ITE_CheckBox->isChecked());
+    EXPECT_EQ(window->ComboBox1->currentText(), "1");
+    EXPECT_EQ(window->ComboBox3->currentText(), "3");
+    // PD3=40 stops it: PD3 keeps the mirrored 12 (the check mark was set without mirroring).
+    EXPECT_EQ(window->ComboBox4->currentText(), "12");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return window->ITE_Memo_ENG->Lines().contains("Invalid contact number PD3"); }));
+    EXPECT_TRUE(window->ITE_Memo1->Lines().contains("Неверный номер ножки для PD3 !"));
+
+    Choose(0);
+    EXPECT_FALSE(window->ITE_CheckBox->isEnabled());
+    EXPECT_EQ(window->ComboBox1->currentText(), "1");
+}
+
+TEST_F(IteWindowTest, TheLanguageSwitchShowsOneLogAndAMissingDatabaseIsRed) {
+    sim = MakeSim("pcb3");
+    window = std::make_unique<TITE_FORM>(sim, &mainWindow, dir.File("nothing here.txt"));
+    QComboBox* list = window->ITE_ComboBox_MB_SWITCH;
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentText(), "File [MB connection ITE.txt] not found. Please read manual!");
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+    EXPECT_TRUE(window->CheckBox_RUS_ENG->isChecked());
+    EXPECT_EQ(window->Logs->currentWidget(), window->ITE_Memo1);
+    EXPECT_TRUE(window->ITE_Memo1->Lines().front().startsWith("Порядок подключения"));
+    window->CheckBox_RUS_ENG->click();
+    EXPECT_EQ(window->Logs->currentWidget(), window->ITE_Memo_ENG);
+    EXPECT_EQ(window->ITE_Memo_ENG->Lines().front(), "How to connect:");
+}
+
+TEST_F(IteWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
+    Open("pcb2-ite", R"({"chips": {"ite": {"silentAtBlock": 4}}})");
+    Choose(2);
+    window->ITE_SETUP_BitBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && !Chip().Assignment().empty(); }));
+    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    window->ITE_READ_BitBtn->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->ITE_CGauge1->Position() == 3; }));
+    window->close(); // refused: the read is running
+    EXPECT_TRUE(window->isVisible());
+    window.reset(); // quitting: the worker is cancelled and joined
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 3u * 256u);
+}
