@@ -128,7 +128,9 @@ class Pcb2Application : public SimProgram {
             } else if (b == '?') {
                 EnterBootloader(ctx);
             } else if (b == 'I' || b == 'O') {
-                // PCB2 signals without an acknowledgement
+                // The NPCE firmware acknowledges its buzzer signals; the others do not.
+                if (ctx.Board().firmwareTag == "NPCE")
+                    ctx.Tx(b);
             } else if (ctx.LastRxGarbled()) {
                 // The switch calls the M88 bootloader at its 115200 baud until the technician
                 // has pressed the reset button; at 921600 the calls are noise it drops.
