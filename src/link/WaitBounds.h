@@ -13,6 +13,8 @@ inline constexpr Millis DataBlock{5000};
 inline constexpr Millis ChipProgressStep{5000};
 // A whole-chip or sector erase.
 inline constexpr Millis FlashErase{120000};
+// The status poll of one 4 KiB sector erase of a serial flash (a few hundred ms at most).
+inline constexpr Millis SectorErase{5000};
 // The M88 bootloader answering one record or its start and end commands.
 inline constexpr Millis BootloaderReply{3000};
 // A technician finding and pressing the JIG's reset button.
