@@ -3,11 +3,13 @@
 //   SHOT_SCREEN=1280x1024 scripts/screenshot docs/screenshots/edid.png env QT_QPA_PLATFORM=xcb
 //     SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
 //     --gtest_filter=Screenshot.DISABLED_EdidAfterRead
-// (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png).
+// (Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
+// Screenshot.DISABLED_NuvotonJtagAfterScript for jtag.png).
 #include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Keyboard/KeyboardPairs.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QGuiApplication>
@@ -61,4 +63,19 @@ TEST(Screenshot, DISABLED_KeyboardWithPairsLit) {
         WaitUntil([&] { return w.Shape(PairNumber(22, 31))->Colour() != QColor(0, 255, 255); }));
     HoldOnScreen(w);
     w.START_SCAN->click();
+}
+
+TEST(Screenshot, DISABLED_NuvotonJtagAfterScript) {
+    ScriptedDialogs dialogs; // the settings' boxes are answered at once
+    QWidget mainWindow;
+    TForm_NUVOTON_JTAG w(MakeSim("pcb3", "{}", SimTiming::Wire), &mainWindow);
+    w.show();
+    w.BitBtn_SETTINGS->click();
+    ASSERT_TRUE(WaitUntil([&] { return w.BitBtn_CONNECT->isEnabled(); }));
+    w.BitBtn_CONNECT->click();
+    ASSERT_TRUE(WaitUntil([&] {
+        return w.Memo_NUV_JTAG->Lines().contains("I`m ready to READ or WRITE.") &&
+               w.BitBtn_NUV_JTAG_RD->isEnabled();
+    }));
+    HoldOnScreen(w);
 }
