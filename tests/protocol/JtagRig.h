@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
 
 // What a window would show of the counter and its timer.
 class RecordingView : public NuvJtagView {
@@ -18,7 +19,7 @@ class RecordingView : public NuvJtagView {
     void SetCounterText(const std::string& text) override {
         std::unique_lock lock(mutex_);
         counterTexts_.push_back(text);
-        if (holdAt_ == text) {
+        if (holdAt_ && *holdAt_ == text) {
             held_ = true;
             changed_.notify_all();
             changed_.wait(lock, [&] { return !held_; });
@@ -44,7 +45,7 @@ class RecordingView : public NuvJtagView {
     void Release() {
         std::lock_guard lock(mutex_);
         held_ = false;
-        holdAt_.clear();
+        holdAt_.reset();
         changed_.notify_all();
     }
     std::vector<std::string> CounterTexts() const {
@@ -64,7 +65,7 @@ class RecordingView : public NuvJtagView {
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::string> counterTexts_;
-    std::string holdAt_;
+    std::optional<std::string> holdAt_;
     bool held_ = false;
     bool counterShown_ = false;
     int timersArmed_ = 0;

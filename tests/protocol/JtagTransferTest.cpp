@@ -41,7 +41,7 @@ TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
     ExpectReset();
 
     // A read needs the steps again
-    engine->ReadClick();
+    engine->ReadClick(); // READ is disabled: no dialog
     EXPECT_EQ(port.Dialogs().size(), 1u);
     Prepare(GetParam().pin1ToPin1);
     Read(dir.File("out.bin"));
@@ -56,11 +56,11 @@ TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
     EXPECT_EQ(view.TimersArmed(), 2);
     ExpectReset();
     const auto dialogs = port.Dialogs();
-    ASSERT_EQ(dialogs.size(), 3u);
-    EXPECT_EQ(dialogs[1].filter, "BIN file NPCE (*.bin)|*.bin|other|*.*");
-    EXPECT_EQ(dialogs[2].filter, "BIN file NPCE (*.bin)|*.bin");
-    EXPECT_EQ(dialogs[2].defaultExtension, ".bin");
-    EXPECT_TRUE(dialogs[2].confirmOverwrite);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].filter, "BIN file NPCE (*.bin)|*.bin|other|*.*");
+    EXPECT_EQ(dialogs[1].filter, "BIN file NPCE (*.bin)|*.bin");
+    EXPECT_EQ(dialogs[1].defaultExtension, ".bin");
+    EXPECT_TRUE(dialogs[1].confirmOverwrite);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +149,9 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     engine->WriteClick();
     port.QueueFileAnswer(dir.File("no folder/out.bin"));
     engine->ReadClick();
-    EXPECT_EQ(port.Messages(),
+    const auto messages = port.Messages();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
               (std::vector<std::string>{"Error open file!", "Error create file!"}));
     // Nothing started: the link is closed and READ and WRITE are still there to use
     EXPECT_EQ(engine->State(), "NONE");
