@@ -11,8 +11,7 @@ constexpr int kTimerMs = 100;
 
 const char* const kSteps[] = {
     "How to work:",
-    "1. Connect the 30 pin flat cable (FFC) between the motherboard keyboard connector and "
-    "the JIG.",
+    "1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.",
     "2. Check the GND connection between the motherboard and the JIG.",
     "3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.",
     "4. Click \"Send settings\".",
