@@ -30,10 +30,13 @@ bool StartsWith(const std::string& line, const char* prefix) {
 } // namespace
 
 JtagPhases::Mark JtagPhases::Now() const {
-    Mark m{std::chrono::steady_clock::now(), 0, ThreadCpuNanos()};
+    Mark m;
+    m.wall = std::chrono::steady_clock::now();
+    m.threadCpu = ThreadCpuNanos();
     if (auto* sim = dynamic_cast<SimFtdiApi*>(api_.get())) {
         const SimStats s = sim->Jig().Stats();
         m.simNanos = s.wireNanos + s.jigNanos;
+        m.hostLagNanos = s.hostLagNanos;
     }
     return m;
 }
@@ -57,17 +60,19 @@ void JtagPhases::Note(const std::string& line) {
 void JtagPhases::Print() const {
     std::lock_guard lock(mutex_);
     const bool sim = dynamic_cast<SimFtdiApi*>(api_.get()) != nullptr;
-    std::printf("%-7s %9s %12s %12s %14s\n", "phase", "wall s", "wire+JIG s", "wall/(w+J)",
-                "host CPU/wall");
+    std::printf("%-7s %9s %12s %12s %11s %14s\n", "phase", "wall s", "wire+JIG s", "wall/(w+J)",
+                "host lag s", "host CPU/wall");
     for (const Phase& p : done_) {
         const double wall = std::chrono::duration<double>(p.to.wall - p.from.wall).count();
         const double jig = static_cast<double>(p.to.simNanos - p.from.simNanos) / 1e9;
+        const double lag = static_cast<double>(p.to.hostLagNanos - p.from.hostLagNanos) / 1e9;
         const double cpu = static_cast<double>(p.to.threadCpu - p.from.threadCpu) / 1e9;
+        const double busy = wall > 0 ? 100.0 * cpu / wall : 0.0;
         if (sim && jig > 0)
-            std::printf("%-7s %9.3f %12.3f %12.3f %13.2f%%\n", p.name.c_str(), wall, jig,
-                        wall / jig, wall > 0 ? 100.0 * cpu / wall : 0.0);
+            std::printf("%-7s %9.3f %12.3f %12.3f %11.3f %13.2f%%\n", p.name.c_str(), wall, jig,
+                        wall / jig, lag, busy);
         else
-            std::printf("%-7s %9.3f %12s %12s %13.2f%%\n", p.name.c_str(), wall, "-", "-",
-                        wall > 0 ? 100.0 * cpu / wall : 0.0);
+            std::printf("%-7s %9.3f %12s %12s %11s %13.2f%%\n", p.name.c_str(), wall, "-", "-", "-",
+                        busy);
     }
 }

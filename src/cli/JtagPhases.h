@@ -1,7 +1,8 @@
 #pragma once
 // Figures of each phase of a "jtag" command (script, read, erase, write), cut at the log lines
-// that open and close them: wall time, the simulated JIG's wire and own time, and the CPU time
-// of the thread that ran the phase (the engine's worker).
+// that open and close them: wall time, the simulated JIG's wire and own time, the host's lag
+// (its own time between a reply's arrival and its next command), and the CPU time of the thread
+// that ran the phase (the engine's worker).
 #include "link/FtdiApi.h"
 
 #include <chrono>
@@ -23,6 +24,7 @@ class JtagPhases {
     struct Mark {
         std::chrono::steady_clock::time_point wall;
         std::int64_t simNanos = 0;
+        std::int64_t hostLagNanos = 0;
         std::int64_t threadCpu = 0;
     };
     struct Phase {
