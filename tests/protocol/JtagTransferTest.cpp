@@ -175,17 +175,3 @@ TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
     EXPECT_EQ(sim->Jig().BytesToJig().back(), 'S');
     ExpectReset();
 }
-
-TEST_F(JtagTest, AByteTheFlashLosesShowsInTheReadBack) {
-    Start("pcb3",
-          R"({"chips": {"npceJtag": {"corruptAfterWrite": {"address": 70000, "xor": 16}}}})");
-    const std::string image = Pattern(131072);
-    WriteFileBytes(dir.File("in.bin"), image);
-    Prepare();
-    Write(dir.File("in.bin"));
-    Prepare();
-    Read(dir.File("out.bin"));
-    const std::string back = ReadFileText(dir.File("out.bin"));
-    ASSERT_EQ(back.size(), image.size());
-    EXPECT_EQ(std::mismatch(image.begin(), image.end(), back.begin()).first - image.begin(), 70000);
-}

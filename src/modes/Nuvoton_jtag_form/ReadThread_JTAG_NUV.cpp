@@ -119,7 +119,12 @@ void ReadThread_JTAG_NUV::Read() {
     }
     // Data the file did not keep must never end as a good read.
     std::FILE* f = s_.file.release();
-    if (std::fflush(f) != 0 || std::fclose(f) != 0) {
+    const bool flushed = std::fflush(f) == 0;
+    const int flushError = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!flushed)
+        errno = flushError;
+    if (!flushed || !closed) {
         Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
         return Finish(false);
     }
