@@ -20,6 +20,8 @@ inline constexpr Millis FlashErase{120000};
 inline constexpr Millis FlashBlankCheck{30000};
 // The FTDI chip taking a block the host wrote (a few hundred bytes).
 inline constexpr Millis TransmitQueue{3000};
+// The status poll of one 4 KiB sector erase of a serial flash (a few hundred ms at most).
+inline constexpr Millis SectorErase{5000};
 // The M88 bootloader answering one record or its start and end commands.
 inline constexpr Millis BootloaderReply{3000};
 // A technician finding and pressing the JIG's reset button.

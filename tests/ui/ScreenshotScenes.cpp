@@ -5,12 +5,14 @@
 //     --gtest_filter=Screenshot.DISABLED_EdidAfterRead
 // (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
 // Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png,
-// Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png).
+// Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png,
+// Screenshot.DISABLED_NuvotonJtagAfterScript for jtag.png).
 #include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Ite/ui/TITE_FORM.h"
 #include "modes/Keyboard/KeyboardPairs.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
@@ -95,5 +97,20 @@ TEST(Screenshot, DISABLED_IteReading) {
     ASSERT_TRUE(WaitUntil([&] { return w.ITE_Memo_ENG->Lines().contains("All settings sent."); }));
     ASSERT_TRUE(WaitUntil([&] { return w.Engine().State() == "NONE"; }));
     w.ITE_READ_BitBtn->click(); // a read under way at the wire's speed
+    HoldOnScreen(w);
+}
+
+TEST(Screenshot, DISABLED_NuvotonJtagAfterScript) {
+    ScriptedDialogs dialogs; // the settings' boxes are answered at once
+    QWidget mainWindow;
+    TForm_NUVOTON_JTAG w(MakeSim("pcb3", "{}", SimTiming::Wire), &mainWindow);
+    w.show();
+    w.BitBtn_SETTINGS->click();
+    ASSERT_TRUE(WaitUntil([&] { return w.BitBtn_CONNECT->isEnabled(); }));
+    w.BitBtn_CONNECT->click();
+    ASSERT_TRUE(WaitUntil([&] {
+        return w.Memo_NUV_JTAG->Lines().contains("I`m ready to READ or WRITE.") &&
+               w.BitBtn_NUV_JTAG_RD->isEnabled();
+    }));
     HoldOnScreen(w);
 }

@@ -1,14 +1,171 @@
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 
+#include "gui/UiThread.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kTimerMs = 100;
+
+const char* const kSteps[] = {
+    "How to work:",
+    "1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.",
+    "2. Check the GND connection between the motherboard and the JIG.",
+    "3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.",
+    "4. Click \"Send settings\".",
+    "5. Connect the power supply to the motherboard.",
+    "6. Click \"Check connect to Nuvoton\".",
+    "7. Click \"READ\" or \"WRITE\".",
+    "8. Disconnect the power supply from the motherboard.",
+};
+} // namespace
 
 TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     : ModeWindow(std::move(api), mainWindow, "NUVOTON JTAG 11_03_2017") {
+    CheckBox1 =
+        new QCheckBox("Pin 1 connected  to pin 1 on the MB keyboard connector (30 pin FFC)", this);
+    CheckBox1->setChecked(true);
+    BitBtn_SETTINGS = new QPushButton("Send settings", this);
+    BitBtn_SETTINGS->setDefault(true);
+    BitBtn_SETTINGS->setAutoDefault(true);
+    BitBtn_CONNECT = new QPushButton("Check connect to Nuvoton", this);
+    BitBtnFILE_OPEN = new QPushButton("###", this);
+    BitBtnFILE_OPEN->setFixedWidth(40);
+    BitBtnFILE_OPEN->setToolTip("Choose the .vss script");
+    StaticText_in_counter = new QLabel(this);
+    StaticText_in_counter->setMinimumWidth(60);
+    StaticText_in_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Memo_NUV_JTAG = new LogView(this);
+    CGauge_progrss = new Gauge(this);
+    BitBtn_NUV_JTAG_RD = new QPushButton("READ", this);
+    BitBtn_NUV_JTAG_WR = new QPushButton("WRITE", this);
+    BitBtn_EXIT_NUV = new QPushButton("EXIT", this);
+    Timer_MSG_ER = new QTimer(this);
+    Timer_MSG_ER->setSingleShot(true);
+    Timer_MSG_ER->setInterval(kTimerMs);
+    BitBtn_SETTINGS->setObjectName(NuvJtag::kSettingsButton);
+    BitBtn_CONNECT->setObjectName(NuvJtag::kConnectButton);
+    BitBtn_NUV_JTAG_RD->setObjectName(NuvJtag::kReadButton);
+    BitBtn_NUV_JTAG_WR->setObjectName(NuvJtag::kWriteButton);
+    BitBtn_EXIT_NUV->setObjectName("BitBtn_EXIT_NUV");
+
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(BitBtn_SETTINGS);
+    steps->addWidget(BitBtn_CONNECT);
+    steps->addStretch();
+    steps->addWidget(StaticText_in_counter);
+    steps->addWidget(BitBtnFILE_OPEN);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn_NUV_JTAG_RD);
+    buttons->addWidget(BitBtn_NUV_JTAG_WR);
+    buttons->addStretch();
+    buttons->addWidget(BitBtn_EXIT_NUV);
     auto* layout = new QVBoxLayout(this);
-    Memo_NUVOTON_JTAG = new LogView(this);
-    layout->addWidget(Memo_NUVOTON_JTAG);
-    EXIT = new QPushButton("EXIT", this);
-    layout->addWidget(EXIT);
-    connect(EXIT, &QPushButton::clicked, this, &TForm_NUVOTON_JTAG::BackToMain);
-    setFixedSize(520, 360);
+    layout->addWidget(CheckBox1);
+    layout->addLayout(steps);
+    layout->addWidget(Memo_NUV_JTAG, 1);
+    layout->addWidget(CGauge_progrss);
+    layout->addLayout(buttons);
+    setFixedSize(600, 520);
+
+    port_ = std::make_unique<QtOperatorPort>(this, Memo_NUV_JTAG, CGauge_progrss);
+    port_->AddControl(NuvJtag::kSettingsButton, BitBtn_SETTINGS);
+    port_->AddControl(NuvJtag::kConnectButton, BitBtn_CONNECT);
+    port_->AddControl(NuvJtag::kReadButton, BitBtn_NUV_JTAG_RD);
+    port_->AddControl(NuvJtag::kWriteButton, BitBtn_NUV_JTAG_WR);
+    engine_ = std::make_unique<NuvotonJtagEngine>(api_, *port_, this);
+
+    connect(BitBtn_SETTINGS, &QPushButton::clicked, this,
+            &TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick);
+    connect(BitBtn_CONNECT, &QPushButton::clicked, this, &TForm_NUVOTON_JTAG::BitBtn_CONNECTClick);
+    connect(BitBtnFILE_OPEN, &QPushButton::clicked, this,
+            &TForm_NUVOTON_JTAG::BitBtnFILE_OPENClick);
+    connect(BitBtn_NUV_JTAG_RD, &QPushButton::clicked, this,
+            &TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_RDClick);
+    connect(BitBtn_NUV_JTAG_WR, &QPushButton::clicked, this,
+            &TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_WRClick);
+    connect(BitBtn_EXIT_NUV, &QPushButton::clicked, this,
+            &TForm_NUVOTON_JTAG::BitBtn_EXIT_NUVClick);
+    connect(Timer_MSG_ER, &QTimer::timeout, this, &TForm_NUVOTON_JTAG::Timer_MSG_ERTimer);
+    FormCreate();
+}
+
+TForm_NUVOTON_JTAG::~TForm_NUVOTON_JTAG() {
+    engine_.reset();
+}
+
+void TForm_NUVOTON_JTAG::FormCreate() {
+    StaticText_in_counter->setVisible(false);
+    CGauge_progrss->SetMaximum(NuvJtag::kBlocks);
+    CGauge_progrss->SetPosition(0);
+    // The engine's initial reset already reached the controls through the port (queued).
+    BitBtn_SETTINGS->setEnabled(true);
+    BitBtn_CONNECT->setEnabled(false);
+    BitBtn_NUV_JTAG_RD->setEnabled(false);
+    BitBtn_NUV_JTAG_WR->setEnabled(false);
+}
+
+// The steps are the log's first lines whenever the window opens with an empty log.
+void TForm_NUVOTON_JTAG::showEvent(QShowEvent* event) {
+    ModeWindow::showEvent(event);
+    if (Memo_NUV_JTAG->Lines().isEmpty())
+        for (const char* line : kSteps)
+            Memo_NUV_JTAG->AppendLine(line);
+}
+
+bool TForm_NUVOTON_JTAG::CanLeave() const {
+    return engine_->State() == "NONE";
+}
+
+void TForm_NUVOTON_JTAG::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the title bar has no close button; a window manager's close is EXIT
+    BitBtn_EXIT_NUVClick();
+}
+
+void TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick() {
+    engine_->SendSettings(CheckBox1->isChecked());
+}
+
+void TForm_NUVOTON_JTAG::BitBtn_CONNECTClick() {
+    engine_->CheckConnect();
+}
+
+void TForm_NUVOTON_JTAG::BitBtnFILE_OPENClick() {
+    engine_->ChooseScript();
+}
+
+void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_RDClick() {
+    engine_->ReadClick();
+}
+
+void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_WRClick() {
+    engine_->WriteClick();
+}
+
+void TForm_NUVOTON_JTAG::BitBtn_EXIT_NUVClick() {
+    if (!engine_->ExitClick())
+        return;
+    BackToMain();
+}
+
+void TForm_NUVOTON_JTAG::Timer_MSG_ERTimer() {
+    Timer_MSG_ER->stop();
+    engine_->EndOfOperationTimer();
+}
+
+void TForm_NUVOTON_JTAG::SetCounterText(const std::string& text) {
+    QLabel* label = StaticText_in_counter;
+    PostToUi(this, [label, t = QString::fromStdString(text)] { label->setText(t); });
+}
+
+void TForm_NUVOTON_JTAG::ShowCounter() {
+    QLabel* label = StaticText_in_counter;
+    PostToUi(this, [label] { label->setVisible(true); });
+}
+
+void TForm_NUVOTON_JTAG::ArmEndTimer() {
+    QTimer* timer = Timer_MSG_ER;
+    PostToUi(this, [timer] { timer->start(); });
 }

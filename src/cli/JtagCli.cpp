@@ -1,0 +1,165 @@
+#include "cli/JtagCli.h"
+
+#include "cli/CliPort.h"
+#include "cli/JtagPhases.h"
+#include "modes/Nuvoton_jtag_form/JtagFrames.h"
+#include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <unistd.h>
+
+namespace {
+// The technician at a terminal, answering the file dialogs of the command's steps in turn and
+// telling the phase clock about every log line.
+class JtagCliPort : public CliPort {
+  public:
+    explicit JtagCliPort(JtagPhases& phases) : phases_(phases) {}
+    void QueueFile(std::string file) {
+        std::lock_guard lock(mutex_);
+        files_.push_back(std::move(file));
+    }
+    void Log(const std::string& line) override {
+        phases_.Note(line);
+        CliPort::Log(line);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogSpec&) override { return Next(); }
+    std::optional<std::string> AskOpenFile(const FileDialogSpec&) override { return Next(); }
+
+  private:
+    std::optional<std::string> Next() {
+        std::lock_guard lock(mutex_);
+        if (files_.empty())
+            return std::nullopt;
+        std::string f = std::move(files_.front());
+        files_.pop_front();
+        return f;
+    }
+    JtagPhases& phases_;
+    std::mutex mutex_;
+    std::deque<std::string> files_;
+};
+
+int ExitOf(NuvJtagOutcome outcome) {
+    switch (outcome) {
+    case NuvJtagOutcome::Succeeded:
+        return kExitOk;
+    case NuvJtagOutcome::NoJig:
+        return kExitNoJig;
+    case NuvJtagOutcome::None:
+    case NuvJtagOutcome::Failed:
+        break;
+    }
+    return kExitFailed;
+}
+
+// Where the window shows its box "connect the power supply", a terminal waits for Enter.
+bool PowerPrompt(const CliArgs& args, const FtdiApi& api) {
+    if (args.Flag("yes") || !api.IsRealHardware())
+        return true;
+    std::fprintf(stderr, "Connect the power supply to the motherboard, then press Enter "
+                         "(--yes skips this question): ");
+    std::fflush(stderr);
+    std::string line;
+    if (std::getline(std::cin, line))
+        return true;
+    std::fprintf(stderr, "\nno answer: stopped before the connection check\n");
+    return false;
+}
+
+// Settings, power, identifier and script: the steps before every read or write.
+int Prepare(NuvotonJtagEngine& engine, const CliArgs& args, const FtdiApi& api) {
+    engine.SendSettings(!args.Flag("reversed"));
+    if (!engine.ConnectEnabled())
+        return ExitOf(engine.Outcome());
+    if (!PowerPrompt(args, api))
+        return kExitFailed;
+    engine.CheckConnect();
+    engine.WaitForOperation();
+    return engine.TransferEnabled() ? kExitOk : ExitOf(engine.Outcome());
+}
+
+std::optional<std::vector<char>> ReadImage(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<char> image(NuvJtag::kFlashSize, static_cast<char>(0xFF));
+    in.read(image.data(), static_cast<std::streamsize>(image.size()));
+    if (in.bad())
+        return std::nullopt;
+    return image;
+}
+
+// Reads the flash back into a file of its own and compares it with what was written.
+int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, const FtdiApi& api,
+           const std::string& written) {
+    port.Log("Verify: reading the flash back ...");
+    if (const int status = Prepare(engine, args, api); status != kExitOk)
+        return status;
+    const std::filesystem::path back = std::filesystem::temp_directory_path() /
+                                       ("tolvane-jtag-verify-" + std::to_string(getpid()) + ".bin");
+    port.QueueFile(back.string());
+    engine.ReadClick();
+    engine.WaitForOperation();
+    int status = ExitOf(engine.Outcome());
+    const auto want = ReadImage(written);
+    const auto got = ReadImage(back.string());
+    std::error_code ec;
+    std::filesystem::remove(back, ec);
+    if (status != kExitOk)
+        return status;
+    if (!want || !got) {
+        port.Log("Verify: cannot read the files to compare");
+        return kExitFailed;
+    }
+    const auto diff = std::mismatch(want->begin(), want->end(), got->begin());
+    if (diff.first == want->end()) {
+        port.Log("Verify OK: the flash holds " + written);
+        return kExitOk;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "Verify FAILED: the flash differs from the file at offset 0x%05zX (file %02X, "
+                  "flash %02X)",
+                  static_cast<std::size_t>(diff.first - want->begin()),
+                  static_cast<unsigned>(static_cast<unsigned char>(*diff.first)),
+                  static_cast<unsigned>(static_cast<unsigned char>(*diff.second)));
+    port.Log(line);
+    return kExitFailed;
+}
+} // namespace
+
+int RunJtag(const CliArgs& args, JtagJob job) {
+    std::shared_ptr<FtdiApi> api = OpenBackend(args);
+    if (!api)
+        return kExitNoJig;
+    JtagPhases phases(api);
+    JtagCliPort port(phases);
+    int status = kExitOk;
+    {
+        NuvotonJtagEngine engine(api, port);
+        if (args.values.count("script"))
+            engine.SetScriptPath(args.Value("script"));
+        status = Prepare(engine, args, *api);
+        if (status == kExitOk && job != JtagJob::Check) {
+            port.QueueFile(args.positional.at(0));
+            if (job == JtagJob::Read)
+                engine.ReadClick();
+            else
+                engine.WriteClick();
+            engine.WaitForOperation();
+            status = ExitOf(engine.Outcome());
+            if (status == kExitOk && job == JtagJob::Write && !args.Flag("no-verify"))
+                status = Verify(engine, port, args, *api, args.positional.at(0));
+        }
+    }
+    if (args.Flag("stats")) {
+        std::printf("--- stats\n");
+        phases.Print();
+    }
+    return status;
+}

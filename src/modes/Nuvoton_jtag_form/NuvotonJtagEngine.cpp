@@ -1,0 +1,271 @@
+#include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+
+#include "link/OpenProgrammerLink.h"
+#include "modes/Nuvoton_jtag_form/JtagChannel.h"
+#include "modes/Nuvoton_jtag_form/JtagRouting.h"
+#include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
+#include "port/ProgramFolder.h"
+
+#include <filesystem>
+
+using namespace NuvJtag;
+
+namespace {
+NuvFilePtr OpenForReading(const std::string& name) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec))
+        return nullptr;
+    return NuvFilePtr(std::fopen(name.c_str(), "rb"));
+}
+
+std::string IdText(const std::uint8_t* b) {
+    return Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0]);
+}
+} // namespace
+
+NuvotonJtagEngine::NuvotonJtagEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port,
+                                     NuvJtagView* view)
+    : s_(std::move(api), port) {
+    s_.view = view;
+    s_.ResetControls();
+}
+
+NuvotonJtagEngine::~NuvotonJtagEngine() {
+    s_.link.Cancel();
+    worker_.Join();
+}
+
+bool NuvotonJtagEngine::OpenLink() {
+    s_.link.ResetCancel();
+    s_.linkLost = false;
+    const int result = OpenProgrammerLink(
+        s_.link, LinkVariants::NuvotonJtag, [this](const std::string& line) { s_.port.Log(line); },
+        true);
+    if (result == kProgrammerAccepted)
+        return true;
+    s_.link.Close();
+    s_.outcome.store(NuvJtagOutcome::NoJig);
+    return false;
+}
+
+void NuvotonJtagEngine::Break(bool showReasons) {
+    JtagChannel channel(s_);
+    channel.Named("SPI_ON");
+    channel.Named("BUZ_ER");
+    s_.link.Close();
+    s_.ResetControls();
+    s_.outcome.store(NuvJtagOutcome::Failed);
+    if (showReasons)
+        s_.port.ShowMessage(MessageIcon::Error, kReasonsBox);
+}
+
+void NuvotonJtagEngine::StartWorker() {
+    worker_.Start([this] { ReadThread_JTAG_NUV(s_).Execute(); });
+}
+
+bool NuvotonJtagEngine::SendRouting(JtagChannel& channel, bool pin1ToPin1) {
+    if (!channel.Named("RESET_ALTERA") || !channel.Named("SPI_ON"))
+        return false;
+    const FfcMap map = MapFor(pin1ToPin1);
+    s_.port.Log(pin1ToPin1 ? "Selected 30 pin FFC (TYPE B)" : "Selected 30 pin FFC (TYPE A))");
+    for (const RoutingWrite& w : RoutingWrites(map)) {
+        const std::uint8_t args[2] = {w.reg, w.value};
+        if (!channel.Named("WR_ALTERA_REG", args))
+            return false;
+    }
+    s_.port.Log("Settings for NUVOTON send.");
+    return true;
+}
+
+void NuvotonJtagEngine::SendSettings(bool pin1ToPin1) {
+    if (!s_.state.IsNone() || !s_.settingsEnabled.load())
+        return;
+    worker_.Join();
+    s_.outcome.store(NuvJtagOutcome::None);
+    if (!OpenLink())
+        return;
+    s_.port.SetGauge(0);
+    s_.port.Log("");
+    s_.port.Log("Current time  " + NuvDateTime());
+    JtagChannel channel(s_);
+    if (s_.link.versionText.find("NPCE") != std::string::npos) {
+        const std::string text = MapText(MapFor(pin1ToPin1));
+        s_.port.Log("Version FW -> " + s_.link.versionText);
+        s_.port.Log("Communication with programmer installed.");
+        s_.port.Log("User selected " + text);
+        s_.port.ShowMessage(MessageIcon::Warning, "Please connect GND and: \n" + text);
+    } else if (!SendRouting(channel, pin1ToPin1)) {
+        s_.port.Log(channel.Failure());
+        return Break(false);
+    }
+    s_.link.Close();
+    s_.port.ShowMessage(MessageIcon::Warning, kPowerOnBox);
+    s_.port.Log("");
+    s_.EnableConnect(true);
+    s_.EnableSettings(false);
+    s_.outcome.store(NuvJtagOutcome::Succeeded);
+}
+
+std::string NuvotonJtagEngine::ScriptPath() {
+    if (scriptPath_)
+        return *scriptPath_;
+    s_.port.Log(" *** Default file -> NUVOTON.vss");
+    return FindBesideProgram(kDefaultScript).value_or(ProgramFolder() / kDefaultScript).string();
+}
+
+void NuvotonJtagEngine::CheckConnect() {
+    if (!s_.state.IsNone() || !s_.connectEnabled.load())
+        return;
+    worker_.Join();
+    s_.outcome.store(NuvJtagOutcome::None);
+    if (!OpenLink())
+        return;
+    JtagChannel channel(s_);
+    if (!channel.Named("SPI_OFF") || !channel.Named("Test-Logic-Reset") ||
+        !channel.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier")) {
+        s_.port.Log(channel.Failure());
+        s_.port.Log("");
+        return Break(true);
+    }
+    const std::uint8_t* b = s_.link.Buffer();
+    const std::uint32_t id =
+        static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+        static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+    s_.port.Log("Read NUVOTON ID " + IdText(b));
+    if (id != kExpectedId) {
+        s_.port.Log("Wrong ID. Break.");
+        s_.port.Log("");
+        return Break(true);
+    }
+    const std::string path = ScriptPath();
+    s_.file = OpenForReading(path);
+    if (!s_.file) {
+        s_.port.Log("Break! Open file (.vss) error or not found!");
+        return Break(false);
+    }
+    s_.fileName = path;
+    s_.state.Set("TXT_SEND");
+    StartWorker();
+}
+
+void NuvotonJtagEngine::ReadClick() {
+    if (!s_.state.IsNone() || !s_.transferEnabled.load())
+        return;
+    worker_.Join();
+    s_.outcome.store(NuvJtagOutcome::None);
+    s_.fileBytes = 0;
+    if (!OpenLink())
+        return;
+    const std::optional<std::string> name =
+        s_.port.AskSaveFile({"", "BIN file NPCE (*.bin)|*.bin", ".bin", "", true});
+    if (!name || name->empty()) {
+        s_.port.Log("Write to file is interrupted. All stop.");
+        s_.port.Log("");
+        s_.link.Close();
+        return;
+    }
+    s_.file.reset(std::fopen(name->c_str(), "wb"));
+    if (!s_.file) {
+        s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
+        s_.link.Close();
+        s_.outcome.store(NuvJtagOutcome::Failed);
+        return;
+    }
+    s_.fileName = *name;
+    s_.port.Log("Data from NUVOTON save to file: " + *name);
+    s_.state.Set("NUVOTON_READ");
+    s_.port.SetGaugeColour(kReadColour);
+    s_.port.SetGaugeMax(kBlocks);
+    s_.port.SetGauge(0);
+    StartWorker();
+}
+
+void NuvotonJtagEngine::WriteClick() {
+    if (!s_.state.IsNone() || !s_.transferEnabled.load())
+        return;
+    worker_.Join();
+    s_.outcome.store(NuvJtagOutcome::None);
+    s_.fileBytes = 0;
+    if (!OpenLink())
+        return;
+    const std::optional<std::string> name =
+        s_.port.AskOpenFile({"", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
+    if (!name || name->empty()) {
+        s_.port.Log("Read to file is interrupted. All stop.");
+        s_.port.Log("");
+        s_.link.Close();
+        return;
+    }
+    s_.file = OpenForReading(*name);
+    if (!s_.file) {
+        s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
+        s_.link.Close();
+        s_.outcome.store(NuvJtagOutcome::Failed);
+        return;
+    }
+    s_.fileName = *name;
+    s_.port.Log("Write from file: " + *name);
+    s_.state.Set("ERASE_NUVOTON");
+    s_.port.SetGaugeColour(kEraseColour);
+    s_.port.SetGaugeMax(kSectors);
+    s_.port.SetGauge(0);
+    StartWorker();
+}
+
+void NuvotonJtagEngine::ChooseScript() {
+    if (!s_.state.IsNone())
+        return;
+    scriptPath_.reset();
+    if (s_.view)
+        s_.view->ShowCounter();
+    const std::optional<std::string> name =
+        s_.port.AskOpenFile({"", "Open vss file(*.vss)|*.vss", "", "", false});
+    if (!name || name->empty())
+        return;
+    scriptPath_ = *name;
+    s_.port.Log("User select VSS file: " + *name);
+}
+
+void NuvotonJtagEngine::SetScriptPath(std::optional<std::string> path) {
+    scriptPath_ = std::move(path);
+    if (scriptPath_)
+        s_.port.Log("User select VSS file: " + *scriptPath_);
+}
+
+bool NuvotonJtagEngine::ExitClick() {
+    if (!s_.state.IsNone())
+        return false;
+    worker_.Join();
+    if (OpenLink()) {
+        JtagChannel channel(s_);
+        channel.Named("RESET_ALTERA");
+        channel.Named("SPI_ON");
+        s_.link.Close();
+    }
+    s_.ResetControls();
+    if (s_.view)
+        s_.view->SetCounterText("");
+    s_.port.SetGauge(0);
+    s_.port.ClearLog();
+    return true;
+}
+
+void NuvotonJtagEngine::EndOfOperationTimer() {
+    if (!s_.timerArmed.exchange(false))
+        return;
+    worker_.Join(); // past its last act already
+    if (s_.result == "ERROR")
+        s_.port.ShowMessage(MessageIcon::Error, kErrorBox);
+    else
+        s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);
+    JtagChannel channel(s_);
+    channel.Named("RESET_ALTERA");
+    channel.Named("SPI_ON");
+    s_.link.Close();
+    s_.state.Set("NONE");
+}
+
+void NuvotonJtagEngine::WaitForOperation() {
+    worker_.Join();
+    EndOfOperationTimer();
+}

@@ -1,0 +1,252 @@
+#include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
+
+#include "modes/Nuvoton_jtag_form/VssScript.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+using namespace NuvJtag;
+
+namespace {
+std::int64_t ThreadCpuNanos() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+std::string Of(const char* what, int number, int total) {
+    return std::string(what) + " " + std::to_string(number) + " of " + std::to_string(total);
+}
+} // namespace
+
+void ReadThread_JTAG_NUV::Execute() {
+    const std::string state = s_.state.Get();
+    if (state == "TXT_SEND")
+        SendScript();
+    else if (state == "NUVOTON_READ")
+        Read();
+    else if (state == "ERASE_NUVOTON")
+        EraseAndWrite();
+}
+
+// ---------------------------------------------------------------- script
+
+void ReadThread_JTAG_NUV::SendScript() {
+    Log("Sending start: " + NuvDateTime());
+    std::array<char, kScriptChunk> chunk;
+    std::size_t lines = 0;
+    for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
+        lines += CountLines({chunk.data(), n});
+    if (std::ferror(s_.file.get()) || std::fseek(s_.file.get(), 0, SEEK_SET) != 0) {
+        Log("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        return ScriptFailed();
+    }
+    s_.port.SetGauge(0);
+    s_.port.SetGaugeColour(kScriptColour);
+    s_.port.SetGaugeMax(static_cast<int>(lines));
+
+    VssLineSplitter splitter;
+    int counter = 1;
+    for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;) {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!splitter.Feed(static_cast<std::uint8_t>(chunk[i])))
+                continue;
+            for (const JigCommand& command : splitter.Commands()) {
+                if (!channel_.Run(command,
+                                  "script line " + std::to_string(counter) + ", " + command.name)) {
+                    Log(channel_.Failure());
+                    return ScriptFailed();
+                }
+            }
+            ++counter;
+            s_.port.SetGauge(counter);
+            if (counter % 256 == 0 && s_.view)
+                s_.view->SetCounterText(std::to_string(counter));
+        }
+    }
+    if (std::ferror(s_.file.get())) {
+        Log("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        return ScriptFailed();
+    }
+    s_.file.reset();
+    Log("Sending end:   " + NuvDateTime());
+    s_.EnableTransfer(true);
+    Log("I`m ready to READ or WRITE.");
+    s_.outcome.store(NuvJtagOutcome::Succeeded);
+    s_.link.Close();
+    s_.workerCpuNanos = ThreadCpuNanos();
+    s_.state.Set("NONE");
+}
+
+// A script that could not be played leaves the controller unprepared: the operation ends like
+// a failed read or write.
+void ReadThread_JTAG_NUV::ScriptFailed() {
+    Finish(false);
+}
+
+// ---------------------------------------------------------------- read
+
+bool ReadThread_JTAG_NUV::ReadBlock(int block) {
+    const std::string step = Of("block", block + 1, kBlocks);
+    if (!channel_.Exchange(BlockRead().frame, kBlockSize, s_.bounds.dataBlock, step)) {
+        Log(channel_.Failure());
+        return false;
+    }
+    // A byte more than the block would shift every block after it.
+    FtdiApi& api = s_.link.Api();
+    if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
+                         &s_.link.eventWord) != FT_OK ||
+        s_.link.rxQueue != 0) {
+        Log(NuvWaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
+        return false;
+    }
+    return true;
+}
+
+void ReadThread_JTAG_NUV::Read() {
+    Log("Reading ...       " + NuvDateTime());
+    for (int block = 0; block < kBlocks; ++block) {
+        if (!ReadBlock(block))
+            return Finish(false);
+        if (std::fwrite(s_.link.Buffer(), 1, kBlockSize, s_.file.get()) != kBlockSize) {
+            Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+            return Finish(false);
+        }
+        s_.fileBytes += kBlockSize;
+        s_.port.SetGauge(block + 1);
+    }
+    // Data the file did not keep must never end as a good read.
+    std::FILE* f = s_.file.release();
+    const bool flushed = std::fflush(f) == 0;
+    const int flushError = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!flushed)
+        errno = flushError;
+    if (!flushed || !closed) {
+        Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+        return Finish(false);
+    }
+    Log("Reading complete. " + NuvDateTime());
+    Finish(true);
+}
+
+// ---------------------------------------------------------------- erase and write
+
+void ReadThread_JTAG_NUV::EraseAndWrite() {
+    Finish(Erase() && Write());
+}
+
+std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
+    const std::string step = Of("status of the erase of sector", sector + 1, kSectors);
+    const Deadline deadline = DeadlineIn(s_.bounds.sectorErase);
+    const std::vector<PairEntry> poll = StatusPollEntries();
+    for (;;) {
+        std::optional<std::uint32_t> value;
+        for (const PairEntry& e : poll)
+            if (!(value = channel_.Pair(e, step))) {
+                Log(channel_.Failure());
+                return std::nullopt;
+            }
+        const auto status = static_cast<std::uint8_t>(*value);
+        if ((status & 0x03) == 0)
+            return status;
+        if (SteadyClock::now() >= deadline) {
+            Log("Timeout: the flash stays busy (" + step + ", status=" + Hex2(status) + "h)");
+            return std::nullopt;
+        }
+    }
+}
+
+bool ReadThread_JTAG_NUV::Erase() {
+    Log("Erase blocks... " + NuvDateTime());
+    std::uint8_t status = 0;
+    for (int sector = 0; sector < kSectors; ++sector) {
+        const std::string step = Of("erase of sector", sector + 1, kSectors);
+        if (!channel_.Batch(kModeRaw, EraseSectorEntries(sector), step)) {
+            Log(channel_.Failure());
+            return false;
+        }
+        for (const PairEntry& e : ReadEntries(kFlashControl))
+            if (!channel_.Pair(e, step)) {
+                Log(channel_.Failure());
+                return false;
+            }
+        const std::optional<std::uint8_t> erased = AwaitErased(sector);
+        if (!erased)
+            return false;
+        status = *erased;
+        s_.port.SetGauge(sector + 1);
+    }
+    Log("Erase complete! " + NuvDateTime() + "    status=" + Hex2(status) + "h");
+    return true;
+}
+
+bool ReadThread_JTAG_NUV::Write() {
+    Log("Write bytes ... ");
+    s_.port.SetGaugeColour(kWriteColour);
+    s_.port.SetGaugeMax(kBlocks);
+    s_.port.SetGauge(0);
+    const std::optional<std::uint8_t> setup =
+        channel_.Batch(kModeChecked, WriteSetupEntries(), "the write set-up");
+    if (!setup) {
+        Log(channel_.Failure());
+        return false;
+    }
+    if (*setup != kStatusGood) {
+        Log("FAULT first !=22  " + Hex2(*setup) + "h");
+        return false;
+    }
+    std::array<std::uint8_t, kBlockSize> block;
+    for (int k = 0; k < kBlocks; ++k) {
+        block.fill(0xFF);
+        const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
+        if (std::ferror(s_.file.get())) {
+            Log("Error reading the file " + s_.fileName + ": " + std::strerror(errno));
+            return false;
+        }
+        s_.fileBytes += got;
+        const std::optional<std::uint8_t> data = channel_.Batch(
+            kModeChecked, DataEntries(k, block), Of("data of block", k + 1, kBlocks));
+        if (!data) {
+            Log(channel_.Failure());
+            return false;
+        }
+        if (*data != kStatusGood) {
+            Log("FAULT A_gr  !=22h  " + Hex2(*data) + "h");
+            return false;
+        }
+        const std::optional<std::uint8_t> commit = channel_.Batch(
+            kModeCommit, CommitEntries(k, Crc8Maxim(block)), Of("commit of block", k + 1, kBlocks));
+        if (!commit) {
+            Log(channel_.Failure());
+            return false;
+        }
+        if (*commit != kStatusGood) {
+            Log("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
+            return false;
+        }
+        s_.port.SetGauge(k + 1);
+    }
+    s_.file.reset();
+    Log("Write complete! " + NuvDateTime());
+    return true;
+}
+
+// Closes the file, gives the JIG's signal, resets the window and arms the timer, which ends
+// the operation on the window's thread. Arming is the last thing the worker does.
+void ReadThread_JTAG_NUV::Finish(bool ok) {
+    s_.file.reset();
+    const bool lost = s_.linkLost;
+    if (!channel_.Named(ok ? "BUZ_OK" : "BUZ_ER") && !lost)
+        Log(channel_.Failure());
+    s_.result = ok ? "OK" : "ERROR";
+    s_.outcome.store(ok ? NuvJtagOutcome::Succeeded : NuvJtagOutcome::Failed);
+    s_.ResetControls();
+    s_.workerCpuNanos = ThreadCpuNanos();
+    NuvJtagView* view = s_.view;
+    s_.timerArmed.store(true);
+    if (view)
+        view->ArmEndTimer();
+}

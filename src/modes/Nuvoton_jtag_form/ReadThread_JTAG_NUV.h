@@ -1,0 +1,31 @@
+#pragma once
+// The worker of one script, read or write: the script's lines, the block reads, the sector
+// erase with its status poll, the checked block write, and the end of each on every path.
+#include "modes/Nuvoton_jtag_form/JtagChannel.h"
+#include "modes/Nuvoton_jtag_form/NuvJtagSession.h"
+
+#include <string>
+
+class ReadThread_JTAG_NUV {
+  public:
+    explicit ReadThread_JTAG_NUV(NuvJtagSession& session) : s_(session), channel_(session) {}
+    void Execute();
+
+  private:
+    void SendScript();
+    void Read();
+    void EraseAndWrite();
+    bool Erase();
+    bool Write();
+    // The status poll of one sector; nothing when it did not end within its bound.
+    std::optional<std::uint8_t> AwaitErased(int sector);
+    bool ReadBlock(int block);
+
+    void Log(const std::string& line) { s_.port.Log(line); }
+    // The end of a read or write: signal, window reset, result, timer.
+    void Finish(bool ok);
+    void ScriptFailed();
+
+    NuvJtagSession& s_;
+    JtagChannel channel_;
+};

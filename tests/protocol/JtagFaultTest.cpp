@@ -1,0 +1,168 @@
+// A JIG that falls silent at each of its waits, a flash that never ends its erase, and a JIG
+// that vanishes: each ends within its bound, with a line naming the step, the failure signal,
+// the link and the file closed and the window back at its start.
+#include "JtagRig.h"
+
+namespace {
+using Frame = std::vector<std::uint8_t>;
+
+struct Cut {
+    const char* name;
+    bool write;                     // the operation after the check: write, else read
+    bool (*at)(const Frame& frame); // the first frame whose reply never comes
+    int skip;                       // frames of this kind to let through first
+    const char* line;               // the line that names the step
+};
+
+bool IdRead(const Frame& f) {
+    return f == Frame{'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF};
+}
+bool ScriptLine(const Frame& f) {
+    return f.size() >= 2 && f[0] == 'J' && (f[1] == 'i' || f[1] == 'T');
+}
+bool BlockRead(const Frame& f) {
+    return f == Frame{'J', 'R'};
+}
+bool EraseBatch(const Frame& f) {
+    return f.size() == 125 && f[4] == 0xFE;
+}
+bool PollShift(const Frame& f) {
+    return f == Frame{'J', 'D', 0x05, 0x00, 0x00, 0x00};
+}
+bool SetUp(const Frame& f) {
+    return f.size() == 40;
+}
+bool DataBatch(const Frame& f) {
+    return f.size() == 335;
+}
+bool Commit(const Frame& f) {
+    return f.size() == 35;
+}
+bool DoneSignal(const Frame& f) {
+    return f == Frame{'I'};
+}
+
+const Cut kCuts[] = {
+    {"identifier", false, IdRead, 0, "Timeout: no answer from the JIG (the JTAG identifier)"},
+    {"script", false, ScriptLine, 2, "Timeout: no answer from the JIG (script line 22, JT)"},
+    {"read", false, BlockRead, 40, "Timeout: no answer from the JIG (block 41 of 512)"},
+    {"erase", true, EraseBatch, 2, "Timeout: no answer from the JIG (erase of sector 3 of 32)"},
+    {"poll", true, PollShift, 5,
+     "Timeout: no answer from the JIG (status of the erase of sector 3 of 32)"},
+    {"setup", true, SetUp, 0, "Timeout: no answer from the JIG (the write set-up)"},
+    {"data", true, DataBatch, 100, "Timeout: no answer from the JIG (data of block 101 of 512)"},
+    {"commit", true, Commit, 511, "Timeout: no answer from the JIG (commit of block 512 of 512)"},
+    {"signal", false, DoneSignal, 0, "Timeout: no answer from the JIG (answer to BUZ_OK)"},
+};
+} // namespace
+
+class JtagSilence : public JtagTest, public ::testing::WithParamInterface<Cut> {
+  protected:
+    // The number of host bytes up to and including the frame where the JIG falls silent, taken
+    // from a clean run of the same steps.
+    long CutAt(const std::string& file) {
+        Start("pcb3");
+        Prepare();
+        if (GetParam().write)
+            Write(file);
+        else
+            Read(dir.File("clean.bin"));
+        long bytes = 0;
+        int seen = 0;
+        for (const Frame& f : HostFrames(sim->Jig().BytesToJig())) {
+            bytes += static_cast<long>(f.size());
+            if (GetParam().at(f) && seen++ == GetParam().skip)
+                return bytes;
+        }
+        return -1;
+    }
+};
+
+TEST_P(JtagSilence, EndsWithinItsBoundAndResetsTheWindow) {
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    const long cut = CutAt(dir.File("in.bin"));
+    ASSERT_GT(cut, 0);
+    const std::size_t before = port.Lines().size();
+    Start("pcb3",
+          R"({"faults": [{"type": "silence", "afterHostBytes": )" + std::to_string(cut) + "}]}");
+    engine->SetBounds({Millis(200), Millis(200), Millis(200)});
+    engine->SendSettings(true);
+    engine->CheckConnect();
+    engine->WaitForOperation();
+    if (engine->TransferEnabled()) {
+        if (GetParam().write)
+            Write(dir.File("in.bin"));
+        else
+            Read(dir.File("out.bin"));
+    }
+    const auto lines = port.Lines();
+    const std::vector<std::string> run(lines.begin() + static_cast<std::ptrdiff_t>(before),
+                                       lines.end());
+    const std::string name = GetParam().name;
+    EXPECT_TRUE(std::find(run.begin(), run.end(), GetParam().line) != run.end())
+        << name << ": " << run.back();
+    if (name == "signal") {
+        // The file is whole and closed; only the JIG's acknowledgement of the end is missing
+        EXPECT_TRUE(std::find(run.begin(), run.end(), "Reading complete. " + kJtagStamp) !=
+                    run.end());
+        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+        EXPECT_EQ(port.Messages().back(), NuvJtag::kDonePowerBox);
+    } else {
+        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+        EXPECT_EQ(port.Messages().back(),
+                  name == "identifier" ? NuvJtag::kReasonsBox : NuvJtag::kErrorBox);
+    }
+    // The last signals go out but are not waited for: SPI_ON and BUZ_ER after a failed check,
+    // the timer's RESET_ALTERA and SPI_ON after a failed transfer
+    EXPECT_EQ(sim->Jig().BytesToJig().back(), name == "identifier" ? 'O' : 'S');
+    ExpectReset();
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEachWait, JtagSilence, ::testing::ValuesIn(kCuts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JtagTest, AnEraseThatNeverEndsIsGivenUp) {
+    Start("pcb3", R"({"chips": {"npceJtag": {"eraseNeverEnds": 3}}})");
+    NuvJtagBounds bounds;
+    bounds.sectorErase = Millis(100);
+    engine->SetBounds(bounds);
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    Prepare();
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(LinesFrom("Erase blocks... " + kJtagStamp),
+              (std::vector<std::string>{
+                  "Erase blocks... " + kJtagStamp,
+                  "Timeout: the flash stays busy (status of the erase of sector 4 of 32, "
+                  "status=01h)"}));
+    EXPECT_EQ(port.Gauge(), 3);
+    // The JIG still answers: the failure signal is given and acknowledged
+    const auto host = sim->Jig().BytesToJig();
+    EXPECT_EQ(std::vector<std::uint8_t>(host.end() - 5, host.end()),
+              (std::vector<std::uint8_t>{'O', 'S', 'R', 'J', 'S'}));
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    ExpectReset();
+}
+
+TEST_F(JtagTest, AJigThatVanishesDuringTheWrite) {
+    Start("pcb2-npce", R"({"faults": [{"type": "vanish", "afterHostBytes": 40000}]})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    Prepare();
+    Write(dir.File("in.bin"));
+    const auto lines = port.Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_TRUE(lines.back().rfind("The JIG was lost (", 0) == 0) << lines.back();
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    ExpectReset();
+    // The window is usable again: Send settings finds no JIG and says so
+    engine->SendSettings(true);
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::NoJig);
+}
+
+TEST_F(JtagTest, ASplitAndDelayedReplyIsStillOneReply) {
+    Start("pcb3", R"({"faults": [{"type": "split", "pieces": 1, "ms": 1}]})");
+    Prepare();
+    EXPECT_TRUE(port.HasLine("Read NUVOTON ID 0FE2201F"));
+    EXPECT_TRUE(port.HasLine("I`m ready to READ or WRITE."));
+}

@@ -1,0 +1,184 @@
+#pragma once
+// A Nuvoton JTAG engine on a simulated JIG with a recording operator and view, for the
+// protocol tests; and the host's bytes cut into the frames they were.
+#include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+#include "port/TimeText.h"
+#include "sim/chips/NpceJtag.h"
+#include "support/RecordingPort.h"
+#include "support/SimFixture.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <optional>
+
+// What a window would show of the counter and its timer.
+class RecordingView : public NuvJtagView {
+  public:
+    void SetCounterText(const std::string& text) override {
+        std::unique_lock lock(mutex_);
+        counterTexts_.push_back(text);
+        if (holdAt_ && *holdAt_ == text) {
+            held_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [&] { return !held_; });
+        }
+    }
+    void ShowCounter() override {
+        std::lock_guard lock(mutex_);
+        counterShown_ = true;
+    }
+    void ArmEndTimer() override {
+        std::lock_guard lock(mutex_);
+        ++timersArmed_;
+    }
+    // The worker stops in SetCounterText(text) until Release().
+    void HoldAt(const std::string& text) {
+        std::lock_guard lock(mutex_);
+        holdAt_ = text;
+    }
+    void WaitHeld() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return held_; });
+    }
+    void Release() {
+        std::lock_guard lock(mutex_);
+        held_ = false;
+        holdAt_.reset();
+        changed_.notify_all();
+    }
+    std::vector<std::string> CounterTexts() const {
+        std::lock_guard lock(mutex_);
+        return counterTexts_;
+    }
+    bool CounterShown() const {
+        std::lock_guard lock(mutex_);
+        return counterShown_;
+    }
+    int TimersArmed() const {
+        std::lock_guard lock(mutex_);
+        return timersArmed_;
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::string> counterTexts_;
+    std::optional<std::string> holdAt_;
+    bool held_ = false;
+    bool counterShown_ = false;
+    int timersArmed_ = 0;
+};
+
+inline const std::string kJtagStamp = "07.12.2026 10:20:30";
+
+class JtagTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        engine.reset();
+        SetTimeTextSource({});
+    }
+
+    void Start(const std::string& board, const std::string& json = "{}",
+               SimTiming timing = SimTiming::Instant) {
+        sim = MakeSim(board, json, timing);
+        ASSERT_TRUE(sim);
+        engine = std::make_unique<NuvotonJtagEngine>(sim, port, &view);
+    }
+    SimNpceJtag& Chip() { return dynamic_cast<SimNpceJtag&>(*sim->Jig().Module("npce-jtag")); }
+
+    // Send settings, then Check connect with its script to the end.
+    void Prepare(bool pin1ToPin1 = true) {
+        engine->SendSettings(pin1ToPin1);
+        engine->CheckConnect();
+        engine->WaitForOperation();
+    }
+    void Read(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->ReadClick();
+        engine->WaitForOperation();
+    }
+    void Write(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->WriteClick();
+        engine->WaitForOperation();
+    }
+    std::vector<std::uint8_t> FileBytes(const std::string& path) {
+        const std::string text = ReadFileText(path);
+        return {text.begin(), text.end()};
+    }
+    std::vector<std::string> LinesFrom(const std::string& from) {
+        const auto lines = port.Lines();
+        auto at = std::find(lines.begin(), lines.end(), from);
+        return {at, lines.end()};
+    }
+    // The window's initial state: only Send settings usable, nothing running, link closed.
+    void ExpectReset() {
+        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_FALSE(engine->LinkOpen());
+        EXPECT_FALSE(engine->EndTimerArmed());
+        EXPECT_TRUE(port.Enabled("BitBtn_SETTINGS"));
+        EXPECT_FALSE(port.Enabled("BitBtn_CONNECT"));
+        EXPECT_FALSE(port.Enabled("BitBtn_NUV_JTAG_RD"));
+        EXPECT_FALSE(port.Enabled("BitBtn_NUV_JTAG_WR"));
+    }
+
+    TempDir dir;
+    RecordingPort port;
+    RecordingView view;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<NuvotonJtagEngine> engine;
+};
+
+// The host's bytes cut into the commands this mode sends.
+inline std::vector<std::vector<std::uint8_t>> HostFrames(const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::vector<std::uint8_t>> frames;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t n = 1;
+        const std::uint8_t a = bytes[i];
+        const std::uint8_t b = i + 1 < bytes.size() ? bytes[i + 1] : 0;
+        if (a == 'S')
+            n = b == 'W' ? 4 : 2;
+        else if (a == 'J')
+            n = b == 'i' || b == 'd' ? 3
+                : b == 'D'           ? 6
+                : b == 'T'           ? 8
+                : b == 'W' && i + 3 < bytes.size()
+                    ? static_cast<std::size_t>(bytes[i + 2] | bytes[i + 3] << 8)
+                    : 2;
+        n = std::min(n, bytes.size() - i);
+        frames.emplace_back(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                            bytes.begin() + static_cast<std::ptrdiff_t>(i + n));
+        i += n;
+    }
+    return frames;
+}
+
+inline std::uint32_t EntryValue(const std::vector<std::uint8_t>& batch, std::size_t entry) {
+    const std::size_t at = 5 + 5 * entry + 1;
+    return static_cast<std::uint32_t>(batch[at]) | static_cast<std::uint32_t>(batch[at + 1]) << 8 |
+           static_cast<std::uint32_t>(batch[at + 2]) << 16 |
+           static_cast<std::uint32_t>(batch[at + 3]) << 24;
+}
+
+inline std::vector<std::vector<std::uint8_t>> Batches(const std::vector<std::uint8_t>& bytes,
+                                                      std::uint8_t mode) {
+    std::vector<std::vector<std::uint8_t>> out;
+    for (auto& f : HostFrames(bytes))
+        if (f.size() >= 5 && f[0] == 'J' && f[1] == 'W' && f[4] == mode)
+            out.push_back(f);
+    return out;
+}
+
+inline std::string Pattern(std::size_t size, unsigned seed = 3) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 167 + seed + (i >> 9)) & 0xFF);
+    return bytes;
+}

@@ -1,0 +1,177 @@
+// READ, and WRITE with its erase, on both boards and both cable orientations: the files, the
+// log, the batches on the wire and the end of every operation.
+#include "JtagRig.h"
+#include "modes/Nuvoton_jtag_form/JtagFrames.h"
+
+namespace {
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
+    return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
+}
+
+struct Setup {
+    const char* board;
+    const char* json;
+    bool pin1ToPin1;
+};
+} // namespace
+
+class JtagRoundTrip : public JtagTest, public ::testing::WithParamInterface<Setup> {};
+
+TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
+    Start(GetParam().board, GetParam().json);
+    const std::string image = Pattern(131072);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Prepare(GetParam().pin1ToPin1);
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_EQ(Chip().Flash(), Bytes(image));
+    EXPECT_EQ(LinesFrom("Write from file: " + dir.File("in.bin")),
+              (std::vector<std::string>{"Write from file: " + dir.File("in.bin"),
+                                        "Erase blocks... " + kJtagStamp,
+                                        "Erase complete! " + kJtagStamp + "    status=00h",
+                                        "Write bytes ... ", "Write complete! " + kJtagStamp}));
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kDonePowerBox);
+    EXPECT_EQ(Tail(sim->Jig().BytesToJig(), 5),
+              (std::vector<std::uint8_t>{'I', 'S', 'R', 'J', 'S'}));
+    EXPECT_EQ(port.Gauge(), 512);
+    EXPECT_EQ(port.GaugeColour(), (Rgb{255, 0, 0}));
+    ExpectReset();
+
+    // A read needs the steps again
+    engine->ReadClick(); // READ is disabled: no dialog
+    EXPECT_EQ(port.Dialogs().size(), 1u);
+    Prepare(GetParam().pin1ToPin1);
+    Read(dir.File("out.bin"));
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image);
+    EXPECT_EQ(LinesFrom("Data from NUVOTON save to file: " + dir.File("out.bin")),
+              (std::vector<std::string>{"Data from NUVOTON save to file: " + dir.File("out.bin"),
+                                        "Reading ...       " + kJtagStamp,
+                                        "Reading complete. " + kJtagStamp}));
+    EXPECT_EQ(port.GaugeColour(), (Rgb{0, 255, 0}));
+    EXPECT_EQ(engine->FileBytes(), 131072u);
+    EXPECT_EQ(view.TimersArmed(), 2);
+    ExpectReset();
+    const auto dialogs = port.Dialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].filter, "BIN file NPCE (*.bin)|*.bin|other|*.*");
+    EXPECT_EQ(dialogs[1].filter, "BIN file NPCE (*.bin)|*.bin");
+    EXPECT_EQ(dialogs[1].defaultExtension, ".bin");
+    EXPECT_TRUE(dialogs[1].confirmOverwrite);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boards, JtagRoundTrip,
+    ::testing::Values(Setup{"pcb3", "{}", true},
+                      Setup{"pcb3", R"({"chips": {"npceJtag": {"reversed": true}}})", false},
+                      Setup{"pcb2-npce", "{}", true}));
+
+TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
+    Start("pcb3");
+    const std::string image = Pattern(1000);
+    WriteFileBytes(dir.File("short.bin"), image);
+    Prepare();
+    Write(dir.File("short.bin"));
+    std::vector<std::uint8_t> expected = Bytes(image);
+    expected.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), expected);
+    EXPECT_EQ(engine->FileBytes(), 1000u);
+
+    const auto host = sim->Jig().BytesToJig();
+    const auto commits = Batches(host, 0x22);
+    ASSERT_EQ(commits.size(), 512u);
+    for (int k = 0; k < 512; ++k) {
+        const std::uint8_t crc = NuvJtag::Crc8Maxim(std::span(expected).subspan(256 * k, 256));
+        ASSERT_EQ(EntryValue(commits[k], 3), 0x10000u + crc) << k;
+        if (k >= 4) {
+            ASSERT_EQ(crc, 0xB4) << k;
+        }
+    }
+    EXPECT_EQ(EntryValue(commits[300], 4), 0x2C0000FFu);
+    EXPECT_EQ(EntryValue(commits[300], 5), 0x00000001u);
+    EXPECT_EQ(EntryValue(commits[301], 4), 0x2D0000FFu);
+    EXPECT_EQ(EntryValue(commits[301], 5), 0x01000001u);
+    const auto checked = Batches(host, 0xFF); // the set-up, then one data batch per block
+    ASSERT_EQ(checked.size(), 513u);
+    EXPECT_EQ(checked[0].size(), 40u);
+    EXPECT_EQ(EntryValue(checked[1 + 300], 0), 0x10800u);
+    EXPECT_EQ(EntryValue(checked[1 + 301], 0), 0x10900u);
+    EXPECT_EQ(Batches(host, 0xFE).size(), 32u);
+}
+
+TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
+    Start("pcb3", R"({"chips": {"npceJtag": {"commitStatus": {"block": 7, "status": 35}}}})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    Prepare();
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(LinesFrom("Write bytes ... "),
+              (std::vector<std::string>{"Write bytes ... ", "FAULT B_gr  !=22h  23h"}));
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    EXPECT_EQ(Tail(sim->Jig().BytesToJig(), 5),
+              (std::vector<std::uint8_t>{'O', 'S', 'R', 'J', 'S'}));
+    EXPECT_EQ(port.Gauge(), 7);
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_EQ(engine->Result(), "ERROR");
+    EXPECT_EQ(Batches(sim->Jig().BytesToJig(), 0x22).size(), 8u);
+    ExpectReset();
+}
+
+TEST_F(JtagTest, WithoutTheScriptTheControllerRefusesTheWrite) {
+    // A script that leaves the controller halted: the helper never runs
+    WriteFileBytes(dir.File("halt.vss"), "i 0C\r\nd 0B = 00FFFF00\r\nd 0D = 00000001\r\n"
+                                         "d 09 = 00000003\r\n");
+    Start("pcb2-npce");
+    engine->SetScriptPath(dir.File("halt.vss"));
+    WriteFileBytes(dir.File("in.bin"), Pattern(4096));
+    Prepare();
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(LinesFrom("Write bytes ... "),
+              (std::vector<std::string>{"Write bytes ... ", "FAULT first !=22  00h"}));
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    ExpectReset();
+}
+
+TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
+    Start("pcb3");
+    Prepare();
+    port.QueueFileAnswer(std::nullopt);
+    engine->ReadClick();
+    EXPECT_EQ(LinesFrom("Write to file is interrupted. All stop."),
+              (std::vector<std::string>{"Write to file is interrupted. All stop.", ""}));
+    port.QueueFileAnswer(std::nullopt);
+    engine->WriteClick();
+    EXPECT_EQ(LinesFrom("Read to file is interrupted. All stop."),
+              (std::vector<std::string>{"Read to file is interrupted. All stop.", ""}));
+    port.QueueFileAnswer(dir.File("missing.bin"));
+    engine->WriteClick();
+    port.QueueFileAnswer(dir.File("no folder/out.bin"));
+    engine->ReadClick();
+    const auto messages = port.Messages();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
+              (std::vector<std::string>{"Error open file!", "Error create file!"}));
+    // Nothing started: the link is closed and READ and WRITE are still there to use
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_FALSE(engine->LinkOpen());
+    EXPECT_EQ(view.TimersArmed(), 0);
+    EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
+    Read(dir.File("out.bin"));
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    const auto image = SimNpceJtag::DefaultImage();
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(image.begin(), image.end()));
+}
+
+TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
+    Start("pcb3");
+    Prepare();
+    Read("/dev/full");
+    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_FALSE(port.HasLine("Reading complete. " + kJtagStamp));
+    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'S');
+    ExpectReset();
+}
