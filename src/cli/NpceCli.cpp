@@ -1,6 +1,7 @@
 #include "cli/NpceCli.h"
 
 #include "cli/CliPort.h"
+#include "cli/CliSafety.h"
 #include "sim/SimFtdiApi.h"
 
 #include <chrono>
@@ -100,6 +101,7 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
     NpceStats stats;
     CliPort port(args.positional.at(0));
     NpceEngine engine(api, port);
+    engine.SetSafety(CliSafety(args));
     if (write)
         engine.WriteClick();
     else
