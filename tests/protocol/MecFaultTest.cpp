@@ -37,6 +37,13 @@ int CountReplies(const std::vector<TranscriptEntry>& transcript) {
     return replies;
 }
 
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\n";
+    return text;
+}
+
 bool NamesTheFailure(const std::vector<std::string>& lines) {
     for (const std::string& l : lines)
         if (l.rfind("Timeout: no answer from the JIG (", 0) == 0 ||
@@ -104,7 +111,7 @@ TEST_P(MecFaults, SilenceAtAnyReplyEndsTheOperation) {
         EXPECT_EQ(engine->State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_FALSE(engine->FileOpen());
-        EXPECT_TRUE(NamesTheFailure(port.Lines()));
+        EXPECT_TRUE(NamesTheFailure(port.Lines())) << Joined(port.Lines());
         EXPECT_TRUE(port.Lines().back().empty()); // the end sequence ran to its last line
     }
 }
@@ -123,7 +130,7 @@ TEST_P(MecFaults, JigThatVanishesEndsTheOperation) {
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_FALSE(engine->FileOpen());
         EXPECT_NE(engine->Outcome(), MecOutcome::Succeeded);
-        EXPECT_TRUE(NamesTheFailure(port.Lines()));
+        EXPECT_TRUE(NamesTheFailure(port.Lines())) << Joined(port.Lines());
     }
 }
 

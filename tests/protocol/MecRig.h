@@ -43,21 +43,32 @@ class MecTest : public ::testing::Test {
         ASSERT_TRUE(sim);
         engine = std::make_unique<Mec16xxEngine>(sim, port);
     }
-    // Short bounds, for the cases that wait for a JIG that does not answer.
+    // Short bounds, for the cases that wait for a JIG that does not answer. A sanitizer build
+    // runs the simulator several times slower: a reply that comes must still come in time, or
+    // the host gives up while the JIG is busy and its bytes are lost.
     void ShortBounds() {
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+        constexpr int slow = 4;
+#else
+        constexpr int slow = 1;
+#endif
         MecBounds b;
-        b.commandReply = Millis(150);
-        b.dataBlock = Millis(150);
+        b.commandReply = Millis(150 * slow);
+        b.dataBlock = Millis(150 * slow);
         b.erase = Millis(300);
         engine->SetBounds(b);
     }
-    SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
+    SimMec16xx& Chip() {
+        return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec"));
+    }
     std::vector<std::uint8_t> Main() {
         const auto image = Chip().Image();
         return {image.begin(), image.begin() + SimMec16xx::kMainSize};
     }
 
-    void Check() { engine->CheckClick(); }
+    void Check() {
+        engine->CheckClick();
+    }
     void Read(const std::string& file, bool info = false) {
         port.QueueFileAnswer(file);
         engine->ReadClick(info);
@@ -83,7 +94,9 @@ class MecTest : public ::testing::Test {
         auto at = std::find(lines.begin(), lines.end(), from);
         return {at, lines.end()};
     }
-    std::vector<std::uint8_t> HostBytes() { return sim->Jig().BytesToJig(); }
+    std::vector<std::uint8_t> HostBytes() {
+        return sim->Jig().BytesToJig();
+    }
     std::string HostText() {
         const auto bytes = HostBytes();
         return {bytes.begin(), bytes.end()};
