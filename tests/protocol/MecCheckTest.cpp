@@ -17,17 +17,6 @@ TEST(MecFrames, SharedJtagCommandsTakeTheirPcb2FormsOnAPcb2) {
     EXPECT_EQ(CommonCommandFrame("ALTERA_RESET", {}, false), (Bytes{'S', 'R'}));
 }
 
-TEST(MecFrames, ValueTextsAndRegisterDigits) {
-    const std::uint8_t reply[5] = {0x12, 0x34, 0x56, 0x78, 0x9A};
-    EXPECT_EQ(MecValueText(reply), "1234 5678h");
-    const std::uint8_t ff[4] = {0xFF, 0xFF, 0xFF, 0xFF};
-    EXPECT_EQ(MecValueText(ff), "FFFF FFFFh");
-    EXPECT_EQ(MecAddressText(0xFF3908), "FF3908");
-    EXPECT_EQ(MecAddressText(0x040000), "040000");
-    EXPECT_EQ(MecValueDigits(0x105), "00000105");
-    EXPECT_EQ(MecValueDigits(0x00FC0000), "00FC0000");
-}
-
 TEST_F(MecTest, Pcb2CheckOfAFreeChipShowsEverythingAndSignalsSuccess) {
     Start("pcb2-v42");
     Check();
@@ -60,16 +49,6 @@ TEST_F(MecTest, Pcb3CheckOfAProtectedChipShowsBothRedAndSignalsTheError) {
     EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
     EXPECT_EQ(engine->FailedStep(), "FWP");
     ExpectIdle();
-}
-
-TEST_F(MecTest, CheckShowsOnlyTheProtectionThatIsSet) {
-    Start("pcb2-v42", R"({"chips": {"mec": {"bootLock": true}}})");
-    Check();
-    EXPECT_TRUE(port.HasLine("--> Erase and Write allowed (FWP pin)."));
-    EXPECT_TRUE(port.HasLine("--> Boot_Lock! (защита загрузочного блока)"));
-    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kLime);
-    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
-    EXPECT_EQ(HostBytes().end()[-2], 'O');
 }
 
 TEST_F(MecTest, ByteFourOfARegisterReplyIsNotInterpreted) {

@@ -286,17 +286,3 @@ TEST_F(MecTest, WriteStartRefusals) {
               (std::vector<std::string>{"Ошибка открытия файла", "Закрыли VCOM порт"}));
     ExpectIdle();
 }
-
-TEST_F(MecTest, SilentJigEndsTheWriteWithinItsBound) {
-    Start("pcb2-v42", R"({"chips": {"mec": {"silentAtBlock": 10}}})");
-    WriteFileBytes(dir.File("in.bin"), MecPattern(196608));
-    Erase();
-    ShortBounds();
-    Write(dir.File("in.bin"));
-    EXPECT_EQ(
-        LinesFrom("Timeout: no answer from the JIG (answer to block 10 of 768)"),
-        (std::vector<std::string>{"Timeout: no answer from the JIG (answer to block 10 of 768)",
-                                  "Потеряна связь с MEC16 (W103)", kMecStamp, ""}));
-    EXPECT_EQ(engine->FailedStep(), "answer to block 10 of 768");
-    ExpectIdle();
-}

@@ -4,7 +4,6 @@
 
 #include <future>
 #include <set>
-#include <thread>
 
 namespace {
 enum class Op { Check, Read, ReadInfo, Erase, Write };
@@ -138,15 +137,3 @@ INSTANTIATE_TEST_SUITE_P(All, MecFaults,
                          ::testing::Combine(::testing::Values("pcb2-v42", "pcb3"),
                                             ::testing::Values(Op::Check, Op::Read, Op::ReadInfo,
                                                               Op::Erase, Op::Write)));
-
-TEST_F(MecTest, QuittingDuringAWaitCancelsIt) {
-    Start("pcb3", R"({"chips": {"mec": {"silentAtBlock": 20}}})");
-    port.QueueFileAnswer(dir.File("partial.bin"));
-    engine->ReadClick(false); // the default bound: five seconds of silence
-    for (int i = 0; i < 400 && port.Gauge() != 19; ++i)
-        std::this_thread::sleep_for(Millis(5));
-    ASSERT_EQ(port.Gauge(), 19);
-    engine.reset(); // the window goes: the wait is cancelled and the worker joined
-    EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (MAIN block 20 of 192)"));
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 19u * 1024u);
-}
