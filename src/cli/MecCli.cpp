@@ -1,33 +1,6 @@
 #include "cli/MecCli.h"
 
-#include "sim/SimFtdiApi.h"
-
 #include <cstdio>
-#include <ctime>
-#include <sys/resource.h>
-
-namespace {
-std::int64_t Nanos(const timeval& t) {
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 +
-           static_cast<std::int64_t>(t.tv_usec) * 1000;
-}
-
-std::int64_t ProcessCpuNanos() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return Nanos(u.ru_utime) + Nanos(u.ru_stime);
-}
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-
-double Seconds(std::int64_t nanos) {
-    return static_cast<double>(nanos) / 1e9;
-}
-} // namespace
 
 int MecExitCode(MecOutcome outcome) {
     switch (outcome) {
@@ -79,45 +52,11 @@ int WithMecEngine(const CliArgs& args, MecCliPort& port,
     return status;
 }
 
-MecStats::MecStats()
-    : wallStart_(std::chrono::steady_clock::now()), processCpuStart_(ProcessCpuNanos()),
-      threadCpuStart_(ThreadCpuNanos()) {}
-
 void MecStats::Add(const Mec16xxEngine& engine) {
     workerCpu_ += engine.WorkerCpuNanos();
     fileBytes_ += engine.FileBytes();
 }
 
 void MecStats::Print(const std::shared_ptr<FtdiApi>& api) const {
-    const std::int64_t wall = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                  std::chrono::steady_clock::now() - wallStart_)
-                                  .count();
-    const std::int64_t hostCpu = ThreadCpuNanos() - threadCpuStart_ + workerCpu_;
-    const std::int64_t processCpu = ProcessCpuNanos() - processCpuStart_;
-    std::printf("--- stats\n");
-    std::printf("bytes moved:      %llu (file)", static_cast<unsigned long long>(fileBytes_));
-    auto* sim = dynamic_cast<SimFtdiApi*>(api.get());
-    SimStats s;
-    if (sim) {
-        s = sim->Jig().Stats();
-        std::printf(", %llu to the JIG, %llu from the JIG",
-                    static_cast<unsigned long long>(s.bytesToJig),
-                    static_cast<unsigned long long>(s.bytesToHost));
-    }
-    std::printf("\nwall time:        %.3f s\n", Seconds(wall));
-    std::printf("host CPU time:    %.3f s (program threads; %.1f %% of wall)\n", Seconds(hostCpu),
-                wall > 0 ? 100.0 * static_cast<double>(hostCpu) / static_cast<double>(wall) : 0.0);
-    std::printf("process CPU time: %.3f s%s\n", Seconds(processCpu),
-                sim ? " (includes the simulated JIG)" : "");
-    if (sim) {
-        const std::int64_t jig = s.wireNanos + s.jigNanos;
-        std::printf("wire + JIG time:  %.3f s (wire %.3f s, JIG %.3f s)", Seconds(jig),
-                    Seconds(s.wireNanos), Seconds(s.jigNanos));
-        if (jig > 0)
-            std::printf("; wall / (wire + JIG) = %.3f",
-                        static_cast<double>(wall) / static_cast<double>(jig));
-        std::printf("\nhost lag:         %.3f s (the host's own time between a reply's arrival "
-                    "and its next command)\n",
-                    Seconds(s.hostLagNanos));
-    }
+    stats_.Print(fileBytes_, workerCpu_, api);
 }

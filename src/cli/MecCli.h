@@ -3,6 +3,7 @@
 // operation and the --stats figures.
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
+#include "cli/CliStats.h"
 #include "modes/Mec16xx/Mec16xxEngine.h"
 
 #include <chrono>
@@ -39,14 +40,11 @@ int WithMecEngine(const CliArgs& args, MecCliPort& port,
 // operation's worker.
 class MecStats {
   public:
-    MecStats();
     void Add(const Mec16xxEngine& engine);
     void Print(const std::shared_ptr<FtdiApi>& api) const;
 
   private:
-    std::chrono::steady_clock::time_point wallStart_;
-    std::int64_t processCpuStart_;
-    std::int64_t threadCpuStart_;
+    CliStats stats_;
     std::int64_t workerCpu_ = 0;
     std::uint64_t fileBytes_ = 0;
 };

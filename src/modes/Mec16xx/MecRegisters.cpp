@@ -48,7 +48,7 @@ std::string MecValueText(const std::uint8_t* b) {
 }
 
 void MecJigLost(MecState& s, WaitOutcome outcome, const std::string& step) {
-    s.port.Log(Mec::WaitFailureLine(outcome, step));
+    s.port.Log(WaitFailureLine(outcome, step));
     if (s.failedStep.empty())
         s.failedStep = step;
     s.jigLost = true;

@@ -48,20 +48,6 @@ std::string TimeLine(const char* prefix) {
     return prefix + ShortDateText() + " " + LongTimeText();
 }
 
-std::string WaitFailureLine(WaitOutcome outcome, const std::string& step) {
-    switch (outcome) {
-    case WaitOutcome::TimedOut:
-        return "Timeout: no answer from the JIG (" + step + ")";
-    case WaitOutcome::Cancelled:
-        return "Cancelled while waiting for the JIG (" + step + ")";
-    case WaitOutcome::DeviceError:
-        return "The JIG was lost (" + step + ")";
-    case WaitOutcome::Ready:
-        break;
-    }
-    return "Unexpected answer from the JIG (" + step + ")";
-}
-
 std::string BlockStep(const char* what, int block, int of) {
     return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(of);
 }

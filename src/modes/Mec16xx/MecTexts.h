@@ -1,5 +1,6 @@
 #pragma once
 // The MEC window's fixed texts and the lines that end a wait without its reply.
+#include "link/WaitFailureLine.h"
 #include "link/WaitTypes.h"
 
 #include <string>
@@ -16,8 +17,6 @@ inline constexpr const char* kTimeEnglish = "Current time ";
 inline constexpr const char* kTimeRussian = "Текущее время  ";
 std::string TimeLine(const char* prefix);
 
-// "Timeout: no answer from the JIG (STEP)" and its kin for a cancelled wait or a lost device.
-std::string WaitFailureLine(WaitOutcome outcome, const std::string& step);
 // "MAIN block 5 of 192" and the like.
 std::string BlockStep(const char* what, int block, int of);
 } // namespace Mec

@@ -2,19 +2,11 @@
 
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
+#include "port/ThreadCpu.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
-
-namespace {
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-} // namespace
 
 void ReadThread_MEC16::Execute() {
     for (bool running = true; running;) {

@@ -1,5 +1,7 @@
 #include "sim/chips/Mec16xx.h"
 
+#include "sim/ChipScenario.h"
+
 #include "sim/CpldRouting.h"
 #include "sim/SimContext.h"
 
@@ -47,11 +49,6 @@ long long NumberOr(const nlohmann::json& j, const char* key, long long fallback)
     return it != j.end() && it->is_number_integer() ? it->get<long long>() : fallback;
 }
 
-bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
-}
-
 std::vector<std::uint8_t> BigEndian(std::uint32_t v) {
     return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
             static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
@@ -90,15 +87,7 @@ SimMec16xx::SimMec16xx(const Scenario& scenario) {
 SimMec16xx::~SimMec16xx() = default;
 
 std::vector<std::uint8_t> SimMec16xx::DefaultImage() {
-    std::vector<std::uint8_t> image(kImageSize);
-    std::uint32_t x = 0x4D454331;
-    for (std::uint8_t& b : image) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<std::uint8_t>(x >> 24);
-    }
-    return image;
+    return PseudoRandomImage(kImageSize, 0x4D454331);
 }
 
 std::vector<std::uint8_t> SimMec16xx::Image() const {
