@@ -4,7 +4,7 @@
 #include "port/ProgramFolder.h"
 
 #include "cli/IteVerify.h"
-#include "cli/TransferStats.h"
+#include "cli/CliStats.h"
 #include "modes/Ite/IteDatabase.h"
 
 #include <cstdio>
@@ -147,7 +147,7 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     if (!api)
         return kExitNoJig;
 
-    TransferStats stats;
+    CliStats stats;
     IteCliPort port(language);
     std::uint64_t bytes = 0;
     std::int64_t workerCpu = 0;
