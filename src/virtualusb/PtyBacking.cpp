@@ -97,13 +97,12 @@ void PtyBacking::Await(Deadline until) {
         gone_.store(true);
 }
 
-void PtyBacking::Purge(bool fromJig, bool toJig) {
-    if (fromJig && toJig)
-        tcflush(fd_, TCIOFLUSH);
-    else if (fromJig)
+void PtyBacking::Purge(bool fromJig, bool /*toJig*/) {
+    // What the chip wrote to the terminal is already on the wire (the chip holds nothing back),
+    // so a purge towards the JIG has nothing left to drop; flushing the terminal's output would
+    // discard bytes the simulator simply has not read yet.
+    if (fromJig)
         tcflush(fd_, TCIFLUSH);
-    else if (toJig)
-        tcflush(fd_, TCOFLUSH);
 }
 
 void PtyBacking::SetBaud(std::uint32_t baud) {

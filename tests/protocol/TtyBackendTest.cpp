@@ -4,8 +4,12 @@
 #include "support/Process.h"
 #include "support/Surprises.h"
 
+#include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <thread>
+#include <unistd.h>
 
 TEST(TtyBackend, QueuesBaudRateAndCancelBehaveLikeTheChip) {
     SimProcess sim({"--board", "pcb3", "--timing", "instant"});
@@ -44,4 +48,48 @@ TEST(TtyBackend, QueuesBaudRateAndCancelBehaveLikeTheChip) {
     ASSERT_EQ(surprises.size(), 1u) << DescribeSurprises(surprises);
     EXPECT_EQ(surprises[0].bytes.size(), 1u);
     EXPECT_NE(surprises[0].bytes[0], 'B');
+}
+
+// A program that writes its last byte and exits hands the simulator's terminal to the next one;
+// opening the link must not throw that byte away before the simulator has read it.
+TEST(TtyBackend, OpeningKeepsWhatThePreviousProgramWroteLast) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const std::string path = ptsname(master);
+    const int keeper = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(keeper, 0);
+    // A simulator that lags behind: its terminal holds more than it has read, so the last byte
+    // waits in the kernel's buffers when the next program opens.
+    const std::string backlog(8192, 'b');
+    ASSERT_EQ(::write(keeper, backlog.data(), backlog.size()),
+              static_cast<ssize_t>(backlog.size()));
+    {
+        auto first = std::make_shared<TtyFtdiApi>(path);
+        FT_HANDLE h = nullptr;
+        ASSERT_EQ(first->FT_Open(0, &h), FT_OK);
+        DWORD written = 0;
+        ASSERT_EQ(first->FT_Write(h, const_cast<char*>("X"), 1, &written), FT_OK);
+        first->FT_Close(h);
+    }
+    auto next = std::make_shared<TtyFtdiApi>(path);
+    FT_HANDLE h = nullptr;
+    ASSERT_EQ(next->FT_Open(0, &h), FT_OK);
+    EXPECT_EQ(next->FT_ResetDevice(h), FT_OK);
+    std::string got;
+    for (char chunk[4096]; got.size() <= backlog.size();) {
+        pollfd ready{master, POLLIN, 0};
+        if (::poll(&ready, 1, 500) != 1)
+            break;
+        const ssize_t n = ::read(master, chunk, sizeof chunk);
+        if (n <= 0)
+            break;
+        got.append(chunk, static_cast<std::size_t>(n));
+    }
+    ASSERT_EQ(got.size(), backlog.size() + 1) << "the last byte was thrown away";
+    EXPECT_EQ(got.back(), 'X');
+    next->FT_Close(h);
+    ::close(keeper);
+    ::close(master);
 }

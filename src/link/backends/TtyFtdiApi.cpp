@@ -129,7 +129,10 @@ FT_STATUS TtyDevice::GetDriverVersion(DWORD* version) {
 }
 
 FT_STATUS TtyDevice::ResetDevice() {
-    tcflush(fd_, TCIOFLUSH);
+    // Only what the JIG sent before we came: a fresh open has written nothing, and on a
+    // pseudo-terminal an output flush would throw away the last bytes the previous program
+    // wrote and the far side has not read yet.
+    tcflush(fd_, TCIFLUSH);
     rx_.clear();
     return failed_ ? FT_IO_ERROR : FT_OK;
 }
