@@ -162,3 +162,41 @@ TEST_F(SafetyCli, ListShowsEveryDeviceAndWithIdentifyItsAnswer) {
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.starts_with("FTDI device not found (simulated JIG")) << r.err;
 }
+
+// "mec write" erases, writes and reads back: one backup, taken by the erase, of MAIN and INFO.
+TEST_F(SafetyCli, MecWriteKeepsOneBackupOfTheWholeChipBeforeItsErase) {
+    std::string before(198656, '\0');
+    for (std::size_t i = 0; i < before.size(); ++i)
+        before[i] = static_cast<char>((i * 13 + (i >> 10) * 7) & 0xFF);
+    WriteFileBytes(dir.File("chip.bin"), before);
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(5));
+
+    ProcessResult r =
+        Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    const auto backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
+    const std::size_t saved = r.out.find("Backup saved: " + backups[0].string() + "\n");
+    EXPECT_NE(saved, std::string::npos) << r.out;
+    EXPECT_LT(saved, r.out.find("Отправили команду стирания.")) << r.out;
+    EXPECT_TRUE(Has(r, "Verification OK")) << r.out;
+
+    // --no-backup, and a write without the erase before it backs up itself.
+    r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
+             "--no-backup"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_FALSE(Has(r, "Backup"));
+    EXPECT_EQ(Backups().size(), 1u);
+    r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
+             "--no-erase"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_EQ(Backups().size(), 2u);
+
+    r = Cli({"journal", "--last", "3"}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Has(r, "  MEC jtag  write  done\n    JIG: ")) << r.out;
+    EXPECT_TRUE(Has(r, "   chip ID: 0216 A445h\n")) << r.out;
+    EXPECT_TRUE(Has(r, "  MEC jtag  read  done\n")) << r.out;
+}

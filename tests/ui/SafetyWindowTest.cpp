@@ -2,11 +2,13 @@
 // mode window does with them.
 #include "gui/SafetySettings.h"
 #include "modes/Edid/ui/TEDID_form.h"
+#include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
 #include "shell/ui/Main_88m_kb9012.h"
 #include "sim/chips/EdidEeprom.h"
+#include "sim/chips/Mec16xx.h"
 #include "sim/chips/NpceSpi.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -102,4 +104,40 @@ TEST_F(SafetyWindowTest, EdidReadTwiceWhenTheBoxSaysSo) {
     EXPECT_EQ(lines.filter("Image: 256 bytes, CRC-32 ").size(), 1);
     const auto image = SimEdidEeprom::DefaultImage();
     EXPECT_TRUE(ReadFileText(dir.File("panel.bin")) == std::string(image.begin(), image.end()));
+}
+
+// The MEC window erases and writes in operations of their own: each reads the chip first while
+// the box is ticked, and the box unticked leaves the chip as the erase found it.
+TEST_F(SafetyWindowTest, MecEraseAndWriteEachBackUpWhileTheBoxIsTicked) {
+    const std::string before(SimMec16xx::kImageSize, '\x5A');
+    WriteFileBytes(dir.File("chip.bin"), before);
+    auto sim =
+        MakeSim("pcb2-v42", R"({"chips": {"mec": {"file": ")" + dir.File("chip.bin") + R"("}}})");
+    TMEC16_Form window(sim, &mainWindow);
+    window.show();
+    auto ended = [&] {
+        return WaitUntil([&] {
+            const QStringList lines = window.Memo_MEC16->Lines();
+            return window.Engine().State() == "NONE" && !lines.isEmpty() && lines.back().isEmpty();
+        });
+    };
+    window.BitBtn_MEC16_ERASE->click();
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(window.Engine().Outcome(), MecOutcome::Succeeded);
+    ASSERT_EQ(BackupCount(), 1u);
+    EXPECT_EQ(window.Memo_MEC16->Lines().filter("Backup saved: ").size(), 1);
+
+    SafetySettings::SetBackup(false);
+    WriteFileBytes(dir.File("in.bin"), std::string(SimMec16xx::kMainSize, '\x42'));
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window.BitBtn_MEC16_WRITE->click();
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(window.Engine().Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(BackupCount(), 1u);
+    const auto records = LoadJournal(JournalFile());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].operation, "erase");
+    EXPECT_TRUE(ReadFileText(records[0].backup) == before);
+    EXPECT_EQ(records[1].operation, "write");
+    EXPECT_TRUE(records[1].backup.empty());
 }
