@@ -1,11 +1,10 @@
 #include "cli/IteCli.h"
 
 #include "cli/CliSafety.h"
-#include "port/ProgramFolder.h"
-
-#include "cli/IteVerify.h"
 #include "cli/CliStats.h"
+#include "cli/IteVerify.h"
 #include "modes/Ite/IteDatabase.h"
+#include "port/ProgramFolder.h"
 
 #include <cstdio>
 

@@ -134,6 +134,27 @@ TEST_P(MecSafety, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
     }
 }
 
+// STOP during an erase's backup read ends the erase before the chip is touched; the next erase
+// is not stopped by that old press.
+TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
+    StartWith(MecPattern(SimMec16xx::kImageSize, 4));
+    engine->SetSafety(kBackup);
+    port.onGauge = [&](int position) {
+        if (position == 50)
+            engine->StopExitClick();
+    };
+    Erase();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->FailedStep(), "backup: User break");
+    EXPECT_EQ(HostText().find(kEraseMode), std::string::npos);
+    EXPECT_TRUE(Backups().empty());
+    port.onGauge = nullptr;
+    Erase();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(Chip().Erases(), 1);
+    EXPECT_EQ(Backups().size(), 1u);
+}
+
 // The unticked box and --no-backup are today's program: the same bytes on the wire as an
 // engine that knows nothing of the safety net.
 TEST_P(MecSafety, OptionsOffSendExactlyTodaysWireSequence) {

@@ -58,6 +58,8 @@ bool Mec16xxEngine::Begin(const char* state, const char* operation) {
     s_.fileBytes = 0;
     s_.workerCpuNanos = 0;
     s_.image.clear();
+    // A STOP pressed during the last operation must not stop this one's backup read.
+    s_.userBreak.store(false);
     s_.record.Begin(s_.safety.active, Mec::kModeName, operation);
     return true;
 }
