@@ -1,5 +1,7 @@
 // tolvane-jig: the program's windows.
 #include "link/FtdiApi.h"
+#include "link/StartLog.h"
+#include "port/UserFolders.h"
 #include "shell/ProgramVersion.h"
 #include "shell/ui/AppWindows.h"
 
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
     options.set_version_flag("--version", VersionLines("tolvane-jig"),
                              "Print the program's and the JIG protocol's version and exit");
     DeviceChoice choice;
-    options.add_option("--device", choice.device, "usb (default), tty:PATH or sim[:BOARD]")
+    options
+        .add_option("--device", choice.device,
+                    "usb (default), usb:SERIAL (only that device), tty:PATH or sim[:BOARD]")
         ->type_name("D");
     options.add_option("--scenario", choice.scenarioFile, "simulated JIG: a JSON scenario")
         ->type_name("F");
@@ -69,6 +73,10 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, "Tolvane_JIG", QString::fromStdString(error));
         return 2;
     }
+    // Started from the desktop entry the working folder may be one it cannot write to.
+    StartLog::SetPath(StartLogPlace());
+    StartLogLine("Journal of operations -> " + JournalFile().string());
+    StartLogLine("Backups -> " + BackupFolder().string());
     std::unique_ptr<AppWindows> windows = CreateAppWindows(api);
     windows->main->show();
     return app.exec();

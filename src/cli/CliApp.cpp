@@ -108,8 +108,10 @@ CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
     const std::string group = shown ? "JIG" : "";
     command_
         ->add_option("--device", d.device,
-                     WrapOptionHelp("usb (default), tty:PATH, or sim[:BOARD] with BOARD one of "
-                                    "pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce"))
+                     WrapOptionHelp("usb (default), usb:SERIAL (only the device with that serial "
+                                    "number, see \"list\"), tty:PATH, or sim[:BOARD] with BOARD "
+                                    "one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, "
+                                    "pcb2-npce"))
         ->type_name("D")
         ->group(group);
     command_

@@ -1,5 +1,6 @@
 // "edid read", "edid write" and "edid show".
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 
 int RunEdidRead(const CliArgs& args);
 int RunEdidWrite(const CliArgs& args);
@@ -8,14 +9,16 @@ int RunEdidShow(const CliArgs& args);
 namespace {
 void AddEdidCommands(CliApp& cli) {
     CLI::App* edid = cli.Group("edid", "A panel's EDID EEPROM");
-    cli.Command(edid, "read", "Read the EEPROM into OUT.bin", RunEdidRead)
+    auto read = cli.Command(edid, "read", "Read the EEPROM into OUT.bin", RunEdidRead);
+    ReadTwiceFlag(read)
         .Details("Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID "
                  "says, and saves it to OUT.bin (replaced when it exists).")
         .Positional("OUT.bin", "the file the EEPROM is saved to")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
         .ExitStatus("0 saved, 1 the EEPROM or the file failed, 2 no usable JIG, 64 wrong usage");
-    cli.Command(edid, "write", "Write IN.bin into the EEPROM", RunEdidWrite)
+    auto write = cli.Command(edid, "write", "Write IN.bin into the EEPROM", RunEdidWrite);
+    NoBackupFlag(write)
         .Details("Writes IN.bin to the panel's EDID EEPROM: its first 256 bytes, a shorter file "
                  "filled up with FF. An image whose EDID checksum is wrong is written only with "
                  "--yes.")

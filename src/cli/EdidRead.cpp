@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
+#include "cli/CliSafety.h"
 #include "cli/CliStats.h"
 #include "cli/EdidExit.h"
 
@@ -13,7 +14,7 @@ int RunEdidRead(const CliArgs& args) {
     CliStats stats;
     ProgrammerLink link(api);
     CliPort port(args.positional.at(0));
-    const int status = EdidExitCode(EdidRead(link, port));
+    const int status = EdidExitCode(EdidRead(link, port, CliSafety(args)));
     if (args.Flag("stats")) {
         std::error_code error;
         const auto size = std::filesystem::file_size(args.positional.at(0), error);

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
+#include "cli/CliSafety.h"
 #include "cli/EdidExit.h"
 
 int RunEdidWrite(const CliArgs& args) {
@@ -8,5 +9,5 @@ int RunEdidWrite(const CliArgs& args) {
         return kExitNoJig;
     ProgrammerLink link(api);
     CliPort port(args.positional.at(0), args.Flag("yes"));
-    return EdidExitCode(EdidWrite(link, port));
+    return EdidExitCode(EdidWrite(link, port, CliSafety(args)));
 }

@@ -1,5 +1,8 @@
 #include "cli/EneCli.h"
 
+#include "cli/CliSafety.h"
+#include "port/ProgramFolder.h"
+
 #include "modes/Kb901x_form/EneDatabase.h"
 #include "port/EightBitText.h"
 
@@ -19,7 +22,9 @@ int EneExitCode(Kb90Outcome outcome) {
 }
 
 std::optional<std::string> FindEneMotherboard(const std::string& text, std::string* error) {
-    const auto lines = LoadEneDatabase();
+    const FileLookup where = LookUpFile(kEneDatabaseFile, LookFirst::WorkingFolder);
+    const auto lines = where.found ? LoadEneDatabase(where.found->string())
+                                   : std::optional<std::vector<std::string>>();
     // A line matches as the file holds it or as it reads (a Windows-1251 name typed in UTF-8).
     auto equal = [&](const std::string& line) {
         return line == text || EightBitToUtf8(line) == text;
@@ -47,11 +52,12 @@ std::optional<std::string> FindEneMotherboard(const std::string& text, std::stri
     }
     if (text.find("KS") != std::string::npos)
         return text;
-    *error = lines ? "no motherboard in \"" + std::string(kEneDatabaseFile) + "\" matches \"" +
-                         text + "\""
-                   : std::string(kHelpDatabaseMissing) + " (\"" + kEneDatabaseFile +
-                         "\" is not in the current folder; pass the entry itself, e.g. "
-                         "\"MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\")";
+    *error =
+        lines
+            ? "no motherboard in \"" + std::string(kEneDatabaseFile) + "\" matches \"" + text + "\""
+            : std::string(kHelpDatabaseMissing) + " (" + NotFoundLine(kEneDatabaseFile, where) +
+                  "; pass the entry itself, e.g. "
+                  "\"MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\")";
     return std::nullopt;
 }
 
@@ -98,6 +104,7 @@ int RunEneTransfer(const CliArgs& args, bool write) {
     int status = kExitOk;
     {
         Kb901xEngine engine(api, port);
+        engine.SetSafety(CliSafety(args));
         if (args.values.count("mb") || args.values.count("cable"))
             status = ApplyEneCable(engine, args, port);
         if (status == kExitOk) {

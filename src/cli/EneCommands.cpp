@@ -1,5 +1,6 @@
 // "ene read", "ene write" and "ene ffc".
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 
 int RunEneRead(const CliArgs& args);
 int RunEneWrite(const CliArgs& args);
@@ -24,14 +25,14 @@ void AddEneCommands(CliApp& cli) {
                  "OUT.bin. Without --mb a PCB3 JIG is set back to soldered wires "
                  "first; with --mb and --cable it routes the flexible cable first (as "
                  "\"ene ffc\").");
-    CableOptions(read.Positional("OUT.bin", "the file the flash is saved to"))
+    CableOptions(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
         .Device()
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
     auto write =
         cli.Command(ene, "write", "Write IN.bin into the flash and verify it", RunEneWrite);
     write.Details("Writes IN.bin (its first 128 KiB; a shorter file is filled up "
                   "with 0xFF) into the flash of an ENE KB90xx and verifies it.");
-    CableOptions(write.Positional("IN.bin", "the image to write"))
+    CableOptions(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Device()
         .ExitStatus("0 written and verified, 1 failed, 2 no usable JIG, 64 wrong usage");
     auto ffc =

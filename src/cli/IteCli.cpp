@@ -1,8 +1,10 @@
 #include "cli/IteCli.h"
 
-#include "cli/IteVerify.h"
+#include "cli/CliSafety.h"
 #include "cli/CliStats.h"
+#include "cli/IteVerify.h"
 #include "modes/Ite/IteDatabase.h"
+#include "port/ProgramFolder.h"
 
 #include <cstdio>
 
@@ -66,10 +68,12 @@ int IteExitCode(IteOutcome outcome) {
 
 namespace {
 std::optional<std::string> FindMotherboard(const std::string& text, std::string* error) {
-    const auto lines = LoadIteDatabase();
+    const FileLookup where = LookUpFile(kIteDatabaseFile, LookFirst::WorkingFolder);
+    const auto lines = where.found ? LoadIteDatabase(where.found->string())
+                                   : std::optional<std::vector<std::string>>();
     if (!lines) {
-        *error = std::string(kIteDatabaseMissing) + " (\"" + kIteDatabaseFile +
-                 "\" is not in the current folder; give the wiring with --pins instead)";
+        *error = std::string(kIteDatabaseMissing) + " (" + NotFoundLine(kIteDatabaseFile, where) +
+                 "; give the wiring with --pins instead)";
         return std::nullopt;
     }
     std::vector<std::string> matches;
@@ -149,6 +153,7 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     int status = kExitOk;
     {
         IteEngine engine(api, port);
+        engine.SetSafety(CliSafety(args));
         auto run = [&](auto click) {
             click();
             engine.WaitForWorker();

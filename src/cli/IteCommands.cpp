@@ -1,5 +1,6 @@
 // "ite check", "ite read", "ite write" and "ite apply".
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 #include "cli/IteCli.h"
 
 namespace {
@@ -48,7 +49,7 @@ void AddIteCommands(CliApp& cli) {
         "0 sent, 1 the JIG refused it, 2 no usable JIG, 64 wrong usage");
     auto read = cli.Command(ite, "read", "Read the whole flash into OUT.bin", RunIteRead);
     read.Details(std::string("Reads the 128 KiB flash behind the ITE EC into OUT.bin.") + wiring);
-    WiringOptions(read.Positional("OUT.bin", "the file the flash is saved to"))
+    WiringOptions(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
         .Device()
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
     auto write =
@@ -57,7 +58,7 @@ void AddIteCommands(CliApp& cli) {
                               "128 KiB; a shorter file is filled up with 0xFF), then reads the "
                               "flash back and compares (--no-verify skips that).") +
                   wiring);
-    WiringOptions(write.Positional("IN.bin", "the image to write"))
+    WiringOptions(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Flag("--no-verify", "do not read the flash back after writing")
         .Device()
         .ExitStatus("0 written (and verified), 1 failed or the flash differs (the first "

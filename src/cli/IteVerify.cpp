@@ -65,6 +65,8 @@ int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const std::string& file,
     }
     port.Say({"Проверка: читаем флеш обратно ...", "Verify: reading the flash back ..."});
     port.QueueFile(readBack.Path());
+    // The read-back belongs to the write: no record, no second read of its own.
+    engine.SetSafety({});
     engine.ReadClick();
     engine.WaitForWorker();
     *bytes += engine.FileBytes();

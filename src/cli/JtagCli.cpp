@@ -1,6 +1,7 @@
 #include "cli/JtagCli.h"
 
 #include "cli/CliPort.h"
+#include "cli/CliSafety.h"
 #include "cli/JtagPhases.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
@@ -103,6 +104,8 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
     const std::filesystem::path back = std::filesystem::temp_directory_path() /
                                        ("tolvane-jtag-verify-" + std::to_string(getpid()) + ".bin");
     port.QueueFile(back.string());
+    // The read-back belongs to the write: no record, no second read of its own.
+    engine.SetSafety({});
     engine.ReadClick();
     engine.WaitForOperation();
     int status = ExitOf(engine.Outcome());
@@ -142,6 +145,7 @@ int RunJtag(const CliArgs& args, JtagJob job) {
     int status = kExitOk;
     {
         NuvotonJtagEngine engine(api, port);
+        engine.SetSafety(CliSafety(args));
         if (args.values.count("script"))
             engine.SetScriptPath(args.Value("script"));
         status = Prepare(engine, args, *api);

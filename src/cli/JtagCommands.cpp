@@ -1,5 +1,6 @@
 // "jtag check", "jtag read" and "jtag write": the Nuvoton NPCE over JTAG.
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 #include "cli/JtagCli.h"
 
 namespace {
@@ -28,14 +29,14 @@ void AddJtagCommands(CliApp& cli) {
     auto read = cli.Command(jtag, "read", "Read the whole flash into OUT.bin",
                             [](const CliArgs& a) { return RunJtag(a, JtagJob::Read); });
     read.Details("Runs \"jtag check\", then reads the 128 KiB flash into OUT.bin.");
-    Common(read.Positional("OUT.bin", "the file the flash is saved to"))
+    Common(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
     auto write = cli.Command(jtag, "write", "Erase the flash, write IN.bin and read it back",
                              [](const CliArgs& a) { return RunJtag(a, JtagJob::Write); });
     write.Details("Runs \"jtag check\", erases the flash and writes IN.bin (its first 128 "
                   "KiB; a shorter file is filled up with 0xFF), then runs the check again and "
                   "reads the flash back; a difference names its first offset.");
-    Common(write.Positional("IN.bin", "the image to write"))
+    Common(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Flag("--no-verify", "do not read the flash back")
         .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, 64 wrong "
                     "usage");

@@ -1,5 +1,7 @@
 #include "cli/MecCli.h"
 
+#include "cli/CliSafety.h"
+
 #include <cstdio>
 
 int MecExitCode(MecOutcome outcome) {
@@ -46,6 +48,7 @@ int WithMecEngine(const CliArgs& args, MecCliPort& port,
         return kExitNoJig;
     MecStats stats;
     Mec16xxEngine engine(api, port);
+    engine.SetSafety(CliSafety(args));
     const int status = body(engine, stats);
     if (args.Flag("stats"))
         stats.Print(api);

@@ -1,5 +1,6 @@
 // "mec check", "mec read", "mec erase" and "mec write".
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 
 int RunMecCheck(const CliArgs& args);
 int RunMecRead(const CliArgs& args);
@@ -21,29 +22,34 @@ void AddMecCommands(CliApp& cli) {
         .Device()
         .ExitStatus("0 connected and not protected, 1 a step failed or the flash is "
                     "protected, 2 no usable JIG, 64 wrong usage");
-    cli.Command(mec, "read", "Read MAIN (192 KiB) or MAIN+INFO into OUT.bin", RunMecRead)
-        .Details("Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info "
-                 "the 2048 INFO bytes follow it (198656 bytes).")
-        .Positional("OUT.bin", "the file the flash is saved to")
-        .Flag("--info", "also read the INFO block, after MAIN")
+    ReadTwiceFlag(
+        cli.Command(mec, "read", "Read MAIN (192 KiB) or MAIN+INFO into OUT.bin", RunMecRead)
+            .Details("Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info "
+                     "the 2048 INFO bytes follow it (198656 bytes).")
+            .Positional("OUT.bin", "the file the flash is saved to")
+            .Flag("--info", "also read the INFO block, after MAIN"))
         .Flag("--stats", kStatsHelp)
         .Device()
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
-    cli.Command(mec, "erase", "Erase MAIN (with --info also INFO)", RunMecErase)
-        .Details("Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused "
-                 "while the nFWP pin or Boot_Lock protects the flash.")
-        .Flag("--info", "also erase the INFO block")
+    NoBackupFlag(
+        cli.Command(mec, "erase", "Erase MAIN (with --info also INFO)", RunMecErase)
+            .Details("Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused "
+                     "while the nFWP pin or Boot_Lock protects the flash.")
+            .Flag("--info", "also erase the INFO block"))
         .Flag("--stats", kStatsHelp)
         .Device()
         .ExitStatus("0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage");
-    cli.Command(mec, "write", "Erase, write IN.bin into MAIN, read back and compare", RunMecWrite)
-        .Details("Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a "
-                 "shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased "
-                 "first and read back afterwards; a difference names the first differing "
-                 "offset.")
-        .Positional("IN.bin", "the image to write")
-        .Flag("--no-erase", "do not erase MAIN first (it must already be blank)")
-        .Flag("--no-verify", "do not read MAIN back")
+    NoBackupFlag(
+        cli.Command(mec, "write", "Erase, write IN.bin into MAIN, read back and compare",
+                    RunMecWrite)
+            .Details("Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a "
+                     "shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased "
+                     "first and read back afterwards; a difference names the first differing "
+                     "offset. The erase (or, with --no-erase, the write) reads MAIN and INFO "
+                     "into a backup file first.")
+            .Positional("IN.bin", "the image to write")
+            .Flag("--no-erase", "do not erase MAIN first (it must already be blank)")
+            .Flag("--no-verify", "do not read MAIN back"))
         .Flag("--stats", kStatsHelp)
         .Device()
         .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, 64 "

@@ -114,6 +114,8 @@ int RunMecWrite(const CliArgs& args) {
             stats.Add(engine);
             if (status != kExitOk)
                 return status;
+            // The erase kept what the chip held; a backup now would only hold the blank flash.
+            engine.SetSafety({.active = true});
         }
         port.Log("--- write " + in);
         port.QueueFile(in);

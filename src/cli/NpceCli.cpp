@@ -1,6 +1,7 @@
 #include "cli/NpceCli.h"
 
 #include "cli/CliPort.h"
+#include "cli/CliSafety.h"
 #include "cli/CliStats.h"
 
 int NpceExitCode(NpceOutcome outcome) {
@@ -23,6 +24,7 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
     CliStats stats;
     CliPort port(args.positional.at(0));
     NpceEngine engine(api, port);
+    engine.SetSafety(CliSafety(args));
     if (write)
         engine.WriteClick();
     else

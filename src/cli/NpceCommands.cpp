@@ -1,5 +1,6 @@
 // "npce read" and "npce write".
 #include "cli/CliApp.h"
+#include "cli/CliSafety.h"
 #include "cli/NpceCli.h"
 
 namespace {
@@ -13,14 +14,17 @@ int RunNpceWrite(const CliArgs& args) {
 
 void AddNpceCommands(CliApp& cli) {
     CLI::App* npce = cli.Group("npce", "Nuvoton NPCE288N/388N flash over SPI");
-    cli.Command(npce, "read", "Read the whole flash into OUT.bin", RunNpceRead)
+    auto read = cli.Command(npce, "read", "Read the whole flash into OUT.bin", RunNpceRead);
+    ReadTwiceFlag(read)
         .Details("Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin (replaced "
                  "when it exists), after checking the flash ID (EF 40 12).")
         .Positional("OUT.bin", "the file the flash is saved to")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
-    cli.Command(npce, "write", "Erase the flash, write IN.bin and verify it", RunNpceWrite)
+    auto write =
+        cli.Command(npce, "write", "Erase the flash, write IN.bin and verify it", RunNpceWrite);
+    NoBackupFlag(write)
         .Details("Erases the flash of a Nuvoton NPCE288N/388N, checks that it is blank, writes "
                  "IN.bin (its first 128 KiB; a shorter file is filled up with FFh) in 256-byte "
                  "pages and verifies it by reading it back.")

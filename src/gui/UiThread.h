@@ -23,11 +23,21 @@ class PostedCall {
     PostedCall& operator=(const PostedCall&) = delete;
     PostedCall& operator=(PostedCall&&) = delete;
 
+    // The worker may drop the last reference to Qt's slot object, and so destroy the call,
+    // after the window's thread ran it: the release after the run and the acquire before the
+    // destruction order the two for TSan.
+    ~PostedCall() {
+#if defined(__SANITIZE_THREAD__)
+        __tsan_acquire(this);
+#endif
+    }
+
     void operator()() {
 #if defined(__SANITIZE_THREAD__)
         __tsan_acquire(this);
 #endif
         fn_();
+        Published();
     }
 
   private:

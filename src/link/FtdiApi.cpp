@@ -14,6 +14,10 @@ const char* WaitOutcomeText(WaitOutcome outcome) {
     return "?";
 }
 
+FT_STATUS FtdiApi::FT_GetDeviceInfoDetail(int, FtdiDeviceInfo*) {
+    return FT_NOT_SUPPORTED;
+}
+
 FT_STATUS FtdiApi::FT_Close(FT_HANDLE handle) {
     if (!handle)
         return FT_INVALID_HANDLE;

@@ -6,6 +6,12 @@
 #include <memory>
 #include <string>
 
+// What the device list says of one device besides its index.
+struct FtdiDeviceInfo {
+    std::string serialNumber;
+    std::string description;
+};
+
 class FtdiApi {
   public:
     virtual ~FtdiApi() = default;
@@ -15,6 +21,9 @@ class FtdiApi {
     // Whether the bytes of this backend reach a real chip (used to refuse simulator-only images).
     virtual bool IsRealHardware() const = 0;
     virtual std::string Describe() const = 0;
+    // Serial number and description of device `index` of the last list; FT_NOT_SUPPORTED from a
+    // backend that knows none.
+    virtual FT_STATUS FT_GetDeviceInfoDetail(int index, FtdiDeviceInfo* info);
 
     FT_STATUS FT_Close(FT_HANDLE handle);
     FT_STATUS FT_GetDriverVersion(FT_HANDLE handle, DWORD* version);
@@ -29,7 +38,8 @@ class FtdiApi {
     FT_STATUS FT_GetStatus(FT_HANDLE handle, DWORD* rxQueue, DWORD* txQueue, DWORD* events);
 };
 
-// "usb", "tty:PATH" or "sim[:BOARD]"; scenario and timing apply to the simulator only.
+// "usb", "usb:SERIAL" (only the device with that serial number), "tty:PATH" or "sim[:BOARD]";
+// scenario and timing apply to the simulator only.
 struct DeviceChoice {
     std::string device = "usb";
     std::string scenarioFile;

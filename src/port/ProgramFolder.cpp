@@ -1,5 +1,7 @@
 #include "port/ProgramFolder.h"
 
+#include "port/UserFolders.h"
+
 #include <mutex>
 #include <system_error>
 
@@ -38,11 +40,34 @@ std::filesystem::path ProgramFolder() {
     return exeFolder;
 }
 
+FileLookup LookUpFile(const std::string& name, LookFirst first) {
+    FileLookup lookup;
+    const std::filesystem::path asGiven(name);
+    if (asGiven.is_absolute()) {
+        lookup.tried = {asGiven};
+    } else {
+        std::error_code ec;
+        const std::filesystem::path folder = ProgramFolder();
+        const std::filesystem::path firstFolder =
+            first == LookFirst::ProgramFolder ? folder : std::filesystem::current_path(ec);
+        lookup.tried = {firstFolder / name, UserDataFolder() / name,
+                        folder.parent_path() / "share" / "tolvane-jig" / name};
+    }
+    for (const std::filesystem::path& candidate : lookup.tried)
+        if (IsFile(candidate)) {
+            lookup.found = candidate;
+            break;
+        }
+    return lookup;
+}
+
+std::string NotFoundLine(const std::string& name, const FileLookup& lookup) {
+    std::string places;
+    for (const std::filesystem::path& p : lookup.tried)
+        places += (places.empty() ? "" : ", ") + p.parent_path().string();
+    return name + " not found (looked in " + places + ")";
+}
+
 std::optional<std::filesystem::path> FindBesideProgram(const std::string& name) {
-    const std::filesystem::path folder = ProgramFolder();
-    for (const std::filesystem::path& candidate :
-         {folder / name, folder.parent_path() / "share" / "tolvane-jig" / name})
-        if (IsFile(candidate))
-            return candidate;
-    return std::nullopt;
+    return LookUpFile(name, LookFirst::ProgramFolder).found;
 }

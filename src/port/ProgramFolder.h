@@ -3,11 +3,26 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Empty goes back to the folder of the running executable.
 void SetProgramFolder(std::filesystem::path folder);
 std::filesystem::path ProgramFolder();
 
-// `name` beside the program, else in ../share/tolvane-jig beside it (where an installed
-// program keeps its files); nothing when it is in neither.
+// Where a file was looked for, in order, and where it was found.
+struct FileLookup {
+    std::optional<std::filesystem::path> found;
+    std::vector<std::filesystem::path> tried;
+};
+
+enum class LookFirst { ProgramFolder, WorkingFolder };
+
+// `name` where the program has always looked for it (beside the program, or in the working
+// folder), then in the user data folder, then in ../share/tolvane-jig beside the program (where
+// an installed program keeps its files). An absolute name is looked for only as it is.
+FileLookup LookUpFile(const std::string& name, LookFirst first);
+// "NAME not found (looked in A, B, C)".
+std::string NotFoundLine(const std::string& name, const FileLookup& lookup);
+
+// LookUpFile(name, LookFirst::ProgramFolder).found.
 std::optional<std::filesystem::path> FindBesideProgram(const std::string& name);

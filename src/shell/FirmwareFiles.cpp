@@ -30,14 +30,22 @@ std::filesystem::path SimFirmwareFolder() {
 }
 
 FirmwareFile LocateFirmware(const std::string& name, bool simulatedJig) {
+    std::vector<std::filesystem::path> tried;
     if (simulatedJig) {
         const std::filesystem::path standIn = SimFirmwareFolder() / name;
         if (IsFile(standIn))
-            return {standIn, true};
+            return {standIn, true, {standIn}};
+        tried.push_back(standIn);
     }
-    if (auto beside = FindBesideProgram(name))
-        return {*beside, true};
-    return {ProgramFolder() / name, false};
+    FileLookup lookup = LookUpFile(name, LookFirst::ProgramFolder);
+    tried.insert(tried.end(), lookup.tried.begin(), lookup.tried.end());
+    if (lookup.found)
+        return {*lookup.found, true, tried};
+    return {ProgramFolder() / name, false, tried};
+}
+
+std::string NotFoundLine(const std::string& name, const FirmwareFile& file) {
+    return NotFoundLine(name, FileLookup{std::nullopt, file.tried});
 }
 
 std::optional<std::string> ReadFirmwareBytes(const std::filesystem::path& path, std::size_t limit) {

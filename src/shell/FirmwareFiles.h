@@ -5,11 +5,16 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct FirmwareFile {
     std::filesystem::path path; // where it was found, or where it was expected
     bool found = false;
+    std::vector<std::filesystem::path> tried; // every place looked at, in order
 };
+
+// "NAME not found (looked in ...)" for a file that was not found.
+std::string NotFoundLine(const std::string& name, const FirmwareFile& file);
 
 FirmwareFile LocateFirmware(const std::string& name, bool simulatedJig);
 

@@ -57,6 +57,8 @@ bool LoadImage(const std::string& mode, bool simulatedJig, SwitchPort& port,
         text = ReadFirmwareBytes(file.path, kHexFileLimit);
     if (!text) {
         port.Memo("Not found .hex file -> " + path + " for M88 in the program folder ");
+        if (fw && !file.found)
+            port.Memo(NotFoundLine(fw->file, file));
         *result = kFwErrorFileSearch;
         return false;
     }

@@ -162,6 +162,8 @@ class Pcb3Update {
             bytes = ReadFirmwareBytes(file.path, kPcb3PackageLimit);
         if (!bytes) {
             port_.Memo("ERROR open file.");
+            if (!file.found)
+                port_.Memo(NotFoundLine(kPcb3PackageFile, file));
             return false;
         }
         if (bytes->empty()) {

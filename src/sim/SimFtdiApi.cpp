@@ -1,6 +1,7 @@
 #include "sim/SimFtdiApi.h"
 
 #include <algorithm>
+#include <cstdio>
 
 SimFtdiApi::SimFtdiApi(const Scenario& scenario) : scenario_(scenario) {
     for (const std::string& d : scenario_.devices)
@@ -43,6 +44,21 @@ FT_STATUS SimFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
             *handle = new SimDevice(d, scenario_.ftdi);
             return FT_OK;
         }
+    }
+    return FT_DEVICE_NOT_FOUND;
+}
+
+FT_STATUS SimFtdiApi::FT_GetDeviceInfoDetail(int index, FtdiDeviceInfo* info) {
+    int seen = 0;
+    for (std::size_t i = 0; i < devices_.size(); ++i) {
+        if (devices_[i]->Vanished() || seen++ != index)
+            continue;
+        char serial[32];
+        std::snprintf(serial, sizeof serial, "TJS%05zu", i + 1);
+        info->serialNumber = serial;
+        info->description =
+            devices_[i]->Silent() ? "simulated FTDI chip (nothing behind it)" : "simulated JIG";
+        return FT_OK;
     }
     return FT_DEVICE_NOT_FOUND;
 }

@@ -12,6 +12,8 @@ class SimFtdiApi : public FtdiApi {
 
     FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) override;
     FT_STATUS FT_Open(int index, FT_HANDLE* handle) override;
+    // Serial numbers TJS00001, TJS00002 ... in the scenario's order of devices.
+    FT_STATUS FT_GetDeviceInfoDetail(int index, FtdiDeviceInfo* info) override;
     bool IsRealHardware() const override { return false; }
     std::string Describe() const override;
 

@@ -86,7 +86,7 @@ TEST(CliUsage, WrongUsageSaysWhatIsWrongAndExits64) {
     };
     const std::vector<Case> cases{
         {{}, "Usage: tolvane-jig-cli"},
-        {{"flash"}, "unknown command \"flash\": tolvane-jig-cli takes identify, start, ene"},
+        {{"flash"}, "unknown command \"flash\": tolvane-jig-cli takes identify, list, start, ene"},
         {{"ene"}, "A subcommand is required"},
         {{"ene", "erase", "x.bin"}, "unknown command \"erase\": tolvane-jig-cli ene takes read"},
         {{"edid", "read"}, "OUT.bin is required"},

@@ -1,5 +1,6 @@
 // The PCB2 firmware switch against the simulated M88 and its bootloader.
 #include "link/StandInMarker.h"
+#include "port/UserFolders.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/HexImage.h"
 #include "sim/StandInFirmware.h"
@@ -203,8 +204,11 @@ TEST_F(FirmwareSwitch, MissingFileIsNamedAndTheBootloaderStillRuns) {
     auto sim = MakeSim("pcb2-v41");
     ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::Failed);
     EXPECT_EQ(From(port.Lines(), "Update firmware ... "),
-              (Lines{"Update firmware ... ", "Not found .hex file -> " + dir.File("program") +
-                                                 "/M88_jtag.hex for M88 in the program folder "}));
+              (Lines{"Update firmware ... ",
+                     "Not found .hex file -> " + dir.File("program") +
+                         "/M88_jtag.hex for M88 in the program folder ",
+                     "M88_jtag.hex not found (looked in " + fw + ", " + dir.File("program") + ", " +
+                         UserDataFolder().string() + ", " + dir.File("share/tolvane-jig") + ")"}));
     EXPECT_TRUE(Text(sim->Jig().BytesToJig()).ends_with("UUg\n") ||
                 Text(sim->Jig().BytesToJig()).ends_with("Ug\n"));
     EXPECT_TRUE(port.HasEvent("exit"));

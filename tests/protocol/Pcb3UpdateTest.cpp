@@ -1,4 +1,5 @@
 // The PCB3 package update against the simulated M328 bootloader, and the start of Start.
+#include "port/UserFolders.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/UpdatePcb3Firmware.h"
 #include "sim/StandInFirmware.h"
@@ -119,10 +120,13 @@ TEST_F(Pcb3Update, MissingOrEmptyPackageStopsBeforeTheJig) {
     const std::string fw = UseFirmwareFolder();
     auto sim = MakeSim("pcb3-old", Pressed());
     EXPECT_EQ(Start(sim, "ITE"), SwitchOutcome::Failed);
-    EXPECT_EQ(port.Lines(), Lines{"ERROR open file."});
+    const std::string notFound = std::string(kPcb3PackageFile) + " not found (looked in " + fw +
+                                 ", " + dir.File("program") + ", " + UserDataFolder().string() +
+                                 ", " + dir.File("share/tolvane-jig") + ")";
+    EXPECT_EQ(port.Lines(), (Lines{"ERROR open file.", notFound}));
     WriteFileBytes(fw + "/" + kPcb3PackageFile, "");
     EXPECT_EQ(Start(sim, "ITE"), SwitchOutcome::Failed);
-    EXPECT_EQ(port.Lines(), (Lines{"ERROR open file.", "ERROR short file."}));
+    EXPECT_EQ(port.Lines(), (Lines{"ERROR open file.", notFound, "ERROR short file."}));
     EXPECT_EQ(Text(sim->Jig().BytesToJig()), "BB");
     EXPECT_EQ(StartLogText().find("JIG ver3"), std::string::npos);
 }

@@ -70,7 +70,8 @@ void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd, const std::vector<std::string>& env) {
-    const std::string path = std::string(TOLVANE_BIN_DIR) + "/" + program;
+    const std::string path =
+        program.starts_with('/') ? program : std::string(TOLVANE_BIN_DIR) + "/" + program;
     int out[2], err[2];
     ProcessResult r;
     if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)

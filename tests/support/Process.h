@@ -9,8 +9,9 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs build/bin/<program> with `args`, in `cwd` when given, and waits for it. `env` holds
-// NAME=VALUE entries added to (or replacing those of) the test's own environment.
+// Runs build/bin/<program> (or `program` itself when it is an absolute path) with `args`, in `cwd`
+// when given, and waits for it. `env` holds NAME=VALUE entries added to (or replacing those of) the
+// test's own environment.
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd = "", const std::vector<std::string>& env = {});
 

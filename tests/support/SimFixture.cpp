@@ -8,6 +8,29 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+namespace {
+// Backups, the journal and the remembered check boxes of whatever a test runs go to a folder of
+// the test program's own (its child programs inherit it), never to the user's.
+struct TestUserFolders {
+    std::string root;
+    TestUserFolders() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tolvane-user-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            return;
+        root = pattern;
+        setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+    }
+    ~TestUserFolders() {
+        std::error_code ec;
+        if (!root.empty())
+            std::filesystem::remove_all(root, ec);
+    }
+};
+const TestUserFolders kTestUserFolders;
+} // namespace
+
 std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board, const std::string& json,
                                     SimTiming timing) {
     WatchSurprises();

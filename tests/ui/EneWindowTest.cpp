@@ -64,7 +64,10 @@ TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->KB901X_Memo->Lines();
     EXPECT_TRUE(lines.contains("Reading completed successfully."));
-    EXPECT_EQ(lines.back(), "Current time  10:20:30");
+    // The read ends with its time, then the image's figures.
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[lines.size() - 2], "Current time  10:20:30");
+    EXPECT_TRUE(lines.back().startsWith("Image: 131072 bytes, CRC-32 "));
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
 }
@@ -152,8 +155,11 @@ TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
     EXPECT_EQ(window->ComboBox_KB901X->palette().color(QPalette::Button),
               QApplication::palette().color(QPalette::Button));
     window->SpeedButton1->click();
-    ASSERT_TRUE(WaitUntil([&] { return window->KB901X_Memo->Lines().size() == 1; }));
-    EXPECT_EQ(window->KB901X_Memo->Lines().front(), "Please select MB!");
+    // The window's log says where the database was looked for.
+    ASSERT_TRUE(WaitUntil([&] { return window->KB901X_Memo->Lines().size() == 2; }));
+    EXPECT_EQ(window->KB901X_Memo->Lines().front().toStdString(),
+              dir.File("nothing here.txt") + " not found (looked in " + dir.Path() + ")");
+    EXPECT_EQ(window->KB901X_Memo->Lines().back(), "Please select MB!");
 }
 
 TEST_F(EneWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {

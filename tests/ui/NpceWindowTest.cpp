@@ -59,7 +59,10 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->NPCE_Memo->Lines();
     EXPECT_TRUE(lines.contains("Reading complete ..."));
-    EXPECT_EQ(lines.back(), "Current time  07.12.2026 10:20:30");
+    // The read ends with its time, then the image's figures.
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[lines.size() - 2], "Current time  07.12.2026 10:20:30");
+    EXPECT_TRUE(lines.back().startsWith("Image: 131072 bytes, CRC-32 "));
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
 }

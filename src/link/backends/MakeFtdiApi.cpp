@@ -7,6 +7,14 @@ std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* er
     const std::string& d = choice.device;
     if (d == "usb")
         return std::make_shared<UsbFtdiApi>();
+    if (d.rfind("usb:", 0) == 0) {
+        if (d.size() == 4) {
+            *error = "usb: needs a serial number, for example usb:FT1ABCDE (tolvane-jig-cli "
+                     "list shows them)";
+            return nullptr;
+        }
+        return std::make_shared<UsbFtdiApi>(d.substr(4));
+    }
     if (d.rfind("tty:", 0) == 0) {
         if (d.size() == 4) {
             *error = "tty: needs a path, for example tty:/dev/ttyUSB0";
@@ -26,6 +34,6 @@ std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* er
             return nullptr;
         return std::make_shared<SimFtdiApi>(scenario);
     }
-    *error = "unknown device \"" + d + "\" (usb, tty:PATH or sim[:BOARD])";
+    *error = "unknown device \"" + d + "\" (usb, usb:SERIAL, tty:PATH or sim[:BOARD])";
     return nullptr;
 }

@@ -13,6 +13,12 @@ class TtyFtdiApi : public FtdiApi {
     FT_STATUS FT_Open(int index, FT_HANDLE* handle) override;
     bool IsRealHardware() const override { return true; }
     std::string Describe() const override { return "serial device " + path_; }
+    FT_STATUS FT_GetDeviceInfoDetail(int index, FtdiDeviceInfo* info) override {
+        if (index != 0)
+            return FT_DEVICE_NOT_FOUND;
+        info->description = Describe();
+        return FT_OK;
+    }
 
   private:
     std::string path_;

@@ -26,8 +26,28 @@ bool UsbFtdiApi::IsRealHardware() const {
 
 std::string UsbFtdiApi::Describe() const {
     const DescribeVirtualUsb describe = VirtualUsb();
-    return describe ? std::string("FTDI over USB (libftdi1), ") + describe()
-                    : "FTDI over USB (libftdi1)";
+    const std::string serial = serialNumber_.empty() ? "" : ", serial number " + serialNumber_;
+    return describe ? std::string("FTDI over USB (libftdi1)") + serial + ", " + describe()
+                    : "FTDI over USB (libftdi1)" + serial;
+}
+
+bool UsbFtdiApi::ReadStrings(libusb_device* device, FtdiDeviceInfo* info) {
+    char description[128] = "";
+    char serial[128] = "";
+    // Opens the device for its descriptors only and closes it again.
+    if (ftdi_usb_get_strings(listContext_, device, nullptr, 0, description, sizeof description,
+                             serial, sizeof serial) < 0)
+        return false;
+    info->description = description;
+    info->serialNumber = serial;
+    return true;
+}
+
+FT_STATUS UsbFtdiApi::FT_GetDeviceInfoDetail(int index, FtdiDeviceInfo* info) {
+    if (index < 0 || static_cast<std::size_t>(index) >= devices_.size())
+        return FT_DEVICE_NOT_FOUND;
+    return ReadStrings(devices_[static_cast<std::size_t>(index)], info) ? FT_OK
+                                                                        : FT_DEVICE_NOT_OPENED;
 }
 
 void UsbFtdiApi::ForgetDevices() {
@@ -50,8 +70,13 @@ FT_STATUS UsbFtdiApi::FT_CreateDeviceInfoList(DWORD* numDevs) {
     int n = ftdi_usb_find_all(listContext_, &list, 0, 0);
     if (n < 0)
         return FT_OTHER_ERROR;
-    for (ftdi_device_list* p = list; p; p = p->next)
+    for (ftdi_device_list* p = list; p; p = p->next) {
+        FtdiDeviceInfo info;
+        if (!serialNumber_.empty() &&
+            (!ReadStrings(p->dev, &info) || info.serialNumber != serialNumber_))
+            continue;
         devices_.push_back(libusb_ref_device(p->dev));
+    }
     ftdi_list_free(&list);
     *numDevs = static_cast<DWORD>(devices_.size());
     return FT_OK;

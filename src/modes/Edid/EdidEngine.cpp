@@ -4,6 +4,8 @@
 #include "link/WaitBounds.h"
 #include "modes/Edid/EdidDecode.h"
 #include "modes/Edid/EdidImage.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafeRead.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -114,6 +116,72 @@ int Connect(ProgrammerLink& link, OperatorPort& port) {
                               [&port](const std::string& line) { port.Log(line); });
 }
 
+constexpr const char* kModeName = "EDID lcd";
+
+const char* ResultText(EdidOutcome outcome) {
+    switch (outcome) {
+    case EdidOutcome::Done:
+        return "done";
+    case EdidOutcome::NoProgrammer:
+        return "no JIG";
+    case EdidOutcome::Cancelled:
+        return "cancelled";
+    case EdidOutcome::Failed:
+        break;
+    }
+    return "failed";
+}
+
+// How 'E' 'r' went: its line (for anything but Ok) is in the log already.
+enum class EepromRead { Ok, Lost, Refused, Unknown };
+
+EepromRead ReadEeprom(ProgrammerLink& link, OperatorPort& port, Image& image) {
+    if (!link.Send({'E', 'r'})) {
+        port.Log("Reading EEPROM: the command did not reach the programmer.");
+        return EepromRead::Lost;
+    }
+    std::array<std::uint8_t, kReplySize> reply{};
+    const Collected c = Collect(link, reply.data(), kReplySize, WaitBounds::EepromReply);
+    if (c.outcome != WaitOutcome::Ready) {
+        port.Log(WaitFailureLine("Reading EEPROM", c, kReplySize));
+        return EepromRead::Lost;
+    }
+    const std::uint8_t s0 = reply[kImageSize];
+    const std::uint8_t s1 = reply[kImageSize + 1];
+    switch (StatusOf(s0, s1)) {
+    case Status::Er:
+        port.Log("EEPROM does not respond, check the connection !!!");
+        return EepromRead::Refused;
+    case Status::Other:
+        // Ending without a word would leave the technician guessing.
+        port.Log("Unknown answer of the programmer after reading: " + PairText(s0, s1) + ".");
+        return EepromRead::Unknown;
+    case Status::Ok:
+        break;
+    }
+    std::copy_n(reply.begin(), kImageSize, image.begin());
+    return EepromRead::Ok;
+}
+
+// The ending of a read that failed, as the JIG's state after it asks for.
+EdidOutcome EndFailedRead(ProgrammerLink& link, OperatorPort& port, EepromRead how) {
+    if (how != EepromRead::Unknown) {
+        port.Log("");
+        link.Send({'O'});
+    }
+    link.Close();
+    return EdidOutcome::Failed;
+}
+
+ReadWholeChip EepromReader(ProgrammerLink& link, OperatorPort& port, EepromRead* how) {
+    return [&link, &port, how](std::vector<std::uint8_t>& out) {
+        Image image{};
+        *how = ReadEeprom(link, port, image);
+        out.assign(image.begin(), image.end());
+        return *how == EepromRead::Ok;
+    };
+}
+
 } // namespace
 
 FileDialogSpec EdidSaveDialog() {
@@ -131,56 +199,55 @@ FileDialogSpec EdidOpenDialog() {
     return spec;
 }
 
-EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port) {
+namespace {
+EdidOutcome ReadOperation(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety,
+                          OperationRecord& record, std::string* step) {
     link.ResetCancel();
     port.ClearLog();
-    if (Connect(link, port) != kProgrammerAccepted)
+    const int connected = Connect(link, port);
+    record.SetJig(link.versionText);
+    if (connected != kProgrammerAccepted) {
+        *step = "connect";
         return EdidOutcome::NoProgrammer;
-    port.Log("Reading EEPROM ...");
-    if (!link.Send({'E', 'r'}))
-        return Abort(link, port, "Reading EEPROM: the command did not reach the programmer.");
-
-    std::array<std::uint8_t, kReplySize> reply{};
-    const Collected c = Collect(link, reply.data(), kReplySize, WaitBounds::EepromReply);
-    if (c.outcome != WaitOutcome::Ready)
-        return Abort(link, port, WaitFailureLine("Reading EEPROM", c, kReplySize));
-
-    const std::uint8_t s0 = reply[kImageSize];
-    const std::uint8_t s1 = reply[kImageSize + 1];
-    switch (StatusOf(s0, s1)) {
-    case Status::Er:
-        port.Log("EEPROM does not respond, check the connection !!!");
-        port.Log("");
-        link.Send({'O'});
-        link.Close();
-        return EdidOutcome::Failed;
-    case Status::Other:
-        // Ending without a word would leave the technician guessing.
-        port.Log("Unknown answer of the programmer after reading: " + PairText(s0, s1) + ".");
-        link.Close();
-        return EdidOutcome::Failed;
-    case Status::Ok:
-        break;
     }
+    port.Log("Reading EEPROM ...");
+    Image image{};
+    *step = "reading the EEPROM";
+    const EepromRead how = ReadEeprom(link, port, image);
+    if (how != EepromRead::Ok)
+        return EndFailedRead(link, port, how);
+    const LogLine log = [&port](const std::string& line) { port.Log(line); };
+    if (safety.readTwice) {
+        EepromRead again = EepromRead::Ok;
+        if (!ReadAgainAndCompare(image, EepromReader(link, port, &again), log)) {
+            if (again == EepromRead::Ok)
+                *step = "read twice: the reads differ";
+            return EndFailedRead(link, port, again == EepromRead::Ok ? EepromRead::Refused : again);
+        }
+    }
+    step->clear();
 
-    Image image;
-    std::copy_n(reply.begin(), kImageSize, image.begin());
     port.Log("Reading from the EEPROM is completed successfully.");
     LogDump(port, image);
     port.Log("");
     link.Send({'I'});
     link.Close();
     LogSummary(port, image);
+    if (safety.active)
+        LogImageCheck(image, log);
 
     const std::optional<std::string> name = port.AskSaveFile(EdidSaveDialog());
     if (!name) {
         port.Log("Write to file is interrupted.");
+        *step = "file dialog";
         return EdidOutcome::Cancelled;
     }
+    record.SetFile(*name);
     std::ofstream out(*name, std::ios::binary | std::ios::trunc);
     if (!out) {
         port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
         port.Log("");
+        *step = "file creation";
         return EdidOutcome::Failed;
     }
     port.Log("Save the file: " + *name);
@@ -189,27 +256,47 @@ EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port) {
     if (out.fail()) {
         // A full disk must not pass for a saved image.
         port.Log("The file could not be written completely: " + *name);
+        *step = "writing the file";
         return EdidOutcome::Failed;
     }
     return EdidOutcome::Done;
 }
+} // namespace
 
-EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port) {
+EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
+    OperationRecord record;
+    record.Begin(safety.active, kModeName, "read");
+    std::string step;
+    const EdidOutcome outcome = ReadOperation(link, port, safety, record, &step);
+    record.End(ResultText(outcome), step, [&port](const std::string& line) { port.Log(line); });
+    return outcome;
+}
+
+namespace {
+EdidOutcome WriteOperation(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety,
+                           OperationRecord& record, std::string* step) {
     link.ResetCancel();
     port.ClearLog();
-    if (Connect(link, port) != kProgrammerAccepted)
+    const int connected = Connect(link, port);
+    record.SetJig(link.versionText);
+    if (connected != kProgrammerAccepted) {
+        *step = "connect";
         return EdidOutcome::NoProgrammer;
+    }
     const std::optional<std::string> name = port.AskOpenFile(EdidOpenDialog());
     if (!name) {
         port.Log("Write operation is interrupted.");
         link.Close();
+        *step = "file dialog";
         return EdidOutcome::Cancelled;
     }
+    record.SetFile(*name);
     const std::optional<LoadedImage> loaded = LoadImageFile(*name);
     if (!loaded) {
         port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
         port.Log("");
         link.Close();
+        *step = "file opening";
         return EdidOutcome::Failed;
     }
     const Image& image = loaded->image;
@@ -224,9 +311,22 @@ EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port) {
     if (!summary.ChecksumsOk() && !port.AskYesNo(ChecksumQuestion(summary))) {
         port.Log("Write operation is interrupted: the EDID checksum is wrong.");
         link.Close();
+        *step = "checksum question";
         return EdidOutcome::Cancelled;
     }
+    if (safety.backup) {
+        EepromRead how = EepromRead::Ok;
+        const std::optional<std::filesystem::path> saved =
+            TakeBackup(kModeName, "", EepromReader(link, port, &how),
+                       [&port](const std::string& line) { port.Log(line); });
+        if (!saved) {
+            *step = how == EepromRead::Ok ? "backup: saving" : "backup: reading the EEPROM";
+            return EndFailedRead(link, port, how == EepromRead::Ok ? EepromRead::Refused : how);
+        }
+        record.SetBackup(saved->string());
+    }
 
+    *step = "writing the EEPROM";
     if (!link.Send({'E', 'w'}))
         return Abort(link, port, "Writing EEPROM: the command did not reach the programmer.");
     std::uint8_t ready = 0;
@@ -261,5 +361,15 @@ EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port) {
         break;
     }
     link.Close();
+    return outcome;
+}
+} // namespace
+
+EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
+    OperationRecord record;
+    record.Begin(safety.active, kModeName, "write");
+    std::string step;
+    const EdidOutcome outcome = WriteOperation(link, port, safety, record, &step);
+    record.End(ResultText(outcome), step, [&port](const std::string& line) { port.Log(line); });
     return outcome;
 }

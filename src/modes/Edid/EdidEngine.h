@@ -4,6 +4,7 @@
 // it on every path; link.Cancel() from another thread stops a wait at once.
 #include "link/ProgrammerLink.h"
 #include "port/OperatorPort.h"
+#include "safety/SafetyOptions.h"
 
 enum class EdidOutcome {
     Done,
@@ -12,8 +13,9 @@ enum class EdidOutcome {
     Cancelled,    // the technician cancelled a dialog or the checksum question
 };
 
-EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port);
-EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port);
+// Without `safety` (its default) each does what it always did.
+EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety = {});
+EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety = {});
 
 FileDialogSpec EdidSaveDialog();
 FileDialogSpec EdidOpenDialog();

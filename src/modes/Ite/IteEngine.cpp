@@ -25,6 +25,18 @@ FileDialogSpec SaveDialog() {
 FileDialogSpec OpenDialog() {
     return {"Read data from a file", "BIN file  (*.bin)|*.bin|Другие|*.*", "", "", false};
 }
+
+// The journal's name of the operation a state starts; APPLY only sends settings.
+const char* OperationOf(const char* state) {
+    const std::string s = state;
+    if (s == Ite::kChecking)
+        return "check";
+    if (s == Ite::kReading)
+        return "read";
+    if (s == Ite::kWriting)
+        return "write";
+    return nullptr;
+}
 } // namespace
 
 std::string IteDateTime() {
@@ -50,6 +62,8 @@ bool IteEngine::Begin(const char* state) {
     s_.failedStep.clear();
     s_.fileBytes = 0;
     s_.workerCpuNanos = 0;
+    const char* operation = OperationOf(state);
+    s_.record.Begin(s_.safety.active && operation, Ite::kModeName, operation ? operation : "");
     return true;
 }
 
@@ -58,6 +72,7 @@ bool IteEngine::OpenLink() {
         s_.link, LinkVariants::Ite,
         [this](const std::string& line) { s_.port.Log(IteLanguage::English, line); },
         [this](const std::string& line) { s_.port.Log(IteLanguage::Russian, line); });
+    s_.record.SetJig(s_.link.versionText);
     return result == kProgrammerAccepted;
 }
 
@@ -73,6 +88,8 @@ void IteEngine::EndInHandler(IteOutcome outcome, bool finish) {
     s_.link.Close();
     s_.file.reset();
     s_.outcome.store(outcome);
+    s_.record.End(ResultOf(outcome), outcome == IteOutcome::NoJig ? "connect" : s_.failedStep,
+                  [this](const std::string& line) { s_.port.Say(line, line); });
     EnableAll(true);
     s_.state.Set(Ite::kIdle);
 }
@@ -125,6 +142,7 @@ void IteEngine::ReadClick() {
         s_.failedStep = "RD_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
+    s_.record.SetFile(*name);
     s_.file = Open(*name, "wb");
     if (!s_.file) {
         s_.port.Say(IteTexts::kCreateFailed);
@@ -155,6 +173,7 @@ void IteEngine::WriteClick() {
         s_.failedStep = "WR_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
+    s_.record.SetFile(*name);
     IteFile in = Open(*name, "rb");
     if (!in) {
         s_.port.Say(IteTexts::kOpenFailed);

@@ -35,6 +35,11 @@ class IteEngine {
     bool LinkOpen() const { return s_.link.IsOpen(); }
     // Call only while idle.
     void SetBounds(const IteBounds& bounds) { s_.bounds = bounds; }
+    // Ignored while an operation runs.
+    void SetSafety(const SafetyOptions& safety) {
+        if (s_.state.IsNone())
+            s_.safety = safety;
+    }
     // Figures of the last operation; read them after WaitForWorker().
     std::optional<IteChipId> ChipId() const { return s_.chipId; }
     const std::string& FailedStep() const { return s_.failedStep; }

@@ -7,6 +7,8 @@
 #include "modes/Ite/ItePort.h"
 #include "modes/Ite/IteSignals.h"
 #include "port/OperationState.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafetyOptions.h"
 
 #include <atomic>
 #include <cstdint>
@@ -30,6 +32,8 @@ inline constexpr const char* kReading = "READ_ITE";
 inline constexpr const char* kWriting = "WRITE_ITE_step_one";
 inline constexpr const char* kChecking = "CHECK_ITE";
 inline constexpr const char* kSettingUp = "SETUP_ITE";
+// The mode as the journal and the backups name it.
+inline constexpr const char* kModeName = "ITE";
 
 // Controls the engine enables and disables, by their names in the window.
 inline constexpr const char* kCheckButton = "ITE_CHECK_CON_BitBtn";
@@ -73,6 +77,8 @@ struct IteSession {
     OperationState state;
     std::atomic<IteOutcome> outcome{IteOutcome::None};
     IteBounds bounds;
+    SafetyOptions safety; // set while idle
+    OperationRecord record;
 
     // Handed from the handler to the worker.
     IteAssignment assignment = kUnassigned;

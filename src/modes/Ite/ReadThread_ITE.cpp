@@ -1,6 +1,8 @@
 #include "modes/Ite/ReadThread_ITE.h"
 #include "port/ThreadCpu.h"
 
+#include "safety/SafeRead.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -88,6 +90,7 @@ void ReadThread_ITE::Check() {
         "Received ITE ID  -> " + Hex2(id[0]) + Hex2(id[1]) + " rev -> " + Hex2(id[2]);
     s_.port.Say(line, line);
     s_.chipId = IteChipId{id[0], id[1], id[2]};
+    s_.record.SetChipId(Hex2(id[0]) + Hex2(id[1]) + " rev " + Hex2(id[2]));
     bus_.Finish(true, s_.bounds.command);
     Release(IteOutcome::Succeeded);
 }
@@ -182,6 +185,8 @@ void ReadThread_ITE::Release(IteOutcome outcome) {
     s_.link.Close();
     s_.file.reset();
     s_.outcome.store(outcome);
+    s_.record.End(ResultOf(outcome), s_.failedStep,
+                  [this](const std::string& line) { SayLine(line); });
     s_.workerCpuNanos = ThreadCpuNanos();
     for (const char* name : {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton,
                              Ite::kSetupButton, Ite::kReadButton})
@@ -199,23 +204,64 @@ void ReadThread_ITE::Read() {
         return EndUntransferred();
     Say(IteTexts::kInitDone);
     Say(IteTexts::kReading);
-    for (int number = 1; number <= Ite::kReadBlocks; ++number) {
-        if (!ReadBlock(number)) {
-            s_.failedStep = BlockStep(number, Ite::kReadBlocks).en;
-            return EndTransfer(false);
+    // The image stays in memory only for the safety net's checks.
+    const bool keep = s_.safety.active;
+    std::vector<std::uint8_t> image;
+    const bool read = ReadBlocks([&](const std::uint8_t* data, int) {
+        if (std::fwrite(data, 1, Ite::kReadBlock, s_.file.get()) != Ite::kReadBlock) {
+            Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
+            return false;
         }
-        s_.port.SetGauge(IteGauge::Blocks, number);
-    }
+        s_.fileBytes += Ite::kReadBlock;
+        if (keep)
+            image.insert(image.end(), data, data + Ite::kReadBlock);
+        return true;
+    });
+    if (!read)
+        return EndTransfer(false);
     if (std::fflush(s_.file.get()) != 0) {
         Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
         s_.failedStep = "file";
         return EndTransfer(false);
     }
     Say(IteTexts::kReadDone);
+    const LogLine log = [this](const std::string& line) { SayLine(line); };
+    if (s_.safety.readTwice &&
+        !ReadAgainAndCompare(
+            image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
+            log)) {
+        if (s_.failedStep.empty())
+            s_.failedStep = "read twice: the reads differ";
+        return EndTransfer(false);
+    }
+    if (keep)
+        LogImageCheck(image, log);
     EndTransfer(true);
 }
 
-bool ReadThread_ITE::ReadBlock(int number) {
+bool ReadThread_ITE::ReadBlocks(const BlockSink& sink) {
+    for (int number = 1; number <= Ite::kReadBlocks; ++number) {
+        if (!ReadBlock(number, sink)) {
+            s_.failedStep = BlockStep(number, Ite::kReadBlocks).en;
+            return false;
+        }
+        s_.port.SetGauge(IteGauge::Blocks, number);
+    }
+    return true;
+}
+
+bool ReadThread_ITE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
+    image.clear();
+    image.reserve(Ite::kFlashSize);
+    s_.port.SetGauge(IteGauge::Blocks, 0);
+    // The preparation rows start a new fast read from address 0.
+    return RunRows(IteSteps::Read()) && ReadBlocks([&image](const std::uint8_t* data, int) {
+               image.insert(image.end(), data, data + Ite::kReadBlock);
+               return true;
+           });
+}
+
+bool ReadThread_ITE::ReadBlock(int number, const BlockSink& sink) {
     const IteText step = BlockStep(number, Ite::kReadBlocks);
     const IteText error = IteTexts::kBlockReadError + std::to_string(number);
     ReplyResult r{WaitOutcome::DeviceError, 0};
@@ -237,12 +283,7 @@ bool ReadThread_ITE::ReadBlock(int number) {
         Say(error);
         return false;
     }
-    if (std::fwrite(data, 1, Ite::kReadBlock, s_.file.get()) != Ite::kReadBlock) {
-        Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
-        return false;
-    }
-    s_.fileBytes += Ite::kReadBlock;
-    return true;
+    return sink(data, number);
 }
 
 // ---------------------------------------------------------------- erase and write
@@ -250,6 +291,20 @@ bool ReadThread_ITE::ReadBlock(int number) {
 void ReadThread_ITE::Write() {
     if (!EcAnswers("(Wxxx)"))
         return EndUntransferred();
+    if (s_.safety.backup) {
+        s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kReadColour);
+        const std::optional<std::filesystem::path> saved = TakeBackup(
+            Ite::kModeName, "",
+            [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
+            [this](const std::string& line) { SayLine(line); });
+        if (!saved) {
+            s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+            return EndTransfer(false);
+        }
+        s_.record.SetBackup(saved->string());
+        s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kWriteColour);
+        s_.port.SetGauge(IteGauge::Blocks, 0);
+    }
     const std::span<const IteStep> rows = IteSteps::Erase();
     Say(IteTexts::kInit);
     if (!RunRows(rows.first(IteSteps::kEraseInitRows)))

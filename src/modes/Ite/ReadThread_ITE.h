@@ -6,8 +6,11 @@
 #include "modes/Ite/IteSession.h"
 #include "modes/Ite/IteSteps.h"
 
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 class ReadThread_ITE {
   public:
@@ -23,7 +26,14 @@ class ReadThread_ITE {
     // The test command of a read or write; `code` ("(Rxxx)") is logged when the EC is silent.
     bool EcAnswers(const char* code);
     bool RunRows(std::span<const IteStep> rows);
-    bool ReadBlock(int number);
+    // Takes one block and its number (from 1); false ends the read.
+    using BlockSink = std::function<bool(const std::uint8_t*, int)>;
+    bool ReadBlock(int number, const BlockSink& sink);
+    // The 512 blocks of a read whose preparation rows went out; failedStep names a failure.
+    bool ReadBlocks(const BlockSink& sink);
+    // Preparation and blocks into memory: the backup and the second read.
+    bool ReadWholeFlash(std::vector<std::uint8_t>& image);
+    void SayLine(const std::string& line) { s_.port.Say(line, line); }
 
     void Say(const IteText& text) { s_.port.Say(text); }
     // The line for a reply that did not come, naming the step.

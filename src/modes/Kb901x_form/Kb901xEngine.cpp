@@ -32,16 +32,26 @@ Kb901xEngine::~Kb901xEngine() {
 bool Kb901xEngine::OpenLink() {
     const int result = OpenProgrammerLink(s_.link, LinkVariants::EneKb90xx,
                                           [this](const std::string& line) { s_.port.Log(line); });
+    s_.record.SetJig(s_.link.versionText);
     if (result == kProgrammerAccepted)
         return true;
-    s_.link.Close();
-    s_.outcome.store(Kb90Outcome::NoJig);
+    Fail(Kb90Outcome::NoJig, "connect");
     return false;
 }
 
-void Kb901xEngine::Fail(Kb90Outcome outcome) {
+void Kb901xEngine::Begin(const char* operation) {
+    worker_.Join(); // the last operation's worker is past its last act
+    s_.outcome.store(Kb90Outcome::None);
+    s_.fileBytes = 0;
+    s_.failedStep.clear();
+    s_.record.Begin(s_.safety.active, Kb90::kModeName, operation);
+}
+
+void Kb901xEngine::Fail(Kb90Outcome outcome, const std::string& step) {
     s_.link.Close();
     s_.outcome.store(outcome);
+    s_.failedStep = step;
+    s_.record.End(ResultOf(outcome), step, [this](const std::string& line) { s_.port.Log(line); });
 }
 
 // A reply that does not come ends the step like a lost communication, before any control was
@@ -54,7 +64,7 @@ bool Kb901xEngine::AwaitCommandReply(const char* lostLine, const std::string& st
         s_.port.Log(lostLine);
     s_.port.Log(WaitFailureLine(r.outcome, step));
     s_.link.Send({'O'});
-    Fail(Kb90Outcome::Failed);
+    Fail(Kb90Outcome::Failed, step);
     return false;
 }
 
@@ -81,7 +91,7 @@ bool Kb901xEngine::CheckEcConnection() {
     s_.port.Log("Check the settings !");
     s_.port.Log("Motherboard is connected / powered ?");
     s_.link.Send({'O'});
-    Fail(Kb90Outcome::Failed);
+    Fail(Kb90Outcome::Failed, "EC connection");
     return false;
 }
 
@@ -92,9 +102,7 @@ void Kb901xEngine::StartWorker() {
 void Kb901xEngine::ReadClick() {
     if (!s_.state.IsNone())
         return;
-    worker_.Join(); // the last operation's worker is past its last act
-    s_.outcome.store(Kb90Outcome::None);
-    s_.fileBytes = 0;
+    Begin("read");
     if (!OpenLink() || !PreparePcb3(Kb90::kReadLost) || !CheckEcConnection())
         return;
     if (s_.link.IsPcb3()) {
@@ -107,12 +115,13 @@ void Kb901xEngine::ReadClick() {
     if (!name) {
         s_.port.Log("Write to file is interrupted.");
         s_.port.Log("");
-        return Fail(Kb90Outcome::Failed);
+        return Fail(Kb90Outcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     s_.file.reset(std::fopen(name->c_str(), "wb"));
     if (!s_.file) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
-        return Fail(Kb90Outcome::Failed);
+        return Fail(Kb90Outcome::Failed, "file creation");
     }
     s_.fileName = *name;
     s_.port.Log("Save the file: ");
@@ -134,17 +143,16 @@ void Kb901xEngine::ReadClick() {
 void Kb901xEngine::WriteClick() {
     if (!s_.state.IsNone())
         return;
-    worker_.Join();
-    s_.outcome.store(Kb90Outcome::None);
-    s_.fileBytes = 0;
+    Begin("write");
     if (!OpenLink() || !PreparePcb3(Kb90::kWriteLost) || !CheckEcConnection())
         return;
     const std::optional<std::string> name = s_.port.AskOpenFile(
         {"Read file", "BIN file KB90XX (*.bin)|*.bin|other|*.*", "", "", false});
     if (!name) {
         s_.port.Log("Write operation is interrupted.");
-        return Fail(Kb90Outcome::Failed);
+        return Fail(Kb90Outcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     FilePtr in = OpenForReading(*name);
     bool readable = in != nullptr;
     if (readable) {
@@ -156,7 +164,7 @@ void Kb901xEngine::WriteClick() {
     }
     if (!readable) {
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
-        return Fail(Kb90Outcome::Failed);
+        return Fail(Kb90Outcome::Failed, "file opening");
     }
     s_.file = std::move(in);
     s_.fileName = *name;
@@ -173,7 +181,9 @@ void Kb901xEngine::WriteClick() {
     s_.fileCrc = 0;
     s_.blockCounter = 1;
     s_.state.Set("Writing");
-    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
+    // With a backup to take first, the worker sends the write command once the chip is saved.
+    if (!s_.safety.backup)
+        s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
     StartWorker();
 }
 
@@ -216,7 +226,7 @@ void Kb901xEngine::ApplyFfcSettings(const std::optional<std::string>& entry,
         return;
     if (!s_.link.IsPcb3()) {
         s_.port.Log("Not for this version JIG!");
-        return Fail(Kb90Outcome::Failed);
+        return Fail(Kb90Outcome::Failed, "board");
     }
     s_.link.Send(CommonCommandFrame("RESET_ALTERA"));
     if (!AwaitCommandReply(nullptr, "answer to RESET_ALTERA"))

@@ -36,6 +36,11 @@ class Kb901xEngine {
     Kb90Outcome Outcome() const { return s_.outcome.load(); }
     // Call only while idle.
     void SetBounds(const Kb90Bounds& bounds) { s_.bounds = bounds; }
+    // Ignored while an operation runs.
+    void SetSafety(const SafetyOptions& safety) {
+        if (s_.state.IsNone())
+            s_.safety = safety;
+    }
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
@@ -45,7 +50,9 @@ class Kb901xEngine {
     bool PreparePcb3(const char* lostLine);
     bool CheckEcConnection();
     bool AwaitCommandReply(const char* lostLine, const std::string& step);
-    void Fail(Kb90Outcome outcome);
+    // Starts an operation: the worker of the last one is gone, its figures are reset.
+    void Begin(const char* operation);
+    void Fail(Kb90Outcome outcome, const std::string& step);
     void StartWorker();
 
     Kb90Session s_;

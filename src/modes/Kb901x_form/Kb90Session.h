@@ -7,6 +7,8 @@
 #include "link/WaitFailureLine.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafetyOptions.h"
 
 #include <atomic>
 #include <cstdint>
@@ -33,6 +35,8 @@ inline constexpr const char* kExitButton = "EXIT_KB901X";
 
 inline constexpr const char* kReadLost = "Lost Communication with ENE or timeout!";
 inline constexpr const char* kWriteLost = "!!! Lost Communication with ENE or timeout !!! ";
+// The mode as the journal and the backups name it.
+inline constexpr const char* kModeName = "ENE KB90XX";
 } // namespace Kb90
 
 enum class Kb90Outcome { None, NoJig, Failed, Succeeded };
@@ -67,6 +71,8 @@ struct Kb90Session {
     std::atomic<bool> ffcSettings{false};
     std::atomic<Kb90Outcome> outcome{Kb90Outcome::None};
     Kb90Bounds bounds;
+    SafetyOptions safety; // set while idle
+    OperationRecord record;
 
     // Handed from the handler to the worker.
     int blockCounter = 0;
@@ -75,6 +81,7 @@ struct Kb90Session {
     std::uint16_t fileCrc = 0;
     FilePtr file;
     std::string fileName;
+    std::string failedStep; // the step a failed operation ended at, for its record
     // Figures of the last operation, read once its worker has been joined.
     std::uint64_t fileBytes = 0;
     std::int64_t workerCpuNanos = 0;

@@ -3,6 +3,7 @@
 
 #include "modes/Kb901x_form/Kb90Checksum.h"
 #include "port/TimeText.h"
+#include "safety/SafeRead.h"
 
 #include <array>
 #include <cerrno>
@@ -34,15 +35,16 @@ std::string BlockStep(const char* what, int block) {
 void ReadThread_KB90::Execute() {
     const std::string state = s_.state.Get();
     if (state == "Reading")
-        ReadLoop();
+        Read();
     else if (state == "Writing")
-        WriteLoop();
+        Write();
 }
 
 std::optional<std::uint8_t> ReadThread_KB90::AwaitByte(Millis bound, const std::string& step) {
     const ReplyResult r = s_.link.AwaitReply(1, bound);
     if (!r.Ok()) {
         failure_ = WaitFailureLine(r.outcome, step);
+        s_.failedStep = step;
         return std::nullopt;
     }
     return s_.link.Buffer()[0];
@@ -53,6 +55,7 @@ bool ReadThread_KB90::AwaitBlock(const std::string& step) {
         s_.link.ReadExactly(s_.link.Buffer(), Kb90::kBlockSize, s_.bounds.dataBlock);
     if (!r.Ok() || r.count != Kb90::kBlockSize) {
         failure_ = WaitFailureLine(r.outcome, step);
+        s_.failedStep = step;
         return false;
     }
     FtdiApi& api = s_.link.Api();
@@ -60,6 +63,7 @@ bool ReadThread_KB90::AwaitBlock(const std::string& step) {
                          &s_.link.eventWord) != FT_OK ||
         s_.link.rxQueue != 0) {
         failure_ = WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes");
+        s_.failedStep = step;
         return false;
     }
     return true;
@@ -71,51 +75,111 @@ void ReadThread_KB90::Send(std::initializer_list<std::uint8_t> bytes) {
 
 // ---------------------------------------------------------------- read
 
-void ReadThread_KB90::ReadLoop() {
+ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
     const bool pcb3 = s_.link.IsPcb3();
-    while (s_.state.Get() == "Reading") {
-        const int block = s_.blockCounter;
-        if (!AwaitBlock(BlockStep("block", block)))
-            return EndReadLost();
-        if (std::fwrite(s_.link.Buffer(), 1, Kb90::kBlockSize, s_.file.get()) != Kb90::kBlockSize ||
-            (block == Kb90::kBlocks && std::fflush(s_.file.get()) != 0)) {
-            // A file that did not take the data must never end as a good read.
+    for (int block = 1;; ++block) {
+        if (!AwaitBlock(BlockStep("block", block))) {
             Send({'X'});
-            Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
-            Log(CurrentTimeLine());
-            Send({'O'});
-            return FinishRead(Kb90Outcome::Failed);
+            return PassEnd::Lost;
         }
-        s_.fileBytes += Kb90::kBlockSize;
+        if (!sink(s_.link.Buffer(), block)) {
+            Send({'X'});
+            return PassEnd::SinkFailed;
+        }
         s_.port.SetGauge(Kb90::kGaugePerBlock * block);
         if (pcb3) {
             Send({'?'});
             const auto status =
                 AwaitByte(s_.bounds.commandReply, BlockStep("status of block", block));
-            if (!status)
-                return EndReadLost();
-            if (*status != 'G') {
+            if (!status) {
                 Send({'X'});
-                Log(Kb90::kReadLost);
-                Log(CurrentTimeLine());
-                Send({'O'});
-                return FinishRead(Kb90Outcome::Failed);
+                return PassEnd::Lost;
+            }
+            if (*status != 'G') {
+                s_.failedStep = BlockStep("status of block", block);
+                Send({'X'});
+                return PassEnd::BadStatus;
             }
         }
         if (block == Kb90::kBlocks) {
             Send({'X'});
-            Log("Reading completed successfully.");
-            Log(CurrentTimeLine());
-            Send({'I'});
-            return FinishRead(Kb90Outcome::Succeeded);
+            return PassEnd::Done;
         }
         Send({'N'});
-        ++s_.blockCounter;
     }
 }
 
+bool ReadThread_KB90::ReadWholeFlash(std::vector<std::uint8_t>& image) {
+    image.clear();
+    image.reserve(Kb90::kFlashSize);
+    s_.port.SetGauge(0);
+    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
+    const PassEnd end = ReadPass([&image](const std::uint8_t* data, int) {
+        image.insert(image.end(), data, data + Kb90::kBlockSize);
+        return true;
+    });
+    if (end == PassEnd::Done)
+        return true;
+    Log(Kb90::kReadLost);
+    if (end == PassEnd::Lost)
+        Log(failure_);
+    return false;
+}
+
+void ReadThread_KB90::Read() {
+    // The image stays in memory only for the safety net's checks.
+    const bool keep = s_.safety.active;
+    std::vector<std::uint8_t> image;
+    const PassEnd end = ReadPass([&](const std::uint8_t* data, int block) {
+        if (std::fwrite(data, 1, Kb90::kBlockSize, s_.file.get()) != Kb90::kBlockSize ||
+            (block == Kb90::kBlocks && std::fflush(s_.file.get()) != 0)) {
+            fileError_ = errno;
+            return false;
+        }
+        s_.fileBytes += Kb90::kBlockSize;
+        if (keep)
+            image.insert(image.end(), data, data + Kb90::kBlockSize);
+        return true;
+    });
+    if (end != PassEnd::Done)
+        return EndReadPass(end);
+    const LogLine log = [this](const std::string& line) { Log(line); };
+    if (s_.safety.readTwice &&
+        !ReadAgainAndCompare(
+            image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
+            log)) {
+        if (s_.failedStep.empty())
+            s_.failedStep = "read twice: the reads differ";
+        Log(CurrentTimeLine());
+        Send({'O'});
+        return FinishRead(Kb90Outcome::Failed);
+    }
+    Log("Reading completed successfully.");
+    Log(CurrentTimeLine());
+    if (keep)
+        LogImageCheck(image, log);
+    Send({'I'});
+    FinishRead(Kb90Outcome::Succeeded);
+}
+
+// A pass that did not reach its end: the transfer is over ('X' went out), the failure signal
+// follows.
+void ReadThread_KB90::EndReadPass(PassEnd end) {
+    if (end == PassEnd::Lost)
+        return EndReadLost();
+    if (end == PassEnd::SinkFailed) {
+        // A file that did not take the data must never end as a good read.
+        s_.failedStep = "writing the file";
+        Log("Error writing the file " + s_.fileName + ": " + std::strerror(fileError_));
+    } else {
+        Log(Kb90::kReadLost);
+    }
+    Log(CurrentTimeLine());
+    Send({'O'});
+    FinishRead(Kb90Outcome::Failed);
+}
+
 void ReadThread_KB90::EndReadLost() {
-    Send({'X'});
     Log(Kb90::kReadLost);
     Log(failure_);
     Log(CurrentTimeLine());
@@ -131,6 +195,26 @@ void ReadThread_KB90::FinishRead(Kb90Outcome outcome) {
 
 // ---------------------------------------------------------------- write
 
+void ReadThread_KB90::Write() {
+    if (s_.safety.backup) {
+        s_.port.SetGaugeColour(Kb90::kReadColour);
+        const std::optional<std::filesystem::path> saved = TakeBackup(
+            Kb90::kModeName, "",
+            [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
+            [this](const std::string& line) { Log(line); });
+        if (!saved) {
+            s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+            Send({'O'});
+            return FinishWrite(Kb90Outcome::Failed);
+        }
+        s_.record.SetBackup(saved->string());
+        s_.port.SetGaugeColour(Kb90::kWriteColour);
+        s_.port.SetGauge(0);
+        s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
+    }
+    WriteLoop();
+}
+
 void ReadThread_KB90::WriteLoop() {
     const bool pcb3 = s_.link.IsPcb3();
     std::array<std::uint8_t, Kb90::kBlockSize> block;
@@ -143,6 +227,7 @@ void ReadThread_KB90::WriteLoop() {
         block.fill(0xFF);
         const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
         if (std::ferror(s_.file.get())) {
+            s_.failedStep = "reading the file";
             Send({'X'});
             Log("Error reading the file " + s_.fileName);
             Send({'O'});
@@ -159,6 +244,7 @@ void ReadThread_KB90::WriteLoop() {
                 return EndWriteLost(true);
             Send({'X'});
             if (pcb3 && *ack != 'G') {
+                s_.failedStep = BlockStep("block", number);
                 Log(Kb90::kWriteLost);
                 Send({'O'});
                 return FinishWrite(Kb90Outcome::Failed);
@@ -181,6 +267,7 @@ void ReadThread_KB90::WriteLoop() {
         if (!ack)
             return EndWriteLost(true);
         if (pcb3 && *ack == 'E') {
+            s_.failedStep = BlockStep("block", number);
             Send({'X'});
             Log(Kb90::kWriteLost);
             Send({'O'});
@@ -239,6 +326,7 @@ void ReadThread_KB90::VerifyByChecksums() {
         Send({'I'});
         return FinishWrite(Kb90Outcome::Succeeded);
     }
+    s_.failedStep = "verification by checksums";
     Log("!!! Data is written incorrectly !!! ");
     Send({'O'});
     FinishWrite(Kb90Outcome::Failed);
@@ -256,6 +344,7 @@ void ReadThread_KB90::VerifyByReadBack() {
         if (!AwaitBlock(BlockStep("read-back block", s_.blockCounter + 1)))
             return EndWriteLost(true);
         if (std::memcmp(s_.link.Buffer(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
+            s_.failedStep = BlockStep("verification of block", s_.blockCounter + 1);
             Send({'X'});
             Log("!!! Data is written incorrectly !!! ");
             Send({'O'});
@@ -296,6 +385,7 @@ void ReadThread_KB90::Release(Kb90Outcome outcome) {
     s_.link.Close();
     s_.file.reset();
     s_.outcome.store(outcome);
+    s_.record.End(ResultOf(outcome), s_.failedStep, [this](const std::string& line) { Log(line); });
     s_.workerCpuNanos = ThreadCpuNanos();
     s_.state.Set("NONE");
 }

@@ -3,9 +3,12 @@
 // the operation on every path.
 #include "modes/Kb901x_form/Kb90Session.h"
 
+#include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 class ReadThread_KB90 {
   public:
@@ -13,7 +16,17 @@ class ReadThread_KB90 {
     void Execute();
 
   private:
-    void ReadLoop();
+    // How a pass over the flash ended; it always ends with 'X'.
+    enum class PassEnd { Done, Lost, BadStatus, SinkFailed };
+    // Takes one block and its number (from 1); false stops the pass.
+    using BlockSink = std::function<bool(const std::uint8_t*, int)>;
+
+    void Read();
+    void Write();
+    // The blocks of one read, its start command already sent.
+    PassEnd ReadPass(const BlockSink& sink);
+    // A whole read into memory, start command included: the backup and the second read.
+    bool ReadWholeFlash(std::vector<std::uint8_t>& image);
     void WriteLoop();
     void VerifyByChecksums();
     void VerifyByReadBack();
@@ -25,6 +38,7 @@ class ReadThread_KB90 {
     void Send(std::initializer_list<std::uint8_t> bytes);
     void Log(const std::string& line) { s_.port.Log(line); }
 
+    void EndReadPass(PassEnd end);
     void EndReadLost();
     void EndWriteLost(bool endTransfer);
     void FinishRead(Kb90Outcome outcome);
@@ -33,4 +47,5 @@ class ReadThread_KB90 {
 
     Kb90Session& s_;
     std::string failure_;
+    int fileError_ = 0;
 };

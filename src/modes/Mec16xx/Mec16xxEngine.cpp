@@ -3,6 +3,7 @@
 #include "link/OpenProgrammerLink.h"
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
+#include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
 
 #include <filesystem>
@@ -45,7 +46,7 @@ void Mec16xxEngine::ShowOpeningNotes() {
         s_.port.Log(line);
 }
 
-bool Mec16xxEngine::Begin(const char* state) {
+bool Mec16xxEngine::Begin(const char* state, const char* operation) {
     if (!s_.state.IsNone())
         return false;
     worker_.Join(); // the last operation's worker is past its last act
@@ -56,17 +57,29 @@ bool Mec16xxEngine::Begin(const char* state) {
     s_.jigLost = false;
     s_.fileBytes = 0;
     s_.workerCpuNanos = 0;
+    s_.image.clear();
+    // A STOP pressed during the last operation must not stop this one's backup read.
+    s_.userBreak.store(false);
+    s_.record.Begin(s_.safety.active, Mec::kModeName, operation);
     return true;
 }
 
 bool Mec16xxEngine::Connect() {
     const int result = OpenProgrammerLink(s_.link, LinkVariants::MecJtag,
                                           [this](const std::string& line) { s_.port.Log(line); });
+    s_.record.SetJig(s_.link.versionText);
     if (result == kProgrammerAccepted)
         return true;
     s_.link.Close();
     s_.Finish(MecOutcome::NoJig, "no programmer");
     return false;
+}
+
+bool Mec16xxEngine::OpenJtag(IdCountCheck check) {
+    if (!MecOpenJtag(s_, check))
+        return false;
+    s_.record.SetChipId(MecValueText(s_.id.data()));
+    return true;
 }
 
 void Mec16xxEngine::SetIndicators(Rgb colour) {
@@ -81,7 +94,7 @@ void Mec16xxEngine::StartWorker() {
 // ---------------------------------------------------------------- check
 
 void Mec16xxEngine::CheckClick() {
-    if (!Begin("ID"))
+    if (!Begin("ID", "check"))
         return;
     std::string failed;
     s_.port.SetGauge(0);
@@ -89,7 +102,7 @@ void Mec16xxEngine::CheckClick() {
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     if (!Connect())
         return;
-    if (MecOpenJtag(s_, IdCountCheck::Report))
+    if (OpenJtag(IdCountCheck::Report))
         s_.port.Log("ID from MEC -> " + MecValueText(s_.id.data()));
     else
         failed = s_.failedStep;
@@ -123,7 +136,7 @@ void Mec16xxEngine::CheckClick() {
 // ---------------------------------------------------------------- read
 
 void Mec16xxEngine::ReadClick(bool alsoInfo) {
-    if (!Begin("READ_MAIN"))
+    if (!Begin("READ_MAIN", "read"))
         return;
     s_.userBreak.store(false);
     s_.port.SetGaugeColour(Mec::kLime);
@@ -142,6 +155,7 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
         s_.link.Close();
         return s_.Finish(MecOutcome::Failed, "User break");
     }
+    s_.record.SetFile(*name);
     s_.file.reset(std::fopen(name->c_str(), "wb"));
     if (!s_.file) {
         s_.port.Log("Error create file");
@@ -158,7 +172,7 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
     s_.port.Log(alsoInfo ? "Read FLASH and INFO to file" : "Read only FLASH to file");
     s_.port.Log("Read FLASH MEC ...");
 
-    if (!MecOpenJtag(s_, IdCountCheck::Silent))
+    if (!OpenJtag(IdCountCheck::Silent))
         return FailReadStart(s_.failedStep);
     s_.lastResult = MecValueText(s_.id.data());
     s_.port.Log("ID from MEC -> " + s_.lastResult);
@@ -201,7 +215,7 @@ void Mec16xxEngine::FailReadStart(const std::string& step) {
 // ---------------------------------------------------------------- erase
 
 void Mec16xxEngine::EraseClick(bool alsoInfo) {
-    if (!Begin("ERASE"))
+    if (!Begin("ERASE", "erase"))
         return;
     s_.port.SetGauge(0);
     SetIndicators(Mec::kBlack);
@@ -216,7 +230,7 @@ void Mec16xxEngine::EraseClick(bool alsoInfo) {
 // ---------------------------------------------------------------- write
 
 void Mec16xxEngine::WriteClick() {
-    if (!Begin("WRITE_MAIN"))
+    if (!Begin("WRITE_MAIN", "write"))
         return;
     s_.userBreak.store(false);
     s_.port.SetGaugeColour(Mec::kRed);
@@ -235,6 +249,7 @@ void Mec16xxEngine::WriteClick() {
         s_.link.Close();
         return s_.Finish(MecOutcome::Failed, "Операция записи прервана");
     }
+    s_.record.SetFile(*name);
     s_.file = OpenForReading(*name);
     if (!s_.file) {
         s_.port.Log("Ошибка открытия файла");
@@ -251,7 +266,7 @@ void Mec16xxEngine::WriteClick() {
     s_.blockMode = Mec::kMainOnly;
     s_.port.Log("Начали запись MEC16 main block ...");
 
-    if (!MecOpenJtag(s_, IdCountCheck::Report))
+    if (!OpenJtag(IdCountCheck::Report))
         return FailWriteStart(s_.failedStep);
     s_.lastResult = MecValueText(s_.id.data());
     s_.port.Log("Получен ID от MEC16 -> " + s_.lastResult);
@@ -268,30 +283,14 @@ void Mec16xxEngine::WriteClick() {
         s_.port.Log("--> Команда записи отменена (nFWP или BOOT_LOCK)");
         return FailWriteStart((status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock");
     }
-    if (!PrepareRegister(Mec::kRegAccess, 1, "Записали в регистр FF3910h 1",
-                         "Потеряна связь с MEC16 (W100)"))
-        return FailWriteStart("W100");
-    if (!PrepareRegister(Mec::kRegMode, Mec::kModeProgram, "Записали в регистр FF3908h 106h",
-                         "Потеряна связь с MEC16 (W101)"))
-        return FailWriteStart("W101");
-    if (!PrepareRegister(Mec::kRegEraseArgument, 0, "Записали в регистр FF3904h 0",
-                         "Потеряна связь с MEC16 (W101A)"))
-        return FailWriteStart("W101A");
-
-    s_.blockCounter = 1;
-    MecStartWrite(s_);
+    // With a backup to take first, the worker readies the write once the chip is saved.
+    if (!s_.safety.backup && !MecStartWriteStream(s_))
+        return;
     StartWorker();
 }
 
 void Mec16xxEngine::FailWriteStart(const std::string& step) {
-    s_.file.reset();
-    MecResultSignal(s_, "ERROR");
-    MecReleaseJtag(s_);
-    s_.port.Log("Закрыли VCOM порт");
-    s_.link.Close();
-    s_.port.Log(Mec::TimeLine(Mec::kTimeRussian));
-    s_.port.Log("");
-    s_.Finish(MecOutcome::Failed, step);
+    MecFailWriteStart(s_, step);
 }
 
 // ---------------------------------------------------------------- the other buttons

@@ -2,6 +2,7 @@
 // The MEC16xx mode without its window: the connection check, and the READ, ERASE and WRITE
 // handlers with the worker they start. The window, the CLI and the tests drive it; it talks
 // to the technician only through its OperatorPort (and the indicator sink).
+#include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecState.h"
 #include "port/Worker.h"
 
@@ -46,14 +47,22 @@ class Mec16xxEngine {
     bool BreakRequested() const { return s_.userBreak.load(); }
     // Call only while idle.
     void SetBounds(const MecBounds& bounds) { s_.bounds = bounds; }
+    // Ignored while an operation runs.
+    void SetSafety(const SafetyOptions& safety) {
+        if (s_.state.IsNone())
+            s_.safety = safety;
+    }
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
     bool FileOpen() const { return s_.file != nullptr; }
 
   private:
-    // Takes the operation state when idle and readies the shared state for a new operation.
-    bool Begin(const char* state);
+    // Takes the operation state when idle and readies the shared state for a new operation;
+    // `operation` names it in the journal.
+    bool Begin(const char* state, const char* operation);
+    // The JTAG connection opened and the controller's ID taken (into the journal record).
+    bool OpenJtag(IdCountCheck check);
     bool Connect();
     void SetIndicators(Rgb colour);
     // One register write of a start, with its line for either result; true when it took.

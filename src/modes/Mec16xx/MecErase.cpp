@@ -26,6 +26,7 @@ bool ReadThread_MEC16::Erase() {
     std::string failed;
     if (MecOpenJtag(s_, IdCountCheck::Report)) {
         Log("Получен ID от MEC16 -> " + MecValueText(s_.id.data()));
+        s_.record.SetChipId(MecValueText(s_.id.data()));
     } else {
         fault = true;
         failed = s_.failedStep;
@@ -50,6 +51,11 @@ bool ReadThread_MEC16::Erase() {
         MecResultSignal(s_, "ERROR");
         Log("--> Каманда стирания отменена.");
         return EndErase(MecOutcome::Failed, failed);
+    }
+    if (s_.safety.backup && !Backup()) {
+        MecResultSignal(s_, "ERROR");
+        Log("--> Каманда стирания отменена.");
+        return EndErase(MecOutcome::Failed, s_.failedStep);
     }
 
     const EraseWrite start[] = {

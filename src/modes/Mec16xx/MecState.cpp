@@ -25,5 +25,6 @@ void MecState::Finish(MecOutcome result, const std::string& step) {
     if (failedStep.empty() && result != MecOutcome::Succeeded)
         failedStep = step;
     outcome.store(result);
+    record.End(ResultOf(result), failedStep, [this](const std::string& line) { port.Log(line); });
     state.Set("NONE");
 }

@@ -8,6 +8,8 @@
 #include "link/WaitBounds.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafetyOptions.h"
 
 #include <array>
 #include <atomic>
@@ -65,6 +67,8 @@ inline constexpr const char* kRegLost = "MEC_lost";
 inline constexpr const char* kRegOk = "MEC_OK";
 inline constexpr const char* kMainOnly = "MAIN only";
 inline constexpr const char* kMainAndInfo = "MAIN+INFO";
+// The mode as the journal and the backups name it.
+inline constexpr const char* kModeName = "MEC jtag";
 
 struct FileCloser {
     void operator()(std::FILE* f) const {
@@ -96,6 +100,8 @@ struct MecState {
     std::atomic<bool> userBreak{false};
     std::atomic<MecOutcome> outcome{MecOutcome::None};
     MecBounds bounds;
+    SafetyOptions safety; // set while idle
+    OperationRecord record;
 
     void SetIndicator(MecIndicator which, Rgb colour);
     Rgb Indicator(MecIndicator which) const;
@@ -117,8 +123,11 @@ struct MecState {
     // The step the last operation failed at ("P103", "answer to ID_READ"), empty on success.
     std::string failedStep;
 
-    // Ends the operation: its outcome and failing step, then the state "NONE" last, so that a
-    // new operation never meets a half-ended one.
+    // With read twice or the image check: what the read gave, block by block.
+    std::vector<std::uint8_t> image;
+
+    // Ends the operation: its outcome and failing step, its journal record, then the state
+    // "NONE" last, so that a new operation never meets a half-ended one.
     void Finish(MecOutcome result, const std::string& step = "");
 
     // Figures of the last operation, read once its worker has been joined.

@@ -9,6 +9,8 @@
 #include <cstring>
 
 void ReadThread_MEC16::Execute() {
+    if (s_.state.Get() == "WRITE_MAIN" && s_.safety.backup && !BackupAndStartWrite())
+        return;
     for (bool running = true; running;) {
         const std::string state = s_.state.Get();
         if (state == "READ_MAIN")
@@ -53,6 +55,8 @@ bool ReadThread_MEC16::SaveBlock(bool last) {
         (last && std::fflush(s_.file.get()) != 0))
         return false;
     s_.fileBytes += Mec::kReadBlockBytes;
+    if (s_.safety.active)
+        s_.image.insert(s_.image.end(), s_.block.begin(), s_.block.begin() + Mec::kReadBlockBytes);
     return true;
 }
 
@@ -87,6 +91,8 @@ bool ReadThread_MEC16::MainStep() {
     if (mainOnly) {
         MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P104).", "Потеряна связь с MEC16 (P105).",
                                 "Потеряна связь с MEC16 (P106)"});
+        if (!CheckRead(false))
+            return false;
         MecResultSignal(s_, "OK");
         MecReleaseJtag(s_);
         return EndRead(MecOutcome::Succeeded);
@@ -121,6 +127,8 @@ bool ReadThread_MEC16::InfoStep() {
     Log("Read INFO complete.");
     MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P110).", "Потеряна связь с MEC16 (P111).",
                             "Потеряна связь с MEC16 (P112)"});
+    if (!CheckRead(true))
+        return false;
     MecResultSignal(s_, "OK");
     MecReleaseJtag(s_);
     return EndRead(MecOutcome::Succeeded);

@@ -3,6 +3,7 @@
 // write stream, the erase with its busy poll, and the end of the operation on every path.
 #include "modes/Mec16xx/MecState.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -19,6 +20,13 @@ class ReadThread_MEC16 {
     bool InfoStep();
     bool WriteStep();
     bool Erase();
+    // The safety net: the chip into a backup file before an erase or write (false: the
+    // operation must not go on), and before a write the stream's start once it is saved.
+    bool Backup();
+    bool BackupAndStartWrite();
+    // The end of a good read with the safety net on: the second read of "read twice" and the
+    // image's figures; false when the reads differ and the operation has ended.
+    bool CheckRead(bool withInfo);
 
     // The next 1025-byte block into s_.block; false (the JIG lost) when it did not come.
     bool AwaitBlock(const std::string& step);

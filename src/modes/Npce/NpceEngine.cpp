@@ -49,6 +49,7 @@ void NpceEngine::Fail(NpceOutcome outcome, const std::string& step) {
     s_.link.Close();
     s_.SetFailedStep(step);
     s_.outcome.store(outcome);
+    s_.record.End(ResultOf(outcome), step, [this](const std::string& line) { s_.port.Log(line); });
 }
 
 // The flash answers its ID; the JIG then signals the result either way.
@@ -59,6 +60,7 @@ bool NpceEngine::IdentifyFlash() {
     if (id.Ok() && std::equal(b, b + 3, Npce::kFlashId)) {
         s_.port.Log("Communication with NPCE installed.");
         s_.port.Log("ID FLASH EFh 4012h ");
+        s_.record.SetChipId(Npce::kFlashIdText);
         std::string failure;
         if (SendResultSignal(s_.link, 'I', true, s_.bounds.commandReply, &failure))
             return true;
@@ -79,14 +81,16 @@ bool NpceEngine::IdentifyFlash() {
 }
 
 // Empty line, connect, identify: true when the flash answered and the link is open.
-bool NpceEngine::Begin() {
+bool NpceEngine::Begin(const char* operation) {
     worker_.Join(); // the last operation's worker is past its last act
     s_.outcome.store(NpceOutcome::None);
     s_.SetFailedStep("");
     s_.fileBytes = 0;
+    s_.record.Begin(s_.safety.active, Npce::kModeName, operation);
     s_.port.Log("");
     const int result = OpenProgrammerLink(s_.link, LinkVariants::NuvotonSpi,
                                           [this](const std::string& line) { s_.port.Log(line); });
+    s_.record.SetJig(s_.link.versionText);
     if (result != kProgrammerAccepted) {
         Fail(NpceOutcome::NoJig, "connect");
         return false;
@@ -101,7 +105,7 @@ void NpceEngine::StartWorker() {
 void NpceEngine::ReadClick() {
     if (!s_.state.IsNone())
         return;
-    if (!Begin())
+    if (!Begin("read"))
         return;
     const std::optional<std::string> name =
         s_.port.AskSaveFile({"Save file", "BIN file NPCE (*.bin)|*.bin", ".bin", "NPCE_", true});
@@ -109,6 +113,7 @@ void NpceEngine::ReadClick() {
         s_.port.Log("Write to file is interrupted.");
         return Fail(NpceOutcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     s_.file.reset(std::fopen(name->c_str(), "wb"));
     if (!s_.file) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
@@ -132,7 +137,7 @@ void NpceEngine::ReadClick() {
 void NpceEngine::WriteClick() {
     if (!s_.state.IsNone())
         return;
-    if (!Begin())
+    if (!Begin("write"))
         return;
     const std::optional<std::string> name =
         s_.port.AskOpenFile({"Read file", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
@@ -140,6 +145,7 @@ void NpceEngine::WriteClick() {
         s_.port.Log("Write operation is interrupted.");
         return Fail(NpceOutcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     std::uint64_t fileBytes = 0;
     std::optional<std::vector<std::uint8_t>> image = LoadNpceImage(*name, &fileBytes);
     if (!image) {
@@ -154,7 +160,8 @@ void NpceEngine::WriteClick() {
     s_.port.SetGaugeColour(Npce::kWriteColour);
     s_.port.SetGauge(0);
     s_.port.Log(Npce::TimeLine());
-    s_.port.Log("Erase ...");
+    if (!s_.safety.backup) // else the worker says it once the backup is saved
+        s_.port.Log("Erase ...");
     s_.port.EnableControl(Npce::kReadButton, false);
     s_.port.EnableControl(Npce::kExitButton, false);
 

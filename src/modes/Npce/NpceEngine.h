@@ -33,12 +33,17 @@ class NpceEngine {
     std::string FailedStep() const { return s_.FailedStep(); }
     // Call only while idle.
     void SetBounds(const NpceBounds& bounds) { s_.bounds = bounds; }
+    // Ignored while an operation runs.
+    void SetSafety(const SafetyOptions& safety) {
+        if (s_.state.IsNone())
+            s_.safety = safety;
+    }
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
 
   private:
-    bool Begin();
+    bool Begin(const char* operation);
     bool IdentifyFlash();
     void Fail(NpceOutcome outcome, const std::string& step);
     void StartWorker();

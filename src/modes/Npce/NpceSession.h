@@ -6,6 +6,8 @@
 #include "link/WaitBounds.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafetyOptions.h"
 
 #include <atomic>
 #include <cstdint>
@@ -38,6 +40,9 @@ inline constexpr const char* kWriteButton = "NPCE_WRITE";
 inline constexpr const char* kExitButton = "EXIT_NPCE";
 
 inline constexpr const char* kCorruptedLine = "ERROR timeout. Corrupted data !? ";
+// The mode and the flash as the journal and the backups name them.
+inline constexpr const char* kModeName = "NUVOTON spi";
+inline constexpr const char* kFlashIdText = "EF4012";
 
 // "Current time  " with the date and the time.
 std::string TimeLine();
@@ -106,6 +111,8 @@ struct NpceSession {
     OperationState state;
     std::atomic<NpceOutcome> outcome{NpceOutcome::None};
     NpceBounds bounds;
+    SafetyOptions safety; // set while idle
+    OperationRecord record;
 
     // Handed from the handler to the worker.
     int blockCounter = 0;

@@ -1,6 +1,8 @@
 #include "modes/Npce/ReadThread_NPCE.h"
 #include "port/ThreadCpu.h"
 
+#include "safety/SafeRead.h"
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -73,36 +75,88 @@ NpceOutcome ReadThread_NPCE::Signal(std::uint8_t signal, NpceOutcome outcome) {
 
 // ---------------------------------------------------------------- read
 
-void ReadThread_NPCE::ReadStream() {
+ReadThread_NPCE::PassEnd ReadThread_NPCE::ReadPass(const BlockSink& sink) {
     SendStreamStart('r');
-    for (;;) {
-        const int block = s_.blockCounter;
+    for (int block = 1;; ++block) {
         if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, ReadStep("block", block)))
-            return EndReadBroken();
-        if (std::fwrite(s_.link.Buffer(), 1, Npce::kReadBlockSize, s_.file.get()) !=
-                Npce::kReadBlockSize ||
-            (block == Npce::kReadBlocks && std::fflush(s_.file.get()) != 0))
-            return EndReadFileError(errno);
-        s_.fileBytes += Npce::kReadBlockSize;
+            return PassEnd::Broken;
+        if (!sink(s_.link.Buffer(), block))
+            return PassEnd::SinkFailed;
         s_.port.SetGauge(Npce::kGaugeMax / 512 * block * 2);
         if (block < Npce::kReadBlocks) {
             Send({'r'});
-            ++s_.blockCounter;
             continue;
         }
         Send({Npce::kEndOfStream});
-        Log("Reading complete ...");
-        Log(Npce::TimeLine());
-        const bool answered = Await(2, s_.bounds.commandReply, "end of the read");
-        if (!answered || s_.link.Buffer()[0] == 0x00) {
-            if (answered)
-                Refused("end of the read");
-            Log(Npce::kCorruptedLine);
-            LogWaitFailure();
-            return Finish(Signal('O', NpceOutcome::Failed));
-        }
-        return Finish(Signal('I', NpceOutcome::Succeeded));
+        return PassEnd::Done;
     }
+}
+
+bool ReadThread_NPCE::AwaitEndOfRead() {
+    const bool answered = Await(2, s_.bounds.commandReply, "end of the read");
+    if (answered && s_.link.Buffer()[0] != 0x00)
+        return true;
+    if (answered)
+        Refused("end of the read");
+    return false;
+}
+
+bool ReadThread_NPCE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
+    image.clear();
+    image.reserve(Npce::kFlashSize);
+    s_.port.SetGauge(0);
+    const PassEnd end = ReadPass([&image](const std::uint8_t* data, int) {
+        image.insert(image.end(), data, data + Npce::kReadBlockSize);
+        return true;
+    });
+    if (end == PassEnd::Done && AwaitEndOfRead())
+        return true;
+    if (end != PassEnd::Done)
+        EndStream(Npce::kEndOfStream, 2);
+    Log(Npce::kCorruptedLine);
+    LogWaitFailure();
+    return false;
+}
+
+void ReadThread_NPCE::ReadStream() {
+    // The image stays in memory only for the safety net's checks.
+    const bool keep = s_.safety.active;
+    std::vector<std::uint8_t> image;
+    const PassEnd end = ReadPass([&](const std::uint8_t* data, int block) {
+        if (std::fwrite(data, 1, Npce::kReadBlockSize, s_.file.get()) != Npce::kReadBlockSize ||
+            (block == Npce::kReadBlocks && std::fflush(s_.file.get()) != 0)) {
+            fileError_ = errno;
+            return false;
+        }
+        s_.fileBytes += Npce::kReadBlockSize;
+        if (keep)
+            image.insert(image.end(), data, data + Npce::kReadBlockSize);
+        return true;
+    });
+    if (end == PassEnd::Broken)
+        return EndReadBroken();
+    if (end == PassEnd::SinkFailed)
+        return EndReadFileError(fileError_);
+    Log("Reading complete ...");
+    Log(Npce::TimeLine());
+    if (!AwaitEndOfRead()) {
+        Log(Npce::kCorruptedLine);
+        LogWaitFailure();
+        return Finish(Signal('O', NpceOutcome::Failed));
+    }
+    const LogLine log = [this](const std::string& line) { Log(line); };
+    if (s_.safety.readTwice &&
+        !ReadAgainAndCompare(
+            image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
+            log)) {
+        if (s_.FailedStep().empty())
+            Refused("read twice: the reads differ");
+        Log(Npce::TimeLine());
+        return Finish(Signal('O', NpceOutcome::Failed));
+    }
+    if (keep)
+        LogImageCheck(image, log);
+    Finish(Signal('I', NpceOutcome::Succeeded));
 }
 
 void ReadThread_NPCE::EndReadBroken() {
@@ -124,7 +178,29 @@ void ReadThread_NPCE::EndReadFileError(int error) {
 
 // ---------------------------------------------------------------- write
 
+bool ReadThread_NPCE::Backup() {
+    s_.port.SetGaugeColour(Npce::kReadColour);
+    const std::optional<std::filesystem::path> saved = TakeBackup(
+        Npce::kModeName, Npce::kFlashIdText,
+        [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
+        [this](const std::string& line) { Log(line); });
+    if (!saved) {
+        const std::string step = s_.FailedStep();
+        Refused("backup: " + (step.empty() ? std::string("saving") : step));
+        Log(Npce::TimeLine());
+        Finish(Signal('O', NpceOutcome::Failed));
+        return false;
+    }
+    s_.record.SetBackup(saved->string());
+    s_.port.SetGaugeColour(Npce::kWriteColour);
+    s_.port.SetGauge(0);
+    Log("Erase ...");
+    return true;
+}
+
 void ReadThread_NPCE::WriteOperation() {
+    if (s_.safety.backup && !Backup())
+        return;
     if (!Erase() || !BlankCheck())
         return;
     Log("All data is clear!");
@@ -285,6 +361,8 @@ void ReadThread_NPCE::Finish(NpceOutcome outcome) {
     s_.link.Close();
     s_.file.reset();
     s_.outcome.store(outcome);
+    s_.record.End(ResultOf(outcome), s_.FailedStep(),
+                  [this](const std::string& line) { Log(line); });
     s_.workerCpuNanos = ThreadCpuNanos();
     s_.state.Set("NONE");
     s_.port.EnableControl(Npce::kWriteButton, true);

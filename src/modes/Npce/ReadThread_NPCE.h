@@ -4,8 +4,11 @@
 // every path: link and file closed, state "NONE", buttons enabled.
 #include "modes/Npce/NpceSession.h"
 
+#include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 class ReadThread_NPCE {
   public:
@@ -13,6 +16,17 @@ class ReadThread_NPCE {
     void Execute();
 
   private:
+    // How the blocks of a read stream ended; after Done the end '-' has gone out.
+    enum class PassEnd { Done, Broken, SinkFailed };
+    // Takes one block and its number (from 1); false stops the stream.
+    using BlockSink = std::function<bool(const std::uint8_t*, int)>;
+
+    PassEnd ReadPass(const BlockSink& sink);
+    // The JIG's answer to the end of a read stream: false when it did not come or says 00h.
+    bool AwaitEndOfRead();
+    // A whole read into memory: the backup and the second read.
+    bool ReadWholeFlash(std::vector<std::uint8_t>& image);
+    bool Backup();
     void ReadStream();
     void EndReadBroken();
     void EndReadFileError(int error);
@@ -44,5 +58,6 @@ class ReadThread_NPCE {
 
     NpceSession& s_;
     NpceAnswer last_;
+    int fileError_ = 0;
     std::string waitLine_; // empty unless the last wait failed
 };

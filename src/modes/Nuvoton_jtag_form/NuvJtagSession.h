@@ -8,6 +8,8 @@
 #include "link/WaitFailureLine.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafetyOptions.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,6 +22,9 @@
 namespace NuvJtag {
 inline constexpr std::uint32_t kExpectedId = 0x0FE2201F;
 inline constexpr const char* kDefaultScript = "NUVOTON.vss";
+// The mode and the controller as the journal and the backups name them.
+inline constexpr const char* kModeName = "NUVOTON jtag";
+inline constexpr const char* kExpectedIdText = "0FE2201F";
 
 // Controls the engine enables and disables, by their names in the window.
 inline constexpr const char* kSettingsButton = "BitBtn_SETTINGS";
@@ -83,6 +88,8 @@ struct NuvJtagSession {
     NuvJtagView* view = nullptr;
     OperationState state;
     NuvJtagBounds bounds;
+    SafetyOptions safety; // set while idle
+    OperationRecord record;
     std::atomic<NuvJtagOutcome> outcome{NuvJtagOutcome::None};
     std::atomic<bool> timerArmed{false};
     // The engine's own record of its buttons: a handler whose button is disabled does nothing.
@@ -93,7 +100,8 @@ struct NuvJtagSession {
     // Handed from the handler to the worker, then to the timer.
     NuvFilePtr file;
     std::string fileName;
-    std::string result; // "OK" or "ERROR"
+    std::string result;     // "OK" or "ERROR"
+    std::string failedStep; // the line that ended a failed operation, for its record
     bool linkLost = false;
     // Figures of the last operation, read once its worker has been joined.
     std::uint64_t fileBytes = 0;
@@ -111,6 +119,11 @@ struct NuvJtagSession {
         transferEnabled.store(on);
         port.EnableControl(NuvJtag::kReadButton, on);
         port.EnableControl(NuvJtag::kWriteButton, on);
+    }
+    // Ends the record of the operation with `outcome`.
+    void EndRecord(NuvJtagOutcome outcome) {
+        record.End(ResultOf(outcome), failedStep,
+                   [this](const std::string& line) { port.Log(line); });
     }
     // The window's reset, without the state: Send settings enabled, the rest disabled.
     void ResetControls() {

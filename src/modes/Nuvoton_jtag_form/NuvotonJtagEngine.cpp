@@ -35,16 +35,28 @@ NuvotonJtagEngine::~NuvotonJtagEngine() {
     worker_.Join();
 }
 
+void NuvotonJtagEngine::BeginRecord(const char* operation) {
+    s_.failedStep.clear();
+    s_.record.Begin(s_.safety.active, kModeName, operation);
+}
+
+void NuvotonJtagEngine::EndInHandler(NuvJtagOutcome outcome, const std::string& step) {
+    s_.failedStep = step;
+    s_.EndRecord(outcome);
+}
+
 bool NuvotonJtagEngine::OpenLink() {
     s_.link.ResetCancel();
     s_.linkLost = false;
     const int result = OpenProgrammerLink(
         s_.link, LinkVariants::NuvotonJtag, [this](const std::string& line) { s_.port.Log(line); },
         true);
+    s_.record.SetJig(s_.link.versionText);
     if (result == kProgrammerAccepted)
         return true;
     s_.link.Close();
     s_.outcome.store(NuvJtagOutcome::NoJig);
+    EndInHandler(NuvJtagOutcome::NoJig, "connect");
     return false;
 }
 
@@ -55,6 +67,7 @@ void NuvotonJtagEngine::Break(bool showReasons) {
     s_.link.Close();
     s_.ResetControls();
     s_.outcome.store(NuvJtagOutcome::Failed);
+    s_.EndRecord(NuvJtagOutcome::Failed);
     if (showReasons)
         s_.port.ShowMessage(MessageIcon::Error, kReasonsBox);
 }
@@ -110,7 +123,10 @@ std::string NuvotonJtagEngine::ScriptPath() {
     if (scriptPath_)
         return *scriptPath_;
     s_.port.Log(" *** Default file -> NUVOTON.vss");
-    return FindBesideProgram(kDefaultScript).value_or(ProgramFolder() / kDefaultScript).string();
+    const FileLookup lookup = LookUpFile(kDefaultScript, LookFirst::ProgramFolder);
+    if (!lookup.found)
+        s_.port.Log(NotFoundLine(kDefaultScript, lookup));
+    return lookup.found.value_or(ProgramFolder() / kDefaultScript).string();
 }
 
 void NuvotonJtagEngine::CheckConnect() {
@@ -118,6 +134,7 @@ void NuvotonJtagEngine::CheckConnect() {
         return;
     worker_.Join();
     s_.outcome.store(NuvJtagOutcome::None);
+    BeginRecord("check");
     if (!OpenLink())
         return;
     JtagChannel channel(s_);
@@ -125,6 +142,7 @@ void NuvotonJtagEngine::CheckConnect() {
         !channel.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier")) {
         s_.port.Log(channel.Failure());
         s_.port.Log("");
+        s_.failedStep = channel.Failure();
         return Break(true);
     }
     const std::uint8_t* b = s_.link.Buffer();
@@ -132,7 +150,9 @@ void NuvotonJtagEngine::CheckConnect() {
         static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
     s_.port.Log("Read NUVOTON ID " + IdText(b));
+    s_.record.SetChipId(IdText(b));
     if (id != kExpectedId) {
+        s_.failedStep = "Wrong ID";
         s_.port.Log("Wrong ID. Break.");
         s_.port.Log("");
         return Break(true);
@@ -141,6 +161,7 @@ void NuvotonJtagEngine::CheckConnect() {
     s_.file = OpenForReading(path);
     if (!s_.file) {
         s_.port.Log("Break! Open file (.vss) error or not found!");
+        s_.failedStep = "script file";
         return Break(false);
     }
     s_.fileName = path;
@@ -154,22 +175,26 @@ void NuvotonJtagEngine::ReadClick() {
     worker_.Join();
     s_.outcome.store(NuvJtagOutcome::None);
     s_.fileBytes = 0;
+    BeginRecord("read");
     if (!OpenLink())
         return;
+    // Only a checked controller gets here: its identifier was the expected one.
+    s_.record.SetChipId(kExpectedIdText);
     const std::optional<std::string> name =
         s_.port.AskSaveFile({"", "BIN file NPCE (*.bin)|*.bin", ".bin", "", true});
     if (!name || name->empty()) {
         s_.port.Log("Write to file is interrupted. All stop.");
         s_.port.Log("");
         s_.link.Close();
-        return;
+        return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     s_.file.reset(std::fopen(name->c_str(), "wb"));
     if (!s_.file) {
         s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
         s_.link.Close();
         s_.outcome.store(NuvJtagOutcome::Failed);
-        return;
+        return EndInHandler(NuvJtagOutcome::Failed, "file creation");
     }
     s_.fileName = *name;
     s_.port.Log("Data from NUVOTON save to file: " + *name);
@@ -186,22 +211,25 @@ void NuvotonJtagEngine::WriteClick() {
     worker_.Join();
     s_.outcome.store(NuvJtagOutcome::None);
     s_.fileBytes = 0;
+    BeginRecord("write");
     if (!OpenLink())
         return;
+    s_.record.SetChipId(kExpectedIdText);
     const std::optional<std::string> name =
         s_.port.AskOpenFile({"", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
     if (!name || name->empty()) {
         s_.port.Log("Read to file is interrupted. All stop.");
         s_.port.Log("");
         s_.link.Close();
-        return;
+        return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
     }
+    s_.record.SetFile(*name);
     s_.file = OpenForReading(*name);
     if (!s_.file) {
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
         s_.link.Close();
         s_.outcome.store(NuvJtagOutcome::Failed);
-        return;
+        return EndInHandler(NuvJtagOutcome::Failed, "file opening");
     }
     s_.fileName = *name;
     s_.port.Log("Write from file: " + *name);

@@ -52,12 +52,21 @@ class NuvotonJtagEngine {
     bool EndTimerArmed() const { return s_.timerArmed.load(); }
     // Call only while idle.
     void SetBounds(const NuvJtagBounds& bounds) { s_.bounds = bounds; }
+    // Ignored while an operation runs.
+    void SetSafety(const SafetyOptions& safety) {
+        if (s_.state.IsNone())
+            s_.safety = safety;
+    }
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     std::string Result() const { return s_.result; }
 
   private:
+    // Starts the journal record of a check, read or write.
+    void BeginRecord(const char* operation);
     bool OpenLink();
+    // A handler's own ending before any worker ran: the record ends with `step`.
+    void EndInHandler(NuvJtagOutcome outcome, const std::string& step);
     // Ends a handler's failed step: SPI_ON and BUZ_ER, link closed, window reset.
     void Break(bool showReasons);
     bool SendRouting(JtagChannel& channel, bool pin1ToPin1);

@@ -2,6 +2,7 @@
 #include "port/ThreadCpu.h"
 
 #include "modes/Nuvoton_jtag_form/VssScript.h"
+#include "safety/SafeRead.h"
 
 #include <array>
 #include <cerrno>
@@ -36,7 +37,7 @@ void ReadThread_JTAG_NUV::SendScript() {
     for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
         lines += CountLines({chunk.data(), n});
     if (std::ferror(s_.file.get()) || std::fseek(s_.file.get(), 0, SEEK_SET) != 0) {
-        Log("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        LogFailure("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
         return ScriptFailed();
     }
     s_.port.SetGauge(0);
@@ -52,7 +53,7 @@ void ReadThread_JTAG_NUV::SendScript() {
             for (const JigCommand& command : splitter.Commands()) {
                 if (!channel_.Run(command,
                                   "script line " + std::to_string(counter) + ", " + command.name)) {
-                    Log(channel_.Failure());
+                    LogFailure(channel_.Failure());
                     return ScriptFailed();
                 }
             }
@@ -63,7 +64,7 @@ void ReadThread_JTAG_NUV::SendScript() {
         }
     }
     if (std::ferror(s_.file.get())) {
-        Log("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        LogFailure("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
         return ScriptFailed();
     }
     s_.file.reset();
@@ -71,6 +72,7 @@ void ReadThread_JTAG_NUV::SendScript() {
     s_.EnableTransfer(true);
     Log("I`m ready to READ or WRITE.");
     s_.outcome.store(NuvJtagOutcome::Succeeded);
+    s_.EndRecord(NuvJtagOutcome::Succeeded);
     s_.link.Close();
     s_.workerCpuNanos = ThreadCpuNanos();
     s_.state.Set("NONE");
@@ -87,7 +89,7 @@ void ReadThread_JTAG_NUV::ScriptFailed() {
 bool ReadThread_JTAG_NUV::ReadBlock(int block) {
     const std::string step = Of("block", block + 1, kBlocks);
     if (!channel_.Exchange(BlockRead().frame, kBlockSize, s_.bounds.dataBlock, step)) {
-        Log(channel_.Failure());
+        LogFailure(channel_.Failure());
         return false;
     }
     // A byte more than the block would shift every block after it.
@@ -95,7 +97,7 @@ bool ReadThread_JTAG_NUV::ReadBlock(int block) {
     if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
                          &s_.link.eventWord) != FT_OK ||
         s_.link.rxQueue != 0) {
-        Log(WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
+        LogFailure(WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
         return false;
     }
     return true;
@@ -103,13 +105,18 @@ bool ReadThread_JTAG_NUV::ReadBlock(int block) {
 
 void ReadThread_JTAG_NUV::Read() {
     Log("Reading ...       " + NuvDateTime());
+    // The image stays in memory only for the safety net's checks.
+    const bool keep = s_.safety.active;
+    std::vector<std::uint8_t> image;
     for (int block = 0; block < kBlocks; ++block) {
         if (!ReadBlock(block))
             return Finish(false);
         if (std::fwrite(s_.link.Buffer(), 1, kBlockSize, s_.file.get()) != kBlockSize) {
-            Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+            LogFailure("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
             return Finish(false);
         }
+        if (keep)
+            image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
         s_.fileBytes += kBlockSize;
         s_.port.SetGauge(block + 1);
     }
@@ -121,17 +128,59 @@ void ReadThread_JTAG_NUV::Read() {
     if (!flushed)
         errno = flushError;
     if (!flushed || !closed) {
-        Log("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+        LogFailure("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
         return Finish(false);
     }
     Log("Reading complete. " + NuvDateTime());
+    const LogLine log = [this](const std::string& line) { Log(line); };
+    if (s_.safety.readTwice &&
+        !ReadAgainAndCompare(
+            image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
+            log)) {
+        if (s_.failedStep.empty())
+            s_.failedStep = "read twice: the reads differ";
+        return Finish(false);
+    }
+    if (keep)
+        LogImageCheck(image, log);
     Finish(true);
+}
+
+bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
+    image.clear();
+    image.reserve(static_cast<std::size_t>(kBlocks) * kBlockSize);
+    s_.port.SetGauge(0);
+    for (int block = 0; block < kBlocks; ++block) {
+        if (!ReadBlock(block))
+            return false;
+        image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
+        s_.port.SetGauge(block + 1);
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- erase and write
 
 void ReadThread_JTAG_NUV::EraseAndWrite() {
-    Finish(Erase() && Write());
+    Finish((!s_.safety.backup || Backup()) && Erase() && Write());
+}
+
+bool ReadThread_JTAG_NUV::Backup() {
+    s_.port.SetGaugeColour(kReadColour);
+    s_.port.SetGaugeMax(kBlocks);
+    const std::optional<std::filesystem::path> saved = TakeBackup(
+        kModeName, kExpectedIdText,
+        [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
+        [this](const std::string& line) { Log(line); });
+    if (!saved) {
+        s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+        return false;
+    }
+    s_.record.SetBackup(saved->string());
+    s_.port.SetGaugeColour(kEraseColour);
+    s_.port.SetGaugeMax(kSectors);
+    s_.port.SetGauge(0);
+    return true;
 }
 
 std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
@@ -142,14 +191,15 @@ std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
         std::optional<std::uint32_t> value;
         for (const PairEntry& e : poll)
             if (!(value = channel_.Pair(e, step))) {
-                Log(channel_.Failure());
+                LogFailure(channel_.Failure());
                 return std::nullopt;
             }
         const auto status = static_cast<std::uint8_t>(*value);
         if ((status & 0x03) == 0)
             return status;
         if (SteadyClock::now() >= deadline) {
-            Log("Timeout: the flash stays busy (" + step + ", status=" + Hex2(status) + "h)");
+            LogFailure("Timeout: the flash stays busy (" + step + ", status=" + Hex2(status) +
+                       "h)");
             return std::nullopt;
         }
     }
@@ -161,12 +211,12 @@ bool ReadThread_JTAG_NUV::Erase() {
     for (int sector = 0; sector < kSectors; ++sector) {
         const std::string step = Of("erase of sector", sector + 1, kSectors);
         if (!channel_.Batch(kModeRaw, EraseSectorEntries(sector), step)) {
-            Log(channel_.Failure());
+            LogFailure(channel_.Failure());
             return false;
         }
         for (const PairEntry& e : ReadEntries(kFlashControl))
             if (!channel_.Pair(e, step)) {
-                Log(channel_.Failure());
+                LogFailure(channel_.Failure());
                 return false;
             }
         const std::optional<std::uint8_t> erased = AwaitErased(sector);
@@ -187,11 +237,11 @@ bool ReadThread_JTAG_NUV::Write() {
     const std::optional<std::uint8_t> setup =
         channel_.Batch(kModeChecked, WriteSetupEntries(), "the write set-up");
     if (!setup) {
-        Log(channel_.Failure());
+        LogFailure(channel_.Failure());
         return false;
     }
     if (*setup != kStatusGood) {
-        Log("FAULT first !=22  " + Hex2(*setup) + "h");
+        LogFailure("FAULT first !=22  " + Hex2(*setup) + "h");
         return false;
     }
     std::array<std::uint8_t, kBlockSize> block;
@@ -199,28 +249,28 @@ bool ReadThread_JTAG_NUV::Write() {
         block.fill(0xFF);
         const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
         if (std::ferror(s_.file.get())) {
-            Log("Error reading the file " + s_.fileName + ": " + std::strerror(errno));
+            LogFailure("Error reading the file " + s_.fileName + ": " + std::strerror(errno));
             return false;
         }
         s_.fileBytes += got;
         const std::optional<std::uint8_t> data = channel_.Batch(
             kModeChecked, DataEntries(k, block), Of("data of block", k + 1, kBlocks));
         if (!data) {
-            Log(channel_.Failure());
+            LogFailure(channel_.Failure());
             return false;
         }
         if (*data != kStatusGood) {
-            Log("FAULT A_gr  !=22h  " + Hex2(*data) + "h");
+            LogFailure("FAULT A_gr  !=22h  " + Hex2(*data) + "h");
             return false;
         }
         const std::optional<std::uint8_t> commit = channel_.Batch(
             kModeCommit, CommitEntries(k, Crc8Maxim(block)), Of("commit of block", k + 1, kBlocks));
         if (!commit) {
-            Log(channel_.Failure());
+            LogFailure(channel_.Failure());
             return false;
         }
         if (*commit != kStatusGood) {
-            Log("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
+            LogFailure("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
             return false;
         }
         s_.port.SetGauge(k + 1);
@@ -239,6 +289,7 @@ void ReadThread_JTAG_NUV::Finish(bool ok) {
         Log(channel_.Failure());
     s_.result = ok ? "OK" : "ERROR";
     s_.outcome.store(ok ? NuvJtagOutcome::Succeeded : NuvJtagOutcome::Failed);
+    s_.EndRecord(ok ? NuvJtagOutcome::Succeeded : NuvJtagOutcome::Failed);
     s_.ResetControls();
     s_.workerCpuNanos = ThreadCpuNanos();
     NuvJtagView* view = s_.view;

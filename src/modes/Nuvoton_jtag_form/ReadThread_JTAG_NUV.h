@@ -4,7 +4,9 @@
 #include "modes/Nuvoton_jtag_form/JtagChannel.h"
 #include "modes/Nuvoton_jtag_form/NuvJtagSession.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class ReadThread_JTAG_NUV {
   public:
@@ -20,8 +22,16 @@ class ReadThread_JTAG_NUV {
     // The status poll of one sector; nothing when it did not end within its bound.
     std::optional<std::uint8_t> AwaitErased(int sector);
     bool ReadBlock(int block);
+    // Every block into memory: the backup and the second read.
+    bool ReadWholeFlash(std::vector<std::uint8_t>& image);
+    bool Backup();
 
     void Log(const std::string& line) { s_.port.Log(line); }
+    // A line that ends the operation: logged, and kept for its record.
+    void LogFailure(const std::string& line) {
+        s_.failedStep = line;
+        Log(line);
+    }
     // The end of a read or write: signal, window reset, result, timer.
     void Finish(bool ok);
     void ScriptFailed();

@@ -2,6 +2,7 @@
 
 #include "gui/Dialogs.h"
 #include "gui/ModeWindow.h"
+#include "gui/SafetySettings.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
 #include "modes/Edid/ui/TEDID_form.h"
@@ -11,6 +12,7 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
+#include "port/UserFolders.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
 #include "shell/ui/Update.h"
@@ -37,13 +39,24 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     for (const std::string& item : ModeSelectorItems())
         MAIN_SELECTOR->addItem(QString::fromStdString(item));
     MAIN_SELECTOR->setCurrentIndex(0);
+    CheckBox_BACKUP = new QCheckBox(SafetySettings::kBackupCaption, this);
+    CheckBox_BACKUP->setChecked(SafetySettings::Backup());
+    CheckBox_BACKUP->setToolTip(QString::fromStdString(
+        "Before its first erase or write, every mode reads the whole chip into a new file in " +
+        BackupFolder().string()));
+    CheckBox_READ_TWICE = new QCheckBox(SafetySettings::kReadTwiceCaption, this);
+    CheckBox_READ_TWICE->setChecked(SafetySettings::ReadTwice());
+    CheckBox_READ_TWICE->setToolTip("Every read is made twice; a difference fails it (a loose "
+                                    "clip or a long wire)");
     MAIN_CONNECT = new QPushButton("Start", this);
     Exit = new QPushButton("Exit", this);
     MAIN_CONNECT->setDefault(true);
     layout->addWidget(prompt, 0, 0, 1, 2);
     layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
-    layout->addWidget(MAIN_CONNECT, 2, 0);
-    layout->addWidget(Exit, 2, 1);
+    layout->addWidget(CheckBox_BACKUP, 2, 0, 1, 2);
+    layout->addWidget(CheckBox_READ_TWICE, 3, 0, 1, 2);
+    layout->addWidget(MAIN_CONNECT, 4, 0);
+    layout->addWidget(Exit, 4, 1);
 
     Timer_5SEC = new QTimer(this);
     Timer_5SEC->setInterval(5000);
@@ -58,8 +71,12 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);
     connect(Timer_5SEC, &QTimer::timeout, this, &TForm1::Timer_5SECTimer);
     connect(Timer_RUN, &QTimer::timeout, this, &TForm1::Timer_RUNTimer);
+    connect(CheckBox_BACKUP, &QCheckBox::toggled, this,
+            [](bool on) { SafetySettings::SetBackup(on); });
+    connect(CheckBox_READ_TWICE, &QCheckBox::toggled, this,
+            [](bool on) { SafetySettings::SetReadTwice(on); });
 
-    setFixedSize(560, 112);
+    setFixedSize(560, 164);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -4,6 +4,7 @@
 #include "link/ProgrammerLink.h"
 #include "port/Worker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
@@ -42,6 +43,9 @@ class TForm1 : public QWidget {
     void SetWindows(const ModeWindows& windows);
 
     QComboBox* MAIN_SELECTOR;
+    // The safety net every mode window runs with; remembered between runs.
+    QCheckBox* CheckBox_BACKUP;
+    QCheckBox* CheckBox_READ_TWICE;
     QPushButton* MAIN_CONNECT;
     QPushButton* Exit;
     QTimer* Timer_5SEC;

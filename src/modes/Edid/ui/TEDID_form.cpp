@@ -1,5 +1,6 @@
 #include "modes/Edid/ui/TEDID_form.h"
 
+#include "gui/SafetySettings.h"
 #include "modes/Edid/EdidEngine.h"
 
 #include <QGridLayout>
@@ -25,11 +26,11 @@ TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
 }
 
 void TEDID_form::EDID_READClick() {
-    EdidRead(link_, port_);
+    EdidRead(link_, port_, SafetySettings::Options());
 }
 
 void TEDID_form::EDID_WRITEClick() {
-    EdidWrite(link_, port_);
+    EdidWrite(link_, port_, SafetySettings::Options());
 }
 
 void TEDID_form::EXIT_EDIDClick() {

@@ -1,5 +1,8 @@
 #include "modes/Ite/ui/TITE_FORM.h"
 
+#include "gui/SafetySettings.h"
+#include "port/ProgramFolder.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -198,7 +201,9 @@ void TITE_FORM::closeEvent(QCloseEvent* event) {
 }
 
 void TITE_FORM::FormCreate(const std::string& database) {
-    const auto lines = LoadIteDatabase(database);
+    const FileLookup where = LookUpFile(database, LookFirst::WorkingFolder);
+    const auto lines = where.found ? LoadIteDatabase(where.found->string())
+                                   : std::optional<std::vector<std::string>>();
     for (const std::string& entry : IteMotherboardList(lines))
         ITE_ComboBox_MB_SWITCH->addItem(QString::fromStdString(entry));
     ITE_ComboBox_MB_SWITCH->setCurrentIndex(0);
@@ -211,6 +216,9 @@ void TITE_FORM::FormCreate(const std::string& database) {
         ITE_Memo1->AppendLine(QString::fromUtf8(line));
     for (const char* line : kInstructionsEn)
         ITE_Memo_ENG->AppendLine(QString::fromUtf8(line));
+    if (!lines)
+        for (LogView* memo : {ITE_Memo1, ITE_Memo_ENG})
+            memo->AppendLine(QString::fromStdString(NotFoundLine(database, where)));
 }
 
 void TITE_FORM::ITE_ComboBox_MB_SWITCHSelect() {
@@ -246,14 +254,17 @@ void TITE_FORM::ITE_SETUP_BitBtnClick() {
 }
 
 void TITE_FORM::ITE_CHECK_CON_BitBtnClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->CheckClick();
 }
 
 void TITE_FORM::ITE_READ_BitBtnClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TITE_FORM::ITE_WRITE_BitBtnClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

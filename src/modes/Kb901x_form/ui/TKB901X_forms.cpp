@@ -1,6 +1,8 @@
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 
+#include "gui/SafetySettings.h"
 #include "port/EightBitText.h"
+#include "port/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,9 +120,12 @@ void TKB901X_forms::FormCreate(const std::string& database) {
     CheckBox_KB901X->setEnabled(false);
     ComboBox_KB901X->setPlaceholderText("Select MB");
     ComboBox_KB901X_FFC->setPlaceholderText("Select FFC cable you used");
-    const auto lines = LoadEneDatabase(database);
+    const FileLookup where = LookUpFile(database, LookFirst::WorkingFolder);
+    const auto lines = where.found ? LoadEneDatabase(where.found->string())
+                                   : std::optional<std::vector<std::string>>();
     if (!lines) {
         Label_result->setText(kHelpDatabaseMissing);
+        KB901X_Memo->AppendLine(QString::fromStdString(NotFoundLine(database, where)));
         PaintList(ComboBox_KB901X, true);
         PaintList(ComboBox_KB901X_FFC, true);
         return;
@@ -165,10 +170,12 @@ void TKB901X_forms::SpeedButton1Click() {
 }
 
 void TKB901X_forms::KB901X_READClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TKB901X_forms::KB901X_WRITEClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

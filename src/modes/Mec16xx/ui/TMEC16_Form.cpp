@@ -1,5 +1,6 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 
+#include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
 
 #include <QCloseEvent>
@@ -95,18 +96,22 @@ void TMEC16_Form::ShowIndicator(MecIndicator which, Rgb c) {
 }
 
 void TMEC16_Form::BitBtn_MEC16Click() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->CheckClick();
 }
 
 void TMEC16_Form::BitBtn_RD_MEC16Click() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->ReadClick(CheckBox_MEC16_RD->isChecked());
 }
 
 void TMEC16_Form::BitBtn_MEC16_ERASEClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->EraseClick(CheckBox_erase_mec16->isChecked());
 }
 
 void TMEC16_Form::BitBtn_MEC16_WRITEClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

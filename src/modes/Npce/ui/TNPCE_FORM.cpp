@@ -1,5 +1,7 @@
 #include "modes/Npce/ui/TNPCE_FORM.h"
 
+#include "gui/SafetySettings.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -61,10 +63,12 @@ bool TNPCE_FORM::CanLeave() const {
 }
 
 void TNPCE_FORM::NPCE_READClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TNPCE_FORM::NPCE_WRITEClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

@@ -1,5 +1,6 @@
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 
+#include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
 
 #include <QCloseEvent>
@@ -129,6 +130,7 @@ void TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick() {
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_CONNECTClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->CheckConnect();
 }
 
@@ -137,10 +139,12 @@ void TForm_NUVOTON_JTAG::BitBtnFILE_OPENClick() {
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_RDClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_WRClick() {
+    engine_->SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

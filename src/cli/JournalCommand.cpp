@@ -1,0 +1,47 @@
+// "journal": the records of the operations run so far, from the program and the command line.
+#include "cli/CliApp.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+int RunJournal(const CliArgs& args) {
+    std::size_t last = 0;
+    if (args.values.count("last")) {
+        const std::string text = args.Value("last");
+        char* end = nullptr;
+        const unsigned long n = std::strtoul(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || text[0] == '-' || n == 0) {
+            std::fprintf(stderr, "--last takes a number of records from 1 on, not \"%s\"\n",
+                         text.c_str());
+            return kExitUsage;
+        }
+        last = n;
+    }
+    const std::filesystem::path file = JournalFile();
+    std::size_t unreadable = 0;
+    const std::vector<JournalRecord> records = LoadJournal(file, &unreadable);
+    std::printf("Journal: %s (%zu records)\n", file.c_str(), records.size());
+    const std::size_t from = last && last < records.size() ? records.size() - last : 0;
+    for (std::size_t i = from; i < records.size(); ++i)
+        for (const std::string& line : JournalRecordLines(records[i]))
+            std::printf("%s\n", line.c_str());
+    if (unreadable)
+        std::fprintf(stderr, "%zu lines of the journal are not records\n", unreadable);
+    return kExitOk;
+}
+
+void AddJournalCommand(CliApp& cli) {
+    cli.Command(&cli.Root(), "journal", "Print the journal of operations", RunJournal)
+        .Details("Prints the journal every read, write, erase and check appends to, from the "
+                 "program and from this command line: time, mode, JIG, chip ID, operation, file "
+                 "with its size and SHA-256, backup, result and the step that failed. It lies in "
+                 "the user's data folder ($XDG_DATA_HOME/tolvane-jig, else "
+                 "~/.local/share/tolvane-jig).")
+        .Value("--last", "N", "only the last N records")
+        .ExitStatus("0 printed, 64 wrong usage");
+}
+const CliRegistration kJournal{94, AddJournalCommand};
+} // namespace

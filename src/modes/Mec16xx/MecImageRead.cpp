@@ -1,0 +1,82 @@
+#include "modes/Mec16xx/MecImageRead.h"
+
+#include "modes/Mec16xx/MecRegisters.h"
+#include "modes/Mec16xx/MecTexts.h"
+
+#include <string>
+
+namespace {
+void Failed(MecState& s, const std::string& line, const std::string& step) {
+    s.port.Log(line);
+    if (s.failedStep.empty())
+        s.failedStep = step;
+}
+
+bool Prepare(MecState& s, std::uint32_t address, std::uint32_t value, const char* line,
+             const char* step) {
+    if (MecRegWrite(s, address, value) == Mec::kRegLost) {
+        Failed(s, std::string("Lost communication with MEC (") + step + ")", step);
+        return false;
+    }
+    s.port.Log(line);
+    return true;
+}
+
+// One stream from `address`, ended by 'X' however it ends; `done` blocks came before it.
+bool Stream(MecState& s, std::uint32_t address, const char* what, int blocks, int done,
+            std::vector<std::uint8_t>& image) {
+    MecStartRead(s, address);
+    for (int block = 1; block <= blocks; ++block) {
+        const std::string step = Mec::BlockStep(what, block, blocks);
+        const ReplyResult r =
+            s.link.ReadExactly(s.block.data(), s.block.size(), s.bounds.dataBlock);
+        if (!r.Ok()) {
+            MecJigLost(s, r.outcome, step);
+            s.link.Send({'X'});
+            return false;
+        }
+        if (s.block[Mec::kReadBlockBytes] != Mec::kBlockGood) {
+            s.link.Send({'X'});
+            Failed(s, "Lost communication with MEC: bad status after " + step, step);
+            return false;
+        }
+        image.insert(image.end(), s.block.begin(), s.block.begin() + Mec::kReadBlockBytes);
+        s.port.SetGauge(done + block);
+        if (s.userBreak.load()) {
+            s.link.Send({'X'});
+            Failed(s, "User break read ...", "User break");
+            return false;
+        }
+        s.link.Send({static_cast<std::uint8_t>(block == blocks ? 'X' : 'N')});
+    }
+    return true;
+}
+} // namespace
+
+bool MecReadImage(MecState& s, bool withInfo, std::vector<std::uint8_t>& image) {
+    image.clear();
+    image.reserve(Mec::kMainBytes + (withInfo ? Mec::kInfoBytes : 0));
+    s.port.SetGaugeMax(Mec::kMainReadBlocks + (withInfo ? Mec::kInfoReadBlocks : 0));
+    s.port.SetGauge(0);
+    bool ok =
+        Prepare(s, Mec::kRegAccess, 1, "Write to reg FF3910h 1", "FF3910h = 1") &&
+        Prepare(s, Mec::kRegMode, Mec::kModeRead, "Write to reg FF3908h 105h", "FF3908h = 105h") &&
+        Stream(s, Mec::kMainAddress, "MAIN block", Mec::kMainReadBlocks, 0, image);
+    if (ok && withInfo)
+        ok = Prepare(s, Mec::kRegMode, Mec::kModeEnd, "Write to reg FF3908h 100h",
+                     "FF3908h = 100h") &&
+             Prepare(s, Mec::kRegMode, Mec::kModeRead, "Write to reg FF3908h 105h",
+                     "FF3908h = 105h") &&
+             Stream(s, Mec::kInfoAddress, "INFO block", Mec::kInfoReadBlocks, Mec::kMainReadBlocks,
+                    image);
+    if (!ok)
+        return false;
+    if (!MecEndStreamAccess(s, {"Lost communication with MEC (FF3908h = 100h)",
+                                "Lost communication with MEC (FF3908h = 0)",
+                                "Lost communication with MEC (FF3910h = 0)"})) {
+        if (s.failedStep.empty())
+            s.failedStep = "end of the read";
+        return false;
+    }
+    return true;
+}

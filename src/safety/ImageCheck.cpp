@@ -1,0 +1,35 @@
+#include "safety/ImageCheck.h"
+
+#include "safety/Crc32.h"
+#include "safety/Sha256.h"
+
+#include <algorithm>
+#include <cstdio>
+
+UniformImage UniformValue(std::span<const std::uint8_t> image) {
+    if (image.empty())
+        return UniformImage::No;
+    const std::uint8_t first = image.front();
+    if ((first != 0xFF && first != 0x00) ||
+        !std::all_of(image.begin(), image.end(), [first](std::uint8_t b) { return b == first; }))
+        return UniformImage::No;
+    return first == 0xFF ? UniformImage::AllFF : UniformImage::All00;
+}
+
+std::vector<std::string> ImageCheckLines(std::span<const std::uint8_t> image) {
+    char crc[16];
+    std::snprintf(crc, sizeof crc, "%08X", static_cast<unsigned>(Crc32(image)));
+    std::vector<std::string> lines{"Image: " + std::to_string(image.size()) + " bytes, CRC-32 " +
+                                   crc + ", SHA-256 " + Sha256Hex(image)};
+    switch (UniformValue(image)) {
+    case UniformImage::AllFF:
+        lines.push_back("Warning: every byte is FFh: a blank chip, or nothing was read at all.");
+        break;
+    case UniformImage::All00:
+        lines.push_back("Warning: every byte is 00h: a data line held low?");
+        break;
+    case UniformImage::No:
+        break;
+    }
+    return lines;
+}

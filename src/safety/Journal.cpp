@@ -1,0 +1,111 @@
+#include "safety/Journal.h"
+
+#include "port/UserFolders.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <mutex>
+#include <unistd.h>
+
+namespace {
+std::mutex appendMutex;
+
+constexpr const char* kKeys[] = {"time", "mode",       "jig",    "board",  "chipId",    "operation",
+                                 "file", "fileSha256", "backup", "result", "failedStep"};
+
+std::string* Field(JournalRecord& r, std::string_view key) {
+    std::string* fields[] = {&r.time,   &r.mode,      &r.jig,       &r.board,
+                             &r.chipId, &r.operation, &r.file,      &r.fileSha256,
+                             &r.backup, &r.result,    &r.failedStep};
+    for (std::size_t i = 0; i < std::size(kKeys); ++i)
+        if (key == kKeys[i])
+            return fields[i];
+    return nullptr;
+}
+
+std::string ToJsonLine(JournalRecord record) {
+    nlohmann::json j = nlohmann::json::object();
+    for (const char* key : kKeys)
+        if (const std::string* value = Field(record, key); !value->empty())
+            j[key] = *value;
+    if (record.fileSize)
+        j["fileSize"] = *record.fileSize;
+    // File names need not be UTF-8; a byte that is not becomes U+FFFD rather than a lost record.
+    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+} // namespace
+
+bool AppendJournal(const JournalRecord& record, const std::filesystem::path& file,
+                   std::string* error) {
+    const std::string line = ToJsonLine(record);
+    std::lock_guard lock(appendMutex);
+    if (!MakeWritableFolder(file.parent_path())) {
+        *error = file.parent_path().string() + " cannot be created or written";
+        return false;
+    }
+    const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        *error = std::strerror(errno);
+        return false;
+    }
+    // One write of the whole line: records of two programs never interleave.
+    const ssize_t n = write(fd, line.data(), line.size());
+    const int writeError = errno;
+    close(fd);
+    if (n != static_cast<ssize_t>(line.size())) {
+        *error = n < 0 ? std::strerror(writeError) : "the line was cut short";
+        return false;
+    }
+    return true;
+}
+
+std::vector<JournalRecord> LoadJournal(const std::filesystem::path& file, std::size_t* unreadable) {
+    std::vector<JournalRecord> records;
+    std::size_t bad = 0;
+    std::ifstream in(file, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty())
+            continue;
+        const nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
+        if (!j.is_object()) {
+            ++bad;
+            continue;
+        }
+        JournalRecord r;
+        for (const auto& [key, value] : j.items()) {
+            if (std::string* field = Field(r, key); field && value.is_string())
+                *field = value.get<std::string>();
+            else if (key == "fileSize" && value.is_number_unsigned())
+                r.fileSize = value.get<std::uint64_t>();
+        }
+        records.push_back(std::move(r));
+    }
+    if (unreadable)
+        *unreadable = bad;
+    return records;
+}
+
+std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
+    std::string head = r.time + "  " + r.mode + "  " + r.operation + "  " + r.result;
+    if (!r.failedStep.empty())
+        head += " (" + r.failedStep + ")";
+    std::vector<std::string> lines{head};
+    std::string jig = r.jig.empty() ? "-" : r.jig;
+    if (!r.board.empty())
+        jig += " (" + r.board + ")";
+    lines.push_back("    JIG: " + jig + (r.chipId.empty() ? "" : "   chip ID: " + r.chipId));
+    if (!r.file.empty()) {
+        std::string file = "    file: " + r.file;
+        if (r.fileSize)
+            file += " (" + std::to_string(*r.fileSize) + " bytes" +
+                    (r.fileSha256.empty() ? "" : ", SHA-256 " + r.fileSha256) + ")";
+        lines.push_back(file);
+    }
+    if (!r.backup.empty())
+        lines.push_back("    backup: " + r.backup);
+    return lines;
+}

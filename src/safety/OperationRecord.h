@@ -1,0 +1,39 @@
+#pragma once
+// The journal record of the operation a mode runs: begun by its handler, filled in as the
+// operation learns things, and appended once when it ends, on whichever thread that is.
+#include "safety/Journal.h"
+#include "safety/SafeRead.h"
+
+#include <mutex>
+#include <string>
+
+class OperationRecord {
+  public:
+    // Starts a record when `active`; without, every other call does nothing.
+    void Begin(bool active, const std::string& mode, const std::string& operation);
+    void SetJig(const std::string& versionText);
+    void SetChipId(const std::string& chipId);
+    // The image file the operation reads into or writes from; its size and SHA-256 are taken
+    // when the record ends.
+    void SetFile(const std::string& path);
+    void SetBackup(const std::string& path);
+    // Appends the record (once: later calls do nothing). A journal that cannot be written is
+    // said on `log`.
+    void End(const std::string& result, const std::string& failedStep, const LogLine& log);
+    bool Open() const;
+
+  private:
+    mutable std::mutex mutex_;
+    bool open_ = false;
+    JournalRecord record_;
+};
+
+// "done", "no JIG" or "failed" for the outcomes the engines share (None, NoJig, Failed,
+// Succeeded).
+template <class Outcome> std::string ResultOf(Outcome outcome) {
+    if (outcome == Outcome::Succeeded)
+        return "done";
+    if (outcome == Outcome::NoJig)
+        return "no JIG";
+    return "failed";
+}

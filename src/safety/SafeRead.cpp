@@ -1,0 +1,58 @@
+#include "safety/SafeRead.h"
+
+#include "safety/BackupFile.h"
+#include "safety/ImageCheck.h"
+#include "safety/ImageDiff.h"
+
+namespace {
+constexpr std::size_t kRangesShown = 8;
+} // namespace
+
+std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const std::string& chipId,
+                                                const ReadWholeChip& read, const LogLine& log) {
+    log("Backup: reading the chip before anything is erased or written ...");
+    std::vector<std::uint8_t> image;
+    if (!read(image)) {
+        log("The backup read failed: nothing was erased or written.");
+        return std::nullopt;
+    }
+    LogImageCheck(image, log);
+    const SavedBackup saved = SaveBackup(mode, chipId, image);
+    if (!saved.Ok()) {
+        log("The backup could not be saved in " + saved.path.string() + " (" + saved.error +
+            "): nothing was erased or written.");
+        return std::nullopt;
+    }
+    log("Backup saved: " + saved.path.string());
+    return saved.path;
+}
+
+bool ReadAgainAndCompare(std::span<const std::uint8_t> first, const ReadWholeChip& read,
+                         const LogLine& log) {
+    log("Reading a second time to compare ...");
+    std::vector<std::uint8_t> second;
+    if (!read(second))
+        return false;
+    const std::vector<DiffRange> ranges = DiffRanges(first, second);
+    if (ranges.empty() && first.size() == second.size()) {
+        log("Both reads are the same.");
+        return true;
+    }
+    if (first.size() != second.size())
+        log("The two reads differ in size: " + std::to_string(first.size()) + " and " +
+            std::to_string(second.size()) + " bytes.");
+    if (!ranges.empty())
+        log("The two reads differ in " + std::to_string(DifferingBytes(ranges)) +
+            " bytes (a loose "
+            "clip or a long wire, not the chip?), first read / second read:");
+    for (std::size_t i = 0; i < ranges.size() && i < kRangesShown; ++i)
+        log("  at " + DiffRangeText(ranges[i], first, second));
+    if (ranges.size() > kRangesShown)
+        log("  ... and " + std::to_string(ranges.size() - kRangesShown) + " more places");
+    return false;
+}
+
+void LogImageCheck(std::span<const std::uint8_t> image, const LogLine& log) {
+    for (const std::string& line : ImageCheckLines(image))
+        log(line);
+}

@@ -1,0 +1,267 @@
+// The safety net in the MEC16xx mode, whose erase and write are operations of their own: a
+// backup of MAIN and INFO before each, a failed backup read that stops them, today's wire with
+// the options off, read twice and the image check after a read.
+#include "MecRig.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
+#include "safety/Sha256.h"
+
+#include <filesystem>
+
+namespace {
+constexpr SafetyOptions kBackup{.active = true, .backup = true};
+constexpr SafetyOptions kTwice{.active = true, .readTwice = true};
+constexpr SafetyOptions kBoxesOff{.active = true};
+
+// What the chip is told when its flash is to be erased or programmed.
+const std::string kEraseMode = "FF390800000107";
+const std::string kProgramMode = "FF390800000106";
+
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+class MecSafety : public MecTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        MecTest::SetUp();
+        SetUserDataFolder(user.Path());
+    }
+    void TearDown() override {
+        MecTest::TearDown();
+        SetUserDataFolder({});
+    }
+    // The chip holds `image` (MAIN followed by INFO); `keys` go into its scenario section.
+    void StartWith(const std::string& image, const std::string& keys = "",
+                   const std::string& scenarioKeys = "") {
+        WriteFileBytes(Flash(), image);
+        Start(GetParam(), R"({"chips": {"mec": {"file": ")" + Flash() + "\"" +
+                              (keys.empty() ? "" : ", " + keys) + "}}" +
+                              (scenarioKeys.empty() ? "" : ", " + scenarioKeys) + "}");
+    }
+    std::string Flash() const { return dir.File("flash.bin"); }
+    std::vector<std::filesystem::path> Backups() const {
+        std::vector<std::filesystem::path> files;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(user.File("backups"), ec))
+            files.push_back(e.path());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+    bool HasLine(const std::string& line) const {
+        const auto lines = port.Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    std::vector<JournalRecord> Journal() const { return LoadJournal(user.File("journal.jsonl")); }
+
+    TempDir user;
+};
+} // namespace
+
+TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
+    const std::string before = MecPattern(SimMec16xx::kImageSize, 3);
+    StartWith(before);
+    engine->SetSafety(kBackup);
+    Erase();
+    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    const auto backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
+    EXPECT_TRUE(backups[0].filename().string().starts_with("MEC_jtag_"));
+    EXPECT_TRUE(backups[0].filename().string().ends_with("_0216_A445h.bin"));
+    EXPECT_TRUE(HasLine("Backup saved: " + backups[0].string()));
+    EXPECT_EQ(Chip().Erases(), 1);
+    ExpectIdle();
+
+    // The write finds the erased MAIN and the INFO the erase left, and keeps them too.
+    const std::vector<std::uint8_t> erased = Chip().Image();
+    const std::string image = MecPattern(SimMec16xx::kMainSize, 11);
+    WriteFileBytes(dir.File("in.bin"), image);
+    Write(dir.File("in.bin"));
+    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(Backups().size(), 2u);
+    EXPECT_TRUE(Main() == Bytes(image));
+    ExpectIdle();
+
+    const auto records = Journal();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].operation, "erase");
+    EXPECT_EQ(records[0].result, "done");
+    EXPECT_EQ(records[0].chipId, "0216 A445h");
+    EXPECT_EQ(records[0].backup, backups[0].string());
+    EXPECT_EQ(records[1].operation, "write");
+    EXPECT_EQ(records[1].result, "done");
+    EXPECT_EQ(records[1].file, dir.File("in.bin"));
+    EXPECT_EQ(records[1].fileSha256, Sha256Hex(Bytes(image)));
+    EXPECT_EQ(records[1].board, std::string(GetParam()) == "pcb3" ? "PCB3" : "PCB2");
+    ASSERT_NE(records[1].backup, records[0].backup);
+    EXPECT_TRUE(Bytes(ReadFileText(records[1].backup)) == erased);
+}
+
+TEST_P(MecSafety, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
+    const std::string before = MecPattern(SimMec16xx::kImageSize, 5);
+    WriteFileBytes(dir.File("in.bin"), MecPattern(SimMec16xx::kMainSize, 13));
+    for (const char* keys : {R"("silentAtBlock": 100)", R"("badStatusAtBlock": 193)"}) {
+        for (const bool write : {false, true}) {
+            SCOPED_TRACE(std::string(keys) + (write ? " write" : " erase"));
+            StartWith(before, keys);
+            ShortBounds();
+            engine->SetSafety(kBackup);
+            if (write)
+                Write(dir.File("in.bin"));
+            else
+                Erase(true);
+            EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+            EXPECT_TRUE(HasLine("The backup read failed: nothing was erased or written."));
+            const std::string wire = HostText();
+            EXPECT_EQ(wire.find(kEraseMode), std::string::npos);
+            EXPECT_EQ(wire.find(kProgramMode), std::string::npos);
+            EXPECT_EQ(Chip().Erases(), 0);
+            EXPECT_TRUE(ReadFileText(Flash()) == before);
+            EXPECT_TRUE(Backups().empty());
+            EXPECT_FALSE(engine->FileOpen());
+            ExpectIdle();
+            const auto records = Journal();
+            ASSERT_FALSE(records.empty());
+            EXPECT_EQ(records.back().operation, write ? "write" : "erase");
+            EXPECT_EQ(records.back().result, "failed");
+            EXPECT_EQ(records.back().failedStep,
+                      std::string(keys).find("silent") != std::string::npos
+                          ? "backup: MAIN block 100 of 192"
+                          : "backup: INFO block 1 of 2");
+            EXPECT_TRUE(records.back().backup.empty());
+        }
+    }
+}
+
+// STOP during an erase's backup read ends the erase before the chip is touched; the next erase
+// is not stopped by that old press.
+TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
+    StartWith(MecPattern(SimMec16xx::kImageSize, 4));
+    engine->SetSafety(kBackup);
+    port.onGauge = [&](int position) {
+        if (position == 50)
+            engine->StopExitClick();
+    };
+    Erase();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->FailedStep(), "backup: User break");
+    EXPECT_EQ(HostText().find(kEraseMode), std::string::npos);
+    EXPECT_TRUE(Backups().empty());
+    port.onGauge = nullptr;
+    Erase();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(Chip().Erases(), 1);
+    EXPECT_EQ(Backups().size(), 1u);
+}
+
+// The unticked box and --no-backup are today's program: the same bytes on the wire as an
+// engine that knows nothing of the safety net.
+TEST_P(MecSafety, OptionsOffSendExactlyTodaysWireSequence) {
+    const std::string before = MecPattern(SimMec16xx::kImageSize, 7);
+    WriteFileBytes(dir.File("in.bin"), MecPattern(SimMec16xx::kMainSize, 17));
+    std::vector<std::uint8_t> wire[2][3];
+    for (int withNet = 0; withNet < 2; ++withNet) {
+        const SafetyOptions options = withNet ? kBoxesOff : SafetyOptions{};
+        StartWith(before);
+        engine->SetSafety(options);
+        Read(dir.File("out.bin"), true);
+        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        wire[withNet][0] = HostBytes();
+        StartWith(before);
+        engine->SetSafety(options);
+        Erase(true);
+        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        wire[withNet][1] = HostBytes();
+        StartWith(before);
+        engine->SetSafety(options);
+        Write(dir.File("in.bin"));
+        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        wire[withNet][2] = HostBytes();
+    }
+    EXPECT_TRUE(wire[0][0] == wire[1][0]) << "read";
+    EXPECT_TRUE(wire[0][1] == wire[1][1]) << "erase";
+    EXPECT_TRUE(wire[0][2] == wire[1][2]) << "write";
+    EXPECT_TRUE(Backups().empty());
+}
+
+TEST_P(MecSafety, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
+    // INFO opens with bytes the pattern never gives in that order, to be found on the wire.
+    std::string image = MecPattern(SimMec16xx::kImageSize, 9);
+    const std::string marker = "INFO opens here, once";
+    image.replace(SimMec16xx::kMainSize, marker.size(), marker);
+    StartWith(image);
+    engine->SetSafety(kTwice);
+    Read(dir.File("clean.bin"), true);
+    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_TRUE(HasLine("Both reads are the same."));
+    EXPECT_TRUE(ReadFileText(dir.File("clean.bin")) == image);
+    // Where INFO's first bytes cross the wire in the first read: the flip goes 5 bytes on.
+    std::vector<std::uint8_t> replies;
+    for (const TranscriptEntry& e : sim->Jig().Transcript())
+        if (!e.toJig)
+            replies.push_back(e.byte);
+    const std::vector<std::uint8_t> info = Bytes(marker);
+    const auto at = std::search(replies.begin(), replies.end(), info.begin(), info.end());
+    ASSERT_NE(at, replies.end());
+    const long flipped = (at - replies.begin()) + 5;
+
+    StartWith(image, "",
+              R"("faults": [{"type": "corrupt", "replyByte": )" + std::to_string(flipped) +
+                  R"(, "xor": 1}])");
+    engine->SetSafety(kTwice);
+    Read(dir.File("out.bin"), true);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_TRUE(HasLine("The two reads differ in 1 bytes (a loose clip or a long wire, not the "
+                        "chip?), first read / second read:"));
+    char expected[64];
+    const auto good = static_cast<std::uint8_t>(image[SimMec16xx::kMainSize + 5]);
+    std::snprintf(expected, sizeof expected, "  at 0x030005, 1 byte: %02X / %02X",
+                  static_cast<unsigned>(good ^ 1), static_cast<unsigned>(good));
+    EXPECT_TRUE(HasLine(expected)) << expected;
+    ExpectIdle();
+    EXPECT_FALSE(engine->FileOpen());
+    const auto records = Journal();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].operation, "read");
+    EXPECT_EQ(records[1].result, "failed");
+    EXPECT_EQ(records[1].failedStep, "read twice: the reads differ");
+}
+
+TEST_P(MecSafety, ReadEndsWithTheImagesFiguresAndWarnsWhenItIsAllOneValue) {
+    const std::string image = MecPattern(SimMec16xx::kImageSize, 21);
+    StartWith(image);
+    engine->SetSafety(kBoxesOff);
+    Read(dir.File("out.bin"));
+    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    const std::string main = image.substr(0, SimMec16xx::kMainSize);
+    const auto lines = port.Lines();
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& l) {
+                               return l.starts_with("Image: 196608 bytes, CRC-32 ") &&
+                                      l.ends_with(", SHA-256 " + Sha256Hex(Bytes(main)));
+                           }),
+              lines.end());
+
+    for (const char fill : {'\xFF', '\0'}) {
+        StartWith(std::string(SimMec16xx::kImageSize, fill));
+        engine->SetSafety(kBoxesOff);
+        Read(dir.File("out.bin"), true);
+        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        EXPECT_TRUE(HasLine(fill ? "Warning: every byte is FFh: a blank chip, or nothing was "
+                                   "read at all."
+                                 : "Warning: every byte is 00h: a data line held low?"))
+            << int(fill);
+    }
+    const auto records = Journal();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].operation, "read");
+    EXPECT_EQ(records[0].fileSize, SimMec16xx::kMainSize);
+    EXPECT_EQ(records[0].fileSha256, Sha256Hex(Bytes(main)));
+    EXPECT_EQ(records[2].fileSize, SimMec16xx::kImageSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, MecSafety, ::testing::Values("pcb2-v42", "pcb3"),
+                         [](const auto& info) {
+                             return std::string(info.param) == "pcb3" ? "Pcb3" : "Pcb2";
+                         });

@@ -1,0 +1,202 @@
+// The safety net on the command line: backups by default and --no-backup, --read-twice, the
+// journal and its command, list, and compare.
+#include "sim/chips/NpceSpi.h"
+#include "support/Process.h"
+#include "support/SimFixture.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+class SafetyCli : public ::testing::Test {
+  protected:
+    // The CLI in the test's folder, with its own user data folder and instant timing.
+    ProcessResult Cli(std::vector<std::string> args, bool instant = true) {
+        if (instant)
+            args.insert(args.end(), {"--timing", "instant"});
+        return RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
+    }
+    std::string Data(const std::string& name) const { return user.File("tolvane-jig/" + name); }
+    std::vector<std::filesystem::path> Backups() const {
+        std::vector<std::filesystem::path> files;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(Data("backups"), ec))
+            files.push_back(e.path());
+        return files;
+    }
+    static bool Has(const ProcessResult& r, const std::string& text) {
+        return r.out.find(text) != std::string::npos;
+    }
+
+    TempDir dir;
+    TempDir user;
+};
+
+std::string Pattern(unsigned seed) {
+    std::string bytes(131072, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 37 + seed + (i >> 9)) & 0xFF);
+    return bytes;
+}
+} // namespace
+
+TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
+    const std::string before = Pattern(1);
+    WriteFileBytes(dir.File("chip.bin"), before);
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {"npce-spi": {"file": "chip.bin"}}})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(2));
+
+    ProcessResult r =
+        Cli({"npce", "read", "out.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "\nImage: 131072 bytes, CRC-32 ")) << r.out;
+
+    r = Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    const auto backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_"));
+    EXPECT_TRUE(backups[0].filename().string().ends_with("_EF4012.bin"));
+    EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
+    EXPECT_TRUE(Has(r, "\nBackup saved: " + backups[0].string() + "\nErase ...\n")) << r.out;
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(2));
+
+    WriteFileBytes(dir.File("gone.json"), R"({"chips": {"npce-spi": {"connected": false}}})");
+    r = Cli({"npce", "read", "out.bin", "--device", "sim:pcb3", "--scenario", "gone.json"});
+    EXPECT_EQ(r.exitCode, 1);
+
+    r = Cli({"journal"}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string head = "Journal: " + Data("journal.jsonl") + " (3 records)\n";
+    EXPECT_TRUE(r.out.starts_with(head)) << r.out;
+    const std::size_t read = r.out.find("  NUVOTON spi  read  done\n");
+    const std::size_t write = r.out.find("  NUVOTON spi  write  done\n");
+    const std::size_t failed = r.out.find("  NUVOTON spi  read  failed (flash ID)\n");
+    EXPECT_NE(read, std::string::npos) << r.out;
+    EXPECT_LT(read, write);
+    EXPECT_LT(write, failed);
+    EXPECT_NE(failed, std::string::npos) << r.out;
+    EXPECT_TRUE(Has(r, "    JIG: M328_EPM240_v16   (PCB3)   chip ID: EF4012\n")) << r.out;
+    EXPECT_TRUE(Has(r, "    file: " + dir.File("out.bin") + " (131072 bytes, SHA-256 ")) << r.out;
+    EXPECT_TRUE(Has(r, "    backup: " + backups[0].string() + "\n"));
+
+    r = Cli({"journal", "--last", "1"}, false);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.find("  read  done"), std::string::npos) << r.out;
+    EXPECT_TRUE(Has(r, "  NUVOTON spi  read  failed (flash ID)\n")) << r.out;
+    EXPECT_EQ(Cli({"journal", "--last", "0"}, false).exitCode, 64);
+    EXPECT_EQ(Cli({"journal", "--last", "x"}, false).exitCode, 64);
+}
+
+TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
+    WriteFileBytes(dir.File("in.bin"), Pattern(3));
+    ProcessResult r = Cli({"ene", "write", "in.bin", "--device", "sim:pcb2-v41", "--no-backup"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_FALSE(Has(r, "Backup"));
+    EXPECT_TRUE(Backups().empty());
+
+    r = Cli({"ene", "read", "out.bin", "--device", "sim:pcb2-v41", "--read-twice"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "\nReading a second time to compare ...\nBoth reads are the same.\n"))
+        << r.out;
+    // A read takes no --no-backup, a write no --read-twice.
+    EXPECT_EQ(Cli({"ene", "read", "out.bin", "--device", "sim:pcb3", "--no-backup"}).exitCode, 64);
+    EXPECT_EQ(Cli({"ene", "write", "in.bin", "--device", "sim:pcb3", "--read-twice"}).exitCode, 64);
+}
+
+TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
+    std::string a = Pattern(4);
+    WriteFileBytes(dir.File("a.bin"), a);
+    WriteFileBytes(dir.File("same.bin"), a);
+    ProcessResult r = Cli({"compare", "a.bin", "same.bin"}, false);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "a.bin and same.bin are the same (131072 bytes)\n");
+
+    std::string b = a;
+    b[0x10] = static_cast<char>(b[0x10] ^ 0xFF);
+    b[0x1FF00] = static_cast<char>(b[0x1FF00] ^ 0x01);
+    b[0x1FF01] = static_cast<char>(b[0x1FF01] ^ 0x80);
+    WriteFileBytes(dir.File("b.bin"), b);
+    r = Cli({"compare", "a.bin", "b.bin"}, false);
+    EXPECT_EQ(r.exitCode, 1);
+    auto hex = [](const std::string& s, std::size_t at) {
+        char text[4];
+        std::snprintf(text, sizeof text, "%02X",
+                      static_cast<unsigned>(static_cast<std::uint8_t>(s[at])));
+        return std::string(text);
+    };
+    EXPECT_EQ(r.out, "0x000010, 1 byte: " + hex(a, 0x10) + " / " + hex(b, 0x10) + "\n" +
+                         "0x01FF00, 2 bytes: " + hex(a, 0x1FF00) + " " + hex(a, 0x1FF01) + " / " +
+                         hex(b, 0x1FF00) + " " + hex(b, 0x1FF01) + "\n" +
+                         "3 bytes differ in 2 places\n");
+
+    WriteFileBytes(dir.File("short.bin"), a.substr(0, 100));
+    r = Cli({"compare", "short.bin", "a.bin"}, false);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "short.bin is 100 bytes, a.bin 131072: the bytes from 0x000064 on are only "
+                     "in a.bin\n0 bytes differ in 0 places\n");
+
+    r = Cli({"compare", "a.bin", "missing.bin"}, false);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "missing.bin cannot be read\n");
+    EXPECT_EQ(Cli({"compare", "a.bin"}, false).exitCode, 64);
+}
+
+TEST_F(SafetyCli, ListShowsEveryDeviceAndWithIdentifyItsAnswer) {
+    WriteFileBytes(dir.File("two.json"), R"({"devices": ["jig", "silent"]})");
+    ProcessResult r = Cli({"list", "--device", "sim:pcb3", "--scenario", "two.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "index  serial number     description\n"
+                     "0      TJS00001          simulated JIG\n"
+                     "1      TJS00002          simulated FTDI chip (nothing behind it)\n");
+    r = Cli({"list", "--identify", "--device", "sim:pcb2-npce", "--scenario", "two.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    // The answer column starts after 40 columns of description.
+    EXPECT_TRUE(Has(r, "0      TJS00001          simulated JIG" + std::string(40 - 13 + 1, ' ') +
+                           "M88_NPCE288   (PCB2)\n"))
+        << r.out;
+    EXPECT_TRUE(Has(r, "(nothing behind it)  no answer\n")) << r.out;
+
+    WriteFileBytes(dir.File("none.json"), R"({"devices": []})");
+    r = Cli({"list", "--device", "sim", "--scenario", "none.json"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.starts_with("FTDI device not found (simulated JIG")) << r.err;
+}
+
+// "mec write" erases, writes and reads back: one backup, taken by the erase, of MAIN and INFO.
+TEST_F(SafetyCli, MecWriteKeepsOneBackupOfTheWholeChipBeforeItsErase) {
+    std::string before(198656, '\0');
+    for (std::size_t i = 0; i < before.size(); ++i)
+        before[i] = static_cast<char>((i * 13 + (i >> 10) * 7) & 0xFF);
+    WriteFileBytes(dir.File("chip.bin"), before);
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(5));
+
+    ProcessResult r =
+        Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    const auto backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
+    const std::size_t saved = r.out.find("Backup saved: " + backups[0].string() + "\n");
+    EXPECT_NE(saved, std::string::npos) << r.out;
+    EXPECT_LT(saved, r.out.find("Отправили команду стирания.")) << r.out;
+    EXPECT_TRUE(Has(r, "Verification OK")) << r.out;
+
+    // --no-backup, and a write without the erase before it backs up itself.
+    r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
+             "--no-backup"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_FALSE(Has(r, "Backup"));
+    EXPECT_EQ(Backups().size(), 1u);
+    r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
+             "--no-erase"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_EQ(Backups().size(), 2u);
+
+    r = Cli({"journal", "--last", "3"}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Has(r, "  MEC jtag  write  done\n    JIG: ")) << r.out;
+    EXPECT_TRUE(Has(r, "   chip ID: 0216 A445h\n")) << r.out;
+    EXPECT_TRUE(Has(r, "  MEC jtag  read  done\n")) << r.out;
+}

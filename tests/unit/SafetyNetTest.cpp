@@ -1,0 +1,213 @@
+// The safety net's pieces that need no JIG: the digests, the image check, where two images
+// differ, backup files that never replace one another, the journal, and where files are looked
+// for.
+#include "port/ProgramFolder.h"
+#include "port/UserFolders.h"
+#include "safety/BackupFile.h"
+#include "safety/Crc32.h"
+#include "safety/ImageCheck.h"
+#include "safety/ImageDiff.h"
+#include "safety/Journal.h"
+#include "safety/OperationRecord.h"
+#include "safety/SafeRead.h"
+#include "safety/Sha256.h"
+#include "support/SimFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+} // namespace
+
+TEST(Digests, Sha256MatchesTheStandardsVectorsWhateverTheChunks) {
+    EXPECT_EQ(Sha256Hex({}), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(Sha256Hex(Bytes("abc")),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    // 56 bytes: the length no longer fits the first padded block.
+    EXPECT_EQ(Sha256Hex(Bytes("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    // A million 'a' in chunks that straddle the 64-byte blocks.
+    Sha256 sha;
+    const std::vector<std::uint8_t> chunk(997, 'a');
+    std::size_t left = 1'000'000;
+    while (left) {
+        const std::size_t n = std::min(left, chunk.size());
+        sha.Add({chunk.data(), n});
+        left -= n;
+    }
+    EXPECT_EQ(HexText(sha.Finish()),
+              "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+}
+
+TEST(Digests, Crc32IsTheOneZipPrints) {
+    EXPECT_EQ(Crc32(Bytes("123456789")), 0xCBF43926u);
+    EXPECT_EQ(Crc32({}), 0u);
+    // In pieces, carried on.
+    EXPECT_EQ(Crc32(Bytes("6789"), Crc32(Bytes("12345"))), 0xCBF43926u);
+}
+
+TEST(ImageCheck, FiguresAndTheWarningsForAnImageOfOneValue) {
+    const std::vector<std::uint8_t> ff(131072, 0xFF);
+    const auto lines = ImageCheckLines(ff);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Image: 131072 bytes, CRC-32 " + std::string("154803CC") + ", SHA-256 " +
+                            Sha256Hex(ff));
+    EXPECT_EQ(lines[1], "Warning: every byte is FFh: a blank chip, or nothing was read at all.");
+    EXPECT_EQ(ImageCheckLines(std::vector<std::uint8_t>(256, 0)).back(),
+              "Warning: every byte is 00h: a data line held low?");
+    std::vector<std::uint8_t> almost(256, 0xFF);
+    almost[255] = 0xFE;
+    EXPECT_EQ(UniformValue(almost), UniformImage::No);
+    EXPECT_EQ(UniformValue(std::vector<std::uint8_t>(16, 0x55)), UniformImage::No);
+    EXPECT_EQ(ImageCheckLines({}).size(), 1u);
+}
+
+TEST(ImageDiff, RunsOfDifferingBytesAndHowTheyRead) {
+    const std::vector<std::uint8_t> a{1, 2, 3, 4, 5, 6, 7, 8};
+    std::vector<std::uint8_t> b = a;
+    b[0] = 9;
+    b[3] = 9;
+    b[4] = 9;
+    b[7] = 9;
+    EXPECT_EQ(DiffRanges(a, b), (std::vector<DiffRange>{{0, 1}, {3, 2}, {7, 1}}));
+    EXPECT_EQ(DifferingBytes(DiffRanges(a, b)), 4u);
+    EXPECT_EQ(DiffRangeText({3, 2}, a, b), "0x000003, 2 bytes: 04 05 / 09 09");
+    EXPECT_EQ(DiffRangeText({0, 1}, a, b), "0x000000, 1 byte: 01 / 09");
+    EXPECT_EQ(DiffRangeText({3, 2}, a, b, 1), "0x000003, 2 bytes: 04 ... / 09 ...");
+    // Only the common length is compared; a shorter image is not a run of differences.
+    EXPECT_TRUE(DiffRanges(a, std::vector<std::uint8_t>(a.begin(), a.begin() + 5)).empty());
+}
+
+class UserFolder : public ::testing::Test {
+  protected:
+    void SetUp() override { SetUserDataFolder(user.Path()); }
+    void TearDown() override { SetUserDataFolder({}); }
+    TempDir user;
+};
+
+TEST_F(UserFolder, BackupsAreNamedForModeTimeAndChipAndNeverReplaced) {
+    EXPECT_EQ(BackupFileName("NUVOTON spi", "EF4012", "2026-12-07_102030", 1),
+              "NUVOTON_spi_2026-12-07_102030_EF4012.bin");
+    EXPECT_EQ(BackupFileName("ENE KB90XX", "", "2026-12-07_102030", 3),
+              "ENE_KB90XX_2026-12-07_102030-3.bin");
+    EXPECT_EQ(BackupFileName("a/b", "x y", "t", 1), "a_b_t_x_y.bin");
+
+    std::vector<std::filesystem::path> saved;
+    for (std::uint8_t fill : {0x11, 0x22, 0x33}) {
+        const SavedBackup b = SaveBackup("ITE", "8512", std::vector<std::uint8_t>(1000, fill));
+        ASSERT_TRUE(b.Ok()) << b.error;
+        EXPECT_EQ(b.path.parent_path(), std::filesystem::path(user.File("backups")));
+        EXPECT_EQ(ReadFileText(b.path.string()), std::string(1000, static_cast<char>(fill)));
+        saved.push_back(b.path);
+    }
+    // Three backups within the same second or two: three files.
+    EXPECT_NE(saved[0], saved[1]);
+    EXPECT_NE(saved[1], saved[2]);
+    EXPECT_EQ(ReadFileText(saved[0].string()), std::string(1000, '\x11'));
+}
+
+TEST_F(UserFolder, BackupThatCannotBeWrittenSaysWhy) {
+    WriteFileBytes(user.File("backups"), "a file where the folder belongs");
+    const SavedBackup b = SaveBackup("EDID lcd", "", std::vector<std::uint8_t>(256, 0));
+    EXPECT_FALSE(b.Ok());
+    EXPECT_EQ(b.error, "the folder cannot be created or written");
+
+    std::vector<std::string> lines;
+    const auto read = [](std::vector<std::uint8_t>& image) {
+        image.assign(256, 0x42);
+        return true;
+    };
+    EXPECT_FALSE(
+        TakeBackup("EDID lcd", "", read, [&](const std::string& l) { lines.push_back(l); }));
+    EXPECT_EQ(lines.back(), "The backup could not be saved in " + user.File("backups") +
+                                " (the folder cannot be created or written): nothing was erased "
+                                "or written.");
+}
+
+TEST_F(UserFolder, JournalKeepsEveryRecordAndSkipsLinesThatAreNot) {
+    const std::filesystem::path file = JournalFile();
+    OperationRecord record;
+    record.Begin(true, "NUVOTON spi", "read");
+    record.SetJig("M328_EPM240_v16  ");
+    record.SetChipId("EF4012");
+    WriteFileBytes(user.File("out.bin"), "abc");
+    record.SetFile(user.File("out.bin"));
+    record.End("done", "ignored when done", nullptr);
+    record.End("failed", "a second end is no second record", nullptr);
+
+    record.Begin(true, "ENE KB90XX", "write");
+    record.SetFile(user.File("caf\xE9.bin")); // not UTF-8, and missing
+    record.SetBackup("/b/ENE.bin");
+    record.End("failed", "block 7 of 512", nullptr);
+
+    record.Begin(false, "ITE", "read"); // the safety net off: nothing is written
+    record.End("done", "", nullptr);
+
+    std::ofstream(file, std::ios::app) << "not a record\n";
+    std::size_t unreadable = 0;
+    const auto records = LoadJournal(file, &unreadable);
+    EXPECT_EQ(unreadable, 1u);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].mode, "NUVOTON spi");
+    EXPECT_EQ(records[0].board, "PCB3");
+    EXPECT_EQ(records[0].chipId, "EF4012");
+    EXPECT_EQ(records[0].fileSize, 3u);
+    EXPECT_EQ(records[0].fileSha256, Sha256Hex(Bytes("abc")));
+    EXPECT_EQ(records[0].result, "done");
+    EXPECT_TRUE(records[0].failedStep.empty());
+    EXPECT_EQ(records[1].file, user.File("caf\xEF\xBF\xBD.bin"));
+    EXPECT_FALSE(records[1].fileSize.has_value());
+    EXPECT_EQ(records[1].failedStep, "block 7 of 512");
+    const auto lines = JournalRecordLines(records[1]);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[0].ends_with("  ENE KB90XX  write  failed (block 7 of 512)")) << lines[0];
+    EXPECT_EQ(lines[3], "    backup: /b/ENE.bin");
+}
+
+TEST_F(UserFolder, JournalThatCannotBeWrittenIsSaidInTheLog) {
+    SetUserDataFolder(user.File("plain-file"));
+    WriteFileBytes(user.File("plain-file"), "");
+    OperationRecord record;
+    record.Begin(true, "EDID lcd", "read");
+    std::vector<std::string> lines;
+    record.End("done", "", [&](const std::string& l) { lines.push_back(l); });
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].starts_with("The journal could not be written (" +
+                                     user.File("plain-file") + "/journal.jsonl: "))
+        << lines[0];
+}
+
+TEST_F(UserFolder, FilesAreLookedForWhereTheyAlwaysWereThenTheUsersThenTheInstalled) {
+    TempDir prefix;
+    std::filesystem::create_directories(prefix.File("bin"));
+    std::filesystem::create_directories(prefix.File("share/tolvane-jig"));
+    SetProgramFolder(prefix.File("bin"));
+    const std::string name = "MB connection ITE.txt";
+    FileLookup l = LookUpFile(name, LookFirst::ProgramFolder);
+    EXPECT_FALSE(l.found);
+    ASSERT_EQ(l.tried.size(), 3u);
+    EXPECT_EQ(l.tried[0], std::filesystem::path(prefix.File("bin")) / name);
+    EXPECT_EQ(l.tried[1], std::filesystem::path(user.Path()) / name);
+    EXPECT_EQ(l.tried[2], std::filesystem::path(prefix.File("share/tolvane-jig")) / name);
+    EXPECT_EQ(NotFoundLine(name, l), name + " not found (looked in " + prefix.File("bin") + ", " +
+                                         user.Path() + ", " + prefix.File("share/tolvane-jig") +
+                                         ")");
+
+    WriteFileBytes(prefix.File("share/tolvane-jig/") + name, "installed");
+    EXPECT_EQ(LookUpFile(name, LookFirst::ProgramFolder).found, l.tried[2]);
+    WriteFileBytes(user.File(name), "the user's own");
+    EXPECT_EQ(LookUpFile(name, LookFirst::ProgramFolder).found, l.tried[1]);
+    WriteFileBytes(prefix.File("bin/") + name, "beside");
+    EXPECT_EQ(LookUpFile(name, LookFirst::ProgramFolder).found, l.tried[0]);
+
+    // The working folder first for the databases; an absolute name only as it is.
+    EXPECT_EQ(LookUpFile(name, LookFirst::WorkingFolder).tried[0],
+              std::filesystem::current_path() / name);
+    EXPECT_EQ(LookUpFile(user.File(name), LookFirst::WorkingFolder).tried,
+              std::vector<std::filesystem::path>{user.File(name)});
+    SetProgramFolder({});
+}
