@@ -563,6 +563,11 @@ std::vector<std::uint8_t> SimJig::BytesToHost() {
     return out;
 }
 
+long SimJig::RepliesSent() {
+    std::lock_guard lock(mutex_);
+    return replies_;
+}
+
 SimStats SimJig::Stats() {
     std::lock_guard lock(mutex_);
     return stats_;
