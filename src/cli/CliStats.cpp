@@ -1,4 +1,5 @@
 #include "cli/CliStats.h"
+#include "port/ThreadCpu.h"
 
 #include "sim/SimFtdiApi.h"
 
@@ -16,12 +17,6 @@ std::int64_t ProcessCpuNanos() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return Nanos(u.ru_utime) + Nanos(u.ru_stime);
-}
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 double Seconds(std::int64_t nanos) {

@@ -1,7 +1,7 @@
 #include "cli/IteCli.h"
 
 #include "cli/IteVerify.h"
-#include "cli/TransferStats.h"
+#include "cli/CliStats.h"
 #include "modes/Ite/IteDatabase.h"
 
 #include <cstdio>
@@ -142,7 +142,7 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     if (!api)
         return kExitNoJig;
 
-    TransferStats stats;
+    CliStats stats;
     IteCliPort port(language);
     std::uint64_t bytes = 0;
     std::int64_t workerCpu = 0;

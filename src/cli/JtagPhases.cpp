@@ -1,4 +1,5 @@
 #include "cli/JtagPhases.h"
+#include "port/ThreadCpu.h"
 
 #include "sim/SimFtdiApi.h"
 
@@ -17,12 +18,6 @@ constexpr Boundary kBoundaries[] = {
     {"Erase blocks... ", "Erase complete! ", "erase"},
     {"Write bytes ... ", "Write complete! ", "write"},
 };
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 
 bool StartsWith(const std::string& line, const char* prefix) {
     return line.rfind(prefix, 0) == 0;

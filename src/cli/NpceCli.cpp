@@ -1,84 +1,7 @@
 #include "cli/NpceCli.h"
 
 #include "cli/CliPort.h"
-#include "sim/SimFtdiApi.h"
-
-#include <chrono>
-#include <cstdio>
-#include <ctime>
-#include <sys/resource.h>
-
-namespace {
-std::int64_t ProcessCpuNanos() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto nanos = [](const timeval& t) {
-        return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 +
-               static_cast<std::int64_t>(t.tv_usec) * 1000;
-    };
-    return nanos(u.ru_utime) + nanos(u.ru_stime);
-}
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-
-double Seconds(std::int64_t nanos) {
-    return static_cast<double>(nanos) / 1e9;
-}
-
-// Wall time, CPU time and the simulated JIG's own figures of one command, in the same form as
-// the other modes' --stats.
-class NpceStats {
-  public:
-    NpceStats()
-        : wallStart_(std::chrono::steady_clock::now()), processCpuStart_(ProcessCpuNanos()),
-          threadCpuStart_(ThreadCpuNanos()) {}
-
-    void Print(const NpceEngine& engine, const std::shared_ptr<FtdiApi>& api) const {
-        const std::int64_t wall = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                      std::chrono::steady_clock::now() - wallStart_)
-                                      .count();
-        const std::int64_t hostCpu = ThreadCpuNanos() - threadCpuStart_ + engine.WorkerCpuNanos();
-        const std::int64_t processCpu = ProcessCpuNanos() - processCpuStart_;
-        std::printf("--- stats\n");
-        std::printf("bytes moved:      %llu (file)",
-                    static_cast<unsigned long long>(engine.FileBytes()));
-        auto* sim = dynamic_cast<SimFtdiApi*>(api.get());
-        SimStats s;
-        if (sim) {
-            s = sim->Jig().Stats();
-            std::printf(", %llu to the JIG, %llu from the JIG",
-                        static_cast<unsigned long long>(s.bytesToJig),
-                        static_cast<unsigned long long>(s.bytesToHost));
-        }
-        std::printf("\nwall time:        %.3f s\n", Seconds(wall));
-        std::printf(
-            "host CPU time:    %.3f s (program threads; %.1f %% of wall)\n", Seconds(hostCpu),
-            wall > 0 ? 100.0 * static_cast<double>(hostCpu) / static_cast<double>(wall) : 0.0);
-        std::printf("process CPU time: %.3f s%s\n", Seconds(processCpu),
-                    sim ? " (includes the simulated JIG)" : "");
-        if (!sim)
-            return;
-        const std::int64_t jig = s.wireNanos + s.jigNanos;
-        std::printf("wire + JIG time:  %.3f s (wire %.3f s, JIG %.3f s)", Seconds(jig),
-                    Seconds(s.wireNanos), Seconds(s.jigNanos));
-        if (jig > 0)
-            std::printf("; wall / (wire + JIG) = %.3f",
-                        static_cast<double>(wall) / static_cast<double>(jig));
-        std::printf("\nhost lag:         %.3f s (the host's own time between a reply's arrival "
-                    "and its next command)\n",
-                    Seconds(s.hostLagNanos));
-    }
-
-  private:
-    std::chrono::steady_clock::time_point wallStart_;
-    std::int64_t processCpuStart_;
-    std::int64_t threadCpuStart_;
-};
-} // namespace
+#include "cli/CliStats.h"
 
 int NpceExitCode(NpceOutcome outcome) {
     switch (outcome) {
@@ -97,7 +20,7 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
         return kExitNoJig;
-    NpceStats stats;
+    CliStats stats;
     CliPort port(args.positional.at(0));
     NpceEngine engine(api, port);
     if (write)
@@ -106,6 +29,6 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
         engine.ReadClick();
     engine.WaitForWorker();
     if (args.Flag("stats"))
-        stats.Print(engine, api);
+        stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);
     return NpceExitCode(engine.Outcome());
 }

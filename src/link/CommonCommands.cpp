@@ -13,9 +13,9 @@ constexpr std::array<CommonCommand, 14> kCommands{{
     {"WR_ALTERA_REG", {'S', 'W'}, 2, 2, 1},
     {"SPI_ON", {'J', 'S'}, 2, 0, 1},
     {"SPI_OFF", {'J', 'X'}, 2, 0, 1},
-    {"JTAG_RESET", {'J', '1'}, 2, 0, 1},
+    {"JTAG_RESET", {'J', '1'}, 2, 0, 1, '1'},
     {"Test-Logic-Reset", {'J', '1'}, 2, 0, 1},
-    {"ID_READ", {'M', 'j'}, 2, 0, 4},
+    {"ID_READ", {'M', 'j'}, 2, 0, 4, 'j'},
     {"DR_SHIFT_32", {'J', 'D'}, 2, 4, 4},
     {"DR_SHIFT", {'J', 'd'}, 2, 1, 1},
     {"IR_SHIFT", {'J', 'i'}, 2, 1, 1},
@@ -31,11 +31,13 @@ const CommonCommand* FindCommonCommand(std::string_view name) {
 }
 
 std::vector<std::uint8_t> CommonCommandFrame(std::string_view name,
-                                             std::span<const std::uint8_t> arguments) {
+                                             std::span<const std::uint8_t> arguments, bool pcb3) {
     const CommonCommand* c = FindCommonCommand(name);
     if (!c || arguments.size() != c->argumentBytes)
         return {};
     std::vector<std::uint8_t> frame(c->bytes, c->bytes + c->byteCount);
+    if (!pcb3 && c->pcb2Byte != 0)
+        frame.assign(1, c->pcb2Byte);
     frame.insert(frame.end(), arguments.begin(), arguments.end());
     return frame;
 }
@@ -54,7 +56,7 @@ ReplyWait WindowReplyWait(std::string_view window, std::string_view command, boo
 bool SendCommonCommand(ProgrammerLink& link, std::string_view name,
                        std::span<const std::uint8_t> arguments, ReplyWait wait) {
     const CommonCommand* c = FindCommonCommand(name);
-    std::vector<std::uint8_t> frame = CommonCommandFrame(name, arguments);
+    std::vector<std::uint8_t> frame = CommonCommandFrame(name, arguments, link.IsPcb3());
     if (!c || frame.empty() || !link.Send(frame))
         return false;
     switch (wait) {

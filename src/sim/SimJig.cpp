@@ -288,14 +288,18 @@ std::optional<SimSurprise> SimJig::LoseWhatBusyMissedLocked() {
     std::size_t early = 0;
     while (early < toJig_.size() && toJig_[early].seenReplies <= prompt)
         ++early;
-    if (early <= kUartReceiveBuffer)
+    // Of the bytes sent early, those the wire can bring while the MCU is busy (counted from
+    // its start, as if they left at once) meet the full buffer; the later ones find it read.
+    const std::size_t arriving = std::min<std::size_t>(
+        early, static_cast<std::size_t>(deafNanos_ / ByteTime(jigBaud_).count()) + 1);
+    if (arriving <= kUartReceiveBuffer)
         return std::nullopt;
     SimSurprise lost;
     lost.step = "sent while the JIG was " + deafDoing_ + ", beyond its " +
                 std::to_string(kUartReceiveBuffer) + "-byte receive buffer (lost)";
     lost.atMicros = MicrosSinceStart(SteadyClock::now());
     auto from = toJig_.begin() + static_cast<std::ptrdiff_t>(kUartReceiveBuffer);
-    auto to = toJig_.begin() + static_cast<std::ptrdiff_t>(early);
+    auto to = toJig_.begin() + static_cast<std::ptrdiff_t>(arriving);
     for (auto it = from; it != to; ++it)
         lost.bytes.push_back(it->byte);
     toJig_.erase(from, to);
@@ -335,9 +339,11 @@ void SimJig::Busy(nanoseconds duration, const std::string& doing) {
     CheckRunning(lock);
     if (!deaf_) {
         deaf_ = true;
+        deafNanos_ = 0;
         promptAt_.reset();
     }
     deafDoing_ = doing;
+    deafNanos_ += duration.count();
     stats_.jigNanos += duration.count();
     if (scenario_.timing != SimTiming::Wire)
         return;

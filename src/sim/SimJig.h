@@ -157,10 +157,11 @@ class SimJig {
     std::uint64_t lastRxWrite_ = 0; // the write of the byte the program took last
     bool lastRxGarbled_ = false;
     // While the MCU is busy it does not read its UART: what arrives waits in the UART's small
-    // buffer, and what does not fit is lost. `prompt` is the number of bytes sent before the
+    // buffer, and what does not fit is lost. `promptAt_` is the number of bytes sent before the
     // reply that ended the busy spell; a host that waited for that reply wrote after it.
     bool deaf_ = false;
     std::string deafDoing_;
+    std::int64_t deafNanos_ = 0; // how long the MCU has been busy in this spell
     std::optional<std::uint64_t> promptAt_;
     std::vector<SimSurprise> surprises_;
     bool rxWaiting_ = false;

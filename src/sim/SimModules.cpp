@@ -4,6 +4,7 @@
 #include "sim/chips/EneKb90xx.h"
 #include "sim/chips/IteEc.h"
 #include "sim/chips/KeyboardMatrix.h"
+#include "sim/chips/Mec16xx.h"
 #include "sim/chips/NpceJtag.h"
 #include "sim/chips/NpceSpi.h"
 
@@ -15,5 +16,6 @@ std::vector<std::unique_ptr<SimModule>> MakeSimModules(const Scenario& scenario)
     modules.push_back(std::make_unique<SimNpceSpi>(scenario));
     modules.push_back(std::make_unique<SimIteEc>(scenario));
     modules.push_back(std::make_unique<SimNpceJtag>(scenario));
+    modules.push_back(std::make_unique<SimMec16xx>(scenario));
     return modules;
 }

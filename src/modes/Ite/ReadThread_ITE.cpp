@@ -1,4 +1,5 @@
 #include "modes/Ite/ReadThread_ITE.h"
+#include "port/ThreadCpu.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,12 +12,6 @@ std::string Hex2(std::uint8_t v) {
     char text[4];
     std::snprintf(text, sizeof text, "%02X", static_cast<unsigned>(v));
     return text;
-}
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 // Steps as the wait-failure lines name them.

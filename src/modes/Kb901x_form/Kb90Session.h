@@ -4,6 +4,7 @@
 // the file and the counters until it sets the state back to "NONE" as its last act.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
+#include "link/WaitFailureLine.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 
@@ -79,6 +80,4 @@ struct Kb90Session {
     std::int64_t workerCpuNanos = 0;
 };
 
-// "Timeout: no answer from the JIG (STEP)" and its kin for a cancelled wait or a lost device.
-std::string WaitFailureLine(WaitOutcome outcome, const std::string& step);
 std::string BlockStep(const char* what, int block);

@@ -1,4 +1,5 @@
 #include "modes/Kb901x_form/ReadThread_KB90.h"
+#include "port/ThreadCpu.h"
 
 #include "modes/Kb901x_form/Kb90Checksum.h"
 #include "port/TimeText.h"
@@ -24,26 +25,7 @@ std::string Hex2(std::uint8_t v) {
     return text;
 }
 
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 } // namespace
-
-std::string WaitFailureLine(WaitOutcome outcome, const std::string& step) {
-    switch (outcome) {
-    case WaitOutcome::TimedOut:
-        return "Timeout: no answer from the JIG (" + step + ")";
-    case WaitOutcome::Cancelled:
-        return "Cancelled while waiting for the JIG (" + step + ")";
-    case WaitOutcome::DeviceError:
-        return "The JIG was lost (" + step + ")";
-    case WaitOutcome::Ready:
-        break;
-    }
-    return "Unexpected answer from the JIG (" + step + ")";
-}
 
 std::string BlockStep(const char* what, int block) {
     return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(Kb90::kBlocks);

@@ -1,5 +1,7 @@
 #include "modes/Npce/NpceSession.h"
 
+#include "link/WaitFailureLine.h"
+
 #include "port/TimeText.h"
 
 #include <algorithm>
@@ -40,18 +42,10 @@ NpceAnswer AwaitAnswer(ProgrammerLink& link, std::size_t count, Millis bound) {
 }
 
 std::string WaitLine(const NpceAnswer& answer, const std::string& step) {
-    switch (answer.outcome) {
-    case WaitOutcome::TimedOut:
-        return "Timeout: no answer from the JIG (" + step + ")";
-    case WaitOutcome::Cancelled:
-        return "Cancelled while waiting for the JIG (" + step + ")";
-    case WaitOutcome::DeviceError:
-        return "The JIG was lost (" + step + ")";
-    case WaitOutcome::Ready:
-        break;
-    }
-    return "Unexpected answer from the JIG (" + step + ": " + std::to_string(answer.count) +
-           " bytes)";
+    if (answer.outcome == WaitOutcome::Ready) // a surplus: say how much came
+        return WaitFailureLine(answer.outcome,
+                               step + ": " + std::to_string(answer.count) + " bytes");
+    return WaitFailureLine(answer.outcome, step);
 }
 
 bool SendResultSignal(ProgrammerLink& link, std::uint8_t signal, bool awaitAnswer, Millis bound,

@@ -1,4 +1,5 @@
 #include "modes/Npce/ReadThread_NPCE.h"
+#include "port/ThreadCpu.h"
 
 #include <cerrno>
 #include <cstring>
@@ -16,12 +17,6 @@ std::string ReadStep(const char* what, int block) {
 
 std::string WriteStep(const char* what, int block) {
     return Step(what, block, Npce::kWriteBlocks);
-}
-
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 constexpr const char* kLostContact = "** Lost contact with the chip or ERROR timeout **";

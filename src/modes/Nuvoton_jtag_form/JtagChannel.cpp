@@ -3,20 +3,6 @@
 #include "link/CommonCommands.h"
 #include "port/TimeText.h"
 
-std::string NuvWaitFailureLine(WaitOutcome outcome, const std::string& step) {
-    switch (outcome) {
-    case WaitOutcome::TimedOut:
-        return "Timeout: no answer from the JIG (" + step + ")";
-    case WaitOutcome::Cancelled:
-        return "Cancelled while waiting for the JIG (" + step + ")";
-    case WaitOutcome::DeviceError:
-        return "The JIG was lost (" + step + ")";
-    case WaitOutcome::Ready:
-        break;
-    }
-    return "Unexpected answer from the JIG (" + step + ")";
-}
-
 std::string NuvDateTime() {
     return ShortDateText() + " " + LongTimeText();
 }
@@ -24,7 +10,7 @@ std::string NuvDateTime() {
 bool JtagChannel::Exchange(std::span<const std::uint8_t> frame, std::size_t replyBytes,
                            Millis bound, const std::string& step) {
     if (!s_.link.Send(frame)) {
-        failure_ = NuvWaitFailureLine(WaitOutcome::DeviceError, step);
+        failure_ = WaitFailureLine(WaitOutcome::DeviceError, step);
         s_.linkLost = true;
         return false;
     }
@@ -33,7 +19,7 @@ bool JtagChannel::Exchange(std::span<const std::uint8_t> frame, std::size_t repl
     const ReplyResult r = s_.link.ReadExactly(s_.link.Buffer(), replyBytes, bound);
     if (r.Ok() && r.count == replyBytes)
         return true;
-    failure_ = NuvWaitFailureLine(r.outcome, step);
+    failure_ = WaitFailureLine(r.outcome, step);
     s_.linkLost = true;
     return false;
 }

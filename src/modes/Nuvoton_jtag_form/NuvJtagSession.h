@@ -5,6 +5,7 @@
 // back to "NONE" (script). The timer's handler ends the operation on the window's thread.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
+#include "link/WaitFailureLine.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 
@@ -119,7 +120,5 @@ struct NuvJtagSession {
     }
 };
 
-// "Timeout: no answer from the JIG (STEP)" and its kin for a cancelled wait or a lost device.
-std::string NuvWaitFailureLine(WaitOutcome outcome, const std::string& step);
 // Short date, a blank, long time.
 std::string NuvDateTime();

@@ -1,4 +1,5 @@
 #include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
+#include "port/ThreadCpu.h"
 
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 
@@ -10,11 +11,6 @@
 using namespace NuvJtag;
 
 namespace {
-std::int64_t ThreadCpuNanos() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
 
 std::string Of(const char* what, int number, int total) {
     return std::string(what) + " " + std::to_string(number) + " of " + std::to_string(total);
@@ -99,7 +95,7 @@ bool ReadThread_JTAG_NUV::ReadBlock(int block) {
     if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
                          &s_.link.eventWord) != FT_OK ||
         s_.link.rxQueue != 0) {
-        Log(NuvWaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
+        Log(WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
         return false;
     }
     return true;

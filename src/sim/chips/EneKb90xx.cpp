@@ -1,5 +1,7 @@
 #include "sim/chips/EneKb90xx.h"
 
+#include "sim/ChipScenario.h"
+
 #include "sim/CpldRouting.h"
 #include "sim/SimContext.h"
 
@@ -17,16 +19,6 @@ constexpr milliseconds kChipEraseTime{200};
 constexpr std::uint8_t kReady = 'R';
 constexpr std::uint8_t kGood = 'G';
 constexpr std::uint8_t kFailed = 'E';
-
-int IntOr(const nlohmann::json& j, const char* key, int fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_number_integer() ? it->get<int>() : fallback;
-}
-
-bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
-}
 
 std::uint16_t CrcArc(std::uint16_t crc, std::uint8_t byte) {
     crc ^= byte;
@@ -67,9 +59,8 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
     if (answer != c.end() && answer->is_array() && answer->size() == 4) {
         std::array<std::uint8_t, 4> bytes{};
         for (std::size_t i = 0; i < 4; ++i)
-            bytes[i] = static_cast<std::uint8_t>((*answer)[i].is_number_integer()
-                                                     ? (*answer)[i].get<int>()
-                                                     : 0);
+            bytes[i] = static_cast<std::uint8_t>(
+                (*answer)[i].is_number_integer() ? (*answer)[i].get<int>() : 0);
         checksumAnswer_ = bytes;
     }
     auto wiring = c.find("wiring");
@@ -94,15 +85,7 @@ SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
 SimEneKb90xx::~SimEneKb90xx() = default;
 
 std::vector<std::uint8_t> SimEneKb90xx::DefaultImage() {
-    std::vector<std::uint8_t> image(kFlashSize);
-    std::uint32_t x = 0x4B393031;
-    for (std::uint8_t& b : image) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<std::uint8_t>(x >> 24);
-    }
-    return image;
+    return PseudoRandomImage(kFlashSize, 0x4B393031);
 }
 
 std::vector<std::uint8_t> SimEneKb90xx::Flash() const {

@@ -1,5 +1,7 @@
 #include "sim/chips/IteEc.h"
 
+#include "sim/ChipScenario.h"
+
 #include "sim/SimContext.h"
 #include "sim/chips/IteSerialFlash.h"
 
@@ -36,16 +38,6 @@ const std::map<std::string, std::string>& CodeSignals() {
         {"DS", "AFD"}, {"IN", "INIT"}, {"AS", "SLIN"}, {"K4", "KSI4"}, {"K5", "KSI5"},
     };
     return codes;
-}
-
-int IntOr(const nlohmann::json& j, const char* key, int fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_number_integer() ? it->get<int>() : fallback;
-}
-
-bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
 }
 
 std::optional<std::uint8_t> ByteAt(const nlohmann::json& j, const char* key) {
@@ -124,15 +116,7 @@ SimIteEc::~SimIteEc() {
 }
 
 std::vector<std::uint8_t> SimIteEc::DefaultImage() {
-    std::vector<std::uint8_t> image(kFlashSize);
-    std::uint32_t x = 0x49544538;
-    for (std::uint8_t& b : image) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<std::uint8_t>(x >> 24);
-    }
-    return image;
+    return PseudoRandomImage(kFlashSize, 0x49544538);
 }
 
 std::vector<std::uint8_t> SimIteEc::Flash() const {

@@ -1,5 +1,7 @@
 #include "sim/chips/NpceJtag.h"
 
+#include "sim/ChipScenario.h"
+
 #include "sim/CpldRouting.h"
 #include "sim/SimContext.h"
 
@@ -23,16 +25,6 @@ constexpr int kCableContacts = 30;
 
 // Where the keyboard connector of the board carries the NPCE's JTAG lines.
 constexpr int kZeroPin = 7, kTckPin = 19, kTdoPin = 10, kTdiPin = 21, kTmsPin = 20;
-
-int IntOr(const nlohmann::json& j, const char* key, int fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_number_integer() ? it->get<int>() : fallback;
-}
-
-bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
-}
 
 void Tx32(SimContext& ctx, std::uint32_t v) {
     const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
@@ -87,15 +79,7 @@ SimNpceJtag::SimNpceJtag(const Scenario& scenario) {
 SimNpceJtag::~SimNpceJtag() = default;
 
 std::vector<std::uint8_t> SimNpceJtag::DefaultImage() {
-    std::vector<std::uint8_t> image(kFlashSize);
-    std::uint32_t x = 0x4E504345;
-    for (std::uint8_t& b : image) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<std::uint8_t>(x >> 24);
-    }
-    return image;
+    return PseudoRandomImage(kFlashSize, 0x4E504345);
 }
 
 std::vector<std::uint8_t> SimNpceJtag::Flash() const {

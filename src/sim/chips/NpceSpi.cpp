@@ -1,5 +1,7 @@
 #include "sim/chips/NpceSpi.h"
 
+#include "sim/ChipScenario.h"
+
 #include "sim/SimContext.h"
 
 #include <algorithm>
@@ -22,16 +24,6 @@ constexpr std::uint8_t kDone = 0x01;
 constexpr std::uint8_t kFailed = 0x00;
 constexpr std::uint8_t kReady = '*';
 constexpr std::uint8_t kEndWrite = 0x07;
-
-int IntOr(const nlohmann::json& j, const char* key, int fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_number_integer() ? it->get<int>() : fallback;
-}
-
-bool BoolOr(const nlohmann::json& j, const char* key, bool fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_boolean() ? it->get<bool>() : fallback;
-}
 
 std::optional<std::size_t> AddressOr(const nlohmann::json& j, const char* key) {
     const int a = IntOr(j, key, -1);
@@ -74,15 +66,7 @@ SimNpceSpi::SimNpceSpi(const Scenario& scenario) {
 SimNpceSpi::~SimNpceSpi() = default;
 
 std::vector<std::uint8_t> SimNpceSpi::DefaultImage() {
-    std::vector<std::uint8_t> image(kFlashSize);
-    std::uint32_t x = 0x4E504345;
-    for (std::uint8_t& b : image) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<std::uint8_t>(x >> 24);
-    }
-    return image;
+    return PseudoRandomImage(kFlashSize, 0x4E504345);
 }
 
 std::vector<std::uint8_t> SimNpceSpi::Flash() const {

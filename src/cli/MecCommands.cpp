@@ -1,0 +1,53 @@
+// "mec check", "mec read", "mec erase" and "mec write".
+#include "cli/CliApp.h"
+
+int RunMecCheck(const CliArgs& args);
+int RunMecRead(const CliArgs& args);
+int RunMecErase(const CliArgs& args);
+int RunMecWrite(const CliArgs& args);
+
+namespace {
+constexpr const char* kStatsHelp =
+    "print bytes moved, wall time, CPU time and the simulated JIG's time";
+
+void AddMecCommands(CliApp& cli) {
+    CLI::App* mec = cli.Group("mec", "Microchip MEC16xx over JTAG");
+    cli.Command(mec, "check", "Check the JTAG connection: ID, registers, FWP and Boot_Lock",
+                RunMecCheck)
+        .Details("Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch "
+                 "of a MEC16xx and tells whether the nFWP pin or Boot_Lock protects its "
+                 "flash. Nothing is written to the controller.")
+        .Flag("--stats", kStatsHelp)
+        .Device()
+        .ExitStatus("0 connected and not protected, 1 a step failed or the flash is "
+                    "protected, 2 no usable JIG, 64 wrong usage");
+    cli.Command(mec, "read", "Read MAIN (192 KiB) or MAIN+INFO into OUT.bin", RunMecRead)
+        .Details("Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info "
+                 "the 2048 INFO bytes follow it (198656 bytes).")
+        .Positional("OUT.bin", "the file the flash is saved to")
+        .Flag("--info", "also read the INFO block, after MAIN")
+        .Flag("--stats", kStatsHelp)
+        .Device()
+        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+    cli.Command(mec, "erase", "Erase MAIN (with --info also INFO)", RunMecErase)
+        .Details("Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused "
+                 "while the nFWP pin or Boot_Lock protects the flash.")
+        .Flag("--info", "also erase the INFO block")
+        .Flag("--stats", kStatsHelp)
+        .Device()
+        .ExitStatus("0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage");
+    cli.Command(mec, "write", "Erase, write IN.bin into MAIN, read back and compare", RunMecWrite)
+        .Details("Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a "
+                 "shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased "
+                 "first and read back afterwards; a difference names the first differing "
+                 "offset.")
+        .Positional("IN.bin", "the image to write")
+        .Flag("--no-erase", "do not erase MAIN first (it must already be blank)")
+        .Flag("--no-verify", "do not read MAIN back")
+        .Flag("--stats", kStatsHelp)
+        .Device()
+        .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, 64 "
+                    "wrong usage");
+}
+const CliRegistration kMec{40, AddMecCommands};
+} // namespace

@@ -1,0 +1,139 @@
+// "mec write": what a careful technician does around the window's WRITE: erase MAIN first,
+// write, then read MAIN back and compare it with the file.
+#include "cli/MecCli.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+// MAIN as the write puts it into the flash: the file's first 196608 bytes, a shorter file
+// filled up with 0xFF.
+std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name,
+                                                       std::string* error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec)) {
+        *error = "cannot read " + name + ": it is a folder";
+        return std::nullopt;
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+        *error = "cannot read " + name + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        *error = "cannot read " + name;
+        return std::nullopt;
+    }
+    if (bytes.size() != static_cast<std::size_t>(Mec::kMainBytes) &&
+        bytes.size() != static_cast<std::size_t>(Mec::kMainBytes + Mec::kInfoBytes))
+        std::fprintf(stderr,
+                     "note: %s has %zu bytes; MAIN takes its first %d (a shorter file is "
+                     "filled up with 0xFF)\n",
+                     name.c_str(), bytes.size(), Mec::kMainBytes);
+    bytes.resize(Mec::kMainBytes, 0xFF);
+    return bytes;
+}
+
+// A file of our own for the read-back, removed when done.
+class TempFile {
+  public:
+    TempFile() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tolvane-mec-XXXXXX.bin").string();
+        const int fd = mkstemps(pattern.data(), 4);
+        if (fd >= 0) {
+            ::close(fd);
+            path_ = pattern;
+        }
+    }
+    ~TempFile() {
+        if (!path_.empty())
+            std::remove(path_.c_str());
+    }
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
+            const std::string& name, OperatorPort& port) {
+    std::ifstream in(readBack, std::ios::binary);
+    std::vector<std::uint8_t> flash((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (flash.size() != image.size()) {
+        port.Log("Verification failed: read back " + std::to_string(flash.size()) +
+                 " bytes instead of " + std::to_string(image.size()));
+        return kExitFailed;
+    }
+    std::size_t differing = 0;
+    std::size_t first = image.size();
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        if (image[i] != flash[i]) {
+            first = std::min(first, i);
+            ++differing;
+        }
+    }
+    if (differing == 0) {
+        port.Log("Verification OK: MAIN is byte for byte " + name);
+        return kExitOk;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "Verification failed: MAIN differs from %s at offset 0x%05zX (file %02X, "
+                  "flash %02X); %zu bytes differ",
+                  name.c_str(), first, image[first], flash[first], differing);
+    port.Log(line);
+    return kExitFailed;
+}
+} // namespace
+
+int RunMecWrite(const CliArgs& args) {
+    const std::string in = args.positional.at(0);
+    std::string error;
+    const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in, &error);
+    if (!image) {
+        // Nothing is erased for a file that cannot be written.
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return kExitFailed;
+    }
+    MecCliPort port;
+    return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
+        if (!args.Flag("no-erase")) {
+            port.Log("--- erase MAIN");
+            const int status = RunMecOperation(engine, &Mec16xxEngine::EraseClick, false);
+            stats.Add(engine);
+            if (status != kExitOk)
+                return status;
+        }
+        port.Log("--- write " + in);
+        port.QueueFile(in);
+        int status = RunMecOperation(engine, &Mec16xxEngine::WriteClick);
+        stats.Add(engine);
+        if (status != kExitOk || args.Flag("no-verify"))
+            return status;
+
+        port.Log("--- read MAIN back");
+        TempFile readBack;
+        if (readBack.Path().empty()) {
+            std::fprintf(stderr, "cannot create a file for the read-back: %s\n",
+                         std::strerror(errno));
+            return static_cast<int>(kExitFailed);
+        }
+        port.QueueFile(readBack.Path());
+        status = RunMecOperation(engine, &Mec16xxEngine::ReadClick, false);
+        stats.Add(engine);
+        if (status != kExitOk)
+            return status;
+        return Compare(*image, readBack.Path(), in, port);
+    });
+}

@@ -1,0 +1,118 @@
+// The erase, from the JTAG opening to the end of the operation. It runs on the worker: the
+// chip keeps its busy bit for as long as the erase takes.
+#include "modes/Mec16xx/MecRegisters.h"
+#include "modes/Mec16xx/MecTexts.h"
+#include "modes/Mec16xx/ReadThread_MEC16.h"
+
+#include <string>
+
+namespace {
+struct EraseWrite {
+    std::uint32_t address;
+    std::uint32_t value;
+    const char* line;
+    const char* lostLine;
+    const char* step;
+};
+
+std::string BoundText(Millis bound) {
+    const auto ms = bound.count();
+    return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+}
+} // namespace
+
+bool ReadThread_MEC16::Erase() {
+    bool fault = false;
+    std::string failed;
+    if (MecOpenJtag(s_, IdCountCheck::Report)) {
+        Log("Получен ID от MEC16 -> " + MecValueText(s_.id.data()));
+    } else {
+        fault = true;
+        failed = s_.failedStep;
+    }
+
+    // Without the status nothing is known about the protection: the erase is not sent.
+    if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
+        Log("Потеряна связь с MEC16 (E100)");
+        fault = true;
+        if (failed.empty())
+            failed = "E100";
+    } else {
+        const std::uint8_t status = s_.link.Buffer()[3];
+        Log("Регистр FF390Ch -> " + MecValueText(s_.link.Buffer()));
+        if (MecShowProtection(s_, status, ProtectionTexts::EraseWrite)) {
+            fault = true;
+            if (failed.empty())
+                failed = (status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock";
+        }
+    }
+    if (fault) {
+        MecResultSignal(s_, "ERROR");
+        Log("--> Каманда стирания отменена.");
+        return EndErase(MecOutcome::Failed, failed);
+    }
+
+    const EraseWrite start[] = {
+        {Mec::kRegAccess, 1, "Записали в регистр FF3910h 1", "Потеряна связь с MEC16 (E101)",
+         "E101"},
+        {Mec::kRegMode, Mec::kModeErase, "Записали в регистр FF3908h 107h",
+         "Потеряна связь с MEC16 (E102)", "E102"},
+        {Mec::kRegEraseArgument, s_.eraseInfo ? Mec::kEraseMainAndInfo : Mec::kEraseMain,
+         "Отправили команду стирания.", "Потеряна связь с MEC16 (E103)", "E103"},
+    };
+    for (const EraseWrite& w : start) {
+        if (MecRegWrite(s_, w.address, w.value) == Mec::kRegLost) {
+            Log(w.lostLine);
+            return EndErase(MecOutcome::Failed, w.step);
+        }
+        Log(w.line);
+    }
+
+    // Each poll waits for its reply, so the loop runs at the pace of the wire.
+    const Deadline deadline = DeadlineIn(s_.bounds.erase);
+    for (;;) {
+        if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
+            Log("Потеряна связь с MEC16 (E104)");
+            return EndErase(MecOutcome::Failed, "E104");
+        }
+        if ((s_.link.Buffer()[3] & Mec::kStatusBusy) == 0)
+            break;
+        if (s_.link.CancelRequested() || SteadyClock::now() >= deadline) {
+            Log("Потеряна связь с MEC16 (E104)");
+            Log(s_.link.CancelRequested()
+                    ? "Cancelled while the MEC16 was erasing (busy poll of FF390Ch)"
+                    : "Timeout: the MEC16 was still erasing after " + BoundText(s_.bounds.erase) +
+                          " (busy poll of FF390Ch)");
+            return EndErase(MecOutcome::Failed, "E104");
+        }
+    }
+    Log("Стирание завершено успешно.");
+
+    const EraseWrite end[] = {
+        {Mec::kRegMode, Mec::kModeEnd, "Записали в регистр FF3908h 100h",
+         "Потеряна связь с MEC16 (E105)", "E105"},
+        {Mec::kRegMode, Mec::kModeIdle, "Записали в регистр FF3908h 0",
+         "Потеряна связь с MEC16 (E106)", "E106"},
+        {Mec::kRegAccess, 0, "Записали в регистр FF3910h 0", "Потеряна связь с MEC16 (E107)",
+         "E107"},
+    };
+    for (const EraseWrite& w : end) {
+        if (MecRegWrite(s_, w.address, w.value) == Mec::kRegLost) {
+            Log(w.lostLine);
+            return EndErase(MecOutcome::Failed, w.step);
+        }
+        Log(w.line);
+    }
+    MecResultSignal(s_, "OK");
+    return EndErase(MecOutcome::Succeeded);
+}
+
+bool ReadThread_MEC16::EndErase(MecOutcome outcome, const std::string& step) {
+    MecReleaseJtag(s_);
+    Log("Закрыли VCOM порт");
+    s_.link.Close();
+    Log(Mec::TimeLine(Mec::kTimeRussian));
+    Log("");
+    Release(outcome, step);
+    return false;
+}

@@ -1,0 +1,180 @@
+#include "modes/Mec16xx/MecRegisters.h"
+
+#include "link/CommonCommands.h"
+#include "modes/Mec16xx/MecTexts.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+constexpr DWORD kRegReadReply = 5;
+constexpr DWORD kRegWriteReply = 1;
+constexpr std::uint8_t kRegWriteTook = 0x01;
+
+std::string Hex(std::uint32_t value, int digits) {
+    char text[12];
+    std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
+    return text;
+}
+
+// 'r' / 'w' and their ASCII arguments, after the mode letter on a PCB3.
+std::vector<std::uint8_t> RegisterFrame(const MecState& s, char command, const std::string& args) {
+    std::vector<std::uint8_t> frame = s.link.ModeFrame(Mec::kPcb3Prefix, {std::uint8_t(command)});
+    frame.insert(frame.end(), args.begin(), args.end());
+    return frame;
+}
+
+// One FT_Read, bounded by the link's read time-out; how many bytes came.
+DWORD ReadRegisterReply(MecState& s, DWORD count) {
+    s.link.transferred = 0;
+    if (!s.link.IsOpen() ||
+        s.link.Api().FT_Read(s.link.Handle(), s.link.Buffer(), count, &s.link.transferred) != FT_OK)
+        s.link.transferred = 0;
+    return s.link.transferred;
+}
+} // namespace
+
+std::string MecAddressText(std::uint32_t address) {
+    return Hex(address & 0xFFFFFF, 6);
+}
+
+std::string MecValueDigits(std::uint32_t value) {
+    return Hex(value, 8);
+}
+
+std::string MecValueText(const std::uint8_t* b) {
+    return Hex(static_cast<std::uint32_t>(b[0] << 8 | b[1]), 4) + " " +
+           Hex(static_cast<std::uint32_t>(b[2] << 8 | b[3]), 4) + "h";
+}
+
+void MecJigLost(MecState& s, WaitOutcome outcome, const std::string& step) {
+    s.port.Log(WaitFailureLine(outcome, step));
+    if (s.failedStep.empty())
+        s.failedStep = step;
+    s.jigLost = true;
+}
+
+bool MecCommand(MecState& s, std::string_view name) {
+    const CommonCommand* c = FindCommonCommand(name);
+    const std::string step = "answer to " + std::string(name);
+    if (!c || !s.link.Send(CommonCommandFrame(name, {}, s.link.IsPcb3()))) {
+        if (!s.jigLost)
+            MecJigLost(s, WaitOutcome::DeviceError, step);
+        return false;
+    }
+    if (s.jigLost)
+        return false;
+    const ReplyResult r = s.link.AwaitQueued(c->replyBytes, s.bounds.commandReply, true);
+    if (r.outcome != WaitOutcome::Ready || r.count != c->replyBytes) {
+        MecJigLost(s, r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome, step);
+        return false;
+    }
+    return true;
+}
+
+void MecResultSignal(MecState& s, std::string_view result) {
+    const std::uint8_t signal = result == "OK" ? 'I' : 'O';
+    s.link.Send({signal});
+    if (!s.link.IsPcb3() || s.jigLost)
+        return;
+    const ReplyResult r = s.link.AwaitReply(1, s.bounds.commandReply);
+    if (!r.Ok())
+        MecJigLost(s, r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome,
+                   std::string("answer to ") + (signal == 'I' ? "BUZ_OK" : "BUZ_ER"));
+}
+
+std::string MecRegRead(MecState& s, std::uint32_t address) {
+    if (s.jigLost || !s.link.Send(RegisterFrame(s, 'r', MecAddressText(address))))
+        return Mec::kRegLost;
+    if (ReadRegisterReply(s, kRegReadReply) != kRegReadReply)
+        return Mec::kRegLost;
+    return MecValueText(s.link.Buffer());
+}
+
+std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value) {
+    if (s.jigLost ||
+        !s.link.Send(RegisterFrame(s, 'w', MecAddressText(address) + MecValueDigits(value))))
+        return Mec::kRegLost;
+    if (ReadRegisterReply(s, kRegWriteReply) != kRegWriteReply ||
+        s.link.Buffer()[0] != kRegWriteTook)
+        return Mec::kRegLost;
+    return Mec::kRegOk;
+}
+
+bool MecOpenJtag(MecState& s, IdCountCheck check) {
+    if (s.link.IsPcb3()) {
+        for (const char* name : {"ALTERA_RESET", "SPI_OFF", "JTAG_RESET", "ID_READ"})
+            if (!MecCommand(s, name))
+                return false;
+    } else {
+        if (!MecCommand(s, "JTAG_RESET"))
+            return false;
+        s.port.Log("получили ответ после команды 1");
+        if (!MecCommand(s, "ID_READ")) {
+            if (check == IdCountCheck::Report)
+                s.port.Log("ID готово 4 байта но сняли меньше ОШИБКА");
+            return false;
+        }
+    }
+    std::copy_n(s.link.Buffer(), s.id.size(), s.id.begin());
+    return true;
+}
+
+void MecReleaseJtag(MecState& s) {
+    if (s.link.IsPcb3()) {
+        MecCommand(s, "JTAG_RESET");
+        MecCommand(s, "SPI_ON");
+    } else {
+        s.link.Send({'0'});
+    }
+}
+
+bool MecIdIsBlank(const MecState& s) {
+    return std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0xFF; });
+}
+
+void MecStartRead(MecState& s, std::uint32_t address) {
+    s.link.Send(RegisterFrame(s, 'R', MecAddressText(address)));
+}
+
+void MecStartWrite(MecState& s) {
+    s.link.Send(s.link.ModeFrame(Mec::kPcb3Prefix, {'W'}));
+}
+
+bool MecEndStreamAccess(MecState& s, const std::array<const char*, 3>& failureLines) {
+    struct Step {
+        std::uint32_t address, value;
+        const char* line;
+    };
+    const Step steps[3] = {{Mec::kRegMode, Mec::kModeEnd, "Write to reg FF3908h 100h"},
+                           {Mec::kRegMode, Mec::kModeIdle, "Write to reg FF3908h 0"},
+                           {Mec::kRegAccess, 0, "Write to reg FF3910h 0"}};
+    bool all = true;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const bool took = MecRegWrite(s, steps[i].address, steps[i].value) != Mec::kRegLost;
+        s.port.Log(took ? steps[i].line : failureLines[i]);
+        all = all && took;
+    }
+    return all;
+}
+
+bool MecShowProtection(MecState& s, std::uint8_t status, ProtectionTexts texts) {
+    const bool check = texts == ProtectionTexts::Check;
+    const bool fwp = (status & Mec::kStatusFwp) != 0;
+    const bool bootLock = (status & Mec::kStatusBootLock) != 0;
+    if (fwp)
+        s.port.Log(check ? "--> FW write protect! (FWP ножка)"
+                         : "--> СТОИТ ЗАЩИТА ЗАПИСИ ! (FWP ножка)");
+    else
+        s.port.Log(check ? "--> Erase and Write allowed (FWP pin)."
+                         : "--> Стирание и запись разрешена (FWP ножка)");
+    s.SetIndicator(MecIndicator::Fwp, fwp ? Mec::kRed : Mec::kLime);
+    if (bootLock)
+        s.port.Log(check ? "--> Boot_Lock! (защита загрузочного блока)"
+                         : "--> Стоит Boot_Lock ! (защита загрузочного блока)");
+    else
+        s.port.Log(check ? "--> Erase and Write boot allowed."
+                         : "--> Стирание и запись загрузочного блока разрешена");
+    s.SetIndicator(MecIndicator::BootLock, bootLock ? Mec::kRed : Mec::kLime);
+    return fwp || bootLock;
+}

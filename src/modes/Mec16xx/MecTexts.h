@@ -1,0 +1,22 @@
+#pragma once
+// The MEC window's fixed texts and the lines that end a wait without its reply.
+#include "link/WaitFailureLine.h"
+#include "link/WaitTypes.h"
+
+#include <string>
+#include <vector>
+
+namespace Mec {
+// The notes the log opens with.
+const std::vector<std::string>& OpeningNotes();
+// What HELP adds to the log: the JTAG wiring and what the board needs.
+const std::vector<std::string>& HelpLines();
+
+// "Current time " / "Текущее время  " followed by the date and the time.
+inline constexpr const char* kTimeEnglish = "Current time ";
+inline constexpr const char* kTimeRussian = "Текущее время  ";
+std::string TimeLine(const char* prefix);
+
+// "MAIN block 5 of 192" and the like.
+std::string BlockStep(const char* what, int block, int of);
+} // namespace Mec

@@ -1,0 +1,158 @@
+// The connection check and the register frames under it, on both boards.
+#include "MecRig.h"
+
+#include "link/CommonCommands.h"
+#include "modes/Mec16xx/MecRegisters.h"
+#include "support/RawLink.h"
+
+TEST(MecFrames, SharedJtagCommandsTakeTheirPcb2FormsOnAPcb2) {
+    using Bytes = std::vector<std::uint8_t>;
+    EXPECT_EQ(CommonCommandFrame("ID_READ"), (Bytes{'M', 'j'}));
+    EXPECT_EQ(CommonCommandFrame("ID_READ", {}, false), (Bytes{'j'}));
+    EXPECT_EQ(CommonCommandFrame("JTAG_RESET", {}, false), (Bytes{'1'}));
+    EXPECT_EQ(CommonCommandFrame("JTAG_RESET", {}, true), (Bytes{'J', '1'}));
+    // The other windows' commands keep one form on both boards.
+    EXPECT_EQ(CommonCommandFrame("Test-Logic-Reset", {}, false), (Bytes{'J', '1'}));
+    EXPECT_EQ(CommonCommandFrame("SPI_ON", {}, false), (Bytes{'J', 'S'}));
+    EXPECT_EQ(CommonCommandFrame("ALTERA_RESET", {}, false), (Bytes{'S', 'R'}));
+}
+
+TEST_F(MecTest, Pcb2CheckOfAFreeChipShowsEverythingAndSignalsSuccess) {
+    Start("pcb2-v42");
+    Check();
+    EXPECT_EQ(port.Lines(),
+              (std::vector<std::string>{
+                  kMecStamp, "Version FW -> M88_JTAG_V42  ", "получили ответ после команды 1",
+                  "ID from MEC -> 0216 A445h", "REG FFFD00h -> 0016 0900h",
+                  "REG FF3908h -> 0000 0000h", "REG FF3910h -> 0000 0000h",
+                  "REG FF390Ch -> 0000 0000h", "--> Erase and Write allowed (FWP pin).",
+                  "--> Erase and Write boot allowed.", "Close VCOM port", kMecStamp, ""}));
+    EXPECT_EQ(HostText(), "B1jrFFFD00rFF3908rFF3910rFF390CI0");
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kLime);
+    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kLime);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    ExpectIdle();
+}
+
+TEST_F(MecTest, Pcb3CheckOfAProtectedChipShowsBothRedAndSignalsTheError) {
+    Start("pcb3", R"({"chips": {"mec": {"fwp": true, "bootLock": true}}})");
+    Check();
+    EXPECT_EQ(LinesFrom("REG FF390Ch -> 0000 0018h"),
+              (std::vector<std::string>{
+                  "REG FF390Ch -> 0000 0018h", "--> FW write protect! (FWP ножка)",
+                  "--> Boot_Lock! (защита загрузочного блока)", "Close VCOM port", kMecStamp, ""}));
+    EXPECT_FALSE(port.HasLine("получили ответ после команды 1"));
+    // Every mode frame carries the leading 'M'; the JTAG lines are the JIG's own commands.
+    EXPECT_EQ(HostText(), "BSRJXJ1MjMrFFFD00MrFF3908MrFF3910MrFF390COJ1JS");
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
+    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->FailedStep(), "FWP");
+    ExpectIdle();
+}
+
+TEST_F(MecTest, ByteFourOfARegisterReplyIsNotInterpreted) {
+    // Replies: version (14 bytes), '1', the ID (4), then FFFD00h: bytes 19..23.
+    Start("pcb2-v42", R"({"chips": {"mec": {"regFFFD00": 305419896}},
+                          "faults": [{"type": "corrupt", "replyByte": 23, "xor": 155}]})");
+    Check();
+    EXPECT_TRUE(port.HasLine("REG FFFD00h -> 1234 5678h"));
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+}
+
+TEST_F(MecTest, ShortRegisterRepliesAreLostAndTheCheckGoesOn) {
+    // The FF3908h reply (bytes 24..28) loses its last byte: four bytes are a lost register.
+    Start("pcb2-v42", R"({"faults": [{"type": "drop", "replyByte": 28}]})");
+    Check();
+    EXPECT_TRUE(port.HasLine("Потеряна связь с MEC (I101)"));
+    EXPECT_TRUE(port.HasLine("REG FF3910h -> 0000 0000h"));
+    EXPECT_TRUE(port.HasLine("--> Erase and Write boot allowed."));
+    EXPECT_EQ(HostBytes().end()[-2], 'O');
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->FailedStep(), "I101");
+}
+
+TEST_F(MecTest, LostStatusRegisterLeavesTheIndicatorsUndetermined) {
+    Start("pcb3", R"({"faults": [{"type": "drop", "replyByte": 40}]})");
+    Check();
+    EXPECT_TRUE(port.HasLine("Потеряна связь с MEC (I103)"));
+    EXPECT_FALSE(port.HasLine("--> Erase and Write allowed (FWP pin)."));
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kBlack);
+    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kBlack);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+}
+
+TEST_F(MecTest, NoChipOnTheJtagWires) {
+    Start("pcb2-v42", R"({"chips": {"mec": {"connected": false}}})");
+    Check();
+    EXPECT_TRUE(port.HasLine("ID from MEC -> FFFF FFFFh"));
+    EXPECT_TRUE(port.HasLine("REG FF390Ch -> FFFF FFFFh"));
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+}
+
+TEST_F(MecTest, Pcb3ChipAnswersOnlyWithTheCpldInItsPowerUpRouting) {
+    Start("pcb3");
+    std::unique_ptr<ProgrammerLink> link = OpenRawLink(sim);
+    const std::string blank(4, '\xFF');
+    EXPECT_EQ(Ask(*link, "Mj", 4), blank); // no RESET_ALTERA since power-up
+    EXPECT_EQ(Ask(*link, "SR", 1), "R");
+    EXPECT_EQ(Ask(*link, "Mj", 4), "\x02\x16\xA4\x45");
+    EXPECT_EQ(Ask(*link, std::string("SW\x40\x05", 4), 1), "W"); // a read-back contact
+    EXPECT_EQ(Ask(*link, "Mj", 4), blank);
+    link.reset();
+    Check(); // the check resets the CPLD first
+    EXPECT_TRUE(port.HasLine("ID from MEC -> 0216 A445h"));
+}
+
+TEST_F(MecTest, SilentJigEndsTheCheckAtTheFirstWait) {
+    Start("pcb2-v42", R"({"faults": [{"type": "silence", "afterReplies": 1}]})");
+    ShortBounds();
+    Check();
+    EXPECT_EQ(
+        LinesFrom("Version FW -> M88_JTAG_V42  "),
+        (std::vector<std::string>{"Version FW -> M88_JTAG_V42  ",
+                                  "Timeout: no answer from the JIG (answer to JTAG_RESET)",
+                                  "Потеряна связь с MEC (I100)", "Потеряна связь с MEC (I101)",
+                                  "Потеряна связь с MEC (I102)", "Потеряна связь с MEC (I103)",
+                                  "Close VCOM port", kMecStamp, ""}));
+    // Nothing more was waited for: the error signal and the release still went out.
+    EXPECT_EQ(HostText(), "B1O0");
+    EXPECT_EQ(engine->FailedStep(), "answer to JTAG_RESET");
+    ExpectIdle();
+}
+
+TEST_F(MecTest, Pcb2IdThatDoesNotComeIsReported) {
+    Start("pcb2-v42", R"({"faults": [{"type": "silence", "afterReplies": 2}]})");
+    ShortBounds();
+    Check();
+    EXPECT_EQ(
+        LinesFrom("получили ответ после команды 1"),
+        (std::vector<std::string>{
+            "получили ответ после команды 1", "Timeout: no answer from the JIG (answer to ID_READ)",
+            "ID готово 4 байта но сняли меньше ОШИБКА", "Потеряна связь с MEC (I100)",
+            "Потеряна связь с MEC (I101)", "Потеряна связь с MEC (I102)",
+            "Потеряна связь с MEC (I103)", "Close VCOM port", kMecStamp, ""}));
+    ExpectIdle();
+}
+
+TEST_F(MecTest, NoProgrammerEndsTheCheckAtOnce) {
+    Start("pcb3", R"({"devices": []})");
+    Check();
+    EXPECT_EQ(port.Lines(),
+              (std::vector<std::string>{kMecStamp, "VCOM port is not found on the machine!"}));
+    EXPECT_EQ(engine->Outcome(), MecOutcome::NoJig);
+    ExpectIdle();
+}
+
+TEST_F(MecTest, HelpListsTheWiringOnlyWhileIdle) {
+    Start("pcb2-v42");
+    engine->HelpClick();
+    const auto lines = port.Lines();
+    ASSERT_GE(lines.size(), 16u);
+    EXPECT_EQ(lines.front(), "Распиновка для расширенной версии (PCB2):");
+    EXPECT_EQ(lines[1], "1-JRST mec16 (не обязательно!)");
+    EXPECT_EQ(lines.back(), "Не тестировалось с MEC1619 - могут быть проблемы с записью.");
+    EXPECT_TRUE(port.HasLine("Для MBX-237 нужно посадить на землю VCI_IN1(F4)."));
+    EXPECT_TRUE(engine->StopExitClick());
+}

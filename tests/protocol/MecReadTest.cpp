@@ -1,0 +1,234 @@
+// READ of MAIN and MAIN+INFO on both boards, and every way it can end early.
+#include "MecRig.h"
+
+#include <filesystem>
+
+namespace {
+std::string Repeat(char c, int n) {
+    return std::string(static_cast<std::size_t>(n), c);
+}
+} // namespace
+
+class MecReadBoards : public MecTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MecReadBoards, MainReadGivesMainByteForByte) {
+    const bool pcb3 = std::string(GetParam()) == "pcb3";
+    Start(GetParam());
+    const std::string out = dir.File("main.bin");
+    Read(out);
+
+    EXPECT_EQ(FileBytes(out), Main());
+    EXPECT_EQ(FileBytes(out).size(), 196608u);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    ExpectIdle();
+    EXPECT_EQ(port.Gauge(), 192);
+    EXPECT_EQ(port.GaugeMax(), 192);
+    EXPECT_EQ(port.GaugeColour(), Mec::kLime);
+
+    std::vector<std::string> expected{kMecStamp, "Write to file: ", out, "Read only FLASH to file",
+                                      "Read FLASH MEC ..."};
+    if (!pcb3)
+        expected.push_back("получили ответ после команды 1");
+    for (const char* line :
+         {"ID from MEC -> 0216 A445h", "Write to reg FF3910h 1", "Write to reg FF3908h 105h",
+          "Read FLASH complete.", "Write to reg FF3908h 100h", "Write to reg FF3908h 0",
+          "Write to reg FF3910h 0", "Close VCOM port"})
+        expected.push_back(line);
+    expected.insert(expected.end(), {kMecStamp, ""});
+    EXPECT_EQ(LinesFrom(kMecStamp), expected);
+
+    const std::string m = pcb3 ? "M" : "";
+    const std::string opening = pcb3 ? "SRJXJ1Mj" : "1j";
+    const std::string release = pcb3 ? "J1JS" : "0";
+    EXPECT_EQ(HostText(), "B" + opening + m + "wFF391000000001" + m + "wFF390800000105" + m +
+                              "R000000" + Repeat('N', 191) + "X" + m + "wFF390800000100" + m +
+                              "wFF390800000000" + m + "wFF391000000000" + "I" + release);
+
+    const auto dialogs = port.Dialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].title, "Укажите имя файла для сохранения.");
+    EXPECT_EQ(dialogs[0].filter, "BIN файл MEC16 (*.bin)|*.bin");
+    EXPECT_EQ(dialogs[0].defaultExtension, ".bin");
+    EXPECT_EQ(dialogs[0].initialName, "Noname");
+    EXPECT_TRUE(dialogs[0].confirmOverwrite);
+}
+
+TEST_P(MecReadBoards, MainAndInfoReadPutsInfoAfterMain) {
+    const bool pcb3 = std::string(GetParam()) == "pcb3";
+    Start(GetParam());
+    const std::string out = dir.File("all.bin");
+    Read(out, true);
+
+    EXPECT_EQ(FileBytes(out), Chip().Image());
+    EXPECT_EQ(FileBytes(out).size(), 198656u);
+    EXPECT_EQ(LinesFrom("Read FLASH complete."),
+              (std::vector<std::string>{"Read FLASH complete.", "Write to reg FF3908h 100h",
+                                        "Read INFO ...", "Write to reg FF3908h 105h",
+                                        "Read INFO complete.", "Write to reg FF3908h 100h",
+                                        "Write to reg FF3908h 0", "Write to reg FF3910h 0",
+                                        "Close VCOM port", kMecStamp, ""}));
+    EXPECT_TRUE(port.HasLine("Read FLASH and INFO to file"));
+    const std::string m = pcb3 ? "M" : "";
+    const std::string text = HostText();
+    EXPECT_NE(text.find(Repeat('N', 191) + "X" + m + "wFF390800000100" + m + "wFF390800000105" + m +
+                        "R040000NX" + m + "wFF390800000100"),
+              std::string::npos);
+    EXPECT_EQ(port.Gauge(), 192); // the INFO blocks do not move it
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    ExpectIdle();
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, MecReadBoards, ::testing::Values("pcb2-v42", "pcb3"));
+
+TEST_F(MecTest, ReadOfAnImageFromTheScenarioFile) {
+    const std::string image = MecPattern(198656, 9);
+    WriteFileBytes(dir.File("ec.bin"), image);
+    Start("pcb3", R"({"chips": {"mec": {"file": ")" + dir.File("ec.bin") + R"("}}})");
+    Read(dir.File("out.bin"), true);
+    EXPECT_EQ(ReadFileText(dir.File("out.bin")), image);
+}
+
+TEST_F(MecTest, BadStatusInBlockFiveKeepsFiveBlocks) {
+    Start("pcb2-v42", R"({"chips": {"mec": {"badStatusAtBlock": 5}}})");
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    const auto main = Main();
+    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(main.begin(), main.begin() + 5120));
+    EXPECT_EQ(LinesFrom("Lost communication with MEC (P103)."),
+              (std::vector<std::string>{"Lost communication with MEC (P103).", "Close VCOM port",
+                                        kMecStamp, ""}));
+    const std::string text = HostText();
+    EXPECT_EQ(text.substr(text.size() - 7), "NNNNX0O"); // 'X', release, the error signal
+    EXPECT_EQ(engine->FailedStep(), "P103");
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    ExpectIdle();
+}
+
+TEST_F(MecTest, BadStatusInAnInfoBlock) {
+    Start("pcb3", R"({"chips": {"mec": {"badStatusAtBlock": 194}}})");
+    const std::string out = dir.File("partial.bin");
+    Read(out, true);
+    EXPECT_EQ(FileBytes(out).size(), 198656u);
+    EXPECT_EQ(LinesFrom("Lost communication with MEC (P109)."),
+              (std::vector<std::string>{"Lost communication with MEC (P109).", "Close VCOM port",
+                                        kMecStamp, ""}));
+    EXPECT_EQ(HostText().substr(HostText().size() - 6), "XOJ1JS");
+    EXPECT_EQ(engine->FailedStep(), "P109");
+}
+
+TEST_F(MecTest, StopDuringTheMainStreamEndsAfterTheNextBlock) {
+    Start("pcb3");
+    port.onGauge = [this](int block) {
+        if (block == 3) {
+            EXPECT_FALSE(engine->StopExitClick()); // a read runs: the window stays
+        }
+    };
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    EXPECT_EQ(FileBytes(out).size(), 3u * 1024u);
+    EXPECT_EQ(LinesFrom("User break read ..."),
+              (std::vector<std::string>{"User break read ...", "Write to reg FF3908h 100h",
+                                        "Write to reg FF3908h 0", "Write to reg FF3910h 0",
+                                        "Close VCOM port", kMecStamp, ""}));
+    EXPECT_NE(HostText().find("NNX"), std::string::npos);
+    EXPECT_EQ(HostText().substr(HostText().size() - 5), "J1JSO");
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    ExpectIdle();
+    EXPECT_TRUE(engine->StopExitClick()); // the second press leaves
+}
+
+TEST_F(MecTest, BlankIdIsRefusedBeforeAnyRegisterWrite) {
+    for (const char* chip : {R"({"connected": false})", R"({"id": 4294967295})"}) {
+        port.ClearLog();
+        Start("pcb2-v42", std::string(R"({"chips": {"mec": )") + chip + "}}");
+        const std::string out = dir.File("never.bin");
+        Read(out);
+        EXPECT_EQ(LinesFrom("ID from MEC -> FFFF FFFFh"),
+                  (std::vector<std::string>{"ID from MEC -> FFFF FFFFh", "Invalid ID. Read break!",
+                                            "Close VCOM port", kMecStamp, ""}));
+        EXPECT_EQ(HostText(), "B1jO0");
+        EXPECT_TRUE(std::filesystem::exists(out));
+        EXPECT_EQ(FileBytes(out).size(), 0u);
+        ExpectIdle();
+    }
+}
+
+TEST_F(MecTest, LostPreparationEndsTheReadStart) {
+    // Replies: version (14), '1', ID (4): the FF3910h acknowledgement is byte 19; 02h for 01h.
+    Start("pcb2-v42", R"({"faults": [{"type": "corrupt", "replyByte": 19, "xor": 3}]})");
+    Read(dir.File("never.bin"));
+    EXPECT_EQ(LinesFrom("Потеряна связь с MEC (R100)"),
+              (std::vector<std::string>{"Потеряна связь с MEC (R100)", "Close VCOM port", kMecStamp,
+                                        ""}));
+    EXPECT_EQ(engine->FailedStep(), "R100");
+
+    port.ClearLog();
+    Start("pcb2-v42", R"({"faults": [{"type": "drop", "replyByte": 20}]})");
+    Read(dir.File("never.bin"));
+    EXPECT_TRUE(port.HasLine("Write to reg FF3910h 1"));
+    EXPECT_TRUE(port.HasLine("Потеряна связь с MEC (R101)"));
+    EXPECT_EQ(HostText().find('R'), std::string::npos); // no stream was started
+    ExpectIdle();
+}
+
+TEST_F(MecTest, CancelledSaveDialogAndUncreatableFile) {
+    Start("pcb3");
+    port.QueueFileAnswer(std::nullopt);
+    engine->ReadClick(false);
+    EXPECT_EQ(port.Lines().back(), "Close VCOM port");
+    EXPECT_TRUE(port.HasLine("User break"));
+    EXPECT_EQ(HostText(), "BO");
+    ExpectIdle();
+
+    port.ClearLog();
+    Read(dir.File("no-such-folder/out.bin"));
+    EXPECT_EQ(LinesFrom("Error create file"),
+              (std::vector<std::string>{"Error create file", "Close VCOM port"}));
+    ExpectIdle();
+}
+
+TEST_F(MecTest, SilentJigEndsTheReadWithinItsBound) {
+    Start("pcb2-v42", R"({"chips": {"mec": {"silentAtBlock": 100}}})");
+    ShortBounds();
+    const std::string out = dir.File("partial.bin");
+    Read(out);
+    const auto main = Main();
+    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(main.begin(), main.begin() + 99 * 1024));
+    EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)"),
+              (std::vector<std::string>{"Timeout: no answer from the JIG (MAIN block 100 of 192)",
+                                        "Lost communication with MEC (P103).", "Close VCOM port",
+                                        kMecStamp, ""}));
+    EXPECT_EQ(port.Gauge(), 99);
+    EXPECT_EQ(engine->FailedStep(), "MAIN block 100 of 192");
+    ExpectIdle();
+}
+
+TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    Start("pcb2-v42");
+    Read("/dev/full");
+    EXPECT_FALSE(port.HasLine("Read FLASH complete."));
+    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_EQ(HostText().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    ExpectIdle();
+}
+
+TEST_F(MecTest, OtherButtonsWaitWhileAReadRuns) {
+    Start("pcb2-v42");
+    std::vector<std::string> during;
+    port.onGauge = [&](int block) {
+        if (block != 10)
+            return;
+        const std::size_t before = port.Lines().size();
+        engine->CheckClick();
+        engine->EraseClick(false);
+        engine->HelpClick();
+        EXPECT_EQ(port.Lines().size(), before);
+        EXPECT_EQ(engine->State(), "READ_MAIN");
+    };
+    Read(dir.File("main.bin"));
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(Chip().Erases(), 0);
+}

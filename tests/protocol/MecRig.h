@@ -1,0 +1,121 @@
+#pragma once
+// A MEC16xx engine on a simulated JIG with a recording operator, for the protocol tests.
+#include "modes/Mec16xx/Mec16xxEngine.h"
+#include "port/TimeText.h"
+#include "sim/chips/Mec16xx.h"
+#include "support/RecordingPort.h"
+#include "support/SimFixture.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+
+inline const std::string kMecStamp = "Current time 07.12.2026 10:20:30";
+inline const std::string kMecStampRu = "Текущее время  07.12.2026 10:20:30";
+
+// A recording operator that can act when the gauge reaches a position (a technician pressing
+// STOP while the stream runs).
+class MecPort : public RecordingPort {
+  public:
+    void SetGauge(int position) override {
+        RecordingPort::SetGauge(position);
+        if (onGauge)
+            onGauge(position);
+    }
+    std::function<void(int)> onGauge;
+};
+
+class MecTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        engine.reset();
+        SetTimeTextSource({});
+    }
+
+    void Start(const std::string& board, const std::string& json = "{}",
+               SimTiming timing = SimTiming::Instant) {
+        engine.reset();
+        sim = MakeSim(board, json, timing);
+        ASSERT_TRUE(sim);
+        engine = std::make_unique<Mec16xxEngine>(sim, port);
+    }
+    // Short bounds, for the cases that wait for a JIG that does not answer. A sanitizer build
+    // runs the simulator several times slower: a reply that comes must still come in time, or
+    // the host gives up while the JIG is busy and its bytes are lost.
+    void ShortBounds() {
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+        constexpr int slow = 4;
+#else
+        constexpr int slow = 1;
+#endif
+        MecBounds b;
+        b.commandReply = Millis(150 * slow);
+        b.dataBlock = Millis(150 * slow);
+        b.erase = Millis(300);
+        engine->SetBounds(b);
+    }
+    SimMec16xx& Chip() {
+        return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec"));
+    }
+    std::vector<std::uint8_t> Main() {
+        const auto image = Chip().Image();
+        return {image.begin(), image.begin() + SimMec16xx::kMainSize};
+    }
+
+    void Check() {
+        engine->CheckClick();
+    }
+    void Read(const std::string& file, bool info = false) {
+        port.QueueFileAnswer(file);
+        engine->ReadClick(info);
+        engine->WaitForWorker();
+    }
+    void Erase(bool info = false) {
+        engine->EraseClick(info);
+        engine->WaitForWorker();
+    }
+    void Write(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->WriteClick();
+        engine->WaitForWorker();
+    }
+
+    std::vector<std::uint8_t> FileBytes(const std::string& path) {
+        const std::string text = ReadFileText(path);
+        return {text.begin(), text.end()};
+    }
+    // The log from the first line equal to `from` on.
+    std::vector<std::string> LinesFrom(const std::string& from) {
+        const auto lines = port.Lines();
+        auto at = std::find(lines.begin(), lines.end(), from);
+        return {at, lines.end()};
+    }
+    std::vector<std::uint8_t> HostBytes() {
+        return sim->Jig().BytesToJig();
+    }
+    std::string HostText() {
+        const auto bytes = HostBytes();
+        return {bytes.begin(), bytes.end()};
+    }
+    void ExpectIdle() {
+        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_FALSE(engine->LinkOpen());
+    }
+
+    TempDir dir;
+    MecPort port;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<Mec16xxEngine> engine;
+};
+
+// A MEC image of `size` bytes that differs from the simulator's own.
+inline std::string MecPattern(std::size_t size, unsigned seed = 5) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 97 + seed + (i >> 10)) & 0xFF);
+    return bytes;
+}

@@ -1,0 +1,168 @@
+// The MEC window driven as a technician would, on the simulated JIG.
+#include "modes/Mec16xx/ui/TMEC16_Form.h"
+#include "port/TimeText.h"
+#include "sim/chips/Mec16xx.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+class MecWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetTimeTextSource(
+            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+    }
+    void TearDown() override {
+        window.reset();
+        SetTimeTextSource({});
+    }
+    void Open(const std::string& board, const std::string& json = "{}") {
+        sim = MakeSim(board, json);
+        window = std::make_unique<TMEC16_Form>(sim, &mainWindow);
+        mainWindow.hide();
+        window->show();
+    }
+    SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
+    // Waits for the operation to end and its last log line to arrive.
+    bool Ended() {
+        return WaitUntil([&] {
+            const QStringList lines = window->Memo_MEC16->Lines();
+            return window->Engine().State() == "NONE" && !lines.isEmpty() && lines.back().isEmpty();
+        });
+    }
+    QColor Fwp() const { return window->Shape_FWP_MEC16->Colour(); }
+    QColor BootLock() const { return window->Shape_BootLock_MEC->Colour(); }
+
+    ScriptedDialogs dialogs;
+    TempDir dir;
+    QWidget mainWindow;
+    std::shared_ptr<SimFtdiApi> sim;
+    std::unique_ptr<TMEC16_Form> window;
+};
+} // namespace
+
+TEST_F(MecWindowTest, OpensWithItsNotesAndNothingDetermined) {
+    Open("pcb2-v42");
+    EXPECT_EQ(window->windowTitle(), "Read and Write MEC   19_03_17");
+    EXPECT_FALSE(window->CheckBox_write_mec16->isEnabled()); // an INFO write is not offered
+    EXPECT_EQ(window->CGauge_MEC16->Maximum(), 768);
+    EXPECT_EQ(Fwp(), QColor(0, 0, 0));
+    EXPECT_EQ(BootLock(), QColor(0, 0, 0));
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->Memo_MEC16->Lines().contains("Before recording it is necessary to erase! ");
+    }));
+    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("The block INFO is not ready to write"));
+}
+
+TEST_F(MecWindowTest, CheckOfAProtectedChipTurnsBothIndicatorsRed) {
+    Open("pcb3", R"({"chips": {"mec": {"fwp": true, "bootLock": true}}})");
+    window->BitBtn_MEC16->click();
+    ASSERT_TRUE(Ended());
+    ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(255, 0, 0); }));
+    EXPECT_EQ(BootLock(), QColor(255, 0, 0));
+    const QStringList lines = window->Memo_MEC16->Lines();
+    EXPECT_TRUE(lines.contains("--> FW write protect! (FWP ножка)"));
+    EXPECT_TRUE(lines.contains("--> Boot_Lock! (защита загрузочного блока)"));
+
+    // Erasing the free chip of another JIG turns both green.
+    Open("pcb2-v42");
+    window->BitBtn_MEC16_ERASE->click();
+    ASSERT_TRUE(Ended());
+    ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(0, 255, 0); }));
+    EXPECT_EQ(BootLock(), QColor(0, 255, 0));
+}
+
+TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
+    Open("pcb2-v42");
+    std::string image(196608, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 13 + (i >> 8));
+    WriteFileBytes(dir.File("in.bin"), image);
+
+    window->CheckBox_erase_mec16->setChecked(true);
+    window->BitBtn_MEC16_ERASE->click();
+    ASSERT_TRUE(Ended());
+    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Стирание завершено успешно."));
+    EXPECT_EQ(Chip().Image(), std::vector<std::uint8_t>(SimMec16xx::kImageSize, 0xFF));
+
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window->BitBtn_MEC16_WRITE->click();
+    ASSERT_TRUE(Ended());
+    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Write FLASH complete."));
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 768; }));
+    EXPECT_EQ(window->CGauge_MEC16->Colour(), QColor(255, 0, 0));
+
+    window->CheckBox_MEC16_RD->setChecked(true);
+    dialogs.script.fileAnswers.push_back(dir.File("back.bin"));
+    window->BitBtn_RD_MEC16->click();
+    ASSERT_TRUE(Ended());
+    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Read INFO complete."));
+    const std::string back = ReadFileText(dir.File("back.bin"));
+    EXPECT_EQ(back.size(), 198656u);
+    EXPECT_TRUE(back.substr(0, 196608) == image);
+    EXPECT_TRUE(back.substr(196608) == std::string(2048, '\xFF'));
+    EXPECT_EQ(window->CGauge_MEC16->Maximum(), 192);
+    EXPECT_EQ(window->CGauge_MEC16->Colour(), QColor(0, 255, 0));
+
+    ASSERT_EQ(dialogs.script.fileDialogs.size(), 2u);
+    EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Укажите файл за заливки.");
+    EXPECT_EQ(dialogs.script.fileDialogs[1].title, "Укажите имя файла для сохранения.");
+}
+
+TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
+    // Replies: version, 'R', 'X', '1', ID, two register writes; block 4 is reply 10 and late.
+    Open("pcb3", R"({"faults": [{"type": "delay", "afterReplies": 10, "ms": 800}]})");
+    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    window->BitBtn_RD_MEC16->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 3; }));
+    window->EXIT_MEC16->click(); // the read runs: it is asked to stop, the window stays
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Engine().BreakRequested());
+    window->close(); // a window manager's close is the same button
+    EXPECT_TRUE(window->isVisible());
+    window->BitBtn_MEC16_HELP->click(); // refused while the read runs
+    EXPECT_FALSE(window->Memo_MEC16->Lines().contains("2-TMS mec16"));
+
+    ASSERT_TRUE(Ended());
+    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("User break read ..."));
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 4u * 1024u);
+    EXPECT_TRUE(window->isVisible());
+
+    window->BitBtn_MEC16_HELP->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->Memo_MEC16->Lines().contains("2-TMS mec16"); }));
+    window->EXIT_MEC16->click(); // idle now: the second press leaves
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(MecWindowTest, QuittingDuringAReadStopsTheWorker) {
+    Open("pcb2-v42", R"({"chips": {"mec": {"silentAtBlock": 3}}})");
+    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    window->BitBtn_RD_MEC16->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 2; }));
+    window.reset();
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 1024u);
+}
+
+// Not a check: docs/screenshots/mec.png, the window after a check of a protected chip, held on
+// screen for SHOT_HOLD_MS. Taken with
+//   SHOT_SCREEN=1024x768 scripts/screenshot docs/screenshots/mec.png env QT_QPA_PLATFORM=xcb
+//     SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
+//     --gtest_filter=Screenshot.DISABLED_MecAfterProtectedCheck
+TEST(Screenshot, DISABLED_MecAfterProtectedCheck) {
+    QWidget mainWindow;
+    TMEC16_Form w(
+        MakeSim("pcb3", R"({"chips": {"mec": {"fwp": true, "bootLock": true}}})", SimTiming::Wire),
+        &mainWindow);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        w.move(screen->availableGeometry().center() - w.rect().center());
+    w.show();
+    w.raise();
+    w.BitBtn_MEC16->click();
+    ASSERT_TRUE(WaitUntil([&] { return w.Shape_BootLock_MEC->Colour() == QColor(255, 0, 0); }));
+    WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
+}
