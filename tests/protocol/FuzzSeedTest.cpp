@@ -50,7 +50,10 @@ std::string BlankChips(const TempDir& dir) {
     for (const char* chip : {"ene", "ite", "npce-spi", "npceJtag"})
         chips += std::string(chips.empty() ? "" : ", ") + "\"" + chip + "\": {\"file\": \"" +
                  flash + "\"}";
-    return "{\"chips\": {" + chips + ", \"edid\": {\"file\": \"" + eeprom + "\"}}}";
+    const std::string mec = dir.File("mec.bin");
+    WriteFileBytes(mec, std::string(196608 + 2048, '\xFF'));
+    return "{\"chips\": {" + chips + ", \"mec\": {\"file\": \"" + mec +
+           "\"}, \"edid\": {\"file\": \"" + eeprom + "\"}}}";
 }
 
 TEST_P(FuzzSeedTest, RecordedRunSucceedsAgainOnTheFuzzedJig) {
@@ -81,6 +84,7 @@ TEST_P(FuzzSeedTest, RecordedRunSucceedsAgainOnTheFuzzedJig) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, FuzzSeedTest,
                          ::testing::Values(SeedCase{"ene", "pcb3"}, SeedCase{"ene", "pcb2-v41"},
+                                           SeedCase{"mec", "pcb3"}, SeedCase{"mec", "pcb2-v42"},
                                            SeedCase{"ite", "pcb3"}, SeedCase{"ite", "pcb2-ite"},
                                            SeedCase{"npce", "pcb3"}, SeedCase{"npce", "pcb2-npce"},
                                            SeedCase{"jtag", "pcb3"}, SeedCase{"jtag", "pcb2-npce"},

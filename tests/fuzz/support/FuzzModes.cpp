@@ -5,6 +5,7 @@
 #include "modes/Ite/IteEngine.h"
 #include "modes/Kb901x_form/Kb901xEngine.h"
 #include "modes/Keyboard/KeyboardScanner.h"
+#include "modes/Mec16xx/Mec16xxEngine.h"
 #include "modes/Npce/NpceEngine.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
 #include "sim/chips/IteEc.h"
@@ -23,6 +24,8 @@
 
 namespace {
 constexpr std::uint64_t kFlash = 131072;
+constexpr std::uint64_t kMecMain = 196608;
+constexpr std::uint64_t kMecInfo = 2048;
 
 struct Checks {
     ModeRunResult result;
@@ -64,6 +67,38 @@ ModeRunResult RunEne(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
         c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");
     if (engine.Outcome() == Kb90Outcome::Failed)
         c.Hold(!port.Lines().empty(), "a failure says why");
+    return c.result;
+}
+
+ModeRunResult RunMec(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
+    Checks c;
+    RecordingPort port;
+    const std::string out = FuzzOutput("mec-read.bin");
+    Mec16xxEngine engine(api, port);
+    const int which = op % 4;
+    const bool info = (op & 0x80) != 0;
+    if (which == 0) {
+        engine.CheckClick();
+    } else if (which == 1) {
+        port.QueueFileAnswer(out);
+        engine.ReadClick(info);
+    } else if (which == 2) {
+        engine.EraseClick(info);
+    } else {
+        port.QueueFileAnswer(FuzzImage(kMecMain));
+        engine.WriteClick();
+    }
+    engine.WaitForWorker();
+    c.Hold(engine.State() == "NONE", "state NONE");
+    c.Hold(!engine.LinkOpen(), "link closed");
+    c.Hold(!engine.FileOpen(), "file closed");
+    c.Hold(engine.Outcome() != MecOutcome::None, "an outcome");
+    c.result.succeeded = engine.Outcome() == MecOutcome::Succeeded;
+    if (which == 1 && c.result.succeeded)
+        c.Hold(FuzzFileSize(out) == kMecMain + (info ? kMecInfo : 0),
+               "a read's file holds the whole flash");
+    if (engine.Outcome() == MecOutcome::Failed)
+        c.Hold(!engine.FailedStep().empty(), "a failure names its step");
     return c.result;
 }
 
@@ -220,6 +255,9 @@ ModeRunResult RunKeyboard(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) 
 const std::vector<FuzzMode>& FuzzModes() {
     static const std::vector<FuzzMode> modes{
         {"ene", {{0, "read"}, {1, "write"}, {2, "ffc"}}, RunEne},
+        {"mec",
+         {{0, "check"}, {1, "read"}, {2, "erase"}, {3, "write"}, {0x81, "read-info"}},
+         RunMec},
         {"ite", {{0, "check"}, {1, "apply"}, {2, "read"}, {3, "write"}}, RunIte},
         {"npce", {{0, "read"}, {1, "write"}}, RunNpce},
         {"jtag", {{2, "read"}, {3, "write"}}, RunJtag},
