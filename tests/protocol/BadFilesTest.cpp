@@ -139,8 +139,8 @@ TEST_P(BadImageTest, AReadUnderANameWithBlanksAndCyrillicLettersIsWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BadImageTest,
-                         ::testing::Values(FileOp{"ENE KB90xx", 131072}, FileOp{"ITE", 131072},
-                                           FileOp{"NPCE SPI", 131072},
+                         ::testing::Values(FileOp{"ENE KB90xx", 131072}, FileOp{"MEC16xx", 196608},
+                                           FileOp{"ITE", 131072}, FileOp{"NPCE SPI", 131072},
                                            FileOp{"Nuvoton JTAG", 131072}, FileOp{"EDID", 256}),
                          [](const auto& info) {
                              std::string n = info.param.mode;

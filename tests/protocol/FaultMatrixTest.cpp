@@ -77,37 +77,71 @@ std::vector<long> SilentReplies(long replies) {
 
 using Exchange = RecordingFtdiApi::Exchange;
 
-// Where the first status byte the operation examines stands among the reply bytes (most
-// acknowledgements are not examined: any byte ends their wait). Nothing where the operation
-// has none.
-std::optional<long> StatusByte(const MatrixOperation& op, const std::vector<Exchange>& exchanges) {
-    auto find = [&](auto match, std::size_t index) -> std::optional<long> {
+// The first status byte the operation examines, as an offset among the reply bytes, and what
+// it is turned into: its bits flipped, or the value a refusal has where only that one fails
+// (most acknowledgements are not examined: any byte ends their wait). Nothing where the
+// operation examines none.
+struct StatusFault {
+    long offset = 0;
+    int xorWith = 0xFF;
+};
+
+std::optional<StatusFault> StatusByte(const MatrixOperation& op, const std::string& board,
+                                      const std::vector<Exchange>& exchanges) {
+    std::vector<std::uint8_t> replies;
+    for (const Exchange& e : exchanges)
+        replies.insert(replies.end(), e.read.begin(), e.read.end());
+    // `index` from the end of the reply when negative.
+    auto find = [&](auto match, long index) -> std::optional<long> {
         long offset = 0;
         bool identified = false;
         for (const Exchange& e : exchanges) {
-            if (identified && match(e) && e.read.size() > index)
-                return offset + static_cast<long>(index);
+            const long size = static_cast<long>(e.read.size());
+            const long at = index < 0 ? size + index : index;
+            if (identified && match(e) && at >= 0 && at < size)
+                return offset + at;
             identified = identified || e.written == std::vector<std::uint8_t>{'B'};
-            offset += static_cast<long>(e.read.size());
+            offset += size;
         }
         return std::nullopt;
+    };
+    auto flip = [](std::optional<long> at) -> std::optional<StatusFault> {
+        if (!at)
+            return std::nullopt;
+        return StatusFault{*at, 0xFF};
+    };
+    // The byte made into `value`.
+    auto into = [&](std::optional<long> at, std::uint8_t value) -> std::optional<StatusFault> {
+        if (!at)
+            return std::nullopt;
+        return StatusFault{*at, replies[static_cast<std::size_t>(*at)] ^ value};
     };
     auto written = [](std::vector<std::uint8_t> bytes) {
         return [bytes](const Exchange& e) { return e.written == bytes; };
     };
     auto afterBlock = [](const Exchange& e) { return e.written.size() >= 256; };
     auto any = [](const Exchange& e) { return e.read.size() == 1; };
-    if (op.mode == "ENE KB90xx") // 'G' between blocks (PCB3 reads), after each written block
-        return op.name == "read" ? find(written({'?'}), 0) : find(afterBlock, 0);
-    if (op.mode == "NPCE SPI") // the flash ID, the status of a written page
-        return op.name == "read" ? find([](const Exchange& e) { return e.read.size() == 4; }, 0)
-                                 : find(afterBlock, 0);
+    if (op.mode == "MEC16xx") // the status after a read block, the answer to a written one
+        return op.name == "read"
+                   ? flip(find([](const Exchange& e) { return e.read.size() > 1024; }, 1024))
+               : op.name == "write" ? flip(find(afterBlock, 0))
+                                    : std::nullopt;
+    if (op.mode == "ENE KB90xx") {
+        if (op.name == "read") // 'G' between blocks (PCB3 reads)
+            return flip(find(written({'?'}), 0));
+        // PCB3 refuses a block with 'E'; PCB2 answers the checksums of the flash at the end.
+        return board == "pcb3" ? into(find(afterBlock, 0), 'E') : flip(find(written({'S'}), -4));
+    }
+    if (op.mode == "NPCE SPI") // the flash ID; the status of a written page, 00h refusing it
+        return op.name == "read"
+                   ? flip(find([](const Exchange& e) { return e.read.size() == 4; }, 0))
+                   : into(find(afterBlock, 0), 0x00);
     if (op.mode == "Nuvoton JTAG") // the JTAG identifier
-        return find(written({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF}), 0);
+        return flip(find(written({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF}), 0));
     if (op.mode == "EDID") // the status pair after the data
-        return op.name == "read" ? find(written({'E', 'r'}), 256) : find(afterBlock, 0);
+        return flip(op.name == "read" ? find(written({'E', 'r'}), 256) : find(afterBlock, 0));
     if (op.mode == "ITE") // the answer to the test command
-        return find(any, 0);
+        return flip(find(any, 0));
     return std::nullopt;
 }
 
@@ -127,7 +161,7 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
     const MatrixOperation& op = *c.op;
     const bool read = op.fullSize != 0;
     const std::string file = folder + "/image.bin";
-    const std::string image = Image(op.name == "write" && op.mode == "EDID" ? 256 : 131072);
+    const std::string image = Image(op.imageSize);
     if (!read)
         WriteFileBytes(file, image);
     auto sim = MakeSim(c.board, c.json);
@@ -174,7 +208,7 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
 // A clean run of an operation: what the faults are placed by.
 struct Baseline {
     long replies = 0;
-    std::optional<long> statusByte;
+    std::optional<StatusFault> status;
     std::string file;
     milliseconds took{0};
 };
@@ -184,7 +218,7 @@ Baseline CleanRun(const MatrixOperation& op, const std::string& board, const std
     Baseline b;
     const std::string file = folder + "/clean.bin";
     if (op.fullSize == 0)
-        WriteFileBytes(file, Image(op.mode == "EDID" ? 256 : 131072));
+        WriteFileBytes(file, Image(op.imageSize));
     auto sim = MakeSim(board);
     auto recording = std::make_shared<RecordingFtdiApi>(sim);
     const auto start = SteadyClock::now();
@@ -199,7 +233,7 @@ Baseline CleanRun(const MatrixOperation& op, const std::string& board, const std
     if (!surprises.empty())
         *failure += "clean run surprises:\n" + DescribeSurprises(surprises);
     b.replies = sim->Jig().RepliesSent();
-    b.statusByte = StatusByte(op, recording->Exchanges());
+    b.status = StatusByte(op, board, recording->Exchanges());
     b.file = op.fullSize ? ReadFileText(file) : "";
     return b;
 }
@@ -215,18 +249,18 @@ std::vector<MatrixCase> CasesOf(const MatrixOperation& op, const std::string& bo
     // faults go to the first answers, which every scan needs.
     const bool scan = op.mode == "Keyboard";
     // The last replies answer the end signals, after the data: an operation may count them done.
-    const long needed = scan ? 3 : b.replies - 2;
+    const long needed = scan ? 3 : b.replies - op.endReplies;
     for (long k : SilentReplies(scan ? needed : b.replies))
-        add("silence from reply " + std::to_string(k),
+        add("silence from reply " + std::to_string(k) + " of " + std::to_string(b.replies),
             R"({"type": "silence", "afterReplies": )" + std::to_string(k) + "}",
             k < needed ? Expect::Fail : Expect::Either);
     const long middle = scan ? 2 : b.replies / 2;
     add("vanish at reply " + std::to_string(middle),
         R"({"type": "vanish", "afterReplies": )" + std::to_string(middle) + "}", Expect::Fail);
-    if (b.statusByte)
-        add("status byte " + std::to_string(*b.statusByte) + " corrupted",
-            R"({"type": "corrupt", "replyByte": )" + std::to_string(*b.statusByte) +
-                R"(, "xor": 255})",
+    if (b.status)
+        add("status byte " + std::to_string(b.status->offset) + " corrupted",
+            R"({"type": "corrupt", "replyByte": )" + std::to_string(b.status->offset) +
+                R"(, "xor": )" + std::to_string(b.status->xorWith) + "}",
             Expect::Fail);
     add("replies split", R"({"type": "split", "pieces": 100, "ms": 1})", Expect::Succeed);
     // The EEPROM write: the JIG itself waits only a second for the data after its ready byte,

@@ -5,6 +5,7 @@
 #include "modes/Ite/IteEngine.h"
 #include "modes/Kb901x_form/Kb901xEngine.h"
 #include "modes/Keyboard/KeyboardScanner.h"
+#include "modes/Mec16xx/Mec16xxEngine.h"
 #include "modes/Npce/NpceEngine.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
 #include "support/FuzzModes.h"
@@ -12,6 +13,7 @@
 #include "support/RecordingKeyboard.h"
 #include "support/RecordingPort.h"
 
+#include <algorithm>
 #include <regex>
 
 namespace {
@@ -20,15 +22,22 @@ using std::chrono::milliseconds;
 // Every wait of an engine with settings gets this bound in the matrix.
 constexpr milliseconds kShort{300};
 constexpr std::uintmax_t kFlash = 131072;
+constexpr std::uintmax_t kMecMain = 196608;
 
 bool LineNamesStep(const std::vector<std::string>& lines) {
     static const std::regex step(
         "^(Timeout: no answer from the JIG|The JIG was lost|Unexpected answer from the JIG) "
         "\\(.+\\)$");
+    // A refused answer is told in the mode's own words.
+    static const char* refusals[] = {"Lost Communication with ENE or timeout!",
+                                     "!!! Lost Communication with ENE or timeout !!! ",
+                                     "!!! Data is written incorrectly !!! ", "Wrong ID. Break.",
+                                     "** ERROR write or ERROR timeout **"};
     for (const std::string& l : lines)
         if (std::regex_match(l, step) ||
             l.find("The programmer is not found or does not respond") != std::string::npos ||
-            l.rfind("No connection to the ", 0) == 0)
+            l.rfind("No connection to the ", 0) == 0 ||
+            std::find(std::begin(refusals), std::end(refusals), l) != std::end(refusals))
             return true;
     return false;
 }
@@ -55,6 +64,39 @@ MatrixRun RunEne(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
     r.lines = port.Lines();
     r.messages = port.Messages();
     r.namesStep = LineNamesStep(r.lines);
+    return r;
+}
+
+// ---------------------------------------------------------------- MEC16xx
+
+MatrixRun RunMec(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
+                 const std::string& file) {
+    RecordingPort port;
+    Mec16xxEngine engine(sim, port);
+    engine.SetBounds({kShort, kShort, kShort});
+    if (op == "check") {
+        engine.CheckClick();
+    } else if (op == "erase") {
+        engine.EraseClick(false);
+    } else {
+        port.QueueFileAnswer(file);
+        if (op == "read")
+            engine.ReadClick(false);
+        else
+            engine.WriteClick();
+    }
+    engine.WaitForWorker();
+    MatrixRun r;
+    r.succeeded = engine.Outcome() == MecOutcome::Succeeded;
+    r.idle = engine.State() == "NONE";
+    r.linkClosed = !engine.LinkOpen() && !engine.FileOpen();
+    r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
+    r.lines = port.Lines();
+    r.messages = port.Messages();
+    r.namesStep = LineNamesStep(r.lines);
+    for (const std::string& l : r.lines)
+        r.namesStep = r.namesStep || l.rfind("Lost communication with MEC", 0) == 0 ||
+                      l.rfind("Потеряна связь с MEC", 0) == 0;
     return r;
 }
 
@@ -181,7 +223,8 @@ MatrixRun RunEdid(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
                                  "programmer does not respond|stopped).*");
     for (const std::string& l : r.lines)
         r.namesStep = r.namesStep || std::regex_match(l, step) ||
-                      l.find("The programmer is not found") != std::string::npos;
+                      l.find("The programmer is not found") != std::string::npos ||
+                      l.rfind("Unknown answer of the programmer after ", 0) == 0;
     return r;
 }
 
@@ -216,7 +259,8 @@ MatrixRun RunKeyboard(const std::string&, const std::shared_ptr<FtdiApi>& sim, c
 MatrixOperation
 Op(const char* mode, const char* name, std::vector<std::string> boards, milliseconds bound,
    MatrixRun (*run)(const std::string&, const std::shared_ptr<FtdiApi>&, const std::string&),
-   std::uintmax_t full = 0, std::uintmax_t block = 0) {
+   std::uintmax_t full = 0, std::uintmax_t block = 0, std::uintmax_t image = 131072,
+   long endReplies = 2) {
     MatrixOperation op;
     op.mode = mode;
     op.name = name;
@@ -224,6 +268,8 @@ Op(const char* mode, const char* name, std::vector<std::string> boards, millisec
     op.bound = bound;
     op.fullSize = full;
     op.blockSize = block;
+    op.imageSize = image;
+    op.endReplies = endReplies;
     const std::string n = name;
     op.run = [run, n](const std::shared_ptr<FtdiApi>& sim, const std::string& file) {
         return run(n, sim, file);
@@ -236,6 +282,12 @@ const std::vector<MatrixOperation>& MatrixOperations() {
     static const std::vector<MatrixOperation> ops{
         Op("ENE KB90xx", "read", {"pcb3", "pcb2-v41"}, kShort, RunEne, kFlash, 256),
         Op("ENE KB90xx", "write", {"pcb3", "pcb2-v41"}, kShort, RunEne),
+        // MEC: the stream's end registers, SPI_ON, the result signal and the JTAG release come
+        // after the outcome.
+        Op("MEC16xx", "check", {"pcb3", "pcb2-v42"}, kShort, RunMec, 0, 0, kFlash, 5),
+        Op("MEC16xx", "read", {"pcb3", "pcb2-v42"}, kShort, RunMec, kMecMain, 1024, kFlash, 5),
+        Op("MEC16xx", "erase", {"pcb3", "pcb2-v42"}, kShort, RunMec, 0, 0, kFlash, 5),
+        Op("MEC16xx", "write", {"pcb3", "pcb2-v42"}, kShort, RunMec, 0, 0, kMecMain, 5),
         Op("ITE", "check", {"pcb3", "pcb2-ite"}, kShort, RunIte),
         Op("ITE", "apply", {"pcb3", "pcb2-ite"}, kShort, RunIte),
         Op("ITE", "read", {"pcb3", "pcb2-ite"}, kShort, RunIte, kFlash, 256),
@@ -243,10 +295,10 @@ const std::vector<MatrixOperation>& MatrixOperations() {
         Op("NPCE SPI", "read", {"pcb3", "pcb2-npce"}, kShort, RunNpce, kFlash, 512),
         Op("NPCE SPI", "write", {"pcb3", "pcb2-npce"}, kShort, RunNpce),
         Op("Nuvoton JTAG", "check", {"pcb3", "pcb2-npce"}, kShort, RunJtag),
-        Op("Nuvoton JTAG", "read", {"pcb3", "pcb2-npce"}, kShort, RunJtag, kFlash, 256),
-        Op("Nuvoton JTAG", "write", {"pcb3", "pcb2-npce"}, kShort, RunJtag),
+        Op("Nuvoton JTAG", "read", {"pcb3", "pcb2-npce"}, kShort, RunJtag, kFlash, 256, kFlash, 3),
+        Op("Nuvoton JTAG", "write", {"pcb3", "pcb2-npce"}, kShort, RunJtag, 0, 0, kFlash, 3),
         Op("EDID", "read", {"pcb3", "pcb2-v41"}, WaitBounds::EepromReply, RunEdid, 256, 256),
-        Op("EDID", "write", {"pcb3", "pcb2-v41"}, WaitBounds::EepromReply, RunEdid),
+        Op("EDID", "write", {"pcb3", "pcb2-v41"}, WaitBounds::EepromReply, RunEdid, 0, 0, 256),
         Op("Keyboard", "scan", {"pcb3", "pcb2-v41"}, WaitBounds::KeyboardAnswer, RunKeyboard),
     };
     return ops;

@@ -28,6 +28,11 @@ struct MatrixOperation {
     // that ended early leaves whole in it.
     std::uintmax_t fullSize = 0;
     std::uintmax_t blockSize = 0;
+    // Replies at the end that only answer end signals, after the outcome is settled: a JIG
+    // that falls silent there may leave a success.
+    long endReplies = 2;
+    // The size of the image a write takes.
+    std::uintmax_t imageSize = 131072;
     // The longest wait of the operation with its short bounds (what a delayed reply is measured
     // against), and the bound a silent JIG costs at most per wait.
     std::chrono::milliseconds bound{0};
