@@ -121,3 +121,31 @@ TEST(FuzzJigTest, DirectivesShapeTheReplies) {
     EXPECT_EQ(jig.WaitReceived(1), WaitOutcome::TimedOut);
 }
 } // namespace
+
+// What the fuzzers found, kept in tests/fuzz/regressions/<harness>/: each input runs clean now.
+TEST(FuzzRegressions, EveryFoundInputHoldsItsProperties) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(TOLVANE_SOURCE_DIR) / "tests/fuzz/regressions";
+    int inputs = 0;
+    for (const auto& dir : fs::directory_iterator(root)) {
+        const std::string harness = dir.path().filename().string();
+        const std::string mode = harness.substr(0, harness.find("-reply"));
+        for (const auto& file : fs::directory_iterator(dir.path())) {
+            SCOPED_TRACE(file.path().string());
+            std::ifstream in(file.path(), std::ios::binary);
+            const std::vector<std::uint8_t> input((std::istreambuf_iterator<char>(in)),
+                                                  std::istreambuf_iterator<char>());
+            ASSERT_GE(input.size(), 2u);
+            auto fuzzed = std::make_shared<FuzzFtdiApi>(input.data() + 1, input.size() - 1);
+            const ModeRunResult r = FindFuzzMode(mode).run(input[0], fuzzed);
+            std::string broken;
+            for (const std::string& b : r.broken)
+                broken += b + "; ";
+            for (const std::string& l : r.lines)
+                broken += "\n  | " + l;
+            EXPECT_TRUE(r.broken.empty()) << broken;
+            ++inputs;
+        }
+    }
+    EXPECT_GT(inputs, 0);
+}

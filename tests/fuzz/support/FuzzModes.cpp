@@ -203,8 +203,13 @@ ModeRunResult RunJtag(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
         engine.WaitForOperation();
         idle();
         c.Hold(engine.Outcome() != NuvJtagOutcome::None, "an outcome");
-        c.Hold(engine.SettingsEnabled(), "the steps start again");
+        // After a worker the steps start again; a link that did not open for the transfer
+        // leaves READ and WRITE to try again.
+        c.Hold(engine.SettingsEnabled() ||
+                   (engine.Outcome() == NuvJtagOutcome::NoJig && engine.TransferEnabled()),
+               "the steps start again");
         c.result.succeeded = engine.Outcome() == NuvJtagOutcome::Succeeded;
+        c.result.lines = port.Lines();
         if (read && c.result.succeeded)
             c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");
     }
@@ -291,6 +296,8 @@ int RunFuzzedMode(const std::string& name, const std::uint8_t* data, std::size_t
     if (!r.broken.empty()) {
         for (const std::string& what : r.broken)
             std::fprintf(stderr, "%s: property failed: %s\n", name.c_str(), what.c_str());
+        for (const std::string& line : r.lines)
+            std::fprintf(stderr, "  | %s\n", line.c_str());
         std::abort();
     }
     return 0;

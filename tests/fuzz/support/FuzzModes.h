@@ -14,6 +14,8 @@ struct ModeRunResult {
     bool succeeded = false;
     // Properties that did not hold (empty when all did).
     std::vector<std::string> broken;
+    // What the operator was told, shown with a broken property.
+    std::vector<std::string> lines;
 };
 
 struct FuzzMode {
