@@ -5,9 +5,12 @@
 // the file failed it, and leaves the chosen image as it was.
 #include "modes/Ite/IteDatabase.h"
 #include "modes/Kb901x_form/EneDatabase.h"
+#include "modes/Kb901x_form/Kb901xEngine.h"
+#include "modes/Mec16xx/Mec16xxEngine.h"
 #include "protocol/matrix/MatrixModes.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/HexImage.h"
+#include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
 #include <filesystem>
@@ -165,5 +168,57 @@ TEST(BadDatabaseFiles, AFolderOrAnUnreadableFileIsNoDatabase) {
     const auto lines = LoadEneDatabase(named);
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->size(), 1u);
+}
+
+// An image that another program cuts short while a streaming write reads it block by block:
+// the write ends like one of a short file, idle with its link closed, and the chip holds
+// no byte the file never had.
+class TruncatingPort : public RecordingPort {
+  public:
+    void SetGauge(int position) override {
+        RecordingPort::SetGauge(position);
+        if (position > 0 && !cut_) {
+            cut_ = true;
+            fs::resize_file(path, 4096);
+        }
+    }
+    std::string path;
+
+  private:
+    bool cut_ = false;
+};
+
+TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
+    TempDir dir;
+    const std::string path = dir.File("shrinking image.bin");
+    {
+        WriteFileBytes(path, Pattern(131072));
+        TruncatingPort port;
+        port.path = path;
+        auto sim = MakeSim("pcb2-v41");
+        Kb901xEngine engine(sim, port);
+        port.QueueFileAnswer(path);
+        engine.WriteClick();
+        engine.WaitForWorker();
+        EXPECT_EQ(engine.State(), "NONE");
+        EXPECT_FALSE(engine.LinkOpen());
+        EXPECT_NE(engine.Outcome(), Kb90Outcome::None);
+        EXPECT_EQ(fs::file_size(path), 4096u);
+    }
+    {
+        WriteFileBytes(path, Pattern(196608));
+        TruncatingPort port;
+        port.path = path;
+        auto sim = MakeSim("pcb3");
+        Mec16xxEngine engine(sim, port);
+        port.QueueFileAnswer(path);
+        engine.WriteClick();
+        engine.WaitForWorker();
+        EXPECT_EQ(engine.State(), "NONE");
+        EXPECT_FALSE(engine.LinkOpen());
+        EXPECT_FALSE(engine.FileOpen());
+        EXPECT_NE(engine.Outcome(), MecOutcome::None);
+        EXPECT_TRUE(sim->Jig().Surprises().empty());
+    }
 }
 } // namespace
