@@ -33,7 +33,7 @@ void FuzzJig::Content(std::vector<std::uint8_t>& reply) {
             reply.push_back(static_cast<std::uint8_t>(b));
         }
     };
-    for (bool more = true; more;) {
+    for (bool more = true; more && reply.size() < kReplyLimit;) {
         const int h = Next();
         if (h < 0)
             return;
@@ -55,6 +55,8 @@ void FuzzJig::Content(std::vector<std::uint8_t>& reply) {
             literal(Next16() % 1024);
         }
     }
+    if (reply.size() > kReplyLimit)
+        reply.resize(kReplyLimit);
 }
 
 void FuzzJig::HostWrite(const std::uint8_t* data, std::size_t count) {

@@ -51,6 +51,9 @@ class FuzzJig {
 
     // Beyond this many calls the device goes (an engine polling without end at virtual time).
     static constexpr std::size_t kCallLimit = 200000;
+    // A reply is cut here: "the previous reply again" would otherwise grow it geometrically
+    // from write to write (no engine takes more than a block stream at once).
+    static constexpr std::size_t kReplyLimit = 262144;
 
   private:
     struct Piece {
