@@ -34,7 +34,8 @@ constexpr DWORD kVersionBytes = 32;
 
 // Sends 'B' and takes the answer: what arrives within the read time-out, at most 32 bytes, and
 // no more once the answer's LF is in (the JIG sends nothing after it, so waiting on would
-// only cost the rest of the time-out).
+// only cost the rest of the time-out). A device that fails during the answer gave none: the
+// piece that came is no version text (it would pass for an outdated firmware).
 DWORD Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
     FtdiApi& api = link.Api();
     FT_HANDLE h = link.Handle();
@@ -48,17 +49,24 @@ DWORD Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
     if (api.FT_Read(h, answer, 1, &got) != FT_OK)
         got = 0;
     while (got != 0 && got < kVersionBytes && answer[got - 1] != '\n') {
-        DWORD queued = 0;
-        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) == FT_OK)
-            queued = link.rxQueue;
-        if (queued == 0) {
-            if (h->WaitReceived(1, deadline) != WaitOutcome::Ready)
+        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK) {
+            got = 0;
+            break;
+        }
+        if (link.rxQueue == 0) {
+            const WaitOutcome w = h->WaitReceived(1, deadline);
+            if (w == WaitOutcome::DeviceError)
+                got = 0;
+            if (w != WaitOutcome::Ready)
                 break;
             continue;
         }
         // Byte by byte up to an LF: what follows it is not part of the answer.
         DWORD one = 0;
-        if (api.FT_Read(h, answer + got, 1, &one) != FT_OK || one == 0)
+        const FT_STATUS st = api.FT_Read(h, answer + got, 1, &one);
+        if (st != FT_OK)
+            got = 0;
+        if (st != FT_OK || one == 0)
             break;
         got += one;
     }

@@ -1,8 +1,8 @@
 #include "shell/FirmwareFiles.h"
 
+#include "port/FileBytes.h"
 #include "port/ProgramFolder.h"
 
-#include <fstream>
 #include <mutex>
 
 namespace {
@@ -49,11 +49,5 @@ std::string NotFoundLine(const std::string& name, const FirmwareFile& file) {
 }
 
 std::optional<std::string> ReadFirmwareBytes(const std::filesystem::path& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(limit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return ReadFileBytes(path, limit);
 }

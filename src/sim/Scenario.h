@@ -13,7 +13,7 @@ struct FaultSpec {
     std::string type;         // silence, drop, corrupt, split, vanish, delay
     long afterReplies = -1;   // trigger: the JIG has sent this many replies
     long afterHostBytes = -1; // trigger: the JIG has received this many bytes
-    long replyByte = -1;      // drop/corrupt: index of the reply byte, counted from 0
+    long replyByte = -1;      // drop/corrupt/delay: index of the reply byte, counted from 0
     int xorMask = 0x01;       // corrupt
     int pieces = 0;           // split: bytes per piece
     int ms = 0;               // delay; split: gap between pieces

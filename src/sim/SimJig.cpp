@@ -222,7 +222,13 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     int splitPieces = 0;
     Millis splitGap{2};
     for (const FaultSpec& f : scenario_.faults) {
-        if (f.type == "delay" && (f.afterReplies < 0 || f.afterReplies == replies_))
+        // A delay picks its reply by count, or by a byte it carries (byte counts do not
+        // depend on how the JIG's output happens to be grouped).
+        const bool byByte = f.replyByte >= 0;
+        const bool carries =
+            f.replyByte >= replyBytes_ && f.replyByte < replyBytes_ + static_cast<long>(count);
+        if (f.type == "delay" &&
+            (byByte ? carries : (f.afterReplies < 0 || f.afterReplies == replies_)))
             now += Millis(f.ms);
         if (f.type == "split") {
             splitPieces = std::max(1, f.pieces);
@@ -567,6 +573,11 @@ std::vector<std::uint8_t> SimJig::BytesToHost() {
         if (!e.toJig)
             out.push_back(e.byte);
     return out;
+}
+
+long SimJig::RepliesSent() {
+    std::lock_guard lock(mutex_);
+    return replies_;
 }
 
 SimStats SimJig::Stats() {

@@ -82,6 +82,8 @@ class SimJig {
     SimModule* Module(const std::string& name);
     // Every protocol surprise so far, in order.
     std::vector<SimSurprise> Surprises();
+    // Replies the program has sent so far (what "afterReplies" faults count).
+    long RepliesSent();
     // The reset button: the MCU leaves whatever it runs for its bootloader.
     void PressReset();
     void Vanish();
@@ -150,7 +152,7 @@ class SimJig {
     long replies_ = 0;
     long replyBytes_ = 0;
     long hostBytes_ = 0;
-    std::uint64_t emitted_ = 0;     // bytes the JIG's program sent, before any fault
+    std::uint64_t emitted_ = 0; // bytes the JIG's program sent, before any fault
     std::uint64_t hostWrites_ = 0;
     std::uint64_t lastRxWrite_ = 0; // the write of the byte the program took last
     bool lastRxGarbled_ = false;

@@ -147,3 +147,17 @@ TEST(IdentifyAnswer, ModeWindowsCopyEndsAtTheLineFeedToo) {
     EXPECT_EQ(link.versionText, "M88_ALLPCB_V41  ");
     EXPECT_EQ(api->opened->waitedOut, 0);
 }
+
+// The device goes while it answers: the piece that came is no version text, so the window
+// says the programmer does not respond instead of asking for a firmware update.
+TEST(IdentifyAnswer, ADeviceThatVanishesDuringTheAnswerGaveNone) {
+    auto sim = MakeSim("pcb3", R"({"faults": [{"type": "vanish", "afterReplies": 1}]})");
+    ProgrammerLink link(sim);
+    std::vector<std::string> memo;
+    EXPECT_EQ(OpenProgrammerLink(link, LinkVariants::EdidLcd,
+                                 [&](const std::string& line) { memo.push_back(line); }),
+              kNoProgrammer);
+    EXPECT_FALSE(link.IsOpen());
+    ASSERT_FALSE(memo.empty());
+    EXPECT_EQ(memo.back(), "-->  The programmer is not found or does not respond");
+}

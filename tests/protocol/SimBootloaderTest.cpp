@@ -9,7 +9,6 @@
 namespace {
 using namespace std::chrono_literals;
 
-
 bool WaitForBootloader(SimJig& jig, bool wanted) {
     const Deadline until = DeadlineIn(3s);
     while (jig.InBootloader() != wanted && SteadyClock::now() < until)

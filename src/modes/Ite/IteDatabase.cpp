@@ -1,7 +1,6 @@
 #include "modes/Ite/IteDatabase.h"
 
-#include <fstream>
-#include <iterator>
+#include "port/FileBytes.h"
 
 namespace {
 constexpr int kMinKbPins = 24;
@@ -27,13 +26,10 @@ std::vector<std::string> SplitIteDatabase(std::string_view bytes) {
 }
 
 std::optional<std::vector<std::string>> LoadIteDatabase(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return SplitIteDatabase(bytes);
+    return SplitIteDatabase(*bytes);
 }
 
 std::vector<std::string> IteMotherboardList(const std::optional<std::vector<std::string>>& lines) {

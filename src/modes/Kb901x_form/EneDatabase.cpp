@@ -1,7 +1,6 @@
 #include "modes/Kb901x_form/EneDatabase.h"
 
-#include <fstream>
-#include <iterator>
+#include "port/FileBytes.h"
 
 std::vector<std::string> SplitEneDatabase(std::string_view bytes) {
     std::vector<std::string> lines;
@@ -18,11 +17,10 @@ std::vector<std::string> SplitEneDatabase(std::string_view bytes) {
 }
 
 std::optional<std::vector<std::string>> LoadEneDatabase(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return SplitEneDatabase(bytes);
+    return SplitEneDatabase(*bytes);
 }
 
 std::optional<int> EneKeyPin(std::string_view entry, std::string_view key) {

@@ -1,0 +1,350 @@
+// One fault matrix for every mode: for each board and operation, the JIG falls silent at its
+// replies in turn (the first ones, a spread through the loops, the last ones), vanishes half way,
+// corrupts the first status byte, splits every reply into pieces, and delays one reply just
+// inside and just outside the bound of its wait. Every case must end (a watchdog far above the
+// bounds catches a hang), idle with the link and the file closed and the controls back, with a
+// line that names the step where it failed; a read that ended early leaves whole blocks, a
+// write never touches its image, and the cases that must succeed do so with no protocol
+// surprise and the same file as a clean run.
+#include "protocol/matrix/MatrixModes.h"
+#include "support/FuzzSeeds.h"
+#include "support/SimFixture.h"
+#include "support/Surprises.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <future>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <set>
+#include <sstream>
+#include <thread>
+
+namespace {
+using std::chrono::milliseconds;
+namespace fs = std::filesystem;
+
+enum class Expect { Succeed, Fail, Either };
+
+struct MatrixCase {
+    const MatrixOperation* op;
+    std::string board;
+    std::string fault; // how it reads in a failure message
+    std::string json;
+    Expect expect;
+    milliseconds limit; // the watchdog
+    std::string cleanFile;
+};
+
+std::string Image(std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 77 + 3 + (i >> 9)) & 0xFF);
+    return bytes;
+}
+
+// Whether this process still holds `path` open.
+bool HeldOpen(const std::string& path) {
+    std::error_code ec;
+    const fs::path want = fs::weakly_canonical(path, ec);
+    for (const auto& fd : fs::directory_iterator("/proc/self/fd", ec)) {
+        std::error_code e;
+        const fs::path target = fs::read_symlink(fd.path(), e);
+        if (!e && target == want)
+            return true;
+    }
+    return false;
+}
+
+std::string FaultJson(const std::string& fault) {
+    return "{\"faults\": [" + fault + "]}";
+}
+
+// Replies in turn: the first ones (set-up steps, each its own wait), a spread through the
+// middle (the loops, whose waits repeat), and the last ones (the ends of the operation).
+std::vector<long> SilentReplies(long replies) {
+    std::set<long> at;
+    for (long k = 0; k < std::min(replies, 10L); ++k)
+        at.insert(k);
+    for (long k = std::max(0L, replies - 5); k < replies; ++k)
+        at.insert(k);
+    for (int i = 1; i <= 4; ++i)
+        at.insert(replies * i / 5);
+    at.erase(replies);
+    return {at.begin(), at.end()};
+}
+
+using Exchange = RecordingFtdiApi::Exchange;
+
+// The first status byte the operation examines, as an offset among the reply bytes, and what
+// it is turned into: its bits flipped, or the value a refusal has where only that one fails
+// (most acknowledgements are not examined: any byte ends their wait). Nothing where the
+// operation examines none.
+struct StatusFault {
+    long offset = 0;
+    int xorWith = 0xFF;
+};
+
+std::optional<StatusFault> StatusByte(const MatrixOperation& op, const std::string& board,
+                                      const std::vector<Exchange>& exchanges) {
+    std::vector<std::uint8_t> replies;
+    for (const Exchange& e : exchanges)
+        replies.insert(replies.end(), e.read.begin(), e.read.end());
+    // `index` from the end of the reply when negative.
+    auto find = [&](auto match, long index) -> std::optional<long> {
+        long offset = 0;
+        bool identified = false;
+        for (const Exchange& e : exchanges) {
+            const long size = static_cast<long>(e.read.size());
+            const long at = index < 0 ? size + index : index;
+            if (identified && match(e) && at >= 0 && at < size)
+                return offset + at;
+            identified = identified || e.written == std::vector<std::uint8_t>{'B'};
+            offset += size;
+        }
+        return std::nullopt;
+    };
+    auto flip = [](std::optional<long> at) -> std::optional<StatusFault> {
+        if (!at)
+            return std::nullopt;
+        return StatusFault{*at, 0xFF};
+    };
+    // The byte made into `value`.
+    auto into = [&](std::optional<long> at, std::uint8_t value) -> std::optional<StatusFault> {
+        if (!at)
+            return std::nullopt;
+        return StatusFault{*at, replies[static_cast<std::size_t>(*at)] ^ value};
+    };
+    auto written = [](std::vector<std::uint8_t> bytes) {
+        return [bytes](const Exchange& e) { return e.written == bytes; };
+    };
+    auto afterBlock = [](const Exchange& e) { return e.written.size() >= 256; };
+    auto any = [](const Exchange& e) { return e.read.size() == 1; };
+    if (op.mode == "MEC16xx") // the status after a read block, the answer to a written one
+        return op.name == "read"
+                   ? flip(find([](const Exchange& e) { return e.read.size() > 1024; }, 1024))
+               : op.name == "write" ? flip(find(afterBlock, 0))
+                                    : std::nullopt;
+    if (op.mode == "ENE KB90xx") {
+        if (op.name == "read") // 'G' between blocks (PCB3 reads)
+            return flip(find(written({'?'}), 0));
+        // PCB3 refuses a block with 'E'; PCB2 answers the checksums of the flash at the end.
+        return board == "pcb3" ? into(find(afterBlock, 0), 'E') : flip(find(written({'S'}), -4));
+    }
+    if (op.mode == "NPCE SPI") // the flash ID; the status of a written page, 00h refusing it
+        return op.name == "read"
+                   ? flip(find([](const Exchange& e) { return e.read.size() == 4; }, 0))
+                   : into(find(afterBlock, 0), 0x00);
+    if (op.mode == "Nuvoton JTAG") // the JTAG identifier
+        return flip(find(written({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF}), 0));
+    if (op.mode == "EDID") // the status pair after the data
+        return flip(op.name == "read" ? find(written({'E', 'r'}), 256) : find(afterBlock, 0));
+    if (op.mode == "ITE") // the answer to the test command
+        return flip(find(any, 0));
+    return std::nullopt;
+}
+
+struct Outcome {
+    bool passed = true;
+    std::string why;
+    void Check(bool ok, const std::string& what) {
+        if (!ok) {
+            passed = false;
+            why += "  " + what + "\n";
+        }
+    }
+};
+
+Outcome RunCase(const MatrixCase& c, const std::string& folder) {
+    Outcome o;
+    const MatrixOperation& op = *c.op;
+    const bool read = op.fullSize != 0;
+    const std::string file = folder + "/image.bin";
+    const std::string image = Image(op.imageSize);
+    if (!read)
+        WriteFileBytes(file, image);
+    auto sim = MakeSim(c.board, c.json);
+    std::packaged_task<MatrixRun()> task([&] { return op.run(sim, file); });
+    auto done = task.get_future();
+    std::thread worker(std::move(task));
+    const bool ended = done.wait_for(c.limit) == std::future_status::ready;
+    o.Check(ended, "did not end within " + std::to_string(c.limit.count()) + " ms");
+    worker.join();
+    const MatrixRun r = done.get();
+    auto lines = [&] {
+        std::string text;
+        for (const std::string& l : r.lines)
+            text += "    | " + l + "\n";
+        return text;
+    };
+    if (c.expect == Expect::Succeed)
+        o.Check(r.succeeded, "did not succeed:\n" + lines());
+    if (c.expect == Expect::Fail)
+        o.Check(!r.succeeded, "reported success");
+    o.Check(r.idle, "not idle");
+    o.Check(r.linkClosed, "link left open");
+    o.Check(r.controlsEnabled, "controls not back");
+    if (!r.succeeded)
+        o.Check(r.namesStep, "no line names the step:\n" + lines());
+    o.Check(!HeldOpen(file), "file left open");
+    if (read && fs::exists(file)) {
+        const auto size = fs::file_size(file);
+        o.Check(size <= op.fullSize, "file larger than the chip");
+        if (!r.succeeded)
+            o.Check(size % op.blockSize == 0,
+                    "an early end left part of a block (" + std::to_string(size) + " bytes)");
+        else
+            o.Check(ReadFileText(file) == c.cleanFile, "file differs from a clean run's");
+    }
+    if (!read)
+        o.Check(ReadFileText(file) == image, "the image file was changed");
+    const auto surprises = sim->Jig().Surprises();
+    if (c.expect == Expect::Succeed || c.fault.rfind("vanish", 0) == 0)
+        o.Check(surprises.empty(), "protocol surprises:\n" + DescribeSurprises(surprises));
+    return o;
+}
+
+// A clean run of an operation: what the faults are placed by.
+struct Baseline {
+    long replies = 0;
+    std::optional<StatusFault> status;
+    std::string file;
+    milliseconds took{0};
+};
+
+Baseline CleanRun(const MatrixOperation& op, const std::string& board, const std::string& folder,
+                  std::string* failure) {
+    Baseline b;
+    const std::string file = folder + "/clean.bin";
+    if (op.fullSize == 0)
+        WriteFileBytes(file, Image(op.imageSize));
+    auto sim = MakeSim(board);
+    auto recording = std::make_shared<RecordingFtdiApi>(sim);
+    const auto start = SteadyClock::now();
+    const MatrixRun r = op.run(recording, file);
+    b.took = std::chrono::duration_cast<milliseconds>(SteadyClock::now() - start);
+    if (!r.succeeded) {
+        *failure = op.mode + " " + op.name + " on " + board + ": the clean run failed:\n";
+        for (const std::string& l : r.lines)
+            *failure += "    | " + l + "\n";
+    }
+    const auto surprises = sim->Jig().Surprises();
+    if (!surprises.empty())
+        *failure += "clean run surprises:\n" + DescribeSurprises(surprises);
+    b.replies = sim->Jig().RepliesSent();
+    b.status = StatusByte(op, board, recording->Exchanges());
+    b.file = op.fullSize ? ReadFileText(file) : "";
+    return b;
+}
+
+std::vector<MatrixCase> CasesOf(const MatrixOperation& op, const std::string& board,
+                                const Baseline& b) {
+    std::vector<MatrixCase> cases;
+    const milliseconds limit = b.took * 4 + op.bound * 4 + milliseconds(10000);
+    auto add = [&](std::string fault, std::string spec, Expect expect) {
+        cases.push_back({&op, board, std::move(fault), FaultJson(spec), expect, limit, b.file});
+    };
+    // A scan runs until it is stopped: how many answers a clean run saw is not fixed, so the
+    // faults go to the first answers, which every scan needs.
+    const bool scan = op.mode == "Keyboard";
+    // The last replies answer the end signals, after the data: an operation may count them done.
+    const long needed = scan ? 3 : b.replies - op.endReplies;
+    for (long k : SilentReplies(scan ? needed : b.replies))
+        add("silence from reply " + std::to_string(k) + " of " + std::to_string(b.replies),
+            R"({"type": "silence", "afterReplies": )" + std::to_string(k) + "}",
+            k < needed ? Expect::Fail : Expect::Either);
+    const long middle = scan ? 2 : b.replies / 2;
+    add("vanish at reply " + std::to_string(middle),
+        R"({"type": "vanish", "afterReplies": )" + std::to_string(middle) + "}", Expect::Fail);
+    if (b.status)
+        add("status byte " + std::to_string(b.status->offset) + " corrupted",
+            R"({"type": "corrupt", "replyByte": )" + std::to_string(b.status->offset) +
+                R"(, "xor": )" + std::to_string(b.status->xorWith) + "}",
+            Expect::Fail);
+    add("replies split", R"({"type": "split", "pieces": 100, "ms": 1})", Expect::Succeed);
+    // The EEPROM: the JIG itself waits only a second for the data after its ready byte, so the
+    // delay goes to the reply that carries the status (picked by its byte: how the JIG's
+    // output is grouped into replies may differ from run to run).
+    const bool byStatus = op.mode == "EDID" && b.status;
+    const std::string target = byStatus ? R"("replyByte": )" + std::to_string(b.status->offset)
+                                        : R"("afterReplies": )" + std::to_string(middle);
+    const std::string which = byStatus ? "the status reply" : "reply " + std::to_string(middle);
+    // Margins a loaded machine (the sanitizer builds, two cores shared) cannot eat: the host's
+    // wait starts a little after the JIG's clock for the reply does.
+    const long inside = op.bound.count() / 2;
+    const long outside = op.bound.count() * 3 / 2 + 300;
+    add(which + " " + std::to_string(inside) + " ms late",
+        R"({"type": "delay", )" + target + R"(, "ms": )" + std::to_string(inside) + "}",
+        Expect::Succeed);
+    add(which + " " + std::to_string(outside) + " ms late",
+        R"({"type": "delay", )" + target + R"(, "ms": )" + std::to_string(outside) + "}",
+        Expect::Fail);
+    return cases;
+}
+
+// Runs `jobs` on a few threads: most cases wait out a bound, which costs no CPU.
+template <class Job> void RunAll(std::size_t count, unsigned threads, Job job) {
+    std::atomic<std::size_t> next{0};
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < threads; ++t)
+        pool.emplace_back([&] {
+            for (std::size_t i = next++; i < count; i = next++)
+                job(i);
+        });
+    for (std::thread& t : pool)
+        t.join();
+}
+
+TEST(FaultMatrix, EveryModeBoardAndOperationEndsCleanlyUnderEachFault) {
+    WatchSurprises();
+    TempDir dir;
+    struct Pair {
+        const MatrixOperation* op;
+        std::string board;
+    };
+    std::vector<Pair> pairs;
+    for (const MatrixOperation& op : MatrixOperations())
+        for (const std::string& board : op.boards)
+            pairs.push_back({&op, board});
+
+    std::vector<Baseline> baselines(pairs.size());
+    std::vector<std::string> cleanFailures(pairs.size());
+    RunAll(pairs.size(), 2, [&](std::size_t i) {
+        const std::string folder = dir.File("clean-" + std::to_string(i));
+        fs::create_directories(folder);
+        baselines[i] = CleanRun(*pairs[i].op, pairs[i].board, folder, &cleanFailures[i]);
+    });
+    std::vector<MatrixCase> cases;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        EXPECT_TRUE(cleanFailures[i].empty()) << cleanFailures[i];
+        if (cleanFailures[i].empty()) {
+            auto more = CasesOf(*pairs[i].op, pairs[i].board, baselines[i]);
+            cases.insert(cases.end(), more.begin(), more.end());
+        }
+    }
+
+    std::vector<Outcome> outcomes(cases.size());
+    RunAll(cases.size(), 6, [&](std::size_t i) {
+        const std::string folder = dir.File("case-" + std::to_string(i));
+        fs::create_directories(folder);
+        outcomes[i] = RunCase(cases[i], folder);
+    });
+    // Each case judged the surprises of its own JIG.
+    TakeSurprises();
+
+    std::size_t passed = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (outcomes[i].passed) {
+            ++passed;
+            continue;
+        }
+        const MatrixCase& c = cases[i];
+        ADD_FAILURE() << c.op->mode << " " << c.op->name << " on " << c.board << ", " << c.fault
+                      << ":\n"
+                      << outcomes[i].why;
+    }
+    std::printf("fault matrix: %zu cases, %zu passed\n", cases.size(), passed);
+    EXPECT_EQ(passed, cases.size());
+}
+} // namespace
