@@ -32,14 +32,7 @@ std::uint16_t CrcArc(std::uint16_t crc, std::uint8_t byte) {
 
 SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
     const nlohmann::json& c = scenario.Chip("ene");
-    auto file = c.find("file");
-    if (file != c.end() && file->is_string()) {
-        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
-                                              kFlashSize, 0xFF);
-    } else {
-        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kFlashSize, 0xFF);
-        memory_->Data() = DefaultImage();
-    }
+    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     debugVersion_ = static_cast<std::uint8_t>(IntOr(c, "debugVersion", debugVersion_));
     connected_ = BoolOr(c, "connected", true);
     silentAtBlock_ = IntOr(c, "silentAtBlock", 0);

@@ -64,14 +64,7 @@ const std::map<std::string, int>& SimIteEc::DefaultWiring() {
 
 SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
     const nlohmann::json& c = scenario.Chip("ite");
-    auto file = c.find("file");
-    if (file != c.end() && file->is_string()) {
-        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
-                                              kFlashSize, 0xFF);
-    } else {
-        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kFlashSize, 0xFF);
-        memory_->Data() = DefaultImage();
-    }
+    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     const bool timed = scenario.timing == SimTiming::Wire;
     flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,
                                               timed ? kPageProgram : 0ns);

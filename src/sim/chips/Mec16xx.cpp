@@ -65,14 +65,7 @@ int HexDigit(std::uint8_t c) {
 
 SimMec16xx::SimMec16xx(const Scenario& scenario) {
     const nlohmann::json& c = scenario.Chip("mec");
-    auto file = c.find("file");
-    if (file != c.end() && file->is_string()) {
-        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
-                                              kImageSize, 0xFF);
-    } else {
-        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kImageSize, 0xFF);
-        memory_->Data() = DefaultImage();
-    }
+    memory_ = ChipMemory(scenario, c, kImageSize, DefaultImage);
     id_ = static_cast<std::uint32_t>(NumberOr(c, "id", kDefaultId));
     connected_ = BoolOr(c, "connected", true);
     fwp_ = BoolOr(c, "fwp", false);

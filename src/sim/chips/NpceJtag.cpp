@@ -43,14 +43,7 @@ std::uint32_t Rx32(SimContext& ctx) {
 
 SimNpceJtag::SimNpceJtag(const Scenario& scenario) {
     const nlohmann::json& c = scenario.Chip("npceJtag");
-    auto file = c.find("file");
-    if (file != c.end() && file->is_string()) {
-        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
-                                              kFlashSize, 0xFF);
-    } else {
-        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kFlashSize, 0xFF);
-        memory_->Data() = DefaultImage();
-    }
+    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     const bool wire = scenario.timing == SimTiming::Wire;
     const auto id = static_cast<std::uint32_t>(c.contains("id") && c["id"].is_number_unsigned()
                                                    ? c["id"].get<std::uint64_t>()

@@ -35,14 +35,7 @@ std::optional<std::size_t> AddressOr(const nlohmann::json& j, const char* key) {
 
 SimNpceSpi::SimNpceSpi(const Scenario& scenario) {
     const nlohmann::json& c = scenario.Chip(Name());
-    auto file = c.find("file");
-    if (file != c.end() && file->is_string()) {
-        memory_ = std::make_unique<SimMemory>(scenario.Resolve(file->get<std::string>()),
-                                              kFlashSize, 0xFF);
-    } else {
-        memory_ = std::make_unique<SimMemory>(std::filesystem::path(), kFlashSize, 0xFF);
-        memory_->Data() = DefaultImage();
-    }
+    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     auto id = c.find("id");
     if (id != c.end() && id->is_array() && id->size() == 4) {
         for (std::size_t i = 0; i < 4; ++i)
