@@ -91,9 +91,6 @@ class IteTest : public ::testing::Test {
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(applied, all.size())),
                 all.end()};
     }
-    std::vector<std::uint8_t> FileBytes(const std::string& path) const {
-        return Bytes(ReadFileText(path));
-    }
     void ExpectIdle() const {
         EXPECT_EQ(engine->State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());

@@ -108,14 +108,9 @@ class JtagTest : public ::testing::Test {
         engine->WriteClick();
         engine->WaitForOperation();
     }
-    std::vector<std::uint8_t> FileBytes(const std::string& path) {
-        const std::string text = ReadFileText(path);
-        return {text.begin(), text.end()};
-    }
-    std::vector<std::string> LinesFrom(const std::string& from) {
-        const auto lines = port.Lines();
-        auto at = std::find(lines.begin(), lines.end(), from);
-        return {at, lines.end()};
+    // The log from the first line equal to `from` on.
+    std::vector<std::string> LinesFrom(const std::string& from) const {
+        return ::LinesFrom(port.Lines(), from);
     }
     // The window's initial state: only Send settings usable, nothing running, link closed.
     void ExpectReset() {

@@ -84,15 +84,9 @@ class MecTest : public ::testing::Test {
         engine->WaitForWorker();
     }
 
-    std::vector<std::uint8_t> FileBytes(const std::string& path) {
-        const std::string text = ReadFileText(path);
-        return {text.begin(), text.end()};
-    }
     // The log from the first line equal to `from` on.
-    std::vector<std::string> LinesFrom(const std::string& from) {
-        const auto lines = port.Lines();
-        auto at = std::find(lines.begin(), lines.end(), from);
-        return {at, lines.end()};
+    std::vector<std::string> LinesFrom(const std::string& from) const {
+        return ::LinesFrom(port.Lines(), from);
     }
     std::vector<std::uint8_t> HostBytes() {
         return sim->Jig().BytesToJig();

@@ -46,10 +46,8 @@ class NpceTest : public ::testing::Test {
         engine->WaitForWorker();
     }
     // The log from the first line equal to `from` on.
-    std::vector<std::string> LinesFrom(const std::string& from) {
-        const auto lines = port.Lines();
-        auto at = std::find(lines.begin(), lines.end(), from);
-        return {at, lines.end()};
+    std::vector<std::string> LinesFrom(const std::string& from) const {
+        return ::LinesFrom(port.Lines(), from);
     }
     std::vector<std::uint8_t> HostBytes() { return sim->Jig().BytesToJig(); }
     std::vector<std::uint8_t> HostTail(std::size_t n) {

@@ -1,5 +1,7 @@
 #include "support/SimFixture.h"
 
+#include <algorithm>
+
 #include "support/Surprises.h"
 
 #include <cstdlib>
@@ -67,4 +69,13 @@ std::string ReadFileText(const std::string& path) {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::vector<std::uint8_t> FileBytes(const std::string& path) {
+    const std::string text = ReadFileText(path);
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, const std::string& from) {
+    return {std::find(lines.begin(), lines.end(), from), lines.end()};
 }

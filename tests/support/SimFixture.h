@@ -2,8 +2,10 @@
 // Builds a simulated JIG for a test: board, timing (instant unless asked), scenario JSON.
 #include "sim/SimFtdiApi.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board = "pcb3",
                                     const std::string& scenarioJson = "{}",
@@ -22,4 +24,7 @@ class TempDir {
 };
 
 std::string ReadFileText(const std::string& path);
+std::vector<std::uint8_t> FileBytes(const std::string& path);
+// The lines from the first one equal to `from` on.
+std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, const std::string& from);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
