@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-class Scenario;
+struct Scenario;
 class SimMemory;
 
 // The value under `key` when it has the right type, else `fallback`.
