@@ -2,6 +2,8 @@
 
 #include "shell/ProgramVersion.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -145,14 +147,15 @@ void CliCommandBuilder::SetFooter() {
     command_->footer(Wrap(both, kHelpWidth) + "\n");
 }
 
-CliApp::CliApp(std::string name) : app_("The JIG programmer's operations without a window.", name) {
-    app_.set_version_flag("--version", VersionLines(name),
-                          "Print the program's and the JIG "
-                          "protocol's version and exit");
-    app_.require_subcommand(1);
-    app_.get_formatter()->column_width(kOptionColumn);
-    app_.footer("Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.\n"
-                "Each command has its own --help.");
+CliApp::CliApp(std::string name)
+    : app_(std::make_unique<CLI::App>("The JIG programmer's operations without a window.", name)) {
+    app_->set_version_flag("--version", VersionLines(name),
+                           "Print the program's and the JIG "
+                           "protocol's version and exit");
+    app_->require_subcommand(1);
+    app_->get_formatter()->column_width(kOptionColumn);
+    app_->footer("Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.\n"
+                 "Each command has its own --help.");
     std::vector<Registered> groups = Registry();
     std::stable_sort(groups.begin(), groups.end(),
                      [](const Registered& a, const Registered& b) { return a.order < b.order; });
@@ -160,8 +163,10 @@ CliApp::CliApp(std::string name) : app_("The JIG programmer's operations without
         g.add(*this);
 }
 
+CliApp::~CliApp() = default;
+
 CLI::App* CliApp::Group(const std::string& name, const std::string& description) {
-    CLI::App* group = app_.add_subcommand(name, description);
+    CLI::App* group = app_->add_subcommand(name, description);
     group->require_subcommand(1);
     return group;
 }
@@ -178,8 +183,8 @@ CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
 }
 
 bool CliApp::KnownCommand(int argc, char** argv) {
-    CLI::App* at = &app_;
-    std::string path = app_.get_name();
+    CLI::App* at = app_.get();
+    std::string path = app_->get_name();
     for (int i = 1; i < argc && argv[i][0] != '-'; ++i) {
         const std::vector<CLI::App*> subs = at->get_subcommands({});
         auto it = std::find_if(subs.begin(), subs.end(),
@@ -205,15 +210,15 @@ bool CliApp::KnownCommand(int argc, char** argv) {
 
 int CliApp::Run(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << app_.help();
+        std::cerr << app_->help();
         return kExitUsage;
     }
     if (!KnownCommand(argc, argv))
         return kExitUsage;
     try {
-        app_.parse(argc, argv);
+        app_->parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app_.exit(e) == 0 ? kExitOk : kExitUsage;
+        return app_->exit(e) == 0 ? kExitOk : kExitUsage;
     }
     if (!chosen_)
         return kExitUsage;

@@ -16,12 +16,15 @@
 // be linked into the executable itself (they are: every src/cli/*.cpp is).
 #include "cli/CliCommand.h"
 
-#include <CLI/CLI.hpp>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+// CLI11 is heavy to compile: only CliApp.cpp includes it, command files see the App by pointer.
+namespace CLI {
+class App;
+}
 
 using CliRun = std::function<int(const CliArgs&)>;
 
@@ -57,10 +60,11 @@ class CliCommandBuilder {
 class CliApp {
   public:
     explicit CliApp(std::string name = "tolvane-jig-cli");
+    ~CliApp();
     CliApp(const CliApp&) = delete;
     CliApp& operator=(const CliApp&) = delete;
 
-    CLI::App& Root() { return app_; }
+    CLI::App& Root() { return *app_; }
     // A word that one of its commands must follow ("ene" read).
     CLI::App* Group(const std::string& name, const std::string& description);
     // A command that runs `run`; `parent` is Root() or a group; `summary` is one short line.
@@ -74,7 +78,7 @@ class CliApp {
   private:
     // False (and why, on stderr) when a word where a command belongs names none.
     bool KnownCommand(int argc, char** argv);
-    CLI::App app_;
+    std::unique_ptr<CLI::App> app_;
     CliRun chosen_;
     std::shared_ptr<CliArgs> chosenArgs_;
 };

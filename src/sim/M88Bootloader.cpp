@@ -1,5 +1,6 @@
 // The PCB2 M88 bootloader: 115200 baud, greets 'U', erases on "pf", programs Intel HEX
 // record lines one by one, and starts the application on 'g'.
+#include "sim/Scenario.h"
 #include "sim/SimBootloaders.h"
 #include "sim/SimContext.h"
 

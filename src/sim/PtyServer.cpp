@@ -1,5 +1,7 @@
 #include "sim/PtyServer.h"
 
+#include "sim/Scenario.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>

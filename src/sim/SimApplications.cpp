@@ -3,6 +3,8 @@
 // the chip modules their image carries.
 #include "sim/SimContext.h"
 
+#include "sim/Scenario.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -47,9 +49,8 @@ class Pcb3Application : public SimProgram {
                 // a chip module took the command, or it was a surprise after its mode letter
             } else if (b == 'J') {
                 Jtag(ctx);
-            } else if (!OfferToModules(ctx, b, [](SimContext&, SimModule& m) {
-                           return m.Pcb3Prefix() == 0;
-                       })) {
+            } else if (!OfferToModules(
+                           ctx, b, [](SimContext&, SimModule& m) { return m.Pcb3Prefix() == 0; })) {
                 ctx.Surprise("PCB3 application, waiting for a command", {b});
             }
         }
@@ -139,9 +140,8 @@ class Pcb2Application : public SimProgram {
                            return std::find(tags.begin(), tags.end(), c.Board().firmwareTag) !=
                                   tags.end();
                        })) {
-                ctx.Surprise("PCB2 " + ctx.Board().firmwareTag +
-                                 " application, waiting for a command",
-                             {b});
+                ctx.Surprise(
+                    "PCB2 " + ctx.Board().firmwareTag + " application, waiting for a command", {b});
             }
         }
     }

@@ -50,7 +50,7 @@ class SimContext {
         change(jig_.board_);
     }
     bool Pcb3() const { return jig_.board_.pcb3; }
-    const Scenario& ScenarioData() const { return jig_.scenario_; }
+    const Scenario& ScenarioData() const { return *jig_.scenario_; }
     SimModule* Module(const std::string& name) { return jig_.Module(name); }
     const std::vector<std::unique_ptr<SimModule>>& Modules() const { return jig_.modules_; }
 

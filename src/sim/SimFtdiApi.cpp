@@ -1,16 +1,21 @@
 #include "sim/SimFtdiApi.h"
 
+#include "sim/Scenario.h"
+
 #include <algorithm>
 #include <cstdio>
 
-SimFtdiApi::SimFtdiApi(const Scenario& scenario) : scenario_(scenario) {
-    for (const std::string& d : scenario_.devices)
-        devices_.push_back(std::make_shared<SimJig>(scenario_, d != "jig"));
+SimFtdiApi::SimFtdiApi(const Scenario& scenario)
+    : scenario_(std::make_unique<const Scenario>(scenario)) {
+    for (const std::string& d : scenario_->devices)
+        devices_.push_back(std::make_shared<SimJig>(*scenario_, d != "jig"));
 }
 
+SimFtdiApi::~SimFtdiApi() = default;
+
 std::string SimFtdiApi::Describe() const {
-    return "simulated JIG (" + scenario_.board + ", " + scenario_.versionText + ", " +
-           (scenario_.timing == SimTiming::Wire ? "wire" : "instant") + " timing)";
+    return "simulated JIG (" + scenario_->board + ", " + scenario_->versionText + ", " +
+           (scenario_->timing == SimTiming::Wire ? "wire" : "instant") + " timing)";
 }
 
 SimJig& SimFtdiApi::Jig() {
@@ -22,7 +27,7 @@ SimJig& SimFtdiApi::Jig() {
 
 FT_STATUS SimFtdiApi::FT_CreateDeviceInfoList(DWORD* numDevs) {
     *numDevs = 0;
-    if (scenario_.ftdi.listFails)
+    if (scenario_->ftdi.listFails)
         return FT_OTHER_ERROR;
     DWORD n = 0;
     for (auto& d : devices_)
@@ -33,7 +38,7 @@ FT_STATUS SimFtdiApi::FT_CreateDeviceInfoList(DWORD* numDevs) {
 
 FT_STATUS SimFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
     *handle = nullptr;
-    const std::vector<int>& refused = scenario_.ftdi.openFails;
+    const std::vector<int>& refused = scenario_->ftdi.openFails;
     if (std::find(refused.begin(), refused.end(), index) != refused.end())
         return FT_DEVICE_NOT_OPENED;
     int seen = 0;
@@ -41,7 +46,7 @@ FT_STATUS SimFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
         if (d->Vanished())
             continue;
         if (seen++ == index) {
-            *handle = new SimDevice(d, scenario_.ftdi);
+            *handle = new SimDevice(d, scenario_->ftdi);
             return FT_OK;
         }
     }

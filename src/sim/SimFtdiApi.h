@@ -9,6 +9,7 @@
 class SimFtdiApi : public FtdiApi {
   public:
     explicit SimFtdiApi(const Scenario& scenario);
+    ~SimFtdiApi() override;
 
     FT_STATUS FT_CreateDeviceInfoList(DWORD* numDevs) override;
     FT_STATUS FT_Open(int index, FT_HANDLE* handle) override;
@@ -21,10 +22,10 @@ class SimFtdiApi : public FtdiApi {
     SimJig& Jig();
     SimJig& Device(int index) { return *devices_.at(static_cast<std::size_t>(index)); }
     int DeviceCount() const { return static_cast<int>(devices_.size()); }
-    const Scenario& ScenarioData() const { return scenario_; }
+    const Scenario& ScenarioData() const { return *scenario_; }
 
   private:
-    Scenario scenario_;
+    std::unique_ptr<const Scenario> scenario_;
     std::vector<std::shared_ptr<SimJig>> devices_;
 };
 

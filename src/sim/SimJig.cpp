@@ -1,5 +1,6 @@
 #include "sim/SimJig.h"
 
+#include "sim/Scenario.h"
 #include "sim/SimContext.h"
 
 #include <algorithm>
@@ -17,13 +18,14 @@ nanoseconds ByteTime(std::uint32_t baud) {
 } // namespace
 
 SimJig::SimJig(const Scenario& scenario, bool silent)
-    : scenario_(scenario), silent_(silent), modules_(MakeSimModules(scenario)) {
+    : scenario_(std::make_unique<const Scenario>(scenario)), silent_(silent),
+      modules_(MakeSimModules(scenario)) {
     board_.pcb3 = scenario.pcb3;
     board_.versionText = scenario.versionText;
     board_.firmwareTag = scenario.firmwareTag;
     board_.applicationHung = scenario.applicationHung;
     program_ = std::thread([this] { ProgramLoop(); });
-    if (!silent_ && !scenario_.events.empty())
+    if (!silent_ && !scenario_->events.empty())
         events_ = std::thread([this] { EventLoop(); });
 }
 
@@ -41,7 +43,7 @@ SimJig::~SimJig() {
 
 void SimJig::EventLoop() {
     std::unique_lock lock(mutex_);
-    std::vector<bool> done(scenario_.events.size(), false);
+    std::vector<bool> done(scenario_->events.size(), false);
     while (!stop_) {
         const Deadline now = SteadyClock::now();
         Deadline next = Deadline::max();
@@ -49,7 +51,7 @@ void SimJig::EventLoop() {
         for (std::size_t i = 0; i < done.size(); ++i) {
             if (done[i])
                 continue;
-            const EventSpec& e = scenario_.events[i];
+            const EventSpec& e = scenario_->events[i];
             std::optional<Deadline> due;
             if (e.atMs >= 0)
                 due = started_ + Millis(e.atMs);
@@ -177,7 +179,7 @@ std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
 }
 
 bool SimJig::FaultSilencesLocked() const {
-    for (const FaultSpec& f : scenario_.faults) {
+    for (const FaultSpec& f : scenario_->faults) {
         if (f.type != "silence")
             continue;
         if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
@@ -188,7 +190,7 @@ bool SimJig::FaultSilencesLocked() const {
 }
 
 void SimJig::CheckVanishLocked() {
-    for (const FaultSpec& f : scenario_.faults) {
+    for (const FaultSpec& f : scenario_->faults) {
         if (f.type != "vanish")
             continue;
         if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
@@ -217,11 +219,11 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     emitted_ += count;
     const bool silenced = FaultSilencesLocked();
     Deadline now = SteadyClock::now();
-    const bool wire = scenario_.timing == SimTiming::Wire;
+    const bool wire = scenario_->timing == SimTiming::Wire;
     // Real-time faults shape when the reply shows, whatever the timing.
     int splitPieces = 0;
     Millis splitGap{2};
-    for (const FaultSpec& f : scenario_.faults) {
+    for (const FaultSpec& f : scenario_->faults) {
         // A delay picks its reply by count, or by a byte it carries (byte counts do not
         // depend on how the JIG's output happens to be grouped).
         const bool byByte = f.replyByte >= 0;
@@ -240,7 +242,7 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     for (std::size_t i = 0; i < count; ++i, ++replyBytes_) {
         std::uint8_t b = data[i];
         bool dropped = silenced;
-        for (const FaultSpec& f : scenario_.faults) {
+        for (const FaultSpec& f : scenario_->faults) {
             if (f.replyByte != replyBytes_)
                 continue;
             if (f.type == "drop")
@@ -351,7 +353,7 @@ void SimJig::Busy(nanoseconds duration, const std::string& doing) {
     deafDoing_ = doing;
     deafNanos_ += duration.count();
     stats_.jigNanos += duration.count();
-    if (scenario_.timing != SimTiming::Wire)
+    if (scenario_->timing != SimTiming::Wire)
         return;
     busy_ = true;
     const Deadline until = SteadyClock::now() + duration;
@@ -387,7 +389,7 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
         if (vanished_.load())
             return;
         NoteHostCallLocked(data, count);
-        const bool wire = scenario_.timing == SimTiming::Wire;
+        const bool wire = scenario_->timing == SimTiming::Wire;
         Deadline now = SteadyClock::now();
         if (lastReplyVisible_ > lastHostWrite_ && now > lastReplyVisible_)
             stats_.hostLagNanos +=
@@ -432,7 +434,7 @@ std::optional<Deadline> SimJig::NextVisibleLocked(Deadline now) const {
 }
 
 bool SimJig::QuietLocked(Deadline now) const {
-    return scenario_.timing == SimTiming::Instant && rxWaiting_ && !busy_ && toJig_.empty() &&
+    return scenario_->timing == SimTiming::Instant && rxWaiting_ && !busy_ && toJig_.empty() &&
            !NextVisibleLocked(now);
 }
 

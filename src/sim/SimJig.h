@@ -3,7 +3,7 @@
 // timing, the faults of the scenario, the transcript, and the MCU's program on its own thread.
 // All state is guarded by one mutex; every wait sleeps on one condition variable.
 #include "link/WaitTypes.h"
-#include "sim/Scenario.h"
+#include "sim/ScenarioSpecs.h"
 #include "sim/SimBoardState.h"
 #include "sim/SimModule.h"
 #include "sim/SimProgram.h"
@@ -19,6 +19,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+struct Scenario;
 
 struct TranscriptEntry {
     bool toJig; // host -> JIG
@@ -128,7 +130,7 @@ class SimJig {
     bool FaultSilencesLocked() const;
     void CheckVanishLocked();
 
-    const Scenario scenario_;
+    const std::unique_ptr<const Scenario> scenario_;
     const bool silent_;
     const Deadline started_ = SteadyClock::now();
     std::vector<std::unique_ptr<SimModule>> modules_;

@@ -2,6 +2,8 @@
 // first line and serves until stopped (SIGINT or SIGTERM).
 #include "sim/PtyServer.h"
 
+#include "sim/Scenario.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstring>

@@ -22,7 +22,7 @@ bool Has(const std::string& text, const std::string& part) {
 
 // The command words of each "tolvane-jig-cli ..." line of README.md ("ene read").
 std::vector<Words> ReadmeCommands() {
-    std::istringstream readme(ReadFileText(std::string(TOLVANE_SOURCE_DIR) + "/README.md"));
+    std::istringstream readme(ReadFileText(TOLVANE_SOURCE_DIR "/README.md"));
     std::vector<Words> commands;
     std::string line;
     while (std::getline(readme, line)) {

@@ -5,6 +5,7 @@
 #include "link/StartLog.h"
 #include "modes/Edid/EdidEngine.h"
 #include "port/TimeText.h"
+#include "sim/Scenario.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 

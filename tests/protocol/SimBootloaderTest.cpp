@@ -1,4 +1,5 @@
 // The simulated JIG's bootloaders and reset button, byte by byte.
+#include "sim/Scenario.h"
 #include "support/RawLink.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "sim/Scenario.h"
 #include "support/Surprises.h"
 
 #include <cstdlib>

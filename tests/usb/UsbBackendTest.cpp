@@ -2,6 +2,7 @@
 // lengths, every received byte, unplugging, and the start log over several chips.
 #include "link/OpenProgrammerLink.h"
 #include "link/backends/UsbFtdiApi.h"
+#include "sim/Scenario.h"
 #include "usb/VirtualUsb.h"
 
 #include <thread>

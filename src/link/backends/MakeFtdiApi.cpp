@@ -1,6 +1,7 @@
 #include "link/FtdiApi.h"
 #include "link/backends/TtyFtdiApi.h"
 #include "link/backends/UsbFtdiApi.h"
+#include "sim/Scenario.h"
 #include "sim/SimFtdiApi.h"
 
 std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* error) {

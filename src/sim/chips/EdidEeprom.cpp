@@ -1,5 +1,7 @@
 #include "sim/chips/EdidEeprom.h"
 
+#include "sim/Scenario.h"
+
 #include <algorithm>
 
 namespace {

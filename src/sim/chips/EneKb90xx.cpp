@@ -1,6 +1,7 @@
 #include "sim/chips/EneKb90xx.h"
 
 #include "sim/ChipScenario.h"
+#include "sim/Scenario.h"
 
 #include "sim/CpldRouting.h"
 #include "sim/SimContext.h"

@@ -1,6 +1,7 @@
 #include "sim/chips/IteEc.h"
 
 #include "sim/ChipScenario.h"
+#include "sim/Scenario.h"
 
 #include "sim/SimContext.h"
 #include "sim/chips/IteSerialFlash.h"

@@ -1,5 +1,7 @@
 #include "sim/chips/KeyboardMatrix.h"
 
+#include "sim/Scenario.h"
+
 #include <algorithm>
 
 SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
