@@ -11,6 +11,9 @@
 
 namespace {
 constexpr std::size_t kAnswerMin = 7;
+// The answer to a '+' sent just before the first answer showed may still sit in the FTDI chip,
+// waiting for its latency timer (16 ms): the line must stay this long quiet before 'W'.
+constexpr Millis kQuietBeforeFirstBlock{50};
 
 std::string AnswerHex(const std::uint8_t* bytes, std::size_t count) {
     std::string text;
@@ -51,14 +54,17 @@ DWORD TakeAnswerLine(ProgrammerLink& link, DWORD have) {
         have += got;
     }
     const DWORD line = lineLength();
-    // Whole further answers are dropped; one that is cut is waited for to its end.
+    // Whole further answers are dropped, and those still on their way; one that is cut is
+    // waited for to its end.
     bool cut = !EndsLine(answer, have);
     std::uint8_t rest[kPcb3BlockSize];
     for (;;) {
         if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK)
             break;
         if (link.rxQueue == 0) {
-            if (!cut || h->WaitReceived(1, deadline) != WaitOutcome::Ready)
+            const Deadline until =
+                cut ? deadline : std::min(deadline, DeadlineIn(kQuietBeforeFirstBlock));
+            if (h->WaitReceived(1, until) != WaitOutcome::Ready)
                 break;
             continue;
         }
