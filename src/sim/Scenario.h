@@ -1,7 +1,7 @@
 #pragma once
 // What the simulated JIG is: board, firmware, FTDI devices, chip contents, wiring and faults.
 // Read from a JSON file; modules read their own section under "chips".
-#include "sim/ScenarioSpecs.h"
+#include "sim/ScenarioTypes.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,7 +3,7 @@
 // timing, the faults of the scenario, the transcript, and the MCU's program on its own thread.
 // All state is guarded by one mutex; every wait sleeps on one condition variable.
 #include "link/WaitTypes.h"
-#include "sim/ScenarioSpecs.h"
+#include "sim/ScenarioTypes.h"
 #include "sim/SimBoardState.h"
 #include "sim/SimModule.h"
 #include "sim/SimProgram.h"
