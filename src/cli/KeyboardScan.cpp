@@ -1,8 +1,10 @@
 #include "cli/CliApp.h"
+#include "cli/CliSignals.h"
 #include "modes/Keyboard/KeyboardScanner.h"
 #include "modes/Keyboard/KeyboardStatus.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -58,13 +60,19 @@ int RunKeyboardScan(const CliArgs& args) {
             return kExitUsage;
         }
     }
-    // Every thread (the simulator's too) inherits the mask; only the wait below takes them.
+    // Every thread (the simulator's too) inherits the mask; only the wait below takes it. Ctrl+C
+    // is how a scan ends: the signal thread turns it into the same wake-up.
     sigset_t wake;
     sigemptyset(&wake);
-    sigaddset(&wake, SIGINT);
-    sigaddset(&wake, SIGTERM);
     sigaddset(&wake, SIGUSR1);
     pthread_sigmask(SIG_BLOCK, &wake, nullptr);
+    std::atomic<bool> asked{false};
+    StopOnSignal stop(
+        [&asked] {
+            asked.store(true);
+            kill(getpid(), SIGUSR1);
+        },
+        true);
 
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
@@ -82,10 +90,10 @@ int RunKeyboardScan(const CliArgs& args) {
         siginfo_t info{};
         const int sig = sigtimedwait(&wake, &info, seconds < 0 ? nullptr : &limit);
         if (sig == SIGUSR1) {
-            ended = true;
+            ended = !asked.load();
             break;
         }
-        if (sig == SIGINT || sig == SIGTERM || (sig < 0 && errno == EAGAIN))
+        if (sig < 0 && errno == EAGAIN)
             break;
     }
     if (!ended) {

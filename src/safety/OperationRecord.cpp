@@ -41,6 +41,7 @@ void DescribeFile(JournalRecord& r) {
 void OperationRecord::Begin(bool active, const std::string& mode, const std::string& operation) {
     std::lock_guard lock(mutex_);
     open_ = active;
+    started_ = false;
     record_ = JournalRecord{};
     record_.time = Now();
     record_.mode = mode;
@@ -77,6 +78,19 @@ bool OperationRecord::Open() const {
     return open_;
 }
 
+void OperationRecord::Started(const LogLine& log) {
+    JournalRecord r;
+    {
+        std::lock_guard lock(mutex_);
+        if (!open_ || started_)
+            return;
+        started_ = true;
+        r = record_;
+    }
+    r.result = "started";
+    Append(r, log);
+}
+
 void OperationRecord::End(const std::string& result, const std::string& failedStep,
                           const LogLine& log) {
     JournalRecord r;
@@ -91,6 +105,10 @@ void OperationRecord::End(const std::string& result, const std::string& failedSt
     r.failedStep = result == "done" ? "" : failedStep;
     if (!r.file.empty())
         DescribeFile(r);
+    Append(r, log);
+}
+
+void OperationRecord::Append(JournalRecord r, const LogLine& log) {
     std::string error;
     const std::filesystem::path journal = JournalFile();
     if (!AppendJournal(r, journal, &error) && log)

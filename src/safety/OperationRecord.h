@@ -17,22 +17,31 @@ class OperationRecord {
     // when the record ends.
     void SetFile(const std::string& path);
     void SetBackup(const std::string& path);
+    // Appends a "started" record before the first erase or write reaches the chip, so that a
+    // process that dies during it still leaves a trace (once; only while the record is open).
+    void Started(const LogLine& log);
     // Appends the record (once: later calls do nothing). A journal that cannot be written is
     // said on `log`.
     void End(const std::string& result, const std::string& failedStep, const LogLine& log);
     bool Open() const;
 
   private:
+    void Append(JournalRecord r, const LogLine& log);
+
     mutable std::mutex mutex_;
     bool open_ = false;
+    bool started_ = false;
     JournalRecord record_;
 };
 
-// "done", "no JIG" or "failed" for the outcomes the engines share (None, NoJig, Failed,
-// Succeeded).
+// "done", "no JIG", "stopped" or "failed" for the outcomes the engines share (None, NoJig,
+// Failed, Succeeded, and Stopped where a mode can be stopped).
 template <class Outcome> std::string ResultOf(Outcome outcome) {
     if (outcome == Outcome::Succeeded)
         return "done";
+    if constexpr (requires { Outcome::Stopped; })
+        if (outcome == Outcome::Stopped)
+            return "stopped";
     if (outcome == Outcome::NoJig)
         return "no JIG";
     return "failed";

@@ -4,12 +4,45 @@
 #include "safety/ImageCheck.h"
 #include "safety/ImageDiff.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::size_t kRangesShown = 8;
 } // namespace
 
+namespace {
+bool AllOneValue(const std::vector<std::uint8_t>& image, std::uint8_t value) {
+    return !image.empty() &&
+           std::all_of(image.begin(), image.end(), [value](std::uint8_t b) { return b == value; });
+}
+
+// A blank chip and a read that never reached it look the same; erasing after the second loses
+// the customer's firmware with a blank backup.
+bool BlankMayBeErased(const std::vector<std::uint8_t>& image, const LogLine& log,
+                      const SafetyOptions& safety, const AskYesNoFn& ask) {
+    if (!AllOneValue(image, 0xFF) && !AllOneValue(image, 0x00))
+        return true;
+    log("The chip reads blank (all " + std::string(image.front() == 0xFF ? "FFh" : "00h") +
+        "). A failed read looks the same.");
+    if (safety.eraseBlank) {
+        log("Erasing anyway (--force).");
+        return true;
+    }
+    if (safety.askBeforeErasingBlank && ask && ask(kBlankBackupQuestion)) {
+        log("Erasing anyway: the technician agreed.");
+        return true;
+    }
+    log(safety.askBeforeErasingBlank
+            ? "Nothing was erased or written: the backup reads blank."
+            : "Nothing was erased or written: the backup reads blank (--force erases anyway).");
+    return false;
+}
+} // namespace
+
 std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const std::string& chipId,
-                                                const ReadWholeChip& read, const LogLine& log) {
+                                                const ReadWholeChip& read, const LogLine& log,
+                                                const SafetyOptions& safety,
+                                                const AskYesNoFn& ask) {
     log("Backup: reading the chip before anything is erased or written ...");
     std::vector<std::uint8_t> image;
     if (!read(image)) {
@@ -17,6 +50,8 @@ std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const s
         return std::nullopt;
     }
     LogImageCheck(image, log);
+    if (!BlankMayBeErased(image, log, safety, ask))
+        return std::nullopt;
     const SavedBackup saved = SaveBackup(mode, chipId, image);
     if (!saved.Ok()) {
         log("The backup could not be saved in " + saved.path.string() + " (" + saved.error +

@@ -31,8 +31,8 @@ TEST(EdidCli, WriteThenReadBackThroughThePanelFile) {
         return args;
     };
 
-    ProcessResult w =
-        RunProgram("tolvane-jig-cli", with({"edid", "write", "monitor.bin"}), dir.Path());
+    ProcessResult w = RunProgram("tolvane-jig-cli",
+                                 with({"edid", "write", "monitor.bin", "--force"}), dir.Path());
     EXPECT_EQ(w.exitCode, 0) << w.err;
     EXPECT_NE(w.out.find("Writing data to EEPROM is completed successfully.\n"), std::string::npos);
     EXPECT_EQ(ReadFileText(dir.File("panel.bin")), Text(EdidSamples::kDesktopMonitor));

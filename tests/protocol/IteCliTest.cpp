@@ -46,7 +46,7 @@ TEST_F(IteCli, WriteVerifiesAndReadGivesTheFileBack) {
 
     WriteFileBytes(dir.File("chip.json"), R"({"chips": {"ite": {"file": "flash.bin"}}})");
     r = Cli(dir.Path(), {"ite", "write", "in.bin", "--mb", "Board one", "--device", "sim:pcb2-ite",
-                         "--scenario", "chip.json", "--stats"});
+                         "--scenario", "chip.json", "--stats", "--force"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_TRUE(Has(r, "All settings sent.\n"));
     EXPECT_TRUE(Has(r, "WRITE complete.\n"));

@@ -37,7 +37,7 @@ TEST(NpceCli, WriteThenReadOfAFlashKeptInAFileOnBothBoards) {
         WriteFileBytes(dir.File("in.bin"), image);
         const std::string device = std::string("sim:") + board;
         ProcessResult r = Cli(dir.Path(), {"npce", "write", "in.bin", "--device", device,
-                                           "--scenario", "flash.json", "--stats"});
+                                           "--scenario", "flash.json", "--stats", "--force"});
         EXPECT_EQ(r.exitCode, 0) << board << r.out << r.err;
         EXPECT_TRUE(Has(r, "Nuvoton chip is programmed succesfully!\n")) << board;
         EXPECT_TRUE(Has(r, "bytes moved:      131072 (file)")) << board;

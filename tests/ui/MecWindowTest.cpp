@@ -89,9 +89,12 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Стирание завершено успешно."));
     EXPECT_EQ(Chip().Image(), std::vector<std::uint8_t>(SimMec16xx::kImageSize, 0xFF));
 
+    // The backup of the chip just erased reads blank: the window asks before going on.
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    dialogs.script.yesNo.push_back(true);
     window->BitBtn_MEC16_WRITE->click();
     ASSERT_TRUE(Ended());
+    EXPECT_TRUE(dialogs.script.yesNo.empty());
     EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Write FLASH complete."));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 768; }));
     EXPECT_EQ(window->CGauge_MEC16->Colour(), QColor(255, 0, 0));

@@ -121,8 +121,8 @@ TEST_F(UserFolder, BackupThatCannotBeWrittenSaysWhy) {
         image.assign(256, 0x42);
         return true;
     };
-    EXPECT_FALSE(
-        TakeBackup("EDID lcd", "", read, [&](const std::string& l) { lines.push_back(l); }));
+    EXPECT_FALSE(TakeBackup(
+        "EDID lcd", "", read, [&](const std::string& l) { lines.push_back(l); }, {}, nullptr));
     EXPECT_EQ(lines.back(), "The backup could not be saved in " + user.File("backups") +
                                 " (the folder cannot be created or written): nothing was erased "
                                 "or written.");

@@ -316,9 +316,10 @@ EdidOutcome WriteOperation(ProgrammerLink& link, OperatorPort& port, const Safet
     }
     if (safety.backup) {
         EepromRead how = EepromRead::Ok;
-        const std::optional<std::filesystem::path> saved =
-            TakeBackup(kModeName, "", EepromReader(link, port, &how),
-                       [&port](const std::string& line) { port.Log(line); });
+        const std::optional<std::filesystem::path> saved = TakeBackup(
+            kModeName, "", EepromReader(link, port, &how),
+            [&port](const std::string& line) { port.Log(line); }, safety,
+            [&port](const std::string& q) { return port.AskYesNo(q); });
         if (!saved) {
             *step = how == EepromRead::Ok ? "backup: saving" : "backup: reading the EEPROM";
             return EndFailedRead(link, port, how == EepromRead::Ok ? EepromRead::Refused : how);

@@ -34,4 +34,5 @@ class ItePort {
     virtual void EnableControl(const std::string& name, bool enabled) = 0;
     virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
+    virtual bool AskYesNo(const std::string& /*text*/) { return false; }
 };

@@ -296,7 +296,8 @@ void ReadThread_ITE::Write() {
         const std::optional<std::filesystem::path> saved = TakeBackup(
             Ite::kModeName, "",
             [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-            [this](const std::string& line) { SayLine(line); });
+            [this](const std::string& line) { SayLine(line); }, s_.safety,
+            [this](const std::string& q) { return s_.port.AskYesNo(q); });
         if (!saved) {
             s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
             return EndTransfer(false);

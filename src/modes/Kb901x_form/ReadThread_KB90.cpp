@@ -201,7 +201,8 @@ void ReadThread_KB90::Write() {
         const std::optional<std::filesystem::path> saved = TakeBackup(
             Kb90::kModeName, "",
             [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-            [this](const std::string& line) { Log(line); });
+            [this](const std::string& line) { Log(line); }, s_.safety,
+            [this](const std::string& q) { return s_.port.AskYesNo(q); });
         if (!saved) {
             s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
             Send({'O'});

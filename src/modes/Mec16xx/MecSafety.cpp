@@ -14,7 +14,8 @@ bool ReadThread_MEC16::Backup() {
     const std::optional<std::filesystem::path> saved = TakeBackup(
         Mec::kModeName, MecValueText(s_.id.data()),
         [this](std::vector<std::uint8_t>& image) { return MecReadImage(s_, true, image); },
-        [this](const std::string& line) { Log(line); });
+        [this](const std::string& line) { Log(line); }, s_.safety,
+        [this](const std::string& q) { return s_.port.AskYesNo(q); });
     if (!saved) {
         s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
         return false;

@@ -183,7 +183,8 @@ bool ReadThread_NPCE::Backup() {
     const std::optional<std::filesystem::path> saved = TakeBackup(
         Npce::kModeName, Npce::kFlashIdText,
         [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-        [this](const std::string& line) { Log(line); });
+        [this](const std::string& line) { Log(line); }, s_.safety,
+        [this](const std::string& q) { return s_.port.AskYesNo(q); });
     if (!saved) {
         const std::string step = s_.FailedStep();
         Refused("backup: " + (step.empty() ? std::string("saving") : step));

@@ -171,7 +171,8 @@ bool ReadThread_JTAG_NUV::Backup() {
     const std::optional<std::filesystem::path> saved = TakeBackup(
         kModeName, kExpectedIdText,
         [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-        [this](const std::string& line) { Log(line); });
+        [this](const std::string& line) { Log(line); }, s_.safety,
+        [this](const std::string& q) { return s_.port.AskYesNo(q); });
     if (!saved) {
         s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
         return false;
