@@ -1,5 +1,7 @@
 #include "cli/CliSafety.h"
 
+#include <cstdio>
+
 CliCommandBuilder& NoBackupFlag(CliCommandBuilder& command) {
     return command
         .Flag("--no-backup", "do not read the chip into a backup file (in "
@@ -19,4 +21,34 @@ SafetyOptions CliSafety(const CliArgs& args) {
             .readTwice = args.Flag("read-twice"),
             .askBeforeErasingBlank = false,
             .eraseBlank = args.Flag("force")};
+}
+
+namespace {
+// Quoted for a POSIX shell when it holds anything but plain characters.
+std::string ShellWord(const std::string& word) {
+    const bool plain =
+        !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz"
+                                                "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                "0123456789-_./:=+,@") == std::string::npos;
+    if (plain)
+        return word;
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+} // namespace
+
+void PrintChipState(const std::string& chipState, const CliArgs& args,
+                    const std::string& writeCommand, const std::string& backup) {
+    if (chipState.empty())
+        return;
+    std::fprintf(stderr, "%s\n", chipState.c_str());
+    if (backup.empty())
+        return;
+    std::string command = "tolvane-jig-cli " + writeCommand + " " + ShellWord(backup) +
+                          " --device " + ShellWord(args.device.device);
+    if (!args.device.scenarioFile.empty())
+        command += " --scenario " + ShellWord(args.device.scenarioFile);
+    std::fprintf(stderr, "To put it back: %s\n", command.c_str());
 }

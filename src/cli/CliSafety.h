@@ -9,3 +9,9 @@ CliCommandBuilder& NoBackupFlag(CliCommandBuilder& command);
 // --read-twice, for a command that reads.
 CliCommandBuilder& ReadTwiceFlag(CliCommandBuilder& command);
 SafetyOptions CliSafety(const CliArgs& args);
+
+// After a failed or stopped erase or write: where the chip stands (`chipState`, the engine's
+// line) and, when a backup was taken, the exact command that puts it back, on stderr.
+// `writeCommand`: the mode's write command ("ene write").
+void PrintChipState(const std::string& chipState, const CliArgs& args,
+                    const std::string& writeCommand, const std::string& backup);
