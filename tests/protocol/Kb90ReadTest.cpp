@@ -241,3 +241,22 @@ TEST_F(EneTest, DeviceAsTheDumpIsRefusedBeforeTheRead) {
     EXPECT_EQ(engine->State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
 }
+
+// A byte that changes on the second read of "read twice": the read fails and the dump already
+// under the chosen name stays as it was; the first read is kept beside it.
+TEST_F(EneTest, ReadTwiceMismatchLeavesTheOldDumpAlone) {
+    Start("pcb2-v41", R"({"faults": [{"type": "corrupt", "replyByte": 136072, "xor": 1}]})");
+    SafetyOptions safety;
+    safety.active = true;
+    safety.readTwice = true;
+    engine->SetSafety(safety);
+    const std::string out = dir.File("flash.bin");
+    WriteFileBytes(out, "the old dump");
+    Read(out);
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_FALSE(port.HasLine("Reading completed successfully."));
+    EXPECT_EQ(ReadFileText(out), "the old dump");
+    EXPECT_EQ(FileBytes(out + ".partial"), Chip().Flash());
+    EXPECT_EQ(HostBytes().back(), 'O');
+    ExpectIdle();
+}
