@@ -348,3 +348,23 @@ TEST_F(EneTest, ChecksumAnswerIsReadLittleEndian) {
     EXPECT_TRUE(port.HasLine("CRC16 FLASH KB90XX-> 5678"));
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
 }
+
+// A stop during the backup read ends that read's stream; the write never starts.
+TEST_F(EneTest, StopDuringTheBackupLeavesTheChipUnchanged) {
+    Start("pcb3");
+    SafetyOptions safety;
+    safety.active = true;
+    safety.backup = true;
+    engine->SetSafety(safety);
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    port.stopAtGauge = 10 * 64;
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_TRUE(port.HasLine(kStoppedLine));
+    const auto wire = HostBytes();
+    EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);
+    EXPECT_EQ(Tail(wire, 3), (std::vector<std::uint8_t>{'?', 'X', 'O'}));
+    EXPECT_EQ(Chip().Erases(), 0);
+    ExpectIdle();
+}
