@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/CliStats.h"
 #include "cli/EdidExit.h"
 
@@ -14,6 +15,8 @@ int RunEdidRead(const CliArgs& args) {
     CliStats stats;
     ProgrammerLink link(api);
     CliPort port(args.positional.at(0));
+    // A stop ends the wait for the EEPROM's answer; the exchange is one frame each way.
+    StopOnSignal stop([&link] { link.Cancel(); });
     const int status = EdidExitCode(EdidRead(link, port, CliSafety(args)));
     if (args.Flag("stats")) {
         std::error_code error;

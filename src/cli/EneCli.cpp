@@ -1,6 +1,7 @@
 #include "cli/EneCli.h"
 
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "port/ProgramFolder.h"
 
 #include "modes/Kb901x_form/EneDatabase.h"
@@ -16,6 +17,7 @@ int EneExitCode(Kb90Outcome outcome) {
         return kExitNoJig;
     case Kb90Outcome::None:
     case Kb90Outcome::Failed:
+    case Kb90Outcome::Stopped:
         break;
     }
     return kExitFailed;
@@ -104,6 +106,7 @@ int RunEneTransfer(const CliArgs& args, bool write) {
     int status = kExitOk;
     {
         Kb901xEngine engine(api, port);
+        StopOnSignal stop([&engine] { engine.Stop(); });
         engine.SetSafety(CliSafety(args));
         if (args.values.count("mb") || args.values.count("cable"))
             status = ApplyEneCable(engine, args, port);
@@ -114,6 +117,7 @@ int RunEneTransfer(const CliArgs& args, bool write) {
                 engine.ReadClick();
             engine.WaitForWorker();
             status = EneExitCode(engine.Outcome());
+            PrintChipState(engine.ChipState(), args, "ene write", engine.BackupPath());
         }
         if (args.Flag("stats"))
             stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);

@@ -30,8 +30,10 @@ void AddEneCommands(CliApp& cli) {
         .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
     auto write =
         cli.Command(ene, "write", "Write IN.bin into the flash and verify it", RunEneWrite);
-    write.Details("Writes IN.bin (its first 128 KiB; a shorter file is filled up "
-                  "with 0xFF) into the flash of an ENE KB90xx and verifies it.");
+    write.Details("Writes IN.bin (at most 128 KiB; a shorter file is filled up with "
+                  "0xFF) into the flash of an ENE KB90xx and verifies it. An empty or larger "
+                  "file, or one that is not a regular file, is refused before anything is "
+                  "erased. Ctrl-C stops between two blocks and says where the chip stands.");
     CableOptions(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Device()
         .ExitStatus("0 written and verified, 1 failed, 2 no usable JIG, 64 wrong usage");

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -185,6 +187,29 @@ TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
     EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_EQ(port.Lines().back(), "");
+    EXPECT_TRUE(port.HasLine(dir.File("no-such-folder/out.bin") + ": No such file or directory"));
+
+    // A device is no place for the image: refused, not written into.
+    port.QueueFileAnswer("/dev/full");
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
+}
+
+TEST_F(EdidProtocolTest, ReadReplacesAnOlderFileWholeAndAFailedReadLeavesItAlone) {
+    const std::string out = dir.File("old.bin");
+    WriteFileBytes(out, std::string(300, 'x'));
+    {
+        auto sim = Sim("pcb3", R"(, "panel": false)");
+        ProgrammerLink link(sim);
+        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+        EXPECT_EQ(ReadFileText(out), std::string(300, 'x'));
+    }
+    auto sim = Sim("pcb3");
+    ProgrammerLink link(sim);
+    port.QueueFileAnswer(out);
+    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_TRUE(ReadFileText(out) == AsString(EdidSamples::kDesktopMonitor));
+    EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
 }
 
 TEST_F(EdidProtocolTest, Write128ByteFileIsPaddedWithFF) {
@@ -283,11 +308,26 @@ TEST_F(EdidProtocolTest, OpenDialogCancelledOrFileUnreadable) {
     }
     auto sim = Sim("pcb3");
     ProgrammerLink link(sim);
-    port.QueueFileAnswer(dir.File("missing.bin"));
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
-    EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка открытия файла."});
-    EXPECT_EQ(port.Lines().back(), "");
-    EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("huge.bin"), std::string(64 * 1024 + 1, 'x'));
+    const std::string fifo = dir.File("pipe.bin");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {dir.File("missing.bin"), "No such file or directory"},
+        {dir.File("empty.bin"), "the file is empty"},
+        {dir.File("huge.bin"), "larger than the 65536 bytes the chip takes"},
+        {"/dev/zero", "not a regular file"},
+        {fifo, "not a regular file"}};
+    for (const auto& [path, reason] : refused) {
+        port.QueueFileAnswer(path);
+        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed) << path;
+        EXPECT_EQ(port.Lines().back(), "") << path;
+        EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
+    }
+    EXPECT_EQ(port.Messages(), std::vector<std::string>(refused.size(), "Ошибка открытия файла."));
+    EXPECT_EQ(sim->Jig().BytesToJig(), Bytes(refused.size(), 'B')); // never 'E' 'w'
+    EXPECT_TRUE(Eeprom(*sim) ==
+                Bytes(EdidSamples::kDesktopMonitor.begin(), EdidSamples::kDesktopMonitor.end()));
 }
 
 TEST_F(EdidProtocolTest, MissingWriteStatusEndsAfterItsBound) {

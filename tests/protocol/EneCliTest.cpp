@@ -1,10 +1,17 @@
 // The "ene" commands of tolvane-jig-cli: exit status, output, the database lookup, and a read
 // over a serial terminal served by the simulator process.
+#include "link/WaitBounds.h"
 #include "sim/chips/EneKb90xx.h"
 #include "support/Process.h"
+#include "support/SignalledProcess.h"
 #include "support/SimFixture.h"
 
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 // The CLI in `folder`, the simulated JIG on instant timing unless a tty is given.
@@ -121,4 +128,84 @@ TEST(EneCli, ReadAndWriteOverTheSimulatorsSerialTerminal) {
         EXPECT_TRUE(Has(r, "Writing and verify is OK !\n")) << board;
         EXPECT_EQ(sim.Stop(), 0);
     }
+}
+
+// Ctrl-C at a random block of a read and of a write over the simulator's terminal, at wire
+// speed: each ends at a safe point with 130, the journal says "stopped", the old dump is
+// untouched beside the blocks received, the chip-state line is what the chip holds, and the
+// JIG takes the next command on the same terminal.
+TEST(EneCli, CtrlCStopsAReadAndAWriteAndTheJigStaysReady) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    TempDir dir;
+    TempDir user;
+    const std::vector<std::string> env{"XDG_DATA_HOME=" + user.Path()};
+    const std::vector<std::uint8_t> chip = SimEneKb90xx::DefaultImage();
+    WriteFileBytes(dir.File("chip.bin"), std::string(chip.begin(), chip.end()));
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {"ene": {"file": "chip.bin"}}})");
+    SimProcess sim({"--board", "pcb3", "--scenario", dir.File("s.json"), "--timing", "wire"});
+    ASSERT_FALSE(sim.PtyPath().empty());
+    const std::string device = "tty:" + sim.PtyPath();
+    auto lastJournalRecord = [&] {
+        const std::string text = ReadFileText(user.File("tolvane-jig/journal.jsonl"));
+        const std::size_t end = text.find_last_not_of('\n');
+        return end == std::string::npos ? "" : text.substr(text.rfind('\n', end) + 1);
+    };
+
+    // The read: stopped once the new file beside the dump holds `blocks` blocks.
+    const std::string dump = dir.File("dump.bin");
+    WriteFileBytes(dump, "the old dump");
+    const std::size_t blocks = std::uniform_int_distribution<std::size_t>(1, 200)(random);
+    auto received = [&] {
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            if (e.path().filename().string().starts_with(".dump.bin.") &&
+                e.file_size() >= blocks * 256)
+                return true;
+        return false;
+    };
+    ProcessResult r =
+        RunProgramAndSignal("tolvane-jig-cli", {"ene", "read", dump, "--device", device},
+                            dir.Path(), env, received, SIGINT);
+    EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "Stopped at the technician's request.\n")) << r.out;
+    EXPECT_EQ(ReadFileText(dump), "the old dump");
+    const std::string partial = ReadFileText(dump + ".partial");
+    EXPECT_EQ(partial.size() % 256, 0u);
+    EXPECT_GE(partial.size(), blocks * 256);
+    EXPECT_LT(partial.size(), chip.size());
+    EXPECT_TRUE(partial == std::string(chip.begin(), chip.begin() + partial.size()));
+    EXPECT_NE(lastJournalRecord().find("\"stopped\""), std::string::npos) << lastJournalRecord();
+
+    // The write: stopped some time into its blocks.
+    std::string image(131072, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 29 + (i >> 8));
+    WriteFileBytes(dir.File("in.bin"), image);
+    const auto started = std::chrono::steady_clock::now();
+    const auto after = Millis(std::uniform_int_distribution<int>(300, 4000)(random));
+    r = RunProgramAndSignal(
+        "tolvane-jig-cli", {"ene", "write", "in.bin", "--no-backup", "--device", device},
+        dir.Path(), env, [&] { return std::chrono::steady_clock::now() - started > after; },
+        SIGINT);
+    EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+    EXPECT_NE(lastJournalRecord().find("\"stopped\""), std::string::npos) << lastJournalRecord();
+    const std::string prefix = "The chip is partly written (blocks 1 to ";
+    const std::size_t at = r.err.find(prefix);
+    ASSERT_NE(at, std::string::npos) << r.err;
+    const int written = std::atoi(r.err.c_str() + at + prefix.size());
+    ASSERT_GT(written, 0);
+    ASSERT_LT(written, 512);
+    EXPECT_NE(r.err.find(prefix + std::to_string(written) + " of 512). No backup was taken.\n"),
+              std::string::npos)
+        << r.err;
+
+    // The next command on the same terminal is answered: the write's stream is over, and the
+    // chip holds what the line said.
+    r = Cli(dir.Path(), {"identify", "--device", device});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    std::string expected = image.substr(0, static_cast<std::size_t>(written) * 256);
+    expected.resize(131072, '\xFF');
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == expected);
+    EXPECT_EQ(sim.Stop(), 0);
 }

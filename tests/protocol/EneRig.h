@@ -11,6 +11,21 @@
 
 inline const std::string kStamp = "Current time  10:20:30";
 
+// Asks the engine to stop once, from the worker, when the gauge first reaches `stopAtGauge`
+// (64 per block): a stop at an exact block, as a technician's click would land between two.
+class StoppingPort : public RecordingPort {
+  public:
+    void SetGauge(int position) override {
+        RecordingPort::SetGauge(position);
+        if (stopAtGauge != 0 && position == stopAtGauge && engine) {
+            stopAtGauge = 0;
+            engine->Stop();
+        }
+    }
+    int stopAtGauge = 0;
+    Kb901xEngine* engine = nullptr;
+};
+
 class EneTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -27,6 +42,7 @@ class EneTest : public ::testing::Test {
         sim = MakeSim(board, json, timing);
         ASSERT_TRUE(sim);
         engine = std::make_unique<Kb901xEngine>(sim, port);
+        port.engine = engine.get();
     }
     SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
 
@@ -55,7 +71,7 @@ class EneTest : public ::testing::Test {
     }
 
     TempDir dir;
-    RecordingPort port;
+    StoppingPort port;
     std::shared_ptr<SimFtdiApi> sim;
     std::unique_ptr<Kb901xEngine> engine;
 };

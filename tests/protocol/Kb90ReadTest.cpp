@@ -62,6 +62,43 @@ TEST_P(EneReadBoards, ReadGivesTheFlashByteForByte) {
     EXPECT_TRUE(dialogs[0].confirmOverwrite);
 }
 
+// The stream ends as the protocol ends it, so the JIG takes the next read at once; the dump
+// under the chosen name is the old one, the blocks received are beside it.
+TEST_P(EneReadBoards, StopBetweenBlocksKeepsTheOldDumpAndLeavesTheJigReady) {
+    const bool pcb3 = std::string(GetParam()) == "pcb3";
+    Start(GetParam());
+    const std::string out = dir.File("flash.bin");
+    WriteFileBytes(out, "the old dump");
+    port.stopAtGauge = 37 * 64;
+    Read(out);
+
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(ReadFileText(out), "the old dump");
+    const auto flash = Chip().Flash();
+    EXPECT_EQ(FileBytes(out + ".partial"),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 37 * 256));
+    EXPECT_EQ(LinesFrom(kStoppedLine),
+              (std::vector<std::string>{kStoppedLine, kStamp,
+                                        "The 9472 bytes received are kept in " + out +
+                                            ".partial; " + out + " is unchanged."}));
+    EXPECT_EQ(engine->ChipState(), "");
+    ExpectIdle();
+
+    std::vector<std::uint8_t> wire{'B'};
+    Append(wire, pcb3 ? Frame({'S', 'R', 'K', 'V', 'I', 'K', 'R'}) : Frame({'V', 'R'}));
+    for (int block = 1; block <= 37; ++block) {
+        if (pcb3)
+            wire.push_back('?');
+        wire.push_back(block == 37 ? 'X' : 'N');
+    }
+    wire.push_back('O');
+    EXPECT_EQ(HostBytes(), wire);
+
+    Read(dir.File("again.bin"));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(FileBytes(dir.File("again.bin")), flash);
+}
+
 INSTANTIATE_TEST_SUITE_P(Boards, EneReadBoards, ::testing::Values("pcb2-v41", "pcb3"));
 
 TEST_F(EneTest, ReadOfAFlashFromTheScenarioFile) {
@@ -110,18 +147,24 @@ TEST_F(EneTest, CancelledSaveDialogAndUncreatableFile) {
 
     Read(dir.File("no-such-folder/out.bin"));
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
+    EXPECT_TRUE(port.HasLine(dir.File("no-such-folder/out.bin") + ": No such file or directory"));
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_EQ(engine->State(), "NONE");
 }
 
-TEST_F(EneTest, Pcb3BadBlockStatusKeepsTheBlocksReadSoFar) {
+TEST_F(EneTest, Pcb3BadBlockStatusKeepsTheBlocksReadSoFarBesideTheOldDump) {
     Start("pcb3", R"({"chips": {"ene": {"failBlock": 3}}})");
-    const std::string out = dir.File("partial.bin");
+    const std::string out = dir.File("flash.bin");
+    WriteFileBytes(out, PatternImage(131072));
     Read(out);
     const auto flash = Chip().Flash();
-    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(flash.begin(), flash.begin() + 3 * 256));
+    EXPECT_TRUE(ReadFileText(out) == PatternImage(131072));
+    EXPECT_EQ(FileBytes(out + ".partial"),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 3 * 256));
     EXPECT_EQ(LinesFrom("Lost Communication with ENE or timeout!"),
-              (std::vector<std::string>{"Lost Communication with ENE or timeout!", kStamp}));
+              (std::vector<std::string>{"Lost Communication with ENE or timeout!", kStamp,
+                                        "The 768 bytes received are kept in " + out + ".partial; " +
+                                            out + " is unchanged."}));
     const auto wire = HostBytes();
     EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 3, wire.end()),
               (std::vector<std::uint8_t>{'?', 'X', 'O'}));
@@ -142,11 +185,15 @@ TEST_F(EneTest, SilentJigEndsTheReadWithinItsBound) {
     EXPECT_LT(took, Millis(2000));
 
     const auto flash = Chip().Flash();
-    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 256));
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(FileBytes(out + ".partial"),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 256));
     EXPECT_EQ(
         LinesFrom("Lost Communication with ENE or timeout!"),
         (std::vector<std::string>{"Lost Communication with ENE or timeout!",
-                                  "Timeout: no answer from the JIG (block 100 of 512)", kStamp}));
+                                  "Timeout: no answer from the JIG (block 100 of 512)", kStamp,
+                                  "The 25344 bytes received are kept in " + out + ".partial; " +
+                                      out + " is unchanged."}));
     EXPECT_EQ(port.Gauge(), 99 * 64);
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
     ExpectIdle();
@@ -177,17 +224,39 @@ TEST_F(EneTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
     engine.reset();
     EXPECT_LT(SteadyClock::now() - started, Millis(1000));
     EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (block 2 of 512)"));
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 256u);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("partial.bin")));
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin.partial")).size(), 256u);
 }
 
-TEST_F(EneTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
+TEST_F(EneTest, DeviceAsTheDumpIsRefusedBeforeTheRead) {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     Start("pcb2-v41");
     Read("/dev/full");
     EXPECT_FALSE(port.HasLine("Reading completed successfully."));
-    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
-    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
+    EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
+    EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'V'})); // no read started
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_FALSE(engine->LinkOpen());
+}
+
+// A byte that changes on the second read of "read twice": the read fails and the dump already
+// under the chosen name stays as it was; the first read is kept beside it.
+TEST_F(EneTest, ReadTwiceMismatchLeavesTheOldDumpAlone) {
+    Start("pcb2-v41", R"({"faults": [{"type": "corrupt", "replyByte": 136072, "xor": 1}]})");
+    SafetyOptions safety;
+    safety.active = true;
+    safety.readTwice = true;
+    engine->SetSafety(safety);
+    const std::string out = dir.File("flash.bin");
+    WriteFileBytes(out, "the old dump");
+    Read(out);
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_FALSE(port.HasLine("Reading completed successfully."));
+    EXPECT_EQ(ReadFileText(out), "the old dump");
+    EXPECT_EQ(FileBytes(out + ".partial"), Chip().Flash());
+    EXPECT_EQ(HostBytes().back(), 'O');
     ExpectIdle();
 }

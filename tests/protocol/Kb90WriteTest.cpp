@@ -3,6 +3,9 @@
 #include "EneRig.h"
 #include "modes/Kb901x_form/Kb90Checksum.h"
 
+#include <algorithm>
+#include <sys/stat.h>
+
 namespace {
 std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
     return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
@@ -79,18 +82,36 @@ TEST_P(EneWriteBoards, CorruptedFlashByteIsCaught) {
     }
 }
 
-TEST_P(EneWriteBoards, LongFileIsCutAtTheFlashSize) {
+// Images that must not reach the chip: nothing is erased and no write command goes out.
+TEST_P(EneWriteBoards, RefusedImagesNeverReachTheChip) {
     Start(GetParam());
-    const std::string image = PatternImage(131073);
-    WriteFileBytes(dir.File("in.bin"), image);
-    Write(dir.File("in.bin"));
-    EXPECT_EQ(Chip().Flash(), Bytes(image.substr(0, 131072)));
-    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
-    EXPECT_FALSE(port.HasLine(" __ Warning __"));
-    EXPECT_EQ(engine->FileBytes(), 131072u);
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("long.bin"), PatternImage(131073));
+    const std::string fifo = dir.File("pipe.bin");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {dir.File("missing.bin"), "No such file or directory"},
+        {dir.Path(), "a folder, not a file"},
+        {dir.File("empty.bin"), "the file is empty"},
+        {dir.File("long.bin"), "larger than the 131072 bytes the chip takes"},
+        {"/dev/zero", "not a regular file"},
+        {fifo, "not a regular file"}};
+    for (const auto& [path, reason] : refused) {
+        Write(path);
+        EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
+        EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed) << path;
+        EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.") << path;
+    }
+    EXPECT_EQ(port.Messages(), std::vector<std::string>(refused.size(), "Error open file!"));
+    const auto wire = HostBytes();
+    EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);
+    EXPECT_EQ(Chip().Erases(), 0);
+    EXPECT_EQ(Chip().Flash(), SimEneKb90xx::DefaultImage());
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_FALSE(engine->LinkOpen());
 }
 
-TEST_P(EneWriteBoards, HalfSizeFileGetsOnePaddedBlockAndNoVerification) {
+TEST_P(EneWriteBoards, HalfSizeFileGetsOnePaddedBlockAndIsVerifiedWhole) {
     Start(GetParam());
     const std::string image = PatternImage(65536);
     WriteFileBytes(dir.File("in.bin"), image);
@@ -98,20 +119,76 @@ TEST_P(EneWriteBoards, HalfSizeFileGetsOnePaddedBlockAndNoVerification) {
     std::vector<std::uint8_t> expected = Bytes(image);
     expected.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), expected);
-    EXPECT_EQ(LinesFrom(" __ Warning __"),
-              (std::vector<std::string>{" __ Warning __",
-                                        "Recorded file is less than 128*1024 byte", kStamp}));
-    EXPECT_FALSE(port.HasLine("**********************************"));
-    EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'I'}));
-    EXPECT_EQ(port.Gauge(), 256 * 64);
+    std::vector<std::string> lines{" __ Warning __", "Recorded file is less than 128*1024 byte"};
+    if (Pcb3()) {
+        lines.insert(lines.end(), {"Writing is completed ...", "Verification ...",
+                                   "Writing and verify is OK !"});
+    } else {
+        const std::string sum = Hex4(Sum16(expected));
+        const std::string crc = Hex4(Crc16(expected));
+        const std::string stars = "**********************************";
+        lines.insert(lines.end(),
+                     {"Writing is completed successfully.", stars,
+                      "SUMM of data from a file  -> " + sum, "CRC16 of data from a file -> " + crc,
+                      stars, "SUMM FLASH KB90XX -> " + sum, "CRC16 FLASH KB90XX-> " + crc, stars,
+                      "Writing and verify is OK !"});
+    }
+    lines.push_back(kStamp);
+    EXPECT_EQ(LinesFrom(" __ Warning __"), lines);
+    EXPECT_EQ(port.Gauge(), 32768);
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->ChipState(), "");
     ExpectIdle();
 
     // 256 full blocks, then one block of 0xFF: 257 blocks of 256 bytes between the commands
     std::size_t blockBytes = HostBytes().size();
     blockBytes -= Pcb3() ? 1 + 2 + 2 + 2 : 1 + 1 + 1; // 'B', ('S' 'R'), 'V', 'W'
-    blockBytes -= 256 + 2;                            // 'N' after all but the last, 'X' 'I'
+    blockBytes -= 256 + 1;                            // 'N' after all but the last, 'X'
+    blockBytes -= Pcb3() ? 2 + 511 + 2 : 2;           // 'K' 'R', 'R' ..., 'X' 'I' / 'S' 'I'
     EXPECT_EQ(blockBytes, 257u * 256u);
+}
+
+// The flash does not keep what a short file put there: the padded image is verified as a full
+// one is, so the write fails instead of passing unchecked.
+TEST_P(EneWriteBoards, ShortImageThatTheFlashDoesNotKeepFails) {
+    Start(GetParam(), R"({"chips": {"ene": {"corruptAfterWrite": {"address": 50, "xor": 4}}}})");
+    WriteFileBytes(dir.File("in.bin"), PatternImage(100));
+    Write(dir.File("in.bin"));
+    EXPECT_TRUE(port.HasLine("Recorded file is less than 128*1024 byte"));
+    EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+    EXPECT_FALSE(port.HasLine("Writing and verify is OK !"));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->ChipState(), "The chip is written but not verified. No backup was taken.");
+    ExpectIdle();
+}
+
+// A stop between two blocks ends the stream with 'X', says how far the chip is written (true
+// of the chip), and the JIG takes the next write at once.
+TEST_P(EneWriteBoards, StopBetweenBlocksSaysHowFarTheChipIsWritten) {
+    Start(GetParam());
+    const std::string image = PatternImage(131072);
+    WriteFileBytes(dir.File("in.bin"), image);
+    port.stopAtGauge = 100 * 64;
+    Write(dir.File("in.bin"));
+
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    std::vector<std::uint8_t> chip = Bytes(image.substr(0, 100 * 256));
+    chip.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), chip);
+    const std::string where =
+        "The chip is partly written (blocks 1 to 100 of 512). No backup was taken.";
+    EXPECT_EQ(engine->ChipState(), where);
+    EXPECT_EQ(LinesFrom(kStoppedLine), (std::vector<std::string>{kStoppedLine, kStamp, where}));
+    std::vector<std::uint8_t> tail = Bytes(image.substr(99 * 256, 256));
+    tail.insert(tail.end(), {'X', 'O'});
+    EXPECT_EQ(Tail(HostBytes(), 258), tail);
+    ExpectIdle();
+
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(Chip().Flash(), Bytes(image));
+    EXPECT_EQ(engine->ChipState(), "");
 }
 
 TEST_P(EneWriteBoards, HundredByteFileIsPaddedWith0xFF) {
@@ -125,9 +202,10 @@ TEST_P(EneWriteBoards, HundredByteFileIsPaddedWith0xFF) {
     std::vector<std::uint8_t> block = Bytes(image);
     block.resize(256, 0xFF);
     block.push_back('X');
-    block.push_back('I');
-    EXPECT_EQ(Tail(HostBytes(), 258), block);
+    const auto wire = HostBytes();
+    EXPECT_NE(std::search(wire.begin(), wire.end(), block.begin(), block.end()), wire.end());
     EXPECT_TRUE(port.HasLine("Recorded file is less than 128*1024 byte"));
+    EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
     EXPECT_EQ(engine->FileBytes(), 100u);
 }
 
@@ -146,9 +224,10 @@ TEST_F(EneTest, Pcb3FailedBlockAcknowledgementEndsTheWrite) {
     Start("pcb3", R"({"chips": {"ene": {"failBlock": 5}}})");
     WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
     Write(dir.File("in.bin"));
-    EXPECT_EQ(
-        LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
-        (std::vector<std::string>{"!!! Lost Communication with ENE or timeout !!! ", kStamp}));
+    EXPECT_EQ(LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
+              (std::vector<std::string>{
+                  "!!! Lost Communication with ENE or timeout !!! ", kStamp,
+                  "The chip is partly written (blocks 1 to 4 of 512). No backup was taken."}));
     EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'O'}));
     EXPECT_EQ(port.Gauge(), 5 * 64);
     ExpectIdle();
@@ -182,7 +261,8 @@ TEST_F(EneTest, Pcb2ChecksumPassEndsAtItsDeadline) {
     EXPECT_EQ(LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
               (std::vector<std::string>{
                   "!!! Lost Communication with ENE or timeout !!! ",
-                  "Timeout: no answer from the JIG (checksum progress 1 of 512)", kStamp}));
+                  "Timeout: no answer from the JIG (checksum progress 1 of 512)", kStamp,
+                  "The chip is written but not verified. No backup was taken."}));
     EXPECT_EQ(Tail(HostBytes(), 1), (std::vector<std::uint8_t>{'O'}));
     ExpectIdle();
 }
@@ -194,7 +274,8 @@ TEST_F(EneTest, Pcb3ShortFileWithAFailedLastBlock) {
     EXPECT_EQ(
         LinesFrom(" __ Warning __"),
         (std::vector<std::string>{" __ Warning __", "Recorded file is less than 128*1024 byte",
-                                  "!!! Lost Communication with ENE or timeout !!! ", kStamp}));
+                                  "!!! Lost Communication with ENE or timeout !!! ", kStamp,
+                                  "The chip is erased. No backup was taken."}));
     EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'O'}));
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
 }
@@ -211,24 +292,19 @@ TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
     EXPECT_EQ(LinesFrom("!!! Lost Communication with ENE or timeout !!! "),
               (std::vector<std::string>{
                   "!!! Lost Communication with ENE or timeout !!! ",
-                  "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp}));
+                  "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp,
+                  "The chip is partly written (blocks 1 to 9 of 512). No backup was taken."}));
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
     ExpectIdle();
 }
 
-TEST_F(EneTest, CancelledOpenDialogAndUnreadableFiles) {
+TEST_F(EneTest, CancelledOpenDialog) {
     Start("pcb2-v41");
     port.QueueFileAnswer(std::nullopt);
     engine->WriteClick();
     EXPECT_EQ(port.Lines().back(), "Write operation is interrupted.");
     EXPECT_FALSE(engine->LinkOpen());
-
-    Write(dir.File("missing.bin"));
-    Write(dir.Path()); // a folder
-    EXPECT_EQ(port.Messages(), (std::vector<std::string>{"Error open file!", "Error open file!"}));
     EXPECT_EQ(Chip().Erases(), 0);
-    EXPECT_EQ(engine->State(), "NONE");
-    EXPECT_FALSE(engine->LinkOpen());
 }
 
 TEST_F(EneTest, Pcb2SwapThatKeepsTheSumIsCaughtByTheCrc) {
@@ -271,4 +347,24 @@ TEST_F(EneTest, ChecksumAnswerIsReadLittleEndian) {
     EXPECT_TRUE(port.HasLine("SUMM FLASH KB90XX -> 1234"));
     EXPECT_TRUE(port.HasLine("CRC16 FLASH KB90XX-> 5678"));
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
+}
+
+// A stop during the backup read ends that read's stream; the write never starts.
+TEST_F(EneTest, StopDuringTheBackupLeavesTheChipUnchanged) {
+    Start("pcb3");
+    SafetyOptions safety;
+    safety.active = true;
+    safety.backup = true;
+    engine->SetSafety(safety);
+    WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
+    port.stopAtGauge = 10 * 64;
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_TRUE(port.HasLine(kStoppedLine));
+    const auto wire = HostBytes();
+    EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);
+    EXPECT_EQ(Tail(wire, 3), (std::vector<std::uint8_t>{'?', 'X', 'O'}));
+    EXPECT_EQ(Chip().Erases(), 0);
+    ExpectIdle();
 }

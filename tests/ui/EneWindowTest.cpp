@@ -1,10 +1,13 @@
 // The KB90xx window driven as a technician would, on the simulated JIG.
+#include "gui/SafetySettings.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "port/TimeText.h"
 #include "sim/chips/EneKb90xx.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -23,8 +26,9 @@ class EneWindowTest : public ::testing::Test {
         window.reset();
         SetTimeTextSource({});
     }
-    void Open(const std::string& board, const std::string& json = "{}") {
-        sim = MakeSim(board, json);
+    void Open(const std::string& board, const std::string& json = "{}",
+              SimTiming timing = SimTiming::Instant) {
+        sim = MakeSim(board, json, timing);
         window =
             std::make_unique<TKB901X_forms>(sim, &mainWindow, dir.File("MB connection ENE.txt"));
         window->show();
@@ -162,15 +166,62 @@ TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
     EXPECT_EQ(window->KB901X_Memo->Lines().back(), "Please select MB!");
 }
 
-TEST_F(EneWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
-    Open("pcb2-v41", R"({"chips": {"ene": {"silentAtBlock": 3}}})");
-    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+// The window has no STOP: its close asks, and a yes stops the read between two blocks. The
+// dump under the chosen name is the old one; the blocks received are beside it.
+TEST_F(EneWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
+    Open("pcb3", "{}", SimTiming::Wire);
+    const std::string dump = dir.File("flash.bin");
+    WriteFileBytes(dump, "the old dump");
+    dialogs.script.fileAnswers.push_back(dump);
     window->KB901X_READ->click();
-    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 2 * 64; }));
-    window->close(); // refused: the read is running
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() >= 3 * 64; }));
+    dialogs.script.yesNo.push_back(false);
+    window->close(); // no: the read goes on
+    EXPECT_TRUE(dialogs.script.yesNo.empty());
+    EXPECT_EQ(window->Engine().State(), "Reading");
+    dialogs.script.yesNo.push_back(true);
+    window->close();
+    EXPECT_TRUE(dialogs.script.yesNo.empty());
+    ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
     EXPECT_TRUE(window->isVisible());
-    window.reset(); // quitting: the worker is cancelled and joined
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 256u);
+    EXPECT_EQ(window->Engine().Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(ReadFileText(dump), "the old dump");
+    const std::string partial = ReadFileText(dump + ".partial");
+    const auto flash = Chip().Flash();
+    EXPECT_GE(partial.size(), 3u * 256u);
+    EXPECT_LT(partial.size(), flash.size());
+    EXPECT_EQ(partial.size() % 256, 0u);
+    EXPECT_TRUE(partial == std::string(flash.begin(), flash.begin() + partial.size()));
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->KB901X_Memo->Lines().contains("Stopped at the technician's request.");
+    }));
+    // Only the questions: a read leaves the chip as it was.
+    EXPECT_EQ(dialogs.script.messages, std::vector<std::string>(2, "Stop the operation?"));
+}
+
+// A stopped write ends with a message box that says how far the chip is written.
+TEST_F(EneWindowTest, StoppedWriteSaysWhereTheChipStands) {
+    const bool backup = SafetySettings::Backup();
+    SafetySettings::SetBackup(false);
+    Open("pcb2-v41", "{}", SimTiming::Wire);
+    WriteFileBytes(dir.File("in.bin"), std::string(131072, '\x5A'));
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window->KB901X_WRITE->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() >= 3 * 64; }));
+    dialogs.script.yesNo.push_back(true);
+    window->close();
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.messages.size() == 2; }));
+    SafetySettings::SetBackup(backup);
+    EXPECT_EQ(window->Engine().Outcome(), Kb90Outcome::Stopped);
+    const std::string line = window->Engine().ChipState();
+    ASSERT_TRUE(line.starts_with("The chip is partly written (blocks 1 to ")) << line;
+    EXPECT_EQ(dialogs.script.messages, (std::vector<std::string>{"Stop the operation?", line}));
+    const int written =
+        std::atoi(line.c_str() + std::strlen("The chip is partly written (blocks 1 to "));
+    std::string chip(static_cast<std::size_t>(written) * 256, '\x5A');
+    chip.resize(131072, '\xFF');
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(std::string(flash.begin(), flash.begin() + 131072) == chip);
 }
 
 // Not a check: shows the window after a read for TOLVANE_SHOT_MS milliseconds so that

@@ -4,12 +4,14 @@
 #include "link/WaitBounds.h"
 #include "modes/Edid/EdidDecode.h"
 #include "modes/Edid/EdidImage.h"
+#include "operation/ImageToWrite.h"
+#include "operation/OutputFile.h"
+#include "port/RegularFile.h"
 #include "safety/OperationRecord.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -117,6 +119,7 @@ int Connect(ProgrammerLink& link, OperatorPort& port) {
 }
 
 constexpr const char* kModeName = "EDID lcd";
+constexpr std::size_t kLargestImageFile = 64 * 1024;
 
 const char* ResultText(EdidOutcome outcome) {
     switch (outcome) {
@@ -243,19 +246,22 @@ EdidOutcome ReadOperation(ProgrammerLink& link, OperatorPort& port, const Safety
         return EdidOutcome::Cancelled;
     }
     record.SetFile(*name);
-    std::ofstream out(*name, std::ios::binary | std::ios::trunc);
-    if (!out) {
+    OutputFile out;
+    if (!out.Create(*name)) {
+        port.Log(FileProblemLine(*name, out.Error()));
         port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
         port.Log("");
         *step = "file creation";
         return EdidOutcome::Failed;
     }
     port.Log("Save the file: " + *name);
-    out.write(reinterpret_cast<const char*>(image.data()), kImageSize);
-    out.close();
-    if (out.fail()) {
-        // A full disk must not pass for a saved image.
-        port.Log("The file could not be written completely: " + *name);
+    if (!out.Write(image.data(), kImageSize) || !out.Commit()) {
+        // A full disk must not pass for a saved image; the old file stays as it was.
+        port.Log("The file could not be written completely: " +
+                 FileProblemLine(*name, out.Error()));
+        const std::string kept = out.Abandon();
+        if (!kept.empty())
+            port.Log(kept);
         *step = "writing the file";
         return EdidOutcome::Failed;
     }
@@ -291,21 +297,24 @@ EdidOutcome WriteOperation(ProgrammerLink& link, OperatorPort& port, const Safet
         return EdidOutcome::Cancelled;
     }
     record.SetFile(*name);
-    const std::optional<LoadedImage> loaded = LoadImageFile(*name);
-    if (!loaded) {
+    // Larger files are taken (only their first 256 bytes are written), within reason.
+    const ImageToWrite loaded = LoadImageToWrite(*name, kImageSize, kLargestImageFile);
+    if (!loaded.Ok()) {
+        port.Log(loaded.error);
         port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
         port.Log("");
         link.Close();
         *step = "file opening";
         return EdidOutcome::Failed;
     }
-    const Image& image = loaded->image;
+    Image image;
+    std::copy_n(loaded.bytes.begin(), kImageSize, image.begin());
     port.Log("Writing EEPROM ...");
-    if (loaded->fileSize < kImageSize)
-        port.Log("The file holds " + std::to_string(loaded->fileSize) +
+    if (loaded.fileSize < kImageSize)
+        port.Log("The file holds " + std::to_string(loaded.fileSize) +
                  " bytes; the rest of the 256 is filled with FF.");
-    else if (loaded->fileSize > kImageSize)
-        port.Log("The file holds " + std::to_string(loaded->fileSize) +
+    else if (loaded.fileSize > kImageSize)
+        port.Log("The file holds " + std::to_string(loaded.fileSize) +
                  " bytes; only the first 256 are written.");
     const Summary summary = LogSummary(port, image);
     if (!summary.ChecksumsOk() && !port.AskYesNo(ChecksumQuestion(summary))) {
@@ -328,6 +337,7 @@ EdidOutcome WriteOperation(ProgrammerLink& link, OperatorPort& port, const Safet
     }
 
     *step = "writing the EEPROM";
+    record.Started([&port](const std::string& line) { port.Log(line); });
     if (!link.Send({'E', 'w'}))
         return Abort(link, port, "Writing EEPROM: the command did not reach the programmer.");
     std::uint8_t ready = 0;

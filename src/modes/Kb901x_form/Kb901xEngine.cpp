@@ -6,18 +6,9 @@
 #include "link/OpenProgrammerLink.h"
 #include "modes/Kb901x_form/FfcRouting.h"
 #include "modes/Kb901x_form/ReadThread_KB90.h"
+#include "operation/ImageToWrite.h"
+#include "port/RegularFile.h"
 #include "port/TimeText.h"
-
-#include <filesystem>
-
-namespace {
-FilePtr OpenForReading(const std::string& name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec))
-        return nullptr;
-    return FilePtr(std::fopen(name.c_str(), "rb"));
-}
-} // namespace
 
 Kb901xEngine::Kb901xEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
     : s_(std::move(api), port) {
@@ -44,11 +35,23 @@ void Kb901xEngine::Begin(const char* operation) {
     s_.outcome.store(Kb90Outcome::None);
     s_.fileBytes = 0;
     s_.failedStep.clear();
+    s_.progress.Reset();
+    s_.writing = false;
+    s_.backupPath.clear();
     s_.record.Begin(s_.safety.active, Kb90::kModeName, operation);
+}
+
+std::string Kb901xEngine::ChipState() const {
+    const Kb90Outcome outcome = s_.outcome.load();
+    if (!s_.writing || !s_.state.IsNone() ||
+        (outcome != Kb90Outcome::Failed && outcome != Kb90Outcome::Stopped))
+        return "";
+    return s_.progress.Line(s_.backupPath);
 }
 
 void Kb901xEngine::Fail(Kb90Outcome outcome, const std::string& step) {
     s_.link.Close();
+    s_.stopRequested.store(false); // a stop asked for before the end is spent with it
     s_.outcome.store(outcome);
     s_.failedStep = step;
     s_.record.End(ResultOf(outcome), step, [this](const std::string& line) { s_.port.Log(line); });
@@ -118,8 +121,8 @@ void Kb901xEngine::ReadClick() {
         return Fail(Kb90Outcome::Failed, "file dialog");
     }
     s_.record.SetFile(*name);
-    s_.file.reset(std::fopen(name->c_str(), "wb"));
-    if (!s_.file) {
+    if (!s_.out.Create(*name)) {
+        s_.port.Log(FileProblemLine(*name, s_.out.Error()));
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
         return Fail(Kb90Outcome::Failed, "file creation");
     }
@@ -144,6 +147,7 @@ void Kb901xEngine::WriteClick() {
     if (!s_.state.IsNone())
         return;
     Begin("write");
+    s_.writing = true;
     if (!OpenLink() || !PreparePcb3(Kb90::kWriteLost) || !CheckEcConnection())
         return;
     const std::optional<std::string> name = s_.port.AskOpenFile(
@@ -153,20 +157,8 @@ void Kb901xEngine::WriteClick() {
         return Fail(Kb90Outcome::Failed, "file dialog");
     }
     s_.record.SetFile(*name);
-    FilePtr in = OpenForReading(*name);
-    bool readable = in != nullptr;
-    if (readable) {
-        s_.image.assign(Kb90::kFlashSize, 0xFF);
-        std::fread(s_.image.data(), 1, s_.image.size(), in.get());
-        readable = !std::ferror(in.get());
-        in = OpenForReading(*name); // the blocks are taken from the file's start
-        readable = readable && in != nullptr;
-    }
-    if (!readable) {
-        s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
+    if (!LoadImage(*name))
         return Fail(Kb90Outcome::Failed, "file opening");
-    }
-    s_.file = std::move(in);
     s_.fileName = *name;
     s_.port.Log("Write in KB90XX file:");
     s_.port.Log(*name);
@@ -182,9 +174,26 @@ void Kb901xEngine::WriteClick() {
     s_.blockCounter = 1;
     s_.state.Set("Writing");
     // With a backup to take first, the worker sends the write command once the chip is saved.
-    if (!s_.safety.backup)
+    if (!s_.safety.backup) {
+        s_.record.Started([this](const std::string& line) { s_.port.Log(line); });
+        s_.progress.Erasing(); // the JIG erases the whole flash on 'W'
         s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
+    }
     StartWorker();
+}
+
+// The whole image, judged before anything reaches the chip: a file the flash cannot hold, an
+// empty one or anything but a regular file is refused.
+bool Kb901xEngine::LoadImage(const std::string& name) {
+    ImageToWrite loaded = LoadImageToWrite(name, Kb90::kFlashSize);
+    if (!loaded.Ok()) {
+        s_.port.Log(loaded.error);
+        s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
+        return false;
+    }
+    s_.image = std::move(loaded.bytes);
+    s_.imageFileSize = loaded.fileSize;
+    return true;
 }
 
 void Kb901xEngine::ApplyFfcSettings(const std::optional<std::string>& entry,

@@ -29,11 +29,20 @@ class Kb901xEngine {
     // log.
     bool ExitClick();
 
+    // Asks the running operation to stop at its next safe point (between blocks); any thread.
+    void Stop() { s_.stopRequested.store(true); }
+    // Where the chip stands after a write that failed or was stopped; empty otherwise.
+    std::string ChipState() const;
+    // The backup the last write took; empty when none.
+    const std::string& BackupPath() const { return s_.backupPath; }
+
     // Blocks until the worker of the last operation has ended.
     void WaitForWorker() { worker_.Join(); }
     std::string State() const { return s_.state.Get(); }
     bool FfcSettings() const { return s_.ffcSettings.load(); }
     Kb90Outcome Outcome() const { return s_.outcome.load(); }
+    // Told, on the worker's thread, when a worker has ended its operation. Call only while idle.
+    void OnWorkerEnd(std::function<void()> finished) { s_.finished = std::move(finished); }
     // Call only while idle.
     void SetBounds(const Kb90Bounds& bounds) { s_.bounds = bounds; }
     // Ignored while an operation runs.
@@ -54,6 +63,7 @@ class Kb901xEngine {
     void Begin(const char* operation);
     void Fail(Kb90Outcome outcome, const std::string& step);
     void StartWorker();
+    bool LoadImage(const std::string& name);
 
     Kb90Session s_;
     Worker worker_;

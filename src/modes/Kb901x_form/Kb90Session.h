@@ -5,6 +5,8 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "link/WaitFailureLine.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 #include "safety/OperationRecord.h"
@@ -12,7 +14,7 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +41,7 @@ inline constexpr const char* kWriteLost = "!!! Lost Communication with ENE or ti
 inline constexpr const char* kModeName = "ENE KB90XX";
 } // namespace Kb90
 
-enum class Kb90Outcome { None, NoJig, Failed, Succeeded };
+enum class Kb90Outcome { None, NoJig, Failed, Succeeded, Stopped };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
@@ -53,14 +55,6 @@ struct Kb90Bounds {
     Millis checksumPass = WaitBounds::ChipChecksumPass; // the whole PCB2 checksum pass
 };
 
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
 struct Kb90Session {
     Kb90Session(std::shared_ptr<FtdiApi> api, OperatorPort& operatorPort)
         : link(std::move(api)), port(operatorPort) {}
@@ -73,14 +67,22 @@ struct Kb90Session {
     Kb90Bounds bounds;
     SafetyOptions safety; // set while idle
     OperationRecord record;
+    // Set by Stop() from any thread; the worker looks at it between blocks.
+    std::atomic<bool> stopRequested{false};
+    ChipProgress progress;
+    // Called by the worker as its very last act (the state is "NONE" by then); set while idle.
+    std::function<void()> finished;
 
     // Handed from the handler to the worker.
     int blockCounter = 0;
-    std::vector<std::uint8_t> image;
+    std::vector<std::uint8_t> image; // the write's image, padded to the flash size
+    std::size_t imageFileSize = 0;   // what the image file held
     std::uint16_t fileSum = 0;
     std::uint16_t fileCrc = 0;
-    FilePtr file;
+    OutputFile out; // the read's dump, put in place only after a good read
     std::string fileName;
+    bool writing = false;   // the last operation was a write
+    std::string backupPath; // the backup of the last write
     std::string failedStep; // the step a failed operation ended at, for its record
     // Figures of the last operation, read once its worker has been joined.
     std::uint64_t fileBytes = 0;

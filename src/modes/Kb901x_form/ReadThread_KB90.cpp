@@ -5,11 +5,10 @@
 #include "port/TimeText.h"
 #include "safety/SafeRead.h"
 
-#include <array>
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
+#include <span>
 
 namespace {
 constexpr const char* kStars = "**********************************";
@@ -105,6 +104,12 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
             Send({'X'});
             return PassEnd::Done;
         }
+        if (s_.stopRequested.load()) {
+            s_.failedStep = BlockStep("stopped after block", block);
+            stopped_ = true;
+            Send({'X'});
+            return PassEnd::Stopped;
+        }
         Send({'N'});
     }
 }
@@ -120,6 +125,8 @@ bool ReadThread_KB90::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     });
     if (end == PassEnd::Done)
         return true;
+    if (end == PassEnd::Stopped)
+        return false;
     Log(Kb90::kReadLost);
     if (end == PassEnd::Lost)
         Log(failure_);
@@ -130,12 +137,9 @@ void ReadThread_KB90::Read() {
     // The image stays in memory only for the safety net's checks.
     const bool keep = s_.safety.active;
     std::vector<std::uint8_t> image;
-    const PassEnd end = ReadPass([&](const std::uint8_t* data, int block) {
-        if (std::fwrite(data, 1, Kb90::kBlockSize, s_.file.get()) != Kb90::kBlockSize ||
-            (block == Kb90::kBlocks && std::fflush(s_.file.get()) != 0)) {
-            fileError_ = errno;
+    const PassEnd end = ReadPass([&](const std::uint8_t* data, int) {
+        if (!s_.out.Write(data, Kb90::kBlockSize))
             return false;
-        }
         s_.fileBytes += Kb90::kBlockSize;
         if (keep)
             image.insert(image.end(), data, data + Kb90::kBlockSize);
@@ -148,8 +152,17 @@ void ReadThread_KB90::Read() {
         !ReadAgainAndCompare(
             image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
             log)) {
+        if (stopped_)
+            return EndStopped();
         if (s_.failedStep.empty())
             s_.failedStep = "read twice: the reads differ";
+        Log(CurrentTimeLine());
+        Send({'O'});
+        return FinishRead(Kb90Outcome::Failed);
+    }
+    if (!s_.out.Commit()) {
+        s_.failedStep = "saving the file";
+        Log("Error writing the file " + s_.fileName + ": " + s_.out.Error());
         Log(CurrentTimeLine());
         Send({'O'});
         return FinishRead(Kb90Outcome::Failed);
@@ -167,10 +180,12 @@ void ReadThread_KB90::Read() {
 void ReadThread_KB90::EndReadPass(PassEnd end) {
     if (end == PassEnd::Lost)
         return EndReadLost();
+    if (end == PassEnd::Stopped)
+        return EndStopped();
     if (end == PassEnd::SinkFailed) {
         // A file that did not take the data must never end as a good read.
         s_.failedStep = "writing the file";
-        Log("Error writing the file " + s_.fileName + ": " + std::strerror(fileError_));
+        Log("Error writing the file " + s_.fileName + ": " + s_.out.Error());
     } else {
         Log(Kb90::kReadLost);
     }
@@ -185,6 +200,28 @@ void ReadThread_KB90::EndReadLost() {
     Log(CurrentTimeLine());
     Send({'O'});
     FinishRead(Kb90Outcome::Failed);
+}
+
+// The stream is over ('X' went out, or none was running): the failure signal, as every early
+// end of this mode sends it.
+void ReadThread_KB90::EndStopped() {
+    if (s_.failedStep.empty())
+        s_.failedStep = "stopped";
+    Log(kStoppedLine);
+    Send({'O'});
+    if (s_.state.Get() == "Writing")
+        return FinishWrite(Kb90Outcome::Stopped);
+    Log(CurrentTimeLine());
+    FinishRead(Kb90Outcome::Stopped);
+}
+
+bool ReadThread_KB90::StopHere(bool endTransfer) {
+    if (!s_.stopRequested.load())
+        return false;
+    if (endTransfer)
+        Send({'X'});
+    EndStopped();
+    return true;
 }
 
 void ReadThread_KB90::FinishRead(Kb90Outcome outcome) {
@@ -204,13 +241,20 @@ void ReadThread_KB90::Write() {
             [this](const std::string& line) { Log(line); }, s_.safety,
             [this](const std::string& q) { return s_.port.AskYesNo(q); });
         if (!saved) {
+            if (stopped_)
+                return EndStopped();
             s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
             Send({'O'});
             return FinishWrite(Kb90Outcome::Failed);
         }
-        s_.record.SetBackup(saved->string());
+        s_.backupPath = saved->string();
+        s_.record.SetBackup(s_.backupPath);
+        if (StopHere(false))
+            return;
         s_.port.SetGaugeColour(Kb90::kWriteColour);
         s_.port.SetGauge(0);
+        s_.record.Started([this](const std::string& line) { Log(line); });
+        s_.progress.Erasing(); // the JIG erases the whole flash on 'W'
         s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
     }
     WriteLoop();
@@ -218,41 +262,20 @@ void ReadThread_KB90::Write() {
 
 void ReadThread_KB90::WriteLoop() {
     const bool pcb3 = s_.link.IsPcb3();
-    std::array<std::uint8_t, Kb90::kBlockSize> block;
     while (s_.state.Get() == "Writing") {
         const int number = s_.blockCounter;
         const Millis readyBound = number == 1 ? s_.bounds.firstReady : s_.bounds.commandReply;
         if (!AwaitByte(readyBound, BlockStep("ready for block", number)))
             return EndWriteLost(true);
+        if (number == 1)
+            s_.progress.Erased();
 
-        block.fill(0xFF);
-        const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
-        if (std::ferror(s_.file.get())) {
-            s_.failedStep = "reading the file";
-            Send({'X'});
-            Log("Error reading the file " + s_.fileName);
-            Send({'O'});
-            return FinishWrite(Kb90Outcome::Failed);
-        }
-        if (got < block.size()) {
-            Log(" __ Warning __");
-            Log("Recorded file is less than 128*1024 byte");
-            s_.link.Send(block);
-            s_.fileBytes += got;
-            const auto ack =
-                AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
-            if (!ack)
-                return EndWriteLost(true);
-            Send({'X'});
-            if (pcb3 && *ack != 'G') {
-                s_.failedStep = BlockStep("block", number);
-                Log(Kb90::kWriteLost);
-                Send({'O'});
-                return FinishWrite(Kb90Outcome::Failed);
-            }
-            Send({'I'});
-            return FinishWrite(Kb90Outcome::Succeeded);
-        }
+        const std::size_t offset = static_cast<std::size_t>(number - 1) * Kb90::kBlockSize;
+        const std::size_t got = std::min<std::size_t>(
+            Kb90::kBlockSize, s_.imageFileSize > offset ? s_.imageFileSize - offset : 0);
+        const std::span<const std::uint8_t> block(s_.image.data() + offset, Kb90::kBlockSize);
+        if (got < block.size())
+            return WriteLastShortBlock(number, block.data(), got);
 
         s_.link.Send(block);
         s_.fileBytes += block.size();
@@ -274,15 +297,46 @@ void ReadThread_KB90::WriteLoop() {
             Send({'O'});
             return FinishWrite(Kb90Outcome::Failed);
         }
+        s_.progress.Written(number, Kb90::kBlocks);
         if (s_.blockCounter == Kb90::kBlocks + 1) {
             Send({'X'});
             return pcb3 ? VerifyByReadBack() : VerifyByChecksums();
         }
+        if (StopHere(true))
+            return;
         Send({'N'});
     }
 }
 
+// The JIG erased the whole flash, so the blocks after this one already hold the FFh of the
+// padded image: it is verified whole, as a full file is.
+void ReadThread_KB90::WriteLastShortBlock(int number, const std::uint8_t* block, std::size_t got) {
+    const bool pcb3 = s_.link.IsPcb3();
+    Log(" __ Warning __");
+    Log("Recorded file is less than 128*1024 byte");
+    s_.link.Send(std::span<const std::uint8_t>(block, Kb90::kBlockSize));
+    s_.fileBytes += got;
+    const auto ack = AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
+    if (!ack)
+        return EndWriteLost(true);
+    Send({'X'});
+    if (pcb3 && *ack != 'G') {
+        s_.failedStep = BlockStep("block", number);
+        Log(Kb90::kWriteLost);
+        Send({'O'});
+        return FinishWrite(Kb90Outcome::Failed);
+    }
+    s_.progress.AllWritten();
+    if (pcb3)
+        return VerifyByReadBack();
+    s_.fileSum = Sum16(s_.image);
+    s_.fileCrc = Crc16(s_.image);
+    VerifyByChecksums();
+}
+
 void ReadThread_KB90::VerifyByChecksums() {
+    if (StopHere(false))
+        return;
     Log("Writing is completed successfully.");
     Log(kStars);
     Log("SUMM of data from a file  -> " + Hex4(s_.fileSum));
@@ -322,6 +376,7 @@ void ReadThread_KB90::VerifyByChecksums() {
     Log("SUMM FLASH KB90XX -> " + Hex2(answer[1]) + Hex2(answer[0]));
     Log("CRC16 FLASH KB90XX-> " + Hex2(answer[3]) + Hex2(answer[2]));
     if (flashSum == s_.fileSum && flashCrc == s_.fileCrc) {
+        s_.progress.Verified();
         Log(kStars);
         Log("Writing and verify is OK !");
         Send({'I'});
@@ -334,6 +389,8 @@ void ReadThread_KB90::VerifyByChecksums() {
 }
 
 void ReadThread_KB90::VerifyByReadBack() {
+    if (StopHere(false))
+        return;
     Log("Writing is completed ...");
     Log("Verification ...");
     s_.port.SetGauge(0);
@@ -355,11 +412,14 @@ void ReadThread_KB90::VerifyByReadBack() {
         ++s_.blockCounter;
         s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
         if (s_.blockCounter == Kb90::kBlocks) {
+            s_.progress.Verified();
             Send({'X'});
             Send({'I'});
             Log("Writing and verify is OK !");
             return FinishWrite(Kb90Outcome::Succeeded);
         }
+        if (StopHere(true))
+            return;
         Send({'R'});
     }
 }
@@ -375,6 +435,8 @@ void ReadThread_KB90::EndWriteLost(bool endTransfer) {
 
 void ReadThread_KB90::FinishWrite(Kb90Outcome outcome) {
     Log(CurrentTimeLine());
+    if (outcome != Kb90Outcome::Succeeded)
+        Log(s_.progress.Line(s_.backupPath));
     Release(outcome);
     s_.port.EnableControl(Kb90::kReadButton, true);
     s_.port.EnableControl(Kb90::kExitButton, true);
@@ -384,9 +446,16 @@ void ReadThread_KB90::FinishWrite(Kb90Outcome outcome) {
 // new operation never meets a half-closed one.
 void ReadThread_KB90::Release(Kb90Outcome outcome) {
     s_.link.Close();
-    s_.file.reset();
+    if (s_.out.IsOpen()) {
+        const std::string kept = s_.out.Abandon();
+        if (!kept.empty())
+            Log(kept);
+    }
     s_.outcome.store(outcome);
     s_.record.End(ResultOf(outcome), s_.failedStep, [this](const std::string& line) { Log(line); });
     s_.workerCpuNanos = ThreadCpuNanos();
+    s_.stopRequested.store(false); // a stop asked for before the end is spent with it
     s_.state.Set("NONE");
+    if (s_.finished)
+        s_.finished();
 }

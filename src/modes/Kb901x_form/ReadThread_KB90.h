@@ -17,7 +17,7 @@ class ReadThread_KB90 {
 
   private:
     // How a pass over the flash ended; it always ends with 'X'.
-    enum class PassEnd { Done, Lost, BadStatus, SinkFailed };
+    enum class PassEnd { Done, Lost, BadStatus, SinkFailed, Stopped };
     // Takes one block and its number (from 1); false stops the pass.
     using BlockSink = std::function<bool(const std::uint8_t*, int)>;
 
@@ -28,6 +28,10 @@ class ReadThread_KB90 {
     // A whole read into memory, start command included: the backup and the second read.
     bool ReadWholeFlash(std::vector<std::uint8_t>& image);
     void WriteLoop();
+    // The block that holds the file's end, padded with FFh, then the verification.
+    void WriteLastShortBlock(int number, const std::uint8_t* block, std::size_t got);
+    // A stop asked for at a safe point: true once the operation has been ended.
+    bool StopHere(bool endTransfer);
     void VerifyByChecksums();
     void VerifyByReadBack();
 
@@ -41,11 +45,12 @@ class ReadThread_KB90 {
     void EndReadPass(PassEnd end);
     void EndReadLost();
     void EndWriteLost(bool endTransfer);
+    void EndStopped();
     void FinishRead(Kb90Outcome outcome);
     void FinishWrite(Kb90Outcome outcome);
     void Release(Kb90Outcome outcome);
 
     Kb90Session& s_;
     std::string failure_;
-    int fileError_ = 0;
+    bool stopped_ = false; // a pass ended at the technician's request
 };

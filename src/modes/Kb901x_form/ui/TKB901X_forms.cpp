@@ -1,6 +1,8 @@
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 
+#include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
+#include "gui/UiThread.h"
 #include "port/EightBitText.h"
 #include "port/ProgramFolder.h"
 
@@ -78,6 +80,7 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     port_->AddControl(Kb90::kWriteButton, KB901X_WRITE);
     port_->AddControl(Kb90::kExitButton, EXIT);
     engine_ = std::make_unique<Kb901xEngine>(api_, *port_);
+    engine_->OnWorkerEnd([this] { PostToUi(this, [this] { OperationEnded(); }); });
 
     connect(ComboBox_KB901X, &QComboBox::activated, this, &TKB901X_forms::ComboBox_KB901XSelect);
     connect(ComboBox_KB901X_FFC, &QComboBox::activated, this,
@@ -100,7 +103,19 @@ bool TKB901X_forms::CanLeave() const {
 
 void TKB901X_forms::closeEvent(QCloseEvent* event) {
     event->ignore(); // the title bar has no close button; a window manager's close is EXIT
+    // EXIT is disabled while an operation runs: the close asks to stop it instead.
+    if (engine_->State() != "NONE") {
+        if (Dialogs::YesNo(this, "Stop the operation?"))
+            engine_->Stop();
+        return;
+    }
     EXIT_KB901XClick();
+}
+
+void TKB901X_forms::OperationEnded() {
+    const std::string where = engine_->ChipState();
+    if (!where.empty())
+        Dialogs::Message(this, MessageIcon::Error, where);
 }
 
 void TKB901X_forms::PaintList(QComboBox* list, bool selected) {

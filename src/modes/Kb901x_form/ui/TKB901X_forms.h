@@ -55,6 +55,8 @@ class TKB901X_forms : public ModeWindow {
     void KB901X_WRITEClick();
     void EXIT_KB901XClick();
     void RefreshHelp();
+    // After the worker: a write that failed or was stopped says where the chip stands.
+    void OperationEnded();
     static void PaintList(QComboBox* list, bool selected);
 
     std::unique_ptr<QtOperatorPort> port_;
