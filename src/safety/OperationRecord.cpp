@@ -103,7 +103,9 @@ void OperationRecord::End(const std::string& result, const std::string& failedSt
     }
     r.result = result;
     r.failedStep = result == "done" ? "" : failedStep;
-    if (!r.file.empty())
+    // A read that did not succeed left the file as it was: its size and hash would pass for the
+    // dump of this read.
+    if (!r.file.empty() && (result == "done" || r.operation != "read"))
         DescribeFile(r);
     Append(r, log);
 }
