@@ -1,41 +1,42 @@
 // "compare": where two dumps differ, for the modes whose window leaves that to a hex editor.
 #include "cli/CliApp.h"
+#include "port/FileBytes.h"
+#include "port/RegularFile.h"
 #include "safety/ImageDiff.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <optional>
 
 namespace {
 constexpr int kTrouble = 2; // as cmp: a file that cannot be read
 
-std::optional<std::vector<std::uint8_t>> Load(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+// The whole file, or the one line that says why not.
+std::optional<std::vector<std::uint8_t>> Load(const std::string& path, std::string* problem) {
+    *problem = RegularFileProblem(path, kLargestFileToRead);
+    if (!problem->empty())
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    errno = 0;
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        *problem = errno ? std::strerror(errno) : "it cannot be read";
         return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    }
+    return std::vector<std::uint8_t>(bytes->begin(), bytes->end());
 }
 
 int RunCompare(const CliArgs& args) {
     const std::string& nameA = args.positional.at(0);
     const std::string& nameB = args.positional.at(1);
-    const auto a = Load(nameA);
-    const auto b = Load(nameB);
-    for (const auto& [name, bytes] : {std::pair{nameA, &a}, std::pair{nameB, &b}})
-        if (!*bytes) {
-            std::fprintf(stderr, "%s cannot be read\n", name.c_str());
-            return kTrouble;
-        }
+    std::string problem;
+    const auto a = Load(nameA, &problem);
+    const auto b = a ? Load(nameB, &problem) : std::nullopt;
+    if (!b) {
+        std::fprintf(stderr, "%s\n", FileProblemLine(a ? nameB : nameA, problem).c_str());
+        return kTrouble;
+    }
     const std::vector<DiffRange> ranges = DiffRanges(*a, *b);
     for (const DiffRange& r : ranges)
         std::printf("%s\n", DiffRangeText(r, *a, *b).c_str());

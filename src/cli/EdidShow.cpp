@@ -1,11 +1,18 @@
 #include "cli/CliCommand.h"
 #include "modes/Edid/EdidDecode.h"
 #include "modes/Edid/EdidImage.h"
+#include "port/RegularFile.h"
 
 #include <cstdio>
 
 int RunEdidShow(const CliArgs& args) {
     const std::string& file = args.positional.at(0);
+    // Checked first: opening a pipe would wait for a writer, a device never ends.
+    if (const std::string problem = RegularFileProblem(file, kLargestFileToRead);
+        !problem.empty()) {
+        std::fprintf(stderr, "%s\n", FileProblemLine(file, problem).c_str());
+        return kExitFailed;
+    }
     const std::optional<Edid::LoadedImage> loaded = Edid::LoadImageFile(file);
     if (!loaded) {
         std::fprintf(stderr, "cannot read %s\n", file.c_str());

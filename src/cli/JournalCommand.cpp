@@ -1,5 +1,6 @@
 // "journal": the records of the operations run so far, from the program and the command line.
 #include "cli/CliApp.h"
+#include "port/RegularFile.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
 
@@ -21,9 +22,17 @@ int RunJournal(const CliArgs& args) {
         last = n;
     }
     const std::filesystem::path file = JournalFile();
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        if (const std::string problem = RegularFileProblem(file, kLargestFileToRead);
+            !problem.empty()) {
+            std::fprintf(stderr, "%s\n", FileProblemLine(file, problem).c_str());
+            return kExitFailed;
+        }
+    }
     std::size_t unreadable = 0;
-    const std::vector<JournalRecord> records = LoadJournal(file, &unreadable);
-    std::printf("Journal: %s (%zu records)\n", file.c_str(), records.size());
+    const std::vector<JournalRecord> records = JournalOperations(LoadJournal(file, &unreadable));
+    std::printf("Journal: %s (%zu operations)\n", file.c_str(), records.size());
     const std::size_t from = last && last < records.size() ? records.size() - last : 0;
     for (std::size_t i = from; i < records.size(); ++i)
         for (const std::string& line : JournalRecordLines(records[i]))
@@ -39,9 +48,10 @@ void AddJournalCommand(CliApp& cli) {
                  "program and from this command line: time, mode, JIG, chip ID, operation, file "
                  "with its size and SHA-256, backup, result and the step that failed. It lies in "
                  "the user's data folder ($XDG_DATA_HOME/tolvane-jig, else "
-                 "~/.local/share/tolvane-jig).")
-        .Value("--last", "N", "only the last N records")
-        .ExitStatus("0 printed, 64 wrong usage");
+                 "~/.local/share/tolvane-jig). An erase or write whose end was never recorded "
+                 "shows as \"no end: the program stopped during this operation\".")
+        .Value("--last", "N", "only the last N operations")
+        .ExitStatus("0 printed, 1 the journal cannot be read, 64 wrong usage");
 }
 const CliRegistration kJournal{94, AddJournalCommand};
 } // namespace

@@ -3,6 +3,7 @@
 // waits for the bootloader within its bounds.
 #include "cli/CliApp.h"
 #include "cli/CliPort.h"
+#include "link/InUse.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
 
@@ -49,7 +50,9 @@ int RunStart(const CliArgs& args) {
     ProgrammerLink link(api);
     const StartStep step = IdentifyForStart(link);
     if (step == StartStep::NoJig) {
-        std::fprintf(stderr, "error: JIG not connected to the USB port!\n");
+        std::fprintf(stderr, "error: %s\n",
+                     link.versionText == kInUseText ? kInUseText
+                                                    : "JIG not connected to the USB port!");
         return kExitNoJig;
     }
     if (step == StartStep::FirmwareSwitch) {

@@ -1,5 +1,6 @@
 #include "link/OpenProgrammerLink.h"
 
+#include "link/InUse.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
 #include "port/TimeText.h"
@@ -99,13 +100,18 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
     }
     link.versionText = kNoAnswerText;
 
+    bool inUse = false;
     while (link.deviceCount != 0) {
         log.Line("Open  numDevs -> " + std::to_string(link.deviceCount));
         const int index = static_cast<int>(link.deviceCount) - 1;
         --link.deviceCount;
         FT_HANDLE h = nullptr;
-        if (api.FT_Open(index, &h) != FT_OK) {
+        if (const FT_STATUS st = api.FT_Open(index, &h); st != FT_OK) {
             log.Line("ERROR FT_Open");
+            if (st == FT_DEVICE_IN_USE) {
+                log.Line(kInUseText);
+                inUse = true;
+            }
             continue;
         }
         link.Adopt(h);
@@ -137,6 +143,8 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
             link.Close();
     }
     log.Line("NOT ANSWER ");
+    if (inUse)
+        link.versionText = kInUseText;
 }
 
 int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLine& memo,
@@ -167,12 +175,15 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
     if (v.countLine)
         say("Number of VCOM ports found on the machine: " + std::to_string(link.deviceCount));
 
+    bool inUse = false;
     while (link.deviceCount != 0) {
         const int index = static_cast<int>(link.deviceCount) - 1;
         --link.deviceCount;
         FT_HANDLE h = nullptr;
-        if (api.FT_Open(index, &h) != FT_OK)
+        if (const FT_STATUS st = api.FT_Open(index, &h); st != FT_OK) {
+            inUse = inUse || st == FT_DEVICE_IN_USE;
             continue;
+        }
         link.Adopt(h);
         api.FT_ResetDevice(h);
         api.FT_SetBaudRate(h, kBaud);
@@ -208,6 +219,11 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
             api.FT_SetLatencyTimer(h, 2);
         return kProgrammerAccepted;
     }
-    say(v.notFoundLine);
+    if (inUse) {
+        link.versionText = kInUseText;
+        say(kInUseText);
+    } else {
+        say(v.notFoundLine);
+    }
     return kNoProgrammer;
 }

@@ -1,5 +1,7 @@
 #include "link/VersionText.h"
 
+#include "link/InUse.h"
+
 std::string FilterAnswerChar(std::uint8_t b) {
     bool keep = (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
                 b == '.' || b == '_';
@@ -14,7 +16,7 @@ std::string FilterAnswer(const std::uint8_t* bytes, std::size_t count) {
 }
 
 Board BoardOf(const std::string& v) {
-    if (v == kNoDeviceText || v == kNoAnswerText || v.empty())
+    if (v == kNoDeviceText || v == kNoAnswerText || v == kInUseText || v.empty())
         return Board::None;
     return v.find("EPM240") != std::string::npos ? Board::Pcb3 : Board::Pcb2;
 }

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 
+// What the program reads whole of a file a technician names: far above any chip image, journal
+// or scenario, and small enough to hash or hold at once.
+inline constexpr std::uintmax_t kLargestFileToRead = 256u << 20;
+
 // Empty when `path` is a regular file of at most `maxBytes`; otherwise the reason, in words
 // ("not a regular file", "No such file or directory", "larger than 1048576 bytes").
 std::string RegularFileProblem(const std::filesystem::path& path, std::uintmax_t maxBytes);

@@ -54,10 +54,19 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
     }
     // One write of the whole line: records of two programs never interleave.
     const ssize_t n = write(fd, line.data(), line.size());
-    const int writeError = errno;
+    int writeError = errno;
+    // On the disk before the chip changes: a "started" record must outlive a crash or a pulled
+    // plug, or the journal cannot tell that an operation never ended.
+    const bool synced = n == static_cast<ssize_t>(line.size()) && fsync(fd) == 0;
+    if (!synced && n == static_cast<ssize_t>(line.size()))
+        writeError = errno;
     close(fd);
     if (n != static_cast<ssize_t>(line.size())) {
         *error = n < 0 ? std::strerror(writeError) : "the line was cut short";
+        return false;
+    }
+    if (!synced) {
+        *error = std::strerror(writeError);
         return false;
     }
     return true;
@@ -87,6 +96,32 @@ std::vector<JournalRecord> LoadJournal(const std::filesystem::path& file, std::s
     if (unreadable)
         *unreadable = bad;
     return records;
+}
+
+std::vector<JournalRecord> JournalOperations(const std::vector<JournalRecord>& records) {
+    std::vector<JournalRecord> operations;
+    std::vector<bool> ended(records.size(), false);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const JournalRecord& r = records[i];
+        if (r.result != kStartedResult) {
+            operations.push_back(r);
+            continue;
+        }
+        // Its end record comes later, maybe after records of other programs.
+        bool found = false;
+        for (std::size_t j = i + 1; j < records.size() && !found; ++j) {
+            const JournalRecord& e = records[j];
+            found = !ended[j] && e.result != kStartedResult && e.time == r.time &&
+                    e.mode == r.mode && e.operation == r.operation;
+            if (found)
+                ended[j] = true;
+        }
+        if (!found) {
+            operations.push_back(r);
+            operations.back().result = kNoEndResult;
+        }
+    }
+    return operations;
 }
 
 std::vector<std::string> JournalRecordLines(const JournalRecord& r) {

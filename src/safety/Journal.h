@@ -18,7 +18,7 @@ struct JournalRecord {
     std::optional<std::uint64_t> fileSize;
     std::string fileSha256;
     std::string backup;
-    std::string result; // "done", "failed", "no JIG", "cancelled"
+    std::string result; // "started", "done", "failed", "stopped", "no JIG", "cancelled"
     std::string failedStep;
 };
 
@@ -28,5 +28,11 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
 // Every record in order; lines that are not records are counted in `unreadable`.
 std::vector<JournalRecord> LoadJournal(const std::filesystem::path& file,
                                        std::size_t* unreadable = nullptr);
+inline constexpr const char* kStartedResult = "started";
+inline constexpr const char* kNoEndResult = "no end: the program stopped during this operation";
+// One record per operation: a "started" record and its end record (same time, mode and
+// operation, later in the file) are the end record; a "started" record without one is kept
+// with the result kNoEndResult.
+std::vector<JournalRecord> JournalOperations(const std::vector<JournalRecord>& records);
 // The record as the journal command prints it: a headline and indented details.
 std::vector<std::string> JournalRecordLines(const JournalRecord& record);

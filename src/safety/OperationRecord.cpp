@@ -1,6 +1,7 @@
 #include "safety/OperationRecord.h"
 
 #include "link/VersionText.h"
+#include "port/RegularFile.h"
 #include "port/UserFolders.h"
 #include "safety/Sha256.h"
 
@@ -18,8 +19,11 @@ std::string Now() {
     return text;
 }
 
-// Size and SHA-256 of a file as it lies on the disk now.
+// Size and SHA-256 of a file as it lies on the disk now; nothing for a device, a pipe or a
+// file of /proc, which never end.
 void DescribeFile(JournalRecord& r) {
+    if (!RegularFileProblem(r.file, kLargestFileToRead).empty())
+        return;
     std::ifstream in(r.file, std::ios::binary);
     if (!in)
         return;
@@ -87,7 +91,7 @@ void OperationRecord::Started(const LogLine& log) {
         started_ = true;
         r = record_;
     }
-    r.result = "started";
+    r.result = kStartedResult;
     Append(r, log);
 }
 

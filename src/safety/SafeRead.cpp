@@ -49,6 +49,11 @@ std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const s
         log("The backup read failed: nothing was erased or written.");
         return std::nullopt;
     }
+    // A read that "succeeded" with nothing is no backup.
+    if (image.empty()) {
+        log("The backup read gave no bytes: nothing was erased or written.");
+        return std::nullopt;
+    }
     LogImageCheck(image, log);
     if (!BlankMayBeErased(image, log, safety, ask))
         return std::nullopt;

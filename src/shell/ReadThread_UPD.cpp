@@ -6,6 +6,7 @@
 #include "shell/UpdatePcb3Firmware.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 constexpr DWORD kBootloaderBaud = 115200;
@@ -95,6 +96,7 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
     port_.Memo("BOOT M88 connected - " + FilterAnswer(greeting.data(), greeting.size()));
 
     port_.Memo("Update firmware ... ");
+    std::optional<FirmwareWritingScope> writing(std::in_place, port_);
     const std::string result = LoadAndSendModeFirmware(link_, mode_, port_);
     if (result == kFwErrorFileFormat)
         port_.Memo("Error format .hex file for M88!");
@@ -109,6 +111,7 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
     if (run.outcome != WaitOutcome::Ready)
         port_.Memo(BootloaderSilenceLine("'g' (run)", run.outcome));
     link_.Close();
+    writing.reset();
     if (result != kFwUpgradeOk || run.outcome != WaitOutcome::Ready)
         return Fail();
     port_.HideUpdateWindow();

@@ -1,5 +1,6 @@
 #include "shell/StartFlow.h"
 
+#include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
@@ -30,7 +31,7 @@ bool IsPcb3Answer(const std::string& v) {
 }
 
 StartStep StepAfterIdentification(const std::string& v) {
-    if (v == kNoDeviceText)
+    if (v == kNoDeviceText || v == kInUseText)
         return StartStep::NoJig;
     if (v.find(kPcb3CurrentFirmware) != std::string::npos)
         return StartStep::OpenModeWindow;

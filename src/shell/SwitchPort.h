@@ -27,4 +27,19 @@ class SwitchPort {
     virtual void StartBootWaitTimer() {}
     // TimerMSG: " Please press the reset button on the JIG!" 200 ms later.
     virtual void StartResetPrompt() = 0;
+    // The JIG's own flash is being written (true) or no longer (false): a JIG left in the
+    // middle has no working firmware, so the program must not end meanwhile.
+    virtual void FirmwareWriting(bool writing) { (void)writing; }
+};
+
+// FirmwareWriting(true) for its life, false at every way out.
+class FirmwareWritingScope {
+  public:
+    explicit FirmwareWritingScope(SwitchPort& port) : port_(port) { port_.FirmwareWriting(true); }
+    ~FirmwareWritingScope() { port_.FirmwareWriting(false); }
+    FirmwareWritingScope(const FirmwareWritingScope&) = delete;
+    FirmwareWritingScope& operator=(const FirmwareWritingScope&) = delete;
+
+  private:
+    SwitchPort& port_;
 };

@@ -191,6 +191,7 @@ class Pcb3Update {
     }
 
     std::string SendBlocks() {
+        const FirmwareWritingScope writing(port_);
         int gauge = 0;
         port_.SetGauge(gauge);
         port_.SetGaugeMax(static_cast<int>(length_ / kPcb3BlockSize));

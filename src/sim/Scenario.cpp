@@ -1,7 +1,10 @@
 #include "sim/Scenario.h"
 
-#include <algorithm>
+#include "port/RegularFile.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 const std::vector<BoardPreset>& BoardPresets() {
@@ -107,9 +110,15 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
     *s = Scenario{};
     s->timing = timing;
     if (!file.empty()) {
+        // A folder, a device or a pipe would throw or never end.
+        if (const std::string problem = RegularFileProblem(file, kLargestFileToRead);
+            !problem.empty()) {
+            *error = FileProblemLine(file, problem);
+            return false;
+        }
         std::ifstream in(file, std::ios::binary);
         if (!in) {
-            *error = "cannot open scenario file " + file;
+            *error = FileProblemLine(file, std::strerror(errno));
             return false;
         }
         nlohmann::json doc = nlohmann::json::parse(in, nullptr, false);

@@ -95,7 +95,7 @@ TEST_F(Installed, FindsItsFilesAndWritesOnlyWhereItMay) {
 
     r = Technician({"journal"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(r.out.starts_with("Journal: " + UserData("journal.jsonl") + " (3 records)\n"))
+    EXPECT_TRUE(r.out.starts_with("Journal: " + UserData("journal.jsonl") + " (3 operations)\n"))
         << r.out;
     EXPECT_NE(r.out.find("  ENE KB90XX  write  done\n"), std::string::npos) << r.out;
 

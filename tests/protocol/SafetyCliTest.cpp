@@ -67,7 +67,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
 
     r = Cli({"journal"}, false);
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    const std::string head = "Journal: " + Data("journal.jsonl") + " (3 records)\n";
+    const std::string head = "Journal: " + Data("journal.jsonl") + " (3 operations)\n";
     EXPECT_TRUE(r.out.starts_with(head)) << r.out;
     const std::size_t read = r.out.find("  NUVOTON spi  read  done\n");
     const std::size_t write = r.out.find("  NUVOTON spi  write  done\n");
@@ -86,6 +86,35 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     EXPECT_TRUE(Has(r, "  NUVOTON spi  read  failed (flash ID)\n")) << r.out;
     EXPECT_EQ(Cli({"journal", "--last", "0"}, false).exitCode, 64);
     EXPECT_EQ(Cli({"journal", "--last", "x"}, false).exitCode, 64);
+}
+
+// A "started" record is one operation with its end record, even with another program's record
+// between them; without one it says the program stopped during the operation.
+TEST_F(SafetyCli, JournalShowsAnOperationWithoutItsEndRecord) {
+    auto record = [](const std::string& time, const std::string& mode, const std::string& result) {
+        return R"({"time": ")" + time + R"(", "mode": ")" + mode +
+               R"(", "operation": "write", "result": ")" + result + "\"}\n";
+    };
+    std::filesystem::create_directories(Data(""));
+    WriteFileBytes(Data("journal.jsonl"), record("10:00:00", "ENE KB90XX", "started") +
+                                              record("10:00:05", "NUVOTON spi", "done") +
+                                              record("10:00:00", "ENE KB90XX", "done") +
+                                              record("10:01:00", "ENE KB90XX", "started") +
+                                              record("10:02:00", "ENE KB90XX", "started") +
+                                              record("10:02:00", "ENE KB90XX", "stopped"));
+    ProcessResult r = Cli({"journal"}, false);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Journal: " + Data("journal.jsonl") +
+                         " (4 operations)\n"
+                         "10:00:05  NUVOTON spi  write  done\n    JIG: -\n"
+                         "10:00:00  ENE KB90XX  write  done\n    JIG: -\n"
+                         "10:01:00  ENE KB90XX  write  no end: the program stopped during this "
+                         "operation\n    JIG: -\n"
+                         "10:02:00  ENE KB90XX  write  stopped\n    JIG: -\n");
+    r = Cli({"journal", "--last", "2"}, false);
+    EXPECT_TRUE(r.out.ends_with("operation\n    JIG: -\n10:02:00  ENE KB90XX  write  stopped\n"
+                                "    JIG: -\n"))
+        << r.out;
 }
 
 TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
@@ -138,8 +167,42 @@ TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
 
     r = Cli({"compare", "a.bin", "missing.bin"}, false);
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "missing.bin cannot be read\n");
+    EXPECT_EQ(r.err, "missing.bin: No such file or directory\n");
     EXPECT_EQ(Cli({"compare", "a.bin"}, false).exitCode, 64);
+}
+
+// Devices, /proc files and folders are refused by their kind before anything reads them: no
+// hang on a file without an end, no exception, one line with the path and the reason.
+TEST_F(SafetyCli, OddFilesEndAtOnceWithTheirPathAndWhy) {
+    WriteFileBytes(dir.File("a.bin"), Pattern(3));
+    const std::string folder = dir.File("folder");
+    std::filesystem::create_directories(folder);
+    const std::string notRegular = ": not a regular file\n";
+    const std::string aFolder = ": a folder, not a file\n";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"compare", "/dev/zero", "a.bin"}, 2, "/dev/zero" + notRegular},
+        {{"compare", "a.bin", "/dev/zero"}, 2, "/dev/zero" + notRegular},
+        {{"compare", "/proc/self/mem", "a.bin"}, 2, "/proc/self/mem" + notRegular},
+        {{"compare", "a.bin", folder}, 2, folder + aFolder},
+        {{"identify", "--device", "sim", "--scenario", "/tmp"}, 2, "/tmp" + aFolder},
+        {{"identify", "--device", "sim", "--scenario", "/dev/zero"}, 2, "/dev/zero" + notRegular},
+        {{"edid", "show", "/dev/zero"}, 1, "/dev/zero" + notRegular},
+        {{"edid", "show", folder}, 1, folder + aFolder},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = Cli(c.args, false);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args.back() << "\n" << r.err;
+        EXPECT_EQ(r.err, c.err);
+    }
+    std::filesystem::create_directories(Data("journal.jsonl"));
+    const ProcessResult r = Cli({"journal"}, false);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, Data("journal.jsonl") + aFolder);
 }
 
 TEST_F(SafetyCli, ListShowsEveryDeviceAndWithIdentifyItsAnswer) {

@@ -1,13 +1,20 @@
-// The serial backend against the simulator process: queue lengths, baud rate, cancel, hang-up.
+// The serial backend against the simulator process: queue lengths, baud rate, cancel, hang-up,
+// one program at a time.
+#include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/backends/TtyFtdiApi.h"
 #include "support/Process.h"
+#include "support/SimFixture.h"
 #include "support/Surprises.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
@@ -92,4 +99,63 @@ TEST(TtyBackend, OpeningKeepsWhatThePreviousProgramWroteLast) {
     next->FT_Close(h);
     ::close(keeper);
     ::close(master);
+}
+
+namespace {
+// Whether some program holds a lock on `path` (/proc/locks names the file by device and inode).
+bool Locked(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    char id[64];
+    std::snprintf(id, sizeof id, " %02x:%02x:%lu ", major(st.st_dev), minor(st.st_dev),
+                  static_cast<unsigned long>(st.st_ino));
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);)
+        if (line.find("FLOCK") != std::string::npos && line.find(id) != std::string::npos)
+            return true;
+    return false;
+}
+} // namespace
+
+// One JIG, one program: a second CLI on the terminal of a running read gets the in-use line and
+// exit 2 and sends nothing (the simulator would report its bytes), and the read completes.
+TEST(TtyBackend, ASecondProgramIsRefusedWhileTheFirstReads) {
+    TempDir dir;
+    std::string chip(131072, '\0');
+    for (std::size_t i = 0; i < chip.size(); ++i)
+        chip[i] = static_cast<char>((i * 53 + (i >> 8)) & 0xFF);
+    WriteFileBytes(dir.File("chip.bin"), chip);
+    WriteFileBytes(dir.File("s.json"),
+                   R"({"chips": {"npce-spi": {"file": ")" + dir.File("chip.bin") + R"("}}})");
+    // Wire timing: the read lasts long enough for the second program to come meanwhile.
+    SimProcess sim({"--board", "pcb3", "--scenario", dir.File("s.json"), "--timing", "wire"});
+    ASSERT_FALSE(sim.PtyPath().empty());
+    const std::string device = "tty:" + sim.PtyPath();
+
+    ProcessResult first;
+    std::thread reader([&] {
+        first = RunProgram("tolvane-jig-cli", {"npce", "read", "out.bin", "--device", device},
+                           dir.Path(), {"XDG_DATA_HOME=" + dir.Path()});
+    });
+    bool held = false;
+    for (int i = 0; i < 10'000 && !held; ++i) {
+        held = Locked(sim.PtyPath());
+        if (!held)
+            std::this_thread::sleep_for(Millis(1));
+    }
+    ProcessResult second;
+    if (held)
+        second = RunProgram("tolvane-jig-cli", {"identify", "--device", device}, dir.Path());
+    reader.join();
+    ASSERT_TRUE(held) << "the first program never locked the terminal\n" << first.out << first.err;
+    EXPECT_EQ(second.exitCode, 2) << second.out << second.err;
+    EXPECT_EQ(second.err, std::string(kInUseText) + "\n");
+    EXPECT_EQ(first.exitCode, 0) << first.out << first.err;
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == chip);
+
+    // The lock went with the first program.
+    const ProcessResult after =
+        RunProgram("tolvane-jig-cli", {"identify", "--device", device}, dir.Path());
+    EXPECT_EQ(after.exitCode, 0) << after.out << after.err;
 }

@@ -3,6 +3,7 @@
 #include "support/Surprises.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -48,11 +49,17 @@ std::vector<char*> Environment(const std::vector<std::string>& extra) {
     return env;
 }
 
-void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
+// False when the program kept its pipes open and silent for a minute: it hangs.
+bool ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     int open = 2;
     char buf[4096];
-    while (open > 0 && ::poll(fds, 2, 60'000) > 0) {
+    while (open > 0) {
+        const int ready = ::poll(fds, 2, 60'000);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !fds[i].revents)
                 continue;
@@ -65,6 +72,7 @@ void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
             }
         }
     }
+    return open == 0;
 }
 } // namespace
 
@@ -90,8 +98,9 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
     ::close(err[1]);
-    if (rc == 0)
-        ReadAll(out[0], err[0], &r.out, &r.err);
+    // A hanging program fails its test (exit status -1) instead of stopping the suite.
+    if (rc == 0 && !ReadAll(out[0], err[0], &r.out, &r.err))
+        ::kill(pid, SIGKILL);
     ::close(out[0]);
     ::close(err[0]);
     int status = 0;

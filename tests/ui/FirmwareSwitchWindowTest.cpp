@@ -111,6 +111,35 @@ TEST_F(FirmwareSwitchWindow, OutdatedPcb3PromptsForTheResetButtonAndIsUpdated) {
     EXPECT_EQ(app->modes.update->CGauge_UPD->Position(), 0);
 }
 
+// Wire timing: the package's 1024 blocks take long enough to close the window among them.
+TEST_F(FirmwareSwitchWindow, MainWindowRefusesToCloseWhileTheJigFirmwareIsWritten) {
+    auto sim = MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "whenCalledMs": 0}]})",
+                       SimTiming::Wire);
+    auto app = Start(sim, "ITE");
+    Gauge* gauge = app->modes.update->CGauge_UPD;
+    bool closed = true;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            if (gauge->Position() < 1 || gauge->Position() > gauge->Maximum() / 2)
+                return false;
+            closed = app->main->close();
+            return true;
+        },
+        10000));
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(app->main->isVisible());
+    EXPECT_EQ(dialogs.script.messages.back(),
+              "The JIG's firmware is being written: closing now would leave the JIG without a "
+              "working firmware. Wait until the update ends.");
+    ASSERT_TRUE(WaitUntil([&] { return app->modes.ite->isVisible(); }, 20000));
+    EXPECT_TRUE(Memo(*app).contains("UPDATE completed successfully."));
+    // Once the firmware is in, the window closes as always.
+    EXPECT_FALSE(app->main->WritingFirmware());
+    EXPECT_TRUE(app->main->close());
+    EXPECT_TRUE(ended);
+}
+
 TEST_F(FirmwareSwitchWindow, StartIsRefusedWhileASwitchRunsAndQuittingStopsIt) {
     // A silent JIG and no reset: the switch waits for the bootloader.
     auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
@@ -152,20 +181,19 @@ TEST_F(FirmwareSwitchWindow, UpdateWindowHasNoBorderIconsAndRefusesToCloseMidSwi
     EXPECT_TRUE(Memo(*app).isEmpty());
 }
 
-TEST_F(FirmwareSwitchWindow, ExitDuringAReflashEndsTheProgramAndLeavesTheBootloader) {
+// Ending the program mid-reflash would leave the M88 without a working firmware: Exit is
+// refused until the reflash is over.
+TEST_F(FirmwareSwitchWindow, ExitDuringAReflashIsRefusedAndTheReflashGoesOn) {
     auto sim = MakeSim("pcb2-v41", "{}", SimTiming::Wire);
     auto app = Start(sim, "MEC jtag");
     ASSERT_TRUE(WaitUntil([&] { return Memo(*app).contains("Update firmware ... "); }));
     WaitUntil([] { return false; }, 200); // records are going out
     app->main->Exit->click();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(app->main->SwitchRunning());
-    EXPECT_FALSE(app->main->Link().IsOpen());
-    EXPECT_TRUE(Text(sim->Jig().BytesToJig()).ends_with("g\n"));
-    EXPECT_EQ(VisibleWindows(*app), 0);
-    // Nothing the switch had in flight opens a window afterwards.
-    EXPECT_FALSE(WaitUntil([&] { return VisibleWindows(*app) != 0; }, 1000));
-    EXPECT_FALSE(app->main->Timer_RUN->isActive());
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(app->main->isVisible());
+    EXPECT_EQ(dialogs.script.messages, std::vector<std::string>{kFirmwareBeingWritten});
+    ASSERT_TRUE(WaitUntil([&] { return app->modes.mec->isVisible(); }, 60000));
+    EXPECT_EQ(sim->Jig().Board().versionText, "M88_JTAG_V42");
 }
 
 TEST_F(FirmwareSwitchWindow, ExitAfterAFailedSwitchClosesTheUpdateWindowToo) {

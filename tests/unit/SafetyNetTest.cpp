@@ -147,11 +147,21 @@ TEST_F(UserFolder, JournalKeepsEveryRecordAndSkipsLinesThatAreNot) {
     record.Begin(false, "ITE", "read"); // the safety net off: nothing is written
     record.End("done", "", nullptr);
 
+    // Before the chip changes a "started" record, once; a device as the file is not hashed (it
+    // would never end).
+    record.Begin(true, "MEC jtag", "write");
+    record.Started(nullptr);
+    record.Started(nullptr);
+    record.SetFile("/dev/zero");
+    record.End("stopped", "block 3 of 96", nullptr);
+    record.Begin(true, "ITE", "erase");
+    record.Started(nullptr); // and the process died
+
     std::ofstream(file, std::ios::app) << "not a record\n";
     std::size_t unreadable = 0;
     const auto records = LoadJournal(file, &unreadable);
     EXPECT_EQ(unreadable, 1u);
-    ASSERT_EQ(records.size(), 2u);
+    ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(records[0].mode, "NUVOTON spi");
     EXPECT_EQ(records[0].board, "PCB3");
     EXPECT_EQ(records[0].chipId, "EF4012");
@@ -166,6 +176,67 @@ TEST_F(UserFolder, JournalKeepsEveryRecordAndSkipsLinesThatAreNot) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_TRUE(lines[0].ends_with("  ENE KB90XX  write  failed (block 7 of 512)")) << lines[0];
     EXPECT_EQ(lines[3], "    backup: /b/ENE.bin");
+    EXPECT_EQ(records[2].result, "started");
+    EXPECT_EQ(records[2].time, records[3].time);
+    EXPECT_EQ(records[3].result, "stopped");
+    EXPECT_EQ(records[3].file, "/dev/zero");
+    EXPECT_FALSE(records[3].fileSize.has_value());
+
+    const auto operations = JournalOperations(records);
+    ASSERT_EQ(operations.size(), 4u);
+    EXPECT_EQ(operations[2].mode, "MEC jtag");
+    EXPECT_EQ(operations[2].result, "stopped");
+    EXPECT_EQ(operations[3].mode, "ITE");
+    EXPECT_EQ(operations[3].result, "no end: the program stopped during this operation");
+}
+
+// A backup that reads blank, or gives nothing, starts no erase unless --force or the technician
+// says so.
+TEST_F(UserFolder, BlankBackupStopsTheEraseUnlessForcedOrAgreed) {
+    std::vector<std::string> lines;
+    const LogLine log = [&](const std::string& l) { lines.push_back(l); };
+    std::vector<std::uint8_t> chip(4096, 0xFF);
+    const auto read = [&](std::vector<std::uint8_t>& image) {
+        image = chip;
+        return true;
+    };
+    std::vector<std::string> asked;
+    const auto answer = [&](bool yes) {
+        return [&asked, yes](const std::string& q) {
+            asked.push_back(q);
+            return yes;
+        };
+    };
+    SafetyOptions cli;
+    cli.askBeforeErasingBlank = false;
+    EXPECT_FALSE(TakeBackup("ENE KB90XX", "", read, log, cli, answer(true)));
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(lines.back(),
+              "Nothing was erased or written: the backup reads blank (--force erases anyway).");
+    SafetyOptions window;
+    EXPECT_FALSE(TakeBackup("ENE KB90XX", "", read, log, window, answer(false)));
+    EXPECT_EQ(asked, std::vector<std::string>{kBlankBackupQuestion});
+    EXPECT_FALSE(std::filesystem::exists(user.File("backups")));
+
+    const auto forced = [&] {
+        SafetyOptions o = cli;
+        o.eraseBlank = true;
+        return o;
+    }();
+    chip.assign(4096, 0x00);
+    const auto saved = TakeBackup("ENE KB90XX", "", read, log, forced, nullptr);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(FileBytes(saved->string()), chip);
+    EXPECT_TRUE(TakeBackup("ENE KB90XX", "", read, log, window, answer(true)));
+
+    chip.clear();
+    EXPECT_FALSE(TakeBackup("ENE KB90XX", "", read, log, forced, answer(true)));
+    EXPECT_EQ(lines.back(), "The backup read gave no bytes: nothing was erased or written.");
+    chip.assign(4096, 0xFF);
+    chip[4095] = 0xFE; // one byte of content is no blank chip
+    asked.clear();
+    EXPECT_TRUE(TakeBackup("ENE KB90XX", "", read, log, cli, answer(false)));
+    EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(UserFolder, JournalThatCannotBeWrittenIsSaidInTheLog) {

@@ -1,5 +1,6 @@
 // The usb backend (libftdi1) against the virtual chip: libftdi's real return codes, queue
 // lengths, every received byte, unplugging, and the start log over several chips.
+#include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/backends/UsbFtdiApi.h"
 #include "sim/Scenario.h"
@@ -205,6 +206,15 @@ TEST(UsbBackend, TwoJigsOfWhichOneIsSilentFollowTheStartLog) {
     EXPECT_TRUE(link.IsOpen()); // the one tried last stays open for the bootloader call
     EXPECT_TRUE(
         ReadFileText("Start_log.txt").ends_with("Read answer version bytes -> 0\nNOT ANSWER \n"));
+    // While that link holds the chip's interface, another program is told so, not "not found".
+    ProgrammerLink second(std::make_shared<UsbFtdiApi>());
+    std::vector<std::string> memo;
+    EXPECT_EQ(OpenProgrammerLink(second, LinkVariants::EneKb90xx,
+                                 [&](const std::string& line) { memo.push_back(line); }),
+              kNoProgrammer);
+    EXPECT_EQ(memo.back(), kInUseText);
+    OpenProgrammerLinkMain(second, kCloseHandle);
+    EXPECT_EQ(second.versionText, kInUseText);
     link.Close();
     std::filesystem::current_path(before);
 }

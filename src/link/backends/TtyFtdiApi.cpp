@@ -1,5 +1,7 @@
 #include "link/backends/TtyFtdiApi.h"
 
+#include "link/InUse.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include <linux/serial.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
@@ -54,17 +57,30 @@ FT_STATUS TtyFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
     *handle = nullptr;
     if (index != 0)
         return FT_DEVICE_NOT_FOUND;
-    TtyDevice* d = TtyDevice::Open(path_);
+    FT_STATUS status = FT_OK;
+    TtyDevice* d = TtyDevice::Open(path_, &status);
     if (!d)
-        return FT_DEVICE_NOT_OPENED;
+        return status;
     *handle = d;
     return FT_OK;
 }
 
-TtyDevice* TtyDevice::Open(const std::string& path) {
+TtyDevice* TtyDevice::Open(const std::string& path, FT_STATUS* status) {
+    *status = FT_DEVICE_NOT_OPENED;
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        if (errno == EBUSY) // TIOCEXCL of another program
+            *status = FT_DEVICE_IN_USE;
         return nullptr;
+    }
+    // The lock before anything else: the terminal's settings are shared with the program that
+    // holds it. Root ignores TIOCEXCL, so the lock is what keeps two programs apart.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            *status = FT_DEVICE_IN_USE;
+        ::close(fd);
+        return nullptr;
+    }
     termios t{};
     if (tcgetattr(fd, &t) != 0) {
         ::close(fd);
@@ -80,6 +96,9 @@ TtyDevice* TtyDevice::Open(const std::string& path) {
         ::close(fd);
         return nullptr;
     }
+    // Other programs that do not lock (a terminal program) are kept out too, unless root.
+    ::ioctl(fd, TIOCEXCL);
+    *status = FT_OK;
     return new TtyDevice(fd, wake, path);
 }
 
@@ -87,6 +106,8 @@ TtyDevice::TtyDevice(int fd, int wakeFd, std::string path)
     : fd_(fd), wakeFd_(wakeFd), path_(std::move(path)) {}
 
 TtyDevice::~TtyDevice() {
+    // The simulator keeps its terminal open between clients: the flag would outlive us.
+    ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     ::close(wakeFd_);
 }

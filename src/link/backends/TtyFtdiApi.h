@@ -26,8 +26,9 @@ class TtyFtdiApi : public FtdiApi {
 
 class TtyDevice : public FtdiDevice {
   public:
-    // Returns nullptr when the device cannot be opened as a terminal.
-    static TtyDevice* Open(const std::string& path);
+    // Returns nullptr when the device cannot be opened as a terminal; `status` then says why
+    // (FT_DEVICE_IN_USE: another program holds it).
+    static TtyDevice* Open(const std::string& path, FT_STATUS* status);
     ~TtyDevice() override;
 
     FT_STATUS GetDriverVersion(DWORD* version) override;

@@ -1,5 +1,6 @@
 #include "link/backends/UsbFtdiApi.h"
 
+#include "link/InUse.h"
 #include "link/backends/UsbDevice.h"
 
 #include <dlfcn.h>
@@ -89,9 +90,11 @@ FT_STATUS UsbFtdiApi::FT_Open(int index, FT_HANDLE* handle) {
     ftdi_context* ctx = ftdi_new();
     if (!ctx)
         return FT_INSUFFICIENT_RESOURCES;
-    if (ftdi_usb_open_dev(ctx, devices_[static_cast<std::size_t>(index)]) < 0) {
+    const int r = ftdi_usb_open_dev(ctx, devices_[static_cast<std::size_t>(index)]);
+    if (r < 0) {
         ftdi_free(ctx);
-        return FT_DEVICE_NOT_OPENED;
+        // -5, "unable to claim usb device": another program has claimed the interface.
+        return r == -5 ? FT_DEVICE_IN_USE : FT_DEVICE_NOT_OPENED;
     }
     *handle = new UsbDevice(ctx);
     return FT_OK;

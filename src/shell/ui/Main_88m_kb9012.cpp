@@ -3,6 +3,7 @@
 #include "gui/Dialogs.h"
 #include "gui/ModeWindow.h"
 #include "gui/SafetySettings.h"
+#include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
 #include "modes/Edid/ui/TEDID_form.h"
@@ -102,7 +103,8 @@ void TForm1::MAIN_CONNECTClick() {
     const std::string& version = link_.versionText;
     const StartStep step = StepAfterIdentification(version);
     if (step == StartStep::NoJig) {
-        Dialogs::Message(this, MessageIcon::Error, "JIG not connected to the USB port!");
+        Dialogs::Message(this, MessageIcon::Error,
+                         version == kInUseText ? kInUseText : "JIG not connected to the USB port!");
         return;
     }
     if (windows_.ene) {
@@ -148,6 +150,10 @@ void TForm1::SwitchEnded() {
         SetStartControlsEnabled(true);
 }
 
+bool TForm1::WritingFirmware() const {
+    return switchPort_ && switchPort_->WritingFirmware();
+}
+
 void TForm1::SetStartControlsEnabled(bool enabled) {
     MAIN_SELECTOR->setEnabled(enabled);
     MAIN_CONNECT->setEnabled(enabled);
@@ -158,6 +164,11 @@ void TForm1::ExitClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (WritingFirmware()) {
+        event->ignore();
+        Dialogs::Message(this, MessageIcon::Warning, kFirmwareBeingWritten);
+        return;
+    }
     EndProgram();
     event->accept();
 }

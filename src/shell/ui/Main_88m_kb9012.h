@@ -24,6 +24,10 @@ class TForm_NUVOTON_JTAG;
 class ReadThread_UPD;
 class UpdateSwitchPort;
 
+inline constexpr const char* kFirmwareBeingWritten =
+    "The JIG's firmware is being written: closing now would leave the JIG without a working "
+    "firmware. Wait until the update ends.";
+
 struct ModeWindows {
     TEDID_form* edid = nullptr;
     TKB901X_forms* ene = nullptr;
@@ -65,6 +69,8 @@ class TForm1 : public QWidget {
     std::atomic<bool> BootWaitExpired{false};
     // Whether ReadThread_UPD runs; Start is refused meanwhile (it would share the link).
     bool SwitchRunning() const { return switchRunning_.load(); }
+    // Whether the switch is writing the JIG's own flash: the window refuses to close meanwhile.
+    bool WritingFirmware() const;
 
   signals:
     // Exit ended the program: the switch is joined, the link closed, every window hidden.

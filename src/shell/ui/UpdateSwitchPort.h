@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <atomic>
+
 class TForm1;
 class TUPDATE_FORM;
 
@@ -23,9 +25,13 @@ class UpdateSwitchPort : public SwitchPort {
     void ShowMainWindow() override;
     void StartBootWaitTimer() override;
     void StartResetPrompt() override;
+    void FirmwareWriting(bool writing) override { writing_.store(writing); }
+    // Any thread: whether the JIG's own flash is being written now.
+    bool WritingFirmware() const { return writing_.load(); }
 
   private:
     template <class F> void OnUpdate(F&& change);
     TForm1* main_;
     QPointer<TUPDATE_FORM> update_;
+    std::atomic<bool> writing_{false};
 };

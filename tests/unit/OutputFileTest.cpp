@@ -1,0 +1,173 @@
+// The pieces every mode shares for a safe operation: the output file put in place only on
+// success, the image judged before anything is erased, and the line that says where the chip
+// stands.
+#include "operation/OutputFile.h"
+#include "operation/ChipState.h"
+#include "operation/ImageToWrite.h"
+#include "support/SimFixture.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string Pattern(std::size_t size, unsigned seed) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 31 + seed) & 0xFF);
+    return bytes;
+}
+
+// Only NAME and NAME.partial: no new file left behind beside them.
+std::vector<std::string> Names(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.Path()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+TEST(OutputFile, NameChangesOnlyAtCommitAndAStopKeepsExactlyTheBytesReceived) {
+    TempDir dir;
+    const std::string name = dir.File("dump.bin");
+    const std::string old = Pattern(4096, 1);
+    WriteFileBytes(name, old);
+    WriteFileBytes(name + ".partial", "an older partial file, longer than the new one");
+
+    // Stopped after 1000 bytes: NAME as it was, the 1000 bytes in NAME.partial.
+    const std::string received = Pattern(1000, 2);
+    {
+        OutputFile out;
+        ASSERT_TRUE(out.Create(name)) << out.Error();
+        ASSERT_TRUE(out.Write(received.data(), 600));
+        ASSERT_TRUE(out.Write(received.data() + 600, 400));
+        EXPECT_TRUE(ReadFileText(name) == old);
+        EXPECT_EQ(out.Abandon(), "The 1000 bytes received are kept in " + name + ".partial; " +
+                                     name + " is unchanged.");
+    }
+    EXPECT_TRUE(ReadFileText(name) == old);
+    EXPECT_TRUE(ReadFileText(name + ".partial") == received);
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"dump.bin", "dump.bin.partial"}));
+
+    // A failure before the first byte leaves nothing new; the destructor abandons.
+    {
+        OutputFile out;
+        ASSERT_TRUE(out.Create(name));
+    }
+    EXPECT_TRUE(ReadFileText(name) == old);
+    EXPECT_TRUE(ReadFileText(name + ".partial") == received);
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"dump.bin", "dump.bin.partial"}));
+
+    OutputFile out;
+    ASSERT_TRUE(out.Create(name));
+    const std::string whole = Pattern(8192, 3);
+    ASSERT_TRUE(out.Write(whole.data(), whole.size()));
+    EXPECT_TRUE(ReadFileText(name) == old);
+    ASSERT_TRUE(out.Commit()) << out.Error();
+    EXPECT_TRUE(ReadFileText(name) == whole);
+    EXPECT_EQ(out.Abandon(), ""); // committed: nothing left to abandon
+    EXPECT_TRUE(ReadFileText(name) == whole);
+}
+
+TEST(OutputFile, DevicesFoldersAndMissingFoldersAreRefusedAndALinkIsFollowed) {
+    TempDir dir;
+    fs::create_directories(dir.File("folder"));
+    struct Case {
+        std::string target;
+        std::string error;
+    };
+    for (const Case& c :
+         {Case{"/dev/null", "not a regular file"}, Case{"/dev/full", "not a regular file"},
+          Case{dir.File("folder"), "a folder, not a file"},
+          Case{dir.File("no/such/folder.bin"), "No such file or directory"}}) {
+        OutputFile out;
+        EXPECT_FALSE(out.Create(c.target)) << c.target;
+        EXPECT_EQ(out.Error(), c.error) << c.target;
+        EXPECT_FALSE(out.Write("x", 1));
+        EXPECT_FALSE(out.Commit());
+        EXPECT_EQ(out.Abandon(), "");
+    }
+    EXPECT_TRUE(fs::is_empty(dir.File("folder")));
+
+    // NAME a link: the file it names is replaced, the link stays a link.
+    const std::string real = dir.File("folder/real.bin");
+    WriteFileBytes(real, "old");
+    fs::create_symlink(real, dir.File("link.bin"));
+    OutputFile out;
+    ASSERT_TRUE(out.Create(dir.File("link.bin")));
+    ASSERT_TRUE(out.Write("new", 3));
+    ASSERT_TRUE(out.Commit()) << out.Error();
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.bin")));
+    EXPECT_EQ(ReadFileText(real), "new");
+}
+
+TEST(ImageToWrite, OnlyARegularFileOfAtMostTheChipIsTakenAndAShortOneIsPadded) {
+    TempDir dir;
+    const std::size_t chip = 131072;
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("big.bin"), Pattern(chip + 1, 4));
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    fs::create_directories(dir.File("folder"));
+    struct Case {
+        std::string path;
+        std::string error;
+    };
+    for (const Case& c :
+         {Case{dir.File("empty.bin"), "the file is empty"},
+          Case{dir.File("big.bin"), "larger than the 131072 bytes the chip takes"},
+          Case{dir.File("folder"), "a folder, not a file"},
+          Case{dir.File("fifo"), "not a regular file"}, Case{"/dev/zero", "not a regular file"},
+          Case{"/proc/self/mem", "not a regular file"},
+          Case{dir.File("missing.bin"), "No such file or directory"}}) {
+        const ImageToWrite image = LoadImageToWrite(c.path, chip);
+        EXPECT_FALSE(image.Ok());
+        EXPECT_EQ(image.error, c.path + ": " + c.error);
+        EXPECT_TRUE(image.bytes.empty()) << c.path;
+    }
+
+    const std::string part = Pattern(1000, 5);
+    WriteFileBytes(dir.File("short.bin"), part);
+    const ImageToWrite image = LoadImageToWrite(dir.File("short.bin"), chip);
+    ASSERT_TRUE(image.Ok()) << image.error;
+    EXPECT_TRUE(image.Short());
+    EXPECT_EQ(image.fileSize, 1000u);
+    ASSERT_EQ(image.bytes.size(), chip);
+    EXPECT_TRUE(std::string(image.bytes.begin(), image.bytes.begin() + 1000) == part);
+    EXPECT_TRUE(std::all_of(image.bytes.begin() + 1000, image.bytes.end(),
+                            [](std::uint8_t b) { return b == 0xFF; }));
+
+    // MEC16xx: MAIN followed by INFO is larger than what the chip's MAIN takes, and taken whole.
+    WriteFileBytes(dir.File("mec.bin"), Pattern(198656, 6));
+    const ImageToWrite mec = LoadImageToWrite(dir.File("mec.bin"), 196608, 198656);
+    ASSERT_TRUE(mec.Ok()) << mec.error;
+    EXPECT_FALSE(mec.Short());
+    EXPECT_EQ(mec.bytes.size(), 198656u);
+    EXPECT_FALSE(LoadImageToWrite(dir.File("big.bin"), 1000, 2000).Ok());
+}
+
+TEST(ChipProgress, EachStandHasItsLine) {
+    ChipProgress p;
+    const std::string backup = " Backup: /b/ENE.bin.";
+    EXPECT_FALSE(p.Changed());
+    EXPECT_EQ(p.Line(""), "The chip is unchanged. No backup was taken.");
+    p.Erasing();
+    EXPECT_TRUE(p.Changed());
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip may be partly erased." + backup);
+    p.Erased();
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip is erased." + backup);
+    p.Written(0, 512);
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip is erased." + backup);
+    p.Written(37, 512);
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip is partly written (blocks 1 to 37 of 512)." + backup);
+    p.Written(512, 512);
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip is written but not verified." + backup);
+    p.Verified();
+    EXPECT_EQ(p.Line("/b/ENE.bin"), "The chip is written and verified." + backup);
+    p.Reset();
+    EXPECT_FALSE(p.Changed());
+    EXPECT_EQ(p.Line(""), "The chip is unchanged. No backup was taken.");
+}
