@@ -67,13 +67,16 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
 
     r = Cli({"journal"}, false);
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    const std::string head = "Journal: " + Data("journal.jsonl") + " (3 records)\n";
+    // The write leaves a "started" record before its erase, and its end record after.
+    const std::string head = "Journal: " + Data("journal.jsonl") + " (4 records)\n";
     EXPECT_TRUE(r.out.starts_with(head)) << r.out;
     const std::size_t read = r.out.find("  NUVOTON spi  read  done\n");
+    const std::size_t started = r.out.find("  NUVOTON spi  write  started\n");
     const std::size_t write = r.out.find("  NUVOTON spi  write  done\n");
     const std::size_t failed = r.out.find("  NUVOTON spi  read  failed (flash ID)\n");
     EXPECT_NE(read, std::string::npos) << r.out;
-    EXPECT_LT(read, write);
+    EXPECT_LT(read, started);
+    EXPECT_LT(started, write);
     EXPECT_LT(write, failed);
     EXPECT_NE(failed, std::string::npos) << r.out;
     EXPECT_TRUE(Has(r, "    JIG: M328_EPM240_v16   (PCB3)   chip ID: EF4012\n")) << r.out;

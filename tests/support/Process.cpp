@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -48,7 +49,9 @@ std::vector<char*> Environment(const std::vector<std::string>& extra) {
     return env;
 }
 
-void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
+// `onOut` sees the output so far after each piece of it.
+void ReadAll(int outFd, int errFd, std::string* out, std::string* err,
+             const std::function<void(const std::string&)>& onOut) {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     int open = 2;
     char buf[4096];
@@ -59,6 +62,8 @@ void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
             ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
             if (n > 0) {
                 (i == 0 ? out : err)->append(buf, static_cast<std::size_t>(n));
+                if (i == 0 && onOut)
+                    onOut(*out);
             } else {
                 fds[i].fd = -1;
                 --open;
@@ -70,6 +75,12 @@ void ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd, const std::vector<std::string>& env) {
+    return RunProgramSignalled(program, args, "", 0, cwd, env);
+}
+
+ProcessResult RunProgramSignalled(const std::string& program, const std::vector<std::string>& args,
+                                  const std::string& once, int signal, const std::string& cwd,
+                                  const std::vector<std::string>& env) {
     const std::string path =
         program.starts_with('/') ? program : std::string(TOLVANE_BIN_DIR) + "/" + program;
     int out[2], err[2];
@@ -90,8 +101,15 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
     ::close(err[1]);
+    bool sent = once.empty();
+    const auto onOut = [&](const std::string& text) {
+        if (!sent && text.find(once) != std::string::npos) {
+            sent = true;
+            ::kill(pid, signal);
+        }
+    };
     if (rc == 0)
-        ReadAll(out[0], err[0], &r.out, &r.err);
+        ReadAll(out[0], err[0], &r.out, &r.err, onOut);
     ::close(out[0]);
     ::close(err[0]);
     int status = 0;
