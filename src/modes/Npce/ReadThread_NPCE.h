@@ -68,5 +68,5 @@ class ReadThread_NPCE {
     NpceSession& s_;
     NpceAnswer last_;
     bool passStopped_ = false; // a whole-flash read (backup, second read) ended by a stop
-    std::string waitLine_; // empty unless the last wait failed
+    std::string waitLine_;     // empty unless the last wait failed
 };
