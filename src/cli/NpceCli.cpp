@@ -33,6 +33,8 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
             engine.WriteFile(args.positional.at(0));
         else
             engine.ReadClick();
+        if (StopSignal() != 0) // it came before the operation began, which clears the flag
+            engine.Stop();
         engine.WaitForWorker();
     }
     PrintChipState(engine.ChipState(), args, "npce write", engine.BackupPath());
