@@ -1,7 +1,8 @@
 // WRITE on both boards: erase, blank check, the page stream and the read-back verify, compared
-// with the simulated JIG's transcript; short and long files; a flash that does not keep what
-// was written.
+// with the simulated JIG's transcript; short files and refused ones; a flash that does not keep
+// what was written; stops at each stage.
 #include "NpceRig.h"
+#include "port/UserFolders.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -247,5 +248,23 @@ TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
               (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
     EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
     EXPECT_EQ(Chip().Flash(), AsBytes(NpcePattern(131072)));
+    ExpectIdle();
+}
+
+TEST_F(NpceTest, StopDuringTheBackupErasesNothing) {
+    TempDir user;
+    SetUserDataFolder(user.Path());
+    Start("pcb2-npce");
+    engine->SetSafety({.active = false, .backup = true});
+    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
+    StopAt(2 * 10, Npce::kReadColour);
+    Write(dir.File("in.bin"));
+    SetUserDataFolder({});
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(engine->FailedStep(), "backup: after block 10 of 256");
+    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
+    EXPECT_EQ(Chip().Erases(), 0);
+    EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
     ExpectIdle();
 }
