@@ -2,6 +2,7 @@
 
 #include "cli/CliPort.h"
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/CliStats.h"
 
 int NpceExitCode(NpceOutcome outcome) {
@@ -12,6 +13,7 @@ int NpceExitCode(NpceOutcome outcome) {
         return kExitNoJig;
     case NpceOutcome::None:
     case NpceOutcome::Failed:
+    case NpceOutcome::Stopped:
         break;
     }
     return kExitFailed;
@@ -25,11 +27,17 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
     CliPort port(args.positional.at(0));
     NpceEngine engine(api, port);
     engine.SetSafety(CliSafety(args));
-    if (write)
-        engine.WriteClick();
-    else
-        engine.ReadClick();
-    engine.WaitForWorker();
+    {
+        StopOnSignal stop([&engine] { engine.Stop(); });
+        if (write)
+            engine.WriteFile(args.positional.at(0));
+        else
+            engine.ReadClick();
+        if (StopSignal() != 0) // it came before the operation began, which clears the flag
+            engine.Stop();
+        engine.WaitForWorker();
+    }
+    PrintChipState(engine.ChipState(), args, "npce write", engine.BackupPath());
     if (args.Flag("stats"))
         stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);
     return NpceExitCode(engine.Outcome());

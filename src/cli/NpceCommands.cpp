@@ -16,8 +16,9 @@ void AddNpceCommands(CliApp& cli) {
     CLI::App* npce = cli.Group("npce", "Nuvoton NPCE288N/388N flash over SPI");
     auto read = cli.Command(npce, "read", "Read the whole flash into OUT.bin", RunNpceRead);
     ReadTwiceFlag(read)
-        .Details("Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin (replaced "
-                 "when it exists), after checking the flash ID (EF 40 12).")
+        .Details("Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin, after "
+                 "checking the flash ID (EF 40 12). OUT.bin is replaced only by a read that "
+                 "succeeded; otherwise the blocks received are kept in OUT.bin.partial.")
         .Positional("OUT.bin", "the file the flash is saved to")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
@@ -26,8 +27,9 @@ void AddNpceCommands(CliApp& cli) {
         cli.Command(npce, "write", "Erase the flash, write IN.bin and verify it", RunNpceWrite);
     NoBackupFlag(write)
         .Details("Erases the flash of a Nuvoton NPCE288N/388N, checks that it is blank, writes "
-                 "IN.bin (its first 128 KiB; a shorter file is filled up with FFh) in 256-byte "
-                 "pages and verifies it by reading it back.")
+                 "IN.bin (at most 128 KiB; a shorter file is filled up with FFh) in 256-byte "
+                 "pages and verifies it by reading it back. The file is checked before the JIG "
+                 "is asked for anything.")
         .Positional("IN.bin", "the image to write")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()

@@ -16,6 +16,8 @@ struct SilentCase {
     std::vector<std::string> lines;
     std::vector<std::uint8_t> hostTail;
     std::string failedStep;
+    std::string chipLine = ""; // a write's last line: where the chip stands
+    int keptBytes = 0;         // a read's last line: the bytes kept beside the dump
 };
 
 // Replies of a PCB2 write: 0 version, 1 ID, 2 'I', 3 erase, 4 blank check, then '*' and the
@@ -54,7 +56,9 @@ const std::vector<SilentCase>& SilentCases() {
          "Reading complete ...",
          {"Reading complete ...", stamp, corrupted, Timeout("end of the read")},
          {'-', 'O'},
-         "end of the read"},
+         "end of the read",
+         "",
+         131072},
         {"SignalAfterTheRead",
          false,
          260,
@@ -69,7 +73,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Erase ...", "** Lost contact with the chip or ERROR timeout **",
           Timeout("answer to the erase"), stamp},
          {'e', 'O'},
-         "answer to the erase"},
+         "answer to the erase",
+         "The chip may be partly erased."},
         {"BlankCheck",
          true,
          4,
@@ -77,7 +82,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Check clear data ...", "** Data not clear !**", Timeout("answer to the blank check"),
           stamp},
          {'x', 'O'},
-         "answer to the blank check"},
+         "answer to the blank check",
+         "The chip is erased."},
         {"ReadyForThePage",
          true,
          5 + 2 * 299,
@@ -85,7 +91,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Write ...", "** HOST/M88 Protocol ERROR **", Timeout("ready for block 300 of 512"),
           stamp},
          {},
-         "ready for block 300 of 512"},
+         "ready for block 300 of 512",
+         "The chip is partly written (blocks 1 to 299 of 512)."},
         {"StatusOfThePage",
          true,
          6,
@@ -93,7 +100,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Write ...", "** ERROR write or ERROR timeout **", Timeout("status of block 1 of 512"),
           stamp},
          {0x07},
-         "status of block 1 of 512"},
+         "status of block 1 of 512",
+         "The chip is erased."},
         {"EndOfTheWrite",
          true,
          1029,
@@ -101,7 +109,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Write ...", "** ERROR write or ERROR timeout **",
           Timeout("answer to the end of the write"), stamp},
          {0x07},
-         "answer to the end of the write"},
+         "answer to the end of the write",
+         "The chip is written but not verified."},
         {"FirstVerifyBlock",
          true,
          1030,
@@ -109,14 +118,16 @@ const std::vector<SilentCase>& SilentCases() {
          {"Verify ...", "Принято не 512 байт  0", corrupted, Timeout("verify block 1 of 256"),
           stamp},
          {'r', '-', 'O'},
-         "verify block 1 of 256"},
+         "verify block 1 of 256",
+         "The chip is written but not verified."},
         {"EndOfTheVerify",
          true,
          1286,
          "Verify ...",
          {"Verify ...", corrupted, Timeout("end of the verify"), stamp},
          {'-', 'O'},
-         "end of the verify"},
+         "end of the verify",
+         "The chip is written but not verified."},
         {"SignalAfterTheVerify",
          true,
          1287,
@@ -124,7 +135,8 @@ const std::vector<SilentCase>& SilentCases() {
          {"Verify ...", "Nuvoton chip is programmed succesfully!",
           Timeout("answer to the success signal"), stamp},
          {'-', 'I'},
-         "answer to the success signal"},
+         "answer to the success signal",
+         "The chip is written and verified."},
     };
     return cases;
 }
@@ -144,7 +156,13 @@ TEST_P(NpceSilence, EndsAtItsBoundWithALineNamingTheStep) {
     } else {
         Read(file);
     }
-    EXPECT_EQ(LinesFrom(c.from), c.lines);
+    std::vector<std::string> lines = c.lines;
+    if (!c.chipLine.empty())
+        lines.push_back(c.chipLine + " No backup was taken.");
+    if (c.keptBytes != 0)
+        lines.push_back(KeptLine(c.keptBytes, file));
+    EXPECT_EQ(LinesFrom(c.from), lines);
+    EXPECT_EQ(engine->ChipState(), c.chipLine.empty() ? "" : lines.back());
     if (!c.hostTail.empty()) {
         EXPECT_EQ(HostTail(c.hostTail.size()), c.hostTail);
     }
@@ -162,7 +180,8 @@ TEST_F(NpceTest, FailedEraseLeavesTheFlashAsItWas) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Erase ..."),
               (std::vector<std::string>{
-                  "Erase ...", "** Lost contact with the chip or ERROR timeout **", kNpceStamp}));
+                  "Erase ...", "** Lost contact with the chip or ERROR timeout **", kNpceStamp,
+                  "The chip may be partly erased. No backup was taken."}));
     EXPECT_EQ(HostTail(3), (std::vector<std::uint8_t>{'N', 'e', 'O'}));
     EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
     EXPECT_EQ(engine->FailedStep(), "erase");
@@ -174,9 +193,9 @@ TEST_F(NpceTest, BlankCheckThatFindsDataStopsBeforeProgramming) {
     Start("pcb2-npce", R"({"chips": {"npce-spi": {"notBlankAt": 70000}}})");
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
     Write(dir.File("in.bin"));
-    EXPECT_EQ(
-        LinesFrom("Check clear data ..."),
-        (std::vector<std::string>{"Check clear data ...", "** Data not clear !**", kNpceStamp}));
+    EXPECT_EQ(LinesFrom("Check clear data ..."),
+              (std::vector<std::string>{"Check clear data ...", "** Data not clear !**", kNpceStamp,
+                                        "The chip may be partly erased. No backup was taken."}));
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'x', 'O'}));
     EXPECT_EQ(Chip().Erases(), 1);
     EXPECT_EQ(engine->FailedStep(), "blank check");
@@ -189,9 +208,10 @@ TEST_F(NpceTest, PageThatIsNotProgrammedEndsTheWriteStream) {
     const std::string image = NpcePattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
-    EXPECT_EQ(
-        LinesFrom("Write ..."),
-        (std::vector<std::string>{"Write ...", "** ERROR write or ERROR timeout **", kNpceStamp}));
+    EXPECT_EQ(LinesFrom("Write ..."),
+              (std::vector<std::string>{
+                  "Write ...", "** ERROR write or ERROR timeout **", kNpceStamp,
+                  "The chip is partly written (blocks 1 to 4 of 512). No backup was taken."}));
     // The fifth page, then 07h ends the stream; no result signal follows.
     std::vector<std::uint8_t> tail(image.begin() + 4 * 256, image.begin() + 5 * 256);
     tail.push_back(0x07);
@@ -209,7 +229,8 @@ TEST_F(NpceTest, JigThatIsNotReadyForAPageIsAProtocolError) {
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Write ..."),
-              (std::vector<std::string>{"Write ...", "** HOST/M88 Protocol ERROR **", kNpceStamp}));
+              (std::vector<std::string>{"Write ...", "** HOST/M88 Protocol ERROR **", kNpceStamp,
+                                        "The chip is erased. No backup was taken."}));
     EXPECT_EQ(HostBytes().back(), 'w');
     EXPECT_EQ(engine->FailedStep(), "ready for block 1 of 512");
     ExpectIdle();
@@ -222,18 +243,20 @@ TEST_F(NpceTest, DeviceThatVanishesMidStreamEndsEitherOperation) {
     Read(out);
     EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
               (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
-                                        "The JIG was lost (block 57 of 256)", kNpceStamp}));
-    EXPECT_EQ(ReadFileText(out).size(), 56u * 512u);
+                                        "The JIG was lost (block 57 of 256)", kNpceStamp,
+                                        KeptLine(56 * 512, out)}));
+    EXPECT_EQ(ReadFileText(out + ".partial").size(), 56u * 512u);
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
     ExpectIdle();
 
     Start("pcb3", R"({"faults": [{"type": "vanish", "afterReplies": 60}]})");
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
     Write(dir.File("in.bin"));
-    EXPECT_EQ(
-        LinesFrom("** HOST/M88 Protocol ERROR **"),
-        (std::vector<std::string>{"** HOST/M88 Protocol ERROR **",
-                                  "The JIG was lost (ready for block 28 of 512)", kNpceStamp}));
+    EXPECT_EQ(LinesFrom("** HOST/M88 Protocol ERROR **"),
+              (std::vector<std::string>{
+                  "** HOST/M88 Protocol ERROR **", "The JIG was lost (ready for block 28 of 512)",
+                  kNpceStamp,
+                  "The chip is partly written (blocks 1 to 27 of 512). No backup was taken."}));
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
     ExpectIdle();
 }

@@ -106,6 +106,8 @@ TEST_F(NpceTest, CancelledSaveDialogAndUncreatableFile) {
 
     Read(dir.File("no-such-folder/out.bin"));
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
+    EXPECT_EQ(port.Lines().back(),
+              dir.File("no-such-folder/out.bin") + ": No such file or directory");
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_EQ(engine->State(), "NONE");
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
@@ -113,20 +115,30 @@ TEST_F(NpceTest, CancelledSaveDialogAndUncreatableFile) {
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'N', 'Z', 'I', 'B', 'N', 'Z', 'I'}));
 }
 
-TEST_F(NpceTest, EndStatusOfTheReadDecidesTheSignal) {
+TEST_F(NpceTest, EndStatusOfTheReadDecidesTheSignalAndWhetherTheDumpIsReplaced) {
     // A read is spoilt only by 00h; the JIG's usual 01h and anything else pass.
+    const std::string out = dir.File("out.bin");
     for (const auto& [status, good] : std::vector<std::pair<int, bool>>{{0, false}, {2, true}}) {
         port.ClearLog();
+        WriteFileBytes(out, "an older dump");
         Start("pcb2-npce",
               R"({"chips": {"npce-spi": {"endStatus": )" + std::to_string(status) + "}}}");
-        Read(dir.File("out.bin"));
+        Read(out);
         EXPECT_EQ(engine->Outcome(), good ? NpceOutcome::Succeeded : NpceOutcome::Failed);
         EXPECT_EQ(HostBytes().back(), good ? 'I' : 'O');
         std::vector<std::string> tail{"Reading complete ...", kNpceStamp};
         if (!good)
-            tail.push_back("ERROR timeout. Corrupted data !? ");
+            tail.insert(tail.end(), {"ERROR timeout. Corrupted data !? ", KeptLine(131072, out)});
         EXPECT_EQ(LinesFrom("Reading complete ..."), tail);
-        EXPECT_EQ(ReadFileText(dir.File("out.bin")).size(), 131072u);
+        // A read the JIG calls corrupted never replaces the dump; the blocks wait beside it.
+        const auto flash = Chip().Flash();
+        const std::string whole(flash.begin(), flash.end());
+        EXPECT_TRUE(ReadFileText(out) == (good ? whole : "an older dump"));
+        EXPECT_EQ(std::filesystem::exists(out + ".partial"), !good);
+        if (!good) {
+            EXPECT_TRUE(ReadFileText(out + ".partial") == whole);
+        }
+        std::filesystem::remove(out + ".partial");
         ExpectIdle();
     }
 }
@@ -140,7 +152,9 @@ TEST_F(NpceTest, MissingEndAnswerCountsAsCorruptedData) {
     EXPECT_EQ(LinesFrom("Reading complete ..."),
               (std::vector<std::string>{"Reading complete ...", kNpceStamp,
                                         "ERROR timeout. Corrupted data !? ",
-                                        "Timeout: no answer from the JIG (end of the read)"}));
+                                        "Timeout: no answer from the JIG (end of the read)",
+                                        KeptLine(131072, dir.File("out.bin"))}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.bin")));
     EXPECT_EQ(HostBytes().back(), 'O');
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
     EXPECT_EQ(engine->FailedStep(), "end of the read");
@@ -151,12 +165,14 @@ TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
     Start("pcb3", R"({"chips": {"npce-spi": {"surplusAtBlock": 5}}})");
     const std::string out = dir.File("partial.bin");
     Read(out);
-    EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
-              (std::vector<std::string>{
-                  "ERROR timeout. Corrupted data !? ",
-                  "Unexpected answer from the JIG (block 5 of 256: 513 bytes)", kNpceStamp}));
+    EXPECT_EQ(
+        LinesFrom("ERROR timeout. Corrupted data !? "),
+        (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
+                                  "Unexpected answer from the JIG (block 5 of 256: 513 bytes)",
+                                  kNpceStamp, KeptLine(4 * 512, out)}));
     const auto flash = Chip().Flash();
-    EXPECT_EQ(AsBytes(ReadFileText(out)),
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 4 * 512));
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(port.Gauge(), 8);
@@ -164,18 +180,21 @@ TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
     ExpectIdle();
 }
 
-TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFar) {
+TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFarBesideTheDumpItLeavesAlone) {
     Start("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 100}}})");
     ShortBounds();
-    const std::string out = dir.File("partial.bin");
+    const std::string out = dir.File("dump.bin");
+    const std::string before = NpcePattern(131072, 3);
+    WriteFileBytes(out, before);
     Read(out);
     const auto flash = Chip().Flash();
-    EXPECT_EQ(AsBytes(ReadFileText(out)),
+    EXPECT_TRUE(ReadFileText(out) == before);
+    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 512));
     EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
               (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
                                         "Timeout: no answer from the JIG (block 100 of 256)",
-                                        kNpceStamp}));
+                                        kNpceStamp, KeptLine(99 * 512, out)}));
     EXPECT_EQ(port.Gauge(), 99 * 2);
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(engine->FailedStep(), "block 100 of 256");
@@ -203,17 +222,67 @@ TEST_F(NpceTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
 
     engine.reset();
     EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (block 2 of 256)"));
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 512u);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("partial.bin")));
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin.partial")).size(), 512u);
 }
 
-TEST_F(NpceTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    Start("pcb2-npce");
-    Read("/dev/full");
-    EXPECT_FALSE(port.HasLine("Reading complete ..."));
-    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
-    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
+TEST_F(NpceTest, DeviceOrFolderAsTheDumpIsRefusedBeforeTheStream) {
+    for (const auto& [target, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"/dev/full", "not a regular file"}, {dir.Path(), "a folder, not a file"}}) {
+        port.ClearLog();
+        Start("pcb2-npce");
+        Read(target);
+        EXPECT_EQ(port.Lines().back(), target + ": " + reason);
+        EXPECT_EQ(port.Messages().back(), "Ошибка создания файла.");
+        EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'Z', 'I'}));
+        EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+        ExpectIdle();
+    }
+}
+
+TEST_F(NpceTest, ReadTwiceThatDiffersKeepsTheDumpAndTheFirstReadApart) {
+    // Reply bytes on a PCB3: 17 of 'B', 4 of the ID, 1 for 'I', 131072 of data, 2 of the end
+    // answer: the second read's byte 700 is 131796.
+    Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": 131796, "xor": 16}]})");
+    engine->SetSafety({.active = false, .backup = false, .readTwice = true});
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, "an older dump");
+    Read(out);
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_TRUE(port.HasLine("The two reads differ in 1 bytes (a loose clip or a long wire, not "
+                             "the chip?), first read / second read:"));
+    EXPECT_EQ(ReadFileText(out), "an older dump");
+    const auto flash = Chip().Flash();
+    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")), flash);
+    EXPECT_EQ(port.Lines().back(), KeptLine(131072, out));
     ExpectIdle();
+}
+
+// A stop at a block ends the stream with '-' and the failure signal, keeps the blocks received
+// beside the dump, and leaves the JIG waiting for the next command.
+TEST_P(NpceReadBoards, StopAtABlockEndsTheStreamAndTheNextReadSucceeds) {
+    Start(GetParam());
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, "an older dump");
+    StopAt(2 * 57, Npce::kReadColour);
+    Read(out);
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(engine->FailedStep(), "after block 57 of 256");
+    EXPECT_EQ(LinesFrom("Reading ..."),
+              (std::vector<std::string>{"Reading ...", kNpceStamp, kStoppedLine, kNpceStamp,
+                                        KeptLine(57 * 512, out)}));
+    const auto flash = Chip().Flash();
+    EXPECT_EQ(ReadFileText(out), "an older dump");
+    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
+              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 57 * 512));
+    std::vector<std::uint8_t> wire(56, 'r');
+    wire.insert(wire.end(), {'-', 'O'});
+    EXPECT_EQ(HostTail(wire.size()), wire);
+    EXPECT_EQ(engine->ChipState(), "");
+    ExpectIdle();
+
+    port.onGauge = nullptr;
+    Read(out);
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(AsBytes(ReadFileText(out)), flash);
 }

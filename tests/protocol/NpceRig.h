@@ -7,9 +7,22 @@
 #include "support/SimFixture.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 inline const std::string kNpceStamp = "Current time  07.12.2026 10:20:30";
+
+// A recording operator that can act on a gauge position, as a technician pressing STOP would
+// at a chosen block.
+class GaugeWatchingPort : public RecordingPort {
+  public:
+    void SetGauge(int position) override {
+        RecordingPort::SetGauge(position);
+        if (onGauge)
+            onGauge(position);
+    }
+    std::function<void(int)> onGauge; // set while idle
+};
 
 class NpceTest : public ::testing::Test {
   protected:
@@ -45,6 +58,18 @@ class NpceTest : public ::testing::Test {
         engine->WriteClick();
         engine->WaitForWorker();
     }
+    // The engine stops once the gauge shows `position` in `colour`.
+    void StopAt(int position, Rgb colour) {
+        port.onGauge = [this, position, colour](int p) {
+            if (p == position && port.GaugeColour() == colour)
+                engine->Stop();
+        };
+    }
+    // "The N bytes received are kept in FILE.partial; FILE is unchanged."
+    static std::string KeptLine(std::size_t bytes, const std::string& file) {
+        return "The " + std::to_string(bytes) + " bytes received are kept in " + file +
+               ".partial; " + file + " is unchanged.";
+    }
     // The log from the first line equal to `from` on.
     std::vector<std::string> LinesFrom(const std::string& from) const {
         return ::LinesFrom(port.Lines(), from);
@@ -64,7 +89,7 @@ class NpceTest : public ::testing::Test {
     }
 
     TempDir dir;
-    RecordingPort port;
+    GaugeWatchingPort port;
     std::shared_ptr<SimFtdiApi> sim;
     std::unique_ptr<NpceEngine> engine;
 };

@@ -1,7 +1,12 @@
 // WRITE on both boards: erase, blank check, the page stream and the read-back verify, compared
-// with the simulated JIG's transcript; short and long files; a flash that does not keep what
-// was written.
+// with the simulated JIG's transcript; short files and refused ones; a flash that does not keep
+// what was written; stops at each stage.
 #include "NpceRig.h"
+#include "port/UserFolders.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct Segment {
@@ -136,9 +141,11 @@ TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     Start("pcb2-npce", R"({"chips": {"npce-spi": {"corruptAfterWrite": {"address": 1100}}}})");
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
     Write(dir.File("in.bin"));
+    const std::string chipLine = "The chip is written but not verified. No backup was taken.";
     EXPECT_EQ(LinesFrom("Verify ..."),
               (std::vector<std::string>{"Verify ...", "*** Data is written incorrectly ***",
-                                        kNpceStamp}));
+                                        kNpceStamp, chipLine}));
+    EXPECT_EQ(engine->ChipState(), chipLine);
     // The stream start and two next-block commands, then the end of the stream.
     EXPECT_EQ(HostTail(6), (std::vector<std::uint8_t>{0x07, 'r', 'r', 'r', '-', 'O'}));
     EXPECT_EQ(port.Gauge(), 6);
@@ -147,30 +154,117 @@ TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     ExpectIdle();
 }
 
-TEST_F(NpceTest, LongFileIsCutAtTheFlashSize) {
-    Start("pcb3");
-    const std::string image = NpcePattern(131073);
-    WriteFileBytes(dir.File("in.bin"), image);
-    Write(dir.File("in.bin"));
-    EXPECT_EQ(Chip().Flash(), AsBytes(image.substr(0, 131072)));
-    EXPECT_EQ(engine->FileBytes(), 131072u);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
-}
-
-TEST_F(NpceTest, CancelledOpenDialogAndUnreadableFilesEraseNothing) {
+// Every image is read whole and judged before anything is erased; a refused one sends nothing
+// towards an erase or a write, whether it came from the dialog or up front.
+TEST_F(NpceTest, RefusedImagesEraseAndWriteNothing) {
     Start("pcb2-npce");
     port.QueueFileAnswer(std::nullopt);
     engine->WriteClick();
     EXPECT_EQ(port.Lines().back(), "Write operation is interrupted.");
     EXPECT_FALSE(engine->LinkOpen());
 
-    Write(dir.File("missing.bin"));
-    Write(dir.Path()); // a folder
-    EXPECT_EQ(port.Messages(),
-              (std::vector<std::string>{"Ошибка открытия файла.", "Ошибка открытия файла."}));
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("big.bin"), NpcePattern(131073));
+    WriteFileBytes(dir.File("196608.bin"), NpcePattern(196608));
+    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    const std::string tooLarge = "larger than the 131072 bytes the chip takes";
+    std::vector<std::pair<std::string, std::string>> refused{
+        {dir.File("missing.bin"), "No such file or directory"},
+        {dir.Path(), "a folder, not a file"},
+        {dir.File("empty.bin"), "the file is empty"},
+        {dir.File("big.bin"), tooLarge},
+        {dir.File("196608.bin"), tooLarge},
+        {dir.File("pipe"), "not a regular file"},
+        {"/dev/zero", "not a regular file"}};
+    if (geteuid() != 0) { // root reads any file
+        WriteFileBytes(dir.File("locked.bin"), NpcePattern(131072));
+        chmod(dir.File("locked.bin").c_str(), 0);
+        refused.push_back({dir.File("locked.bin"), "Permission denied"});
+    }
+    for (const auto& [file, reason] : refused) {
+        for (const bool upFront : {false, true}) {
+            port.ClearLog();
+            Start("pcb2-npce");
+            if (upFront) {
+                engine->WriteFile(file);
+                engine->WaitForWorker();
+            } else {
+                Write(file);
+            }
+            EXPECT_EQ(port.Messages().back(), "Ошибка открытия файла.") << file;
+            EXPECT_EQ(port.Lines().back(), file + ": " + reason);
+            // Up front nothing reaches the JIG; from the dialog, the connect and the ID only.
+            const std::vector<std::uint8_t> sent =
+                upFront ? std::vector<std::uint8_t>{} : std::vector<std::uint8_t>{'B', 'Z', 'I'};
+            EXPECT_EQ(HostBytes(), sent) << file;
+            EXPECT_EQ(Chip().Erases(), 0);
+            EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
+            EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+            EXPECT_EQ(engine->FailedStep(), "file opening");
+            ExpectIdle();
+        }
+    }
+}
+
+// A stop between pages ends the stream with 07h as a failed page does, and says truly where
+// the chip stands; the next write on the same JIG succeeds.
+TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
+    Start(GetParam());
+    const std::string image = NpcePattern(131072, 5);
+    WriteFileBytes(dir.File("in.bin"), image);
+    StopAt(300, Npce::kWriteColour);
+    Write(dir.File("in.bin"));
+    const std::string chipLine =
+        "The chip is partly written (blocks 1 to 300 of 512). No backup was taken.";
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(engine->FailedStep(), "after block 300 of 512");
+    EXPECT_EQ(engine->ChipState(), chipLine);
+    EXPECT_EQ(LinesFrom("Write ..."),
+              (std::vector<std::string>{"Write ...", kStoppedLine, kNpceStamp, chipLine}));
+    std::vector<std::uint8_t> expected = AsBytes(image.substr(0, 300 * 256));
+    expected.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), expected);
+    std::vector<std::uint8_t> tail = AsBytes(image.substr(299 * 256, 256));
+    tail.push_back(0x07);
+    EXPECT_EQ(HostTail(tail.size()), tail);
+    ExpectIdle();
+
+    port.onGauge = nullptr;
+    Write(dir.File("in.bin"));
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(Chip().Flash(), AsBytes(image));
+}
+
+TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
+    Start("pcb3");
+    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
+    StopAt(2 * 10, Npce::kVerifyColour);
+    Write(dir.File("in.bin"));
+    const std::string chipLine = "The chip is written but not verified. No backup was taken.";
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(engine->FailedStep(), "after verify block 10 of 256");
+    EXPECT_EQ(LinesFrom("Verify ..."),
+              (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
+    EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
+    EXPECT_EQ(Chip().Flash(), AsBytes(NpcePattern(131072)));
+    ExpectIdle();
+}
+
+TEST_F(NpceTest, StopDuringTheBackupErasesNothing) {
+    TempDir user;
+    SetUserDataFolder(user.Path());
+    Start("pcb2-npce");
+    engine->SetSafety({.active = false, .backup = true});
+    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
+    StopAt(2 * 10, Npce::kReadColour);
+    Write(dir.File("in.bin"));
+    SetUserDataFolder({});
+    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(engine->FailedStep(), "backup: after block 10 of 256");
+    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(Chip().Erases(), 0);
     EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-    EXPECT_EQ(engine->State(), "NONE");
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-    EXPECT_FALSE(engine->LinkOpen());
+    ExpectIdle();
 }

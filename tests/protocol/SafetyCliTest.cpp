@@ -67,6 +67,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
 
     r = Cli({"journal"}, false);
     EXPECT_EQ(r.exitCode, 0) << r.err;
+    // The write's "started" record and its end record are one operation.
     const std::string head = "Journal: " + Data("journal.jsonl") + " (3 operations)\n";
     EXPECT_TRUE(r.out.starts_with(head)) << r.out;
     const std::size_t read = r.out.find("  NUVOTON spi  read  done\n");

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -49,8 +50,10 @@ std::vector<char*> Environment(const std::vector<std::string>& extra) {
     return env;
 }
 
-// False when the program kept its pipes open and silent for a minute: it hangs.
-bool ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
+// False when the program kept its pipes open and silent for a minute: it hangs. `onOut` sees
+// the output so far after each piece of it.
+bool ReadAll(int outFd, int errFd, std::string* out, std::string* err,
+             const std::function<void(const std::string&)>& onOut) {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     int open = 2;
     char buf[4096];
@@ -66,6 +69,8 @@ bool ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
             ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
             if (n > 0) {
                 (i == 0 ? out : err)->append(buf, static_cast<std::size_t>(n));
+                if (i == 0 && onOut)
+                    onOut(*out);
             } else {
                 fds[i].fd = -1;
                 --open;
@@ -78,6 +83,12 @@ bool ReadAll(int outFd, int errFd, std::string* out, std::string* err) {
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd, const std::vector<std::string>& env) {
+    return RunProgramSignalled(program, args, "", 0, cwd, env);
+}
+
+ProcessResult RunProgramSignalled(const std::string& program, const std::vector<std::string>& args,
+                                  const std::string& once, int signal, const std::string& cwd,
+                                  const std::vector<std::string>& env) {
     const std::string path =
         program.starts_with('/') ? program : std::string(TOLVANE_BIN_DIR) + "/" + program;
     int out[2], err[2];
@@ -98,8 +109,15 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
     ::close(err[1]);
+    bool sent = once.empty();
+    const auto onOut = [&](const std::string& text) {
+        if (!sent && text.find(once) != std::string::npos) {
+            sent = true;
+            ::kill(pid, signal);
+        }
+    };
     // A hanging program fails its test (exit status -1) instead of stopping the suite.
-    if (rc == 0 && !ReadAll(out[0], err[0], &r.out, &r.err))
+    if (rc == 0 && !ReadAll(out[0], err[0], &r.out, &r.err, onOut))
         ::kill(pid, SIGKILL);
     ::close(out[0]);
     ::close(err[0]);

@@ -14,6 +14,10 @@ struct ProcessResult {
 // test's own environment.
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd = "", const std::vector<std::string>& env = {});
+// The same, and `signal` goes to the program once its standard output holds `once`.
+ProcessResult RunProgramSignalled(const std::string& program, const std::vector<std::string>& args,
+                                  const std::string& once, int signal, const std::string& cwd = "",
+                                  const std::vector<std::string>& env = {});
 
 // tolvane-jig-sim --pty running for the test's life; the surprises it reports count for the
 // test when it stops.

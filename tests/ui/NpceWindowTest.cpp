@@ -1,6 +1,8 @@
 // The NPCE window driven as a technician would, on the simulated JIG.
+#include "gui/SafetySettings.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/TimeText.h"
+#include "port/UserFolders.h"
 #include "sim/chips/NpceSpi.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -15,10 +17,12 @@ class NpceWindowTest : public ::testing::Test {
     void SetUp() override {
         SetTimeTextSource(
             {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
+        SetUserDataFolder(user.Path()); // backups and the journal
     }
     void TearDown() override {
         window.reset();
         SetTimeTextSource({});
+        SetUserDataFolder({});
     }
     void Open(const std::string& board, const std::string& json = "{}") {
         sim = MakeSim(board, json);
@@ -34,6 +38,7 @@ class NpceWindowTest : public ::testing::Test {
     bool Ended() { return Idle() && window->Engine().Outcome() != NpceOutcome::None; }
 
     TempDir dir;
+    TempDir user;
     ScriptedDialogs dialogs;
     QWidget mainWindow;
     std::shared_ptr<SimFtdiApi> sim;
@@ -99,17 +104,68 @@ TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(NpceWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
-    Open("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 3}}})");
-    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+// The window has no STOP: EXIT and the window's close ask first, and a yes stops the read at
+// the next block, the older dump untouched and the blocks received beside it.
+TEST_F(NpceWindowTest, ExitOrCloseDuringAReadAsksAndStopsIt) {
+    // Replies: the version, the ID, 'I', then the blocks: block 3 comes two seconds late, so
+    // the read is still running while the window is clicked.
+    Open("pcb2-npce", R"({"faults": [{"type": "delay", "afterReplies": 5, "ms": 2000}]})");
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, "an older dump");
+    dialogs.script.fileAnswers.push_back(out);
+    dialogs.script.yesNo = {false, true};
     window->NPCE_READ->click();
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_NPCE->Position() == 4; }));
-    window->close(); // refused: the read is running
+    window->EXIT->click(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
-    window->EXIT->click(); // disabled
+    EXPECT_FALSE(window->Engine().Idle());
+    window->close(); // yes
+    ASSERT_TRUE(WaitUntil([&] { return Ended(); }));
+    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Stopped);
     EXPECT_TRUE(window->isVisible());
-    window.reset(); // quitting: the worker is cancelled and joined
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 512u);
+    EXPECT_EQ(dialogs.script.messages,
+              (std::vector<std::string>{"Stop the operation?", "Stop the operation?"}));
+    EXPECT_EQ(ReadFileText(out), "an older dump");
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(ReadFileText(out + ".partial") ==
+                std::string(flash.begin(), flash.begin() + 3 * 512));
+    EXPECT_TRUE(window->NPCE_Memo->Lines().contains("Stopped at the technician's request."));
+
+    window->EXIT->click(); // idle now: back to the main window
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(NpceWindowTest, StoppedWriteShowsWhereTheChipStands) {
+    // After the backup (replies 3 to 259), the erase and the blank check, page N's status is
+    // reply 261 + 2N: page 5's comes two seconds late.
+    SafetySettings::SetBackup(true);
+    Open("pcb3", R"({"faults": [{"type": "delay", "afterReplies": 271, "ms": 2000}]})");
+    std::string image(131072, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 7 + (i >> 9));
+    WriteFileBytes(dir.File("in.bin"), image);
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    dialogs.script.yesNo = {true};
+    const auto before = Chip().Flash();
+    window->NPCE_WRITE->click();
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->CGauge_NPCE->Colour() == QColor(255, 0, 0) &&
+               window->CGauge_NPCE->Position() == 5;
+    }));
+    window->EXIT->click();
+    ASSERT_TRUE(WaitUntil([&] { return Ended() && dialogs.script.messages.size() == 2; }));
+    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Stopped);
+    const std::string backup = window->Engine().BackupPath();
+    ASSERT_FALSE(backup.empty());
+    EXPECT_TRUE(FileBytes(backup) == before);
+    EXPECT_EQ(dialogs.script.messages,
+              (std::vector<std::string>{
+                  "Stop the operation?",
+                  "The chip is partly written (blocks 1 to 5 of 512). Backup: " + backup + "."}));
+    std::vector<std::uint8_t> expected(image.begin(), image.begin() + 5 * 256);
+    expected.resize(131072, 0xFF);
+    EXPECT_TRUE(Chip().Flash() == expected);
 }
 
 // Not a check: the window after a successful write and verify at wire speed, held on screen for

@@ -2,10 +2,10 @@
 
 #include "link/OpenProgrammerLink.h"
 #include "modes/Npce/ReadThread_NPCE.h"
+#include "operation/ImageToWrite.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 std::string HexBytes(const std::uint8_t* bytes, std::size_t count) {
@@ -18,22 +18,6 @@ std::string HexBytes(const std::uint8_t* bytes, std::size_t count) {
     return text;
 }
 } // namespace
-
-std::optional<std::vector<std::uint8_t>> LoadNpceImage(const std::string& file,
-                                                       std::uint64_t* fileBytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        return std::nullopt;
-    NpceFilePtr in(std::fopen(file.c_str(), "rb"));
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> image(Npce::kFlashSize, 0xFF);
-    const std::size_t got = std::fread(image.data(), 1, image.size(), in.get());
-    if (std::ferror(in.get()))
-        return std::nullopt;
-    *fileBytes = got;
-    return image;
-}
 
 NpceEngine::NpceEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
     : s_(std::move(api), port) {
@@ -80,13 +64,21 @@ bool NpceEngine::IdentifyFlash() {
     return false;
 }
 
-// Empty line, connect, identify: true when the flash answered and the link is open.
-bool NpceEngine::Begin(const char* operation) {
-    worker_.Join(); // the last operation's worker is past its last act
+// A new operation: the last one's worker is past its last act, its figures are cleared.
+void NpceEngine::Reset(const char* operation) {
+    worker_.Join();
     s_.outcome.store(NpceOutcome::None);
+    s_.stopRequested.store(false);
+    s_.progress.Reset();
     s_.SetFailedStep("");
     s_.fileBytes = 0;
+    s_.backupPath.clear();
+    s_.chipState.clear();
     s_.record.Begin(s_.safety.active, Npce::kModeName, operation);
+}
+
+// Empty line, connect, identify: true when the flash answered and the link is open.
+bool NpceEngine::Connect() {
     s_.port.Log("");
     const int result = OpenProgrammerLink(s_.link, LinkVariants::NuvotonSpi,
                                           [this](const std::string& line) { s_.port.Log(line); });
@@ -99,13 +91,18 @@ bool NpceEngine::Begin(const char* operation) {
 }
 
 void NpceEngine::StartWorker() {
-    worker_.Start([this] { ReadThread_NPCE(s_).Execute(); });
+    worker_.Start([this] {
+        ReadThread_NPCE(s_).Execute();
+        if (onEnd_)
+            onEnd_(s_.chipState);
+    });
 }
 
 void NpceEngine::ReadClick() {
     if (!s_.state.IsNone())
         return;
-    if (!Begin("read"))
+    Reset("read");
+    if (!Connect())
         return;
     const std::optional<std::string> name =
         s_.port.AskSaveFile({"Save file", "BIN file NPCE (*.bin)|*.bin", ".bin", "NPCE_", true});
@@ -113,10 +110,10 @@ void NpceEngine::ReadClick() {
         s_.port.Log("Write to file is interrupted.");
         return Fail(NpceOutcome::Failed, "file dialog");
     }
-    s_.record.SetFile(*name);
-    s_.file.reset(std::fopen(name->c_str(), "wb"));
-    if (!s_.file) {
+    // The dump goes into a new file beside the chosen one; the worker puts it in place.
+    if (!s_.output.Create(*name)) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
+        s_.port.Log(*name + ": " + s_.output.Error());
         return Fail(NpceOutcome::Failed, "file creation");
     }
     s_.fileName = *name;
@@ -137,7 +134,8 @@ void NpceEngine::ReadClick() {
 void NpceEngine::WriteClick() {
     if (!s_.state.IsNone())
         return;
-    if (!Begin("write"))
+    Reset("write");
+    if (!Connect())
         return;
     const std::optional<std::string> name =
         s_.port.AskOpenFile({"Read file", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
@@ -145,18 +143,38 @@ void NpceEngine::WriteClick() {
         s_.port.Log("Write operation is interrupted.");
         return Fail(NpceOutcome::Failed, "file dialog");
     }
-    s_.record.SetFile(*name);
-    std::uint64_t fileBytes = 0;
-    std::optional<std::vector<std::uint8_t>> image = LoadNpceImage(*name, &fileBytes);
-    if (!image) {
+    if (TakeImage(*name))
+        StartWrite();
+}
+
+void NpceEngine::WriteFile(const std::string& file) {
+    if (!s_.state.IsNone())
+        return;
+    Reset("write");
+    if (TakeImage(file) && Connect())
+        StartWrite();
+}
+
+// The whole image, judged before anything is erased: an empty file, one larger than the flash,
+// or anything but a regular file is refused.
+bool NpceEngine::TakeImage(const std::string& file) {
+    s_.record.SetFile(file);
+    ImageToWrite image = LoadImageToWrite(file, Npce::kFlashSize);
+    if (!image.Ok()) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
-        return Fail(NpceOutcome::Failed, "file opening");
+        s_.port.Log(image.error);
+        Fail(NpceOutcome::Failed, "file opening");
+        return false;
     }
-    s_.image = std::move(*image);
-    s_.fileBytes = fileBytes;
-    s_.fileName = *name;
+    s_.image = std::move(image.bytes);
+    s_.fileBytes = image.fileSize;
+    s_.fileName = file;
+    return true;
+}
+
+void NpceEngine::StartWrite() {
     s_.port.Log("Write to NPCE file:");
-    s_.port.Log(*name);
+    s_.port.Log(s_.fileName);
     s_.port.SetGaugeColour(Npce::kWriteColour);
     s_.port.SetGauge(0);
     s_.port.Log(Npce::TimeLine());

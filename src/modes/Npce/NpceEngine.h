@@ -5,9 +5,8 @@
 #include "modes/Npce/NpceSession.h"
 #include "port/Worker.h"
 
-#include <optional>
+#include <functional>
 #include <string>
-#include <vector>
 
 class NpceEngine {
   public:
@@ -22,6 +21,16 @@ class NpceEngine {
     // Both return once the worker runs, or when the operation ended before that.
     void ReadClick();
     void WriteClick();
+    // The write with its image named up front (the command line): the file is read and judged
+    // before anything is said to the JIG.
+    void WriteFile(const std::string& file);
+    // Asks the running operation to stop at its next safe point (between blocks, between
+    // steps); it then ends its stream as the protocol does. Any thread; only sets a flag.
+    void Stop() { s_.stopRequested.store(true); }
+    // Called on the worker's thread as its last act, once the operation has ended, with
+    // ChipState() (the window shows where the chip stands). Set while idle.
+    using EndCall = std::function<void(const std::string& chipState)>;
+    void SetOnEnd(EndCall onEnd) { onEnd_ = std::move(onEnd); }
     // No operation runs: the buttons may act and "EXIT" may leave.
     bool Idle() const { return s_.state.IsNone(); }
 
@@ -41,18 +50,22 @@ class NpceEngine {
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
+    // After a write that failed or stopped: "The chip is partly written (blocks 1 to 37 of
+    // 512). Backup: PATH." Empty otherwise. Read once the worker has been joined.
+    std::string ChipState() const { return s_.chipState; }
+    // The backup the last write took before erasing, or empty.
+    std::string BackupPath() const { return s_.backupPath; }
 
   private:
-    bool Begin(const char* operation);
+    void Reset(const char* operation);
+    bool Connect();
     bool IdentifyFlash();
+    bool TakeImage(const std::string& file);
+    void StartWrite();
     void Fail(NpceOutcome outcome, const std::string& step);
     void StartWorker();
 
     NpceSession s_;
+    EndCall onEnd_;
     Worker worker_;
 };
-
-// The image written from `file`: its first 131072 bytes, filled up with FFh. Nothing when the
-// file cannot be read; `fileBytes` gets how many bytes came from the file.
-std::optional<std::vector<std::uint8_t>> LoadNpceImage(const std::string& file,
-                                                       std::uint64_t* fileBytes);

@@ -4,6 +4,8 @@
 // file and the counters until it sets the state back to "NONE" as its last act.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 #include "safety/OperationRecord.h"
@@ -11,7 +13,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -48,7 +49,7 @@ inline constexpr const char* kFlashIdText = "EF4012";
 std::string TimeLine();
 } // namespace Npce
 
-enum class NpceOutcome { None, NoJig, Failed, Succeeded };
+enum class NpceOutcome { None, NoJig, Failed, Succeeded, Stopped };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
@@ -59,14 +60,6 @@ struct NpceBounds {
     Millis dataBlock = WaitBounds::DataBlock; // a 512-byte block, a page's status
     Millis transmit = WaitBounds::TransmitQueue;
 };
-
-struct NpceFileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using NpceFilePtr = std::unique_ptr<std::FILE, NpceFileCloser>;
 
 // An answer of a fixed size in the link's buffer: `count` bytes arrived (all of them when it is
 // Ok), and `surplus` when more were queued than the answer has.
@@ -114,11 +107,19 @@ struct NpceSession {
     SafetyOptions safety; // set while idle
     OperationRecord record;
 
+    // The technician asked the running operation to stop; looked at between blocks and steps.
+    std::atomic<bool> stopRequested{false};
+    ChipProgress progress;
+
     // Handed from the handler to the worker.
     int blockCounter = 0;
     std::vector<std::uint8_t> image;
-    NpceFilePtr file;
+    OutputFile output; // a read's dump, put in place only when the read succeeded
     std::string fileName;
+    // Set by the worker, read once it has been joined: the backup taken before the erase, and
+    // where the chip stands after a write that failed or stopped (empty otherwise).
+    std::string backupPath;
+    std::string chipState;
     // Figures of the last operation, read once its worker has been joined.
     std::uint64_t fileBytes = 0;
     std::int64_t workerCpuNanos = 0;

@@ -3,7 +3,6 @@
 
 #include "safety/SafeRead.h"
 
-#include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <span>
@@ -63,6 +62,18 @@ void ReadThread_NPCE::EndStream(std::uint8_t end, std::size_t answerBytes) {
         AwaitAnswer(s_.link, answerBytes, s_.bounds.commandReply);
 }
 
+void ReadThread_NPCE::EndStopped(const std::string& step, bool signal) {
+    s_.SetFailedStep(step);
+    Log(kStoppedLine);
+    if (signal) {
+        std::string failure;
+        if (!SendResultSignal(s_.link, 'O', !JigSilent(), s_.bounds.commandReply, &failure))
+            Log(failure);
+    }
+    Log(Npce::TimeLine());
+    Finish(NpceOutcome::Stopped);
+}
+
 NpceOutcome ReadThread_NPCE::Signal(std::uint8_t signal, NpceOutcome outcome) {
     std::string failure;
     if (SendResultSignal(s_.link, signal, !JigSilent(), s_.bounds.commandReply, &failure))
@@ -83,6 +94,12 @@ ReadThread_NPCE::PassEnd ReadThread_NPCE::ReadPass(const BlockSink& sink) {
         if (!sink(s_.link.Buffer(), block))
             return PassEnd::SinkFailed;
         s_.port.SetGauge(Npce::kGaugeMax / 512 * block * 2);
+        if (block < Npce::kReadBlocks && Stopping()) {
+            s_.SetFailedStep(ReadStep("after block", block));
+            EndStream(Npce::kEndOfStream, 2);
+            passStopped_ = true;
+            return PassEnd::Stopped;
+        }
         if (block < Npce::kReadBlocks) {
             Send({'r'});
             continue;
@@ -111,6 +128,8 @@ bool ReadThread_NPCE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     });
     if (end == PassEnd::Done && AwaitEndOfRead())
         return true;
+    if (end == PassEnd::Stopped)
+        return false;
     if (end != PassEnd::Done)
         EndStream(Npce::kEndOfStream, 2);
     Log(Npce::kCorruptedLine);
@@ -120,14 +139,11 @@ bool ReadThread_NPCE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 
 void ReadThread_NPCE::ReadStream() {
     // The image stays in memory only for the safety net's checks.
-    const bool keep = s_.safety.active;
+    const bool keep = s_.safety.active || s_.safety.readTwice;
     std::vector<std::uint8_t> image;
-    const PassEnd end = ReadPass([&](const std::uint8_t* data, int block) {
-        if (std::fwrite(data, 1, Npce::kReadBlockSize, s_.file.get()) != Npce::kReadBlockSize ||
-            (block == Npce::kReadBlocks && std::fflush(s_.file.get()) != 0)) {
-            fileError_ = errno;
+    const PassEnd end = ReadPass([&](const std::uint8_t* data, int) {
+        if (!s_.output.Write(data, Npce::kReadBlockSize))
             return false;
-        }
         s_.fileBytes += Npce::kReadBlockSize;
         if (keep)
             image.insert(image.end(), data, data + Npce::kReadBlockSize);
@@ -136,7 +152,9 @@ void ReadThread_NPCE::ReadStream() {
     if (end == PassEnd::Broken)
         return EndReadBroken();
     if (end == PassEnd::SinkFailed)
-        return EndReadFileError(fileError_);
+        return EndReadFileError();
+    if (end == PassEnd::Stopped)
+        return EndStopped(s_.FailedStep(), true);
     Log("Reading complete ...");
     Log(Npce::TimeLine());
     if (!AwaitEndOfRead()) {
@@ -149,14 +167,29 @@ void ReadThread_NPCE::ReadStream() {
         !ReadAgainAndCompare(
             image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
             log)) {
+        if (passStopped_)
+            return EndStopped("read twice: " + s_.FailedStep(), true);
         if (s_.FailedStep().empty())
             Refused("read twice: the reads differ");
         Log(Npce::TimeLine());
         return Finish(Signal('O', NpceOutcome::Failed));
     }
-    if (keep)
+    if (s_.safety.active)
         LogImageCheck(image, log);
+    if (!CommitFile())
+        return;
     Finish(Signal('I', NpceOutcome::Succeeded));
+}
+
+bool ReadThread_NPCE::CommitFile() {
+    if (s_.output.Commit()) {
+        s_.record.SetFile(s_.fileName);
+        return true;
+    }
+    Refused("saving the file");
+    Log(s_.fileName + ": " + s_.output.Error());
+    Finish(Signal('O', NpceOutcome::Failed));
+    return false;
 }
 
 void ReadThread_NPCE::EndReadBroken() {
@@ -168,10 +201,10 @@ void ReadThread_NPCE::EndReadBroken() {
 }
 
 // A file that did not take the data must never end as a good read.
-void ReadThread_NPCE::EndReadFileError(int error) {
+void ReadThread_NPCE::EndReadFileError() {
     Refused("writing the file");
     EndStream(Npce::kEndOfStream, 2);
-    Log("Error writing the file " + s_.fileName + ": " + std::strerror(error));
+    Log("Error writing the file " + s_.fileName + ": " + s_.output.Error());
     Log(Npce::TimeLine());
     Finish(Signal('O', NpceOutcome::Failed));
 }
@@ -185,6 +218,10 @@ bool ReadThread_NPCE::Backup() {
         [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
         [this](const std::string& line) { Log(line); }, s_.safety,
         [this](const std::string& q) { return s_.port.AskYesNo(q); });
+    if (!saved && passStopped_) {
+        EndStopped("backup: " + s_.FailedStep(), true);
+        return false;
+    }
     if (!saved) {
         const std::string step = s_.FailedStep();
         Refused("backup: " + (step.empty() ? std::string("saving") : step));
@@ -193,30 +230,48 @@ bool ReadThread_NPCE::Backup() {
         return false;
     }
     s_.record.SetBackup(saved->string());
+    s_.backupPath = saved->string();
     s_.port.SetGaugeColour(Npce::kWriteColour);
     s_.port.SetGauge(0);
     Log("Erase ...");
     return true;
 }
 
+// Between its steps the write looks whether the technician asked it to stop.
 void ReadThread_NPCE::WriteOperation() {
+    if (Stopping())
+        return EndStopped("before the backup", true);
     if (s_.safety.backup && !Backup())
         return;
-    if (!Erase() || !BlankCheck())
+    if (Stopping())
+        return EndStopped("before the erase", true);
+    if (!Erase())
         return;
+    if (Stopping())
+        return EndStopped("after the erase", true);
+    if (!BlankCheck())
+        return;
+    if (Stopping())
+        return EndStopped("after the blank check", true);
     Log("All data is clear!");
     Log("Write ...");
     if (!WriteStream())
         return;
+    if (Stopping())
+        return EndStopped("before the verify", true);
     Log("Verify ...");
     Verify();
 }
 
 bool ReadThread_NPCE::Erase() {
+    s_.record.Started([this](const std::string& line) { Log(line); });
+    s_.progress.Erasing();
     SendStreamStart('e');
     const bool answered = Await(2, s_.bounds.erase, "answer to the erase");
-    if (answered && s_.link.Buffer()[0] == Npce::kDone)
+    if (answered && s_.link.Buffer()[0] == Npce::kDone) {
+        s_.progress.Erased();
         return true;
+    }
     if (answered)
         Refused("erase");
     Log(kLostContact);
@@ -232,8 +287,10 @@ bool ReadThread_NPCE::BlankCheck() {
     const bool answered = Await(2, s_.bounds.blankCheck, "answer to the blank check");
     if (answered && s_.link.Buffer()[0] == Npce::kDone)
         return true;
-    if (answered)
+    if (answered) {
+        s_.progress.Erasing(); // some of it was not erased
         Refused("blank check");
+    }
     Log("** Data not clear !**");
     LogWaitFailure();
     Log(Npce::TimeLine());
@@ -275,6 +332,12 @@ bool ReadThread_NPCE::WriteStream() {
                 Refused(WriteStep("block", block));
             return EndWriteBroken();
         }
+        s_.progress.Written(block, Npce::kWriteBlocks);
+        if (block < Npce::kWriteBlocks && Stopping()) {
+            EndStream(Npce::kEndOfWrite, 1);
+            EndStopped(WriteStep("after block", block), false);
+            return false;
+        }
         if (block < Npce::kWriteBlocks) {
             ++s_.blockCounter;
             Send({'w'});
@@ -288,6 +351,7 @@ bool ReadThread_NPCE::WriteStream() {
             Finish(NpceOutcome::Failed);
             return false;
         }
+        s_.progress.AllWritten();
         return true;
     }
 }
@@ -322,6 +386,10 @@ void ReadThread_NPCE::Verify() {
         }
         offset += Npce::kReadBlockSize;
         s_.port.SetGauge(Npce::kGaugeMax / 512 * s_.blockCounter * 2);
+        if (match && s_.blockCounter != Npce::kReadBlocks && Stopping()) {
+            EndStream(Npce::kEndOfStream, 2);
+            return EndStopped(ReadStep("after verify block", s_.blockCounter), true);
+        }
         if (match && s_.blockCounter != Npce::kReadBlocks)
             Send({'r'});
         else
@@ -337,6 +405,7 @@ void ReadThread_NPCE::Verify() {
         LogWaitFailure();
         outcome = Signal('O', NpceOutcome::Failed);
     } else if (match) {
+        s_.progress.Verified();
         Log("Nuvoton chip is programmed succesfully!");
         outcome = Signal('I', NpceOutcome::Succeeded);
     } else {
@@ -360,7 +429,7 @@ void ReadThread_NPCE::EndVerifyBroken() {
 // buttons come back, so a new operation never meets a half-closed one.
 void ReadThread_NPCE::Finish(NpceOutcome outcome) {
     s_.link.Close();
-    s_.file.reset();
+    SettleFiles(outcome, s_.state.Get() == "Write_NPCE");
     s_.outcome.store(outcome);
     s_.record.End(ResultOf(outcome), s_.FailedStep(),
                   [this](const std::string& line) { Log(line); });
@@ -369,4 +438,18 @@ void ReadThread_NPCE::Finish(NpceOutcome outcome) {
     s_.port.EnableControl(Npce::kWriteButton, true);
     s_.port.EnableControl(Npce::kReadButton, true);
     s_.port.EnableControl(Npce::kExitButton, true);
+}
+
+void ReadThread_NPCE::SettleFiles(NpceOutcome outcome, bool write) {
+    if (s_.output.IsOpen()) {
+        const std::string kept = s_.output.Abandon();
+        if (!kept.empty()) {
+            Log(kept);
+            s_.record.SetFile(PartialPath(s_.fileName).string());
+        }
+    }
+    if (write && outcome != NpceOutcome::Succeeded) {
+        s_.chipState = s_.progress.Line(s_.backupPath);
+        Log(s_.chipState);
+    }
 }

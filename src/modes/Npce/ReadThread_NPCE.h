@@ -16,8 +16,8 @@ class ReadThread_NPCE {
     void Execute();
 
   private:
-    // How the blocks of a read stream ended; after Done the end '-' has gone out.
-    enum class PassEnd { Done, Broken, SinkFailed };
+    // How the blocks of a read stream ended; after Done and Stopped the end '-' has gone out.
+    enum class PassEnd { Done, Broken, SinkFailed, Stopped };
     // Takes one block and its number (from 1); false stops the stream.
     using BlockSink = std::function<bool(const std::uint8_t*, int)>;
 
@@ -29,7 +29,9 @@ class ReadThread_NPCE {
     bool Backup();
     void ReadStream();
     void EndReadBroken();
-    void EndReadFileError(int error);
+    void EndReadFileError();
+    // The read's file put in place; false (and the operation ended) when that failed.
+    bool CommitFile();
 
     void WriteOperation();
     bool Erase();
@@ -54,10 +56,17 @@ class ReadThread_NPCE {
     // 'I' or 'O'; an answer that does not come turns a success into a failure.
     NpceOutcome Signal(std::uint8_t signal, NpceOutcome outcome);
     void Log(const std::string& line) { s_.port.Log(line); }
+    // The technician asked to stop: looked at between blocks and between steps.
+    bool Stopping() const { return s_.stopRequested.load(); }
+    // Ends a stopped operation whose stream is over; `signal`: the JIG is told with 'O'.
+    void EndStopped(const std::string& step, bool signal);
     void Finish(NpceOutcome outcome);
+    // The end of the operation's files: a read that did not succeed keeps what came as
+    // NAME.partial; a write that did not says where the chip stands.
+    void SettleFiles(NpceOutcome outcome, bool write);
 
     NpceSession& s_;
     NpceAnswer last_;
-    int fileError_ = 0;
-    std::string waitLine_; // empty unless the last wait failed
+    bool passStopped_ = false; // a whole-flash read (backup, second read) ended by a stop
+    std::string waitLine_;     // empty unless the last wait failed
 };

@@ -1,7 +1,9 @@
 #include "modes/Npce/ui/TNPCE_FORM.h"
 
+#include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -46,8 +48,12 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     port_ = std::make_unique<QtOperatorPort>(this, NPCE_Memo, CGauge_NPCE);
     port_->AddControl(Npce::kReadButton, NPCE_READ);
     port_->AddControl(Npce::kWriteButton, NPCE_WRITE);
-    port_->AddControl(Npce::kExitButton, EXIT);
+    // EXIT stays usable while an operation runs: it is the way to stop one.
     engine_ = std::make_unique<NpceEngine>(api_, *port_);
+    engine_->SetOnEnd([port = port_.get()](const std::string& chipState) {
+        if (!chipState.empty())
+            port->ShowMessage(MessageIcon::Warning, chipState);
+    });
 
     connect(NPCE_READ, &QPushButton::clicked, this, &TNPCE_FORM::NPCE_READClick);
     connect(NPCE_WRITE, &QPushButton::clicked, this, &TNPCE_FORM::NPCE_WRITEClick);
@@ -75,4 +81,16 @@ void TNPCE_FORM::NPCE_WRITEClick() {
 void TNPCE_FORM::EXIT_NPCEClick() {
     if (engine_->Idle())
         BackToMain();
+    else
+        AskToStop();
+}
+
+void TNPCE_FORM::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the window only hides: it leaves as EXIT does
+    EXIT_NPCEClick();
+}
+
+void TNPCE_FORM::AskToStop() {
+    if (Dialogs::YesNo(this, "Stop the operation?") && !engine_->Idle())
+        engine_->Stop();
 }

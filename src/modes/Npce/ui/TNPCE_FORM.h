@@ -1,7 +1,8 @@
 #pragma once
 // The "NPCE288N/388N 02_02_2017" window: reads the SPI flash of a Nuvoton NPCE288N/388N into a
 // file, and writes a file into it with erase, blank check and verification. The work itself is
-// the NpceEngine's; the window presents it.
+// the NpceEngine's; the window presents it. The window has no STOP: EXIT, or closing the window,
+// while an operation runs asks whether to stop it.
 #include "gui/Gauge.h"
 #include "gui/LogView.h"
 #include "gui/ModeWindow.h"
@@ -27,10 +28,15 @@ class TNPCE_FORM : public ModeWindow {
     QPushButton* NPCE_WRITE;
     QPushButton* EXIT;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void NPCE_READClick();
     void NPCE_WRITEClick();
     void EXIT_NPCEClick();
+    // "Stop the operation?"; yes stops it at its next safe point.
+    void AskToStop();
 
     std::unique_ptr<QtOperatorPort> port_;
     std::unique_ptr<NpceEngine> engine_; // after port_: stops its worker before the port goes
