@@ -29,11 +29,10 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
     return RunProgram("tolvane-jig-cli", args, folder);
 }
 
-// The CLI in `folder`, sent SIGINT a random pause (0.2 s and up to `maxPauseMs` more) after `after`
-// shows on its output, as a technician pressing Ctrl-C somewhere in a transfer.
+// The CLI in `folder`, sent SIGINT 0.3 s after `after` shows on its output, as a technician
+// pressing Ctrl-C in a transfer (which a JIG late with one reply holds up meanwhile).
 ProcessResult CliStoppedBySigint(const std::string& folder, const std::vector<std::string>& args,
-                                 const std::string& after, int maxPauseMs,
-                                 const std::vector<std::string>& env) {
+                                 const std::string& after, const std::vector<std::string>& env) {
     const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
     ProcessResult r;
     int out[2], err[2];
@@ -65,9 +64,7 @@ ProcessResult CliStoppedBySigint(const std::string& folder, const std::vector<st
     ::close(out[1]);
     ::close(err[1]);
     if (rc == 0) {
-        // Not at once: the first block must have come.
-        const int pause =
-            200 + static_cast<int>(std::random_device{}() % static_cast<unsigned>(maxPauseMs));
+        const int pause = 300;
         std::optional<std::chrono::steady_clock::time_point> signalAt;
         bool sent = false;
         pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
@@ -242,31 +239,40 @@ TEST(MecCli, RoundTripOverTheSimulatorsSerialTerminal) {
     }
 }
 
-// Ctrl-C at a random block of a read and of a write, over the simulator's terminal at the speed
-// of the wire: the stream ends as the protocol ends it, so the next command on the same JIG
-// works; the dump under its name stays, what came is kept beside it; the journal says "stopped"
-// and the line about the chip is what the chip holds.
+// Ctrl-C at a random block of a read and of a write, over the simulator's terminal: the stream
+// ends as the protocol ends it, so the next command on the same JIG works; the dump under its
+// name stays, what came is kept beside it; the journal says "stopped" and the line about the
+// chip is what the chip holds. One reply at a random place of the stream comes a second late,
+// so that the Ctrl-C lands there (or before).
 TEST(MecCli, CtrlCStopsAReadAndAWriteCleanlyAtAnyBlock) {
     TempDir dir, user;
     const std::vector<std::string> env{"XDG_DATA_HOME=" + user.Path()};
     const std::string chip = MecPattern(198656, 41);
     WriteFileBytes(dir.File("chip.bin"), chip);
-    WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin", "eraseMs": 0}}})");
+    std::random_device random;
+    const auto lateReply = [&](unsigned from, unsigned to) {
+        const unsigned late = from + random() % (to - from);
+        WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}, "faults": [)"
+                                           R"({"type": "delay", "afterReplies": )" +
+                                               std::to_string(late) + R"(, "ms": 1000}]})");
+        return "late reply " + std::to_string(late);
+    };
     const auto lastResult = [&] {
         const auto records = LoadJournal(user.File("tolvane-jig/journal.jsonl"));
         return records.empty() ? std::string() : records.back().result;
     };
 
     {
+        // Replies: version, '1', ID, two register writes, then one per block.
+        SCOPED_TRACE(lateReply(8, 190));
         SimProcess sim(
-            {"--board", "pcb2-v42", "--timing", "wire", "--scenario", dir.File("s.json")});
+            {"--board", "pcb2-v42", "--timing", "instant", "--scenario", dir.File("s.json")});
         ASSERT_FALSE(sim.PtyPath().empty());
         const std::string device = "tty:" + sim.PtyPath();
         const std::string old = MecPattern(196608, 42);
         WriteFileBytes(dir.File("dump.bin"), old);
-        const ProcessResult r =
-            CliStoppedBySigint(dir.Path(), {"mec", "read", "dump.bin", "--device", device},
-                               "Read FLASH MEC ...", 1800, env);
+        const ProcessResult r = CliStoppedBySigint(
+            dir.Path(), {"mec", "read", "dump.bin", "--device", device}, "Read FLASH MEC ...", env);
         EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
         EXPECT_TRUE(Has(r, "User break read ...\n")) << r.out;
         EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
@@ -283,19 +289,20 @@ TEST(MecCli, CtrlCStopsAReadAndAWriteCleanlyAtAnyBlock) {
         EXPECT_EQ(sim.Stop(), 0);
     }
     {
-        SimProcess sim({"--board", "pcb3", "--timing", "wire", "--scenario", dir.File("s.json")});
+        // An erased MAIN; the write's blocks take two replies each, after fewer than 20.
+        WriteFileBytes(dir.File("chip.bin"), std::string(196608, '\xFF') + chip.substr(196608));
+        SCOPED_TRACE(lateReply(30, 1500));
+        SimProcess sim(
+            {"--board", "pcb3", "--timing", "instant", "--scenario", dir.File("s.json")});
         ASSERT_FALSE(sim.PtyPath().empty());
         const std::string device = "tty:" + sim.PtyPath();
-        ProcessResult r =
-            RunProgram("tolvane-jig-cli", {"mec", "erase", "--no-backup", "--device", device},
-                       dir.Path(), env);
-        ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
         const std::string image = MecPattern(196608, 43);
         WriteFileBytes(dir.File("in.bin"), image);
-        r = CliStoppedBySigint(dir.Path(),
+        const ProcessResult r =
+            CliStoppedBySigint(dir.Path(),
                                {"mec", "write", "in.bin", "--no-erase", "--no-backup",
                                 "--no-verify", "--device", device},
-                               "Начали запись MEC16 main block ...", 1800, env);
+                               "Начали запись MEC16 main block ...", env);
         EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
         EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
         EXPECT_EQ(lastResult(), "stopped");

@@ -166,11 +166,11 @@ TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
         BackupOff() { SafetySettings::SetBackup(false); }
         ~BackupOff() { SafetySettings::SetBackup(true); }
     } backupOff;
-    // Replies: version, '1', ID, status, three register writes, then a request and a 'G' per
-    // block: the 'G' of block 5 is reply 17, and late.
-    Open("pcb2-v42", R"({"faults": [{"type": "delay", "afterReplies": 16, "ms": 800}]})");
-    window->BitBtn_MEC16_ERASE->click();
-    ASSERT_TRUE(Ended());
+    // An erased MAIN. Replies: version, '1', ID, status, three register writes, then a request
+    // and a 'G' per block: the 'G' of block 5 is reply 17, and late.
+    WriteFileBytes(dir.File("chip.bin"), std::string(198656, '\xFF'));
+    Open("pcb2-v42", R"({"chips": {"mec": {"file": ")" + dir.File("chip.bin") +
+                         R"("}}, "faults": [{"type": "delay", "afterReplies": 16, "ms": 800}]})");
     WriteFileBytes(dir.File("in.bin"), std::string(196608, '\x5A'));
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->BitBtn_MEC16_WRITE->click();
