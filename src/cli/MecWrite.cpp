@@ -1,6 +1,7 @@
 // "mec write": what a careful technician does around the window's WRITE: erase MAIN first,
 // write, then read MAIN back and compare it with the file.
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/MecCli.h"
 #include "operation/ChipState.h"
 #include "operation/ImageToWrite.h"
@@ -110,7 +111,15 @@ int RunMecWrite(const CliArgs& args) {
         }
         port.Log("--- write " + in);
         port.QueueFile(in);
-        engine.CarryBackup(backup);
+        if (!args.Flag("no-erase")) {
+            engine.ContinueAfterErase(backup);
+            if (StopSignal() != 0) {
+                ChipProgress erased;
+                erased.Erased();
+                PrintChipState(erased.Line(backup), args, "mec write", backup);
+                return static_cast<int>(kExitFailed);
+            }
+        }
         int status = RunMecOperation(engine, &Mec16xxEngine::WriteClick);
         stats.Add(engine);
         PrintMecChipState(engine, args, backup);

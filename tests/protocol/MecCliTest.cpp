@@ -205,6 +205,24 @@ TEST(MecCli, WriteErasesWritesAndVerifies) {
         EXPECT_NE(r.err.find(reason + "\n"), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
+
+    // A write that breaks after the erase (the backup read has 194 blocks): where the chip stands,
+    // with the erase's backup and the command that puts it back.
+    TempDir user;
+    WriteFileBytes(dir.File("bad.json"), R"({"chips": {"mec": {"badStatusAtBlock": 200}}})");
+    r = RunProgram("tolvane-jig-cli",
+                   {"mec", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "bad.json",
+                    "--timing", "instant"},
+                   dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    const auto backups = std::filesystem::directory_iterator(user.File("tolvane-jig/backups"));
+    ASSERT_NE(backups, std::filesystem::directory_iterator());
+    const std::string backup = backups->path().string();
+    EXPECT_NE(r.err.find("The chip is partly written (blocks 1 to 199 of 768). Backup: " + backup +
+                         ".\nTo put it back: tolvane-jig-cli mec write " + backup +
+                         " --device sim:pcb3 --scenario bad.json\n"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST(MecCli, RoundTripOverTheSimulatorsSerialTerminal) {

@@ -193,7 +193,7 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     const std::string image = MecPattern(SimMec16xx::kMainSize, 8);
     WriteFileBytes(dir.File("in.bin"), image);
     engine->SetSafety(kBoxesOff);
-    engine->CarryBackup(backup);
+    engine->ContinueAfterErase(backup);
     const int stopAt = 1 + static_cast<int>(std::random_device{}() % 766);
     SCOPED_TRACE("stopped at block " + std::to_string(stopAt));
     port.onGauge = [&](int block) {

@@ -54,6 +54,9 @@ bool Mec16xxEngine::Begin(const char* state, const char* operation) {
     s_.image.clear();
     s_.toWrite.clear();
     s_.progress.Reset();
+    if (afterErase_)
+        s_.progress.Erased();
+    afterErase_ = false;
     s_.chipMatters = false;
     s_.backupPath = carriedBackup_;
     carriedBackup_.clear();

@@ -55,9 +55,13 @@ class Mec16xxEngine {
     std::string ChipState() const { return s_.chipState; }
     // The backup the last operation took, empty when it took none.
     std::string BackupPath() const { return s_.backupPath; }
-    // A backup an earlier operation took of this chip, named by the next one's chip-state line
-    // unless it takes its own. Call only while idle.
-    void CarryBackup(const std::string& path) { carriedBackup_ = path; }
+    // The next operation goes on from an erase that succeeded (the CLI's erase, write, verify):
+    // its chip-state line starts from an erased chip and names `backup` (the erase's), unless
+    // it takes its own. Call only while idle.
+    void ContinueAfterErase(const std::string& backup) {
+        carriedBackup_ = backup;
+        afterErase_ = true;
+    }
     bool BreakRequested() const { return s_.userBreak.load(); }
     // Call only while idle.
     void SetBounds(const MecBounds& bounds) { s_.bounds = bounds; }
@@ -92,4 +96,5 @@ class Mec16xxEngine {
     MecState s_;
     Worker worker_;
     std::string carriedBackup_;
+    bool afterErase_ = false;
 };
