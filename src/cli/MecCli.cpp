@@ -1,6 +1,7 @@
 #include "cli/MecCli.h"
 
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 
 #include <cstdio>
 
@@ -12,6 +13,7 @@ int MecExitCode(MecOutcome outcome) {
         return kExitNoJig;
     case MecOutcome::None:
     case MecOutcome::Failed:
+    case MecOutcome::Stopped:
         break;
     }
     return kExitFailed;
@@ -29,16 +31,32 @@ std::optional<std::string> MecCliPort::AskOpenFile(const FileDialogSpec& spec) {
     return AskSaveFile(spec);
 }
 
-int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)()) {
-    (engine.*click)();
+namespace {
+// A signal before the operation begins leaves it unstarted; one that came while it began
+// (its start clears the flag) is handed to it again.
+int RunStoppable(Mec16xxEngine& engine, const std::function<void()>& click) {
+    if (StopSignal() != 0)
+        return kExitFailed;
+    click();
+    if (StopSignal() != 0)
+        engine.Stop();
     engine.WaitForWorker();
     return MecExitCode(engine.Outcome());
 }
+} // namespace
+
+int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)()) {
+    return RunStoppable(engine, [&] { (engine.*click)(); });
+}
 
 int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)(bool), bool alsoInfo) {
-    (engine.*click)(alsoInfo);
-    engine.WaitForWorker();
-    return MecExitCode(engine.Outcome());
+    return RunStoppable(engine, [&] { (engine.*click)(alsoInfo); });
+}
+
+void PrintMecChipState(const Mec16xxEngine& engine, const CliArgs& args,
+                       const std::string& backup) {
+    PrintChipState(engine.ChipState(), args, "mec write",
+                   engine.BackupPath().empty() ? backup : engine.BackupPath());
 }
 
 int WithMecEngine(const CliArgs& args, MecCliPort& port,
@@ -49,7 +67,11 @@ int WithMecEngine(const CliArgs& args, MecCliPort& port,
     MecStats stats;
     Mec16xxEngine engine(api, port);
     engine.SetSafety(CliSafety(args));
-    const int status = body(engine, stats);
+    int status = 0;
+    {
+        StopOnSignal stop([&engine] { engine.Stop(); });
+        status = body(engine, stats);
+    }
     if (args.Flag("stats"))
         stats.Print(api);
     return status;

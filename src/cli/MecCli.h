@@ -26,9 +26,15 @@ class MecCliPort : public CliPort {
     std::deque<std::string> files_;
 };
 
-// Runs one operation of the engine to its end; returns its exit status.
+// Runs one operation of the engine to its end; returns its exit status. A stop signal that
+// came before it leaves it unstarted.
 int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)());
 int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)(bool), bool alsoInfo);
+
+// After a failed or stopped erase or write: where the chip stands and how to put the backup
+// (the operation's own, else `backup`) back.
+void PrintMecChipState(const Mec16xxEngine& engine, const CliArgs& args,
+                       const std::string& backup = "");
 
 class MecStats;
 // One engine on the backend the options choose for the whole command, with --stats at its

@@ -23,6 +23,7 @@ int RunMecErase(const CliArgs& args) {
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
         const int status = RunMecOperation(engine, &Mec16xxEngine::EraseClick, args.Flag("info"));
         stats.Add(engine);
+        PrintMecChipState(engine, args);
         return status;
     });
 }

@@ -1,6 +1,10 @@
 // "mec write": what a careful technician does around the window's WRITE: erase MAIN first,
 // write, then read MAIN back and compare it with the file.
+#include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/MecCli.h"
+#include "operation/ChipState.h"
+#include "operation/ImageToWrite.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,34 +17,22 @@
 #include <vector>
 
 namespace {
-// MAIN as the write puts it into the flash: the file's first 196608 bytes, a shorter file
-// filled up with 0xFF.
-std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name,
-                                                       std::string* error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) {
-        *error = "cannot read " + name + ": it is a folder";
+// MAIN as the write puts it into the flash, read whole before anything is erased: the file's
+// first 196608 bytes (MAIN followed by INFO is taken too), a shorter file filled up with 0xFF.
+std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name) {
+    ImageToWrite image = LoadImageToWrite(name, Mec::kMainBytes, Mec::kMainBytes + Mec::kInfoBytes);
+    if (!image.Ok()) {
+        std::fprintf(stderr, "%s\n", image.error.c_str());
         return std::nullopt;
     }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        *error = "cannot read " + name + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        *error = "cannot read " + name;
-        return std::nullopt;
-    }
-    if (bytes.size() != static_cast<std::size_t>(Mec::kMainBytes) &&
-        bytes.size() != static_cast<std::size_t>(Mec::kMainBytes + Mec::kInfoBytes))
+    if (image.fileSize != static_cast<std::size_t>(Mec::kMainBytes) &&
+        image.fileSize != static_cast<std::size_t>(Mec::kMainBytes + Mec::kInfoBytes))
         std::fprintf(stderr,
                      "note: %s has %zu bytes; MAIN takes its first %d (a shorter file is "
                      "filled up with 0xFF)\n",
-                     name.c_str(), bytes.size(), Mec::kMainBytes);
-    bytes.resize(Mec::kMainBytes, 0xFF);
-    return bytes;
+                     name.c_str(), image.fileSize, Mec::kMainBytes);
+    image.bytes.resize(Mec::kMainBytes);
+    return std::move(image.bytes);
 }
 
 // A file of our own for the read-back, removed when done.
@@ -99,28 +91,40 @@ int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
 
 int RunMecWrite(const CliArgs& args) {
     const std::string in = args.positional.at(0);
-    std::string error;
-    const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in, &error);
-    if (!image) {
-        // Nothing is erased for a file that cannot be written.
-        std::fprintf(stderr, "%s\n", error.c_str());
+    // Nothing is erased for a file that cannot be written.
+    const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in);
+    if (!image)
         return kExitFailed;
-    }
     MecCliPort port;
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
+        std::string backup;
         if (!args.Flag("no-erase")) {
             port.Log("--- erase MAIN");
             const int status = RunMecOperation(engine, &Mec16xxEngine::EraseClick, false);
             stats.Add(engine);
+            PrintMecChipState(engine, args);
             if (status != kExitOk)
                 return status;
+            backup = engine.BackupPath();
             // The erase kept what the chip held; a backup now would only hold the blank flash.
             engine.SetSafety({.active = true});
         }
         port.Log("--- write " + in);
         port.QueueFile(in);
+        if (!args.Flag("no-erase")) {
+            engine.ContinueAfterErase(backup);
+            if (StopSignal() != 0) {
+                ChipProgress erased;
+                erased.Erased();
+                PrintChipState(erased.Line(backup), args, "mec write", backup);
+                return static_cast<int>(kExitFailed);
+            }
+        }
         int status = RunMecOperation(engine, &Mec16xxEngine::WriteClick);
         stats.Add(engine);
+        PrintMecChipState(engine, args, backup);
+        if (!engine.BackupPath().empty())
+            backup = engine.BackupPath();
         if (status != kExitOk || args.Flag("no-verify"))
             return status;
 
@@ -134,8 +138,12 @@ int RunMecWrite(const CliArgs& args) {
         port.QueueFile(readBack.Path());
         status = RunMecOperation(engine, &Mec16xxEngine::ReadClick, false);
         stats.Add(engine);
-        if (status != kExitOk)
+        if (status != kExitOk) {
+            ChipProgress written;
+            written.AllWritten();
+            PrintChipState(written.Line(backup), args, "mec write", backup);
             return status;
+        }
         return Compare(*image, readBack.Path(), in, port);
     });
 }

@@ -1,9 +1,23 @@
 // The "mec" commands of tolvane-jig-cli: exit status, output, and the round trip over a serial
 // terminal served by the simulator process on both boards.
 #include "MecRig.h"
+#include "safety/Journal.h"
 #include "support/Process.h"
+#include "support/Surprises.h"
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
+#include <poll.h>
+#include <random>
+#include <spawn.h>
+#include <string_view>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace {
 // The CLI in `folder`, the simulated JIG on instant timing unless a tty is given.
@@ -13,6 +27,83 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
     if (!tty)
         args.insert(args.end(), {"--timing", "instant"});
     return RunProgram("tolvane-jig-cli", args, folder);
+}
+
+// The CLI in `folder`, sent SIGINT 0.3 s after `after` shows on its output, as a technician
+// pressing Ctrl-C in a transfer (which a JIG late with one reply holds up meanwhile).
+ProcessResult CliStoppedBySigint(const std::string& folder, const std::vector<std::string>& args,
+                                 const std::string& after, const std::vector<std::string>& env) {
+    const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
+    ProcessResult r;
+    int out[2], err[2];
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
+        return r;
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+    posix_spawn_file_actions_adddup2(&fa, err[1], 2);
+    posix_spawn_file_actions_addchdir_np(&fa, folder.c_str());
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        const std::string_view name = entry.substr(0, entry.find('=') + 1);
+        if (std::none_of(env.begin(), env.end(),
+                         [&](const std::string& x) { return x.starts_with(name); }))
+            envp.push_back(*e);
+    }
+    for (const std::string& e : env)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&fa);
+    ::close(out[1]);
+    ::close(err[1]);
+    if (rc == 0) {
+        const int pause = 300;
+        std::optional<std::chrono::steady_clock::time_point> signalAt;
+        bool sent = false;
+        pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+        for (int open = 2; open > 0;) {
+            int wait = 60'000;
+            if (signalAt && !sent) {
+                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    *signalAt - std::chrono::steady_clock::now());
+                wait = static_cast<int>(std::max<long long>(0, left.count()));
+            }
+            if (::poll(fds, 2, wait) < 0)
+                break;
+            for (int i = 0; i < 2; ++i) {
+                if (fds[i].fd < 0 || !fds[i].revents)
+                    continue;
+                char buf[4096];
+                const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+                if (n > 0) {
+                    (i == 0 ? r.out : r.err).append(buf, static_cast<std::size_t>(n));
+                } else {
+                    fds[i].fd = -1;
+                    --open;
+                }
+            }
+            if (!signalAt && r.out.find(after) != std::string::npos)
+                signalAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(pause);
+            if (signalAt && !sent && std::chrono::steady_clock::now() >= *signalAt) {
+                ::kill(pid, SIGINT);
+                sent = true;
+            }
+        }
+        int status = 0;
+        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+            r.exitCode = WEXITSTATUS(status);
+    }
+    ::close(out[0]);
+    ::close(err[0]);
+    NoteSurprisesIn(r.err);
+    return r;
 }
 
 bool Has(const ProcessResult& run, const std::string& text) {
@@ -102,10 +193,36 @@ TEST(MecCli, WriteErasesWritesAndVerifies) {
     EXPECT_FALSE(Has(r, "Verification"));
 
     // A file that cannot be written is refused before anything is erased.
-    r = Cli(dir.Path(), {"mec", "write", "missing.bin", "--device", "sim:pcb3"});
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("large.bin"), MecPattern(198657));
+    for (const auto& [file, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"missing.bin", "missing.bin: No such file or directory"},
+             {"empty.bin", "empty.bin: the file is empty"},
+             {"large.bin", "large.bin: larger than the 198656 bytes the chip takes"},
+             {"/dev/zero", "/dev/zero: not a regular file"}}) {
+        r = Cli(dir.Path(), {"mec", "write", file, "--device", "sim:pcb3"});
+        EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+        EXPECT_NE(r.err.find(reason + "\n"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+
+    // A write that breaks after the erase (the backup read has 194 blocks): where the chip stands,
+    // with the erase's backup and the command that puts it back.
+    TempDir user;
+    WriteFileBytes(dir.File("bad.json"), R"({"chips": {"mec": {"badStatusAtBlock": 200}}})");
+    r = RunProgram("tolvane-jig-cli",
+                   {"mec", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "bad.json",
+                    "--timing", "instant"},
+                   dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    EXPECT_NE(r.err.find("cannot read missing.bin"), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty()) << r.out;
+    const auto backups = std::filesystem::directory_iterator(user.File("tolvane-jig/backups"));
+    ASSERT_NE(backups, std::filesystem::directory_iterator());
+    const std::string backup = backups->path().string();
+    EXPECT_NE(r.err.find("The chip is partly written (blocks 1 to 199 of 768). Backup: " + backup +
+                         ".\nTo put it back: tolvane-jig-cli mec write " + backup +
+                         " --device sim:pcb3 --scenario bad.json\n"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST(MecCli, RoundTripOverTheSimulatorsSerialTerminal) {
@@ -136,6 +253,93 @@ TEST(MecCli, RoundTripOverTheSimulatorsSerialTerminal) {
 
         r = Cli(dir.Path(), {"mec", "check", "--device", device});
         EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+        EXPECT_EQ(sim.Stop(), 0);
+    }
+}
+
+// Ctrl-C at a random block of a read and of a write, over the simulator's terminal: the stream
+// ends as the protocol ends it, so the next command on the same JIG works; the dump under its
+// name stays, what came is kept beside it; the journal says "stopped" and the line about the
+// chip is what the chip holds. One reply at a random place of the stream comes a second late,
+// so that the Ctrl-C lands there (or before).
+TEST(MecCli, CtrlCStopsAReadAndAWriteCleanlyAtAnyBlock) {
+    TempDir dir, user;
+    const std::vector<std::string> env{"XDG_DATA_HOME=" + user.Path()};
+    const std::string chip = MecPattern(198656, 41);
+    WriteFileBytes(dir.File("chip.bin"), chip);
+    std::random_device random;
+    const auto lateReply = [&](unsigned from, unsigned to) {
+        const unsigned late = from + random() % (to - from);
+        WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}, "faults": [)"
+                                           R"({"type": "delay", "afterReplies": )" +
+                                               std::to_string(late) + R"(, "ms": 1000}]})");
+        return "late reply " + std::to_string(late);
+    };
+    const auto lastResult = [&] {
+        const auto records = LoadJournal(user.File("tolvane-jig/journal.jsonl"));
+        return records.empty() ? std::string() : records.back().result;
+    };
+
+    {
+        // Replies: version, '1', ID, two register writes, then one per block.
+        SCOPED_TRACE(lateReply(8, 190));
+        SimProcess sim(
+            {"--board", "pcb2-v42", "--timing", "instant", "--scenario", dir.File("s.json")});
+        ASSERT_FALSE(sim.PtyPath().empty());
+        const std::string device = "tty:" + sim.PtyPath();
+        const std::string old = MecPattern(196608, 42);
+        WriteFileBytes(dir.File("dump.bin"), old);
+        const ProcessResult r = CliStoppedBySigint(
+            dir.Path(), {"mec", "read", "dump.bin", "--device", device}, "Read FLASH MEC ...", env);
+        EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+        EXPECT_TRUE(Has(r, "User break read ...\n")) << r.out;
+        EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
+        EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == old);
+        const std::string partial = ReadFileText(dir.File("dump.bin.partial"));
+        EXPECT_GT(partial.size(), 0u);
+        EXPECT_LT(partial.size(), 196608u);
+        EXPECT_EQ(partial.size() % 1024, 0u);
+        EXPECT_TRUE(partial == chip.substr(0, partial.size()));
+        EXPECT_EQ(lastResult(), "stopped");
+
+        const ProcessResult next = Cli(dir.Path(), {"mec", "check", "--device", device});
+        EXPECT_EQ(next.exitCode, 0) << next.out << next.err;
+        EXPECT_EQ(sim.Stop(), 0);
+    }
+    {
+        // An erased MAIN; the write's blocks take two replies each, after fewer than 20.
+        WriteFileBytes(dir.File("chip.bin"), std::string(196608, '\xFF') + chip.substr(196608));
+        SCOPED_TRACE(lateReply(30, 1500));
+        SimProcess sim(
+            {"--board", "pcb3", "--timing", "instant", "--scenario", dir.File("s.json")});
+        ASSERT_FALSE(sim.PtyPath().empty());
+        const std::string device = "tty:" + sim.PtyPath();
+        const std::string image = MecPattern(196608, 43);
+        WriteFileBytes(dir.File("in.bin"), image);
+        const ProcessResult r =
+            CliStoppedBySigint(dir.Path(),
+                               {"mec", "write", "in.bin", "--no-erase", "--no-backup",
+                                "--no-verify", "--device", device},
+                               "Начали запись MEC16 main block ...", env);
+        EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+        EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
+        EXPECT_EQ(lastResult(), "stopped");
+        // "The chip is partly written (blocks 1 to N of 768). No backup was taken."
+        const std::string prefix = "The chip is partly written (blocks 1 to ";
+        const std::size_t at = r.err.find(prefix);
+        ASSERT_NE(at, std::string::npos) << r.err;
+        const int blocks = std::stoi(r.err.substr(at + prefix.size()));
+        EXPECT_NE(r.err.find(prefix + std::to_string(blocks) + " of 768). No backup was taken.\n"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_GT(blocks, 0);
+        EXPECT_LT(blocks, 768);
+        std::string expected = image.substr(0, static_cast<std::size_t>(blocks) * 256);
+        expected.resize(196608, '\xFF');
+        EXPECT_TRUE(ReadFileText(dir.File("chip.bin")).substr(0, 196608) == expected);
+
+        const ProcessResult next = Cli(dir.Path(), {"mec", "check", "--device", device});
+        EXPECT_EQ(next.exitCode, 0) << next.out << next.err;
         EXPECT_EQ(sim.Stop(), 0);
     }
 }

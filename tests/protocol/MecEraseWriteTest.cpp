@@ -2,6 +2,8 @@
 // stream with a short last block, and the round trip erase, write, read.
 #include "MecRig.h"
 
+#include <sys/stat.h>
+
 namespace {
 std::string Registers(const std::string& m, std::initializer_list<const char*> frames) {
     std::string text;
@@ -129,6 +131,10 @@ TEST_P(MecEraseWriteBoards, EraseWriteReadGivesTheFileBack) {
 
 INSTANTIATE_TEST_SUITE_P(Boards, MecEraseWriteBoards, ::testing::Values("pcb2-v42", "pcb3"));
 
+namespace {
+const std::string kUnchanged = "The chip is unchanged. No backup was taken.";
+} // namespace
+
 TEST_F(MecTest, ShortFileIsPaddedAndEndsAfterItsLastBlock) {
     Start("pcb2-v42");
     const std::string image = MecPattern(1000);
@@ -177,8 +183,8 @@ TEST_F(MecTest, ProtectedFlashGetsNoRegisterWrite) {
         Erase();
         EXPECT_EQ(HostText(), "B1jrFF390CO0") << protection;
         EXPECT_EQ(LinesFrom("--> Каманда стирания отменена."),
-                  (std::vector<std::string>{"--> Каманда стирания отменена.", "Закрыли VCOM порт",
-                                            kMecStampRu, ""}));
+                  (std::vector<std::string>{"--> Каманда стирания отменена.", kUnchanged,
+                                            "Закрыли VCOM порт", kMecStampRu, ""}));
         EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
 
         WriteFileBytes(dir.File("in.bin"), MecPattern(196608));
@@ -188,7 +194,8 @@ TEST_F(MecTest, ProtectedFlashGetsNoRegisterWrite) {
         EXPECT_EQ(HostText().substr(wireBefore), "B1jrFF390CO0") << protection;
         EXPECT_EQ(LinesFrom("--> Команда записи отменена (nFWP или BOOT_LOCK)"),
                   (std::vector<std::string>{"--> Команда записи отменена (nFWP или BOOT_LOCK)",
-                                            "Закрыли VCOM порт", kMecStampRu, ""}));
+                                            kUnchanged, "Закрыли VCOM порт", kMecStampRu, ""}));
+        EXPECT_EQ(engine->ChipState(), kUnchanged);
         EXPECT_EQ(Chip().Image(), before);
         ExpectIdle();
     }
@@ -204,7 +211,7 @@ TEST_F(MecTest, EraseIsNotSentWithoutAStatus) {
     EXPECT_EQ(
         LinesFrom("Потеряна связь с MEC16 (E100)"),
         (std::vector<std::string>{"Потеряна связь с MEC16 (E100)", "--> Каманда стирания отменена.",
-                                  "Закрыли VCOM порт", kMecStampRu, ""}));
+                                  kUnchanged, "Закрыли VCOM порт", kMecStampRu, ""}));
     EXPECT_EQ(HostText(), "B1jrFF390CO0");
     EXPECT_EQ(engine->FailedStep(), "E100");
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kBlack);
@@ -218,7 +225,9 @@ TEST_F(MecTest, ChipStuckBusyEndsTheEraseAtItsBound) {
               (std::vector<std::string>{
                   "Потеряна связь с MEC16 (E104)",
                   "Timeout: the MEC16 was still erasing after 300 ms (busy poll of FF390Ch)",
-                  "Закрыли VCOM порт", kMecStampRu, ""}));
+                  "The chip may be partly erased. No backup was taken.", "Закрыли VCOM порт",
+                  kMecStampRu, ""}));
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
     EXPECT_FALSE(port.HasLine("Стирание завершено успешно."));
     const std::string wire = HostText();
     EXPECT_EQ(wire.substr(wire.size() - 8), "rFF390C0"); // no end writes, no signal
@@ -232,8 +241,8 @@ TEST_F(MecTest, LostEraseStepEndsTheErase) {
     Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": 30, "xor": 3}]})");
     Erase();
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC16 (E102)"),
-              (std::vector<std::string>{"Потеряна связь с MEC16 (E102)", "Закрыли VCOM порт",
-                                        kMecStampRu, ""}));
+              (std::vector<std::string>{"Потеряна связь с MEC16 (E102)", kUnchanged,
+                                        "Закрыли VCOM порт", kMecStampRu, ""}));
     EXPECT_EQ(HostText().find("FF3904"), std::string::npos);
     EXPECT_EQ(HostText().substr(HostText().size() - 4), "J1JS");
 }
@@ -244,7 +253,11 @@ TEST_F(MecTest, BlockTheChipDoesNotTakeBreaksTheWrite) {
     Erase();
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC16 (W103)"),
-              (std::vector<std::string>{"Потеряна связь с MEC16 (W103)", kMecStamp, ""}));
+              (std::vector<std::string>{
+                  "Потеряна связь с MEC16 (W103)",
+                  "The chip is partly written (blocks 1 to 6 of 768). No backup was taken.",
+                  kMecStamp, ""}));
+    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
     EXPECT_EQ(HostText().substr(HostText().size() - 4), "XJSO");
     EXPECT_EQ(port.Gauge(), 7);
     EXPECT_EQ(engine->FailedStep(), "W103");
@@ -268,8 +281,8 @@ TEST_F(MecTest, WriteStartRefusals) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Получен ID от MEC16 -> FFFF FFFFh"),
               (std::vector<std::string>{"Получен ID от MEC16 -> FFFF FFFFh",
-                                        "Неверный ID. Операция прервана!", "Закрыли VCOM порт",
-                                        kMecStampRu, ""}));
+                                        "Неверный ID. Операция прервана!", kUnchanged,
+                                        "Закрыли VCOM порт", kMecStampRu, ""}));
     EXPECT_EQ(HostText(), "B1jO0");
 
     port.ClearLog();
@@ -279,10 +292,48 @@ TEST_F(MecTest, WriteStartRefusals) {
     EXPECT_EQ(LinesFrom("Операция записи прервана"),
               (std::vector<std::string>{"Операция записи прервана", "Закрыли VCOM порт"}));
     EXPECT_EQ(HostText(), "BO");
+}
 
-    port.ClearLog();
-    Write(dir.Path()); // a folder
-    EXPECT_EQ(LinesFrom("Ошибка открытия файла"),
-              (std::vector<std::string>{"Ошибка открытия файла", "Закрыли VCOM порт"}));
-    ExpectIdle();
+// An image that cannot be written as it is never gets near the chip: not even the JTAG
+// connection is opened, so nothing is erased or programmed.
+TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
+    Start("pcb2-v42");
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("large.bin"), MecPattern(198657));
+    const std::string fifo = dir.File("pipe.bin");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {dir.File("empty.bin"), "the file is empty"},
+        {dir.File("large.bin"), "larger than the 198656 bytes the chip takes"},
+        {"/dev/zero", "not a regular file"},
+        {fifo, "not a regular file"},
+        {dir.Path(), "a folder, not a file"},
+        {dir.File("missing.bin"), "No such file or directory"}};
+    for (const auto& [path, reason] : refused) {
+        SCOPED_TRACE(path);
+        port.ClearLog();
+        const std::size_t wireBefore = HostBytes().size();
+        Write(path);
+        EXPECT_EQ(HostText().substr(wireBefore), "BO");
+        ASSERT_FALSE(LinesFrom("Ошибка открытия файла").empty());
+        EXPECT_EQ(LinesFrom("Ошибка открытия файла")[1].rfind(path + ": ", 0), 0u)
+            << LinesFrom("Ошибка открытия файла")[1];
+        EXPECT_NE(LinesFrom("Ошибка открытия файла")[1].find(reason), std::string::npos)
+            << LinesFrom("Ошибка открытия файла")[1];
+        EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+        EXPECT_EQ(engine->ChipState(), "");
+        ExpectIdle();
+    }
+    EXPECT_EQ(Chip().Erases(), 0);
+
+    // MAIN followed by INFO, as a read with INFO saves it, is taken: MAIN goes in, INFO stays.
+    const std::string both = MecPattern(198656, 12);
+    WriteFileBytes(dir.File("both.bin"), both);
+    const auto infoBefore = Chip().Image();
+    Erase();
+    Write(dir.File("both.bin"));
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_TRUE(Main() == std::vector<std::uint8_t>(both.begin(), both.begin() + 196608));
+    const auto after = Chip().Image();
+    EXPECT_TRUE(std::equal(after.begin() + 196608, after.end(), infoBefore.begin() + 196608));
 }

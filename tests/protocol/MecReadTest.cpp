@@ -7,6 +7,13 @@ namespace {
 std::string Repeat(char c, int n) {
     return std::string(static_cast<std::size_t>(n), c);
 }
+
+// A complete dump from an earlier read, that a failed read must leave as it is.
+const std::string kOldDump = MecPattern(196608, 77);
+
+std::string Partial(const std::string& name) {
+    return name + ".partial";
+}
 } // namespace
 
 class MecReadBoards : public MecTest, public ::testing::WithParamInterface<const char*> {};
@@ -88,14 +95,19 @@ TEST_F(MecTest, ReadOfAnImageFromTheScenarioFile) {
     EXPECT_EQ(ReadFileText(dir.File("out.bin")), image);
 }
 
-TEST_F(MecTest, BadStatusInBlockFiveKeepsFiveBlocks) {
+TEST_F(MecTest, BadStatusInBlockFiveKeepsFiveBlocksBesideTheOldDump) {
     Start("pcb2-v42", R"({"chips": {"mec": {"badStatusAtBlock": 5}}})");
-    const std::string out = dir.File("partial.bin");
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, kOldDump);
     Read(out);
     const auto main = Main();
-    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(main.begin(), main.begin() + 5120));
+    EXPECT_TRUE(ReadFileText(out) == kOldDump);
+    EXPECT_EQ(FileBytes(Partial(out)),
+              std::vector<std::uint8_t>(main.begin(), main.begin() + 5120));
     EXPECT_EQ(LinesFrom("Lost communication with MEC (P103)."),
               (std::vector<std::string>{"Lost communication with MEC (P103).", "Close VCOM port",
+                                        "The 5120 bytes received are kept in " + Partial(out) +
+                                            "; " + out + " is unchanged.",
                                         kMecStamp, ""}));
     const std::string text = HostText();
     EXPECT_EQ(text.substr(text.size() - 7), "NNNNX0O"); // 'X', release, the error signal
@@ -108,47 +120,73 @@ TEST_F(MecTest, BadStatusInAnInfoBlock) {
     Start("pcb3", R"({"chips": {"mec": {"badStatusAtBlock": 194}}})");
     const std::string out = dir.File("partial.bin");
     Read(out, true);
-    EXPECT_EQ(FileBytes(out).size(), 198656u);
-    EXPECT_EQ(LinesFrom("Lost communication with MEC (P109)."),
-              (std::vector<std::string>{"Lost communication with MEC (P109).", "Close VCOM port",
-                                        kMecStamp, ""}));
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(FileBytes(Partial(out)).size(), 198656u);
+    EXPECT_EQ(LinesFrom("Lost communication with MEC (P109).").size(), 5u);
     EXPECT_EQ(HostText().substr(HostText().size() - 6), "XOJ1JS");
     EXPECT_EQ(engine->FailedStep(), "P109");
 }
 
-TEST_F(MecTest, StopDuringTheMainStreamEndsAfterTheNextBlock) {
+TEST_F(MecTest, StopDuringEitherStreamEndsAfterTheNextBlockAndTheJigTakesTheNextCommand) {
     Start("pcb3");
     port.onGauge = [this](int block) {
         if (block == 3) {
             EXPECT_FALSE(engine->StopExitClick()); // a read runs: the window stays
         }
     };
-    const std::string out = dir.File("partial.bin");
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, kOldDump);
     Read(out);
-    EXPECT_EQ(FileBytes(out).size(), 3u * 1024u);
-    EXPECT_EQ(LinesFrom("User break read ..."),
-              (std::vector<std::string>{"User break read ...", "Write to reg FF3908h 100h",
-                                        "Write to reg FF3908h 0", "Write to reg FF3910h 0",
-                                        "Close VCOM port", kMecStamp, ""}));
+    EXPECT_TRUE(ReadFileText(out) == kOldDump);
+    const auto main = Main();
+    EXPECT_EQ(FileBytes(Partial(out)),
+              std::vector<std::uint8_t>(main.begin(), main.begin() + 3 * 1024));
+    EXPECT_EQ(
+        LinesFrom("User break read ..."),
+        (std::vector<std::string>{
+            "User break read ...", kStoppedLine, "Write to reg FF3908h 100h",
+            "Write to reg FF3908h 0", "Write to reg FF3910h 0", "Close VCOM port",
+            "The 3072 bytes received are kept in " + Partial(out) + "; " + out + " is unchanged.",
+            kMecStamp, ""}));
     EXPECT_NE(HostText().find("NNX"), std::string::npos);
     EXPECT_EQ(HostText().substr(HostText().size() - 5), "J1JSO");
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(engine->ChipState(), ""); // a read leaves the chip as it was
     ExpectIdle();
     EXPECT_TRUE(engine->StopExitClick()); // the second press leaves
+
+    // In the INFO stream (which the Part leaves unstoppable) the stop takes after INFO block 1.
+    port.onGauge = nullptr;
+    port.onLine = [this](const std::string& line) {
+        if (line == "Read INFO ...")
+            engine->Stop();
+    };
+    Read(out, true);
+    port.onLine = nullptr;
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    EXPECT_TRUE(ReadFileText(out) == kOldDump);
+    EXPECT_EQ(FileBytes(Partial(out)).size(), 196608u + 1024u);
+    Check();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
 }
 
 TEST_F(MecTest, BlankIdIsRefusedBeforeAnyRegisterWrite) {
     for (const char* chip : {R"({"connected": false})", R"({"id": 4294967295})"}) {
         port.ClearLog();
         Start("pcb2-v42", std::string(R"({"chips": {"mec": )") + chip + "}}");
-        const std::string out = dir.File("never.bin");
+        // No chip: the dump of an earlier read stays byte for byte, and nothing else is left.
+        const std::string out = dir.File("dump.bin");
+        WriteFileBytes(out, kOldDump);
         Read(out);
         EXPECT_EQ(LinesFrom("ID from MEC -> FFFF FFFFh"),
                   (std::vector<std::string>{"ID from MEC -> FFFF FFFFh", "Invalid ID. Read break!",
                                             "Close VCOM port", kMecStamp, ""}));
         EXPECT_EQ(HostText(), "B1jO0");
-        EXPECT_TRUE(std::filesystem::exists(out));
-        EXPECT_EQ(FileBytes(out).size(), 0u);
+        EXPECT_TRUE(ReadFileText(out) == kOldDump);
+        EXPECT_FALSE(std::filesystem::exists(Partial(out)));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                                std::filesystem::directory_iterator()),
+                  1);
         ExpectIdle();
     }
 }
@@ -182,22 +220,25 @@ TEST_F(MecTest, CancelledSaveDialogAndUncreatableFile) {
 
     port.ClearLog();
     Read(dir.File("no-such-folder/out.bin"));
-    EXPECT_EQ(LinesFrom("Error create file"),
-              (std::vector<std::string>{"Error create file", "Close VCOM port"}));
+    EXPECT_EQ(
+        LinesFrom("Error create file"),
+        (std::vector<std::string>{
+            "Error create file", dir.File("no-such-folder/out.bin") + ": No such file or directory",
+            "Close VCOM port"}));
     ExpectIdle();
 }
 
 TEST_F(MecTest, SilentJigEndsTheReadWithinItsBound) {
     Start("pcb2-v42", R"({"chips": {"mec": {"silentAtBlock": 100}}})");
     ShortBounds();
-    const std::string out = dir.File("partial.bin");
+    const std::string out = dir.File("dump.bin");
+    WriteFileBytes(out, kOldDump);
     Read(out);
     const auto main = Main();
-    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(main.begin(), main.begin() + 99 * 1024));
-    EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)"),
-              (std::vector<std::string>{"Timeout: no answer from the JIG (MAIN block 100 of 192)",
-                                        "Lost communication with MEC (P103).", "Close VCOM port",
-                                        kMecStamp, ""}));
+    EXPECT_TRUE(ReadFileText(out) == kOldDump);
+    EXPECT_EQ(FileBytes(Partial(out)),
+              std::vector<std::uint8_t>(main.begin(), main.begin() + 99 * 1024));
+    EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)").size(), 6u);
     EXPECT_EQ(port.Gauge(), 99);
     EXPECT_EQ(engine->FailedStep(), "MAIN block 100 of 192");
     ExpectIdle();
@@ -209,7 +250,8 @@ TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
     Start("pcb2-v42");
     Read("/dev/full");
     EXPECT_FALSE(port.HasLine("Read FLASH complete."));
-    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_TRUE(port.HasLine("Error create file"));
+    EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(HostText().back(), 'O');
     EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
     ExpectIdle();

@@ -1,6 +1,7 @@
 #pragma once
 // A MEC16xx engine on a simulated JIG with a recording operator, for the protocol tests.
 #include "modes/Mec16xx/Mec16xxEngine.h"
+#include "operation/ChipState.h"
 #include "port/TimeText.h"
 #include "sim/chips/Mec16xx.h"
 #include "support/RecordingPort.h"
@@ -13,8 +14,8 @@
 inline const std::string kMecStamp = "Current time 07.12.2026 10:20:30";
 inline const std::string kMecStampRu = "Текущее время  07.12.2026 10:20:30";
 
-// A recording operator that can act when the gauge reaches a position (a technician pressing
-// STOP while the stream runs).
+// A recording operator that can act when the gauge reaches a position or a line is logged (a
+// technician pressing STOP while the stream runs).
 class MecPort : public RecordingPort {
   public:
     void SetGauge(int position) override {
@@ -22,7 +23,13 @@ class MecPort : public RecordingPort {
         if (onGauge)
             onGauge(position);
     }
+    void Log(const std::string& line) override {
+        RecordingPort::Log(line);
+        if (onLine)
+            onLine(line);
+    }
     std::function<void(int)> onGauge;
+    std::function<void(const std::string&)> onLine;
 };
 
 class MecTest : public ::testing::Test {

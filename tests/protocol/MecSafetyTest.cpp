@@ -7,6 +7,7 @@
 #include "safety/Sha256.h"
 
 #include <filesystem>
+#include <random>
 
 namespace {
 constexpr SafetyOptions kBackup{.active = true, .backup = true};
@@ -83,19 +84,24 @@ TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
     EXPECT_TRUE(Main() == Bytes(image));
     ExpectIdle();
 
+    // Each operation that reaches the chip says so before it does, and again when it ends.
     const auto records = Journal();
-    ASSERT_EQ(records.size(), 2u);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].result, "started");
     EXPECT_EQ(records[0].operation, "erase");
-    EXPECT_EQ(records[0].result, "done");
-    EXPECT_EQ(records[0].chipId, "0216 A445h");
-    EXPECT_EQ(records[0].backup, backups[0].string());
-    EXPECT_EQ(records[1].operation, "write");
+    EXPECT_EQ(records[1].operation, "erase");
     EXPECT_EQ(records[1].result, "done");
-    EXPECT_EQ(records[1].file, dir.File("in.bin"));
-    EXPECT_EQ(records[1].fileSha256, Sha256Hex(Bytes(image)));
-    EXPECT_EQ(records[1].board, std::string(GetParam()) == "pcb3" ? "PCB3" : "PCB2");
-    ASSERT_NE(records[1].backup, records[0].backup);
-    EXPECT_TRUE(Bytes(ReadFileText(records[1].backup)) == erased);
+    EXPECT_EQ(records[1].chipId, "0216 A445h");
+    EXPECT_EQ(records[1].backup, backups[0].string());
+    EXPECT_EQ(records[2].result, "started");
+    EXPECT_EQ(records[2].operation, "write");
+    EXPECT_EQ(records[3].operation, "write");
+    EXPECT_EQ(records[3].result, "done");
+    EXPECT_EQ(records[3].file, dir.File("in.bin"));
+    EXPECT_EQ(records[3].fileSha256, Sha256Hex(Bytes(image)));
+    EXPECT_EQ(records[3].board, std::string(GetParam()) == "pcb3" ? "PCB3" : "PCB2");
+    ASSERT_NE(records[3].backup, records[1].backup);
+    EXPECT_TRUE(Bytes(ReadFileText(records[3].backup)) == erased);
 }
 
 TEST_P(MecSafety, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
@@ -144,8 +150,10 @@ TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
             engine->StopExitClick();
     };
     Erase();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
     EXPECT_EQ(engine->FailedStep(), "backup: User break");
+    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(Journal().back().result, "stopped");
     EXPECT_EQ(HostText().find(kEraseMode), std::string::npos);
     EXPECT_TRUE(Backups().empty());
     port.onGauge = nullptr;
@@ -153,6 +161,69 @@ TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
     EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
     EXPECT_EQ(Chip().Erases(), 1);
     EXPECT_EQ(Backups().size(), 1u);
+}
+
+// A stop once the erase command went out lets the erase finish (a half-erased flash helps
+// nobody) and says so; a stop during the write ends the stream after the block the chip took.
+// Each time the chip-state line tells the truth, the journal says "stopped" after "started",
+// and the JIG takes the next command.
+TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
+    const std::string was = MecPattern(SimMec16xx::kImageSize, 6);
+    StartWith(was);
+    engine->SetSafety(kBackup);
+    port.onLine = [&](const std::string& line) {
+        if (line == "Отправили команду стирания.")
+            engine->Stop();
+    };
+    Erase();
+    port.onLine = nullptr;
+    ASSERT_EQ(Backups().size(), 1u);
+    const std::string backup = Backups()[0].string();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(engine->ChipState(), "The chip is erased. Backup: " + backup + ".");
+    EXPECT_TRUE(HasLine(kStoppedLine));
+    EXPECT_TRUE(HasLine("Стирание завершено успешно."));
+    EXPECT_EQ(Main(), std::vector<std::uint8_t>(SimMec16xx::kMainSize, 0xFF));
+    std::vector<JournalRecord> records = Journal();
+    ASSERT_GE(records.size(), 2u);
+    EXPECT_EQ(records[records.size() - 2].result, "started");
+    EXPECT_EQ(records.back().result, "stopped");
+    EXPECT_EQ(ReadFileText(backup), was);
+
+    const std::string image = MecPattern(SimMec16xx::kMainSize, 8);
+    WriteFileBytes(dir.File("in.bin"), image);
+    engine->SetSafety(kBoxesOff);
+    engine->ContinueAfterErase(backup);
+    const int stopAt = 1 + static_cast<int>(std::random_device{}() % 766);
+    SCOPED_TRACE("stopped at block " + std::to_string(stopAt));
+    port.onGauge = [&](int block) {
+        if (block == stopAt)
+            engine->StopExitClick();
+    };
+    Write(dir.File("in.bin"));
+    port.onGauge = nullptr;
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    const std::string state = "The chip is partly written (blocks 1 to " + std::to_string(stopAt) +
+                              " of 768). Backup: " + backup + ".";
+    EXPECT_EQ(engine->ChipState(), state);
+    EXPECT_TRUE(HasLine(state));
+    std::string expected(image.substr(0, static_cast<std::size_t>(stopAt) * 256));
+    expected.resize(SimMec16xx::kMainSize, '\xFF');
+    EXPECT_TRUE(Main() == Bytes(expected));
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
+    EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
+    records = Journal();
+    EXPECT_EQ(records[records.size() - 2].result, "started");
+    EXPECT_EQ(records.back().result, "stopped");
+    EXPECT_EQ(records.back().operation, "write");
+    // The stream ended as after its last block: 'X', the end writes, the error signal.
+    const std::string wire = HostText();
+    const std::string m = std::string(GetParam()) == "pcb3" ? "M" : "";
+    EXPECT_NE(wire.find("X" + m + "wFF390800000100"), std::string::npos);
+    ExpectIdle();
+
+    Check();
+    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
 }
 
 // The unticked box and --no-backup are today's program: the same bytes on the wire as an
@@ -210,8 +281,13 @@ TEST_P(MecSafety, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
               R"("faults": [{"type": "corrupt", "replyByte": )" + std::to_string(flipped) +
                   R"(, "xor": 1}])");
     engine->SetSafety(kTwice);
+    // The first read went through whole, but the dump of yesterday keeps its name.
+    const std::string old = MecPattern(SimMec16xx::kImageSize, 10);
+    WriteFileBytes(dir.File("out.bin"), old);
     Read(dir.File("out.bin"), true);
     EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == old);
+    EXPECT_EQ(ReadFileText(dir.File("out.bin.partial")).size(), SimMec16xx::kImageSize);
     EXPECT_TRUE(HasLine("The two reads differ in 1 bytes (a loose clip or a long wire, not the "
                         "chip?), first read / second read:"));
     char expected[64];

@@ -1,4 +1,5 @@
 // The MEC window driven as a technician would, on the simulated JIG.
+#include "gui/SafetySettings.h"
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "port/TimeText.h"
 #include "sim/chips/Mec16xx.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,7 +122,9 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
 TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
     // Replies: version, 'R', 'X', '1', ID, two register writes; block 4 is reply 10 and late.
     Open("pcb3", R"({"faults": [{"type": "delay", "afterReplies": 10, "ms": 800}]})");
-    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    const std::string old(196608, 'o'); // yesterday's dump under the chosen name
+    WriteFileBytes(dir.File("dump.bin"), old);
+    dialogs.script.fileAnswers.push_back(dir.File("dump.bin"));
     window->BitBtn_RD_MEC16->click();
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 3; }));
     window->EXIT_MEC16->click(); // the read runs: it is asked to stop, the window stays
@@ -132,7 +137,11 @@ TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
 
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(window->Memo_MEC16->Lines().contains("User break read ..."));
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 4u * 1024u);
+    EXPECT_EQ(window->Engine().Outcome(), MecOutcome::Stopped);
+    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == old);
+    const auto image = Chip().Image();
+    EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
+                std::string(image.begin(), image.begin() + 4 * 1024));
     EXPECT_TRUE(window->isVisible());
 
     window->BitBtn_MEC16_HELP->click();
@@ -148,7 +157,37 @@ TEST_F(MecWindowTest, QuittingDuringAReadStopsTheWorker) {
     window->BitBtn_RD_MEC16->click();
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 2; }));
     window.reset();
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 2u * 1024u);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("partial.bin")));
+    EXPECT_EQ(ReadFileText(dir.File("partial.bin.partial")).size(), 2u * 1024u);
+}
+
+TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
+    struct BackupOff {
+        BackupOff() { SafetySettings::SetBackup(false); }
+        ~BackupOff() { SafetySettings::SetBackup(true); }
+    } backupOff;
+    // An erased MAIN. Replies: version, '1', ID, status, three register writes, then a request
+    // and a 'G' per block: the 'G' of block 5 is reply 17, and late.
+    WriteFileBytes(dir.File("chip.bin"), std::string(198656, '\xFF'));
+    Open("pcb2-v42", R"({"chips": {"mec": {"file": ")" + dir.File("chip.bin") +
+                         R"("}}, "faults": [{"type": "delay", "afterReplies": 16, "ms": 800}]})");
+    WriteFileBytes(dir.File("in.bin"), std::string(196608, '\x5A'));
+    dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
+    window->BitBtn_MEC16_WRITE->click();
+    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 5; }));
+    window->EXIT_MEC16->click();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(window->Engine().Outcome(), MecOutcome::Stopped);
+    const std::string state =
+        "The chip is partly written (blocks 1 to 5 of 768). No backup was taken.";
+    EXPECT_EQ(window->Engine().ChipState(), state);
+    ASSERT_TRUE(WaitUntil([&] { return !dialogs.script.messages.empty(); }));
+    EXPECT_EQ(dialogs.script.messages.back(), state);
+    ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(255, 0, 0); }));
+    EXPECT_EQ(BootLock(), QColor(255, 0, 0));
+    const auto image = Chip().Image();
+    EXPECT_EQ(std::count(image.begin(), image.begin() + 196608, 0x5A), 5 * 256);
 }
 
 // Not a check: docs/screenshots/mec.png, the window after a check of a protected chip, held on

@@ -136,10 +136,13 @@ TEST_F(SafetyWindowTest, MecEraseAndWriteEachBackUpWhileTheBoxIsTicked) {
     ASSERT_TRUE(ended());
     EXPECT_EQ(window.Engine().Outcome(), MecOutcome::Succeeded);
     EXPECT_EQ(BackupCount(), 1u);
+    // Each operation's "started" record comes before its end record.
     const auto records = LoadJournal(JournalFile());
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].operation, "erase");
-    EXPECT_TRUE(ReadFileText(records[0].backup) == before);
-    EXPECT_EQ(records[1].operation, "write");
-    EXPECT_TRUE(records[1].backup.empty());
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].result, "started");
+    EXPECT_EQ(records[1].operation, "erase");
+    EXPECT_TRUE(ReadFileText(records[1].backup) == before);
+    EXPECT_EQ(records[2].result, "started");
+    EXPECT_EQ(records[3].operation, "write");
+    EXPECT_TRUE(records[3].backup.empty());
 }

@@ -5,18 +5,12 @@
 #include "modes/Mec16xx/MecTexts.h"
 #include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
+#include "operation/ImageToWrite.h"
+#include "port/RegularFile.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace {
-Mec::FilePtr OpenForReading(const std::string& name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec))
-        return nullptr;
-    return Mec::FilePtr(std::fopen(name.c_str(), "rb"));
-}
-
 struct CheckRead {
     std::uint32_t address;
     const char* label;
@@ -58,7 +52,16 @@ bool Mec16xxEngine::Begin(const char* state, const char* operation) {
     s_.fileBytes = 0;
     s_.workerCpuNanos = 0;
     s_.image.clear();
-    // A STOP pressed during the last operation must not stop this one's backup read.
+    s_.toWrite.clear();
+    s_.progress.Reset();
+    if (afterErase_)
+        s_.progress.Erased();
+    afterErase_ = false;
+    s_.chipMatters = false;
+    s_.backupPath = carriedBackup_;
+    carriedBackup_.clear();
+    s_.chipState.clear();
+    // A STOP pressed during the last operation must not stop this one.
     s_.userBreak.store(false);
     s_.record.Begin(s_.safety.active, Mec::kModeName, operation);
     return true;
@@ -138,7 +141,6 @@ void Mec16xxEngine::CheckClick() {
 void Mec16xxEngine::ReadClick(bool alsoInfo) {
     if (!Begin("READ_MAIN", "read"))
         return;
-    s_.userBreak.store(false);
     s_.port.SetGaugeColour(Mec::kLime);
     s_.port.SetGauge(0);
     s_.port.SetGaugeMax(Mec::kMainReadBlocks);
@@ -156,9 +158,9 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
         return s_.Finish(MecOutcome::Failed, "User break");
     }
     s_.record.SetFile(*name);
-    s_.file.reset(std::fopen(name->c_str(), "wb"));
-    if (!s_.file) {
+    if (!s_.output.Create(*name)) {
         s_.port.Log("Error create file");
+        s_.port.Log(FileProblemLine(*name, s_.output.Error()));
         MecResultSignal(s_, "ERROR");
         s_.port.Log("Close VCOM port");
         s_.link.Close();
@@ -200,9 +202,9 @@ bool Mec16xxEngine::PrepareRegister(std::uint32_t address, std::uint32_t value, 
     return took;
 }
 
-// The file stays on disk, empty.
+// Nothing was received: no file is left, and one already under the name stays as it was.
 void Mec16xxEngine::FailReadStart(const std::string& step) {
-    s_.file.reset();
+    s_.output.Abandon();
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
     s_.port.Log("Close VCOM port");
@@ -223,6 +225,7 @@ void Mec16xxEngine::EraseClick(bool alsoInfo) {
     if (!Connect())
         return;
     s_.eraseInfo = alsoInfo;
+    s_.chipMatters = true;
     // The chip takes its time: the busy poll runs on the worker, not on the window's thread.
     StartWorker();
 }
@@ -232,7 +235,6 @@ void Mec16xxEngine::EraseClick(bool alsoInfo) {
 void Mec16xxEngine::WriteClick() {
     if (!Begin("WRITE_MAIN", "write"))
         return;
-    s_.userBreak.store(false);
     s_.port.SetGaugeColour(Mec::kRed);
     s_.port.SetGauge(0);
     s_.port.SetGaugeMax(Mec::kWriteBlocks);
@@ -250,14 +252,8 @@ void Mec16xxEngine::WriteClick() {
         return s_.Finish(MecOutcome::Failed, "Операция записи прервана");
     }
     s_.record.SetFile(*name);
-    s_.file = OpenForReading(*name);
-    if (!s_.file) {
-        s_.port.Log("Ошибка открытия файла");
-        MecResultSignal(s_, "ERROR");
-        s_.port.Log("Закрыли VCOM порт");
-        s_.link.Close();
-        return s_.Finish(MecOutcome::Failed, "Ошибка открытия файла");
-    }
+    if (!LoadImage(*name))
+        return;
     s_.fileName = *name;
     s_.port.Log(Mec::TimeLine(Mec::kTimeRussian));
     s_.port.Log("Записываем в файл: ");
@@ -266,6 +262,7 @@ void Mec16xxEngine::WriteClick() {
     s_.blockMode = Mec::kMainOnly;
     s_.port.Log("Начали запись MEC16 main block ...");
 
+    s_.chipMatters = true;
     if (!OpenJtag(IdCountCheck::Report))
         return FailWriteStart(s_.failedStep);
     s_.lastResult = MecValueText(s_.id.data());
@@ -289,6 +286,25 @@ void Mec16xxEngine::WriteClick() {
     StartWorker();
 }
 
+// MAIN, or MAIN followed by INFO as a read with INFO saves it; refused before anything goes
+// towards the chip.
+bool Mec16xxEngine::LoadImage(const std::string& name) {
+    ImageToWrite image = LoadImageToWrite(name, Mec::kMainBytes, Mec::kMainBytes + Mec::kInfoBytes);
+    if (image.Ok()) {
+        s_.toWrite = std::move(image.bytes);
+        s_.toWrite.resize(Mec::kMainBytes);
+        s_.toWriteFileBytes = image.fileSize;
+        return true;
+    }
+    s_.port.Log("Ошибка открытия файла");
+    s_.port.Log(image.error);
+    MecResultSignal(s_, "ERROR");
+    s_.port.Log("Закрыли VCOM порт");
+    s_.link.Close();
+    s_.Finish(MecOutcome::Failed, "Ошибка открытия файла");
+    return false;
+}
+
 void Mec16xxEngine::FailWriteStart(const std::string& step) {
     MecFailWriteStart(s_, step);
 }
@@ -298,7 +314,7 @@ void Mec16xxEngine::FailWriteStart(const std::string& step) {
 bool Mec16xxEngine::StopExitClick() {
     if (s_.state.IsNone())
         return true;
-    s_.userBreak.store(true);
+    Stop();
     return false;
 }
 

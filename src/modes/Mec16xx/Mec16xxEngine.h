@@ -28,8 +28,10 @@ class Mec16xxEngine {
     void ReadClick(bool alsoInfo);
     void EraseClick(bool alsoInfo);
     void WriteClick();
-    // "STOP and EXIT": true when idle (the window may go); otherwise asks a running read to
-    // stop after its current block.
+    // Asks the running operation to stop at its next safe point (between blocks or steps);
+    // only sets a flag, so any thread (a signal handler's) may call it.
+    void Stop() { s_.userBreak.store(true); }
+    // "STOP and EXIT": true when idle (the window may go); otherwise Stop().
     bool StopExitClick();
     void HelpClick();
 
@@ -44,6 +46,22 @@ class Mec16xxEngine {
     void SetIndicatorSink(std::function<void(MecIndicator, Rgb)> sink) {
         s_.SetIndicatorSink(std::move(sink));
     }
+    void SetEndSink(std::function<void(MecOutcome, const std::string&)> sink) {
+        s_.SetEndSink(std::move(sink));
+    }
+    // Where the chip stands after the last erase or write failed or stopped ("The chip is
+    // partly written (blocks 1 to 37 of 768). Backup: PATH."); empty otherwise. Read once the
+    // operation has ended.
+    std::string ChipState() const { return s_.chipState; }
+    // The backup the last operation took, empty when it took none.
+    std::string BackupPath() const { return s_.backupPath; }
+    // The next operation goes on from an erase that succeeded (the CLI's erase, write, verify):
+    // its chip-state line starts from an erased chip and names `backup` (the erase's), unless
+    // it takes its own. Call only while idle.
+    void ContinueAfterErase(const std::string& backup) {
+        carriedBackup_ = backup;
+        afterErase_ = true;
+    }
     bool BreakRequested() const { return s_.userBreak.load(); }
     // Call only while idle.
     void SetBounds(const MecBounds& bounds) { s_.bounds = bounds; }
@@ -55,7 +73,7 @@ class Mec16xxEngine {
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
-    bool FileOpen() const { return s_.file != nullptr; }
+    bool FileOpen() const { return s_.output.IsOpen(); }
 
   private:
     // Takes the operation state when idle and readies the shared state for a new operation;
@@ -72,6 +90,11 @@ class Mec16xxEngine {
     void FailWriteStart(const std::string& step);
     void StartWorker();
 
+    // The image a write is asked for, loaded whole and judged; false: refused and ended.
+    bool LoadImage(const std::string& name);
+
     MecState s_;
     Worker worker_;
+    std::string carriedBackup_;
+    bool afterErase_ = false;
 };

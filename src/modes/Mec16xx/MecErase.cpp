@@ -55,7 +55,12 @@ bool ReadThread_MEC16::Erase() {
     if (s_.safety.backup && !Backup()) {
         MecResultSignal(s_, "ERROR");
         Log("--> Каманда стирания отменена.");
-        return EndErase(MecOutcome::Failed, s_.failedStep);
+        return EndErase(Stopping() ? MecOutcome::Stopped : MecOutcome::Failed, s_.failedStep);
+    }
+    if (Stopping()) {
+        MecResultSignal(s_, "ERROR");
+        Log("--> Каманда стирания отменена.");
+        return EndErase(MecOutcome::Stopped, "User break");
     }
 
     const EraseWrite start[] = {
@@ -67,6 +72,10 @@ bool ReadThread_MEC16::Erase() {
          "Отправили команду стирания.", "Потеряна связь с MEC16 (E103)", "E103"},
     };
     for (const EraseWrite& w : start) {
+        if (w.address == Mec::kRegEraseArgument) {
+            s_.record.Started([this](const std::string& line) { Log(line); });
+            s_.progress.Erasing();
+        }
         if (MecRegWrite(s_, w.address, w.value) == Mec::kRegLost) {
             Log(w.lostLine);
             return EndErase(MecOutcome::Failed, w.step);
@@ -92,6 +101,7 @@ bool ReadThread_MEC16::Erase() {
             return EndErase(MecOutcome::Failed, "E104");
         }
     }
+    s_.progress.Erased();
     Log("Стирание завершено успешно.");
 
     const EraseWrite end[] = {
@@ -109,11 +119,28 @@ bool ReadThread_MEC16::Erase() {
         }
         Log(w.line);
     }
+    // A stop asked for while the chip erased comes too late to spare it: the erase is
+    // finished and its end sent, and the operation says it stopped with the chip erased.
+    if (Stopping()) {
+        MecResultSignal(s_, "ERROR");
+        return EndErase(MecOutcome::Stopped, "User break");
+    }
     MecResultSignal(s_, "OK");
     return EndErase(MecOutcome::Succeeded);
 }
 
+// The stop flag, with its line said once.
+bool ReadThread_MEC16::Stopping() {
+    if (!s_.StopRequested())
+        return false;
+    if (!stoppedSaid_)
+        Log(kStoppedLine);
+    stoppedSaid_ = true;
+    return true;
+}
+
 bool ReadThread_MEC16::EndErase(MecOutcome outcome, const std::string& step) {
+    s_.SayChipState(outcome);
     MecReleaseJtag(s_);
     Log("Закрыли VCOM порт");
     s_.link.Close();

@@ -21,6 +21,7 @@ bool ReadThread_MEC16::Backup() {
         return false;
     }
     s_.record.SetBackup(saved->string());
+    s_.backupPath = saved->string();
     s_.port.SetGauge(0);
     return true;
 }
@@ -28,7 +29,10 @@ bool ReadThread_MEC16::Backup() {
 bool ReadThread_MEC16::BackupAndStartWrite() {
     if (!Backup()) {
         s_.workerCpuNanos = ThreadCpuNanos();
-        MecFailWriteStart(s_, s_.failedStep);
+        if (s_.StopRequested())
+            Log(kStoppedLine);
+        MecFailWriteStart(s_, s_.failedStep,
+                          s_.StopRequested() ? MecOutcome::Stopped : MecOutcome::Failed);
         return false;
     }
     s_.port.SetGaugeColour(Mec::kRed);
@@ -51,9 +55,12 @@ bool ReadThread_MEC16::CheckRead(bool withInfo) {
                                    log)) {
         if (s_.failedStep.empty())
             s_.failedStep = "read twice: the reads differ";
+        const bool stopped = s_.StopRequested();
+        if (stopped)
+            Log(kStoppedLine);
         MecResultSignal(s_, "ERROR");
         MecReleaseJtag(s_);
-        EndRead(MecOutcome::Failed);
+        EndRead(stopped ? MecOutcome::Stopped : MecOutcome::Failed);
         return false;
     }
     LogImageCheck(s_.image, log);

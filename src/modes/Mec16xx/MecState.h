@@ -6,6 +6,8 @@
 // atomic or locked.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 #include "safety/OperationRecord.h"
@@ -69,17 +71,9 @@ inline constexpr const char* kMainOnly = "MAIN only";
 inline constexpr const char* kMainAndInfo = "MAIN+INFO";
 // The mode as the journal and the backups name it.
 inline constexpr const char* kModeName = "MEC jtag";
-
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 } // namespace Mec
 
-enum class MecOutcome { None, NoJig, Failed, Succeeded };
+enum class MecOutcome { None, NoJig, Failed, Succeeded, Stopped };
 enum class MecIndicator { Fwp, BootLock };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
@@ -97,6 +91,7 @@ struct MecState {
     ProgrammerLink link;
     OperatorPort& port;
     OperationState state;
+    // STOP: the one flag every step of a read, backup, erase and write looks at between blocks.
     std::atomic<bool> userBreak{false};
     std::atomic<MecOutcome> outcome{MecOutcome::None};
     MecBounds bounds;
@@ -107,13 +102,17 @@ struct MecState {
     Rgb Indicator(MecIndicator which) const;
     // Called with each indicator change, from the thread that makes it.
     void SetIndicatorSink(std::function<void(MecIndicator, Rgb)> sink);
+    // Called as each operation ends, with its outcome and chip-state line, from its thread.
+    void SetEndSink(std::function<void(MecOutcome, const std::string&)> sink);
 
     // Handed from the handler to the worker.
     std::string lastResult; // the ID text during a read or write
     std::string blockMode = Mec::kMainOnly;
     int blockCounter = 0;
     bool eraseInfo = false;
-    Mec::FilePtr file;
+    OutputFile output;                 // the dump a read makes
+    std::vector<std::uint8_t> toWrite; // the whole image a write puts on the chip, padded
+    std::size_t toWriteFileBytes = 0;  // what the image file held
     std::string fileName;
     std::array<std::uint8_t, 4> id{};
     std::vector<std::uint8_t> block = std::vector<std::uint8_t>(Mec::kReadFrameBytes);
@@ -126,6 +125,18 @@ struct MecState {
     // With read twice or the image check: what the read gave, block by block.
     std::vector<std::uint8_t> image;
 
+    // Where the chip stands during an erase or a write; `chipMatters` once such an operation
+    // has reached the JIG, so that its failure says it.
+    ChipProgress progress;
+    bool chipMatters = false;
+    std::string backupPath;
+    std::string chipState; // the line of the last failed or stopped erase or write
+
+    bool StopRequested() const { return userBreak.load(); }
+    // An erase or write that ends `result`: when it failed or stopped, where the chip stands
+    // goes into the log (once) and into `chipState`.
+    void SayChipState(MecOutcome result);
+
     // Ends the operation: its outcome and failing step, its journal record, then the state
     // "NONE" last, so that a new operation never meets a half-ended one.
     void Finish(MecOutcome result, const std::string& step = "");
@@ -137,6 +148,7 @@ struct MecState {
   private:
     mutable std::mutex indicatorMutex_;
     std::function<void(MecIndicator, Rgb)> indicatorSink_;
+    std::function<void(MecOutcome, const std::string&)> endSink_;
     Rgb fwp_ = Mec::kBlack;
     Rgb bootLock_ = Mec::kBlack;
 };

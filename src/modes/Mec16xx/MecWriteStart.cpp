@@ -21,6 +21,11 @@ constexpr Prepare kWritePrepare[] = {
 } // namespace
 
 bool MecStartWriteStream(MecState& s) {
+    if (s.StopRequested()) {
+        s.port.Log(kStoppedLine);
+        MecFailWriteStart(s, "", MecOutcome::Stopped);
+        return false;
+    }
     for (const Prepare& p : kWritePrepare) {
         const bool took = MecRegWrite(s, p.address, p.value) != Mec::kRegLost;
         s.port.Log(took ? p.line : p.lostLine);
@@ -30,17 +35,18 @@ bool MecStartWriteStream(MecState& s) {
         }
     }
     s.blockCounter = 1;
+    s.record.Started([&s](const std::string& line) { s.port.Log(line); });
     MecStartWrite(s);
     return true;
 }
 
-void MecFailWriteStart(MecState& s, const std::string& step) {
-    s.file.reset();
+void MecFailWriteStart(MecState& s, const std::string& step, MecOutcome outcome) {
+    s.SayChipState(outcome);
     MecResultSignal(s, "ERROR");
     MecReleaseJtag(s);
     s.port.Log("Закрыли VCOM порт");
     s.link.Close();
     s.port.Log(Mec::TimeLine(Mec::kTimeRussian));
     s.port.Log("");
-    s.Finish(MecOutcome::Failed, step);
+    s.Finish(outcome, step);
 }

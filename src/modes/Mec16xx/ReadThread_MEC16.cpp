@@ -4,9 +4,8 @@
 #include "modes/Mec16xx/MecTexts.h"
 #include "port/ThreadCpu.h"
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
 
 void ReadThread_MEC16::Execute() {
     if (s_.state.Get() == "WRITE_MAIN" && s_.safety.backup && !BackupAndStartWrite())
@@ -33,7 +32,7 @@ void ReadThread_MEC16::Send(std::initializer_list<std::uint8_t> bytes) {
 // Closes the link and the file and hands the window back, the state last.
 void ReadThread_MEC16::Release(MecOutcome outcome, const std::string& step) {
     s_.link.Close();
-    s_.file.reset();
+    KeepPartial();
     s_.workerCpuNanos = ThreadCpuNanos();
     s_.Finish(outcome, step);
 }
@@ -49,10 +48,8 @@ bool ReadThread_MEC16::AwaitBlock(const std::string& step) {
     return false;
 }
 
-bool ReadThread_MEC16::SaveBlock(bool last) {
-    if (std::fwrite(s_.block.data(), 1, Mec::kReadBlockBytes, s_.file.get()) !=
-            static_cast<std::size_t>(Mec::kReadBlockBytes) ||
-        (last && std::fflush(s_.file.get()) != 0))
+bool ReadThread_MEC16::SaveBlock() {
+    if (!s_.output.Write(s_.block.data(), Mec::kReadBlockBytes))
         return false;
     s_.fileBytes += Mec::kReadBlockBytes;
     if (s_.safety.active)
@@ -65,19 +62,12 @@ bool ReadThread_MEC16::MainStep() {
     const bool mainOnly = s_.blockMode == Mec::kMainOnly;
     if (!AwaitBlock(Mec::BlockStep("MAIN block", block, Mec::kMainReadBlocks)))
         return EndReadFailure("Lost communication with MEC (P103).", "P103", true);
-    if (!SaveBlock(mainOnly && block == Mec::kMainReadBlocks))
+    if (!SaveBlock())
         return EndFileError();
     s_.port.SetGauge((Mec::kMainReadBlocks / Mec::kMainReadBlocks) * block);
 
-    if (s_.userBreak.load()) {
-        Send({'X'});
-        Log("User break read ...");
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P100).", "Потеряна связь с MEC16 (P101).",
-                                "Потеряна связь с MEC16 (P102)"});
-        MecReleaseJtag(s_);
-        MecResultSignal(s_, "ERROR");
-        return EndRead(MecOutcome::Failed, "User break");
-    }
+    if (s_.StopRequested())
+        return EndReadStopped();
     if (s_.block[Mec::kReadBlockBytes] != Mec::kBlockGood)
         return EndReadFailure("Lost communication with MEC (P103).", "P103", true);
     if (block != Mec::kMainReadBlocks) {
@@ -91,7 +81,7 @@ bool ReadThread_MEC16::MainStep() {
     if (mainOnly) {
         MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P104).", "Потеряна связь с MEC16 (P105).",
                                 "Потеряна связь с MEC16 (P106)"});
-        if (!CheckRead(false))
+        if (!CheckRead(false) || !CommitDump())
             return false;
         MecResultSignal(s_, "OK");
         MecReleaseJtag(s_);
@@ -114,8 +104,10 @@ bool ReadThread_MEC16::InfoStep() {
     const int block = s_.blockCounter;
     if (!AwaitBlock(Mec::BlockStep("INFO block", block, Mec::kInfoReadBlocks)))
         return EndReadFailure("Lost communication with MEC (P109).", "P109", false);
-    if (!SaveBlock(block == Mec::kInfoReadBlocks))
+    if (!SaveBlock())
         return EndFileError();
+    if (s_.StopRequested())
+        return EndReadStopped();
     if (s_.block[Mec::kReadBlockBytes] != Mec::kBlockGood)
         return EndReadFailure("Lost communication with MEC (P109).", "P109", false);
     if (block != Mec::kInfoReadBlocks) {
@@ -127,7 +119,7 @@ bool ReadThread_MEC16::InfoStep() {
     Log("Read INFO complete.");
     MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P110).", "Потеряна связь с MEC16 (P111).",
                             "Потеряна связь с MEC16 (P112)"});
-    if (!CheckRead(true))
+    if (!CheckRead(true) || !CommitDump())
         return false;
     MecResultSignal(s_, "OK");
     MecReleaseJtag(s_);
@@ -148,20 +140,50 @@ bool ReadThread_MEC16::EndReadFailure(const char* line, const std::string& step,
     return EndRead(MecOutcome::Failed, step);
 }
 
+// STOP: the stream ends after the block just saved, as the JIG expects between blocks.
+bool ReadThread_MEC16::EndReadStopped() {
+    Send({'X'});
+    Log("User break read ...");
+    Log(kStoppedLine);
+    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P100).", "Потеряна связь с MEC16 (P101).",
+                            "Потеряна связь с MEC16 (P102)"});
+    MecReleaseJtag(s_);
+    MecResultSignal(s_, "ERROR");
+    return EndRead(MecOutcome::Stopped, "User break");
+}
+
 // A file that did not take the data must never end as a good read.
 bool ReadThread_MEC16::EndFileError() {
-    const int error = errno;
     Send({'X'});
     MecReleaseJtag(s_);
-    Log("Error writing the file " + s_.fileName + ": " + std::strerror(error));
+    Log("Error writing the file " + s_.fileName + ": " + s_.output.Error());
     MecResultSignal(s_, "ERROR");
     return EndRead(MecOutcome::Failed, "file");
+}
+
+// The whole read (and its second read) is good: only now does the dump take the name.
+bool ReadThread_MEC16::CommitDump() {
+    if (s_.output.Commit())
+        return true;
+    Log("Error writing the file " + s_.fileName + ": " + s_.output.Error());
+    MecResultSignal(s_, "ERROR");
+    MecReleaseJtag(s_);
+    EndRead(MecOutcome::Failed, "file");
+    return false;
+}
+
+void ReadThread_MEC16::KeepPartial() {
+    if (!s_.output.IsOpen())
+        return;
+    const std::string line = s_.output.Abandon();
+    if (!line.empty())
+        Log(line);
 }
 
 bool ReadThread_MEC16::EndRead(MecOutcome outcome, const std::string& step) {
     Log("Close VCOM port");
     s_.link.Close();
-    s_.file.reset();
+    KeepPartial();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
     Release(outcome, step);
@@ -183,13 +205,13 @@ bool ReadThread_MEC16::WriteStep() {
     if (!AwaitWriteByte(Mec::BlockStep("request for block", block, Mec::kWriteBlocks)))
         return EndWriteBroken("W103");
 
+    // The image was read whole and padded before the chip was touched; a short file still ends
+    // the stream after the block that holds its last byte.
     std::array<std::uint8_t, Mec::kWriteBlockBytes> data;
-    data.fill(0xFF);
-    const std::size_t got = std::fread(data.data(), 1, data.size(), s_.file.get());
-    if (std::ferror(s_.file.get())) {
-        Log("Error reading the file " + s_.fileName);
-        return EndWriteBroken("file");
-    }
+    const std::size_t at = static_cast<std::size_t>(block - 1) * data.size();
+    std::copy_n(s_.toWrite.begin() + static_cast<std::ptrdiff_t>(at), data.size(), data.begin());
+    const std::size_t got =
+        std::min(data.size(), s_.toWriteFileBytes > at ? s_.toWriteFileBytes - at : 0);
     const std::string ackStep = Mec::BlockStep("answer to block", block, Mec::kWriteBlocks);
 
     if (got < data.size()) {
@@ -200,8 +222,11 @@ bool ReadThread_MEC16::WriteStep() {
         const std::optional<std::uint8_t> ack = AwaitWriteByte(ackStep);
         // A last block that did not take is a failed write, never a good one.
         const bool good = ack == Mec::kBlockProgrammed;
-        if (!good)
+        if (good)
+            s_.progress.AllWritten();
+        else
             Log("Потеряна связь с MEC16 (W102)");
+        s_.SayChipState(good ? MecOutcome::Succeeded : MecOutcome::Failed);
         Send({'X'});
         MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
                                 "Потеряна связь с MEC16 (W106)"});
@@ -220,11 +245,15 @@ bool ReadThread_MEC16::WriteStep() {
     s_.port.SetGauge((Mec::kWriteBlocks / Mec::kWriteBlocks) * block);
     if (AwaitWriteByte(ackStep) != Mec::kBlockProgrammed)
         return EndWriteBroken("W103");
+    s_.progress.Written(block, Mec::kWriteBlocks);
+    if (block != Mec::kWriteBlocks && s_.StopRequested())
+        return EndWriteStopped();
     if (block != Mec::kWriteBlocks) {
         ++s_.blockCounter;
         Send({'N'});
         return true;
     }
+    s_.progress.AllWritten();
     Send({'X'});
     Log("Write FLASH complete.");
     MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
@@ -233,10 +262,27 @@ bool ReadThread_MEC16::WriteStep() {
     MecReleaseJtag(s_);
     Log("Close VCOM port");
     s_.link.Close();
-    s_.file.reset();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
     Release(MecOutcome::Succeeded, "");
+    return false;
+}
+
+// STOP between blocks: 'X' instead of 'N' ends the stream as after its last block, and the
+// controller is set back so that the JIG and the chip take the next command.
+bool ReadThread_MEC16::EndWriteStopped() {
+    Send({'X'});
+    Log(kStoppedLine);
+    s_.SayChipState(MecOutcome::Stopped);
+    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
+                            "Потеряна связь с MEC16 (W106)"});
+    MecResultSignal(s_, "ERROR");
+    MecReleaseJtag(s_);
+    Log("Close VCOM port");
+    s_.link.Close();
+    Log(Mec::TimeLine(Mec::kTimeEnglish));
+    Log("");
+    Release(MecOutcome::Stopped, "User break");
     return false;
 }
 
@@ -244,6 +290,7 @@ bool ReadThread_MEC16::WriteStep() {
 bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     if (step == "W103")
         Log("Потеряна связь с MEC16 (W103)");
+    s_.SayChipState(MecOutcome::Failed);
     Send({'X'});
     if (s_.link.IsPcb3())
         MecCommand(s_, "SPI_ON");

@@ -31,7 +31,11 @@ class ReadThread_MEC16 {
     // The next 1025-byte block into s_.block; false (the JIG lost) when it did not come.
     bool AwaitBlock(const std::string& step);
     // The block's 1024 flash bytes into the file; false when the file did not take them.
-    bool SaveBlock(bool last);
+    bool SaveBlock();
+    // The dump put under its name; false when that failed and the read has ended.
+    bool CommitDump();
+    // What a read that did not succeed received, kept as NAME.partial and said.
+    void KeepPartial();
     // One byte of the write stream; nothing when it did not come (the JIG lost).
     std::optional<std::uint8_t> AwaitWriteByte(const std::string& step);
     void Send(std::initializer_list<std::uint8_t> bytes);
@@ -39,10 +43,16 @@ class ReadThread_MEC16 {
 
     bool EndRead(MecOutcome outcome, const std::string& step = "");
     bool EndReadFailure(const char* line, const std::string& step, bool releaseFirst);
+    bool EndReadStopped();
     bool EndFileError();
+    bool EndWriteStopped();
     bool EndWriteBroken(const std::string& step);
     bool EndErase(MecOutcome outcome, const std::string& step = "");
     void Release(MecOutcome outcome, const std::string& step);
 
+    // True once a stop was asked for; logs its line the first time.
+    bool Stopping();
+
     MecState& s_;
+    bool stoppedSaid_ = false;
 };

@@ -1,5 +1,6 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 
+#include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
 
@@ -67,6 +68,12 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     engine_->SetIndicatorSink([this](MecIndicator which, Rgb colour) {
         PostToUi(this, [this, which, colour] { ShowIndicator(which, colour); });
     });
+    // An erase or write that failed or stopped says where the chip stands, in a box that waits.
+    engine_->SetEndSink([this](MecOutcome, const std::string& chipState) {
+        if (!chipState.empty())
+            PostToUi(this,
+                     [this, chipState] { Dialogs::Message(this, MessageIcon::Error, chipState); });
+    });
 
     connect(BitBtn_MEC16, &QPushButton::clicked, this, &TMEC16_Form::BitBtn_MEC16Click);
     connect(BitBtn_RD_MEC16, &QPushButton::clicked, this, &TMEC16_Form::BitBtn_RD_MEC16Click);
@@ -119,8 +126,8 @@ void TMEC16_Form::BitBtn_MEC16_HELPClick() {
     engine_->HelpClick();
 }
 
-// A first press during an operation asks a read to stop; once the operation has ended a press
-// leaves.
+// A first press during an operation asks it to stop at its next safe point; once the operation
+// has ended a press leaves.
 void TMEC16_Form::EXIT_MEC16Click() {
     if (engine_->StopExitClick())
         BackToMain();
