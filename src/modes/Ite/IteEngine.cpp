@@ -135,7 +135,6 @@ void IteEngine::ReadClick() {
         s_.failedStep = "RD_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
-    s_.record.SetFile(*name);
     if (!s_.output.Create(*name)) {
         s_.port.Say(IteTexts::kCreateFailed);
         const std::string why = *name + ": " + s_.output.Error();
@@ -143,6 +142,8 @@ void IteEngine::ReadClick() {
         s_.failedStep = "RD_CRT_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
+    // Named in the journal only once it is known to be a file (the journal hashes it).
+    s_.record.SetFile(*name);
     s_.fileName = *name;
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kSaveTo + *name);
@@ -166,7 +167,6 @@ void IteEngine::WriteClick() {
         s_.failedStep = "WR_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
-    s_.record.SetFile(*name);
     // The whole image is judged and in memory before anything is erased: an empty, oversized
     // or unreadable file, a device or a pipe must never leave the chip blank.
     ImageToWrite loaded = LoadImageToWrite(*name, Ite::kFlashSize);
@@ -177,6 +177,7 @@ void IteEngine::WriteClick() {
         return EndInHandler(IteOutcome::Failed, true);
     }
     s_.image = std::move(loaded.bytes);
+    s_.record.SetFile(*name);
     s_.fileName = *name;
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kDataFile + *name);
