@@ -1,6 +1,7 @@
 #include "cli/IteCli.h"
 
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/CliStats.h"
 #include "cli/IteVerify.h"
 #include "modes/Ite/IteDatabase.h"
@@ -53,6 +54,11 @@ std::optional<std::string> IteCliPort::AskOpenFile(const FileDialogSpec& spec) {
     return AskSaveFile(spec);
 }
 
+bool IteCliPort::AskYesNo(const std::string& text) {
+    std::fprintf(stderr, "%s -> no\n", text.c_str());
+    return false;
+}
+
 int IteExitCode(IteOutcome outcome) {
     switch (outcome) {
     case IteOutcome::Succeeded:
@@ -61,6 +67,7 @@ int IteExitCode(IteOutcome outcome) {
         return kExitNoJig;
     case IteOutcome::None:
     case IteOutcome::Failed:
+    case IteOutcome::Stopped: // main turns a stop by a signal into 128 + the signal
         break;
     }
     return kExitFailed;
@@ -154,8 +161,14 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     {
         IteEngine engine(api, port);
         engine.SetSafety(CliSafety(args));
-        auto run = [&](auto click) {
+        StopOnSignal stop([&engine] { engine.Stop(); });
+        auto run = [&](auto click) -> int {
+            if (StopSignal() != 0)
+                return kExitFailed;
             click();
+            // A signal that came while no operation ran is passed on to this one.
+            if (StopSignal() != 0)
+                engine.Stop();
             engine.WaitForWorker();
             bytes += engine.FileBytes();
             workerCpu += engine.WorkerCpuNanos();
@@ -175,9 +188,10 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
                 break;
             case IteOperation::Write:
                 status = run([&] { engine.WriteClick(); });
+                PrintChipState(engine.ChipState(), args, IteWriteCommand(args),
+                               engine.BackupPath());
                 if (status == kExitOk && !args.Flag("no-verify"))
-                    status =
-                        VerifyIteWrite(engine, port, args.positional.at(0), &bytes, &workerCpu);
+                    status = VerifyIteWrite(engine, port, args, &bytes, &workerCpu);
                 break;
             case IteOperation::Apply:
                 break;

@@ -27,6 +27,8 @@ class IteCliPort : public ItePort {
     void EnableControl(const std::string&, bool) override {}
     std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+    // Nobody to ask: no (a blank backup stops the erase unless --force).
+    bool AskYesNo(const std::string& text) override;
 
     IteLanguage Language() const { return language_; }
 

@@ -1,5 +1,10 @@
 #include "cli/IteVerify.h"
 
+#include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,18 +17,6 @@ std::string Hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "%0*X", digits, value);
     return text;
-}
-
-// The image a write programs from `file`: its first 131072 bytes, filled up with 0xFF.
-std::optional<std::vector<std::uint8_t>> ExpectedImage(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> image(Ite::kFlashSize, 0xFF);
-    in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    if (in.bad())
-        return std::nullopt;
-    return image;
 }
 
 std::vector<std::uint8_t> FileBytes(const std::string& file) {
@@ -44,42 +37,74 @@ class TempFile {
         }
     }
     ~TempFile() {
-        if (!path_.empty())
-            std::remove(path_.c_str());
+        if (path_.empty())
+            return;
+        std::remove(path_.c_str());
+        // What a read-back that failed kept aside is of no use to anyone.
+        std::remove(PartialPath(path_).c_str());
     }
     const std::string& Path() const { return path_; }
 
   private:
     std::string path_;
 };
+
+std::string Quoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+int Unverified(int status, const IteEngine& engine, const CliArgs& args) {
+    ChipProgress written;
+    written.AllWritten();
+    PrintChipState(written.Line(engine.BackupPath()), args, IteWriteCommand(args),
+                   engine.BackupPath());
+    return status;
+}
 } // namespace
 
-int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const std::string& file,
-                   std::uint64_t* bytes, std::int64_t* workerCpu) {
-    const std::optional<std::vector<std::uint8_t>> expected = ExpectedImage(file);
+std::string IteWriteCommand(const CliArgs& args) {
+    std::string command = "ite write --no-backup";
+    for (const char* option : {"mb", "pins"})
+        if (args.values.count(option) != 0)
+            command += std::string(" --") + option + " " + Quoted(args.Value(option));
+    if (args.Flag("reversed"))
+        command += " --reversed";
+    return command;
+}
+
+int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std::uint64_t* bytes,
+                   std::int64_t* workerCpu) {
+    const std::vector<std::uint8_t> expected = engine.Image();
     TempFile readBack;
-    if (!expected || readBack.Path().empty()) {
-        port.Say({"Проверка невозможна: нет файла для сравнения.",
-                  "Verify: no file to compare the flash with."});
-        return kExitFailed;
+    if (readBack.Path().empty()) {
+        port.Say({"Проверка невозможна: нет временного файла.",
+                  "Verify: no temporary file to read the flash into."});
+        return Unverified(kExitFailed, engine, args);
     }
+    if (StopSignal() != 0)
+        return Unverified(kExitFailed, engine, args);
     port.Say({"Проверка: читаем флеш обратно ...", "Verify: reading the flash back ..."});
     port.QueueFile(readBack.Path());
     // The read-back belongs to the write: no record, no second read of its own.
     engine.SetSafety({});
     engine.ReadClick();
+    if (StopSignal() != 0)
+        engine.Stop();
     engine.WaitForWorker();
     *bytes += engine.FileBytes();
     *workerCpu += engine.WorkerCpuNanos();
     const int status = IteExitCode(engine.Outcome());
     if (status != kExitOk)
-        return status;
+        return Unverified(status, engine, args);
     const std::vector<std::uint8_t> flash = FileBytes(readBack.Path());
-    for (std::size_t at = 0; at < expected->size(); ++at) {
-        if (at >= flash.size() || flash[at] != (*expected)[at]) {
+    for (std::size_t at = 0; at < expected.size(); ++at) {
+        if (at >= flash.size() || flash[at] != expected[at]) {
             const std::string where = "0x" + Hex(static_cast<unsigned>(at), 5);
             const std::string what =
-                at < flash.size() ? " (" + Hex(flash[at], 2) + " / " + Hex((*expected)[at], 2) + ")"
+                at < flash.size() ? " (" + Hex(flash[at], 2) + " / " + Hex(expected[at], 2) + ")"
                                   : "";
             port.Say({"Проверка: флеш отличается от файла, первое отличие по адресу " + where +
                           what + " (флеш / файл)",

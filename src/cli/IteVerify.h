@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <string>
 
-// Reads the flash into a temporary file and compares it with the image `file` gives (its first
-// 131072 bytes, a shorter file filled up with 0xFF). Returns the exit status; a difference names
-// its first offset. Adds the read's figures to `bytes` and `workerCpu`.
-int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const std::string& file,
-                   std::uint64_t* bytes, std::int64_t* workerCpu);
+// Reads the flash into a temporary file and compares it with the image the write put on the
+// chip. Returns the exit status; a difference names its first offset, and a verify that fails
+// says where the chip stands. Adds the read's figures to `bytes` and `workerCpu`.
+int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std::uint64_t* bytes,
+                   std::int64_t* workerCpu);
+
+// The "ite write" that puts a backup back, with this command's wiring options.
+std::string IteWriteCommand(const CliArgs& args);

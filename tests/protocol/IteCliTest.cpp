@@ -3,8 +3,19 @@
 #include "sim/chips/IteEc.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
+#include "support/Surprises.h"
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <random>
+#include <regex>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 const char* const kDatabase =
@@ -27,6 +38,80 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
 bool Has(const ProcessResult& run, const std::string& text) {
     return run.out.find(text) != std::string::npos;
 }
+
+// tolvane-jig-cli running while the test watches its output and sends it a signal.
+class RunningCli {
+  public:
+    RunningCli(const std::string& cwd, const std::vector<std::string>& args,
+               const std::string& env) {
+        const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
+        int out[2], err[2];
+        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
+            return;
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+        posix_spawn_file_actions_adddup2(&fa, err[1], 2);
+        posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
+        std::vector<char*> argv{const_cast<char*>(path.c_str())};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp{const_cast<char*>(env.c_str())};
+        for (char** e = environ; *e; ++e)
+            envp.push_back(*e);
+        envp.push_back(nullptr);
+        if (posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&fa);
+        ::close(out[1]);
+        ::close(err[1]);
+        out_ = out[0];
+        err_ = err[0];
+    }
+    ~RunningCli() { Finish(); }
+
+    // Reads its output until `text` is in it; false when it ended first.
+    bool WaitFor(const std::string& text) {
+        char buf[4096];
+        while (result_.out.find(text) == std::string::npos) {
+            pollfd fd{out_, POLLIN, 0};
+            if (::poll(&fd, 1, 30'000) <= 0)
+                return false;
+            const ssize_t n = ::read(out_, buf, sizeof buf);
+            if (n <= 0)
+                return false;
+            result_.out.append(buf, static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+    void Signal(int sig) { ::kill(pid_, sig); }
+    // The rest of its output and its exit status (128 + the signal when a signal ended it).
+    ProcessResult Finish() {
+        if (pid_ <= 0)
+            return result_;
+        const std::pair<int, std::string*> streams[] = {{out_, &result_.out}, {err_, &result_.err}};
+        for (const auto& [fd, text] : streams) {
+            char buf[4096];
+            ssize_t n;
+            while ((n = ::read(fd, buf, sizeof buf)) > 0)
+                text->append(buf, static_cast<std::size_t>(n));
+            ::close(fd);
+        }
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        result_.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        NoteSurprisesIn(result_.err);
+        return result_;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+    ProcessResult result_;
+};
 
 class IteCli : public ::testing::Test {
   protected:
@@ -127,6 +212,14 @@ TEST_F(IteCli, UsageErrorsAndAJigThatCannotServe) {
     r = Cli(dir.Path(), {"ite", "check", "--pins", "PD0=1 PD1=2", "--device", "sim:pcb3"});
     EXPECT_NE(r.err.find("Information about the contact number PD2 is not found!"),
               std::string::npos);
+
+    // A device is neither an image nor a dump: refused at once with its reason, and never
+    // read to its end for the journal.
+    for (const char* op : {"write", "read"}) {
+        r = Cli(dir.Path(), {"ite", op, "/dev/zero", "--mb", "Board one", "--device", "sim:pcb3"});
+        EXPECT_EQ(r.exitCode, 1) << op << r.out << r.err;
+        EXPECT_TRUE(Has(r, "/dev/zero: not a regular file\n")) << op << r.out;
+    }
 }
 
 TEST(IteCliPty, WriteAndReadOverTheSimulatorsSerialTerminal) {
@@ -149,4 +242,115 @@ TEST(IteCliPty, WriteAndReadOverTheSimulatorsSerialTerminal) {
         EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image) << board;
         EXPECT_EQ(sim.Stop(), 0);
     }
+}
+
+// Ctrl-C in the middle of a read and of a write over the simulator's terminal, a random moment
+// after the blocks began. Every reply comes 2 ms late, so that the transfer lasts well beyond
+// the signal; the stop lands at whichever block boundary comes next. The CLI exits 130 with a
+// "stopped" journal record, the dump under its name is untouched with the blocks received aside,
+// the chip-state line is what the chip holds, and the JIG takes the next command on the same
+// terminal.
+class IteCliStop : public ::testing::Test {
+  protected:
+    // A PCB3 simulator on a terminal, its flash in `flash` (holding `chip`).
+    std::unique_ptr<SimProcess> Sim(const std::string& flash) {
+        WriteFileBytes(dir.File(flash), chip);
+        const std::string scenario = dir.File(flash + ".json");
+        WriteFileBytes(scenario, R"({"chips": {"ite": {"file": ")" + dir.File(flash) +
+                                     R"("}}, "faults": [{"type": "delay", "ms": 2}]})");
+        auto sim = std::make_unique<SimProcess>(std::vector<std::string>{
+            "--board", "pcb3", "--timing", "instant", "--scenario", scenario});
+        device = "tty:" + sim->PtyPath();
+        return sim;
+    }
+    // Runs `args`, sends Ctrl-C up to 0.3 s after `line` is out, and returns how it ended.
+    ProcessResult Interrupted(const std::vector<std::string>& args, const std::string& line) {
+        RunningCli cli(dir.Path(), args, env);
+        EXPECT_TRUE(cli.WaitFor(line));
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 300));
+        cli.Signal(SIGINT);
+        return cli.Finish();
+    }
+    std::string LastRecord() const {
+        const ProcessResult j = RunProgram("tolvane-jig-cli", {"journal"}, dir.Path(), {env});
+        const std::size_t at = j.out.rfind("  ITE  ");
+        return at == std::string::npos ? j.out : j.out.substr(at, j.out.find('\n', at) - at);
+    }
+    static std::string Pattern(unsigned seed) {
+        std::string bytes(131072, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * seed + (i >> 9) + 1);
+        return bytes;
+    }
+
+    TempDir dir, user;
+    const std::string env = "XDG_DATA_HOME=" + user.Path();
+    const std::string chip = Pattern(13);
+    std::string device;
+    std::random_device random;
+};
+
+TEST_F(IteCliStop, CtrlCDuringAReadKeepsTheDumpAndTheBlocksReadAside) {
+    auto sim = Sim("flash.bin");
+    const std::string dump = dir.File("dump.bin");
+    const std::string earlier(131072, '\x5A');
+    WriteFileBytes(dump, earlier);
+    const ProcessResult r =
+        Interrupted({"ite", "read", "dump.bin", "--pins", kBoardOnePins, "--device", device},
+                    "READ, please wait ...");
+    EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "Stopped at the technician's request.\n")) << r.out;
+    EXPECT_TRUE(ReadFileText(dump) == earlier);
+    const std::string partial = ReadFileText(dump + ".partial");
+    EXPECT_EQ(partial.size() % 256, 0u);
+    EXPECT_LT(partial.size(), chip.size());
+    EXPECT_TRUE(partial == chip.substr(0, partial.size()));
+    EXPECT_NE(LastRecord().find("  ITE  read  stopped"), std::string::npos) << LastRecord();
+
+    const ProcessResult again = RunProgram(
+        "tolvane-jig-cli", {"ite", "read", "dump.bin", "--pins", kBoardOnePins, "--device", device},
+        dir.Path(), {env});
+    EXPECT_EQ(again.exitCode, 0) << again.out << again.err;
+    EXPECT_TRUE(ReadFileText(dump) == chip);
+    EXPECT_EQ(sim->Stop(), 0);
+}
+
+TEST_F(IteCliStop, CtrlCDuringAWriteSaysWhereTheChipStandsAndHowToPutItBack) {
+    auto sim = Sim("flash.bin");
+    const std::string image = Pattern(7);
+    WriteFileBytes(dir.File("in.bin"), image);
+    const ProcessResult w =
+        Interrupted({"ite", "write", "in.bin", "--pins", kBoardOnePins, "--device", device},
+                    "WRITE, please wait ...");
+    EXPECT_EQ(w.exitCode, 130) << w.out << w.err;
+    EXPECT_TRUE(Has(w, "Stopped at the technician's request.\n")) << w.out;
+    EXPECT_NE(LastRecord().find("  ITE  write  stopped"), std::string::npos) << LastRecord();
+    std::smatch m;
+    const std::regex state("The chip (is partly written \\(blocks 1 to ([0-9]+) of 1024\\)|may "
+                           "be partly erased|is erased)\\. Backup: ([^\\n]+)\\.\n");
+    ASSERT_TRUE(std::regex_search(w.err, m, state)) << w.err;
+    const std::size_t written = m[2].matched ? std::stoul(m[2].str()) * 128 : 0;
+    EXPECT_LT(written, image.size());
+    // The next command on the same terminal reads what the line says.
+    const ProcessResult now = RunProgram(
+        "tolvane-jig-cli", {"ite", "read", "now.bin", "--pins", kBoardOnePins, "--device", device},
+        dir.Path(), {env});
+    EXPECT_EQ(now.exitCode, 0) << now.out << now.err;
+    EXPECT_TRUE(ReadFileText(dir.File("now.bin")) ==
+                image.substr(0, written) + std::string(131072 - written, '\xFF'));
+    const std::string backup = m[3].str();
+    EXPECT_TRUE(ReadFileText(backup) == chip);
+
+    // The command printed to put it back, run as a shell would (its quotes taken off).
+    const std::string back = "To put it back: tolvane-jig-cli ite write --no-backup --pins '" +
+                             kBoardOnePins + "' " + backup + " --device " + device + "\n";
+    EXPECT_NE(w.err.find(back), std::string::npos) << w.err;
+    const ProcessResult again = RunProgram(
+        "tolvane-jig-cli",
+        {"ite", "write", "--no-backup", "--pins", kBoardOnePins, backup, "--device", device},
+        dir.Path(), {env});
+    EXPECT_EQ(again.exitCode, 0) << again.out << again.err;
+    EXPECT_TRUE(Has(again, "Verify: the flash matches the file.\n"));
+    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == chip);
 }

@@ -3,6 +3,8 @@
 // operation sends one, the link closed and the buttons usable.
 #include "IteRig.h"
 
+#include <filesystem>
+
 namespace {
 // Replies the JIG has sent once Start() has applied the wiring: the identification, "*", the
 // fifteen triples' "+" and the one of "QQQ".
@@ -94,7 +96,8 @@ TEST_F(IteFaults, SilenceAtEachWaitOfTheRead) {
         Read(out);
         ExpectEnded(c, true);
         const int blocks = std::max(0, c.afterReplies - (start + 27));
-        EXPECT_EQ(FileBytes(out).size(), static_cast<std::size_t>(blocks) * 256u);
+        EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_EQ(FileBytes(out + ".partial").size(), static_cast<std::size_t>(blocks) * 256u);
     }
 }
 
@@ -120,13 +123,15 @@ TEST_F(IteFaults, AJigThatVanishesMidTransferIsLetGo) {
     const std::string out = dir.File("partial.bin");
     Read(out);
     ExpectEnded({0, "block 201 of 512"}, false);
-    EXPECT_EQ(FileBytes(out).size(), 200u * 256u);
+    EXPECT_EQ(FileBytes(out + ".partial").size(), 200u * 256u);
 
     WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
     StartWith("pcb2-ite", "vanish", start + 40 + 701, true);
     Write(dir.File("in.bin"));
     ExpectEnded({0, "block 701 of 1024"}, false);
     EXPECT_TRUE(port.english.HasLine("Error writing to flash or lost contact with ITE"));
+    EXPECT_TRUE(port.english.HasLine(
+        "The chip is partly written (blocks 1 to 700 of 1024). No backup was taken."));
 }
 
 TEST_F(IteFaults, ABlockReadSilentInTheJigItselfEndsWithinItsBound) {
@@ -134,12 +139,14 @@ TEST_F(IteFaults, ABlockReadSilentInTheJigItselfEndsWithinItsBound) {
     engine->SetBounds(Short());
     const std::string out = dir.File("partial.bin");
     Read(out);
-    EXPECT_EQ(EnFrom("ERROR reading block ->20"),
-              (std::vector<std::string>{"ERROR reading block ->20",
-                                        "Timeout: no answer from the JIG (block 20 of 512)",
-                                        kIteStampEn}));
-    EXPECT_EQ(Ru()[Ru().size() - 2], "Нет ответа от программатора (блок 20 из 512)");
-    EXPECT_EQ(FileBytes(out).size(), 19u * 256u);
+    EXPECT_EQ(
+        EnFrom("ERROR reading block ->20"),
+        (std::vector<std::string>{
+            "ERROR reading block ->20", "Timeout: no answer from the JIG (block 20 of 512)",
+            "The 4864 bytes received are kept in " + out + ".partial; " + out + " is unchanged.",
+            kIteStampEn}));
+    EXPECT_EQ(Ru()[Ru().size() - 3], "Нет ответа от программатора (блок 20 из 512)");
+    EXPECT_EQ(FileBytes(out + ".partial").size(), 19u * 256u);
     EXPECT_EQ(port.english.Gauge(), 19);
     ExpectIdle();
 }

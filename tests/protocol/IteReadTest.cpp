@@ -96,23 +96,34 @@ TEST_F(IteRead, CancelledDialogAndUncreatableFileSignalTheFailure) {
     ExpectIdle();
 
     port.ClearLogs();
-    Read(dir.File("no-such-folder/out.bin"));
-    EXPECT_EQ(En().back(), "Error creating file. (RD_CRT_DLG)");
-    EXPECT_EQ(Ru().back(), "Ошибка при создании файла. (RD_CRT_DLG)");
+    const std::string nowhere = dir.File("no-such-folder/out.bin");
+    Read(nowhere);
+    EXPECT_EQ(EnFrom("Error creating file. (RD_CRT_DLG)"),
+              (std::vector<std::string>{"Error creating file. (RD_CRT_DLG)",
+                                        nowhere + ": No such file or directory"}));
+    EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка при создании файла. (RD_CRT_DLG)");
     EXPECT_EQ(HostBytes().back(), 'O');
     ExpectIdle();
 }
 
-TEST_F(IteRead, ABlockWithoutItsOKeepsTheBlocksBeforeIt) {
+TEST_F(IteRead, ABlockWithoutItsOKeepsTheBlocksBeforeItAside) {
     Start("pcb2-ite", R"({"chips": {"ite": {"badBlock": 7}}})");
-    const std::string out = dir.File("partial.bin");
+    // A good dump from an earlier read is there under the chosen name.
+    const std::string out = dir.File("dump.bin");
+    const std::string earlier = ItePattern(131072, 4);
+    WriteFileBytes(out, earlier);
     Read(out);
     EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+    EXPECT_TRUE(ReadFileText(out) == earlier);
     const auto image = SimIteEc::DefaultImage();
-    EXPECT_EQ(FileBytes(out), std::vector<std::uint8_t>(image.begin(), image.begin() + 1536));
+    EXPECT_EQ(FileBytes(out + ".partial"),
+              std::vector<std::uint8_t>(image.begin(), image.begin() + 1536));
     EXPECT_EQ(EnFrom("ERROR reading block ->7"),
-              (std::vector<std::string>{"ERROR reading block ->7", kIteStampEn}));
-    EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка при чтении блока ->7");
+              (std::vector<std::string>{"ERROR reading block ->7",
+                                        "The 1536 bytes received are kept in " + out +
+                                            ".partial; " + out + " is unchanged.",
+                                        kIteStampEn}));
+    EXPECT_EQ(Ru()[Ru().size() - 3], "Ошибка при чтении блока ->7");
     EXPECT_EQ(port.english.Gauge(), 6);
     EXPECT_EQ(engine->FailedStep(), "block 7 of 512");
     const auto wire = HostBytes();
@@ -123,12 +134,18 @@ TEST_F(IteRead, ABlockWithoutItsOKeepsTheBlocksBeforeIt) {
 
 TEST_F(IteRead, AnEcThatDoesNotAnswerStopsBeforeThePreparation) {
     Start("pcb3", R"({"chips": {"ite": {"connected": false}}})");
-    const std::string out = dir.File("never.bin");
+    const std::string out = dir.File("dump.bin");
+    const std::string earlier = ItePattern(131072, 6);
+    WriteFileBytes(out, earlier);
     Read(out);
     EXPECT_EQ(En().back(),
               "ITE we do not respond, check the connection and settings. MB powered? (Rxxx)");
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'T', 'T', 'O'}));
-    EXPECT_EQ(FileBytes(out).size(), 0u);
+    EXPECT_TRUE(ReadFileText(out) == earlier);
+    EXPECT_FALSE(std::filesystem::exists(out + ".partial")); // nothing arrived
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1); // no new file left beside it
     ExpectIdle();
 
     // A refused row names its code; nothing is read.
@@ -143,14 +160,35 @@ TEST_F(IteRead, AnEcThatDoesNotAnswerStopsBeforeThePreparation) {
     ExpectIdle();
 }
 
-TEST_F(IteRead, AFileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
+TEST_F(IteRead, ADeviceIsNoPlaceForADump) {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     Start("pcb2-ite");
     Read("/dev/full");
     EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
-    EXPECT_FALSE(port.english.HasLine("Reading complete. "));
-    EXPECT_TRUE(port.english.HasLine("Error writing the file /dev/full: No space left on device"));
+    EXPECT_EQ(EnFrom("Error creating file. (RD_CRT_DLG)"),
+              (std::vector<std::string>{"Error creating file. (RD_CRT_DLG)",
+                                        "/dev/full: not a regular file"}));
+    EXPECT_EQ(HostBytes().back(), 'O');
+    ExpectIdle();
+}
+
+// The second read of read-twice differs: the first one never reaches the chosen name.
+TEST_F(IteRead, AReadTwiceMismatchLeavesTheDumpThere) {
+    // The corrupted byte: 100 bytes into the first block of the second read (after the
+    // identification, the test, 13 rows of the first read, its 512 blocks, 13 rows again).
+    const long flipped = 14 + 1 + 26 + 512L * 257 + 26 + 100;
+    Start("pcb2-ite", R"({"faults": [{"type": "corrupt", "replyByte": )" +
+                          std::to_string(flipped + 14 + 17) + "}]}");
+    engine->SetSafety({.active = false, .backup = false, .readTwice = true});
+    const std::string out = dir.File("dump.bin");
+    const std::string earlier = ItePattern(131072, 8);
+    WriteFileBytes(out, earlier);
+    Read(out);
+    EXPECT_EQ(engine->Outcome(), IteOutcome::Failed) << Dump();
+    EXPECT_EQ(engine->FailedStep(), "read twice: the reads differ");
+    EXPECT_TRUE(ReadFileText(out) == earlier);
+    EXPECT_EQ(FileBytes(out + ".partial"), SimIteEc::DefaultImage()); // the first read, aside
     EXPECT_EQ(HostBytes().back(), 'O');
     ExpectIdle();
 }

@@ -11,6 +11,8 @@ void RecordingItePort::ClearLogs() {
 
 void RecordingItePort::SetGauge(IteGauge gauge, int position) {
     (gauge == IteGauge::Blocks ? english : russian).SetGauge(position);
+    if (onGauge)
+        onGauge(gauge, position);
 }
 
 void RecordingItePort::SetGaugeMax(IteGauge gauge, int maximum) {
@@ -31,4 +33,12 @@ std::optional<std::string> RecordingItePort::AskSaveFile(const FileDialogSpec& s
 
 std::optional<std::string> RecordingItePort::AskOpenFile(const FileDialogSpec& spec) {
     return english.AskOpenFile(spec);
+}
+
+bool RecordingItePort::AskYesNo(const std::string& text) {
+    return english.AskYesNo(text);
+}
+
+void RecordingItePort::ShowMessage(MessageIcon icon, const std::string& text) {
+    english.ShowMessage(icon, text);
 }

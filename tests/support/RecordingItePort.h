@@ -4,6 +4,8 @@
 #include "modes/Ite/ItePort.h"
 #include "support/RecordingPort.h"
 
+#include <functional>
+
 class RecordingItePort : public ItePort {
   public:
     void Log(IteLanguage language, const std::string& line) override;
@@ -14,9 +16,13 @@ class RecordingItePort : public ItePort {
     void EnableControl(const std::string& name, bool enabled) override;
     std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+    bool AskYesNo(const std::string& text) override;
+    void ShowMessage(MessageIcon icon, const std::string& text) override;
 
-    // The English log, ITE_CGauge1, the buttons and the dialogs.
+    // The English log, ITE_CGauge1, the buttons, the dialogs, the questions and the boxes.
     RecordingPort english;
     // The Russian log and SPEED_ITE_CGauge.
     RecordingPort russian;
+    // Called after each gauge move, on the thread that moved it (a test's stop button).
+    std::function<void(IteGauge, int)> onGauge;
 };

@@ -185,16 +185,41 @@ TEST_F(IteWindowTest, TheLanguageSwitchShowsOneLogAndAMissingDatabaseIsRed) {
     EXPECT_EQ(window->ITE_Memo_ENG->Lines().front(), "How to connect:");
 }
 
-TEST_F(IteWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
-    Open("pcb2-ite", R"({"chips": {"ite": {"silentAtBlock": 4}}})");
+// The window has no STOP: its close (or EXIT) during a read asks "Stop the operation?"; no lets
+// the read go on, yes stops it at the next block. The dump chosen keeps what it held.
+TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
+    // The reply to block 4 comes 1.5 s late: the identification and APPLY (31 bytes), the
+    // read's identification, test and rows (41), three blocks.
+    Open("pcb2-ite", R"({"faults": [{"type": "delay", "ms": 1500, "replyByte": 843}]})");
     Choose(2);
     window->ITE_SETUP_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] { return Idle() && !Chip().Assignment().empty(); }));
-    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    const std::string dump = dir.File("dump.bin");
+    WriteFileBytes(dump, std::string(131072, '\x11'));
+    dialogs.script.fileAnswers.push_back(dump);
     window->ITE_READ_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] { return window->ITE_CGauge1->Position() == 3; }));
-    window->close(); // refused: the read is running
+    EXPECT_TRUE(window->ITE_EXIT_BitBtn->isEnabled());
+    dialogs.script.yesNo = {false, true};
+    window->close(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
-    window.reset(); // quitting: the worker is cancelled and joined
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 3u * 256u);
+    EXPECT_EQ(window->Engine().State(), "READ_ITE");
+    window->close(); // yes: it stops after the block it waits for
+    EXPECT_EQ(dialogs.script.messages,
+              (std::vector<std::string>{"Stop the operation?", "Stop the operation?"}));
+    ASSERT_TRUE(WaitUntil([&] {
+        return Idle() && window->ITE_Memo_ENG->Lines().contains(
+                             QString::fromStdString("The 1024 bytes received are kept in " + dump +
+                                                    ".partial; " + dump + " is unchanged."));
+    })) << window->ITE_Memo_ENG->toPlainText().toStdString();
+    EXPECT_EQ(window->Engine().Outcome(), IteOutcome::Stopped);
+    EXPECT_TRUE(window->ITE_Memo_ENG->Lines().contains("Stopped at the technician's request."));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(ReadFileText(dump) == std::string(131072, '\x11'));
+    const auto image = SimIteEc::DefaultImage();
+    EXPECT_TRUE(ReadFileText(dump + ".partial") ==
+                std::string(image.begin(), image.begin() + 1024));
+
+    window->ITE_EXIT_BitBtn->click(); // idle now: EXIT leaves
+    EXPECT_FALSE(window->isVisible());
 }

@@ -3,21 +3,10 @@
 #include "link/OpenProgrammerLink.h"
 #include "modes/Ite/IteBus.h"
 #include "modes/Ite/ReadThread_ITE.h"
+#include "operation/ImageToWrite.h"
 #include "port/TimeText.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-
 namespace {
-IteFile Open(const std::string& name, const char* mode) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec))
-        return nullptr;
-    return IteFile(std::fopen(name.c_str(), mode));
-}
-
 FileDialogSpec SaveDialog() {
     return {"Save data to a file", "BIN file (*.bin)|*.bin", ".bin", "ITE_", true};
 }
@@ -62,6 +51,10 @@ bool IteEngine::Begin(const char* state) {
     s_.failedStep.clear();
     s_.fileBytes = 0;
     s_.workerCpuNanos = 0;
+    s_.stopRequested.store(false);
+    s_.progress.Reset();
+    s_.backupPath.clear();
+    s_.chipState.clear();
     const char* operation = OperationOf(state);
     s_.record.Begin(s_.safety.active && operation, Ite::kModeName, operation ? operation : "");
     return true;
@@ -86,7 +79,7 @@ void IteEngine::EndInHandler(IteOutcome outcome, bool finish) {
     if (finish)
         IteBus(s_.link).Finish(false, s_.bounds.command);
     s_.link.Close();
-    s_.file.reset();
+    s_.output.Abandon(); // nothing was written to it
     s_.outcome.store(outcome);
     s_.record.End(ResultOf(outcome), outcome == IteOutcome::NoJig ? "connect" : s_.failedStep,
                   [this](const std::string& line) { s_.port.Say(line, line); });
@@ -127,8 +120,8 @@ void IteEngine::ApplyClick(const IteAssignment& boxes) {
 void IteEngine::ReadClick() {
     if (!Begin(Ite::kReading))
         return;
-    for (const char* name :
-         {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton, Ite::kSetupButton})
+    // EXIT stays usable: it is how a running operation is stopped.
+    for (const char* name : {Ite::kCheckButton, Ite::kWriteButton, Ite::kSetupButton})
         s_.port.EnableControl(name, false);
     s_.port.Say("", "");
     s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kReadColour);
@@ -142,13 +135,15 @@ void IteEngine::ReadClick() {
         s_.failedStep = "RD_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
-    s_.record.SetFile(*name);
-    s_.file = Open(*name, "wb");
-    if (!s_.file) {
+    if (!s_.output.Create(*name)) {
         s_.port.Say(IteTexts::kCreateFailed);
+        const std::string why = *name + ": " + s_.output.Error();
+        s_.port.Say(why, why);
         s_.failedStep = "RD_CRT_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
+    // Named in the journal only once it is known to be a file (the journal hashes it).
+    s_.record.SetFile(*name);
     s_.fileName = *name;
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kSaveTo + *name);
@@ -159,8 +154,7 @@ void IteEngine::ReadClick() {
 void IteEngine::WriteClick() {
     if (!Begin(Ite::kWriting))
         return;
-    for (const char* name :
-         {Ite::kCheckButton, Ite::kExitButton, Ite::kReadButton, Ite::kSetupButton})
+    for (const char* name : {Ite::kCheckButton, Ite::kReadButton, Ite::kSetupButton})
         s_.port.EnableControl(name, false);
     s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kWriteColour);
     s_.port.SetGauge(IteGauge::Blocks, 0);
@@ -173,22 +167,17 @@ void IteEngine::WriteClick() {
         s_.failedStep = "WR_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
-    s_.record.SetFile(*name);
-    IteFile in = Open(*name, "rb");
-    if (!in) {
+    // The whole image is judged and in memory before anything is erased: an empty, oversized
+    // or unreadable file, a device or a pipe must never leave the chip blank.
+    ImageToWrite loaded = LoadImageToWrite(*name, Ite::kFlashSize);
+    if (!loaded.Ok()) {
         s_.port.Say(IteTexts::kOpenFailed);
+        s_.port.Say(loaded.error, loaded.error);
         s_.failedStep = "WR_OPN_DLG";
         return EndInHandler(IteOutcome::Failed, true);
     }
-    // The whole image is in memory before anything is erased: a file that cannot be read must
-    // never leave the chip blank.
-    s_.image.assign(Ite::kFlashSize, 0xFF);
-    if (std::fread(s_.image.data(), 1, s_.image.size(), in.get()) < s_.image.size() &&
-        std::ferror(in.get())) {
-        s_.port.Say(IteTexts::FileReadError(*name, std::strerror(errno)));
-        s_.failedStep = "WR_OPN_DLG";
-        return EndInHandler(IteOutcome::Failed, true);
-    }
+    s_.image = std::move(loaded.bytes);
+    s_.record.SetFile(*name);
     s_.fileName = *name;
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kDataFile + *name);
@@ -197,8 +186,11 @@ void IteEngine::WriteClick() {
 }
 
 bool IteEngine::ExitClick() {
-    if (!s_.state.IsNone())
+    if (!s_.state.IsNone()) {
+        if (s_.port.AskYesNo(Ite::kStopQuestion))
+            Stop();
         return false;
+    }
     s_.port.ClearLogs();
     s_.port.SetGauge(IteGauge::Blocks, 0);
     return true;

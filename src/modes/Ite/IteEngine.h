@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class IteEngine {
   public:
@@ -25,8 +26,12 @@ class IteEngine {
     void ApplyClick(const IteAssignment& boxes);
     void ReadClick();
     void WriteClick();
-    // False while an operation runs; otherwise clears both logs.
+    // While an operation runs: asks "Stop the operation?" and stops it on yes; false. Otherwise
+    // clears both logs.
     bool ExitClick();
+    // Thread-safe: the running operation ends at its next safe point (between blocks and steps),
+    // as its protocol ends a failed one, with the outcome Stopped.
+    void Stop() { s_.stopRequested.store(true); }
 
     // Blocks until the worker of the last operation has ended.
     void WaitForWorker() { worker_.Join(); }
@@ -45,6 +50,11 @@ class IteEngine {
     const std::string& FailedStep() const { return s_.failedStep; }
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
+    // What the last write put on the chip (the image, padded to 131072 bytes).
+    const std::vector<std::uint8_t>& Image() const { return s_.image; }
+    const std::string& BackupPath() const { return s_.backupPath; }
+    // Where the chip stands after a write that failed or was stopped; empty otherwise.
+    const std::string& ChipState() const { return s_.chipState; }
 
   private:
     bool Begin(const char* state);

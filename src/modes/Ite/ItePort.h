@@ -35,4 +35,6 @@ class ItePort {
     virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
     virtual bool AskYesNo(const std::string& /*text*/) { return false; }
+    // A box the technician must see (the window); elsewhere the log line says it.
+    virtual void ShowMessage(MessageIcon /*icon*/, const std::string& /*text*/) {}
 };

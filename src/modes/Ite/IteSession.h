@@ -6,13 +6,14 @@
 #include "link/WaitBounds.h"
 #include "modes/Ite/ItePort.h"
 #include "modes/Ite/IteSignals.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
 #include "port/OperationState.h"
 #include "safety/OperationRecord.h"
 #include "safety/SafetyOptions.h"
 
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ inline constexpr const char* kChecking = "CHECK_ITE";
 inline constexpr const char* kSettingUp = "SETUP_ITE";
 // The mode as the journal and the backups name it.
 inline constexpr const char* kModeName = "ITE";
+// EXIT or the window's close while an operation runs.
+inline constexpr const char* kStopQuestion = "Stop the operation?";
 
 // Controls the engine enables and disables, by their names in the window.
 inline constexpr const char* kCheckButton = "ITE_CHECK_CON_BitBtn";
@@ -43,7 +46,7 @@ inline constexpr const char* kWriteButton = "ITE_WRITE_BitBtn";
 inline constexpr const char* kExitButton = "ITE_EXIT_BitBtn";
 } // namespace Ite
 
-enum class IteOutcome { None, NoJig, Failed, Succeeded };
+enum class IteOutcome { None, NoJig, Failed, Succeeded, Stopped };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
@@ -60,14 +63,6 @@ struct IteChipId {
     std::uint8_t revision = 0;
 };
 
-struct IteFileCloser {
-    void operator()(std::FILE* f) const {
-        if (f)
-            std::fclose(f);
-    }
-};
-using IteFile = std::unique_ptr<std::FILE, IteFileCloser>;
-
 struct IteSession {
     IteSession(std::shared_ptr<FtdiApi> api, ItePort& operatorPort)
         : link(std::move(api)), port(operatorPort) {}
@@ -79,10 +74,13 @@ struct IteSession {
     IteBounds bounds;
     SafetyOptions safety; // set while idle
     OperationRecord record;
+    // Asked from any thread; the worker looks at it between blocks and steps.
+    std::atomic<bool> stopRequested{false};
+    ChipProgress progress; // where the chip stands during a write
 
     // Handed from the handler to the worker.
     IteAssignment assignment = kUnassigned;
-    IteFile file;
+    OutputFile output; // a read's dump, put in place only once the read succeeded
     std::string fileName;
     std::vector<std::uint8_t> image; // what a write programs, 131072 bytes
 
@@ -91,6 +89,8 @@ struct IteSession {
     std::string failedStep; // the code or step that ended it ("(T013)", "block 7 of 512")
     std::uint64_t fileBytes = 0;
     std::int64_t workerCpuNanos = 0;
+    std::string backupPath;
+    std::string chipState; // after a failed or stopped write: where the chip stands
 };
 
 // Date and time as the logs show them.

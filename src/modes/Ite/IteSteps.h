@@ -15,6 +15,8 @@ namespace IteSteps {
 // five rows are the preparation logged as "INIT".
 std::span<const IteStep> Erase();
 inline constexpr std::size_t kEraseInitRows = 5;
+// "(T014)" ends the erase command (0x60 in "(T013)"): the chip changes from this row on.
+inline constexpr std::size_t kEraseCommandRow = 13;
 // Preparation and a fast read (0x0B) from address 0 left open for the block reads: "(R001)" ...
 // "(R013)".
 std::span<const IteStep> Read();

@@ -68,10 +68,6 @@ inline const IteText kWriteCancelled{"Запись отмененена поль
                                      "WRITE canceled by the user. all displace. (WR_DLG)"};
 inline const IteText kOpenFailed{"Ошибка при открытии файла. (WR_OPN_DLG)",
                                  "Error opening the file. (WR_OPN_DLG)"};
-inline IteText FileReadError(const std::string& file, const std::string& why) {
-    return {"Ошибка чтения файла " + file + ": " + why,
-            "Error reading the file " + file + ": " + why};
-}
 inline const IteText kDataFile{"Пишем из файла: ", "Data file: "};
 inline const IteText kWriteStart{"Начинаем запись ITE ...", "Writing starts ..."};
 inline const IteText kEraseSent{"Команда стирания чипа отправлена (0x60/0xC7)...",

@@ -1,13 +1,10 @@
 #include "modes/Ite/ReadThread_ITE.h"
-#include "port/ThreadCpu.h"
 
+#include "port/ThreadCpu.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <ctime>
 
 namespace {
 std::string Hex2(std::uint8_t v) {
@@ -158,32 +155,64 @@ bool ReadThread_ITE::RunRows(std::span<const IteStep> rows) {
     return true;
 }
 
+bool ReadThread_ITE::StopAsked(const std::string& where) {
+    if (!s_.stopRequested.load())
+        return false;
+    if (!stopped_) {
+        stopped_ = true;
+        SayLine(kStoppedLine);
+        s_.failedStep = "stopped before " + where;
+    }
+    return true;
+}
+
 void ReadThread_ITE::EndUntransferred() {
-    s_.file.reset();
+    SettleOutput(false);
+    SayWhereTheChipStands();
     bus_.Finish(false, s_.bounds.command);
-    Release(IteOutcome::Failed);
+    Release(FailedOutcome());
 }
 
 void ReadThread_ITE::EndTransfer(bool success) {
-    if (s_.file) {
-        // A file that did not take its last bytes must not end as a good read.
-        if (std::fclose(s_.file.release()) != 0 && success) {
-            Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
-            s_.failedStep = "file";
-            success = false;
-        }
-    }
+    success = SettleOutput(success);
+    if (!success)
+        SayWhereTheChipStands();
     bus_.Finish(success, s_.bounds.command);
     s_.link.Close();
     Say(IteTexts::kCurrentTime + IteDateTime());
-    Release(success ? IteOutcome::Succeeded : IteOutcome::Failed);
+    Release(success ? IteOutcome::Succeeded : FailedOutcome());
+}
+
+bool ReadThread_ITE::SettleOutput(bool success) {
+    if (!s_.output.IsOpen())
+        return success;
+    if (success) {
+        if (s_.output.Commit())
+            return true;
+        // A dump that could not be put in place must not end as a good read.
+        Say(IteTexts::FileWriteError(s_.fileName, s_.output.Error()));
+        s_.failedStep = "file";
+        return false;
+    }
+    const std::string kept = s_.output.Abandon();
+    if (!kept.empty())
+        SayLine(kept);
+    return false;
+}
+
+void ReadThread_ITE::SayWhereTheChipStands() {
+    if (s_.state.Get() != Ite::kWriting)
+        return;
+    s_.chipState = s_.progress.Line(s_.backupPath);
+    SayLine(s_.chipState);
+    s_.port.ShowMessage(MessageIcon::Error, s_.chipState);
 }
 
 // Closes the link and the file and hands the window back; the state goes to "NONE" last so a
 // new operation never meets a half-closed one.
 void ReadThread_ITE::Release(IteOutcome outcome) {
     s_.link.Close();
-    s_.file.reset();
+    SettleOutput(false);
     s_.outcome.store(outcome);
     s_.record.End(ResultOf(outcome), s_.failedStep,
                   [this](const std::string& line) { SayLine(line); });
@@ -197,7 +226,9 @@ void ReadThread_ITE::Release(IteOutcome outcome) {
 // ---------------------------------------------------------------- read
 
 void ReadThread_ITE::Read() {
-    if (!EcAnswers("(Rxxx)"))
+    if (StopAsked(kTestStep.en) || !EcAnswers("(Rxxx)"))
+        return EndUntransferred();
+    if (StopAsked("INIT"))
         return EndUntransferred();
     Say(IteTexts::kInit);
     if (!RunRows(IteSteps::Read()))
@@ -208,8 +239,8 @@ void ReadThread_ITE::Read() {
     const bool keep = s_.safety.active;
     std::vector<std::uint8_t> image;
     const bool read = ReadBlocks([&](const std::uint8_t* data, int) {
-        if (std::fwrite(data, 1, Ite::kReadBlock, s_.file.get()) != Ite::kReadBlock) {
-            Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
+        if (!s_.output.Write(data, Ite::kReadBlock)) {
+            Say(IteTexts::FileWriteError(s_.fileName, s_.output.Error()));
             return false;
         }
         s_.fileBytes += Ite::kReadBlock;
@@ -219,11 +250,6 @@ void ReadThread_ITE::Read() {
     });
     if (!read)
         return EndTransfer(false);
-    if (std::fflush(s_.file.get()) != 0) {
-        Say(IteTexts::FileWriteError(s_.fileName, std::strerror(errno)));
-        s_.failedStep = "file";
-        return EndTransfer(false);
-    }
     Say(IteTexts::kReadDone);
     const LogLine log = [this](const std::string& line) { SayLine(line); };
     if (s_.safety.readTwice &&
@@ -241,8 +267,11 @@ void ReadThread_ITE::Read() {
 
 bool ReadThread_ITE::ReadBlocks(const BlockSink& sink) {
     for (int number = 1; number <= Ite::kReadBlocks; ++number) {
+        const IteText step = BlockStep(number, Ite::kReadBlocks);
+        if (StopAsked(step.en))
+            return false;
         if (!ReadBlock(number, sink)) {
-            s_.failedStep = BlockStep(number, Ite::kReadBlocks).en;
+            s_.failedStep = step.en;
             return false;
         }
         s_.port.SetGauge(IteGauge::Blocks, number);
@@ -289,7 +318,7 @@ bool ReadThread_ITE::ReadBlock(int number, const BlockSink& sink) {
 // ---------------------------------------------------------------- erase and write
 
 void ReadThread_ITE::Write() {
-    if (!EcAnswers("(Wxxx)"))
+    if (StopAsked(kTestStep.en) || !EcAnswers("(Wxxx)"))
         return EndUntransferred();
     if (s_.safety.backup) {
         s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kReadColour);
@@ -302,16 +331,25 @@ void ReadThread_ITE::Write() {
             s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
             return EndTransfer(false);
         }
-        s_.record.SetBackup(saved->string());
+        s_.backupPath = saved->string();
+        s_.record.SetBackup(s_.backupPath);
         s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kWriteColour);
         s_.port.SetGauge(IteGauge::Blocks, 0);
     }
+    if (StopAsked("INIT"))
+        return EndTransfer(false);
     const std::span<const IteStep> rows = IteSteps::Erase();
     Say(IteTexts::kInit);
     if (!RunRows(rows.first(IteSteps::kEraseInitRows)))
         return EndTransfer(false);
     Say(IteTexts::kInitDone);
-    if (!RunRows(rows.subspan(IteSteps::kEraseInitRows)))
+    // Write enable and the erase opcode first; the chip changes once the command ends.
+    const std::size_t enable = IteSteps::kEraseCommandRow - IteSteps::kEraseInitRows;
+    if (!RunRows(rows.subspan(IteSteps::kEraseInitRows, enable)))
+        return EndTransfer(false);
+    s_.record.Started([this](const std::string& line) { SayLine(line); });
+    s_.progress.Erasing();
+    if (!RunRows(rows.subspan(IteSteps::kEraseCommandRow)))
         return EndTransfer(false);
     Say(IteTexts::kEraseSent);
     Say(IteTexts::kFileLoaded);
@@ -336,20 +374,25 @@ void ReadThread_ITE::Write() {
     }
     const std::span<const std::uint8_t> image(s_.image);
     for (int index = 0; index < Ite::kWriteBlocks; ++index) {
+        const IteText step = BlockStep(index + 1, Ite::kWriteBlocks);
+        if (StopAsked(step.en))
+            return EndTransfer(false);
         const auto block =
             image.subspan(static_cast<std::size_t>(index) * Ite::kWriteBlock, Ite::kWriteBlock);
         // The first block waits while the flash finishes its chip erase.
         const Millis bound = index == 0 ? s_.bounds.firstBlock : s_.bounds.block;
         const IteReply ack = bus_.Exchange(IteFrames::BlockWrite(pcb3, block), bound);
+        if (index == 0 && ack.Arrived())
+            s_.progress.Erased();
         if (!ack.Is(Ite::kDone)) {
-            const IteText step = BlockStep(index + 1, Ite::kWriteBlocks);
             Say(IteTexts::kBlockWriteError);
             SayNoReply(ack, step);
             s_.failedStep = step.en;
             return EndTransfer(false);
         }
-        s_.fileBytes += Ite::kWriteBlock;
         const int sent = index + 1;
+        s_.progress.Written(sent, Ite::kWriteBlocks);
+        s_.fileBytes += Ite::kWriteBlock;
         s_.port.SetGauge(IteGauge::Speed,
                          pcb3 ? sent * static_cast<int>(Ite::kWriteBlock) / 512 : sent);
     }

@@ -40,11 +40,20 @@ class ReadThread_ITE {
     void SayNoReply(const IteReply& reply, const IteText& step);
     void FailCheck(const std::string& code, const IteReply& reply, const IteText& step);
     void FailSetup(const IteText& message, const IteReply& reply, const IteText& step);
+    // A safe point: true (and the stop is logged once) when the technician asked to stop;
+    // `where` names the step that did not run.
+    bool StopAsked(const std::string& where);
+    IteOutcome FailedOutcome() const { return stopped_ ? IteOutcome::Stopped : IteOutcome::Failed; }
     // A read or write that ends before its transfer began: no time line.
     void EndUntransferred();
     void EndTransfer(bool success);
+    // The dump goes in place only after a good read; otherwise what arrived is kept aside.
+    bool SettleOutput(bool success);
+    // After a write that failed or stopped: where the chip stands, in the log and a message.
+    void SayWhereTheChipStands();
     void Release(IteOutcome outcome);
 
     IteSession& s_;
     IteBus bus_;
+    bool stopped_ = false;
 };

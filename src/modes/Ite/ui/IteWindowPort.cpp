@@ -51,3 +51,11 @@ std::optional<std::string> IteWindowPort::AskSaveFile(const FileDialogSpec& spec
 std::optional<std::string> IteWindowPort::AskOpenFile(const FileDialogSpec& spec) {
     return controls_.AskOpenFile(spec);
 }
+
+bool IteWindowPort::AskYesNo(const std::string& text) {
+    return controls_.AskYesNo(text);
+}
+
+void IteWindowPort::ShowMessage(MessageIcon icon, const std::string& text) {
+    controls_.ShowMessage(icon, text);
+}

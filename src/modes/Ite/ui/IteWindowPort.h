@@ -22,6 +22,8 @@ class IteWindowPort : public ItePort {
     void EnableControl(const std::string& name, bool enabled) override;
     std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+    bool AskYesNo(const std::string& text) override;
+    void ShowMessage(MessageIcon icon, const std::string& text) override;
 
   private:
     Gauge* GaugeOf(IteGauge gauge) const { return gauge == IteGauge::Blocks ? blocks_ : speed_; }

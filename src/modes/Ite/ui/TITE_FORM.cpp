@@ -196,7 +196,9 @@ bool TITE_FORM::CanLeave() const {
 }
 
 void TITE_FORM::closeEvent(QCloseEvent* event) {
-    event->ignore(); // the title bar has no close button; a window manager's close is EXIT
+    // The title bar has no close button; a window manager's close is EXIT, which during an
+    // operation asks whether to stop it.
+    event->ignore();
     ITE_EXIT_BitBtnClick();
 }
 
