@@ -3,11 +3,13 @@
 // waits for the bootloader within its bounds.
 #include "cli/CliApp.h"
 #include "cli/CliPort.h"
+#include "cli/CliSignals.h"
 #include "link/InUse.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -24,9 +26,12 @@ class CliSwitchPort : public SwitchPort {
     void StartResetPrompt() override {
         terminal_.ShowMessage(MessageIcon::Warning, " Please press the reset button on the JIG!");
     }
+    void FirmwareWriting(bool writing) override { writing_.store(writing); }
+    bool Writing() const { return writing_.load(); }
 
   private:
     CliPort terminal_;
+    std::atomic<bool> writing_{false};
 };
 
 bool IsWorkingMode(const std::string& mode) {
@@ -58,6 +63,18 @@ int RunStart(const CliArgs& args) {
     if (step == StartStep::FirmwareSwitch) {
         CliSwitchPort port;
         std::atomic<bool> bootWaitExpired{false};
+        // A JIG left in the middle of its own firmware has none that works, and a cancel that
+        // met the write's first step would leave it so: the switch runs to its end (every wait
+        // of it is bounded) and a second Ctrl-C ends at once.
+        StopOnSignal stop([&port] {
+            std::fprintf(stderr, "%s\n",
+                         port.Writing()
+                             ? "The JIG's firmware is being written: it goes on to its end (a "
+                               "second Ctrl-C ends at once and leaves the JIG without a working "
+                               "firmware)."
+                             : "The firmware switch goes on to its end (a second Ctrl-C ends at "
+                               "once).");
+        });
         ReadThread_UPD upd(link, port, bootWaitExpired, mode);
         if (upd.Execute() != SwitchOutcome::ModeReady)
             return kExitFailed;

@@ -95,8 +95,8 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
     port_.Memo(GreetingHex(greeting));
     port_.Memo("BOOT M88 connected - " + FilterAnswer(greeting.data(), greeting.size()));
 
-    port_.Memo("Update firmware ... ");
     std::optional<FirmwareWritingScope> writing(std::in_place, port_);
+    port_.Memo("Update firmware ... ");
     const std::string result = LoadAndSendModeFirmware(link_, mode_, port_);
     if (result == kFwErrorFileFormat)
         port_.Memo("Error format .hex file for M88!");

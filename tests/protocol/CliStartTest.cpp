@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 TEST(CliStart, ReflashesAPcb2AndPrintsTheUpdateWindowsLines) {
     TempDir cwd;
     ProcessResult r = RunProgram(
@@ -22,6 +24,17 @@ TEST(CliStart, ReflashesAPcb2AndPrintsTheUpdateWindowsLines) {
     EXPECT_TRUE(log.ends_with("ReadThread_UPD start ... \nUser select -> MEC jtag\n"
                               "Go to application. End.\n"))
         << log;
+
+    // Ctrl-C while the M88's flash is written: a JIG left half-flashed has no firmware, so the
+    // reflash runs to its end and the stop is said.
+    r = RunProgramSignalled("tolvane-jig-cli",
+                            {"start", "--device", "sim:pcb2-v41", "--mode", "MEC jtag"},
+                            "Update firmware ... \n", SIGINT, cwd.Path());
+    EXPECT_EQ(r.exitCode, 130) << r.err;
+    EXPECT_TRUE(r.out.ends_with("Exit from BOOT and RUN ... \nJIG ready for MEC jtag\n")) << r.out;
+    EXPECT_NE(r.err.find("The JIG's firmware is being written: it goes on to its end"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST(CliStart, AsksForTheResetButtonOfAnOutdatedPcb3) {
