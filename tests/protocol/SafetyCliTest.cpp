@@ -134,6 +134,28 @@ TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
     EXPECT_EQ(Cli({"ene", "write", "in.bin", "--device", "sim:pcb3", "--read-twice"}).exitCode, 64);
 }
 
+// A read that never reached the chip looks like a blank chip: erasing after it would lose the
+// firmware with a blank backup, so only --force goes on.
+TEST_F(SafetyCli, ABlankBackupStopsTheEraseUnlessForced) {
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {"npce-spi": {"file": "chip.bin"}}})");
+    WriteFileBytes(dir.File("in.bin"), Pattern(4));
+    for (const char blank : {'\xFF', '\0'}) {
+        WriteFileBytes(dir.File("chip.bin"), std::string(131072, blank));
+        ProcessResult r =
+            Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
+        EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+        EXPECT_TRUE(Has(r, "Nothing was erased or written: the backup reads blank (--force erases "
+                           "anyway).\n"))
+            << r.out;
+        EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == std::string(131072, blank));
+        EXPECT_TRUE(Backups().empty());
+    }
+    ProcessResult r =
+        Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json", "--force"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(4));
+}
+
 TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
     std::string a = Pattern(4);
     WriteFileBytes(dir.File("a.bin"), a);
