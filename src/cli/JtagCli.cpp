@@ -2,9 +2,11 @@
 
 #include "cli/CliPort.h"
 #include "cli/CliSafety.h"
+#include "cli/CliSignals.h"
 #include "cli/JtagPhases.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+#include "operation/OutputFile.h"
 
 #include <cstdio>
 #include <deque>
@@ -53,6 +55,7 @@ int ExitOf(NuvJtagOutcome outcome) {
         return kExitNoJig;
     case NuvJtagOutcome::None:
     case NuvJtagOutcome::Failed:
+    case NuvJtagOutcome::Stopped: // main turns it into the signal's status
         break;
     }
     return kExitFailed;
@@ -79,9 +82,29 @@ int Prepare(NuvotonJtagEngine& engine, const CliArgs& args, const FtdiApi& api) 
         return ExitOf(engine.Outcome());
     if (!PowerPrompt(args, api))
         return kExitFailed;
+    if (StopSignal() != 0)
+        return kExitFailed;
     engine.CheckConnect();
     engine.WaitForOperation();
+    if (StopSignal() != 0)
+        return kExitFailed;
     return engine.TransferEnabled() ? kExitOk : ExitOf(engine.Outcome());
+}
+
+// The command that writes the backup back with this command's cable and script.
+std::string WriteCommand(const CliArgs& args) {
+    std::string command = "jtag write";
+    if (args.Flag("reversed"))
+        command += " --reversed";
+    if (args.Flag("force"))
+        command += " --force";
+    if (args.values.count("script")) {
+        std::string quoted = "'";
+        for (char c : args.Value("script"))
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += " --script " + quoted + "'";
+    }
+    return command;
 }
 
 std::optional<std::vector<char>> ReadImage(const std::string& path) {
@@ -113,6 +136,7 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
     const auto got = ReadImage(back.string());
     std::error_code ec;
     std::filesystem::remove(back, ec);
+    std::filesystem::remove(PartialPath(back), ec);
     if (status != kExitOk)
         return status;
     if (!want || !got) {
@@ -145,6 +169,7 @@ int RunJtag(const CliArgs& args, JtagJob job) {
     int status = kExitOk;
     {
         NuvotonJtagEngine engine(api, port);
+        StopOnSignal stop([&engine] { engine.Stop(); });
         engine.SetSafety(CliSafety(args));
         if (args.values.count("script"))
             engine.SetScriptPath(args.Value("script"));
@@ -157,8 +182,15 @@ int RunJtag(const CliArgs& args, JtagJob job) {
                 engine.WriteClick();
             engine.WaitForOperation();
             status = ExitOf(engine.Outcome());
-            if (status == kExitOk && job == JtagJob::Write && !args.Flag("no-verify"))
+            if (job == JtagJob::Write)
+                PrintChipState(engine.ChipState(), args, WriteCommand(args), engine.BackupPath());
+            if (status == kExitOk && job == JtagJob::Write && !args.Flag("no-verify")) {
+                const std::string written = engine.ChipLine();
+                const std::string backup = engine.BackupPath();
                 status = Verify(engine, port, args, *api, args.positional.at(0));
+                if (status != kExitOk)
+                    PrintChipState(written, args, WriteCommand(args), backup);
+            }
         }
     }
     if (args.Flag("stats")) {

@@ -1,10 +1,26 @@
 // The "jtag" commands of tolvane-jig-cli: exit status and output in-process, and whole round
 // trips over the simulator process's serial terminal on both boards and both orientations.
+#include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+#include "operation/ChipState.h"
+#include "safety/Journal.h"
 #include "sim/chips/NpceJtag.h"
 #include "support/Process.h"
+#include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <random>
+#include <regex>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+
+extern char** environ;
 
 namespace {
 ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
@@ -17,6 +33,126 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
 
 bool Has(const ProcessResult& run, const std::string& text) {
     return run.out.find(text) != std::string::npos;
+}
+
+// The CLI running in the background, its output read as it comes, so that a signal can reach
+// it in the middle of an operation.
+class Running {
+  public:
+    Running(const std::string& cwd, const std::vector<std::string>& args, const std::string& env) {
+        const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
+        int out[2], err[2];
+        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
+            return;
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_adddup2(&fa, out[1], 1);
+        posix_spawn_file_actions_adddup2(&fa, err[1], 2);
+        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
+        std::vector<char*> argv{const_cast<char*>(path.c_str())};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp{const_cast<char*>(env.c_str())};
+        for (char** e = environ; *e; ++e)
+            if (std::string_view(*e).substr(0, env.find('=') + 1) !=
+                env.substr(0, env.find('=') + 1))
+                envp.push_back(*e);
+        envp.push_back(nullptr);
+        if (posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&fa);
+        ::close(out[1]);
+        ::close(err[1]);
+        fds_[0] = {out[0], POLLIN, 0};
+        fds_[1] = {err[0], POLLIN, 0};
+    }
+    ~Running() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            Finish();
+        }
+    }
+    // Reads until stdout holds `text` or the program ends (at most 30 s).
+    bool WaitFor(const std::string& text) {
+        while (result_.out.find(text) == std::string::npos)
+            if (!Pump(30'000))
+                return false;
+        return true;
+    }
+    void Signal(int sig) { ::kill(pid_, sig); }
+    ProcessResult Finish() {
+        while (Pump(60'000)) {
+        }
+        for (pollfd& f : fds_)
+            if (f.fd >= 0)
+                ::close(std::exchange(f.fd, -1));
+        int status = 0;
+        if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status))
+            result_.exitCode = WEXITSTATUS(status);
+        pid_ = -1;
+        return result_;
+    }
+
+  private:
+    // One read from whichever output has something; false once both ended.
+    bool Pump(int ms) {
+        if (fds_[0].fd < 0 && fds_[1].fd < 0)
+            return false;
+        if (::poll(fds_, 2, ms) <= 0)
+            return false;
+        char buf[4096];
+        for (int i = 0; i < 2; ++i) {
+            if (fds_[i].fd < 0 || !fds_[i].revents)
+                continue;
+            const ssize_t n = ::read(fds_[i].fd, buf, sizeof buf);
+            if (n > 0)
+                (i == 0 ? result_.out : result_.err).append(buf, static_cast<std::size_t>(n));
+            else
+                ::close(std::exchange(fds_[i].fd, -1));
+        }
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    pollfd fds_[2] = {{-1, POLLIN, 0}, {-1, POLLIN, 0}};
+    ProcessResult result_;
+};
+
+// How many bytes the JIG answers before the replies a stop test delays: the replies of a whole
+// check and read (or write) on a fresh simulated JIG, as the CLI sends them.
+std::size_t RepliesOfAWholeRun(bool write, const std::string& image) {
+    auto sim = MakeSim("pcb3");
+    RecordingPort port;
+    NuvotonJtagEngine engine(sim, port);
+    engine.SetSafety({.active = true, .backup = true, .askBeforeErasingBlank = false});
+    engine.SendSettings(true);
+    engine.CheckConnect();
+    engine.WaitForOperation();
+    TempDir dir;
+    WriteFileBytes(dir.File("in.bin"), image);
+    port.QueueFileAnswer(dir.File(write ? "in.bin" : "out.bin"));
+    if (write)
+        engine.WriteClick();
+    else
+        engine.ReadClick();
+    engine.WaitForOperation();
+    EXPECT_EQ(engine.Outcome(), NuvJtagOutcome::Succeeded);
+    return sim->Jig().BytesToHost().size();
+}
+
+constexpr int kBlocksOfFlash = 512;
+
+// The size of the file a read is writing in `folder` (a dot file ending in .new).
+std::uintmax_t NewFileBytes(const std::string& folder) {
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = e.path().filename().string();
+        if (name.starts_with(".") && name.ends_with(".new"))
+            return e.file_size(ec);
+    }
+    return 0;
 }
 
 std::string Image() {
@@ -70,7 +206,30 @@ TEST(JtagCli, CheckReadWriteAndTheirExitStatus) {
     r = Cli(dir.Path(), {"jtag", "check", "--device", "sim:pcb3", "--script", "none.vss"});
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_TRUE(Has(r, "User select VSS file: none.vss\n"));
-    EXPECT_TRUE(Has(r, "Break! Open file (.vss) error or not found!\n"));
+    EXPECT_TRUE(Has(r, "none.vss: No such file or directory\nBreak! Open file (.vss) error or "
+                       "not found!\n"));
+    // Scripts that are no script: a device that never ends, a file far too large
+    WriteFileBytes(dir.File("huge.vss"), std::string(1024 * 1024 + 1, '\n'));
+    for (const auto& [script, reason] :
+         {std::pair<std::string, std::string>{"/dev/zero", "not a regular file"},
+          {"huge.vss", "1048577 bytes, larger than the 1048576 bytes allowed"}}) {
+        r = Cli(dir.Path(), {"jtag", "check", "--device", "sim:pcb3", "--script", script});
+        EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+        EXPECT_TRUE(Has(r, script + ": " + reason + "\n")) << r.out;
+        EXPECT_FALSE(Has(r, "Sending start: ")) << r.out;
+    }
+
+    // An image refused before the backup and the erase: the chip keeps what it had
+    WriteFileBytes(dir.File("chip.bin"), Image());
+    WriteFileBytes(dir.File("chip.json"), R"({"chips": {"npceJtag": {"file": "chip.bin"}}})");
+    WriteFileBytes(dir.File("empty.bin"), "");
+    r = Cli(dir.Path(),
+            {"jtag", "write", "empty.bin", "--device", "sim:pcb3", "--scenario", "chip.json"});
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "empty.bin: the file is empty\n")) << r.out;
+    EXPECT_NE(r.err.find("error: Error open file!"), std::string::npos) << r.err;
+    EXPECT_FALSE(Has(r, "Erase blocks"));
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Image());
 
     WriteFileBytes(dir.File("nojig.json"), R"({"devices": []})");
     r = Cli(dir.Path(), {"jtag", "check", "--device", "sim", "--scenario", "nojig.json"});
@@ -109,5 +268,91 @@ TEST(JtagCli, RoundTripsOverTheSimulatorsSerialTerminal) {
         EXPECT_EQ(r.exitCode, 0) << b.board << r.out << r.err;
         EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image) << b.board;
         EXPECT_EQ(sim.Stop(), 0);
+    }
+}
+
+// Ctrl-C at a random block of a read and of a write over the simulator's terminal: the
+// operation stops between blocks, says so, keeps NAME and the chip as they say, and the JIG
+// takes the next command.
+TEST(JtagCli, CtrlCStopsAReadAndAWriteAtABlock) {
+    std::random_device seed;
+    const unsigned s = seed();
+    SCOPED_TRACE("seed " + std::to_string(s));
+    std::mt19937 random(s);
+    const auto chip = SimNpceJtag::DefaultImage();
+    const std::string before(chip.begin(), chip.end());
+    const std::string image = Image();
+    for (const bool write : {false, true}) {
+        // The JIG answers late at block N: a read's data once, long enough for Ctrl-C to come
+        // while the CLI waits for it; a write's commits of every 30th block from N on, each
+        // later by less than the shortest wait (300 ms for the JIG's version) and too far
+        // apart to meet in one exchange, as a stop before them leaves them to the next command.
+        const int n = 20 + static_cast<int>(random() % (write ? 280 : 470));
+        const std::size_t all = RepliesOfAWholeRun(write, image);
+        // After the last block: the end signal and the end-of-operation reset, a byte each
+        std::string faults;
+        for (int k = n; k < (write ? kBlocksOfFlash : n + 1); k += 30) {
+            const std::size_t at = write ? all - 3 - 2 * (512 - k) + 1 : all - 3 - 256 * (512 - k);
+            faults += std::string(faults.empty() ? "" : ", ") + R"({"type": "delay", "ms": )" +
+                      (write ? "150" : "1500") + R"(, "replyByte": )" + std::to_string(at) + "}";
+        }
+        TempDir dir, user;
+        WriteFileBytes(dir.File("scenario.json"), R"({"faults": [)" + faults + "]}");
+        SimProcess sim(
+            {"--board", "pcb3", "--timing", "instant", "--scenario", dir.File("scenario.json")});
+        ASSERT_FALSE(sim.PtyPath().empty());
+        const std::string device = "tty:" + sim.PtyPath();
+        WriteFileBytes(dir.File("out.bin"), "yesterday's dump");
+        WriteFileBytes(dir.File("in.bin"), image);
+        const std::string env = "XDG_DATA_HOME=" + user.Path();
+        Running cli(dir.Path(),
+                    write ? std::vector<std::string>{"jtag", "write", "in.bin", "--no-verify",
+                                                     "--device", device, "--yes"}
+                          : std::vector<std::string>{"jtag", "read", "out.bin", "--device", device,
+                                                     "--yes"},
+                    env);
+        ASSERT_TRUE(cli.WaitFor(write ? "Write bytes ... " : "Reading ..."));
+        // A read is stopped while it waits for block N: its new file holds N blocks then
+        for (int i = 0; !write && i < 3000 && NewFileBytes(dir.Path()) < 256u * n; ++i)
+            usleep(1000);
+        cli.Signal(SIGINT);
+        const ProcessResult r = cli.Finish();
+        EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+        EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
+        const auto journal = LoadJournal(user.File("tolvane-jig/journal.jsonl"));
+        ASSERT_FALSE(journal.empty());
+        EXPECT_EQ(journal.back().result, "stopped");
+        EXPECT_EQ(ReadFileText(dir.File("out.bin")), "yesterday's dump");
+
+        // The next command on the same terminal reads the chip
+        const ProcessResult next = RunProgram(
+            "tolvane-jig-cli", {"jtag", "read", "after.bin", "--device", device, "--yes"},
+            dir.Path(), {env});
+        ASSERT_EQ(next.exitCode, 0) << next.out << next.err;
+        EXPECT_EQ(sim.Stop(), 0);
+        const std::string after = ReadFileText(dir.File("after.bin"));
+        if (!write) {
+            const std::string partial = ReadFileText(dir.File("out.bin.partial"));
+            EXPECT_EQ(partial.size(), 256u * static_cast<unsigned>(n + 1));
+            EXPECT_TRUE(partial == before.substr(0, partial.size()));
+            EXPECT_TRUE(after == before);
+            continue;
+        }
+        // The line says how far the write came, and the chip agrees
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(
+            r.err, m,
+            std::regex(R"(The chip is (erased|partly written \(blocks 1 to (\d+) of 512\))\. )"
+                       R"(Backup: (\S+)\.\n)")))
+            << r.err;
+        const std::size_t blocks = m[2].matched ? std::stoul(m[2].str()) : 0;
+        std::string expected = image.substr(0, 256 * blocks);
+        expected.resize(131072, '\xFF');
+        EXPECT_TRUE(after == expected) << blocks;
+        EXPECT_TRUE(ReadFileText(m[3].str()) == before);
+        EXPECT_NE(r.err.find("To put it back: tolvane-jig-cli jtag write " + m[3].str() +
+                             " --device " + device + "\n"),
+                  std::string::npos)
+            << r.err;
     }
 }

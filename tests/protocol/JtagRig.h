@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 // What a window would show of the counter and its timer.
 class RecordingView : public NuvJtagView {
@@ -71,6 +73,35 @@ class RecordingView : public NuvJtagView {
     int timersArmed_ = 0;
 };
 
+// A recording operator that asks for a stop once the gauge of one colour reaches a position,
+// on the worker's thread, as a STOP pressed during that block would.
+class StoppingPort : public RecordingPort {
+  public:
+    void StopAt(Rgb colour, int position, std::function<void()> stop) {
+        std::lock_guard lock(mutex_);
+        colour_ = colour;
+        at_ = position;
+        stop_ = std::move(stop);
+    }
+    void SetGauge(int position) override {
+        RecordingPort::SetGauge(position);
+        std::function<void()> stop;
+        {
+            std::lock_guard lock(mutex_);
+            if (stop_ && position == at_ && GaugeColour() == colour_)
+                stop = std::exchange(stop_, nullptr);
+        }
+        if (stop)
+            stop();
+    }
+
+  private:
+    std::mutex mutex_;
+    Rgb colour_{};
+    int at_ = -1;
+    std::function<void()> stop_;
+};
+
 inline const std::string kJtagStamp = "07.12.2026 10:20:30";
 
 class JtagTest : public ::testing::Test {
@@ -124,7 +155,7 @@ class JtagTest : public ::testing::Test {
     }
 
     TempDir dir;
-    RecordingPort port;
+    StoppingPort port;
     RecordingView view;
     std::shared_ptr<SimFtdiApi> sim;
     std::unique_ptr<NuvotonJtagEngine> engine;

@@ -3,6 +3,8 @@
 #include "JtagRig.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 
+#include <sys/stat.h>
+
 namespace {
 std::vector<std::uint8_t> Bytes(const std::string& s) {
     return {s.begin(), s.end()};
@@ -79,6 +81,8 @@ TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
     expected.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), expected);
     EXPECT_EQ(engine->FileBytes(), 1000u);
+    EXPECT_TRUE(
+        port.HasLine("The file holds 1000 bytes: the rest of the flash is written with FFh."));
 
     const auto host = sim->Jig().BytesToJig();
     const auto commits = Batches(host, 0x22);
@@ -107,9 +111,19 @@ TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
     WriteFileBytes(dir.File("in.bin"), Pattern(131072));
     Prepare();
     Write(dir.File("in.bin"));
+    const std::string state =
+        "The chip is partly written (blocks 1 to 7 of 512). No backup was taken.";
     EXPECT_EQ(LinesFrom("Write bytes ... "),
-              (std::vector<std::string>{"Write bytes ... ", "FAULT B_gr  !=22h  23h"}));
-    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+              (std::vector<std::string>{"Write bytes ... ", "FAULT B_gr  !=22h  23h", state}));
+    EXPECT_EQ(engine->ChipState(), state);
+    const auto messages = port.Messages();
+    EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
+              (std::vector<std::string>{state, NuvJtag::kErrorBox}));
+    const auto flash = Chip().Flash();
+    const std::string written = Pattern(131072).substr(0, 7 * 256);
+    EXPECT_TRUE(std::string(flash.begin(), flash.begin() + 7 * 256) == written);
+    EXPECT_TRUE(
+        std::all_of(flash.begin() + 8 * 256, flash.end(), [](auto b) { return b == 0xFF; }));
     EXPECT_EQ(Tail(sim->Jig().BytesToJig(), 5),
               (std::vector<std::uint8_t>{'O', 'S', 'R', 'J', 'S'}));
     EXPECT_EQ(port.Gauge(), 7);
@@ -129,7 +143,8 @@ TEST_F(JtagTest, WithoutTheScriptTheControllerRefusesTheWrite) {
     Prepare();
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Write bytes ... "),
-              (std::vector<std::string>{"Write bytes ... ", "FAULT first !=22  00h"}));
+              (std::vector<std::string>{"Write bytes ... ", "FAULT first !=22  00h",
+                                        "The chip is erased. No backup was taken."}));
     EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
     ExpectReset();
 }
@@ -145,14 +160,38 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     engine->WriteClick();
     EXPECT_EQ(LinesFrom("Read to file is interrupted. All stop."),
               (std::vector<std::string>{"Read to file is interrupted. All stop.", ""}));
-    port.QueueFileAnswer(dir.File("missing.bin"));
-    engine->WriteClick();
+
+    // Images refused before anything else: no backup read, no erase, no write
+    engine->SetSafety({.active = true, .backup = true});
+    const std::vector<std::uint8_t> before = Chip().Flash();
+    const std::size_t sent = sim->Jig().BytesToJig().size();
+    WriteFileBytes(dir.File("empty.bin"), "");
+    WriteFileBytes(dir.File("big.bin"), Pattern(131073));
+    ASSERT_EQ(mkfifo(dir.File("pipe.bin").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {dir.File("missing.bin"), "No such file or directory"},
+        {dir.File("empty.bin"), "the file is empty"},
+        {dir.File("big.bin"), "larger than the 131072 bytes the chip takes"},
+        {"/dev/zero", "not a regular file"},
+        {dir.File("pipe.bin"), "not a regular file"},
+        {dir.Path(), "a folder, not a file"},
+    };
+    for (const auto& [file, reason] : refused) {
+        port.QueueFileAnswer(file);
+        engine->WriteClick();
+        EXPECT_TRUE(port.HasLine(file + ": " + reason)) << file;
+        EXPECT_EQ(port.Messages().back(), "Error open file!") << file;
+        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed) << file;
+    }
+    const auto host = sim->Jig().BytesToJig();
+    for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
+        ASSERT_FALSE(f.size() >= 2 && f[0] == 'J' && (f[1] == 'W' || f[1] == 'R'));
+    EXPECT_EQ(Chip().Flash(), before);
+
     port.QueueFileAnswer(dir.File("no folder/out.bin"));
     engine->ReadClick();
-    const auto messages = port.Messages();
-    ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
-              (std::vector<std::string>{"Error open file!", "Error create file!"}));
+    EXPECT_EQ(port.Messages().back(), "Error create file!");
+    EXPECT_TRUE(port.HasLine(dir.File("no folder/out.bin") + ": No such file or directory"));
     // Nothing started: the link is closed and READ and WRITE are still there to use
     EXPECT_EQ(engine->State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
@@ -160,18 +199,24 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
     Read(dir.File("out.bin"));
     EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
-    const auto image = SimNpceJtag::DefaultImage();
-    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(image.begin(), image.end()));
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(before.begin(), before.end()));
 }
 
 TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
     Start("pcb3");
     Prepare();
-    Read("/dev/full");
+    const std::size_t sent = sim->Jig().BytesToJig().size();
+    port.QueueFileAnswer("/dev/full");
+    engine->ReadClick();
+    engine->WaitForOperation();
     EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
-    EXPECT_FALSE(port.HasLine("Reading complete. " + kJtagStamp));
-    EXPECT_TRUE(port.HasLine("Error writing the file /dev/full: No space left on device"));
-    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
-    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'S');
-    ExpectReset();
+    EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
+    EXPECT_EQ(port.Messages().back(), "Error create file!");
+    // Refused before the first block read
+    const auto host = sim->Jig().BytesToJig();
+    for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
+        ASSERT_NE(f, (std::vector<std::uint8_t>{'J', 'R'}));
+    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_FALSE(engine->LinkOpen());
+    EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
 }

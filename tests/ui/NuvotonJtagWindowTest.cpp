@@ -6,6 +6,7 @@
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,14 +122,41 @@ TEST_F(NuvotonJtagWindowTest, AWrongIdentifierShowsTheReasonsAndTheScriptButtonT
     EXPECT_TRUE(WaitUntil([&] { return Buttons(true, false, false); }));
 }
 
-TEST_F(NuvotonJtagWindowTest, ClosingTheWindowDuringAReadStopsTheWorker) {
-    Open("pcb2-npce", R"({"chips": {"npceJtag": {"silentAtBlock": 3}}})");
+TEST_F(NuvotonJtagWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
+    // Where the read's replies begin, from a clean run
+    Open("pcb2-npce");
     SettingsAndCheck();
-    dialogs.script.fileAnswers.push_back(dir.File("partial.bin"));
+    dialogs.script.fileAnswers.push_back(dir.File("clean.bin"));
+    window->BitBtn_NUV_JTAG_RD->click();
+    AwaitEnd();
+    const std::size_t firstBlock = sim->Jig().BytesToHost().size() - 131072 - 3;
+    window.reset();
+
+    // The fourth block comes late, while the technician closes the window
+    Open("pcb2-npce", R"({"faults": [{"type": "delay", "ms": 1500, "replyByte": )" +
+                          std::to_string(firstBlock + 3 * 256) + "}]}");
+    WriteFileBytes(dir.File("dump.bin"), "yesterday's dump");
+    SettingsAndCheck();
+    dialogs.script.fileAnswers.push_back(dir.File("dump.bin"));
+    dialogs.script.yesNo = {false, true};
     window->BitBtn_NUV_JTAG_RD->click();
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_progrss->Position() == 3; }));
-    window->close(); // refused: the read is running
+    window->close(); // "No": the read goes on
     EXPECT_TRUE(window->isVisible());
-    window.reset(); // quitting: the worker is cancelled and joined
-    EXPECT_EQ(ReadFileText(dir.File("partial.bin")).size(), 3u * 256u);
+    EXPECT_FALSE(window->CanLeave());
+    window->BitBtn_EXIT_NUV->click(); // "Yes": it stops once the block it waits for is in
+    AwaitEnd();
+    EXPECT_EQ(std::count(dialogs.script.messages.begin(), dialogs.script.messages.end(),
+                         "Stop the operation?"),
+              2);
+    EXPECT_TRUE(Lines(kStoppedLine));
+    EXPECT_EQ(window->Engine().Outcome(), NuvJtagOutcome::Stopped);
+    EXPECT_EQ(ReadFileText(dir.File("dump.bin")), "yesterday's dump");
+    const auto flash = Chip().Flash();
+    EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
+                std::string(flash.begin(), flash.begin() + 4 * 256));
+    // Nothing runs now: EXIT leaves
+    EXPECT_TRUE(window->isVisible());
+    window->BitBtn_EXIT_NUV->click();
+    EXPECT_FALSE(window->isVisible());
 }

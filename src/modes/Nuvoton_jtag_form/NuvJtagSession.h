@@ -6,6 +6,8 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "link/WaitFailureLine.h"
+#include "operation/ChipState.h"
+#include "operation/OutputFile.h"
 #include "port/OperationState.h"
 #include "port/OperatorPort.h"
 #include "safety/OperationRecord.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace NuvJtag {
 inline constexpr std::uint32_t kExpectedId = 0x0FE2201F;
@@ -50,7 +53,7 @@ inline constexpr const char* kReasonsBox =
     "\n 3 Defective chip EC \n 4 Invalid defined first contact";
 } // namespace NuvJtag
 
-enum class NuvJtagOutcome { None, NoJig, Failed, Succeeded };
+enum class NuvJtagOutcome { None, NoJig, Failed, Stopped, Succeeded };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
@@ -98,8 +101,15 @@ struct NuvJtagSession {
     std::atomic<bool> transferEnabled{false};
 
     // Handed from the handler to the worker, then to the timer.
-    NuvFilePtr file;
+    NuvFilePtr file;                 // the script
+    OutputFile out;                  // a read's dump, put in place only once the read succeeded
+    std::vector<std::uint8_t> image; // a write's image, read whole before anything is erased
     std::string fileName;
+    // Set by Stop() from any thread; the worker looks at it between blocks, lines and sectors.
+    std::atomic<bool> stopRequested{false};
+    ChipProgress progress;
+    std::string backupPath;
+    std::string chipState;  // where the chip stands after a failed or stopped erase or write
     std::string result;     // "OK" or "ERROR"
     std::string failedStep; // the line that ended a failed operation, for its record
     bool linkLost = false;

@@ -4,19 +4,19 @@
 #include "modes/Nuvoton_jtag_form/JtagChannel.h"
 #include "modes/Nuvoton_jtag_form/JtagRouting.h"
 #include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
+#include "operation/ImageToWrite.h"
 #include "port/ProgramFolder.h"
+#include "port/RegularFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 using namespace NuvJtag;
 
 namespace {
-NuvFilePtr OpenForReading(const std::string& name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec))
-        return nullptr;
-    return NuvFilePtr(std::fopen(name.c_str(), "rb"));
-}
+// A script is a few hundred lines; anything near this is not one, and a device never ends.
+constexpr std::uintmax_t kLargestScript = 1024 * 1024;
 
 std::string IdText(const std::uint8_t* b) {
     return Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0]);
@@ -31,6 +31,7 @@ NuvotonJtagEngine::NuvotonJtagEngine(std::shared_ptr<FtdiApi> api, OperatorPort&
 }
 
 NuvotonJtagEngine::~NuvotonJtagEngine() {
+    s_.stopRequested.store(true);
     s_.link.Cancel();
     worker_.Join();
 }
@@ -133,6 +134,7 @@ void NuvotonJtagEngine::CheckConnect() {
     if (!s_.state.IsNone() || !s_.connectEnabled.load())
         return;
     worker_.Join();
+    s_.stopRequested.store(false);
     s_.outcome.store(NuvJtagOutcome::None);
     BeginRecord("check");
     if (!OpenLink())
@@ -158,8 +160,14 @@ void NuvotonJtagEngine::CheckConnect() {
         return Break(true);
     }
     const std::string path = ScriptPath();
-    s_.file = OpenForReading(path);
-    if (!s_.file) {
+    std::string problem = RegularFileProblem(path, kLargestScript);
+    if (problem.empty()) {
+        s_.file.reset(std::fopen(path.c_str(), "rb"));
+        if (!s_.file)
+            problem = std::strerror(errno);
+    }
+    if (!problem.empty()) {
+        s_.port.Log(FileProblemLine(path, problem));
         s_.port.Log("Break! Open file (.vss) error or not found!");
         s_.failedStep = "script file";
         return Break(false);
@@ -169,13 +177,22 @@ void NuvotonJtagEngine::CheckConnect() {
     StartWorker();
 }
 
+void NuvotonJtagEngine::BeginTransfer(const char* operation) {
+    worker_.Join();
+    s_.stopRequested.store(false);
+    s_.outcome.store(NuvJtagOutcome::None);
+    s_.fileBytes = 0;
+    s_.progress.Reset();
+    s_.backupPath.clear();
+    s_.chipState.clear();
+    s_.image.clear();
+    BeginRecord(operation);
+}
+
 void NuvotonJtagEngine::ReadClick() {
     if (!s_.state.IsNone() || !s_.transferEnabled.load())
         return;
-    worker_.Join();
-    s_.outcome.store(NuvJtagOutcome::None);
-    s_.fileBytes = 0;
-    BeginRecord("read");
+    BeginTransfer("read");
     if (!OpenLink())
         return;
     // Only a checked controller gets here: its identifier was the expected one.
@@ -188,14 +205,16 @@ void NuvotonJtagEngine::ReadClick() {
         s_.link.Close();
         return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
     }
-    s_.record.SetFile(*name);
-    s_.file.reset(std::fopen(name->c_str(), "wb"));
-    if (!s_.file) {
+    // The record describes the file by its content: only once it is known to be a plain file.
+    if (!s_.out.Create(*name)) {
+        const std::string problem = FileProblemLine(*name, s_.out.Error());
+        s_.port.Log(problem);
         s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
         s_.link.Close();
         s_.outcome.store(NuvJtagOutcome::Failed);
-        return EndInHandler(NuvJtagOutcome::Failed, "file creation");
+        return EndInHandler(NuvJtagOutcome::Failed, problem);
     }
+    s_.record.SetFile(*name);
     s_.fileName = *name;
     s_.port.Log("Data from NUVOTON save to file: " + *name);
     s_.state.Set("NUVOTON_READ");
@@ -208,10 +227,7 @@ void NuvotonJtagEngine::ReadClick() {
 void NuvotonJtagEngine::WriteClick() {
     if (!s_.state.IsNone() || !s_.transferEnabled.load())
         return;
-    worker_.Join();
-    s_.outcome.store(NuvJtagOutcome::None);
-    s_.fileBytes = 0;
-    BeginRecord("write");
+    BeginTransfer("write");
     if (!OpenLink())
         return;
     s_.record.SetChipId(kExpectedIdText);
@@ -223,16 +239,24 @@ void NuvotonJtagEngine::WriteClick() {
         s_.link.Close();
         return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
     }
-    s_.record.SetFile(*name);
-    s_.file = OpenForReading(*name);
-    if (!s_.file) {
+    // Read whole and judged here: nothing may be erased for a file that cannot be written.
+    ImageToWrite loaded = LoadImageToWrite(*name, static_cast<std::size_t>(kFlashSize));
+    if (!loaded.Ok()) {
+        s_.port.Log(loaded.error);
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
         s_.link.Close();
         s_.outcome.store(NuvJtagOutcome::Failed);
-        return EndInHandler(NuvJtagOutcome::Failed, "file opening");
+        return EndInHandler(NuvJtagOutcome::Failed, loaded.error);
     }
+    s_.record.SetFile(*name);
+    const bool isShort = loaded.Short();
+    s_.image = std::move(loaded.bytes);
+    s_.fileBytes = loaded.fileSize;
     s_.fileName = *name;
     s_.port.Log("Write from file: " + *name);
+    if (isShort)
+        s_.port.Log("The file holds " + std::to_string(loaded.fileSize) +
+                    " bytes: the rest of the flash is written with FFh.");
     s_.state.Set("ERASE_NUVOTON");
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
@@ -282,7 +306,9 @@ void NuvotonJtagEngine::EndOfOperationTimer() {
     if (!s_.timerArmed.exchange(false))
         return;
     worker_.Join(); // past its last act already
-    if (s_.result == "ERROR")
+    if (s_.view && !s_.chipState.empty())
+        s_.port.ShowMessage(MessageIcon::Error, s_.chipState);
+    if (s_.result == "ERROR" && s_.outcome.load() != NuvJtagOutcome::Stopped)
         s_.port.ShowMessage(MessageIcon::Error, kErrorBox);
     else
         s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);

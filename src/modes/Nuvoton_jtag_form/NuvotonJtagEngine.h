@@ -36,6 +36,10 @@ class NuvotonJtagEngine {
     bool ExitClick();
     // Timer_MSG_ER: the end of a read or write, on the window's thread.
     void EndOfOperationTimer();
+    // Asks the running script, read or write to stop at its next safe point (between lines,
+    // blocks and sectors). Any thread; it only sets a flag.
+    void Stop() { s_.stopRequested.store(true); }
+    bool Running() const { return !s_.state.IsNone(); }
 
     // Blocks until the worker has ended.
     void WaitForWorker() { worker_.Join(); }
@@ -60,6 +64,12 @@ class NuvotonJtagEngine {
     std::uint64_t FileBytes() const { return s_.fileBytes; }
     std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     std::string Result() const { return s_.result; }
+    // After an erase or write that failed or was stopped, where the chip stands; else empty.
+    // Read once the operation has ended.
+    std::string ChipState() const { return s_.chipState; }
+    // Where the last erase or write left the chip (a good write: written, not verified).
+    std::string ChipLine() const { return s_.progress.Line(s_.backupPath); }
+    std::string BackupPath() const { return s_.backupPath; }
 
   private:
     // Starts the journal record of a check, read or write.
@@ -71,6 +81,8 @@ class NuvotonJtagEngine {
     void Break(bool showReasons);
     bool SendRouting(JtagChannel& channel, bool pin1ToPin1);
     std::string ScriptPath();
+    // A new read or write: no stop asked for, nothing changed on the chip yet.
+    void BeginTransfer(const char* operation);
     void StartWorker();
 
     NuvJtagSession s_;

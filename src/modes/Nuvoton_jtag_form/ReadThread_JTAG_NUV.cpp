@@ -2,6 +2,7 @@
 #include "port/ThreadCpu.h"
 
 #include "modes/Nuvoton_jtag_form/VssScript.h"
+#include "port/RegularFile.h"
 #include "safety/SafeRead.h"
 
 #include <array>
@@ -17,6 +18,12 @@ std::string Of(const char* what, int number, int total) {
     return std::string(what) + " " + std::to_string(number) + " of " + std::to_string(total);
 }
 } // namespace
+
+bool ReadThread_JTAG_NUV::StopHere() {
+    if (s_.stopRequested.load())
+        stopped_ = true;
+    return stopped_;
+}
 
 void ReadThread_JTAG_NUV::Execute() {
     const std::string state = s_.state.Get();
@@ -50,6 +57,8 @@ void ReadThread_JTAG_NUV::SendScript() {
         for (std::size_t i = 0; i < n; ++i) {
             if (!splitter.Feed(static_cast<std::uint8_t>(chunk[i])))
                 continue;
+            if (StopHere())
+                return ScriptFailed();
             for (const JigCommand& command : splitter.Commands()) {
                 if (!channel_.Run(command,
                                   "script line " + std::to_string(counter) + ", " + command.name)) {
@@ -109,27 +118,16 @@ void ReadThread_JTAG_NUV::Read() {
     const bool keep = s_.safety.active;
     std::vector<std::uint8_t> image;
     for (int block = 0; block < kBlocks; ++block) {
-        if (!ReadBlock(block))
+        if (StopHere() || !ReadBlock(block))
             return Finish(false);
-        if (std::fwrite(s_.link.Buffer(), 1, kBlockSize, s_.file.get()) != kBlockSize) {
-            LogFailure("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
+        if (!s_.out.Write(s_.link.Buffer(), kBlockSize)) {
+            LogFailure(FileProblemLine(s_.fileName, s_.out.Error()));
             return Finish(false);
         }
         if (keep)
             image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
         s_.fileBytes += kBlockSize;
         s_.port.SetGauge(block + 1);
-    }
-    // Data the file did not keep must never end as a good read.
-    std::FILE* f = s_.file.release();
-    const bool flushed = std::fflush(f) == 0;
-    const int flushError = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!flushed)
-        errno = flushError;
-    if (!flushed || !closed) {
-        LogFailure("Error writing the file " + s_.fileName + ": " + std::strerror(errno));
-        return Finish(false);
     }
     Log("Reading complete. " + NuvDateTime());
     const LogLine log = [this](const std::string& line) { Log(line); };
@@ -141,9 +139,26 @@ void ReadThread_JTAG_NUV::Read() {
             s_.failedStep = "read twice: the reads differ";
         return Finish(false);
     }
+    if (!CommitDump())
+        return Finish(false);
     if (keep)
         LogImageCheck(image, log);
     Finish(true);
+}
+
+// Data the file did not keep must never end as a good read.
+bool ReadThread_JTAG_NUV::CommitDump() {
+    if (s_.out.Commit())
+        return true;
+    LogFailure(FileProblemLine(s_.fileName, s_.out.Error()));
+    AbandonDump();
+    return false;
+}
+
+void ReadThread_JTAG_NUV::AbandonDump() {
+    const std::string line = s_.out.Abandon();
+    if (!line.empty())
+        Log(line);
 }
 
 bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
@@ -151,7 +166,7 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     image.reserve(static_cast<std::size_t>(kBlocks) * kBlockSize);
     s_.port.SetGauge(0);
     for (int block = 0; block < kBlocks; ++block) {
-        if (!ReadBlock(block))
+        if (StopHere() || !ReadBlock(block))
             return false;
         image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
         s_.port.SetGauge(block + 1);
@@ -162,6 +177,7 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 // ---------------------------------------------------------------- erase and write
 
 void ReadThread_JTAG_NUV::EraseAndWrite() {
+    writing_ = true;
     Finish((!s_.safety.backup || Backup()) && Erase() && Write());
 }
 
@@ -177,7 +193,8 @@ bool ReadThread_JTAG_NUV::Backup() {
         s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
         return false;
     }
-    s_.record.SetBackup(saved->string());
+    s_.backupPath = saved->string();
+    s_.record.SetBackup(s_.backupPath);
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
     s_.port.SetGauge(0);
@@ -210,6 +227,12 @@ bool ReadThread_JTAG_NUV::Erase() {
     Log("Erase blocks... " + NuvDateTime());
     std::uint8_t status = 0;
     for (int sector = 0; sector < kSectors; ++sector) {
+        if (StopHere())
+            return false;
+        if (sector == 0) {
+            s_.record.Started([this](const std::string& line) { Log(line); });
+            s_.progress.Erasing();
+        }
         const std::string step = Of("erase of sector", sector + 1, kSectors);
         if (!channel_.Batch(kModeRaw, EraseSectorEntries(sector), step)) {
             LogFailure(channel_.Failure());
@@ -226,6 +249,7 @@ bool ReadThread_JTAG_NUV::Erase() {
         status = *erased;
         s_.port.SetGauge(sector + 1);
     }
+    s_.progress.Erased();
     Log("Erase complete! " + NuvDateTime() + "    status=" + Hex2(status) + "h");
     return true;
 }
@@ -245,15 +269,11 @@ bool ReadThread_JTAG_NUV::Write() {
         LogFailure("FAULT first !=22  " + Hex2(*setup) + "h");
         return false;
     }
-    std::array<std::uint8_t, kBlockSize> block;
     for (int k = 0; k < kBlocks; ++k) {
-        block.fill(0xFF);
-        const std::size_t got = std::fread(block.data(), 1, block.size(), s_.file.get());
-        if (std::ferror(s_.file.get())) {
-            LogFailure("Error reading the file " + s_.fileName + ": " + std::strerror(errno));
+        if (StopHere())
             return false;
-        }
-        s_.fileBytes += got;
+        const std::span<const std::uint8_t, kBlockSize> block(
+            s_.image.data() + static_cast<std::size_t>(k) * kBlockSize, kBlockSize);
         const std::optional<std::uint8_t> data = channel_.Batch(
             kModeChecked, DataEntries(k, block), Of("data of block", k + 1, kBlocks));
         if (!data) {
@@ -274,9 +294,9 @@ bool ReadThread_JTAG_NUV::Write() {
             LogFailure("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
             return false;
         }
+        s_.progress.Written(k + 1, kBlocks);
         s_.port.SetGauge(k + 1);
     }
-    s_.file.reset();
     Log("Write complete! " + NuvDateTime());
     return true;
 }
@@ -285,12 +305,24 @@ bool ReadThread_JTAG_NUV::Write() {
 // the operation on the window's thread. Arming is the last thing the worker does.
 void ReadThread_JTAG_NUV::Finish(bool ok) {
     s_.file.reset();
+    if (!ok)
+        AbandonDump();
+    const bool stopped = !ok && stopped_;
+    if (stopped)
+        LogFailure(kStoppedLine);
+    if (!ok && writing_) {
+        s_.chipState = s_.progress.Line(s_.backupPath);
+        Log(s_.chipState);
+    }
     const bool lost = s_.linkLost;
     if (!channel_.Named(ok ? "BUZ_OK" : "BUZ_ER") && !lost)
         Log(channel_.Failure());
     s_.result = ok ? "OK" : "ERROR";
-    s_.outcome.store(ok ? NuvJtagOutcome::Succeeded : NuvJtagOutcome::Failed);
-    s_.EndRecord(ok ? NuvJtagOutcome::Succeeded : NuvJtagOutcome::Failed);
+    const NuvJtagOutcome outcome = ok        ? NuvJtagOutcome::Succeeded
+                                   : stopped ? NuvJtagOutcome::Stopped
+                                             : NuvJtagOutcome::Failed;
+    s_.outcome.store(outcome);
+    s_.EndRecord(outcome);
     s_.ResetControls();
     s_.workerCpuNanos = ThreadCpuNanos();
     NuvJtagView* view = s_.view;

@@ -32,10 +32,17 @@ class ReadThread_JTAG_NUV {
         s_.failedStep = line;
         Log(line);
     }
+    // A safe point: true (and the operation ends as stopped) when the technician asked.
+    bool StopHere();
+    // The read's dump: put in place after a good read, else kept as NAME.partial.
+    bool CommitDump();
+    void AbandonDump();
     // The end of a read or write: signal, window reset, result, timer.
     void Finish(bool ok);
     void ScriptFailed();
 
     NuvJtagSession& s_;
     JtagChannel channel_;
+    bool stopped_ = false;
+    bool writing_ = false; // the chip may change: a failure says where it stands
 };

@@ -1,5 +1,6 @@
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 
+#include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
 
@@ -125,6 +126,16 @@ void TForm_NUVOTON_JTAG::closeEvent(QCloseEvent* event) {
     BitBtn_EXIT_NUVClick();
 }
 
+// The window has no STOP: EXIT (or the close) during an operation offers to stop it. The
+// operation then ends as every operation does, with its message; EXIT works again after it.
+bool TForm_NUVOTON_JTAG::AskToStop() {
+    if (!engine_->Running())
+        return false;
+    if (Dialogs::YesNo(this, "Stop the operation?"))
+        engine_->Stop();
+    return true;
+}
+
 void TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick() {
     engine_->SendSettings(CheckBox1->isChecked());
 }
@@ -149,7 +160,7 @@ void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_WRClick() {
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_EXIT_NUVClick() {
-    if (!engine_->ExitClick())
+    if (AskToStop() || !engine_->ExitClick())
         return;
     BackToMain();
 }

@@ -50,6 +50,8 @@ class TForm_NUVOTON_JTAG : public ModeWindow, public NuvJtagView {
     void BitBtn_NUV_JTAG_WRClick();
     void BitBtn_EXIT_NUVClick();
     void Timer_MSG_ERTimer();
+    // True when an operation was running (the technician was asked whether to stop it).
+    bool AskToStop();
 
     // NuvJtagView, called from the worker.
     void SetCounterText(const std::string& text) override;
