@@ -13,7 +13,7 @@ inline const std::string kStamp = "Current time  10:20:30";
 
 // Asks the engine to stop once, from the worker, when the gauge first reaches `stopAtGauge`
 // (64 per block): a stop at an exact block, as a technician's click would land between two.
-class StoppingPort : public RecordingPort {
+class EneStoppingPort : public RecordingPort {
   public:
     void SetGauge(int position) override {
         RecordingPort::SetGauge(position);
@@ -71,7 +71,7 @@ class EneTest : public ::testing::Test {
     }
 
     TempDir dir;
-    StoppingPort port;
+    EneStoppingPort port;
     std::shared_ptr<SimFtdiApi> sim;
     std::unique_ptr<Kb901xEngine> engine;
 };

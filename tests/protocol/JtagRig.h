@@ -75,7 +75,7 @@ class RecordingView : public NuvJtagView {
 
 // A recording operator that asks for a stop once the gauge of one colour reaches a position,
 // on the worker's thread, as a STOP pressed during that block would.
-class StoppingPort : public RecordingPort {
+class JtagStoppingPort : public RecordingPort {
   public:
     void StopAt(Rgb colour, int position, std::function<void()> stop) {
         std::lock_guard lock(mutex_);
@@ -155,7 +155,7 @@ class JtagTest : public ::testing::Test {
     }
 
     TempDir dir;
-    StoppingPort port;
+    JtagStoppingPort port;
     RecordingView view;
     std::shared_ptr<SimFtdiApi> sim;
     std::unique_ptr<NuvotonJtagEngine> engine;
