@@ -53,13 +53,24 @@ inline void PostToUi(QObject* context, std::function<void()> fn) {
     QMetaObject::invokeMethod(context, PostedCall(std::move(fn)), Qt::QueuedConnection);
 }
 
-// Runs `fn` on the context's thread and returns its result; direct when already there.
-// Only handlers (never a worker that the window joins) may ask questions this way.
+// Runs `fn` on the context's thread and returns its result; direct when already there. A worker
+// that asks waits for the answer, so its window must answer before it joins the worker (a modal
+// question keeps the window from closing meanwhile).
 template <class R> R RunOnUi(QObject* context, std::function<R()> fn) {
     if (QThread::currentThread() == context->thread())
         return fn();
     R result{};
-    QMetaObject::invokeMethod(
-        context, [&] { result = fn(); }, Qt::BlockingQueuedConnection);
+    // Qt's blocking call orders the result before the worker reads it; PostedCall and the
+    // release / acquire below say so to TSan, which cannot see inside Qt.
+    QMetaObject::invokeMethod(context, PostedCall([&result, &fn] {
+                                  result = fn();
+#if defined(__SANITIZE_THREAD__)
+                                  __tsan_release(&result);
+#endif
+                              }),
+                              Qt::BlockingQueuedConnection);
+#if defined(__SANITIZE_THREAD__)
+    __tsan_acquire(&result);
+#endif
     return result;
 }
