@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QThread>
 
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <utility>
 
 #if defined(__SANITIZE_THREAD__)
@@ -55,22 +58,41 @@ inline void PostToUi(QObject* context, std::function<void()> fn) {
 
 // Runs `fn` on the context's thread and returns its result; direct when already there. A worker
 // that asks waits for the answer, so its window must answer before it joins the worker (a modal
-// question keeps the window from closing meanwhile).
+// question keeps the window from closing meanwhile). The worker waits on a condition variable of
+// its own rather than in Qt's blocking call, whose arguments on the worker's stack Qt still reads
+// after the call, where TSan cannot see them ordered.
 template <class R> R RunOnUi(QObject* context, std::function<R()> fn) {
     if (QThread::currentThread() == context->thread())
         return fn();
-    R result{};
-    // Qt's blocking call orders the result before the worker reads it; PostedCall and the
-    // release / acquire below say so to TSan, which cannot see inside Qt.
-    QMetaObject::invokeMethod(context, PostedCall([&result, &fn] {
-                                  result = fn();
-#if defined(__SANITIZE_THREAD__)
-                                  __tsan_release(&result);
-#endif
-                              }),
-                              Qt::BlockingQueuedConnection);
-#if defined(__SANITIZE_THREAD__)
-    __tsan_acquire(&result);
-#endif
-    return result;
+    struct Answer {
+        std::mutex mutex;
+        std::condition_variable given;
+        bool done = false;
+        R result{};
+        void Give(const R* value) {
+            std::lock_guard lock(mutex);
+            if (value)
+                result = *value;
+            done = true;
+            given.notify_all();
+        }
+    };
+    // Ends the wait however the call ends: run, or dropped with its window (the default answer).
+    struct Guard {
+        explicit Guard(std::shared_ptr<Answer> a) : answer(std::move(a)) {}
+        ~Guard() { answer->Give(nullptr); }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+        std::shared_ptr<Answer> answer;
+    };
+    auto answer = std::make_shared<Answer>();
+    auto guard = std::make_shared<Guard>(answer);
+    PostToUi(context, [fn = std::move(fn), guard] {
+        const R value = fn();
+        guard->answer->Give(&value);
+    });
+    guard.reset();
+    std::unique_lock lock(answer->mutex);
+    answer->given.wait(lock, [&] { return answer->done; });
+    return answer->result;
 }
