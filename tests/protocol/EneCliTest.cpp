@@ -3,7 +3,6 @@
 #include "link/WaitBounds.h"
 #include "sim/chips/EneKb90xx.h"
 #include "support/Process.h"
-#include "support/SignalledProcess.h"
 #include "support/SimFixture.h"
 
 #include <chrono>
@@ -157,7 +156,7 @@ TEST(EneCli, CtrlCStopsAReadAndAWriteAndTheJigStaysReady) {
     const std::string dump = dir.File("dump.bin");
     WriteFileBytes(dump, "the old dump");
     const std::size_t blocks = std::uniform_int_distribution<std::size_t>(1, 200)(random);
-    auto received = [&] {
+    auto received = [&](const std::string&) {
         for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
             if (e.path().filename().string().starts_with(".dump.bin.") &&
                 e.file_size() >= blocks * 256)
@@ -186,7 +185,8 @@ TEST(EneCli, CtrlCStopsAReadAndAWriteAndTheJigStaysReady) {
     const auto after = Millis(std::uniform_int_distribution<int>(300, 4000)(random));
     r = RunProgramAndSignal(
         "tolvane-jig-cli", {"ene", "write", "in.bin", "--no-backup", "--device", device},
-        dir.Path(), env, [&] { return std::chrono::steady_clock::now() - started > after; },
+        dir.Path(), env,
+        [&](const std::string&) { return std::chrono::steady_clock::now() - started > after; },
         SIGINT);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
     EXPECT_NE(lastJournalRecord().find("\"stopped\""), std::string::npos) << lastJournalRecord();

@@ -50,32 +50,36 @@ std::vector<char*> Environment(const std::vector<std::string>& extra) {
     return env;
 }
 
-// False when the program kept its pipes open and silent for a minute: it hangs. `onOut` sees
-// the output so far after each piece of it.
+// False when the program kept its pipes open and silent for a minute: it hangs. `tick` is called
+// after each piece of output and, while `often`, every few milliseconds besides.
 bool ReadAll(int outFd, int errFd, std::string* out, std::string* err,
-             const std::function<void(const std::string&)>& onOut) {
+             const std::function<void()>& tick, const std::function<bool()>& often) {
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     int open = 2;
+    int silentMs = 0;
     char buf[4096];
     while (open > 0) {
-        const int ready = ::poll(fds, 2, 60'000);
+        const int step = often && often() ? 2 : 60'000;
+        const int ready = ::poll(fds, 2, step);
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready <= 0)
+        if (ready < 0 || (ready == 0 && (silentMs += step) >= 60'000))
             return false;
-        for (int i = 0; i < 2; ++i) {
+        if (ready > 0)
+            silentMs = 0;
+        for (int i = 0; i < 2 && ready > 0; ++i) {
             if (fds[i].fd < 0 || !fds[i].revents)
                 continue;
             ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
             if (n > 0) {
                 (i == 0 ? out : err)->append(buf, static_cast<std::size_t>(n));
-                if (i == 0 && onOut)
-                    onOut(*out);
             } else {
                 fds[i].fd = -1;
                 --open;
             }
         }
+        if (tick)
+            tick();
     }
     return open == 0;
 }
@@ -89,6 +93,16 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
 ProcessResult RunProgramSignalled(const std::string& program, const std::vector<std::string>& args,
                                   const std::string& once, int signal, const std::string& cwd,
                                   const std::vector<std::string>& env) {
+    if (once.empty())
+        return RunProgramAndSignal(program, args, cwd, env, nullptr, 0);
+    return RunProgramAndSignal(
+        program, args, cwd, env,
+        [once](const std::string& out) { return out.find(once) != std::string::npos; }, signal);
+}
+
+ProcessResult RunProgramAndSignal(const std::string& program, const std::vector<std::string>& args,
+                                  const std::string& cwd, const std::vector<std::string>& env,
+                                  const std::function<bool(const std::string&)>& when, int signal) {
     const std::string path =
         program.starts_with('/') ? program : std::string(TOLVANE_BIN_DIR) + "/" + program;
     int out[2], err[2];
@@ -109,15 +123,15 @@ ProcessResult RunProgramSignalled(const std::string& program, const std::vector<
     posix_spawn_file_actions_destroy(&fa);
     ::close(out[1]);
     ::close(err[1]);
-    bool sent = once.empty();
-    const auto onOut = [&](const std::string& text) {
-        if (!sent && text.find(once) != std::string::npos) {
+    bool sent = !when;
+    const auto tick = [&] {
+        if (!sent && when(r.out)) {
             sent = true;
             ::kill(pid, signal);
         }
     };
     // A hanging program fails its test (exit status -1) instead of stopping the suite.
-    if (rc == 0 && !ReadAll(out[0], err[0], &r.out, &r.err, onOut))
+    if (rc == 0 && !ReadAll(out[0], err[0], &r.out, &r.err, tick, [&] { return !sent; }))
         ::kill(pid, SIGKILL);
     ::close(out[0]);
     ::close(err[0]);

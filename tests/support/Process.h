@@ -1,5 +1,6 @@
 #pragma once
 // Runs the project's own executables from tests.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
 ProcessResult RunProgramSignalled(const std::string& program, const std::vector<std::string>& args,
                                   const std::string& once, int signal, const std::string& cwd = "",
                                   const std::vector<std::string>& env = {});
+// The same, and `signal` goes to the program the first time `when` says yes: it sees the output
+// so far, after each piece of it and every few milliseconds (a time passed, a file grown).
+ProcessResult RunProgramAndSignal(const std::string& program, const std::vector<std::string>& args,
+                                  const std::string& cwd, const std::vector<std::string>& env,
+                                  const std::function<bool(const std::string&)>& when, int signal);
 
 // tolvane-jig-sim --pty running for the test's life; the surprises it reports count for the
 // test when it stops.
