@@ -7,17 +7,11 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <optional>
-#include <poll.h>
 #include <random>
-#include <spawn.h>
 #include <string_view>
-#include <sys/wait.h>
-#include <unistd.h>
 
-extern char** environ;
 
 namespace {
 // The CLI in `folder`, the simulated JIG on instant timing unless a tty is given.
@@ -33,77 +27,16 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
 // pressing Ctrl-C in a transfer (which a JIG late with one reply holds up meanwhile).
 ProcessResult CliStoppedBySigint(const std::string& folder, const std::vector<std::string>& args,
                                  const std::string& after, const std::vector<std::string>& env) {
-    const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
-    ProcessResult r;
-    int out[2], err[2];
-    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
-        return r;
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_adddup2(&fa, out[1], 1);
-    posix_spawn_file_actions_adddup2(&fa, err[1], 2);
-    posix_spawn_file_actions_addchdir_np(&fa, folder.c_str());
-    std::vector<char*> argv{const_cast<char*>(path.c_str())};
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (char** e = environ; *e; ++e) {
-        const std::string_view entry(*e);
-        const std::string_view name = entry.substr(0, entry.find('=') + 1);
-        if (std::none_of(env.begin(), env.end(),
-                         [&](const std::string& x) { return x.starts_with(name); }))
-            envp.push_back(*e);
-    }
-    for (const std::string& e : env)
-        envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-    pid_t pid = -1;
-    const int rc = posix_spawn(&pid, path.c_str(), &fa, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&fa);
-    ::close(out[1]);
-    ::close(err[1]);
-    if (rc == 0) {
-        const int pause = 300;
-        std::optional<std::chrono::steady_clock::time_point> signalAt;
-        bool sent = false;
-        pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-        for (int open = 2; open > 0;) {
-            int wait = 60'000;
-            if (signalAt && !sent) {
-                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                    *signalAt - std::chrono::steady_clock::now());
-                wait = static_cast<int>(std::max<long long>(0, left.count()));
-            }
-            if (::poll(fds, 2, wait) < 0)
-                break;
-            for (int i = 0; i < 2; ++i) {
-                if (fds[i].fd < 0 || !fds[i].revents)
-                    continue;
-                char buf[4096];
-                const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
-                if (n > 0) {
-                    (i == 0 ? r.out : r.err).append(buf, static_cast<std::size_t>(n));
-                } else {
-                    fds[i].fd = -1;
-                    --open;
-                }
-            }
-            if (!signalAt && r.out.find(after) != std::string::npos)
-                signalAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(pause);
-            if (signalAt && !sent && std::chrono::steady_clock::now() >= *signalAt) {
-                ::kill(pid, SIGINT);
-                sent = true;
-            }
-        }
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-            r.exitCode = WEXITSTATUS(status);
-    }
-    ::close(out[0]);
-    ::close(err[0]);
-    NoteSurprisesIn(r.err);
-    return r;
+    std::optional<std::chrono::steady_clock::time_point> signalAt;
+    return RunProgramAndSignal(
+        "tolvane-jig-cli", args, folder, env,
+        [&](const std::string& out) {
+            const auto now = std::chrono::steady_clock::now();
+            if (!signalAt && out.find(after) != std::string::npos)
+                signalAt = now + std::chrono::milliseconds(300);
+            return signalAt && now >= *signalAt;
+        },
+        SIGINT);
 }
 
 bool Has(const ProcessResult& run, const std::string& text) {
