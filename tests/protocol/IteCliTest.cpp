@@ -7,15 +7,10 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
+#include <optional>
 #include <random>
 #include <regex>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 const char* const kDatabase =
@@ -38,80 +33,6 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
 bool Has(const ProcessResult& run, const std::string& text) {
     return run.out.find(text) != std::string::npos;
 }
-
-// tolvane-jig-cli running while the test watches its output and sends it a signal.
-class RunningCli {
-  public:
-    RunningCli(const std::string& cwd, const std::vector<std::string>& args,
-               const std::string& env) {
-        const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
-        int out[2], err[2];
-        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
-            return;
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_adddup2(&fa, out[1], 1);
-        posix_spawn_file_actions_adddup2(&fa, err[1], 2);
-        posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
-        std::vector<char*> argv{const_cast<char*>(path.c_str())};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        std::vector<char*> envp{const_cast<char*>(env.c_str())};
-        for (char** e = environ; *e; ++e)
-            envp.push_back(*e);
-        envp.push_back(nullptr);
-        if (posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&fa);
-        ::close(out[1]);
-        ::close(err[1]);
-        out_ = out[0];
-        err_ = err[0];
-    }
-    ~RunningCli() { Finish(); }
-
-    // Reads its output until `text` is in it; false when it ended first.
-    bool WaitFor(const std::string& text) {
-        char buf[4096];
-        while (result_.out.find(text) == std::string::npos) {
-            pollfd fd{out_, POLLIN, 0};
-            if (::poll(&fd, 1, 30'000) <= 0)
-                return false;
-            const ssize_t n = ::read(out_, buf, sizeof buf);
-            if (n <= 0)
-                return false;
-            result_.out.append(buf, static_cast<std::size_t>(n));
-        }
-        return true;
-    }
-    void Signal(int sig) { ::kill(pid_, sig); }
-    // The rest of its output and its exit status (128 + the signal when a signal ended it).
-    ProcessResult Finish() {
-        if (pid_ <= 0)
-            return result_;
-        const std::pair<int, std::string*> streams[] = {{out_, &result_.out}, {err_, &result_.err}};
-        for (const auto& [fd, text] : streams) {
-            char buf[4096];
-            ssize_t n;
-            while ((n = ::read(fd, buf, sizeof buf)) > 0)
-                text->append(buf, static_cast<std::size_t>(n));
-            ::close(fd);
-        }
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        result_.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        NoteSurprisesIn(result_.err);
-        return result_;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    int out_ = -1;
-    int err_ = -1;
-    ProcessResult result_;
-};
 
 class IteCli : public ::testing::Test {
   protected:
@@ -265,11 +186,17 @@ class IteCliStop : public ::testing::Test {
     }
     // Runs `args`, sends Ctrl-C up to 0.3 s after `line` is out, and returns how it ended.
     ProcessResult Interrupted(const std::vector<std::string>& args, const std::string& line) {
-        RunningCli cli(dir.Path(), args, env);
-        EXPECT_TRUE(cli.WaitFor(line));
-        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 300));
-        cli.Signal(SIGINT);
-        return cli.Finish();
+        std::optional<std::chrono::steady_clock::time_point> signalAt;
+        const auto pause = std::chrono::milliseconds(random() % 300);
+        return RunProgramAndSignal(
+            "tolvane-jig-cli", args, dir.Path(), {env},
+            [&](const std::string& out) {
+                const auto now = std::chrono::steady_clock::now();
+                if (!signalAt && out.find(line) != std::string::npos)
+                    signalAt = now + pause;
+                return signalAt && now >= *signalAt;
+            },
+            SIGINT);
     }
     std::string LastRecord() const {
         const ProcessResult j = RunProgram("tolvane-jig-cli", {"journal"}, dir.Path(), {env});
