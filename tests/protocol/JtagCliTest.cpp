@@ -8,19 +8,13 @@
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
+#include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <poll.h>
+#include <optional>
 #include <random>
 #include <regex>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <utility>
-
-extern char** environ;
 
 namespace {
 ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
@@ -34,91 +28,6 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
 bool Has(const ProcessResult& run, const std::string& text) {
     return run.out.find(text) != std::string::npos;
 }
-
-// The CLI running in the background, its output read as it comes, so that a signal can reach
-// it in the middle of an operation.
-class Running {
-  public:
-    Running(const std::string& cwd, const std::vector<std::string>& args, const std::string& env) {
-        const std::string path = std::string(TOLVANE_BIN_DIR) + "/tolvane-jig-cli";
-        int out[2], err[2];
-        if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
-            return;
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_adddup2(&fa, out[1], 1);
-        posix_spawn_file_actions_adddup2(&fa, err[1], 2);
-        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addchdir_np(&fa, cwd.c_str());
-        std::vector<char*> argv{const_cast<char*>(path.c_str())};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        std::vector<char*> envp{const_cast<char*>(env.c_str())};
-        for (char** e = environ; *e; ++e)
-            if (std::string_view(*e).substr(0, env.find('=') + 1) !=
-                env.substr(0, env.find('=') + 1))
-                envp.push_back(*e);
-        envp.push_back(nullptr);
-        if (posix_spawn(&pid_, path.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&fa);
-        ::close(out[1]);
-        ::close(err[1]);
-        fds_[0] = {out[0], POLLIN, 0};
-        fds_[1] = {err[0], POLLIN, 0};
-    }
-    ~Running() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            Finish();
-        }
-    }
-    // Reads until stdout holds `text` or the program ends (at most 30 s).
-    bool WaitFor(const std::string& text) {
-        while (result_.out.find(text) == std::string::npos)
-            if (!Pump(30'000))
-                return false;
-        return true;
-    }
-    void Signal(int sig) { ::kill(pid_, sig); }
-    ProcessResult Finish() {
-        while (Pump(60'000)) {
-        }
-        for (pollfd& f : fds_)
-            if (f.fd >= 0)
-                ::close(std::exchange(f.fd, -1));
-        int status = 0;
-        if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status))
-            result_.exitCode = WEXITSTATUS(status);
-        pid_ = -1;
-        return result_;
-    }
-
-  private:
-    // One read from whichever output has something; false once both ended.
-    bool Pump(int ms) {
-        if (fds_[0].fd < 0 && fds_[1].fd < 0)
-            return false;
-        if (::poll(fds_, 2, ms) <= 0)
-            return false;
-        char buf[4096];
-        for (int i = 0; i < 2; ++i) {
-            if (fds_[i].fd < 0 || !fds_[i].revents)
-                continue;
-            const ssize_t n = ::read(fds_[i].fd, buf, sizeof buf);
-            if (n > 0)
-                (i == 0 ? result_.out : result_.err).append(buf, static_cast<std::size_t>(n));
-            else
-                ::close(std::exchange(fds_[i].fd, -1));
-        }
-        return true;
-    }
-
-    pid_t pid_ = -1;
-    pollfd fds_[2] = {{-1, POLLIN, 0}, {-1, POLLIN, 0}};
-    ProcessResult result_;
-};
 
 // How many bytes the JIG answers before the replies a stop test delays: the replies of a whole
 // check and read (or write) on a fresh simulated JIG, as the CLI sends them.
@@ -305,18 +214,25 @@ TEST(JtagCli, CtrlCStopsAReadAndAWriteAtABlock) {
         WriteFileBytes(dir.File("out.bin"), "yesterday's dump");
         WriteFileBytes(dir.File("in.bin"), image);
         const std::string env = "XDG_DATA_HOME=" + user.Path();
-        Running cli(dir.Path(),
-                    write ? std::vector<std::string>{"jtag", "write", "in.bin", "--no-verify",
-                                                     "--device", device, "--yes"}
-                          : std::vector<std::string>{"jtag", "read", "out.bin", "--device", device,
-                                                     "--yes"},
-                    env);
-        ASSERT_TRUE(cli.WaitFor(write ? "Write bytes ... " : "Reading ..."));
-        // A read is stopped while it waits for block N: its new file holds N blocks then
-        for (int i = 0; !write && i < 3000 && NewFileBytes(dir.Path()) < 256u * n; ++i)
-            usleep(1000);
-        cli.Signal(SIGINT);
-        const ProcessResult r = cli.Finish();
+        const std::string started = write ? "Write bytes ... " : "Reading ...";
+        std::optional<std::chrono::steady_clock::time_point> seen;
+        const ProcessResult r = RunProgramAndSignal(
+            "tolvane-jig-cli",
+            write
+                ? std::vector<std::string>{"jtag", "write", "in.bin", "--no-verify", "--device",
+                                           device, "--yes"}
+                : std::vector<std::string>{"jtag", "read", "out.bin", "--device", device, "--yes"},
+            dir.Path(), {env},
+            [&](const std::string& out) {
+                const auto now = std::chrono::steady_clock::now();
+                if (!seen && out.find(started) != std::string::npos)
+                    seen = now;
+                // A read is stopped while it waits for block N: its new file holds N blocks then
+                return seen && (write || NewFileBytes(dir.Path()) >= 256u * n ||
+                                now - *seen > std::chrono::seconds(3));
+            },
+            SIGINT);
+        ASSERT_NE(r.out.find(started), std::string::npos) << r.out;
         EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
         EXPECT_TRUE(Has(r, std::string(kStoppedLine) + "\n")) << r.out;
         const auto journal = LoadJournal(user.File("tolvane-jig/journal.jsonl"));
