@@ -4,7 +4,5 @@
 #include "cli/CliCommand.h"
 #include "modes/Npce/NpceEngine.h"
 
-int NpceExitCode(NpceOutcome outcome);
-
 // The whole of "npce read" (`write` false) and "npce write".
 int RunNpceTransfer(const CliArgs& args, bool write);

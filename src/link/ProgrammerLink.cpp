@@ -131,3 +131,33 @@ ReplyResult ProgrammerLink::ReadExactly(std::uint8_t* out, std::size_t count, Mi
         return {WaitOutcome::DeviceError, 0};
     return {transferred == count ? WaitOutcome::Ready : WaitOutcome::DeviceError, transferred};
 }
+
+Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) {
+    Reply r;
+    r.step = std::move(step);
+    if (!handle_) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    r.outcome = handle_->WaitReceived(count, DeadlineIn(bound));
+    if (r.outcome == WaitOutcome::DeviceError)
+        return r;
+    if (api_->FT_GetStatus(handle_, &rxQueue, &txQueue, &eventWord) != FT_OK) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    // On a time-out the bytes that did come are taken too, so the log can show them.
+    r.surplus = r.outcome == WaitOutcome::Ready && rxQueue > count;
+    const std::size_t take = std::min<std::size_t>(
+        r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), kBufferSize);
+    transferred = 0;
+    if (take != 0 &&
+        api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(take), &transferred) != FT_OK) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    r.bytes.assign(buffer_.begin(), buffer_.begin() + transferred);
+    if (r.outcome == WaitOutcome::Ready && !r.surplus && transferred != count)
+        r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
+    return r;
+}

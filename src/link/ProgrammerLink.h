@@ -3,6 +3,7 @@
 // version text of the JIG behind it. One thread uses it at a time (the window's handler, then
 // its worker); Cancel() is the only call another thread may make.
 #include "link/FtdiApi.h"
+#include "link/Reply.h"
 #include "link/WaitTypes.h"
 
 #include <atomic>
@@ -53,6 +54,9 @@ class ProgrammerLink {
     bool Send(std::span<const std::uint8_t> frame);
     bool Send(std::initializer_list<std::uint8_t> frame);
 
+    // The one reply wait: within `bound`, `count` bytes for `step`. A reply with more bytes
+    // queued than it has is flagged as a surplus; on a time-out what did come is returned.
+    Reply Expect(std::size_t count, Millis bound, std::string step = {});
     // Repeats FT_Read of `count` bytes into the buffer until something arrives.
     ReplyResult AwaitReply(std::size_t count, Millis bound);
     // Waits until `count` bytes are queued, then reads all queued bytes (or exactly `count`).

@@ -13,3 +13,11 @@ std::string WaitFailureLine(WaitOutcome outcome, const std::string& step) {
     }
     return "Unexpected answer from the JIG (" + step + ")";
 }
+
+std::string Reply::FailureLine() const {
+    if (Ok())
+        return {};
+    if (outcome == WaitOutcome::Ready) // a surplus: say how much came
+        return WaitFailureLine(outcome, step + ": " + std::to_string(bytes.size()) + " bytes");
+    return WaitFailureLine(outcome, step);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The log line of a wait for the JIG that ended without its answer, naming the step it was at:
 // "Timeout: no answer from the JIG (block 100 of 512)".
+#include "link/Reply.h"
 #include "link/WaitTypes.h"
 
 #include <string>

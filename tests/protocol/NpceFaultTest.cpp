@@ -162,12 +162,12 @@ TEST_P(NpceSilence, EndsAtItsBoundWithALineNamingTheStep) {
     if (c.keptBytes != 0)
         lines.push_back(KeptLine(c.keptBytes, file));
     EXPECT_EQ(LinesFrom(c.from), lines);
-    EXPECT_EQ(engine->ChipState(), c.chipLine.empty() ? "" : lines.back());
+    EXPECT_EQ(engine->Run().ChipState(), c.chipLine.empty() ? "" : lines.back());
     if (!c.hostTail.empty()) {
         EXPECT_EQ(HostTail(c.hostTail.size()), c.hostTail);
     }
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), c.failedStep);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), c.failedStep);
     ExpectIdle();
 }
 
@@ -184,7 +184,7 @@ TEST_F(NpceTest, FailedEraseLeavesTheFlashAsItWas) {
                   "The chip may be partly erased. No backup was taken."}));
     EXPECT_EQ(HostTail(3), (std::vector<std::uint8_t>{'N', 'e', 'O'}));
     EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-    EXPECT_EQ(engine->FailedStep(), "erase");
+    EXPECT_EQ(engine->Run().FailedStep(), "erase");
     EXPECT_EQ(port.GaugeColour(), (Rgb{255, 0, 0}));
     ExpectIdle();
 }
@@ -198,8 +198,8 @@ TEST_F(NpceTest, BlankCheckThatFindsDataStopsBeforeProgramming) {
                                         "The chip may be partly erased. No backup was taken."}));
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'x', 'O'}));
     EXPECT_EQ(Chip().Erases(), 1);
-    EXPECT_EQ(engine->FailedStep(), "blank check");
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "blank check");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -217,8 +217,8 @@ TEST_F(NpceTest, PageThatIsNotProgrammedEndsTheWriteStream) {
     tail.push_back(0x07);
     EXPECT_EQ(HostTail(tail.size()), tail);
     EXPECT_EQ(port.Gauge(), 5);
-    EXPECT_EQ(engine->FailedStep(), "block 5 of 512");
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "block 5 of 512");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -232,7 +232,7 @@ TEST_F(NpceTest, JigThatIsNotReadyForAPageIsAProtocolError) {
               (std::vector<std::string>{"Write ...", "** HOST/M88 Protocol ERROR **", kNpceStamp,
                                         "The chip is erased. No backup was taken."}));
     EXPECT_EQ(HostBytes().back(), 'w');
-    EXPECT_EQ(engine->FailedStep(), "ready for block 1 of 512");
+    EXPECT_EQ(engine->Run().FailedStep(), "ready for block 1 of 512");
     ExpectIdle();
 }
 
@@ -246,7 +246,7 @@ TEST_F(NpceTest, DeviceThatVanishesMidStreamEndsEitherOperation) {
                                         "The JIG was lost (block 57 of 256)", kNpceStamp,
                                         KeptLine(56 * 512, out)}));
     EXPECT_EQ(ReadFileText(out + ".partial").size(), 56u * 512u);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 
     Start("pcb3", R"({"faults": [{"type": "vanish", "afterReplies": 60}]})");
@@ -257,6 +257,6 @@ TEST_F(NpceTest, DeviceThatVanishesMidStreamEndsEitherOperation) {
                   "** HOST/M88 Protocol ERROR **", "The JIG was lost (ready for block 28 of 512)",
                   kNpceStamp,
                   "The chip is partly written (blocks 1 to 27 of 512). No backup was taken."}));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }

@@ -17,9 +17,9 @@ TEST_P(NpceReadBoards, ReadGivesTheWholeFlashByteForByte) {
     Read(out);
 
     EXPECT_EQ(AsBytes(ReadFileText(out)), SimNpceSpi::DefaultImage());
-    EXPECT_EQ(engine->FileBytes(), 131072u);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
-    EXPECT_EQ(engine->FailedStep(), "");
+    EXPECT_EQ(engine->Run().FileBytes(), 131072u);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().FailedStep(), "");
     ExpectIdle();
     EXPECT_EQ(port.GaugeMax(), 512);
     EXPECT_EQ(port.Gauge(), 512);
@@ -68,8 +68,8 @@ TEST_F(NpceTest, WrongFlashIdIsRefusedWithItsBytes) {
                                             "Check soldering NPCE or chip damaged."}));
         EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'Z', 'O'}));
         EXPECT_TRUE(port.Dialogs().empty());
-        EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-        EXPECT_EQ(engine->FailedStep(), "flash ID");
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(engine->Run().FailedStep(), "flash ID");
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_FALSE(std::filesystem::exists(dir.File("never.bin")));
     }
@@ -78,14 +78,14 @@ TEST_F(NpceTest, WrongFlashIdIsRefusedWithItsBytes) {
 TEST_F(NpceTest, FourthIdByteIsNotExamined) {
     Start("pcb3", R"({"chips": {"npce-spi": {"id": [239, 64, 18, 0]}}})");
     Read(dir.File("out.bin"));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }
 
 TEST_F(NpceTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
     Start("pcb2-v41");
     Read(dir.File("never.bin"));
     EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
 
     port.ClearLog();
@@ -93,7 +93,7 @@ TEST_F(NpceTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
     Read(dir.File("never.bin"));
     EXPECT_EQ(port.Lines(),
               (std::vector<std::string>{"", "VCOM port is not found on the machine!"}));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
     EXPECT_FALSE(engine->LinkOpen());
 }
 
@@ -109,8 +109,8 @@ TEST_F(NpceTest, CancelledSaveDialogAndUncreatableFile) {
     EXPECT_EQ(port.Lines().back(),
               dir.File("no-such-folder/out.bin") + ": No such file or directory");
     EXPECT_FALSE(engine->LinkOpen());
-    EXPECT_EQ(engine->State(), "NONE");
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().State(), "NONE");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     // Neither attempt went past the identification.
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'N', 'Z', 'I', 'B', 'N', 'Z', 'I'}));
 }
@@ -124,7 +124,7 @@ TEST_F(NpceTest, EndStatusOfTheReadDecidesTheSignalAndWhetherTheDumpIsReplaced) 
         Start("pcb2-npce",
               R"({"chips": {"npce-spi": {"endStatus": )" + std::to_string(status) + "}}}");
         Read(out);
-        EXPECT_EQ(engine->Outcome(), good ? NpceOutcome::Succeeded : NpceOutcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), good ? Outcome::Succeeded : Outcome::Failed);
         EXPECT_EQ(HostBytes().back(), good ? 'I' : 'O');
         std::vector<std::string> tail{"Reading complete ...", kNpceStamp};
         if (!good)
@@ -156,8 +156,8 @@ TEST_F(NpceTest, MissingEndAnswerCountsAsCorruptedData) {
                                         KeptLine(131072, dir.File("out.bin"))}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.bin")));
     EXPECT_EQ(HostBytes().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), "end of the read");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "end of the read");
     ExpectIdle();
 }
 
@@ -176,7 +176,7 @@ TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 4 * 512));
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(port.Gauge(), 8);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -197,7 +197,7 @@ TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFarBesideTheDumpItLeaves
                                         kNpceStamp, KeptLine(99 * 512, out)}));
     EXPECT_EQ(port.Gauge(), 99 * 2);
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
-    EXPECT_EQ(engine->FailedStep(), "block 100 of 256");
+    EXPECT_EQ(engine->Run().FailedStep(), "block 100 of 256");
     ExpectIdle();
 }
 
@@ -208,8 +208,8 @@ TEST_F(NpceTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
     for (int i = 0; i < 400 && port.Gauge() != 2; ++i)
         std::this_thread::sleep_for(Millis(5));
     ASSERT_EQ(port.Gauge(), 2);
-    EXPECT_EQ(engine->State(), "Reading_NPCE");
-    EXPECT_FALSE(engine->Idle());
+    EXPECT_EQ(engine->Run().State(), "Reading_NPCE");
+    EXPECT_FALSE(engine->Run().Idle());
     EXPECT_FALSE(port.Enabled("NPCE_WRITE"));
     EXPECT_FALSE(port.Enabled("EXIT_NPCE"));
     EXPECT_TRUE(port.Enabled("NPCE_READ"));
@@ -235,7 +235,7 @@ TEST_F(NpceTest, DeviceOrFolderAsTheDumpIsRefusedBeforeTheStream) {
         EXPECT_EQ(port.Lines().back(), target + ": " + reason);
         EXPECT_EQ(port.Messages().back(), "Ошибка создания файла.");
         EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'Z', 'I'}));
-        EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         ExpectIdle();
     }
 }
@@ -244,11 +244,11 @@ TEST_F(NpceTest, ReadTwiceThatDiffersKeepsTheDumpAndTheFirstReadApart) {
     // Reply bytes on a PCB3: 17 of 'B', 4 of the ID, 1 for 'I', 131072 of data, 2 of the end
     // answer: the second read's byte 700 is 131796.
     Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": 131796, "xor": 16}]})");
-    engine->SetSafety({.active = false, .backup = false, .readTwice = true});
+    engine->Run().SetSafety({.active = false, .backup = false, .readTwice = true});
     const std::string out = dir.File("dump.bin");
     WriteFileBytes(out, "an older dump");
     Read(out);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_TRUE(port.HasLine("The two reads differ in 1 bytes (a loose clip or a long wire, not "
                              "the chip?), first read / second read:"));
     EXPECT_EQ(ReadFileText(out), "an older dump");
@@ -266,8 +266,8 @@ TEST_P(NpceReadBoards, StopAtABlockEndsTheStreamAndTheNextReadSucceeds) {
     WriteFileBytes(out, "an older dump");
     StopAt(2 * 57, Npce::kReadColour);
     Read(out);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
-    EXPECT_EQ(engine->FailedStep(), "after block 57 of 256");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().FailedStep(), "after block 57 of 256");
     EXPECT_EQ(LinesFrom("Reading ..."),
               (std::vector<std::string>{"Reading ...", kNpceStamp, kStoppedLine, kNpceStamp,
                                         KeptLine(57 * 512, out)}));
@@ -278,11 +278,11 @@ TEST_P(NpceReadBoards, StopAtABlockEndsTheStreamAndTheNextReadSucceeds) {
     std::vector<std::uint8_t> wire(56, 'r');
     wire.insert(wire.end(), {'-', 'O'});
     EXPECT_EQ(HostTail(wire.size()), wire);
-    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(engine->Run().ChipState(), "");
     ExpectIdle();
 
     port.onGauge = nullptr;
     Read(out);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(AsBytes(ReadFileText(out)), flash);
 }

@@ -81,7 +81,7 @@ class NpceTest : public ::testing::Test {
     }
     // The operation is over: link closed, state "NONE", every button usable.
     void ExpectIdle() {
-        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_EQ(engine->Run().State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_TRUE(port.Enabled("NPCE_READ"));
         EXPECT_TRUE(port.Enabled("NPCE_WRITE"));

@@ -82,7 +82,7 @@ TEST_P(NpceWriteBoards, FullImageIsErasedWrittenAndVerifiedOnTheWire) {
 
     EXPECT_EQ(Chip().Flash(), AsBytes(image));
     EXPECT_EQ(Chip().Erases(), 1);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
     EXPECT_EQ(port.Gauge(), 512);
     EXPECT_EQ(port.GaugeColour(), (Rgb{255, 255, 0}));
@@ -111,9 +111,9 @@ TEST_P(NpceWriteBoards, WriteThenReadGivesTheFileBack) {
     const std::string image = NpcePattern(131072, 11);
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
-    ASSERT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
     Read(dir.File("back.bin"));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_TRUE(ReadFileText(dir.File("back.bin")) == image);
 }
 
@@ -126,9 +126,9 @@ TEST_P(NpceWriteBoards, ShortFileIsPaddedWithFFAndVerifiedAsPadded) {
     std::vector<std::uint8_t> padded = AsBytes(image);
     padded.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), padded);
-    EXPECT_EQ(engine->FileBytes(), 1000u);
+    EXPECT_EQ(engine->Run().FileBytes(), 1000u);
     EXPECT_TRUE(port.HasLine("Nuvoton chip is programmed succesfully!"));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     // 512 full pages went out, the fourth one 232 file bytes and 24 bytes of FFh.
     const auto sent = HostBytes();
     const std::vector<std::uint8_t> fourth(padded.begin() + 768, padded.begin() + 1024);
@@ -145,12 +145,12 @@ TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     EXPECT_EQ(LinesFrom("Verify ..."),
               (std::vector<std::string>{"Verify ...", "*** Data is written incorrectly ***",
                                         kNpceStamp, chipLine}));
-    EXPECT_EQ(engine->ChipState(), chipLine);
+    EXPECT_EQ(engine->Run().ChipState(), chipLine);
     // The stream start and two next-block commands, then the end of the stream.
     EXPECT_EQ(HostTail(6), (std::vector<std::uint8_t>{0x07, 'r', 'r', 'r', '-', 'O'}));
     EXPECT_EQ(port.Gauge(), 6);
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), "verify block 3 of 256");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "verify block 3 of 256");
     ExpectIdle();
 }
 
@@ -199,8 +199,8 @@ TEST_F(NpceTest, RefusedImagesEraseAndWriteNothing) {
             EXPECT_EQ(HostBytes(), sent) << file;
             EXPECT_EQ(Chip().Erases(), 0);
             EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-            EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
-            EXPECT_EQ(engine->FailedStep(), "file opening");
+            EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+            EXPECT_EQ(engine->Run().FailedStep(), "file opening");
             ExpectIdle();
         }
     }
@@ -216,9 +216,9 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     Write(dir.File("in.bin"));
     const std::string chipLine =
         "The chip is partly written (blocks 1 to 300 of 512). No backup was taken.";
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
-    EXPECT_EQ(engine->FailedStep(), "after block 300 of 512");
-    EXPECT_EQ(engine->ChipState(), chipLine);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().FailedStep(), "after block 300 of 512");
+    EXPECT_EQ(engine->Run().ChipState(), chipLine);
     EXPECT_EQ(LinesFrom("Write ..."),
               (std::vector<std::string>{"Write ...", kStoppedLine, kNpceStamp, chipLine}));
     std::vector<std::uint8_t> expected = AsBytes(image.substr(0, 300 * 256));
@@ -231,8 +231,8 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
 
     port.onGauge = nullptr;
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Succeeded);
-    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().ChipState(), "");
     EXPECT_EQ(Chip().Flash(), AsBytes(image));
 }
 
@@ -242,8 +242,8 @@ TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
     StopAt(2 * 10, Npce::kVerifyColour);
     Write(dir.File("in.bin"));
     const std::string chipLine = "The chip is written but not verified. No backup was taken.";
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
-    EXPECT_EQ(engine->FailedStep(), "after verify block 10 of 256");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().FailedStep(), "after verify block 10 of 256");
     EXPECT_EQ(LinesFrom("Verify ..."),
               (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
     EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
@@ -255,14 +255,14 @@ TEST_F(NpceTest, StopDuringTheBackupErasesNothing) {
     TempDir user;
     SetUserDataFolder(user.Path());
     Start("pcb2-npce");
-    engine->SetSafety({.active = false, .backup = true});
+    engine->Run().SetSafety({.active = false, .backup = true});
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
     StopAt(2 * 10, Npce::kReadColour);
     Write(dir.File("in.bin"));
     SetUserDataFolder({});
-    EXPECT_EQ(engine->Outcome(), NpceOutcome::Stopped);
-    EXPECT_EQ(engine->FailedStep(), "backup: after block 10 of 256");
-    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().FailedStep(), "backup: after block 10 of 256");
+    EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(Chip().Erases(), 0);
     EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());

@@ -48,21 +48,21 @@ class NpceDriver : public ModeDriver {
         engine_ = std::make_unique<NpceEngine>(sim, port_);
     }
     bool Read(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.QueueFileAnswer(file);
         engine_->ReadClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == NpceOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     bool Write(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.QueueFileAnswer(file);
         engine_->WriteClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == NpceOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     std::vector<std::string> Lines() const override { return port_.Lines(); }
-    bool Idle() const override { return engine_->Idle() && !engine_->LinkOpen(); }
+    bool Idle() const override { return engine_->Run().Idle() && !engine_->LinkOpen(); }
     void ShortBounds() override { engine_->SetBounds({kShort, kShort, kShort, kShort, kShort}); }
     void Detach() override { engine_.reset(); }
 

@@ -32,10 +32,10 @@ class NpceWindowTest : public ::testing::Test {
     SimNpceSpi& Chip() { return dynamic_cast<SimNpceSpi&>(*sim->Jig().Module("npce-spi")); }
     bool Idle() {
         QCoreApplication::processEvents();
-        return window->Engine().Idle() && window->NPCE_READ->isEnabled() &&
+        return window->Engine().Run().Idle() && window->NPCE_READ->isEnabled() &&
                window->NPCE_WRITE->isEnabled() && window->EXIT->isEnabled();
     }
-    bool Ended() { return Idle() && window->Engine().Outcome() != NpceOutcome::None; }
+    bool Ended() { return Idle() && window->Engine().Run().Result() != Outcome::None; }
 
     TempDir dir;
     TempDir user;
@@ -59,7 +59,7 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
 
     const auto image = Chip().Flash();
     EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == std::string(image.begin(), image.end()));
-    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(window->CGauge_NPCE->Maximum(), 512);
     EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->NPCE_Memo->Lines();
@@ -83,7 +83,7 @@ TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     // Until the worker ends, READ and EXIT stay disabled and the window does not leave.
     bool sawBusy = false;
     ASSERT_TRUE(WaitUntil([&] {
-        if (window->Engine().State() == "Write_NPCE") {
+        if (window->Engine().Run().State() == "Write_NPCE") {
             sawBusy = sawBusy || !window->NPCE_READ->isEnabled();
             EXPECT_FALSE(window->CanLeave());
         }
@@ -118,10 +118,10 @@ TEST_F(NpceWindowTest, ExitOrCloseDuringAReadAsksAndStopsIt) {
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_NPCE->Position() == 4; }));
     window->EXIT->click(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->Engine().Idle());
+    EXPECT_FALSE(window->Engine().Run().Idle());
     window->close(); // yes
     ASSERT_TRUE(WaitUntil([&] { return Ended(); }));
-    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dialogs.script.messages,
               (std::vector<std::string>{"Stop the operation?", "Stop the operation?"}));
@@ -155,8 +155,8 @@ TEST_F(NpceWindowTest, StoppedWriteShowsWhereTheChipStands) {
     }));
     window->EXIT->click();
     ASSERT_TRUE(WaitUntil([&] { return Ended() && dialogs.script.messages.size() == 2; }));
-    EXPECT_EQ(window->Engine().Outcome(), NpceOutcome::Stopped);
-    const std::string backup = window->Engine().BackupPath();
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
+    const std::string backup = window->Engine().Run().BackupPath();
     ASSERT_FALSE(backup.empty());
     EXPECT_TRUE(FileBytes(backup) == before);
     EXPECT_EQ(dialogs.script.messages,
@@ -189,8 +189,8 @@ TEST(NpceWindowScreenshot, DISABLED_AfterWrite) {
     window.show();
     window.NPCE_WRITE->click();
     ASSERT_TRUE(WaitUntil(
-        [&] { return window.Engine().Outcome() != NpceOutcome::None && window.Engine().Idle(); },
+        [&] { return window.Engine().Run().Result() != Outcome::None && window.Engine().Run().Idle(); },
         60000));
     WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
-    EXPECT_EQ(window.Engine().Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(window.Engine().Run().Result(), Outcome::Succeeded);
 }

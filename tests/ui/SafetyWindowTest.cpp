@@ -73,12 +73,12 @@ TEST_F(SafetyWindowTest, ModeWindowsWriteWithTheBackupTheBoxAsks) {
         dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
         window.NPCE_WRITE->click();
         return WaitUntil([&] {
-            return window.Engine().Idle() && window.Engine().Outcome() != NpceOutcome::None &&
+            return window.Engine().Run().Idle() && window.Engine().Run().Result() != Outcome::None &&
                    window.NPCE_READ->isEnabled();
         });
     };
     ASSERT_TRUE(write());
-    EXPECT_EQ(window.Engine().Outcome(), NpceOutcome::Succeeded);
+    EXPECT_EQ(window.Engine().Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(BackupCount(), 1u);
     EXPECT_TRUE(window.NPCE_Memo->Lines().filter("Backup saved: ").size() == 1);
 

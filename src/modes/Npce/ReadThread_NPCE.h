@@ -1,7 +1,7 @@
 #pragma once
-// The worker of one NPCE read or write. It owns the link from its first act (the stream start
-// command, or the erase) to its last (the state back to "NONE"), and ends the operation on
-// every path: link and file closed, state "NONE", buttons enabled.
+// The wire steps of one NPCE read or write, run on the runner's worker. It owns the link from
+// its first act (the stream start command, or the erase) until it returns how the operation
+// ended; the runner then ends it.
 #include "modes/Npce/NpceSession.h"
 
 #include <cstdint>
@@ -13,7 +13,8 @@
 class ReadThread_NPCE {
   public:
     explicit ReadThread_NPCE(NpceSession& session) : s_(session) {}
-    void Execute();
+    Outcome Read();
+    Outcome Write();
 
   private:
     // How the blocks of a read stream ended; after Done and Stopped the end '-' has gone out.
@@ -48,25 +49,24 @@ class ReadThread_NPCE {
     bool JigSilent() const;
     void LogWaitFailure();
     // A status that is wrong though the JIG answered.
-    void Refused(const std::string& step) { s_.SetFailedStep(step); }
+    void Refused(const std::string& step) { s_.run.SetFailedStep(step); }
     void Send(std::initializer_list<std::uint8_t> bytes) { s_.link.Send(bytes); }
     void SendStreamStart(std::uint8_t command);
     // Ends a stream the JIG may still be in ('-' or 07h), taking its answer if it still talks.
     void EndStream(std::uint8_t end, std::size_t answerBytes);
     // 'I' or 'O'; an answer that does not come turns a success into a failure.
-    NpceOutcome Signal(std::uint8_t signal, NpceOutcome outcome);
+    Outcome Signal(std::uint8_t signal, Outcome outcome);
     void Log(const std::string& line) { s_.port.Log(line); }
     // The technician asked to stop: looked at between blocks and between steps.
-    bool Stopping() const { return s_.stopRequested.load(); }
+    bool Stopping() const { return s_.run.Stopping(); }
     // Ends a stopped operation whose stream is over; `signal`: the JIG is told with 'O'.
     void EndStopped(const std::string& step, bool signal);
-    void Finish(NpceOutcome outcome);
-    // The end of the operation's files: a read that did not succeed keeps what came as
-    // NAME.partial; a write that did not says where the chip stands.
-    void SettleFiles(NpceOutcome outcome, bool write);
+    // How the operation ended; the steps return once it is set.
+    void Finish(Outcome outcome);
 
     NpceSession& s_;
-    NpceAnswer last_;
+    Reply last_;
+    Outcome end_ = Outcome::Failed;
     bool passStopped_ = false; // a whole-flash read (backup, second read) ended by a stop
     std::string waitLine_;     // empty unless the last wait failed
 };

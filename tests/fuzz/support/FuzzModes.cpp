@@ -160,17 +160,17 @@ ModeRunResult RunNpce(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
     else
         engine.WriteClick();
     engine.WaitForWorker();
-    c.Hold(engine.Idle(), "state NONE");
+    c.Hold(engine.Run().Idle(), "state NONE");
     c.Hold(!engine.LinkOpen(), "link closed");
-    c.Hold(engine.Outcome() != NpceOutcome::None, "an outcome");
+    c.Hold(engine.Run().Result() != Outcome::None, "an outcome");
     c.Hold(port.Enabled(Npce::kReadButton) && port.Enabled(Npce::kWriteButton) &&
                port.Enabled(Npce::kExitButton),
            "buttons enabled");
-    c.result.succeeded = engine.Outcome() == NpceOutcome::Succeeded;
+    c.result.succeeded = engine.Run().Result() == Outcome::Succeeded;
     if (read && c.result.succeeded)
         c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");
-    if (engine.Outcome() == NpceOutcome::Failed)
-        c.Hold(!engine.FailedStep().empty(), "a failure names its step");
+    if (engine.Run().Result() == Outcome::Failed)
+        c.Hold(!engine.Run().FailedStep().empty(), "a failure names its step");
     return c.result;
 }
 

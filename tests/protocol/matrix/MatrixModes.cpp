@@ -148,15 +148,15 @@ MatrixRun RunNpce(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
         engine.WriteClick();
     engine.WaitForWorker();
     MatrixRun r;
-    r.succeeded = engine.Outcome() == NpceOutcome::Succeeded;
-    r.idle = engine.Idle();
+    r.succeeded = engine.Run().Result() == Outcome::Succeeded;
+    r.idle = engine.Run().Idle();
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = port.Enabled(Npce::kReadButton) && port.Enabled(Npce::kWriteButton) &&
                         port.Enabled(Npce::kExitButton);
     r.lines = port.Lines();
     r.messages = port.Messages();
-    r.namesStep = !engine.FailedStep().empty() && LineNamesStep(r.lines);
-    if (engine.Outcome() == NpceOutcome::NoJig)
+    r.namesStep = !engine.Run().FailedStep().empty() && LineNamesStep(r.lines);
+    if (engine.Run().Result() == Outcome::NoJig)
         r.namesStep = LineNamesStep(r.lines);
     return r;
 }

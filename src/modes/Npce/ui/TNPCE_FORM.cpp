@@ -50,7 +50,7 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     port_->AddControl(Npce::kWriteButton, NPCE_WRITE);
     // EXIT stays usable while an operation runs: it is the way to stop one.
     engine_ = std::make_unique<NpceEngine>(api_, *port_);
-    engine_->SetOnEnd([port = port_.get()](const std::string& chipState) {
+    engine_->Run().SetOnEnd([port = port_.get()](Outcome, const std::string& chipState) {
         if (!chipState.empty())
             port->ShowMessage(MessageIcon::Warning, chipState);
     });
@@ -65,21 +65,21 @@ TNPCE_FORM::~TNPCE_FORM() {
 }
 
 bool TNPCE_FORM::CanLeave() const {
-    return engine_->Idle();
+    return engine_->Run().Idle();
 }
 
 void TNPCE_FORM::NPCE_READClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TNPCE_FORM::NPCE_WRITEClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 
 void TNPCE_FORM::EXIT_NPCEClick() {
-    if (engine_->Idle())
+    if (engine_->Run().Idle())
         BackToMain();
     else
         AskToStop();
@@ -91,6 +91,6 @@ void TNPCE_FORM::closeEvent(QCloseEvent* event) {
 }
 
 void TNPCE_FORM::AskToStop() {
-    if (Dialogs::YesNo(this, "Stop the operation?") && !engine_->Idle())
+    if (Dialogs::YesNo(this, "Stop the operation?") && !engine_->Run().Idle())
         engine_->Stop();
 }

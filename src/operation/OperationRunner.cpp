@@ -1,0 +1,139 @@
+#include "operation/OperationRunner.h"
+
+#include "port/ThreadCpu.h"
+#include "safety/SafeRead.h"
+
+OperationRunner::OperationRunner(ProgrammerLink& link, OperatorPort& port, RunnerSetup setup)
+    : link_(link), port_(port), setup_(std::move(setup)) {}
+
+OperationRunner::~OperationRunner() {
+    stop_.store(true);
+    link_.Cancel();
+    worker_.Join();
+}
+
+std::string OperationRunner::State() const {
+    const Activity now = activity_.load();
+    if (now == Activity::Idle || !setup_.stateName)
+        return "NONE";
+    return setup_.stateName(now);
+}
+
+std::string OperationRunner::FailedStep() const {
+    std::lock_guard lock(stepMutex_);
+    return failedStep_;
+}
+
+void OperationRunner::SetFailedStep(std::string step) {
+    std::lock_guard lock(stepMutex_);
+    failedStep_ = std::move(step);
+}
+
+void OperationRunner::SetSafety(const SafetyOptions& safety) {
+    if (Idle())
+        safety_ = safety;
+}
+
+bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
+    if (!Idle())
+        return false;
+    worker_.Join();
+    outcome_.store(Outcome::None);
+    stop_.store(false);
+    SetFailedStep("");
+    progress_.Reset();
+    changesChip_ = changesChip;
+    fileName_.clear();
+    backupPath_.clear();
+    chipState_.clear();
+    fileBytes_ = 0;
+    workerCpuNanos_ = 0;
+    record_.Begin(safety_.active, setup_.mode, operation);
+    return true;
+}
+
+void OperationRunner::EndEarly(Outcome outcome, const std::string& step) {
+    link_.Close();
+    if (output_.IsOpen())
+        output_.Abandon();
+    SetFailedStep(step);
+    outcome_.store(outcome);
+    record_.End(JournalResult(outcome), step, [this](const std::string& line) { Log(line); });
+}
+
+void OperationRunner::StartWorker(Activity activity, std::function<Outcome()> body) {
+    activity_.store(activity);
+    worker_.Start([this, body = std::move(body)] { End(body()); });
+}
+
+bool OperationRunner::CreateOutput(const std::string& target) {
+    if (output_.Create(target)) {
+        fileName_ = target;
+        return true;
+    }
+    Log(target + ": " + output_.Error());
+    return false;
+}
+
+bool OperationRunner::WriteOutput(const void* data, std::size_t size) {
+    if (!output_.Write(data, size))
+        return false;
+    fileBytes_ += size;
+    return true;
+}
+
+bool OperationRunner::CommitOutput() {
+    if (output_.Commit()) {
+        record_.SetFile(fileName_);
+        return true;
+    }
+    SetFailedStep("saving the file");
+    Log(fileName_ + ": " + output_.Error());
+    return false;
+}
+
+bool OperationRunner::TakeBackup(const std::string& chipId,
+                                 const std::function<bool(std::vector<std::uint8_t>&)>& read) {
+    const std::optional<std::filesystem::path> saved = ::TakeBackup(
+        setup_.mode, chipId, read, [this](const std::string& line) { Log(line); }, safety_,
+        [this](const std::string& question) { return port_.AskYesNo(question); });
+    if (!saved) {
+        const std::string step = FailedStep();
+        SetFailedStep("backup: " + (step.empty() ? std::string("saving") : step));
+        return false;
+    }
+    backupPath_ = saved->string();
+    record_.SetBackup(backupPath_);
+    return true;
+}
+
+void OperationRunner::SetFile(const std::string& path, std::uint64_t bytes) {
+    fileName_ = path;
+    fileBytes_ = bytes;
+    record_.SetFile(path);
+}
+
+void OperationRunner::End(Outcome outcome) {
+    link_.Close();
+    if (output_.IsOpen()) {
+        const std::string kept = output_.Abandon();
+        if (!kept.empty()) {
+            Log(kept);
+            record_.SetFile(PartialPath(fileName_).string());
+        }
+    }
+    if (changesChip_ && outcome != Outcome::Succeeded && outcome != Outcome::NoJig) {
+        chipState_ = progress_.Line(backupPath_);
+        Log(chipState_);
+    }
+    outcome_.store(outcome);
+    record_.End(JournalResult(outcome), FailedStep(),
+                [this](const std::string& line) { Log(line); });
+    workerCpuNanos_ = ThreadCpuNanos();
+    stop_.store(false); // a stop asked for at the very end is spent with it
+    activity_.store(Activity::Idle);
+    for (const std::string& control : setup_.controls)
+        port_.EnableControl(control, true);
+    if (onEnd_)
+        onEnd_(outcome, chipState_);
+}

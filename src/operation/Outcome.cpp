@@ -1,0 +1,30 @@
+#include "operation/Outcome.h"
+
+std::string JournalResult(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Succeeded:
+        return "done";
+    case Outcome::Stopped:
+        return "stopped";
+    case Outcome::NoJig:
+        return "no JIG";
+    case Outcome::None:
+    case Outcome::Failed:
+        break;
+    }
+    return "failed";
+}
+
+int ExitStatusOf(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Succeeded:
+        return 0;
+    case Outcome::NoJig:
+        return 2;
+    case Outcome::None:
+    case Outcome::Failed:
+    case Outcome::Stopped:
+        break;
+    }
+    return 1;
+}
