@@ -4,6 +4,7 @@
 #include "operation/OutputFile.h"
 #include "operation/ChipState.h"
 #include "operation/ImageToWrite.h"
+#include "operation/OperationRunner.h"
 #include "support/SimFixture.h"
 
 #include <algorithm>
@@ -170,4 +171,103 @@ TEST(ChipProgress, EachStandHasItsLine) {
     p.Reset();
     EXPECT_FALSE(p.Changed());
     EXPECT_EQ(p.Line(""), "The chip is unchanged. No backup was taken.");
+}
+
+// ---------------------------------------------------------------- the runner's one ending
+
+namespace {
+// Writes down the order the ending hands things back in, and whether the runner was idle when
+// each control came back.
+class EndingPort : public SilentPort {
+  public:
+    void Log(const std::string& line) override { events.push_back("log " + line); }
+    void EnableControl(const std::string& name, bool enabled) override {
+        if (enabled)
+            events.push_back("enable " + name + (run && run->Idle() ? " idle" : " BUSY"));
+    }
+    const OperationRunner* run = nullptr;
+    std::vector<std::string> events;
+};
+
+struct RunnerRig {
+    RunnerRig() : link(nullptr), run(link, port, {"test mode", StateName, {"READ", "EXIT"}}) {
+        port.run = &run;
+        run.SetOnEnd([this](Outcome o, const std::string& chip) {
+            port.events.push_back("end " + JournalResult(o) + (chip.empty() ? "" : " " + chip));
+        });
+    }
+    static const char* StateName(Activity a) { return a == Activity::Writing ? "W" : "R"; }
+    EndingPort port;
+    ProgrammerLink link;
+    OperationRunner run;
+};
+} // namespace
+
+TEST(OperationRunner, AFailedReadKeepsItsBytesAsPartialAndHandsBackIdleThenControlsThenTheEnd) {
+    TempDir dir;
+    const std::string name = dir.File("dump.bin");
+    WriteFileBytes(name, "old dump");
+    RunnerRig rig;
+    ASSERT_TRUE(rig.run.Begin("read", false));
+    ASSERT_TRUE(rig.run.CreateOutput(name));
+    std::atomic<bool> sawState{false};
+    rig.run.StartWorker(Activity::Reading, [&] {
+        sawState = rig.run.State() == "R" && !rig.run.Idle();
+        rig.run.WriteOutput("abc", 3);
+        rig.run.SetFailedStep("block 2 of 4");
+        return Outcome::Failed;
+    });
+    rig.run.WaitForWorker();
+    EXPECT_TRUE(sawState);
+    EXPECT_EQ(ReadFileText(name), "old dump");
+    EXPECT_EQ(ReadFileText(name + ".partial"), "abc");
+    EXPECT_EQ(rig.run.Result(), Outcome::Failed);
+    EXPECT_EQ(rig.run.FailedStep(), "block 2 of 4");
+    EXPECT_EQ(rig.run.State(), "NONE");
+    EXPECT_EQ(rig.run.FileBytes(), 3u);
+    EXPECT_TRUE(rig.run.ChipState().empty()); // a read changes no chip
+    const std::vector<std::string>& e = rig.port.events;
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_NE(e[0].find(name + ".partial"), std::string::npos) << e[0];
+    EXPECT_EQ(e[1], "enable READ idle");
+    EXPECT_EQ(e[2], "enable EXIT idle");
+    EXPECT_EQ(e[3], "end failed");
+
+    // The next operation starts from nothing; a read that succeeds puts its file in place.
+    ASSERT_TRUE(rig.run.Begin("read", false));
+    EXPECT_TRUE(rig.run.FailedStep().empty());
+    ASSERT_TRUE(rig.run.CreateOutput(name));
+    rig.run.StartWorker(Activity::Reading, [&] {
+        rig.run.WriteOutput("new", 3);
+        return rig.run.CommitOutput() ? Outcome::Succeeded : Outcome::Failed;
+    });
+    rig.run.WaitForWorker();
+    EXPECT_EQ(rig.run.Result(), Outcome::Succeeded);
+    EXPECT_EQ(ReadFileText(name), "new");
+}
+
+TEST(OperationRunner, AStoppedWriteSaysWhereTheChipStandsAndNoSecondOperationStartsMeanwhile) {
+    RunnerRig rig;
+    ASSERT_TRUE(rig.run.Begin("write", true));
+    std::atomic<bool> secondBegan{true};
+    rig.run.StartWorker(Activity::Writing, [&] {
+        rig.run.Progress().Erasing();
+        rig.run.Progress().Erased();
+        rig.run.Progress().Written(3, 10);
+        secondBegan = rig.run.Begin("read", false);
+        rig.run.Stop();
+        return rig.run.Stopping() ? Outcome::Stopped : Outcome::Failed;
+    });
+    rig.run.WaitForWorker();
+    EXPECT_FALSE(secondBegan);
+    EXPECT_EQ(rig.run.Result(), Outcome::Stopped);
+    EXPECT_EQ(rig.run.ChipState(),
+              "The chip is partly written (blocks 1 to 3 of 10). No backup was taken.");
+    ASSERT_FALSE(rig.port.events.empty());
+    EXPECT_EQ(rig.port.events.front(), "log " + rig.run.ChipState());
+    EXPECT_EQ(rig.port.events.back(), "end stopped " + rig.run.ChipState());
+    // A stop asked for at the end is spent with it.
+    ASSERT_TRUE(rig.run.Begin("read", false));
+    EXPECT_FALSE(rig.run.Stopping());
+    EXPECT_TRUE(rig.run.ChipState().empty());
 }
