@@ -5,21 +5,10 @@
 
 #include <algorithm>
 
-namespace {
-using std::chrono::nanoseconds;
-
-constexpr std::size_t kUsbPacketPayload = 62;
-// The MCU's UART holds two received bytes while its program does something else.
-constexpr std::size_t kUartReceiveBuffer = 2;
-
-nanoseconds ByteTime(std::uint32_t baud) {
-    return nanoseconds(10'000'000'000LL / baud);
-}
-} // namespace
-
 SimJig::SimJig(const Scenario& scenario, bool silent)
     : scenario_(std::make_unique<const Scenario>(scenario)), silent_(silent),
-      modules_(MakeSimModules(scenario)) {
+      modules_(MakeSimModules(scenario)), wire_(started_, scenario.timing == SimTiming::Wire),
+      faults_(scenario_->faults), transcript_(started_) {
     board_.pcb3 = scenario.pcb3;
     board_.versionText = scenario.versionText;
     board_.firmwareTag = scenario.firmwareTag;
@@ -91,7 +80,7 @@ void SimJig::NoteHostCallLocked(const std::uint8_t* data, std::size_t count) {
     // bootloader's 115200 baud; larger writes are commands or data.
     if (firstCall_ || runningBootloader_ || count != 1)
         return;
-    if (data[0] == '+' || (data[0] == 'U' && hostBaud_ == 115200)) {
+    if (data[0] == '+' || (data[0] == 'U' && wire_.HostBaud() == 115200)) {
         firstCall_ = SteadyClock::now();
         eventsCv_.notify_all();
     }
@@ -141,24 +130,21 @@ std::uint8_t SimJig::Rx() {
 
 std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
     std::unique_lock lock(mutex_);
-    if (std::optional<SimSurprise> lost = LoseWhatBusyMissedLocked()) {
+    if (std::optional<SimSurprise> lost = uart_.LoseWhatBusyMissed(wire_.JigBaud())) {
+        const SimSurprise recorded = transcript_.Surprise(std::move(*lost));
         lock.unlock();
-        ReportSimSurprise(*lost);
+        ReportSimSurprise(recorded);
         lock.lock();
     }
     for (;;) {
         CheckRunning(lock);
         const Deadline now = SteadyClock::now();
-        if (!toJig_.empty() && toJig_.front().at <= now) {
-            std::uint8_t b = toJig_.front().byte;
-            lastRxWrite_ = toJig_.front().write;
-            lastRxGarbled_ = toJig_.front().garbled;
-            toJig_.pop_front();
+        if (std::optional<std::uint8_t> b = uart_.Take(now)) {
             rxWaiting_ = false;
-            ++hostBytes_;
+            faults_.HostByteTaken();
             CheckVanishLocked();
             cv_.notify_all();
-            return b;
+            return *b;
         }
         if (now >= deadline) {
             rxWaiting_ = false;
@@ -169,8 +155,8 @@ std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
             cv_.notify_all(); // a host read may now see the JIG idle
         }
         Deadline until = deadline;
-        if (!toJig_.empty())
-            until = std::min(until, toJig_.front().at);
+        if (std::optional<Deadline> next = uart_.NextArrival())
+            until = std::min(until, *next);
         if (until == Deadline::max())
             cv_.wait(lock);
         else
@@ -178,26 +164,10 @@ std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
     }
 }
 
-bool SimJig::FaultSilencesLocked() const {
-    for (const FaultSpec& f : scenario_->faults) {
-        if (f.type != "silence")
-            continue;
-        if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
-            (f.afterHostBytes >= 0 && hostBytes_ >= f.afterHostBytes))
-            return true;
-    }
-    return false;
-}
-
 void SimJig::CheckVanishLocked() {
-    for (const FaultSpec& f : scenario_->faults) {
-        if (f.type != "vanish")
-            continue;
-        if ((f.afterReplies >= 0 && replies_ >= f.afterReplies) ||
-            (f.afterHostBytes >= 0 && hostBytes_ >= f.afterHostBytes)) {
-            vanished_.store(true);
-            cv_.notify_all();
-        }
+    if (faults_.Vanishes()) {
+        vanished_.store(true);
+        cv_.notify_all();
     }
 }
 
@@ -206,127 +176,33 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     CheckRunning(lock);
     if (count == 0)
         return;
-    struct BaudAfter {
-        std::uint32_t& baud;
-        std::uint32_t after;
-        ~BaudAfter() {
-            if (after != 0)
-                baud = after;
-        }
-    } baudAfterTx{jigBaud_, baudAfter};
-    if (deaf_)
-        promptAt_ = emitted_;
-    emitted_ += count;
-    const bool silenced = FaultSilencesLocked();
-    Deadline now = SteadyClock::now();
-    const bool wire = scenario_->timing == SimTiming::Wire;
-    // Real-time faults shape when the reply shows, whatever the timing.
-    int splitPieces = 0;
-    Millis splitGap{2};
-    for (const FaultSpec& f : scenario_->faults) {
-        // A delay picks its reply by count, or by a byte it carries (byte counts do not
-        // depend on how the JIG's output happens to be grouped).
-        const bool byByte = f.replyByte >= 0;
-        const bool carries =
-            f.replyByte >= replyBytes_ && f.replyByte < replyBytes_ + static_cast<long>(count);
-        if (f.type == "delay" &&
-            (byByte ? carries : (f.afterReplies < 0 || f.afterReplies == replies_)))
-            now += Millis(f.ms);
-        if (f.type == "split") {
-            splitPieces = std::max(1, f.pieces);
-            if (f.ms > 0)
-                splitGap = Millis(f.ms);
-        }
-    }
-    const nanoseconds byteTime = ByteTime(jigBaud_);
-    for (std::size_t i = 0; i < count; ++i, ++replyBytes_) {
-        std::uint8_t b = data[i];
-        bool dropped = silenced;
-        for (const FaultSpec& f : scenario_->faults) {
-            if (f.replyByte != replyBytes_)
-                continue;
-            if (f.type == "drop")
-                dropped = true;
-            if (f.type == "corrupt")
-                b ^= static_cast<std::uint8_t>(f.xorMask);
-        }
-        if (dropped)
+    uart_.Sent(count);
+    const SimFaults::Reply reply = faults_.PlanReply(count);
+    const Deadline now = SteadyClock::now() + reply.delay;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::optional<std::uint8_t> b = faults_.ReplyByte(data[i], reply);
+        if (!b)
             continue;
-        if (jigBaud_ != hostBaud_)
-            b = Garble(b);
-        Deadline visible = now;
-        if (wire) {
-            jigTxEnd_ = std::max(now, jigTxEnd_) + byteTime;
-            stats_.wireNanos += byteTime.count();
-            // The FTDI chip sends a packet when it is full or its latency timer runs out;
-            // the host sees it at the next 1 ms USB frame.
-            if (chunkBytes_ == 0 || jigTxEnd_ > chunkFlush_) {
-                chunkFlush_ = jigTxEnd_ + Millis(latencyMs_);
-                chunkBytes_ = 0;
-            }
-            ++chunkBytes_;
-            visible = chunkFlush_;
-            if (chunkBytes_ == kUsbPacketPayload) {
-                // A full packet leaves at once, and takes the bytes before it along.
-                visible = ToFrame(jigTxEnd_);
-                std::size_t earlier = std::min(chunkBytes_ - 1, toHost_.size());
-                for (auto it = toHost_.rbegin(); earlier > 0; ++it, --earlier)
-                    it->at = std::min(it->at, visible);
-                chunkBytes_ = 0;
-            }
-            visible = ToFrame(visible);
-        }
-        if (splitPieces > 0)
-            visible += splitGap * static_cast<int>(i / splitPieces);
-        toHost_.push_back({b, visible});
-        lastReplyVisible_ = std::max(lastReplyVisible_, visible);
-        transcript_.push_back({false, data[i], MicrosSinceStart(SteadyClock::now())});
-        ++stats_.bytesToHost;
+        if (wire_.BaudsDiffer())
+            b = SimWire::Garble(*b);
+        const Deadline visible = wire_.JigSends(*b, now, reply.Later(i));
+        transcript_.ToHost(data[i], visible);
     }
-    ++replies_;
+    faults_.ReplyDone();
     CheckVanishLocked();
     cv_.notify_all();
-}
-
-std::optional<SimSurprise> SimJig::LoseWhatBusyMissedLocked() {
-    if (!deaf_)
-        return std::nullopt;
-    deaf_ = false;
-    const std::uint64_t prompt = promptAt_.value_or(emitted_);
-    std::size_t early = 0;
-    while (early < toJig_.size() && toJig_[early].seenReplies <= prompt)
-        ++early;
-    // Of the bytes sent early, those the wire can bring while the MCU is busy (counted from
-    // its start, as if they left at once) meet the full buffer; the later ones find it read.
-    const std::size_t arriving = std::min<std::size_t>(
-        early, static_cast<std::size_t>(deafNanos_ / ByteTime(jigBaud_).count()) + 1);
-    if (arriving <= kUartReceiveBuffer)
-        return std::nullopt;
-    SimSurprise lost;
-    lost.step = "sent while the JIG was " + deafDoing_ + ", beyond its " +
-                std::to_string(kUartReceiveBuffer) + "-byte receive buffer (lost)";
-    lost.atMicros = MicrosSinceStart(SteadyClock::now());
-    auto from = toJig_.begin() + static_cast<std::ptrdiff_t>(kUartReceiveBuffer);
-    auto to = toJig_.begin() + static_cast<std::ptrdiff_t>(arriving);
-    for (auto it = from; it != to; ++it)
-        lost.bytes.push_back(it->byte);
-    toJig_.erase(from, to);
-    surprises_.push_back(lost);
-    return lost;
+    if (baudAfter != 0)
+        wire_.SetJigBaud(baudAfter);
 }
 
 void SimJig::Surprise(const std::string& step, std::vector<std::uint8_t> bytes) {
     SimSurprise s;
     {
         std::lock_guard lock(mutex_);
-        while (!toJig_.empty() && toJig_.front().write == lastRxWrite_) {
-            bytes.push_back(toJig_.front().byte);
-            toJig_.pop_front();
-        }
+        uart_.TakeRestOfWrite(bytes);
         s.step = step;
         s.bytes = std::move(bytes);
-        s.atMicros = MicrosSinceStart(SteadyClock::now());
-        surprises_.push_back(s);
+        s = transcript_.Surprise(std::move(s));
     }
     cv_.notify_all();
     ReportSimSurprise(s);
@@ -334,25 +210,19 @@ void SimJig::Surprise(const std::string& step, std::vector<std::uint8_t> bytes) 
 
 bool SimJig::LastRxGarbled() {
     std::lock_guard lock(mutex_);
-    return lastRxGarbled_;
+    return uart_.LastGarbled();
 }
 
 std::vector<SimSurprise> SimJig::Surprises() {
     std::lock_guard lock(mutex_);
-    return surprises_;
+    return transcript_.Surprises();
 }
 
-void SimJig::Busy(nanoseconds duration, const std::string& doing) {
+void SimJig::Busy(std::chrono::nanoseconds duration, const std::string& doing) {
     std::unique_lock lock(mutex_);
     CheckRunning(lock);
-    if (!deaf_) {
-        deaf_ = true;
-        deafNanos_ = 0;
-        promptAt_.reset();
-    }
-    deafDoing_ = doing;
-    deafNanos_ += duration.count();
-    stats_.jigNanos += duration.count();
+    uart_.Busy(duration, doing);
+    transcript_.JigWorked(duration);
     if (scenario_->timing != SimTiming::Wire)
         return;
     busy_ = true;
@@ -365,23 +235,10 @@ void SimJig::Busy(nanoseconds duration, const std::string& doing) {
 
 void SimJig::SetJigBaud(std::uint32_t baud) {
     std::lock_guard lock(mutex_);
-    jigBaud_ = baud;
-}
-
-std::uint8_t SimJig::Garble(std::uint8_t b) const {
-    // A byte clocked at another baud rate arrives as a different pattern (or a framing error).
-    return static_cast<std::uint8_t>((b >> 1) | 0x80);
+    wire_.SetJigBaud(baud);
 }
 
 // ---------------------------------------------------------------- host side
-
-Deadline SimJig::ToFrame(Deadline t) const {
-    return started_ + std::chrono::ceil<Millis>(t - started_);
-}
-
-std::int64_t SimJig::MicrosSinceStart(Deadline t) const {
-    return std::chrono::duration_cast<std::chrono::microseconds>(t - started_).count();
-}
 
 void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
     {
@@ -389,63 +246,29 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
         if (vanished_.load())
             return;
         NoteHostCallLocked(data, count);
-        const bool wire = scenario_->timing == SimTiming::Wire;
-        Deadline now = SteadyClock::now();
-        if (lastReplyVisible_ > lastHostWrite_ && now > lastReplyVisible_)
-            stats_.hostLagNanos +=
-                std::chrono::duration_cast<nanoseconds>(now - lastReplyVisible_).count();
-        lastHostWrite_ = now;
+        const Deadline now = SteadyClock::now();
+        transcript_.HostWrites(now);
         ++hostWrites_;
-        if (wire)
-            now = ToFrame(now); // a write leaves the host with the next USB frame
-        const nanoseconds byteTime = ByteTime(hostBaud_);
+        const Deadline leaves = wire_.HostWriteLeaves(now);
         for (std::size_t i = 0; i < count; ++i) {
-            std::uint8_t b = data[i];
-            Deadline at = now;
-            if (wire) {
-                hostTxEnd_ = std::max(now, hostTxEnd_) + byteTime;
-                at = hostTxEnd_;
-                stats_.wireNanos += byteTime.count();
-            }
-            transcript_.push_back({true, b, MicrosSinceStart(SteadyClock::now())});
-            ++stats_.bytesToJig;
-            const bool garbled = hostBaud_ != jigBaud_;
-            toJig_.push_back({garbled ? Garble(b) : b, at, hostWrites_, emitted_, garbled});
+            const std::uint8_t b = data[i];
+            const Deadline at = wire_.HostByteArrives(leaves);
+            transcript_.ToJig(b);
+            const bool garbled = wire_.BaudsDiffer();
+            uart_.Arrive(garbled ? SimWire::Garble(b) : b, at, hostWrites_, garbled);
         }
     }
     cv_.notify_all();
 }
 
-std::size_t SimJig::VisibleLocked(Deadline now) const {
-    std::size_t n = 0;
-    for (const TimedByte& t : toHost_) {
-        if (t.at > now)
-            break;
-        ++n;
-    }
-    return n;
-}
-
-std::optional<Deadline> SimJig::NextVisibleLocked(Deadline now) const {
-    for (const TimedByte& t : toHost_)
-        if (t.at > now)
-            return t.at;
-    return std::nullopt;
-}
-
 bool SimJig::QuietLocked(Deadline now) const {
-    return scenario_->timing == SimTiming::Instant && rxWaiting_ && !busy_ && toJig_.empty() &&
-           !NextVisibleLocked(now);
+    return scenario_->timing == SimTiming::Instant && rxWaiting_ && !busy_ && uart_.Empty() &&
+           !wire_.NextVisible(now);
 }
 
 std::size_t SimJig::HostRead(std::uint8_t* out, std::size_t count) {
     std::lock_guard lock(mutex_);
-    const std::size_t n = std::min(count, VisibleLocked(SteadyClock::now()));
-    for (std::size_t i = 0; i < n; ++i) {
-        out[i] = toHost_.front().byte;
-        toHost_.pop_front();
-    }
-    return n;
+    return wire_.Read(out, count, SteadyClock::now());
 }
 
 std::size_t SimJig::HostReadTimed(std::uint8_t* out, std::size_t count, Deadline deadline,
@@ -453,40 +276,31 @@ std::size_t SimJig::HostReadTimed(std::uint8_t* out, std::size_t count, Deadline
     std::unique_lock lock(mutex_);
     for (;;) {
         const Deadline now = SteadyClock::now();
-        const std::size_t visible = VisibleLocked(now);
+        const std::size_t visible = wire_.Visible(now);
         if (visible >= count || now >= deadline || QuietLocked(now) || vanished_.load() ||
             (interrupt && interrupt->load()))
             break;
         Deadline until = deadline;
-        if (auto next = NextVisibleLocked(now))
+        if (auto next = wire_.NextVisible(now))
             until = std::min(until, *next);
         cv_.wait_until(lock, until);
     }
-    const std::size_t n = std::min(count, VisibleLocked(SteadyClock::now()));
-    for (std::size_t i = 0; i < n; ++i) {
-        out[i] = toHost_.front().byte;
-        toHost_.pop_front();
-    }
-    return n;
+    return wire_.Read(out, count, SteadyClock::now());
 }
 
 std::size_t SimJig::HostAvailable() {
     std::lock_guard lock(mutex_);
-    return VisibleLocked(SteadyClock::now());
+    return wire_.Visible(SteadyClock::now());
 }
 
 std::size_t SimJig::HostQueued() {
     std::lock_guard lock(mutex_);
-    return toHost_.size();
+    return wire_.Queued();
 }
 
 std::size_t SimJig::HostTxPending() {
     std::lock_guard lock(mutex_);
-    const Deadline now = SteadyClock::now();
-    std::size_t n = 0;
-    for (const TimedByte& t : toJig_)
-        n += t.at > now ? 1 : 0;
-    return n;
+    return uart_.InFlight(SteadyClock::now());
 }
 
 WaitOutcome SimJig::HostWaitReceived(std::size_t count, Deadline deadline,
@@ -498,12 +312,12 @@ WaitOutcome SimJig::HostWaitReceived(std::size_t count, Deadline deadline,
         if (interrupt && interrupt->load())
             return WaitOutcome::Cancelled;
         const Deadline now = SteadyClock::now();
-        if (VisibleLocked(now) >= count)
+        if (wire_.Visible(now) >= count)
             return WaitOutcome::Ready;
         if (now >= deadline)
             return WaitOutcome::TimedOut;
         Deadline until = deadline;
-        if (auto next = NextVisibleLocked(now))
+        if (auto next = wire_.NextVisible(now))
             until = std::min(until, *next);
         cv_.wait_until(lock, until);
     }
@@ -517,36 +331,32 @@ WaitOutcome SimJig::HostWaitSent(Deadline deadline, const std::atomic<bool>* int
         if (interrupt && interrupt->load())
             return WaitOutcome::Cancelled;
         const Deadline now = SteadyClock::now();
-        if (hostTxEnd_ <= now)
+        if (wire_.HostTxEnd() <= now)
             return WaitOutcome::Ready;
         if (now >= deadline)
             return WaitOutcome::TimedOut;
-        cv_.wait_until(lock, std::min(deadline, hostTxEnd_));
+        cv_.wait_until(lock, std::min(deadline, wire_.HostTxEnd()));
     }
 }
 
 void SimJig::HostPurge(bool rx, bool tx) {
     {
         std::lock_guard lock(mutex_);
-        if (rx)
-            toHost_.clear();
-        if (tx) {
-            const Deadline now = SteadyClock::now();
-            std::erase_if(toJig_, [now](const TimedByte& t) { return t.at > now; });
-        }
-        chunkBytes_ = 0;
+        wire_.Purge(rx);
+        if (tx)
+            uart_.DropInFlight(SteadyClock::now());
     }
     cv_.notify_all();
 }
 
 void SimJig::SetHostBaud(std::uint32_t baud) {
     std::lock_guard lock(mutex_);
-    hostBaud_ = baud;
+    wire_.SetHostBaud(baud);
 }
 
 void SimJig::SetHostLatency(int ms) {
     std::lock_guard lock(mutex_);
-    latencyMs_ = std::clamp(ms, 1, 255);
+    wire_.SetLatency(ms);
 }
 
 void SimJig::WakeWaiters() {
@@ -556,35 +366,27 @@ void SimJig::WakeWaiters() {
 
 std::vector<TranscriptEntry> SimJig::Transcript() {
     std::lock_guard lock(mutex_);
-    return transcript_;
+    return transcript_.Entries();
 }
 
 std::vector<std::uint8_t> SimJig::BytesToJig() {
     std::lock_guard lock(mutex_);
-    std::vector<std::uint8_t> out;
-    for (const TranscriptEntry& e : transcript_)
-        if (e.toJig)
-            out.push_back(e.byte);
-    return out;
+    return transcript_.Bytes(true);
 }
 
 std::vector<std::uint8_t> SimJig::BytesToHost() {
     std::lock_guard lock(mutex_);
-    std::vector<std::uint8_t> out;
-    for (const TranscriptEntry& e : transcript_)
-        if (!e.toJig)
-            out.push_back(e.byte);
-    return out;
+    return transcript_.Bytes(false);
 }
 
 long SimJig::RepliesSent() {
     std::lock_guard lock(mutex_);
-    return replies_;
+    return faults_.Replies();
 }
 
 SimStats SimJig::Stats() {
     std::lock_guard lock(mutex_);
-    return stats_;
+    return transcript_.Stats(wire_.Nanos());
 }
 
 SimBoardState SimJig::Board() {
@@ -611,7 +413,7 @@ void SimJig::PressResetLocked() {
     if (silent_)
         return; // nothing behind this FTDI chip to reset
     resetPressed_ = true;
-    toJig_.clear();
+    uart_.Clear();
     cv_.notify_all();
 }
 

@@ -1,18 +1,22 @@
 #pragma once
-// One simulated JIG behind one FTDI device: the byte queues in both directions with their
-// timing, the faults of the scenario, the transcript, and the MCU's program on its own thread.
-// All state is guarded by one mutex; every wait sleeps on one condition variable.
+// One simulated JIG behind one FTDI device: the MCU's program on its own thread, the scenario's
+// events, and the waits of both sides. Its parts: the wire's timing (SimWire), the MCU's UART
+// (SimUart), the scenario's faults (SimFaults) and the record (SimTranscript). All state is
+// guarded by one mutex; every wait sleeps on one condition variable.
 #include "link/WaitTypes.h"
 #include "sim/ScenarioTypes.h"
 #include "sim/SimBoardState.h"
+#include "sim/SimFaults.h"
 #include "sim/SimModule.h"
 #include "sim/SimProgram.h"
 #include "sim/SimSurprise.h"
+#include "sim/SimTranscript.h"
+#include "sim/SimUart.h"
+#include "sim/SimWire.h"
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -21,22 +25,6 @@
 #include <vector>
 
 struct Scenario;
-
-struct TranscriptEntry {
-    bool toJig; // host -> JIG
-    std::uint8_t byte;
-    std::int64_t atMicros; // since the JIG started
-};
-
-struct SimStats {
-    std::int64_t wireNanos = 0; // bytes on the wire, both directions
-    std::int64_t jigNanos = 0;  // the JIG's own work
-    std::uint64_t bytesToJig = 0;
-    std::uint64_t bytesToHost = 0;
-    // Time the host took to send its next bytes after the JIG's last reply had arrived: what the
-    // host adds to a transfer on top of the wire, the USB frames and the JIG.
-    std::int64_t hostLagNanos = 0;
-};
 
 // Unwinds the program: the JIG stops (shut-down or vanished device).
 struct SimHalt {};
@@ -94,13 +82,6 @@ class SimJig {
 
   private:
     friend class SimContext;
-    struct TimedByte {
-        std::uint8_t byte;
-        Deadline at;
-        std::uint64_t write = 0;       // host bytes: which of the host's writes brought it
-        std::uint64_t seenReplies = 0; // host bytes: how many bytes the JIG had sent by then
-        bool garbled = false;          // host bytes: sent at another baud rate than the JIG's
-    };
 
     void ProgramLoop();
     // The scenario's events ("resetButton"), on a thread of their own.
@@ -117,17 +98,10 @@ class SimJig {
     void Busy(std::chrono::nanoseconds duration, const std::string& doing);
     void SetJigBaud(std::uint32_t baud);
     void Surprise(const std::string& step, std::vector<std::uint8_t> bytes);
-    std::optional<SimSurprise> LoseWhatBusyMissedLocked();
     bool LastRxGarbled();
     void CheckRunning(std::unique_lock<std::mutex>& lock);
 
-    std::size_t VisibleLocked(Deadline now) const;
     bool QuietLocked(Deadline now) const;
-    std::optional<Deadline> NextVisibleLocked(Deadline now) const;
-    std::int64_t MicrosSinceStart(Deadline t) const;
-    Deadline ToFrame(Deadline t) const; // the next 1 ms USB frame
-    std::uint8_t Garble(std::uint8_t b) const;
-    bool FaultSilencesLocked() const;
     void CheckVanishLocked();
 
     const std::unique_ptr<const Scenario> scenario_;
@@ -137,35 +111,12 @@ class SimJig {
 
     std::mutex mutex_;
     std::condition_variable cv_;
-    std::deque<TimedByte> toJig_;
-    std::deque<TimedByte> toHost_;
-    std::vector<TranscriptEntry> transcript_;
+    SimWire wire_;
+    SimUart uart_;
+    SimFaults faults_;
+    SimTranscript transcript_;
     SimBoardState board_;
-    SimStats stats_;
-    std::uint32_t hostBaud_ = 921600;
-    std::uint32_t jigBaud_ = 921600;
-    int latencyMs_ = 16;
-    Deadline hostTxEnd_ = started_;
-    Deadline jigTxEnd_ = started_;
-    Deadline chunkFlush_ = started_;
-    Deadline lastReplyVisible_ = started_;
-    Deadline lastHostWrite_ = started_;
-    std::size_t chunkBytes_ = 0;
-    long replies_ = 0;
-    long replyBytes_ = 0;
-    long hostBytes_ = 0;
-    std::uint64_t emitted_ = 0; // bytes the JIG's program sent, before any fault
     std::uint64_t hostWrites_ = 0;
-    std::uint64_t lastRxWrite_ = 0; // the write of the byte the program took last
-    bool lastRxGarbled_ = false;
-    // While the MCU is busy it does not read its UART: what arrives waits in the UART's small
-    // buffer, and what does not fit is lost. `promptAt_` is the number of bytes sent before the
-    // reply that ended the busy spell; a host that waited for that reply wrote after it.
-    bool deaf_ = false;
-    std::string deafDoing_;
-    std::int64_t deafNanos_ = 0; // how long the MCU has been busy in this spell
-    std::optional<std::uint64_t> promptAt_;
-    std::vector<SimSurprise> surprises_;
     bool rxWaiting_ = false;
     bool busy_ = false;
     bool stop_ = false;

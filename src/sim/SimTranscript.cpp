@@ -1,0 +1,47 @@
+// The transcript, the statistics and the surprises of one simulated JIG.
+#include "sim/SimTranscript.h"
+
+#include <algorithm>
+
+std::int64_t SimTranscript::MicrosNow() const {
+    return std::chrono::duration_cast<std::chrono::microseconds>(SteadyClock::now() - started_)
+        .count();
+}
+
+void SimTranscript::HostWrites(Deadline now) {
+    if (lastReplyVisible_ > lastHostWrite_ && now > lastReplyVisible_)
+        stats_.hostLagNanos +=
+            std::chrono::duration_cast<std::chrono::nanoseconds>(now - lastReplyVisible_).count();
+    lastHostWrite_ = now;
+}
+
+void SimTranscript::ToJig(std::uint8_t byte) {
+    entries_.push_back({true, byte, MicrosNow()});
+    ++stats_.bytesToJig;
+}
+
+void SimTranscript::ToHost(std::uint8_t byte, Deadline visible) {
+    lastReplyVisible_ = std::max(lastReplyVisible_, visible);
+    entries_.push_back({false, byte, MicrosNow()});
+    ++stats_.bytesToHost;
+}
+
+SimSurprise SimTranscript::Surprise(SimSurprise surprise) {
+    surprise.atMicros = MicrosNow();
+    surprises_.push_back(surprise);
+    return surprise;
+}
+
+std::vector<std::uint8_t> SimTranscript::Bytes(bool toJig) const {
+    std::vector<std::uint8_t> out;
+    for (const TranscriptEntry& e : entries_)
+        if (e.toJig == toJig)
+            out.push_back(e.byte);
+    return out;
+}
+
+SimStats SimTranscript::Stats(std::int64_t wireNanos) const {
+    SimStats stats = stats_;
+    stats.wireNanos = wireNanos;
+    return stats;
+}

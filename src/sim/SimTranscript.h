@@ -1,0 +1,57 @@
+#pragma once
+// The record of one simulated JIG for tests and the CLI's statistics: every byte in both
+// directions with its time, the time the JIG worked, how long the host lagged behind the
+// replies, and the protocol surprises. SimJig's mutex guards it.
+#include "link/WaitTypes.h"
+#include "sim/SimSurprise.h"
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+struct TranscriptEntry {
+    bool toJig; // host -> JIG
+    std::uint8_t byte;
+    std::int64_t atMicros; // since the JIG started
+};
+
+struct SimStats {
+    std::int64_t wireNanos = 0; // bytes on the wire, both directions
+    std::int64_t jigNanos = 0;  // the JIG's own work
+    std::uint64_t bytesToJig = 0;
+    std::uint64_t bytesToHost = 0;
+    // Time the host took to send its next bytes after the JIG's last reply had arrived: what the
+    // host adds to a transfer on top of the wire, the USB frames and the JIG.
+    std::int64_t hostLagNanos = 0;
+};
+
+class SimTranscript {
+  public:
+    explicit SimTranscript(Deadline started)
+        : started_(started), lastReplyVisible_(started), lastHostWrite_(started) {}
+
+    // The host starts a write at `now`.
+    void HostWrites(Deadline now);
+    void ToJig(std::uint8_t byte);
+    // A byte the JIG sent, which the host sees at `visible`.
+    void ToHost(std::uint8_t byte, Deadline visible);
+    void JigWorked(std::chrono::nanoseconds duration) { stats_.jigNanos += duration.count(); }
+    // Records `surprise` as happening now and returns it so.
+    SimSurprise Surprise(SimSurprise surprise);
+
+    const std::vector<TranscriptEntry>& Entries() const { return entries_; }
+    std::vector<std::uint8_t> Bytes(bool toJig) const;
+    // The statistics, with the wire's own time.
+    SimStats Stats(std::int64_t wireNanos) const;
+    const std::vector<SimSurprise>& Surprises() const { return surprises_; }
+
+  private:
+    std::int64_t MicrosNow() const;
+
+    const Deadline started_;
+    std::vector<TranscriptEntry> entries_;
+    std::vector<SimSurprise> surprises_;
+    SimStats stats_;
+    Deadline lastReplyVisible_;
+    Deadline lastHostWrite_;
+};
