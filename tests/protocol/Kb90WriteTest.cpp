@@ -10,9 +10,6 @@ namespace {
 std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
     return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
 }
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
 std::string Hex4(std::uint16_t v) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(v));
@@ -295,7 +292,6 @@ TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
                   "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp,
                   "The chip is partly written (blocks 1 to 9 of 512). No backup was taken."}));
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
-    ExpectIdle();
 }
 
 TEST_F(EneTest, CancelledOpenDialog) {
