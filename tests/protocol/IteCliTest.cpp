@@ -144,7 +144,7 @@ TEST_F(IteCli, UsageErrorsAndAJigThatCannotServe) {
 
 TEST(IteCliPty, WriteAndReadOverTheSimulatorsSerialTerminal) {
     std::string image = Pattern(131072, 7);
-    SimProcess sim({"--board", "pcb3", "--timing", "instant"});
+    SimProcess sim({"--board", "pcb2-ite", "--timing", "instant"});
     ASSERT_FALSE(sim.PtyPath().empty());
     TempDir dir;
     WriteFileBytes(dir.File("in.bin"), image);

@@ -1,6 +1,6 @@
 // A JIG that falls silent at each wait of each operation, or vanishes mid-transfer: every
-// operation ends within its bound with a line naming the step and the failure signal where the
-// operation sends one. The end state (idle, link closed, buttons back) is the fault matrix's.
+// operation ends within its bound with a line naming the step, the failure signal where the
+// operation sends one, the link closed and the buttons usable.
 #include "IteRig.h"
 
 #include <filesystem>
@@ -39,6 +39,7 @@ class IteFaults : public IteTest {
     // The operation ended as a lost contact does.
     void ExpectEnded(const FaultCase& c, bool finishByte) {
         EXPECT_NE(engine->Outcome(), IteOutcome::Succeeded);
+        ExpectIdle();
         const auto lines = En();
         if (std::string(c.step).empty()) {
             EXPECT_EQ(lines.back(), "The programmer is not found or does not respond");

@@ -196,6 +196,7 @@ TEST_F(EneTest, SilentJigEndsTheReadWithinItsBound) {
                                       out + " is unchanged."}));
     EXPECT_EQ(port.Gauge(), 99 * 64);
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    ExpectIdle();
 }
 
 TEST_F(EneTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {

@@ -292,6 +292,7 @@ TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
                   "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp,
                   "The chip is partly written (blocks 1 to 9 of 512). No backup was taken."}));
     EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    ExpectIdle();
 }
 
 TEST_F(EneTest, CancelledOpenDialog) {

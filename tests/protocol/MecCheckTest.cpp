@@ -119,6 +119,7 @@ TEST_F(MecTest, SilentJigEndsTheCheckAtTheFirstWait) {
     // Nothing more was waited for: the error signal and the release still went out.
     EXPECT_EQ(HostText(), "B1O0");
     EXPECT_EQ(engine->FailedStep(), "answer to JTAG_RESET");
+    ExpectIdle();
 }
 
 TEST_F(MecTest, Pcb2IdThatDoesNotComeIsReported) {

@@ -241,6 +241,7 @@ TEST_F(MecTest, SilentJigEndsTheReadWithinItsBound) {
     EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)").size(), 6u);
     EXPECT_EQ(port.Gauge(), 99);
     EXPECT_EQ(engine->FailedStep(), "MAIN block 100 of 192");
+    ExpectIdle();
 }
 
 TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {

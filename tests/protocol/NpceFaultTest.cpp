@@ -1,7 +1,6 @@
 // Every way an NPCE operation can fail: the chip refusing a step, the JIG falling silent at each
 // of its answers, nonsense where a byte is expected, and a device that goes away. Each ends
-// with its own lines, link and file closed, state "NONE" and the buttons back (for a silent
-// JIG the fault matrix checks that end state).
+// with its own lines, link and file closed, state "NONE" and the buttons back.
 #include "NpceRig.h"
 
 namespace {
@@ -169,6 +168,7 @@ TEST_P(NpceSilence, EndsAtItsBoundWithALineNamingTheStep) {
     }
     EXPECT_EQ(engine->Outcome(), NpceOutcome::Failed);
     EXPECT_EQ(engine->FailedStep(), c.failedStep);
+    ExpectIdle();
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWait, NpceSilence, ::testing::ValuesIn(SilentCases()),

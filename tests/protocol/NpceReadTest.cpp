@@ -198,6 +198,7 @@ TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFarBesideTheDumpItLeaves
     EXPECT_EQ(port.Gauge(), 99 * 2);
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(engine->FailedStep(), "block 100 of 256");
+    ExpectIdle();
 }
 
 TEST_F(NpceTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
