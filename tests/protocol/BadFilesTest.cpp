@@ -10,6 +10,7 @@
 #include "protocol/matrix/MatrixModes.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/HexImage.h"
+#include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
@@ -21,20 +22,13 @@
 namespace {
 namespace fs = std::filesystem;
 
-std::string Pattern(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 29 + 11) & 0xFF);
-    return bytes;
-}
-
 // A file that opens but cannot be read: as root no permission bits stop a read, so the
 // process's own memory file (whose first page is never mapped) stands in for it.
 std::string Unreadable(const TempDir& dir) {
     if (geteuid() == 0)
         return "/proc/self/mem";
     const std::string path = dir.File("locked.bin");
-    WriteFileBytes(path, Pattern(1024));
+    WriteFileBytes(path, Pattern(1024, 29, 11, 8, 0));
     chmod(path.c_str(), 0);
     return path;
 }
@@ -117,7 +111,7 @@ TEST_P(BadImageTest, ImagesOfTheWrongSizeAndOddNamesAreWrittenAndKept) {
     const std::size_t size = GetParam().imageSize;
     for (const std::size_t bytes : {size / 2 + 3, size + 1000}) {
         const std::string path = dir.File("дамп платы " + std::to_string(bytes) + ".bin");
-        const std::string image = Pattern(bytes);
+        const std::string image = Pattern(bytes, 29, 11, 8, 0);
         WriteFileBytes(path, image);
         const MatrixRun r = Run(Write(), path);
         EXPECT_EQ(r.succeeded, bytes < size || TakesALongerImage(GetParam().mode)) << Describe(r);
@@ -198,7 +192,7 @@ TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
     TempDir dir;
     const std::string path = dir.File("shrinking image.bin");
     {
-        WriteFileBytes(path, Pattern(131072));
+        WriteFileBytes(path, Pattern(131072, 29, 11, 8, 0));
         TruncatingPort port;
         port.path = path;
         auto sim = MakeSim("pcb2-v41");
@@ -212,7 +206,7 @@ TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
         EXPECT_EQ(fs::file_size(path), 4096u);
     }
     {
-        WriteFileBytes(path, Pattern(196608));
+        WriteFileBytes(path, Pattern(196608, 29, 11, 8, 0));
         TruncatingPort port;
         port.path = path;
         auto sim = MakeSim("pcb3");

@@ -3,6 +3,7 @@
 #include "modes/Kb901x_form/Kb901xEngine.h"
 #include "port/TimeText.h"
 #include "sim/chips/EneKb90xx.h"
+#include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
@@ -77,8 +78,5 @@ class EneTest : public ::testing::Test {
 };
 
 inline std::string PatternImage(std::size_t size, unsigned seed = 7) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 131 + seed + (i >> 8)) & 0xFF);
-    return bytes;
+    return Pattern(size, 131, seed);
 }

@@ -8,6 +8,7 @@
 // surprise and the same file as a clean run.
 #include "protocol/matrix/MatrixModes.h"
 #include "support/FuzzSeeds.h"
+#include "support/Pattern.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
 
@@ -36,13 +37,6 @@ struct MatrixCase {
     milliseconds limit; // the watchdog
     std::string cleanFile;
 };
-
-std::string Image(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 77 + 3 + (i >> 9)) & 0xFF);
-    return bytes;
-}
 
 // Whether this process still holds `path` open.
 bool HeldOpen(const std::string& path) {
@@ -161,7 +155,7 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
     const MatrixOperation& op = *c.op;
     const bool read = op.fullSize != 0;
     const std::string file = folder + "/image.bin";
-    const std::string image = Image(op.imageSize);
+    const std::string image = Pattern(op.imageSize, 77, 3, 9);
     if (!read)
         WriteFileBytes(file, image);
     auto sim = MakeSim(c.board, c.json);
@@ -218,7 +212,7 @@ Baseline CleanRun(const MatrixOperation& op, const std::string& board, const std
     Baseline b;
     const std::string file = folder + "/clean.bin";
     if (op.fullSize == 0)
-        WriteFileBytes(file, Image(op.imageSize));
+        WriteFileBytes(file, Pattern(op.imageSize, 77, 3, 9));
     auto sim = MakeSim(board);
     auto recording = std::make_shared<RecordingFtdiApi>(sim);
     const auto start = SteadyClock::now();

@@ -1,6 +1,7 @@
 // The "ite" commands of tolvane-jig-cli: the wiring options, exit statuses, the log language,
 // the read-back after a write, and round trips over the simulator's serial terminal.
 #include "sim/chips/IteEc.h"
+#include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
@@ -42,9 +43,7 @@ class IteCli : public ::testing::Test {
 } // namespace
 
 TEST_F(IteCli, WriteVerifiesAndReadGivesTheFileBack) {
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 29 + (i >> 10));
+    std::string image = Pattern(131072, 29, 0, 10);
     WriteFileBytes(dir.File("in.bin"), image);
     ProcessResult r = Cli(dir.Path(), {"ite", "write", "in.bin", "--mb", "Board one", "--device",
                                        "sim:pcb2-ite", "--scenario", "chip.json"});
@@ -144,25 +143,20 @@ TEST_F(IteCli, UsageErrorsAndAJigThatCannotServe) {
 }
 
 TEST(IteCliPty, WriteAndReadOverTheSimulatorsSerialTerminal) {
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 7 + (i >> 8));
-    for (const char* board : {"pcb2-ite", "pcb3"}) {
-        SimProcess sim({"--board", board, "--timing", "instant"});
-        ASSERT_FALSE(sim.PtyPath().empty());
-        TempDir dir;
-        WriteFileBytes(dir.File("in.bin"), image);
-        const std::string device = "tty:" + sim.PtyPath();
-        ProcessResult r = Cli(
-            dir.Path(), {"ite", "write", "in.bin", "--pins", kBoardOnePins, "--device", device});
-        EXPECT_EQ(r.exitCode, 0) << board << r.out << r.err;
-        EXPECT_TRUE(Has(r, "Verify: the flash matches the file.\n")) << board;
-        r = Cli(dir.Path(),
-                {"ite", "read", "out.bin", "--pins", kBoardOnePins, "--device", device});
-        EXPECT_EQ(r.exitCode, 0) << board << r.out << r.err;
-        EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image) << board;
-        EXPECT_EQ(sim.Stop(), 0);
-    }
+    std::string image = Pattern(131072, 7);
+    SimProcess sim({"--board", "pcb2-ite", "--timing", "instant"});
+    ASSERT_FALSE(sim.PtyPath().empty());
+    TempDir dir;
+    WriteFileBytes(dir.File("in.bin"), image);
+    const std::string device = "tty:" + sim.PtyPath();
+    ProcessResult r =
+        Cli(dir.Path(), {"ite", "write", "in.bin", "--pins", kBoardOnePins, "--device", device});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "Verify: the flash matches the file.\n"));
+    r = Cli(dir.Path(), {"ite", "read", "out.bin", "--pins", kBoardOnePins, "--device", device});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image);
+    EXPECT_EQ(sim.Stop(), 0);
 }
 
 // Ctrl-C in the middle of a read and of a write over the simulator's terminal, a random moment
@@ -203,16 +197,10 @@ class IteCliStop : public ::testing::Test {
         const std::size_t at = j.out.rfind("  ITE  ");
         return at == std::string::npos ? j.out : j.out.substr(at, j.out.find('\n', at) - at);
     }
-    static std::string Pattern(unsigned seed) {
-        std::string bytes(131072, '\0');
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>(i * seed + (i >> 9) + 1);
-        return bytes;
-    }
 
     TempDir dir, user;
     const std::string env = "XDG_DATA_HOME=" + user.Path();
-    const std::string chip = Pattern(13);
+    const std::string chip = Pattern(131072, 13, 1, 9);
     std::string device;
     std::random_device random;
 };
@@ -244,7 +232,7 @@ TEST_F(IteCliStop, CtrlCDuringAReadKeepsTheDumpAndTheBlocksReadAside) {
 
 TEST_F(IteCliStop, CtrlCDuringAWriteSaysWhereTheChipStandsAndHowToPutItBack) {
     auto sim = Sim("flash.bin");
-    const std::string image = Pattern(7);
+    const std::string image = Pattern(131072, 7, 1, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     const ProcessResult w =
         Interrupted({"ite", "write", "in.bin", "--pins", kBoardOnePins, "--device", device},

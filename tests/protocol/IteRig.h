@@ -3,6 +3,7 @@
 #include "modes/Ite/IteEngine.h"
 #include "port/TimeText.h"
 #include "sim/chips/IteEc.h"
+#include "support/Pattern.h"
 #include "support/RecordingItePort.h"
 #include "support/SimFixture.h"
 
@@ -19,10 +20,6 @@ inline IteAssignment DefaultBoxes() {
     for (const IteSignal& s : IteSignals())
         boxes[static_cast<std::size_t>(s.box - 1)] = wiring.at(s.name);
     return boxes;
-}
-
-inline std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
 }
 
 class IteTest : public ::testing::Test {
@@ -107,8 +104,5 @@ class IteTest : public ::testing::Test {
 };
 
 inline std::string ItePattern(std::size_t size, unsigned seed = 7) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 131 + seed + (i >> 8)) & 0xFF);
-    return bytes;
+    return Pattern(size, 131, seed);
 }

@@ -4,6 +4,7 @@
 #include "operation/ChipState.h"
 #include "safety/Journal.h"
 #include "sim/chips/NpceJtag.h"
+#include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
@@ -65,10 +66,7 @@ std::uintmax_t NewFileBytes(const std::string& folder) {
 }
 
 std::string Image() {
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>((i * 29) ^ (i >> 7));
-    return image;
+    return Pattern(131072, 29, 0, 7);
 }
 } // namespace
 

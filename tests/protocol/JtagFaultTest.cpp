@@ -84,7 +84,7 @@ class JtagSilence : public JtagTest, public ::testing::WithParamInterface<Cut> {
 };
 
 TEST_P(JtagSilence, EndsWithinItsBoundAndResetsTheWindow) {
-    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    WriteFileBytes(dir.File("in.bin"), JtagPattern(131072));
     const long cut = CutAt(dir.File("in.bin"));
     ASSERT_GT(cut, 0);
     const std::size_t before = port.Lines().size();
@@ -141,7 +141,7 @@ TEST_F(JtagTest, AnEraseThatNeverEndsIsGivenUp) {
     NuvJtagBounds bounds;
     bounds.sectorErase = Millis(100);
     engine->SetBounds(bounds);
-    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    WriteFileBytes(dir.File("in.bin"), JtagPattern(131072));
     Prepare();
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Erase blocks... " + kJtagStamp),
@@ -162,7 +162,7 @@ TEST_F(JtagTest, AnEraseThatNeverEndsIsGivenUp) {
 
 TEST_F(JtagTest, AJigThatVanishesDuringTheWrite) {
     Start("pcb2-npce", R"({"faults": [{"type": "vanish", "afterHostBytes": 40000}]})");
-    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    WriteFileBytes(dir.File("in.bin"), JtagPattern(131072));
     Prepare();
     Write(dir.File("in.bin"));
     const auto lines = port.Lines();
@@ -220,7 +220,7 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
     Start("pcb3");
     engine->SetSafety({.active = true, .backup = true});
     WriteFileBytes(dir.File("out.bin"), "yesterday's dump");
-    const std::string image = Pattern(131072);
+    const std::string image = JtagPattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
     const std::vector<std::uint8_t> before = Chip().Flash();
     port.StopAt(p.colour, p.at, [this] { engine->Stop(); });

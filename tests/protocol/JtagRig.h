@@ -4,6 +4,7 @@
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
 #include "port/TimeText.h"
 #include "sim/chips/NpceJtag.h"
+#include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
@@ -202,9 +203,6 @@ inline std::vector<std::vector<std::uint8_t>> Batches(const std::vector<std::uin
     return out;
 }
 
-inline std::string Pattern(std::size_t size, unsigned seed = 3) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 167 + seed + (i >> 9)) & 0xFF);
-    return bytes;
+inline std::string JtagPattern(std::size_t size, unsigned seed = 3) {
+    return Pattern(size, 167, seed, 9);
 }

@@ -6,9 +6,6 @@
 #include <sys/stat.h>
 
 namespace {
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
 std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
     return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
 }
@@ -24,7 +21,7 @@ class JtagRoundTrip : public JtagTest, public ::testing::WithParamInterface<Setu
 
 TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
     Start(GetParam().board, GetParam().json);
-    const std::string image = Pattern(131072);
+    const std::string image = JtagPattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
     Prepare(GetParam().pin1ToPin1);
     Write(dir.File("in.bin"));
@@ -73,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
     Start("pcb3");
-    const std::string image = Pattern(1000);
+    const std::string image = JtagPattern(1000);
     WriteFileBytes(dir.File("short.bin"), image);
     Prepare();
     Write(dir.File("short.bin"));
@@ -108,7 +105,7 @@ TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
 
 TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
     Start("pcb3", R"({"chips": {"npceJtag": {"commitStatus": {"block": 7, "status": 35}}}})");
-    WriteFileBytes(dir.File("in.bin"), Pattern(131072));
+    WriteFileBytes(dir.File("in.bin"), JtagPattern(131072));
     Prepare();
     Write(dir.File("in.bin"));
     const std::string state =
@@ -120,7 +117,7 @@ TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
     EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
               (std::vector<std::string>{state, NuvJtag::kErrorBox}));
     const auto flash = Chip().Flash();
-    const std::string written = Pattern(131072).substr(0, 7 * 256);
+    const std::string written = JtagPattern(131072).substr(0, 7 * 256);
     EXPECT_TRUE(std::string(flash.begin(), flash.begin() + 7 * 256) == written);
     EXPECT_TRUE(
         std::all_of(flash.begin() + 8 * 256, flash.end(), [](auto b) { return b == 0xFF; }));
@@ -139,7 +136,7 @@ TEST_F(JtagTest, WithoutTheScriptTheControllerRefusesTheWrite) {
                                          "d 09 = 00000003\r\n");
     Start("pcb2-npce");
     engine->SetScriptPath(dir.File("halt.vss"));
-    WriteFileBytes(dir.File("in.bin"), Pattern(4096));
+    WriteFileBytes(dir.File("in.bin"), JtagPattern(4096));
     Prepare();
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Write bytes ... "),
@@ -166,7 +163,7 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     const std::vector<std::uint8_t> before = Chip().Flash();
     const std::size_t sent = sim->Jig().BytesToJig().size();
     WriteFileBytes(dir.File("empty.bin"), "");
-    WriteFileBytes(dir.File("big.bin"), Pattern(131073));
+    WriteFileBytes(dir.File("big.bin"), JtagPattern(131073));
     ASSERT_EQ(mkfifo(dir.File("pipe.bin").c_str(), 0600), 0);
     const std::pair<std::string, std::string> refused[] = {
         {dir.File("missing.bin"), "No such file or directory"},

@@ -10,9 +10,6 @@ namespace {
 std::vector<std::uint8_t> Tail(const std::vector<std::uint8_t>& v, std::size_t n) {
     return {v.end() - static_cast<std::ptrdiff_t>(n), v.end()};
 }
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
 std::string Hex4(std::uint16_t v) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(v));

@@ -4,6 +4,7 @@
 #include "operation/ChipState.h"
 #include "port/TimeText.h"
 #include "sim/chips/Mec16xx.h"
+#include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
@@ -115,8 +116,5 @@ class MecTest : public ::testing::Test {
 
 // A MEC image of `size` bytes that differs from the simulator's own.
 inline std::string MecPattern(std::size_t size, unsigned seed = 5) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 97 + seed + (i >> 10)) & 0xFF);
-    return bytes;
+    return Pattern(size, 97, seed, 10);
 }

@@ -18,10 +18,6 @@ constexpr SafetyOptions kBoxesOff{.active = true};
 const std::string kEraseMode = "FF390800000107";
 const std::string kProgramMode = "FF390800000106";
 
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
 class MecSafety : public MecTest, public ::testing::WithParamInterface<const char*> {
   protected:
     void SetUp() override {

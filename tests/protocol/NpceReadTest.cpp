@@ -16,7 +16,7 @@ TEST_P(NpceReadBoards, ReadGivesTheWholeFlashByteForByte) {
     const std::string out = dir.File("flash.bin");
     Read(out);
 
-    EXPECT_EQ(AsBytes(ReadFileText(out)), SimNpceSpi::DefaultImage());
+    EXPECT_EQ(Bytes(ReadFileText(out)), SimNpceSpi::DefaultImage());
     EXPECT_EQ(engine->Run().FileBytes(), 131072u);
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(engine->Run().FailedStep(), "");
@@ -172,7 +172,7 @@ TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
                                   kNpceStamp, KeptLine(4 * 512, out)}));
     const auto flash = Chip().Flash();
     EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
+    EXPECT_EQ(Bytes(ReadFileText(out + ".partial")),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 4 * 512));
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(port.Gauge(), 8);
@@ -189,7 +189,7 @@ TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFarBesideTheDumpItLeaves
     Read(out);
     const auto flash = Chip().Flash();
     EXPECT_TRUE(ReadFileText(out) == before);
-    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
+    EXPECT_EQ(Bytes(ReadFileText(out + ".partial")),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 512));
     EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
               (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
@@ -253,7 +253,7 @@ TEST_F(NpceTest, ReadTwiceThatDiffersKeepsTheDumpAndTheFirstReadApart) {
                              "the chip?), first read / second read:"));
     EXPECT_EQ(ReadFileText(out), "an older dump");
     const auto flash = Chip().Flash();
-    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")), flash);
+    EXPECT_EQ(Bytes(ReadFileText(out + ".partial")), flash);
     EXPECT_EQ(port.Lines().back(), KeptLine(131072, out));
     ExpectIdle();
 }
@@ -273,7 +273,7 @@ TEST_P(NpceReadBoards, StopAtABlockEndsTheStreamAndTheNextReadSucceeds) {
                                         KeptLine(57 * 512, out)}));
     const auto flash = Chip().Flash();
     EXPECT_EQ(ReadFileText(out), "an older dump");
-    EXPECT_EQ(AsBytes(ReadFileText(out + ".partial")),
+    EXPECT_EQ(Bytes(ReadFileText(out + ".partial")),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + 57 * 512));
     std::vector<std::uint8_t> wire(56, 'r');
     wire.insert(wire.end(), {'-', 'O'});
@@ -284,5 +284,5 @@ TEST_P(NpceReadBoards, StopAtABlockEndsTheStreamAndTheNextReadSucceeds) {
     port.onGauge = nullptr;
     Read(out);
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
-    EXPECT_EQ(AsBytes(ReadFileText(out)), flash);
+    EXPECT_EQ(Bytes(ReadFileText(out)), flash);
 }

@@ -3,6 +3,7 @@
 #include "modes/Npce/NpceEngine.h"
 #include "port/TimeText.h"
 #include "sim/chips/NpceSpi.h"
+#include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
 
@@ -95,12 +96,5 @@ class NpceTest : public ::testing::Test {
 };
 
 inline std::string NpcePattern(std::size_t size, unsigned seed = 7) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 151 + seed + (i >> 9)) & 0xFF);
-    return bytes;
-}
-
-inline std::vector<std::uint8_t> AsBytes(const std::string& s) {
-    return {s.begin(), s.end()};
+    return Pattern(size, 151, seed, 9);
 }

@@ -80,7 +80,7 @@ TEST_P(NpceWriteBoards, FullImageIsErasedWrittenAndVerifiedOnTheWire) {
     WriteFileBytes(in, image);
     Write(in);
 
-    EXPECT_EQ(Chip().Flash(), AsBytes(image));
+    EXPECT_EQ(Chip().Flash(), Bytes(image));
     EXPECT_EQ(Chip().Erases(), 1);
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
@@ -123,7 +123,7 @@ TEST_P(NpceWriteBoards, ShortFileIsPaddedWithFFAndVerifiedAsPadded) {
     WriteFileBytes(dir.File("short.bin"), image);
     Write(dir.File("short.bin"));
 
-    std::vector<std::uint8_t> padded = AsBytes(image);
+    std::vector<std::uint8_t> padded = Bytes(image);
     padded.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), padded);
     EXPECT_EQ(engine->Run().FileBytes(), 1000u);
@@ -221,10 +221,10 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     EXPECT_EQ(engine->Run().ChipState(), chipLine);
     EXPECT_EQ(LinesFrom("Write ..."),
               (std::vector<std::string>{"Write ...", kStoppedLine, kNpceStamp, chipLine}));
-    std::vector<std::uint8_t> expected = AsBytes(image.substr(0, 300 * 256));
+    std::vector<std::uint8_t> expected = Bytes(image.substr(0, 300 * 256));
     expected.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), expected);
-    std::vector<std::uint8_t> tail = AsBytes(image.substr(299 * 256, 256));
+    std::vector<std::uint8_t> tail = Bytes(image.substr(299 * 256, 256));
     tail.push_back(0x07);
     EXPECT_EQ(HostTail(tail.size()), tail);
     ExpectIdle();
@@ -233,7 +233,7 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(engine->Run().ChipState(), "");
-    EXPECT_EQ(Chip().Flash(), AsBytes(image));
+    EXPECT_EQ(Chip().Flash(), Bytes(image));
 }
 
 TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
@@ -247,7 +247,7 @@ TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
     EXPECT_EQ(LinesFrom("Verify ..."),
               (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
     EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
-    EXPECT_EQ(Chip().Flash(), AsBytes(NpcePattern(131072)));
+    EXPECT_EQ(Chip().Flash(), Bytes(NpcePattern(131072)));
     ExpectIdle();
 }
 

@@ -1,6 +1,7 @@
 // The safety net on the command line: backups by default and --no-backup, --read-twice, the
 // journal and its command, list, and compare.
 #include "sim/chips/NpceSpi.h"
+#include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
 
@@ -32,19 +33,13 @@ class SafetyCli : public ::testing::Test {
     TempDir user;
 };
 
-std::string Pattern(unsigned seed) {
-    std::string bytes(131072, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>((i * 37 + seed + (i >> 9)) & 0xFF);
-    return bytes;
-}
 } // namespace
 
 TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
-    const std::string before = Pattern(1);
+    const std::string before = Pattern(131072, 37, 1, 9);
     WriteFileBytes(dir.File("chip.bin"), before);
     WriteFileBytes(dir.File("s.json"), R"({"chips": {"npce-spi": {"file": "chip.bin"}}})");
-    WriteFileBytes(dir.File("in.bin"), Pattern(2));
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072, 37, 2, 9));
 
     ProcessResult r =
         Cli({"npce", "read", "out.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
@@ -59,7 +54,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     EXPECT_TRUE(backups[0].filename().string().ends_with("_EF4012.bin"));
     EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
     EXPECT_TRUE(Has(r, "\nBackup saved: " + backups[0].string() + "\nErase ...\n")) << r.out;
-    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(2));
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(131072, 37, 2, 9));
 
     WriteFileBytes(dir.File("gone.json"), R"({"chips": {"npce-spi": {"connected": false}}})");
     r = Cli({"npce", "read", "out.bin", "--device", "sim:pcb3", "--scenario", "gone.json"});
@@ -119,7 +114,7 @@ TEST_F(SafetyCli, JournalShowsAnOperationWithoutItsEndRecord) {
 }
 
 TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
-    WriteFileBytes(dir.File("in.bin"), Pattern(3));
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072, 37, 3, 9));
     ProcessResult r = Cli({"ene", "write", "in.bin", "--device", "sim:pcb2-v41", "--no-backup"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_FALSE(Has(r, "Backup"));
@@ -138,7 +133,7 @@ TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
 // firmware with a blank backup, so only --force goes on.
 TEST_F(SafetyCli, ABlankBackupStopsTheEraseUnlessForced) {
     WriteFileBytes(dir.File("s.json"), R"({"chips": {"npce-spi": {"file": "chip.bin"}}})");
-    WriteFileBytes(dir.File("in.bin"), Pattern(4));
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072, 37, 4, 9));
     for (const char blank : {'\xFF', '\0'}) {
         WriteFileBytes(dir.File("chip.bin"), std::string(131072, blank));
         ProcessResult r =
@@ -153,11 +148,11 @@ TEST_F(SafetyCli, ABlankBackupStopsTheEraseUnlessForced) {
     ProcessResult r =
         Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json", "--force"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(4));
+    EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(131072, 37, 4, 9));
 }
 
 TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
-    std::string a = Pattern(4);
+    std::string a = Pattern(131072, 37, 4, 9);
     WriteFileBytes(dir.File("a.bin"), a);
     WriteFileBytes(dir.File("same.bin"), a);
     ProcessResult r = Cli({"compare", "a.bin", "same.bin"}, false);
@@ -197,7 +192,7 @@ TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
 // Devices, /proc files and folders are refused by their kind before anything reads them: no
 // hang on a file without an end, no exception, one line with the path and the reason.
 TEST_F(SafetyCli, OddFilesEndAtOnceWithTheirPathAndWhy) {
-    WriteFileBytes(dir.File("a.bin"), Pattern(3));
+    WriteFileBytes(dir.File("a.bin"), Pattern(131072, 37, 3, 9));
     const std::string folder = dir.File("folder");
     std::filesystem::create_directories(folder);
     const std::string notRegular = ": not a regular file\n";
@@ -251,12 +246,10 @@ TEST_F(SafetyCli, ListShowsEveryDeviceAndWithIdentifyItsAnswer) {
 
 // "mec write" erases, writes and reads back: one backup, taken by the erase, of MAIN and INFO.
 TEST_F(SafetyCli, MecWriteKeepsOneBackupOfTheWholeChipBeforeItsErase) {
-    std::string before(198656, '\0');
-    for (std::size_t i = 0; i < before.size(); ++i)
-        before[i] = static_cast<char>((i * 13 + (i >> 10) * 7) & 0xFF);
+    std::string before = Pattern(198656, 13, 0, 10, 7);
     WriteFileBytes(dir.File("chip.bin"), before);
     WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}})");
-    WriteFileBytes(dir.File("in.bin"), Pattern(5));
+    WriteFileBytes(dir.File("in.bin"), Pattern(131072, 37, 5, 9));
 
     ProcessResult r =
         Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json"});

@@ -7,21 +7,13 @@
 #include "safety/Journal.h"
 #include "safety/Sha256.h"
 
+#include "support/Pattern.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
-std::string Pattern(std::size_t size, unsigned seed) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 167 + seed * 29 + (i >> 8) * seed) & 0xFF);
-    return bytes;
-}
-
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
 
 bool Contains(const std::vector<std::uint8_t>& haystack, const std::vector<std::uint8_t>& needle) {
     return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) !=
@@ -87,8 +79,8 @@ class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
 } // namespace
 
 TEST_P(SafetyNetModes, WriteKeepsTheChipsContentInABackupFirst) {
-    const std::string before = Pattern(driver->Size(), 3);
-    const std::string image = Pattern(driver->Size(), 11);
+    const std::string before = Pattern(driver->Size(), 167, 3 * 29, 8, 3);
+    const std::string image = Pattern(driver->Size(), 167, 11 * 29, 8, 11);
     Start(before);
     WriteFileBytes(dir.File("in.bin"), image);
     ASSERT_TRUE(driver->Write(dir.File("in.bin"), kBackup));
@@ -123,10 +115,10 @@ TEST_P(SafetyNetModes, WriteKeepsTheChipsContentInABackupFirst) {
 }
 
 TEST_P(SafetyNetModes, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
-    const std::string before = Pattern(driver->Size(), 5);
+    const std::string before = Pattern(driver->Size(), 167, 5 * 29, 8, 5);
     Start(before, driver->BrokenReadKeys());
     driver->ShortBounds();
-    WriteFileBytes(dir.File("in.bin"), Pattern(driver->Size(), 13));
+    WriteFileBytes(dir.File("in.bin"), Pattern(driver->Size(), 167, 13 * 29, 8, 13));
     EXPECT_FALSE(driver->Write(dir.File("in.bin"), kBackup));
 
     EXPECT_TRUE(HasLine("The backup read failed: nothing was erased or written."));
@@ -144,8 +136,8 @@ TEST_P(SafetyNetModes, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
 // The check box unticked (and --no-backup) is today's program: the same bytes on the wire as an
 // engine that knows nothing of the safety net.
 TEST_P(SafetyNetModes, OptionsOffSendExactlyTodaysWireSequence) {
-    const std::string before = Pattern(driver->Size(), 7);
-    WriteFileBytes(dir.File("in.bin"), Pattern(driver->Size(), 17));
+    const std::string before = Pattern(driver->Size(), 167, 7 * 29, 8, 7);
+    WriteFileBytes(dir.File("in.bin"), Pattern(driver->Size(), 167, 17 * 29, 8, 17));
     std::vector<std::uint8_t> wire[2][2];
     for (int withNet = 0; withNet < 2; ++withNet) {
         const SafetyOptions options = withNet ? kBoxesOff : SafetyOptions{};
@@ -162,7 +154,7 @@ TEST_P(SafetyNetModes, OptionsOffSendExactlyTodaysWireSequence) {
 }
 
 TEST_P(SafetyNetModes, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
-    const std::string image = Pattern(driver->Size(), 9);
+    const std::string image = Pattern(driver->Size(), 167, 9 * 29, 8, 9);
     // Where the chip's first bytes cross the wire in a clean read: the flip goes 100 bytes on.
     Start(image);
     ASSERT_TRUE(driver->Read(dir.File("clean.bin"), kTwice));
@@ -196,7 +188,7 @@ TEST_P(SafetyNetModes, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
 }
 
 TEST_P(SafetyNetModes, ReadEndsWithTheImagesFiguresAndWarnsWhenItIsAllOneValue) {
-    const std::string image = Pattern(driver->Size(), 21);
+    const std::string image = Pattern(driver->Size(), 167, 21 * 29, 8, 21);
     Start(image);
     ASSERT_TRUE(driver->Read(dir.File("out.bin"), kBoxesOff));
     const auto lines = driver->Lines();

@@ -3,6 +3,7 @@
 #include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/backends/TtyFtdiApi.h"
+#include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
@@ -122,9 +123,7 @@ bool Locked(const std::string& path) {
 // exit 2 and sends nothing (the simulator would report its bytes), and the read completes.
 TEST(TtyBackend, ASecondProgramIsRefusedWhileTheFirstReads) {
     TempDir dir;
-    std::string chip(131072, '\0');
-    for (std::size_t i = 0; i < chip.size(); ++i)
-        chip[i] = static_cast<char>((i * 53 + (i >> 8)) & 0xFF);
+    std::string chip = Pattern(131072, 53);
     WriteFileBytes(dir.File("chip.bin"), chip);
     WriteFileBytes(dir.File("s.json"),
                    R"({"chips": {"npce-spi": {"file": ")" + dir.File("chip.bin") + R"("}}})");

@@ -3,6 +3,7 @@
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "port/TimeText.h"
 #include "sim/chips/EneKb90xx.h"
+#include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
@@ -78,9 +79,7 @@ TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
 
 TEST_F(EneWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     Open("pcb2-v41");
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 7 + (i >> 9));
+    std::string image = Pattern(131072, 7, 0, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->KB901X_WRITE->click();

@@ -2,6 +2,7 @@
 #include "modes/Ite/ui/TITE_FORM.h"
 #include "port/TimeText.h"
 #include "sim/chips/IteEc.h"
+#include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QCoreApplication>
@@ -82,9 +83,7 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     EXPECT_EQ(window->ITE_CGauge1->Colour(), QColor(0, 255, 0));
     EXPECT_EQ(dialogs.script.fileDialogs.back().title, "Save data to a file");
 
-    std::string written(131072, '\0');
-    for (std::size_t i = 0; i < written.size(); ++i)
-        written[i] = static_cast<char>(i * 13 + (i >> 9));
+    std::string written = Pattern(131072, 13, 0, 9);
     WriteFileBytes(dir.File("in.bin"), written);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     bool sawBusy = false;

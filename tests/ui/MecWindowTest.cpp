@@ -3,6 +3,7 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "port/TimeText.h"
 #include "sim/chips/Mec16xx.h"
+#include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
@@ -81,9 +82,7 @@ TEST_F(MecWindowTest, CheckOfAProtectedChipTurnsBothIndicatorsRed) {
 
 TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     Open("pcb2-v42");
-    std::string image(196608, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 13 + (i >> 8));
+    std::string image = Pattern(196608, 13);
     WriteFileBytes(dir.File("in.bin"), image);
 
     window->CheckBox_erase_mec16->setChecked(true);

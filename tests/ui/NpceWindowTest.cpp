@@ -4,6 +4,7 @@
 #include "port/TimeText.h"
 #include "port/UserFolders.h"
 #include "sim/chips/NpceSpi.h"
+#include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
@@ -74,9 +75,7 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
 
 TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     Open("pcb2-npce");
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 13 + (i >> 10));
+    std::string image = Pattern(131072, 13, 0, 10);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->NPCE_WRITE->click();
@@ -141,9 +140,7 @@ TEST_F(NpceWindowTest, StoppedWriteShowsWhereTheChipStands) {
     // reply 261 + 2N: page 5's comes two seconds late.
     SafetySettings::SetBackup(true);
     Open("pcb3", R"({"faults": [{"type": "delay", "afterReplies": 271, "ms": 2000}]})");
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 7 + (i >> 9));
+    std::string image = Pattern(131072, 7, 0, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     dialogs.script.yesNo = {true};
@@ -177,9 +174,7 @@ TEST(NpceWindowScreenshot, DISABLED_AfterWrite) {
     TempDir dir;
     ScriptedDialogs dialogs;
     const std::string in = dir.File("NPCE388N_backup.bin");
-    std::string image(131072, '\xFF');
-    for (std::size_t i = 0; i < 90000; ++i)
-        image[i] = static_cast<char>(i * 7 + (i >> 8));
+    const std::string image = Pattern(90000, 7) + std::string(131072 - 90000, '\xFF');
     WriteFileBytes(in, image);
     dialogs.script.fileAnswers.push_back(in);
     QWidget mainWindow;

@@ -3,6 +3,7 @@
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 #include "port/TimeText.h"
 #include "sim/chips/NpceJtag.h"
+#include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QApplication>
@@ -76,9 +77,7 @@ TEST_F(NuvotonJtagWindowTest, TheWholeSequenceWritesAndReadsTheFlash) {
     EXPECT_TRUE(Lines("I`m ready to READ or WRITE."));
     EXPECT_EQ(window->CGauge_progrss->Colour(), QColor(255, 255, 0));
 
-    std::string image(131072, '\0');
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 13 + (i >> 8));
+    std::string image = Pattern(131072, 13);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->BitBtn_NUV_JTAG_WR->click();

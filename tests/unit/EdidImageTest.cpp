@@ -1,5 +1,6 @@
 // The hex dump and the image file: padding, cutting, unreadable files.
 #include "modes/Edid/EdidImage.h"
+#include "support/Pattern.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +37,7 @@ TEST(EdidImageFile, ShortFileIsFilledUpWithFF) {
 
 TEST(EdidImageFile, LongFileGivesItsFirst256Bytes) {
     TempDir dir;
-    std::string bytes(300, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 7);
+    std::string bytes = Pattern(300, 7, 0, 8, 0);
     WriteFileBytes(dir.File("long.bin"), bytes);
     const auto loaded = LoadImageFile(dir.File("long.bin"));
     ASSERT_TRUE(loaded);

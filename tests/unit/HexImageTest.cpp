@@ -4,13 +4,11 @@
 #include "shell/LoadAndSendModeFirmware.h"
 #include "sim/StandInFirmware.h"
 
+#include "support/Pattern.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
 bool Parse(const std::string& text, ModeFirmwareImage* image) {
     const auto bytes = Bytes(text);
     return ParseModeFirmwareHex(bytes, image);

@@ -5,6 +5,7 @@
 #include "operation/ChipState.h"
 #include "operation/ImageToWrite.h"
 #include "operation/OperationRunner.h"
+#include "support/Pattern.h"
 #include "support/SimFixture.h"
 
 #include <algorithm>
@@ -14,13 +15,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-
-std::string Pattern(std::size_t size, unsigned seed) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 31 + seed) & 0xFF);
-    return bytes;
-}
 
 // Only NAME and NAME.partial: no new file left behind beside them.
 std::vector<std::string> Names(const TempDir& dir) {
@@ -35,12 +29,12 @@ std::vector<std::string> Names(const TempDir& dir) {
 TEST(OutputFile, NameChangesOnlyAtCommitAndAStopKeepsExactlyTheBytesReceived) {
     TempDir dir;
     const std::string name = dir.File("dump.bin");
-    const std::string old = Pattern(4096, 1);
+    const std::string old = Pattern(4096, 31, 1, 8, 0);
     WriteFileBytes(name, old);
     WriteFileBytes(name + ".partial", "an older partial file, longer than the new one");
 
     // Stopped after 1000 bytes: NAME as it was, the 1000 bytes in NAME.partial.
-    const std::string received = Pattern(1000, 2);
+    const std::string received = Pattern(1000, 31, 2, 8, 0);
     {
         OutputFile out;
         ASSERT_TRUE(out.Create(name)) << out.Error();
@@ -65,7 +59,7 @@ TEST(OutputFile, NameChangesOnlyAtCommitAndAStopKeepsExactlyTheBytesReceived) {
 
     OutputFile out;
     ASSERT_TRUE(out.Create(name));
-    const std::string whole = Pattern(8192, 3);
+    const std::string whole = Pattern(8192, 31, 3, 8, 0);
     ASSERT_TRUE(out.Write(whole.data(), whole.size()));
     EXPECT_TRUE(ReadFileText(name) == old);
     ASSERT_TRUE(out.Commit()) << out.Error();
@@ -110,7 +104,7 @@ TEST(ImageToWrite, OnlyARegularFileOfAtMostTheChipIsTakenAndAShortOneIsPadded) {
     TempDir dir;
     const std::size_t chip = 131072;
     WriteFileBytes(dir.File("empty.bin"), "");
-    WriteFileBytes(dir.File("big.bin"), Pattern(chip + 1, 4));
+    WriteFileBytes(dir.File("big.bin"), Pattern(chip + 1, 31, 4, 8, 0));
     ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
     fs::create_directories(dir.File("folder"));
     struct Case {
@@ -130,7 +124,7 @@ TEST(ImageToWrite, OnlyARegularFileOfAtMostTheChipIsTakenAndAShortOneIsPadded) {
         EXPECT_TRUE(image.bytes.empty()) << c.path;
     }
 
-    const std::string part = Pattern(1000, 5);
+    const std::string part = Pattern(1000, 31, 5, 8, 0);
     WriteFileBytes(dir.File("short.bin"), part);
     const ImageToWrite image = LoadImageToWrite(dir.File("short.bin"), chip);
     ASSERT_TRUE(image.Ok()) << image.error;
@@ -142,7 +136,7 @@ TEST(ImageToWrite, OnlyARegularFileOfAtMostTheChipIsTakenAndAShortOneIsPadded) {
                             [](std::uint8_t b) { return b == 0xFF; }));
 
     // MEC16xx: MAIN followed by INFO is larger than what the chip's MAIN takes, and taken whole.
-    WriteFileBytes(dir.File("mec.bin"), Pattern(198656, 6));
+    WriteFileBytes(dir.File("mec.bin"), Pattern(198656, 31, 6, 8, 0));
     const ImageToWrite mec = LoadImageToWrite(dir.File("mec.bin"), 196608, 198656);
     ASSERT_TRUE(mec.Ok()) << mec.error;
     EXPECT_FALSE(mec.Short());

@@ -11,17 +11,14 @@
 #include "safety/OperationRecord.h"
 #include "safety/SafeRead.h"
 #include "safety/Sha256.h"
+#include "support/Pattern.h"
 #include "support/SimFixture.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
-namespace {
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-} // namespace
+namespace {} // namespace
 
 TEST(Digests, Sha256MatchesTheStandardsVectorsWhateverTheChunks) {
     EXPECT_EQ(Sha256Hex({}), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");

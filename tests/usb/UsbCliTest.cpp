@@ -1,6 +1,7 @@
 // tolvane-jig-cli over `--device usb`: the real libftdi1 in front of the virtual chip, with the
 // simulated JIG in the chip's process or behind tolvane-jig-sim's terminal.
 #include "sim/chips/EneKb90xx.h"
+#include "support/Pattern.h"
 #include "support/Process.h"
 #include "usb/VirtualUsb.h"
 
@@ -68,9 +69,7 @@ TEST(UsbCli, EneReadAndWriteByteForByteOnBothBoards) {
 
         // The scenario's flash file takes what is written, so the write is checked twice: by the
         // JIG's verification and by the bytes that reached the simulated flash.
-        std::string written(131072, '\0');
-        for (std::size_t i = 0; i < written.size(); ++i)
-            written[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+        std::string written = Pattern(131072, 7);
         WriteFileBytes(dir.File("in.bin"), written);
         WriteFileBytes(dir.File("flash.bin"), expected);
         WriteFileBytes(dir.File("s.json"), R"({"chips": {"ene": {"file": "flash.bin"}}})");

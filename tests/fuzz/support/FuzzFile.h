@@ -1,6 +1,8 @@
 #pragma once
 // A file of this process's own under the temporary folder that a harness rewrites with each
 // input, for the parsers that read a path.
+#include "support/Pattern.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -35,9 +37,7 @@ inline std::string FuzzImage(std::size_t size) {
     const std::string name = "image-" + std::to_string(size) + ".bin";
     const std::filesystem::path file = FuzzDir() / name;
     if (!std::filesystem::exists(file)) {
-        std::string bytes(size, '\0');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>(((i >> 8) * 37 + 5) & 0xFF);
+        const std::string bytes = Pattern(size, 0, 5, 8, 37);
         FuzzFile(name, reinterpret_cast<const std::uint8_t*>(bytes.data()), size);
     }
     return file;
