@@ -1,11 +1,13 @@
 #include "cli/CliApp.h"
 
+#include "modetable/ModeTable.h"
 #include "shell/ProgramVersion.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <utility>
 
@@ -169,6 +171,15 @@ CLI::App* CliApp::Group(const std::string& name, const std::string& description)
     CLI::App* group = app_->add_subcommand(name, description);
     group->require_subcommand(1);
     return group;
+}
+
+CLI::App* CliApp::ModeGroup(const std::string& mode) {
+    const ModeEntry* m = FindMode(mode);
+    if (!m) {
+        std::fprintf(stderr, "no working mode \"%s\" in the mode table\n", mode.c_str());
+        std::abort();
+    }
+    return Group(m->cliGroup, m->cliDescription);
 }
 
 CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,

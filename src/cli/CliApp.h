@@ -3,7 +3,7 @@
 // own and adds itself with one CliRegistration at namespace scope:
 //
 //     void AddMecCommands(CliApp& cli) {
-//         CLI::App* mec = cli.Group("mec", "Microchip MEC16xx over JTAG");
+//         CLI::App* mec = cli.ModeGroup("MEC jtag");
 //         cli.Command(mec, "read", "Reads the flash into OUT.bin", RunMecRead)
 //             .Positional("OUT.bin", "the file the flash is saved to")
 //             .Flag("--stats", "...")
@@ -67,6 +67,8 @@ class CliApp {
     CLI::App& Root() { return *app_; }
     // A word that one of its commands must follow ("ene" read).
     CLI::App* Group(const std::string& name, const std::string& description);
+    // A working mode's group: its word and description are the mode table's.
+    CLI::App* ModeGroup(const std::string& mode);
     // A command that runs `run`; `parent` is Root() or a group; `summary` is one short line.
     CliCommandBuilder Command(CLI::App* parent, const std::string& name, const std::string& summary,
                               CliRun run);

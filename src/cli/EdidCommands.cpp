@@ -8,7 +8,7 @@ int RunEdidShow(const CliArgs& args);
 
 namespace {
 void AddEdidCommands(CliApp& cli) {
-    CLI::App* edid = cli.Group("edid", "A panel's EDID EEPROM");
+    CLI::App* edid = cli.ModeGroup("EDID lcd");
     auto read = cli.Command(edid, "read", "Read the EEPROM into OUT.bin", RunEdidRead);
     ReadTwiceFlag(read)
         .Details("Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID "

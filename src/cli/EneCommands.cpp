@@ -19,7 +19,7 @@ CliCommandBuilder& CableOptions(CliCommandBuilder& command) {
 }
 
 void AddEneCommands(CliApp& cli) {
-    CLI::App* ene = cli.Group("ene", "ENE KB9010/9012/9016/9022 flash");
+    CLI::App* ene = cli.ModeGroup("ENE KB90XX");
     auto read = cli.Command(ene, "read", "Read the whole flash into OUT.bin", RunEneRead);
     read.Details("Reads the 128 KiB flash of an ENE KB9010/9012/9016/9022 into "
                  "OUT.bin. Without --mb a PCB3 JIG is set back to soldered wires "

@@ -32,7 +32,7 @@ CliCommandBuilder& WiringOptions(CliCommandBuilder& command) {
 }
 
 void AddIteCommands(CliApp& cli) {
-    CLI::App* ite = cli.Group("ite", "ITE EC flash over the keyboard connector");
+    CLI::App* ite = cli.ModeGroup("ITE");
     const char* wiring = " The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.";
     auto check =
         cli.Command(ite, "check", "Check the connection and show the EC's ID", RunIteCheck);

@@ -16,7 +16,7 @@ CliCommandBuilder& Common(CliCommandBuilder& command) {
 }
 
 void AddJtagCommands(CliApp& cli) {
-    CLI::App* jtag = cli.Group("jtag", "Nuvoton NPCE flash over JTAG, prepared by a .vss script");
+    CLI::App* jtag = cli.ModeGroup("NUVOTON jtag");
     auto check = cli.Command(jtag, "check",
                              "Send the settings, check the JTAG identifier, play "
                              "the script",

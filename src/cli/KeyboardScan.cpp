@@ -116,7 +116,7 @@ int RunKeyboardScan(const CliArgs& args) {
 
 namespace {
 void AddKeyboardCommands(CliApp& cli) {
-    CLI::App* keyboard = cli.Group("keyboard", "Keyboard matrix tester");
+    CLI::App* keyboard = cli.ModeGroup("Keyboard testing");
     cli.Command(keyboard, "scan", "Print the keyboard's pin pairs as they close", RunKeyboardScan)
         .Details("Scans the keyboard on the JIG's connector and prints each pin pair when it "
                  "closes (\"3-5  (Shape69)\"), for N seconds or until Ctrl+C; then the pairs seen.")

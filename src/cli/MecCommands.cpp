@@ -12,7 +12,7 @@ constexpr const char* kStatsHelp =
     "print bytes moved, wall time, CPU time and the simulated JIG's time";
 
 void AddMecCommands(CliApp& cli) {
-    CLI::App* mec = cli.Group("mec", "Microchip MEC16xx over JTAG");
+    CLI::App* mec = cli.ModeGroup("MEC jtag");
     cli.Command(mec, "check", "Check the JTAG connection: ID, registers, FWP and Boot_Lock",
                 RunMecCheck)
         .Details("Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch "

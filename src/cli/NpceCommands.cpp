@@ -13,7 +13,7 @@ int RunNpceWrite(const CliArgs& args) {
 }
 
 void AddNpceCommands(CliApp& cli) {
-    CLI::App* npce = cli.Group("npce", "Nuvoton NPCE288N/388N flash over SPI");
+    CLI::App* npce = cli.ModeGroup("NUVOTON spi");
     auto read = cli.Command(npce, "read", "Read the whole flash into OUT.bin", RunNpceRead);
     ReadTwiceFlag(read)
         .Details("Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin, after "

@@ -43,14 +43,12 @@ std::vector<std::uint8_t> CommonCommandFrame(std::string_view name,
 }
 
 ReplyWait WindowReplyWait(std::string_view window, std::string_view command, bool pcb3) {
-    if (window == "MEC jtag") {
-        if (command == "BUZ_OK" || command == "BUZ_ER")
-            return pcb3 ? ReplyWait::Reply : ReplyWait::None;
-        return ReplyWait::QueuedExact;
-    }
-    if (window == "ENE KB90XX" || window == "NUVOTON jtag")
-        return ReplyWait::Reply;
-    return ReplyWait::None;
+    const ModeEntry* mode = FindMode(window);
+    if (!mode)
+        return ReplyWait::None;
+    if (command == "BUZ_OK" || command == "BUZ_ER")
+        return pcb3 ? mode->replies.buzzerPcb3 : mode->replies.buzzerPcb2;
+    return mode->replies.others;
 }
 
 bool SendCommonCommand(ProgrammerLink& link, std::string_view name,

@@ -2,18 +2,13 @@
 // The named commands several mode firmwares share. Senders examine no reply content: a reply
 // byte only marks that the JIG has finished the command.
 #include "link/ProgrammerLink.h"
+#include "modetable/ModeTable.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
-
-enum class ReplyWait {
-    None,        // nothing is read
-    Reply,       // AwaitReply of the reply size
-    QueuedExact, // AwaitQueued of the reply size, then exactly that many bytes are read
-};
 
 struct CommonCommand {
     std::string_view name;
@@ -35,7 +30,8 @@ std::vector<std::uint8_t> CommonCommandFrame(std::string_view name,
                                              std::span<const std::uint8_t> arguments = {},
                                              bool pcb3 = true);
 
-// How a window waits for each shared command's reply.
+// How a window waits for each shared command's reply, as its mode's entry says; a name that
+// is no mode waits for nothing.
 ReplyWait WindowReplyWait(std::string_view window, std::string_view command, bool pcb3);
 
 // Sends one named command, in the form of the link's board, in one write and waits for its

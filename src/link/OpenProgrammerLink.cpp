@@ -5,27 +5,25 @@
 #include "link/VersionText.h"
 #include "port/TimeText.h"
 
+#include <cstdlib>
+
+namespace {
+const LinkVariant& Of(std::string_view mode) {
+    const ModeEntry* m = FindMode(mode);
+    if (!m)
+        std::abort(); // a name below that the mode table lost
+    return m->link;
+}
+} // namespace
+
 namespace LinkVariants {
-const LinkVariant EdidLcd{.window = "EDID lcd",
-                          .acceptedTags = {"V41", "EPM240"},
-                          .notFoundLine = "-->  The programmer is not found or does not respond"};
-const LinkVariant EneKb90xx{.window = "ENE KB90XX", .acceptedTags = {"V41", "EPM240"}};
-const LinkVariant KeyboardTesting{.window = "Keyboard testing",
-                                  .acceptedTags = {"V41", "EPM240"},
-                                  .memoLines = false,
-                                  .latencyBeforeTimeouts = true};
-const LinkVariant MecJtag{
-    .window = "MEC jtag", .acceptedTags = {}, .countLine = false, .successLine = false};
-const LinkVariant Ite{.window = "ITE",
-                      .acceptedTags = {"ITE", "EPM240"},
-                      .versionPrefix = "Programmer FW version -> ",
-                      .secondVersionPrefix = "Версия FW программатора -> "};
-const LinkVariant NuvotonSpi{.window = "NUVOTON spi",
-                             .readTimeoutMs = 500,
-                             .writeTimeoutMs = 500,
-                             .acceptedTags = {"NPCE", "EPM240"}};
-const LinkVariant NuvotonJtag{
-    .window = "NUVOTON jtag", .acceptedTags = {"EPM240", "NPCE"}, .countLine = false};
+const LinkVariant& EdidLcd = Of("EDID lcd");
+const LinkVariant& EneKb90xx = Of("ENE KB90XX");
+const LinkVariant& KeyboardTesting = Of("Keyboard testing");
+const LinkVariant& MecJtag = Of("MEC jtag");
+const LinkVariant& Ite = Of("ITE");
+const LinkVariant& NuvotonSpi = Of("NUVOTON spi");
+const LinkVariant& NuvotonJtag = Of("NUVOTON jtag");
 } // namespace LinkVariants
 
 namespace {

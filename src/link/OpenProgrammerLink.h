@@ -2,6 +2,7 @@
 // Finding, configuring and identifying the JIG. The main window's procedure writes the start
 // log; each mode window's copy differs only in the data of its LinkVariant.
 #include "link/ProgrammerLink.h"
+#include "modetable/ModeTable.h"
 
 #include <functional>
 #include <string>
@@ -15,29 +16,15 @@ inline constexpr const char* kKeepHandle = "NOT CLOSE FTDI Handle";
 // stays open in `link`.
 void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeRequest);
 
-struct LinkVariant {
-    const char* window;
-    DWORD readTimeoutMs = 300;
-    DWORD writeTimeoutMs = 300;
-    std::vector<std::string> acceptedTags; // empty: any answer is accepted
-    bool memoLines = true;                 // the keyboard tester writes none
-    bool countLine = true;
-    bool successLine = true;
-    bool latencyBeforeTimeouts = false;
-    const char* versionPrefix = "Version FW -> ";
-    const char* notFoundLine = "The programmer is not found or does not respond";
-    // A window that keeps a second memo in another language (ITE): its version line there.
-    const char* secondVersionPrefix = nullptr;
-};
-
+// Each mode's LinkVariant is its entry's in the mode table.
 namespace LinkVariants {
-extern const LinkVariant EdidLcd;
-extern const LinkVariant EneKb90xx;
-extern const LinkVariant KeyboardTesting;
-extern const LinkVariant MecJtag;
-extern const LinkVariant Ite;
-extern const LinkVariant NuvotonSpi;
-extern const LinkVariant NuvotonJtag;
+extern const LinkVariant& EdidLcd;
+extern const LinkVariant& EneKb90xx;
+extern const LinkVariant& KeyboardTesting;
+extern const LinkVariant& MecJtag;
+extern const LinkVariant& Ite;
+extern const LinkVariant& NuvotonSpi;
+extern const LinkVariant& NuvotonJtag;
 } // namespace LinkVariants
 
 enum LinkResult : int { kNoProgrammer = 0, kProgrammerAccepted = 1, kProgrammerOutdated = 2 };

@@ -2,8 +2,8 @@
 
 #include "link/StandInMarker.h"
 #include "link/WaitBounds.h"
+#include "modetable/ModeTable.h"
 #include "shell/FirmwareFiles.h"
-#include "shell/ModeFirmwareTable.h"
 
 #include <cstdio>
 
@@ -49,7 +49,7 @@ RecordVerdict AwaitRecordReply(ProgrammerLink& link, WaitOutcome* outcome) {
 
 bool LoadImage(const std::string& mode, bool simulatedJig, SwitchPort& port,
                ModeFirmwareImage* image, std::string* result) {
-    const ModeFirmware* fw = FindModeFirmware(mode);
+    const Pcb2Firmware* fw = FindModeFirmware(mode);
     const FirmwareFile file = LocateFirmware(fw ? fw->file : mode + ".hex", simulatedJig);
     const std::string path = file.path.string();
     std::optional<std::string> text;

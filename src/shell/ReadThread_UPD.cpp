@@ -1,8 +1,8 @@
 #include "shell/ReadThread_UPD.h"
 
 #include "link/VersionText.h"
+#include "modetable/ModeTable.h"
 #include "shell/LoadAndSendModeFirmware.h"
-#include "shell/ModeFirmwareTable.h"
 #include "shell/UpdatePcb3Firmware.h"
 
 #include <cstdio>
@@ -75,7 +75,7 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
     port_.Memo("Current version of FW -> " + link_.versionText);
     port_.Memo("User select -> " + mode_);
     if (link_.versionText != kNoAnswerText) {
-        const ModeFirmware* fw = FindModeFirmware(mode_);
+        const Pcb2Firmware* fw = FindModeFirmware(mode_);
         if (fw && link_.versionText.find(fw->tag) != std::string::npos) {
             port_.EnableTimerRun();
             port_.HideUpdateWindow();

@@ -4,12 +4,16 @@
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
+#include "modetable/ModeTable.h"
 #include "shell/ProgramVersion.h"
 
 const std::vector<std::string>& ModeSelectorItems() {
-    static const std::vector<std::string> items{
-        "Please select ", "Keyboard testing", "NUVOTON spi", "NUVOTON jtag",
-        "ENE KB90XX",     "MEC jtag",         "EDID lcd",    "ITE"};
+    static const std::vector<std::string> items = [] {
+        std::vector<std::string> names{"Please select "};
+        for (const ModeEntry& m : Modes())
+            names.emplace_back(m.name);
+        return names;
+    }();
     return items;
 }
 

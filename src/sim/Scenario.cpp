@@ -1,5 +1,6 @@
 #include "sim/Scenario.h"
 
+#include "modetable/ModeTable.h"
 #include "port/RegularFile.h"
 
 #include <algorithm>
@@ -32,6 +33,13 @@ const nlohmann::json& Scenario::Chip(const std::string& name) const {
     static const nlohmann::json empty = nlohmann::json::object();
     auto it = chips.find(name);
     return it != chips.end() && it->is_object() ? *it : empty;
+}
+
+const nlohmann::json& Scenario::ModuleSection(const std::string& module) const {
+    for (const ModeEntry& m : Modes())
+        if (module == m.simModule)
+            return Chip(m.scenarioSection);
+    return Chip("");
 }
 
 bool ApplyBoard(const std::string& board, Scenario* s, std::string* error) {

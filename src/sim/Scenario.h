@@ -28,6 +28,8 @@ struct Scenario {
     // A file named in the scenario, relative to the scenario's folder.
     std::filesystem::path Resolve(const std::string& file) const;
     const nlohmann::json& Chip(const std::string& name) const;
+    // The section of a chip module (SimModule::Name()), as the mode table names it.
+    const nlohmann::json& ModuleSection(const std::string& module) const;
 };
 
 // `board` may be empty (the scenario's or "pcb3"). Returns false with a reason on bad input.

@@ -3,6 +3,7 @@
 #include "sim/SimBootloaders.h"
 
 #include "link/StandInMarker.h"
+#include "modetable/ModeTable.h"
 #include "sim/SimContext.h"
 
 std::unique_ptr<SimProgram> MakeBootloader(const SimBoardState& board) {
@@ -10,9 +11,9 @@ std::unique_ptr<SimProgram> MakeBootloader(const SimBoardState& board) {
 }
 
 std::string Pcb2TagOf(const std::string& versionText) {
-    for (const char* tag : {"V41", "V42", "ITE", "NPCE"})
-        if (versionText.find(tag) != std::string::npos)
-            return tag;
+    for (const Pcb2Firmware& f : Pcb2Firmwares())
+        if (versionText.find(f.tag) != std::string::npos)
+            return f.tag;
     return "";
 }
 

@@ -16,8 +16,9 @@ class SimModule {
     // The PCB3 mode letter that precedes this module's commands, or 0 when they carry none
     // (the module then sees every unclaimed first byte).
     virtual char Pcb3Prefix() const = 0;
-    // PCB2 firmware tags ("V41", "V42", "ITE", "NPCE") whose image carries this module.
-    virtual std::vector<std::string> Pcb2Firmwares() const = 0;
+    // PCB2 firmware tags ("V41", "V42", "ITE", "NPCE") whose image carries this module: those
+    // of the modes it serves in the mode table.
+    std::vector<std::string> Pcb2Firmwares() const;
     // A command byte (after the mode letter on PCB3). Returns false when it is not this
     // module's; may read further bytes and stay in its own loop until its operation ends.
     virtual bool Handle(std::uint8_t command, SimContext& ctx) = 0;

@@ -6,13 +6,7 @@
 #include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
-#include "modes/Edid/ui/TEDID_form.h"
-#include "modes/Ite/ui/TITE_FORM.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
-#include "modes/Keyboard/ui/TKeyboard_testing.h"
-#include "modes/Mec16xx/ui/TMEC16_Form.h"
-#include "modes/Npce/ui/TNPCE_FORM.h"
-#include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 #include "port/UserFolders.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
@@ -186,11 +180,11 @@ void TForm1::EndProgram() {
         switch_->Cancel();
     switchWorker_.Join();
     link_.Close();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             windows_.edid, windows_.ene, windows_.keyboard, windows_.mec, windows_.ite,
-             windows_.npce, windows_.update, windows_.nuvotonJtag})
-        if (w)
-            w->hide();
+    for (const auto& [name, window] : windows_.byMode)
+        if (window)
+            window->hide();
+    if (windows_.update)
+        windows_.update->hide();
     emit ProgramEnded();
     QCoreApplication::quit();
 }
@@ -200,21 +194,10 @@ void TForm1::Timer_5SECTimer() {
     BootWaitExpired.store(true);
 }
 
-QWidget* TForm1::ModeWindowFor(const std::string& mode) const {
-    if (mode == "EDID lcd")
-        return windows_.edid;
-    if (mode == "Keyboard testing")
-        return windows_.keyboard;
-    if (mode == "MEC jtag")
-        return windows_.mec;
-    if (mode == "ITE")
-        return windows_.ite;
-    if (mode == "NUVOTON spi")
-        return windows_.npce;
-    if (mode == "NUVOTON jtag")
-        return windows_.nuvotonJtag;
-    if (mode == "ENE KB90XX")
-        return windows_.ene;
+QWidget* ModeWindows::For(const std::string& mode) const {
+    for (const auto& [name, window] : byMode)
+        if (name == mode)
+            return window;
     return nullptr;
 }
 
@@ -229,7 +212,7 @@ void TForm1::Timer_RUNTimer() {
         log.Line("User select -> " + mode);
         log.Line("Go to application. End.");
     }
-    QWidget* window = ModeWindowFor(mode);
+    QWidget* window = windows_.For(mode);
     if (!window)
         return;
     window->show();

@@ -12,6 +12,9 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class TEDID_form;
 class TKB901X_forms;
@@ -28,6 +31,7 @@ inline constexpr const char* kFirmwareBeingWritten =
     "The JIG's firmware is being written: closing now would leave the JIG without a working "
     "firmware. Wait until the update ends.";
 
+// The windows of the modes; `byMode` holds each under its mode's name in the mode table's order.
 struct ModeWindows {
     TEDID_form* edid = nullptr;
     TKB901X_forms* ene = nullptr;
@@ -37,6 +41,10 @@ struct ModeWindows {
     TNPCE_FORM* npce = nullptr;
     TUPDATE_FORM* update = nullptr;
     TForm_NUVOTON_JTAG* nuvotonJtag = nullptr;
+    std::vector<std::pair<std::string, QWidget*>> byMode;
+
+    // Nullptr for a name that is no working mode.
+    QWidget* For(const std::string& mode) const;
 };
 
 class TForm1 : public QWidget {
@@ -80,7 +88,6 @@ class TForm1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QWidget* ModeWindowFor(const std::string& mode) const;
     void StartFirmwareSwitch();
     // The switch's worker has returned (posted from it).
     void SwitchEnded();

@@ -10,20 +10,20 @@ constexpr std::size_t kSize = 256;
 constexpr Millis kDataGap{1000};
 
 std::filesystem::path ImageFile(const Scenario& s) {
-    const nlohmann::json& chip = s.Chip("edid");
+    const nlohmann::json& chip = s.ModuleSection("edid");
     auto it = chip.find("file");
     return it != chip.end() && it->is_string() ? s.Resolve(it->get<std::string>())
                                                : std::filesystem::path();
 }
 
 bool Flag(const Scenario& s, const char* name, bool fallback) {
-    const nlohmann::json& chip = s.Chip("edid");
+    const nlohmann::json& chip = s.ModuleSection("edid");
     auto it = chip.find(name);
     return it != chip.end() && it->is_boolean() ? it->get<bool>() : fallback;
 }
 
 int Count(const Scenario& s, const char* name) {
-    const nlohmann::json& chip = s.Chip("edid");
+    const nlohmann::json& chip = s.ModuleSection("edid");
     auto it = chip.find(name);
     return it != chip.end() && it->is_number_unsigned() ? std::min(it->get<int>(), 4096) : 0;
 }

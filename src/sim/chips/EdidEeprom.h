@@ -15,7 +15,6 @@ class SimEdidEeprom : public SimModule {
 
     std::string Name() const override { return "edid"; }
     char Pcb3Prefix() const override { return 0; } // 'E' is sent on both boards
-    std::vector<std::string> Pcb2Firmwares() const override { return {"V41"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     std::vector<std::uint8_t> Contents() const;

@@ -32,7 +32,7 @@ std::uint16_t CrcArc(std::uint16_t crc, std::uint8_t byte) {
 } // namespace
 
 SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.Chip("ene");
+    const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     debugVersion_ = static_cast<std::uint8_t>(IntOr(c, "debugVersion", debugVersion_));
     connected_ = BoolOr(c, "connected", true);

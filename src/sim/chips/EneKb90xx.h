@@ -41,7 +41,6 @@ class SimEneKb90xx : public SimModule {
 
     std::string Name() const override { return "ene"; }
     char Pcb3Prefix() const override { return 'K'; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"V41"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     // For tests, from any thread.

@@ -64,7 +64,7 @@ const std::map<std::string, int>& SimIteEc::DefaultWiring() {
 }
 
 SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
-    const nlohmann::json& c = scenario.Chip("ite");
+    const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     const bool timed = scenario.timing == SimTiming::Wire;
     flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,

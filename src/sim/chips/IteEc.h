@@ -57,7 +57,6 @@ class SimIteEc : public SimModule {
 
     std::string Name() const override { return "ite"; }
     char Pcb3Prefix() const override { return 'T'; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"ITE"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     // For tests, from any thread.

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
-    const nlohmann::json& chip = scenario.Chip("keyboard");
+    const nlohmann::json& chip = scenario.ModuleSection(Name());
     try {
         if (chip.contains("keys"))
             for (const nlohmann::json& k : chip["keys"]) {

@@ -19,7 +19,6 @@ class SimKeyboardMatrix : public SimModule {
 
     std::string Name() const override { return "keyboard"; }
     char Pcb3Prefix() const override { return 0; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"V41"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     int Scans() const;

@@ -65,7 +65,7 @@ int HexDigit(std::uint8_t c) {
 } // namespace
 
 SimMec16xx::SimMec16xx(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.Chip("mec");
+    const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kImageSize, DefaultImage);
     id_ = static_cast<std::uint32_t>(NumberOr(c, "id", kDefaultId));
     connected_ = BoolOr(c, "connected", true);

@@ -51,7 +51,6 @@ class SimMec16xx : public SimModule {
 
     std::string Name() const override { return "mec"; }
     char Pcb3Prefix() const override { return 'M'; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"V42"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     // For tests, from any thread: MAIN followed by INFO.

@@ -43,7 +43,7 @@ std::uint32_t Rx32(SimContext& ctx) {
 } // namespace
 
 SimNpceJtag::SimNpceJtag(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.Chip("npceJtag");
+    const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     const bool wire = scenario.timing == SimTiming::Wire;
     const auto id = static_cast<std::uint32_t>(c.contains("id") && c["id"].is_number_unsigned()

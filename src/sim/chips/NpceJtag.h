@@ -42,7 +42,6 @@ class SimNpceJtag : public SimModule {
 
     std::string Name() const override { return "npce-jtag"; }
     char Pcb3Prefix() const override { return 'J'; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"NPCE"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     // For tests, from any thread.

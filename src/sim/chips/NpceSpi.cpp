@@ -35,7 +35,7 @@ std::optional<std::size_t> AddressOr(const nlohmann::json& j, const char* key) {
 } // namespace
 
 SimNpceSpi::SimNpceSpi(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.Chip(Name());
+    const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     auto id = c.find("id");
     if (id != c.end() && id->is_array() && id->size() == 4) {

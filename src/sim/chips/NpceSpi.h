@@ -50,7 +50,6 @@ class SimNpceSpi : public SimModule {
 
     std::string Name() const override { return "npce-spi"; }
     char Pcb3Prefix() const override { return 'N'; }
-    std::vector<std::string> Pcb2Firmwares() const override { return {"NPCE"}; }
     bool Handle(std::uint8_t command, SimContext& ctx) override;
 
     // For tests, from any thread.
