@@ -70,8 +70,9 @@ struct NpceSession {
 
     ProgrammerLink link;
     OperatorPort& port;
-    OperationRunner run;
     NpceBounds bounds;
     // The image a write takes, judged whole before anything reached the JIG.
     std::vector<std::uint8_t> image;
+    // Last: it stops and joins the worker before anything the worker uses goes away.
+    OperationRunner run;
 };
