@@ -9,20 +9,6 @@
 
 #include <cstdio>
 
-int EneExitCode(Kb90Outcome outcome) {
-    switch (outcome) {
-    case Kb90Outcome::Succeeded:
-        return kExitOk;
-    case Kb90Outcome::NoJig:
-        return kExitNoJig;
-    case Kb90Outcome::None:
-    case Kb90Outcome::Failed:
-    case Kb90Outcome::Stopped:
-        break;
-    }
-    return kExitFailed;
-}
-
 std::optional<std::string> FindEneMotherboard(const std::string& text, std::string* error) {
     const FileLookup where = LookUpFile(kEneDatabaseFile, LookFirst::WorkingFolder);
     const auto lines = where.found ? LoadEneDatabase(where.found->string())
@@ -94,7 +80,7 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
     const bool oneToOne = !args.Flag("mirrored");
     port.Log(EneHelpLabel(*entry, *cable, oneToOne).label);
     engine.ApplyFfcSettings(entry, cable, oneToOne);
-    return engine.FfcSettings() ? kExitOk : EneExitCode(engine.Outcome());
+    return engine.FfcSettings() ? kExitOk : ExitStatusOf(engine.Run().Result());
 }
 
 int RunEneTransfer(const CliArgs& args, bool write) {
@@ -102,25 +88,28 @@ int RunEneTransfer(const CliArgs& args, bool write) {
     if (!api)
         return kExitNoJig;
     CliStats stats;
-    CliPort port(args.positional.at(0));
+    CliPort port;
     int status = kExitOk;
     {
         Kb901xEngine engine(api, port);
+        const OperationRunner& run = engine.Run();
         StopOnSignal stop([&engine] { engine.Stop(); });
-        engine.SetSafety(CliSafety(args));
+        engine.Run().SetSafety(CliSafety(args));
         if (args.values.count("mb") || args.values.count("cable"))
             status = ApplyEneCable(engine, args, port);
         if (status == kExitOk) {
             if (write)
-                engine.WriteClick();
+                engine.WriteFile(args.positional.at(0));
             else
-                engine.ReadClick();
+                engine.ReadFile(args.positional.at(0));
+            if (StopSignal() != 0) // it came before the operation began, which clears the flag
+                engine.Stop();
             engine.WaitForWorker();
-            status = EneExitCode(engine.Outcome());
-            PrintChipState(engine.ChipState(), args, "ene write", engine.BackupPath());
+            status = ExitStatusOf(run.Result());
+            PrintChipState(run.ChipState(), args, "ene write", run.BackupPath());
         }
         if (args.Flag("stats"))
-            stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);
+            stats.Print(run.FileBytes(), run.WorkerCpuNanos(), api);
     }
     return status;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the three "ene" commands share: the cable options and the exit status of an operation.
+// What the three "ene" commands share: the cable options and the run of an operation.
 #include "cli/CliCommand.h"
 #include "cli/CliPort.h"
 #include "cli/CliStats.h"
@@ -8,8 +8,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-int EneExitCode(Kb90Outcome outcome);
 
 // The motherboard entry --mb names: a line of "MB connection ENE.txt" equal to TEXT, else the
 // one line that contains it, else TEXT itself when it carries the keys. Nothing (and a reason)

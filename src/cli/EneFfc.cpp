@@ -13,6 +13,6 @@ int RunEneFfc(const CliArgs& args) {
     Kb901xEngine engine(api, port);
     const int status = ApplyEneCable(engine, args, port);
     if (args.Flag("stats"))
-        stats.Print(engine.FileBytes(), engine.WorkerCpuNanos(), api);
+        stats.Print(engine.Run().FileBytes(), engine.Run().WorkerCpuNanos(), api);
     return status;
 }

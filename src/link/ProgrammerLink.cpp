@@ -161,3 +161,22 @@ Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) 
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
     return r;
 }
+
+Reply ProgrammerLink::ExpectNext(std::size_t count, Millis bound, std::string step) {
+    Reply r;
+    r.step = std::move(step);
+    if (!handle_) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    count = std::min(count, kBufferSize);
+    r.outcome = handle_->WaitReceived(count, DeadlineIn(bound));
+    if (r.outcome != WaitOutcome::Ready)
+        return r;
+    transferred = 0;
+    if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(count), &transferred) != FT_OK ||
+        transferred != count)
+        r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
+    r.bytes.assign(buffer_.begin(), buffer_.begin() + transferred);
+    return r;
+}

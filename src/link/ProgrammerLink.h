@@ -57,6 +57,9 @@ class ProgrammerLink {
     // The one reply wait: within `bound`, `count` bytes for `step`. A reply with more bytes
     // queued than it has is flagged as a surplus; on a time-out what did come is returned.
     Reply Expect(std::size_t count, Millis bound, std::string step = {});
+    // A part of a longer answer (progress bytes streaming in): within `bound`, the next `count`
+    // bytes for `step`; what follows them stays queued for the next call.
+    Reply ExpectNext(std::size_t count, Millis bound, std::string step = {});
     // Repeats FT_Read of `count` bytes into the buffer until something arrives.
     ReplyResult AwaitReply(std::size_t count, Millis bound);
     // Waits until `count` bytes are queued, then reads all queued bytes (or exactly `count`).

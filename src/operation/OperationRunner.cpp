@@ -57,6 +57,9 @@ void OperationRunner::EndEarly(Outcome outcome, const std::string& step) {
     if (output_.IsOpen())
         output_.Abandon();
     SetFailedStep(step);
+    // Said by the caller where it wants it (the command line), not in the log.
+    if (changesChip_ && outcome != Outcome::Succeeded && outcome != Outcome::NoJig)
+        chipState_ = progress_.Line(backupPath_);
     outcome_.store(outcome);
     record_.End(JournalResult(outcome), step, [this](const std::string& line) { Log(line); });
 }

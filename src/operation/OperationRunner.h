@@ -56,7 +56,8 @@ class OperationRunner {
     // whose failure says where the chip stands.
     bool Begin(const std::string& operation, bool changesChip);
     // Ends an operation before it reached a worker (no JIG, the file refused, the dialog
-    // cancelled): link closed, outcome and journal record.
+    // cancelled): link closed, outcome and journal record; an erase or write that failed so
+    // says where the chip stands in ChipState() (not in the log).
     void EndEarly(Outcome outcome, const std::string& step);
     // Hands the operation to a worker: `body` runs the wire steps there and returns how they
     // ended; the runner then ends the operation.

@@ -200,9 +200,9 @@ TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
         port.QueueFileAnswer(path);
         engine.WriteClick();
         engine.WaitForWorker();
-        EXPECT_EQ(engine.State(), "NONE");
+        EXPECT_EQ(engine.Run().State(), "NONE");
         EXPECT_FALSE(engine.LinkOpen());
-        EXPECT_NE(engine.Outcome(), Kb90Outcome::None);
+        EXPECT_NE(engine.Run().Result(), Outcome::None);
         EXPECT_EQ(fs::file_size(path), 4096u);
     }
     {

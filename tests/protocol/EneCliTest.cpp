@@ -48,6 +48,14 @@ TEST(EneCli, ReadWriteAndTheirExitStatus) {
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_TRUE(Has(r, "No connection to the KB90XX!\n"));
 
+    // An empty image is refused before the JIG is asked anything, and says the chip is as it was.
+    WriteFileBytes(dir.File("empty.bin"), "");
+    r = Cli(dir.Path(), {"ene", "write", "empty.bin", "--device", "sim:pcb3"});
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_FALSE(Has(r, "Version FW")) << r.out;
+    EXPECT_NE(r.err.find("The chip is unchanged. No backup was taken.\n"), std::string::npos)
+        << r.err;
+
     WriteFileBytes(dir.File("nojig.json"), R"({"devices": []})");
     r = Cli(dir.Path(), {"ene", "read", "out.bin", "--device", "sim", "--scenario", "nojig.json"});
     EXPECT_EQ(r.exitCode, 2) << r.out << r.err;

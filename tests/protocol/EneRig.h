@@ -64,7 +64,7 @@ class EneTest : public ::testing::Test {
     std::vector<std::uint8_t> HostBytes() { return sim->Jig().BytesToJig(); }
     // Controls the engine re-enabled last, by name.
     void ExpectIdle() {
-        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_EQ(engine->Run().State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_TRUE(port.Enabled("KB901X_READ"));
         EXPECT_TRUE(port.Enabled("KB901X_WRITE"));

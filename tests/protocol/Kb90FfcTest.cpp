@@ -50,7 +50,7 @@ TEST_F(EneTest, OneToOneCableIsRoutedAndThenRead) {
 
     port.ClearLog();
     Read(dir.File("ffc.bin"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_FALSE(port.HasLine("WARNING !!! The default mode for SOLDERING WIRES."));
     EXPECT_EQ(FileBytes(dir.File("ffc.bin")), Chip().Flash());
     EXPECT_TRUE(engine->FfcSettings()); // kept for the next operation
@@ -70,7 +70,7 @@ TEST_F(EneTest, CableWithoutRoutingOrWithTheWrongOrientationIsNotAnswered) {
     EXPECT_EQ(sim->Jig().Board().cpld[64], 0x96);
     port.ClearLog();
     Read(dir.File("mirrored.bin"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }
 
 TEST_F(EneTest, ApplyingTwiceMirroredSendsTheSameRegisters) {
@@ -96,7 +96,7 @@ TEST_F(EneTest, SolderedWiresAnswerOnlyOnTheDefaultRouting) {
     EXPECT_TRUE(port.Lines().empty());
     Read(dir.File("soldered.bin"));
     EXPECT_TRUE(port.HasLine("WARNING !!! The default mode for SOLDERING WIRES."));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }
 
 TEST_F(EneTest, Pcb2JigIsNotForCableRouting) {

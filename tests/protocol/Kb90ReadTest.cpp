@@ -24,7 +24,7 @@ TEST_P(EneReadBoards, ReadGivesTheFlashByteForByte) {
 
     EXPECT_EQ(FileBytes(out), Chip().Flash());
     EXPECT_EQ(Chip().Flash(), SimEneKb90xx::DefaultImage());
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
     EXPECT_EQ(port.Gauge(), 32768);
     EXPECT_EQ(port.GaugeMax(), 32768);
@@ -72,7 +72,7 @@ TEST_P(EneReadBoards, StopBetweenBlocksKeepsTheOldDumpAndLeavesTheJigReady) {
     port.stopAtGauge = 37 * 64;
     Read(out);
 
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     EXPECT_EQ(ReadFileText(out), "the old dump");
     const auto flash = Chip().Flash();
     EXPECT_EQ(FileBytes(out + ".partial"),
@@ -81,7 +81,7 @@ TEST_P(EneReadBoards, StopBetweenBlocksKeepsTheOldDumpAndLeavesTheJigReady) {
               (std::vector<std::string>{kStoppedLine, kStamp,
                                         "The 9472 bytes received are kept in " + out +
                                             ".partial; " + out + " is unchanged."}));
-    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(engine->Run().ChipState(), "");
     ExpectIdle();
 
     std::vector<std::uint8_t> wire{'B'};
@@ -95,7 +95,7 @@ TEST_P(EneReadBoards, StopBetweenBlocksKeepsTheOldDumpAndLeavesTheJigReady) {
     EXPECT_EQ(HostBytes(), wire);
 
     Read(dir.File("again.bin"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(FileBytes(dir.File("again.bin")), flash);
 }
 
@@ -119,7 +119,7 @@ TEST_F(EneTest, NoEcAnswerAndAnAnswerOf0xFFEndTheSameWay) {
                                      "Motherboard is connected / powered ?"}));
         EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'V', 'O'}));
         EXPECT_TRUE(port.Dialogs().empty());
-        EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         EXPECT_FALSE(engine->LinkOpen());
     }
 }
@@ -128,13 +128,13 @@ TEST_F(EneTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
     Start("pcb2-v42");
     Read(dir.File("never.bin"));
     EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
 
     port.ClearLog();
     Start("pcb3", R"({"devices": []})");
     Read(dir.File("never.bin"));
     EXPECT_EQ(port.Lines(), std::vector<std::string>{"VCOM port is not found on the machine!"});
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
 }
 
 TEST_F(EneTest, CancelledSaveDialogAndUncreatableFile) {
@@ -149,7 +149,7 @@ TEST_F(EneTest, CancelledSaveDialogAndUncreatableFile) {
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_TRUE(port.HasLine(dir.File("no-such-folder/out.bin") + ": No such file or directory"));
     EXPECT_FALSE(engine->LinkOpen());
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().State(), "NONE");
 }
 
 TEST_F(EneTest, Pcb3BadBlockStatusKeepsTheBlocksReadSoFarBesideTheOldDump) {
@@ -168,7 +168,7 @@ TEST_F(EneTest, Pcb3BadBlockStatusKeepsTheBlocksReadSoFarBesideTheOldDump) {
     const auto wire = HostBytes();
     EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 3, wire.end()),
               (std::vector<std::uint8_t>{'?', 'X', 'O'}));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -195,7 +195,7 @@ TEST_F(EneTest, SilentJigEndsTheReadWithinItsBound) {
                                   "The 25344 bytes received are kept in " + out + ".partial; " +
                                       out + " is unchanged."}));
     EXPECT_EQ(port.Gauge(), 99 * 64);
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -206,7 +206,7 @@ TEST_F(EneTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
     for (int i = 0; i < 400 && port.Gauge() != 64; ++i)
         std::this_thread::sleep_for(Millis(5));
     ASSERT_EQ(port.Gauge(), 64);
-    EXPECT_EQ(engine->State(), "Reading");
+    EXPECT_EQ(engine->Run().State(), "Reading");
     EXPECT_FALSE(port.Enabled("KB901X_WRITE"));
     EXPECT_FALSE(port.Enabled("EXIT_KB901X"));
     EXPECT_TRUE(port.Enabled("KB901X_READ"));
@@ -237,8 +237,8 @@ TEST_F(EneTest, DeviceAsTheDumpIsRefusedBeforeTheRead) {
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'V'})); // no read started
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
 }
 
@@ -249,11 +249,11 @@ TEST_F(EneTest, ReadTwiceMismatchLeavesTheOldDumpAlone) {
     SafetyOptions safety;
     safety.active = true;
     safety.readTwice = true;
-    engine->SetSafety(safety);
+    engine->Run().SetSafety(safety);
     const std::string out = dir.File("flash.bin");
     WriteFileBytes(out, "the old dump");
     Read(out);
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_FALSE(port.HasLine("Reading completed successfully."));
     EXPECT_EQ(ReadFileText(out), "the old dump");
     EXPECT_EQ(FileBytes(out + ".partial"), Chip().Flash());

@@ -30,7 +30,7 @@ TEST_P(EneWriteBoards, FullImageIsWrittenAndVerified) {
 
     EXPECT_EQ(Chip().Flash(), Bytes(image));
     EXPECT_EQ(Chip().Erases(), 1);
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
     EXPECT_EQ(port.Gauge(), 32768);
     EXPECT_EQ(port.GaugeColour(), (Rgb{255, 255, 0}));
@@ -72,7 +72,7 @@ TEST_P(EneWriteBoards, CorruptedFlashByteIsCaught) {
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
     EXPECT_FALSE(port.HasLine("Writing and verify is OK !"));
     EXPECT_EQ(HostBytes().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
     if (Pcb3()) { // the read-back stops at the block that differs
         EXPECT_EQ(port.Gauge(), (70000 / 256) * 64);
@@ -96,15 +96,15 @@ TEST_P(EneWriteBoards, RefusedImagesNeverReachTheChip) {
     for (const auto& [path, reason] : refused) {
         Write(path);
         EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
-        EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed) << path;
-        EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.") << path;
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << path;
+        EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.") << path;
     }
     EXPECT_EQ(port.Messages(), std::vector<std::string>(refused.size(), "Error open file!"));
     const auto wire = HostBytes();
     EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);
     EXPECT_EQ(Chip().Erases(), 0);
     EXPECT_EQ(Chip().Flash(), SimEneKb90xx::DefaultImage());
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
 }
 
@@ -133,8 +133,8 @@ TEST_P(EneWriteBoards, HalfSizeFileGetsOnePaddedBlockAndIsVerifiedWhole) {
     lines.push_back(kStamp);
     EXPECT_EQ(LinesFrom(" __ Warning __"), lines);
     EXPECT_EQ(port.Gauge(), 32768);
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
-    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().ChipState(), "");
     ExpectIdle();
 
     // 256 full blocks, then one block of 0xFF: 257 blocks of 256 bytes between the commands
@@ -155,8 +155,9 @@ TEST_P(EneWriteBoards, ShortImageThatTheFlashDoesNotKeepFails) {
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
     EXPECT_FALSE(port.HasLine("Writing and verify is OK !"));
     EXPECT_EQ(HostBytes().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
-    EXPECT_EQ(engine->ChipState(), "The chip is written but not verified. No backup was taken.");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().ChipState(),
+              "The chip is written but not verified. No backup was taken.");
     ExpectIdle();
 }
 
@@ -169,13 +170,13 @@ TEST_P(EneWriteBoards, StopBetweenBlocksSaysHowFarTheChipIsWritten) {
     port.stopAtGauge = 100 * 64;
     Write(dir.File("in.bin"));
 
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     std::vector<std::uint8_t> chip = Bytes(image.substr(0, 100 * 256));
     chip.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), chip);
     const std::string where =
         "The chip is partly written (blocks 1 to 100 of 512). No backup was taken.";
-    EXPECT_EQ(engine->ChipState(), where);
+    EXPECT_EQ(engine->Run().ChipState(), where);
     EXPECT_EQ(LinesFrom(kStoppedLine), (std::vector<std::string>{kStoppedLine, kStamp, where}));
     std::vector<std::uint8_t> tail = Bytes(image.substr(99 * 256, 256));
     tail.insert(tail.end(), {'X', 'O'});
@@ -183,9 +184,9 @@ TEST_P(EneWriteBoards, StopBetweenBlocksSaysHowFarTheChipIsWritten) {
     ExpectIdle();
 
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(Chip().Flash(), Bytes(image));
-    EXPECT_EQ(engine->ChipState(), "");
+    EXPECT_EQ(engine->Run().ChipState(), "");
 }
 
 TEST_P(EneWriteBoards, HundredByteFileIsPaddedWith0xFF) {
@@ -203,7 +204,7 @@ TEST_P(EneWriteBoards, HundredByteFileIsPaddedWith0xFF) {
     EXPECT_NE(std::search(wire.begin(), wire.end(), block.begin(), block.end()), wire.end());
     EXPECT_TRUE(port.HasLine("Recorded file is less than 128*1024 byte"));
     EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
-    EXPECT_EQ(engine->FileBytes(), 100u);
+    EXPECT_EQ(engine->Run().FileBytes(), 100u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, EneWriteBoards, ::testing::Values("pcb2-v41", "pcb3"));
@@ -235,7 +236,7 @@ TEST_F(EneTest, Pcb2FailedBlockIsCaughtByTheChecksums) {
     WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
     Write(dir.File("in.bin"));
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
 TEST_F(EneTest, Pcb2StrayBytesInTheChecksumPassAreIgnored) {
@@ -244,7 +245,7 @@ TEST_F(EneTest, Pcb2StrayBytesInTheChecksumPassAreIgnored) {
     WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
     Write(dir.File("in.bin"));
     EXPECT_TRUE(port.HasLine("Writing and verify is OK !"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(port.Gauge(), Kb90::kGaugeMax);
 }
 
@@ -274,7 +275,7 @@ TEST_F(EneTest, Pcb3ShortFileWithAFailedLastBlock) {
                                   "!!! Lost Communication with ENE or timeout !!! ", kStamp,
                                   "The chip is erased. No backup was taken."}));
     EXPECT_EQ(Tail(HostBytes(), 2), (std::vector<std::uint8_t>{'X', 'O'}));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
 TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
@@ -291,7 +292,7 @@ TEST_F(EneTest, SilenceDuringTheWriteEndsItWithinTheBound) {
                   "!!! Lost Communication with ENE or timeout !!! ",
                   "Timeout: no answer from the JIG (acknowledgement of block 10 of 512)", kStamp,
                   "The chip is partly written (blocks 1 to 9 of 512). No backup was taken."}));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -315,7 +316,7 @@ TEST_F(EneTest, Pcb2SwapThatKeepsTheSumIsCaughtByTheCrc) {
     EXPECT_FALSE(port.HasLine("CRC16 FLASH KB90XX-> " + Hex4(Crc16(data))));
     EXPECT_TRUE(port.HasLine("!!! Data is written incorrectly !!! "));
     EXPECT_EQ(HostBytes().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
 TEST_F(EneTest, Pcb3WriteOnTheWireBlockByBlockThenTheReadBack) {
@@ -323,7 +324,7 @@ TEST_F(EneTest, Pcb3WriteOnTheWireBlockByBlockThenTheReadBack) {
     const std::string image = PatternImage(131072, 3);
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
-    ASSERT_EQ(engine->Outcome(), Kb90Outcome::Succeeded);
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
 
     std::vector<std::uint8_t> expected{'B', 'S', 'R', 'K', 'V', 'K', 'W'};
     for (int block = 0; block < 512; ++block) {
@@ -352,12 +353,12 @@ TEST_F(EneTest, StopDuringTheBackupLeavesTheChipUnchanged) {
     SafetyOptions safety;
     safety.active = true;
     safety.backup = true;
-    engine->SetSafety(safety);
+    engine->Run().SetSafety(safety);
     WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
     port.stopAtGauge = 10 * 64;
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), Kb90Outcome::Stopped);
-    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
     EXPECT_TRUE(port.HasLine(kStoppedLine));
     const auto wire = HostBytes();
     EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);

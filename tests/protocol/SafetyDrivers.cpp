@@ -17,21 +17,21 @@ class EneDriver : public ModeDriver {
         engine_ = std::make_unique<Kb901xEngine>(sim, port_);
     }
     bool Read(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.QueueFileAnswer(file);
         engine_->ReadClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == Kb90Outcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     bool Write(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.QueueFileAnswer(file);
         engine_->WriteClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == Kb90Outcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     std::vector<std::string> Lines() const override { return port_.Lines(); }
-    bool Idle() const override { return engine_->State() == "NONE" && !engine_->LinkOpen(); }
+    bool Idle() const override { return engine_->Run().State() == "NONE" && !engine_->LinkOpen(); }
     void ShortBounds() override { engine_->SetBounds({kShort, kShort, kShort, kShort, kShort}); }
     void Detach() override { engine_.reset(); }
 

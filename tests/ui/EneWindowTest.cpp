@@ -37,7 +37,7 @@ class EneWindowTest : public ::testing::Test {
     SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
     bool Idle() {
         QCoreApplication::processEvents();
-        return window->Engine().State() == "NONE" && window->KB901X_READ->isEnabled() &&
+        return window->Engine().Run().State() == "NONE" && window->KB901X_READ->isEnabled() &&
                window->KB901X_WRITE->isEnabled() && window->EXIT->isEnabled();
     }
     void Choose(QComboBox* list, int index) {
@@ -59,7 +59,7 @@ TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
     window->KB901X_READ->click();
     ASSERT_TRUE(
-        WaitUntil([&] { return Idle() && window->Engine().Outcome() != Kb90Outcome::None; }));
+        WaitUntil([&] { return Idle() && window->Engine().Run().Result() != Outcome::None; }));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 32768; }));
 
     const std::string flash = ReadFileText(dir.File("flash.bin"));
@@ -86,11 +86,11 @@ TEST_F(EneWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     // Until the worker ends, READ and EXIT stay disabled and EXIT does not leave.
     bool sawBusy = false;
     ASSERT_TRUE(WaitUntil([&] {
-        if (window->Engine().State() == "Writing") {
+        if (window->Engine().Run().State() == "Writing") {
             sawBusy = sawBusy || !window->KB901X_READ->isEnabled();
             EXPECT_FALSE(window->CanLeave());
         }
-        return Idle() && window->Engine().Outcome() != Kb90Outcome::None;
+        return Idle() && window->Engine().Run().Result() != Outcome::None;
     }));
     EXPECT_TRUE(sawBusy);
     ASSERT_TRUE(WaitUntil(
@@ -177,13 +177,13 @@ TEST_F(EneWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     dialogs.script.yesNo.push_back(false);
     window->close(); // no: the read goes on
     EXPECT_TRUE(dialogs.script.yesNo.empty());
-    EXPECT_EQ(window->Engine().State(), "Reading");
+    EXPECT_EQ(window->Engine().Run().State(), "Reading");
     dialogs.script.yesNo.push_back(true);
     window->close();
     EXPECT_TRUE(dialogs.script.yesNo.empty());
     ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Engine().Outcome(), Kb90Outcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     EXPECT_EQ(ReadFileText(dump), "the old dump");
     const std::string partial = ReadFileText(dump + ".partial");
     const auto flash = Chip().Flash();
@@ -211,8 +211,8 @@ TEST_F(EneWindowTest, StoppedWriteSaysWhereTheChipStands) {
     window->close();
     ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.messages.size() == 2; }));
     SafetySettings::SetBackup(backup);
-    EXPECT_EQ(window->Engine().Outcome(), Kb90Outcome::Stopped);
-    const std::string line = window->Engine().ChipState();
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
+    const std::string line = window->Engine().Run().ChipState();
     ASSERT_TRUE(line.starts_with("The chip is partly written (blocks 1 to ")) << line;
     EXPECT_EQ(dialogs.script.messages, (std::vector<std::string>{"Stop the operation?", line}));
     const int written =
@@ -243,7 +243,7 @@ TEST(EneWindowScreenshot, Show) {
     dialogs.script.fileAnswers.push_back(dir.File("KB9012.bin"));
     window.KB901X_READ->click();
     WaitUntil([] { return false; }, ms);
-    EXPECT_EQ(window.Engine().State(), "NONE");
+    EXPECT_EQ(window.Engine().Run().State(), "NONE");
 }
 
 TEST_F(EneWindowTest, EightBitBoardNamesShowReadablyAndRouteOnTheirBytes) {

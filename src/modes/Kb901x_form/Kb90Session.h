@@ -1,20 +1,13 @@
 #pragma once
-// What the KB90xx window's handlers and its worker share. A handler sets everything up, sets
-// the operation state, then starts the worker; from then on only the worker touches the link,
-// the file and the counters until it sets the state back to "NONE" as its last act.
+// What the KB90xx window's handlers and its worker share. A handler connects, checks the EC and
+// takes the file, then hands the operation to the runner's worker; from then on only the worker
+// touches the link and the image until the runner has ended the operation.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
-#include "link/WaitFailureLine.h"
-#include "operation/ChipState.h"
-#include "operation/OutputFile.h"
-#include "port/OperationState.h"
-#include "port/OperatorPort.h"
-#include "safety/OperationRecord.h"
-#include "safety/SafetyOptions.h"
+#include "operation/OperationRunner.h"
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,8 +34,6 @@ inline constexpr const char* kWriteLost = "!!! Lost Communication with ENE or ti
 inline constexpr const char* kModeName = "ENE KB90XX";
 } // namespace Kb90
 
-enum class Kb90Outcome { None, NoJig, Failed, Succeeded, Stopped };
-
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
 struct Kb90Bounds {
@@ -55,38 +46,27 @@ struct Kb90Bounds {
     Millis checksumPass = WaitBounds::ChipChecksumPass; // the whole PCB2 checksum pass
 };
 
+// The window's states of the two operations.
+const char* Kb90StateName(Activity activity);
+
 struct Kb90Session {
     Kb90Session(std::shared_ptr<FtdiApi> api, OperatorPort& operatorPort)
-        : link(std::move(api)), port(operatorPort) {}
+        : link(std::move(api)), port(operatorPort),
+          run(link, port,
+              {Kb90::kModeName,
+               Kb90StateName,
+               {Kb90::kReadButton, Kb90::kWriteButton, Kb90::kExitButton}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;
-    OperationState state;
     std::atomic<bool> ffcSettings{false};
-    std::atomic<Kb90Outcome> outcome{Kb90Outcome::None};
     Kb90Bounds bounds;
-    SafetyOptions safety; // set while idle
-    OperationRecord record;
-    // Set by Stop() from any thread; the worker looks at it between blocks.
-    std::atomic<bool> stopRequested{false};
-    ChipProgress progress;
-    // Called by the worker as its very last act (the state is "NONE" by then); set while idle.
-    std::function<void()> finished;
-
-    // Handed from the handler to the worker.
-    int blockCounter = 0;
-    std::vector<std::uint8_t> image; // the write's image, padded to the flash size
-    std::size_t imageFileSize = 0;   // what the image file held
-    std::uint16_t fileSum = 0;
-    std::uint16_t fileCrc = 0;
-    OutputFile out; // the read's dump, put in place only after a good read
-    std::string fileName;
-    bool writing = false;   // the last operation was a write
-    std::string backupPath; // the backup of the last write
-    std::string failedStep; // the step a failed operation ended at, for its record
-    // Figures of the last operation, read once its worker has been joined.
-    std::uint64_t fileBytes = 0;
-    std::int64_t workerCpuNanos = 0;
+    // The write's image, padded to the flash size, and what its file held; judged whole before
+    // anything reached the JIG.
+    std::vector<std::uint8_t> image;
+    std::size_t imageFileSize = 0;
+    // Last: its end stops and joins the worker before what the worker uses goes.
+    OperationRunner run;
 };
 
 std::string BlockStep(const char* what, int block);

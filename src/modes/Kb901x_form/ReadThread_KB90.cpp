@@ -1,5 +1,4 @@
 #include "modes/Kb901x_form/ReadThread_KB90.h"
-#include "port/ThreadCpu.h"
 
 #include "modes/Kb901x_form/Kb90Checksum.h"
 #include "port/TimeText.h"
@@ -31,41 +30,48 @@ std::string BlockStep(const char* what, int block) {
     return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(Kb90::kBlocks);
 }
 
-void ReadThread_KB90::Execute() {
-    const std::string state = s_.state.Get();
-    if (state == "Reading")
-        Read();
-    else if (state == "Writing")
-        Write();
+const char* Kb90StateName(Activity activity) {
+    return activity == Activity::Writing ? "Writing" : "Reading";
+}
+
+Outcome ReadThread_KB90::Read() {
+    ReadOperation();
+    return end_;
+}
+
+Outcome ReadThread_KB90::Write() {
+    WriteOperation();
+    return end_;
+}
+
+bool ReadThread_KB90::Failed(const Reply& reply) {
+    failure_ = reply.FailureLine();
+    SetFailedStep(reply.step);
+    return false;
 }
 
 std::optional<std::uint8_t> ReadThread_KB90::AwaitByte(Millis bound, const std::string& step) {
-    const ReplyResult r = s_.link.AwaitReply(1, bound);
+    const Reply r = s_.link.Expect(1, bound, step);
     if (!r.Ok()) {
-        failure_ = WaitFailureLine(r.outcome, step);
-        s_.failedStep = step;
+        Failed(r);
         return std::nullopt;
     }
-    return s_.link.Buffer()[0];
+    return r.At(0);
+}
+
+std::optional<std::uint8_t> ReadThread_KB90::AwaitProgressByte(Millis bound,
+                                                               const std::string& step) {
+    const Reply r = s_.link.ExpectNext(1, bound, step);
+    if (!r.Ok()) {
+        Failed(r);
+        return std::nullopt;
+    }
+    return r.At(0);
 }
 
 bool ReadThread_KB90::AwaitBlock(const std::string& step) {
-    const ReplyResult r =
-        s_.link.ReadExactly(s_.link.Buffer(), Kb90::kBlockSize, s_.bounds.dataBlock);
-    if (!r.Ok() || r.count != Kb90::kBlockSize) {
-        failure_ = WaitFailureLine(r.outcome, step);
-        s_.failedStep = step;
-        return false;
-    }
-    FtdiApi& api = s_.link.Api();
-    if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
-                         &s_.link.eventWord) != FT_OK ||
-        s_.link.rxQueue != 0) {
-        failure_ = WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes");
-        s_.failedStep = step;
-        return false;
-    }
-    return true;
+    block_ = s_.link.Expect(Kb90::kBlockSize, s_.bounds.dataBlock, step);
+    return block_.Ok() || Failed(block_);
 }
 
 void ReadThread_KB90::Send(std::initializer_list<std::uint8_t> bytes) {
@@ -81,7 +87,7 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
             Send({'X'});
             return PassEnd::Lost;
         }
-        if (!sink(s_.link.Buffer(), block)) {
+        if (!sink(block_.bytes.data(), block)) {
             Send({'X'});
             return PassEnd::SinkFailed;
         }
@@ -95,7 +101,7 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
                 return PassEnd::Lost;
             }
             if (*status != 'G') {
-                s_.failedStep = BlockStep("status of block", block);
+                SetFailedStep(BlockStep("status of block", block));
                 Send({'X'});
                 return PassEnd::BadStatus;
             }
@@ -104,8 +110,8 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
             Send({'X'});
             return PassEnd::Done;
         }
-        if (s_.stopRequested.load()) {
-            s_.failedStep = BlockStep("stopped after block", block);
+        if (s_.run.Stopping()) {
+            SetFailedStep(BlockStep("stopped after block", block));
             stopped_ = true;
             Send({'X'});
             return PassEnd::Stopped;
@@ -133,14 +139,13 @@ bool ReadThread_KB90::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     return false;
 }
 
-void ReadThread_KB90::Read() {
+void ReadThread_KB90::ReadOperation() {
     // The image stays in memory only for the safety net's checks.
-    const bool keep = s_.safety.active;
+    const bool keep = s_.run.Safety().active;
     std::vector<std::uint8_t> image;
     const PassEnd end = ReadPass([&](const std::uint8_t* data, int) {
-        if (!s_.out.Write(data, Kb90::kBlockSize))
+        if (!s_.run.WriteOutput(data, Kb90::kBlockSize))
             return false;
-        s_.fileBytes += Kb90::kBlockSize;
         if (keep)
             image.insert(image.end(), data, data + Kb90::kBlockSize);
         return true;
@@ -148,31 +153,29 @@ void ReadThread_KB90::Read() {
     if (end != PassEnd::Done)
         return EndReadPass(end);
     const LogLine log = [this](const std::string& line) { Log(line); };
-    if (s_.safety.readTwice &&
+    if (s_.run.Safety().readTwice &&
         !ReadAgainAndCompare(
             image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
             log)) {
         if (stopped_)
             return EndStopped();
-        if (s_.failedStep.empty())
-            s_.failedStep = "read twice: the reads differ";
+        if (s_.run.FailedStep().empty())
+            SetFailedStep("read twice: the reads differ");
         Log(CurrentTimeLine());
         Send({'O'});
-        return FinishRead(Kb90Outcome::Failed);
+        return FinishRead(Outcome::Failed);
     }
-    if (!s_.out.Commit()) {
-        s_.failedStep = "saving the file";
-        Log("Error writing the file " + s_.fileName + ": " + s_.out.Error());
+    if (!s_.run.CommitOutput()) {
         Log(CurrentTimeLine());
         Send({'O'});
-        return FinishRead(Kb90Outcome::Failed);
+        return FinishRead(Outcome::Failed);
     }
     Log("Reading completed successfully.");
     Log(CurrentTimeLine());
     if (keep)
         LogImageCheck(image, log);
     Send({'I'});
-    FinishRead(Kb90Outcome::Succeeded);
+    FinishRead(Outcome::Succeeded);
 }
 
 // A pass that did not reach its end: the transfer is over ('X' went out), the failure signal
@@ -184,14 +187,14 @@ void ReadThread_KB90::EndReadPass(PassEnd end) {
         return EndStopped();
     if (end == PassEnd::SinkFailed) {
         // A file that did not take the data must never end as a good read.
-        s_.failedStep = "writing the file";
-        Log("Error writing the file " + s_.fileName + ": " + s_.out.Error());
+        SetFailedStep("writing the file");
+        Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
     } else {
         Log(Kb90::kReadLost);
     }
     Log(CurrentTimeLine());
     Send({'O'});
-    FinishRead(Kb90Outcome::Failed);
+    FinishRead(Outcome::Failed);
 }
 
 void ReadThread_KB90::EndReadLost() {
@@ -199,24 +202,24 @@ void ReadThread_KB90::EndReadLost() {
     Log(failure_);
     Log(CurrentTimeLine());
     Send({'O'});
-    FinishRead(Kb90Outcome::Failed);
+    FinishRead(Outcome::Failed);
 }
 
 // The stream is over ('X' went out, or none was running): the failure signal, as every early
 // end of this mode sends it.
 void ReadThread_KB90::EndStopped() {
-    if (s_.failedStep.empty())
-        s_.failedStep = "stopped";
+    if (s_.run.FailedStep().empty())
+        SetFailedStep("stopped");
     Log(kStoppedLine);
     Send({'O'});
-    if (s_.state.Get() == "Writing")
-        return FinishWrite(Kb90Outcome::Stopped);
+    if (s_.run.Doing() == Activity::Writing)
+        return FinishWrite(Outcome::Stopped);
     Log(CurrentTimeLine());
-    FinishRead(Kb90Outcome::Stopped);
+    FinishRead(Outcome::Stopped);
 }
 
 bool ReadThread_KB90::StopHere(bool endTransfer) {
-    if (!s_.stopRequested.load())
+    if (!s_.run.Stopping())
         return false;
     if (endTransfer)
         Send({'X'});
@@ -224,37 +227,24 @@ bool ReadThread_KB90::StopHere(bool endTransfer) {
     return true;
 }
 
-void ReadThread_KB90::FinishRead(Kb90Outcome outcome) {
-    Release(outcome);
-    s_.port.EnableControl(Kb90::kWriteButton, true);
-    s_.port.EnableControl(Kb90::kExitButton, true);
-}
-
 // ---------------------------------------------------------------- write
 
-void ReadThread_KB90::Write() {
-    if (s_.safety.backup) {
+void ReadThread_KB90::WriteOperation() {
+    if (s_.run.Safety().backup) {
         s_.port.SetGaugeColour(Kb90::kReadColour);
-        const std::optional<std::filesystem::path> saved = TakeBackup(
-            Kb90::kModeName, "",
-            [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-            [this](const std::string& line) { Log(line); }, s_.safety,
-            [this](const std::string& q) { return s_.port.AskYesNo(q); });
-        if (!saved) {
+        if (!s_.run.TakeBackup(
+                "", [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); })) {
             if (stopped_)
                 return EndStopped();
-            s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
             Send({'O'});
-            return FinishWrite(Kb90Outcome::Failed);
+            return FinishWrite(Outcome::Failed);
         }
-        s_.backupPath = saved->string();
-        s_.record.SetBackup(s_.backupPath);
         if (StopHere(false))
             return;
         s_.port.SetGaugeColour(Kb90::kWriteColour);
         s_.port.SetGauge(0);
-        s_.record.Started([this](const std::string& line) { Log(line); });
-        s_.progress.Erasing(); // the JIG erases the whole flash on 'W'
+        s_.run.Record().Started([this](const std::string& line) { Log(line); });
+        s_.run.Progress().Erasing(); // the JIG erases the whole flash on 'W'
         s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
     }
     WriteLoop();
@@ -262,13 +252,12 @@ void ReadThread_KB90::Write() {
 
 void ReadThread_KB90::WriteLoop() {
     const bool pcb3 = s_.link.IsPcb3();
-    while (s_.state.Get() == "Writing") {
-        const int number = s_.blockCounter;
+    for (int number = 1;; ++number) {
         const Millis readyBound = number == 1 ? s_.bounds.firstReady : s_.bounds.commandReply;
         if (!AwaitByte(readyBound, BlockStep("ready for block", number)))
             return EndWriteLost(true);
         if (number == 1)
-            s_.progress.Erased();
+            s_.run.Progress().Erased();
 
         const std::size_t offset = static_cast<std::size_t>(number - 1) * Kb90::kBlockSize;
         const std::size_t got = std::min<std::size_t>(
@@ -278,27 +267,26 @@ void ReadThread_KB90::WriteLoop() {
             return WriteLastShortBlock(number, block.data(), got);
 
         s_.link.Send(block);
-        s_.fileBytes += block.size();
+        s_.run.AddFileBytes(block.size());
         if (!pcb3) {
-            s_.fileCrc = Crc16(block, s_.fileCrc);
-            s_.fileSum = Sum16(block, s_.fileSum);
+            fileCrc_ = Crc16(block, fileCrc_);
+            fileSum_ = Sum16(block, fileSum_);
         }
         s_.port.SetGauge(Kb90::kGaugePerBlock * number);
-        ++s_.blockCounter;
 
         const auto ack =
             AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
         if (!ack)
             return EndWriteLost(true);
         if (pcb3 && *ack == 'E') {
-            s_.failedStep = BlockStep("block", number);
+            SetFailedStep(BlockStep("block", number));
             Send({'X'});
             Log(Kb90::kWriteLost);
             Send({'O'});
-            return FinishWrite(Kb90Outcome::Failed);
+            return FinishWrite(Outcome::Failed);
         }
-        s_.progress.Written(number, Kb90::kBlocks);
-        if (s_.blockCounter == Kb90::kBlocks + 1) {
+        s_.run.Progress().Written(number, Kb90::kBlocks);
+        if (number == Kb90::kBlocks) {
             Send({'X'});
             return pcb3 ? VerifyByReadBack() : VerifyByChecksums();
         }
@@ -315,22 +303,22 @@ void ReadThread_KB90::WriteLastShortBlock(int number, const std::uint8_t* block,
     Log(" __ Warning __");
     Log("Recorded file is less than 128*1024 byte");
     s_.link.Send(std::span<const std::uint8_t>(block, Kb90::kBlockSize));
-    s_.fileBytes += got;
+    s_.run.AddFileBytes(got);
     const auto ack = AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
     if (!ack)
         return EndWriteLost(true);
     Send({'X'});
     if (pcb3 && *ack != 'G') {
-        s_.failedStep = BlockStep("block", number);
+        SetFailedStep(BlockStep("block", number));
         Log(Kb90::kWriteLost);
         Send({'O'});
-        return FinishWrite(Kb90Outcome::Failed);
+        return FinishWrite(Outcome::Failed);
     }
-    s_.progress.AllWritten();
+    s_.run.Progress().AllWritten();
     if (pcb3)
         return VerifyByReadBack();
-    s_.fileSum = Sum16(s_.image);
-    s_.fileCrc = Crc16(s_.image);
+    fileSum_ = Sum16(s_.image);
+    fileCrc_ = Crc16(s_.image);
     VerifyByChecksums();
 }
 
@@ -339,53 +327,52 @@ void ReadThread_KB90::VerifyByChecksums() {
         return;
     Log("Writing is completed successfully.");
     Log(kStars);
-    Log("SUMM of data from a file  -> " + Hex4(s_.fileSum));
-    Log("CRC16 of data from a file -> " + Hex4(s_.fileCrc));
+    Log("SUMM of data from a file  -> " + Hex4(fileSum_));
+    Log("CRC16 of data from a file -> " + Hex4(fileCrc_));
     Log(kStars);
     s_.port.SetGauge(0);
     s_.port.SetGaugeColour(Kb90::kVerifyColour);
-    s_.blockCounter = 0;
+    int blocks = 0;
     Send({'S'});
 
     // Bytes other than '-' are ignored; the pass as a whole has a deadline, so a JIG that
     // babbles instead of counting its blocks still ends it.
     const Deadline passEnd = DeadlineIn(s_.bounds.checksumPass);
-    while (s_.blockCounter != Kb90::kBlocks) {
-        const std::string step = BlockStep("checksum progress", s_.blockCounter + 1);
+    while (blocks != Kb90::kBlocks) {
+        const std::string step = BlockStep("checksum progress", blocks + 1);
         const auto left = std::chrono::duration_cast<Millis>(passEnd - SteadyClock::now());
         if (left <= Millis(0)) {
-            failure_ = WaitFailureLine(WaitOutcome::TimedOut, step);
+            Failed(Reply{WaitOutcome::TimedOut, {}, false, step});
             return EndWriteLost(false);
         }
-        const auto b = AwaitByte(std::min(s_.bounds.progressStep, left), step);
+        const auto b = AwaitProgressByte(std::min(s_.bounds.progressStep, left), step);
         if (!b)
             return EndWriteLost(false);
         if (*b == '-') {
-            ++s_.blockCounter;
-            s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
+            ++blocks;
+            s_.port.SetGauge(Kb90::kGaugePerBlock * blocks);
         }
     }
-    std::uint8_t answer[4];
-    const ReplyResult r = s_.link.ReadExactly(answer, 4, s_.bounds.progressStep);
-    if (!r.Ok()) {
-        failure_ = WaitFailureLine(r.outcome, "checksum answer");
+    const Reply answer = s_.link.Expect(4, s_.bounds.progressStep, "checksum answer");
+    if (!answer.Ok()) {
+        Failed(answer);
         return EndWriteLost(false);
     }
-    const std::uint16_t flashSum = static_cast<std::uint16_t>(answer[0] | answer[1] << 8);
-    const std::uint16_t flashCrc = static_cast<std::uint16_t>(answer[2] | answer[3] << 8);
-    Log("SUMM FLASH KB90XX -> " + Hex2(answer[1]) + Hex2(answer[0]));
-    Log("CRC16 FLASH KB90XX-> " + Hex2(answer[3]) + Hex2(answer[2]));
-    if (flashSum == s_.fileSum && flashCrc == s_.fileCrc) {
-        s_.progress.Verified();
+    const std::uint16_t flashSum = static_cast<std::uint16_t>(answer.At(0) | answer.At(1) << 8);
+    const std::uint16_t flashCrc = static_cast<std::uint16_t>(answer.At(2) | answer.At(3) << 8);
+    Log("SUMM FLASH KB90XX -> " + Hex2(answer.At(1)) + Hex2(answer.At(0)));
+    Log("CRC16 FLASH KB90XX-> " + Hex2(answer.At(3)) + Hex2(answer.At(2)));
+    if (flashSum == fileSum_ && flashCrc == fileCrc_) {
+        s_.run.Progress().Verified();
         Log(kStars);
         Log("Writing and verify is OK !");
         Send({'I'});
-        return FinishWrite(Kb90Outcome::Succeeded);
+        return FinishWrite(Outcome::Succeeded);
     }
-    s_.failedStep = "verification by checksums";
+    SetFailedStep("verification by checksums");
     Log("!!! Data is written incorrectly !!! ");
     Send({'O'});
-    FinishWrite(Kb90Outcome::Failed);
+    FinishWrite(Outcome::Failed);
 }
 
 void ReadThread_KB90::VerifyByReadBack() {
@@ -395,28 +382,28 @@ void ReadThread_KB90::VerifyByReadBack() {
     Log("Verification ...");
     s_.port.SetGauge(0);
     s_.port.SetGaugeColour(Kb90::kVerifyColour);
-    s_.blockCounter = 0;
+    int blocks = 0;
     std::size_t position = 0;
     s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
     for (;;) {
-        if (!AwaitBlock(BlockStep("read-back block", s_.blockCounter + 1)))
+        if (!AwaitBlock(BlockStep("read-back block", blocks + 1)))
             return EndWriteLost(true);
-        if (std::memcmp(s_.link.Buffer(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
-            s_.failedStep = BlockStep("verification of block", s_.blockCounter + 1);
+        if (std::memcmp(block_.bytes.data(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
+            SetFailedStep(BlockStep("verification of block", blocks + 1));
             Send({'X'});
             Log("!!! Data is written incorrectly !!! ");
             Send({'O'});
-            return FinishWrite(Kb90Outcome::Failed);
+            return FinishWrite(Outcome::Failed);
         }
         position += Kb90::kBlockSize;
-        ++s_.blockCounter;
-        s_.port.SetGauge(Kb90::kGaugePerBlock * s_.blockCounter);
-        if (s_.blockCounter == Kb90::kBlocks) {
-            s_.progress.Verified();
+        ++blocks;
+        s_.port.SetGauge(Kb90::kGaugePerBlock * blocks);
+        if (blocks == Kb90::kBlocks) {
+            s_.run.Progress().Verified();
             Send({'X'});
             Send({'I'});
             Log("Writing and verify is OK !");
-            return FinishWrite(Kb90Outcome::Succeeded);
+            return FinishWrite(Outcome::Succeeded);
         }
         if (StopHere(true))
             return;
@@ -430,32 +417,11 @@ void ReadThread_KB90::EndWriteLost(bool endTransfer) {
     Log(Kb90::kWriteLost);
     Log(failure_);
     Send({'O'});
-    FinishWrite(Kb90Outcome::Failed);
+    FinishWrite(Outcome::Failed);
 }
 
-void ReadThread_KB90::FinishWrite(Kb90Outcome outcome) {
+// Where the chip stands follows in the runner's ending.
+void ReadThread_KB90::FinishWrite(Outcome outcome) {
     Log(CurrentTimeLine());
-    if (outcome != Kb90Outcome::Succeeded)
-        Log(s_.progress.Line(s_.backupPath));
-    Release(outcome);
-    s_.port.EnableControl(Kb90::kReadButton, true);
-    s_.port.EnableControl(Kb90::kExitButton, true);
-}
-
-// Closes the link and the file and hands the window back; the state goes to "NONE" last so a
-// new operation never meets a half-closed one.
-void ReadThread_KB90::Release(Kb90Outcome outcome) {
-    s_.link.Close();
-    if (s_.out.IsOpen()) {
-        const std::string kept = s_.out.Abandon();
-        if (!kept.empty())
-            Log(kept);
-    }
-    s_.outcome.store(outcome);
-    s_.record.End(ResultOf(outcome), s_.failedStep, [this](const std::string& line) { Log(line); });
-    s_.workerCpuNanos = ThreadCpuNanos();
-    s_.stopRequested.store(false); // a stop asked for before the end is spent with it
-    s_.state.Set("NONE");
-    if (s_.finished)
-        s_.finished();
+    end_ = outcome;
 }

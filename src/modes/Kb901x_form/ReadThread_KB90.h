@@ -1,6 +1,7 @@
 #pragma once
-// The worker of one KB90xx read or write: the block loops, the verification and the end of
-// the operation on every path.
+// The wire steps of one KB90xx read or write, run on the runner's worker: the block loops and
+// the verification. It owns the link until it returns how the operation ended; the runner then
+// ends it.
 #include "modes/Kb901x_form/Kb90Session.h"
 
 #include <cstdint>
@@ -13,7 +14,8 @@
 class ReadThread_KB90 {
   public:
     explicit ReadThread_KB90(Kb90Session& session) : s_(session) {}
-    void Execute();
+    Outcome Read();
+    Outcome Write();
 
   private:
     // How a pass over the flash ended; it always ends with 'X'.
@@ -21,8 +23,8 @@ class ReadThread_KB90 {
     // Takes one block and its number (from 1); false stops the pass.
     using BlockSink = std::function<bool(const std::uint8_t*, int)>;
 
-    void Read();
-    void Write();
+    void ReadOperation();
+    void WriteOperation();
     // The blocks of one read, its start command already sent.
     PassEnd ReadPass(const BlockSink& sink);
     // A whole read into memory, start command included: the backup and the second read.
@@ -37,8 +39,12 @@ class ReadThread_KB90 {
 
     // Nothing when the byte did not come; failure_ then names the step.
     std::optional<std::uint8_t> AwaitByte(Millis bound, const std::string& step);
-    // 256 bytes into the link's buffer; more than a block waiting is nonsense.
+    // One progress byte of a stream that goes on behind it.
+    std::optional<std::uint8_t> AwaitProgressByte(Millis bound, const std::string& step);
+    // A block into block_; more than a block waiting is nonsense.
     bool AwaitBlock(const std::string& step);
+    // The wait's failure line and step; false.
+    bool Failed(const Reply& reply);
     void Send(std::initializer_list<std::uint8_t> bytes);
     void Log(const std::string& line) { s_.port.Log(line); }
 
@@ -46,11 +52,17 @@ class ReadThread_KB90 {
     void EndReadLost();
     void EndWriteLost(bool endTransfer);
     void EndStopped();
-    void FinishRead(Kb90Outcome outcome);
-    void FinishWrite(Kb90Outcome outcome);
-    void Release(Kb90Outcome outcome);
+    void SetFailedStep(std::string step) { s_.run.SetFailedStep(std::move(step)); }
+    // How the operation ended; the steps return once it is set. A write's last line is the time
+    // stamp.
+    void FinishRead(Outcome outcome) { end_ = outcome; }
+    void FinishWrite(Outcome outcome);
 
     Kb90Session& s_;
+    Reply block_;
     std::string failure_;
+    Outcome end_ = Outcome::Failed;
+    std::uint16_t fileSum_ = 0;
+    std::uint16_t fileCrc_ = 0;
     bool stopped_ = false; // a pass ended at the technician's request
 };

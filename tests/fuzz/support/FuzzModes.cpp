@@ -52,20 +52,20 @@ ModeRunResult RunEne(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
                                 (op & 0x80) != 0);
     }
     engine.WaitForWorker();
-    c.Hold(engine.State() == "NONE", "state NONE");
+    c.Hold(engine.Run().State() == "NONE", "state NONE");
     c.Hold(!engine.LinkOpen(), "link closed");
     if (which != 2) {
-        c.Hold(engine.Outcome() != Kb90Outcome::None, "an outcome");
+        c.Hold(engine.Run().Result() != Outcome::None, "an outcome");
         c.Hold(port.Enabled(Kb90::kReadButton) && port.Enabled(Kb90::kWriteButton) &&
                    port.Enabled(Kb90::kExitButton),
                "buttons enabled");
-        c.result.succeeded = engine.Outcome() == Kb90Outcome::Succeeded;
+        c.result.succeeded = engine.Run().Result() == Outcome::Succeeded;
     } else {
         c.result.succeeded = engine.FfcSettings();
     }
     if (which == 0 && c.result.succeeded)
         c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");
-    if (engine.Outcome() == Kb90Outcome::Failed)
+    if (engine.Run().Result() == Outcome::Failed)
         c.Hold(!port.Lines().empty(), "a failure says why");
     return c.result;
 }

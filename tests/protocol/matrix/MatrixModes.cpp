@@ -56,8 +56,8 @@ MatrixRun RunEne(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
         engine.WriteClick();
     engine.WaitForWorker();
     MatrixRun r;
-    r.succeeded = engine.Outcome() == Kb90Outcome::Succeeded;
-    r.idle = engine.State() == "NONE";
+    r.succeeded = engine.Run().Result() == Outcome::Succeeded;
+    r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = port.Enabled(Kb90::kReadButton) && port.Enabled(Kb90::kWriteButton) &&
                         port.Enabled(Kb90::kExitButton);

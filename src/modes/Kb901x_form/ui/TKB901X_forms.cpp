@@ -80,7 +80,9 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     port_->AddControl(Kb90::kWriteButton, KB901X_WRITE);
     port_->AddControl(Kb90::kExitButton, EXIT);
     engine_ = std::make_unique<Kb901xEngine>(api_, *port_);
-    engine_->OnWorkerEnd([this] { PostToUi(this, [this] { OperationEnded(); }); });
+    engine_->Run().SetOnEnd([this](Outcome, const std::string& chipState) {
+        PostToUi(this, [this, chipState] { OperationEnded(chipState); });
+    });
 
     connect(ComboBox_KB901X, &QComboBox::activated, this, &TKB901X_forms::ComboBox_KB901XSelect);
     connect(ComboBox_KB901X_FFC, &QComboBox::activated, this,
@@ -98,13 +100,13 @@ TKB901X_forms::~TKB901X_forms() {
 }
 
 bool TKB901X_forms::CanLeave() const {
-    return engine_->State() == "NONE";
+    return engine_->Run().Idle();
 }
 
 void TKB901X_forms::closeEvent(QCloseEvent* event) {
     event->ignore(); // the title bar has no close button; a window manager's close is EXIT
     // EXIT is disabled while an operation runs: the close asks to stop it instead.
-    if (engine_->State() != "NONE") {
+    if (!engine_->Run().Idle()) {
         if (Dialogs::YesNo(this, "Stop the operation?"))
             engine_->Stop();
         return;
@@ -112,10 +114,9 @@ void TKB901X_forms::closeEvent(QCloseEvent* event) {
     EXIT_KB901XClick();
 }
 
-void TKB901X_forms::OperationEnded() {
-    const std::string where = engine_->ChipState();
-    if (!where.empty())
-        Dialogs::Message(this, MessageIcon::Error, where);
+void TKB901X_forms::OperationEnded(const std::string& chipState) {
+    if (!chipState.empty())
+        Dialogs::Message(this, MessageIcon::Error, chipState);
 }
 
 void TKB901X_forms::PaintList(QComboBox* list, bool selected) {
@@ -185,12 +186,12 @@ void TKB901X_forms::SpeedButton1Click() {
 }
 
 void TKB901X_forms::KB901X_READClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TKB901X_forms::KB901X_WRITEClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 

@@ -56,7 +56,7 @@ class TKB901X_forms : public ModeWindow {
     void EXIT_KB901XClick();
     void RefreshHelp();
     // After the worker: a write that failed or was stopped says where the chip stands.
-    void OperationEnded();
+    void OperationEnded(const std::string& chipState);
     static void PaintList(QComboBox* list, bool selected);
 
     std::unique_ptr<QtOperatorPort> port_;
