@@ -176,8 +176,8 @@ TEST_F(IteWrite, OnlyThePcb3FormExaminesTheWriteAddressAnswer) {
         if (std::string(board) == "pcb3") {
             EXPECT_EQ(EnFrom("Protocol error while sending addresses in a flash."),
                       (std::vector<std::string>{
-                          "Protocol error while sending addresses in a flash.",
-                          "The chip may be partly erased. No backup was taken.", kIteStampEn}));
+                          "Protocol error while sending addresses in a flash.", kIteStampEn,
+                          "The chip may be partly erased. No backup was taken."}));
             EXPECT_EQ(Ru()[Ru().size() - 3], "Ошибка протокола при отправке адреса во флеш.");
             EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         } else {
