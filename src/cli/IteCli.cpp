@@ -9,11 +9,6 @@
 
 #include <cstdio>
 
-void IteCliPort::QueueFile(std::string file) {
-    std::lock_guard lock(mutex_);
-    files_.push_back(std::move(file));
-}
-
 void IteCliPort::Log(IteLanguage language, const std::string& line) {
     if (language == language_)
         terminal_.Log(line);
@@ -41,36 +36,9 @@ void IteCliPort::SetGauge(IteGauge gauge, int position) {
     terminal_.SetGauge(position);
 }
 
-std::optional<std::string> IteCliPort::AskSaveFile(const FileDialogSpec&) {
-    std::lock_guard lock(mutex_);
-    if (files_.empty())
-        return std::nullopt;
-    std::string file = files_.front();
-    files_.pop_front();
-    return file;
-}
-
-std::optional<std::string> IteCliPort::AskOpenFile(const FileDialogSpec& spec) {
-    return AskSaveFile(spec);
-}
-
 bool IteCliPort::AskYesNo(const std::string& text) {
     std::fprintf(stderr, "%s -> no\n", text.c_str());
     return false;
-}
-
-int IteExitCode(IteOutcome outcome) {
-    switch (outcome) {
-    case IteOutcome::Succeeded:
-        return kExitOk;
-    case IteOutcome::NoJig:
-        return kExitNoJig;
-    case IteOutcome::None:
-    case IteOutcome::Failed:
-    case IteOutcome::Stopped: // main turns a stop by a signal into 128 + the signal
-        break;
-    }
-    return kExitFailed;
 }
 
 namespace {
@@ -160,7 +128,7 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     int status = kExitOk;
     {
         IteEngine engine(api, port);
-        engine.SetSafety(CliSafety(args));
+        engine.Run().SetSafety(CliSafety(args));
         StopOnSignal stop([&engine] { engine.Stop(); });
         auto run = [&](auto click) -> int {
             if (StopSignal() != 0)
@@ -170,26 +138,25 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
             if (StopSignal() != 0)
                 engine.Stop();
             engine.WaitForWorker();
-            bytes += engine.FileBytes();
-            workerCpu += engine.WorkerCpuNanos();
-            return IteExitCode(engine.Outcome());
+            const OperationRunner& ran = engine.Run();
+            bytes += ran.FileBytes();
+            workerCpu += ran.WorkerCpuNanos();
+            return ExitStatusOf(ran.Result());
         };
         std::printf("%s\n", IteAssignmentText(*boxes).c_str());
         status = run([&] { engine.ApplyClick(*boxes); });
         if (status == kExitOk && operation != IteOperation::Apply) {
-            if (operation == IteOperation::Read || operation == IteOperation::Write)
-                port.QueueFile(args.positional.at(0));
             switch (operation) {
             case IteOperation::Check:
                 status = run([&] { engine.CheckClick(); });
                 break;
             case IteOperation::Read:
-                status = run([&] { engine.ReadClick(); });
+                status = run([&] { engine.ReadFile(args.positional.at(0)); });
                 break;
             case IteOperation::Write:
-                status = run([&] { engine.WriteClick(); });
-                PrintChipState(engine.ChipState(), args, IteWriteCommand(args),
-                               engine.BackupPath());
+                status = run([&] { engine.WriteFile(args.positional.at(0)); });
+                PrintChipState(engine.Run().ChipState(), args, IteWriteCommand(args),
+                               engine.Run().BackupPath());
                 if (status == kExitOk && !args.Flag("no-verify"))
                     status = VerifyIteWrite(engine, port, args, &bytes, &workerCpu);
                 break;

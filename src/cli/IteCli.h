@@ -5,19 +5,15 @@
 #include "cli/CliPort.h"
 #include "modes/Ite/IteEngine.h"
 
-#include <deque>
 #include <mutex>
 #include <optional>
 #include <string>
 
-// The log of the chosen language on stdout, both gauges as one progress bar, file names from
-// the command line.
+// The log of the chosen language on stdout, both gauges as one progress bar. The engine is
+// given its files by name: no dialog is answered.
 class IteCliPort : public ItePort {
   public:
     explicit IteCliPort(IteLanguage language) : language_(language) {}
-
-    // The answer to the next file dialog.
-    void QueueFile(std::string file);
 
     void Log(IteLanguage language, const std::string& line) override;
     void ClearLogs() override {}
@@ -25,8 +21,8 @@ class IteCliPort : public ItePort {
     void SetGaugeMax(IteGauge gauge, int maximum) override;
     void SetGaugeColour(IteGauge, Rgb) override {}
     void EnableControl(const std::string&, bool) override {}
-    std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> AskSaveFile(const FileDialogSpec&) override { return {}; }
+    std::optional<std::string> AskOpenFile(const FileDialogSpec&) override { return {}; }
     // Nobody to ask: no (a blank backup stops the erase unless --force).
     bool AskYesNo(const std::string& text) override;
 
@@ -36,12 +32,9 @@ class IteCliPort : public ItePort {
     const IteLanguage language_;
     CliPort terminal_;
     std::mutex mutex_;
-    std::deque<std::string> files_;
     int maximum_[2] = {1, 1};
     int shownMaximum_ = 0;
 };
-
-int IteExitCode(IteOutcome outcome);
 
 // The boxes the options describe: --mb TEXT (the line of "MB connection ITE.txt" in the current
 // folder equal to TEXT, else the one that contains it) or --pins "PD0=7 ... KB_pins=30", mirrored

@@ -59,8 +59,8 @@ std::string Quoted(const std::string& word) {
 int Unverified(int status, const IteEngine& engine, const CliArgs& args) {
     ChipProgress written;
     written.AllWritten();
-    PrintChipState(written.Line(engine.BackupPath()), args, IteWriteCommand(args),
-                   engine.BackupPath());
+    const std::string& backup = engine.Run().BackupPath();
+    PrintChipState(written.Line(backup), args, IteWriteCommand(args), backup);
     return status;
 }
 } // namespace
@@ -87,16 +87,15 @@ int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std
     if (StopSignal() != 0)
         return Unverified(kExitFailed, engine, args);
     port.Say({"Проверка: читаем флеш обратно ...", "Verify: reading the flash back ..."});
-    port.QueueFile(readBack.Path());
     // The read-back belongs to the write: no record, no second read of its own.
-    engine.SetSafety({});
-    engine.ReadClick();
+    engine.Run().SetSafety({});
+    engine.ReadFile(readBack.Path());
     if (StopSignal() != 0)
         engine.Stop();
     engine.WaitForWorker();
-    *bytes += engine.FileBytes();
-    *workerCpu += engine.WorkerCpuNanos();
-    const int status = IteExitCode(engine.Outcome());
+    *bytes += engine.Run().FileBytes();
+    *workerCpu += engine.Run().WorkerCpuNanos();
+    const int status = ExitStatusOf(engine.Run().Result());
     if (status != kExitOk)
         return Unverified(status, engine, args);
     const std::vector<std::uint8_t> flash = FileBytes(readBack.Path());

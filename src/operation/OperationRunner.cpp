@@ -48,7 +48,7 @@ bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
     chipState_.clear();
     fileBytes_ = 0;
     workerCpuNanos_ = 0;
-    record_.Begin(safety_.active, setup_.mode, operation);
+    record_.Begin(safety_.active && !operation.empty(), setup_.mode, operation);
     return true;
 }
 

@@ -53,7 +53,7 @@ class OperationRunner {
 
     // A new operation ("read", "write" ...): the last one's worker is joined and its figures are
     // cleared. False, doing nothing, when an operation runs. `changesChip`: an erase or a write,
-    // whose failure says where the chip stands.
+    // whose failure says where the chip stands. An empty `operation` is not journaled.
     bool Begin(const std::string& operation, bool changesChip);
     // Ends an operation before it reached a worker (no JIG, the file refused, the dialog
     // cancelled): link closed, outcome and journal record; an erase or write that failed so

@@ -38,7 +38,7 @@ class IteFaults : public IteTest {
     }
     // The operation ended as a lost contact does.
     void ExpectEnded(const FaultCase& c, bool finishByte) {
-        EXPECT_NE(engine->Outcome(), IteOutcome::Succeeded);
+        EXPECT_NE(engine->Run().Result(), Outcome::Succeeded);
         ExpectIdle();
         const auto lines = En();
         if (std::string(c.step).empty()) {
@@ -141,10 +141,10 @@ TEST_F(IteFaults, ABlockReadSilentInTheJigItselfEndsWithinItsBound) {
     Read(out);
     EXPECT_EQ(
         EnFrom("ERROR reading block ->20"),
-        (std::vector<std::string>{
-            "ERROR reading block ->20", "Timeout: no answer from the JIG (block 20 of 512)",
-            "The 4864 bytes received are kept in " + out + ".partial; " + out + " is unchanged.",
-            kIteStampEn}));
+        (std::vector<std::string>{"ERROR reading block ->20",
+                                  "Timeout: no answer from the JIG (block 20 of 512)", kIteStampEn,
+                                  "The 4864 bytes received are kept in " + out + ".partial; " +
+                                      out + " is unchanged."}));
     EXPECT_EQ(Ru()[Ru().size() - 3], "Нет ответа от программатора (блок 20 из 512)");
     EXPECT_EQ(FileBytes(out + ".partial").size(), 19u * 256u);
     EXPECT_EQ(port.english.Gauge(), 19);

@@ -43,7 +43,7 @@ class IteTest : public ::testing::Test {
         engine = std::make_unique<IteEngine>(sim, port);
         if (apply) {
             Apply(DefaultBoxes());
-            ASSERT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+            ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
             port.ClearLogs();
             applied = HostBytes().size();
         }
@@ -89,7 +89,7 @@ class IteTest : public ::testing::Test {
                 all.end()};
     }
     void ExpectIdle() const {
-        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_EQ(engine->Run().State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
         for (const char* button : {"ITE_CHECK_CON_BitBtn", "ITE_SETUP_BitBtn", "ITE_READ_BitBtn",
                                    "ITE_WRITE_BitBtn", "ITE_EXIT_BitBtn"})

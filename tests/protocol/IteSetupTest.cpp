@@ -21,7 +21,7 @@ TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
     const bool pcb3 = std::string(GetParam()) == "pcb3";
     Start(GetParam(), "{}", false);
     Apply(DefaultBoxes());
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
     std::vector<std::uint8_t> wire{'B'};
     if (pcb3)
@@ -47,7 +47,7 @@ TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
     port.ClearLogs();
     const std::size_t before = sim->Jig().BytesToJig().size();
     Check();
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     ExpectIdle();
     ASSERT_TRUE(engine->ChipId());
     EXPECT_EQ(engine->ChipId()->id1, 0x85);
@@ -75,19 +75,19 @@ TEST_F(IteSetup, NcBoxesSendContactZeroAndTheEcThenStaysSilent) {
     IteAssignment boxes = DefaultBoxes();
     boxes[13] = Ite::kNotConnected; // KSI4
     Apply(boxes);
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     const auto wire = HostBytes();
     const std::vector<std::uint8_t> k4{'K', '4', 0};
     EXPECT_NE(std::search(wire.begin(), wire.end(), k4.begin(), k4.end()), wire.end());
 
     port.ClearLogs();
     Check(); // a signal left unconnected: the EC cannot answer
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(En().back(),
               "ITE we do not respond, check the connection and settings. MB powered? (00)");
     EXPECT_EQ(Ru().back(), "ITE мульт нам не отвечает, проверяйте соединение и настройки "
                            "выводов. MB запитана? (00)");
-    EXPECT_EQ(engine->FailedStep(), "(00)");
+    EXPECT_EQ(engine->Run().FailedStep(), "(00)");
     EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
     ExpectIdle();
 }
@@ -111,7 +111,7 @@ TEST_F(IteSetup, TheFirstRefusedAnswerStopsTheSettings) {
     for (const Case& c : cases) {
         Start("pcb2-ite", std::string(R"({"chips": {"ite": )") + c.chip + "}}", false);
         Apply(c.boxes);
-        EXPECT_EQ(engine->Outcome(), IteOutcome::Failed) << c.chip;
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << c.chip;
         EXPECT_EQ(En().back(), c.line) << c.chip;
         const auto wire = HostBytes();
         const std::string tail = c.lastSent;
@@ -129,14 +129,14 @@ TEST_F(IteSetup, CheckFailsOnlyOnAnAddressCycleAnsweredE) {
     // Any other answer to an address cycle lets the check go on.
     Start("pcb3", R"({"chips": {"ite": {"addressAnswer": 120, "id": [137, 2], "revision": 16}}})");
     Check();
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     EXPECT_EQ(En().back(), "Received ITE ID  -> 8902 rev -> 10");
 
     for (int reg = 0; reg < 3; ++reg) {
         Start("pcb2-ite", R"({"chips": {"ite": {"refuseAddress": )" + std::to_string(reg) + "}}}");
         Check();
         const std::string code = "(0" + std::to_string(reg + 1) + ")";
-        EXPECT_EQ(engine->FailedStep(), code);
+        EXPECT_EQ(engine->Run().FailedStep(), code);
         EXPECT_EQ(En().back(),
                   "ITE we do not respond, check the connection and settings. MB powered? " + code);
         // The check stops at the refused cycle and signals the failure.
@@ -151,7 +151,7 @@ TEST_F(IteSetup, AReversedCableNeedsTheMirroredAssignment) {
     const std::string reversed = R"({"chips": {"ite": {"reversed": true, "kbPins": 26}}})";
     Start("pcb3", reversed); // the boxes as the board is wired: wrong through a turned cable
     Check();
-    EXPECT_EQ(engine->FailedStep(), "(00)");
+    EXPECT_EQ(engine->Run().FailedStep(), "(00)");
 
     Start("pcb3", reversed, false);
     const std::string line = "MB " + IteAssignmentText(DefaultBoxes()) + " KB_pins=26";
@@ -159,13 +159,13 @@ TEST_F(IteSetup, AReversedCableNeedsTheMirroredAssignment) {
     ASSERT_FALSE(mirrored.message);
     Apply(mirrored.boxes);
     Check();
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
 }
 
 TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
     Start("pcb2-v41", "{}", false);
     Check();
-    EXPECT_EQ(engine->Outcome(), IteOutcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
     EXPECT_EQ(En().back(), "It is necessary to update the firmware programmer!");
     EXPECT_EQ(Ru().back(), "It is necessary to update the firmware programmer!");
     EXPECT_EQ(Ru()[Ru().size() - 2], "Версия FW программатора -> M88_ALLPCB_V41  ");

@@ -16,7 +16,7 @@ TEST_P(IteWriteBoards, WriteThenReadGivesTheFileBack) {
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
 
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     ExpectIdle();
     EXPECT_TRUE(Chip().Flash() == Bytes(image));
     EXPECT_EQ(Chip().Erases(), 1); // 0x60 erases; 0xC7 meets a chip without its write enable
@@ -59,11 +59,11 @@ TEST_F(IteWrite, ShortFilesAreFilledWithFF) {
     const std::string half = ItePattern(65536, 5);
     WriteFileBytes(dir.File("half.bin"), half);
     Write(dir.File("half.bin"));
-    ASSERT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     const std::string expected = half + std::string(65536, '\xFF');
     EXPECT_TRUE(Chip().Flash() == Bytes(expected));
     EXPECT_TRUE(engine->Image() == Bytes(expected)); // what the CLI's verify compares with
-    EXPECT_EQ(engine->FileBytes(), 131072u);         // every block goes out, blocks of FF too
+    EXPECT_EQ(engine->Run().FileBytes(), 131072u);   // every block goes out, blocks of FF too
     const auto ffs = std::count(expected.begin(), expected.end(), '\xFF');
     EXPECT_TRUE(port.english.HasLine("The number of bytes equal to the value of FFh -> " +
                                      std::to_string(ffs)));
@@ -106,7 +106,7 @@ TEST_F(IteWrite, RefusedImagesLeaveTheChipAlone) {
                   (std::vector<std::string>{"Error opening the file. (WR_OPN_DLG)",
                                             r.path + ": " + r.reason}));
         EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка при открытии файла. (WR_OPN_DLG)");
-        EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         const auto all = sim->Jig().BytesToJig();
         ASSERT_GT(all.size(), sent);
         EXPECT_EQ(all.back(), 'O');
@@ -129,10 +129,10 @@ TEST_F(IteWrite, RefusedErasePreparationNamesItsRow) {
               (std::vector<std::string>{
                   "INIT complete.",
                   "ITE we do not respond, check the connection and settings. MB powered? (T013)",
-                  "The chip is unchanged. No backup was taken.", kIteStampEn}));
+                  kIteStampEn, "The chip is unchanged. No backup was taken."}));
     EXPECT_EQ(port.english.Messages(),
               (std::vector<std::string>{"The chip is unchanged. No backup was taken."}));
-    EXPECT_EQ(engine->FailedStep(), "(T013)");
+    EXPECT_EQ(engine->Run().FailedStep(), "(T013)");
     EXPECT_EQ(Chip().Erases(), 0);
     const auto wire = HostBytes();
     EXPECT_EQ(std::count(wire.begin(), wire.end(), 'w'), 0);
@@ -149,10 +149,10 @@ TEST_F(IteWrite, ABlockAnsweredWithoutOEndsTheWrite) {
     EXPECT_EQ(EnFrom("WRITE, please wait ..."),
               (std::vector<std::string>{"WRITE, please wait ...",
                                         "Error writing to flash or lost contact with ITE",
-                                        chipState, kIteStampEn}));
+                                        kIteStampEn, chipState}));
     EXPECT_EQ(Ru()[Ru().size() - 3], "Ошибка записи во флеш или потеряна связь с ITE");
-    EXPECT_EQ(engine->FailedStep(), "block 300 of 1024");
-    EXPECT_EQ(engine->ChipState(), chipState);
+    EXPECT_EQ(engine->Run().FailedStep(), "block 300 of 1024");
+    EXPECT_EQ(engine->Run().ChipState(), chipState);
     // What the line says is what the chip holds: the first 299 blocks, then the erased rest.
     const std::string image = ItePattern(131072);
     const std::string written = image.substr(0, 299 * 128);
@@ -176,12 +176,12 @@ TEST_F(IteWrite, OnlyThePcb3FormExaminesTheWriteAddressAnswer) {
         if (std::string(board) == "pcb3") {
             EXPECT_EQ(EnFrom("Protocol error while sending addresses in a flash."),
                       (std::vector<std::string>{
-                          "Protocol error while sending addresses in a flash.",
-                          "The chip may be partly erased. No backup was taken.", kIteStampEn}));
+                          "Protocol error while sending addresses in a flash.", kIteStampEn,
+                          "The chip may be partly erased. No backup was taken."}));
             EXPECT_EQ(Ru()[Ru().size() - 3], "Ошибка протокола при отправке адреса во флеш.");
-            EXPECT_EQ(engine->Outcome(), IteOutcome::Failed);
+            EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         } else {
-            EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+            EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
         }
         ExpectIdle();
     }
@@ -195,7 +195,7 @@ TEST_F(IteWrite, OtherButtonsDoNothingWhileAWriteRuns) {
     for (int i = 0; i < 1000 && port.russian.Gauge() != 2; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_EQ(port.russian.Gauge(), 2);
-    EXPECT_EQ(engine->State(), "WRITE_ITE_step_one");
+    EXPECT_EQ(engine->Run().State(), "WRITE_ITE_step_one");
     EXPECT_FALSE(port.english.Enabled("ITE_READ_BitBtn"));
     EXPECT_TRUE(port.english.Enabled("ITE_EXIT_BitBtn")); // how the write is stopped
 
@@ -232,8 +232,8 @@ TEST_F(IteWrite, AStopEndsAtTheNextBlockAndTheJigStaysReady) {
             engine->Stop();
     };
     Read(out);
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Stopped) << Dump();
-    EXPECT_EQ(engine->FailedStep(),
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped) << Dump();
+    EXPECT_EQ(engine->Run().FailedStep(),
               "stopped before block " + std::to_string(readAt + 1) + " of 512");
     EXPECT_TRUE(ReadFileText(out) == earlier);
     const auto flash = SimIteEc::DefaultImage();
@@ -241,12 +241,11 @@ TEST_F(IteWrite, AStopEndsAtTheNextBlockAndTheJigStaysReady) {
     EXPECT_EQ(FileBytes(out + ".partial"),
               std::vector<std::uint8_t>(flash.begin(), flash.begin() + received));
     EXPECT_EQ(EnFrom("Stopped at the technician's request."),
-              (std::vector<std::string>{"Stopped at the technician's request.",
+              (std::vector<std::string>{"Stopped at the technician's request.", kIteStampEn,
                                         "The " + std::to_string(received) +
                                             " bytes received are kept in " + out + ".partial; " +
-                                            out + " is unchanged.",
-                                        kIteStampEn}));
-    EXPECT_TRUE(engine->ChipState().empty()); // a read leaves the chip as it was
+                                            out + " is unchanged."}));
+    EXPECT_TRUE(engine->Run().ChipState().empty()); // a read leaves the chip as it was
     EXPECT_EQ(HostBytes().back(), 'O');
     ExpectIdle();
 
@@ -258,12 +257,12 @@ TEST_F(IteWrite, AStopEndsAtTheNextBlockAndTheJigStaysReady) {
             engine->Stop();
     };
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Stopped) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped) << Dump();
     const std::string chipState = "The chip is partly written (blocks 1 to " +
                                   std::to_string(writeAt) + " of 1024). No backup was taken.";
     EXPECT_EQ(
         EnFrom("Stopped at the technician's request."),
-        (std::vector<std::string>{"Stopped at the technician's request.", chipState, kIteStampEn}));
+        (std::vector<std::string>{"Stopped at the technician's request.", kIteStampEn, chipState}));
     EXPECT_EQ(port.english.Messages(), (std::vector<std::string>{chipState}));
     const std::string written = image.substr(0, static_cast<std::size_t>(writeAt) * 128);
     EXPECT_TRUE(Chip().Flash() == Bytes(written + std::string(131072 - written.size(), '\xFF')));
@@ -273,6 +272,6 @@ TEST_F(IteWrite, AStopEndsAtTheNextBlockAndTheJigStaysReady) {
     port.onGauge = nullptr;
     port.ClearLogs();
     Read(out);
-    EXPECT_EQ(engine->Outcome(), IteOutcome::Succeeded) << Dump();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     EXPECT_TRUE(FileBytes(out) == Chip().Flash());
 }

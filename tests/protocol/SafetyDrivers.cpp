@@ -85,24 +85,24 @@ class IteDriver : public ModeDriver {
             boxes[static_cast<std::size_t>(s.box - 1)] = wiring.at(s.name);
         engine_->ApplyClick(boxes);
         engine_->WaitForWorker();
-        EXPECT_EQ(engine_->Outcome(), IteOutcome::Succeeded);
+        EXPECT_EQ(engine_->Run().Result(), Outcome::Succeeded);
     }
     bool Read(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.english.QueueFileAnswer(file);
         engine_->ReadClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == IteOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     bool Write(const std::string& file, const SafetyOptions& safety) override {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         port_.english.QueueFileAnswer(file);
         engine_->WriteClick();
         engine_->WaitForWorker();
-        return engine_->Outcome() == IteOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     std::vector<std::string> Lines() const override { return port_.english.Lines(); }
-    bool Idle() const override { return engine_->State() == "NONE" && !engine_->LinkOpen(); }
+    bool Idle() const override { return engine_->Run().State() == "NONE" && !engine_->LinkOpen(); }
     void ShortBounds() override { engine_->SetBounds({kShort, kShort, kShort, kShort}); }
     void Detach() override { engine_.reset(); }
 

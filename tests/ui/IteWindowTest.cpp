@@ -45,13 +45,13 @@ class IteWindowTest : public ::testing::Test {
               window->ITE_WRITE_BitBtn, window->ITE_EXIT_BitBtn})
             if (!b->isEnabled())
                 return false;
-        return window->Engine().State() == "NONE";
+        return window->Engine().Run().State() == "NONE";
     }
     // Clicks and waits until the operation has ended and its lines have arrived.
     void ClickAndWait(QPushButton* button, const QString& lastEnglishLine) {
         button->click();
         ASSERT_TRUE(WaitUntil([&] {
-            return Idle() && window->Engine().Outcome() != IteOutcome::None &&
+            return Idle() && window->Engine().Run().Result() != Outcome::None &&
                    window->ITE_Memo_ENG->Lines().contains(lastEnglishLine);
         })) << window->ITE_Memo_ENG->toPlainText().toStdString();
     }
@@ -89,7 +89,7 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     bool sawBusy = false;
     window->ITE_WRITE_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] {
-        if (window->Engine().State() == "WRITE_ITE_step_one") {
+        if (window->Engine().Run().State() == "WRITE_ITE_step_one") {
             sawBusy = sawBusy || !window->ITE_READ_BitBtn->isEnabled();
             EXPECT_FALSE(window->CanLeave());
         }
@@ -202,7 +202,7 @@ TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     dialogs.script.yesNo = {false, true};
     window->close(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Engine().State(), "READ_ITE");
+    EXPECT_EQ(window->Engine().Run().State(), "READ_ITE");
     window->close(); // yes: it stops after the block it waits for
     EXPECT_EQ(dialogs.script.messages,
               (std::vector<std::string>{"Stop the operation?", "Stop the operation?"}));
@@ -211,7 +211,7 @@ TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
                              QString::fromStdString("The 1024 bytes received are kept in " + dump +
                                                     ".partial; " + dump + " is unchanged."));
     })) << window->ITE_Memo_ENG->toPlainText().toStdString();
-    EXPECT_EQ(window->Engine().Outcome(), IteOutcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     EXPECT_TRUE(window->ITE_Memo_ENG->Lines().contains("Stopped at the technician's request."));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(ReadFileText(dump) == std::string(131072, '\x11'));

@@ -95,7 +95,7 @@ TEST(Screenshot, DISABLED_IteReading) {
     w.CheckBox_RUS_ENG->click(); // the English log
     w.ITE_SETUP_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] { return w.ITE_Memo_ENG->Lines().contains("All settings sent."); }));
-    ASSERT_TRUE(WaitUntil([&] { return w.Engine().State() == "NONE"; }));
+    ASSERT_TRUE(WaitUntil([&] { return w.Engine().Run().State() == "NONE"; }));
     w.ITE_READ_BitBtn->click(); // a read under way at the wire's speed
     HoldOnScreen(w);
 }

@@ -59,10 +59,11 @@ std::vector<std::uint8_t> BlockWrite(bool pcb3, std::span<const std::uint8_t> bl
 IteReply IteBus::Exchange(std::span<const std::uint8_t> frame, Millis bound) {
     if (!link_.Send(frame))
         return {WaitOutcome::DeviceError, 0};
-    const ReplyResult r = link_.AwaitReply(1, bound);
-    if (!r.Ok())
-        return {r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome, 0};
-    return {WaitOutcome::Ready, link_.Buffer()[0]};
+    // The first byte is the answer; anything queued behind it is stale and is dropped with it.
+    const Reply r = link_.Expect(1, bound);
+    if (r.Lost())
+        return {r.outcome, 0};
+    return {WaitOutcome::Ready, r.At(0)};
 }
 
 IteReply IteBus::Command(IteCommand kind, std::uint8_t value, Millis bound) {

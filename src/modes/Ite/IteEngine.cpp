@@ -15,48 +15,39 @@ FileDialogSpec OpenDialog() {
     return {"Read data from a file", "BIN file  (*.bin)|*.bin|Другие|*.*", "", "", false};
 }
 
-// The journal's name of the operation a state starts; APPLY only sends settings.
-const char* OperationOf(const char* state) {
-    const std::string s = state;
-    if (s == Ite::kChecking)
-        return "check";
-    if (s == Ite::kReading)
-        return "read";
-    if (s == Ite::kWriting)
-        return "write";
-    return nullptr;
-}
 } // namespace
 
 std::string IteDateTime() {
     return ShortDateText() + " " + LongTimeText();
 }
 
+const char* IteStateName(Activity activity) {
+    switch (activity) {
+    case Activity::Checking:
+        return Ite::kChecking;
+    case Activity::Sending:
+        return Ite::kSettingUp;
+    case Activity::Writing:
+        return Ite::kWriting;
+    default:
+        return Ite::kReading;
+    }
+}
+
 IteEngine::IteEngine(std::shared_ptr<FtdiApi> api, ItePort& port) : s_(std::move(api), port) {
     port.SetGaugeMax(IteGauge::Blocks, Ite::kReadBlocks);
     port.SetGaugeMax(IteGauge::Speed, Ite::kSpeedGaugeMax);
+    // The technician must see where the chip stands after a write that did not succeed.
+    s_.run.SetOnEnd([this](Outcome, const std::string& chipState) {
+        if (!chipState.empty())
+            s_.port.ShowMessage(MessageIcon::Error, chipState);
+    });
 }
 
-IteEngine::~IteEngine() {
-    s_.link.Cancel();
-    worker_.Join();
-}
-
-bool IteEngine::Begin(const char* state) {
-    if (!s_.state.TryBegin(state))
+bool IteEngine::Begin(const char* operation, bool changesChip) {
+    if (!s_.run.Begin(operation, changesChip))
         return false;
-    worker_.Join(); // the last operation's worker is past its last act
-    s_.outcome.store(IteOutcome::None);
     s_.chipId.reset();
-    s_.failedStep.clear();
-    s_.fileBytes = 0;
-    s_.workerCpuNanos = 0;
-    s_.stopRequested.store(false);
-    s_.progress.Reset();
-    s_.backupPath.clear();
-    s_.chipState.clear();
-    const char* operation = OperationOf(state);
-    s_.record.Begin(s_.safety.active && operation, Ite::kModeName, operation ? operation : "");
     return true;
 }
 
@@ -65,7 +56,7 @@ bool IteEngine::OpenLink() {
         s_.link, LinkVariants::Ite,
         [this](const std::string& line) { s_.port.Log(IteLanguage::English, line); },
         [this](const std::string& line) { s_.port.Log(IteLanguage::Russian, line); });
-    s_.record.SetJig(s_.link.versionText);
+    s_.run.Record().SetJig(s_.link.versionText);
     return result == kProgrammerAccepted;
 }
 
@@ -75,50 +66,49 @@ void IteEngine::EnableAll(bool enabled) {
         s_.port.EnableControl(name, enabled);
 }
 
-void IteEngine::EndInHandler(IteOutcome outcome, bool finish) {
+void IteEngine::EndInHandler(Outcome outcome, const std::string& step, bool finish) {
     if (finish)
         IteBus(s_.link).Finish(false, s_.bounds.command);
-    s_.link.Close();
-    s_.output.Abandon(); // nothing was written to it
-    s_.outcome.store(outcome);
-    s_.record.End(ResultOf(outcome), outcome == IteOutcome::NoJig ? "connect" : s_.failedStep,
-                  [this](const std::string& line) { s_.port.Say(line, line); });
+    s_.run.EndEarly(outcome, step);
     EnableAll(true);
-    s_.state.Set(Ite::kIdle);
-}
-
-void IteEngine::StartWorker() {
-    worker_.Start([this] { ReadThread_ITE(s_).Execute(); });
 }
 
 void IteEngine::CheckClick() {
-    if (!Begin(Ite::kChecking))
+    if (!Begin("check", false))
         return;
     EnableAll(false);
     s_.port.Say("", "");
     s_.port.Say(IteTexts::kCheckConnection);
     if (!OpenLink())
-        return EndInHandler(IteOutcome::NoJig, false);
+        return EndInHandler(Outcome::NoJig, "connect", false);
     s_.port.Say(IteTexts::kProgrammerReady);
     s_.port.Say("", "");
     s_.port.Say(IteTexts::kConnectAdapter);
-    StartWorker();
+    s_.run.StartWorker(Activity::Checking, [this] { return ReadThread_ITE(s_).Check(); });
 }
 
 void IteEngine::ApplyClick(const IteAssignment& boxes) {
-    if (!Begin(Ite::kSettingUp))
+    if (!Begin("", false)) // settings only: no journal record
         return;
     EnableAll(false);
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     if (!OpenLink())
-        return EndInHandler(IteOutcome::NoJig, false);
+        return EndInHandler(Outcome::NoJig, "connect", false);
     s_.port.Say(IteTexts::kSendSettings);
     s_.assignment = boxes;
-    StartWorker();
+    s_.run.StartWorker(Activity::Sending, [this] { return ReadThread_ITE(s_).Setup(); });
 }
 
 void IteEngine::ReadClick() {
-    if (!Begin(Ite::kReading))
+    Read("");
+}
+
+void IteEngine::ReadFile(const std::string& file) {
+    Read(file);
+}
+
+void IteEngine::Read(const std::string& file) {
+    if (!Begin("read", false))
         return;
     // EXIT stays usable: it is how a running operation is stopped.
     for (const char* name : {Ite::kCheckButton, Ite::kWriteButton, Ite::kSetupButton})
@@ -128,31 +118,33 @@ void IteEngine::ReadClick() {
     s_.port.SetGauge(IteGauge::Blocks, 0);
     s_.port.SetGauge(IteGauge::Speed, 0);
     if (!OpenLink())
-        return EndInHandler(IteOutcome::NoJig, false);
-    const std::optional<std::string> name = s_.port.AskSaveFile(SaveDialog());
+        return EndInHandler(Outcome::NoJig, "connect", false);
+    const std::optional<std::string> name = file.empty() ? s_.port.AskSaveFile(SaveDialog()) : file;
     if (!name) {
         s_.port.Say(IteTexts::kReadCancelled);
-        s_.failedStep = "RD_DLG";
-        return EndInHandler(IteOutcome::Failed, true);
+        return EndInHandler(Outcome::Failed, "RD_DLG", true);
     }
-    if (!s_.output.Create(*name)) {
+    // The dump goes into a new file beside the chosen one; the runner puts it in place.
+    if (!s_.run.CreateOutput(*name)) {
         s_.port.Say(IteTexts::kCreateFailed);
-        const std::string why = *name + ": " + s_.output.Error();
-        s_.port.Say(why, why);
-        s_.failedStep = "RD_CRT_DLG";
-        return EndInHandler(IteOutcome::Failed, true);
+        return EndInHandler(Outcome::Failed, "RD_CRT_DLG", true);
     }
-    // Named in the journal only once it is known to be a file (the journal hashes it).
-    s_.record.SetFile(*name);
-    s_.fileName = *name;
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kSaveTo + *name);
     s_.port.Say(IteTexts::kReadStart);
-    StartWorker();
+    s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_ITE(s_).Read(); });
 }
 
 void IteEngine::WriteClick() {
-    if (!Begin(Ite::kWriting))
+    Write("");
+}
+
+void IteEngine::WriteFile(const std::string& file) {
+    Write(file);
+}
+
+void IteEngine::Write(const std::string& file) {
+    if (!Begin("write", true))
         return;
     for (const char* name : {Ite::kCheckButton, Ite::kReadButton, Ite::kSetupButton})
         s_.port.EnableControl(name, false);
@@ -160,12 +152,11 @@ void IteEngine::WriteClick() {
     s_.port.SetGauge(IteGauge::Blocks, 0);
     s_.port.Say("", "");
     if (!OpenLink())
-        return EndInHandler(IteOutcome::NoJig, false);
-    const std::optional<std::string> name = s_.port.AskOpenFile(OpenDialog());
+        return EndInHandler(Outcome::NoJig, "connect", false);
+    const std::optional<std::string> name = file.empty() ? s_.port.AskOpenFile(OpenDialog()) : file;
     if (!name) {
         s_.port.Say(IteTexts::kWriteCancelled);
-        s_.failedStep = "WR_DLG";
-        return EndInHandler(IteOutcome::Failed, true);
+        return EndInHandler(Outcome::Failed, "WR_DLG", true);
     }
     // The whole image is judged and in memory before anything is erased: an empty, oversized
     // or unreadable file, a device or a pipe must never leave the chip blank.
@@ -173,20 +164,19 @@ void IteEngine::WriteClick() {
     if (!loaded.Ok()) {
         s_.port.Say(IteTexts::kOpenFailed);
         s_.port.Say(loaded.error, loaded.error);
-        s_.failedStep = "WR_OPN_DLG";
-        return EndInHandler(IteOutcome::Failed, true);
+        return EndInHandler(Outcome::Failed, "WR_OPN_DLG", true);
     }
     s_.image = std::move(loaded.bytes);
-    s_.record.SetFile(*name);
-    s_.fileName = *name;
+    // The figures count the blocks that went out, not the file's size.
+    s_.run.SetFile(*name, 0);
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kDataFile + *name);
     s_.port.Say(IteTexts::kWriteStart);
-    StartWorker();
+    s_.run.StartWorker(Activity::Writing, [this] { return ReadThread_ITE(s_).Write(); });
 }
 
 bool IteEngine::ExitClick() {
-    if (!s_.state.IsNone()) {
+    if (!s_.run.Idle()) {
         if (s_.port.AskYesNo(Ite::kStopQuestion))
             Stop();
         return false;

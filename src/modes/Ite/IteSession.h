@@ -1,18 +1,13 @@
 #pragma once
-// What the ITE window's handlers and its worker share. A handler sets everything up, sets the
-// operation state, then starts the worker; from then on only the worker touches the link, the
-// file and the buffers until it sets the state back to "NONE" as its last act.
+// What the ITE window's handlers and its worker share. A handler opens the link and takes the
+// file, then hands the operation to the runner's worker; from then on only the worker touches
+// the link and the image until the runner has ended the operation.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "modes/Ite/ItePort.h"
 #include "modes/Ite/IteSignals.h"
-#include "operation/ChipState.h"
-#include "operation/OutputFile.h"
-#include "port/OperationState.h"
-#include "safety/OperationRecord.h"
-#include "safety/SafetyOptions.h"
+#include "operation/OperationRunner.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -27,7 +22,7 @@ inline constexpr int kSpeedGaugeMax = 256;            // SPEED_ITE_CGauge as cre
 inline constexpr Rgb kReadColour{0, 255, 0};
 inline constexpr Rgb kWriteColour{255, 0, 0};
 
-// Operation states.
+// Operation states; kIdle is the runner's.
 inline constexpr const char* kIdle = "NONE";
 inline constexpr const char* kReading = "READ_ITE";
 inline constexpr const char* kWriting = "WRITE_ITE_step_one";
@@ -46,8 +41,6 @@ inline constexpr const char* kWriteButton = "ITE_WRITE_BitBtn";
 inline constexpr const char* kExitButton = "ITE_EXIT_BitBtn";
 } // namespace Ite
 
-enum class IteOutcome { None, NoJig, Failed, Succeeded, Stopped };
-
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
 struct IteBounds {
@@ -63,34 +56,55 @@ struct IteChipId {
     std::uint8_t revision = 0;
 };
 
+// The window's state of each activity: Checking, Sending (APPLY), Reading, Writing.
+const char* IteStateName(Activity activity);
+
+// The runner's technician: its lines go to both logs, as every ITE message does.
+class IteBothLogs : public OperatorPort {
+  public:
+    explicit IteBothLogs(ItePort& port) : port_(port) {}
+    void Log(const std::string& line) override { port_.Say(line, line); }
+    void EnableControl(const std::string& name, bool enabled) override {
+        port_.EnableControl(name, enabled);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override {
+        return port_.AskSaveFile(spec);
+    }
+    std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override {
+        return port_.AskOpenFile(spec);
+    }
+    void ShowMessage(MessageIcon icon, const std::string& text) override {
+        port_.ShowMessage(icon, text);
+    }
+    bool AskYesNo(const std::string& text) override { return port_.AskYesNo(text); }
+
+  private:
+    ItePort& port_;
+};
+
 struct IteSession {
     IteSession(std::shared_ptr<FtdiApi> api, ItePort& operatorPort)
-        : link(std::move(api)), port(operatorPort) {}
+        : link(std::move(api)), port(operatorPort), bothLogs(operatorPort),
+          run(link, bothLogs,
+              {Ite::kModeName,
+               IteStateName,
+               {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton, Ite::kSetupButton,
+                Ite::kReadButton}}) {}
 
     ProgrammerLink link;
     ItePort& port;
-    OperationState state;
-    std::atomic<IteOutcome> outcome{IteOutcome::None};
+    IteBothLogs bothLogs;
     IteBounds bounds;
-    SafetyOptions safety; // set while idle
-    OperationRecord record;
-    // Asked from any thread; the worker looks at it between blocks and steps.
-    std::atomic<bool> stopRequested{false};
-    ChipProgress progress; // where the chip stands during a write
 
     // Handed from the handler to the worker.
     IteAssignment assignment = kUnassigned;
-    OutputFile output; // a read's dump, put in place only once the read succeeded
-    std::string fileName;
     std::vector<std::uint8_t> image; // what a write programs, 131072 bytes
 
-    // Results of the last operation, read once its worker has been joined.
+    // Set by a check, read once its worker has been joined.
     std::optional<IteChipId> chipId;
-    std::string failedStep; // the code or step that ended it ("(T013)", "block 7 of 512")
-    std::uint64_t fileBytes = 0;
-    std::int64_t workerCpuNanos = 0;
-    std::string backupPath;
-    std::string chipState; // after a failed or stopped write: where the chip stands
+
+    // Last: its destructor stops and joins the worker before anything the worker uses goes.
+    OperationRunner run;
 };
 
 // Date and time as the logs show them.

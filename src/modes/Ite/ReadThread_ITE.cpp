@@ -1,6 +1,5 @@
 #include "modes/Ite/ReadThread_ITE.h"
 
-#include "port/ThreadCpu.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -39,16 +38,24 @@ IteText BlockStep(int number, int of) {
 }
 } // namespace
 
-void ReadThread_ITE::Execute() {
-    const std::string state = s_.state.Get();
-    if (state == Ite::kChecking)
-        Check();
-    else if (state == Ite::kSettingUp)
-        Setup();
-    else if (state == Ite::kReading)
-        Read();
-    else if (state == Ite::kWriting)
-        Write();
+Outcome ReadThread_ITE::Check() {
+    CheckSteps();
+    return end_;
+}
+
+Outcome ReadThread_ITE::Setup() {
+    SetupSteps();
+    return end_;
+}
+
+Outcome ReadThread_ITE::Read() {
+    ReadSteps();
+    return end_;
+}
+
+Outcome ReadThread_ITE::Write() {
+    WriteSteps();
+    return end_;
 }
 
 void ReadThread_ITE::SayNoReply(const IteReply& reply, const IteText& step) {
@@ -66,7 +73,7 @@ void ReadThread_ITE::SayNoReply(const IteReply& reply, const IteText& step) {
 
 // ---------------------------------------------------------------- check connection
 
-void ReadThread_ITE::Check() {
+void ReadThread_ITE::CheckSteps() {
     const IteReply test = bus_.Command(IteCommand::Test, 0, s_.bounds.attach);
     if (!test.Is(Ite::kDone))
         return FailCheck("(00)", test, kTestStep);
@@ -87,23 +94,23 @@ void ReadThread_ITE::Check() {
         "Received ITE ID  -> " + Hex2(id[0]) + Hex2(id[1]) + " rev -> " + Hex2(id[2]);
     s_.port.Say(line, line);
     s_.chipId = IteChipId{id[0], id[1], id[2]};
-    s_.record.SetChipId(Hex2(id[0]) + Hex2(id[1]) + " rev " + Hex2(id[2]));
+    s_.run.Record().SetChipId(Hex2(id[0]) + Hex2(id[1]) + " rev " + Hex2(id[2]));
     bus_.Finish(true, s_.bounds.command);
-    Release(IteOutcome::Succeeded);
+    Ended(Outcome::Succeeded);
 }
 
 void ReadThread_ITE::FailCheck(const std::string& code, const IteReply& reply,
                                const IteText& step) {
     Say(IteTexts::kNotResponding + code);
     SayNoReply(reply, step);
-    s_.failedStep = code;
+    s_.run.SetFailedStep(code);
     bus_.Finish(false, s_.bounds.command);
-    Release(IteOutcome::Failed);
+    Ended(Outcome::Failed);
 }
 
 // ---------------------------------------------------------------- APPLY
 
-void ReadThread_ITE::Setup() {
+void ReadThread_ITE::SetupSteps() {
     IteReply reply = bus_.Command(IteCommand::EnterSetup, 0, s_.bounds.command);
     if (!reply.Is(Ite::kSetupOn))
         return FailSetup(IteTexts::kSetupRefused, reply, kSetupStep);
@@ -119,15 +126,15 @@ void ReadThread_ITE::Setup() {
     if (!reply.Is(Ite::kAccepted))
         return FailSetup(IteTexts::kPinsRefused, reply, kEndOfSetupStep);
     Say(IteTexts::kSettingsSent);
-    Release(IteOutcome::Succeeded);
+    Ended(Outcome::Succeeded);
 }
 
 // The link closes without a finish byte: the JIG keeps or drops the assignment on its own.
 void ReadThread_ITE::FailSetup(const IteText& message, const IteReply& reply, const IteText& step) {
     Say(message);
     SayNoReply(reply, step);
-    s_.failedStep = step.en;
-    Release(IteOutcome::Failed);
+    s_.run.SetFailedStep(step.en);
+    Ended(Outcome::Failed);
 }
 
 // ---------------------------------------------------------------- shared by read and write
@@ -138,7 +145,7 @@ bool ReadThread_ITE::EcAnswers(const char* code) {
         return true;
     Say(IteTexts::kNotResponding + code);
     SayNoReply(test, kTestStep);
-    s_.failedStep = code;
+    s_.run.SetFailedStep(code);
     return false;
 }
 
@@ -148,7 +155,7 @@ bool ReadThread_ITE::RunRows(std::span<const IteStep> rows) {
         if (!reply.Is(Ite::kDone)) {
             Say(IteTexts::kNotResponding + row.code);
             SayNoReply(reply, RowStep(row.code));
-            s_.failedStep = row.code;
+            s_.run.SetFailedStep(row.code);
             return false;
         }
     }
@@ -156,76 +163,34 @@ bool ReadThread_ITE::RunRows(std::span<const IteStep> rows) {
 }
 
 bool ReadThread_ITE::StopAsked(const std::string& where) {
-    if (!s_.stopRequested.load())
+    if (!s_.run.Stopping())
         return false;
     if (!stopped_) {
         stopped_ = true;
         SayLine(kStoppedLine);
-        s_.failedStep = "stopped before " + where;
+        s_.run.SetFailedStep("stopped before " + where);
     }
     return true;
 }
 
+// The runner then keeps what a read received aside and says where a write left the chip.
 void ReadThread_ITE::EndUntransferred() {
-    SettleOutput(false);
-    SayWhereTheChipStands();
     bus_.Finish(false, s_.bounds.command);
-    Release(FailedOutcome());
+    Ended(FailedOutcome());
 }
 
 void ReadThread_ITE::EndTransfer(bool success) {
-    success = SettleOutput(success);
-    if (!success)
-        SayWhereTheChipStands();
+    // A dump that could not be put in place must not end as a good read.
+    if (success && s_.run.Output().IsOpen() && !s_.run.CommitOutput())
+        success = false;
     bus_.Finish(success, s_.bounds.command);
-    s_.link.Close();
     Say(IteTexts::kCurrentTime + IteDateTime());
-    Release(success ? IteOutcome::Succeeded : FailedOutcome());
-}
-
-bool ReadThread_ITE::SettleOutput(bool success) {
-    if (!s_.output.IsOpen())
-        return success;
-    if (success) {
-        if (s_.output.Commit())
-            return true;
-        // A dump that could not be put in place must not end as a good read.
-        Say(IteTexts::FileWriteError(s_.fileName, s_.output.Error()));
-        s_.failedStep = "file";
-        return false;
-    }
-    const std::string kept = s_.output.Abandon();
-    if (!kept.empty())
-        SayLine(kept);
-    return false;
-}
-
-void ReadThread_ITE::SayWhereTheChipStands() {
-    if (s_.state.Get() != Ite::kWriting)
-        return;
-    s_.chipState = s_.progress.Line(s_.backupPath);
-    SayLine(s_.chipState);
-    s_.port.ShowMessage(MessageIcon::Error, s_.chipState);
-}
-
-// Closes the link and the file and hands the window back; the state goes to "NONE" last so a
-// new operation never meets a half-closed one.
-void ReadThread_ITE::Release(IteOutcome outcome) {
-    s_.link.Close();
-    SettleOutput(false);
-    s_.outcome.store(outcome);
-    s_.record.End(ResultOf(outcome), s_.failedStep,
-                  [this](const std::string& line) { SayLine(line); });
-    s_.workerCpuNanos = ThreadCpuNanos();
-    for (const char* name : {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton,
-                             Ite::kSetupButton, Ite::kReadButton})
-        s_.port.EnableControl(name, true);
-    s_.state.Set(Ite::kIdle);
+    Ended(success ? Outcome::Succeeded : FailedOutcome());
 }
 
 // ---------------------------------------------------------------- read
 
-void ReadThread_ITE::Read() {
+void ReadThread_ITE::ReadSteps() {
     if (StopAsked(kTestStep.en) || !EcAnswers("(Rxxx)"))
         return EndUntransferred();
     if (StopAsked("INIT"))
@@ -236,14 +201,13 @@ void ReadThread_ITE::Read() {
     Say(IteTexts::kInitDone);
     Say(IteTexts::kReading);
     // The image stays in memory only for the safety net's checks.
-    const bool keep = s_.safety.active;
+    const bool keep = s_.run.Safety().active;
     std::vector<std::uint8_t> image;
     const bool read = ReadBlocks([&](const std::uint8_t* data, int) {
-        if (!s_.output.Write(data, Ite::kReadBlock)) {
-            Say(IteTexts::FileWriteError(s_.fileName, s_.output.Error()));
+        if (!s_.run.WriteOutput(data, Ite::kReadBlock)) {
+            Say(IteTexts::FileWriteError(s_.run.FileName(), s_.run.Output().Error()));
             return false;
         }
-        s_.fileBytes += Ite::kReadBlock;
         if (keep)
             image.insert(image.end(), data, data + Ite::kReadBlock);
         return true;
@@ -252,12 +216,12 @@ void ReadThread_ITE::Read() {
         return EndTransfer(false);
     Say(IteTexts::kReadDone);
     const LogLine log = [this](const std::string& line) { SayLine(line); };
-    if (s_.safety.readTwice &&
+    if (s_.run.Safety().readTwice &&
         !ReadAgainAndCompare(
             image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
             log)) {
-        if (s_.failedStep.empty())
-            s_.failedStep = "read twice: the reads differ";
+        if (s_.run.FailedStep().empty())
+            s_.run.SetFailedStep("read twice: the reads differ");
         return EndTransfer(false);
     }
     if (keep)
@@ -271,7 +235,7 @@ bool ReadThread_ITE::ReadBlocks(const BlockSink& sink) {
         if (StopAsked(step.en))
             return false;
         if (!ReadBlock(number, sink)) {
-            s_.failedStep = step.en;
+            s_.run.SetFailedStep(step.en);
             return false;
         }
         s_.port.SetGauge(IteGauge::Blocks, number);
@@ -293,46 +257,37 @@ bool ReadThread_ITE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 bool ReadThread_ITE::ReadBlock(int number, const BlockSink& sink) {
     const IteText step = BlockStep(number, Ite::kReadBlocks);
     const IteText error = IteTexts::kBlockReadError + std::to_string(number);
-    ReplyResult r{WaitOutcome::DeviceError, 0};
+    Reply r;
+    r.outcome = WaitOutcome::DeviceError;
     if (s_.link.Send(IteFrames::BlockRead(bus_.Pcb3())))
-        r = s_.link.AwaitQueued(Ite::kReadReply, s_.bounds.block, true);
-    if (r.outcome != WaitOutcome::Ready || r.count != Ite::kReadReply) {
+        r = s_.link.Expect(Ite::kReadReply, s_.bounds.block, step.en);
+    if (r.Lost()) {
         Say(error);
-        SayNoReply({r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome, 0},
-                   step);
+        SayNoReply({r.outcome, 0}, step);
         return false;
     }
-    if (s_.link.rxQueue > Ite::kReadReply) {
+    if (r.surplus) {
         Say(error);
         Say(IteTexts::TooMuchData(step));
         return false;
     }
-    const std::uint8_t* data = s_.link.Buffer();
-    if (data[Ite::kReadBlock] != Ite::kDone) {
+    if (r.At(Ite::kReadBlock) != Ite::kDone) {
         Say(error);
         return false;
     }
-    return sink(data, number);
+    return sink(r.bytes.data(), number);
 }
 
 // ---------------------------------------------------------------- erase and write
 
-void ReadThread_ITE::Write() {
+void ReadThread_ITE::WriteSteps() {
     if (StopAsked(kTestStep.en) || !EcAnswers("(Wxxx)"))
         return EndUntransferred();
-    if (s_.safety.backup) {
+    if (s_.run.Safety().backup) {
         s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kReadColour);
-        const std::optional<std::filesystem::path> saved = TakeBackup(
-            Ite::kModeName, "",
-            [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-            [this](const std::string& line) { SayLine(line); }, s_.safety,
-            [this](const std::string& q) { return s_.port.AskYesNo(q); });
-        if (!saved) {
-            s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+        if (!s_.run.TakeBackup(
+                "", [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); }))
             return EndTransfer(false);
-        }
-        s_.backupPath = saved->string();
-        s_.record.SetBackup(s_.backupPath);
         s_.port.SetGaugeColour(IteGauge::Blocks, Ite::kWriteColour);
         s_.port.SetGauge(IteGauge::Blocks, 0);
     }
@@ -347,8 +302,8 @@ void ReadThread_ITE::Write() {
     const std::size_t enable = IteSteps::kEraseCommandRow - IteSteps::kEraseInitRows;
     if (!RunRows(rows.subspan(IteSteps::kEraseInitRows, enable)))
         return EndTransfer(false);
-    s_.record.Started([this](const std::string& line) { SayLine(line); });
-    s_.progress.Erasing();
+    s_.run.Record().Started([this](const std::string& line) { SayLine(line); });
+    s_.run.Progress().Erasing();
     if (!RunRows(rows.subspan(IteSteps::kEraseCommandRow)))
         return EndTransfer(false);
     Say(IteTexts::kEraseSent);
@@ -369,7 +324,7 @@ void ReadThread_ITE::Write() {
     if (!address.Arrived() || (pcb3 && address.byte != Ite::kDone)) {
         Say(IteTexts::kAddressError);
         SayNoReply(address, kWriteAddressStep);
-        s_.failedStep = kWriteAddressStep.en;
+        s_.run.SetFailedStep(kWriteAddressStep.en);
         return EndTransfer(false);
     }
     const std::span<const std::uint8_t> image(s_.image);
@@ -383,16 +338,16 @@ void ReadThread_ITE::Write() {
         const Millis bound = index == 0 ? s_.bounds.firstBlock : s_.bounds.block;
         const IteReply ack = bus_.Exchange(IteFrames::BlockWrite(pcb3, block), bound);
         if (index == 0 && ack.Arrived())
-            s_.progress.Erased();
+            s_.run.Progress().Erased();
         if (!ack.Is(Ite::kDone)) {
             Say(IteTexts::kBlockWriteError);
             SayNoReply(ack, step);
-            s_.failedStep = step.en;
+            s_.run.SetFailedStep(step.en);
             return EndTransfer(false);
         }
         const int sent = index + 1;
-        s_.progress.Written(sent, Ite::kWriteBlocks);
-        s_.fileBytes += Ite::kWriteBlock;
+        s_.run.Progress().Written(sent, Ite::kWriteBlocks);
+        s_.run.AddFileBytes(Ite::kWriteBlock);
         s_.port.SetGauge(IteGauge::Speed,
                          pcb3 ? sent * static_cast<int>(Ite::kWriteBlock) / 512 : sent);
     }

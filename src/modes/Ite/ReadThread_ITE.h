@@ -1,7 +1,7 @@
 #pragma once
-// The worker of one ITE operation, chosen by the operation state: the connection check, the
+// The wire steps of one ITE operation, run on the runner's worker: the connection check, the
 // pin assignment, the read (test, preparation, 512 blocks) or the write (test, preparation and
-// erase, 1024 blocks), and the end of the operation on every path.
+// erase, 1024 blocks). Each returns how the operation ended; the runner then ends it.
 #include "modes/Ite/IteBus.h"
 #include "modes/Ite/IteSession.h"
 #include "modes/Ite/IteSteps.h"
@@ -15,13 +15,16 @@
 class ReadThread_ITE {
   public:
     explicit ReadThread_ITE(IteSession& session) : s_(session), bus_(session.link) {}
-    void Execute();
+    Outcome Check();
+    Outcome Setup();
+    Outcome Read();
+    Outcome Write();
 
   private:
-    void Check();
-    void Setup();
-    void Read();
-    void Write();
+    void CheckSteps();
+    void SetupSteps();
+    void ReadSteps();
+    void WriteSteps();
 
     // The test command of a read or write; `code` ("(Rxxx)") is logged when the EC is silent.
     bool EcAnswers(const char* code);
@@ -43,17 +46,16 @@ class ReadThread_ITE {
     // A safe point: true (and the stop is logged once) when the technician asked to stop;
     // `where` names the step that did not run.
     bool StopAsked(const std::string& where);
-    IteOutcome FailedOutcome() const { return stopped_ ? IteOutcome::Stopped : IteOutcome::Failed; }
+    Outcome FailedOutcome() const { return stopped_ ? Outcome::Stopped : Outcome::Failed; }
     // A read or write that ends before its transfer began: no time line.
     void EndUntransferred();
+    // The dump goes in place only after a good read.
     void EndTransfer(bool success);
-    // The dump goes in place only after a good read; otherwise what arrived is kept aside.
-    bool SettleOutput(bool success);
-    // After a write that failed or stopped: where the chip stands, in the log and a message.
-    void SayWhereTheChipStands();
-    void Release(IteOutcome outcome);
+    // How the operation ended; the steps return once it is set.
+    void Ended(Outcome outcome) { end_ = outcome; }
 
     IteSession& s_;
     IteBus bus_;
     bool stopped_ = false;
+    Outcome end_ = Outcome::Failed;
 };

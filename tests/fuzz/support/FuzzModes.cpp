@@ -133,16 +133,16 @@ ModeRunResult RunIte(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
         break;
     }
     engine.WaitForWorker();
-    c.Hold(engine.State() == Ite::kIdle, "state NONE");
+    c.Hold(engine.Run().State() == Ite::kIdle, "state NONE");
     c.Hold(!engine.LinkOpen(), "link closed");
-    c.Hold(engine.Outcome() != IteOutcome::None, "an outcome");
+    c.Hold(engine.Run().Result() != Outcome::None, "an outcome");
     for (const char* b : {Ite::kCheckButton, Ite::kSetupButton, Ite::kReadButton, Ite::kWriteButton,
                           Ite::kExitButton})
         c.Hold(port.english.Enabled(b), "buttons enabled");
-    c.result.succeeded = engine.Outcome() == IteOutcome::Succeeded;
+    c.result.succeeded = engine.Run().Result() == Outcome::Succeeded;
     if (which == 2 && c.result.succeeded)
         c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");
-    if (engine.Outcome() == IteOutcome::Failed)
+    if (engine.Run().Result() == Outcome::Failed)
         c.Hold(!port.english.Lines().empty() && !port.russian.Lines().empty(),
                "a failure says why in both logs");
     return c.result;

@@ -122,15 +122,15 @@ MatrixRun RunIte(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
     }
     engine.WaitForWorker();
     MatrixRun r;
-    r.succeeded = engine.Outcome() == IteOutcome::Succeeded;
-    r.idle = engine.State() == Ite::kIdle;
+    r.succeeded = engine.Run().Result() == Outcome::Succeeded;
+    r.idle = engine.Run().State() == Ite::kIdle;
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = true;
     for (const char* b : {Ite::kCheckButton, Ite::kSetupButton, Ite::kReadButton, Ite::kWriteButton,
                           Ite::kExitButton})
         r.controlsEnabled = r.controlsEnabled && port.english.Enabled(b);
     r.lines = port.english.Lines();
-    r.namesStep = !engine.FailedStep().empty() || LineNamesStep(r.lines);
+    r.namesStep = !engine.Run().FailedStep().empty() || LineNamesStep(r.lines);
     return r;
 }
 

@@ -192,7 +192,7 @@ void TITE_FORM::SetBoxes(const IteAssignment& values) {
 }
 
 bool TITE_FORM::CanLeave() const {
-    return engine_->State() == Ite::kIdle;
+    return engine_->Run().Idle();
 }
 
 void TITE_FORM::closeEvent(QCloseEvent* event) {
@@ -256,17 +256,17 @@ void TITE_FORM::ITE_SETUP_BitBtnClick() {
 }
 
 void TITE_FORM::ITE_CHECK_CON_BitBtnClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->CheckClick();
 }
 
 void TITE_FORM::ITE_READ_BitBtnClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TITE_FORM::ITE_WRITE_BitBtnClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 
