@@ -38,14 +38,14 @@ class NuvotonJtagWindowTest : public ::testing::Test {
         window->BitBtn_SETTINGS->click();
         ASSERT_TRUE(WaitUntil([&] { return Buttons(false, true, false); }));
         window->BitBtn_CONNECT->click();
-        ASSERT_TRUE(WaitUntil([&] {
-            return Buttons(false, true, true) && window->Engine().Run().State() == "NONE";
-        }));
+        ASSERT_TRUE(
+            WaitUntil([&] { return Buttons(false, true, true) && !window->Engine().Running(); }));
     }
-    // The operation has ended once its timer has run and the window is back at its start.
+    // The operation has ended once its timer has run (its message shown) and the window is back
+    // at its start.
     void AwaitEnd() {
         ASSERT_TRUE(WaitUntil([&] {
-            return window->Engine().Run().State() == "NONE" && !window->Timer_MSG_ER->isActive() &&
+            return !window->Engine().Running() && !window->Timer_MSG_ER->isActive() &&
                    Buttons(true, false, false);
         }));
     }

@@ -42,16 +42,17 @@ const char* NuvJtagStateName(Activity activity) {
     }
 }
 
-// The buttons come back once the runner is idle, so that a click they let through finds it so.
+// The buttons come back once the runner is idle, so that a click they let through finds it so;
+// the timer is armed first, so that no one sees the window reset before its message is due.
 void NuvotonJtagEngine::Ended(Outcome outcome) {
     if (!s_.timerArmed.load()) { // a script that was played whole
         if (outcome == Outcome::Succeeded)
             s_.EnableTransfer(true);
         return;
     }
-    s_.ResetControls();
     if (s_.view)
         s_.view->ArmEndTimer();
+    s_.ResetControls();
 }
 
 bool NuvotonJtagEngine::OpenLink(bool endsOperation) {
