@@ -6,6 +6,7 @@
 #include "modes/Nuvoton_jtag_form/NuvJtagSession.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
