@@ -9,7 +9,6 @@
 #include "operation/OutputFile.h"
 
 #include <cstdio>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,49 +16,18 @@
 #include <unistd.h>
 
 namespace {
-// The technician at a terminal, answering the file dialogs of the command's steps in turn and
-// telling the phase clock about every log line.
+// The technician at a terminal, telling the phase clock about every log line.
 class JtagCliPort : public CliPort {
   public:
     explicit JtagCliPort(JtagPhases& phases) : phases_(phases) {}
-    void QueueFile(std::string file) {
-        std::lock_guard lock(mutex_);
-        files_.push_back(std::move(file));
-    }
     void Log(const std::string& line) override {
         phases_.Note(line);
         CliPort::Log(line);
     }
-    std::optional<std::string> AskSaveFile(const FileDialogSpec&) override { return Next(); }
-    std::optional<std::string> AskOpenFile(const FileDialogSpec&) override { return Next(); }
 
   private:
-    std::optional<std::string> Next() {
-        std::lock_guard lock(mutex_);
-        if (files_.empty())
-            return std::nullopt;
-        std::string f = std::move(files_.front());
-        files_.pop_front();
-        return f;
-    }
     JtagPhases& phases_;
-    std::mutex mutex_;
-    std::deque<std::string> files_;
 };
-
-int ExitOf(NuvJtagOutcome outcome) {
-    switch (outcome) {
-    case NuvJtagOutcome::Succeeded:
-        return kExitOk;
-    case NuvJtagOutcome::NoJig:
-        return kExitNoJig;
-    case NuvJtagOutcome::None:
-    case NuvJtagOutcome::Failed:
-    case NuvJtagOutcome::Stopped: // main turns it into the signal's status
-        break;
-    }
-    return kExitFailed;
-}
 
 // Where the window shows its box "connect the power supply", a terminal waits for Enter.
 bool PowerPrompt(const CliArgs& args, const FtdiApi& api) {
@@ -79,7 +47,7 @@ bool PowerPrompt(const CliArgs& args, const FtdiApi& api) {
 int Prepare(NuvotonJtagEngine& engine, const CliArgs& args, const FtdiApi& api) {
     engine.SendSettings(!args.Flag("reversed"));
     if (!engine.ConnectEnabled())
-        return ExitOf(engine.Outcome());
+        return ExitStatusOf(engine.Run().Result());
     if (!PowerPrompt(args, api))
         return kExitFailed;
     if (StopSignal() != 0)
@@ -88,7 +56,7 @@ int Prepare(NuvotonJtagEngine& engine, const CliArgs& args, const FtdiApi& api) 
     engine.WaitForOperation();
     if (StopSignal() != 0)
         return kExitFailed;
-    return engine.TransferEnabled() ? kExitOk : ExitOf(engine.Outcome());
+    return engine.TransferEnabled() ? kExitOk : ExitStatusOf(engine.Run().Result());
 }
 
 // The command that writes the backup back with this command's cable and script.
@@ -126,12 +94,11 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
         return status;
     const std::filesystem::path back = std::filesystem::temp_directory_path() /
                                        ("tolvane-jtag-verify-" + std::to_string(getpid()) + ".bin");
-    port.QueueFile(back.string());
     // The read-back belongs to the write: no record, no second read of its own.
-    engine.SetSafety({});
-    engine.ReadClick();
+    engine.Run().SetSafety({});
+    engine.ReadFile(back.string());
     engine.WaitForOperation();
-    int status = ExitOf(engine.Outcome());
+    int status = ExitStatusOf(engine.Run().Result());
     const auto want = ReadImage(written);
     const auto got = ReadImage(back.string());
     std::error_code ec;
@@ -170,23 +137,24 @@ int RunJtag(const CliArgs& args, JtagJob job) {
     {
         NuvotonJtagEngine engine(api, port);
         StopOnSignal stop([&engine] { engine.Stop(); });
-        engine.SetSafety(CliSafety(args));
+        engine.Run().SetSafety(CliSafety(args));
         if (args.values.count("script"))
             engine.SetScriptPath(args.Value("script"));
         status = Prepare(engine, args, *api);
         if (status == kExitOk && job != JtagJob::Check) {
-            port.QueueFile(args.positional.at(0));
             if (job == JtagJob::Read)
-                engine.ReadClick();
+                engine.ReadFile(args.positional.at(0));
             else
-                engine.WriteClick();
+                engine.WriteFile(args.positional.at(0));
             engine.WaitForOperation();
-            status = ExitOf(engine.Outcome());
+            OperationRunner& run = engine.Run();
+            status = ExitStatusOf(run.Result());
             if (job == JtagJob::Write)
-                PrintChipState(engine.ChipState(), args, WriteCommand(args), engine.BackupPath());
+                PrintChipState(run.ChipState(), args, WriteCommand(args), run.BackupPath());
             if (status == kExitOk && job == JtagJob::Write && !args.Flag("no-verify")) {
-                const std::string written = engine.ChipLine();
-                const std::string backup = engine.BackupPath();
+                // Where the good write left the chip: written, not yet read back.
+                const std::string written = run.Progress().Line(run.BackupPath());
+                const std::string backup = run.BackupPath();
                 status = Verify(engine, port, args, *api, args.positional.at(0));
                 if (status != kExitOk)
                     PrintChipState(written, args, WriteCommand(args), backup);

@@ -36,7 +36,7 @@ std::size_t RepliesOfAWholeRun(bool write, const std::string& image) {
     auto sim = MakeSim("pcb3");
     RecordingPort port;
     NuvotonJtagEngine engine(sim, port);
-    engine.SetSafety({.active = true, .backup = true, .askBeforeErasingBlank = false});
+    engine.Run().SetSafety({.active = true, .backup = true, .askBeforeErasingBlank = false});
     engine.SendSettings(true);
     engine.CheckConnect();
     engine.WaitForOperation();
@@ -48,7 +48,7 @@ std::size_t RepliesOfAWholeRun(bool write, const std::string& image) {
     else
         engine.ReadClick();
     engine.WaitForOperation();
-    EXPECT_EQ(engine.Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_EQ(engine.Run().Result(), Outcome::Succeeded);
     return sim->Jig().BytesToHost().size();
 }
 

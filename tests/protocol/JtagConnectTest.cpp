@@ -77,7 +77,7 @@ TEST_F(JtagTest, CheckReadsTheIdentifierAndPlaysTheDefaultScript) {
                                   "Sending start: " + kJtagStamp, "Sending end:   " + kJtagStamp,
                                   "I`m ready to READ or WRITE."}));
     EXPECT_TRUE(Chip().Prepared());
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_FALSE(port.Enabled("BitBtn_SETTINGS"));
     EXPECT_TRUE(port.Enabled("BitBtn_CONNECT"));
@@ -116,7 +116,7 @@ TEST_F(JtagTest, AnotherIdentifierOrTheOtherOrientationBreaks) {
         EXPECT_EQ(port.Messages().back(), NuvJtag::kReasonsBox);
         EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
         EXPECT_FALSE(Chip().Prepared());
-        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         ExpectReset();
     }
     // The same board with the box unchecked: the reversed cable answers
@@ -179,7 +179,7 @@ TEST_F(JtagTest, ButtonsDoNothingWhileTheScriptIsSent) {
     view.HoldAt("256");
     engine->CheckConnect();
     view.WaitHeld();
-    EXPECT_EQ(engine->State(), "TXT_SEND");
+    EXPECT_EQ(engine->Run().State(), "TXT_SEND");
     const std::size_t sent = sim->Jig().BytesToJig().size();
     engine->CheckConnect();
     engine->SendSettings(true);

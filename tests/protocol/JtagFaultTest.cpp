@@ -111,10 +111,10 @@ TEST_P(JtagSilence, EndsWithinItsBoundAndResetsTheWindow) {
         // The file is whole and closed; only the JIG's acknowledgement of the end is missing
         EXPECT_TRUE(std::find(run.begin(), run.end(), "Reading complete. " + kJtagStamp) !=
                     run.end());
-        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
         EXPECT_EQ(port.Messages().back(), NuvJtag::kDonePowerBox);
     } else {
-        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         EXPECT_EQ(port.Messages().back(),
                   name == "identifier" ? NuvJtag::kReasonsBox : NuvJtag::kErrorBox);
     }
@@ -156,7 +156,7 @@ TEST_F(JtagTest, AnEraseThatNeverEndsIsGivenUp) {
     EXPECT_EQ(std::vector<std::uint8_t>(host.end() - 5, host.end()),
               (std::vector<std::uint8_t>{'O', 'S', 'R', 'J', 'S'}));
     EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectReset();
 }
 
@@ -175,11 +175,11 @@ TEST_F(JtagTest, AJigThatVanishesDuringTheWrite) {
             R"(The chip is partly written \(blocks 1 to \d+ of 512\)\. No backup was taken\.)")))
         << lines.back();
     EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectReset();
     // The window is usable again: Send settings finds no JIG and says so
     engine->SendSettings(true);
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
 }
 
 TEST_F(JtagTest, ASplitAndDelayedReplyIsStillOneReply) {
@@ -218,7 +218,7 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
     const StopPoint& p = GetParam();
     const std::string name = p.name;
     Start("pcb3");
-    engine->SetSafety({.active = true, .backup = true});
+    engine->Run().SetSafety({.active = true, .backup = true});
     WriteFileBytes(dir.File("out.bin"), "yesterday's dump");
     const std::string image = JtagPattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
@@ -232,7 +232,7 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
         else
             Read(dir.File("out.bin"));
     }
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Stopped) << name;
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped) << name;
     EXPECT_TRUE(port.HasLine(kStoppedLine)) << name;
     EXPECT_EQ(LoadJournal(JournalFile()).back().result, "stopped") << name;
     // The failure signal, then the end-of-operation reset; the window is back at its start
@@ -253,7 +253,7 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
     }
     // The chip-state line is true of the chip
     if (p.write) {
-        const std::string state = engine->ChipState();
+        const std::string state = engine->Run().ChipState();
         EXPECT_EQ(state.rfind(p.chip, 0), 0u) << state;
         EXPECT_TRUE(port.HasLine(state));
         const auto messages = port.Messages();
@@ -267,18 +267,18 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
         }
         EXPECT_TRUE(flash == expected) << name;
         if (name != "backup") {
-            EXPECT_TRUE(ReadFileText(engine->BackupPath()) ==
+            EXPECT_TRUE(ReadFileText(engine->Run().BackupPath()) ==
                         std::string(before.begin(), before.end()));
         }
     } else {
         EXPECT_EQ(flash, before);
-        EXPECT_EQ(engine->ChipState(), "");
+        EXPECT_EQ(engine->Run().ChipState(), "");
     }
 
     // The same JIG serves the next operation
     Prepare();
     Read(dir.File("after.bin"));
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded) << name;
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << name;
     EXPECT_TRUE(ReadFileText(dir.File("after.bin")) == std::string(flash.begin(), flash.end()));
 }
 
@@ -288,20 +288,20 @@ INSTANTIATE_TEST_SUITE_P(AtEachPhase, JtagStop, ::testing::ValuesIn(kStops),
 TEST_F(JtagTest, ReadsThatDifferLeaveTheDumpAsItWas) {
     // Where the first read's replies begin, from a clean run of both reads
     Start("pcb3");
-    engine->SetSafety({.active = true, .readTwice = true});
+    engine->Run().SetSafety({.active = true, .readTwice = true});
     Prepare();
     Read(dir.File("clean.bin"));
-    ASSERT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
     const std::size_t firstRead = sim->Jig().BytesToHost().size() - 3 - 2 * 131072;
 
     // One byte of block 11 comes wrong in the first read only
     Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": )" +
                       std::to_string(firstRead + 10 * 256 + 5) + "}]}");
-    engine->SetSafety({.active = true, .readTwice = true});
+    engine->Run().SetSafety({.active = true, .readTwice = true});
     WriteFileBytes(dir.File("out.bin"), "yesterday's dump");
     Prepare();
     Read(dir.File("out.bin"));
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(ReadFileText(dir.File("out.bin")), "yesterday's dump");
     const auto flash = Chip().Flash();
     std::string first(flash.begin(), flash.end());

@@ -146,7 +146,7 @@ class JtagTest : public ::testing::Test {
     }
     // The window's initial state: only Send settings usable, nothing running, link closed.
     void ExpectReset() {
-        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_EQ(engine->Run().State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
         EXPECT_FALSE(engine->EndTimerArmed());
         EXPECT_TRUE(port.Enabled("BitBtn_SETTINGS"));

@@ -25,7 +25,7 @@ TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
     WriteFileBytes(dir.File("in.bin"), image);
     Prepare(GetParam().pin1ToPin1);
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(Chip().Flash(), Bytes(image));
     EXPECT_EQ(LinesFrom("Write from file: " + dir.File("in.bin")),
               (std::vector<std::string>{"Write from file: " + dir.File("in.bin"),
@@ -44,14 +44,14 @@ TEST_P(JtagRoundTrip, WriteThenReadGivesTheFileBack) {
     EXPECT_EQ(port.Dialogs().size(), 1u);
     Prepare(GetParam().pin1ToPin1);
     Read(dir.File("out.bin"));
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image);
     EXPECT_EQ(LinesFrom("Data from NUVOTON save to file: " + dir.File("out.bin")),
               (std::vector<std::string>{"Data from NUVOTON save to file: " + dir.File("out.bin"),
                                         "Reading ...       " + kJtagStamp,
                                         "Reading complete. " + kJtagStamp}));
     EXPECT_EQ(port.GaugeColour(), (Rgb{0, 255, 0}));
-    EXPECT_EQ(engine->FileBytes(), 131072u);
+    EXPECT_EQ(engine->Run().FileBytes(), 131072u);
     EXPECT_EQ(view.TimersArmed(), 2);
     ExpectReset();
     const auto dialogs = port.Dialogs();
@@ -77,7 +77,7 @@ TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
     std::vector<std::uint8_t> expected = Bytes(image);
     expected.resize(131072, 0xFF);
     EXPECT_EQ(Chip().Flash(), expected);
-    EXPECT_EQ(engine->FileBytes(), 1000u);
+    EXPECT_EQ(engine->Run().FileBytes(), 1000u);
     EXPECT_TRUE(
         port.HasLine("The file holds 1000 bytes: the rest of the flash is written with FFh."));
 
@@ -112,7 +112,7 @@ TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
         "The chip is partly written (blocks 1 to 7 of 512). No backup was taken.";
     EXPECT_EQ(LinesFrom("Write bytes ... "),
               (std::vector<std::string>{"Write bytes ... ", "FAULT B_gr  !=22h  23h", state}));
-    EXPECT_EQ(engine->ChipState(), state);
+    EXPECT_EQ(engine->Run().ChipState(), state);
     const auto messages = port.Messages();
     EXPECT_EQ(std::vector<std::string>(messages.end() - 2, messages.end()),
               (std::vector<std::string>{state, NuvJtag::kErrorBox}));
@@ -124,8 +124,7 @@ TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
     EXPECT_EQ(Tail(sim->Jig().BytesToJig(), 5),
               (std::vector<std::uint8_t>{'O', 'S', 'R', 'J', 'S'}));
     EXPECT_EQ(port.Gauge(), 7);
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
-    EXPECT_EQ(engine->Result(), "ERROR");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(Batches(sim->Jig().BytesToJig(), 0x22).size(), 8u);
     ExpectReset();
 }
@@ -159,7 +158,7 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
               (std::vector<std::string>{"Read to file is interrupted. All stop.", ""}));
 
     // Images refused before anything else: no backup read, no erase, no write
-    engine->SetSafety({.active = true, .backup = true});
+    engine->Run().SetSafety({.active = true, .backup = true});
     const std::vector<std::uint8_t> before = Chip().Flash();
     const std::size_t sent = sim->Jig().BytesToJig().size();
     WriteFileBytes(dir.File("empty.bin"), "");
@@ -178,7 +177,7 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
         engine->WriteClick();
         EXPECT_TRUE(port.HasLine(file + ": " + reason)) << file;
         EXPECT_EQ(port.Messages().back(), "Error open file!") << file;
-        EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed) << file;
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << file;
     }
     const auto host = sim->Jig().BytesToJig();
     for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
@@ -190,12 +189,12 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     EXPECT_EQ(port.Messages().back(), "Error create file!");
     EXPECT_TRUE(port.HasLine(dir.File("no folder/out.bin") + ": No such file or directory"));
     // Nothing started: the link is closed and READ and WRITE are still there to use
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_EQ(view.TimersArmed(), 0);
     EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
     Read(dir.File("out.bin"));
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(before.begin(), before.end()));
 }
 
@@ -206,14 +205,14 @@ TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
     port.QueueFileAnswer("/dev/full");
     engine->ReadClick();
     engine->WaitForOperation();
-    EXPECT_EQ(engine->Outcome(), NuvJtagOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(port.Messages().back(), "Error create file!");
     // Refused before the first block read
     const auto host = sim->Jig().BytesToJig();
     for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
         ASSERT_NE(f, (std::vector<std::uint8_t>{'J', 'R'}));
-    EXPECT_EQ(engine->State(), "NONE");
+    EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
 }

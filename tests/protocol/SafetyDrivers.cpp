@@ -125,7 +125,7 @@ class JtagDriver : public ModeDriver {
         port_.QueueFileAnswer(file);
         engine_->ReadClick();
         engine_->WaitForOperation();
-        return engine_->Outcome() == NuvJtagOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     bool Write(const std::string& file, const SafetyOptions& safety) override {
         if (!Prepare(safety))
@@ -133,20 +133,20 @@ class JtagDriver : public ModeDriver {
         port_.QueueFileAnswer(file);
         engine_->WriteClick();
         engine_->WaitForOperation();
-        return engine_->Outcome() == NuvJtagOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     std::vector<std::string> Lines() const override { return port_.Lines(); }
-    bool Idle() const override { return engine_->State() == "NONE" && !engine_->LinkOpen(); }
+    bool Idle() const override { return !engine_->Running() && !engine_->LinkOpen(); }
     void ShortBounds() override { engine_->SetBounds({kShort, kShort, kShort}); }
     void Detach() override { engine_.reset(); }
 
   private:
     bool Prepare(const SafetyOptions& safety) {
-        engine_->SetSafety(safety);
+        engine_->Run().SetSafety(safety);
         engine_->SendSettings(true);
         engine_->CheckConnect();
         engine_->WaitForOperation();
-        return engine_->Outcome() == NuvJtagOutcome::Succeeded;
+        return engine_->Run().Result() == Outcome::Succeeded;
     }
     RecordingPort port_;
     std::unique_ptr<NuvotonJtagEngine> engine_;

@@ -39,13 +39,14 @@ class NuvotonJtagWindowTest : public ::testing::Test {
         window->BitBtn_SETTINGS->click();
         ASSERT_TRUE(WaitUntil([&] { return Buttons(false, true, false); }));
         window->BitBtn_CONNECT->click();
-        ASSERT_TRUE(WaitUntil(
-            [&] { return Buttons(false, true, true) && window->Engine().State() == "NONE"; }));
+        ASSERT_TRUE(
+            WaitUntil([&] { return Buttons(false, true, true) && !window->Engine().Running(); }));
     }
-    // The operation has ended once its timer has run and the window is back at its start.
+    // The operation has ended once its timer has run (its message shown) and the window is back
+    // at its start.
     void AwaitEnd() {
         ASSERT_TRUE(WaitUntil([&] {
-            return window->Engine().State() == "NONE" && !window->Timer_MSG_ER->isActive() &&
+            return !window->Engine().Running() && !window->Timer_MSG_ER->isActive() &&
                    Buttons(true, false, false);
         }));
     }
@@ -149,7 +150,7 @@ TEST_F(NuvotonJtagWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
                          "Stop the operation?"),
               2);
     EXPECT_TRUE(Lines(kStoppedLine));
-    EXPECT_EQ(window->Engine().Outcome(), NuvJtagOutcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     EXPECT_EQ(ReadFileText(dir.File("dump.bin")), "yesterday's dump");
     const auto flash = Chip().Flash();
     EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==

@@ -16,11 +16,12 @@ bool JtagChannel::Exchange(std::span<const std::uint8_t> frame, std::size_t repl
     }
     if (s_.linkLost)
         return false;
-    const ReplyResult r = s_.link.ReadExactly(s_.link.Buffer(), replyBytes, bound);
-    if (r.Ok() && r.count == replyBytes)
+    last_ = s_.link.Expect(replyBytes, bound, step);
+    if (last_.Ok())
         return true;
-    failure_ = WaitFailureLine(r.outcome, step);
-    s_.linkLost = true;
+    failure_ = last_.FailureLine();
+    // Too many bytes were read away with the reply: the JIG still answers.
+    s_.linkLost = last_.Lost();
     return false;
 }
 
@@ -40,7 +41,7 @@ std::optional<std::uint32_t> JtagChannel::Pair(const NuvJtag::PairEntry& entry,
                                                const std::string& step) {
     if (!Run(NuvJtag::DrShift(entry.code), step) || !Run(NuvJtag::DrShift32(entry.value), step))
         return std::nullopt;
-    const std::uint8_t* b = s_.link.Buffer();
+    const std::vector<std::uint8_t>& b = last_.bytes;
     return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
@@ -50,5 +51,5 @@ std::optional<std::uint8_t> JtagChannel::Batch(std::uint8_t mode,
                                                const std::string& step) {
     if (!Exchange(NuvJtag::BatchFrame(mode, entries), 1, s_.bounds.commandReply, step))
         return std::nullopt;
-    return s_.link.Buffer()[0];
+    return last_.At(0);
 }

@@ -13,8 +13,8 @@ class JtagChannel {
   public:
     explicit JtagChannel(NuvJtagSession& session) : s_(session) {}
 
-    // Sends `frame`, then takes exactly `replyBytes` into the link's buffer. False, with
-    // Failure() naming `step`, when they do not come within `bound`.
+    // Sends `frame`, then takes its reply of `replyBytes`. False, with Failure() naming `step`,
+    // when it does not come within `bound` or more than it came.
     bool Exchange(std::span<const std::uint8_t> frame, std::size_t replyBytes, Millis bound,
                   const std::string& step);
     bool Run(const NuvJtag::JigCommand& command, const std::string& step);
@@ -27,9 +27,11 @@ class JtagChannel {
     Batch(std::uint8_t mode, std::span<const NuvJtag::PairEntry> entries, const std::string& step);
 
     const std::string& Failure() const { return failure_; }
-    std::uint8_t* Reply() { return s_.link.Buffer(); }
+    // The reply of the last command that was waited for.
+    const Reply& Last() const { return last_; }
 
   private:
     NuvJtagSession& s_;
     std::string failure_;
+    Reply last_;
 };

@@ -1,24 +1,17 @@
 #pragma once
 // What the Nuvoton JTAG window's handlers, its worker and its end-of-operation timer share. A
-// handler prepares the link and the file, sets the operation state and starts the worker; from
-// then on only the worker uses them, until it arms the timer (read, write) or sets the state
-// back to "NONE" (script). The timer's handler ends the operation on the window's thread.
+// handler prepares the link and the file, then hands the operation to the runner's worker; from
+// then on only the worker uses them until the runner has ended the operation. A read or write
+// (and a script that failed) then leaves its message to the timer, on the window's thread.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "link/WaitFailureLine.h"
-#include "operation/ChipState.h"
-#include "operation/OutputFile.h"
-#include "port/OperationState.h"
-#include "port/OperatorPort.h"
-#include "safety/OperationRecord.h"
-#include "safety/SafetyOptions.h"
+#include "operation/OperationRunner.h"
 
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,8 +46,6 @@ inline constexpr const char* kReasonsBox =
     "\n 3 Defective chip EC \n 4 Invalid defined first contact";
 } // namespace NuvJtag
 
-enum class NuvJtagOutcome { None, NoJig, Failed, Stopped, Succeeded };
-
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
 // shorten them.
 struct NuvJtagBounds {
@@ -82,40 +73,31 @@ struct NuvFileCloser {
 };
 using NuvFilePtr = std::unique_ptr<std::FILE, NuvFileCloser>;
 
+// The window's states of the three operations.
+const char* NuvJtagStateName(Activity activity);
+
 struct NuvJtagSession {
     NuvJtagSession(std::shared_ptr<FtdiApi> api, OperatorPort& operatorPort)
-        : link(std::move(api)), port(operatorPort) {}
+        : link(std::move(api)), port(operatorPort),
+          run(link, port, {NuvJtag::kModeName, NuvJtagStateName, {}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;
     NuvJtagView* view = nullptr;
-    OperationState state;
     NuvJtagBounds bounds;
-    SafetyOptions safety; // set while idle
-    OperationRecord record;
-    std::atomic<NuvJtagOutcome> outcome{NuvJtagOutcome::None};
+    // The end of a read or write (or a failed script) waits for the timer to be shown.
     std::atomic<bool> timerArmed{false};
+    std::atomic<bool> endShowing{false};
     // The engine's own record of its buttons: a handler whose button is disabled does nothing.
     std::atomic<bool> settingsEnabled{true};
     std::atomic<bool> connectEnabled{false};
     std::atomic<bool> transferEnabled{false};
 
-    // Handed from the handler to the worker, then to the timer.
-    NuvFilePtr file;                 // the script
-    OutputFile out;                  // a read's dump, put in place only once the read succeeded
+    // Handed from the handler to the worker.
+    NuvFilePtr file; // the script
+    std::string scriptName;
     std::vector<std::uint8_t> image; // a write's image, read whole before anything is erased
-    std::string fileName;
-    // Set by Stop() from any thread; the worker looks at it between blocks, lines and sectors.
-    std::atomic<bool> stopRequested{false};
-    ChipProgress progress;
-    std::string backupPath;
-    std::string chipState;  // where the chip stands after a failed or stopped erase or write
-    std::string result;     // "OK" or "ERROR"
-    std::string failedStep; // the line that ended a failed operation, for its record
     bool linkLost = false;
-    // Figures of the last operation, read once its worker has been joined.
-    std::uint64_t fileBytes = 0;
-    std::int64_t workerCpuNanos = 0;
 
     void EnableSettings(bool on) {
         settingsEnabled.store(on);
@@ -130,17 +112,15 @@ struct NuvJtagSession {
         port.EnableControl(NuvJtag::kReadButton, on);
         port.EnableControl(NuvJtag::kWriteButton, on);
     }
-    // Ends the record of the operation with `outcome`.
-    void EndRecord(NuvJtagOutcome outcome) {
-        record.End(ResultOf(outcome), failedStep,
-                   [this](const std::string& line) { port.Log(line); });
-    }
     // The window's reset, without the state: Send settings enabled, the rest disabled.
     void ResetControls() {
         EnableSettings(true);
         EnableConnect(false);
         EnableTransfer(false);
     }
+
+    // Last: its destructor joins the worker while everything the worker uses still exists.
+    OperationRunner run;
 };
 
 // Short date, a blank, long time.

@@ -28,53 +28,57 @@ NuvotonJtagEngine::NuvotonJtagEngine(std::shared_ptr<FtdiApi> api, OperatorPort&
     : s_(std::move(api), port) {
     s_.view = view;
     s_.ResetControls();
+    s_.run.SetOnEnd([this](Outcome outcome, const std::string&) { Ended(outcome); });
 }
 
-NuvotonJtagEngine::~NuvotonJtagEngine() {
-    s_.stopRequested.store(true);
-    s_.link.Cancel();
-    worker_.Join();
+const char* NuvJtagStateName(Activity activity) {
+    switch (activity) {
+    case Activity::Sending:
+        return "TXT_SEND";
+    case Activity::Reading:
+        return "NUVOTON_READ";
+    default:
+        return "ERASE_NUVOTON";
+    }
 }
 
-void NuvotonJtagEngine::BeginRecord(const char* operation) {
-    s_.failedStep.clear();
-    s_.record.Begin(s_.safety.active, kModeName, operation);
+// The buttons come back once the runner is idle, so that a click they let through finds it so;
+// the timer is armed first, so that no one sees the window reset before its message is due.
+void NuvotonJtagEngine::Ended(Outcome outcome) {
+    if (!s_.timerArmed.load()) { // a script that was played whole
+        if (outcome == Outcome::Succeeded)
+            s_.EnableTransfer(true);
+        return;
+    }
+    if (s_.view)
+        s_.view->ArmEndTimer();
+    s_.ResetControls();
 }
 
-void NuvotonJtagEngine::EndInHandler(NuvJtagOutcome outcome, const std::string& step) {
-    s_.failedStep = step;
-    s_.EndRecord(outcome);
-}
-
-bool NuvotonJtagEngine::OpenLink() {
+bool NuvotonJtagEngine::OpenLink(bool endsOperation) {
     s_.link.ResetCancel();
     s_.linkLost = false;
     const int result = OpenProgrammerLink(
         s_.link, LinkVariants::NuvotonJtag, [this](const std::string& line) { s_.port.Log(line); },
         true);
-    s_.record.SetJig(s_.link.versionText);
+    s_.run.Record().SetJig(s_.link.versionText);
     if (result == kProgrammerAccepted)
         return true;
-    s_.link.Close();
-    s_.outcome.store(NuvJtagOutcome::NoJig);
-    EndInHandler(NuvJtagOutcome::NoJig, "connect");
+    if (endsOperation)
+        s_.run.EndEarly(Outcome::NoJig, "connect");
+    else
+        s_.link.Close();
     return false;
 }
 
-void NuvotonJtagEngine::Break(bool showReasons) {
+void NuvotonJtagEngine::Break(const std::string& step, bool showReasons) {
     JtagChannel channel(s_);
     channel.Named("SPI_ON");
     channel.Named("BUZ_ER");
-    s_.link.Close();
+    s_.run.EndEarly(Outcome::Failed, step);
     s_.ResetControls();
-    s_.outcome.store(NuvJtagOutcome::Failed);
-    s_.EndRecord(NuvJtagOutcome::Failed);
     if (showReasons)
         s_.port.ShowMessage(MessageIcon::Error, kReasonsBox);
-}
-
-void NuvotonJtagEngine::StartWorker() {
-    worker_.Start([this] { ReadThread_JTAG_NUV(s_).Execute(); });
 }
 
 bool NuvotonJtagEngine::SendRouting(JtagChannel& channel, bool pin1ToPin1) {
@@ -92,11 +96,11 @@ bool NuvotonJtagEngine::SendRouting(JtagChannel& channel, bool pin1ToPin1) {
 }
 
 void NuvotonJtagEngine::SendSettings(bool pin1ToPin1) {
-    if (!s_.state.IsNone() || !s_.settingsEnabled.load())
+    if (Running() || !s_.settingsEnabled.load())
         return;
-    worker_.Join();
-    s_.outcome.store(NuvJtagOutcome::None);
-    if (!OpenLink())
+    // Not an operation of the journal: it ends early, never reaching a worker.
+    s_.run.WaitForWorker();
+    if (!OpenLink(true))
         return;
     s_.port.SetGauge(0);
     s_.port.Log("");
@@ -110,14 +114,14 @@ void NuvotonJtagEngine::SendSettings(bool pin1ToPin1) {
         s_.port.ShowMessage(MessageIcon::Warning, "Please connect GND and: \n" + text);
     } else if (!SendRouting(channel, pin1ToPin1)) {
         s_.port.Log(channel.Failure());
-        return Break(false);
+        return Break(channel.Failure(), false);
     }
     s_.link.Close();
     s_.port.ShowMessage(MessageIcon::Warning, kPowerOnBox);
     s_.port.Log("");
     s_.EnableConnect(true);
     s_.EnableSettings(false);
-    s_.outcome.store(NuvJtagOutcome::Succeeded);
+    s_.run.EndEarly(Outcome::Succeeded, "");
 }
 
 std::string NuvotonJtagEngine::ScriptPath() {
@@ -131,33 +135,25 @@ std::string NuvotonJtagEngine::ScriptPath() {
 }
 
 void NuvotonJtagEngine::CheckConnect() {
-    if (!s_.state.IsNone() || !s_.connectEnabled.load())
-        return;
-    worker_.Join();
-    s_.stopRequested.store(false);
-    s_.outcome.store(NuvJtagOutcome::None);
-    BeginRecord("check");
-    if (!OpenLink())
+    if (Running() || !s_.connectEnabled.load() || !s_.run.Begin("check", false) || !OpenLink(true))
         return;
     JtagChannel channel(s_);
     if (!channel.Named("SPI_OFF") || !channel.Named("Test-Logic-Reset") ||
         !channel.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier")) {
         s_.port.Log(channel.Failure());
         s_.port.Log("");
-        s_.failedStep = channel.Failure();
-        return Break(true);
+        return Break(channel.Failure(), true);
     }
-    const std::uint8_t* b = s_.link.Buffer();
+    const std::uint8_t* b = channel.Last().bytes.data();
     const std::uint32_t id =
         static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
     s_.port.Log("Read NUVOTON ID " + IdText(b));
-    s_.record.SetChipId(IdText(b));
+    s_.run.Record().SetChipId(IdText(b));
     if (id != kExpectedId) {
-        s_.failedStep = "Wrong ID";
         s_.port.Log("Wrong ID. Break.");
         s_.port.Log("");
-        return Break(true);
+        return Break("Wrong ID", true);
     }
     const std::string path = ScriptPath();
     std::string problem = RegularFileProblem(path, kLargestScript);
@@ -169,103 +165,90 @@ void NuvotonJtagEngine::CheckConnect() {
     if (!problem.empty()) {
         s_.port.Log(FileProblemLine(path, problem));
         s_.port.Log("Break! Open file (.vss) error or not found!");
-        s_.failedStep = "script file";
-        return Break(false);
+        return Break("script file", false);
     }
-    s_.fileName = path;
-    s_.state.Set("TXT_SEND");
-    StartWorker();
-}
-
-void NuvotonJtagEngine::BeginTransfer(const char* operation) {
-    worker_.Join();
-    s_.stopRequested.store(false);
-    s_.outcome.store(NuvJtagOutcome::None);
-    s_.fileBytes = 0;
-    s_.progress.Reset();
-    s_.backupPath.clear();
-    s_.chipState.clear();
-    s_.image.clear();
-    BeginRecord(operation);
+    s_.scriptName = path;
+    s_.run.StartWorker(Activity::Sending, [this] { return ReadThread_JTAG_NUV(s_).SendScript(); });
 }
 
 void NuvotonJtagEngine::ReadClick() {
-    if (!s_.state.IsNone() || !s_.transferEnabled.load())
-        return;
-    BeginTransfer("read");
-    if (!OpenLink())
-        return;
-    // Only a checked controller gets here: its identifier was the expected one.
-    s_.record.SetChipId(kExpectedIdText);
-    const std::optional<std::string> name =
-        s_.port.AskSaveFile({"", "BIN file NPCE (*.bin)|*.bin", ".bin", "", true});
-    if (!name || name->empty()) {
-        s_.port.Log("Write to file is interrupted. All stop.");
-        s_.port.Log("");
-        s_.link.Close();
-        return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
-    }
-    // The record describes the file by its content: only once it is known to be a plain file.
-    if (!s_.out.Create(*name)) {
-        const std::string problem = FileProblemLine(*name, s_.out.Error());
-        s_.port.Log(problem);
-        s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
-        s_.link.Close();
-        s_.outcome.store(NuvJtagOutcome::Failed);
-        return EndInHandler(NuvJtagOutcome::Failed, problem);
-    }
-    s_.record.SetFile(*name);
-    s_.fileName = *name;
-    s_.port.Log("Data from NUVOTON save to file: " + *name);
-    s_.state.Set("NUVOTON_READ");
-    s_.port.SetGaugeColour(kReadColour);
-    s_.port.SetGaugeMax(kBlocks);
-    s_.port.SetGauge(0);
-    StartWorker();
+    Read("");
+}
+
+void NuvotonJtagEngine::ReadFile(const std::string& file) {
+    Read(file);
 }
 
 void NuvotonJtagEngine::WriteClick() {
-    if (!s_.state.IsNone() || !s_.transferEnabled.load())
+    Write("");
+}
+
+void NuvotonJtagEngine::WriteFile(const std::string& file) {
+    Write(file);
+}
+
+void NuvotonJtagEngine::Read(const std::string& file) {
+    if (Running() || !s_.transferEnabled.load() || !s_.run.Begin("read", false) || !OpenLink(true))
         return;
-    BeginTransfer("write");
-    if (!OpenLink())
+    // Only a checked controller gets here: its identifier was the expected one.
+    s_.run.Record().SetChipId(kExpectedIdText);
+    std::optional<std::string> name = file;
+    if (file.empty())
+        name = s_.port.AskSaveFile({"", "BIN file NPCE (*.bin)|*.bin", ".bin", "", true});
+    if (!name || name->empty()) {
+        s_.port.Log("Write to file is interrupted. All stop.");
+        s_.port.Log("");
+        return s_.run.EndEarly(Outcome::Failed, "file dialog");
+    }
+    if (!s_.run.CreateOutput(*name)) {
+        s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
+        return s_.run.EndEarly(Outcome::Failed, FileProblemLine(*name, s_.run.Output().Error()));
+    }
+    s_.port.Log("Data from NUVOTON save to file: " + *name);
+    s_.port.SetGaugeColour(kReadColour);
+    s_.port.SetGaugeMax(kBlocks);
+    s_.port.SetGauge(0);
+    s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_JTAG_NUV(s_).Read(); });
+}
+
+void NuvotonJtagEngine::Write(const std::string& file) {
+    if (Running() || !s_.transferEnabled.load() || !s_.run.Begin("write", true))
         return;
-    s_.record.SetChipId(kExpectedIdText);
-    const std::optional<std::string> name =
-        s_.port.AskOpenFile({"", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
+    s_.image.clear();
+    if (!OpenLink(true))
+        return;
+    s_.run.Record().SetChipId(kExpectedIdText);
+    std::optional<std::string> name = file;
+    if (file.empty())
+        name = s_.port.AskOpenFile({"", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
     if (!name || name->empty()) {
         s_.port.Log("Read to file is interrupted. All stop.");
         s_.port.Log("");
-        s_.link.Close();
-        return EndInHandler(NuvJtagOutcome::Failed, "file dialog");
+        return s_.run.EndEarly(Outcome::Failed, "file dialog");
     }
     // Read whole and judged here: nothing may be erased for a file that cannot be written.
     ImageToWrite loaded = LoadImageToWrite(*name, static_cast<std::size_t>(kFlashSize));
     if (!loaded.Ok()) {
         s_.port.Log(loaded.error);
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
-        s_.link.Close();
-        s_.outcome.store(NuvJtagOutcome::Failed);
-        return EndInHandler(NuvJtagOutcome::Failed, loaded.error);
+        return s_.run.EndEarly(Outcome::Failed, loaded.error);
     }
-    s_.record.SetFile(*name);
+    s_.run.SetFile(*name, loaded.fileSize);
     const bool isShort = loaded.Short();
     s_.image = std::move(loaded.bytes);
-    s_.fileBytes = loaded.fileSize;
-    s_.fileName = *name;
     s_.port.Log("Write from file: " + *name);
     if (isShort)
         s_.port.Log("The file holds " + std::to_string(loaded.fileSize) +
                     " bytes: the rest of the flash is written with FFh.");
-    s_.state.Set("ERASE_NUVOTON");
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
     s_.port.SetGauge(0);
-    StartWorker();
+    s_.run.StartWorker(Activity::Writing,
+                       [this] { return ReadThread_JTAG_NUV(s_).EraseAndWrite(); });
 }
 
 void NuvotonJtagEngine::ChooseScript() {
-    if (!s_.state.IsNone())
+    if (Running())
         return;
     scriptPath_.reset();
     if (s_.view)
@@ -285,10 +268,10 @@ void NuvotonJtagEngine::SetScriptPath(std::optional<std::string> path) {
 }
 
 bool NuvotonJtagEngine::ExitClick() {
-    if (!s_.state.IsNone())
+    if (Running())
         return false;
-    worker_.Join();
-    if (OpenLink()) {
+    s_.run.WaitForWorker();
+    if (OpenLink(false)) {
         JtagChannel channel(s_);
         channel.Named("RESET_ALTERA");
         channel.Named("SPI_ON");
@@ -302,24 +285,24 @@ bool NuvotonJtagEngine::ExitClick() {
     return true;
 }
 
+// The worker reset the JIG before the runner closed the link; what is left is the message.
 void NuvotonJtagEngine::EndOfOperationTimer() {
-    if (!s_.timerArmed.exchange(false))
+    if (!s_.timerArmed.load())
         return;
-    worker_.Join(); // past its last act already
-    if (s_.view && !s_.chipState.empty())
-        s_.port.ShowMessage(MessageIcon::Error, s_.chipState);
-    if (s_.result == "ERROR" && s_.outcome.load() != NuvJtagOutcome::Stopped)
+    s_.endShowing.store(true);
+    s_.timerArmed.store(false);
+    s_.run.WaitForWorker(); // past its last act already
+    const std::string& chipState = s_.run.ChipState();
+    if (s_.view && !chipState.empty())
+        s_.port.ShowMessage(MessageIcon::Error, chipState);
+    if (s_.run.Result() == Outcome::Failed)
         s_.port.ShowMessage(MessageIcon::Error, kErrorBox);
     else
         s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);
-    JtagChannel channel(s_);
-    channel.Named("RESET_ALTERA");
-    channel.Named("SPI_ON");
-    s_.link.Close();
-    s_.state.Set("NONE");
+    s_.endShowing.store(false);
 }
 
 void NuvotonJtagEngine::WaitForOperation() {
-    worker_.Join();
+    s_.run.WaitForWorker();
     EndOfOperationTimer();
 }

@@ -4,7 +4,6 @@
 // start. The window, the CLI and the tests drive it; it talks to the technician only through
 // its OperatorPort and NuvJtagView.
 #include "modes/Nuvoton_jtag_form/NuvJtagSession.h"
-#include "port/Worker.h"
 
 #include <memory>
 #include <optional>
@@ -16,8 +15,6 @@ class NuvotonJtagEngine {
   public:
     NuvotonJtagEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port,
                       NuvJtagView* view = nullptr);
-    // Stops a running operation (its waits end as cancelled) and joins the worker.
-    ~NuvotonJtagEngine();
     NuvotonJtagEngine(const NuvotonJtagEngine&) = delete;
     NuvotonJtagEngine& operator=(const NuvotonJtagEngine&) = delete;
 
@@ -28,6 +25,9 @@ class NuvotonJtagEngine {
     // "READ" and "WRITE": return once the worker runs, or when the operation ended before.
     void ReadClick();
     void WriteClick();
+    // The same with the file named up front (the command line) instead of the dialog.
+    void ReadFile(const std::string& file);
+    void WriteFile(const std::string& file);
     // "###": asks for a script; a cancelled dialog goes back to the default.
     void ChooseScript();
     // The script chosen without a dialog (the CLI's --script); nothing is the default.
@@ -38,17 +38,19 @@ class NuvotonJtagEngine {
     void EndOfOperationTimer();
     // Asks the running script, read or write to stop at its next safe point (between lines,
     // blocks and sectors). Any thread; it only sets a flag.
-    void Stop() { s_.stopRequested.store(true); }
-    bool Running() const { return !s_.state.IsNone(); }
+    void Stop() { s_.run.Stop(); }
+    // An operation runs, or its end has yet to be shown by the timer.
+    bool Running() const { return !s_.run.Idle() || s_.timerArmed.load() || s_.endShowing.load(); }
 
     // Blocks until the worker has ended.
-    void WaitForWorker() { worker_.Join(); }
+    void WaitForWorker() { s_.run.WaitForWorker(); }
     // Blocks until the operation has ended, running the end-of-operation timer's work at once
     // when no window runs it (the CLI, tests).
     void WaitForOperation();
 
-    std::string State() const { return s_.state.Get(); }
-    NuvJtagOutcome Outcome() const { return s_.outcome.load(); }
+    // The operation's state, outcome, files and figures.
+    OperationRunner& Run() { return s_.run; }
+    const OperationRunner& Run() const { return s_.run; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
     bool SettingsEnabled() const { return s_.settingsEnabled.load(); }
     bool ConnectEnabled() const { return s_.connectEnabled.load(); }
@@ -56,36 +58,21 @@ class NuvotonJtagEngine {
     bool EndTimerArmed() const { return s_.timerArmed.load(); }
     // Call only while idle.
     void SetBounds(const NuvJtagBounds& bounds) { s_.bounds = bounds; }
-    // Ignored while an operation runs.
-    void SetSafety(const SafetyOptions& safety) {
-        if (s_.state.IsNone())
-            s_.safety = safety;
-    }
-    std::uint64_t FileBytes() const { return s_.fileBytes; }
-    std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
-    std::string Result() const { return s_.result; }
-    // After an erase or write that failed or was stopped, where the chip stands; else empty.
-    // Read once the operation has ended.
-    std::string ChipState() const { return s_.chipState; }
-    // Where the last erase or write left the chip (a good write: written, not verified).
-    std::string ChipLine() const { return s_.progress.Line(s_.backupPath); }
-    std::string BackupPath() const { return s_.backupPath; }
 
   private:
-    // Starts the journal record of a check, read or write.
-    void BeginRecord(const char* operation);
-    bool OpenLink();
-    // A handler's own ending before any worker ran: the record ends with `step`.
-    void EndInHandler(NuvJtagOutcome outcome, const std::string& step);
-    // Ends a handler's failed step: SPI_ON and BUZ_ER, link closed, window reset.
-    void Break(bool showReasons);
+    // `endsOperation`: a failure ends the operation as "no JIG".
+    bool OpenLink(bool endsOperation);
+    // Ends a handler's failed step: SPI_ON and BUZ_ER, the operation ended at `step`, window
+    // reset.
+    void Break(const std::string& step, bool showReasons);
     bool SendRouting(JtagChannel& channel, bool pin1ToPin1);
     std::string ScriptPath();
-    // A new read or write: no stop asked for, nothing changed on the chip yet.
-    void BeginTransfer(const char* operation);
-    void StartWorker();
+    // `file` empty: asked for once the link is open.
+    void Read(const std::string& file);
+    void Write(const std::string& file);
+    // The runner's end call, on the worker's thread once the runner is idle.
+    void Ended(Outcome outcome);
 
     NuvJtagSession s_;
-    Worker worker_;
     std::optional<std::string> scriptPath_;
 };

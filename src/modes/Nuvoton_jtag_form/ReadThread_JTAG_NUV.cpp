@@ -1,6 +1,4 @@
 #include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
-#include "port/ThreadCpu.h"
-
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 #include "port/RegularFile.h"
 #include "safety/SafeRead.h"
@@ -20,31 +18,21 @@ std::string Of(const char* what, int number, int total) {
 } // namespace
 
 bool ReadThread_JTAG_NUV::StopHere() {
-    if (s_.stopRequested.load())
+    if (s_.run.Stopping())
         stopped_ = true;
     return stopped_;
 }
 
-void ReadThread_JTAG_NUV::Execute() {
-    const std::string state = s_.state.Get();
-    if (state == "TXT_SEND")
-        SendScript();
-    else if (state == "NUVOTON_READ")
-        Read();
-    else if (state == "ERASE_NUVOTON")
-        EraseAndWrite();
-}
-
 // ---------------------------------------------------------------- script
 
-void ReadThread_JTAG_NUV::SendScript() {
+Outcome ReadThread_JTAG_NUV::SendScript() {
     Log("Sending start: " + NuvDateTime());
     std::array<char, kScriptChunk> chunk;
     std::size_t lines = 0;
     for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
         lines += CountLines({chunk.data(), n});
     if (std::ferror(s_.file.get()) || std::fseek(s_.file.get(), 0, SEEK_SET) != 0) {
-        LogFailure("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        LogFailure("Error reading the script " + s_.scriptName + ": " + std::strerror(errno));
         return ScriptFailed();
     }
     s_.port.SetGauge(0);
@@ -73,92 +61,68 @@ void ReadThread_JTAG_NUV::SendScript() {
         }
     }
     if (std::ferror(s_.file.get())) {
-        LogFailure("Error reading the script " + s_.fileName + ": " + std::strerror(errno));
+        LogFailure("Error reading the script " + s_.scriptName + ": " + std::strerror(errno));
         return ScriptFailed();
     }
     s_.file.reset();
     Log("Sending end:   " + NuvDateTime());
-    s_.EnableTransfer(true);
-    Log("I`m ready to READ or WRITE.");
-    s_.outcome.store(NuvJtagOutcome::Succeeded);
-    s_.EndRecord(NuvJtagOutcome::Succeeded);
-    s_.link.Close();
-    s_.workerCpuNanos = ThreadCpuNanos();
-    s_.state.Set("NONE");
+    Log("I`m ready to READ or WRITE."); // READ and WRITE come once the runner is idle
+    return Outcome::Succeeded;
 }
 
 // A script that could not be played leaves the controller unprepared: the operation ends like
 // a failed read or write.
-void ReadThread_JTAG_NUV::ScriptFailed() {
-    Finish(false);
+Outcome ReadThread_JTAG_NUV::ScriptFailed() {
+    return Finish(false);
 }
 
 // ---------------------------------------------------------------- read
 
 bool ReadThread_JTAG_NUV::ReadBlock(int block) {
     const std::string step = Of("block", block + 1, kBlocks);
-    if (!channel_.Exchange(BlockRead().frame, kBlockSize, s_.bounds.dataBlock, step)) {
-        LogFailure(channel_.Failure());
-        return false;
-    }
+    if (channel_.Exchange(BlockRead().frame, kBlockSize, s_.bounds.dataBlock, step))
+        return true;
     // A byte more than the block would shift every block after it.
-    FtdiApi& api = s_.link.Api();
-    if (api.FT_GetStatus(s_.link.Handle(), &s_.link.rxQueue, &s_.link.txQueue,
-                         &s_.link.eventWord) != FT_OK ||
-        s_.link.rxQueue != 0) {
+    if (channel_.Last().surplus)
         LogFailure(WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
-        return false;
-    }
-    return true;
+    else
+        LogFailure(channel_.Failure());
+    return false;
 }
 
-void ReadThread_JTAG_NUV::Read() {
+Outcome ReadThread_JTAG_NUV::Read() {
     Log("Reading ...       " + NuvDateTime());
     // The image stays in memory only for the safety net's checks.
-    const bool keep = s_.safety.active;
+    const bool keep = s_.run.Safety().active;
     std::vector<std::uint8_t> image;
     for (int block = 0; block < kBlocks; ++block) {
         if (StopHere() || !ReadBlock(block))
             return Finish(false);
-        if (!s_.out.Write(s_.link.Buffer(), kBlockSize)) {
-            LogFailure(FileProblemLine(s_.fileName, s_.out.Error()));
+        const std::vector<std::uint8_t>& data = channel_.Last().bytes;
+        if (!s_.run.WriteOutput(data.data(), kBlockSize)) {
+            LogFailure(FileProblemLine(s_.run.FileName(), s_.run.Output().Error()));
             return Finish(false);
         }
         if (keep)
-            image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
-        s_.fileBytes += kBlockSize;
+            image.insert(image.end(), data.begin(), data.end());
         s_.port.SetGauge(block + 1);
     }
     Log("Reading complete. " + NuvDateTime());
     const LogLine log = [this](const std::string& line) { Log(line); };
-    if (s_.safety.readTwice &&
+    if (s_.run.Safety().readTwice &&
         !ReadAgainAndCompare(
             image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
             log)) {
-        if (s_.failedStep.empty())
-            s_.failedStep = "read twice: the reads differ";
+        if (s_.run.FailedStep().empty())
+            s_.run.SetFailedStep("read twice: the reads differ");
         return Finish(false);
     }
-    if (!CommitDump())
+    // Data the file did not keep must never end as a good read.
+    if (!s_.run.CommitOutput())
         return Finish(false);
     if (keep)
         LogImageCheck(image, log);
-    Finish(true);
-}
-
-// Data the file did not keep must never end as a good read.
-bool ReadThread_JTAG_NUV::CommitDump() {
-    if (s_.out.Commit())
-        return true;
-    LogFailure(FileProblemLine(s_.fileName, s_.out.Error()));
-    AbandonDump();
-    return false;
-}
-
-void ReadThread_JTAG_NUV::AbandonDump() {
-    const std::string line = s_.out.Abandon();
-    if (!line.empty())
-        Log(line);
+    return Finish(true);
 }
 
 bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
@@ -168,7 +132,7 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     for (int block = 0; block < kBlocks; ++block) {
         if (StopHere() || !ReadBlock(block))
             return false;
-        image.insert(image.end(), s_.link.Buffer(), s_.link.Buffer() + kBlockSize);
+        image.insert(image.end(), channel_.Last().bytes.begin(), channel_.Last().bytes.end());
         s_.port.SetGauge(block + 1);
     }
     return true;
@@ -176,25 +140,17 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 
 // ---------------------------------------------------------------- erase and write
 
-void ReadThread_JTAG_NUV::EraseAndWrite() {
-    writing_ = true;
-    Finish((!s_.safety.backup || Backup()) && Erase() && Write());
+Outcome ReadThread_JTAG_NUV::EraseAndWrite() {
+    return Finish((!s_.run.Safety().backup || Backup()) && Erase() && Write());
 }
 
 bool ReadThread_JTAG_NUV::Backup() {
     s_.port.SetGaugeColour(kReadColour);
     s_.port.SetGaugeMax(kBlocks);
-    const std::optional<std::filesystem::path> saved = TakeBackup(
-        kModeName, kExpectedIdText,
-        [this](std::vector<std::uint8_t>& image) { return ReadWholeFlash(image); },
-        [this](const std::string& line) { Log(line); }, s_.safety,
-        [this](const std::string& q) { return s_.port.AskYesNo(q); });
-    if (!saved) {
-        s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+    if (!s_.run.TakeBackup(kExpectedIdText, [this](std::vector<std::uint8_t>& image) {
+            return ReadWholeFlash(image);
+        }))
         return false;
-    }
-    s_.backupPath = saved->string();
-    s_.record.SetBackup(s_.backupPath);
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
     s_.port.SetGauge(0);
@@ -230,8 +186,8 @@ bool ReadThread_JTAG_NUV::Erase() {
         if (StopHere())
             return false;
         if (sector == 0) {
-            s_.record.Started([this](const std::string& line) { Log(line); });
-            s_.progress.Erasing();
+            s_.run.Record().Started([this](const std::string& line) { Log(line); });
+            s_.run.Progress().Erasing();
         }
         const std::string step = Of("erase of sector", sector + 1, kSectors);
         if (!channel_.Batch(kModeRaw, EraseSectorEntries(sector), step)) {
@@ -249,7 +205,7 @@ bool ReadThread_JTAG_NUV::Erase() {
         status = *erased;
         s_.port.SetGauge(sector + 1);
     }
-    s_.progress.Erased();
+    s_.run.Progress().Erased();
     Log("Erase complete! " + NuvDateTime() + "    status=" + Hex2(status) + "h");
     return true;
 }
@@ -294,39 +250,26 @@ bool ReadThread_JTAG_NUV::Write() {
             LogFailure("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
             return false;
         }
-        s_.progress.Written(k + 1, kBlocks);
+        s_.run.Progress().Written(k + 1, kBlocks);
         s_.port.SetGauge(k + 1);
     }
     Log("Write complete! " + NuvDateTime());
     return true;
 }
 
-// Closes the file, gives the JIG's signal, resets the window and arms the timer, which ends
-// the operation on the window's thread. Arming is the last thing the worker does.
-void ReadThread_JTAG_NUV::Finish(bool ok) {
+// The JIG's signal and the end-of-operation reset of its CPLD and SPI lines, while the link is
+// still open; the runner then closes it and says where the chip stands, and the timer shows the
+// message.
+Outcome ReadThread_JTAG_NUV::Finish(bool ok) {
     s_.file.reset();
-    if (!ok)
-        AbandonDump();
     const bool stopped = !ok && stopped_;
     if (stopped)
         LogFailure(kStoppedLine);
-    if (!ok && writing_) {
-        s_.chipState = s_.progress.Line(s_.backupPath);
-        Log(s_.chipState);
-    }
     const bool lost = s_.linkLost;
     if (!channel_.Named(ok ? "BUZ_OK" : "BUZ_ER") && !lost)
         Log(channel_.Failure());
-    s_.result = ok ? "OK" : "ERROR";
-    const NuvJtagOutcome outcome = ok        ? NuvJtagOutcome::Succeeded
-                                   : stopped ? NuvJtagOutcome::Stopped
-                                             : NuvJtagOutcome::Failed;
-    s_.outcome.store(outcome);
-    s_.EndRecord(outcome);
-    s_.ResetControls();
-    s_.workerCpuNanos = ThreadCpuNanos();
-    NuvJtagView* view = s_.view;
+    channel_.Named("RESET_ALTERA");
+    channel_.Named("SPI_ON");
     s_.timerArmed.store(true);
-    if (view)
-        view->ArmEndTimer();
+    return ok ? Outcome::Succeeded : stopped ? Outcome::Stopped : Outcome::Failed;
 }

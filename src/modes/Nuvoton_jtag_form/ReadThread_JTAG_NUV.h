@@ -1,22 +1,23 @@
 #pragma once
-// The worker of one script, read or write: the script's lines, the block reads, the sector
-// erase with its status poll, the checked block write, and the end of each on every path.
+// The wire steps of one script, read or write, run on the runner's worker: the script's lines,
+// the block reads, the sector erase with its status poll, the checked block write, and the
+// mode's last signals on every path. Each returns how it ended; the runner then ends it.
 #include "modes/Nuvoton_jtag_form/JtagChannel.h"
 #include "modes/Nuvoton_jtag_form/NuvJtagSession.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 class ReadThread_JTAG_NUV {
   public:
     explicit ReadThread_JTAG_NUV(NuvJtagSession& session) : s_(session), channel_(session) {}
-    void Execute();
+    Outcome SendScript();
+    Outcome Read();
+    Outcome EraseAndWrite();
 
   private:
-    void SendScript();
-    void Read();
-    void EraseAndWrite();
     bool Erase();
     bool Write();
     // The status poll of one sector; nothing when it did not end within its bound.
@@ -29,20 +30,16 @@ class ReadThread_JTAG_NUV {
     void Log(const std::string& line) { s_.port.Log(line); }
     // A line that ends the operation: logged, and kept for its record.
     void LogFailure(const std::string& line) {
-        s_.failedStep = line;
+        s_.run.SetFailedStep(line);
         Log(line);
     }
     // A safe point: true (and the operation ends as stopped) when the technician asked.
     bool StopHere();
-    // The read's dump: put in place after a good read, else kept as NAME.partial.
-    bool CommitDump();
-    void AbandonDump();
-    // The end of a read or write: signal, window reset, result, timer.
-    void Finish(bool ok);
-    void ScriptFailed();
+    // The end of a read or write: the stop line, the buzzer, the JIG's reset; the timer is due.
+    Outcome Finish(bool ok);
+    Outcome ScriptFailed();
 
     NuvJtagSession& s_;
     JtagChannel channel_;
     bool stopped_ = false;
-    bool writing_ = false; // the chip may change: a failure says where it stands
 };

@@ -181,7 +181,7 @@ ModeRunResult RunJtag(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
     const bool read = (op & 1) == 0;
     NuvotonJtagEngine engine(api, port);
     auto idle = [&] {
-        c.Hold(engine.State() == "NONE", "state NONE");
+        c.Hold(!engine.Running(), "state NONE");
         c.Hold(!engine.LinkOpen(), "link closed");
         c.Hold(!engine.EndTimerArmed(), "end timer run");
     };
@@ -202,13 +202,13 @@ ModeRunResult RunJtag(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
             engine.WriteClick();
         engine.WaitForOperation();
         idle();
-        c.Hold(engine.Outcome() != NuvJtagOutcome::None, "an outcome");
+        c.Hold(engine.Run().Result() != Outcome::None, "an outcome");
         // After a worker the steps start again; a link that did not open for the transfer
         // leaves READ and WRITE to try again.
         c.Hold(engine.SettingsEnabled() ||
-                   (engine.Outcome() == NuvJtagOutcome::NoJig && engine.TransferEnabled()),
+                   (engine.Run().Result() == Outcome::NoJig && engine.TransferEnabled()),
                "the steps start again");
-        c.result.succeeded = engine.Outcome() == NuvJtagOutcome::Succeeded;
+        c.result.succeeded = engine.Run().Result() == Outcome::Succeeded;
         c.result.lines = port.Lines();
         if (read && c.result.succeeded)
             c.Hold(FuzzFileSize(out) == kFlash, "a read's file holds the whole flash");

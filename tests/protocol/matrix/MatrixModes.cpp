@@ -170,7 +170,7 @@ MatrixRun RunJtag(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
     engine.SetBounds({kShort, kShort, kShort});
     MatrixRun r;
     auto idle = [&] {
-        r.idle = engine.State() == "NONE" && !engine.EndTimerArmed();
+        r.idle = !engine.Running() && !engine.EndTimerArmed();
         r.linkClosed = !engine.LinkOpen();
         // The steps start again, or (a file refused before the worker) READ and WRITE stay.
         r.controlsEnabled =
@@ -195,7 +195,7 @@ MatrixRun RunJtag(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
             engine.WriteClick();
         engine.WaitForOperation();
         idle();
-        r.succeeded = engine.Outcome() == NuvJtagOutcome::Succeeded;
+        r.succeeded = engine.Run().Result() == Outcome::Succeeded;
     }
     r.lines = port.Lines();
     r.messages = port.Messages();

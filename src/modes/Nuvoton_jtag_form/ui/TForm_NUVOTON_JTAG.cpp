@@ -118,7 +118,7 @@ void TForm_NUVOTON_JTAG::showEvent(QShowEvent* event) {
 }
 
 bool TForm_NUVOTON_JTAG::CanLeave() const {
-    return engine_->State() == "NONE";
+    return !engine_->Running();
 }
 
 void TForm_NUVOTON_JTAG::closeEvent(QCloseEvent* event) {
@@ -141,7 +141,7 @@ void TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick() {
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_CONNECTClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->CheckConnect();
 }
 
@@ -150,12 +150,12 @@ void TForm_NUVOTON_JTAG::BitBtnFILE_OPENClick() {
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_RDClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->ReadClick();
 }
 
 void TForm_NUVOTON_JTAG::BitBtn_NUV_JTAG_WRClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 
