@@ -12,7 +12,6 @@
 #include <random>
 #include <string_view>
 
-
 namespace {
 // The CLI in `folder`, the simulated JIG on instant timing unless a tty is given.
 ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
