@@ -31,15 +31,17 @@ class MecWindowTest : public ::testing::Test {
     }
     SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
     // Waits for the operation to end and its last log line to arrive: the empty line that ends
-    // the mode's sequence, or after a failed erase or write where the chip stands.
+    // the mode's sequence, after it what a read kept, or where a failed erase or write left
+    // the chip.
     bool Ended() {
         return WaitUntil([&] {
             const QStringList lines = window->Memo_MEC16->Lines();
             if (window->Engine().Run().State() != "NONE" || lines.isEmpty())
                 return false;
             const std::string& chipState = window->Engine().Run().ChipState();
-            return chipState.empty() ? lines.back().isEmpty()
-                                     : lines.back() == QString::fromStdString(chipState);
+            if (!chipState.empty())
+                return lines.back() == QString::fromStdString(chipState);
+            return lines.back().isEmpty() || lines.back().contains(" bytes received ");
         });
     }
     QColor Fwp() const { return window->Shape_FWP_MEC16->Colour(); }

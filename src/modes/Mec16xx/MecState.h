@@ -88,8 +88,6 @@ struct MecState {
 
     ProgrammerLink link;
     OperatorPort& port;
-    // The operation: its state, stop flag, failed step, file, backup, record and ending.
-    OperationRunner run;
     MecBounds bounds;
     // The JIG's last reply that came whole (an ID, a register's four bytes).
     Reply reply;
@@ -134,4 +132,9 @@ struct MecState {
     std::function<void(Outcome, const std::string&)> endSink_;
     Rgb fwp_ = Mec::kBlack;
     Rgb bootLock_ = Mec::kBlack;
+
+  public:
+    // The operation: its state, stop flag, failed step, file, backup, record and ending. Last,
+    // so that it joins the worker before anything the worker uses goes.
+    OperationRunner run;
 };
