@@ -6,7 +6,6 @@
 #include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
 #include "operation/ImageToWrite.h"
-#include "port/RegularFile.h"
 
 #include <optional>
 
