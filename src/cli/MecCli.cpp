@@ -5,32 +5,6 @@
 
 #include <cstdio>
 
-int MecExitCode(MecOutcome outcome) {
-    switch (outcome) {
-    case MecOutcome::Succeeded:
-        return kExitOk;
-    case MecOutcome::NoJig:
-        return kExitNoJig;
-    case MecOutcome::None:
-    case MecOutcome::Failed:
-    case MecOutcome::Stopped:
-        break;
-    }
-    return kExitFailed;
-}
-
-std::optional<std::string> MecCliPort::AskSaveFile(const FileDialogSpec&) {
-    if (files_.empty())
-        return std::nullopt;
-    std::string name = files_.front();
-    files_.pop_front();
-    return name;
-}
-
-std::optional<std::string> MecCliPort::AskOpenFile(const FileDialogSpec& spec) {
-    return AskSaveFile(spec);
-}
-
 namespace {
 // A signal before the operation begins leaves it unstarted; one that came while it began
 // (its start clears the flag) is handed to it again.
@@ -41,32 +15,29 @@ int RunStoppable(Mec16xxEngine& engine, const std::function<void()>& click) {
     if (StopSignal() != 0)
         engine.Stop();
     engine.WaitForWorker();
-    return MecExitCode(engine.Outcome());
+    return ExitStatusOf(engine.Run().Result());
 }
 } // namespace
 
-int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)()) {
-    return RunStoppable(engine, [&] { (engine.*click)(); });
-}
-
-int RunMecOperation(Mec16xxEngine& engine, void (Mec16xxEngine::*click)(bool), bool alsoInfo) {
-    return RunStoppable(engine, [&] { (engine.*click)(alsoInfo); });
+int RunMecOperation(Mec16xxEngine& engine, const std::function<void()>& start) {
+    return RunStoppable(engine, start);
 }
 
 void PrintMecChipState(const Mec16xxEngine& engine, const CliArgs& args,
                        const std::string& backup) {
-    PrintChipState(engine.ChipState(), args, "mec write",
-                   engine.BackupPath().empty() ? backup : engine.BackupPath());
+    const OperationRunner& run = engine.Run();
+    PrintChipState(run.ChipState(), args, "mec write",
+                   run.BackupPath().empty() ? backup : run.BackupPath());
 }
 
-int WithMecEngine(const CliArgs& args, MecCliPort& port,
+int WithMecEngine(const CliArgs& args, CliPort& port,
                   const std::function<int(Mec16xxEngine&, MecStats&)>& body) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
         return kExitNoJig;
     MecStats stats;
     Mec16xxEngine engine(api, port);
-    engine.SetSafety(CliSafety(args));
+    engine.Run().SetSafety(CliSafety(args));
     int status = 0;
     {
         StopOnSignal stop([&engine] { engine.Stop(); });
@@ -78,8 +49,8 @@ int WithMecEngine(const CliArgs& args, MecCliPort& port,
 }
 
 void MecStats::Add(const Mec16xxEngine& engine) {
-    workerCpu_ += engine.WorkerCpuNanos();
-    fileBytes_ += engine.FileBytes();
+    workerCpu_ += engine.Run().WorkerCpuNanos();
+    fileBytes_ += engine.Run().FileBytes();
 }
 
 void MecStats::Print(const std::shared_ptr<FtdiApi>& api) const {

@@ -1,27 +1,27 @@
 #include "cli/MecCli.h"
 
 int RunMecCheck(const CliArgs& args) {
-    MecCliPort port;
+    CliPort port;
     return WithMecEngine(args, port, [](Mec16xxEngine& engine, MecStats&) {
         engine.CheckClick();
-        return MecExitCode(engine.Outcome());
+        return ExitStatusOf(engine.Run().Result());
     });
 }
 
 int RunMecRead(const CliArgs& args) {
-    MecCliPort port;
-    port.QueueFile(args.positional.at(0));
+    CliPort port;
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
-        const int status = RunMecOperation(engine, &Mec16xxEngine::ReadClick, args.Flag("info"));
+        const int status = RunMecOperation(
+            engine, [&] { engine.ReadFile(args.positional.at(0), args.Flag("info")); });
         stats.Add(engine);
         return status;
     });
 }
 
 int RunMecErase(const CliArgs& args) {
-    MecCliPort port;
+    CliPort port;
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
-        const int status = RunMecOperation(engine, &Mec16xxEngine::EraseClick, args.Flag("info"));
+        const int status = RunMecOperation(engine, [&] { engine.EraseClick(args.Flag("info")); });
         stats.Add(engine);
         PrintMecChipState(engine, args);
         return status;

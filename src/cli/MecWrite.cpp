@@ -95,22 +95,21 @@ int RunMecWrite(const CliArgs& args) {
     const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in);
     if (!image)
         return kExitFailed;
-    MecCliPort port;
+    CliPort port;
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
         std::string backup;
         if (!args.Flag("no-erase")) {
             port.Log("--- erase MAIN");
-            const int status = RunMecOperation(engine, &Mec16xxEngine::EraseClick, false);
+            const int status = RunMecOperation(engine, [&] { engine.EraseClick(false); });
             stats.Add(engine);
             PrintMecChipState(engine, args);
             if (status != kExitOk)
                 return status;
-            backup = engine.BackupPath();
+            backup = engine.Run().BackupPath();
             // The erase kept what the chip held; a backup now would only hold the blank flash.
-            engine.SetSafety({.active = true});
+            engine.Run().SetSafety({.active = true});
         }
         port.Log("--- write " + in);
-        port.QueueFile(in);
         if (!args.Flag("no-erase")) {
             engine.ContinueAfterErase(backup);
             if (StopSignal() != 0) {
@@ -120,11 +119,11 @@ int RunMecWrite(const CliArgs& args) {
                 return static_cast<int>(kExitFailed);
             }
         }
-        int status = RunMecOperation(engine, &Mec16xxEngine::WriteClick);
+        int status = RunMecOperation(engine, [&] { engine.WriteFile(in); });
         stats.Add(engine);
         PrintMecChipState(engine, args, backup);
-        if (!engine.BackupPath().empty())
-            backup = engine.BackupPath();
+        if (!engine.Run().BackupPath().empty())
+            backup = engine.Run().BackupPath();
         if (status != kExitOk || args.Flag("no-verify"))
             return status;
 
@@ -135,8 +134,7 @@ int RunMecWrite(const CliArgs& args) {
                          std::strerror(errno));
             return static_cast<int>(kExitFailed);
         }
-        port.QueueFile(readBack.Path());
-        status = RunMecOperation(engine, &Mec16xxEngine::ReadClick, false);
+        status = RunMecOperation(engine, [&] { engine.ReadFile(readBack.Path(), false); });
         stats.Add(engine);
         if (status != kExitOk) {
             ChipProgress written;

@@ -148,15 +148,18 @@ Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) 
     }
     // On a time-out the bytes that did come are taken too, so the log can show them.
     r.surplus = r.outcome == WaitOutcome::Ready && rxQueue > count;
+    // The reply lands in its own bytes, so a reply may be larger than the link's buffer.
     const std::size_t take = std::min<std::size_t>(
-        r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), kBufferSize);
+        r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), std::max(count, kBufferSize));
+    r.bytes.resize(take);
     transferred = 0;
     if (take != 0 &&
-        api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(take), &transferred) != FT_OK) {
+        api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(take), &transferred) != FT_OK) {
+        r.bytes.clear();
         r.outcome = WaitOutcome::DeviceError;
         return r;
     }
-    r.bytes.assign(buffer_.begin(), buffer_.begin() + transferred);
+    r.bytes.resize(transferred);
     if (r.outcome == WaitOutcome::Ready && !r.surplus && transferred != count)
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
     return r;

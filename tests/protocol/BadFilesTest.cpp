@@ -214,10 +214,10 @@ TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
         port.QueueFileAnswer(path);
         engine.WriteClick();
         engine.WaitForWorker();
-        EXPECT_EQ(engine.State(), "NONE");
+        EXPECT_EQ(engine.Run().State(), "NONE");
         EXPECT_FALSE(engine.LinkOpen());
         EXPECT_FALSE(engine.FileOpen());
-        EXPECT_NE(engine.Outcome(), MecOutcome::None);
+        EXPECT_NE(engine.Run().Result(), Outcome::None);
         EXPECT_TRUE(sim->Jig().Surprises().empty());
     }
 }

@@ -30,7 +30,7 @@ TEST_F(MecTest, Pcb2CheckOfAFreeChipShowsEverythingAndSignalsSuccess) {
     EXPECT_EQ(HostText(), "B1jrFFFD00rFF3908rFF3910rFF390CI0");
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kLime);
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kLime);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
 }
 
@@ -46,8 +46,8 @@ TEST_F(MecTest, Pcb3CheckOfAProtectedChipShowsBothRedAndSignalsTheError) {
     EXPECT_EQ(HostText(), "BSRJXJ1MjMrFFFD00MrFF3908MrFF3910MrFF390COJ1JS");
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), "FWP");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "FWP");
     ExpectIdle();
 }
 
@@ -57,7 +57,7 @@ TEST_F(MecTest, ByteFourOfARegisterReplyIsNotInterpreted) {
                           "faults": [{"type": "corrupt", "replyByte": 23, "xor": 155}]})");
     Check();
     EXPECT_TRUE(port.HasLine("REG FFFD00h -> 1234 5678h"));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }
 
 TEST_F(MecTest, ShortRegisterRepliesAreLostAndTheCheckGoesOn) {
@@ -68,8 +68,8 @@ TEST_F(MecTest, ShortRegisterRepliesAreLostAndTheCheckGoesOn) {
     EXPECT_TRUE(port.HasLine("REG FF3910h -> 0000 0000h"));
     EXPECT_TRUE(port.HasLine("--> Erase and Write boot allowed."));
     EXPECT_EQ(HostBytes().end()[-2], 'O');
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), "I101");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "I101");
 }
 
 TEST_F(MecTest, LostStatusRegisterLeavesTheIndicatorsUndetermined) {
@@ -79,7 +79,7 @@ TEST_F(MecTest, LostStatusRegisterLeavesTheIndicatorsUndetermined) {
     EXPECT_FALSE(port.HasLine("--> Erase and Write allowed (FWP pin)."));
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kBlack);
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kBlack);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
 TEST_F(MecTest, NoChipOnTheJtagWires) {
@@ -88,7 +88,7 @@ TEST_F(MecTest, NoChipOnTheJtagWires) {
     EXPECT_TRUE(port.HasLine("ID from MEC -> FFFF FFFFh"));
     EXPECT_TRUE(port.HasLine("REG FF390Ch -> FFFF FFFFh"));
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
 TEST_F(MecTest, Pcb3ChipAnswersOnlyWithTheCpldInItsPowerUpRouting) {
@@ -118,7 +118,7 @@ TEST_F(MecTest, SilentJigEndsTheCheckAtTheFirstWait) {
                                   "Close VCOM port", kMecStamp, ""}));
     // Nothing more was waited for: the error signal and the release still went out.
     EXPECT_EQ(HostText(), "B1O0");
-    EXPECT_EQ(engine->FailedStep(), "answer to JTAG_RESET");
+    EXPECT_EQ(engine->Run().FailedStep(), "answer to JTAG_RESET");
     ExpectIdle();
 }
 
@@ -141,7 +141,7 @@ TEST_F(MecTest, NoProgrammerEndsTheCheckAtOnce) {
     Check();
     EXPECT_EQ(port.Lines(),
               (std::vector<std::string>{kMecStamp, "VCOM port is not found on the machine!"}));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::NoJig);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
     ExpectIdle();
 }
 

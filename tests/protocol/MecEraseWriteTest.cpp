@@ -55,7 +55,7 @@ TEST_P(MecEraseWriteBoards, EraseOfMainPollsTheBusyBitAndLeavesInfo) {
                                   "wFF390800000100", "wFF390800000000", "wFF391000000000"}) +
                   "I" + Release());
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kLime);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
 }
 
@@ -110,7 +110,7 @@ TEST_P(MecEraseWriteBoards, WriteOfAFullFileSends768BlocksAndEndsWithX) {
     ASSERT_FALSE(dialogs.empty());
     EXPECT_EQ(dialogs.back().title, "Укажите файл за заливки.");
     EXPECT_EQ(dialogs.back().filter, "BIN файл MEC16 (*.bin)|*.bin|Другие|*.*");
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
 }
 
@@ -126,7 +126,7 @@ TEST_P(MecEraseWriteBoards, EraseWriteReadGivesTheFileBack) {
     const auto after = Chip().Image();
     EXPECT_TRUE(std::equal(after.begin() + SimMec16xx::kMainSize, after.end(),
                            infoBefore.begin() + SimMec16xx::kMainSize));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, MecEraseWriteBoards, ::testing::Values("pcb2-v42", "pcb3"));
@@ -158,7 +158,7 @@ TEST_F(MecTest, ShortFileIsPaddedAndEndsAfterItsLastBlock) {
     std::vector<std::uint8_t> expected(SimMec16xx::kMainSize, 0xFF);
     std::copy(image.begin(), image.end(), expected.begin());
     EXPECT_EQ(Main(), expected);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
 }
 
@@ -168,7 +168,7 @@ TEST_F(MecTest, WriteWithoutEraseLeavesOnlyClearedBits) {
     const std::string image = MecPattern(196608, 3);
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded); // the stream itself cannot tell
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded); // the stream itself cannot tell
     const auto after = Main();
     for (std::size_t i = 0; i < after.size(); ++i)
         ASSERT_EQ(after[i], before[i] & static_cast<std::uint8_t>(image[i])) << i;
@@ -183,9 +183,9 @@ TEST_F(MecTest, ProtectedFlashGetsNoRegisterWrite) {
         Erase();
         EXPECT_EQ(HostText(), "B1jrFF390CO0") << protection;
         EXPECT_EQ(LinesFrom("--> Каманда стирания отменена."),
-                  (std::vector<std::string>{"--> Каманда стирания отменена.", kUnchanged,
-                                            "Закрыли VCOM порт", kMecStampRu, ""}));
-        EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+                  (std::vector<std::string>{"--> Каманда стирания отменена.", "Закрыли VCOM порт",
+                                            kMecStampRu, "", kUnchanged}));
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 
         WriteFileBytes(dir.File("in.bin"), MecPattern(196608));
         const std::size_t wireBefore = HostBytes().size();
@@ -194,8 +194,8 @@ TEST_F(MecTest, ProtectedFlashGetsNoRegisterWrite) {
         EXPECT_EQ(HostText().substr(wireBefore), "B1jrFF390CO0") << protection;
         EXPECT_EQ(LinesFrom("--> Команда записи отменена (nFWP или BOOT_LOCK)"),
                   (std::vector<std::string>{"--> Команда записи отменена (nFWP или BOOT_LOCK)",
-                                            kUnchanged, "Закрыли VCOM порт", kMecStampRu, ""}));
-        EXPECT_EQ(engine->ChipState(), kUnchanged);
+                                            "Закрыли VCOM порт", kMecStampRu, "", kUnchanged}));
+        EXPECT_EQ(engine->Run().ChipState(), kUnchanged);
         EXPECT_EQ(Chip().Image(), before);
         ExpectIdle();
     }
@@ -211,9 +211,9 @@ TEST_F(MecTest, EraseIsNotSentWithoutAStatus) {
     EXPECT_EQ(
         LinesFrom("Потеряна связь с MEC16 (E100)"),
         (std::vector<std::string>{"Потеряна связь с MEC16 (E100)", "--> Каманда стирания отменена.",
-                                  kUnchanged, "Закрыли VCOM порт", kMecStampRu, ""}));
+                                  "Закрыли VCOM порт", kMecStampRu, "", kUnchanged}));
     EXPECT_EQ(HostText(), "B1jrFF390CO0");
-    EXPECT_EQ(engine->FailedStep(), "E100");
+    EXPECT_EQ(engine->Run().FailedStep(), "E100");
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kBlack);
 }
 
@@ -225,13 +225,13 @@ TEST_F(MecTest, ChipStuckBusyEndsTheEraseAtItsBound) {
               (std::vector<std::string>{
                   "Потеряна связь с MEC16 (E104)",
                   "Timeout: the MEC16 was still erasing after 300 ms (busy poll of FF390Ch)",
-                  "The chip may be partly erased. No backup was taken.", "Закрыли VCOM порт",
-                  kMecStampRu, ""}));
+                  "Закрыли VCOM порт", kMecStampRu, "",
+                  "The chip may be partly erased. No backup was taken."}));
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
     EXPECT_FALSE(port.HasLine("Стирание завершено успешно."));
     const std::string wire = HostText();
     EXPECT_EQ(wire.substr(wire.size() - 8), "rFF390C0"); // no end writes, no signal
-    EXPECT_EQ(engine->FailedStep(), "E104");
+    EXPECT_EQ(engine->Run().FailedStep(), "E104");
     ExpectIdle();
 }
 
@@ -241,8 +241,8 @@ TEST_F(MecTest, LostEraseStepEndsTheErase) {
     Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": 30, "xor": 3}]})");
     Erase();
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC16 (E102)"),
-              (std::vector<std::string>{"Потеряна связь с MEC16 (E102)", kUnchanged,
-                                        "Закрыли VCOM порт", kMecStampRu, ""}));
+              (std::vector<std::string>{"Потеряна связь с MEC16 (E102)", "Закрыли VCOM порт",
+                                        kMecStampRu, "", kUnchanged}));
     EXPECT_EQ(HostText().find("FF3904"), std::string::npos);
     EXPECT_EQ(HostText().substr(HostText().size() - 4), "J1JS");
 }
@@ -254,13 +254,12 @@ TEST_F(MecTest, BlockTheChipDoesNotTakeBreaksTheWrite) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC16 (W103)"),
               (std::vector<std::string>{
-                  "Потеряна связь с MEC16 (W103)",
-                  "The chip is partly written (blocks 1 to 6 of 768). No backup was taken.",
-                  kMecStamp, ""}));
+                  "Потеряна связь с MEC16 (W103)", kMecStamp, "",
+                  "The chip is partly written (blocks 1 to 6 of 768). No backup was taken."}));
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
     EXPECT_EQ(HostText().substr(HostText().size() - 4), "XJSO");
     EXPECT_EQ(port.Gauge(), 7);
-    EXPECT_EQ(engine->FailedStep(), "W103");
+    EXPECT_EQ(engine->Run().FailedStep(), "W103");
     ExpectIdle();
 }
 
@@ -271,8 +270,8 @@ TEST_F(MecTest, LastShortBlockThatDoesNotTakeIsAFailedWrite) {
     Write(dir.File("short.bin"));
     EXPECT_TRUE(port.HasLine("Потеряна связь с MEC16 (W102)"));
     EXPECT_EQ(HostText().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
-    EXPECT_EQ(engine->FailedStep(), "W102");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "W102");
 }
 
 TEST_F(MecTest, WriteStartRefusals) {
@@ -281,8 +280,8 @@ TEST_F(MecTest, WriteStartRefusals) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Получен ID от MEC16 -> FFFF FFFFh"),
               (std::vector<std::string>{"Получен ID от MEC16 -> FFFF FFFFh",
-                                        "Неверный ID. Операция прервана!", kUnchanged,
-                                        "Закрыли VCOM порт", kMecStampRu, ""}));
+                                        "Неверный ID. Операция прервана!", "Закрыли VCOM порт",
+                                        kMecStampRu, "", kUnchanged}));
     EXPECT_EQ(HostText(), "B1jO0");
 
     port.ClearLog();
@@ -320,8 +319,8 @@ TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
             << LinesFrom("Ошибка открытия файла")[1];
         EXPECT_NE(LinesFrom("Ошибка открытия файла")[1].find(reason), std::string::npos)
             << LinesFrom("Ошибка открытия файла")[1];
-        EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
-        EXPECT_EQ(engine->ChipState(), "");
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(engine->Run().ChipState(), "");
         ExpectIdle();
     }
     EXPECT_EQ(Chip().Erases(), 0);
@@ -332,7 +331,7 @@ TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
     const auto infoBefore = Chip().Image();
     Erase();
     Write(dir.File("both.bin"));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     EXPECT_TRUE(Main() == std::vector<std::uint8_t>(both.begin(), both.begin() + 196608));
     const auto after = Chip().Image();
     EXPECT_TRUE(std::equal(after.begin() + 196608, after.end(), infoBefore.begin() + 196608));

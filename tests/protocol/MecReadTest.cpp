@@ -26,7 +26,7 @@ TEST_P(MecReadBoards, MainReadGivesMainByteForByte) {
 
     EXPECT_EQ(FileBytes(out), Main());
     EXPECT_EQ(FileBytes(out).size(), 196608u);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
     EXPECT_EQ(port.Gauge(), 192);
     EXPECT_EQ(port.GaugeMax(), 192);
@@ -81,7 +81,7 @@ TEST_P(MecReadBoards, MainAndInfoReadPutsInfoAfterMain) {
                         "R040000NX" + m + "wFF390800000100"),
               std::string::npos);
     EXPECT_EQ(port.Gauge(), 192); // the INFO blocks do not move it
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     ExpectIdle();
 }
 
@@ -106,13 +106,13 @@ TEST_F(MecTest, BadStatusInBlockFiveKeepsFiveBlocksBesideTheOldDump) {
               std::vector<std::uint8_t>(main.begin(), main.begin() + 5120));
     EXPECT_EQ(LinesFrom("Lost communication with MEC (P103)."),
               (std::vector<std::string>{"Lost communication with MEC (P103).", "Close VCOM port",
+                                        kMecStamp, "",
                                         "The 5120 bytes received are kept in " + Partial(out) +
-                                            "; " + out + " is unchanged.",
-                                        kMecStamp, ""}));
+                                            "; " + out + " is unchanged."}));
     const std::string text = HostText();
     EXPECT_EQ(text.substr(text.size() - 7), "NNNNX0O"); // 'X', release, the error signal
-    EXPECT_EQ(engine->FailedStep(), "P103");
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "P103");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -124,7 +124,7 @@ TEST_F(MecTest, BadStatusInAnInfoBlock) {
     EXPECT_EQ(FileBytes(Partial(out)).size(), 198656u);
     EXPECT_EQ(LinesFrom("Lost communication with MEC (P109).").size(), 5u);
     EXPECT_EQ(HostText().substr(HostText().size() - 6), "XOJ1JS");
-    EXPECT_EQ(engine->FailedStep(), "P109");
+    EXPECT_EQ(engine->Run().FailedStep(), "P109");
 }
 
 TEST_F(MecTest, StopDuringEitherStreamEndsAfterTheNextBlockAndTheJigTakesTheNextCommand) {
@@ -141,17 +141,16 @@ TEST_F(MecTest, StopDuringEitherStreamEndsAfterTheNextBlockAndTheJigTakesTheNext
     const auto main = Main();
     EXPECT_EQ(FileBytes(Partial(out)),
               std::vector<std::uint8_t>(main.begin(), main.begin() + 3 * 1024));
-    EXPECT_EQ(
-        LinesFrom("User break read ..."),
-        (std::vector<std::string>{
-            "User break read ...", kStoppedLine, "Write to reg FF3908h 100h",
-            "Write to reg FF3908h 0", "Write to reg FF3910h 0", "Close VCOM port",
-            "The 3072 bytes received are kept in " + Partial(out) + "; " + out + " is unchanged.",
-            kMecStamp, ""}));
+    EXPECT_EQ(LinesFrom("User break read ..."),
+              (std::vector<std::string>{"User break read ...", kStoppedLine,
+                                        "Write to reg FF3908h 100h", "Write to reg FF3908h 0",
+                                        "Write to reg FF3910h 0", "Close VCOM port", kMecStamp, "",
+                                        "The 3072 bytes received are kept in " + Partial(out) +
+                                            "; " + out + " is unchanged."}));
     EXPECT_NE(HostText().find("NNX"), std::string::npos);
     EXPECT_EQ(HostText().substr(HostText().size() - 5), "J1JSO");
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
-    EXPECT_EQ(engine->ChipState(), ""); // a read leaves the chip as it was
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().ChipState(), ""); // a read leaves the chip as it was
     ExpectIdle();
     EXPECT_TRUE(engine->StopExitClick()); // the second press leaves
 
@@ -163,11 +162,11 @@ TEST_F(MecTest, StopDuringEitherStreamEndsAfterTheNextBlockAndTheJigTakesTheNext
     };
     Read(out, true);
     port.onLine = nullptr;
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     EXPECT_TRUE(ReadFileText(out) == kOldDump);
     EXPECT_EQ(FileBytes(Partial(out)).size(), 196608u + 1024u);
     Check();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
 }
 
 TEST_F(MecTest, BlankIdIsRefusedBeforeAnyRegisterWrite) {
@@ -198,7 +197,7 @@ TEST_F(MecTest, LostPreparationEndsTheReadStart) {
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC (R100)"),
               (std::vector<std::string>{"Потеряна связь с MEC (R100)", "Close VCOM port", kMecStamp,
                                         ""}));
-    EXPECT_EQ(engine->FailedStep(), "R100");
+    EXPECT_EQ(engine->Run().FailedStep(), "R100");
 
     port.ClearLog();
     Start("pcb2-v42", R"({"faults": [{"type": "drop", "replyByte": 20}]})");
@@ -220,11 +219,10 @@ TEST_F(MecTest, CancelledSaveDialogAndUncreatableFile) {
 
     port.ClearLog();
     Read(dir.File("no-such-folder/out.bin"));
-    EXPECT_EQ(
-        LinesFrom("Error create file"),
-        (std::vector<std::string>{
-            "Error create file", dir.File("no-such-folder/out.bin") + ": No such file or directory",
-            "Close VCOM port"}));
+    EXPECT_EQ(LinesFrom(dir.File("no-such-folder/out.bin") + ": No such file or directory"),
+              (std::vector<std::string>{dir.File("no-such-folder/out.bin") +
+                                            ": No such file or directory",
+                                        "Error create file", "Close VCOM port"}));
     ExpectIdle();
 }
 
@@ -240,7 +238,7 @@ TEST_F(MecTest, SilentJigEndsTheReadWithinItsBound) {
               std::vector<std::uint8_t>(main.begin(), main.begin() + 99 * 1024));
     EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)").size(), 6u);
     EXPECT_EQ(port.Gauge(), 99);
-    EXPECT_EQ(engine->FailedStep(), "MAIN block 100 of 192");
+    EXPECT_EQ(engine->Run().FailedStep(), "MAIN block 100 of 192");
     ExpectIdle();
 }
 
@@ -253,7 +251,7 @@ TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
     EXPECT_TRUE(port.HasLine("Error create file"));
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(HostText().back(), 'O');
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
 
@@ -268,9 +266,9 @@ TEST_F(MecTest, OtherButtonsWaitWhileAReadRuns) {
         engine->EraseClick(false);
         engine->HelpClick();
         EXPECT_EQ(port.Lines().size(), before);
-        EXPECT_EQ(engine->State(), "READ_MAIN");
+        EXPECT_EQ(engine->Run().State(), "READ_MAIN");
     };
     Read(dir.File("main.bin"));
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(Chip().Erases(), 0);
 }

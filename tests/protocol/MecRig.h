@@ -104,7 +104,7 @@ class MecTest : public ::testing::Test {
         return {bytes.begin(), bytes.end()};
     }
     void ExpectIdle() {
-        EXPECT_EQ(engine->State(), "NONE");
+        EXPECT_EQ(engine->Run().State(), "NONE");
         EXPECT_FALSE(engine->LinkOpen());
     }
 

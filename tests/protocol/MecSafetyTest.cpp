@@ -58,9 +58,9 @@ class MecSafety : public MecTest, public ::testing::WithParamInterface<const cha
 TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
     const std::string before = MecPattern(SimMec16xx::kImageSize, 3);
     StartWith(before);
-    engine->SetSafety(kBackup);
+    engine->Run().SetSafety(kBackup);
     Erase();
-    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     const auto backups = Backups();
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
@@ -75,7 +75,7 @@ TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
     const std::string image = MecPattern(SimMec16xx::kMainSize, 11);
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
-    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     EXPECT_EQ(Backups().size(), 2u);
     EXPECT_TRUE(Main() == Bytes(image));
     ExpectIdle();
@@ -108,12 +108,12 @@ TEST_P(MecSafety, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
             SCOPED_TRACE(std::string(keys) + (write ? " write" : " erase"));
             StartWith(before, keys);
             ShortBounds();
-            engine->SetSafety(kBackup);
+            engine->Run().SetSafety(kBackup);
             if (write)
                 Write(dir.File("in.bin"));
             else
                 Erase(true);
-            EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+            EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
             EXPECT_TRUE(HasLine("The backup read failed: nothing was erased or written."));
             const std::string wire = HostText();
             EXPECT_EQ(wire.find(kEraseMode), std::string::npos);
@@ -140,21 +140,21 @@ TEST_P(MecSafety, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
 // is not stopped by that old press.
 TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
     StartWith(MecPattern(SimMec16xx::kImageSize, 4));
-    engine->SetSafety(kBackup);
+    engine->Run().SetSafety(kBackup);
     port.onGauge = [&](int position) {
         if (position == 50)
             engine->StopExitClick();
     };
     Erase();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
-    EXPECT_EQ(engine->FailedStep(), "backup: User break");
-    EXPECT_EQ(engine->ChipState(), "The chip is unchanged. No backup was taken.");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().FailedStep(), "backup: User break");
+    EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
     EXPECT_EQ(Journal().back().result, "stopped");
     EXPECT_EQ(HostText().find(kEraseMode), std::string::npos);
     EXPECT_TRUE(Backups().empty());
     port.onGauge = nullptr;
     Erase();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     EXPECT_EQ(Chip().Erases(), 1);
     EXPECT_EQ(Backups().size(), 1u);
 }
@@ -166,7 +166,7 @@ TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
 TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     const std::string was = MecPattern(SimMec16xx::kImageSize, 6);
     StartWith(was);
-    engine->SetSafety(kBackup);
+    engine->Run().SetSafety(kBackup);
     port.onLine = [&](const std::string& line) {
         if (line == "Отправили команду стирания.")
             engine->Stop();
@@ -175,8 +175,8 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     port.onLine = nullptr;
     ASSERT_EQ(Backups().size(), 1u);
     const std::string backup = Backups()[0].string();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
-    EXPECT_EQ(engine->ChipState(), "The chip is erased. Backup: " + backup + ".");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(engine->Run().ChipState(), "The chip is erased. Backup: " + backup + ".");
     EXPECT_TRUE(HasLine(kStoppedLine));
     EXPECT_TRUE(HasLine("Стирание завершено успешно."));
     EXPECT_EQ(Main(), std::vector<std::uint8_t>(SimMec16xx::kMainSize, 0xFF));
@@ -188,7 +188,7 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
 
     const std::string image = MecPattern(SimMec16xx::kMainSize, 8);
     WriteFileBytes(dir.File("in.bin"), image);
-    engine->SetSafety(kBoxesOff);
+    engine->Run().SetSafety(kBoxesOff);
     engine->ContinueAfterErase(backup);
     const int stopAt = 1 + static_cast<int>(std::random_device{}() % 766);
     SCOPED_TRACE("stopped at block " + std::to_string(stopAt));
@@ -198,10 +198,10 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     };
     Write(dir.File("in.bin"));
     port.onGauge = nullptr;
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     const std::string state = "The chip is partly written (blocks 1 to " + std::to_string(stopAt) +
                               " of 768). Backup: " + backup + ".";
-    EXPECT_EQ(engine->ChipState(), state);
+    EXPECT_EQ(engine->Run().ChipState(), state);
     EXPECT_TRUE(HasLine(state));
     std::string expected(image.substr(0, static_cast<std::size_t>(stopAt) * 256));
     expected.resize(SimMec16xx::kMainSize, '\xFF');
@@ -219,7 +219,7 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     ExpectIdle();
 
     Check();
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
 }
 
 // The unticked box and --no-backup are today's program: the same bytes on the wire as an
@@ -231,19 +231,19 @@ TEST_P(MecSafety, OptionsOffSendExactlyTodaysWireSequence) {
     for (int withNet = 0; withNet < 2; ++withNet) {
         const SafetyOptions options = withNet ? kBoxesOff : SafetyOptions{};
         StartWith(before);
-        engine->SetSafety(options);
+        engine->Run().SetSafety(options);
         Read(dir.File("out.bin"), true);
-        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
         wire[withNet][0] = HostBytes();
         StartWith(before);
-        engine->SetSafety(options);
+        engine->Run().SetSafety(options);
         Erase(true);
-        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
         wire[withNet][1] = HostBytes();
         StartWith(before);
-        engine->SetSafety(options);
+        engine->Run().SetSafety(options);
         Write(dir.File("in.bin"));
-        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
         wire[withNet][2] = HostBytes();
     }
     EXPECT_TRUE(wire[0][0] == wire[1][0]) << "read";
@@ -258,9 +258,9 @@ TEST_P(MecSafety, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
     const std::string marker = "INFO opens here, once";
     image.replace(SimMec16xx::kMainSize, marker.size(), marker);
     StartWith(image);
-    engine->SetSafety(kTwice);
+    engine->Run().SetSafety(kTwice);
     Read(dir.File("clean.bin"), true);
-    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded) << engine->FailedStep();
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     EXPECT_TRUE(HasLine("Both reads are the same."));
     EXPECT_TRUE(ReadFileText(dir.File("clean.bin")) == image);
     // Where INFO's first bytes cross the wire in the first read: the flip goes 5 bytes on.
@@ -276,12 +276,12 @@ TEST_P(MecSafety, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
     StartWith(image, "",
               R"("faults": [{"type": "corrupt", "replyByte": )" + std::to_string(flipped) +
                   R"(, "xor": 1}])");
-    engine->SetSafety(kTwice);
+    engine->Run().SetSafety(kTwice);
     // The first read went through whole, but the dump of yesterday keeps its name.
     const std::string old = MecPattern(SimMec16xx::kImageSize, 10);
     WriteFileBytes(dir.File("out.bin"), old);
     Read(dir.File("out.bin"), true);
-    EXPECT_EQ(engine->Outcome(), MecOutcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == old);
     EXPECT_EQ(ReadFileText(dir.File("out.bin.partial")).size(), SimMec16xx::kImageSize);
     EXPECT_TRUE(HasLine("The two reads differ in 1 bytes (a loose clip or a long wire, not the "
@@ -303,9 +303,9 @@ TEST_P(MecSafety, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
 TEST_P(MecSafety, ReadEndsWithTheImagesFiguresAndWarnsWhenItIsAllOneValue) {
     const std::string image = MecPattern(SimMec16xx::kImageSize, 21);
     StartWith(image);
-    engine->SetSafety(kBoxesOff);
+    engine->Run().SetSafety(kBoxesOff);
     Read(dir.File("out.bin"));
-    ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
     const std::string main = image.substr(0, SimMec16xx::kMainSize);
     const auto lines = port.Lines();
     EXPECT_NE(std::find_if(lines.begin(), lines.end(),
@@ -317,9 +317,9 @@ TEST_P(MecSafety, ReadEndsWithTheImagesFiguresAndWarnsWhenItIsAllOneValue) {
 
     for (const char fill : {'\xFF', '\0'}) {
         StartWith(std::string(SimMec16xx::kImageSize, fill));
-        engine->SetSafety(kBoxesOff);
+        engine->Run().SetSafety(kBoxesOff);
         Read(dir.File("out.bin"), true);
-        ASSERT_EQ(engine->Outcome(), MecOutcome::Succeeded);
+        ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
         EXPECT_TRUE(HasLine(fill ? "Warning: every byte is FFh: a blank chip, or nothing was "
                                    "read at all."
                                  : "Warning: every byte is 00h: a data line held low?"))

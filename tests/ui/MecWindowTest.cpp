@@ -31,11 +31,18 @@ class MecWindowTest : public ::testing::Test {
         window->show();
     }
     SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
-    // Waits for the operation to end and its last log line to arrive.
+    // Waits for the operation to end and its last log line to arrive: the empty line that ends
+    // the mode's sequence, after it what a read kept, or where a failed erase or write left
+    // the chip.
     bool Ended() {
         return WaitUntil([&] {
             const QStringList lines = window->Memo_MEC16->Lines();
-            return window->Engine().State() == "NONE" && !lines.isEmpty() && lines.back().isEmpty();
+            if (window->Engine().Run().State() != "NONE" || lines.isEmpty())
+                return false;
+            const std::string& chipState = window->Engine().Run().ChipState();
+            if (!chipState.empty())
+                return lines.back() == QString::fromStdString(chipState);
+            return lines.back().isEmpty() || lines.back().contains(" bytes received ");
         });
     }
     QColor Fwp() const { return window->Shape_FWP_MEC16->Colour(); }
@@ -128,7 +135,7 @@ TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 3; }));
     window->EXIT_MEC16->click(); // the read runs: it is asked to stop, the window stays
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Engine().BreakRequested());
+    EXPECT_TRUE(window->Engine().Run().Stopping());
     window->close(); // a window manager's close is the same button
     EXPECT_TRUE(window->isVisible());
     window->BitBtn_MEC16_HELP->click(); // refused while the read runs
@@ -136,7 +143,7 @@ TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
 
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(window->Memo_MEC16->Lines().contains("User break read ..."));
-    EXPECT_EQ(window->Engine().Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == old);
     const auto image = Chip().Image();
     EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
@@ -177,10 +184,10 @@ TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
     window->EXIT_MEC16->click();
     EXPECT_TRUE(window->isVisible());
     ASSERT_TRUE(Ended());
-    EXPECT_EQ(window->Engine().Outcome(), MecOutcome::Stopped);
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     const std::string state =
         "The chip is partly written (blocks 1 to 5 of 768). No backup was taken.";
-    EXPECT_EQ(window->Engine().ChipState(), state);
+    EXPECT_EQ(window->Engine().Run().ChipState(), state);
     ASSERT_TRUE(WaitUntil([&] { return !dialogs.script.messages.empty(); }));
     EXPECT_EQ(dialogs.script.messages.back(), state);
     ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(255, 0, 0); }));

@@ -73,8 +73,8 @@ TEST_F(SafetyWindowTest, ModeWindowsWriteWithTheBackupTheBoxAsks) {
         dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
         window.NPCE_WRITE->click();
         return WaitUntil([&] {
-            return window.Engine().Run().Idle() && window.Engine().Run().Result() != Outcome::None &&
-                   window.NPCE_READ->isEnabled();
+            return window.Engine().Run().Idle() &&
+                   window.Engine().Run().Result() != Outcome::None && window.NPCE_READ->isEnabled();
         });
     };
     ASSERT_TRUE(write());
@@ -120,12 +120,13 @@ TEST_F(SafetyWindowTest, MecEraseAndWriteEachBackUpWhileTheBoxIsTicked) {
     auto ended = [&] {
         return WaitUntil([&] {
             const QStringList lines = window.Memo_MEC16->Lines();
-            return window.Engine().State() == "NONE" && !lines.isEmpty() && lines.back().isEmpty();
+            return window.Engine().Run().State() == "NONE" && !lines.isEmpty() &&
+                   lines.back().isEmpty();
         });
     };
     window.BitBtn_MEC16_ERASE->click();
     ASSERT_TRUE(ended());
-    EXPECT_EQ(window.Engine().Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(window.Engine().Run().Result(), Outcome::Succeeded);
     ASSERT_EQ(BackupCount(), 1u);
     EXPECT_EQ(window.Memo_MEC16->Lines().filter("Backup saved: ").size(), 1);
 
@@ -134,7 +135,7 @@ TEST_F(SafetyWindowTest, MecEraseAndWriteEachBackUpWhileTheBoxIsTicked) {
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window.BitBtn_MEC16_WRITE->click();
     ASSERT_TRUE(ended());
-    EXPECT_EQ(window.Engine().Outcome(), MecOutcome::Succeeded);
+    EXPECT_EQ(window.Engine().Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(BackupCount(), 1u);
     // Each operation's "started" record comes before its end record.
     const auto records = LoadJournal(JournalFile());

@@ -6,7 +6,6 @@
 #include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
 #include "operation/ImageToWrite.h"
-#include "port/RegularFile.h"
 
 #include <optional>
 
@@ -28,11 +27,8 @@ constexpr CheckRead kCheckReads[] = {
 Mec16xxEngine::Mec16xxEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
     : s_(std::move(api), port) {
     port.SetGaugeMax(Mec::kGaugeStart);
-}
-
-Mec16xxEngine::~Mec16xxEngine() {
-    s_.link.Cancel();
-    worker_.Join();
+    s_.run.SetOnEnd(
+        [this](Outcome outcome, const std::string& chipState) { s_.Ended(outcome, chipState); });
 }
 
 void Mec16xxEngine::ShowOpeningNotes() {
@@ -40,48 +36,34 @@ void Mec16xxEngine::ShowOpeningNotes() {
         s_.port.Log(line);
 }
 
-bool Mec16xxEngine::Begin(const char* state, const char* operation) {
-    if (!s_.state.IsNone())
+bool Mec16xxEngine::Begin(const char* operation, bool changesChip) {
+    if (!s_.run.Begin(operation, changesChip))
         return false;
-    worker_.Join(); // the last operation's worker is past its last act
-    if (!s_.state.TryBegin(state))
-        return false;
-    s_.outcome.store(MecOutcome::None);
-    s_.failedStep.clear();
     s_.jigLost = false;
-    s_.fileBytes = 0;
-    s_.workerCpuNanos = 0;
     s_.image.clear();
     s_.toWrite.clear();
-    s_.progress.Reset();
     if (afterErase_)
-        s_.progress.Erased();
+        s_.run.Progress().Erased();
     afterErase_ = false;
-    s_.chipMatters = false;
-    s_.backupPath = carriedBackup_;
+    s_.run.CarryBackup(carriedBackup_);
     carriedBackup_.clear();
-    s_.chipState.clear();
-    // A STOP pressed during the last operation must not stop this one.
-    s_.userBreak.store(false);
-    s_.record.Begin(s_.safety.active, Mec::kModeName, operation);
     return true;
 }
 
 bool Mec16xxEngine::Connect() {
     const int result = OpenProgrammerLink(s_.link, LinkVariants::MecJtag,
                                           [this](const std::string& line) { s_.port.Log(line); });
-    s_.record.SetJig(s_.link.versionText);
+    s_.run.Record().SetJig(s_.link.versionText);
     if (result == kProgrammerAccepted)
         return true;
-    s_.link.Close();
-    s_.Finish(MecOutcome::NoJig, "no programmer");
+    s_.EndEarly(Outcome::NoJig, "no programmer");
     return false;
 }
 
 bool Mec16xxEngine::OpenJtag(IdCountCheck check) {
     if (!MecOpenJtag(s_, check))
         return false;
-    s_.record.SetChipId(MecValueText(s_.id.data()));
+    s_.run.Record().SetChipId(MecValueText(s_.id.data()));
     return true;
 }
 
@@ -90,14 +72,10 @@ void Mec16xxEngine::SetIndicators(Rgb colour) {
     s_.SetIndicator(MecIndicator::BootLock, colour);
 }
 
-void Mec16xxEngine::StartWorker() {
-    worker_.Start([this] { ReadThread_MEC16(s_).Execute(); });
-}
-
 // ---------------------------------------------------------------- check
 
 void Mec16xxEngine::CheckClick() {
-    if (!Begin("ID", "check"))
+    if (!Begin("check", false))
         return;
     std::string failed;
     s_.port.SetGauge(0);
@@ -108,7 +86,7 @@ void Mec16xxEngine::CheckClick() {
     if (OpenJtag(IdCountCheck::Report))
         s_.port.Log("ID from MEC -> " + MecValueText(s_.id.data()));
     else
-        failed = s_.failedStep;
+        failed = s_.run.FailedStep();
 
     // With the status register lost the buffer holds no status: the indicators stay black.
     std::optional<std::uint8_t> status;
@@ -122,7 +100,7 @@ void Mec16xxEngine::CheckClick() {
         }
         s_.port.Log(r.label + value);
         if (r.address == Mec::kRegStatus)
-            status = s_.link.Buffer()[3];
+            status = s_.reply.At(3);
     }
     if (status && MecShowProtection(s_, *status, ProtectionTexts::Check) && failed.empty())
         failed = (*status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock";
@@ -133,13 +111,21 @@ void Mec16xxEngine::CheckClick() {
     s_.link.Close();
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("");
-    s_.Finish(failed.empty() ? MecOutcome::Succeeded : MecOutcome::Failed, failed);
+    s_.EndEarly(failed.empty() ? Outcome::Succeeded : Outcome::Failed, failed);
 }
 
 // ---------------------------------------------------------------- read
 
 void Mec16xxEngine::ReadClick(bool alsoInfo) {
-    if (!Begin("READ_MAIN", "read"))
+    Read("", alsoInfo);
+}
+
+void Mec16xxEngine::ReadFile(const std::string& file, bool alsoInfo) {
+    Read(file, alsoInfo);
+}
+
+void Mec16xxEngine::Read(const std::string& file, bool alsoInfo) {
+    if (!Begin("read", false))
         return;
     s_.port.SetGaugeColour(Mec::kLime);
     s_.port.SetGauge(0);
@@ -147,26 +133,26 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
     if (!Connect())
         return;
 
-    const std::optional<std::string> name =
-        s_.port.AskSaveFile({"Укажите имя файла для сохранения.", "BIN файл MEC16 (*.bin)|*.bin",
-                             ".bin", "Noname", true});
+    std::optional<std::string> name = file;
+    if (file.empty())
+        name = s_.port.AskSaveFile({"Укажите имя файла для сохранения.",
+                                    "BIN файл MEC16 (*.bin)|*.bin", ".bin", "Noname", true});
     if (!name) {
         s_.port.Log("User break");
         MecResultSignal(s_, "ERROR");
         s_.port.Log("Close VCOM port");
         s_.link.Close();
-        return s_.Finish(MecOutcome::Failed, "User break");
+        return s_.EndEarly(Outcome::Failed, "User break");
     }
-    s_.record.SetFile(*name);
-    if (!s_.output.Create(*name)) {
+    s_.run.Record().SetFile(*name);
+    // The dump goes into a new file beside the named one; only a whole read puts it in place.
+    if (!s_.run.CreateOutput(*name)) {
         s_.port.Log("Error create file");
-        s_.port.Log(FileProblemLine(*name, s_.output.Error()));
         MecResultSignal(s_, "ERROR");
         s_.port.Log("Close VCOM port");
         s_.link.Close();
-        return s_.Finish(MecOutcome::Failed, "Error create file");
+        return s_.EndEarly(Outcome::Failed, "Error create file");
     }
-    s_.fileName = *name;
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("Write to file: ");
     s_.port.Log(*name);
@@ -175,7 +161,7 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
     s_.port.Log("Read FLASH MEC ...");
 
     if (!OpenJtag(IdCountCheck::Silent))
-        return FailReadStart(s_.failedStep);
+        return FailReadStart(s_.run.FailedStep());
     s_.lastResult = MecValueText(s_.id.data());
     s_.port.Log("ID from MEC -> " + s_.lastResult);
     if (MecIdIsBlank(s_)) {
@@ -192,7 +178,7 @@ void Mec16xxEngine::ReadClick(bool alsoInfo) {
     s_.blockCounter = 1;
     // The start goes out before the worker exists, so the link has one user at a time.
     MecStartRead(s_, Mec::kMainAddress);
-    StartWorker();
+    s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_MEC16(s_).Read(); });
 }
 
 bool Mec16xxEngine::PrepareRegister(std::uint32_t address, std::uint32_t value, const char* line,
@@ -204,20 +190,19 @@ bool Mec16xxEngine::PrepareRegister(std::uint32_t address, std::uint32_t value, 
 
 // Nothing was received: no file is left, and one already under the name stays as it was.
 void Mec16xxEngine::FailReadStart(const std::string& step) {
-    s_.output.Abandon();
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
     s_.port.Log("Close VCOM port");
     s_.link.Close();
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("");
-    s_.Finish(MecOutcome::Failed, step);
+    s_.EndEarly(Outcome::Failed, step);
 }
 
 // ---------------------------------------------------------------- erase
 
 void Mec16xxEngine::EraseClick(bool alsoInfo) {
-    if (!Begin("ERASE", "erase"))
+    if (!Begin("erase", true))
         return;
     s_.port.SetGauge(0);
     SetIndicators(Mec::kBlack);
@@ -225,15 +210,22 @@ void Mec16xxEngine::EraseClick(bool alsoInfo) {
     if (!Connect())
         return;
     s_.eraseInfo = alsoInfo;
-    s_.chipMatters = true;
     // The chip takes its time: the busy poll runs on the worker, not on the window's thread.
-    StartWorker();
+    s_.run.StartWorker(Activity::Erasing, [this] { return ReadThread_MEC16(s_).Erase(); });
 }
 
 // ---------------------------------------------------------------- write
 
 void Mec16xxEngine::WriteClick() {
-    if (!Begin("WRITE_MAIN", "write"))
+    Write("");
+}
+
+void Mec16xxEngine::WriteFile(const std::string& file) {
+    Write(file);
+}
+
+void Mec16xxEngine::Write(const std::string& file) {
+    if (!Begin("write", true))
         return;
     s_.port.SetGaugeColour(Mec::kRed);
     s_.port.SetGauge(0);
@@ -242,19 +234,19 @@ void Mec16xxEngine::WriteClick() {
     if (!Connect())
         return;
 
-    const std::optional<std::string> name = s_.port.AskOpenFile(
-        {"Укажите файл за заливки.", "BIN файл MEC16 (*.bin)|*.bin|Другие|*.*", "", "", false});
+    std::optional<std::string> name = file;
+    if (file.empty())
+        name = s_.port.AskOpenFile(
+            {"Укажите файл за заливки.", "BIN файл MEC16 (*.bin)|*.bin|Другие|*.*", "", "", false});
     if (!name) {
         s_.port.Log("Операция записи прервана");
         MecResultSignal(s_, "ERROR");
         s_.port.Log("Закрыли VCOM порт");
         s_.link.Close();
-        return s_.Finish(MecOutcome::Failed, "Операция записи прервана");
+        return s_.EndEarly(Outcome::Failed, "Операция записи прервана");
     }
-    s_.record.SetFile(*name);
     if (!LoadImage(*name))
         return;
-    s_.fileName = *name;
     s_.port.Log(Mec::TimeLine(Mec::kTimeRussian));
     s_.port.Log("Записываем в файл: ");
     s_.port.Log(*name);
@@ -262,34 +254,16 @@ void Mec16xxEngine::WriteClick() {
     s_.blockMode = Mec::kMainOnly;
     s_.port.Log("Начали запись MEC16 main block ...");
 
-    s_.chipMatters = true;
-    if (!OpenJtag(IdCountCheck::Report))
-        return FailWriteStart(s_.failedStep);
-    s_.lastResult = MecValueText(s_.id.data());
-    s_.port.Log("Получен ID от MEC16 -> " + s_.lastResult);
-    if (MecIdIsBlank(s_)) {
-        s_.port.Log("Неверный ID. Операция прервана!");
-        return FailWriteStart("Invalid ID");
-    }
-    if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
-        s_.port.Log("Потеряна связь с MEC16 (TW001)");
-        return FailWriteStart("TW001");
-    }
-    const std::uint8_t status = s_.link.Buffer()[3];
-    if (MecShowProtection(s_, status, ProtectionTexts::EraseWrite)) {
-        s_.port.Log("--> Команда записи отменена (nFWP или BOOT_LOCK)");
-        return FailWriteStart((status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock");
-    }
-    // With a backup to take first, the worker readies the write once the chip is saved.
-    if (!s_.safety.backup && !MecStartWriteStream(s_))
-        return;
-    StartWorker();
+    // The JTAG opening, the protection check, the backup and the stream all run on the
+    // worker: every way they end says where the chip stands.
+    s_.run.StartWorker(Activity::Writing, [this] { return ReadThread_MEC16(s_).Write(); });
 }
 
 // MAIN, or MAIN followed by INFO as a read with INFO saves it; refused before anything goes
 // towards the chip.
 bool Mec16xxEngine::LoadImage(const std::string& name) {
     ImageToWrite image = LoadImageToWrite(name, Mec::kMainBytes, Mec::kMainBytes + Mec::kInfoBytes);
+    s_.run.SetFile(name, 0); // the figures count what the stream sends
     if (image.Ok()) {
         s_.toWrite = std::move(image.bytes);
         s_.toWrite.resize(Mec::kMainBytes);
@@ -301,25 +275,21 @@ bool Mec16xxEngine::LoadImage(const std::string& name) {
     MecResultSignal(s_, "ERROR");
     s_.port.Log("Закрыли VCOM порт");
     s_.link.Close();
-    s_.Finish(MecOutcome::Failed, "Ошибка открытия файла");
+    s_.EndEarly(Outcome::Failed, "Ошибка открытия файла");
     return false;
-}
-
-void Mec16xxEngine::FailWriteStart(const std::string& step) {
-    MecFailWriteStart(s_, step);
 }
 
 // ---------------------------------------------------------------- the other buttons
 
 bool Mec16xxEngine::StopExitClick() {
-    if (s_.state.IsNone())
+    if (s_.run.Idle())
         return true;
     Stop();
     return false;
 }
 
 void Mec16xxEngine::HelpClick() {
-    if (!s_.state.IsNone())
+    if (!s_.run.Idle())
         return;
     for (const std::string& line : Mec::HelpLines())
         s_.port.Log(line);

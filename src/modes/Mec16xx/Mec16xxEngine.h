@@ -4,7 +4,6 @@
 // to the technician only through its OperatorPort (and the indicator sink).
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecState.h"
-#include "port/Worker.h"
 
 #include <functional>
 #include <memory>
@@ -13,8 +12,6 @@
 class Mec16xxEngine {
   public:
     Mec16xxEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port);
-    // Stops a running operation (its waits end as cancelled) and joins the worker.
-    ~Mec16xxEngine();
     Mec16xxEngine(const Mec16xxEngine&) = delete;
     Mec16xxEngine& operator=(const Mec16xxEngine&) = delete;
 
@@ -28,33 +25,29 @@ class Mec16xxEngine {
     void ReadClick(bool alsoInfo);
     void EraseClick(bool alsoInfo);
     void WriteClick();
+    // The same with the file named up front (the command line) instead of asked for.
+    void ReadFile(const std::string& file, bool alsoInfo);
+    void WriteFile(const std::string& file);
     // Asks the running operation to stop at its next safe point (between blocks or steps);
     // only sets a flag, so any thread (a signal handler's) may call it.
-    void Stop() { s_.userBreak.store(true); }
+    void Stop() { s_.run.Stop(); }
     // "STOP and EXIT": true when idle (the window may go); otherwise Stop().
     bool StopExitClick();
     void HelpClick();
 
+    // The operation's state, outcome, failed step, files and figures.
+    OperationRunner& Run() { return s_.run; }
+    const OperationRunner& Run() const { return s_.run; }
     // Blocks until the worker of the last operation has ended.
-    void WaitForWorker() { worker_.Join(); }
-    std::string State() const { return s_.state.Get(); }
-    MecOutcome Outcome() const { return s_.outcome.load(); }
-    // The step the last operation failed at ("P103", "E104", "answer to ID_READ"); read once
-    // it has ended.
-    std::string FailedStep() const { return s_.failedStep; }
+    void WaitForWorker() { s_.run.WaitForWorker(); }
     Rgb Indicator(MecIndicator which) const { return s_.Indicator(which); }
     void SetIndicatorSink(std::function<void(MecIndicator, Rgb)> sink) {
         s_.SetIndicatorSink(std::move(sink));
     }
-    void SetEndSink(std::function<void(MecOutcome, const std::string&)> sink) {
+    // Called as an operation that reached its worker ends, with its chip-state line.
+    void SetEndSink(std::function<void(Outcome, const std::string&)> sink) {
         s_.SetEndSink(std::move(sink));
     }
-    // Where the chip stands after the last erase or write failed or stopped ("The chip is
-    // partly written (blocks 1 to 37 of 768). Backup: PATH."); empty otherwise. Read once the
-    // operation has ended.
-    std::string ChipState() const { return s_.chipState; }
-    // The backup the last operation took, empty when it took none.
-    std::string BackupPath() const { return s_.backupPath; }
     // The next operation goes on from an erase that succeeded (the CLI's erase, write, verify):
     // its chip-state line starts from an erased chip and names `backup` (the erase's), unless
     // it takes its own. Call only while idle.
@@ -62,39 +55,31 @@ class Mec16xxEngine {
         carriedBackup_ = backup;
         afterErase_ = true;
     }
-    bool BreakRequested() const { return s_.userBreak.load(); }
     // Call only while idle.
     void SetBounds(const MecBounds& bounds) { s_.bounds = bounds; }
-    // Ignored while an operation runs.
-    void SetSafety(const SafetyOptions& safety) {
-        if (s_.state.IsNone())
-            s_.safety = safety;
-    }
-    std::uint64_t FileBytes() const { return s_.fileBytes; }
-    std::int64_t WorkerCpuNanos() const { return s_.workerCpuNanos; }
     bool LinkOpen() const { return s_.link.IsOpen(); }
-    bool FileOpen() const { return s_.output.IsOpen(); }
+    bool FileOpen() const { return s_.run.Output().IsOpen(); }
 
   private:
-    // Takes the operation state when idle and readies the shared state for a new operation;
-    // `operation` names it in the journal.
-    bool Begin(const char* state, const char* operation);
+    // Begins the operation when idle and readies the shared state for it; `operation` names
+    // it in the journal.
+    bool Begin(const char* operation, bool changesChip);
     // The JTAG connection opened and the controller's ID taken (into the journal record).
     bool OpenJtag(IdCountCheck check);
     bool Connect();
     void SetIndicators(Rgb colour);
+    // `file` empty: asked for once the JIG has answered.
+    void Read(const std::string& file, bool alsoInfo);
+    void Write(const std::string& file);
     // One register write of a start, with its line for either result; true when it took.
     bool PrepareRegister(std::uint32_t address, std::uint32_t value, const char* line,
                          const char* lostLine);
     void FailReadStart(const std::string& step);
-    void FailWriteStart(const std::string& step);
-    void StartWorker();
 
     // The image a write is asked for, loaded whole and judged; false: refused and ended.
     bool LoadImage(const std::string& name);
 
     MecState s_;
-    Worker worker_;
     std::string carriedBackup_;
     bool afterErase_ = false;
 };

@@ -21,15 +21,15 @@ std::string BoundText(Millis bound) {
 }
 } // namespace
 
-bool ReadThread_MEC16::Erase() {
+Outcome ReadThread_MEC16::Erase() {
     bool fault = false;
     std::string failed;
     if (MecOpenJtag(s_, IdCountCheck::Report)) {
         Log("Получен ID от MEC16 -> " + MecValueText(s_.id.data()));
-        s_.record.SetChipId(MecValueText(s_.id.data()));
+        s_.run.Record().SetChipId(MecValueText(s_.id.data()));
     } else {
         fault = true;
-        failed = s_.failedStep;
+        failed = s_.run.FailedStep();
     }
 
     // Without the status nothing is known about the protection: the erase is not sent.
@@ -39,8 +39,8 @@ bool ReadThread_MEC16::Erase() {
         if (failed.empty())
             failed = "E100";
     } else {
-        const std::uint8_t status = s_.link.Buffer()[3];
-        Log("Регистр FF390Ch -> " + MecValueText(s_.link.Buffer()));
+        const std::uint8_t status = s_.reply.At(3);
+        Log("Регистр FF390Ch -> " + MecValueText(s_.reply.bytes.data()));
         if (MecShowProtection(s_, status, ProtectionTexts::EraseWrite)) {
             fault = true;
             if (failed.empty())
@@ -50,17 +50,17 @@ bool ReadThread_MEC16::Erase() {
     if (fault) {
         MecResultSignal(s_, "ERROR");
         Log("--> Каманда стирания отменена.");
-        return EndErase(MecOutcome::Failed, failed);
+        return EndErase(Outcome::Failed, failed);
     }
-    if (s_.safety.backup && !Backup()) {
+    if (s_.run.Safety().backup && !Backup()) {
         MecResultSignal(s_, "ERROR");
         Log("--> Каманда стирания отменена.");
-        return EndErase(Stopping() ? MecOutcome::Stopped : MecOutcome::Failed, s_.failedStep);
+        return EndErase(Stopping() ? Outcome::Stopped : Outcome::Failed, s_.run.FailedStep());
     }
     if (Stopping()) {
         MecResultSignal(s_, "ERROR");
         Log("--> Каманда стирания отменена.");
-        return EndErase(MecOutcome::Stopped, "User break");
+        return EndErase(Outcome::Stopped, "User break");
     }
 
     const EraseWrite start[] = {
@@ -73,12 +73,12 @@ bool ReadThread_MEC16::Erase() {
     };
     for (const EraseWrite& w : start) {
         if (w.address == Mec::kRegEraseArgument) {
-            s_.record.Started([this](const std::string& line) { Log(line); });
-            s_.progress.Erasing();
+            s_.run.Record().Started([this](const std::string& line) { Log(line); });
+            s_.run.Progress().Erasing();
         }
         if (MecRegWrite(s_, w.address, w.value) == Mec::kRegLost) {
             Log(w.lostLine);
-            return EndErase(MecOutcome::Failed, w.step);
+            return EndErase(Outcome::Failed, w.step);
         }
         Log(w.line);
     }
@@ -88,9 +88,9 @@ bool ReadThread_MEC16::Erase() {
     for (;;) {
         if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
             Log("Потеряна связь с MEC16 (E104)");
-            return EndErase(MecOutcome::Failed, "E104");
+            return EndErase(Outcome::Failed, "E104");
         }
-        if ((s_.link.Buffer()[3] & Mec::kStatusBusy) == 0)
+        if ((s_.reply.At(3) & Mec::kStatusBusy) == 0)
             break;
         if (s_.link.CancelRequested() || SteadyClock::now() >= deadline) {
             Log("Потеряна связь с MEC16 (E104)");
@@ -98,10 +98,10 @@ bool ReadThread_MEC16::Erase() {
                     ? "Cancelled while the MEC16 was erasing (busy poll of FF390Ch)"
                     : "Timeout: the MEC16 was still erasing after " + BoundText(s_.bounds.erase) +
                           " (busy poll of FF390Ch)");
-            return EndErase(MecOutcome::Failed, "E104");
+            return EndErase(Outcome::Failed, "E104");
         }
     }
-    s_.progress.Erased();
+    s_.run.Progress().Erased();
     Log("Стирание завершено успешно.");
 
     const EraseWrite end[] = {
@@ -115,7 +115,7 @@ bool ReadThread_MEC16::Erase() {
     for (const EraseWrite& w : end) {
         if (MecRegWrite(s_, w.address, w.value) == Mec::kRegLost) {
             Log(w.lostLine);
-            return EndErase(MecOutcome::Failed, w.step);
+            return EndErase(Outcome::Failed, w.step);
         }
         Log(w.line);
     }
@@ -123,10 +123,10 @@ bool ReadThread_MEC16::Erase() {
     // finished and its end sent, and the operation says it stopped with the chip erased.
     if (Stopping()) {
         MecResultSignal(s_, "ERROR");
-        return EndErase(MecOutcome::Stopped, "User break");
+        return EndErase(Outcome::Stopped, "User break");
     }
     MecResultSignal(s_, "OK");
-    return EndErase(MecOutcome::Succeeded);
+    return EndErase(Outcome::Succeeded);
 }
 
 // The stop flag, with its line said once.
@@ -139,13 +139,11 @@ bool ReadThread_MEC16::Stopping() {
     return true;
 }
 
-bool ReadThread_MEC16::EndErase(MecOutcome outcome, const std::string& step) {
-    s_.SayChipState(outcome);
+Outcome ReadThread_MEC16::EndErase(Outcome outcome, const std::string& step) {
     MecReleaseJtag(s_);
     Log("Закрыли VCOM порт");
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeRussian));
     Log("");
-    Release(outcome, step);
-    return false;
+    return s_.End(outcome, step);
 }

@@ -8,8 +8,7 @@
 namespace {
 void Failed(MecState& s, const std::string& line, const std::string& step) {
     s.port.Log(line);
-    if (s.failedStep.empty())
-        s.failedStep = step;
+    s.Fail(step);
 }
 
 bool Prepare(MecState& s, std::uint32_t address, std::uint32_t value, const char* line,
@@ -28,21 +27,20 @@ bool Stream(MecState& s, std::uint32_t address, const char* what, int blocks, in
     MecStartRead(s, address);
     for (int block = 1; block <= blocks; ++block) {
         const std::string step = Mec::BlockStep(what, block, blocks);
-        const ReplyResult r =
-            s.link.ReadExactly(s.block.data(), s.block.size(), s.bounds.dataBlock);
+        const Reply r = s.link.Expect(Mec::kReadFrameBytes, s.bounds.dataBlock, step);
         if (!r.Ok()) {
-            MecJigLost(s, r.outcome, step);
+            MecJigLost(s, r.FailureLine(), step);
             s.link.Send({'X'});
             return false;
         }
-        if (s.block[Mec::kReadBlockBytes] != Mec::kBlockGood) {
+        if (r.At(Mec::kReadBlockBytes) != Mec::kBlockGood) {
             s.link.Send({'X'});
             Failed(s, "Lost communication with MEC: bad status after " + step, step);
             return false;
         }
-        image.insert(image.end(), s.block.begin(), s.block.begin() + Mec::kReadBlockBytes);
+        image.insert(image.end(), r.bytes.begin(), r.bytes.begin() + Mec::kReadBlockBytes);
         s.port.SetGauge(done + block);
-        if (s.userBreak.load()) {
+        if (s.StopRequested()) {
             s.link.Send({'X'});
             Failed(s, "User break read ...", "User break");
             return false;
@@ -74,8 +72,7 @@ bool MecReadImage(MecState& s, bool withInfo, std::vector<std::uint8_t>& image) 
     if (!MecEndStreamAccess(s, {"Lost communication with MEC (FF3908h = 100h)",
                                 "Lost communication with MEC (FF3908h = 0)",
                                 "Lost communication with MEC (FF3910h = 0)"})) {
-        if (s.failedStep.empty())
-            s.failedStep = "end of the read";
+        s.Fail("end of the read");
         return false;
     }
     return true;

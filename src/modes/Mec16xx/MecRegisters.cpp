@@ -7,8 +7,8 @@
 #include <cstdio>
 
 namespace {
-constexpr DWORD kRegReadReply = 5;
-constexpr DWORD kRegWriteReply = 1;
+constexpr std::size_t kRegReadReply = 5;
+constexpr std::size_t kRegWriteReply = 1;
 constexpr std::uint8_t kRegWriteTook = 0x01;
 
 std::string Hex(std::uint32_t value, int digits) {
@@ -24,13 +24,13 @@ std::vector<std::uint8_t> RegisterFrame(const MecState& s, char command, const s
     return frame;
 }
 
-// One FT_Read, bounded by the link's read time-out; how many bytes came.
-DWORD ReadRegisterReply(MecState& s, DWORD count) {
-    s.link.transferred = 0;
-    if (!s.link.IsOpen() ||
-        s.link.Api().FT_Read(s.link.Handle(), s.link.Buffer(), count, &s.link.transferred) != FT_OK)
-        s.link.transferred = 0;
-    return s.link.transferred;
+// A register's reply, whole and alone, into s.reply; false when it was not.
+bool RegisterReply(MecState& s, std::size_t count, const char* step) {
+    Reply r = s.link.Expect(count, s.bounds.registerReply, step);
+    if (!r.Ok())
+        return false;
+    s.reply = std::move(r);
+    return true;
 }
 } // namespace
 
@@ -47,10 +47,9 @@ std::string MecValueText(const std::uint8_t* b) {
            Hex(static_cast<std::uint32_t>(b[2] << 8 | b[3]), 4) + "h";
 }
 
-void MecJigLost(MecState& s, WaitOutcome outcome, const std::string& step) {
-    s.port.Log(WaitFailureLine(outcome, step));
-    if (s.failedStep.empty())
-        s.failedStep = step;
+void MecJigLost(MecState& s, const std::string& line, const std::string& step) {
+    s.port.Log(line);
+    s.Fail(step);
     s.jigLost = true;
 }
 
@@ -59,16 +58,17 @@ bool MecCommand(MecState& s, std::string_view name) {
     const std::string step = "answer to " + std::string(name);
     if (!c || !s.link.Send(CommonCommandFrame(name, {}, s.link.IsPcb3()))) {
         if (!s.jigLost)
-            MecJigLost(s, WaitOutcome::DeviceError, step);
+            MecJigLost(s, WaitFailureLine(WaitOutcome::DeviceError, step), step);
         return false;
     }
     if (s.jigLost)
         return false;
-    const ReplyResult r = s.link.AwaitQueued(c->replyBytes, s.bounds.commandReply, true);
-    if (r.outcome != WaitOutcome::Ready || r.count != c->replyBytes) {
-        MecJigLost(s, r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome, step);
+    Reply r = s.link.Expect(c->replyBytes, s.bounds.commandReply, step);
+    if (!r.Ok()) {
+        MecJigLost(s, r.FailureLine(), step);
         return false;
     }
+    s.reply = std::move(r);
     return true;
 }
 
@@ -77,26 +77,25 @@ void MecResultSignal(MecState& s, std::string_view result) {
     s.link.Send({signal});
     if (!s.link.IsPcb3() || s.jigLost)
         return;
-    const ReplyResult r = s.link.AwaitReply(1, s.bounds.commandReply);
+    const std::string step = std::string("answer to ") + (signal == 'I' ? "BUZ_OK" : "BUZ_ER");
+    const Reply r = s.link.Expect(1, s.bounds.commandReply, step);
     if (!r.Ok())
-        MecJigLost(s, r.outcome == WaitOutcome::Ready ? WaitOutcome::DeviceError : r.outcome,
-                   std::string("answer to ") + (signal == 'I' ? "BUZ_OK" : "BUZ_ER"));
+        MecJigLost(s, r.FailureLine(), step);
 }
 
 std::string MecRegRead(MecState& s, std::uint32_t address) {
     if (s.jigLost || !s.link.Send(RegisterFrame(s, 'r', MecAddressText(address))))
         return Mec::kRegLost;
-    if (ReadRegisterReply(s, kRegReadReply) != kRegReadReply)
+    if (!RegisterReply(s, kRegReadReply, "register read"))
         return Mec::kRegLost;
-    return MecValueText(s.link.Buffer());
+    return MecValueText(s.reply.bytes.data());
 }
 
 std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value) {
     if (s.jigLost ||
         !s.link.Send(RegisterFrame(s, 'w', MecAddressText(address) + MecValueDigits(value))))
         return Mec::kRegLost;
-    if (ReadRegisterReply(s, kRegWriteReply) != kRegWriteReply ||
-        s.link.Buffer()[0] != kRegWriteTook)
+    if (!RegisterReply(s, kRegWriteReply, "register write") || s.reply.At(0) != kRegWriteTook)
         return Mec::kRegLost;
     return Mec::kRegOk;
 }
@@ -116,7 +115,8 @@ bool MecOpenJtag(MecState& s, IdCountCheck check) {
             return false;
         }
     }
-    std::copy_n(s.link.Buffer(), s.id.size(), s.id.begin());
+    for (std::size_t i = 0; i < s.id.size(); ++i)
+        s.id[i] = s.reply.At(i);
     return true;
 }
 

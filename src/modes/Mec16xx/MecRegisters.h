@@ -16,14 +16,14 @@ std::string MecValueDigits(std::uint32_t value);
 std::string MecValueText(const std::uint8_t* bytes);
 
 // A named command ("ALTERA_RESET", "SPI_OFF", "SPI_ON", "JTAG_RESET", "ID_READ") in the form
-// of the link's board; its reply lands in the link's buffer. False when the reply did not
+// of the link's board; its reply lands in s.reply. False when the reply did not
 // come within its bound: the JIG then counts as lost (the line is logged here).
 bool MecCommand(MecState& s, std::string_view name);
 
 // 'I' for "OK", 'O' otherwise; a PCB3 acknowledges it.
 void MecResultSignal(MecState& s, std::string_view result);
 
-// One register; the reply stays in the link's buffer (status bits in byte 3).
+// One register; the reply stays in s.reply (status bits in byte 3).
 std::string MecRegRead(MecState& s, std::uint32_t address);
 std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value);
 
@@ -46,6 +46,6 @@ bool MecEndStreamAccess(MecState& s, const std::array<const char*, 3>& failureLi
 enum class ProtectionTexts { Check, EraseWrite };
 bool MecShowProtection(MecState& s, std::uint8_t status, ProtectionTexts texts);
 
-// Notes a reply that did not come: the line naming the step, the step as the failed one, and
-// the JIG as lost.
-void MecJigLost(MecState& s, WaitOutcome outcome, const std::string& step);
+// Notes a reply that did not come: its line (naming the step), the step as the failed one,
+// and the JIG as lost.
+void MecJigLost(MecState& s, const std::string& line, const std::string& step);

@@ -2,65 +2,38 @@
 // that end a read.
 #include "modes/Mec16xx/MecImageRead.h"
 #include "modes/Mec16xx/MecRegisters.h"
-#include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
-#include "port/ThreadCpu.h"
 #include "safety/SafeRead.h"
 
 bool ReadThread_MEC16::Backup() {
     s_.port.SetGaugeColour(Mec::kLime);
     // MAIN and INFO, whatever is erased or written: the file "mec read --info" gives, which a
     // write takes back.
-    const std::optional<std::filesystem::path> saved = TakeBackup(
-        Mec::kModeName, MecValueText(s_.id.data()),
-        [this](std::vector<std::uint8_t>& image) { return MecReadImage(s_, true, image); },
-        [this](const std::string& line) { Log(line); }, s_.safety,
-        [this](const std::string& q) { return s_.port.AskYesNo(q); });
-    if (!saved) {
-        s_.failedStep = "backup: " + (s_.failedStep.empty() ? "saving" : s_.failedStep);
+    if (!s_.run.TakeBackup(MecValueText(s_.id.data()), [this](std::vector<std::uint8_t>& image) {
+            return MecReadImage(s_, true, image);
+        }))
         return false;
-    }
-    s_.record.SetBackup(saved->string());
-    s_.backupPath = saved->string();
     s_.port.SetGauge(0);
     return true;
 }
 
-bool ReadThread_MEC16::BackupAndStartWrite() {
-    if (!Backup()) {
-        s_.workerCpuNanos = ThreadCpuNanos();
-        if (s_.StopRequested())
-            Log(kStoppedLine);
-        MecFailWriteStart(s_, s_.failedStep,
-                          s_.StopRequested() ? MecOutcome::Stopped : MecOutcome::Failed);
-        return false;
-    }
-    s_.port.SetGaugeColour(Mec::kRed);
-    s_.port.SetGaugeMax(Mec::kWriteBlocks);
-    if (MecStartWriteStream(s_))
-        return true;
-    s_.workerCpuNanos = ThreadCpuNanos();
-    return false;
-}
-
 bool ReadThread_MEC16::CheckRead(bool withInfo) {
-    if (!s_.safety.active)
+    if (!s_.run.Safety().active)
         return true;
     const LogLine log = [this](const std::string& line) { Log(line); };
-    if (s_.safety.readTwice && !ReadAgainAndCompare(
-                                   s_.image,
-                                   [this, withInfo](std::vector<std::uint8_t>& again) {
-                                       return MecReadImage(s_, withInfo, again);
-                                   },
-                                   log)) {
-        if (s_.failedStep.empty())
-            s_.failedStep = "read twice: the reads differ";
+    if (s_.run.Safety().readTwice && !ReadAgainAndCompare(
+                                         s_.image,
+                                         [this, withInfo](std::vector<std::uint8_t>& again) {
+                                             return MecReadImage(s_, withInfo, again);
+                                         },
+                                         log)) {
+        s_.Fail("read twice: the reads differ");
         const bool stopped = s_.StopRequested();
         if (stopped)
             Log(kStoppedLine);
         MecResultSignal(s_, "ERROR");
         MecReleaseJtag(s_);
-        EndRead(stopped ? MecOutcome::Stopped : MecOutcome::Failed);
+        EndRead(stopped ? Outcome::Stopped : Outcome::Failed);
         return false;
     }
     LogImageCheck(s_.image, log);

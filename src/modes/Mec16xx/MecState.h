@@ -1,22 +1,15 @@
 #pragma once
-// What the MEC window's handlers and its worker share. A handler prepares the link, the file
-// and the counters, sets the operation state and starts the worker; from then on only the
-// worker uses them until it sets the state back to "NONE" as its last act. What another
-// thread may touch meanwhile (the state, the break flag, the indicators, the outcome) is
-// atomic or locked.
+// What the MEC window's handlers and its worker share. A handler prepares the link and the
+// counters and hands the operation to the runner's worker; from then on only the worker uses
+// them until it returns. What another thread may touch meanwhile (the indicators, and what the
+// runner guards) is locked.
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
-#include "operation/ChipState.h"
-#include "operation/OutputFile.h"
-#include "port/OperationState.h"
+#include "operation/OperationRunner.h"
 #include "port/OperatorPort.h"
-#include "safety/OperationRecord.h"
-#include "safety/SafetyOptions.h"
 
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -73,82 +66,75 @@ inline constexpr const char* kMainAndInfo = "MAIN+INFO";
 inline constexpr const char* kModeName = "MEC jtag";
 } // namespace Mec
 
-enum class MecOutcome { None, NoJig, Failed, Succeeded, Stopped };
 enum class MecIndicator { Fwp, BootLock };
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests
-// shorten them. Register replies are bounded by the link's own read time-out.
+// shorten them.
 struct MecBounds {
     Millis commandReply = WaitBounds::CommandReply; // JTAG commands, ID, result signal
     Millis dataBlock = WaitBounds::DataBlock;       // a stream block, a write request, 'G'
     Millis erase = WaitBounds::FlashErase;          // the busy bit of a whole-flash erase
+    // A register's reply: the read time-out the link sets for this board.
+    Millis registerReply = Millis(500);
 };
+
+// "ID", "READ_MAIN", "READ_INFO", "ERASE", "WRITE_MAIN".
+const char* MecStateName(Activity activity);
 
 struct MecState {
     MecState(std::shared_ptr<FtdiApi> api, OperatorPort& operatorPort)
-        : link(std::move(api)), port(operatorPort) {}
+        : link(std::move(api)), port(operatorPort),
+          run(link, port, {Mec::kModeName, MecStateName, {}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;
-    OperationState state;
-    // STOP: the one flag every step of a read, backup, erase and write looks at between blocks.
-    std::atomic<bool> userBreak{false};
-    std::atomic<MecOutcome> outcome{MecOutcome::None};
     MecBounds bounds;
-    SafetyOptions safety; // set while idle
-    OperationRecord record;
+    // The JIG's last reply that came whole (an ID, a register's four bytes).
+    Reply reply;
 
     void SetIndicator(MecIndicator which, Rgb colour);
     Rgb Indicator(MecIndicator which) const;
     // Called with each indicator change, from the thread that makes it.
     void SetIndicatorSink(std::function<void(MecIndicator, Rgb)> sink);
-    // Called as each operation ends, with its outcome and chip-state line, from its thread.
-    void SetEndSink(std::function<void(MecOutcome, const std::string&)> sink);
+    // Called as each operation that reached its worker ends, with its outcome and chip-state
+    // line, from its thread.
+    void SetEndSink(std::function<void(Outcome, const std::string&)> sink);
+    // The runner's end call: a chip that changed turns both indicators red; then the sink.
+    void Ended(Outcome outcome, const std::string& chipState);
 
     // Handed from the handler to the worker.
     std::string lastResult; // the ID text during a read or write
     std::string blockMode = Mec::kMainOnly;
     int blockCounter = 0;
     bool eraseInfo = false;
-    OutputFile output;                 // the dump a read makes
     std::vector<std::uint8_t> toWrite; // the whole image a write puts on the chip, padded
     std::size_t toWriteFileBytes = 0;  // what the image file held
-    std::string fileName;
     std::array<std::uint8_t, 4> id{};
-    std::vector<std::uint8_t> block = std::vector<std::uint8_t>(Mec::kReadFrameBytes);
     // A wait for the JIG ended without its reply: later steps send what they must but wait
     // for nothing more, so the operation ends at once.
     bool jigLost = false;
-    // The step the last operation failed at ("P103", "answer to ID_READ"), empty on success.
-    std::string failedStep;
 
     // With read twice or the image check: what the read gave, block by block.
     std::vector<std::uint8_t> image;
 
-    // Where the chip stands during an erase or a write; `chipMatters` once such an operation
-    // has reached the JIG, so that its failure says it.
-    ChipProgress progress;
-    bool chipMatters = false;
-    std::string backupPath;
-    std::string chipState; // the line of the last failed or stopped erase or write
-
-    bool StopRequested() const { return userBreak.load(); }
-    // An erase or write that ends `result`: when it failed or stopped, where the chip stands
-    // goes into the log (once) and into `chipState`.
-    void SayChipState(MecOutcome result);
-
-    // Ends the operation: its outcome and failing step, its journal record, then the state
-    // "NONE" last, so that a new operation never meets a half-ended one.
-    void Finish(MecOutcome result, const std::string& step = "");
-
-    // Figures of the last operation, read once its worker has been joined.
-    std::uint64_t fileBytes = 0;
-    std::int64_t workerCpuNanos = 0;
+    bool StopRequested() const { return run.Stopping(); }
+    // The first step that failed is the one the operation names.
+    void Fail(const std::string& step);
+    // How an operation ends `outcome` at `step`: the step kept unless one failed before, or
+    // it succeeded. Returns `outcome`, for the worker to hand to the runner.
+    Outcome End(Outcome outcome, const std::string& step = "");
+    // An operation that ends before its worker, the same way.
+    void EndEarly(Outcome outcome, const std::string& step = "");
 
   private:
     mutable std::mutex indicatorMutex_;
     std::function<void(MecIndicator, Rgb)> indicatorSink_;
-    std::function<void(MecOutcome, const std::string&)> endSink_;
+    std::function<void(Outcome, const std::string&)> endSink_;
     Rgb fwp_ = Mec::kBlack;
     Rgb bootLock_ = Mec::kBlack;
+
+  public:
+    // The operation: its state, stop flag, failed step, file, backup, record and ending. Last,
+    // so that it joins the worker before anything the worker uses goes.
+    OperationRunner run;
 };

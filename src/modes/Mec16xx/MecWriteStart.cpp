@@ -20,33 +20,51 @@ constexpr Prepare kWritePrepare[] = {
 };
 } // namespace
 
-bool MecStartWriteStream(MecState& s) {
+std::optional<Outcome> MecOpenForWrite(MecState& s) {
+    if (!MecOpenJtag(s, IdCountCheck::Report))
+        return MecFailWriteStart(s, s.run.FailedStep());
+    s.lastResult = MecValueText(s.id.data());
+    s.run.Record().SetChipId(s.lastResult);
+    s.port.Log("Получен ID от MEC16 -> " + s.lastResult);
+    if (MecIdIsBlank(s)) {
+        s.port.Log("Неверный ID. Операция прервана!");
+        return MecFailWriteStart(s, "Invalid ID");
+    }
+    if (MecRegRead(s, Mec::kRegStatus) == Mec::kRegLost) {
+        s.port.Log("Потеряна связь с MEC16 (TW001)");
+        return MecFailWriteStart(s, "TW001");
+    }
+    const std::uint8_t status = s.reply.At(3);
+    if (MecShowProtection(s, status, ProtectionTexts::EraseWrite)) {
+        s.port.Log("--> Команда записи отменена (nFWP или BOOT_LOCK)");
+        return MecFailWriteStart(s, (status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock");
+    }
+    return std::nullopt;
+}
+
+std::optional<Outcome> MecStartWriteStream(MecState& s) {
     if (s.StopRequested()) {
         s.port.Log(kStoppedLine);
-        MecFailWriteStart(s, "", MecOutcome::Stopped);
-        return false;
+        return MecFailWriteStart(s, "", Outcome::Stopped);
     }
     for (const Prepare& p : kWritePrepare) {
         const bool took = MecRegWrite(s, p.address, p.value) != Mec::kRegLost;
         s.port.Log(took ? p.line : p.lostLine);
-        if (!took) {
-            MecFailWriteStart(s, p.step);
-            return false;
-        }
+        if (!took)
+            return MecFailWriteStart(s, p.step);
     }
     s.blockCounter = 1;
-    s.record.Started([&s](const std::string& line) { s.port.Log(line); });
+    s.run.Record().Started([&s](const std::string& line) { s.port.Log(line); });
     MecStartWrite(s);
-    return true;
+    return std::nullopt;
 }
 
-void MecFailWriteStart(MecState& s, const std::string& step, MecOutcome outcome) {
-    s.SayChipState(outcome);
+Outcome MecFailWriteStart(MecState& s, const std::string& step, Outcome outcome) {
     MecResultSignal(s, "ERROR");
     MecReleaseJtag(s);
     s.port.Log("Закрыли VCOM порт");
     s.link.Close();
     s.port.Log(Mec::TimeLine(Mec::kTimeRussian));
     s.port.Log("");
-    s.Finish(outcome, step);
+    return s.End(outcome, step);
 }

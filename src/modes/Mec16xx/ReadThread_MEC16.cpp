@@ -2,58 +2,63 @@
 
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
-#include "port/ThreadCpu.h"
+#include "modes/Mec16xx/MecWriteStart.h"
 
 #include <algorithm>
 #include <array>
 
-void ReadThread_MEC16::Execute() {
-    if (s_.state.Get() == "WRITE_MAIN" && s_.safety.backup && !BackupAndStartWrite())
-        return;
-    for (bool running = true; running;) {
-        const std::string state = s_.state.Get();
-        if (state == "READ_MAIN")
-            running = MainStep();
-        else if (state == "READ_INFO")
-            running = InfoStep();
-        else if (state == "WRITE_MAIN")
-            running = WriteStep();
-        else if (state == "ERASE")
-            running = Erase();
-        else
-            running = false;
+Outcome ReadThread_MEC16::Read() {
+    for (bool running = true; running;)
+        running = info_ ? InfoStep() : MainStep();
+    return end_;
+}
+
+Outcome ReadThread_MEC16::Write() {
+    if (const std::optional<Outcome> ended = MecOpenForWrite(s_))
+        return *ended;
+    if (s_.run.Safety().backup) {
+        if (!Backup()) {
+            const bool stopped = s_.StopRequested();
+            if (stopped)
+                Log(kStoppedLine);
+            return MecFailWriteStart(s_, s_.run.FailedStep(),
+                                     stopped ? Outcome::Stopped : Outcome::Failed);
+        }
+        s_.port.SetGaugeColour(Mec::kRed);
+        s_.port.SetGaugeMax(Mec::kWriteBlocks);
     }
+    if (const std::optional<Outcome> ended = MecStartWriteStream(s_))
+        return *ended;
+    while (WriteStep()) {
+    }
+    return end_;
 }
 
 void ReadThread_MEC16::Send(std::initializer_list<std::uint8_t> bytes) {
     s_.link.Send(bytes);
 }
 
-// Closes the link and the file and hands the window back, the state last.
-void ReadThread_MEC16::Release(MecOutcome outcome, const std::string& step) {
-    s_.link.Close();
-    KeepPartial();
-    s_.workerCpuNanos = ThreadCpuNanos();
-    s_.Finish(outcome, step);
+bool ReadThread_MEC16::Ended(Outcome outcome, const std::string& step) {
+    end_ = s_.End(outcome, step);
+    return false;
 }
 
 // ---------------------------------------------------------------- read
 
 bool ReadThread_MEC16::AwaitBlock(const std::string& step) {
-    const ReplyResult r =
-        s_.link.ReadExactly(s_.block.data(), s_.block.size(), s_.bounds.dataBlock);
-    if (r.Ok())
+    block_ = s_.link.Expect(Mec::kReadFrameBytes, s_.bounds.dataBlock, step);
+    if (block_.Ok())
         return true;
-    MecJigLost(s_, r.outcome, step);
+    MecJigLost(s_, block_.FailureLine(), step);
     return false;
 }
 
 bool ReadThread_MEC16::SaveBlock() {
-    if (!s_.output.Write(s_.block.data(), Mec::kReadBlockBytes))
+    if (!s_.run.WriteOutput(block_.bytes.data(), Mec::kReadBlockBytes))
         return false;
-    s_.fileBytes += Mec::kReadBlockBytes;
-    if (s_.safety.active)
-        s_.image.insert(s_.image.end(), s_.block.begin(), s_.block.begin() + Mec::kReadBlockBytes);
+    if (s_.run.Safety().active)
+        s_.image.insert(s_.image.end(), block_.bytes.begin(),
+                        block_.bytes.begin() + Mec::kReadBlockBytes);
     return true;
 }
 
@@ -68,7 +73,7 @@ bool ReadThread_MEC16::MainStep() {
 
     if (s_.StopRequested())
         return EndReadStopped();
-    if (s_.block[Mec::kReadBlockBytes] != Mec::kBlockGood)
+    if (block_.At(Mec::kReadBlockBytes) != Mec::kBlockGood)
         return EndReadFailure("Lost communication with MEC (P103).", "P103", true);
     if (block != Mec::kMainReadBlocks) {
         Send({'N'});
@@ -85,9 +90,9 @@ bool ReadThread_MEC16::MainStep() {
             return false;
         MecResultSignal(s_, "OK");
         MecReleaseJtag(s_);
-        return EndRead(MecOutcome::Succeeded);
+        return EndRead(Outcome::Succeeded);
     }
-    s_.state.Set("READ_INFO");
+    info_ = true;
     s_.blockCounter = 1;
     Log(MecRegWrite(s_, Mec::kRegMode, Mec::kModeEnd) != Mec::kRegLost
             ? "Write to reg FF3908h 100h"
@@ -108,7 +113,7 @@ bool ReadThread_MEC16::InfoStep() {
         return EndFileError();
     if (s_.StopRequested())
         return EndReadStopped();
-    if (s_.block[Mec::kReadBlockBytes] != Mec::kBlockGood)
+    if (block_.At(Mec::kReadBlockBytes) != Mec::kBlockGood)
         return EndReadFailure("Lost communication with MEC (P109).", "P109", false);
     if (block != Mec::kInfoReadBlocks) {
         Send({'N'});
@@ -123,7 +128,7 @@ bool ReadThread_MEC16::InfoStep() {
         return false;
     MecResultSignal(s_, "OK");
     MecReleaseJtag(s_);
-    return EndRead(MecOutcome::Succeeded);
+    return EndRead(Outcome::Succeeded);
 }
 
 // The stream is stopped, the JTAG connection released (before or after the line, as each
@@ -137,7 +142,7 @@ bool ReadThread_MEC16::EndReadFailure(const char* line, const std::string& step,
     MecResultSignal(s_, "ERROR");
     if (!releaseFirst)
         MecReleaseJtag(s_);
-    return EndRead(MecOutcome::Failed, step);
+    return EndRead(Outcome::Failed, step);
 }
 
 // STOP: the stream ends after the block just saved, as the JIG expects between blocks.
@@ -149,54 +154,43 @@ bool ReadThread_MEC16::EndReadStopped() {
                             "Потеряна связь с MEC16 (P102)"});
     MecReleaseJtag(s_);
     MecResultSignal(s_, "ERROR");
-    return EndRead(MecOutcome::Stopped, "User break");
+    return EndRead(Outcome::Stopped, "User break");
 }
 
 // A file that did not take the data must never end as a good read.
 bool ReadThread_MEC16::EndFileError() {
     Send({'X'});
     MecReleaseJtag(s_);
-    Log("Error writing the file " + s_.fileName + ": " + s_.output.Error());
+    Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
     MecResultSignal(s_, "ERROR");
-    return EndRead(MecOutcome::Failed, "file");
+    return EndRead(Outcome::Failed, "file");
 }
 
 // The whole read (and its second read) is good: only now does the dump take the name.
 bool ReadThread_MEC16::CommitDump() {
-    if (s_.output.Commit())
+    if (s_.run.CommitOutput())
         return true;
-    Log("Error writing the file " + s_.fileName + ": " + s_.output.Error());
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
-    EndRead(MecOutcome::Failed, "file");
+    EndRead(Outcome::Failed, "file");
     return false;
 }
 
-void ReadThread_MEC16::KeepPartial() {
-    if (!s_.output.IsOpen())
-        return;
-    const std::string line = s_.output.Abandon();
-    if (!line.empty())
-        Log(line);
-}
-
-bool ReadThread_MEC16::EndRead(MecOutcome outcome, const std::string& step) {
+bool ReadThread_MEC16::EndRead(Outcome outcome, const std::string& step) {
     Log("Close VCOM port");
     s_.link.Close();
-    KeepPartial();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
-    Release(outcome, step);
-    return false;
+    return Ended(outcome, step);
 }
 
 // ---------------------------------------------------------------- write
 
 std::optional<std::uint8_t> ReadThread_MEC16::AwaitWriteByte(const std::string& step) {
-    const ReplyResult r = s_.link.AwaitReply(1, s_.bounds.dataBlock);
+    const Reply r = s_.link.Expect(1, s_.bounds.dataBlock, step);
     if (r.Ok())
-        return s_.link.Buffer()[0];
-    MecJigLost(s_, r.outcome, step);
+        return r.At(0);
+    MecJigLost(s_, r.FailureLine(), step);
     return std::nullopt;
 }
 
@@ -218,15 +212,14 @@ bool ReadThread_MEC16::WriteStep() {
         Log("-> Предупреждение!");
         Log("-> Записываемый файл короче!");
         s_.link.Send(data);
-        s_.fileBytes += got;
+        s_.run.AddFileBytes(got);
         const std::optional<std::uint8_t> ack = AwaitWriteByte(ackStep);
         // A last block that did not take is a failed write, never a good one.
         const bool good = ack == Mec::kBlockProgrammed;
         if (good)
-            s_.progress.AllWritten();
+            s_.run.Progress().AllWritten();
         else
             Log("Потеряна связь с MEC16 (W102)");
-        s_.SayChipState(good ? MecOutcome::Succeeded : MecOutcome::Failed);
         Send({'X'});
         MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
                                 "Потеряна связь с MEC16 (W106)"});
@@ -236,16 +229,15 @@ bool ReadThread_MEC16::WriteStep() {
         s_.link.Close();
         Log(Mec::TimeLine(Mec::kTimeEnglish));
         Log("");
-        Release(good ? MecOutcome::Succeeded : MecOutcome::Failed, "W102");
-        return false;
+        return Ended(good ? Outcome::Succeeded : Outcome::Failed, "W102");
     }
 
     s_.link.Send(data);
-    s_.fileBytes += data.size();
+    s_.run.AddFileBytes(data.size());
     s_.port.SetGauge((Mec::kWriteBlocks / Mec::kWriteBlocks) * block);
     if (AwaitWriteByte(ackStep) != Mec::kBlockProgrammed)
         return EndWriteBroken("W103");
-    s_.progress.Written(block, Mec::kWriteBlocks);
+    s_.run.Progress().Written(block, Mec::kWriteBlocks);
     if (block != Mec::kWriteBlocks && s_.StopRequested())
         return EndWriteStopped();
     if (block != Mec::kWriteBlocks) {
@@ -253,7 +245,7 @@ bool ReadThread_MEC16::WriteStep() {
         Send({'N'});
         return true;
     }
-    s_.progress.AllWritten();
+    s_.run.Progress().AllWritten();
     Send({'X'});
     Log("Write FLASH complete.");
     MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
@@ -264,8 +256,7 @@ bool ReadThread_MEC16::WriteStep() {
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
-    Release(MecOutcome::Succeeded, "");
-    return false;
+    return Ended(Outcome::Succeeded, "");
 }
 
 // STOP between blocks: 'X' instead of 'N' ends the stream as after its last block, and the
@@ -273,7 +264,6 @@ bool ReadThread_MEC16::WriteStep() {
 bool ReadThread_MEC16::EndWriteStopped() {
     Send({'X'});
     Log(kStoppedLine);
-    s_.SayChipState(MecOutcome::Stopped);
     MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
                             "Потеряна связь с MEC16 (W106)"});
     MecResultSignal(s_, "ERROR");
@@ -282,15 +272,13 @@ bool ReadThread_MEC16::EndWriteStopped() {
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
-    Release(MecOutcome::Stopped, "User break");
-    return false;
+    return Ended(Outcome::Stopped, "User break");
 }
 
 // A block the chip did not take: the stream stops without the end writes.
 bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     if (step == "W103")
         Log("Потеряна связь с MEC16 (W103)");
-    s_.SayChipState(MecOutcome::Failed);
     Send({'X'});
     if (s_.link.IsPcb3())
         MecCommand(s_, "SPI_ON");
@@ -298,6 +286,5 @@ bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
-    Release(MecOutcome::Failed, step);
-    return false;
+    return Ended(Outcome::Failed, step);
 }

@@ -89,16 +89,16 @@ ModeRunResult RunMec(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
         engine.WriteClick();
     }
     engine.WaitForWorker();
-    c.Hold(engine.State() == "NONE", "state NONE");
+    c.Hold(engine.Run().State() == "NONE", "state NONE");
     c.Hold(!engine.LinkOpen(), "link closed");
     c.Hold(!engine.FileOpen(), "file closed");
-    c.Hold(engine.Outcome() != MecOutcome::None, "an outcome");
-    c.result.succeeded = engine.Outcome() == MecOutcome::Succeeded;
+    c.Hold(engine.Run().Result() != Outcome::None, "an outcome");
+    c.result.succeeded = engine.Run().Result() == Outcome::Succeeded;
     if (which == 1 && c.result.succeeded)
         c.Hold(FuzzFileSize(out) == kMecMain + (info ? kMecInfo : 0),
                "a read's file holds the whole flash");
-    if (engine.Outcome() == MecOutcome::Failed)
-        c.Hold(!engine.FailedStep().empty(), "a failure names its step");
+    if (engine.Run().Result() == Outcome::Failed)
+        c.Hold(!engine.Run().FailedStep().empty(), "a failure names its step");
     return c.result;
 }
 

@@ -87,8 +87,8 @@ MatrixRun RunMec(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
     }
     engine.WaitForWorker();
     MatrixRun r;
-    r.succeeded = engine.Outcome() == MecOutcome::Succeeded;
-    r.idle = engine.State() == "NONE";
+    r.succeeded = engine.Run().Result() == Outcome::Succeeded;
+    r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen() && !engine.FileOpen();
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
     r.lines = port.Lines();

@@ -69,7 +69,7 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
         PostToUi(this, [this, which, colour] { ShowIndicator(which, colour); });
     });
     // An erase or write that failed or stopped says where the chip stands, in a box that waits.
-    engine_->SetEndSink([this](MecOutcome, const std::string& chipState) {
+    engine_->SetEndSink([this](Outcome, const std::string& chipState) {
         if (!chipState.empty())
             PostToUi(this,
                      [this, chipState] { Dialogs::Message(this, MessageIcon::Error, chipState); });
@@ -89,7 +89,7 @@ TMEC16_Form::~TMEC16_Form() {
 }
 
 bool TMEC16_Form::CanLeave() const {
-    return engine_->State() == "NONE";
+    return engine_->Run().Idle();
 }
 
 void TMEC16_Form::closeEvent(QCloseEvent* event) {
@@ -103,22 +103,22 @@ void TMEC16_Form::ShowIndicator(MecIndicator which, Rgb c) {
 }
 
 void TMEC16_Form::BitBtn_MEC16Click() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->CheckClick();
 }
 
 void TMEC16_Form::BitBtn_RD_MEC16Click() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->ReadClick(CheckBox_MEC16_RD->isChecked());
 }
 
 void TMEC16_Form::BitBtn_MEC16_ERASEClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->EraseClick(CheckBox_erase_mec16->isChecked());
 }
 
 void TMEC16_Form::BitBtn_MEC16_WRITEClick() {
-    engine_->SetSafety(SafetySettings::Options());
+    engine_->Run().SetSafety(SafetySettings::Options());
     engine_->WriteClick();
 }
 
