@@ -157,19 +157,22 @@ TEST_F(EdidProtocolTest, NoReplyEndsTheReadAfterItsBound) {
     EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
 }
 
-TEST_F(EdidProtocolTest, CancelStopsTheWaitAtOnce) {
+TEST_F(EdidProtocolTest, StopEndsTheWaitAtOnceAsStopped) {
     auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 1})");
     ProgrammerLink link(sim);
-    std::thread canceller([&] {
+    EdidEngine engine(link, port);
+    std::thread stopper([&] {
         std::this_thread::sleep_for(Millis(200));
-        link.Cancel();
+        engine.Stop();
     });
     const auto start = SteadyClock::now();
-    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
+    EXPECT_EQ(engine.ReadClick(), Outcome::Stopped);
     EXPECT_LT(SteadyClock::now() - start, Millis(1500));
-    canceller.join();
+    stopper.join();
     EXPECT_TRUE(port.HasLine("Reading EEPROM: stopped (0 of 258 bytes)."));
+    EXPECT_EQ(engine.Run().FailedStep(), "reading the EEPROM");
     EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
 }
 
 TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
