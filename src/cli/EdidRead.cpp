@@ -3,10 +3,7 @@
 #include "cli/CliSafety.h"
 #include "cli/CliSignals.h"
 #include "cli/CliStats.h"
-#include "cli/EdidExit.h"
-
-#include <filesystem>
-#include <system_error>
+#include "modes/Edid/EdidEngine.h"
 
 int RunEdidRead(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
@@ -14,14 +11,16 @@ int RunEdidRead(const CliArgs& args) {
         return kExitNoJig;
     CliStats stats;
     ProgrammerLink link(api);
-    CliPort port(args.positional.at(0));
-    // A stop ends the wait for the EEPROM's answer; the exchange is one frame each way.
-    StopOnSignal stop([&link] { link.Cancel(); });
-    const int status = EdidExitCode(EdidRead(link, port, CliSafety(args)));
-    if (args.Flag("stats")) {
-        std::error_code error;
-        const auto size = std::filesystem::file_size(args.positional.at(0), error);
-        stats.Print(error ? 0 : size, 0, api);
+    CliPort port;
+    EdidEngine engine(link, port);
+    engine.Run().SetSafety(CliSafety(args));
+    {
+        // A stop ends the wait for the EEPROM's answer; the exchange is one frame each way.
+        StopOnSignal stop([&engine] { engine.Stop(); });
+        engine.ReadFile(args.positional.at(0));
     }
-    return status;
+    const OperationRunner& run = engine.Run();
+    if (args.Flag("stats"))
+        stats.Print(run.FileBytes(), run.WorkerCpuNanos(), api);
+    return ExitStatusOf(run.Result());
 }

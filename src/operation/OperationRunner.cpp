@@ -66,7 +66,12 @@ void OperationRunner::EndEarly(Outcome outcome, const std::string& step) {
 
 void OperationRunner::StartWorker(Activity activity, std::function<Outcome()> body) {
     activity_.store(activity);
-    worker_.Start([this, body = std::move(body)] { End(body()); });
+    worker_.Start([this, body = std::move(body)] { End(body(), true); });
+}
+
+void OperationRunner::RunHere(Activity activity, const std::function<Outcome()>& body) {
+    activity_.store(activity);
+    End(body(), false);
 }
 
 bool OperationRunner::CreateOutput(const std::string& target) {
@@ -116,7 +121,7 @@ void OperationRunner::SetFile(const std::string& path, std::uint64_t bytes) {
     record_.SetFile(path);
 }
 
-void OperationRunner::End(Outcome outcome) {
+void OperationRunner::End(Outcome outcome, bool onWorker) {
     link_.Close();
     if (output_.IsOpen()) {
         const std::string kept = output_.Abandon();
@@ -132,7 +137,7 @@ void OperationRunner::End(Outcome outcome) {
     outcome_.store(outcome);
     record_.End(JournalResult(outcome), FailedStep(),
                 [this](const std::string& line) { Log(line); });
-    workerCpuNanos_ = ThreadCpuNanos();
+    workerCpuNanos_ = onWorker ? ThreadCpuNanos() : 0;
     stop_.store(false); // a stop asked for at the very end is spent with it
     activity_.store(Activity::Idle);
     for (const std::string& control : setup_.controls)

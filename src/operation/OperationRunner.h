@@ -62,6 +62,9 @@ class OperationRunner {
     // Hands the operation to a worker: `body` runs the wire steps there and returns how they
     // ended; the runner then ends the operation.
     void StartWorker(Activity activity, std::function<Outcome()> body);
+    // The same on the calling thread, for a mode whose whole operation is a few short, bounded
+    // exchanges: `body` runs here and the operation ends here, as on a worker.
+    void RunHere(Activity activity, const std::function<Outcome()>& body);
     // Blocks until the worker of the last operation has ended.
     void WaitForWorker() { worker_.Join(); }
 
@@ -117,11 +120,13 @@ class OperationRunner {
     const std::string& BackupPath() const { return backupPath_; }
     const std::string& FileName() const { return fileName_; }
     std::uint64_t FileBytes() const { return fileBytes_; }
+    // 0 after RunHere(): the caller's thread did the work.
     std::int64_t WorkerCpuNanos() const { return workerCpuNanos_; }
 
   private:
     // The one ending of every operation that reached its worker.
-    void End(Outcome outcome);
+    // `onWorker`: the thread's CPU time is the operation's own.
+    void End(Outcome outcome, bool onWorker);
 
     ProgrammerLink& link_;
     OperatorPort& port_;

@@ -69,7 +69,7 @@ TEST_F(EdidProtocolTest, ReadShowsDumpAndSummarySavesTheFileAndSignalsSuccess) {
     ProgrammerLink link(sim);
     const std::string out = dir.File("out.bin");
     port.QueueFileAnswer(out);
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Succeeded);
     EXPECT_FALSE(link.IsOpen());
     EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
     EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'I'}));
@@ -102,7 +102,7 @@ TEST_F(EdidProtocolTest, ReplyInPiecesGivesTheSameImageOnPcb2) {
         ProgrammerLink link(sim);
         const std::string out = dir.File("pieces.bin");
         port.QueueFileAnswer(out);
-        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+        EXPECT_EQ(EdidRead(link, port), Outcome::Succeeded);
         EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
         EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'I'}));
     }
@@ -113,14 +113,14 @@ TEST_F(EdidProtocolTest, ReplyLongerThan258BytesIsCut) {
     ProgrammerLink link(sim);
     const std::string out = dir.File("out.bin");
     port.QueueFileAnswer(out);
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Succeeded);
     EXPECT_EQ(ReadFileText(out), AsString(EdidSamples::kDesktopMonitor));
 }
 
 TEST_F(EdidProtocolTest, SilentEepromOnReadSignalsFailureAndAsksNoFile) {
     auto sim = Sim("pcb3", R"(, "panel": false)");
     ProgrammerLink link(sim);
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
     EXPECT_FALSE(link.IsOpen());
     const std::vector<std::string> lines = port.Lines();
     EXPECT_EQ(Slice(lines, 3, lines.size() - 3),
@@ -134,7 +134,7 @@ TEST_F(EdidProtocolTest, UnknownStatusPairIsReportedWithoutASignal) {
     // 17 bytes of version answer come first; the status pair starts 256 bytes later.
     auto sim = Sim("pcb3", "", R"({"type": "corrupt", "replyByte": 273, "xor": 1})");
     ProgrammerLink link(sim);
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
     EXPECT_EQ(port.Lines().back(), "Unknown answer of the programmer after reading: 4E 4B.");
     EXPECT_TRUE(port.Dialogs().empty());
     EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r'}));
@@ -144,7 +144,7 @@ TEST_F(EdidProtocolTest, NoReplyEndsTheReadAfterItsBound) {
     auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 1})");
     ProgrammerLink link(sim);
     const auto start = SteadyClock::now();
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
     const auto took = SteadyClock::now() - start;
     EXPECT_GE(took, Millis(3000));
     EXPECT_LT(took, Millis(4500));
@@ -157,19 +157,22 @@ TEST_F(EdidProtocolTest, NoReplyEndsTheReadAfterItsBound) {
     EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
 }
 
-TEST_F(EdidProtocolTest, CancelStopsTheWaitAtOnce) {
+TEST_F(EdidProtocolTest, StopEndsTheWaitAtOnceAsStopped) {
     auto sim = Sim("pcb3", "", R"({"type": "silence", "afterReplies": 1})");
     ProgrammerLink link(sim);
-    std::thread canceller([&] {
+    EdidEngine engine(link, port);
+    std::thread stopper([&] {
         std::this_thread::sleep_for(Millis(200));
-        link.Cancel();
+        engine.Stop();
     });
     const auto start = SteadyClock::now();
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(engine.ReadClick(), Outcome::Stopped);
     EXPECT_LT(SteadyClock::now() - start, Millis(1500));
-    canceller.join();
+    stopper.join();
     EXPECT_TRUE(port.HasLine("Reading EEPROM: stopped (0 of 258 bytes)."));
+    EXPECT_EQ(engine.Run().FailedStep(), "reading the EEPROM");
     EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(sim->Jig().BytesToJig(), (Bytes{'B', 'E', 'r', 'O'}));
 }
 
 TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
@@ -177,21 +180,21 @@ TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
         auto sim = Sim("pcb3");
         ProgrammerLink link(sim);
         port.QueueFileAnswer(std::nullopt);
-        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(EdidRead(link, port), Outcome::Stopped);
         EXPECT_EQ(port.Lines().back(), "Write to file is interrupted.");
         EXPECT_EQ(sim->Jig().BytesToJig().back(), 'I');
     }
     auto sim = Sim("pcb3");
     ProgrammerLink link(sim);
     port.QueueFileAnswer(dir.File("no-such-folder/out.bin"));
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_EQ(port.Lines().back(), "");
     EXPECT_TRUE(port.HasLine(dir.File("no-such-folder/out.bin") + ": No such file or directory"));
 
     // A device is no place for the image: refused, not written into.
     port.QueueFileAnswer("/dev/full");
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
 }
 
@@ -201,13 +204,13 @@ TEST_F(EdidProtocolTest, ReadReplacesAnOlderFileWholeAndAFailedReadLeavesItAlone
     {
         auto sim = Sim("pcb3", R"(, "panel": false)");
         ProgrammerLink link(sim);
-        EXPECT_EQ(EdidRead(link, port), EdidOutcome::Failed);
+        EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
         EXPECT_EQ(ReadFileText(out), std::string(300, 'x'));
     }
     auto sim = Sim("pcb3");
     ProgrammerLink link(sim);
     port.QueueFileAnswer(out);
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidRead(link, port), Outcome::Succeeded);
     EXPECT_TRUE(ReadFileText(out) == AsString(EdidSamples::kDesktopMonitor));
     EXPECT_FALSE(std::filesystem::exists(out + ".partial"));
 }
@@ -218,7 +221,7 @@ TEST_F(EdidProtocolTest, Write128ByteFileIsPaddedWithFF) {
     const std::string in = dir.File("panel128.bin");
     WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
     port.QueueFileAnswer(in);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::Succeeded);
     EXPECT_FALSE(link.IsOpen());
 
     Bytes expected(EdidSamples::kLaptopPanel.begin(), EdidSamples::kLaptopPanel.end());
@@ -246,7 +249,7 @@ TEST_F(EdidProtocolTest, Write300ByteFileWritesItsFirst256OnPcb2) {
     const std::string in = dir.File("panel300.bin");
     WriteFileBytes(in, AsString(EdidSamples::kDesktopMonitor) + std::string(44, '\x11'));
     port.QueueFileAnswer(in);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::Succeeded);
     EXPECT_EQ(Eeprom(*sim),
               Bytes(EdidSamples::kDesktopMonitor.begin(), EdidSamples::kDesktopMonitor.end()));
     EXPECT_TRUE(port.HasLine("The file holds 300 bytes; only the first 256 are written."));
@@ -259,7 +262,7 @@ TEST_F(EdidProtocolTest, WriteProtectedPanelKeepsItsContent) {
     const std::string in = dir.File("laptop.bin");
     WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
     port.QueueFileAnswer(in);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::Failed);
     EXPECT_EQ(port.Lines().back(), "EEPROM does not respond, or write error! WP 7 pin = '0' ?");
     EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
     EXPECT_EQ(Eeprom(*sim),
@@ -276,7 +279,7 @@ TEST_F(EdidProtocolTest, WrongChecksumAsksFirst) {
         ProgrammerLink link(sim);
         port.QueueFileAnswer(in);
         port.QueueYesNo(false);
-        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(EdidWrite(link, port), Outcome::Stopped);
         EXPECT_EQ(port.Messages(),
                   std::vector<std::string>{
                       "The EDID checksum of this image is wrong (block 0: byte 127 is "
@@ -290,7 +293,7 @@ TEST_F(EdidProtocolTest, WrongChecksumAsksFirst) {
     ProgrammerLink link(sim);
     port.QueueFileAnswer(in);
     port.QueueYesNo(true);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Done);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::Succeeded);
     EXPECT_EQ(Eeprom(*sim)[127], 0xC1);
 }
 
@@ -299,7 +302,7 @@ TEST_F(EdidProtocolTest, OpenDialogCancelledOrFileUnreadable) {
         auto sim = Sim("pcb3");
         ProgrammerLink link(sim);
         port.QueueFileAnswer(std::nullopt);
-        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Cancelled);
+        EXPECT_EQ(EdidWrite(link, port), Outcome::Stopped);
         EXPECT_EQ(port.Lines().back(), "Write operation is interrupted.");
         EXPECT_FALSE(link.IsOpen());
         ASSERT_EQ(port.Dialogs().size(), 1u);
@@ -320,7 +323,7 @@ TEST_F(EdidProtocolTest, OpenDialogCancelledOrFileUnreadable) {
         {fifo, "not a regular file"}};
     for (const auto& [path, reason] : refused) {
         port.QueueFileAnswer(path);
-        EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed) << path;
+        EXPECT_EQ(EdidWrite(link, port), Outcome::Failed) << path;
         EXPECT_EQ(port.Lines().back(), "") << path;
         EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
     }
@@ -337,7 +340,7 @@ TEST_F(EdidProtocolTest, MissingWriteStatusEndsAfterItsBound) {
     const std::string in = dir.File("laptop.bin");
     WriteFileBytes(in, AsString(EdidSamples::kLaptopPanel));
     port.QueueFileAnswer(in);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::Failed);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::Failed);
     EXPECT_FALSE(link.IsOpen());
     const std::vector<std::string> lines = port.Lines();
     EXPECT_EQ(lines[lines.size() - 2], "Writing EEPROM, waiting for the status: no answer from the "
@@ -349,14 +352,14 @@ TEST_F(EdidProtocolTest, NoProgrammerOrOutdatedFirmwareSendsNothingToTheEeprom) 
     {
         auto none = MakeSim("pcb3", R"({"devices": ["silent"]})");
         ProgrammerLink link(none);
-        EXPECT_EQ(EdidRead(link, port), EdidOutcome::NoProgrammer);
+        EXPECT_EQ(EdidRead(link, port), Outcome::NoJig);
         EXPECT_EQ(port.Lines(), (std::vector<std::string>{
                                     "Number of VCOM ports found on the machine: 1",
                                     "-->  The programmer is not found or does not respond"}));
     }
     auto sim = Sim("pcb2-v42");
     ProgrammerLink link(sim);
-    EXPECT_EQ(EdidWrite(link, port), EdidOutcome::NoProgrammer);
+    EXPECT_EQ(EdidWrite(link, port), Outcome::NoJig);
     EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
     EXPECT_TRUE(port.Dialogs().empty());
     EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});

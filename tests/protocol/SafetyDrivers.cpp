@@ -161,12 +161,12 @@ class EdidDriver : public ModeDriver {
     }
     bool Read(const std::string& file, const SafetyOptions& safety) override {
         port_.QueueFileAnswer(file);
-        return EdidRead(*link_, port_, safety) == EdidOutcome::Done;
+        return EdidRead(*link_, port_, safety) == Outcome::Succeeded;
     }
     bool Write(const std::string& file, const SafetyOptions& safety) override {
         port_.QueueFileAnswer(file);
         port_.QueueYesNo(true); // test images carry no valid EDID checksum
-        return EdidWrite(*link_, port_, safety) == EdidOutcome::Done;
+        return EdidWrite(*link_, port_, safety) == Outcome::Succeeded;
     }
     std::vector<std::string> Lines() const override { return port_.Lines(); }
     bool Idle() const override { return !link_->IsOpen(); }

@@ -108,7 +108,7 @@ TEST_F(SetupFaults, EdidWindowSaysWhyAndEndsAsWithoutAJig) {
     ProgrammerLink link(sim);
     RecordingPort port;
     port.QueueFileAnswer(dir.File("panel.bin"));
-    EXPECT_EQ(EdidRead(link, port), EdidOutcome::NoProgrammer);
+    EXPECT_EQ(EdidRead(link, port), Outcome::NoJig);
     EXPECT_TRUE(port.HasLine("I can not get a list of VCOM ports"));
     EXPECT_TRUE(sim->Jig().BytesToJig().empty());
 }

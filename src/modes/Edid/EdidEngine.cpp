@@ -5,9 +5,7 @@
 #include "modes/Edid/EdidDecode.h"
 #include "modes/Edid/EdidImage.h"
 #include "operation/ImageToWrite.h"
-#include "operation/OutputFile.h"
 #include "port/RegularFile.h"
-#include "safety/OperationRecord.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -33,58 +31,29 @@ std::string PairText(std::uint8_t first, std::uint8_t second) {
     return text;
 }
 
-struct Collected {
-    WaitOutcome outcome = WaitOutcome::Ready;
-    std::size_t got = 0;
-};
-
-// Whatever is waiting is read and appended, never more than is still missing: a longer reply
-// is cut at `want` and its rest goes with the link.
-Collected Collect(ProgrammerLink& link, std::uint8_t* out, std::size_t want, Millis bound) {
-    Collected c;
-    FT_HANDLE h = link.Handle();
-    if (!h)
-        return {WaitOutcome::DeviceError, 0};
-    FtdiApi& api = link.Api();
-    const Deadline deadline = DeadlineIn(bound);
-    while (c.got < want) {
-        c.outcome = h->WaitReceived(1, deadline);
-        if (c.outcome != WaitOutcome::Ready)
-            return c;
-        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK)
-            return {WaitOutcome::DeviceError, c.got};
-        const DWORD take =
-            static_cast<DWORD>(std::clamp<std::size_t>(link.rxQueue, 1, want - c.got));
-        link.transferred = 0;
-        if (api.FT_Read(h, out + c.got, take, &link.transferred) != FT_OK)
-            return {WaitOutcome::DeviceError, c.got};
-        c.got += link.transferred;
-    }
-    c.outcome = WaitOutcome::Ready;
-    return c;
-}
-
-std::string WaitFailureLine(const std::string& step, const Collected& c, std::size_t want) {
+// A wait that ended without its reply: "Reading EEPROM: no answer from the programmer within
+// 3 s (0 of 258 bytes)."
+std::string LostLine(const Reply& r, std::size_t want) {
     const std::string counts =
-        " (" + std::to_string(c.got) + " of " + std::to_string(want) + " bytes)";
-    switch (c.outcome) {
+        " (" + std::to_string(r.Count()) + " of " + std::to_string(want) + " bytes)";
+    switch (r.outcome) {
     case WaitOutcome::TimedOut:
-        return step + ": no answer from the programmer within " +
+        return r.step + ": no answer from the programmer within " +
                std::to_string(WaitBounds::EepromReply.count() / 1000) + " s" + counts + ".";
     case WaitOutcome::Cancelled:
-        return step + ": stopped" + counts + ".";
+        return r.step + ": stopped" + counts + ".";
     default:
-        return step + ": the programmer does not respond (device error)" + counts + ".";
+        return r.step + ": the programmer does not respond (device error)" + counts + ".";
     }
 }
 
 // The lost-communication ending: the reason, the failure signal, the link closed.
-EdidOutcome Abort(ProgrammerLink& link, OperatorPort& port, const std::string& line) {
+Outcome Abort(ProgrammerLink& link, OperatorPort& port, const std::string& line) {
     port.Log(line);
     port.Log("");
     link.Send({'O'});
     link.Close();
-    return EdidOutcome::Failed;
+    return Outcome::Failed;
 }
 
 void LogDump(OperatorPort& port, const Image& image) {
@@ -121,20 +90,6 @@ int Connect(ProgrammerLink& link, OperatorPort& port) {
 constexpr const char* kModeName = "EDID lcd";
 constexpr std::size_t kLargestImageFile = 64 * 1024;
 
-const char* ResultText(EdidOutcome outcome) {
-    switch (outcome) {
-    case EdidOutcome::Done:
-        return "done";
-    case EdidOutcome::NoProgrammer:
-        return "no JIG";
-    case EdidOutcome::Cancelled:
-        return "cancelled";
-    case EdidOutcome::Failed:
-        break;
-    }
-    return "failed";
-}
-
 // How 'E' 'r' went: its line (for anything but Ok) is in the log already.
 enum class EepromRead { Ok, Lost, Refused, Unknown };
 
@@ -143,14 +98,14 @@ EepromRead ReadEeprom(ProgrammerLink& link, OperatorPort& port, Image& image) {
         port.Log("Reading EEPROM: the command did not reach the programmer.");
         return EepromRead::Lost;
     }
-    std::array<std::uint8_t, kReplySize> reply{};
-    const Collected c = Collect(link, reply.data(), kReplySize, WaitBounds::EepromReply);
-    if (c.outcome != WaitOutcome::Ready) {
-        port.Log(WaitFailureLine("Reading EEPROM", c, kReplySize));
+    // A longer reply is cut at its 258 bytes; the rest goes with the link.
+    const Reply reply = link.Expect(kReplySize, WaitBounds::EepromReply, "Reading EEPROM");
+    if (reply.Lost()) {
+        port.Log(LostLine(reply, kReplySize));
         return EepromRead::Lost;
     }
-    const std::uint8_t s0 = reply[kImageSize];
-    const std::uint8_t s1 = reply[kImageSize + 1];
+    const std::uint8_t s0 = reply.At(kImageSize);
+    const std::uint8_t s1 = reply.At(kImageSize + 1);
     switch (StatusOf(s0, s1)) {
     case Status::Er:
         port.Log("EEPROM does not respond, check the connection !!!");
@@ -162,25 +117,29 @@ EepromRead ReadEeprom(ProgrammerLink& link, OperatorPort& port, Image& image) {
     case Status::Ok:
         break;
     }
-    std::copy_n(reply.begin(), kImageSize, image.begin());
+    std::copy_n(reply.bytes.begin(), kImageSize, image.begin());
     return EepromRead::Ok;
 }
 
 // The ending of a read that failed, as the JIG's state after it asks for.
-EdidOutcome EndFailedRead(ProgrammerLink& link, OperatorPort& port, EepromRead how) {
+Outcome EndFailedRead(ProgrammerLink& link, OperatorPort& port, EepromRead how) {
     if (how != EepromRead::Unknown) {
         port.Log("");
         link.Send({'O'});
     }
     link.Close();
-    return EdidOutcome::Failed;
+    return Outcome::Failed;
 }
 
-ReadWholeChip EepromReader(ProgrammerLink& link, OperatorPort& port, EepromRead* how) {
-    return [&link, &port, how](std::vector<std::uint8_t>& out) {
+// A whole-EEPROM read for the backup and read-twice; a failed one names its step.
+ReadWholeChip EepromReader(ProgrammerLink& link, OperatorPort& port, OperationRunner& run,
+                           EepromRead* how) {
+    return [&link, &port, &run, how](std::vector<std::uint8_t>& out) {
         Image image{};
         *how = ReadEeprom(link, port, image);
         out.assign(image.begin(), image.end());
+        if (*how != EepromRead::Ok)
+            run.SetFailedStep("reading the EEPROM");
         return *how == EepromRead::Ok;
     };
 }
@@ -202,185 +161,216 @@ FileDialogSpec EdidOpenDialog() {
     return spec;
 }
 
-namespace {
-EdidOutcome ReadOperation(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety,
-                          OperationRecord& record, std::string* step) {
-    link.ResetCancel();
-    port.ClearLog();
-    const int connected = Connect(link, port);
-    record.SetJig(link.versionText);
+EdidEngine::EdidEngine(ProgrammerLink& link, OperatorPort& port)
+    // No state names and no controls to give back: the handler runs the whole operation.
+    : link_(link), port_(port),
+      run_(link, port, {.mode = kModeName, .stateName = nullptr, .controls = {}}) {}
+
+void EdidEngine::Stop() {
+    run_.Stop();
+    link_.Cancel();
+}
+
+Outcome EdidEngine::ReadClick() {
+    return Read("");
+}
+
+Outcome EdidEngine::ReadFile(const std::string& file) {
+    return Read(file);
+}
+
+Outcome EdidEngine::WriteClick() {
+    return Write("");
+}
+
+Outcome EdidEngine::WriteFile(const std::string& file) {
+    return Write(file);
+}
+
+Outcome EdidEngine::Read(const std::string& file) {
+    if (!run_.Begin("read", false))
+        return Outcome::None;
+    run_.RunHere(Activity::Reading, [this, &file] {
+        const Outcome outcome = ReadBody(file);
+        return outcome == Outcome::Failed && run_.Stopping() ? Outcome::Stopped : outcome;
+    });
+    return run_.Result();
+}
+
+// Not counted as a chip change: the EEPROM has no blocks to count, and the write's own lines
+// say how it ended.
+Outcome EdidEngine::Write(const std::string& file) {
+    if (!run_.Begin("write", false))
+        return Outcome::None;
+    run_.RunHere(Activity::Writing, [this, &file] {
+        const Outcome outcome = WriteBody(file);
+        return outcome == Outcome::Failed && run_.Stopping() ? Outcome::Stopped : outcome;
+    });
+    return run_.Result();
+}
+
+Outcome EdidEngine::ReadBody(const std::string& file) {
+    link_.ResetCancel();
+    port_.ClearLog();
+    const int connected = Connect(link_, port_);
+    run_.Record().SetJig(link_.versionText);
     if (connected != kProgrammerAccepted) {
-        *step = "connect";
-        return EdidOutcome::NoProgrammer;
+        run_.SetFailedStep("connect");
+        return Outcome::NoJig;
     }
-    port.Log("Reading EEPROM ...");
+    port_.Log("Reading EEPROM ...");
     Image image{};
-    *step = "reading the EEPROM";
-    const EepromRead how = ReadEeprom(link, port, image);
-    if (how != EepromRead::Ok)
-        return EndFailedRead(link, port, how);
-    const LogLine log = [&port](const std::string& line) { port.Log(line); };
-    if (safety.readTwice) {
+    const EepromRead how = ReadEeprom(link_, port_, image);
+    if (how != EepromRead::Ok) {
+        run_.SetFailedStep("reading the EEPROM");
+        return EndFailedRead(link_, port_, how);
+    }
+    const LogLine log = [this](const std::string& line) { port_.Log(line); };
+    if (run_.Safety().readTwice) {
         EepromRead again = EepromRead::Ok;
-        if (!ReadAgainAndCompare(image, EepromReader(link, port, &again), log)) {
+        if (!ReadAgainAndCompare(image, EepromReader(link_, port_, run_, &again), log)) {
             if (again == EepromRead::Ok)
-                *step = "read twice: the reads differ";
-            return EndFailedRead(link, port, again == EepromRead::Ok ? EepromRead::Refused : again);
+                run_.SetFailedStep("read twice: the reads differ");
+            return EndFailedRead(link_, port_,
+                                 again == EepromRead::Ok ? EepromRead::Refused : again);
         }
     }
-    step->clear();
 
-    port.Log("Reading from the EEPROM is completed successfully.");
-    LogDump(port, image);
-    port.Log("");
-    link.Send({'I'});
-    link.Close();
-    LogSummary(port, image);
-    if (safety.active)
+    port_.Log("Reading from the EEPROM is completed successfully.");
+    LogDump(port_, image);
+    port_.Log("");
+    link_.Send({'I'});
+    link_.Close();
+    LogSummary(port_, image);
+    if (run_.Safety().active)
         LogImageCheck(image, log);
 
-    const std::optional<std::string> name = port.AskSaveFile(EdidSaveDialog());
-    if (!name) {
-        port.Log("Write to file is interrupted.");
-        *step = "file dialog";
-        return EdidOutcome::Cancelled;
+    std::string name = file;
+    if (name.empty()) {
+        const std::optional<std::string> chosen = port_.AskSaveFile(EdidSaveDialog());
+        if (!chosen) {
+            port_.Log("Write to file is interrupted.");
+            run_.SetFailedStep("file dialog");
+            return Outcome::Stopped;
+        }
+        name = *chosen;
     }
-    record.SetFile(*name);
-    OutputFile out;
-    if (!out.Create(*name)) {
-        port.Log(FileProblemLine(*name, out.Error()));
-        port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
-        port.Log("");
-        *step = "file creation";
-        return EdidOutcome::Failed;
+    run_.Record().SetFile(name);
+    if (!run_.CreateOutput(name)) {
+        port_.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
+        port_.Log("");
+        run_.SetFailedStep("file creation");
+        return Outcome::Failed;
     }
-    port.Log("Save the file: " + *name);
-    if (!out.Write(image.data(), kImageSize) || !out.Commit()) {
+    port_.Log("Save the file: " + name);
+    if (!run_.WriteOutput(image.data(), kImageSize)) {
         // A full disk must not pass for a saved image; the old file stays as it was.
-        port.Log("The file could not be written completely: " +
-                 FileProblemLine(*name, out.Error()));
-        const std::string kept = out.Abandon();
-        if (!kept.empty())
-            port.Log(kept);
-        *step = "writing the file";
-        return EdidOutcome::Failed;
+        port_.Log("The file could not be written completely: " +
+                  FileProblemLine(name, run_.Output().Error()));
+        run_.SetFailedStep("writing the file");
+        return Outcome::Failed;
     }
-    return EdidOutcome::Done;
-}
-} // namespace
-
-EdidOutcome EdidRead(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
-    OperationRecord record;
-    record.Begin(safety.active, kModeName, "read");
-    std::string step;
-    const EdidOutcome outcome = ReadOperation(link, port, safety, record, &step);
-    record.End(ResultText(outcome), step, [&port](const std::string& line) { port.Log(line); });
-    return outcome;
+    return run_.CommitOutput() ? Outcome::Succeeded : Outcome::Failed;
 }
 
-namespace {
-EdidOutcome WriteOperation(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety,
-                           OperationRecord& record, std::string* step) {
-    link.ResetCancel();
-    port.ClearLog();
-    const int connected = Connect(link, port);
-    record.SetJig(link.versionText);
+Outcome EdidEngine::WriteBody(const std::string& file) {
+    link_.ResetCancel();
+    port_.ClearLog();
+    const int connected = Connect(link_, port_);
+    run_.Record().SetJig(link_.versionText);
     if (connected != kProgrammerAccepted) {
-        *step = "connect";
-        return EdidOutcome::NoProgrammer;
+        run_.SetFailedStep("connect");
+        return Outcome::NoJig;
     }
-    const std::optional<std::string> name = port.AskOpenFile(EdidOpenDialog());
-    if (!name) {
-        port.Log("Write operation is interrupted.");
-        link.Close();
-        *step = "file dialog";
-        return EdidOutcome::Cancelled;
+    std::string name = file;
+    if (name.empty()) {
+        const std::optional<std::string> chosen = port_.AskOpenFile(EdidOpenDialog());
+        if (!chosen) {
+            port_.Log("Write operation is interrupted.");
+            run_.SetFailedStep("file dialog");
+            return Outcome::Stopped;
+        }
+        name = *chosen;
     }
-    record.SetFile(*name);
     // Larger files are taken (only their first 256 bytes are written), within reason.
-    const ImageToWrite loaded = LoadImageToWrite(*name, kImageSize, kLargestImageFile);
+    const ImageToWrite loaded = LoadImageToWrite(name, kImageSize, kLargestImageFile);
+    run_.SetFile(name, loaded.fileSize);
     if (!loaded.Ok()) {
-        port.Log(loaded.error);
-        port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
-        port.Log("");
-        link.Close();
-        *step = "file opening";
-        return EdidOutcome::Failed;
+        port_.Log(loaded.error);
+        port_.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
+        port_.Log("");
+        run_.SetFailedStep("file opening");
+        return Outcome::Failed;
     }
     Image image;
     std::copy_n(loaded.bytes.begin(), kImageSize, image.begin());
-    port.Log("Writing EEPROM ...");
+    port_.Log("Writing EEPROM ...");
     if (loaded.fileSize < kImageSize)
-        port.Log("The file holds " + std::to_string(loaded.fileSize) +
-                 " bytes; the rest of the 256 is filled with FF.");
+        port_.Log("The file holds " + std::to_string(loaded.fileSize) +
+                  " bytes; the rest of the 256 is filled with FF.");
     else if (loaded.fileSize > kImageSize)
-        port.Log("The file holds " + std::to_string(loaded.fileSize) +
-                 " bytes; only the first 256 are written.");
-    const Summary summary = LogSummary(port, image);
-    if (!summary.ChecksumsOk() && !port.AskYesNo(ChecksumQuestion(summary))) {
-        port.Log("Write operation is interrupted: the EDID checksum is wrong.");
-        link.Close();
-        *step = "checksum question";
-        return EdidOutcome::Cancelled;
+        port_.Log("The file holds " + std::to_string(loaded.fileSize) +
+                  " bytes; only the first 256 are written.");
+    const Summary summary = LogSummary(port_, image);
+    if (!summary.ChecksumsOk() && !port_.AskYesNo(ChecksumQuestion(summary))) {
+        port_.Log("Write operation is interrupted: the EDID checksum is wrong.");
+        run_.SetFailedStep("checksum question");
+        return Outcome::Stopped;
     }
-    if (safety.backup) {
+    if (run_.Safety().backup) {
         EepromRead how = EepromRead::Ok;
-        const std::optional<std::filesystem::path> saved = TakeBackup(
-            kModeName, "", EepromReader(link, port, &how),
-            [&port](const std::string& line) { port.Log(line); }, safety,
-            [&port](const std::string& q) { return port.AskYesNo(q); });
-        if (!saved) {
-            *step = how == EepromRead::Ok ? "backup: saving" : "backup: reading the EEPROM";
-            return EndFailedRead(link, port, how == EepromRead::Ok ? EepromRead::Refused : how);
-        }
-        record.SetBackup(saved->string());
+        if (!run_.TakeBackup("", EepromReader(link_, port_, run_, &how)))
+            return EndFailedRead(link_, port_, how == EepromRead::Ok ? EepromRead::Refused : how);
     }
 
-    *step = "writing the EEPROM";
-    record.Started([&port](const std::string& line) { port.Log(line); });
-    if (!link.Send({'E', 'w'}))
-        return Abort(link, port, "Writing EEPROM: the command did not reach the programmer.");
-    std::uint8_t ready = 0;
-    const Collected r = Collect(link, &ready, 1, WaitBounds::EepromReply);
-    if (r.outcome != WaitOutcome::Ready)
-        return Abort(link, port,
-                     WaitFailureLine("Writing EEPROM, waiting for the ready byte", r, 1));
+    run_.SetFailedStep("writing the EEPROM");
+    run_.Record().Started([this](const std::string& line) { port_.Log(line); });
+    if (!link_.Send({'E', 'w'}))
+        return Abort(link_, port_, "Writing EEPROM: the command did not reach the programmer.");
+    // The ready byte's value means nothing; a longer reply is cut and its rest dropped.
+    const Reply ready =
+        link_.Expect(1, WaitBounds::EepromReply, "Writing EEPROM, waiting for the ready byte");
+    if (ready.Lost())
+        return Abort(link_, port_, LostLine(ready, 1));
 
-    LogDump(port, image);
-    port.Log("");
-    if (!link.Send(image))
-        return Abort(link, port, "Writing EEPROM: the data did not reach the programmer.");
-    std::array<std::uint8_t, 2> status{};
-    const Collected st = Collect(link, status.data(), status.size(), WaitBounds::EepromReply);
-    if (st.outcome != WaitOutcome::Ready)
-        return Abort(link, port, WaitFailureLine("Writing EEPROM, waiting for the status", st, 2));
+    LogDump(port_, image);
+    port_.Log("");
+    if (!link_.Send(image))
+        return Abort(link_, port_, "Writing EEPROM: the data did not reach the programmer.");
+    const Reply status =
+        link_.Expect(2, WaitBounds::EepromReply, "Writing EEPROM, waiting for the status");
+    if (status.Lost())
+        return Abort(link_, port_, LostLine(status, 2));
 
-    EdidOutcome outcome = EdidOutcome::Failed;
-    switch (StatusOf(status[0], status[1])) {
+    Outcome outcome = Outcome::Failed;
+    switch (StatusOf(status.At(0), status.At(1))) {
     case Status::Ok:
-        port.Log("Writing data to EEPROM is completed successfully.");
-        link.Send({'I'});
-        outcome = EdidOutcome::Done;
+        port_.Log("Writing data to EEPROM is completed successfully.");
+        link_.Send({'I'});
+        run_.SetFailedStep("");
+        outcome = Outcome::Succeeded;
         break;
     case Status::Er:
-        port.Log("EEPROM does not respond, or write error! WP 7 pin = '0' ?");
-        link.Send({'O'});
+        port_.Log("EEPROM does not respond, or write error! WP 7 pin = '0' ?");
+        link_.Send({'O'});
         break;
     case Status::Other:
-        port.Log("Unknown answer of the programmer after writing: " +
-                 PairText(status[0], status[1]) + "; the EEPROM content is not confirmed.");
+        port_.Log("Unknown answer of the programmer after writing: " +
+                  PairText(status.At(0), status.At(1)) + "; the EEPROM content is not confirmed.");
         break;
     }
-    link.Close();
+    link_.Close();
     return outcome;
 }
-} // namespace
 
-EdidOutcome EdidWrite(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
-    OperationRecord record;
-    record.Begin(safety.active, kModeName, "write");
-    std::string step;
-    const EdidOutcome outcome = WriteOperation(link, port, safety, record, &step);
-    record.End(ResultText(outcome), step, [&port](const std::string& line) { port.Log(line); });
-    return outcome;
+Outcome EdidRead(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
+    EdidEngine engine(link, port);
+    engine.Run().SetSafety(safety);
+    return engine.ReadClick();
+}
+
+Outcome EdidWrite(ProgrammerLink& link, OperatorPort& port, const SafetyOptions& safety) {
+    EdidEngine engine(link, port);
+    engine.Run().SetSafety(safety);
+    return engine.WriteClick();
 }

@@ -1,10 +1,9 @@
 #include "modes/Keyboard/KeyboardScanner.h"
 
+#include "link/ExpectSome.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/WaitBounds.h"
 
-#include <algorithm>
-#include <array>
 #include <optional>
 
 namespace Keyboard {
@@ -135,8 +134,6 @@ void KeyboardScanner::EndScan(const std::string& statusWord, const std::string& 
 // wait for a buzzer acknowledgement, not restarted while it runs, stopped by a whole answer.
 void KeyboardScanner::Execute() {
     const bool pcb3 = link_.IsPcb3();
-    FT_HANDLE h = link_.Handle();
-    FtdiApi& api = link_.Api();
     std::optional<Deadline> timer;
     auto startTimer = [&timer] {
         if (!timer)
@@ -144,39 +141,26 @@ void KeyboardScanner::Execute() {
     };
     std::vector<std::uint8_t> answer;
     answer.reserve(kAnswerBuffer);
-    std::array<std::uint8_t, kAnswerBuffer> received{};
     std::string failure;
 
-    auto waitFailure = [&](WaitOutcome w, const char* what) {
-        if (w == WaitOutcome::TimedOut)
-            return std::string("no ") + what + " within 1000 ms";
-        return std::string("device error while waiting for ") + what;
+    auto waitFailure = [](const Reply& r) {
+        if (r.outcome == WaitOutcome::TimedOut)
+            return "no " + r.step + " within 1000 ms";
+        return "device error while waiting for " + r.step;
     };
 
     if (!link_.Send({static_cast<std::uint8_t>(pcb3 ? 'U' : 'u')}))
         failure = "the scan request could not be sent";
     startTimer();
     while (failure.empty()) {
-        const WaitOutcome w = h->WaitReceived(1, *timer);
-        if (w == WaitOutcome::Cancelled)
+        const Reply part = ExpectSome(link_, kAnswerBuffer - answer.size(), *timer, "scan answer");
+        if (part.outcome == WaitOutcome::Cancelled)
             return EndScan("NO", "stopped", !pcb3);
-        if (w != WaitOutcome::Ready) {
-            failure = waitFailure(w, "scan answer");
+        if (part.Lost()) {
+            failure = waitFailure(part);
             break;
         }
-        DWORD rxQueue = 0, txQueue = 0, events = 0;
-        if (api.FT_GetStatus(h, &rxQueue, &txQueue, &events) != FT_OK) {
-            failure = "FT_GetStatus failed";
-            break;
-        }
-        const DWORD take =
-            static_cast<DWORD>(std::clamp<std::size_t>(rxQueue, 1, kAnswerBuffer - answer.size()));
-        DWORD got = 0;
-        if (api.FT_Read(h, received.data(), take, &got) != FT_OK) {
-            failure = "FT_Read failed";
-            break;
-        }
-        answer.insert(answer.end(), received.begin(), received.begin() + got);
+        answer.insert(answer.end(), part.bytes.begin(), part.bytes.end());
 
         if (!answer.empty() && answer.back() == kAnswerEnd) {
             timer.reset();
@@ -199,16 +183,12 @@ void KeyboardScanner::Execute() {
                     }
                     if (pcb3) {
                         startTimer();
-                        const WaitOutcome ack = h->WaitReceived(1, *timer);
-                        if (ack == WaitOutcome::Cancelled)
+                        // One byte; anything after it stays for the next answer.
+                        const Reply ack = ExpectSome(link_, 1, *timer, "buzzer acknowledgement");
+                        if (ack.outcome == WaitOutcome::Cancelled)
                             return EndScan("NO", "stopped", false);
-                        DWORD one = 0;
-                        if (ack != WaitOutcome::Ready) {
-                            failure = waitFailure(ack, "buzzer acknowledgement");
-                            break;
-                        }
-                        if (api.FT_Read(h, received.data(), 1, &one) != FT_OK || one != 1) {
-                            failure = "FT_Read failed";
+                        if (ack.Lost() || ack.Count() != 1) {
+                            failure = waitFailure(ack);
                             break;
                         }
                     }

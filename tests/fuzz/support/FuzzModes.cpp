@@ -222,7 +222,7 @@ ModeRunResult RunEdid(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
     ProgrammerLink link(api);
     const std::string out = FuzzOutput("edid-read.bin");
     const bool read = (op & 1) == 0;
-    EdidOutcome outcome;
+    Outcome outcome;
     if (read) {
         port.QueueFileAnswer(out);
         outcome = EdidRead(link, port);
@@ -232,10 +232,10 @@ ModeRunResult RunEdid(std::uint8_t op, const std::shared_ptr<FtdiApi>& api) {
         outcome = EdidWrite(link, port);
     }
     c.Hold(!link.IsOpen(), "link closed");
-    c.result.succeeded = outcome == EdidOutcome::Done;
+    c.result.succeeded = outcome == Outcome::Succeeded;
     if (read && c.result.succeeded)
         c.Hold(FuzzFileSize(out) == Edid::kImageSize, "a read's file holds the EEPROM");
-    if (outcome == EdidOutcome::Failed)
+    if (outcome == Outcome::Failed)
         c.Hold(!port.Lines().empty(), "a failure says why");
     return c.result;
 }

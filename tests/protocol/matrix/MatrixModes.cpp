@@ -211,9 +211,9 @@ MatrixRun RunEdid(const std::string& op, const std::shared_ptr<FtdiApi>& sim,
     ProgrammerLink link(sim);
     port.QueueFileAnswer(file);
     port.QueueYesNo(true);
-    const EdidOutcome outcome = op == "read" ? EdidRead(link, port) : EdidWrite(link, port);
+    const Outcome outcome = op == "read" ? EdidRead(link, port) : EdidWrite(link, port);
     MatrixRun r;
-    r.succeeded = outcome == EdidOutcome::Done;
+    r.succeeded = outcome == Outcome::Succeeded;
     r.idle = true; // runs in the caller's thread: over when it returns
     r.linkClosed = !link.IsOpen();
     r.controlsEnabled = true; // the window has no state of its own

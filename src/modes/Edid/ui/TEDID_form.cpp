@@ -1,7 +1,6 @@
 #include "modes/Edid/ui/TEDID_form.h"
 
 #include "gui/SafetySettings.h"
-#include "modes/Edid/EdidEngine.h"
 
 #include <QGridLayout>
 
@@ -9,7 +8,7 @@ TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     : ModeWindow(api, mainWindow, "EEPROM LCD read/write 09/01/2017"), EDID_Memo(new LogView(this)),
       EDID_READ(new QPushButton("EDID_READ", this)),
       EDID_WRITE(new QPushButton("EDID_WRITE", this)), EXIT(new QPushButton("EXIT", this)),
-      link_(std::move(api)), port_(this, EDID_Memo) {
+      link_(std::move(api)), port_(this, EDID_Memo), engine_(link_, port_) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(EDID_Memo, 0, 0, 1, 3);
@@ -26,11 +25,13 @@ TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
 }
 
 void TEDID_form::EDID_READClick() {
-    EdidRead(link_, port_, SafetySettings::Options());
+    engine_.Run().SetSafety(SafetySettings::Options());
+    engine_.ReadClick();
 }
 
 void TEDID_form::EDID_WRITEClick() {
-    EdidWrite(link_, port_, SafetySettings::Options());
+    engine_.Run().SetSafety(SafetySettings::Options());
+    engine_.WriteClick();
 }
 
 void TEDID_form::EXIT_EDIDClick() {

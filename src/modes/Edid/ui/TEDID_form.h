@@ -6,6 +6,7 @@
 #include "gui/ModeWindow.h"
 #include "gui/QtOperatorPort.h"
 #include "link/ProgrammerLink.h"
+#include "modes/Edid/EdidEngine.h"
 
 #include <QPushButton>
 
@@ -26,4 +27,5 @@ class TEDID_form : public ModeWindow {
   private:
     ProgrammerLink link_;
     QtOperatorPort port_;
+    EdidEngine engine_;
 };
