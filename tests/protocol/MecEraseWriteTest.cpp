@@ -320,7 +320,7 @@ TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
         EXPECT_NE(LinesFrom("Ошибка открытия файла")[1].find(reason), std::string::npos)
             << LinesFrom("Ошибка открытия файла")[1];
         EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-        EXPECT_EQ(engine->Run().ChipState(), "");
+        EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
         ExpectIdle();
     }
     EXPECT_EQ(Chip().Erases(), 0);
