@@ -33,16 +33,3 @@ class OperationRecord {
     bool started_ = false;
     JournalRecord record_;
 };
-
-// "done", "no JIG", "stopped" or "failed" for the outcomes the engines share (None, NoJig,
-// Failed, Succeeded, and Stopped where a mode can be stopped).
-template <class Outcome> std::string ResultOf(Outcome outcome) {
-    if (outcome == Outcome::Succeeded)
-        return "done";
-    if constexpr (requires { Outcome::Stopped; })
-        if (outcome == Outcome::Stopped)
-            return "stopped";
-    if (outcome == Outcome::NoJig)
-        return "no JIG";
-    return "failed";
-}
