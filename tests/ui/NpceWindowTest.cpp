@@ -184,7 +184,9 @@ TEST(NpceWindowScreenshot, DISABLED_AfterWrite) {
     window.show();
     window.NPCE_WRITE->click();
     ASSERT_TRUE(WaitUntil(
-        [&] { return window.Engine().Run().Result() != Outcome::None && window.Engine().Run().Idle(); },
+        [&] {
+            return window.Engine().Run().Result() != Outcome::None && window.Engine().Run().Idle();
+        },
         60000));
     WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
     EXPECT_EQ(window.Engine().Run().Result(), Outcome::Succeeded);
