@@ -64,15 +64,18 @@ bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
         *error = "a fault needs a \"type\"";
         return false;
     }
-    f->type = j["type"].get<std::string>();
-    static const char* known[] = {"silence", "drop", "corrupt", "split", "vanish", "delay"};
-    bool ok = false;
-    for (const char* k : known)
-        ok = ok || f->type == k;
-    if (!ok) {
-        *error = "unknown fault type \"" + f->type + "\"";
+    static const std::pair<const char*, FaultType> known[] = {
+        {"silence", FaultType::Silence}, {"drop", FaultType::Drop},
+        {"corrupt", FaultType::Corrupt}, {"split", FaultType::Split},
+        {"vanish", FaultType::Vanish},   {"delay", FaultType::Delay}};
+    const std::string type = j["type"].get<std::string>();
+    const auto it = std::find_if(std::begin(known), std::end(known),
+                                 [&](const auto& k) { return type == k.first; });
+    if (it == std::end(known)) {
+        *error = "unknown fault type \"" + type + "\"";
         return false;
     }
+    f->type = it->second;
     f->afterReplies = j.value("afterReplies", -1L);
     f->afterHostBytes = j.value("afterHostBytes", -1L);
     f->replyByte = j.value("replyByte", -1L);

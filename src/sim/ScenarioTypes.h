@@ -6,8 +6,11 @@
 
 enum class SimTiming { Instant, Wire };
 
+// Read from a scenario's "type": "silence", "drop", "corrupt", "split", "vanish", "delay".
+enum class FaultType { Silence, Drop, Corrupt, Split, Vanish, Delay };
+
 struct FaultSpec {
-    std::string type;         // silence, drop, corrupt, split, vanish, delay
+    FaultType type = FaultType::Silence;
     long afterReplies = -1;   // trigger: the JIG has sent this many replies
     long afterHostBytes = -1; // trigger: the JIG has received this many bytes
     long replyByte = -1;      // drop/corrupt/delay: index of the reply byte, counted from 0

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-bool SimFaults::Triggered(const char* type) const {
+bool SimFaults::Triggered(FaultType type) const {
     for (const FaultSpec& f : faults_) {
         if (f.type != type)
             continue;
@@ -16,17 +16,17 @@ bool SimFaults::Triggered(const char* type) const {
 
 SimFaults::Reply SimFaults::PlanReply(std::size_t count) const {
     Reply reply;
-    reply.silenced = Triggered("silence");
+    reply.silenced = Triggered(FaultType::Silence);
     for (const FaultSpec& f : faults_) {
         // A delay picks its reply by count, or by a byte it carries (byte counts do not depend
         // on how the JIG's output happens to be grouped).
         const bool byByte = f.replyByte >= 0;
         const bool carries =
             f.replyByte >= replyBytes_ && f.replyByte < replyBytes_ + static_cast<long>(count);
-        if (f.type == "delay" &&
+        if (f.type == FaultType::Delay &&
             (byByte ? carries : (f.afterReplies < 0 || f.afterReplies == replies_)))
             reply.delay += Millis(f.ms);
-        if (f.type == "split") {
+        if (f.type == FaultType::Split) {
             reply.splitPieces = std::max(1, f.pieces);
             if (f.ms > 0)
                 reply.splitGap = Millis(f.ms);
@@ -46,9 +46,9 @@ std::optional<std::uint8_t> SimFaults::ReplyByte(std::uint8_t b, const Reply& re
     for (const FaultSpec& f : faults_) {
         if (f.replyByte != replyBytes_)
             continue;
-        if (f.type == "drop")
+        if (f.type == FaultType::Drop)
             dropped = true;
-        if (f.type == "corrupt")
+        if (f.type == FaultType::Corrupt)
             b ^= static_cast<std::uint8_t>(f.xorMask);
     }
     ++replyBytes_;

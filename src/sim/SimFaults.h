@@ -30,10 +30,10 @@ class SimFaults {
     void ReplyDone() { ++replies_; }
     void HostByteTaken() { ++hostBytes_; }
     long Replies() const { return replies_; }
-    bool Vanishes() const { return Triggered("vanish"); }
+    bool Vanishes() const { return Triggered(FaultType::Vanish); }
 
   private:
-    bool Triggered(const char* type) const;
+    bool Triggered(FaultType type) const;
 
     const std::vector<FaultSpec>& faults_;
     long replies_ = 0;
