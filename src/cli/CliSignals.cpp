@@ -1,5 +1,7 @@
 #include "cli/CliSignals.h"
 
+#include "operation/OperationRunner.h"
+
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -79,4 +81,12 @@ int StopSignal() {
 int ExitStatusAfterSignal(int status) {
     const int sig = StopSignal();
     return sig != 0 ? 128 + sig : status;
+}
+
+Outcome RunToEnd(OperationRunner& run, const std::function<void()>& start) {
+    start();
+    if (StopSignal() != 0)
+        run.Stop();
+    run.WaitForWorker();
+    return run.Result();
 }

@@ -2,7 +2,11 @@
 // Ctrl-C, SIGTERM and SIGHUP do what the window's STOP does: the running operation stops at its
 // next safe point and ends as its protocol ends a stream, so the JIG waits for the next command.
 // A second signal ends the program at once.
+#include "operation/Outcome.h"
+
 #include <functional>
+
+class OperationRunner;
 
 // Called by main before any thread starts: the three signals go to one thread of their own.
 void InstallStopSignals();
@@ -23,3 +27,7 @@ class StopOnSignal {
 int StopSignal();
 // `status`, or 128 + the signal when one stopped the operation (130 for Ctrl-C, 143 for SIGTERM).
 int ExitStatusAfterSignal(int status);
+
+// Starts an operation through `start` and waits for its end; how it ended. Starting clears the
+// runner's stop flag, so a signal that came while it started is handed on to it.
+Outcome RunToEnd(OperationRunner& run, const std::function<void()>& start);

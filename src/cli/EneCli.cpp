@@ -98,14 +98,12 @@ int RunEneTransfer(const CliArgs& args, bool write) {
         if (args.values.count("mb") || args.values.count("cable"))
             status = ApplyEneCable(engine, args, port);
         if (status == kExitOk) {
-            if (write)
-                engine.WriteFile(args.positional.at(0));
-            else
-                engine.ReadFile(args.positional.at(0));
-            if (StopSignal() != 0) // it came before the operation began, which clears the flag
-                engine.Stop();
-            engine.WaitForWorker();
-            status = ExitStatusOf(run.Result());
+            status = ExitStatusOf(RunToEnd(engine.Run(), [&] {
+                if (write)
+                    engine.WriteFile(args.positional.at(0));
+                else
+                    engine.ReadFile(args.positional.at(0));
+            }));
             PrintChipState(run.ChipState(), args, "ene write", run.BackupPath());
         }
         if (args.Flag("stats"))

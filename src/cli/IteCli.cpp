@@ -133,15 +133,10 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
         auto run = [&](auto click) -> int {
             if (StopSignal() != 0)
                 return kExitFailed;
-            click();
-            // A signal that came while no operation ran is passed on to this one.
-            if (StopSignal() != 0)
-                engine.Stop();
-            engine.WaitForWorker();
-            const OperationRunner& ran = engine.Run();
-            bytes += ran.FileBytes();
-            workerCpu += ran.WorkerCpuNanos();
-            return ExitStatusOf(ran.Result());
+            const Outcome outcome = RunToEnd(engine.Run(), click);
+            bytes += engine.Run().FileBytes();
+            workerCpu += engine.Run().WorkerCpuNanos();
+            return ExitStatusOf(outcome);
         };
         std::printf("%s\n", IteAssignmentText(*boxes).c_str());
         status = run([&] { engine.ApplyClick(*boxes); });

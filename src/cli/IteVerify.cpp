@@ -89,13 +89,10 @@ int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std
     port.Say({"Проверка: читаем флеш обратно ...", "Verify: reading the flash back ..."});
     // The read-back belongs to the write: no record, no second read of its own.
     engine.Run().SetSafety({});
-    engine.ReadFile(readBack.Path());
-    if (StopSignal() != 0)
-        engine.Stop();
-    engine.WaitForWorker();
+    const Outcome outcome = RunToEnd(engine.Run(), [&] { engine.ReadFile(readBack.Path()); });
     *bytes += engine.Run().FileBytes();
     *workerCpu += engine.Run().WorkerCpuNanos();
-    const int status = ExitStatusOf(engine.Run().Result());
+    const int status = ExitStatusOf(outcome);
     if (status != kExitOk)
         return Unverified(status, engine, args);
     const std::vector<std::uint8_t> flash = FileBytes(readBack.Path());

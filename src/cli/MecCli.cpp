@@ -5,22 +5,10 @@
 
 #include <cstdio>
 
-namespace {
-// A signal before the operation begins leaves it unstarted; one that came while it began
-// (its start clears the flag) is handed to it again.
-int RunStoppable(Mec16xxEngine& engine, const std::function<void()>& click) {
+int RunMecOperation(Mec16xxEngine& engine, const std::function<void()>& start) {
     if (StopSignal() != 0)
         return kExitFailed;
-    click();
-    if (StopSignal() != 0)
-        engine.Stop();
-    engine.WaitForWorker();
-    return ExitStatusOf(engine.Run().Result());
-}
-} // namespace
-
-int RunMecOperation(Mec16xxEngine& engine, const std::function<void()>& start) {
-    return RunStoppable(engine, start);
+    return ExitStatusOf(RunToEnd(engine.Run(), start));
 }
 
 void PrintMecChipState(const Mec16xxEngine& engine, const CliArgs& args,

@@ -15,13 +15,12 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
     engine.Run().SetSafety(CliSafety(args));
     {
         StopOnSignal stop([&engine] { engine.Stop(); });
-        if (write)
-            engine.WriteFile(args.positional.at(0));
-        else
-            engine.ReadFile(args.positional.at(0));
-        if (StopSignal() != 0) // it came before the operation began, which clears the flag
-            engine.Stop();
-        engine.WaitForWorker();
+        RunToEnd(engine.Run(), [&] {
+            if (write)
+                engine.WriteFile(args.positional.at(0));
+            else
+                engine.ReadFile(args.positional.at(0));
+        });
     }
     const OperationRunner& run = engine.Run();
     PrintChipState(run.ChipState(), args, "npce write", run.BackupPath());

@@ -120,18 +120,6 @@ std::optional<std::uint8_t> ProgrammerLink::CountedRead(int attempts) {
     return std::nullopt;
 }
 
-ReplyResult ProgrammerLink::ReadExactly(std::uint8_t* out, std::size_t count, Millis bound) {
-    if (!handle_)
-        return {WaitOutcome::DeviceError, 0};
-    WaitOutcome w = handle_->WaitReceived(count, DeadlineIn(bound));
-    if (w != WaitOutcome::Ready)
-        return {w, 0};
-    transferred = 0;
-    if (api_->FT_Read(handle_, out, static_cast<DWORD>(count), &transferred) != FT_OK)
-        return {WaitOutcome::DeviceError, 0};
-    return {transferred == count ? WaitOutcome::Ready : WaitOutcome::DeviceError, transferred};
-}
-
 Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) {
     Reply r;
     r.step = std::move(step);
@@ -172,14 +160,14 @@ Reply ProgrammerLink::ExpectNext(std::size_t count, Millis bound, std::string st
         r.outcome = WaitOutcome::DeviceError;
         return r;
     }
-    count = std::min(count, kBufferSize);
     r.outcome = handle_->WaitReceived(count, DeadlineIn(bound));
     if (r.outcome != WaitOutcome::Ready)
         return r;
+    r.bytes.resize(count);
     transferred = 0;
-    if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(count), &transferred) != FT_OK ||
+    if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) != FT_OK ||
         transferred != count)
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
-    r.bytes.assign(buffer_.begin(), buffer_.begin() + transferred);
+    r.bytes.resize(transferred);
     return r;
 }

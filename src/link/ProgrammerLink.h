@@ -68,8 +68,6 @@ class ProgrammerLink {
     WaitOutcome AwaitSent(Millis bound);
     // Up to `attempts` reads of one byte, each bounded by the read time-out.
     std::optional<std::uint8_t> CountedRead(int attempts);
-    // Reads exactly `count` bytes into `out`, waiting for each part within `bound`.
-    ReplyResult ReadExactly(std::uint8_t* out, std::size_t count, Millis bound);
 
     std::uint8_t* Buffer() { return buffer_.data(); }
     const std::uint8_t* Buffer() const { return buffer_.data(); }

@@ -57,10 +57,9 @@ TEST(LinkWaits, ReplyInPiecesIsCollectedWhole) {
     ProgrammerLink link(sim);
     ASSERT_EQ(Open(link), kProgrammerAccepted);
     link.Send({'B'});
-    std::uint8_t answer[17];
-    ReplyResult r = link.ReadExactly(answer, sizeof answer, Millis(2000));
+    const Reply r = link.ExpectNext(17, Millis(2000));
     ASSERT_EQ(r.outcome, WaitOutcome::Ready);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(answer), 17), "M328_EPM240_v16\r\n");
+    EXPECT_EQ(std::string(r.bytes.begin(), r.bytes.end()), "M328_EPM240_v16\r\n");
 }
 
 TEST(CommonCommands, FramesAndTheCpldRegistersTheyReach) {
