@@ -22,36 +22,19 @@ struct WindowFactory {
     QWidget* (*make)(ModeWindows&, const Api&, QWidget* main);
 };
 
+template <auto Member, class Window> QWidget* Make(ModeWindows& m, const Api& api, QWidget* main) {
+    return m.*Member = new Window(api, main);
+}
+
 // Each mode's window, under its name in the mode table; the table gives the order.
 const WindowFactory kFactories[] = {
-    {"EDID lcd",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.edid = new TEDID_form(api, main);
-     }},
-    {"ENE KB90XX",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.ene = new TKB901X_forms(api, main);
-     }},
-    {"Keyboard testing",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.keyboard = new TKeyboard_testing(api, main);
-     }},
-    {"MEC jtag",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.mec = new TMEC16_Form(api, main);
-     }},
-    {"ITE",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.ite = new TITE_FORM(api, main);
-     }},
-    {"NUVOTON spi",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.npce = new TNPCE_FORM(api, main);
-     }},
-    {"NUVOTON jtag",
-     [](ModeWindows& m, const Api& api, QWidget* main) -> QWidget* {
-         return m.nuvotonJtag = new TForm_NUVOTON_JTAG(api, main);
-     }},
+    {"EDID lcd", Make<&ModeWindows::edid, TEDID_form>},
+    {"ENE KB90XX", Make<&ModeWindows::ene, TKB901X_forms>},
+    {"Keyboard testing", Make<&ModeWindows::keyboard, TKeyboard_testing>},
+    {"MEC jtag", Make<&ModeWindows::mec, TMEC16_Form>},
+    {"ITE", Make<&ModeWindows::ite, TITE_FORM>},
+    {"NUVOTON spi", Make<&ModeWindows::npce, TNPCE_FORM>},
+    {"NUVOTON jtag", Make<&ModeWindows::nuvotonJtag, TForm_NUVOTON_JTAG>},
 };
 } // namespace
 
