@@ -2,11 +2,13 @@
 
 #include "modetable/ModeTable.h"
 #include "port/RegularFile.h"
+#include "sim/ChipScenario.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <limits>
 
 const std::vector<BoardPreset>& BoardPresets() {
     static const std::vector<BoardPreset> presets{
@@ -59,6 +61,13 @@ bool ApplyBoard(const std::string& board, Scenario* s, std::string* error) {
 }
 
 namespace {
+// A day in milliseconds: beyond it a delay is a mistake, not a test.
+constexpr long long kMostMs = 24LL * 3600 * 1000;
+
+long Whole(const nlohmann::json& j, const char* key, long fallback) {
+    return static_cast<long>(WholeNumber(j, key, fallback, -1, std::numeric_limits<long>::max()));
+}
+
 bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
     if (!j.is_object() || !j.contains("type") || !j["type"].is_string()) {
         *error = "a fault needs a \"type\"";
@@ -76,12 +85,12 @@ bool ReadFault(const nlohmann::json& j, FaultSpec* f, std::string* error) {
         return false;
     }
     f->type = it->second;
-    f->afterReplies = j.value("afterReplies", -1L);
-    f->afterHostBytes = j.value("afterHostBytes", -1L);
-    f->replyByte = j.value("replyByte", -1L);
-    f->xorMask = j.value("xor", 0x01);
-    f->pieces = j.value("pieces", 0);
-    f->ms = j.value("ms", 0);
+    f->afterReplies = Whole(j, "afterReplies", -1);
+    f->afterHostBytes = Whole(j, "afterHostBytes", -1);
+    f->replyByte = Whole(j, "replyByte", -1);
+    f->xorMask = static_cast<int>(WholeNumber(j, "xor", 0x01, 0, 0xFF));
+    f->pieces = static_cast<int>(WholeNumber(j, "pieces", 0, 0, kMostMs));
+    f->ms = static_cast<int>(WholeNumber(j, "ms", 0, 0, kMostMs));
     return true;
 }
 
@@ -90,7 +99,9 @@ bool ReadFtdiFaults(const nlohmann::json& j, FtdiFaultSpec* f, std::string* erro
                                                 "FT_SetBaudRate",      "FT_SetDataCharacteristics",
                                                 "FT_SetTimeouts",      "FT_SetLatencyTimer"};
     f->listFails = j.value("listFails", false);
-    f->openFails = j.value("openFails", std::vector<int>{});
+    if (j.contains("openFails"))
+        for (const long long n : WholeNumbers(j["openFails"], "openFails", 0, kMostMs))
+            f->openFails.push_back(static_cast<int>(n));
     f->failingCalls = j.value("failingCalls", std::vector<std::string>{});
     for (const std::string& c : f->failingCalls)
         if (std::find(calls.begin(), calls.end(), c) == calls.end()) {
@@ -106,8 +117,8 @@ bool ReadEvent(const nlohmann::json& j, EventSpec* e, std::string* error) {
         return false;
     }
     e->type = "resetButton";
-    e->atMs = j.value("atMs", -1L);
-    e->whenCalledMs = j.value("whenCalledMs", -1L);
+    e->atMs = Whole(j, "atMs", -1);
+    e->whenCalledMs = Whole(j, "whenCalledMs", -1);
     if ((e->atMs < 0) == (e->whenCalledMs < 0)) {
         *error = "a resetButton event needs one of \"atMs\" or \"whenCalledMs\" (0 or more)";
         return false;
@@ -170,7 +181,7 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
                 }
             if (doc.contains("bootloader")) {
                 const nlohmann::json& b = doc["bootloader"];
-                s->bootloader.rejectRecord = b.value("rejectRecord", -1L);
+                s->bootloader.rejectRecord = Whole(b, "rejectRecord", -1);
                 s->bootloader.refuseEntry = b.value("refuseEntry", false);
             }
             if (doc.contains("ftdi") && !ReadFtdiFaults(doc["ftdi"], &s->ftdi, error))
@@ -186,6 +197,9 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
             if (doc.contains("chips"))
                 s->chips = doc["chips"];
         } catch (const nlohmann::json::exception& e) {
+            *error = "scenario file " + file + ": " + e.what();
+            return false;
+        } catch (const ScenarioMistake& e) {
             *error = "scenario file " + file + ": " + e.what();
             return false;
         }

@@ -38,6 +38,12 @@ TEST(Scenario, MistakesAreNamed) {
     EXPECT_NE(error.find("unknown fault type \"gremlins\""), std::string::npos);
     EXPECT_FALSE(Load(R"({"devices": ["jig", "toaster"]})", "", &s, &error));
     EXPECT_NE(error.find("toaster"), std::string::npos);
+    // A float where a whole number belongs was cast out of range (undefined behaviour).
+    EXPECT_FALSE(Load(R"({"faults": [{"type": "delay", "ms": 2.66667e36}]})", "", &s, &error));
+    EXPECT_NE(error.find("\"ms\" is a whole number"), std::string::npos) << error;
+    EXPECT_FALSE(Load(R"({"ftdi": {"openFails": [1, 1e300]}})", "", &s, &error));
+    EXPECT_FALSE(Load(R"({"events": [{"type": "resetButton", "atMs": 18446744073709551615}]})", "",
+                      &s, &error));
     EXPECT_FALSE(Load(R"({"board": 5})", "", &s, &error));
     EXPECT_FALSE(Load(R"({"board": "pcb9"})", "", &s, &error));
     EXPECT_NE(error.find("unknown simulated board"), std::string::npos);

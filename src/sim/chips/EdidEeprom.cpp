@@ -25,7 +25,9 @@ bool Flag(const Scenario& s, const char* name, bool fallback) {
 int Count(const Scenario& s, const char* name) {
     const nlohmann::json& chip = s.ModuleSection("edid");
     auto it = chip.find(name);
-    return it != chip.end() && it->is_number_unsigned() ? std::min(it->get<int>(), 4096) : 0;
+    return it != chip.end() && it->is_number_unsigned()
+               ? static_cast<int>(std::min<std::uint64_t>(it->get<std::uint64_t>(), 4096))
+               : 0;
 }
 } // namespace
 

@@ -1,28 +1,39 @@
 #include "sim/chips/KeyboardMatrix.h"
 
+#include "sim/ChipScenario.h"
 #include "sim/Scenario.h"
 
 #include <algorithm>
+
+namespace {
+constexpr long long kMostMs = 24LL * 3600 * 1000;
+} // namespace
 
 SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
     const nlohmann::json& chip = scenario.ModuleSection(Name());
     try {
         if (chip.contains("keys"))
             for (const nlohmann::json& k : chip["keys"]) {
-                const std::vector<int> pins = k.at("pins").get<std::vector<int>>();
+                const std::vector<long long> pins = WholeNumbers(k.at("pins"), "pins", 0, 255);
                 if (pins.size() != 2)
                     continue;
-                Key key{std::min(pins[0], pins[1]), std::max(pins[0], pins[1]), 0, -1};
+                Key key{static_cast<int>(std::min(pins[0], pins[1])),
+                        static_cast<int>(std::max(pins[0], pins[1])), 0, -1};
                 if (!k.value("stuck", false)) {
-                    key.fromMs = k.value("from", 0L);
-                    key.toMs = k.value("to", -1L);
+                    key.fromMs = static_cast<long>(WholeNumber(k, "from", 0, 0, kMostMs));
+                    key.toMs = static_cast<long>(WholeNumber(k, "to", -1, -1, kMostMs));
                 }
                 keys_.push_back(key);
             }
         if (chip.contains("answers"))
-            rawAnswers_ = chip["answers"].get<std::vector<std::vector<std::uint8_t>>>();
-        scanMicros_ = chip.value("scanMicros", 1000L);
-    } catch (const nlohmann::json::exception&) {
+            for (const nlohmann::json& answer : chip["answers"]) {
+                std::vector<std::uint8_t> bytes;
+                for (const long long b : WholeNumbers(answer, "answers", 0, 0xFF))
+                    bytes.push_back(static_cast<std::uint8_t>(b));
+                rawAnswers_.push_back(std::move(bytes));
+            }
+        scanMicros_ = static_cast<long>(WholeNumber(chip, "scanMicros", 1000, 0, kMostMs * 1000));
+    } catch (const std::exception&) {
         // A malformed section leaves a keyboard with no keys pressed.
         keys_.clear();
         rawAnswers_.clear();
