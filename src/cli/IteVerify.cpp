@@ -2,8 +2,8 @@
 
 #include "cli/CliSafety.h"
 #include "cli/CliSignals.h"
+#include "cli/TempFile.h"
 #include "operation/ChipState.h"
-#include "operation/OutputFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,31 +23,6 @@ std::vector<std::uint8_t> FileBytes(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-// A fresh temporary file, removed when this goes.
-class TempFile {
-  public:
-    TempFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tolvane-ite-verify-XXXXXX").string();
-        const int fd = mkstemp(pattern.data());
-        if (fd >= 0) {
-            close(fd);
-            path_ = pattern;
-        }
-    }
-    ~TempFile() {
-        if (path_.empty())
-            return;
-        std::remove(path_.c_str());
-        // What a read-back that failed kept aside is of no use to anyone.
-        std::remove(PartialPath(path_).c_str());
-    }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 std::string Quoted(const std::string& word) {
     std::string quoted = "'";
@@ -78,7 +53,7 @@ std::string IteWriteCommand(const CliArgs& args) {
 int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std::uint64_t* bytes,
                    std::int64_t* workerCpu) {
     const std::vector<std::uint8_t> expected = engine.Image();
-    TempFile readBack;
+    TempFile readBack("tolvane-ite-verify");
     if (readBack.Path().empty()) {
         port.Say({"Проверка невозможна: нет временного файла.",
                   "Verify: no temporary file to read the flash into."});

@@ -4,9 +4,9 @@
 #include "cli/CliSafety.h"
 #include "cli/CliSignals.h"
 #include "cli/JtagPhases.h"
+#include "cli/TempFile.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
-#include "operation/OutputFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -92,20 +92,20 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
     port.Log("Verify: reading the flash back ...");
     if (const int status = Prepare(engine, args, api); status != kExitOk)
         return status;
-    const std::filesystem::path back = std::filesystem::temp_directory_path() /
-                                       ("tolvane-jtag-verify-" + std::to_string(getpid()) + ".bin");
+    const TempFile back("tolvane-jtag-verify");
+    if (back.Path().empty()) {
+        port.Log("Verify: cannot make a temporary file for the read-back");
+        return kExitFailed;
+    }
     // The read-back belongs to the write: no record, no second read of its own.
     engine.Run().SetSafety({});
-    engine.ReadFile(back.string());
+    engine.ReadFile(back.Path());
     engine.WaitForOperation();
-    int status = ExitStatusOf(engine.Run().Result());
-    const auto want = ReadImage(written);
-    const auto got = ReadImage(back.string());
-    std::error_code ec;
-    std::filesystem::remove(back, ec);
-    std::filesystem::remove(PartialPath(back), ec);
+    const int status = ExitStatusOf(engine.Run().Result());
     if (status != kExitOk)
         return status;
+    const auto want = ReadImage(written);
+    const auto got = ReadImage(back.Path());
     if (!want || !got) {
         port.Log("Verify: cannot read the files to compare");
         return kExitFailed;

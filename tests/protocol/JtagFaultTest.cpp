@@ -310,6 +310,6 @@ TEST_F(JtagTest, ReadsThatDifferLeaveTheDumpAsItWas) {
     EXPECT_TRUE(port.HasLine("The 131072 bytes received are kept in " +
                              dir.File("out.bin.partial") + "; " + dir.File("out.bin") +
                              " is unchanged."));
-    EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
+    EXPECT_EQ(port.Messages().back(), NuvJtag::kReadErrorBox);
     ExpectReset();
 }

@@ -95,11 +95,13 @@ TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
     EXPECT_EQ(EntryValue(commits[300], 5), 0x00000001u);
     EXPECT_EQ(EntryValue(commits[301], 4), 0x2D0000FFu);
     EXPECT_EQ(EntryValue(commits[301], 5), 0x01000001u);
-    const auto checked = Batches(host, 0xFF); // the set-up, then one data batch per block
-    ASSERT_EQ(checked.size(), 513u);
+    // the set-up before the erase and after it, then one data batch per block
+    const auto checked = Batches(host, 0xFF);
+    ASSERT_EQ(checked.size(), 514u);
+    EXPECT_EQ(checked[0], checked[1]);
     EXPECT_EQ(checked[0].size(), 40u);
-    EXPECT_EQ(EntryValue(checked[1 + 300], 0), 0x10800u);
-    EXPECT_EQ(EntryValue(checked[1 + 301], 0), 0x10900u);
+    EXPECT_EQ(EntryValue(checked[2 + 300], 0), 0x10800u);
+    EXPECT_EQ(EntryValue(checked[2 + 301], 0), 0x10900u);
     EXPECT_EQ(Batches(host, 0xFE).size(), 32u);
 }
 
@@ -129,18 +131,24 @@ TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
     ExpectReset();
 }
 
-TEST_F(JtagTest, WithoutTheScriptTheControllerRefusesTheWrite) {
+TEST_F(JtagTest, WithoutItsHelperTheControllerIsNeverErased) {
     // A script that leaves the controller halted: the helper never runs
     WriteFileBytes(dir.File("halt.vss"), "i 0C\r\nd 0B = 00FFFF00\r\nd 0D = 00000001\r\n"
                                          "d 09 = 00000003\r\n");
-    Start("pcb2-npce");
+    const std::string chip = JtagPattern(static_cast<std::size_t>(NuvJtag::kFlashSize));
+    WriteFileBytes(dir.File("chip.bin"), chip);
+    Start("pcb2-npce", R"({"chips": {"npceJtag": {"file": "chip.bin"}}})");
     engine->SetScriptPath(dir.File("halt.vss"));
     WriteFileBytes(dir.File("in.bin"), JtagPattern(4096));
     Prepare();
     Write(dir.File("in.bin"));
-    EXPECT_EQ(LinesFrom("Write bytes ... "),
-              (std::vector<std::string>{"Write bytes ... ", "FAULT first !=22  00h",
-                                        "The chip is erased. No backup was taken."}));
+    EXPECT_EQ(LinesFrom("FAULT first !=22  00h"),
+              (std::vector<std::string>{"FAULT first !=22  00h",
+                                        "The controller's helper does not answer: the script did "
+                                        "not prepare it. Nothing was erased.",
+                                        "The chip is unchanged. No backup was taken."}));
+    EXPECT_EQ(Batches(sim->Jig().BytesToJig(), 0xFE).size(), 0u); // no sector erase
+    EXPECT_EQ(ReadFileText(dir.File("chip.bin")), chip);
     EXPECT_EQ(port.Messages().back(), NuvJtag::kErrorBox);
     ExpectReset();
 }

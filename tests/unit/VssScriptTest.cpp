@@ -11,26 +11,13 @@ namespace {
 // Every command of a line as one run of bytes, with the reply sizes.
 std::pair<Bytes, std::vector<std::size_t>> Sent(std::string_view line) {
     std::pair<Bytes, std::vector<std::size_t>> out;
-    for (const JigCommand& c : InterpretVssLine(line)) {
+    const auto commands = InterpretVssLine(line);
+    EXPECT_TRUE(commands) << line;
+    for (const JigCommand& c : commands.value_or(std::vector<JigCommand>{})) {
         out.first.insert(out.first.end(), c.frame.begin(), c.frame.end());
         out.second.push_back(c.replyBytes);
     }
     return out;
-}
-
-// The commands of every complete line of `script`, one entry per line.
-std::vector<Bytes> Play(const std::string& script) {
-    VssLineSplitter splitter;
-    std::vector<Bytes> lines;
-    for (char c : script) {
-        if (!splitter.Feed(static_cast<std::uint8_t>(c)))
-            continue;
-        Bytes bytes;
-        for (const JigCommand& command : splitter.Commands())
-            bytes.insert(bytes.end(), command.frame.begin(), command.frame.end());
-        lines.push_back(bytes);
-    }
-    return lines;
 }
 } // namespace
 
@@ -59,7 +46,7 @@ TEST(VssLine, EveryRowOfTheTable) {
 TEST(VssLine, CommentsAndTheCaseOfTheFirstCharacter) {
     for (const char* line :
          {"", "\r", "; d 0B = 000107F0\r", "I 0C\r", "# i 0C\r", " i 0C\r", "x 0000FFFF\r"})
-        EXPECT_TRUE(InterpretVssLine(line).empty()) << line;
+        EXPECT_EQ(InterpretVssLine(line), std::vector<JigCommand>{}) << line;
     EXPECT_EQ(Sent("D 0000FFFF\r").second, (std::vector<std::size_t>{4}));
     EXPECT_EQ(Sent("d 00\r").second, (std::vector<std::size_t>{1}));
 }
@@ -69,7 +56,7 @@ TEST(VssLine, TheTextEndsAtTheFirstCr) {
     // what follows the CR never makes the trailer form
     EXPECT_EQ(Sent("d 0B = 000107F0\r05").first, Sent("d 0B = 000107F0\r").first);
     // a CR before the fields leaves the line too short to run
-    EXPECT_TRUE(InterpretVssLine("i 0\rC").empty());
+    EXPECT_FALSE(InterpretVssLine("i 0\rC"));
 }
 
 TEST(VssLine, WithoutACrTheLineEndsAtItsLf) {
@@ -84,11 +71,11 @@ TEST(VssLine, LowerCaseDigitsCarryTheirValue) {
               (Bytes{0x4A, 0x54, 0x0A, 0x0B, 0xF0, 0x07, 0x01, 0x00}));
 }
 
-TEST(VssLine, AFieldThatIsNoNumberOrIsCutShortSkipsTheWholeLine) {
+TEST(VssLine, AFieldThatIsNoNumberOrIsCutShortIsNoCommand) {
     for (const char* line : {"i\r", "i 0\r", "i 0G\r", "i -1\r", "D 0000FFF\r", "D 0000FFFG\r",
                              "d\r", "d 0\r", "d G0 = 000107F0\r", "d 0B = 0001\r",
                              "d 0B = 000107F\r", "d 0B = 0001 7F0\r", "d 0B = 0001X7F0 05\r"})
-        EXPECT_TRUE(InterpretVssLine(line).empty()) << line;
+        EXPECT_FALSE(InterpretVssLine(line)) << line;
 }
 
 TEST(VssLine, ATrailerNeedsItsBlankAndTwoDigits) {
@@ -99,22 +86,45 @@ TEST(VssLine, ATrailerNeedsItsBlankAndTwoDigits) {
     EXPECT_EQ(Sent("d 0B = 000107F0 05 comment\r").second, (std::vector<std::size_t>{1}));
 }
 
-TEST(VssScript, LinesRunAtTheirLfAndAFinalLineWithoutOneDoesNot) {
-    const auto lines = Play("i 0C\r\n; comment\r\nD 00000001\r\ni FF");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], (Bytes{0x4A, 0x69, 0x0C}));
-    EXPECT_TRUE(lines[1].empty());
-    EXPECT_EQ(lines[2], (Bytes{0x4A, 0x44, 0x01, 0x00, 0x00, 0x00}));
-    EXPECT_EQ(CountLines("i 0C\r\n; comment\r\nD 00000001\r\ni FF"), 3u);
-    EXPECT_EQ(CountLines(""), 0u);
+TEST(VssScript, LinesAreNumberedAndOnlyCommandLinesKept) {
+    const VssScript script = ParseVssScript("i 0C\r\n; comment\r\n\r\nD 00000001\n  \r");
+    EXPECT_EQ(script.error, "");
+    EXPECT_EQ(script.lines, 4u);
+    ASSERT_EQ(script.commandLines.size(), 2u);
+    EXPECT_EQ(script.commandLines[0].number, 1u);
+    EXPECT_EQ(script.commandLines[1].number, 4u);
+    EXPECT_EQ(script.commandLines[1].commands, (std::vector<JigCommand>{DrShift32(1)}));
+    // a comment may run past the line buffer; a command may not
+    const std::string longComment = ";" + std::string(kLineBuffer * 2, ' ') + "\r\n";
+    EXPECT_EQ(ParseVssScript(longComment + "i 0D\r\n").error, "");
 }
 
-TEST(VssScript, ALineLongerThanTheBufferIsSkippedAndTheNextOneRuns) {
-    std::string fits = "i 0C" + std::string(kLineBuffer - 5, ' ') + "\r"; // 1024 bytes
-    std::string longer = "i 0C" + std::string(kLineBuffer, ' ') + "\r";
-    const auto lines = Play(fits + "\n" + longer + "\n" + "i 0D\r\n");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], (Bytes{0x4A, 0x69, 0x0C}));
-    EXPECT_TRUE(lines[1].empty());
-    EXPECT_EQ(lines[2], (Bytes{0x4A, 0x69, 0x0D}));
+// Each is refused whole, naming its line and showing it: none of it may reach the controller.
+TEST(VssScript, ALineThatIsNoCommandCommentOrBlankRefusesTheScript) {
+    const std::string good = "; prepare\r\ni FF\r\nd 0B = 00FFFF00\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : good)
+        utf16 += std::string(1, c) + '\0';
+    const struct {
+        std::string script;
+        std::string error;
+    } cases[] = {
+        {good + "d 0D = 4E50C3GG\r\n", "Script line 4 \"d 0D = 4E50C3GG\": not a command"},
+        {good + "d 0D = 4E50\r\n", "Script line 4 \"d 0D = 4E50\": not a command"},
+        {good + "d 09 = 00000003 10", "Script line 4 \"d 09 = 00000003 10\": the last line "
+                                      "has no line end (LF), so it would never run"},
+        {"; prepare\ri FF\r", "Script line 1 \"; prepare\\x0Di FF\": the last line"},
+        {"; prepare\ri FF\r\n", "Script line 1 \"; prepare\\x0Di FF\": text after its CR"},
+        {utf16, "Script line 1 \"\\xFF\\xFE;\\x00 \\x00p\\x00"},
+        {good + "i 0C" + std::string(kLineBuffer, ' ') + "\r\n", "Script line 4 \"i 0C      "},
+        {"; nothing but comments\r\n\r\n", "The script holds no command line"},
+        {"", "The script holds no command line"},
+    };
+    for (const auto& c : cases) {
+        const VssScript script = ParseVssScript(c.script);
+        EXPECT_EQ(script.error.rfind(c.error, 0), 0u) << script.error;
+        EXPECT_TRUE(script.error.ends_with("Nothing of the script was sent.") ||
+                    script.error.rfind("The script", 0) == 0)
+            << script.error;
+    }
 }

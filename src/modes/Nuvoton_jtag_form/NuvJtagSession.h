@@ -18,6 +18,8 @@
 namespace NuvJtag {
 inline constexpr std::uint32_t kExpectedId = 0x0FE2201F;
 inline constexpr const char* kDefaultScript = "NUVOTON.vss";
+// A script is a few hundred lines; anything near this is not one, and a device never ends.
+inline constexpr std::size_t kLargestScript = 1024 * 1024;
 // The mode and the controller as the journal and the backups name them.
 inline constexpr const char* kModeName = "NUVOTON jtag";
 inline constexpr const char* kExpectedIdText = "0FE2201F";
@@ -36,6 +38,13 @@ inline constexpr Rgb kWriteColour{255, 0, 0};
 inline constexpr const char* kErrorBox =
     " ERASE or WRITE protocol error! \n Lost communication with a chip EC \n Please disconnect "
     "the power supply from the motherboard!";
+// What failed, in the same words, for the two operations the box above does not describe.
+inline constexpr const char* kReadErrorBox =
+    " READ error! \n Lost communication with a chip EC \n The file was not changed. \n Please "
+    "disconnect the power supply from the motherboard!";
+inline constexpr const char* kScriptErrorBox =
+    " The script was not played whole! \n The controller is not prepared: see the log. \n "
+    "Please disconnect the power supply from the motherboard!";
 inline constexpr const char* kDonePowerBox =
     "Please disconnect the power supply from the motherboard!";
 inline constexpr const char* kPowerOnBox = " Now \n Please connect the power supply to the "
@@ -96,6 +105,8 @@ struct NuvJtagSession {
     // Handed from the handler to the worker.
     NuvFilePtr file; // the script
     std::string scriptName;
+    // The message of a failed operation; set before its worker starts, read by the timer after.
+    const char* failureBox = NuvJtag::kErrorBox;
     std::vector<std::uint8_t> image; // a write's image, read whole before anything is erased
     bool linkLost = false;
 

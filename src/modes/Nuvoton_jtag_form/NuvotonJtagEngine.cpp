@@ -15,8 +15,6 @@
 using namespace NuvJtag;
 
 namespace {
-// A script is a few hundred lines; anything near this is not one, and a device never ends.
-constexpr std::uintmax_t kLargestScript = 1024 * 1024;
 
 std::string IdText(const std::uint8_t* b) {
     return Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0]);
@@ -168,6 +166,7 @@ void NuvotonJtagEngine::CheckConnect() {
         return Break("script file", false);
     }
     s_.scriptName = path;
+    s_.failureBox = kScriptErrorBox;
     s_.run.StartWorker(Activity::Sending, [this] { return ReadThread_JTAG_NUV(s_).SendScript(); });
 }
 
@@ -208,6 +207,7 @@ void NuvotonJtagEngine::Read(const std::string& file) {
     s_.port.SetGaugeColour(kReadColour);
     s_.port.SetGaugeMax(kBlocks);
     s_.port.SetGauge(0);
+    s_.failureBox = kReadErrorBox;
     s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_JTAG_NUV(s_).Read(); });
 }
 
@@ -243,6 +243,7 @@ void NuvotonJtagEngine::Write(const std::string& file) {
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
     s_.port.SetGauge(0);
+    s_.failureBox = kErrorBox;
     s_.run.StartWorker(Activity::Writing,
                        [this] { return ReadThread_JTAG_NUV(s_).EraseAndWrite(); });
 }
@@ -296,7 +297,7 @@ void NuvotonJtagEngine::EndOfOperationTimer() {
     if (s_.view && !chipState.empty())
         s_.port.ShowMessage(MessageIcon::Error, chipState);
     if (s_.run.Result() == Outcome::Failed)
-        s_.port.ShowMessage(MessageIcon::Error, kErrorBox);
+        s_.port.ShowMessage(MessageIcon::Error, s_.failureBox);
     else
         s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);
     s_.endShowing.store(false);

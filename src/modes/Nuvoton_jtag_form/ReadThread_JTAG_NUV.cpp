@@ -27,44 +27,53 @@ bool ReadThread_JTAG_NUV::StopHere() {
 
 Outcome ReadThread_JTAG_NUV::SendScript() {
     Log("Sending start: " + NuvDateTime());
-    std::array<char, kScriptChunk> chunk;
-    std::size_t lines = 0;
-    for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
-        lines += CountLines({chunk.data(), n});
-    if (std::ferror(s_.file.get()) || std::fseek(s_.file.get(), 0, SEEK_SET) != 0) {
-        LogFailure("Error reading the script " + s_.scriptName + ": " + std::strerror(errno));
-        return ScriptFailed();
-    }
-    s_.port.SetGauge(0);
-    s_.port.SetGaugeColour(kScriptColour);
-    s_.port.SetGaugeMax(static_cast<int>(lines));
-
-    VssLineSplitter splitter;
-    int counter = 1;
-    for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;) {
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!splitter.Feed(static_cast<std::uint8_t>(chunk[i])))
-                continue;
-            if (StopHere())
-                return ScriptFailed();
-            for (const JigCommand& command : splitter.Commands()) {
-                if (!channel_.Run(command,
-                                  "script line " + std::to_string(counter) + ", " + command.name)) {
-                    LogFailure(channel_.Failure());
-                    return ScriptFailed();
-                }
-            }
-            ++counter;
-            s_.port.SetGauge(counter);
-            if (counter % 256 == 0 && s_.view)
-                s_.view->SetCounterText(std::to_string(counter));
-        }
-    }
+    // Read whole (and bounded, should the file grow after its check) and judged before a line
+    // of it is sent.
+    std::string bytes;
+    std::array<char, 4096> chunk;
+    for (std::size_t n; bytes.size() <= kLargestScript &&
+                        (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
+        bytes.append(chunk.data(), n);
     if (std::ferror(s_.file.get())) {
         LogFailure("Error reading the script " + s_.scriptName + ": " + std::strerror(errno));
         return ScriptFailed();
     }
     s_.file.reset();
+    VssScript script;
+    if (bytes.size() > kLargestScript)
+        script.error = s_.scriptName + ": larger than the " + std::to_string(kLargestScript) +
+                       " bytes allowed";
+    else
+        script = ParseVssScript(bytes);
+    if (!script.error.empty()) {
+        LogFailure(script.error);
+        return ScriptFailed();
+    }
+    s_.port.SetGauge(0);
+    s_.port.SetGaugeColour(kScriptColour);
+    s_.port.SetGaugeMax(static_cast<int>(script.lines));
+
+    std::size_t shown = 0; // the counter text, a multiple of 256
+    for (const VssCommandLine& line : script.commandLines) {
+        if (StopHere())
+            return ScriptFailed();
+        for (const JigCommand& command : line.commands)
+            if (!channel_.Run(command,
+                              "script line " + std::to_string(line.number) + ", " + command.name)) {
+                LogFailure(channel_.Failure());
+                return ScriptFailed();
+            }
+        s_.port.SetGauge(static_cast<int>(line.number));
+        for (; shown + 256 <= line.number; shown += 256)
+            if (s_.view)
+                s_.view->SetCounterText(std::to_string(shown + 256));
+    }
+    s_.port.SetGauge(static_cast<int>(script.lines));
+    for (; shown + 256 <= script.lines; shown += 256)
+        if (s_.view)
+            s_.view->SetCounterText(std::to_string(shown + 256));
+    Log("Command lines sent: " + std::to_string(script.commandLines.size()) + " (of " +
+        std::to_string(script.lines) + " lines)");
     Log("Sending end:   " + NuvDateTime());
     Log("I`m ready to READ or WRITE."); // READ and WRITE come once the runner is idle
     return Outcome::Succeeded;
@@ -141,7 +150,24 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 // ---------------------------------------------------------------- erase and write
 
 Outcome ReadThread_JTAG_NUV::EraseAndWrite() {
-    return Finish((!s_.run.Safety().backup || Backup()) && Erase() && Write());
+    return Finish((!s_.run.Safety().backup || Backup()) && HelperAnswers() && Erase() && Write());
+}
+
+// The set-up batch, sent once more before the erase: a controller whose helper the script did
+// not start answers it wrongly, and the chip must not be blank by the time that shows.
+bool ReadThread_JTAG_NUV::HelperAnswers() {
+    const std::optional<std::uint8_t> status =
+        channel_.Batch(kModeChecked, WriteSetupEntries(), "the write set-up, before the erase");
+    if (!status) {
+        LogFailure(channel_.Failure());
+        return false;
+    }
+    if (*status == kStatusGood)
+        return true;
+    LogFailure("FAULT first !=22  " + Hex2(*status) + "h");
+    Log("The controller's helper does not answer: the script did not prepare it. Nothing was "
+        "erased.");
+    return false;
 }
 
 bool ReadThread_JTAG_NUV::Backup() {

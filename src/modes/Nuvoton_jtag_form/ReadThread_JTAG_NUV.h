@@ -18,6 +18,8 @@ class ReadThread_JTAG_NUV {
     Outcome EraseAndWrite();
 
   private:
+    // The controller's helper answers the write set-up; nothing is erased before it does.
+    bool HelperAnswers();
     bool Erase();
     bool Write();
     // The status poll of one sector; nothing when it did not end within its bound.

@@ -1,8 +1,5 @@
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 
-#include <algorithm>
-#include <optional>
-
 namespace NuvJtag {
 namespace {
 std::optional<std::uint32_t> Hex(std::string_view text, std::size_t at, std::size_t digits) {
@@ -25,68 +22,113 @@ std::optional<std::uint32_t> Hex(std::string_view text, std::size_t at, std::siz
     return value;
 }
 
-std::vector<JigCommand> DataLine(std::string_view text) {
+std::optional<std::vector<JigCommand>> DataLine(std::string_view text) {
     const auto code = Hex(text, 2, 2);
     if (!code)
-        return {};
+        return std::nullopt;
     const auto x = static_cast<std::uint8_t>(*code);
     if (text.size() <= 7)
-        return {DrShift(x)};
+        return std::vector<JigCommand>{DrShift(x)};
     const auto value = Hex(text, 7, 8);
     if (!value)
-        return {};
+        return std::nullopt;
     if (text.size() >= 18 && text[15] == ' ')
         if (const auto trailer = Hex(text, 16, 2))
-            return {PairWithTrailer(static_cast<std::uint8_t>(*trailer), x, *value)};
-    return {DrShift(x), DrShift32(*value)};
+            return std::vector<JigCommand>{
+                PairWithTrailer(static_cast<std::uint8_t>(*trailer), x, *value)};
+    return std::vector<JigCommand>{DrShift(x), DrShift32(*value)};
+}
+
+bool IsCommand(std::string_view line) {
+    return !line.empty() && (line[0] == 'i' || line[0] == 'd' || line[0] == 'D');
+}
+
+// A line as the log can show it: printable, and not too long.
+std::string Shown(std::string_view line) {
+    constexpr std::size_t kShown = 60;
+    std::string shown = "\"";
+    for (std::size_t i = 0; i < line.size() && i < kShown; ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            shown += static_cast<char>(c);
+        } else {
+            static const char* digits = "0123456789ABCDEF";
+            shown += std::string("\\x") + digits[c >> 4] + digits[c & 0x0F];
+        }
+    }
+    return shown + (line.size() > kShown ? "...\"" : "\"");
+}
+
+std::string LineError(std::size_t number, std::string_view line, const std::string& why) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1); // the line end as the format wants it
+    return "Script line " + std::to_string(number) + " " + Shown(line) + ": " + why +
+           ". Nothing of the script was sent.";
+}
+
+// Why one complete line may not be played; empty when it may.
+std::string LineProblem(std::string_view line, std::vector<JigCommand>* commands) {
+    // A comment is no exception: what follows its CR may be the commands of other lines.
+    const std::size_t cr = line.find('\r');
+    if (cr != std::string_view::npos && line.find_first_not_of('\r', cr) != std::string_view::npos)
+        return "text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)";
+    if (!IsCommand(line))
+        return "";
+    if (line.size() > kLineBuffer)
+        return "a command line longer than " + std::to_string(kLineBuffer) + " bytes";
+    const auto interpreted = InterpretVssLine(line);
+    if (!interpreted)
+        return "not a command the script format knows (i XX, d XX, d XX = YYYYYYYY [ZZ], "
+               "D YYYYYYYY)";
+    *commands = *interpreted;
+    return "";
 }
 } // namespace
 
-std::vector<JigCommand> InterpretVssLine(std::string_view line) {
+std::optional<std::vector<JigCommand>> InterpretVssLine(std::string_view line) {
     const std::string_view text = line.substr(0, line.find('\r'));
     if (text.empty())
-        return {};
+        return std::vector<JigCommand>{};
     switch (text[0]) {
     case 'i':
         if (const auto v = Hex(text, 2, 2))
-            return {IrShift(static_cast<std::uint8_t>(*v))};
-        return {};
+            return std::vector<JigCommand>{IrShift(static_cast<std::uint8_t>(*v))};
+        return std::nullopt;
     case 'D':
         if (const auto v = Hex(text, 2, 8))
-            return {DrShift32(*v)};
-        return {};
+            return std::vector<JigCommand>{DrShift32(*v)};
+        return std::nullopt;
     case 'd':
         return DataLine(text);
     default:
-        return {};
+        return std::vector<JigCommand>{};
     }
 }
 
-bool VssLineSplitter::Feed(std::uint8_t byte) {
-    if (complete_) {
-        line_.clear();
-        overlong_ = false;
-        complete_ = false;
+VssScript ParseVssScript(std::string_view bytes) {
+    VssScript script;
+    std::size_t start = 0;
+    for (std::size_t lf; (lf = bytes.find('\n', start)) != std::string_view::npos; start = lf + 1) {
+        const std::string_view line = bytes.substr(start, lf - start);
+        const std::size_t number = ++script.lines;
+        std::vector<JigCommand> commands;
+        if (const std::string why = LineProblem(line, &commands); !why.empty()) {
+            script.error = LineError(number, line, why);
+            return script;
+        }
+        if (!commands.empty())
+            script.commandLines.push_back({number, std::move(commands)});
     }
-    if (byte == '\n') {
-        complete_ = true;
-        return true;
+    const std::string_view last = bytes.substr(start);
+    if (last.find_first_not_of(" \t\r") != std::string_view::npos) {
+        script.error = LineError(script.lines + 1, last,
+                                 "the last line has no line end (LF), so it would never run");
+        return script;
     }
-    if (line_.size() < kLineBuffer)
-        line_.push_back(static_cast<char>(byte));
-    else
-        overlong_ = true;
-    return false;
-}
-
-std::vector<JigCommand> VssLineSplitter::Commands() const {
-    if (!complete_ || overlong_)
-        return {};
-    return InterpretVssLine(line_);
-}
-
-std::size_t CountLines(std::string_view bytes) {
-    return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    if (script.commandLines.empty())
+        script.error = "The script holds no command line (i, d or D): nothing to send. Is it an "
+                       "8-bit text file?";
+    return script;
 }
 
 } // namespace NuvJtag
