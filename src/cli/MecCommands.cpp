@@ -35,7 +35,8 @@ void AddMecCommands(CliApp& cli) {
         cli.Command(mec, "erase", "Erase MAIN (with --info also INFO)", RunMecErase)
             .Details("Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused "
                      "while the nFWP pin or Boot_Lock protects the flash.")
-            .Flag("--info", "also erase the INFO block"))
+            .Flag("--info", "also erase the INFO block (no command writes it back)")
+            .Flag("--yes", "agree to erase INFO; without it --info is refused"))
         .Flag("--stats", kStatsHelp)
         .Device()
         .ExitStatus("0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage");

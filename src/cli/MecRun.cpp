@@ -19,7 +19,7 @@ int RunMecRead(const CliArgs& args) {
 }
 
 int RunMecErase(const CliArgs& args) {
-    CliPort port;
+    CliPort port(std::nullopt, args.Flag("yes"));
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
         const int status = RunMecOperation(engine, [&] { engine.EraseClick(args.Flag("info")); });
         stats.Add(engine);

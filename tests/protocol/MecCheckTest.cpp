@@ -3,6 +3,7 @@
 
 #include "link/CommonCommands.h"
 #include "modes/Mec16xx/MecRegisters.h"
+#include "modes/Mec16xx/MecTexts.h"
 #include "support/RawLink.h"
 
 TEST(MecFrames, SharedJtagCommandsTakeTheirPcb2FormsOnAPcb2) {
@@ -82,15 +83,6 @@ TEST_F(MecTest, LostStatusRegisterLeavesTheIndicatorsUndetermined) {
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
 }
 
-TEST_F(MecTest, NoChipOnTheJtagWires) {
-    Start("pcb2-v42", R"({"chips": {"mec": {"connected": false}}})");
-    Check();
-    EXPECT_TRUE(port.HasLine("ID from MEC -> FFFF FFFFh"));
-    EXPECT_TRUE(port.HasLine("REG FF390Ch -> FFFF FFFFh"));
-    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-}
-
 TEST_F(MecTest, Pcb3ChipAnswersOnlyWithTheCpldInItsPowerUpRouting) {
     Start("pcb3");
     std::unique_ptr<ProgrammerLink> link = OpenRawLink(sim);
@@ -155,4 +147,62 @@ TEST_F(MecTest, HelpListsTheWiringOnlyWhileIdle) {
     EXPECT_EQ(lines.back(), "Не тестировалось с MEC1619 - могут быть проблемы с записью.");
     EXPECT_TRUE(port.HasLine("Для MBX-237 нужно посадить на землю VCI_IN1(F4)."));
     EXPECT_TRUE(engine->StopExitClick());
+}
+
+// No chip answers: its registers would read as all ones and look like both protection bits.
+TEST_F(MecTest, AMissingChipIsSaidSoAndNoProtectionIsJudged) {
+    Start("pcb2-v42", R"({"chips": {"mec": {"connected": false}}})");
+    Check();
+    EXPECT_EQ(LinesFrom("ID from MEC -> FFFF FFFFh"),
+              (std::vector<std::string>{"ID from MEC -> FFFF FFFFh", kMecNoChipLine,
+                                        "Close VCOM port", kMecStamp, ""}));
+    EXPECT_EQ(HostText(), "B1jO0"); // no register read
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kBlack);
+    EXPECT_EQ(engine->Run().FailedStep(), "no chip");
+    engine->EraseClick(false);
+    engine->WaitForWorker();
+    EXPECT_TRUE(port.HasLine(kMecNoChipLine));
+    EXPECT_FALSE(port.HasLine("--> FW write protect! (FWP ножка)"));
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().FailedStep(), "no chip");
+    ExpectIdle();
+}
+
+// A reply after its bound, or one byte too many, must not be read as the next register's.
+TEST_F(MecTest, ALateOrLongRegisterReplyShiftsNoLaterOne) {
+    // Replies: version (14 bytes), '1', the ID (4), then FFFD00h from byte 19 on.
+    Start("pcb2-v42", R"({"chips": {"mec": {"fwp": true, "bootLock": true}},
+                          "faults": [{"type": "delay", "replyByte": 19, "ms": 450}]})");
+    MecBounds bounds;
+    bounds.registerReply = Millis(300);
+    engine->SetBounds(bounds);
+    Check();
+    EXPECT_TRUE(port.HasLine("A late answer from the JIG was dropped (register read: 5 bytes)"));
+    EXPECT_TRUE(port.HasLine("REG FF390Ch -> 0000 0018h"));
+    EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+
+    port.ClearLog();
+    Start("pcb2-v42", R"({"chips": {"mec": {"fwp": true, "surplusRegister": 16726280}}})");
+    Check();
+    EXPECT_TRUE(port.HasLine("REG FF390Ch -> 0000 0010h"));
+    EXPECT_TRUE(port.HasLine("--> FW write protect! (FWP ножка)"));
+    EXPECT_FALSE(port.HasLine("REG FF3908h -> 0000 0000h"));
+    EXPECT_EQ(engine->Run().FailedStep(), "I101");
+}
+
+// INFO is erased only when the technician agrees: nothing writes it back.
+TEST_F(MecTest, ErasingInfoNeedsAYes) {
+    Start("pcb3");
+    port.QueueYesNo(false);
+    engine->EraseClick(true);
+    engine->WaitForWorker();
+    EXPECT_EQ(port.Messages().back(), Mec::kEraseInfoQuestion);
+    EXPECT_TRUE(port.HasLine("INFO is not erased: the erase was not confirmed."));
+    EXPECT_EQ(HostText(), "");
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    port.QueueYesNo(true);
+    engine->EraseClick(true);
+    engine->WaitForWorker();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
 }

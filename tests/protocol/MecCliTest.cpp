@@ -76,6 +76,9 @@ TEST(MecCli, CheckReadEraseAndTheirExitStatus) {
     EXPECT_TRUE(ReadFileText(dir.File("all.bin")) == std::string(image.begin(), image.end()));
 
     r = Cli(dir.Path(), {"mec", "erase", "--info", "--device", "sim:pcb2-v42"});
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_TRUE(Has(r, "INFO is not erased: the erase was not confirmed.\n"));
+    r = Cli(dir.Path(), {"mec", "erase", "--info", "--yes", "--device", "sim:pcb2-v42"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_TRUE(Has(r, "Стирание завершено успешно.\n"));
 

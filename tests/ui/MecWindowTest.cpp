@@ -92,9 +92,12 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     std::string image = Pattern(196608, 13);
     WriteFileBytes(dir.File("in.bin"), image);
 
+    // INFO goes only when the technician agrees: nothing writes it back.
     window->CheckBox_erase_mec16->setChecked(true);
+    dialogs.script.yesNo.push_back(true);
     window->BitBtn_MEC16_ERASE->click();
     ASSERT_TRUE(Ended());
+    EXPECT_TRUE(dialogs.script.yesNo.empty());
     EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Стирание завершено успешно."));
     EXPECT_EQ(Chip().Image(), std::vector<std::uint8_t>(SimMec16xx::kImageSize, 0xFF));
 

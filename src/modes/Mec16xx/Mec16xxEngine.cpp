@@ -8,6 +8,7 @@
 #include "operation/ImageToWrite.h"
 
 #include <optional>
+#include <span>
 
 namespace {
 struct CheckRead {
@@ -83,14 +84,22 @@ void Mec16xxEngine::CheckClick() {
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     if (!Connect())
         return;
-    if (OpenJtag(IdCountCheck::Report))
+    bool chip = true;
+    if (OpenJtag(IdCountCheck::Report)) {
         s_.port.Log("ID from MEC -> " + MecValueText(s_.id.data()));
-    else
+        if (MecIdIsBlank(s_)) {
+            // Its registers would read as all ones too, and look like protection bits.
+            s_.port.Log(kMecNoChipLine);
+            failed = "no chip";
+            chip = false;
+        }
+    } else {
         failed = s_.run.FailedStep();
+    }
 
     // With the status register lost the buffer holds no status: the indicators stay black.
     std::optional<std::uint8_t> status;
-    for (const CheckRead& r : kCheckReads) {
+    for (const CheckRead& r : chip ? std::span(kCheckReads) : std::span<const CheckRead>()) {
         const std::string value = MecRegRead(s_, r.address);
         if (value == Mec::kRegLost) {
             s_.port.Log(r.lostLine);
@@ -204,6 +213,11 @@ void Mec16xxEngine::FailReadStart(const std::string& step) {
 void Mec16xxEngine::EraseClick(bool alsoInfo) {
     if (!Begin("erase", true))
         return;
+    // Nothing here writes INFO back: it goes only when the technician says so.
+    if (alsoInfo && !s_.port.AskYesNo(Mec::kEraseInfoQuestion)) {
+        s_.port.Log("INFO is not erased: the erase was not confirmed.");
+        return s_.EndEarly(Outcome::Failed, "INFO erase not confirmed");
+    }
     s_.port.SetGauge(0);
     SetIndicators(Mec::kBlack);
     s_.port.Log(Mec::TimeLine(Mec::kTimeRussian));

@@ -27,13 +27,20 @@ Outcome ReadThread_MEC16::Erase() {
     if (MecOpenJtag(s_, IdCountCheck::Report)) {
         Log("Получен ID от MEC16 -> " + MecValueText(s_.id.data()));
         s_.run.Record().SetChipId(MecValueText(s_.id.data()));
+        if (MecIdIsBlank(s_)) {
+            Log(kMecNoChipLine);
+            fault = true;
+            failed = "no chip";
+        }
     } else {
         fault = true;
         failed = s_.run.FailedStep();
     }
 
     // Without the status nothing is known about the protection: the erase is not sent.
-    if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
+    if (failed == "no chip") {
+        // registers that read as all ones would look like protection bits
+    } else if (MecRegRead(s_, Mec::kRegStatus) == Mec::kRegLost) {
         Log("Потеряна связь с MEC16 (E100)");
         fault = true;
         if (failed.empty())

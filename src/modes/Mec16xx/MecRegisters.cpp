@@ -1,6 +1,7 @@
 #include "modes/Mec16xx/MecRegisters.h"
 
 #include "link/CommonCommands.h"
+#include "link/ExpectSome.h"
 #include "modes/Mec16xx/MecTexts.h"
 
 #include <algorithm>
@@ -24,13 +25,31 @@ std::vector<std::uint8_t> RegisterFrame(const MecState& s, char command, const s
     return frame;
 }
 
+// A reply that comes after its bound would be taken for the next register's, and every value
+// after it shifted by one: what arrives within one more bound is dropped.
+void DropLateReply(MecState& s, const char* step) {
+    const Deadline deadline = DeadlineIn(s.bounds.registerReply);
+    std::size_t dropped = 0;
+    for (Reply late;
+         (late = ExpectSome(s.link, 4096, deadline, step)).outcome == WaitOutcome::Ready;)
+        dropped += late.Count();
+    if (dropped > 0)
+        s.port.Log("A late answer from the JIG was dropped (" + std::string(step) + ": " +
+                   std::to_string(dropped) + " bytes)");
+}
+
 // A register's reply, whole and alone, into s.reply; false when it was not.
 bool RegisterReply(MecState& s, std::size_t count, const char* step) {
     Reply r = s.link.Expect(count, s.bounds.registerReply, step);
-    if (!r.Ok())
-        return false;
-    s.reply = std::move(r);
-    return true;
+    if (r.Ok()) {
+        s.reply = std::move(r);
+        return true;
+    }
+    if (r.surplus)
+        s.port.Log(r.FailureLine());
+    if (r.outcome == WaitOutcome::TimedOut)
+        DropLateReply(s, step);
+    return false;
 }
 } // namespace
 
@@ -130,7 +149,8 @@ void MecReleaseJtag(MecState& s) {
 }
 
 bool MecIdIsBlank(const MecState& s) {
-    return std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0xFF; });
+    return std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0xFF; }) ||
+           std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0x00; });
 }
 
 void MecStartRead(MecState& s, std::uint32_t address) {

@@ -32,7 +32,12 @@ enum class IdCountCheck { Silent, Report };
 // that did not give its four ID bytes also gets "ID готово 4 байта но сняли меньше ОШИБКА".
 bool MecOpenJtag(MecState& s, IdCountCheck check);
 void MecReleaseJtag(MecState& s);
+// No chip answered: the ID is all ones or all zeros, which no JTAG identifier is (its lowest
+// bit is always 1, and all ones is reserved).
 bool MecIdIsBlank(const MecState& s);
+// Said when the ID is blank, before anything is judged from registers that read the same.
+inline constexpr const char* kMecNoChipLine =
+    "No chip answered: check the JTAG wiring and that the board is powered.";
 
 // The stream starts: 'R' and the six address digits, 'W'; after the mode letter on a PCB3.
 void MecStartRead(MecState& s, std::uint32_t address);

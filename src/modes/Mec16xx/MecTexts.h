@@ -15,6 +15,9 @@ const std::vector<std::string>& HelpLines();
 // "Current time " / "Текущее время  " followed by the date and the time.
 inline constexpr const char* kTimeEnglish = "Current time ";
 inline constexpr const char* kTimeRussian = "Текущее время  ";
+inline constexpr const char* kEraseInfoQuestion =
+    "Erase INFO too? No command or button of this program can write INFO back once it is "
+    "erased: keep a read with INFO first.";
 std::string TimeLine(const char* prefix);
 
 // "MAIN block 5 of 192" and the like.

@@ -76,6 +76,7 @@ SimMec16xx::SimMec16xx(const Scenario& scenario) {
     stuckBusy_ = BoolOr(c, "stuckBusy", false);
     silentAtBlock_ = static_cast<int>(NumberOr(c, "silentAtBlock", 0));
     badStatusAtBlock_ = static_cast<int>(NumberOr(c, "badStatusAtBlock", 0));
+    surplusRegister_ = NumberOr(c, "surplusRegister", -1);
 }
 
 SimMec16xx::~SimMec16xx() = default;
@@ -216,6 +217,8 @@ void SimMec16xx::ReadRegister(SimContext& ctx, std::uint8_t command) {
         reply = BigEndian(value);
         reply.push_back(0x01);
     }
+    if (static_cast<long long>(*address) == surplusRegister_)
+        reply.push_back(0x01);
     ctx.Tx(reply);
 }
 

@@ -88,6 +88,8 @@ class SimMec16xx : public SimModule {
     bool stuckBusy_ = false;
     int silentAtBlock_ = 0;
     int badStatusAtBlock_ = 0;
+    // The reply to a read of this register carries one byte too many.
+    long long surplusRegister_ = -1;
 
     // Registers and the flash controller, on the program thread only.
     std::uint32_t access_ = 0;        // FF3910h
