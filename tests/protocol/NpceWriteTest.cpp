@@ -139,12 +139,20 @@ INSTANTIATE_TEST_SUITE_P(Boards, NpceWriteBoards, ::testing::Values("pcb2-npce",
 
 TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     Start("pcb2-npce", R"({"chips": {"npce-spi": {"corruptAfterWrite": {"address": 1100}}}})");
-    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
+    const std::string image = NpcePattern(131072);
+    WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
     const std::string chipLine = "The chip is written but not verified. No backup was taken.";
-    EXPECT_EQ(LinesFrom("Verify ..."),
-              (std::vector<std::string>{"Verify ...", "*** Data is written incorrectly ***",
-                                        kNpceStamp, chipLine}));
+    char difference[160];
+    std::snprintf(difference, sizeof difference,
+                  "Verify: the flash differs from the image at offset 0x0044C (image %02X, flash "
+                  "%02X); 1 of the 512 bytes of that block differ",
+                  static_cast<unsigned char>(image[1100]),
+                  static_cast<unsigned char>(image[1100]) ^ 1);
+    EXPECT_EQ(
+        LinesFrom("Verify ..."),
+        (std::vector<std::string>{"Verify ...", difference, "*** Data is written incorrectly ***",
+                                  kNpceStamp, chipLine}));
     EXPECT_EQ(engine->Run().ChipState(), chipLine);
     // The stream start and two next-block commands, then the end of the stream.
     EXPECT_EQ(HostTail(6), (std::vector<std::uint8_t>{0x07, 'r', 'r', 'r', '-', 'O'}));

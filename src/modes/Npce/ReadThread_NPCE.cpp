@@ -1,6 +1,8 @@
 #include "modes/Npce/ReadThread_NPCE.h"
 #include "safety/SafeRead.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <span>
@@ -368,6 +370,7 @@ void ReadThread_NPCE::Verify() {
         if (std::memcmp(last_.bytes.data(), s_.image.data() + offset, Npce::kReadBlockSize) != 0) {
             match = false;
             Refused(step);
+            LogDifference(offset);
         }
         offset += Npce::kReadBlockSize;
         s_.port.SetGauge(Npce::kGaugeMax / 512 * blocks * 2);
@@ -399,6 +402,24 @@ void ReadThread_NPCE::Verify() {
     }
     Log(Npce::TimeLine());
     Finish(outcome);
+}
+
+// The verify stops at the first block that differs: where in it, and how much of it.
+void ReadThread_NPCE::LogDifference(std::size_t offset) {
+    std::size_t first = Npce::kReadBlockSize;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < Npce::kReadBlockSize; ++i)
+        if (last_.bytes[i] != s_.image[offset + i]) {
+            first = std::min(first, i);
+            ++differing;
+        }
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "Verify: the flash differs from the image at offset 0x%05zX (image %02X, flash "
+                  "%02X); %zu of the %zu bytes of that block differ",
+                  offset + first, s_.image[offset + first], last_.bytes[first], differing,
+                  static_cast<std::size_t>(Npce::kReadBlockSize));
+    Log(line);
 }
 
 void ReadThread_NPCE::EndVerifyBroken() {

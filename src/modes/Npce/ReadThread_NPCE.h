@@ -41,6 +41,7 @@ class ReadThread_NPCE {
     bool EndWriteBroken();
     void Verify();
     void EndVerifyBroken();
+    void LogDifference(std::size_t offset);
 
     // Waits for a fixed-size answer; when it does not come as it should, `step` becomes the
     // failing step and its line is kept for the log.
