@@ -42,22 +42,25 @@ bool IteCliPort::AskYesNo(const std::string& text) {
 }
 
 namespace {
-std::optional<std::string> FindMotherboard(const std::string& text, std::string* error) {
+// The database's lines; nothing, and why, when it cannot be had.
+std::optional<std::vector<std::string>> IteDatabaseLines(std::string* error) {
     const FileLookup where = LookUpFile(kIteDatabaseFile, LookFirst::WorkingFolder);
     const auto lines = where.found ? LoadIteDatabase(where.found->string())
                                    : std::optional<std::vector<std::string>>();
-    if (!lines) {
+    if (!lines)
         *error = std::string(kIteDatabaseMissing) + " (" + NotFoundLine(kIteDatabaseFile, where) +
                  "; give the wiring with --pins instead)";
+    return lines;
+}
+
+std::optional<std::string> FindMotherboard(const std::string& text, std::string* error,
+                                           bool* noDatabase) {
+    const auto lines = IteDatabaseLines(error);
+    if (!lines) {
+        *noDatabase = true;
         return std::nullopt;
     }
-    std::vector<std::string> matches;
-    for (const std::string& line : *lines) {
-        if (line == text)
-            return line;
-        if (!text.empty() && line.find(text) != std::string::npos)
-            matches.push_back(line);
-    }
+    const std::vector<std::string> matches = FindIteBoards(*lines, text);
     if (matches.size() == 1)
         return matches.front();
     if (matches.empty()) {
@@ -77,7 +80,7 @@ const std::string& InLanguage(const IteText& text, IteLanguage language) {
 } // namespace
 
 std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLanguage language,
-                                                  std::string* error) {
+                                                  std::string* error, bool* noDatabase) {
     const bool mb = args.values.count("mb") != 0;
     const bool pins = args.values.count("pins") != 0;
     if (mb == pins) {
@@ -86,7 +89,7 @@ std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLangua
     }
     std::optional<std::string> line = pins ? args.Value("pins") : std::optional<std::string>();
     if (mb)
-        line = FindMotherboard(args.Value("mb"), error);
+        line = FindMotherboard(args.Value("mb"), error, noDatabase);
     if (!line)
         return std::nullopt;
     const IteSelection chosen = SelectIteMotherboard(*line, kUnassigned);
@@ -112,10 +115,12 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     }
     const IteLanguage language = lang == "ru" ? IteLanguage::Russian : IteLanguage::English;
     std::string error;
-    const std::optional<IteAssignment> boxes = IteWiringFromOptions(args, language, &error);
+    bool noDatabase = false;
+    const std::optional<IteAssignment> boxes =
+        IteWiringFromOptions(args, language, &error, &noDatabase);
     if (!boxes) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        return kExitUsage;
+        return noDatabase ? kExitNoJig : kExitUsage;
     }
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
@@ -163,4 +168,17 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
     if (args.Flag("stats"))
         stats.Print(bytes, workerCpu, api);
     return status;
+}
+
+int RunIteBoards(const CliArgs&) {
+    std::string error;
+    const auto lines = IteDatabaseLines(&error);
+    if (!lines) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return kExitNoJig;
+    }
+    for (const std::string& line : *lines)
+        if (IsIteBoardLine(line))
+            std::printf("%s\n", IteBoardName(line).c_str());
+    return kExitOk;
 }

@@ -36,12 +36,15 @@ class IteCliPort : public ItePort {
     int shownMaximum_ = 0;
 };
 
-// The boxes the options describe: --mb TEXT (the line of "MB connection ITE.txt" in the current
-// folder equal to TEXT, else the one that contains it) or --pins "PD0=7 ... KB_pins=30", mirrored
+// The boxes the options describe: --mb TEXT (the board of "MB connection ITE.txt" named exactly
+// TEXT, else the one whose name holds it in any case) or --pins "PD0=7 ... KB_pins=30", mirrored
 // with --reversed. Nothing, and why, when they cannot be used.
+// `noDatabase`: set when --mb found no database to look in.
 std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLanguage language,
-                                                  std::string* error);
+                                                  std::string* error, bool* noDatabase);
 
 enum class IteOperation { Check, Apply, Read, Write };
 // The whole of one "ite" command: the pin assignment first, then the operation.
 int RunIteCommand(const CliArgs& args, IteOperation operation);
+// "ite boards": the names of the database's motherboards, one a line.
+int RunIteBoards(const CliArgs& args);

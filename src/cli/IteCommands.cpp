@@ -1,4 +1,4 @@
-// "ite check", "ite read", "ite write" and "ite apply".
+// "ite check", "ite read", "ite write", "ite apply" and "ite boards".
 #include "cli/CliApp.h"
 #include "cli/CliSafety.h"
 #include "cli/IteCli.h"
@@ -20,8 +20,8 @@ int RunIteWrite(const CliArgs& args) {
 CliCommandBuilder& WiringOptions(CliCommandBuilder& command) {
     return command
         .Value("--mb", "TEXT",
-               "the motherboard: the line of \"MB connection ITE.txt\" (current folder) equal to "
-               "or containing TEXT")
+               "the motherboard of \"MB connection ITE.txt\": the one named TEXT, else the only "
+               "one whose name holds TEXT in any case (\"ite boards\" lists them)")
         .Value("--pins", "LINE",
                "the wiring in the database's own syntax: \"PD0=12 PD1=13 ... KSI5=10 "
                "KB_pins=26\" (KB_pins only for --reversed)")
@@ -47,6 +47,10 @@ void AddIteCommands(CliApp& cli) {
                   "JIG keeps it for the following operations.");
     WiringOptions(apply).Device().ExitStatus(
         "0 sent, 1 the JIG refused it, 2 no usable JIG, 64 wrong usage");
+    cli.Command(ite, "boards", "List the motherboards of the wiring database", RunIteBoards)
+        .Details("Prints the name of each motherboard of \"MB connection ITE.txt\", one a line: "
+                 "what --mb takes.")
+        .ExitStatus("0 listed, 2 no database");
     auto read = cli.Command(ite, "read", "Read the whole flash into OUT.bin", RunIteRead);
     read.Details(std::string("Reads the 128 KiB flash behind the ITE EC into OUT.bin.") + wiring);
     WiringOptions(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))

@@ -106,6 +106,21 @@ TEST_F(IteRead, CancelledDialogAndUncreatableFileSignalTheFailure) {
     ExpectIdle();
 }
 
+// With every signal on NC the JIG would read its own idle lines: refused before a byte goes.
+TEST_F(IteRead, NoContactNoReadNoWrite) {
+    Start("pcb2-ite", "{}", false);
+    Apply(kUnassigned);
+    const std::size_t sent = HostBytes().size();
+    port.ClearLogs();
+    Read(dir.File("out.bin"));
+    EXPECT_EQ(En(), std::vector<std::string>{IteTexts::kNoContact.en});
+    Write(dir.File("out.bin"));
+    EXPECT_EQ(HostBytes().size(), sent);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.bin")));
+    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    ExpectIdle();
+}
+
 TEST_F(IteRead, ABlockWithoutItsOKeepsTheBlocksBeforeItAside) {
     Start("pcb2-ite", R"({"chips": {"ite": {"badBlock": 7}}})");
     // A good dump from an earlier read is there under the chosen name.

@@ -67,7 +67,7 @@ class IteWindowTest : public ::testing::Test {
 TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     Open("pcb2-ite");
     EXPECT_EQ(window->windowTitle(), "ITE");
-    Choose(2);
+    Choose(1);
     EXPECT_TRUE(window->ITE_CheckBox->isEnabled());
     ClickAndWait(window->ITE_SETUP_BitBtn, "All settings sent.");
     EXPECT_EQ(Chip().Assignment(), SimIteEc::DefaultWiring());
@@ -115,9 +115,10 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
 TEST_F(IteWindowTest, TheDatabaseFillsTheBoxesAndTheCheckBoxMirrorsThem) {
     Open("pcb3");
     QComboBox* list = window->ITE_ComboBox_MB_SWITCH;
-    EXPECT_EQ(list->count(), 4); // the unfinished last line is not listed
+    // Neither the file's comment nor the unfinished last line is a board.
+    EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(list->itemText(0), "Please select MOTHERBOARD");
-    EXPECT_EQ(list->itemText(1), "Examples of the format");
+    EXPECT_TRUE(list->itemText(1).startsWith("Board one PD0=12"));
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(list->maxVisibleItems(), 30);
     EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0, 0, 0));
@@ -133,7 +134,7 @@ TEST_F(IteWindowTest, TheDatabaseFillsTheBoxesAndTheCheckBoxMirrorsThem) {
     EXPECT_EQ(window->BoxLabel(13)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(window->BoxLabel(9)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
-    Choose(2);
+    Choose(1);
     EXPECT_EQ(window->ComboBox1->currentText(), "12");
     EXPECT_EQ(window->ComboBox13->currentText(), "21");
     EXPECT_TRUE(window->ITE_CheckBox->isEnabled());
@@ -152,13 +153,13 @@ TEST_F(IteWindowTest, TheDatabaseFillsTheBoxesAndTheCheckBoxMirrorsThem) {
 
     // A line with a contact out of range stops at it; the boxes after it keep their values.
     window->ITE_CheckBox->click();
-    Choose(3);
+    Choose(2);
     EXPECT_FALSE(window->ITE_CheckBox->isEnabled());
     EXPECT_TRUE(window->ITE_CheckBox->isChecked());
     EXPECT_EQ(window->ComboBox1->currentText(), "1");
     EXPECT_EQ(window->ComboBox3->currentText(), "3");
-    // PD3=40 stops it: PD3 keeps the mirrored 12 (the check mark was set without mirroring).
-    EXPECT_EQ(window->ComboBox4->currentText(), "12");
+    // PD3=40 stops it: setting the check mark mirrored PD3's 12 back to 15, and there it stays.
+    EXPECT_EQ(window->ComboBox4->currentText(), "15");
     ASSERT_TRUE(WaitUntil(
         [&] { return window->ITE_Memo_ENG->Lines().contains("Invalid contact number PD3"); }));
     EXPECT_TRUE(window->ITE_Memo1->Lines().contains("Неверный номер ножки для PD3 !"));
@@ -190,7 +191,7 @@ TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     // The reply to block 4 comes 1.5 s late: the identification and APPLY (31 bytes), the
     // read's identification, test and rows (41), three blocks.
     Open("pcb2-ite", R"({"faults": [{"type": "delay", "ms": 1500, "replyByte": 843}]})");
-    Choose(2);
+    Choose(1);
     window->ITE_SETUP_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] { return Idle() && !Chip().Assignment().empty(); }));
     const std::string dump = dir.File("dump.bin");

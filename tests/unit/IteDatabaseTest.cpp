@@ -25,8 +25,10 @@ TEST(IteDatabase, LinesEndAtLfWithCrDroppedAndAnUnfinishedLastLineLeftOut) {
     EXPECT_EQ(SplitIteDatabase("one\r\ntwo\r\n\r\nthree"), lf);
     EXPECT_EQ(SplitIteDatabase("o\rne\n"), std::vector<std::string>{"one"});
 
-    EXPECT_EQ(IteMotherboardList(lf),
-              (std::vector<std::string>{"Please select MOTHERBOARD", "one", "two", ""}));
+    // A line with no key is the file's comment, not a board.
+    EXPECT_EQ(
+        IteMotherboardList(std::vector<std::string>{"comment", "a PD0=1", "", "b KB_pins=24"}),
+        (std::vector<std::string>{"Please select MOTHERBOARD", "a PD0=1", "b KB_pins=24"}));
     EXPECT_EQ(
         IteMotherboardList(std::nullopt),
         std::vector<std::string>{"File [MB connection ITE.txt] not found. Please read manual!"});
@@ -106,8 +108,9 @@ TEST(IteDatabase, MirroringTurnsTheContactsAroundTheConnector) {
     EXPECT_EQ(Box(once.boxes, 2), 1);
     EXPECT_EQ(Box(once.boxes, 3), 15);
     EXPECT_EQ(Box(once.boxes, 4), Ite::kNoSelection);
-    EXPECT_EQ(Box(once.boxes, 5), 30);
+    EXPECT_EQ(Box(once.boxes, 5), Ite::kNoSelection);  // no mirror: no selection
     EXPECT_EQ(Box(once.boxes, 6), Ite::kNotConnected); // "NC" stays "NC"
+    boxes[4] = Ite::kNoSelection;
     EXPECT_EQ(MirrorIteAssignment(kBoard, once.boxes).boxes, boxes);
 
     std::string wrong = kBoard;
@@ -119,4 +122,17 @@ TEST(IteDatabase, MirroringTurnsTheContactsAroundTheConnector) {
     EXPECT_EQ(MirrorIteAssignment("KB_pins=23", boxes).message, IteTexts::kPinCountWrong);
     EXPECT_EQ(MirrorIteAssignment("KB_pins=32", boxes).message, std::nullopt);
     EXPECT_EQ(MirrorIteAssignment("PD0=1", boxes).message, IteTexts::kPinCountMissing);
+}
+
+// --mb: an exact name wins over boards whose names hold it; then one match in any case.
+TEST(IteDatabase, BoardsAreFoundByTheirNames) {
+    const std::vector<std::string> lines{"LA-1234 rev10 PD0=1", "LA-1234 rev1 PD0=2",
+                                         "Other Board KB_pins=24 PD0=3", "comment LA-1234 rev1"};
+    EXPECT_EQ(IteBoardName(lines[2]), "Other Board");
+    EXPECT_EQ(FindIteBoards(lines, "LA-1234 rev1"), std::vector<std::string>{lines[1]});
+    EXPECT_EQ(FindIteBoards(lines, lines[0]), std::vector<std::string>{lines[0]});
+    EXPECT_EQ(FindIteBoards(lines, "other"), std::vector<std::string>{lines[2]});
+    EXPECT_EQ(FindIteBoards(lines, "la-1234").size(), 2u);
+    EXPECT_TRUE(FindIteBoards(lines, "comment").empty());
+    EXPECT_TRUE(FindIteBoards(lines, "").empty());
 }

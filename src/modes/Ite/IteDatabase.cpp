@@ -2,6 +2,10 @@
 
 #include "port/FileBytes.h"
 
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
 namespace {
 constexpr int kMinKbPins = 24;
 constexpr int kMaxKbPins = 32;
@@ -32,12 +36,58 @@ std::optional<std::vector<std::string>> LoadIteDatabase(const std::string& path)
     return SplitIteDatabase(*bytes);
 }
 
+bool IsIteBoardLine(std::string_view line) {
+    if (line.find(kIteKbPinsKey) != std::string_view::npos)
+        return true;
+    return std::any_of(IteSignals().begin(), IteSignals().end(), [&](const IteSignal& s) {
+        return line.find(s.key) != std::string_view::npos;
+    });
+}
+
 std::vector<std::string> IteMotherboardList(const std::optional<std::vector<std::string>>& lines) {
     if (!lines)
         return {kIteDatabaseMissing};
     std::vector<std::string> list{kIteSelectMotherboard};
-    list.insert(list.end(), lines->begin(), lines->end());
+    std::copy_if(lines->begin(), lines->end(), std::back_inserter(list),
+                 [](const std::string& l) { return IsIteBoardLine(l); });
     return list;
+}
+
+std::string IteBoardName(std::string_view line) {
+    std::size_t end = line.find(kIteKbPinsKey);
+    for (const IteSignal& s : IteSignals())
+        end = std::min(end, line.find(s.key));
+    std::string_view name = line.substr(0, end);
+    const std::size_t first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return "";
+    name = name.substr(first);
+    return std::string(name.substr(0, name.find_last_not_of(" \t") + 1));
+}
+
+namespace {
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+} // namespace
+
+std::vector<std::string> FindIteBoards(const std::vector<std::string>& lines,
+                                       const std::string& text) {
+    std::vector<std::string> boards;
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(boards),
+                 [](const std::string& l) { return IsIteBoardLine(l); });
+    for (const std::string& line : boards)
+        if (line == text || IteBoardName(line) == text)
+            return {line};
+    std::vector<std::string> matches;
+    const std::string wanted = Lower(text);
+    for (const std::string& line : boards)
+        if (!wanted.empty() && Lower(IteBoardName(line)).find(wanted) != std::string::npos)
+            matches.push_back(line);
+    return matches;
 }
 
 IteKeyValue FindIteKey(std::string_view line, std::string_view key) {
@@ -90,9 +140,12 @@ IteMirror MirrorIteAssignment(std::string_view line, const IteAssignment& boxes)
         result.message = IteTexts::kPinCountWrong;
         return result;
     }
+    // A contact beyond the connector has no mirror: its box is left with no selection.
     for (int& value : result.boxes)
         if (value >= 1 && value <= pins.value)
             value = pins.value - value + 1;
+        else if (value > pins.value)
+            value = Ite::kNoSelection;
     return result;
 }
 

@@ -22,9 +22,18 @@ inline constexpr const char* kIteKbPinsKey = "KB_pins=";
 std::vector<std::string> SplitIteDatabase(std::string_view bytes);
 // Nothing when the file cannot be opened.
 std::optional<std::vector<std::string>> LoadIteDatabase(const std::string& path = kIteDatabaseFile);
-// The motherboard list as the window shows it: "Please select MOTHERBOARD" and the lines, or the
-// single not-found entry.
+// A line that holds none of the keys is the file's own comment, not a motherboard.
+bool IsIteBoardLine(std::string_view line);
+// The motherboard list as the window shows it: "Please select MOTHERBOARD" and the boards' lines,
+// or the single not-found entry.
 std::vector<std::string> IteMotherboardList(const std::optional<std::vector<std::string>>& lines);
+// What comes before the first key, without the blanks around it.
+std::string IteBoardName(std::string_view line);
+
+// The boards `text` names: the one whose name is exactly `text`, else every board whose name
+// holds it in any case (one of them is the choice).
+std::vector<std::string> FindIteBoards(const std::vector<std::string>& lines,
+                                       const std::string& text);
 
 struct IteKeyValue {
     enum Kind { Missing, NotANumber, Number } kind = Missing;

@@ -6,6 +6,8 @@
 #include "operation/ImageToWrite.h"
 #include "port/TimeText.h"
 
+#include <algorithm>
+
 namespace {
 FileDialogSpec SaveDialog() {
     return {"Save data to a file", "BIN file (*.bin)|*.bin", ".bin", "ITE_", true};
@@ -107,8 +109,19 @@ void IteEngine::ReadFile(const std::string& file) {
     Read(file);
 }
 
+// A JIG told that no contact reaches the EC reads its own idle lines: a dump of nothing.
+bool IteEngine::WiringReachesTheEc() {
+    if (std::any_of(s_.assignment.begin(), s_.assignment.end(),
+                    [](int contact) { return contact >= 1 && contact <= Ite::kContacts; }))
+        return true;
+    s_.port.Say(IteTexts::kNoContact);
+    s_.run.EndEarly(Outcome::Failed, "no contact");
+    EnableAll(true);
+    return false;
+}
+
 void IteEngine::Read(const std::string& file) {
-    if (!Begin("read", false))
+    if (!Begin("read", false) || !WiringReachesTheEc())
         return;
     // EXIT stays usable: it is how a running operation is stopped.
     for (const char* name : {Ite::kCheckButton, Ite::kWriteButton, Ite::kSetupButton})
@@ -144,7 +157,7 @@ void IteEngine::WriteFile(const std::string& file) {
 }
 
 void IteEngine::Write(const std::string& file) {
-    if (!Begin("write", true))
+    if (!Begin("write", true) || !WiringReachesTheEc())
         return;
     for (const char* name : {Ite::kCheckButton, Ite::kReadButton, Ite::kSetupButton})
         s_.port.EnableControl(name, false);

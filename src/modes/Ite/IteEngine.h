@@ -48,6 +48,8 @@ class IteEngine {
   private:
     bool Begin(const char* operation, bool changesChip);
     bool OpenLink();
+    // False (and the operation ended) when every box is on NC.
+    bool WiringReachesTheEc();
     // Ends an operation that never reached its worker; `finish` sends "O" first.
     void EndInHandler(Outcome outcome, const std::string& step, bool finish);
     void EnableAll(bool enabled);

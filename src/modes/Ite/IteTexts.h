@@ -25,6 +25,11 @@ inline IteText InvalidContact(const std::string& key) {
 inline const IteText kPinCountMissing{
     "Не найдена информация по количеству контактов разьема клавиатуры на MB!",
     "Not found the information on the number of contacts on the keyboard connector MB!"};
+inline const IteText kNoContact{
+    "Все сигналы на NC: ни один контакт не подключён к EC. Выберите плату или задайте контакты, "
+    "затем отправьте настройки.",
+    "Every signal is on NC: no contact reaches the EC. Choose the motherboard or set the "
+    "contacts, then send the settings."};
 inline const IteText kPinCountWrong{
     "Неверное количество контактов разьема клавиатуры (23 < допустимо < 33)!",
     "Wrong number of keyboard connector contacts (23 < acceptable <33)!"};

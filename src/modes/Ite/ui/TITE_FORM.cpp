@@ -228,9 +228,12 @@ void TITE_FORM::ITE_ComboBox_MB_SWITCHSelect() {
     const int index = ITE_ComboBox_MB_SWITCH->currentIndex();
     if (index <= 0)
         return;
-    // The boxes are about to carry this board's own values, so the check mark is set without
-    // mirroring the old ones: boxes a failing line does not reach keep what they showed.
-    ITE_CheckBox->setChecked(true);
+    // Checking the mark mirrors what the boxes show, as a click would; the board's own values
+    // then overwrite the boxes its line reaches.
+    if (!ITE_CheckBox->isChecked()) {
+        ITE_CheckBox->setChecked(true);
+        ITE_CheckBoxClick();
+    }
     const IteSelection chosen =
         SelectIteMotherboard(ITE_ComboBox_MB_SWITCH->currentText().toStdString(), Boxes());
     SetBoxes(chosen.boxes);
