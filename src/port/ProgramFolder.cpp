@@ -48,10 +48,12 @@ FileLookup LookUpFile(const std::string& name, LookFirst first) {
     } else {
         std::error_code ec;
         const std::filesystem::path folder = ProgramFolder();
-        const std::filesystem::path firstFolder =
-            first == LookFirst::ProgramFolder ? folder : std::filesystem::current_path(ec);
-        lookup.tried = {firstFolder / name, UserDataFolder() / name,
-                        folder.parent_path() / "share" / "tolvane-jig" / name};
+        if (first == LookFirst::WorkingFolder)
+            lookup.tried.push_back(std::filesystem::current_path(ec) / name);
+        // Beside the program too: started from another folder, its files are still there.
+        lookup.tried.insert(lookup.tried.end(),
+                            {folder / name, UserDataFolder() / name,
+                             folder.parent_path() / "share" / "tolvane-jig" / name});
     }
     for (const std::filesystem::path& candidate : lookup.tried)
         if (IsFile(candidate)) {

@@ -17,9 +17,10 @@ struct FileLookup {
 
 enum class LookFirst { ProgramFolder, WorkingFolder };
 
-// `name` where the program has always looked for it (beside the program, or in the working
-// folder), then in the user data folder, then in ../share/tolvane-jig beside the program (where
-// an installed program keeps its files). An absolute name is looked for only as it is.
+// `name` where the program has always looked for it (the working folder, with WorkingFolder),
+// then beside the program, in the user data folder, and in ../share/tolvane-jig beside the
+// program (where an installed program keeps its files). An absolute name is looked for only as
+// it is.
 FileLookup LookUpFile(const std::string& name, LookFirst first);
 // "NAME not found (looked in A, B, C)".
 std::string NotFoundLine(const std::string& name, const FileLookup& lookup);

@@ -38,6 +38,20 @@ TEST_F(ProgramFolderTest, BesideTheProgramFirstThenTheInstalledShareFolder) {
     EXPECT_EQ(FindBesideProgram("NUVOTON.vss"), dir.File("bin/NUVOTON.vss"));
 }
 
+// The databases are looked for in the working folder first, and beside the program after it.
+TEST_F(ProgramFolderTest, TheWorkingFolderFirstThenBesideTheProgram) {
+    const std::string name = "MB connection test.txt";
+    WriteFileBytes(dir.File("bin/" + name), "beside");
+    EXPECT_EQ(LookUpFile(name, LookFirst::WorkingFolder).found, dir.File("bin/" + name));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.File("sim"));
+    WriteFileBytes(dir.File("sim/" + name), "here");
+    const auto found = LookUpFile(name, LookFirst::WorkingFolder).found;
+    std::filesystem::current_path(before);
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(std::filesystem::equivalent(*found, dir.File("sim/" + name)));
+}
+
 TEST_F(ProgramFolderTest, StandInsServeOnlyTheSimulatedJigAndComeFirstThere) {
     WriteFileBytes(dir.File("sim/M88_jtag.hex"), "stand-in");
     FirmwareFile real = LocateFirmware("M88_jtag.hex", false);
