@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 #include "cli/CliSignals.h"
+#include "link/OpenProgrammerLink.h"
 #include "modes/Keyboard/KeyboardScanner.h"
 #include "modes/Keyboard/KeyboardStatus.h"
 
@@ -23,6 +24,8 @@ class PrintingListener : public Keyboard::KeyboardListener {
     void StatusWordChanged(const std::string& word) override {
         if (word != "NO") // "Press start scan" means nothing at a terminal
             std::printf("%s\n", Keyboard::StatusLabelOf(word).text);
+        if (word == "OLD FW")
+            std::printf("%s\n", FirmwareFixLine(LinkVariants::KeyboardTesting).c_str());
     }
     void ScanRunning(bool running) override {
         if (!running)

@@ -3,6 +3,7 @@
 #include "link/InUse.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
+#include "modetable/ModeTable.h"
 #include "port/TimeText.h"
 
 #include <cstdlib>
@@ -203,11 +204,19 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
                 secondMemo((v.secondVersionPrefix ? v.secondVersionPrefix : v.versionPrefix) +
                            link.versionText);
         }
+        const ModeEntry* mode = ModeOfLink(v);
         bool accepted = v.acceptedTags.empty();
         for (const std::string& tag : v.acceptedTags)
             accepted = accepted || link.versionText.find(tag) != std::string::npos;
+        // A mode that takes any JIG still needs its own firmware on a PCB2: another mode's
+        // would leave every command unanswered.
+        if (accepted && mode && v.acceptedTags.empty() && !link.IsPcb3() && mode->pcb2Firmware &&
+            link.versionText.find(mode->pcb2Firmware) == std::string::npos)
+            accepted = false;
         if (!accepted) {
             say("It is necessary to update the firmware programmer!");
+            if (const std::string fix = FirmwareFixLine(v); !fix.empty())
+                say(fix);
             link.Close();
             return kProgrammerOutdated;
         }
@@ -224,4 +233,13 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
         say(v.notFoundLine);
     }
     return kNoProgrammer;
+}
+
+std::string FirmwareFixLine(const LinkVariant& variant) {
+    const ModeEntry* mode = ModeOfLink(variant);
+    if (!mode)
+        return "";
+    return std::string("The JIG's firmware does not serve this mode: tolvane-jig-cli start --mode "
+                       "\"") +
+           mode->name + "\" (or choosing the mode in the main window) loads the one it needs.";
 }

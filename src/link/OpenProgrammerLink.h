@@ -29,6 +29,10 @@ extern const LinkVariant& NuvotonJtag;
 
 enum LinkResult : int { kNoProgrammer = 0, kProgrammerAccepted = 1, kProgrammerOutdated = 2 };
 
+// What loads the firmware a mode needs, said when its JIG runs another; empty for a variant that
+// is no mode's.
+std::string FirmwareFixLine(const LinkVariant& variant);
+
 using MemoLine = std::function<void(const std::string&)>;
 
 // Mode window copy. Memo lines go to `memo`; `quiet` drops the version and success lines.

@@ -116,3 +116,10 @@ const Pcb2Firmware* FindModeFirmware(std::string_view mode) {
     const ModeEntry* m = FindMode(mode);
     return m ? FindPcb2Firmware(m->pcb2Firmware) : nullptr;
 }
+
+const ModeEntry* ModeOfLink(const LinkVariant& link) {
+    for (const ModeEntry& m : Modes())
+        if (&m.link == &link)
+            return &m;
+    return nullptr;
+}

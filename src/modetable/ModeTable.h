@@ -70,6 +70,8 @@ struct ModeEntry {
 const std::vector<ModeEntry>& Modes();
 // Nullptr for a name that is no working mode.
 const ModeEntry* FindMode(std::string_view name);
+// The mode whose link settings `link` is (one of LinkVariants); nothing for any other.
+const ModeEntry* ModeOfLink(const LinkVariant& link);
 
 // In the order the program names them ("V41, V42, ITE, NPCE").
 const std::vector<Pcb2Firmware>& Pcb2Firmwares();

@@ -1,5 +1,6 @@
 // `edid` and `keyboard` at the terminal: exit codes, what is printed, and a panel image that
 // survives from one run to the next through the scenario's file.
+#include "link/OpenProgrammerLink.h"
 #include "support/EdidSamples.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
@@ -105,7 +106,7 @@ TEST(KeyboardCli, HeldKeyPrintedOnceAndMissingAnswerFails) {
 
     r = RunProgram("tolvane-jig-cli", {"keyboard", "scan", "--device", "sim:pcb2-ite"}, dir.Path());
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.out, "Please update FW\n");
+    EXPECT_EQ(r.out, "Please update FW\n" + FirmwareFixLine(LinkVariants::KeyboardTesting) + "\n");
     EXPECT_EQ(
         RunProgram("tolvane-jig-cli", {"keyboard", "scan", "--seconds", "x"}, dir.Path()).exitCode,
         64);
