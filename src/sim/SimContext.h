@@ -72,6 +72,9 @@ class SimMemory {
     SimMemory(std::filesystem::path file, std::size_t size, std::uint8_t fill);
     std::vector<std::uint8_t>& Data() { return data_; }
     void Save() const;
+    // Bytes [first, end) written into the file where they stand (the whole file when it is not
+    // there yet): what a chip changes reaches its file at once, at the cost of those bytes.
+    void SaveRange(std::size_t first, std::size_t end) const;
     const std::filesystem::path& File() const { return file_; }
 
   private:

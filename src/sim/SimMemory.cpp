@@ -27,3 +27,17 @@ void SimMemory::Save() const {
     std::error_code ec;
     std::filesystem::rename(temp, file_, ec);
 }
+
+void SimMemory::SaveRange(std::size_t first, std::size_t end) const {
+    if (file_.empty() || first >= end || end > data_.size())
+        return;
+    std::error_code ec;
+    if (std::filesystem::file_size(file_, ec) != data_.size() || ec)
+        return Save();
+    std::fstream out(file_, std::ios::binary | std::ios::in | std::ios::out);
+    out.seekp(static_cast<std::streamoff>(first));
+    out.write(reinterpret_cast<const char*>(data_.data() + first),
+              static_cast<std::streamsize>(end - first));
+    if (!out)
+        Save();
+}

@@ -121,6 +121,13 @@ bool SimNpceJtag::Handle(std::uint8_t command, SimContext& ctx) {
     return false;
 }
 
+// Every erase and every committed block reaches the chip's file as it happens: a test that
+// reads the file sees what the chip holds, whatever came after.
+void SimNpceJtag::Persist() {
+    const auto [first, end] = controller_->TakeChanged();
+    memory_->SaveRange(first, end);
+}
+
 void SimNpceJtag::FallSilent(SimContext& ctx) {
     for (;;)
         ctx.Rx();
@@ -163,6 +170,7 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
         if (TapReachable(ctx)) {
             std::lock_guard lock(mutex_);
             out = controller_->ShiftDr32(v);
+            Persist();
         }
         Tx32(ctx, out);
         return true;
@@ -177,6 +185,7 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
             std::lock_guard lock(mutex_);
             controller_->ShiftDr8(code);
             out = controller_->ShiftDr32(v);
+            Persist();
         }
         ctx.Tx(static_cast<std::uint8_t>(out));
         return true;
@@ -240,12 +249,13 @@ void SimNpceJtag::Batch(SimContext& ctx) {
             lock.lock();
             status =
                 block && *block == commitFaultBlock_ ? commitFaultStatus_ : controller_->Commit();
-            if (block && *block + 1 == static_cast<int>(kFlashSize / kBlockSize)) {
-                if (corruptAddress_)
-                    memory_->Data()[*corruptAddress_] ^= corruptXor_;
-                memory_->Save();
+            if (block && *block + 1 == static_cast<int>(kFlashSize / kBlockSize) &&
+                corruptAddress_) {
+                memory_->Data()[*corruptAddress_] ^= corruptXor_;
+                memory_->SaveRange(*corruptAddress_, *corruptAddress_ + 1);
             }
         }
+        Persist();
     }
     ctx.Tx(status);
 }

@@ -56,6 +56,8 @@ class SimNpceJtag : public SimModule {
     void Batch(SimContext& ctx);
     void BlockRead(SimContext& ctx);
     [[noreturn]] void FallSilent(SimContext& ctx);
+    // Writes what the controller changed into the chip's file; the caller holds mutex_.
+    void Persist();
 
     mutable std::mutex mutex_;
     std::unique_ptr<SimMemory> memory_;

@@ -197,8 +197,10 @@ void NpceJtagController::FlashTransaction(std::uint8_t control) {
                                     static_cast<std::size_t>(flashRegs_[kRegAddress + 1]) << 8 |
                                     static_cast<std::size_t>(flashRegs_[kRegAddress + 2]) << 16;
         const std::size_t start = address / kSector * kSector;
-        if (start + kSector <= flash_.size())
+        if (start + kSector <= flash_.size()) {
             std::fill_n(flash_.begin() + static_cast<std::ptrdiff_t>(start), kSector, 0xFF);
+            Changed(start, start + kSector);
+        }
         writeEnabled_ = false;
         busyUntil_ = std::chrono::steady_clock::now() + eraseTime_;
         busyReadsLeft_ = 1; // an erase outlasts the first status read whatever the timing
@@ -242,6 +244,8 @@ std::uint8_t NpceJtagController::Commit() {
     auto at = flash_.begin() + static_cast<std::ptrdiff_t>(*block * kBlock);
     for (std::size_t i = 0; i < kBlock; ++i)
         at[static_cast<std::ptrdiff_t>(i)] &= data[i]; // programming only clears bits
+    Changed(static_cast<std::size_t>(*block) * kBlock,
+            static_cast<std::size_t>(*block + 1) * kBlock);
     return kGood;
 }
 
@@ -251,4 +255,18 @@ std::optional<int> NpceJtagController::NextReadBlock() {
     const int block = readBlock_;
     readBlock_ = (readBlock_ + 1) % static_cast<int>(flash_.size() / kBlock);
     return block;
+}
+
+void NpceJtagController::Changed(std::size_t first, std::size_t end) {
+    changedFirst_ = std::min(changedFirst_, first);
+    changedEnd_ = std::max(changedEnd_, end);
+}
+
+std::pair<std::size_t, std::size_t> NpceJtagController::TakeChanged() {
+    if (changedFirst_ >= changedEnd_)
+        return {0, 0};
+    const std::pair<std::size_t, std::size_t> range{changedFirst_, changedEnd_};
+    changedFirst_ = SIZE_MAX;
+    changedEnd_ = 0;
+    return range;
 }

@@ -13,8 +13,10 @@
 // and running it there; only a running helper answers block reads and checked batches.
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class NpceJtagController {
@@ -55,6 +57,9 @@ class NpceJtagController {
 
     // Sector erases that keep the busy bit set for good (fault).
     void EraseNeverEnds(int sector) { stuckSector_ = sector; }
+    // The bytes of the flash changed since the last call, as [first, end); first == end when
+    // none did.
+    std::pair<std::size_t, std::size_t> TakeChanged();
 
   private:
     std::uint32_t Pair(std::uint8_t code, std::uint32_t value);
@@ -79,6 +84,9 @@ class NpceJtagController {
     int busyReadsLeft_ = 0;
     bool stuck_ = false;
     int stuckSector_ = -1;
+    std::size_t changedFirst_ = SIZE_MAX;
+    std::size_t changedEnd_ = 0;
+    void Changed(std::size_t first, std::size_t end);
     bool halted_ = false;
     std::uint32_t pc_ = 0;
     bool prepared_ = false;
