@@ -56,6 +56,8 @@ void ExpectEndedCleanly(const ModeResult& r) {
     EXPECT_TRUE(r.idle);
     EXPECT_TRUE(r.linkClosed);
     EXPECT_TRUE(r.controlsEnabled);
+    for (const std::string& what : r.broken)
+        ADD_FAILURE() << what << "\n" << Describe(r);
 }
 
 const ModeAdapter& Find(const std::string& mode, const std::string& name) {

@@ -1,5 +1,6 @@
-// One fault matrix for every mode: for each board and operation, the JIG falls silent at its
-// replies in turn (the first ones, a spread through the loops, the last ones), vanishes half way,
+// One fault matrix for every mode (support/ModeAdapters.h): for each board and operation, the
+// JIG falls silent at its replies in turn (the first ones, a spread through the loops, the last
+// ones) and at the first and the last wait of each kind of frame the host sends, vanishes half way,
 // corrupts the first status byte, splits every reply into pieces, and delays one reply just
 // inside and just outside the bound of its wait. Every case must end (a watchdog far above the
 // bounds catches a hang), idle with the link and the file closed and the controls back, with a
@@ -49,8 +50,8 @@ struct MatrixOperation {
     // The longest wait of the operation with its short bounds (what a delayed reply is measured
     // against), and the bound a silent JIG costs at most per wait.
     milliseconds bound{0};
+    std::uint8_t variant = 0; // ModeRequest::variant
     const std::vector<std::string>& Boards() const { return adapter->boards; }
-    std::uint8_t variant = 0;
     ModeResult Run(const std::shared_ptr<FtdiApi>& sim, const std::string& file) const {
         ModeRequest request;
         request.api = sim;
@@ -153,7 +154,7 @@ std::vector<Cut> CutsAtEachKindOfWait(const std::vector<Exchange>& exchanges, lo
     using Key = std::vector<std::uint8_t>;
     constexpr std::size_t kShortFrame = 8;
     auto loopKey = [](const Exchange& e) {
-        Key k{static_cast<std::uint8_t>(e.written.size() & 0xFF),
+        Key k{1, static_cast<std::uint8_t>(e.written.size() & 0xFF),
               static_cast<std::uint8_t>(e.written.size() >> 8)};
         if (e.written.size() <= kShortFrame)
             k.push_back(e.written[0]);
@@ -176,7 +177,9 @@ std::vector<Cut> CutsAtEachKindOfWait(const std::vector<Exchange>& exchanges, lo
         if (e.read.empty() || e.written.empty())
             continue;
         const bool loop = e.written.size() > kShortFrame || loops[loopKey(e)].size() > 16;
-        const Key key = loop ? loopKey(e) : e.written;
+        Key key = loop ? loopKey(e) : Key{0};
+        if (!loop)
+            key.insert(key.end(), e.written.begin(), e.written.end());
         cuts.push_back({bytes, ++seen > answered - endReplies});
         auto [at, added] = firstLast.try_emplace(key, cuts.size() - 1, cuts.size() - 1);
         if (!added)
