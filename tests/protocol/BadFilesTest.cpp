@@ -7,9 +7,9 @@
 #include "modes/Kb901x_form/EneDatabase.h"
 #include "modes/Kb901x_form/Kb901xEngine.h"
 #include "modes/Mec16xx/Mec16xxEngine.h"
-#include "protocol/matrix/MatrixModes.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/HexImage.h"
+#include "support/ModeAdapters.h"
 #include "support/Pattern.h"
 #include "support/RecordingPort.h"
 #include "support/SimFixture.h"
@@ -43,7 +43,7 @@ std::string ReadOnlyFolder(const TempDir& dir) {
     return path;
 }
 
-std::string Describe(const MatrixRun& r) {
+std::string Describe(const ModeResult& r) {
     std::string text;
     for (const std::string& l : r.lines)
         text += "  | " + l + "\n";
@@ -52,16 +52,17 @@ std::string Describe(const MatrixRun& r) {
     return text;
 }
 
-void ExpectEndedCleanly(const MatrixRun& r) {
+void ExpectEndedCleanly(const ModeResult& r) {
     EXPECT_TRUE(r.idle);
     EXPECT_TRUE(r.linkClosed);
     EXPECT_TRUE(r.controlsEnabled);
+    for (const std::string& what : r.broken)
+        ADD_FAILURE() << what << "\n" << Describe(r);
 }
 
-const MatrixOperation& Find(const std::string& mode, const std::string& name) {
-    for (const MatrixOperation& op : MatrixOperations())
-        if (op.mode == mode && op.name == name)
-            return op;
+const ModeAdapter& Find(const std::string& mode, const std::string& name) {
+    if (const ModeAdapter* a = FindModeAdapter(mode, name))
+        return *a;
     throw std::logic_error("no operation " + mode + " " + name);
 }
 
@@ -72,10 +73,14 @@ struct FileOp {
 
 class BadImageTest : public ::testing::TestWithParam<FileOp> {
   protected:
-    const MatrixOperation& Write() { return Find(GetParam().mode, "write"); }
-    const MatrixOperation& Read() { return Find(GetParam().mode, "read"); }
-    MatrixRun Run(const MatrixOperation& op, const std::string& file) {
-        return op.run(MakeSim(op.boards.front()), file);
+    const ModeAdapter& Write() { return Find(GetParam().mode, "write"); }
+    const ModeAdapter& Read() { return Find(GetParam().mode, "read"); }
+    ModeResult Run(const ModeAdapter& op, const std::string& file) {
+        ModeRequest request;
+        request.api = MakeSim(op.boards.front());
+        request.file = file;
+        request.bound = std::chrono::milliseconds(300);
+        return op.run(op, request);
     }
     TempDir dir;
 };
@@ -85,7 +90,7 @@ TEST_P(BadImageTest, AnImageThatCannotBeReadIsRefusedWithALine) {
     fs::create_directories(folder);
     for (const std::string& path : {folder, Unreadable(dir)}) {
         SCOPED_TRACE(path);
-        const MatrixRun r = Run(Write(), path);
+        const ModeResult r = Run(Write(), path);
         EXPECT_FALSE(r.succeeded) << Describe(r);
         EXPECT_FALSE(r.lines.empty() && r.messages.empty());
         ExpectEndedCleanly(r);
@@ -96,7 +101,7 @@ TEST_P(BadImageTest, AnImageThatCannotBeReadIsRefusedWithALine) {
 TEST_P(BadImageTest, AnEmptyImageEndsCleanlyAndStaysEmpty) {
     const std::string path = dir.File("empty.bin");
     WriteFileBytes(path, "");
-    const MatrixRun r = Run(Write(), path);
+    const ModeResult r = Run(Write(), path);
     ExpectEndedCleanly(r);
     EXPECT_EQ(ReadFileText(path), "");
 }
@@ -104,7 +109,7 @@ TEST_P(BadImageTest, AnEmptyImageEndsCleanlyAndStaysEmpty) {
 // A longer image is taken only where the write has a use for more than the chip's size: MEC's
 // MAIN followed by INFO, and EDID files whose first 256 bytes are the panel's.
 static bool TakesALongerImage(const std::string& mode) {
-    return mode == "MEC16xx" || mode == "EDID";
+    return mode == "MEC jtag" || mode == "EDID lcd";
 }
 
 TEST_P(BadImageTest, ImagesOfTheWrongSizeAndOddNamesAreWrittenAndKept) {
@@ -113,7 +118,7 @@ TEST_P(BadImageTest, ImagesOfTheWrongSizeAndOddNamesAreWrittenAndKept) {
         const std::string path = dir.File("дамп платы " + std::to_string(bytes) + ".bin");
         const std::string image = Pattern(bytes, 29, 11, 8, 0);
         WriteFileBytes(path, image);
-        const MatrixRun r = Run(Write(), path);
+        const ModeResult r = Run(Write(), path);
         EXPECT_EQ(r.succeeded, bytes < size || TakesALongerImage(GetParam().mode)) << Describe(r);
         ExpectEndedCleanly(r);
         EXPECT_EQ(ReadFileText(path), image);
@@ -126,7 +131,7 @@ TEST_P(BadImageTest, AReadToAFullDiskOrWhereNoFileCanBeMadeReportsNoSuccess) {
     for (const std::string& path :
          {std::string("/dev/full"), ReadOnlyFolder(dir) + "/dump.bin", folder}) {
         SCOPED_TRACE(path);
-        const MatrixRun r = Run(Read(), path);
+        const ModeResult r = Run(Read(), path);
         EXPECT_FALSE(r.succeeded) << Describe(r);
         EXPECT_FALSE(r.lines.empty() && r.messages.empty());
         ExpectEndedCleanly(r);
@@ -136,15 +141,15 @@ TEST_P(BadImageTest, AReadToAFullDiskOrWhereNoFileCanBeMadeReportsNoSuccess) {
 
 TEST_P(BadImageTest, AReadUnderANameWithBlanksAndCyrillicLettersIsWhole) {
     const std::string path = dir.File("чтение с платы №1.bin");
-    const MatrixRun r = Run(Read(), path);
+    const ModeResult r = Run(Read(), path);
     EXPECT_TRUE(r.succeeded) << Describe(r);
     EXPECT_EQ(fs::file_size(path), GetParam().imageSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, BadImageTest,
-                         ::testing::Values(FileOp{"ENE KB90xx", 131072}, FileOp{"MEC16xx", 196608},
-                                           FileOp{"ITE", 131072}, FileOp{"NPCE SPI", 131072},
-                                           FileOp{"Nuvoton JTAG", 131072}, FileOp{"EDID", 256}),
+                         ::testing::Values(FileOp{"ENE KB90XX", 131072}, FileOp{"MEC jtag", 196608},
+                                           FileOp{"ITE", 131072}, FileOp{"NUVOTON spi", 131072},
+                                           FileOp{"NUVOTON jtag", 131072}, FileOp{"EDID lcd", 256}),
                          [](const auto& info) {
                              std::string n = info.param.mode;
                              std::erase_if(n, [](char c) { return !std::isalnum(c); });

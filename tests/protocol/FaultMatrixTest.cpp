@@ -1,13 +1,16 @@
-// One fault matrix for every mode: for each board and operation, the JIG falls silent at its
-// replies in turn (the first ones, a spread through the loops, the last ones), vanishes half way,
+// One fault matrix for every mode (support/ModeAdapters.h): for each board and operation, the
+// JIG falls silent at its replies in turn (the first ones, a spread through the loops, the last
+// ones) and at the first and the last wait of each kind of frame the host sends, vanishes half way,
 // corrupts the first status byte, splits every reply into pieces, and delays one reply just
 // inside and just outside the bound of its wait. Every case must end (a watchdog far above the
 // bounds catches a hang), idle with the link and the file closed and the controls back, with a
 // line that names the step where it failed; a read that ended early leaves whole blocks, a
 // write never touches its image, and the cases that must succeed do so with no protocol
 // surprise and the same file as a clean run.
-#include "protocol/matrix/MatrixModes.h"
+#include "link/WaitBounds.h"
+#include "modetable/ModeTable.h"
 #include "support/FuzzSeeds.h"
+#include "support/ModeAdapters.h"
 #include "support/Pattern.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
@@ -17,6 +20,7 @@
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
+#include <map>
 #include <mutex>
 #include <set>
 #include <sstream>
@@ -25,6 +29,72 @@
 namespace {
 using std::chrono::milliseconds;
 namespace fs = std::filesystem;
+
+// Every wait of an engine with settings gets this bound in the matrix.
+constexpr milliseconds kShort{300};
+
+// An operation of the adapters' table as the matrix runs it.
+struct MatrixOperation {
+    const ModeAdapter* adapter;
+    std::string mode;
+    std::string name;
+    // A read's whole file (0 for other operations), and the unit a read that ended early
+    // leaves whole in it.
+    std::uintmax_t fullSize = 0;
+    std::uintmax_t blockSize = 0;
+    // The size of the image a write takes.
+    std::uintmax_t imageSize = 131072;
+    // Replies at the end that only answer end signals, after the outcome is settled: a JIG
+    // that falls silent there may leave a success.
+    long endReplies = 2;
+    // The longest wait of the operation with its short bounds (what a delayed reply is measured
+    // against), and the bound a silent JIG costs at most per wait.
+    milliseconds bound{0};
+    std::uint8_t variant = 0; // ModeRequest::variant
+    const std::vector<std::string>& Boards() const { return adapter->boards; }
+    ModeResult Run(const std::shared_ptr<FtdiApi>& sim, const std::string& file) const {
+        ModeRequest request;
+        request.api = sim;
+        request.file = file;
+        request.bound = kShort;
+        request.variant = variant;
+        return adapter->run(*adapter, request);
+    }
+};
+
+const std::vector<MatrixOperation>& MatrixOperations() {
+    static const std::vector<MatrixOperation> ops = [] {
+        std::vector<MatrixOperation> all;
+        for (const ModeAdapter& a : ModeAdapters()) {
+            const std::string mode = a.mode;
+            if (mode == "ENE KB90XX" && std::string(a.operation) == "ffc")
+                continue; // the cable routing ends with no outcome of its own
+            MatrixOperation op{&a, mode, a.operation};
+            op.fullSize = a.Reads() ? a.fileSize : 0;
+            op.blockSize = a.blockSize;
+            if (a.Writes())
+                op.imageSize = a.fileSize;
+            // MEC: the stream's end registers, SPI_ON, the result signal and the JTAG release
+            // come after the outcome; JTAG: the result signal and the reset.
+            if (mode == "MEC jtag")
+                op.endReplies = 5;
+            if (mode == "NUVOTON jtag" && op.name != "check")
+                op.endReplies = 3;
+            op.bound = mode == "EDID lcd"           ? WaitBounds::EepromReply
+                       : mode == "Keyboard testing" ? WaitBounds::KeyboardAnswer
+                                                    : kShort;
+            all.push_back(op);
+            if (mode == "MEC jtag" && a.Reads()) { // the info block after the main flash
+                op.name = "read --info";
+                op.variant = 0x80;
+                op.fullSize += 2048;
+                all.push_back(op);
+            }
+        }
+        return all;
+    }();
+    return ops;
+}
 
 enum class Expect { Succeed, Fail, Either };
 
@@ -71,6 +141,59 @@ std::vector<long> SilentReplies(long replies) {
 
 using Exchange = RecordingFtdiApi::Exchange;
 
+// A host frame whose reply never comes, as the host bytes up to and including it.
+struct Cut {
+    long hostBytes;
+    bool nearTheEnd; // among the replies that only answer end signals
+};
+
+// The first and the last wait of each kind. A short frame (a command and its arguments) is a
+// kind of its own, unless it is one of a loop's many (a block address, a register in turn): those
+// are a kind by their length and first byte. A long frame (data, a batch) is a kind by its length.
+std::vector<Cut> CutsAtEachKindOfWait(const std::vector<Exchange>& exchanges, long endReplies) {
+    using Key = std::vector<std::uint8_t>;
+    constexpr std::size_t kShortFrame = 8;
+    auto loopKey = [](const Exchange& e) {
+        Key k{1, static_cast<std::uint8_t>(e.written.size() & 0xFF),
+              static_cast<std::uint8_t>(e.written.size() >> 8)};
+        if (e.written.size() <= kShortFrame)
+            k.push_back(e.written[0]);
+        return k;
+    };
+    std::map<Key, std::set<Key>> loops;
+    long answered = 0;
+    for (const Exchange& e : exchanges)
+        if (!e.read.empty() && !e.written.empty()) {
+            ++answered;
+            if (e.written.size() <= kShortFrame)
+                loops[loopKey(e)].insert(e.written);
+        }
+    std::map<Key, std::pair<std::size_t, std::size_t>> firstLast; // indices into `cuts`
+    std::vector<Cut> cuts;
+    long bytes = 0;
+    long seen = 0;
+    for (const Exchange& e : exchanges) {
+        bytes += static_cast<long>(e.written.size());
+        if (e.read.empty() || e.written.empty())
+            continue;
+        const bool loop = e.written.size() > kShortFrame || loops[loopKey(e)].size() > 16;
+        Key key = loop ? loopKey(e) : Key{0};
+        if (!loop)
+            key.insert(key.end(), e.written.begin(), e.written.end());
+        cuts.push_back({bytes, ++seen > answered - endReplies});
+        auto [at, added] = firstLast.try_emplace(key, cuts.size() - 1, cuts.size() - 1);
+        if (!added)
+            at->second.second = cuts.size() - 1;
+    }
+    std::set<std::size_t> keep;
+    for (const auto& [key, fl] : firstLast)
+        keep.insert({fl.first, fl.second});
+    std::vector<Cut> out;
+    for (std::size_t i : keep)
+        out.push_back(cuts[i]);
+    return out;
+}
+
 // The first status byte the operation examines, as an offset among the reply bytes, and what
 // it is turned into: its bits flipped, or the value a refusal has where only that one fails
 // (most acknowledgements are not examined: any byte ends their wait). Nothing where the
@@ -115,24 +238,24 @@ std::optional<StatusFault> StatusByte(const MatrixOperation& op, const std::stri
     };
     auto afterBlock = [](const Exchange& e) { return e.written.size() >= 256; };
     auto any = [](const Exchange& e) { return e.read.size() == 1; };
-    if (op.mode == "MEC16xx") // the status after a read block, the answer to a written one
-        return op.name == "read"
+    if (op.mode == "MEC jtag") // the status after a read block, the answer to a written one
+        return op.adapter->Reads()
                    ? flip(find([](const Exchange& e) { return e.read.size() > 1024; }, 1024))
                : op.name == "write" ? flip(find(afterBlock, 0))
                                     : std::nullopt;
-    if (op.mode == "ENE KB90xx") {
+    if (op.mode == "ENE KB90XX") {
         if (op.name == "read") // 'G' between blocks (PCB3 reads)
             return flip(find(written({'?'}), 0));
         // PCB3 refuses a block with 'E'; PCB2 answers the checksums of the flash at the end.
         return board == "pcb3" ? into(find(afterBlock, 0), 'E') : flip(find(written({'S'}), -4));
     }
-    if (op.mode == "NPCE SPI") // the flash ID; the status of a written page, 00h refusing it
+    if (op.mode == "NUVOTON spi") // the flash ID; the status of a written page, 00h refusing it
         return op.name == "read"
                    ? flip(find([](const Exchange& e) { return e.read.size() == 4; }, 0))
                    : into(find(afterBlock, 0), 0x00);
-    if (op.mode == "Nuvoton JTAG") // the JTAG identifier
+    if (op.mode == "NUVOTON jtag") // the JTAG identifier
         return flip(find(written({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF}), 0));
-    if (op.mode == "EDID") // the status pair after the data
+    if (op.mode == "EDID lcd") // the status pair after the data
         return flip(op.name == "read" ? find(written({'E', 'r'}), 256) : find(afterBlock, 0));
     if (op.mode == "ITE") // the answer to the test command
         return flip(find(any, 0));
@@ -159,13 +282,13 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
     if (!read)
         WriteFileBytes(file, image);
     auto sim = MakeSim(c.board, c.json);
-    std::packaged_task<MatrixRun()> task([&] { return op.run(sim, file); });
+    std::packaged_task<ModeResult()> task([&] { return op.Run(sim, file); });
     auto done = task.get_future();
     std::thread worker(std::move(task));
     const bool ended = done.wait_for(c.limit) == std::future_status::ready;
     o.Check(ended, "did not end within " + std::to_string(c.limit.count()) + " ms");
     worker.join();
-    const MatrixRun r = done.get();
+    const ModeResult r = done.get();
     auto lines = [&] {
         std::string text;
         for (const std::string& l : r.lines)
@@ -181,6 +304,8 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
     o.Check(r.controlsEnabled, "controls not back");
     if (!r.succeeded)
         o.Check(r.namesStep, "no line names the step:\n" + lines());
+    for (const std::string& what : r.broken)
+        o.Check(false, what + ":\n" + lines());
     o.Check(!HeldOpen(file), "file left open");
     if (read && fs::exists(file)) {
         const auto size = fs::file_size(file);
@@ -202,6 +327,7 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
 // A clean run of an operation: what the faults are placed by.
 struct Baseline {
     long replies = 0;
+    std::vector<Cut> cuts;
     std::optional<StatusFault> status;
     std::string file;
     milliseconds took{0};
@@ -216,18 +342,21 @@ Baseline CleanRun(const MatrixOperation& op, const std::string& board, const std
     auto sim = MakeSim(board);
     auto recording = std::make_shared<RecordingFtdiApi>(sim);
     const auto start = SteadyClock::now();
-    const MatrixRun r = op.run(recording, file);
+    const ModeResult r = op.Run(recording, file);
     b.took = std::chrono::duration_cast<milliseconds>(SteadyClock::now() - start);
     if (!r.succeeded) {
         *failure = op.mode + " " + op.name + " on " + board + ": the clean run failed:\n";
         for (const std::string& l : r.lines)
             *failure += "    | " + l + "\n";
     }
+    for (const std::string& what : r.broken)
+        *failure += "clean run: " + what + "\n";
     const auto surprises = sim->Jig().Surprises();
     if (!surprises.empty())
         *failure += "clean run surprises:\n" + DescribeSurprises(surprises);
     b.replies = sim->Jig().RepliesSent();
     b.status = StatusByte(op, board, recording->Exchanges());
+    b.cuts = CutsAtEachKindOfWait(recording->Exchanges(), op.endReplies);
     b.file = op.fullSize ? ReadFileText(file) : "";
     return b;
 }
@@ -241,13 +370,18 @@ std::vector<MatrixCase> CasesOf(const MatrixOperation& op, const std::string& bo
     };
     // A scan runs until it is stopped: how many answers a clean run saw is not fixed, so the
     // faults go to the first answers, which every scan needs.
-    const bool scan = op.mode == "Keyboard";
+    const bool scan = op.mode == "Keyboard testing";
     // The last replies answer the end signals, after the data: an operation may count them done.
     const long needed = scan ? 3 : b.replies - op.endReplies;
     for (long k : SilentReplies(scan ? needed : b.replies))
         add("silence from reply " + std::to_string(k) + " of " + std::to_string(b.replies),
             R"({"type": "silence", "afterReplies": )" + std::to_string(k) + "}",
             k < needed ? Expect::Fail : Expect::Either);
+    if (!scan)
+        for (const Cut& cut : b.cuts)
+            add("silence after host byte " + std::to_string(cut.hostBytes),
+                R"({"type": "silence", "afterHostBytes": )" + std::to_string(cut.hostBytes) + "}",
+                cut.nearTheEnd ? Expect::Either : Expect::Fail);
     const long middle = scan ? 2 : b.replies / 2;
     add("vanish at reply " + std::to_string(middle),
         R"({"type": "vanish", "afterReplies": )" + std::to_string(middle) + "}", Expect::Fail);
@@ -260,7 +394,7 @@ std::vector<MatrixCase> CasesOf(const MatrixOperation& op, const std::string& bo
     // The EEPROM: the JIG itself waits only a second for the data after its ready byte, so the
     // delay goes to the reply that carries the status (picked by its byte: how the JIG's
     // output is grouped into replies may differ from run to run).
-    const bool byStatus = op.mode == "EDID" && b.status;
+    const bool byStatus = op.mode == "EDID lcd" && b.status;
     const std::string target = byStatus ? R"("replyByte": )" + std::to_string(b.status->offset)
                                         : R"("afterReplies": )" + std::to_string(middle);
     const std::string which = byStatus ? "the status reply" : "reply " + std::to_string(middle);
@@ -290,6 +424,27 @@ template <class Job> void RunAll(std::size_t count, unsigned threads, Job job) {
         t.join();
 }
 
+// A mode of the mode table cannot miss the matrix, the safety net or the fuzzers: each of its
+// operations has an adapter, and each adapter is an operation of a mode.
+TEST(FaultMatrix, EveryOperationOfTheModeTableHasAnAdapter) {
+    const std::pair<unsigned, std::vector<const char*>> names[] = {
+        {kOpCheck, {"check"}}, {kOpRead, {"read"}},           {kOpErase, {"erase"}},
+        {kOpWrite, {"write"}}, {kOpWiring, {"apply", "ffc"}}, {kOpScan, {"scan"}}};
+    std::size_t operations = 0;
+    for (const ModeEntry& m : Modes())
+        for (const auto& [bit, ops] : names)
+            if (m.operations & bit) {
+                ++operations;
+                EXPECT_TRUE(std::any_of(
+                    ops.begin(), ops.end(),
+                    [&](const char* op) { return FindModeAdapter(m.name, op) != nullptr; }))
+                    << m.name << " " << ops.front();
+            }
+    EXPECT_EQ(ModeAdapters().size(), operations);
+    for (const ModeAdapter& a : ModeAdapters())
+        EXPECT_NE(FindMode(a.mode), nullptr) << a.mode;
+}
+
 TEST(FaultMatrix, EveryModeBoardAndOperationEndsCleanlyUnderEachFault) {
     WatchSurprises();
     TempDir dir;
@@ -299,7 +454,7 @@ TEST(FaultMatrix, EveryModeBoardAndOperationEndsCleanlyUnderEachFault) {
     };
     std::vector<Pair> pairs;
     for (const MatrixOperation& op : MatrixOperations())
-        for (const std::string& board : op.boards)
+        for (const std::string& board : op.Boards())
             pairs.push_back({&op, board});
 
     std::vector<Baseline> baselines(pairs.size());

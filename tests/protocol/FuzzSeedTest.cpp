@@ -59,14 +59,14 @@ std::string BlankChips(const TempDir& dir) {
 TEST_P(FuzzSeedTest, RecordedRunSucceedsAgainOnTheFuzzedJig) {
     const SeedCase& c = GetParam();
     const FuzzMode& mode = FindFuzzMode(c.mode);
-    for (const auto& [selector, operation] : mode.operations) {
+    for (const auto& [selector, operation] : mode.seeds) {
         if (std::string(operation) == "ffc" && std::string(c.board) != "pcb3")
             continue; // the cable routing is a PCB3 thing
         SCOPED_TRACE(std::string(c.mode) + " " + operation + " on " + c.board);
         TempDir dir;
         auto sim = MakeSim(c.board, BlankChips(dir));
         auto recording = std::make_shared<RecordingFtdiApi>(sim);
-        const ModeRunResult simulated = mode.run(selector, recording);
+        const ModeRunResult simulated = RunFuzzMode(mode, selector, recording);
         EXPECT_TRUE(simulated.succeeded);
         EXPECT_TRUE(simulated.broken.empty());
 
@@ -74,7 +74,7 @@ TEST_P(FuzzSeedTest, RecordedRunSucceedsAgainOnTheFuzzedJig) {
         const auto replies = EncodeFuzzReplies(BoardIndex(c.board), recording->Exchanges());
         seed.insert(seed.end(), replies.begin(), replies.end());
         auto fuzzed = std::make_shared<FuzzFtdiApi>(seed.data() + 1, seed.size() - 1);
-        const ModeRunResult replayed = mode.run(selector, fuzzed);
+        const ModeRunResult replayed = RunFuzzMode(mode, selector, fuzzed);
         EXPECT_TRUE(replayed.succeeded);
         EXPECT_TRUE(replayed.broken.empty());
         EXPECT_EQ(fuzzed->Jig().HostBytes(), sim->Jig().BytesToJig());
@@ -137,7 +137,7 @@ TEST(FuzzRegressions, EveryFoundInputHoldsItsProperties) {
                                                   std::istreambuf_iterator<char>());
             ASSERT_GE(input.size(), 2u);
             auto fuzzed = std::make_shared<FuzzFtdiApi>(input.data() + 1, input.size() - 1);
-            const ModeRunResult r = FindFuzzMode(mode).run(input[0], fuzzed);
+            const ModeRunResult r = RunFuzzMode(FindFuzzMode(mode), input[0], fuzzed);
             std::string broken;
             for (const std::string& b : r.broken)
                 broken += b + "; ";

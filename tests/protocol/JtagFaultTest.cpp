@@ -1,6 +1,7 @@
 // A JIG that falls silent at each of its waits, a flash that never ends its erase, and a JIG
 // that vanishes: each ends within its bound, with a line naming the step, the failure signal,
-// the link and the file closed and the window back at its start.
+// the link and the file closed and the window back at its start (for the silent JIG the fault
+// matrix checks the end state, at these same waits).
 #include "JtagRig.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
@@ -130,7 +131,6 @@ TEST_P(JtagSilence, EndsWithinItsBoundAndResetsTheWindow) {
     // The last signals go out but are not waited for: SPI_ON and BUZ_ER after a failed check,
     // the timer's RESET_ALTERA and SPI_ON after a failed transfer
     EXPECT_EQ(sim->Jig().BytesToJig().back(), name == "identifier" ? 'O' : 'S');
-    ExpectReset();
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachWait, JtagSilence, ::testing::ValuesIn(kCuts),

@@ -1,6 +1,7 @@
 // Every way an NPCE operation can fail: the chip refusing a step, the JIG falling silent at each
 // of its answers, nonsense where a byte is expected, and a device that goes away. Each ends
-// with its own lines, link and file closed, state "NONE" and the buttons back.
+// with its own lines, link and file closed, state "NONE" and the buttons back (for the silent
+// JIG the fault matrix checks that, at these same waits).
 #include "NpceRig.h"
 
 namespace {
@@ -168,7 +169,6 @@ TEST_P(NpceSilence, EndsAtItsBoundWithALineNamingTheStep) {
     }
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(engine->Run().FailedStep(), c.failedStep);
-    ExpectIdle();
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWait, NpceSilence, ::testing::ValuesIn(SilentCases()),

@@ -1,9 +1,8 @@
 #pragma once
-// Each mode's operations run once on a given JIG, with what must hold afterwards whatever the
-// JIG answered. The fuzz harnesses run them on the fuzzed JIG; the seed test runs them on the
-// simulated JIG and replays the recording.
+// Each mode's operations run once on a given JIG (support/ModeAdapters.h), with what must hold
+// afterwards whatever the JIG answered. The fuzz harnesses run them on the fuzzed JIG; the seed
+// test runs them on the simulated JIG and replays the recording.
 #include "link/FtdiApi.h"
-#include "modes/Ite/IteSignals.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,16 +19,18 @@ struct ModeRunResult {
 
 struct FuzzMode {
     const char* name; // the harness's: "ene" is ene-reply-fuzz
-    // The operations by their selector byte (the first byte of a fuzz input).
-    std::vector<std::pair<std::uint8_t, const char*>> operations;
-    ModeRunResult (*run)(std::uint8_t selector, const std::shared_ptr<FtdiApi>& api);
+    const char* mode; // as the mode table names it
+    // The operations by their selector byte (the first byte of a fuzz input): its value modulo
+    // their count picks one, its high bits a variant (ModeRequest::variant).
+    std::vector<const char*> operations;
+    // Selectors worth a seed each: every operation, and the variants that differ on the wire.
+    std::vector<std::pair<std::uint8_t, const char*>> seeds;
 };
 
 const std::vector<FuzzMode>& FuzzModes();
 const FuzzMode& FindFuzzMode(const std::string& name);
+ModeRunResult RunFuzzMode(const FuzzMode& mode, std::uint8_t selector,
+                          const std::shared_ptr<FtdiApi>& api);
 
 // The harness body: the first byte selects the operation, the rest drives the fuzzed JIG.
 int RunFuzzedMode(const std::string& name, const std::uint8_t* data, std::size_t size);
-
-// The boxes that reach the simulated ITE EC when its scenario names no wiring.
-IteAssignment SimulatedIteBoxes();
