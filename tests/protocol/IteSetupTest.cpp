@@ -1,5 +1,6 @@
 // APPLY and Check connection against the simulated ITE EC on both boards.
 #include "IteRig.h"
+#include "link/OpenProgrammerLink.h"
 #include "modes/Ite/IteDatabase.h"
 
 using namespace std::string_literals;
@@ -166,9 +167,13 @@ TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
     Start("pcb2-v41", "{}", false);
     Check();
     EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
-    EXPECT_EQ(En().back(), "It is necessary to update the firmware programmer!");
-    EXPECT_EQ(Ru().back(), "It is necessary to update the firmware programmer!");
-    EXPECT_EQ(Ru()[Ru().size() - 2], "Версия FW программатора -> M88_ALLPCB_V41  ");
+    const std::vector<std::string> end{"It is necessary to update the firmware programmer!",
+                                       FirmwareFixLine(LinkVariants::Ite)};
+    const auto en = En();
+    const auto ru = Ru();
+    EXPECT_EQ(std::vector<std::string>(en.end() - 2, en.end()), end);
+    EXPECT_EQ(std::vector<std::string>(ru.end() - 2, ru.end()), end);
+    EXPECT_EQ(ru[ru.size() - 3], "Версия FW программатора -> M88_ALLPCB_V41  ");
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
     ExpectIdle();
 }

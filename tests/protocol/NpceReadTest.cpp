@@ -1,6 +1,7 @@
 // READ on both boards against the simulated NPCE flash: the identification, the stream, and
 // every way the read can end early.
 #include "NpceRig.h"
+#include "link/OpenProgrammerLink.h"
 #include "support/Surprises.h"
 
 #include <filesystem>
@@ -84,7 +85,7 @@ TEST_F(NpceTest, FourthIdByteIsNotExamined) {
 TEST_F(NpceTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
     Start("pcb2-v41");
     Read(dir.File("never.bin"));
-    EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(port.Lines().back(), FirmwareFixLine(LinkVariants::NuvotonSpi));
     EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
 
