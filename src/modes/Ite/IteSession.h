@@ -89,7 +89,8 @@ struct IteSession {
               {Ite::kModeName,
                IteStateName,
                {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton, Ite::kSetupButton,
-                Ite::kReadButton}}) {}
+                Ite::kReadButton},
+               {Ite::kCheckButton, Ite::kWriteButton, Ite::kSetupButton, Ite::kReadButton}}) {}
 
     ProgrammerLink link;
     ItePort& port;

@@ -55,7 +55,8 @@ struct Kb90Session {
           run(link, port,
               {Kb90::kModeName,
                Kb90StateName,
-               {Kb90::kReadButton, Kb90::kWriteButton, Kb90::kExitButton}}) {}
+               {Kb90::kReadButton, Kb90::kWriteButton, Kb90::kExitButton},
+               {Kb90::kReadButton, Kb90::kWriteButton}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;

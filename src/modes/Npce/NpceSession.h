@@ -66,7 +66,8 @@ struct NpceSession {
           run(link, port,
               {Npce::kModeName,
                NpceStateName,
-               {Npce::kWriteButton, Npce::kReadButton, Npce::kExitButton}}) {}
+               {Npce::kWriteButton, Npce::kReadButton, Npce::kExitButton},
+               {Npce::kReadButton, Npce::kWriteButton}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;
