@@ -49,8 +49,6 @@ bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
     fileBytes_ = 0;
     workerCpuNanos_ = 0;
     record_.Begin(safety_.active && !operation.empty(), setup_.mode, operation);
-    for (const std::string& control : setup_.starters)
-        port_.EnableControl(control, false);
     return true;
 }
 
@@ -65,8 +63,6 @@ void OperationRunner::EndEarly(Outcome outcome, const std::string& step) {
     outcome_.store(outcome);
     record_.End(JournalResult(outcome), step, [this](const std::string& line) { Log(line); });
     busy_.store(false);
-    for (const std::string& control : setup_.controls)
-        port_.EnableControl(control, true);
 }
 
 void OperationRunner::StartWorker(Activity activity, std::function<Outcome()> body) {

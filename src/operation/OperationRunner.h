@@ -40,9 +40,6 @@ struct RunnerSetup {
     std::function<const char*(Activity)> stateName;
     // The controls the ending enables again (the handler disables the ones it must).
     std::vector<std::string> controls;
-    // Those of `controls` that start an operation: disabled by Begin(), so that the window shows
-    // what Begin() would refuse until the ending.
-    std::vector<std::string> starters = {};
 };
 
 class OperationRunner {
@@ -62,9 +59,8 @@ class OperationRunner {
     // StartWorker() or RunHere().
     bool Begin(const std::string& operation, bool changesChip);
     // Ends an operation before it reached a worker (no JIG, the file refused, the dialog
-    // cancelled): link closed, outcome and journal record, the mode idle again and its controls
-    // enabled; an erase or write that failed so says where the chip stands in ChipState() (not
-    // in the log).
+    // cancelled): link closed, outcome and journal record, the mode idle again; an erase or
+    // write that failed so says where the chip stands in ChipState() (not in the log).
     void EndEarly(Outcome outcome, const std::string& step);
     // Hands the operation to a worker: `body` runs the wire steps there and returns how they
     // ended; the runner then ends the operation.

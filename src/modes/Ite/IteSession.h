@@ -89,8 +89,7 @@ struct IteSession {
               {Ite::kModeName,
                IteStateName,
                {Ite::kCheckButton, Ite::kExitButton, Ite::kWriteButton, Ite::kSetupButton,
-                Ite::kReadButton},
-               {Ite::kCheckButton, Ite::kWriteButton, Ite::kSetupButton, Ite::kReadButton}}) {}
+                Ite::kReadButton}}) {}
 
     ProgrammerLink link;
     ItePort& port;

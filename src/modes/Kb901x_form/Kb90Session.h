@@ -55,8 +55,7 @@ struct Kb90Session {
           run(link, port,
               {Kb90::kModeName,
                Kb90StateName,
-               {Kb90::kReadButton, Kb90::kWriteButton, Kb90::kExitButton},
-               {Kb90::kReadButton, Kb90::kWriteButton}}) {}
+               {Kb90::kReadButton, Kb90::kWriteButton, Kb90::kExitButton}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;

@@ -66,8 +66,7 @@ struct NpceSession {
           run(link, port,
               {Npce::kModeName,
                NpceStateName,
-               {Npce::kWriteButton, Npce::kReadButton, Npce::kExitButton},
-               {Npce::kReadButton, Npce::kWriteButton}}) {}
+               {Npce::kWriteButton, Npce::kReadButton, Npce::kExitButton}}) {}
 
     ProgrammerLink link;
     OperatorPort& port;
