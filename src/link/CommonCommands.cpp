@@ -61,9 +61,14 @@ bool SendCommonCommand(ProgrammerLink& link, std::string_view name,
     case ReplyWait::None:
         return true;
     case ReplyWait::Reply:
-        return link.AwaitReply(c->replyBytes, WaitBounds::CommandReply).Ok();
+        // Once the first byte came, the rest as the device's read time-out allows.
+        if (!link.ExpectNext(1, WaitBounds::CommandReply).Ok())
+            return false;
+        if (c->replyBytes > 1)
+            link.ExpectRead(c->replyBytes - 1, 1);
+        return true;
     case ReplyWait::QueuedExact:
-        return link.AwaitQueued(c->replyBytes, WaitBounds::CommandReply, true).Ok();
+        return link.ExpectNext(c->replyBytes, WaitBounds::CommandReply).Ok();
     }
     return false;
 }

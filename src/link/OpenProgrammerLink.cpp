@@ -1,5 +1,6 @@
 #include "link/OpenProgrammerLink.h"
 
+#include "link/ExpectSome.h"
 #include "link/InUse.h"
 #include "link/StartLog.h"
 #include "link/VersionText.h"
@@ -36,42 +37,22 @@ constexpr DWORD kVersionBytes = 32;
 // no more once the answer's LF is in (the JIG sends nothing after it, so waiting on would
 // only cost the rest of the time-out). A device that fails during the answer gave none: the
 // piece that came is no version text (it would pass for an outdated firmware).
-DWORD Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
-    FtdiApi& api = link.Api();
-    FT_HANDLE h = link.Handle();
-    const std::uint8_t b = 'B';
-    DWORD written = 0;
-    api.FT_Write(h, &b, 1, &written);
+std::vector<std::uint8_t> Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
+    link.Send({'B'});
     const Deadline deadline = DeadlineIn(Millis(readTimeoutMs));
-    std::uint8_t* answer = link.Buffer();
-    DWORD got = 0;
     // The first byte as the device's own read time-out allows; the rest as it comes.
-    if (api.FT_Read(h, answer, 1, &got) != FT_OK)
-        got = 0;
-    while (got != 0 && got < kVersionBytes && answer[got - 1] != '\n') {
-        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK) {
-            got = 0;
-            break;
-        }
-        if (link.rxQueue == 0) {
-            const WaitOutcome w = h->WaitReceived(1, deadline);
-            if (w == WaitOutcome::DeviceError)
-                got = 0;
-            if (w != WaitOutcome::Ready)
-                break;
-            continue;
-        }
+    Reply part = link.ExpectRead(1, 1);
+    std::vector<std::uint8_t> answer = part.bytes;
+    while (!answer.empty() && answer.size() < kVersionBytes && answer.back() != '\n') {
         // Byte by byte up to an LF: what follows it is not part of the answer.
-        DWORD one = 0;
-        const FT_STATUS st = api.FT_Read(h, answer + got, 1, &one);
-        if (st != FT_OK)
-            got = 0;
-        if (st != FT_OK || one == 0)
+        part = ExpectSome(link, 1, deadline);
+        if (part.outcome == WaitOutcome::DeviceError)
+            answer.clear();
+        if (part.outcome != WaitOutcome::Ready || part.bytes.empty())
             break;
-        got += one;
+        answer.push_back(part.bytes[0]);
     }
-    link.transferred = got;
-    return got;
+    return answer;
 }
 
 void LogStatus(StartLog& log, FT_STATUS st, const char* okText, const char* errorText) {
@@ -89,21 +70,22 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
 
     link.Close();
     link.versionText = kNoDeviceText;
-    if (api.FT_CreateDeviceInfoList(&link.deviceCount) != FT_OK) {
+    DWORD deviceCount = 0;
+    if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK) {
         log.Line("Error FT_CreateDeviceInfoList");
         return;
     }
-    if (link.deviceCount == 0) {
+    if (deviceCount == 0) {
         log.Line("Error numDevs = 0");
         return;
     }
     link.versionText = kNoAnswerText;
 
     bool inUse = false;
-    while (link.deviceCount != 0) {
-        log.Line("Open  numDevs -> " + std::to_string(link.deviceCount));
-        const int index = static_cast<int>(link.deviceCount) - 1;
-        --link.deviceCount;
+    while (deviceCount != 0) {
+        log.Line("Open  numDevs -> " + std::to_string(deviceCount));
+        const int index = static_cast<int>(deviceCount) - 1;
+        --deviceCount;
         FT_HANDLE h = nullptr;
         if (const FT_STATUS st = api.FT_Open(index, &h); st != FT_OK) {
             log.Line("ERROR FT_Open");
@@ -115,8 +97,8 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
         }
         link.Adopt(h);
         log.Line("FT_Open OK");
-        if (api.FT_GetDriverVersion(h, &link.driverVersion) == FT_OK)
-            log.Line("FT_GetDriverVersion OK    (" + std::to_string(link.driverVersion) + ")");
+        if (DWORD driverVersion = 0; api.FT_GetDriverVersion(h, &driverVersion) == FT_OK)
+            log.Line("FT_GetDriverVersion OK    (" + std::to_string(driverVersion) + ")");
         else
             log.Line("Error FT_GetDriverVersion");
         LogStatus(log, api.FT_ResetDevice(h), "FT_ResetDevice OK", "Error FT_ResetDevice");
@@ -126,10 +108,10 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
         LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK",
                   "Error FT_SetTimeouts");
 
-        const DWORD got = Identify(link, 300);
-        log.Line("Read answer version bytes -> " + std::to_string(got));
-        if (got != 0) {
-            link.versionText = FilterAnswer(link.Buffer(), got);
+        const std::vector<std::uint8_t> answer = Identify(link, 300);
+        log.Line("Read answer version bytes -> " + std::to_string(answer.size()));
+        if (!answer.empty()) {
+            link.versionText = FilterAnswer(answer.data(), answer.size());
             log.Line(link.versionText);
             LogStatus(log, api.FT_SetLatencyTimer(h, 2), "FT_SetLatencyTimer OK",
                       "Error FT_SetLatencyTimer");
@@ -138,7 +120,7 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
             return;
         }
         // Only the device tried last stays open: the firmware switch calls its bootloader.
-        if (closeWanted || link.deviceCount != 0)
+        if (closeWanted || deviceCount != 0)
             link.Close();
     }
     log.Line("NOT ANSWER ");
@@ -163,21 +145,22 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
     };
     FtdiApi& api = link.Api();
     link.Close();
-    if (api.FT_CreateDeviceInfoList(&link.deviceCount) != FT_OK) {
+    DWORD deviceCount = 0;
+    if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK) {
         say("I can not get a list of VCOM ports");
         return kNoProgrammer;
     }
-    if (link.deviceCount == 0) {
+    if (deviceCount == 0) {
         say("VCOM port is not found on the machine!");
         return kNoProgrammer;
     }
     if (v.countLine)
-        say("Number of VCOM ports found on the machine: " + std::to_string(link.deviceCount));
+        say("Number of VCOM ports found on the machine: " + std::to_string(deviceCount));
 
     bool inUse = false;
-    while (link.deviceCount != 0) {
-        const int index = static_cast<int>(link.deviceCount) - 1;
-        --link.deviceCount;
+    while (deviceCount != 0) {
+        const int index = static_cast<int>(deviceCount) - 1;
+        --deviceCount;
         FT_HANDLE h = nullptr;
         if (const FT_STATUS st = api.FT_Open(index, &h); st != FT_OK) {
             inUse = inUse || st == FT_DEVICE_IN_USE;
@@ -191,12 +174,12 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
             api.FT_SetLatencyTimer(h, 2);
         api.FT_SetTimeouts(h, v.readTimeoutMs, v.writeTimeoutMs);
 
-        const DWORD got = Identify(link, v.readTimeoutMs);
-        if (got == 0) {
+        const std::vector<std::uint8_t> answer = Identify(link, v.readTimeoutMs);
+        if (answer.empty()) {
             link.Close();
             continue;
         }
-        link.versionText = FilterAnswer(link.Buffer(), got);
+        link.versionText = FilterAnswer(answer.data(), answer.size());
         if (!quiet && v.memoLines) {
             if (memo)
                 memo(v.versionPrefix + link.versionText);

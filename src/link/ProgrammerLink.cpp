@@ -57,48 +57,20 @@ ProgrammerLink::ModeFrame(char pcb3Prefix, std::initializer_list<std::uint8_t> c
 bool ProgrammerLink::Send(std::span<const std::uint8_t> frame) {
     if (!handle_)
         return false;
-    transferred = 0;
+    DWORD written = 0;
     FT_STATUS st =
-        api_->FT_Write(handle_, frame.data(), static_cast<DWORD>(frame.size()), &transferred);
-    return st == FT_OK && transferred == frame.size();
+        api_->FT_Write(handle_, frame.data(), static_cast<DWORD>(frame.size()), &written);
+    return st == FT_OK && written == frame.size();
 }
 
 bool ProgrammerLink::Send(std::initializer_list<std::uint8_t> frame) {
     return Send(std::span<const std::uint8_t>(frame.begin(), frame.size()));
 }
 
-ReplyResult ProgrammerLink::AwaitReply(std::size_t count, Millis bound) {
+WaitOutcome ProgrammerLink::AwaitReceived(std::size_t count, Deadline deadline) {
     if (!handle_)
-        return {WaitOutcome::DeviceError, 0};
-    count = std::min(count, kBufferSize);
-    const Deadline deadline = DeadlineIn(bound);
-    for (;;) {
-        WaitOutcome w = handle_->WaitReceived(1, deadline);
-        if (w != WaitOutcome::Ready)
-            return {w, 0};
-        transferred = 0;
-        if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(count), &transferred) !=
-            FT_OK)
-            return {WaitOutcome::DeviceError, 0};
-        if (transferred != 0)
-            return {WaitOutcome::Ready, transferred};
-    }
-}
-
-ReplyResult ProgrammerLink::AwaitQueued(std::size_t count, Millis bound, bool readExactly) {
-    if (!handle_)
-        return {WaitOutcome::DeviceError, 0};
-    WaitOutcome w = handle_->WaitReceived(count, DeadlineIn(bound));
-    if (w != WaitOutcome::Ready)
-        return {w, 0};
-    if (api_->FT_GetStatus(handle_, &rxQueue, &txQueue, &eventWord) != FT_OK)
-        return {WaitOutcome::DeviceError, 0};
-    std::size_t take = readExactly ? count : rxQueue;
-    take = std::min(take, kBufferSize);
-    transferred = 0;
-    if (api_->FT_Read(handle_, buffer_.data(), static_cast<DWORD>(take), &transferred) != FT_OK)
-        return {WaitOutcome::DeviceError, 0};
-    return {WaitOutcome::Ready, transferred};
+        return WaitOutcome::DeviceError;
+    return handle_->WaitReceived(count, deadline);
 }
 
 WaitOutcome ProgrammerLink::AwaitSent(Millis bound) {
@@ -107,17 +79,9 @@ WaitOutcome ProgrammerLink::AwaitSent(Millis bound) {
     return handle_->WaitSent(DeadlineIn(bound));
 }
 
-std::optional<std::uint8_t> ProgrammerLink::CountedRead(int attempts) {
-    if (!handle_)
-        return std::nullopt;
-    for (int i = 0; i < attempts && !cancel_.load(); ++i) {
-        transferred = 0;
-        if (api_->FT_Read(handle_, buffer_.data(), 1, &transferred) != FT_OK)
-            return std::nullopt;
-        if (transferred == 1)
-            return buffer_[0];
-    }
-    return std::nullopt;
+bool ProgrammerLink::Queued(DWORD* count) {
+    DWORD txQueue = 0, events = 0;
+    return api_->FT_GetStatus(handle_, count, &txQueue, &events) == FT_OK;
 }
 
 Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) {
@@ -130,17 +94,18 @@ Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) 
     r.outcome = handle_->WaitReceived(count, DeadlineIn(bound));
     if (r.outcome == WaitOutcome::DeviceError)
         return r;
-    if (api_->FT_GetStatus(handle_, &rxQueue, &txQueue, &eventWord) != FT_OK) {
+    DWORD rxQueue = 0;
+    if (!Queued(&rxQueue)) {
         r.outcome = WaitOutcome::DeviceError;
         return r;
     }
     // On a time-out the bytes that did come are taken too, so the log can show them.
     r.surplus = r.outcome == WaitOutcome::Ready && rxQueue > count;
-    // The reply lands in its own bytes, so a reply may be larger than the link's buffer.
+    // A reply may be longer than kMostQueued; a surplus is taken up to the larger of the two.
     const std::size_t take = std::min<std::size_t>(
-        r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), std::max(count, kBufferSize));
+        r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), std::max(count, kMostQueued));
     r.bytes.resize(take);
-    transferred = 0;
+    DWORD transferred = 0;
     if (take != 0 &&
         api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(take), &transferred) != FT_OK) {
         r.bytes.clear();
@@ -164,10 +129,72 @@ Reply ProgrammerLink::ExpectNext(std::size_t count, Millis bound, std::string st
     if (r.outcome != WaitOutcome::Ready)
         return r;
     r.bytes.resize(count);
-    transferred = 0;
+    DWORD transferred = 0;
     if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) != FT_OK ||
         transferred != count)
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
     r.bytes.resize(transferred);
+    return r;
+}
+
+Reply ProgrammerLink::ExpectQueued(std::size_t count, Deadline deadline, std::size_t most,
+                                   std::string step) {
+    Reply r;
+    r.step = std::move(step);
+    if (!handle_) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    r.outcome = handle_->WaitReceived(count, deadline);
+    if (r.outcome == WaitOutcome::Cancelled || r.outcome == WaitOutcome::DeviceError)
+        return r;
+    DWORD rxQueue = 0;
+    if (!Queued(&rxQueue)) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    // Bytes that came just after the time-out are as good as those before it.
+    if (rxQueue < count || rxQueue == 0)
+        return r;
+    r.outcome = WaitOutcome::Ready;
+    r.bytes.resize(std::min<std::size_t>(rxQueue, most));
+    DWORD transferred = 0;
+    if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(r.bytes.size()), &transferred) !=
+        FT_OK) {
+        r.bytes.clear();
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    r.bytes.resize(transferred);
+    return r;
+}
+
+Reply ProgrammerLink::ExpectRead(std::size_t count, int attempts, std::string step) {
+    Reply r;
+    r.step = std::move(step);
+    if (!handle_) {
+        r.outcome = WaitOutcome::DeviceError;
+        return r;
+    }
+    r.outcome = WaitOutcome::TimedOut;
+    for (int i = 0; i < attempts; ++i) {
+        if (cancel_.load()) {
+            r.outcome = WaitOutcome::Cancelled;
+            return r;
+        }
+        r.bytes.resize(count);
+        DWORD transferred = 0;
+        if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) !=
+            FT_OK) {
+            r.bytes.clear();
+            r.outcome = WaitOutcome::DeviceError;
+            return r;
+        }
+        r.bytes.resize(transferred);
+        if (transferred != 0) {
+            r.outcome = WaitOutcome::Ready;
+            return r;
+        }
+    }
     return r;
 }

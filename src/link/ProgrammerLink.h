@@ -1,7 +1,7 @@
 #pragma once
-// The link state one window owns: the open device, its I/O buffer and counters, and the
-// version text of the JIG behind it. One thread uses it at a time (the window's handler, then
-// its worker); Cancel() is the only call another thread may make.
+// The link state one window owns: the open device and the version text of the JIG behind it;
+// the only way to the device's receive side is through its reply waits. One thread uses it at a
+// time (the window's handler, then its worker); Cancel() is the only call another thread may make.
 #include "link/FtdiApi.h"
 #include "link/Reply.h"
 #include "link/WaitTypes.h"
@@ -11,20 +11,14 @@
 #include <initializer_list>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-struct ReplyResult {
-    WaitOutcome outcome = WaitOutcome::TimedOut;
-    DWORD count = 0;
-    bool Ok() const { return outcome == WaitOutcome::Ready && count > 0; }
-};
-
 class ProgrammerLink {
   public:
-    static constexpr std::size_t kBufferSize = 1000;
+    // The most one read takes of what is queued beyond a reply.
+    static constexpr std::size_t kMostQueued = 1000;
 
     explicit ProgrammerLink(std::shared_ptr<FtdiApi> api);
     ~ProgrammerLink();
@@ -60,31 +54,30 @@ class ProgrammerLink {
     // A part of a longer answer (progress bytes streaming in): within `bound`, the next `count`
     // bytes for `step`; what follows them stays queued for the next call.
     Reply ExpectNext(std::size_t count, Millis bound, std::string step = {});
-    // Repeats FT_Read of `count` bytes into the buffer until something arrives.
-    ReplyResult AwaitReply(std::size_t count, Millis bound);
-    // Waits until `count` bytes are queued, then reads all queued bytes (or exactly `count`).
-    ReplyResult AwaitQueued(std::size_t count, Millis bound, bool readExactly = false);
+    // Once at least `count` bytes are queued by `deadline`, all that is queued, at most `most`
+    // (the rest stays queued). Nothing is taken on a time-out: an answer that comes slowly is
+    // seen whole by the next call.
+    Reply ExpectQueued(std::size_t count, Deadline deadline, std::size_t most = kMostQueued,
+                       std::string step = {});
+    // The reads of the bootloaders and of the version answer, timed by the device's own read
+    // time-out: up to `attempts` reads of at most `count` bytes until one brings something.
+    // None once the operation is cancelled.
+    Reply ExpectRead(std::size_t count, int attempts, std::string step = {});
+    // Waits until `count` bytes are queued and takes none: a call that only asks whether
+    // anything answered, leaving the answer to the reads that follow.
+    WaitOutcome AwaitReceived(std::size_t count, Deadline deadline);
     // Waits until the transmit queue is empty.
     WaitOutcome AwaitSent(Millis bound);
-    // Up to `attempts` reads of one byte, each bounded by the read time-out.
-    std::optional<std::uint8_t> CountedRead(int attempts);
 
-    std::uint8_t* Buffer() { return buffer_.data(); }
-    const std::uint8_t* Buffer() const { return buffer_.data(); }
-
-    // Public link state, named as the protocol describes it.
-    DWORD deviceCount = 0;
-    DWORD transferred = 0;
-    DWORD rxQueue = 0;
-    DWORD txQueue = 0;
-    DWORD eventWord = 0;
-    DWORD driverVersion = 0;
+    // The version text of the JIG behind the link, as the protocol names it.
     std::string versionText;
 
   private:
+    // How many bytes wait in the receive queue; false when the device did not say.
+    bool Queued(DWORD* count);
+
     std::shared_ptr<FtdiApi> api_;
     FT_HANDLE handle_ = nullptr;
-    std::vector<std::uint8_t> buffer_ = std::vector<std::uint8_t>(kBufferSize);
     std::atomic<bool> cancel_{false};
     mutable std::mutex handleMutex_; // only between Cancel() and Adopt()/Close()
 };

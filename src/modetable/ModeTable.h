@@ -10,8 +10,8 @@
 // How a window waits for the reply of one of the shared named commands.
 enum class ReplyWait {
     None,        // nothing is read
-    Reply,       // AwaitReply of the reply size
-    QueuedExact, // AwaitQueued of the reply size, then exactly that many bytes are read
+    Reply,       // the first byte, then the rest as the device's read time-out allows
+    QueuedExact, // the whole reply queued, then exactly its bytes are read
 };
 
 // A mode window's way of finding and identifying the JIG (OpenProgrammerLink).

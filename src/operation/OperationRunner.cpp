@@ -35,7 +35,7 @@ void OperationRunner::SetSafety(const SafetyOptions& safety) {
 }
 
 bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
-    if (!Idle())
+    if (busy_.exchange(true))
         return false;
     worker_.Join();
     outcome_.store(Outcome::None);
@@ -62,6 +62,7 @@ void OperationRunner::EndEarly(Outcome outcome, const std::string& step) {
         chipState_ = progress_.Line(backupPath_);
     outcome_.store(outcome);
     record_.End(JournalResult(outcome), step, [this](const std::string& line) { Log(line); });
+    busy_.store(false);
 }
 
 void OperationRunner::StartWorker(Activity activity, std::function<Outcome()> body) {
@@ -140,6 +141,7 @@ void OperationRunner::End(Outcome outcome, bool onWorker) {
     workerCpuNanos_ = onWorker ? ThreadCpuNanos() : 0;
     stop_.store(false); // a stop asked for at the very end is spent with it
     activity_.store(Activity::Idle);
+    busy_.store(false);
     for (const std::string& control : setup_.controls)
         port_.EnableControl(control, true);
     if (onEnd_)

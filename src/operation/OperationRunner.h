@@ -3,7 +3,8 @@
 // thread, the stop, the failed step, the output file, the backup, the journal record, the chip
 // state and the ending. A mode brings its wire steps; it never ends an operation by itself.
 //
-// The life of one operation:
+// The life of one operation (busy from Begin() to its end, so a second click meanwhile, while
+// a file dialog is open or the image is checked, is refused):
 //   handler thread: Begin() -> (connect, identify, choose files; EndEarly() when that fails)
 //                   -> StartWorker(activity, body)
 //   worker thread:  body() runs the wire steps and returns how they ended -> the ending
@@ -52,12 +53,14 @@ class OperationRunner {
     // ---- the handler's thread
 
     // A new operation ("read", "write" ...): the last one's worker is joined and its figures are
-    // cleared. False, doing nothing, when an operation runs. `changesChip`: an erase or a write,
-    // whose failure says where the chip stands. An empty `operation` is not journaled.
+    // cleared. False, doing nothing, when an operation runs, the handler's part of one included.
+    // `changesChip`: an erase or a write, whose failure says where the chip stands. An empty
+    // `operation` is not journaled. Every Begin() is ended by EndEarly(), or by the ending of
+    // StartWorker() or RunHere().
     bool Begin(const std::string& operation, bool changesChip);
     // Ends an operation before it reached a worker (no JIG, the file refused, the dialog
-    // cancelled): link closed, outcome and journal record; an erase or write that failed so
-    // says where the chip stands in ChipState() (not in the log).
+    // cancelled): link closed, outcome and journal record, the mode idle again; an erase or
+    // write that failed so says where the chip stands in ChipState() (not in the log).
     void EndEarly(Outcome outcome, const std::string& step);
     // Hands the operation to a worker: `body` runs the wire steps there and returns how they
     // ended; the runner then ends the operation.
@@ -73,7 +76,8 @@ class OperationRunner {
     // Asks the running operation to stop at its next safe point; only sets a flag.
     void Stop() { stop_.store(true); }
     bool Stopping() const { return stop_.load(); }
-    bool Idle() const { return activity_.load() == Activity::Idle; }
+    // False from Begin() to the operation's end.
+    bool Idle() const { return !busy_.load(); }
     Activity Doing() const { return activity_.load(); }
     // The mode's name of what runs ("NONE" when idle).
     std::string State() const;
@@ -131,6 +135,7 @@ class OperationRunner {
     ProgrammerLink& link_;
     OperatorPort& port_;
     RunnerSetup setup_;
+    std::atomic<bool> busy_{false};
     std::atomic<Activity> activity_{Activity::Idle};
     std::atomic<Outcome> outcome_{Outcome::None};
     std::atomic<bool> stop_{false};

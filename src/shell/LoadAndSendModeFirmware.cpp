@@ -1,5 +1,6 @@
 #include "shell/LoadAndSendModeFirmware.h"
 
+#include "link/ExpectSome.h"
 #include "link/StandInMarker.h"
 #include "link/WaitBounds.h"
 #include "modetable/ModeTable.h"
@@ -23,26 +24,14 @@ enum class RecordVerdict { Accepted, Rejected, Silent, TooLong };
 RecordVerdict AwaitRecordReply(ProgrammerLink& link, WaitOutcome* outcome) {
     std::vector<std::uint8_t> reply;
     const Deadline deadline = DeadlineIn(WaitBounds::BootloaderReply);
-    FtdiApi& api = link.Api();
     while (reply.empty() || reply.back() != kReplyEnd) {
         if (reply.size() >= kRecordReplySize)
             return RecordVerdict::TooLong;
-        *outcome = link.Handle()->WaitReceived(1, deadline);
-        if (*outcome != WaitOutcome::Ready)
+        const Reply part = ExpectSome(link, kRecordReplySize - reply.size(), deadline);
+        *outcome = part.outcome;
+        if (part.outcome != WaitOutcome::Ready)
             return RecordVerdict::Silent;
-        if (api.FT_GetStatus(link.Handle(), &link.rxQueue, &link.txQueue, &link.eventWord) !=
-            FT_OK) {
-            *outcome = WaitOutcome::DeviceError;
-            return RecordVerdict::Silent;
-        }
-        const DWORD take =
-            std::min<DWORD>(link.rxQueue, static_cast<DWORD>(kRecordReplySize - reply.size()));
-        link.transferred = 0;
-        if (api.FT_Read(link.Handle(), link.Buffer(), take, &link.transferred) != FT_OK) {
-            *outcome = WaitOutcome::DeviceError;
-            return RecordVerdict::Silent;
-        }
-        reply.insert(reply.end(), link.Buffer(), link.Buffer() + link.transferred);
+        reply.insert(reply.end(), part.bytes.begin(), part.bytes.end());
     }
     return RecordReplyRefused(reply) ? RecordVerdict::Rejected : RecordVerdict::Accepted;
 }
@@ -114,7 +103,7 @@ std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mod
     }
 
     link.Send({'p', 'f', '\n'});
-    ReplyResult started = link.AwaitQueued(7, WaitBounds::BootloaderReply);
+    const Reply started = link.ExpectQueued(7, DeadlineIn(WaitBounds::BootloaderReply));
     if (started.outcome != WaitOutcome::Ready) {
         port.Memo(BootloaderSilenceLine("\"pf\"", started.outcome));
         return kFwErrorUpgrade;
@@ -142,7 +131,7 @@ std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mod
                                                   '0', '0', '1', 'F', 'F', '\n'};
     const bool allSent = link.Send(kEndRecord);
     port.Memo(allSent ? "отправлено EOF корректно" : "отправлено МЕНЬШЕ байт");
-    ReplyResult ended = link.AwaitQueued(7, WaitBounds::BootloaderReply);
+    const Reply ended = link.ExpectQueued(7, DeadlineIn(WaitBounds::BootloaderReply));
     if (ended.outcome != WaitOutcome::Ready) {
         port.Memo(BootloaderSilenceLine("the end record", ended.outcome));
         return kFwErrorUpgrade;

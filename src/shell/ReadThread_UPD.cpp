@@ -107,7 +107,7 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
 
     // Whatever happened, the bootloader is told to start the application.
     link_.Send({'g', '\n'});
-    const ReplyResult run = link_.AwaitQueued(5, WaitBounds::BootloaderReply);
+    const Reply run = link_.ExpectQueued(5, DeadlineIn(WaitBounds::BootloaderReply));
     if (run.outcome != WaitOutcome::Ready)
         port_.Memo(BootloaderSilenceLine("'g' (run)", run.outcome));
     link_.Close();
@@ -122,8 +122,8 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
 void ReadThread_UPD::AskForBootloader() {
     port_.Memo("Command go to BOOT ... ");
     link_.Send({'?'});
-    const std::optional<std::uint8_t> answer = link_.CountedRead(5);
-    if (!answer || *answer != '!')
+    const Reply answer = link_.ExpectRead(1, 5);
+    if (!answer.Ok() || answer.At(0) != '!')
         port_.Memo("*** FAULT ANSWER. PLEASE push reset button ***");
 }
 
@@ -144,11 +144,11 @@ bool ReadThread_UPD::AwaitGreeting(std::vector<std::uint8_t>* greeting) {
             return false;
         greeting->clear();
         while (greeting->size() < kGreetingSize) {
-            const std::optional<std::uint8_t> b = link_.CountedRead(3);
-            if (!b)
+            const Reply b = link_.ExpectRead(1, 3);
+            if (!b.Ok())
                 break;
-            greeting->push_back(*b);
-            if (*b == kGreetingEnd)
+            greeting->push_back(b.At(0));
+            if (b.At(0) == kGreetingEnd)
                 break;
         }
         if (!greeting->empty() && greeting->back() == kGreetingEnd)
@@ -160,23 +160,20 @@ bool ReadThread_UPD::AwaitGreeting(std::vector<std::uint8_t>* greeting) {
 }
 
 bool ReadThread_UPD::CallUntilAnswer() {
-    FtdiApi& api = link_.Api();
     for (;;) {
         if (!link_.Send({'U'}))
             return false;
         const Deadline next = std::min(windowEnd_, DeadlineIn(timing_.callRepeat));
-        const WaitOutcome w = link_.Handle()->WaitReceived(1, next);
+        // Only looks: the greeting's reads take the answer.
+        const WaitOutcome w = link_.AwaitReceived(1, next);
         if (w == WaitOutcome::Cancelled || w == WaitOutcome::DeviceError)
             return false;
         // The switch's own deadline stands in for Timer_5SEC where no window runs one.
         if (SteadyClock::now() >= windowEnd_)
             bootWaitExpired_.store(true);
-        if (api.FT_GetStatus(link_.Handle(), &link_.rxQueue, &link_.txQueue, &link_.eventWord) !=
-            FT_OK)
-            return false;
         if (bootWaitExpired_.load())
             return false;
-        if (link_.rxQueue != 0)
+        if (w == WaitOutcome::Ready)
             return true;
     }
 }

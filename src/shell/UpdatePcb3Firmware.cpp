@@ -1,5 +1,6 @@
 #include "shell/UpdatePcb3Firmware.h"
 
+#include "link/ExpectSome.h"
 #include "link/StandInMarker.h"
 #include "link/StartLog.h"
 #include "port/TimeText.h"
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace {
 constexpr std::size_t kAnswerMin = 7;
@@ -29,75 +32,60 @@ std::string AnswerHex(const std::uint8_t* bytes, std::size_t count) {
 
 enum class Call { Answered, TimedOut, Stopped };
 
-bool EndsLine(const std::uint8_t* bytes, DWORD count) {
-    return count != 0 && bytes[count - 1] == '\n';
+bool EndsLine(std::span<const std::uint8_t> bytes) {
+    return !bytes.empty() && bytes.back() == '\n';
 }
 
 // Takes the bootloader's answer line whole, wherever the USB packets cut it, and whatever
 // else is queued behind it (answers to earlier calls), so that the first 'W' meets an empty
-// queue. `have` bytes are in the buffer already; returns the length of the first line, which
-// stays at the buffer's start.
-DWORD TakeAnswerLine(ProgrammerLink& link, DWORD have) {
-    FtdiApi& api = link.Api();
-    FT_HANDLE h = link.Handle();
-    std::uint8_t* answer = link.Buffer();
+// queue. `answer` holds what came so far; returns the length of its first line, which stays
+// at its start.
+std::size_t TakeAnswerLine(ProgrammerLink& link, std::vector<std::uint8_t>& answer) {
     const Deadline deadline = DeadlineIn(WaitBounds::BootloaderReply);
     auto lineLength = [&] {
-        const std::uint8_t* lf = std::find(answer, answer + have, '\n');
-        return lf == answer + have ? have : static_cast<DWORD>(lf - answer + 1);
+        const auto lf = std::find(answer.begin(), answer.end(), '\n');
+        return static_cast<std::size_t>(lf == answer.end() ? answer.size()
+                                                           : lf - answer.begin() + 1);
     };
-    while (lineLength() == have && !EndsLine(answer, have) && have < kPcb3BlockSize) {
-        DWORD got = 0;
-        if (h->WaitReceived(1, deadline) != WaitOutcome::Ready ||
-            api.FT_Read(h, answer + have, 1, &got) != FT_OK || got == 0)
+    while (lineLength() == answer.size() && !EndsLine(answer) && answer.size() < kPcb3BlockSize) {
+        const Reply next = ExpectSome(link, 1, deadline);
+        if (next.outcome != WaitOutcome::Ready || next.bytes.empty())
             break;
-        have += got;
+        answer.push_back(next.bytes[0]);
     }
-    const DWORD line = lineLength();
+    const std::size_t line = lineLength();
     // Whole further answers are dropped, and those still on their way; one that is cut is
     // waited for to its end.
-    bool cut = !EndsLine(answer, have);
-    std::uint8_t rest[kPcb3BlockSize];
+    bool cut = !EndsLine(answer);
     for (;;) {
-        if (api.FT_GetStatus(h, &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK)
+        const Deadline until =
+            cut ? deadline : std::min(deadline, DeadlineIn(kQuietBeforeFirstBlock));
+        const Reply rest = ExpectSome(link, kPcb3BlockSize, until);
+        if (rest.outcome != WaitOutcome::Ready || rest.bytes.empty())
             break;
-        if (link.rxQueue == 0) {
-            const Deadline until =
-                cut ? deadline : std::min(deadline, DeadlineIn(kQuietBeforeFirstBlock));
-            if (h->WaitReceived(1, until) != WaitOutcome::Ready)
-                break;
-            continue;
-        }
-        DWORD got = 0;
-        const DWORD take = std::min<DWORD>(link.rxQueue, kPcb3BlockSize);
-        if (api.FT_Read(h, rest, take, &got) != FT_OK || got == 0)
-            break;
-        cut = !EndsLine(rest, got);
+        cut = !EndsLine(rest.bytes);
     }
     return line;
 }
 
 // '+' until at least seven bytes are queued that start 'V' ? 'S'; anything else is purged
-// and the call goes on.
-Call CallBootloader(ProgrammerLink& link, const SwitchTiming& timing, DWORD* answerBytes) {
+// and the call goes on. `answer` gets what came, `line` the length of its first line.
+Call CallBootloader(ProgrammerLink& link, const SwitchTiming& timing,
+                    std::vector<std::uint8_t>* answer, std::size_t* line) {
     FtdiApi& api = link.Api();
     const Deadline deadline = DeadlineIn(timing.pcb3Bootloader);
     for (;;) {
         if (!link.Send({'+'}))
             return Call::Stopped;
         const Deadline next = std::min(deadline, DeadlineIn(timing.callRepeat));
-        const WaitOutcome w = link.Handle()->WaitReceived(kAnswerMin, next);
-        if (w == WaitOutcome::Cancelled || w == WaitOutcome::DeviceError)
+        // One block is taken; more queued bytes wait for the purge.
+        Reply r = link.ExpectQueued(kAnswerMin, next, kPcb3BlockSize);
+        if (r.outcome == WaitOutcome::Cancelled || r.outcome == WaitOutcome::DeviceError)
             return Call::Stopped;
-        if (api.FT_GetStatus(link.Handle(), &link.rxQueue, &link.txQueue, &link.eventWord) != FT_OK)
-            return Call::Stopped;
-        if (link.rxQueue >= kAnswerMin) {
-            // The transfer buffer holds one block; more queued bytes wait for the purge.
-            const DWORD take = std::min<DWORD>(link.rxQueue, kPcb3BlockSize);
-            link.transferred = 0;
-            api.FT_Read(link.Handle(), link.Buffer(), take, &link.transferred);
-            if (link.transferred >= 3 && link.Buffer()[0] == 'V' && link.Buffer()[2] == 'S') {
-                *answerBytes = TakeAnswerLine(link, link.transferred);
+        if (r.outcome == WaitOutcome::Ready) {
+            if (r.Count() >= 3 && r.At(0) == 'V' && r.At(2) == 'S') {
+                *answer = std::move(r.bytes);
+                *line = TakeAnswerLine(link, *answer);
                 return Call::Answered;
             }
             api.FT_Purge(link.Handle(), FT_PURGE_RX | FT_PURGE_TX);
@@ -116,11 +104,12 @@ class Pcb3Update {
             return "ERROR";
         FtdiApi& api = link_.Api();
         link_.Close();
-        if (api.FT_CreateDeviceInfoList(&link_.deviceCount) != FT_OK || link_.deviceCount == 0)
+        DWORD deviceCount = 0;
+        if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK || deviceCount == 0)
             return "ERROR";
         log_.emplace();
         log_->Line("JIG ver3 start update FW");
-        if (link_.deviceCount > 1) {
+        if (deviceCount > 1) {
             log_->Line("JIG ver3 start update FW");
             port_.Memo("Please disconnect other device and replay!");
             return "ERROR";
@@ -138,8 +127,9 @@ class Pcb3Update {
         api.FT_SetTimeouts(h, 300, 300);
         port_.StartResetPrompt();
 
-        DWORD answer = 0;
-        const Call call = CallBootloader(link_, timing, &answer);
+        std::vector<std::uint8_t> answer;
+        std::size_t line = 0;
+        const Call call = CallBootloader(link_, timing, &answer, &line);
         if (call != Call::Answered) {
             if (call == Call::TimedOut)
                 port_.Memo("No answer from the M328 bootloader within " +
@@ -151,8 +141,8 @@ class Pcb3Update {
             link_.Close();
             return "ERROR";
         }
-        port_.Memo("Readed bytes answer -> " + std::to_string(answer));
-        port_.Memo("Readed bytes (hex)  -> " + AnswerHex(link_.Buffer(), answer));
+        port_.Memo("Readed bytes answer -> " + std::to_string(line));
+        port_.Memo("Readed bytes (hex)  -> " + AnswerHex(answer.data(), line));
         port_.Memo("Bootloader M328 ANSWER_OK");
         log_->Line("Bootloader answer OK");
         port_.Memo(CurrentTimeLine());
@@ -216,8 +206,8 @@ class Pcb3Update {
 
     bool Step(std::span<const std::uint8_t> bytes, std::uint8_t expected, const char* failure) {
         link_.Send(bytes);
-        const ReplyResult r = link_.AwaitReply(1, WaitBounds::BootloaderReply);
-        if (r.Ok() && link_.Buffer()[0] == expected)
+        const Reply r = link_.ExpectNext(1, WaitBounds::BootloaderReply);
+        if (r.Ok() && r.At(0) == expected)
             return true;
         Both(failure);
         link_.Close();

@@ -17,8 +17,8 @@ TEST(LinkWaits, SilentAfterIdentificationTimesOutAndCloses) {
     ProgrammerLink link(sim);
     ASSERT_EQ(Open(link), kProgrammerAccepted);
     ASSERT_TRUE(link.Send({'S', 'R'}));
-    EXPECT_EQ(link.AwaitReply(1, Millis(150)).outcome, WaitOutcome::TimedOut);
-    EXPECT_EQ(link.AwaitQueued(4, Millis(150)).outcome, WaitOutcome::TimedOut);
+    EXPECT_EQ(link.ExpectNext(1, Millis(150)).outcome, WaitOutcome::TimedOut);
+    EXPECT_EQ(link.ExpectQueued(4, DeadlineIn(Millis(150))).outcome, WaitOutcome::TimedOut);
     // A named command gives up within its own bound instead of waiting for ever.
     EXPECT_FALSE(SendCommonCommand(link, "RESET_ALTERA", {}, ReplyWait::Reply));
     link.Close();
@@ -30,7 +30,7 @@ TEST(LinkWaits, DeviceVanishingMidCommandEndsTheWaitAtOnce) {
     ProgrammerLink link(sim);
     ASSERT_EQ(Open(link), kProgrammerAccepted);
     link.Send({'S', 'W', 3, 0x80});
-    EXPECT_EQ(link.AwaitReply(1, Millis(60000)).outcome, WaitOutcome::DeviceError);
+    EXPECT_EQ(link.ExpectNext(1, Millis(60000)).outcome, WaitOutcome::DeviceError);
     EXPECT_FALSE(link.Send({'I'}));
     link.Close();
     DWORD count = 99;
@@ -46,10 +46,10 @@ TEST(LinkWaits, CancelFromAnotherThreadWakesAWait) {
         std::this_thread::sleep_for(Millis(50));
         link.Cancel();
     });
-    EXPECT_EQ(link.AwaitQueued(1, Millis(60000)).outcome, WaitOutcome::Cancelled);
+    EXPECT_EQ(link.ExpectQueued(1, DeadlineIn(Millis(60000))).outcome, WaitOutcome::Cancelled);
     canceller.join();
     link.ResetCancel();
-    EXPECT_EQ(link.AwaitReply(1, Millis(20)).outcome, WaitOutcome::TimedOut);
+    EXPECT_EQ(link.ExpectNext(1, Millis(20)).outcome, WaitOutcome::TimedOut);
 }
 
 TEST(LinkWaits, ReplyInPiecesIsCollectedWhole) {
@@ -87,7 +87,8 @@ TEST(CommonCommands, FramesAndTheCpldRegistersTheyReach) {
     EXPECT_TRUE(sim->Jig().Board().cpldResetSeen);
     EXPECT_TRUE(SendCommonCommand(link, "SPI_ON", {}, ReplyWait::Reply));
     EXPECT_TRUE(SendCommonCommand(link, "DR_SHIFT_32", LittleEndian32(258), ReplyWait::Reply));
-    EXPECT_EQ(link.transferred, 4u);
+    // All four reply bytes were taken: none is left for the next command to mistake.
+    EXPECT_EQ(link.ExpectRead(1, 1).outcome, WaitOutcome::TimedOut);
     EXPECT_TRUE(
         SendCommonCommand(link, "IR_SHIFT", std::vector<std::uint8_t>{2}, ReplyWait::Reply));
 }

@@ -29,28 +29,29 @@ TEST(TtyBackend, QueuesBaudRateAndCancelBehaveLikeTheChip) {
 
     // The receive queue counts what waits unread, and a counted wait sees all of it.
     ASSERT_TRUE(link.Send({'S', 'W', 5, 1, 'S', 'W', 6, 2}));
-    ASSERT_EQ(link.AwaitQueued(2, Millis(2000)).outcome, WaitOutcome::Ready);
-    EXPECT_EQ(link.transferred, 2u);
+    const Reply both = link.ExpectQueued(2, DeadlineIn(Millis(2000)));
+    ASSERT_EQ(both.outcome, WaitOutcome::Ready);
+    EXPECT_EQ(both.Count(), 2u);
 
     // At the bootloader's baud rate the application does not understand 'B'.
     api->FT_SetBaudRate(link.Handle(), 115200);
     ASSERT_TRUE(link.Send({'B'}));
-    EXPECT_EQ(link.AwaitReply(32, Millis(300)).outcome, WaitOutcome::TimedOut);
+    EXPECT_EQ(link.ExpectNext(1, Millis(300)).outcome, WaitOutcome::TimedOut);
     api->FT_SetBaudRate(link.Handle(), 921600);
     ASSERT_TRUE(link.Send({'B'}));
-    EXPECT_TRUE(link.AwaitQueued(17, Millis(2000)).Ok());
+    EXPECT_TRUE(link.ExpectQueued(17, DeadlineIn(Millis(2000))).Ok());
 
     std::thread canceller([&] {
         std::this_thread::sleep_for(Millis(50));
         link.Cancel();
     });
-    EXPECT_EQ(link.AwaitQueued(1, Millis(60000)).outcome, WaitOutcome::Cancelled);
+    EXPECT_EQ(link.ExpectQueued(1, DeadlineIn(Millis(60000))).outcome, WaitOutcome::Cancelled);
     canceller.join();
     link.ResetCancel();
 
     // The JIG going away ends a wait at once.
     sim.Stop();
-    EXPECT_EQ(link.AwaitQueued(1, Millis(60000)).outcome, WaitOutcome::DeviceError);
+    EXPECT_EQ(link.ExpectQueued(1, DeadlineIn(Millis(60000))).outcome, WaitOutcome::DeviceError);
     // The garbled 'B' is all the simulator process reported.
     const std::vector<SimSurprise> surprises = TakeSurprises();
     ASSERT_EQ(surprises.size(), 1u) << DescribeSurprises(surprises);

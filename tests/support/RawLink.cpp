@@ -12,12 +12,11 @@ std::unique_ptr<ProgrammerLink> OpenRawLink(const std::shared_ptr<SimFtdiApi>& s
     return link;
 }
 
-std::string Ask(ProgrammerLink& link, const std::string& bytes, std::size_t atLeast,
-                Millis bound) {
+std::string Ask(ProgrammerLink& link, const std::string& bytes, std::size_t atLeast, Millis bound) {
     link.Send(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                             bytes.size()));
-    const ReplyResult r = link.AwaitQueued(atLeast, bound);
+    const Reply r = link.ExpectQueued(atLeast, DeadlineIn(bound));
     if (r.outcome != WaitOutcome::Ready)
         return "<" + std::string(WaitOutcomeText(r.outcome)) + ">";
-    return std::string(link.Buffer(), link.Buffer() + r.count);
+    return std::string(r.bytes.begin(), r.bytes.end());
 }

@@ -240,6 +240,21 @@ TEST(OperationRunner, AFailedReadKeepsItsBytesAsPartialAndHandsBackIdleThenContr
     EXPECT_EQ(ReadFileText(name), "new");
 }
 
+// The handler's part of an operation (connect, a file dialog, the image checks) is the
+// operation's too: a second click meanwhile starts nothing, and an early end frees the mode.
+TEST(OperationRunner, FromBeginToAnEarlyEndASecondOperationIsRefused) {
+    RunnerRig rig;
+    ASSERT_TRUE(rig.run.Begin("read", false));
+    EXPECT_FALSE(rig.run.Idle());
+    EXPECT_EQ(rig.run.State(), "NONE"); // nothing runs on the JIG yet
+    EXPECT_FALSE(rig.run.Begin("write", true));
+    rig.run.EndEarly(Outcome::Failed, "file dialog");
+    EXPECT_TRUE(rig.run.Idle());
+    EXPECT_EQ(rig.run.FailedStep(), "file dialog");
+    EXPECT_TRUE(rig.run.ChipState().empty()); // the refused write did not become this operation
+    EXPECT_TRUE(rig.run.Begin("write", true));
+}
+
 TEST(OperationRunner, AStoppedWriteSaysWhereTheChipStandsAndNoSecondOperationStartsMeanwhile) {
     RunnerRig rig;
     ASSERT_TRUE(rig.run.Begin("write", true));
