@@ -67,7 +67,8 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
     const std::optional<std::string> entry = FindEneMotherboard(args.Value("mb"), &error);
     if (!entry) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        return kExitUsage;
+        // A database that is not there is a missing resource, not a mistake in the command.
+        return error.rfind(kHelpDatabaseMissing, 0) == 0 ? kExitNoJig : kExitUsage;
     }
     const std::optional<std::string> cable = FindFfcCable(args.Value("cable"));
     if (!cable) {

@@ -1,4 +1,5 @@
 // EDID_READ and EDID_WRITE against the simulated JIG: files, log lines and the wire.
+#include "link/OpenProgrammerLink.h"
 #include "modes/Edid/EdidEngine.h"
 #include "modes/Edid/EdidImage.h"
 #include "modes/Edid/PnpIds.h"
@@ -360,7 +361,7 @@ TEST_F(EdidProtocolTest, NoProgrammerOrOutdatedFirmwareSendsNothingToTheEeprom) 
     auto sim = Sim("pcb2-v42");
     ProgrammerLink link(sim);
     EXPECT_EQ(EdidWrite(link, port), Outcome::NoJig);
-    EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(port.Lines().back(), FirmwareFixLine(LinkVariants::EdidLcd));
     EXPECT_TRUE(port.Dialogs().empty());
     EXPECT_EQ(sim->Jig().BytesToJig(), Bytes{'B'});
 }

@@ -103,9 +103,9 @@ TEST_F(Installed, FindsItsFilesAndWritesOnlyWhereItMay) {
     fs::remove(Prefixed("/share/tolvane-jig/MB connection ENE.txt"));
     r = Technician({"ene", "read", office.File("jobs/x.bin"), "--mb", "Example", "--cable", "30",
                     "--device", "sim:pcb3", "--timing", "instant"});
-    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("MB connection ENE.txt not found (looked in " + office.Path() + ", " +
-                         home.Path() + "/.local/share/tolvane-jig, " +
+                         Prefixed("/bin") + ", " + home.Path() + "/.local/share/tolvane-jig, " +
                          Prefixed("/share/tolvane-jig") + ")"),
               std::string::npos)
         << r.err;

@@ -55,7 +55,9 @@ const Cut kCuts[] = {
     {"erase", true, EraseBatch, 2, "Timeout: no answer from the JIG (erase of sector 3 of 32)"},
     {"poll", true, PollShift, 5,
      "Timeout: no answer from the JIG (status of the erase of sector 3 of 32)"},
-    {"setup", true, SetUp, 0, "Timeout: no answer from the JIG (the write set-up)"},
+    {"probe", true, SetUp, 0,
+     "Timeout: no answer from the JIG (the write set-up, before the erase)"},
+    {"setup", true, SetUp, 1, "Timeout: no answer from the JIG (the write set-up)"},
     {"data", true, DataBatch, 100, "Timeout: no answer from the JIG (data of block 101 of 512)"},
     {"commit", true, Commit, 511, "Timeout: no answer from the JIG (commit of block 512 of 512)"},
     {"signal", false, DoneSignal, 0, "Timeout: no answer from the JIG (answer to BUZ_OK)"},
@@ -116,8 +118,10 @@ TEST_P(JtagSilence, EndsWithinItsBoundAndResetsTheWindow) {
         EXPECT_EQ(port.Messages().back(), NuvJtag::kDonePowerBox);
     } else {
         EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-        EXPECT_EQ(port.Messages().back(),
-                  name == "identifier" ? NuvJtag::kReasonsBox : NuvJtag::kErrorBox);
+        EXPECT_EQ(port.Messages().back(), name == "identifier" ? NuvJtag::kReasonsBox
+                                          : name == "script"   ? NuvJtag::kScriptErrorBox
+                                          : GetParam().write   ? NuvJtag::kErrorBox
+                                                               : NuvJtag::kReadErrorBox);
     }
     // A dump is put in place only by a whole read; the blocks of a cut one are NAME.partial
     const auto flash = Chip().Flash();

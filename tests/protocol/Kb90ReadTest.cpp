@@ -1,5 +1,6 @@
 // READ on both boards against the simulated KB90xx, and every way it can end early.
 #include "EneRig.h"
+#include "link/OpenProgrammerLink.h"
 
 #include <chrono>
 #include <filesystem>
@@ -127,7 +128,7 @@ TEST_F(EneTest, NoEcAnswerAndAnAnswerOf0xFFEndTheSameWay) {
 TEST_F(EneTest, OutdatedOrMissingJigEndsWithoutFurtherLines) {
     Start("pcb2-v42");
     Read(dir.File("never.bin"));
-    EXPECT_EQ(port.Lines().back(), "It is necessary to update the firmware programmer!");
+    EXPECT_EQ(port.Lines().back(), FirmwareFixLine(LinkVariants::EneKb90xx));
     EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
 
     port.ClearLog();

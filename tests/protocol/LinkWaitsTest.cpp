@@ -100,10 +100,10 @@ TEST(ModeLink, VariantsDifferOnlyInTheirData) {
     auto note = [&](const std::string& l) { memo.push_back(l); };
     EXPECT_EQ(OpenProgrammerLink(link, LinkVariants::EneKb90xx, note), kProgrammerOutdated);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_EQ(memo,
-              (std::vector<std::string>{"Number of VCOM ports found on the machine: 1",
-                                        "Version FW -> M88_JTAG_V42  ",
-                                        "It is necessary to update the firmware programmer!"}));
+    EXPECT_EQ(memo, (std::vector<std::string>{"Number of VCOM ports found on the machine: 1",
+                                              "Version FW -> M88_JTAG_V42  ",
+                                              "It is necessary to update the firmware programmer!",
+                                              FirmwareFixLine(LinkVariants::EneKb90xx)}));
     memo.clear();
     EXPECT_EQ(OpenProgrammerLink(link, LinkVariants::MecJtag, note), kProgrammerAccepted);
     EXPECT_EQ(memo, std::vector<std::string>{"Version FW -> M88_JTAG_V42  "});

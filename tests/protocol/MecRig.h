@@ -83,6 +83,8 @@ class MecTest : public ::testing::Test {
         engine->WaitForWorker();
     }
     void Erase(bool info = false) {
+        if (info) // the question INFO's erase asks is MecCheckTest's
+            port.QueueYesNo(true);
         engine->EraseClick(info);
         engine->WaitForWorker();
     }
