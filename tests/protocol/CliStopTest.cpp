@@ -1,0 +1,176 @@
+// Ctrl-C during a read and during a write of every mode that writes a chip, over the serial
+// terminal of the simulator process: the operation ends at a block boundary with 130 and says
+// so, its journal record says "stopped"; the dump under its name is untouched and the blocks
+// received are kept beside it; the chip-state line is what the chip holds and the command it
+// gives puts the chip back; the JIG takes the next command on the same terminal. Every reply
+// comes a little late, so that a transfer outlasts the signal sent a random moment after its
+// blocks began.
+#include "modetable/ModeTable.h"
+#include "support/CliModes.h"
+#include "support/Pattern.h"
+
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <optional>
+#include <random>
+#include <regex>
+
+namespace {
+struct StopCase {
+    const char* mode;
+    const char* board;
+    std::size_t readBlock{};            // the bytes of a read's block
+    std::size_t writeBlock{};           // and of a write's
+    const char* readLine;               // printed as the read's blocks begin
+    const char* writeLine;              // and as the write's begin, after its backup
+    std::vector<std::string> options{}; // of every command over a terminal
+    std::string putBack{};              // the options of the command that puts the chip back
+};
+
+const StopCase kCases[] = {
+    {"NUVOTON spi", "pcb3", 512, 256, "Reading ...\n", "Write ...\n"},
+    {"NUVOTON jtag", "pcb2-npce", 256, 256, "Reading ...", "Write bytes ... \n", {"--yes"}},
+    {"ENE KB90XX", "pcb3", 256, 256, "Reading KB90XX ...\n", "Backup saved: "},
+    {"MEC jtag", "pcb3", 1024, 256, "Read FLASH MEC ...\n", "Начали запись MEC16 main block ...\n"},
+    {"ITE",
+     "pcb3",
+     256,
+     128,
+     "READ, please wait ...\n",
+     "WRITE, please wait ...\n",
+     {},
+     " --no-backup --pins '" + std::string(kCliItePins) + "'"},
+};
+
+// The words of a command line as a shell splits them, its single quotes taken off.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words(1);
+    bool quoted = false;
+    for (char ch : line) {
+        if (ch == '\'')
+            quoted = !quoted;
+        else if (ch == ' ' && !quoted)
+            words.emplace_back();
+        else
+            words.back() += ch;
+    }
+    return words;
+}
+
+class CliStop : public ::testing::TestWithParam<StopCase> {
+  protected:
+    std::vector<std::string> Args(std::vector<std::string> args) const {
+        args.insert(args.begin(), group);
+        args.insert(args.end(), m.wiring.begin(), m.wiring.end());
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {"--device", device});
+        return args;
+    }
+    ProcessResult Cli(const std::vector<std::string>& args) {
+        return RunProgram("tolvane-jig-cli", Args(args), dir.Path(), env);
+    }
+    // Sends Ctrl-C a random 50 to 300 ms after `line` is out.
+    ProcessResult Interrupted(const std::vector<std::string>& args, const std::string& line) {
+        std::optional<std::chrono::steady_clock::time_point> at;
+        const auto pause = std::chrono::milliseconds(50 + random() % 250);
+        return RunProgramAndSignal(
+            "tolvane-jig-cli", Args(args), dir.Path(), env,
+            [&](const std::string& out) {
+                const auto now = std::chrono::steady_clock::now();
+                if (!at && out.find(line) != std::string::npos)
+                    at = now + pause;
+                return at && now >= *at;
+            },
+            SIGINT);
+    }
+    std::string LastRecord() {
+        return RunProgram("tolvane-jig-cli", {"journal", "--last", "1"}, dir.Path(), env).out;
+    }
+
+    const StopCase& c = GetParam();
+    const CliModeCase& m = *FindCliModeCase(c.mode);
+    const std::string group = CliGroup(m);
+    TempDir dir, user;
+    const std::vector<std::string> env{"XDG_DATA_HOME=" + user.Path()};
+    std::string device;
+    std::random_device random;
+};
+} // namespace
+
+TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
+    const std::string chip = Pattern(m.chipSize, 13, 1, 9);
+    WriteFileBytes(dir.File("flash.bin"), chip);
+    WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +
+                                           std::string(FindMode(m.mode)->scenarioSection) +
+                                           R"(": {"file": ")" + dir.File("flash.bin") +
+                                           R"("}}, "faults": [{"type": "delay", "ms": 1}]})");
+    SimProcess sim({"--board", c.board, "--timing", "instant", "--scenario", dir.File("s.json")});
+    ASSERT_FALSE(sim.PtyPath().empty());
+    device = "tty:" + sim.PtyPath();
+    const std::string mode = std::string("  ") + m.mode + "  ";
+
+    WriteFileBytes(dir.File("dump.bin"), "an older dump");
+    ProcessResult r = Interrupted({"read", "dump.bin"}, c.readLine);
+    EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+    EXPECT_NE(r.err.find("Stopping at the next safe point"), std::string::npos) << r.err;
+    EXPECT_TRUE(Says(r, "Stopped at the technician's request.\n")) << r.out;
+    EXPECT_EQ(ReadFileText(dir.File("dump.bin")), "an older dump");
+    const std::string partial = ReadFileText(dir.File("dump.bin.partial"));
+    EXPECT_EQ(partial.size() % c.readBlock, 0u);
+    EXPECT_GT(partial.size(), 0u);
+    EXPECT_LT(partial.size(), m.readSize);
+    EXPECT_TRUE(partial == chip.substr(0, partial.size()));
+    EXPECT_TRUE(Says(r, "The " + std::to_string(partial.size()) +
+                            " bytes received are kept in dump.bin.partial; dump.bin is "
+                            "unchanged.\n"))
+        << r.out;
+    EXPECT_NE(LastRecord().find(mode + "read  stopped"), std::string::npos) << LastRecord();
+    r = Cli({"read", "dump.bin"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == chip.substr(0, m.readSize));
+
+    const std::string image = Pattern(m.readSize, 7, 1, 9);
+    WriteFileBytes(dir.File("in.bin"), image);
+    r = Interrupted({"write", "in.bin"}, c.writeLine);
+    EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
+    EXPECT_TRUE(Says(r, "Stopped at the technician's request.\n")) << r.out;
+    EXPECT_NE(LastRecord().find(mode + "write  stopped"), std::string::npos) << LastRecord();
+    const std::string blocks = std::to_string(m.readSize / c.writeBlock);
+    std::smatch line;
+    ASSERT_TRUE(
+        std::regex_search(r.err, line,
+                          std::regex(R"(\nThe chip is partly written \(blocks 1 to (\d+) of )" +
+                                     blocks + R"(\)\. Backup: (\S+)\.\nTo put it back: (.*)\n)")))
+        << r.err;
+    const std::size_t written = std::stoul(line[1]) * c.writeBlock;
+    const std::string backup = line[2];
+    EXPECT_GT(written, 0u);
+    EXPECT_LT(written, image.size());
+    EXPECT_TRUE(ReadFileText(backup).substr(0, m.readSize) == chip.substr(0, m.readSize));
+    EXPECT_EQ(line[3].str(), "tolvane-jig-cli " + group + " write" + c.putBack + " " + backup +
+                                 " --device " + device);
+
+    // The line is true: the chip holds the blocks it names and is erased after them.
+    r = Cli({"read", "now.bin"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    std::string expected = image.substr(0, written);
+    expected.resize(m.readSize, '\xFF');
+    EXPECT_TRUE(ReadFileText(dir.File("now.bin")) == expected);
+
+    // And the command it gives puts the chip back.
+    std::vector<std::string> words = Words(line[3].str());
+    words.erase(words.begin());
+    words.insert(words.end(), c.options.begin(), c.options.end());
+    r = RunProgram("tolvane-jig-cli", words, dir.Path(), env);
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")).substr(0, m.readSize) ==
+                chip.substr(0, m.readSize));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CliStop, ::testing::ValuesIn(kCases), [](const auto& info) {
+    std::string name = info.param.mode;
+    std::erase_if(name, [](char ch) { return !std::isalnum(ch); });
+    return name;
+});
