@@ -24,24 +24,37 @@ struct StopCase {
     std::size_t writeBlock{};           // and of a write's
     const char* readLine;               // printed as the read's blocks begin
     const char* writeLine;              // and as the write's begin, after its backup
+    const char* readStep;               // the journal's step of a stopped read and write,
+    const char* writeStep;              // # the blocks done, ^ the one after them
     std::vector<std::string> options{}; // of every command over a terminal
     std::string putBack{};              // the options of the command that puts the chip back
+    std::string readStopped{};          // the mode's own line for a stopped read
 };
 
+const char* const kStopped = "Stopped at the technician's request.";
+// clang-format off
 const StopCase kCases[] = {
-    {"NUVOTON spi", "pcb3", 512, 256, "Reading ...\n", "Write ...\n"},
-    {"NUVOTON jtag", "pcb2-npce", 256, 256, "Reading ...", "Write bytes ... \n", {"--yes"}},
-    {"ENE KB90XX", "pcb3", 256, 256, "Reading KB90XX ...\n", "Backup saved: "},
-    {"MEC jtag", "pcb3", 1024, 256, "Read FLASH MEC ...\n", "Начали запись MEC16 main block ...\n"},
-    {"ITE",
-     "pcb3",
-     256,
-     128,
-     "READ, please wait ...\n",
-     "WRITE, please wait ...\n",
-     {},
+    {"NUVOTON spi", "pcb3", 512, 256, "Reading ...\n", "Write ...\n", "after block # of 256",
+     "after block # of 512"},
+    {"NUVOTON jtag", "pcb3", 256, 256, "Reading ...", "Write bytes ... \n", kStopped,
+     kStopped, {"--yes"}},
+    {"ENE KB90XX", "pcb3", 256, 256, "Reading KB90XX ...\n", "Backup saved: ",
+     "stopped after block # of 512", "stopped"},
+    {"MEC jtag", "pcb3", 1024, 256, "Read FLASH MEC ...\n",
+     "Начали запись MEC16 main block ...\n", "User break", "User break", {}, "",
+     "User break read ...\n"},
+    {"ITE", "pcb3", 256, 128, "READ, please wait ...\n", "WRITE, please wait ...\n",
+     "stopped before block ^ of 512", "stopped before block ^ of 1024", {},
      " --no-backup --pins '" + std::string(kCliItePins) + "'"},
 };
+// clang-format on
+
+// The journal's record of a stop after `blocks` blocks.
+std::string Record(const std::string& mode, const char* op, std::string step, std::size_t blocks) {
+    if (const std::size_t at = step.find_first_of("#^"); at != std::string::npos)
+        step.replace(at, 1, std::to_string(blocks + (step[at] == '^')));
+    return "  " + mode + "  " + op + "  stopped (" + step + ")\n";
+}
 
 // The words of a command line as a shell splits them, its single quotes taken off.
 std::vector<std::string> Words(const std::string& line) {
@@ -108,13 +121,12 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     SimProcess sim({"--board", c.board, "--timing", "instant", "--scenario", dir.File("s.json")});
     ASSERT_FALSE(sim.PtyPath().empty());
     device = "tty:" + sim.PtyPath();
-    const std::string mode = std::string("  ") + m.mode + "  ";
 
     WriteFileBytes(dir.File("dump.bin"), "an older dump");
     ProcessResult r = Interrupted({"read", "dump.bin"}, c.readLine);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
     EXPECT_NE(r.err.find("Stopping at the next safe point"), std::string::npos) << r.err;
-    EXPECT_TRUE(Says(r, "Stopped at the technician's request.\n")) << r.out;
+    EXPECT_TRUE(Says(r, std::string(kStopped) + "\n") && Says(r, c.readStopped)) << r.out;
     EXPECT_EQ(ReadFileText(dir.File("dump.bin")), "an older dump");
     const std::string partial = ReadFileText(dir.File("dump.bin.partial"));
     EXPECT_EQ(partial.size() % c.readBlock, 0u);
@@ -125,7 +137,9 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
                             " bytes received are kept in dump.bin.partial; dump.bin is "
                             "unchanged.\n"))
         << r.out;
-    EXPECT_NE(LastRecord().find(mode + "read  stopped"), std::string::npos) << LastRecord();
+    EXPECT_NE(LastRecord().find(Record(m.mode, "read", c.readStep, partial.size() / c.readBlock)),
+              std::string::npos)
+        << LastRecord();
     r = Cli({"read", "dump.bin"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == chip.substr(0, m.readSize));
@@ -134,8 +148,8 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     WriteFileBytes(dir.File("in.bin"), image);
     r = Interrupted({"write", "in.bin"}, c.writeLine);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
-    EXPECT_TRUE(Says(r, "Stopped at the technician's request.\n")) << r.out;
-    EXPECT_NE(LastRecord().find(mode + "write  stopped"), std::string::npos) << LastRecord();
+    EXPECT_TRUE(Says(r, std::string(kStopped) + "\n")) << r.out;
+    const std::string record = LastRecord();
     const std::string blocks = std::to_string(m.readSize / c.writeBlock);
     std::smatch line;
     ASSERT_TRUE(
@@ -145,6 +159,9 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
         << r.err;
     const std::size_t written = std::stoul(line[1]) * c.writeBlock;
     const std::string backup = line[2];
+    EXPECT_NE(record.find(Record(m.mode, "write", c.writeStep, std::stoul(line[1]))),
+              std::string::npos)
+        << record;
     EXPECT_GT(written, 0u);
     EXPECT_LT(written, image.size());
     EXPECT_TRUE(ReadFileText(backup).substr(0, m.readSize) == chip.substr(0, m.readSize));
