@@ -15,6 +15,7 @@
 #include <optional>
 #include <random>
 #include <regex>
+#include <wordexp.h>
 
 namespace {
 struct StopCase {
@@ -56,18 +57,12 @@ std::string Record(const std::string& mode, const char* op, std::string step, st
     return "  " + mode + "  " + op + "  stopped (" + step + ")\n";
 }
 
-// The words of a command line as a shell splits them, its single quotes taken off.
+// The words of a command line as a shell splits them.
 std::vector<std::string> Words(const std::string& line) {
-    std::vector<std::string> words(1);
-    bool quoted = false;
-    for (char ch : line) {
-        if (ch == '\'')
-            quoted = !quoted;
-        else if (ch == ' ' && !quoted)
-            words.emplace_back();
-        else
-            words.back() += ch;
-    }
+    wordexp_t w;
+    EXPECT_EQ(wordexp(line.c_str(), &w, WRDE_NOCMD), 0) << line;
+    std::vector<std::string> words(w.we_wordv, w.we_wordv + w.we_wordc);
+    wordfree(&w);
     return words;
 }
 
@@ -112,7 +107,8 @@ class CliStop : public ::testing::TestWithParam<StopCase> {
 } // namespace
 
 TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
-    const std::string chip = Pattern(m.chipSize, 13, 1, 9);
+    const std::string chip = Pattern(ChipSize(m), 13, 1, 9);
+    const std::size_t size = m.image.size(); // what a read gives
     WriteFileBytes(dir.File("flash.bin"), chip);
     WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +
                                            std::string(FindMode(m.mode)->scenarioSection) +
@@ -131,7 +127,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     const std::string partial = ReadFileText(dir.File("dump.bin.partial"));
     EXPECT_EQ(partial.size() % c.readBlock, 0u);
     EXPECT_GT(partial.size(), 0u);
-    EXPECT_LT(partial.size(), m.readSize);
+    EXPECT_LT(partial.size(), size);
     EXPECT_TRUE(partial == chip.substr(0, partial.size()));
     EXPECT_TRUE(Says(r, "The " + std::to_string(partial.size()) +
                             " bytes received are kept in dump.bin.partial; dump.bin is "
@@ -142,15 +138,15 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
         << LastRecord();
     r = Cli({"read", "dump.bin"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == chip.substr(0, m.readSize));
+    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == chip.substr(0, size));
 
-    const std::string image = Pattern(m.readSize, 7, 1, 9);
+    const std::string image = Pattern(size, 7, 1, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     r = Interrupted({"write", "in.bin"}, c.writeLine);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
     EXPECT_TRUE(Says(r, std::string(kStopped) + "\n")) << r.out;
     const std::string record = LastRecord();
-    const std::string blocks = std::to_string(m.readSize / c.writeBlock);
+    const std::string blocks = std::to_string(size / c.writeBlock);
     std::smatch line;
     ASSERT_TRUE(
         std::regex_search(r.err, line,
@@ -164,7 +160,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
         << record;
     EXPECT_GT(written, 0u);
     EXPECT_LT(written, image.size());
-    EXPECT_TRUE(ReadFileText(backup).substr(0, m.readSize) == chip.substr(0, m.readSize));
+    EXPECT_TRUE(ReadFileText(backup).substr(0, size) == chip.substr(0, size));
     EXPECT_EQ(line[3].str(), "tolvane-jig-cli " + group + " write" + c.putBack + " " + backup +
                                  " --device " + device);
 
@@ -172,7 +168,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     r = Cli({"read", "now.bin"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     std::string expected = image.substr(0, written);
-    expected.resize(m.readSize, '\xFF');
+    expected.resize(size, '\xFF');
     EXPECT_TRUE(ReadFileText(dir.File("now.bin")) == expected);
 
     // And the command it gives puts the chip back.
@@ -182,8 +178,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     r = RunProgram("tolvane-jig-cli", words, dir.Path(), env);
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(sim.Stop(), 0);
-    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")).substr(0, m.readSize) ==
-                chip.substr(0, m.readSize));
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")).substr(0, size) == chip.substr(0, size));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CliStop, ::testing::ValuesIn(kCases), [](const auto& info) {

@@ -1,13 +1,11 @@
 // The command line itself: versions, every command's help, wrong usage (exit status 64), and
 // README's command list against the commands that exist.
-#include "modetable/ModeTable.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 
 namespace {
@@ -53,8 +51,7 @@ TEST(CliUsage, VersionNamesTheProgramAndTheJigProtocol) {
     }
 }
 
-// Walks the commands as --help lists them: every mode of the table is a group with its
-// description, and every command has a help of its own with its exit status.
+// Walks the commands as --help lists them: each has a help of its own with its exit status.
 TEST(CliUsage, EveryCommandHasItsOwnHelp) {
     std::vector<Words> pending{{}};
     std::size_t commands = 0;
@@ -71,11 +68,6 @@ TEST(CliUsage, EveryCommandHasItsOwnHelp) {
         EXPECT_EQ(r.err, "") << name;
         EXPECT_TRUE(Has(r.out, "Usage: " + name + " ")) << r.out;
         EXPECT_TRUE(Has(r.out, "Exit status: ")) << r.out;
-        for (const ModeEntry& m : command.empty() ? Modes() : std::vector<ModeEntry>{})
-            EXPECT_TRUE(Has(r.out, "\n  " + std::string(m.cliGroup) +
-                                       std::string(26 - std::strlen(m.cliGroup), ' ') +
-                                       m.cliDescription + "\n"))
-                << m.name << r.out;
         const std::size_t list = r.out.find("\nSubcommands:\n");
         if (list == std::string::npos) {
             ++commands;

@@ -12,80 +12,51 @@ std::vector<CliModeCase> Cases() {
     const char* const kIteOtherPins = "PD0=1 PD1=2 PD2=3 PD3=4 PD4=11 PD5=12 PD6=13 PD7=14 "
                                       "BUSY=15 STB=16 AFD=17 INIT=18 SLIN=19 KSI4=20 KSI5=22";
     const auto& m = EdidSamples::kDesktopMonitor;
+    // clang-format off
     return {
-        {.mode = "NUVOTON spi",
-         .chipSize = 131072,
-         .readSize = 131072,
-         .capacity = 131072,
-         .image = Pattern(131072, 31, 7),
+        {.mode = "NUVOTON spi", .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading complete ...\n", "bytes moved:      131072 (file)"},
          .writeArgs = {"--stats"},
          .write = {"Nuvoton chip is programmed succesfully!\n", "bytes moved:      131072 (file)"},
-         .refusalChip = R"({"id": [239, 64, 19, 0]})",
-         .refusalArgs = {"read", "old.bin"},
+         .refusalChip = R"({"id": [239, 64, 19, 0]})", .refusalArgs = {"read", "old.bin"},
          .refusal = "No connection to the NPCE! reading ID -> EF4013\n",
          .judgesImageFirst = true,
          .imageRefusedErr = "error: Ошибка открытия файла.\n" + kBackupTaken},
-        {.mode = "NUVOTON jtag",
-         .chipSize = 131072,
-         .readSize = 131072,
-         .capacity = 131072,
-         .image = Pattern(131072, 31, 7),
+        {.mode = "NUVOTON jtag", .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading complete. ", "--- stats\n", "\nscript ", "\nread "},
          .write = {"Write complete! ", "Verify OK: the flash holds in.bin\n"},
          .check = {"Read NUVOTON ID 0FE2201F\n", "I`m ready to READ or WRITE.\n"},
-         .refusalArgs = {"read", "old.bin", "--reversed"},
-         .refusal = "Wrong ID. Break.\n",
+         .refusalArgs = {"read", "old.bin", "--reversed"}, .refusal = "Wrong ID. Break.\n",
          .imageRefusedErr = "error: Error open file!\n" + kBackupTaken,
          .verifyFaultChip = R"({"corruptAfterWrite": {"address": 70000}})",
          .verifyFault = "Verify FAILED: the flash differs from the file at offset 0x11170"},
-        {.mode = "ENE KB90XX",
-         .chipSize = 131072,
-         .readSize = 131072,
-         .capacity = 131072,
-         .image = Pattern(131072, 31, 7),
+        {.mode = "ENE KB90XX", .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading completed successfully.\n", "bytes moved:      131072 (file)"},
          .write = {"Writing and verify is OK !\n"},
-         .refusalChip = R"({"connected": false})",
-         .refusalArgs = {"write", "in.bin"},
+         .refusalChip = R"({"connected": false})", .refusalArgs = {"write", "in.bin"},
          .refusal = "No connection to the KB90XX!\n",
-         .judgesImageFirst = true,
-         .imageRefusedErr = "error: Error open file!\n" + kBackupTaken},
-        {.mode = "MEC jtag",
-         .chipSize = 198656,
-         .readSize = 196608,
-         .capacity = 198656,
-         .image = Pattern(196608, 31, 7),
+         .judgesImageFirst = true, .imageRefusedErr = "error: Error open file!\n" + kBackupTaken},
+        {.mode = "MEC jtag", .capacity = 198656, .image = Pattern(196608, 31, 7),
          .read = {"Read FLASH complete.\n", "bytes moved:      196608 (file)"},
          .writeArgs = {"--stats"},
          .write = {"Стирание завершено успешно.\n", "Write FLASH complete.\n",
                    "Verification OK: MAIN is byte for byte in.bin\n",
                    "bytes moved:      393216 (file)"},
          .check = {"ID from MEC -> 0216 A445h\n", "--> Erase and Write boot allowed.\n"},
-         .refusalChip = R"({"fwp": true})",
-         .refusalArgs = {"check"},
+         .refusalChip = R"({"fwp": true})", .refusalArgs = {"check"},
          .refusal = "--> FW write protect! (FWP ножка)\n",
-         .judgesImageFirst = true,
-         .imageReasonOnErr = true},
-        {.mode = "EDID lcd",
-         .chipSize = 256,
-         .readSize = 256,
-         .capacity = 65536,
+         .judgesImageFirst = true, .imageReasonOnErr = true},
+        {.mode = "EDID lcd", .capacity = 65536, .chipSize = 256,
          .image = std::string(m.begin(), m.end()),
          .read = {"Reading from the EEPROM is completed successfully.\n",
                   "bytes moved:      256 (file)"},
          .readBack = {"  Header: valid\n", "  Monitor name: DELL U2412M\n"},
          .write = {"Writing data to EEPROM is completed successfully.\n"},
-         .refusalChip = R"({"writeProtected": true})",
-         .refusalArgs = {"write", "in.bin"},
+         .refusalChip = R"({"writeProtected": true})", .refusalArgs = {"write", "in.bin"},
          .refusal = "EEPROM does not respond, or write error! WP 7 pin = '0' ?\n",
          .imageRefusedErr = "error: Ошибка открытия файла.\n"},
-        {.mode = "ITE",
-         .wiring = {"--pins", kCliItePins},
-         .chipSize = 131072,
-         .readSize = 131072,
-         .capacity = 131072,
-         .image = Pattern(131072, 31, 7),
+        {.mode = "ITE", .wiring = {"--pins", kCliItePins},
+         .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading complete. \n", "bytes moved:      131072 (file)"},
          .writeArgs = {"--stats"},
          .write = {"All settings sent.\n", "WRITE complete.\n",
@@ -98,6 +69,7 @@ std::vector<CliModeCase> Cases() {
          .verifyFault = "Verify: the flash differs from the file at offset 0x12345 (EF / FF) "
                         "(flash / file)"},
     };
+    // clang-format on
 }
 
 void ExpectLines(const ProcessResult& r, const std::vector<std::string>& lines,
@@ -119,6 +91,10 @@ const CliModeCase* FindCliModeCase(const std::string& mode) {
     return nullptr;
 }
 
+std::size_t ChipSize(const CliModeCase& m) {
+    return m.chipSize ? m.chipSize : m.capacity;
+}
+
 std::string CliGroup(const CliModeCase& m) {
     return FindMode(m.mode)->cliGroup;
 }
@@ -128,7 +104,7 @@ bool Says(const ProcessResult& r, const std::string& text) {
 }
 
 std::string FlashScenario(const CliModeCase& m, const TempDir& dir) {
-    WriteFileBytes(dir.File("flash.bin"), Pattern(m.chipSize, 29, 3));
+    WriteFileBytes(dir.File("flash.bin"), Pattern(ChipSize(m), 29, 3));
     WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +
                                            std::string(FindMode(m.mode)->scenarioSection) +
                                            R"(": {"file": ")" + dir.File("flash.bin") + R"("}}})");
@@ -146,7 +122,7 @@ void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli) {
     ProcessResult r = run({"read", "out.bin", "--stats"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     ExpectLines(r, m.read, "read");
-    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == before.substr(0, m.readSize));
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == before.substr(0, m.image.size()));
 
     WriteFileBytes(dir.File("in.bin"), m.image);
     std::vector<std::string> write{"write", "in.bin"};

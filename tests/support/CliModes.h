@@ -18,10 +18,9 @@ inline constexpr const char* kCliItePins = "PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 P
 struct CliModeCase {
     const char* mode;                       // the mode table's name
     std::vector<std::string> wiring{};      // what each of its commands needs (ITE's contacts)
-    std::size_t chipSize{};                 // the simulated chip's file
-    std::size_t readSize{};                 // what a read gives
     std::size_t capacity{};                 // the largest image a write takes
-    std::string image{};                    // what the round trip writes
+    std::size_t chipSize{};                 // the simulated chip's file, if not `capacity`
+    std::string image{};                    // what the round trip writes, as a read gives it
     std::vector<std::string> read{};        // printed by a read with --stats
     std::vector<std::string> readBack{};    // printed by the read of `image`
     std::vector<std::string> writeArgs{};   // its write's options
@@ -42,6 +41,7 @@ const std::vector<CliModeCase>& CliModeCases();
 const CliModeCase* FindCliModeCase(const std::string& mode);
 // The mode's command group ("ene").
 std::string CliGroup(const CliModeCase& m);
+std::size_t ChipSize(const CliModeCase& m);
 
 bool Says(const ProcessResult& r, const std::string& text);
 
