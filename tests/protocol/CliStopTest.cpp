@@ -78,10 +78,12 @@ class CliStop : public ::testing::TestWithParam<StopCase> {
     ProcessResult Cli(const std::vector<std::string>& args) {
         return RunProgram("tolvane-jig-cli", Args(args), dir.Path(), env);
     }
-    // Sends Ctrl-C a random 50 to 300 ms after `line` is out.
-    ProcessResult Interrupted(const std::vector<std::string>& args, const std::string& line) {
+    // Sends Ctrl-C a random `from` to `to` ms after `line` is out: a read's blocks take at
+    // least 190 ms, a write's at least a second.
+    ProcessResult Interrupted(const std::vector<std::string>& args, const std::string& line,
+                              unsigned from, unsigned to) {
         std::optional<std::chrono::steady_clock::time_point> at;
-        const auto pause = std::chrono::milliseconds(50 + random() % 250);
+        const auto pause = std::chrono::milliseconds(from + random() % (to - from));
         return RunProgramAndSignal(
             "tolvane-jig-cli", Args(args), dir.Path(), env,
             [&](const std::string& out) {
@@ -119,7 +121,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     device = "tty:" + sim.PtyPath();
 
     WriteFileBytes(dir.File("dump.bin"), "an older dump");
-    ProcessResult r = Interrupted({"read", "dump.bin"}, c.readLine);
+    ProcessResult r = Interrupted({"read", "dump.bin"}, c.readLine, 20, 100);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
     EXPECT_NE(r.err.find("Stopping at the next safe point"), std::string::npos) << r.err;
     EXPECT_TRUE(Says(r, std::string(kStopped) + "\n") && Says(r, c.readStopped)) << r.out;
@@ -142,7 +144,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
 
     const std::string image = Pattern(size, 7, 1, 9);
     WriteFileBytes(dir.File("in.bin"), image);
-    r = Interrupted({"write", "in.bin"}, c.writeLine);
+    r = Interrupted({"write", "in.bin"}, c.writeLine, 100, 300);
     EXPECT_EQ(r.exitCode, 130) << r.out << r.err;
     EXPECT_TRUE(Says(r, std::string(kStopped) + "\n")) << r.out;
     const std::string record = LastRecord();
