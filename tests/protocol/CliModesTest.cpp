@@ -147,11 +147,7 @@ TEST_P(CliMode, RefusesWithItsExitStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CliMode, ::testing::ValuesIn(ModesThatRead()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::erase_if(name, [](char c) { return !std::isalnum(c); });
-                             return name;
-                         });
+                         [](const auto& info) { return ModeTestName(info.param); });
 
 // The same round trip over a serial terminal served by the simulator process.
 TEST(CliBackends, RoundTripOverTheSimulatorsSerialTerminal) {

@@ -183,8 +183,5 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     EXPECT_TRUE(ReadFileText(dir.File("flash.bin")).substr(0, size) == chip.substr(0, size));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, CliStop, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name = info.param.mode;
-    std::erase_if(name, [](char ch) { return !std::isalnum(ch); });
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Modes, CliStop, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return ModeTestName(info.param.mode); });

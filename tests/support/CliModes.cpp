@@ -103,6 +103,11 @@ bool Says(const ProcessResult& r, const std::string& text) {
     return r.out.find(text) != std::string::npos;
 }
 
+std::string ModeTestName(std::string mode) {
+    std::erase_if(mode, [](char c) { return !std::isalnum(c); });
+    return mode;
+}
+
 std::string FlashScenario(const CliModeCase& m, const TempDir& dir) {
     WriteFileBytes(dir.File("flash.bin"), Pattern(ChipSize(m), 29, 3));
     WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +

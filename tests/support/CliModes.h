@@ -44,6 +44,8 @@ std::string CliGroup(const CliModeCase& m);
 std::size_t ChipSize(const CliModeCase& m);
 
 bool Says(const ProcessResult& r, const std::string& text);
+// A mode's name as a test's name ("NUVOTONspi").
+std::string ModeTestName(std::string mode);
 
 // tolvane-jig-cli with `args` and the device options of one backend.
 using CliRun = std::function<ProcessResult(std::vector<std::string> args)>;
