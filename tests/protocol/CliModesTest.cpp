@@ -18,15 +18,9 @@ ProcessResult Cli(const std::string& folder, std::vector<std::string> args) {
     return RunProgram("tolvane-jig-cli", args, folder);
 }
 
-std::string Board(const char* pcb2Firmware) {
-    std::string tag = pcb2Firmware;
-    std::transform(tag.begin(), tag.end(), tag.begin(), ::tolower);
+std::string Board(std::string tag) {
+    std::ranges::transform(tag, tag.begin(), ::tolower);
     return "pcb2-" + tag;
-}
-
-std::string Chips(const CliModeCase& m, const std::string& section) {
-    return R"({"chips": {")" + std::string(FindMode(m.mode)->scenarioSection) + R"(": )" +
-           (section.empty() ? "{}" : section) + "}}";
 }
 
 std::vector<std::string> ModesThatRead() {
@@ -125,7 +119,7 @@ TEST_P(CliMode, RefusesWithItsExitStatus) {
     // The mode's own refusal; the dump it was to replace stays as it was.
     WriteFileBytes(dir.File("old.bin"), "an older dump");
     WriteFileBytes(dir.File("in.bin"), m->image);
-    WriteFileBytes(dir.File("refused.json"), Chips(*m, m->refusalChip));
+    WriteFileBytes(dir.File("refused.json"), ChipScenario(*m, m->refusalChip));
     std::vector<std::string> args = m->refusalArgs;
     args.insert(args.end(), {"--scenario", "refused.json"});
     r = Run(args, "sim:pcb3", false);
@@ -137,7 +131,7 @@ TEST_P(CliMode, RefusesWithItsExitStatus) {
     if (m->verifyFault.empty())
         return;
     WriteFileBytes(dir.File("in.bin"), std::string(65536, '\x33'));
-    WriteFileBytes(dir.File("worn.json"), Chips(*m, m->verifyFaultChip));
+    WriteFileBytes(dir.File("worn.json"), ChipScenario(*m, m->verifyFaultChip));
     r = Run({"write", "in.bin", "--scenario", "worn.json"});
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_TRUE(Says(r, m->verifyFault)) << r.out;

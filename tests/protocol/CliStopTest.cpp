@@ -5,7 +5,6 @@
 // gives puts the chip back; the JIG takes the next command on the same terminal. Every reply
 // comes a little late, so that a transfer outlasts the signal sent a random moment after its
 // blocks began.
-#include "modetable/ModeTable.h"
 #include "support/CliModes.h"
 #include "support/Pattern.h"
 
@@ -112,10 +111,8 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     const std::string chip = Pattern(ChipSize(m), 13, 1, 9);
     const std::size_t size = m.image.size(); // what a read gives
     WriteFileBytes(dir.File("flash.bin"), chip);
-    WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +
-                                           std::string(FindMode(m.mode)->scenarioSection) +
-                                           R"(": {"file": ")" + dir.File("flash.bin") +
-                                           R"("}}, "faults": [{"type": "delay", "ms": 1}]})");
+    WriteFileBytes(dir.File("s.json"), ChipScenario(m, R"({"file": "flash.bin"})",
+                                                    R"(, "faults": [{"type": "delay", "ms": 1}])"));
     SimProcess sim({"--board", c.board, "--timing", "instant", "--scenario", dir.File("s.json")});
     ASSERT_FALSE(sim.PtyPath().empty());
     device = "tty:" + sim.PtyPath();
@@ -175,9 +172,8 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
 
     // And the command it gives puts the chip back.
     std::vector<std::string> words = Words(line[3].str());
-    words.erase(words.begin());
     words.insert(words.end(), c.options.begin(), c.options.end());
-    r = RunProgram("tolvane-jig-cli", words, dir.Path(), env);
+    r = RunProgram(words[0], {words.begin() + 1, words.end()}, dir.Path(), env);
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(sim.Stop(), 0);
     EXPECT_TRUE(ReadFileText(dir.File("flash.bin")).substr(0, size) == chip.substr(0, size));

@@ -25,16 +25,13 @@ bool Has(const std::string& text, const std::string& part) {
 std::vector<Words> ReadmeCommands() {
     std::istringstream readme(ReadFileText(TOLVANE_SOURCE_DIR "/README.md"));
     std::vector<Words> commands;
-    std::string line;
-    while (std::getline(readme, line)) {
+    for (std::string line; std::getline(readme, line);) {
         if (!line.starts_with("tolvane-jig-cli "))
             continue;
         std::istringstream words(line.substr(16));
-        Words command;
-        std::string w;
-        while (words >> w && w[0] >= 'a' && w[0] <= 'z' && w.find('.') == std::string::npos)
+        Words& command = commands.emplace_back();
+        for (std::string w; words >> w && w[0] >= 'a' && w[0] <= 'z' && !Has(w, ".");)
             command.push_back(w);
-        commands.push_back(command);
     }
     return commands;
 }

@@ -108,11 +108,14 @@ std::string ModeTestName(std::string mode) {
     return mode;
 }
 
+std::string ChipScenario(const CliModeCase& m, const std::string& chip, const std::string& more) {
+    return R"({"chips": {")" + std::string(FindMode(m.mode)->scenarioSection) + R"(": )" +
+           (chip.empty() ? "{}" : chip) + "}" + more + "}";
+}
+
 std::string FlashScenario(const CliModeCase& m, const TempDir& dir) {
     WriteFileBytes(dir.File("flash.bin"), Pattern(ChipSize(m), 29, 3));
-    WriteFileBytes(dir.File("s.json"), R"({"chips": {")" +
-                                           std::string(FindMode(m.mode)->scenarioSection) +
-                                           R"(": {"file": ")" + dir.File("flash.bin") + R"("}}})");
+    WriteFileBytes(dir.File("s.json"), ChipScenario(m, R"({"file": "flash.bin"})"));
     return dir.File("s.json");
 }
 

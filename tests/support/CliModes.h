@@ -47,6 +47,11 @@ bool Says(const ProcessResult& r, const std::string& text);
 // A mode's name as a test's name ("NUVOTONspi").
 std::string ModeTestName(std::string mode);
 
+// A scenario whose section for the mode's chip is `chip` (an object, none when empty), with
+// `more` of the scenario's own keys after it.
+std::string ChipScenario(const CliModeCase& m, const std::string& chip,
+                         const std::string& more = "");
+
 // tolvane-jig-cli with `args` and the device options of one backend.
 using CliRun = std::function<ProcessResult(std::vector<std::string> args)>;
 // The scenario of a simulated chip kept in `dir`/flash.bin (written with a pattern), so that
