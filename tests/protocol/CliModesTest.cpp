@@ -162,18 +162,20 @@ TEST(CliBackends, RoundTripOverTheSimulatorsSerialTerminal) {
 class CliOptions : public ::testing::Test {
   protected:
     void SetUp() override {
-        WriteFileBytes(
-            dir.File("MB connection ENE.txt"),
-            "Board one KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\r\n"
-            "Board two KSO3=3 KSI4=9 KSI5=10 KSI6=11 KSI7=13\n"
-            "\xCF\xEB\xE0\xF2\xE0 \xEE\xE4\xE8\xED KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\n");
-        WriteFileBytes(dir.File("MB connection ITE.txt"),
-                       "Examples of the format\n"
-                       "Board one PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 "
-                       "STB=5 AFD=6 INIT=7 SLIN=8 KSI4=9 KSI5=10 KB_pins=26\r\n"
-                       "Board two PD0=1 PD1=2 PD2=3 PD3=4 PD4=11 PD5=12 PD6=13 PD7=14 BUSY=15 "
-                       "STB=16 AFD=17 INIT=18 SLIN=19 KSI4=20 KSI5=22\n");
+        std::string edid(EdidSamples::kLaptopPanel.begin(), EdidSamples::kLaptopPanel.end());
+        edid[127] ^= 1; // its checksum wrong
         for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+                 {"MB connection ENE.txt",
+                  "Board one KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\r\n"
+                  "Board two KSO3=3 KSI4=9 KSI5=10 KSI6=11 KSI7=13\n"
+                  "\xCF\xEB\xE0\xF2\xE0 \xEE\xE4\xE8\xED KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\n"},
+                 {"MB connection ITE.txt",
+                  "Examples of the format\n"
+                  "Board one PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 "
+                  "STB=5 AFD=6 INIT=7 SLIN=8 KSI4=9 KSI5=10 KB_pins=26\r\n"
+                  "Board two PD0=1 PD1=2 PD2=3 PD3=4 PD4=11 PD5=12 PD6=13 PD7=14 BUSY=15 "
+                  "STB=16 AFD=17 INIT=18 SLIN=19 KSI4=20 KSI5=22\n"},
+                 {"edid.bin", edid},
                  {"ffc.json", R"({"chips": {"ene": {"wiring": "ffc", "cable": 30, "connector":
                       {"KSO3": 12, "KSI4": 5, "KSI5": 6, "KSI6": 7, "KSI7": 8}}}})"},
                  {"ite-turned.json", R"({"chips": {"ite": {"reversed": true}}})"},
@@ -189,9 +191,6 @@ class CliOptions : public ::testing::Test {
                       "to": 300}, {"pins": [3, 5], "from": 600, "to": 700}]}}})"},
                  {"silent.json", R"({"chips": {"keyboard": {"answers": [[]]}}})"}})
             WriteFileBytes(dir.File(name), text);
-        std::string bad(EdidSamples::kLaptopPanel.begin(), EdidSamples::kLaptopPanel.end());
-        bad[127] ^= 1;
-        WriteFileBytes(dir.File("edid.bin"), bad);
     }
     ProcessResult Run(std::vector<std::string> args, const std::string& device = "sim:pcb3") {
         args.insert(args.end(), {"--device", device});

@@ -79,13 +79,9 @@ void ExpectLines(const ProcessResult& r, const std::vector<std::string>& lines,
 }
 } // namespace
 
-const std::vector<CliModeCase>& CliModeCases() {
-    static const std::vector<CliModeCase> cases = Cases();
-    return cases;
-}
-
 const CliModeCase* FindCliModeCase(const std::string& mode) {
-    for (const CliModeCase& c : CliModeCases())
+    static const std::vector<CliModeCase> cases = Cases();
+    for (const CliModeCase& c : cases)
         if (mode == c.mode)
             return &c;
     return nullptr;
@@ -121,8 +117,9 @@ std::string FlashScenario(const CliModeCase& m, const TempDir& dir) {
 
 void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli) {
     const std::string group = CliGroup(m);
-    auto run = [&](std::vector<std::string> args) {
+    auto run = [&](std::vector<std::string> args, const std::vector<std::string>& more = {}) {
         args.insert(args.begin(), group);
+        args.insert(args.end(), more.begin(), more.end());
         args.insert(args.end(), m.wiring.begin(), m.wiring.end());
         return cli(args);
     };
@@ -133,9 +130,7 @@ void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli) {
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == before.substr(0, m.image.size()));
 
     WriteFileBytes(dir.File("in.bin"), m.image);
-    std::vector<std::string> write{"write", "in.bin"};
-    write.insert(write.end(), m.writeArgs.begin(), m.writeArgs.end());
-    r = run(write);
+    r = run({"write", "in.bin"}, m.writeArgs);
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     ExpectLines(r, m.write, "write");
     EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == m.image + before.substr(m.image.size()));

@@ -36,8 +36,7 @@ struct CliModeCase {
     std::string verifyFault{};              // the line that names where (64 KiB of 33h)
 };
 
-// The cases in the mode table's order; nullptr for a mode that has none.
-const std::vector<CliModeCase>& CliModeCases();
+// The case of a working mode; nullptr for a mode that has none.
 const CliModeCase* FindCliModeCase(const std::string& mode);
 // The mode's command group ("ene").
 std::string CliGroup(const CliModeCase& m);
