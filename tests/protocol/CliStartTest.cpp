@@ -1,10 +1,12 @@
-// tolvane-jig-cli start: the whole Start flow without windows.
+// tolvane-jig-cli start: the whole Start flow without windows, and the start log's date.
 #include "support/Process.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <regex>
 
 TEST(CliStart, ReflashesAPcb2AndPrintsTheUpdateWindowsLines) {
     TempDir cwd;
@@ -13,10 +15,8 @@ TEST(CliStart, ReflashesAPcb2AndPrintsTheUpdateWindowsLines) {
         {"start", "--device", "sim:pcb2-v41", "--timing", "instant", "--mode", "MEC jtag"},
         cwd.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Current version of FW -> M88_ALLPCB_V41  \nUser select -> MEC jtag\n"
-                          "Command go to BOOT ... \n",
-                          0),
-              0u)
+    EXPECT_TRUE(r.out.starts_with("Current version of FW -> M88_ALLPCB_V41  \nUser select -> "
+                                  "MEC jtag\nCommand go to BOOT ... \n"))
         << r.out;
     EXPECT_NE(r.out.find("\nBOOT M88 connected - BOOT_M88_V2  \n"), std::string::npos);
     EXPECT_TRUE(r.out.ends_with("Exit from BOOT and RUN ... \nJIG ready for MEC jtag\n")) << r.out;
@@ -66,4 +66,23 @@ TEST(CliStart, RefusesUnknownModesAndReportsAMissingJig) {
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err, "error: JIG not connected to the USB port!\n");
     EXPECT_EQ(r.out, "");
+}
+
+TEST(CliStart, StartLogDateFollowsTheSystemsShortDate) {
+    // A German locale of our own, whatever the machine has installed: its short date is
+    // DD.MM.YYYY where the C locale's is MM/DD/YY.
+    TempDir locales;
+    const std::string build =
+        "localedef -i de_DE -f UTF-8 " + locales.File("de_DE.UTF-8") + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(build.c_str()), 0) << "localedef (Debian package locales) failed";
+    TempDir cwd;
+    const ProcessResult r =
+        RunProgram("tolvane-jig-cli", {"identify", "--device", "sim:pcb3"}, cwd.Path(),
+                   {"LOCPATH=" + locales.Path(), "LC_ALL=de_DE.UTF-8"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string log = ReadFileText(cwd.File("Start_log.txt"));
+    EXPECT_TRUE(std::regex_search(log, std::regex("\n[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{2}:")))
+        << log;
+    // Figures stay as a terminal expects them, whatever the locale says.
+    EXPECT_EQ(r.out, "M328_EPM240_v16  \nPCB3\n");
 }

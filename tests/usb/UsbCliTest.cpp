@@ -1,7 +1,7 @@
 // tolvane-jig-cli over `--device usb`: the real libftdi1 in front of the virtual chip, with the
 // simulated JIG in the chip's process or behind tolvane-jig-sim's terminal.
 #include "sim/chips/EneKb90xx.h"
-#include "support/Pattern.h"
+#include "support/CliModes.h"
 #include "support/Process.h"
 #include "usb/VirtualUsb.h"
 
@@ -12,10 +12,6 @@ ProcessResult UsbCli(const std::string& folder, const std::string& board,
     args.insert(args.end(), {"--device", "usb"});
     return RunProgram("tolvane-jig-cli", args, folder,
                       VirtualUsbEnvironment(board, scenarioFile, "instant", pty));
-}
-
-bool Has(const ProcessResult& run, const std::string& text) {
-    return run.out.find(text) != std::string::npos;
 }
 } // namespace
 
@@ -57,27 +53,15 @@ TEST(UsbCli, FirmwareSwitchReflashesAPcb2) {
                                "Go to application. End.\n"));
 }
 
-TEST(UsbCli, EneReadAndWriteByteForByteOnBothBoards) {
-    const std::vector<std::uint8_t> image = SimEneKb90xx::DefaultImage();
-    const std::string expected(image.begin(), image.end());
-    for (const char* board : {"pcb2-v41", "pcb3"}) {
-        TempDir dir;
-        ProcessResult r = UsbCli(dir.Path(), board, {"ene", "read", "out.bin"});
-        EXPECT_EQ(r.exitCode, 0) << board << r.out << r.err;
-        EXPECT_TRUE(Has(r, "Reading completed successfully.\n")) << board;
-        EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == expected) << board;
-
-        // The scenario's flash file takes what is written, so the write is checked twice: by the
-        // JIG's verification and by the bytes that reached the simulated flash.
-        std::string written = Pattern(131072, 7);
-        WriteFileBytes(dir.File("in.bin"), written);
-        WriteFileBytes(dir.File("flash.bin"), expected);
-        WriteFileBytes(dir.File("s.json"), R"({"chips": {"ene": {"file": "flash.bin"}}})");
-        r = UsbCli(dir.Path(), board, {"ene", "write", "in.bin"}, dir.File("s.json"));
-        EXPECT_EQ(r.exitCode, 0) << board << r.out << r.err;
-        EXPECT_TRUE(Has(r, "Writing and verify is OK !\n")) << board << r.out;
-        EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == written) << board;
-    }
+// The round trip every backend makes; the flash file of the scenario holds what the JIG
+// wrote, so a write is checked by the JIG's verification and by the bytes that reached it.
+TEST(UsbCli, RoundTrip) {
+    const CliModeCase& m = *FindCliModeCase("ENE KB90XX");
+    TempDir dir;
+    const std::string scenario = FlashScenario(m, dir);
+    CliRoundTrip(m, dir, [&](std::vector<std::string> args) {
+        return UsbCli(dir.Path(), "pcb3", args, scenario);
+    });
 }
 
 TEST(UsbCli, UnpluggingMidReadEndsTheReadWithAClearLine) {
@@ -85,8 +69,8 @@ TEST(UsbCli, UnpluggingMidReadEndsTheReadWithAClearLine) {
     WriteFileBytes(dir.File("s.json"), R"({"faults": [{"type": "vanish", "afterReplies": 60}]})");
     ProcessResult r = UsbCli(dir.Path(), "pcb3", {"ene", "read", "out.bin"}, dir.File("s.json"));
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    EXPECT_TRUE(Has(r, "Lost Communication with ENE or timeout!\nThe JIG was lost (")) << r.out;
-    EXPECT_FALSE(Has(r, "Reading completed successfully."));
+    EXPECT_TRUE(Says(r, "Lost Communication with ENE or timeout!\nThe JIG was lost (")) << r.out;
+    EXPECT_FALSE(Says(r, "Reading completed successfully."));
 }
 
 TEST(UsbCli, TheChipInFrontOfTheSimulatorProcess) {

@@ -1,0 +1,147 @@
+#include "support/CliModes.h"
+
+#include "modetable/ModeTable.h"
+#include "support/EdidSamples.h"
+#include "support/Pattern.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<CliModeCase> Cases() {
+    const std::string kBackupTaken = "The chip is unchanged. No backup was taken.\n";
+    const char* const kIteOtherPins = "PD0=1 PD1=2 PD2=3 PD3=4 PD4=11 PD5=12 PD6=13 PD7=14 "
+                                      "BUSY=15 STB=16 AFD=17 INIT=18 SLIN=19 KSI4=20 KSI5=22";
+    const auto& m = EdidSamples::kDesktopMonitor;
+    // clang-format off
+    return {
+        {.mode = "NUVOTON spi", .capacity = 131072, .image = Pattern(131072, 31, 7),
+         .read = {"Reading complete ...\n", "bytes moved:      131072 (file)"},
+         .writeArgs = {"--stats"},
+         .write = {"Nuvoton chip is programmed succesfully!\n", "bytes moved:      131072 (file)"},
+         .refusalChip = R"({"id": [239, 64, 19, 0]})", .refusalArgs = {"read", "old.bin"},
+         .refusal = "No connection to the NPCE! reading ID -> EF4013\n",
+         .judgesImageFirst = true,
+         .imageRefusedErr = "error: Ошибка открытия файла.\n" + kBackupTaken},
+        {.mode = "NUVOTON jtag", .capacity = 131072, .image = Pattern(131072, 31, 7),
+         .read = {"Reading complete. ", "--- stats\n", "\nscript ", "\nread "},
+         .write = {"Write complete! ", "Verify OK: the flash holds in.bin\n"},
+         .check = {"Read NUVOTON ID 0FE2201F\n", "I`m ready to READ or WRITE.\n"},
+         .refusalArgs = {"read", "old.bin", "--reversed"}, .refusal = "Wrong ID. Break.\n",
+         .imageRefusedErr = "error: Error open file!\n" + kBackupTaken,
+         .verifyFaultChip = R"({"corruptAfterWrite": {"address": 70000}})",
+         .verifyFault = "Verify FAILED: the flash differs from the file at offset 0x11170"},
+        {.mode = "ENE KB90XX", .capacity = 131072, .image = Pattern(131072, 31, 7),
+         .read = {"Reading completed successfully.\n", "bytes moved:      131072 (file)"},
+         .write = {"Writing and verify is OK !\n"},
+         .refusalChip = R"({"connected": false})", .refusalArgs = {"write", "in.bin"},
+         .refusal = "No connection to the KB90XX!\n",
+         .judgesImageFirst = true, .imageRefusedErr = "error: Error open file!\n" + kBackupTaken},
+        {.mode = "MEC jtag", .capacity = 198656, .image = Pattern(196608, 31, 7),
+         .read = {"Read FLASH complete.\n", "bytes moved:      196608 (file)"},
+         .writeArgs = {"--stats"},
+         .write = {"Стирание завершено успешно.\n", "Write FLASH complete.\n",
+                   "Verification OK: MAIN is byte for byte in.bin\n",
+                   "bytes moved:      393216 (file)"},
+         .check = {"ID from MEC -> 0216 A445h\n", "--> Erase and Write boot allowed.\n"},
+         .refusalChip = R"({"fwp": true})", .refusalArgs = {"check"},
+         .refusal = "--> FW write protect! (FWP ножка)\n",
+         .judgesImageFirst = true, .imageReasonOnErr = true},
+        {.mode = "EDID lcd", .capacity = 65536, .chipSize = 256,
+         .image = std::string(m.begin(), m.end()),
+         .read = {"Reading from the EEPROM is completed successfully.\n",
+                  "bytes moved:      256 (file)"},
+         .readBack = {"  Header: valid\n", "  Monitor name: DELL U2412M\n"},
+         .write = {"Writing data to EEPROM is completed successfully.\n"},
+         .refusalChip = R"({"writeProtected": true})", .refusalArgs = {"write", "in.bin"},
+         .refusal = "EEPROM does not respond, or write error! WP 7 pin = '0' ?\n",
+         .imageRefusedErr = "error: Ошибка открытия файла.\n"},
+        {.mode = "ITE", .wiring = {"--pins", kCliItePins},
+         .capacity = 131072, .image = Pattern(131072, 31, 7),
+         .read = {"Reading complete. \n", "bytes moved:      131072 (file)"},
+         .writeArgs = {"--stats"},
+         .write = {"All settings sent.\n", "WRITE complete.\n",
+                   "Verify: the flash matches the file.\n", "bytes moved:      262144 (file)"},
+         .check = {"Received ITE ID  -> 8512 rev -> 02\n"},
+         .refusalArgs = {"check", "--pins", kIteOtherPins},
+         .refusal = "ITE we do not respond, check the connection and settings. MB powered? (00)\n",
+         .imageRefusedErr = kBackupTaken,
+         .verifyFaultChip = R"({"stuckZeroBits": {"address": 74565, "mask": 16}})",
+         .verifyFault = "Verify: the flash differs from the file at offset 0x12345 (EF / FF) "
+                        "(flash / file)"},
+    };
+    // clang-format on
+}
+
+void ExpectLines(const ProcessResult& r, const std::vector<std::string>& lines,
+                 const std::string& what) {
+    for (const std::string& line : lines)
+        EXPECT_TRUE(Says(r, line)) << what << ": " << line << "\n" << r.out << r.err;
+}
+} // namespace
+
+const CliModeCase* FindCliModeCase(const std::string& mode) {
+    static const std::vector<CliModeCase> cases = Cases();
+    for (const CliModeCase& c : cases)
+        if (mode == c.mode)
+            return &c;
+    return nullptr;
+}
+
+std::size_t ChipSize(const CliModeCase& m) {
+    return m.chipSize ? m.chipSize : m.capacity;
+}
+
+std::string CliGroup(const CliModeCase& m) {
+    return FindMode(m.mode)->cliGroup;
+}
+
+bool Says(const ProcessResult& r, const std::string& text) {
+    return r.out.find(text) != std::string::npos;
+}
+
+std::string ModeTestName(std::string mode) {
+    std::erase_if(mode, [](char c) { return !std::isalnum(c); });
+    return mode;
+}
+
+std::string ChipScenario(const CliModeCase& m, const std::string& chip, const std::string& more) {
+    return R"({"chips": {")" + std::string(FindMode(m.mode)->scenarioSection) + R"(": )" +
+           (chip.empty() ? "{}" : chip) + "}" + more + "}";
+}
+
+std::string FlashScenario(const CliModeCase& m, const TempDir& dir) {
+    WriteFileBytes(dir.File("flash.bin"), Pattern(ChipSize(m), 29, 3));
+    WriteFileBytes(dir.File("s.json"), ChipScenario(m, R"({"file": "flash.bin"})"));
+    return dir.File("s.json");
+}
+
+void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli) {
+    const std::string group = CliGroup(m);
+    auto run = [&](std::vector<std::string> args, const std::vector<std::string>& more = {}) {
+        args.insert(args.begin(), group);
+        args.insert(args.end(), more.begin(), more.end());
+        args.insert(args.end(), m.wiring.begin(), m.wiring.end());
+        return cli(args);
+    };
+    const std::string before = ReadFileText(dir.File("flash.bin"));
+    ProcessResult r = run({"read", "out.bin", "--stats"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    ExpectLines(r, m.read, "read");
+    EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == before.substr(0, m.image.size()));
+
+    WriteFileBytes(dir.File("in.bin"), m.image);
+    r = run({"write", "in.bin"}, m.writeArgs);
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    ExpectLines(r, m.write, "write");
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == m.image + before.substr(m.image.size()));
+
+    r = run({"read", "back.bin"});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    ExpectLines(r, m.readBack, "read back");
+    EXPECT_TRUE(ReadFileText(dir.File("back.bin")) == m.image);
+    if (!m.check.empty()) {
+        r = run({"check"});
+        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+        ExpectLines(r, m.check, "check");
+    }
+}
