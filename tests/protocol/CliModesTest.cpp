@@ -2,6 +2,7 @@
 // the mode table on both boards each mode runs on, what every mode refuses and with which exit
 // status, and the options that are one mode's own.
 #include "support/CliModes.h"
+#include "link/OpenProgrammerLink.h"
 #include "modetable/ModeTable.h"
 #include "sim/chips/Mec16xx.h"
 #include "support/EdidSamples.h"
@@ -254,7 +255,8 @@ TEST_F(CliOptions, EachModesOwnOptions) {
         {{"mec", "erase", "--scenario", "locked.json"}, 1, {"--> Каманда стирания отменена.\n"}},
         {{"mec", "read", "mec-all.bin", "--info", "--stats"}, 0,
          {"Read INFO complete.\n", "bytes moved:      198656 (file)", "wire + JIG time:"}},
-        {{"mec", "erase", "--info"}, 0, {"Стирание завершено успешно.\n"}, "", "", "sim:pcb2-v42"},
+        {{"mec", "erase", "--info"}, 1, {"INFO is not erased: the erase was not confirmed.\n"}, "", "", "sim:pcb2-v42"},
+        {{"mec", "erase", "--info", "--yes"}, 0, {"Стирание завершено успешно.\n"}, "", "", "sim:pcb2-v42"},
         {{"mec", "write", "mec.bin", "--no-erase", "--no-verify"}, 0, {}, "", "Verification",
          "sim:pcb2-v42"},
         // EDID: a wrong checksum is written only with --yes; "show" needs no JIG.
@@ -309,7 +311,8 @@ TEST_F(CliOptions, EachModesOwnOptions) {
     const std::string& keys = last["keyboard scan --seconds 1 --scenario keys.json "].out;
     const std::regex held("3-5  \\(Shape69\\)\n"); // pressed twice, printed twice
     EXPECT_EQ(std::distance(std::sregex_iterator(keys.begin(), keys.end(), held), {}), 2) << keys;
-    EXPECT_EQ(last["keyboard scan "].out, "Please update FW\n");
+    EXPECT_EQ(last["keyboard scan "].out,
+              "Please update FW\n" + FirmwareFixLine(LinkVariants::KeyboardTesting) + "\n");
 }
 
 // A MEC write without its erase, which the read-back finds, and one that breaks after its
