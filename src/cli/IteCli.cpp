@@ -155,6 +155,8 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
                 break;
             case IteOperation::Write:
                 status = run([&] { engine.WriteFile(args.positional.at(0)); });
+                if (!engine.Run().BackupPath().empty()) // the backup read moved the chip too
+                    bytes += Ite::kFlashSize;
                 PrintChipState(engine.Run().ChipState(), args, IteWriteCommand(args),
                                engine.Run().BackupPath());
                 if (status == kExitOk && !args.Flag("no-verify"))

@@ -14,6 +14,7 @@ struct Boundary {
 };
 constexpr Boundary kBoundaries[] = {
     {"Sending start: ", "Sending end:   ", "script"},
+    {"Backup: reading the chip", "Backup saved: ", "backup"},
     {"Reading ...", "Reading complete. ", "read"},
     {"Erase blocks... ", "Erase complete! ", "erase"},
     {"Write bytes ... ", "Write complete! ", "write"},
@@ -28,7 +29,8 @@ JtagPhases::Mark JtagPhases::Now() const {
     Mark m;
     m.wall = std::chrono::steady_clock::now();
     m.threadCpu = ThreadCpuNanos();
-    if (auto* sim = dynamic_cast<SimFtdiApi*>(api_.get())) {
+    // A scenario without a device has no JIG to ask.
+    if (auto* sim = dynamic_cast<SimFtdiApi*>(api_.get()); sim && sim->DeviceCount() > 0) {
         const SimStats s = sim->Jig().Stats();
         m.simNanos = s.wireNanos + s.jigNanos;
         m.hostLagNanos = s.hostLagNanos;
@@ -54,20 +56,37 @@ void JtagPhases::Note(const std::string& line) {
 
 void JtagPhases::Print() const {
     std::lock_guard lock(mutex_);
-    const bool sim = dynamic_cast<SimFtdiApi*>(api_.get()) != nullptr;
+    const auto* simApi = dynamic_cast<SimFtdiApi*>(api_.get());
+    const bool sim = simApi && simApi->DeviceCount() > 0;
     std::printf("%-7s %9s %12s %12s %11s %14s\n", "phase", "wall s", "wire+JIG s", "wall/(w+J)",
                 "host lag s", "host CPU/wall");
-    for (const Phase& p : done_) {
-        const double wall = std::chrono::duration<double>(p.to.wall - p.from.wall).count();
-        const double jig = static_cast<double>(p.to.simNanos - p.from.simNanos) / 1e9;
-        const double lag = static_cast<double>(p.to.hostLagNanos - p.from.hostLagNanos) / 1e9;
-        const double cpu = static_cast<double>(p.to.threadCpu - p.from.threadCpu) / 1e9;
-        const double busy = wall > 0 ? 100.0 * cpu / wall : 0.0;
-        if (sim && jig > 0)
-            std::printf("%-7s %9.3f %12.3f %12.3f %11.3f %13.2f%%\n", p.name.c_str(), wall, jig,
-                        wall / jig, lag, busy);
+    struct Row {
+        double wall, jig, lag, cpu;
+    };
+    auto print = [&](const std::string& name, const Row& r) {
+        const double busy = r.wall > 0 ? 100.0 * r.cpu / r.wall : 0.0;
+        if (sim && r.jig > 0)
+            std::printf("%-7s %9.3f %12.3f %12.3f %11.3f %13.2f%%\n", name.c_str(), r.wall, r.jig,
+                        r.wall / r.jig, r.lag, busy);
         else
-            std::printf("%-7s %9.3f %12s %12s %11s %13.2f%%\n", p.name.c_str(), wall, "-", "-", "-",
+            std::printf("%-7s %9.3f %12s %12s %11s %13.2f%%\n", name.c_str(), r.wall, "-", "-", "-",
                         busy);
+    };
+    auto between = [](const Mark& from, const Mark& to) {
+        return Row{std::chrono::duration<double>(to.wall - from.wall).count(),
+                   static_cast<double>(to.simNanos - from.simNanos) / 1e9,
+                   static_cast<double>(to.hostLagNanos - from.hostLagNanos) / 1e9,
+                   static_cast<double>(to.threadCpu - from.threadCpu) / 1e9};
+    };
+    Row phases{0, 0, 0, 0};
+    for (const Phase& p : done_) {
+        const Row r = between(p.from, p.to);
+        print(p.name, r);
+        phases = {phases.wall + r.wall, phases.jig + r.jig, phases.lag + r.lag, phases.cpu + r.cpu};
     }
+    // The phases ran on the worker; what lies between them mostly on this thread.
+    const Row total = between(start_, Now());
+    print("other",
+          {total.wall - phases.wall, total.jig - phases.jig, total.lag - phases.lag, total.cpu});
+    print("total", {total.wall, total.jig, total.lag, total.cpu + phases.cpu});
 }

@@ -1,8 +1,9 @@
 #pragma once
-// Figures of each phase of a "jtag" command (script, read, erase, write), cut at the log lines
-// that open and close them: wall time, the simulated JIG's wire and own time, the host's lag
-// (its own time between a reply's arrival and its next command), and the CPU time of the thread
-// that ran the phase (the engine's worker).
+// Figures of each phase of a "jtag" command (script, backup, read, erase, write), cut at the log
+// lines that open and close them: wall time, the simulated JIG's wire and own time, the host's
+// lag (its own time between a reply's arrival and its next command), and the CPU time of the
+// thread that ran the phase (the engine's worker). "other" is what lies between the phases (the
+// settings, the checks, the signals), "total" the whole command: every second is in a row.
 #include "link/FtdiApi.h"
 
 #include <chrono>
@@ -15,7 +16,7 @@
 
 class JtagPhases {
   public:
-    explicit JtagPhases(std::shared_ptr<FtdiApi> api) : api_(std::move(api)) {}
+    explicit JtagPhases(std::shared_ptr<FtdiApi> api) : api_(std::move(api)), start_(Now()) {}
     // Called with every log line, on the thread that logs it.
     void Note(const std::string& line);
     void Print() const;
@@ -34,6 +35,7 @@ class JtagPhases {
     Mark Now() const;
 
     std::shared_ptr<FtdiApi> api_;
+    Mark start_;
     mutable std::mutex mutex_;
     std::optional<Phase> open_;
     std::vector<Phase> done_;

@@ -144,14 +144,15 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
         << r.err;
     const std::size_t written = std::stoul(line[1]) * c.writeBlock;
     const std::string backup = line[2];
+    const std::string putBack = line[3]; // the match points into r, which is used again below
     EXPECT_NE(record.find(Record(m.mode, "write", c.writeStep, std::stoul(line[1]))),
               std::string::npos)
         << record;
     EXPECT_GT(written, 0u);
     EXPECT_LT(written, image.size());
     EXPECT_TRUE(ReadFileText(backup).substr(0, size) == chip.substr(0, size));
-    EXPECT_EQ(line[3].str(), "tolvane-jig-cli " + group + " write" + c.putBack + " " + backup +
-                                 " --device " + device);
+    EXPECT_EQ(putBack, "tolvane-jig-cli " + group + " write" + c.putBack + " " + backup +
+                           " --device " + device);
 
     // The line is true: the chip holds the blocks it names and is erased after them.
     r = Cli({"read", "now.bin"});
@@ -161,7 +162,7 @@ TEST_P(CliStop, CtrlCStopsAReadAndAWriteAtABlockAndTheJigStaysReady) {
     EXPECT_TRUE(ReadFileText(dir.File("now.bin")) == expected);
 
     // And the command it gives puts the chip back.
-    std::string command = line[3].str();
+    std::string command = putBack;
     for (const std::string& option : c.options)
         command += " " + option;
     r = RunProgram("/bin/sh", {"-c", command}, dir.Path(),

@@ -24,7 +24,10 @@ std::vector<CliModeCase> Cases() {
          .imageRefusedErr = "error: Ошибка открытия файла.\n" + kBackupTaken},
         {.mode = "NUVOTON jtag", .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading complete. ", "--- stats\n", "\nscript ", "\nread "},
-         .write = {"Write complete! ", "Verify OK: the flash holds in.bin\n"},
+         .writeArgs = {"--stats"},
+         // every second of the command is in a row: the backup and the rest included
+         .write = {"Write complete! ", "Verify OK: the flash holds in.bin\n", "\nscript ",
+                   "\nbackup ", "\nerase ", "\nwrite ", "\nread ", "\nother ", "\ntotal "},
          .check = {"Read NUVOTON ID 0FE2201F\n", "I`m ready to READ or WRITE.\n"},
          .refusalArgs = {"read", "old.bin", "--reversed"}, .refusal = "Wrong ID. Break.\n",
          .imageRefusedErr = "error: Error open file!\n" + kBackupTaken,
@@ -60,7 +63,8 @@ std::vector<CliModeCase> Cases() {
          .read = {"Reading complete. \n", "bytes moved:      131072 (file)"},
          .writeArgs = {"--stats"},
          .write = {"All settings sent.\n", "WRITE complete.\n",
-                   "Verify: the flash matches the file.\n", "bytes moved:      262144 (file)"},
+                   "Verify: the flash matches the file.\n",
+                   "bytes moved:      393216 (file)"}, // backup, write, read-back
          .check = {"Received ITE ID  -> 8512 rev -> 02\n"},
          .refusalArgs = {"check", "--pins", kIteOtherPins},
          .refusal = "ITE we do not respond, check the connection and settings. MB powered? (00)\n",
