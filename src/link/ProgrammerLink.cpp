@@ -84,6 +84,21 @@ bool ProgrammerLink::Queued(DWORD* count) {
     return api_->FT_GetStatus(handle_, count, &txQueue, &events) == FT_OK;
 }
 
+// Up to `count` bytes into r.bytes, as many as the read gave; false (no bytes, the device lost)
+// when the read itself failed.
+bool ProgrammerLink::ReadInto(Reply& r, std::size_t count) {
+    r.bytes.resize(count);
+    DWORD transferred = 0;
+    if (count != 0 &&
+        api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) != FT_OK) {
+        r.bytes.clear();
+        r.outcome = WaitOutcome::DeviceError;
+        return false;
+    }
+    r.bytes.resize(transferred);
+    return true;
+}
+
 Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) {
     Reply r;
     r.step = std::move(step);
@@ -104,16 +119,9 @@ Reply ProgrammerLink::Expect(std::size_t count, Millis bound, std::string step) 
     // A reply may be longer than kMostQueued; a surplus is taken up to the larger of the two.
     const std::size_t take = std::min<std::size_t>(
         r.surplus ? rxQueue : std::min<std::size_t>(rxQueue, count), std::max(count, kMostQueued));
-    r.bytes.resize(take);
-    DWORD transferred = 0;
-    if (take != 0 &&
-        api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(take), &transferred) != FT_OK) {
-        r.bytes.clear();
-        r.outcome = WaitOutcome::DeviceError;
+    if (!ReadInto(r, take))
         return r;
-    }
-    r.bytes.resize(transferred);
-    if (r.outcome == WaitOutcome::Ready && !r.surplus && transferred != count)
+    if (r.outcome == WaitOutcome::Ready && !r.surplus && r.bytes.size() != count)
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
     return r;
 }
@@ -128,12 +136,8 @@ Reply ProgrammerLink::ExpectNext(std::size_t count, Millis bound, std::string st
     r.outcome = handle_->WaitReceived(count, DeadlineIn(bound));
     if (r.outcome != WaitOutcome::Ready)
         return r;
-    r.bytes.resize(count);
-    DWORD transferred = 0;
-    if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) != FT_OK ||
-        transferred != count)
+    if (ReadInto(r, count) && r.bytes.size() != count)
         r.outcome = WaitOutcome::DeviceError; // the queue said the bytes were there
-    r.bytes.resize(transferred);
     return r;
 }
 
@@ -157,15 +161,7 @@ Reply ProgrammerLink::ExpectQueued(std::size_t count, Deadline deadline, std::si
     if (rxQueue < count || rxQueue == 0)
         return r;
     r.outcome = WaitOutcome::Ready;
-    r.bytes.resize(std::min<std::size_t>(rxQueue, most));
-    DWORD transferred = 0;
-    if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(r.bytes.size()), &transferred) !=
-        FT_OK) {
-        r.bytes.clear();
-        r.outcome = WaitOutcome::DeviceError;
-        return r;
-    }
-    r.bytes.resize(transferred);
+    ReadInto(r, std::min<std::size_t>(rxQueue, most));
     return r;
 }
 
@@ -182,16 +178,9 @@ Reply ProgrammerLink::ExpectRead(std::size_t count, int attempts, std::string st
             r.outcome = WaitOutcome::Cancelled;
             return r;
         }
-        r.bytes.resize(count);
-        DWORD transferred = 0;
-        if (api_->FT_Read(handle_, r.bytes.data(), static_cast<DWORD>(count), &transferred) !=
-            FT_OK) {
-            r.bytes.clear();
-            r.outcome = WaitOutcome::DeviceError;
+        if (!ReadInto(r, count))
             return r;
-        }
-        r.bytes.resize(transferred);
-        if (transferred != 0) {
+        if (!r.bytes.empty()) {
             r.outcome = WaitOutcome::Ready;
             return r;
         }

@@ -75,6 +75,7 @@ class ProgrammerLink {
   private:
     // How many bytes wait in the receive queue; false when the device did not say.
     bool Queued(DWORD* count);
+    bool ReadInto(Reply& r, std::size_t count);
 
     std::shared_ptr<FtdiApi> api_;
     FT_HANDLE handle_ = nullptr;

@@ -62,6 +62,13 @@ void HoldWholeFile(ModeResult& r, const ModeAdapter& a, const ModeRequest& q,
     Hold(r, !ec && size == whole, "a read's file holds the whole chip");
 }
 
+// What the operator was told, and the step the runner names.
+void Report(ModeResult& r, const RecordingPort& port, const OperationRunner& run) {
+    r.failedStep = run.FailedStep();
+    r.lines = port.Lines();
+    r.messages = port.Messages();
+}
+
 // ---------------------------------------------------------------- ENE KB90xx
 
 ModeResult RunEne(const ModeAdapter& a, const ModeRequest& q) {
@@ -96,9 +103,7 @@ ModeResult RunEne(const ModeAdapter& a, const ModeRequest& q) {
                             port.Enabled(Kb90::kExitButton);
         Hold(r, r.outcome != Outcome::None, "an outcome");
     }
-    r.failedStep = engine.Run().FailedStep();
-    r.lines = port.Lines();
-    r.messages = port.Messages();
+    Report(r, port, engine.Run());
     r.namesStep = LineNamesStep(r.lines);
     if (r.outcome == Outcome::Failed)
         Hold(r, !r.lines.empty(), "a failure says why");
@@ -134,9 +139,7 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen() && !engine.FileOpen();
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
-    r.failedStep = engine.Run().FailedStep();
-    r.lines = port.Lines();
-    r.messages = port.Messages();
+    Report(r, port, engine.Run());
     r.namesStep = LineNamesStep(r.lines);
     for (const std::string& l : r.lines)
         r.namesStep = r.namesStep || l.rfind("Lost communication with MEC", 0) == 0 ||
@@ -229,9 +232,7 @@ ModeResult RunNpce(const ModeAdapter& a, const ModeRequest& q) {
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = port.Enabled(Npce::kReadButton) && port.Enabled(Npce::kWriteButton) &&
                         port.Enabled(Npce::kExitButton);
-    r.failedStep = engine.Run().FailedStep();
-    r.lines = port.Lines();
-    r.messages = port.Messages();
+    Report(r, port, engine.Run());
     r.namesStep = (!r.failedStep.empty() || r.outcome == Outcome::NoJig) && LineNamesStep(r.lines);
     Hold(r, r.outcome != Outcome::None, "an outcome");
     if (r.outcome == Outcome::Failed)
@@ -293,9 +294,7 @@ ModeResult RunJtag(const ModeAdapter& a, const ModeRequest& q) {
     } else {
         r.outcome = engine.Run().Result();
     }
-    r.failedStep = engine.Run().FailedStep();
-    r.lines = port.Lines();
-    r.messages = port.Messages();
+    Report(r, port, engine.Run());
     r.namesStep = LineNamesStep(r.lines);
     HoldWholeFile(r, a, q, kFlash);
     return r;
