@@ -63,8 +63,13 @@ TEST(SimBootloader, M88TakesRecordsOnlyAfterPfAndChecksEach) {
 }
 
 TEST(SimBootloader, ResetButtonAtATimeOrWhenTheHostCalls) {
+    const auto made = SteadyClock::now();
     auto timed = MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "atMs": 100}]})");
-    EXPECT_FALSE(timed->Jig().InBootloader());
+    // A loaded machine may take longer than the 100 ms to build the sim: pressed already is
+    // only wrong if it came early.
+    if (timed->Jig().InBootloader()) {
+        EXPECT_GE(SteadyClock::now() - made, 100ms);
+    }
     EXPECT_TRUE(WaitForBootloader(timed->Jig(), true));
     auto link = OpenRawLink(timed, 921600);
     EXPECT_EQ(Ask(*link, "+", 9), "V3SM328\r\n"); // all nine: fewer may be all that came
