@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-enum CliExit : int { kExitOk = 0, kExitFailed = 1, kExitNoJig = 2, kExitUsage = 64 };
+// 2: a JIG, device, database or file that could not be had; 1: an operation that failed.
+enum CliExit : int { kExitOk = 0, kExitFailed = 1, kExitUnavailable = 2, kExitUsage = 64 };
 
 struct CliArgs {
     DeviceChoice device;

@@ -16,7 +16,9 @@ void AddEdidCommands(CliApp& cli) {
         .Positional("OUT.bin", "the file the EEPROM is saved to")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
-        .ExitStatus("0 saved, 1 the EEPROM or the file failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be "
+            "created, 64 wrong usage");
     auto write = cli.Command(edid, "write", "Write IN.bin into the EEPROM", RunEdidWrite);
     NoBackupFlag(write)
         .Details("Writes IN.bin to the panel's EDID EEPROM: its first 256 bytes, a shorter file "
@@ -26,14 +28,14 @@ void AddEdidCommands(CliApp& cli) {
         .Flag("--yes", "write even when the image's EDID checksum is wrong")
         .Device()
         .ExitStatus("0 written, 1 refused or failed (write-protected, no panel, bad file), 2 no "
-                    "usable JIG, 64 wrong usage");
+                    "usable JIG or IN.bin cannot be read, 64 wrong usage");
     cli.Command(edid, "show", "Show what an EDID image file says (no JIG)", RunEdidShow)
         .Details("Shows the hex dump of an EDID image file and what it says (manufacturer, "
                  "product, dates, version, preferred resolution, extensions, checksums). Needs "
                  "no JIG.")
         .Positional("FILE.bin", "the image to show")
         .Device(false)
-        .ExitStatus("0 shown, 1 the file cannot be read, 64 wrong usage");
+        .ExitStatus("0 shown, 2 the file cannot be read, 64 wrong usage");
 }
 const CliRegistration kEdid{80, AddEdidCommands};
 } // namespace

@@ -8,7 +8,7 @@
 int RunEdidRead(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     CliStats stats;
     ProgrammerLink link(api);
     CliPort port;

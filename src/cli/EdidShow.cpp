@@ -11,12 +11,12 @@ int RunEdidShow(const CliArgs& args) {
     if (const std::string problem = RegularFileProblem(file, kLargestFileToRead);
         !problem.empty()) {
         std::fprintf(stderr, "%s\n", FileProblemLine(file, problem).c_str());
-        return kExitFailed;
+        return kExitUnavailable;
     }
     const std::optional<Edid::LoadedImage> loaded = Edid::LoadImageFile(file);
     if (!loaded) {
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
-        return kExitFailed;
+        return kExitUnavailable;
     }
     if (loaded->fileSize != Edid::kImageSize)
         std::printf("%s holds %ju bytes; the EEPROM takes %s.\n", file.c_str(), loaded->fileSize,

@@ -7,7 +7,7 @@
 int RunEdidWrite(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     ProgrammerLink link(api);
     CliPort port(std::nullopt, args.Flag("yes"));
     EdidEngine engine(link, port);

@@ -68,7 +68,7 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
     if (!entry) {
         std::fprintf(stderr, "%s\n", error.c_str());
         // A database that is not there is a missing resource, not a mistake in the command.
-        return error.rfind(kHelpDatabaseMissing, 0) == 0 ? kExitNoJig : kExitUsage;
+        return error.rfind(kHelpDatabaseMissing, 0) == 0 ? kExitUnavailable : kExitUsage;
     }
     const std::optional<std::string> cable = FindFfcCable(args.Value("cable"));
     if (!cable) {
@@ -87,7 +87,7 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
 int RunEneTransfer(const CliArgs& args, bool write) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     CliStats stats;
     CliPort port;
     int status = kExitOk;

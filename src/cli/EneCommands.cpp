@@ -27,7 +27,8 @@ void AddEneCommands(CliApp& cli) {
                  "\"ene ffc\").");
     CableOptions(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
         .Device()
-        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage");
     auto write =
         cli.Command(ene, "write", "Write IN.bin into the flash and verify it", RunEneWrite);
     write.Details("Writes IN.bin (at most 128 KiB; a shorter file is filled up with "
@@ -36,7 +37,9 @@ void AddEneCommands(CliApp& cli) {
                   "erased. Ctrl-C stops between two blocks and says where the chip stands.");
     CableOptions(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Device()
-        .ExitStatus("0 written and verified, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus("0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no "
+                    "usable JIG "
+                    "or IN.bin cannot be read, 64 wrong usage");
     auto ffc =
         cli.Command(ene, "ffc", "Route a flexible cable (PCB3) and print its wiring", RunEneFfc);
     ffc.Details("Prints the wiring help for a motherboard on a flexible cable and, on "

@@ -7,7 +7,7 @@ int RunEneFfc(const CliArgs& args) {
     }
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     CliStats stats;
     CliPort port;
     Kb901xEngine engine(api, port);

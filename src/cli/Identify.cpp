@@ -7,13 +7,13 @@
 int RunIdentify(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     ProgrammerLink link(api);
     OpenProgrammerLinkMain(link, kCloseHandle);
     const Board board = BoardOf(link.versionText);
     if (board == Board::None) {
         std::fprintf(stderr, "%s\n", link.versionText.c_str());
-        return kExitNoJig;
+        return kExitUnavailable;
     }
     std::printf("%s\n%s\n", link.versionText.c_str(), BoardName(board));
     return kExitOk;

@@ -120,11 +120,11 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
         IteWiringFromOptions(args, language, &error, &noDatabase);
     if (!boxes) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        return noDatabase ? kExitNoJig : kExitUsage;
+        return noDatabase ? kExitUnavailable : kExitUsage;
     }
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
 
     CliStats stats;
     IteCliPort port(language);
@@ -177,7 +177,7 @@ int RunIteBoards(const CliArgs&) {
     const auto lines = IteDatabaseLines(&error);
     if (!lines) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        return kExitNoJig;
+        return kExitUnavailable;
     }
     for (const std::string& line : *lines)
         if (IsIteBoardLine(line))

@@ -40,13 +40,13 @@ void AddIteCommands(CliApp& cli) {
                               "and revision. Power the board within 5 seconds of the start.") +
                   wiring);
     WiringOptions(check).Device().ExitStatus(
-        "0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG, 64 "
-        "wrong usage");
+        "0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG or "
+        "no database, 64 wrong usage");
     auto apply = cli.Command(ite, "apply", "Send the wiring to the JIG", RunIteApply);
     apply.Details("Sends the contact of each of the fifteen EC signals to the JIG (APPLY); the "
                   "JIG keeps it for the following operations.");
     WiringOptions(apply).Device().ExitStatus(
-        "0 sent, 1 the JIG refused it, 2 no usable JIG, 64 wrong usage");
+        "0 sent, 1 the JIG refused it, 2 no usable JIG or no database, 64 wrong usage");
     cli.Command(ite, "boards", "List the motherboards of the wiring database", RunIteBoards)
         .Details("Prints the name of each motherboard of \"MB connection ITE.txt\", one a line: "
                  "what --mb takes.")
@@ -55,7 +55,9 @@ void AddIteCommands(CliApp& cli) {
     read.Details(std::string("Reads the 128 KiB flash behind the ITE EC into OUT.bin.") + wiring);
     WiringOptions(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
         .Device()
-        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 read, 1 failed, 2 no usable JIG, no database or OUT.bin cannot be created, 64 wrong "
+            "usage");
     auto write =
         cli.Command(ite, "write", "Erase the flash, write IN.bin and verify it", RunIteWrite);
     write.Details(std::string("Erases the flash behind the ITE EC and writes IN.bin (its first "
@@ -66,7 +68,8 @@ void AddIteCommands(CliApp& cli) {
         .Flag("--no-verify", "do not read the flash back after writing")
         .Device()
         .ExitStatus("0 written (and verified), 1 failed or the flash differs (the first "
-                    "differing offset is shown), 2 no usable JIG, 64 wrong usage");
+                    "differing offset is shown), 2 no usable JIG, no database or IN.bin cannot be "
+                    "read, 64 wrong usage");
 }
 const CliRegistration kIte{50, AddIteCommands};
 } // namespace

@@ -130,7 +130,7 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
 int RunJtag(const CliArgs& args, JtagJob job) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     JtagPhases phases(api);
     JtagCliPort port(phases);
     int status = kExitOk;

@@ -25,12 +25,14 @@ void AddJtagCommands(CliApp& cli) {
                   "board's power, reads the controller's JTAG identifier (0FE2201F) and plays "
                   "the script that prepares it.");
     Common(check).ExitStatus(
-        "0 identified and prepared, 1 failed, 2 no usable JIG, 64 wrong usage");
+        "0 identified and prepared, 1 failed, 2 no usable JIG or the script cannot be read, "
+        "64 wrong usage");
     auto read = cli.Command(jtag, "read", "Read the whole flash into OUT.bin",
                             [](const CliArgs& a) { return RunJtag(a, JtagJob::Read); });
     read.Details("Runs \"jtag check\", then reads the 128 KiB flash into OUT.bin.");
     Common(ReadTwiceFlag(read.Positional("OUT.bin", "the file the flash is saved to")))
-        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage");
     auto write = cli.Command(jtag, "write", "Erase the flash, write IN.bin and read it back",
                              [](const CliArgs& a) { return RunJtag(a, JtagJob::Write); });
     write.Details("Runs \"jtag check\", erases the flash and writes IN.bin (its first 128 "
@@ -38,8 +40,8 @@ void AddJtagCommands(CliApp& cli) {
                   "reads the flash back; a difference names its first offset.");
     Common(NoBackupFlag(write.Positional("IN.bin", "the image to write")))
         .Flag("--no-verify", "do not read the flash back")
-        .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, 64 wrong "
-                    "usage");
+        .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, IN.bin or the "
+                    "script cannot be read, 64 wrong usage");
 }
 const CliRegistration kJtag{70, AddJtagCommands};
 } // namespace

@@ -79,12 +79,12 @@ int RunKeyboardScan(const CliArgs& args) {
 
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     PrintingListener listener;
     Keyboard::KeyboardScanner scanner(api, listener);
     scanner.StartScanClick();
     if (!scanner.Scanning())
-        return kExitNoJig;
+        return kExitUnavailable;
     std::printf("Scanning; press keys%s.\n", seconds < 0 ? " (Ctrl+C ends)" : "");
 
     timespec limit{seconds < 0 ? 0 : seconds, 0};

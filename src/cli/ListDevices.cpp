@@ -48,15 +48,15 @@ std::string Answer(const std::shared_ptr<FtdiApi>& api, int index) {
 int RunList(const CliArgs& args) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     DWORD count = 0;
     if (api->FT_CreateDeviceInfoList(&count) != FT_OK) {
         std::fprintf(stderr, "The FTDI device list cannot be read (%s)\n", api->Describe().c_str());
-        return kExitNoJig;
+        return kExitUnavailable;
     }
     if (count == 0) {
         std::fprintf(stderr, "%s (%s)\n", kNoDeviceText, api->Describe().c_str());
-        return kExitNoJig;
+        return kExitUnavailable;
     }
     std::vector<FtdiDeviceInfo> infos(count);
     for (DWORD i = 0; i < count; ++i)

@@ -22,7 +22,7 @@ int WithMecEngine(const CliArgs& args, CliPort& port,
                   const std::function<int(Mec16xxEngine&, MecStats&)>& body) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     MecStats stats;
     Mec16xxEngine engine(api, port);
     engine.Run().SetSafety(CliSafety(args));

@@ -30,7 +30,8 @@ void AddMecCommands(CliApp& cli) {
             .Flag("--info", "also read the INFO block, after MAIN"))
         .Flag("--stats", kStatsHelp)
         .Device()
-        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage");
     NoBackupFlag(
         cli.Command(mec, "erase", "Erase MAIN (with --info also INFO)", RunMecErase)
             .Details("Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused "
@@ -53,8 +54,9 @@ void AddMecCommands(CliApp& cli) {
             .Flag("--no-verify", "do not read MAIN back"))
         .Flag("--stats", kStatsHelp)
         .Device()
-        .ExitStatus("0 written (and verified), 1 failed or differs, 2 no usable JIG, 64 "
-                    "wrong usage");
+        .ExitStatus(
+            "0 written (and verified), 1 failed or differs, 2 no usable JIG or IN.bin cannot "
+            "be read, 64 wrong usage");
 }
 const CliRegistration kMec{40, AddMecCommands};
 } // namespace

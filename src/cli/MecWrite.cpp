@@ -3,6 +3,7 @@
 #include "cli/CliSafety.h"
 #include "cli/CliSignals.h"
 #include "cli/MecCli.h"
+#include "cli/TempFile.h"
 #include "operation/ChipState.h"
 #include "operation/ImageToWrite.h"
 
@@ -19,10 +20,12 @@
 namespace {
 // MAIN as the write puts it into the flash, read whole before anything is erased: the file's
 // first 196608 bytes (MAIN followed by INFO is taken too), a shorter file filled up with 0xFF.
-std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name) {
+// Refused: nullopt, with the exit status in `refusal`.
+std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name, int* refusal) {
     ImageToWrite image = LoadImageToWrite(name, Mec::kMainBytes, Mec::kMainBytes + Mec::kInfoBytes);
     if (!image.Ok()) {
         std::fprintf(stderr, "%s\n", image.error.c_str());
+        *refusal = ExitStatusOf(image.Refusal());
         return std::nullopt;
     }
     if (image.fileSize != static_cast<std::size_t>(Mec::kMainBytes) &&
@@ -34,28 +37,6 @@ std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name) 
     image.bytes.resize(Mec::kMainBytes);
     return std::move(image.bytes);
 }
-
-// A file of our own for the read-back, removed when done.
-class TempFile {
-  public:
-    TempFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tolvane-mec-XXXXXX.bin").string();
-        const int fd = mkstemps(pattern.data(), 4);
-        if (fd >= 0) {
-            ::close(fd);
-            path_ = pattern;
-        }
-    }
-    ~TempFile() {
-        if (!path_.empty())
-            std::remove(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
             const std::string& name, OperatorPort& port) {
@@ -92,9 +73,10 @@ int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
 int RunMecWrite(const CliArgs& args) {
     const std::string in = args.positional.at(0);
     // Nothing is erased for a file that cannot be written.
-    const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in);
+    int refusal = kExitFailed;
+    const std::optional<std::vector<std::uint8_t>> image = LoadMainImage(in, &refusal);
     if (!image)
-        return kExitFailed;
+        return refusal;
     CliPort port;
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
         std::string backup;
@@ -128,7 +110,7 @@ int RunMecWrite(const CliArgs& args) {
             return status;
 
         port.Log("--- read MAIN back");
-        TempFile readBack;
+        TempFile readBack("tolvane-mec-verify");
         if (readBack.Path().empty()) {
             std::fprintf(stderr, "cannot create a file for the read-back: %s\n",
                          std::strerror(errno));

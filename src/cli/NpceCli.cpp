@@ -8,7 +8,7 @@
 int RunNpceTransfer(const CliArgs& args, bool write) {
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     CliStats stats;
     CliPort port;
     NpceEngine engine(api, port);

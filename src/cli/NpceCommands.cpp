@@ -22,7 +22,8 @@ void AddNpceCommands(CliApp& cli) {
         .Positional("OUT.bin", "the file the flash is saved to")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
-        .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus(
+            "0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage");
     auto write =
         cli.Command(npce, "write", "Erase the flash, write IN.bin and verify it", RunNpceWrite);
     NoBackupFlag(write)
@@ -33,7 +34,9 @@ void AddNpceCommands(CliApp& cli) {
         .Positional("IN.bin", "the image to write")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time")
         .Device()
-        .ExitStatus("0 written and verified, 1 failed, 2 no usable JIG, 64 wrong usage");
+        .ExitStatus("0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no "
+                    "usable JIG "
+                    "or IN.bin cannot be read, 64 wrong usage");
 }
 const CliRegistration kNpce{60, AddNpceCommands};
 } // namespace

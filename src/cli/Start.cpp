@@ -51,14 +51,14 @@ int RunStart(const CliArgs& args) {
     }
     std::shared_ptr<FtdiApi> api = OpenBackend(args);
     if (!api)
-        return kExitNoJig;
+        return kExitUnavailable;
     ProgrammerLink link(api);
     const StartStep step = IdentifyForStart(link);
     if (step == StartStep::NoJig) {
         std::fprintf(stderr, "error: %s\n",
                      link.versionText == kInUseText ? kInUseText
                                                     : "JIG not connected to the USB port!");
-        return kExitNoJig;
+        return kExitUnavailable;
     }
     if (step == StartStep::FirmwareSwitch) {
         CliSwitchPort port;

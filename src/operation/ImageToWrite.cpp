@@ -15,12 +15,14 @@ ImageToWrite LoadImageToWrite(const std::filesystem::path& path, std::size_t chi
     const std::string problem = RegularFileProblem(path, UINTMAX_MAX);
     if (!problem.empty()) {
         image.error = FileProblemLine(path, problem);
+        image.unavailable = true;
         return image;
     }
     errno = 0;
     const std::optional<std::string> bytes = ReadFileBytes(path, largest + 1);
     if (!bytes) {
         image.error = FileProblemLine(path, errno ? std::strerror(errno) : "it cannot be read");
+        image.unavailable = true;
         return image;
     }
     if (bytes->empty()) {

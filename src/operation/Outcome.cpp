@@ -9,6 +9,7 @@ std::string JournalResult(Outcome outcome) {
     case Outcome::NoJig:
         return "no JIG";
     case Outcome::None:
+    case Outcome::NoFile:
     case Outcome::Failed:
         break;
     }
@@ -20,6 +21,7 @@ int ExitStatusOf(Outcome outcome) {
     case Outcome::Succeeded:
         return 0;
     case Outcome::NoJig:
+    case Outcome::NoFile:
         return 2;
     case Outcome::None:
     case Outcome::Failed:

@@ -3,10 +3,13 @@
 // line's exit status.
 #include <string>
 
-enum class Outcome { None, NoJig, Failed, Succeeded, Stopped };
+// NoFile: a file the operation needs could not be had (an image that is missing, unreadable or
+// not a regular file; no place to create the dump); nothing reached the chip.
+enum class Outcome { None, NoJig, NoFile, Failed, Succeeded, Stopped };
 
 // "done", "no JIG", "stopped" or "failed".
 std::string JournalResult(Outcome outcome);
 
-// 0 done, 2 no usable JIG, 1 anything else (a stop by a signal becomes 128 + the signal later).
+// 0 done, 2 no usable JIG or no file, 1 anything else (a stop by a signal becomes 128 + the signal
+// later).
 int ExitStatusOf(Outcome outcome);

@@ -98,14 +98,19 @@ TEST_P(CliMode, RefusesWithItsExitStatus) {
     WriteFileBytes(dir.File("empty.bin"), "");
     WriteFileBytes(dir.File("large.bin"), std::string(m->capacity + 1, '\x11'));
     const std::string larger = "larger than the " + std::to_string(m->capacity) + " bytes";
-    using Reason = std::pair<std::string, std::string>;
-    for (const auto& [file, reason] : {Reason{"missing.bin", "No such file or directory"},
-                                       {"empty.bin", "the file is empty"},
-                                       {"large.bin", larger + " the chip takes"},
-                                       {"/dev/zero", "not a regular file"}}) {
+    // A file that cannot be had is 2, like a JIG; one that was read and refused is 1.
+    struct Refused {
+        std::string file, reason;
+        int exitCode;
+    };
+    for (const auto& [file, reason, exitCode] :
+         {Refused{"missing.bin", "No such file or directory", 2},
+          {"empty.bin", "the file is empty", 1},
+          {"large.bin", larger + " the chip takes", 1},
+          {"/dev/zero", "not a regular file", 2}}) {
         r = Run({"write", file, "--scenario", scenario});
         const std::string line = file + ": " + reason + "\n";
-        EXPECT_EQ(r.exitCode, 1) << file << r.out << r.err;
+        EXPECT_EQ(r.exitCode, exitCode) << file << r.out << r.err;
         // A mode that judges the image first asks the JIG nothing: the reason is all it says.
         const std::string& said = m->imageReasonOnErr ? r.err : r.out;
         EXPECT_TRUE(m->judgesImageFirst ? said == line : Says(r, line)) << r.out << r.err;
@@ -115,7 +120,7 @@ TEST_P(CliMode, RefusesWithItsExitStatus) {
         EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == flash) << file;
     }
     r = Run({"read", "/dev/zero"});
-    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_EQ(r.exitCode, 2) << r.out << r.err;
     EXPECT_TRUE(Says(r, "/dev/zero: not a regular file\n")) << r.out;
 
     // The mode's own refusal; the dump it was to replace stays as it was.
@@ -242,12 +247,12 @@ TEST_F(CliOptions, EachModesOwnOptions) {
         // JTAG: the power prompt; scripts of one's own, missing or no script; the cable the
         // other way round, with --reversed a whole round trip.
         {{"jtag", "check"}, 0, {}, "warning:  Now \n Please connect the power supply"},
-        {{"jtag", "check", "--script", "none.vss"}, 1,
+        {{"jtag", "check", "--script", "none.vss"}, 2,
          {"User select VSS file: none.vss\n",
           "none.vss: No such file or directory\nBreak! Open file (.vss) error or not found!\n"}},
-        {{"jtag", "check", "--script", "/dev/zero"}, 1, {"/dev/zero: not a regular file\n"}, "",
+        {{"jtag", "check", "--script", "/dev/zero"}, 2, {"/dev/zero: not a regular file\n"}, "",
          "Sending start: "},
-        {{"jtag", "check", "--script", "huge.vss"}, 1,
+        {{"jtag", "check", "--script", "huge.vss"}, 2,
          {"huge.vss: 1048577 bytes, larger than the 1048576 bytes allowed\n"}, "",
          "Sending start: "},
         {{"jtag", "write", "jtag.bin", "--reversed", "--scenario", "jtag-turned.json"}, 0},
@@ -266,7 +271,7 @@ TEST_F(CliOptions, EachModesOwnOptions) {
         {{"edid", "show", "edid.bin"}, 0,
          {"  Checksum of block 0: wrong (byte 127 is 0x3F, should be 0x3E)\n"}, "", "",
          "no-such-backend"},
-        {{"edid", "show", "missing.bin"}, 1},
+        {{"edid", "show", "missing.bin"}, 2},
         // Keyboard: a key held over many scans is printed once per press; a scan without an
         // answer fails; another firmware has none.
         {{"keyboard", "scan", "--seconds", "1", "--scenario", "keys.json"}, 0,

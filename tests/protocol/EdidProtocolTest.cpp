@@ -6,6 +6,7 @@
 #include "sim/chips/EdidEeprom.h"
 #include "support/EdidSamples.h"
 #include "support/RecordingPort.h"
+#include "support/Refusal.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
@@ -188,14 +189,14 @@ TEST_F(EdidProtocolTest, SaveCancelledOrImpossibleAfterAGoodRead) {
     auto sim = Sim("pcb3");
     ProgrammerLink link(sim);
     port.QueueFileAnswer(dir.File("no-such-folder/out.bin"));
-    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::NoFile);
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_EQ(port.Lines().back(), "");
     EXPECT_TRUE(port.HasLine(dir.File("no-such-folder/out.bin") + ": No such file or directory"));
 
     // A device is no place for the image: refused, not written into.
     port.QueueFileAnswer("/dev/full");
-    EXPECT_EQ(EdidRead(link, port), Outcome::Failed);
+    EXPECT_EQ(EdidRead(link, port), Outcome::NoFile);
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
 }
 
@@ -324,7 +325,7 @@ TEST_F(EdidProtocolTest, OpenDialogCancelledOrFileUnreadable) {
         {fifo, "not a regular file"}};
     for (const auto& [path, reason] : refused) {
         port.QueueFileAnswer(path);
-        EXPECT_EQ(EdidWrite(link, port), Outcome::Failed) << path;
+        EXPECT_EQ(EdidWrite(link, port), RefusalFor(reason)) << path;
         EXPECT_EQ(port.Lines().back(), "") << path;
         EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
     }

@@ -1,5 +1,6 @@
 // Erase and WRITE on both boards against the simulated ITE EC and its serial flash.
 #include "IteRig.h"
+#include "support/Refusal.h"
 
 #include <chrono>
 #include <random>
@@ -106,7 +107,7 @@ TEST_F(IteWrite, RefusedImagesLeaveTheChipAlone) {
                   (std::vector<std::string>{"Error opening the file. (WR_OPN_DLG)",
                                             r.path + ": " + r.reason}));
         EXPECT_EQ(Ru()[Ru().size() - 2], "Ошибка при открытии файла. (WR_OPN_DLG)");
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), RefusalFor(r.reason));
         const auto all = sim->Jig().BytesToJig();
         ASSERT_GT(all.size(), sent);
         EXPECT_EQ(all.back(), 'O');

@@ -2,6 +2,7 @@
 // log, the batches on the wire and the end of every operation.
 #include "JtagRig.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
+#include "support/Refusal.h"
 
 #include <sys/stat.h>
 
@@ -192,7 +193,7 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
         engine->WriteClick();
         EXPECT_TRUE(port.HasLine(file + ": " + reason)) << file;
         EXPECT_EQ(port.Messages().back(), "Error open file!") << file;
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << file;
+        EXPECT_EQ(engine->Run().Result(), RefusalFor(reason)) << file;
     }
     const auto host = sim->Jig().BytesToJig();
     for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
@@ -220,7 +221,7 @@ TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
     port.QueueFileAnswer("/dev/full");
     engine->ReadClick();
     engine->WaitForOperation();
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoFile);
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(port.Messages().back(), "Error create file!");
     // Refused before the first block read

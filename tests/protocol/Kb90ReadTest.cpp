@@ -238,7 +238,7 @@ TEST_F(EneTest, DeviceAsTheDumpIsRefusedBeforeTheRead) {
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(port.Messages(), std::vector<std::string>{"Ошибка создания файла."});
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'V'})); // no read started
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoFile);
     EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
 }

@@ -2,6 +2,7 @@
 // keep what was written.
 #include "EneRig.h"
 #include "modes/Kb901x_form/Kb90Checksum.h"
+#include "support/Refusal.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -96,7 +97,7 @@ TEST_P(EneWriteBoards, RefusedImagesNeverReachTheChip) {
     for (const auto& [path, reason] : refused) {
         Write(path);
         EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << path;
+        EXPECT_EQ(engine->Run().Result(), RefusalFor(reason)) << path;
         EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.") << path;
     }
     EXPECT_EQ(port.Messages(), std::vector<std::string>(refused.size(), "Error open file!"));

@@ -1,6 +1,7 @@
 // ERASE and WRITE on both boards: the protection they honour, the busy poll, the 256-byte
 // stream with a short last block, and the round trip erase, write, read.
 #include "MecRig.h"
+#include "support/Refusal.h"
 
 #include <sys/stat.h>
 
@@ -319,7 +320,7 @@ TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
             << LinesFrom("Ошибка открытия файла")[1];
         EXPECT_NE(LinesFrom("Ошибка открытия файла")[1].find(reason), std::string::npos)
             << LinesFrom("Ошибка открытия файла")[1];
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), RefusalFor(reason));
         EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
         ExpectIdle();
     }

@@ -251,7 +251,7 @@ TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
     EXPECT_TRUE(port.HasLine("Error create file"));
     EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
     EXPECT_EQ(HostText().back(), 'O');
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoFile);
     ExpectIdle();
 }
 

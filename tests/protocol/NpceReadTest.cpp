@@ -111,7 +111,7 @@ TEST_F(NpceTest, CancelledSaveDialogAndUncreatableFile) {
               dir.File("no-such-folder/out.bin") + ": No such file or directory");
     EXPECT_FALSE(engine->LinkOpen());
     EXPECT_EQ(engine->Run().State(), "NONE");
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+    EXPECT_EQ(engine->Run().Result(), Outcome::NoFile);
     // Neither attempt went past the identification.
     EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'N', 'Z', 'I', 'B', 'N', 'Z', 'I'}));
 }
@@ -236,7 +236,7 @@ TEST_F(NpceTest, DeviceOrFolderAsTheDumpIsRefusedBeforeTheStream) {
         EXPECT_EQ(port.Lines().back(), target + ": " + reason);
         EXPECT_EQ(port.Messages().back(), "Ошибка создания файла.");
         EXPECT_EQ(HostBytes(), (std::vector<std::uint8_t>{'B', 'Z', 'I'}));
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(engine->Run().Result(), Outcome::NoFile);
         ExpectIdle();
     }
 }

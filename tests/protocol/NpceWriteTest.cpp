@@ -3,6 +3,7 @@
 // what was written; stops at each stage.
 #include "NpceRig.h"
 #include "port/UserFolders.h"
+#include "support/Refusal.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -207,7 +208,7 @@ TEST_F(NpceTest, RefusedImagesEraseAndWriteNothing) {
             EXPECT_EQ(HostBytes(), sent) << file;
             EXPECT_EQ(Chip().Erases(), 0);
             EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-            EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+            EXPECT_EQ(engine->Run().Result(), RefusalFor(reason));
             EXPECT_EQ(engine->Run().FailedStep(), "file opening");
             ExpectIdle();
         }

@@ -209,8 +209,8 @@ TEST_F(SafetyCli, OddFilesEndAtOnceWithTheirPathAndWhy) {
         {{"compare", "a.bin", folder}, 2, folder + aFolder},
         {{"identify", "--device", "sim", "--scenario", "/tmp"}, 2, "/tmp" + aFolder},
         {{"identify", "--device", "sim", "--scenario", "/dev/zero"}, 2, "/dev/zero" + notRegular},
-        {{"edid", "show", "/dev/zero"}, 1, "/dev/zero" + notRegular},
-        {{"edid", "show", folder}, 1, folder + aFolder},
+        {{"edid", "show", "/dev/zero"}, 2, "/dev/zero" + notRegular},
+        {{"edid", "show", folder}, 2, folder + aFolder},
     };
     for (const Case& c : cases) {
         const ProcessResult r = Cli(c.args, false);

@@ -6,6 +6,7 @@
 #include "operation/ImageToWrite.h"
 #include "operation/OperationRunner.h"
 #include "support/Pattern.h"
+#include "support/Refusal.h"
 #include "support/SimFixture.h"
 
 #include <algorithm>
@@ -110,15 +111,19 @@ TEST(ImageToWrite, OnlyARegularFileOfAtMostTheChipIsTakenAndAShortOneIsPadded) {
     struct Case {
         std::string path;
         std::string error;
+        Outcome refusal; // read and refused: failed; not had at all: no file
     };
     for (const Case& c :
-         {Case{dir.File("empty.bin"), "the file is empty"},
-          Case{dir.File("big.bin"), "larger than the 131072 bytes the chip takes"},
-          Case{dir.File("folder"), "a folder, not a file"},
-          Case{dir.File("fifo"), "not a regular file"}, Case{"/dev/zero", "not a regular file"},
-          Case{"/proc/self/mem", "not a regular file"},
-          Case{dir.File("missing.bin"), "No such file or directory"}}) {
+         {Case{dir.File("empty.bin"), "the file is empty", Outcome::Failed},
+          Case{dir.File("big.bin"), "larger than the 131072 bytes the chip takes", Outcome::Failed},
+          Case{dir.File("folder"), "a folder, not a file", Outcome::NoFile},
+          Case{dir.File("fifo"), "not a regular file", Outcome::NoFile},
+          Case{"/dev/zero", "not a regular file", Outcome::NoFile},
+          Case{"/proc/self/mem", "not a regular file", Outcome::NoFile},
+          Case{dir.File("missing.bin"), "No such file or directory", Outcome::NoFile}}) {
         const ImageToWrite image = LoadImageToWrite(c.path, chip);
+        EXPECT_EQ(image.Refusal(), c.refusal) << c.path;
+        EXPECT_EQ(RefusalFor(c.error), c.refusal) << c.path; // the rule the mode tests use
         EXPECT_FALSE(image.Ok());
         EXPECT_EQ(image.error, c.path + ": " + c.error);
         EXPECT_TRUE(image.bytes.empty()) << c.path;

@@ -260,7 +260,7 @@ Outcome EdidEngine::ReadBody(const std::string& file) {
         port_.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
         port_.Log("");
         run_.SetFailedStep("file creation");
-        return Outcome::Failed;
+        return Outcome::NoFile;
     }
     port_.Log("Save the file: " + name);
     if (!run_.WriteOutput(image.data(), kImageSize)) {
@@ -300,7 +300,7 @@ Outcome EdidEngine::WriteBody(const std::string& file) {
         port_.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
         port_.Log("");
         run_.SetFailedStep("file opening");
-        return Outcome::Failed;
+        return loaded.Refusal();
     }
     Image image;
     std::copy_n(loaded.bytes.begin(), kImageSize, image.begin());

@@ -140,7 +140,7 @@ void IteEngine::Read(const std::string& file) {
     // The dump goes into a new file beside the chosen one; the runner puts it in place.
     if (!s_.run.CreateOutput(*name)) {
         s_.port.Say(IteTexts::kCreateFailed);
-        return EndInHandler(Outcome::Failed, "RD_CRT_DLG", true);
+        return EndInHandler(Outcome::NoFile, "RD_CRT_DLG", true);
     }
     s_.port.Say(IteTexts::kCurrentTime + IteDateTime());
     s_.port.Say(IteTexts::kSaveTo + *name);
@@ -177,7 +177,7 @@ void IteEngine::Write(const std::string& file) {
     if (!loaded.Ok()) {
         s_.port.Say(IteTexts::kOpenFailed);
         s_.port.Say(loaded.error, loaded.error);
-        return EndInHandler(Outcome::Failed, "WR_OPN_DLG", true);
+        return EndInHandler(loaded.Refusal(), "WR_OPN_DLG", true);
     }
     s_.image = std::move(loaded.bytes);
     // The figures count the blocks that went out, not the file's size.

@@ -98,7 +98,7 @@ void Kb901xEngine::Read(const std::string& file) {
     // The dump goes into a new file beside the chosen one; the worker puts it in place.
     if (!s_.run.CreateOutput(*name)) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
-        return s_.run.EndEarly(Outcome::Failed, "file creation");
+        return s_.run.EndEarly(Outcome::NoFile, "file creation");
     }
     s_.port.Log("Save the file: ");
     s_.port.Log(*name);
@@ -161,7 +161,7 @@ bool Kb901xEngine::LoadImage(const std::string& name) {
     if (!loaded.Ok()) {
         s_.port.Log(loaded.error);
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
-        s_.run.EndEarly(Outcome::Failed, "file opening");
+        s_.run.EndEarly(loaded.Refusal(), "file opening");
         return false;
     }
     s_.image = std::move(loaded.bytes);

@@ -160,7 +160,7 @@ void Mec16xxEngine::Read(const std::string& file, bool alsoInfo) {
         MecResultSignal(s_, "ERROR");
         s_.port.Log("Close VCOM port");
         s_.link.Close();
-        return s_.EndEarly(Outcome::Failed, "Error create file");
+        return s_.EndEarly(Outcome::NoFile, "Error create file");
     }
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("Write to file: ");
@@ -289,7 +289,7 @@ bool Mec16xxEngine::LoadImage(const std::string& name) {
     MecResultSignal(s_, "ERROR");
     s_.port.Log("Закрыли VCOM порт");
     s_.link.Close();
-    s_.EndEarly(Outcome::Failed, "Ошибка открытия файла");
+    s_.EndEarly(image.Refusal(), "Ошибка открытия файла");
     return false;
 }
 

@@ -85,7 +85,7 @@ void NpceEngine::Read(const std::string& file) {
     // The dump goes into a new file beside the chosen one; the worker puts it in place.
     if (!s_.run.CreateOutput(*name)) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
-        return s_.run.EndEarly(Outcome::Failed, "file creation");
+        return s_.run.EndEarly(Outcome::NoFile, "file creation");
     }
     s_.port.Log("Save the file: ");
     s_.port.Log(*name);
@@ -125,7 +125,7 @@ bool NpceEngine::TakeImage(const std::string& file) {
     if (!image.Ok()) {
         s_.port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
         s_.port.Log(image.error);
-        s_.run.EndEarly(Outcome::Failed, "file opening");
+        s_.run.EndEarly(image.Refusal(), "file opening");
         return false;
     }
     s_.image = std::move(image.bytes);

@@ -69,11 +69,11 @@ bool NuvotonJtagEngine::OpenLink(bool endsOperation) {
     return false;
 }
 
-void NuvotonJtagEngine::Break(const std::string& step, bool showReasons) {
+void NuvotonJtagEngine::Break(const std::string& step, bool showReasons, Outcome outcome) {
     JtagChannel channel(s_);
     channel.Named("SPI_ON");
     channel.Named("BUZ_ER");
-    s_.run.EndEarly(Outcome::Failed, step);
+    s_.run.EndEarly(outcome, step);
     s_.ResetControls();
     if (showReasons)
         s_.port.ShowMessage(MessageIcon::Error, kReasonsBox);
@@ -163,7 +163,7 @@ void NuvotonJtagEngine::CheckConnect() {
     if (!problem.empty()) {
         s_.port.Log(FileProblemLine(path, problem));
         s_.port.Log("Break! Open file (.vss) error or not found!");
-        return Break("script file", false);
+        return Break("script file", false, Outcome::NoFile);
     }
     s_.scriptName = path;
     s_.failureBox = kScriptErrorBox;
@@ -201,7 +201,7 @@ void NuvotonJtagEngine::Read(const std::string& file) {
     }
     if (!s_.run.CreateOutput(*name)) {
         s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
-        return s_.run.EndEarly(Outcome::Failed, FileProblemLine(*name, s_.run.Output().Error()));
+        return s_.run.EndEarly(Outcome::NoFile, FileProblemLine(*name, s_.run.Output().Error()));
     }
     s_.port.Log("Data from NUVOTON save to file: " + *name);
     s_.port.SetGaugeColour(kReadColour);
@@ -231,7 +231,7 @@ void NuvotonJtagEngine::Write(const std::string& file) {
     if (!loaded.Ok()) {
         s_.port.Log(loaded.error);
         s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
-        return s_.run.EndEarly(Outcome::Failed, loaded.error);
+        return s_.run.EndEarly(loaded.Refusal(), loaded.error);
     }
     s_.run.SetFile(*name, loaded.fileSize);
     const bool isShort = loaded.Short();
@@ -296,7 +296,7 @@ void NuvotonJtagEngine::EndOfOperationTimer() {
     const std::string& chipState = s_.run.ChipState();
     if (s_.view && !chipState.empty())
         s_.port.ShowMessage(MessageIcon::Error, chipState);
-    if (s_.run.Result() == Outcome::Failed)
+    if (s_.run.Result() == Outcome::Failed || s_.run.Result() == Outcome::NoFile)
         s_.port.ShowMessage(MessageIcon::Error, s_.failureBox);
     else
         s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);

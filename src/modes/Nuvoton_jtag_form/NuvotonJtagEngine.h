@@ -64,7 +64,7 @@ class NuvotonJtagEngine {
     bool OpenLink(bool endsOperation);
     // Ends a handler's failed step: SPI_ON and BUZ_ER, the operation ended at `step`, window
     // reset.
-    void Break(const std::string& step, bool showReasons);
+    void Break(const std::string& step, bool showReasons, Outcome outcome = Outcome::Failed);
     bool SendRouting(JtagChannel& channel, bool pin1ToPin1);
     std::string ScriptPath();
     // `file` empty: asked for once the link is open.
