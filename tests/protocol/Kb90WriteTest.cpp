@@ -4,7 +4,6 @@
 #include "modes/Kb901x_form/Kb90Checksum.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 using Wire = std::vector<std::uint8_t>;
@@ -117,35 +116,6 @@ TEST_P(EneWriteBoards, FlashThatDoesNotKeepTheImageFails) {
             EXPECT_EQ(port.Gauge(), (address / 256) * 64);
         }
     }
-}
-
-// Images that must not reach the chip: nothing is erased and no write command goes out.
-TEST_P(EneWriteBoards, RefusedImagesNeverReachTheChip) {
-    Start(GetParam());
-    WriteFileBytes(dir.File("empty.bin"), "");
-    WriteFileBytes(dir.File("long.bin"), PatternImage(131073));
-    const std::string fifo = dir.File("pipe.bin");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::vector<std::pair<std::string, std::string>> refused{
-        {dir.File("missing.bin"), "No such file or directory"},
-        {dir.Path(), "a folder, not a file"},
-        {dir.File("empty.bin"), "the file is empty"},
-        {dir.File("long.bin"), "larger than the 131072 bytes the chip takes"},
-        {"/dev/zero", "not a regular file"},
-        {fifo, "not a regular file"}};
-    for (const auto& [path, reason] : refused) {
-        Write(path);
-        EXPECT_TRUE(port.HasLine(path + ": " + reason)) << path;
-        EXPECT_EQ(engine->Run().Result(), Outcome::Failed) << path;
-        EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.") << path;
-    }
-    EXPECT_EQ(port.Messages(), std::vector<std::string>(refused.size(), "Error open file!"));
-    const auto wire = HostBytes();
-    EXPECT_EQ(std::count(wire.begin(), wire.end(), 'W'), 0);
-    EXPECT_EQ(Chip().Erases(), 0);
-    EXPECT_EQ(Chip().Flash(), SimEneKb90xx::DefaultImage());
-    EXPECT_EQ(engine->Run().State(), "NONE");
-    EXPECT_FALSE(engine->LinkOpen());
 }
 
 // A stop between two blocks ends the stream with 'X', says how far the chip is written (true
