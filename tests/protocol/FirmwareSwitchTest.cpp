@@ -17,12 +17,6 @@ const char* const kGreetingText = "BOOT M88 connected - BOOT_M88_V2  ";
 const char* const kNoBoot = "You did not press the reset button or error response BOOT_loader";
 const char* const kPushReset = "*** PLEASE PUSH RESET BUTTON ! ***";
 
-// The lines from `first` on (the lines before it depend on the way in).
-Lines From(const Lines& lines, const std::string& first) {
-    auto it = std::find(lines.begin(), lines.end(), first);
-    return Lines(it, lines.end());
-}
-
 ModeFirmwareImage StandInImageOf(const std::string& file) {
     for (const StandInFile& f : StandInFirmwareFiles())
         if (f.name == file) {
@@ -134,7 +128,7 @@ TEST_F(FirmwareSwitch, ApplicationRefusingTheBootloaderIsReachedByTheResetButton
     auto sim = MakeSim("pcb2-npce", R"({"bootloader": {"refuseEntry": true},
                                         "events": [{"type": "resetButton", "whenCalledMs": 100}]})");
     ASSERT_EQ(Start(sim, "EDID lcd"), SwitchOutcome::ModeReady);
-    EXPECT_EQ(From(port.Lines(), "Command go to BOOT ... ").at(1),
+    EXPECT_EQ(LinesFrom(port.Lines(), "Command go to BOOT ... ").at(1),
               "*** FAULT ANSWER. PLEASE push reset button ***");
     EXPECT_EQ(VersionNow(sim), "M88_ALLPCB_V41  ");
 }
@@ -142,7 +136,7 @@ TEST_F(FirmwareSwitch, ApplicationRefusingTheBootloaderIsReachedByTheResetButton
 TEST_F(FirmwareSwitch, RejectedRecordStopsTheTransferButStillLeavesTheBootloader) {
     auto sim = MakeSim("pcb2-v41", R"({"bootloader": {"rejectRecord": 3}})");
     ASSERT_EQ(Start(sim, "NUVOTON spi"), SwitchOutcome::Failed);
-    const Lines tail = From(port.Lines(), "HEX position_buff 11F6");
+    const Lines tail = LinesFrom(port.Lines(), "HEX position_buff 11F6");
     EXPECT_EQ(tail, (Lines{"HEX position_buff 11F6", "ERROR FW upgrade!", "Flashing M88 error!"}));
     EXPECT_EQ(port.Events(), (Lines{"show update", "timer 5sec", "exit"}));
     EXPECT_EQ(port.Gauge(), 0x30); // three records went through
@@ -169,7 +163,7 @@ TEST_F(FirmwareSwitch, GreetingWithoutItsEndByteIsTriedThreeTimes) {
                                                        {"type": "drop", "replyByte": 42}]})");
     ASSERT_EQ(Start(twoLost, "MEC jtag"), SwitchOutcome::ModeReady);
     EXPECT_EQ(Count(Text(twoLost->Jig().BytesToHost()), "BOOT_M88_V2"), 3u);
-    const Lines lines = From(port.Lines(), "Command go to BOOT ... ");
+    const Lines lines = LinesFrom(port.Lines(), "Command go to BOOT ... ");
     EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 4),
               (Lines{kPushReset, kPushReset, kGreetingHex}));
 
@@ -178,7 +172,7 @@ TEST_F(FirmwareSwitch, GreetingWithoutItsEndByteIsTriedThreeTimes) {
                                                          {"type": "drop", "replyByte": 42},
                                                          {"type": "drop", "replyByte": 55}]})");
     ASSERT_EQ(Start(threeLost, "MEC jtag"), SwitchOutcome::Failed);
-    EXPECT_EQ(From(port.Lines(), "---"),
+    EXPECT_EQ(LinesFrom(port.Lines(), "---"),
               (Lines{"---", "Current version of FW -> M88_ALLPCB_V41  ", "User select -> MEC jtag",
                      "Command go to BOOT ... ", kPushReset, kPushReset, kNoBoot}));
     EXPECT_EQ(Count(Text(threeLost->Jig().BytesToHost()), "BOOT_M88_V2"), 3u);
@@ -191,7 +185,7 @@ TEST_F(FirmwareSwitch, GreetingByteOnItsThirdReadIsStoredAndALateBangIsAFaultAns
     // the '!' past the five reads.
     auto sim = MakeSim("pcb2-v41", R"({"faults": [{"type": "split", "pieces": 12, "ms": 650}]})");
     ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::ModeReady);
-    const Lines lines = From(port.Lines(), "Command go to BOOT ... ");
+    const Lines lines = LinesFrom(port.Lines(), "Command go to BOOT ... ");
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4),
               (Lines{"Command go to BOOT ... ", "*** FAULT ANSWER. PLEASE push reset button ***",
@@ -203,7 +197,7 @@ TEST_F(FirmwareSwitch, MissingFileIsNamedAndTheBootloaderStillRuns) {
     const std::string fw = UseFirmwareFolder();
     auto sim = MakeSim("pcb2-v41");
     ASSERT_EQ(Start(sim, "MEC jtag"), SwitchOutcome::Failed);
-    EXPECT_EQ(From(port.Lines(), "Update firmware ... "),
+    EXPECT_EQ(LinesFrom(port.Lines(), "Update firmware ... "),
               (Lines{"Update firmware ... ",
                      "Not found .hex file -> " + dir.File("program") +
                          "/M88_jtag.hex for M88 in the program folder ",
@@ -262,7 +256,8 @@ TEST_F(FirmwareSwitch, BadFilesNeverReachTheBootloader) {
         port.Memo("---");
         auto sim = MakeSim("pcb2-v41");
         ASSERT_EQ(Start(sim, "ITE"), SwitchOutcome::Failed);
-        Lines tail = From(port.Lines(), "Bytes read from file " + std::to_string(c.text.size()));
+        Lines tail =
+            LinesFrom(port.Lines(), "Bytes read from file " + std::to_string(c.text.size()));
         ASSERT_FALSE(tail.empty());
         EXPECT_EQ(Lines(tail.begin() + 1, tail.end()), c.lines);
         const std::string wire = Text(sim->Jig().BytesToJig());

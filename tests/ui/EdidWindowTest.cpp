@@ -2,7 +2,6 @@
 #include "modes/Edid/PnpIds.h"
 #include "modes/Edid/ui/TEDID_form.h"
 #include "sim/chips/EdidEeprom.h"
-#include "support/EdidSamples.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QThread>
@@ -57,22 +56,6 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     w.EDID_READ->click();
     ASSERT_TRUE(MemoEndsWith(w, "Write to file is interrupted."));
     EXPECT_EQ(Memo(w).front(), "Number of VCOM ports found on the machine: 1");
-}
-
-TEST_F(EdidWindowTest, WriteOfABadChecksumAsksAndSendsNothingOnNo) {
-    auto sim = MakeSim("pcb2-v41");
-    TEDID_form w(sim, &mainWindow);
-    std::array<std::uint8_t, 128> bad = EdidSamples::kLaptopPanel;
-    bad[60] ^= 0x10;
-    const std::string in = dir.File("bad.bin");
-    WriteFileBytes(in, std::string(bad.begin(), bad.end()));
-    dialogs.script.fileAnswers.push_back(in);
-    dialogs.script.yesNo.push_back(false);
-    w.EDID_WRITE->click();
-    ASSERT_TRUE(MemoEndsWith(w, "Write operation is interrupted: the EDID checksum is wrong."));
-    ASSERT_EQ(dialogs.script.messages.size(), 1u);
-    EXPECT_NE(dialogs.script.messages[0].find("Write it to the EEPROM anyway?"), std::string::npos);
-    EXPECT_EQ(sim->Jig().BytesToJig(), std::vector<std::uint8_t>{'B'});
 }
 
 TEST_F(EdidWindowTest, ExitClearsTheLogAndGoesBackToTheMainWindow) {

@@ -53,18 +53,18 @@ class EneWindowTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
-    Open("pcb3");
+// READ, then WRITE on the same window: while the write runs READ and EXIT wait, and EXIT then
+// hands back to the main window.
+TEST_F(EneWindowTest, ReadThenWriteThenExit) {
+    Open("pcb2-v41");
     EXPECT_EQ(window->windowTitle(), "KB9010/9012/9016/9022  03/03/2017");
     dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
     window->KB901X_READ->click();
     ASSERT_TRUE(
         WaitUntil([&] { return Idle() && window->Engine().Run().Result() != Outcome::None; }));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 32768; }));
-
-    const std::string flash = ReadFileText(dir.File("flash.bin"));
-    const auto image = Chip().Flash();
-    EXPECT_TRUE(flash == std::string(image.begin(), image.end()));
+    const auto before = Chip().Flash();
+    EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == std::string(before.begin(), before.end()));
     EXPECT_EQ(window->CGauge_KB901X->Maximum(), 32768);
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->KB901X_Memo->Lines();
@@ -75,15 +75,11 @@ TEST_F(EneWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_TRUE(lines.back().startsWith("Image: 131072 bytes, CRC-32 "));
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
-}
 
-TEST_F(EneWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
-    Open("pcb2-v41");
-    std::string image = Pattern(131072, 7, 0, 9);
+    const std::string image = Pattern(131072, 7, 0, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->KB901X_WRITE->click();
-    // Until the worker ends, READ and EXIT stay disabled and EXIT does not leave.
     bool sawBusy = false;
     ASSERT_TRUE(WaitUntil([&] {
         if (window->Engine().Run().State() == "Writing") {
@@ -165,9 +161,12 @@ TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
     EXPECT_EQ(window->KB901X_Memo->Lines().back(), "Please select MB!");
 }
 
-// The window has no STOP: its close asks, and a yes stops the read between two blocks. The
-// dump under the chosen name is the old one; the blocks received are beside it.
-TEST_F(EneWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
+// The window has no STOP: its close asks, and a yes stops the operation between two blocks. A
+// stopped read keeps the old dump under its name and the blocks received beside it; a stopped
+// write ends with a message box that says how far the chip is written.
+TEST_F(EneWindowTest, ClosingTheWindowDuringAnOperationAsksAndStopsIt) {
+    const bool backup = SafetySettings::Backup();
+    SafetySettings::SetBackup(false);
     Open("pcb3", "{}", SimTiming::Wire);
     const std::string dump = dir.File("flash.bin");
     WriteFileBytes(dump, "the old dump");
@@ -196,31 +195,29 @@ TEST_F(EneWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     }));
     // Only the questions: a read leaves the chip as it was.
     EXPECT_EQ(dialogs.script.messages, std::vector<std::string>(2, "Stop the operation?"));
-}
 
-// A stopped write ends with a message box that says how far the chip is written.
-TEST_F(EneWindowTest, StoppedWriteSaysWhereTheChipStands) {
-    const bool backup = SafetySettings::Backup();
-    SafetySettings::SetBackup(false);
-    Open("pcb2-v41", "{}", SimTiming::Wire);
     WriteFileBytes(dir.File("in.bin"), std::string(131072, '\x5A'));
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->KB901X_WRITE->click();
-    ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() >= 3 * 64; }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return window->Engine().Run().State() == "Writing" &&
+               window->CGauge_KB901X->Position() >= 3 * 64;
+    }));
     dialogs.script.yesNo.push_back(true);
     window->close();
-    ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.messages.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.messages.size() == 4; }));
     SafetySettings::SetBackup(backup);
     EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
     const std::string line = window->Engine().Run().ChipState();
     ASSERT_TRUE(line.starts_with("The chip is partly written (blocks 1 to ")) << line;
-    EXPECT_EQ(dialogs.script.messages, (std::vector<std::string>{"Stop the operation?", line}));
+    EXPECT_EQ(dialogs.script.messages[2], "Stop the operation?");
+    EXPECT_EQ(dialogs.script.messages[3], line);
     const int written =
         std::atoi(line.c_str() + std::strlen("The chip is partly written (blocks 1 to "));
     std::string chip(static_cast<std::size_t>(written) * 256, '\x5A');
     chip.resize(131072, '\xFF');
-    const auto flash = Chip().Flash();
-    EXPECT_TRUE(std::string(flash.begin(), flash.begin() + 131072) == chip);
+    const auto after = Chip().Flash();
+    EXPECT_TRUE(std::string(after.begin(), after.begin() + 131072) == chip);
 }
 
 // Not a check: shows the window after a read for TOLVANE_SHOT_MS milliseconds so that

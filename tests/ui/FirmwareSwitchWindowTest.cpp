@@ -63,10 +63,17 @@ class FirmwareSwitchWindow : public ::testing::Test {
 };
 } // namespace
 
+// The mode chosen at Start is the one opened: the selector cannot be changed while the switch
+// decides, and a change would not count.
 TEST_F(FirmwareSwitchWindow, Pcb2IsReflashedAndTheChosenModeWindowOpens) {
     auto sim = MakeSim("pcb2-v41");
     auto app = Start(sim, "NUVOTON spi");
+    EXPECT_FALSE(app->main->MAIN_SELECTOR->isEnabled());
+    EXPECT_FALSE(app->main->MAIN_CONNECT->isEnabled());
+    app->main->MAIN_SELECTOR->setCurrentIndex(app->main->MAIN_SELECTOR->findText("ENE KB90XX"));
     ASSERT_TRUE(WaitUntil([&] { return app->modes.npce->isVisible(); }, 10000));
+    EXPECT_FALSE(app->modes.ene->isVisible());
+    EXPECT_TRUE(app->main->MAIN_SELECTOR->isEnabled()); // for when the mode window hands back
     EXPECT_EQ(updateShows->shows, 1); // the update window showed the switch, then went
     EXPECT_FALSE(app->main->isVisible());
     EXPECT_FALSE(app->modes.update->isVisible());
@@ -85,19 +92,33 @@ TEST_F(FirmwareSwitchWindow, Pcb2IsReflashedAndTheChosenModeWindowOpens) {
         << log;
 }
 
+// After a failed switch the update window stays with its EXIT; its button and its close take it
+// away, the main window's Exit ends the program with every window.
 TEST_F(FirmwareSwitchWindow, FailedSwitchLeavesTheUpdateWindowWithItsExit) {
-    auto app = Start(MakeSim("pcb2-v41", R"({"bootloader": {"rejectRecord": 0}})"), "ITE");
-    TUPDATE_FORM* update = app->modes.update;
-    ASSERT_TRUE(WaitUntil([&] { return update->SpeedButton_UPD_EXIT->isEnabled(); }));
-    EXPECT_TRUE(update->isVisible());
-    EXPECT_EQ(Memo(*app).back(), "Flashing M88 error!");
-    EXPECT_FALSE(app->main->Timer_RUN->isActive());
-    EXPECT_TRUE(app->main->isVisible());
-
-    update->SpeedButton_UPD_EXIT->click();
-    EXPECT_FALSE(update->isVisible());
-    EXPECT_TRUE(Memo(*app).isEmpty());
-    EXPECT_FALSE(update->SpeedButton_UPD_EXIT->isEnabled());
+    for (const char* way : {"EXIT", "close", "main Exit"}) {
+        SCOPED_TRACE(way);
+        auto app = Start(MakeSim("pcb2-v41", R"({"bootloader": {"rejectRecord": 0}})"), "ITE");
+        TUPDATE_FORM* update = app->modes.update;
+        ASSERT_TRUE(WaitUntil([&] { return update->SpeedButton_UPD_EXIT->isEnabled(); }));
+        EXPECT_TRUE(update->isVisible());
+        EXPECT_EQ(Memo(*app).back(), "Flashing M88 error!");
+        EXPECT_FALSE(app->main->Timer_RUN->isActive());
+        EXPECT_TRUE(app->main->isVisible());
+        if (std::string(way) == "main Exit") {
+            app->main->Exit->click();
+            EXPECT_TRUE(ended);
+            EXPECT_EQ(VisibleWindows(*app), 0);
+            continue;
+        }
+        if (std::string(way) == "EXIT")
+            update->SpeedButton_UPD_EXIT->click();
+        else
+            EXPECT_FALSE(update->close());
+        EXPECT_FALSE(update->isVisible());
+        EXPECT_TRUE(Memo(*app).isEmpty());
+        EXPECT_FALSE(update->SpeedButton_UPD_EXIT->isEnabled());
+        EXPECT_FALSE(ended);
+    }
 }
 
 TEST_F(FirmwareSwitchWindow, OutdatedPcb3PromptsForTheResetButtonAndIsUpdated) {
@@ -140,7 +161,9 @@ TEST_F(FirmwareSwitchWindow, MainWindowRefusesToCloseWhileTheJigFirmwareIsWritte
     EXPECT_TRUE(ended);
 }
 
-TEST_F(FirmwareSwitchWindow, StartIsRefusedWhileASwitchRunsAndQuittingStopsIt) {
+// While a switch waits for the bootloader, Start is refused and the update window, with no
+// border icons, refuses to close; quitting stops the switch.
+TEST_F(FirmwareSwitchWindow, StartAndCloseAreRefusedWhileASwitchRunsAndQuittingStopsIt) {
     // A silent JIG and no reset: the switch waits for the bootloader.
     auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
     auto app = Start(sim, "MEC jtag");
@@ -152,17 +175,9 @@ TEST_F(FirmwareSwitchWindow, StartIsRefusedWhileASwitchRunsAndQuittingStopsIt) {
     app->main->MAIN_CONNECT->click(); // ignored: no second identification
     const std::string log = ReadFileText(dir.File("Start_log.txt"));
     EXPECT_EQ(log.find("NOT ANSWER"), log.rfind("NOT ANSWER"));
-    // Since then only the switch's bootloader calls went out.
-    const std::string since = Text(sim->Jig().BytesToJig()).substr(before);
-    EXPECT_EQ(since, std::string(since.size(), 'U'));
-    app.reset(); // cancels the switch and joins it
-}
 
-TEST_F(FirmwareSwitchWindow, UpdateWindowHasNoBorderIconsAndRefusesToCloseMidSwitch) {
-    auto sim = MakeSim("pcb2-v41", R"({"application": "hung"})");
-    auto app = Start(sim, "MEC jtag");
     TUPDATE_FORM* update = app->modes.update;
-    ASSERT_TRUE(WaitUntil([&] { return update->isVisible(); }));
+    EXPECT_TRUE(update->isVisible());
     const Qt::WindowFlags flags = update->windowFlags();
     EXPECT_TRUE(flags & Qt::FramelessWindowHint); // no window manager's title bar at all
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -170,15 +185,10 @@ TEST_F(FirmwareSwitchWindow, UpdateWindowHasNoBorderIconsAndRefusesToCloseMidSwi
     EXPECT_FALSE(update->close());
     EXPECT_TRUE(update->isVisible());
     EXPECT_TRUE(app->main->SwitchRunning());
-    app.reset();
-
-    // Once a switch has failed, a close acts as EXIT.
-    app = Start(MakeSim("pcb2-v41", R"({"bootloader": {"rejectRecord": 0}})"), "ITE");
-    update = app->modes.update;
-    ASSERT_TRUE(WaitUntil([&] { return update->SpeedButton_UPD_EXIT->isEnabled(); }));
-    EXPECT_FALSE(update->close());
-    EXPECT_FALSE(update->isVisible());
-    EXPECT_TRUE(Memo(*app).isEmpty());
+    // Since then only the switch's bootloader calls went out.
+    const std::string since = Text(sim->Jig().BytesToJig()).substr(before);
+    EXPECT_EQ(since, std::string(since.size(), 'U'));
+    app.reset(); // cancels the switch and joins it
 }
 
 // Ending the program mid-reflash would leave the M88 without a working firmware: Exit is
@@ -194,26 +204,4 @@ TEST_F(FirmwareSwitchWindow, ExitDuringAReflashIsRefusedAndTheReflashGoesOn) {
     EXPECT_EQ(dialogs.script.messages, std::vector<std::string>{kFirmwareBeingWritten});
     ASSERT_TRUE(WaitUntil([&] { return app->modes.mec->isVisible(); }, 60000));
     EXPECT_EQ(sim->Jig().Board().versionText, "M88_JTAG_V42");
-}
-
-TEST_F(FirmwareSwitchWindow, ExitAfterAFailedSwitchClosesTheUpdateWindowToo) {
-    auto app = Start(MakeSim("pcb2-v41", R"({"bootloader": {"rejectRecord": 0}})"), "ITE");
-    ASSERT_TRUE(WaitUntil([&] { return app->modes.update->SpeedButton_UPD_EXIT->isEnabled(); }));
-    app->main->Exit->click();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(VisibleWindows(*app), 0);
-}
-
-TEST_F(FirmwareSwitchWindow, TheModeChosenAtStartIsTheOneOpened) {
-    auto app = Start(MakeSim("pcb2-v41"), "MEC jtag");
-    // The selector cannot be changed while the switch decides, and a change would not count.
-    EXPECT_FALSE(app->main->MAIN_SELECTOR->isEnabled());
-    EXPECT_FALSE(app->main->MAIN_CONNECT->isEnabled());
-    app->main->MAIN_SELECTOR->setCurrentIndex(app->main->MAIN_SELECTOR->findText("ENE KB90XX"));
-    ASSERT_TRUE(WaitUntil([&] { return !app->main->isVisible(); }, 10000));
-    EXPECT_TRUE(app->modes.mec->isVisible());
-    EXPECT_FALSE(app->modes.ene->isVisible());
-    EXPECT_TRUE(ReadFileText(dir.File("Start_log.txt"))
-                    .ends_with("User select -> MEC jtag\nGo to application. End.\n"));
-    EXPECT_TRUE(app->main->MAIN_SELECTOR->isEnabled()); // for when the mode window hands back
 }

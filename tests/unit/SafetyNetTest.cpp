@@ -18,8 +18,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-namespace {} // namespace
-
 TEST(Digests, Sha256MatchesTheStandardsVectorsWhateverTheChunks) {
     EXPECT_EQ(Sha256Hex({}), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(Sha256Hex(Bytes("abc")),
