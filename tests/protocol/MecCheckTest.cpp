@@ -1,22 +1,9 @@
 // The connection check and the register frames under it, on both boards.
 #include "MecRig.h"
 
-#include "link/CommonCommands.h"
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
 #include "support/RawLink.h"
-
-TEST(MecFrames, SharedJtagCommandsTakeTheirPcb2FormsOnAPcb2) {
-    using Bytes = std::vector<std::uint8_t>;
-    EXPECT_EQ(CommonCommandFrame("ID_READ"), (Bytes{'M', 'j'}));
-    EXPECT_EQ(CommonCommandFrame("ID_READ", {}, false), (Bytes{'j'}));
-    EXPECT_EQ(CommonCommandFrame("JTAG_RESET", {}, false), (Bytes{'1'}));
-    EXPECT_EQ(CommonCommandFrame("JTAG_RESET", {}, true), (Bytes{'J', '1'}));
-    // The other windows' commands keep one form on both boards.
-    EXPECT_EQ(CommonCommandFrame("Test-Logic-Reset", {}, false), (Bytes{'J', '1'}));
-    EXPECT_EQ(CommonCommandFrame("SPI_ON", {}, false), (Bytes{'J', 'S'}));
-    EXPECT_EQ(CommonCommandFrame("ALTERA_RESET", {}, false), (Bytes{'S', 'R'}));
-}
 
 TEST_F(MecTest, Pcb2CheckOfAFreeChipShowsEverythingAndSignalsSuccess) {
     Start("pcb2-v42");
@@ -97,37 +84,6 @@ TEST_F(MecTest, Pcb3ChipAnswersOnlyWithTheCpldInItsPowerUpRouting) {
     EXPECT_TRUE(port.HasLine("ID from MEC -> 0216 A445h"));
 }
 
-TEST_F(MecTest, SilentJigEndsTheCheckAtTheFirstWait) {
-    Start("pcb2-v42", R"({"faults": [{"type": "silence", "afterReplies": 1}]})");
-    ShortBounds();
-    Check();
-    EXPECT_EQ(
-        LinesFrom("Version FW -> M88_JTAG_V42  "),
-        (std::vector<std::string>{"Version FW -> M88_JTAG_V42  ",
-                                  "Timeout: no answer from the JIG (answer to JTAG_RESET)",
-                                  "Потеряна связь с MEC (I100)", "Потеряна связь с MEC (I101)",
-                                  "Потеряна связь с MEC (I102)", "Потеряна связь с MEC (I103)",
-                                  "Close VCOM port", kMecStamp, ""}));
-    // Nothing more was waited for: the error signal and the release still went out.
-    EXPECT_EQ(HostText(), "B1O0");
-    EXPECT_EQ(engine->Run().FailedStep(), "answer to JTAG_RESET");
-    ExpectIdle();
-}
-
-TEST_F(MecTest, Pcb2IdThatDoesNotComeIsReported) {
-    Start("pcb2-v42", R"({"faults": [{"type": "silence", "afterReplies": 2}]})");
-    ShortBounds();
-    Check();
-    EXPECT_EQ(
-        LinesFrom("получили ответ после команды 1"),
-        (std::vector<std::string>{
-            "получили ответ после команды 1", "Timeout: no answer from the JIG (answer to ID_READ)",
-            "ID готово 4 байта но сняли меньше ОШИБКА", "Потеряна связь с MEC (I100)",
-            "Потеряна связь с MEC (I101)", "Потеряна связь с MEC (I102)",
-            "Потеряна связь с MEC (I103)", "Close VCOM port", kMecStamp, ""}));
-    ExpectIdle();
-}
-
 TEST_F(MecTest, NoProgrammerEndsTheCheckAtOnce) {
     Start("pcb3", R"({"devices": []})");
     Check();
@@ -137,8 +93,29 @@ TEST_F(MecTest, NoProgrammerEndsTheCheckAtOnce) {
     ExpectIdle();
 }
 
-TEST_F(MecTest, HelpListsTheWiringOnlyWhileIdle) {
+// No button acts while an operation runs (their state is the only guard); idle, HELP lists the
+// wiring and STOP and EXIT lets the window go.
+TEST_F(MecTest, HelpAndTheOtherButtonsActOnlyWhileIdle) {
     Start("pcb2-v42");
+    port.onGauge = [&](int block) {
+        if (block != 10)
+            return;
+        const std::size_t before = port.Lines().size();
+        engine->CheckClick();
+        engine->EraseClick(false);
+        engine->ReadClick(false);
+        engine->WriteClick();
+        engine->HelpClick();
+        EXPECT_EQ(port.Lines().size(), before);
+        EXPECT_EQ(engine->Run().State(), "READ_MAIN");
+    };
+    Read(dir.File("main.bin"));
+    port.onGauge = nullptr;
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+    EXPECT_EQ(port.Dialogs().size(), 1u);
+    EXPECT_EQ(Chip().Erases(), 0);
+
+    port.ClearLog();
     engine->HelpClick();
     const auto lines = port.Lines();
     ASSERT_GE(lines.size(), 16u);

@@ -254,21 +254,3 @@ TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     ExpectIdle();
 }
-
-TEST_F(MecTest, OtherButtonsWaitWhileAReadRuns) {
-    Start("pcb2-v42");
-    std::vector<std::string> during;
-    port.onGauge = [&](int block) {
-        if (block != 10)
-            return;
-        const std::size_t before = port.Lines().size();
-        engine->CheckClick();
-        engine->EraseClick(false);
-        engine->HelpClick();
-        EXPECT_EQ(port.Lines().size(), before);
-        EXPECT_EQ(engine->Run().State(), "READ_MAIN");
-    };
-    Read(dir.File("main.bin"));
-    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
-    EXPECT_EQ(Chip().Erases(), 0);
-}

@@ -373,12 +373,16 @@ void SimMec16xx::WriteStream(SimContext& ctx, std::uint8_t command) {
         if (silentAtBlock_ == number)
             FallSilent(ctx);
         ctx.Busy(kProgramBlockTime, "programming a block");
-        const bool good = programmable && badStatusAtBlock_ != number;
+        bool good = programmable && badStatusAtBlock_ != number;
         if (good) {
             std::lock_guard lock(mutex_);
-            auto at = memory_->Data().begin() + static_cast<std::ptrdiff_t>(index * kWriteBlock);
+            const auto from =
+                memory_->Data().begin() + static_cast<std::ptrdiff_t>(index * kWriteBlock);
+            auto at = from;
             for (std::uint8_t b : data)
                 *at++ &= b; // programming only clears bits
+            // The JIG reads the block back: one that was not erased does not take.
+            good = std::equal(data.begin(), data.end(), from);
         }
         ctx.Tx(good ? kProgrammed : kNotProgrammed);
         const bool last = number == kWriteBlocks;
