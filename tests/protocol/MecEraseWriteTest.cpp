@@ -247,10 +247,12 @@ TEST_F(MecTest, BlockTheChipDoesNotTakeBreaksTheWrite) {
     Write(dir.File("in.bin"));
     EXPECT_EQ(LinesFrom("Потеряна связь с MEC16 (W103)"),
               (std::vector<std::string>{
-                  "Потеряна связь с MEC16 (W103)", kMecStamp, "",
+                  "Потеряна связь с MEC16 (W103)", "Write to reg FF3908h 100h",
+                  "Write to reg FF3908h 0", "Write to reg FF3910h 0", kMecStamp, "",
                   "The chip is partly written (blocks 1 to 6 of 768). No backup was taken."}));
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
-    EXPECT_EQ(HostText().substr(HostText().size() - 4), "XJSO");
+    const std::string tail = "XMwFF390800000100MwFF390800000000MwFF391000000000JSO";
+    EXPECT_EQ(HostText().substr(HostText().size() - tail.size()), tail);
     EXPECT_EQ(port.Gauge(), 7);
     EXPECT_EQ(engine->Run().FailedStep(), "W103");
     ExpectIdle();

@@ -151,7 +151,14 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
         while (!lines.empty() && (lines.back().starts_with("The chip ") ||
                                   lines.back().find(" bytes received ") != std::string::npos))
             lines.pop_back();
-        Hold(r, !lines.empty() && lines.back().empty(), "the end sequence ran");
+        // A file refused before the JTAG opening ends with the close line, as the Part has it.
+        const bool opened = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+            return l == "Read FLASH MEC ..." || l == "Начали запись MEC16 main block ...";
+        });
+        const bool closed = !lines.empty() && (lines.back() == "Close VCOM port" ||
+                                               lines.back() == "Закрыли VCOM порт");
+        Hold(r, !lines.empty() && (lines.back().empty() || (closed && !opened)),
+             "the end sequence ran");
     }
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
     Report(r, port, engine.Run());
