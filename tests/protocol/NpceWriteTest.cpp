@@ -230,35 +230,33 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     EXPECT_NE(std::search(sent.begin(), sent.end(), fourth.begin(), fourth.end()), sent.end());
 }
 
-TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
-    Start("pcb3");
-    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
-    StopAt(2 * 10, Npce::kVerifyColour);
-    Write(dir.File("in.bin"));
-    const std::string chipLine = "The chip is written but not verified. No backup was taken.";
-    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(engine->Run().FailedStep(), "after verify block 10 of 256");
-    EXPECT_EQ(LinesFrom("Verify ..."),
-              (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
-    EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
-    EXPECT_EQ(Chip().Flash(), Bytes(NpcePattern(131072)));
-    ExpectIdle();
-}
-
-TEST_F(NpceTest, StopDuringTheBackupErasesNothing) {
+// A stop during the verify leaves the chip written but not verified; one during the backup
+// read, before the erase, leaves it unchanged. Either ends its read stream with '-'.
+TEST_F(NpceTest, StopDuringTheVerifyOrTheBackupSaysWhereTheChipStands) {
     TempDir user;
     SetUserDataFolder(user.Path());
-    Start("pcb2-npce");
-    engine->Run().SetSafety({.active = false, .backup = true});
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
-    StopAt(2 * 10, Npce::kReadColour);
-    Write(dir.File("in.bin"));
+    for (const bool backup : {false, true}) {
+        SCOPED_TRACE(backup ? "backup" : "verify");
+        Start(backup ? "pcb2-npce" : "pcb3");
+        engine->Run().SetSafety({.active = false, .backup = backup});
+        StopAt(2 * 10, backup ? Npce::kReadColour : Npce::kVerifyColour);
+        Write(dir.File("in.bin"));
+        const std::string chipLine =
+            backup ? "The chip is unchanged. No backup was taken."
+                   : "The chip is written but not verified. No backup was taken.";
+        EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+        EXPECT_EQ(engine->Run().FailedStep(),
+                  backup ? "backup: after block 10 of 256" : "after verify block 10 of 256");
+        EXPECT_EQ(engine->Run().ChipState(), chipLine);
+        EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
+        EXPECT_EQ(Chip().Erases(), backup ? 0 : 1);
+        EXPECT_EQ(Chip().Flash(), backup ? SimNpceSpi::DefaultImage() : Bytes(NpcePattern(131072)));
+        if (!backup) {
+            EXPECT_EQ(LinesFrom("Verify ..."),
+                      (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
+        }
+        ExpectIdle();
+    }
     SetUserDataFolder({});
-    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(engine->Run().FailedStep(), "backup: after block 10 of 256");
-    EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
-    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
-    EXPECT_EQ(Chip().Erases(), 0);
-    EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-    ExpectIdle();
 }
