@@ -225,22 +225,6 @@ TEST_F(MecTest, CancelledSaveDialogAndUncreatableFile) {
     ExpectIdle();
 }
 
-TEST_F(MecTest, SilentJigEndsTheReadWithinItsBound) {
-    Start("pcb2-v42", R"({"chips": {"mec": {"silentAtBlock": 100}}})");
-    ShortBounds();
-    const std::string out = dir.File("dump.bin");
-    WriteFileBytes(out, kOldDump);
-    Read(out);
-    const auto main = Main();
-    EXPECT_TRUE(ReadFileText(out) == kOldDump);
-    EXPECT_EQ(FileBytes(Partial(out)),
-              std::vector<std::uint8_t>(main.begin(), main.begin() + 99 * 1024));
-    EXPECT_EQ(LinesFrom("Timeout: no answer from the JIG (MAIN block 100 of 192)").size(), 6u);
-    EXPECT_EQ(port.Gauge(), 99);
-    EXPECT_EQ(engine->Run().FailedStep(), "MAIN block 100 of 192");
-    ExpectIdle();
-}
-
 TEST_F(MecTest, FileThatCannotTakeTheDataNeverEndsAsAGoodRead) {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";

@@ -4,6 +4,8 @@
 // JIG the fault matrix checks that, at these same waits).
 #include "NpceRig.h"
 
+#include <filesystem>
+
 namespace {
 std::string Timeout(const std::string& step) {
     return "Timeout: no answer from the JIG (" + step + ")";
@@ -105,6 +107,10 @@ TEST_P(NpceSilence, EndsAtItsBoundWithALineNamingTheStep) {
     }
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(engine->Run().FailedStep(), c.failedStep);
+    // A read that failed before its end answer never puts its file in place.
+    if (!c.write && c.failedStep != "answer to the success signal") {
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWait, NpceSilence, ::testing::ValuesIn(SilentCases()),

@@ -134,24 +134,6 @@ TEST_F(NpceTest, EndStatusOfTheReadDecidesTheSignalAndWhetherTheDumpIsReplaced) 
     }
 }
 
-TEST_F(NpceTest, MissingEndAnswerCountsAsCorruptedData) {
-    // Reply bytes: 13 of 'B', 4 of the ID, 1 for 'I', 131072 of data: the end answer is at 131090.
-    Start("pcb2-npce", R"({"faults": [{"type": "drop", "replyByte": 131090},
-                                      {"type": "drop", "replyByte": 131091}]})");
-    ShortBounds();
-    Read(dir.File("out.bin"));
-    EXPECT_EQ(LinesFrom("Reading complete ..."),
-              (std::vector<std::string>{"Reading complete ...", kNpceStamp,
-                                        "ERROR timeout. Corrupted data !? ",
-                                        "Timeout: no answer from the JIG (end of the read)",
-                                        KeptLine(131072, dir.File("out.bin"))}));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.bin")));
-    EXPECT_EQ(HostBytes().back(), 'O');
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-    EXPECT_EQ(engine->Run().FailedStep(), "end of the read");
-    ExpectIdle();
-}
-
 TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
     Start("pcb3", R"({"chips": {"npce-spi": {"surplusAtBlock": 5}}})");
     const std::string out = dir.File("partial.bin");
@@ -168,27 +150,6 @@ TEST_F(NpceTest, SurplusByteAfterABlockIsAFault) {
     EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
     EXPECT_EQ(port.Gauge(), 8);
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-    ExpectIdle();
-}
-
-TEST_F(NpceTest, SilentJigEndsTheReadWithTheBlocksReadSoFarBesideTheDumpItLeavesAlone) {
-    Start("pcb2-npce", R"({"chips": {"npce-spi": {"silentAtBlock": 100}}})");
-    ShortBounds();
-    const std::string out = dir.File("dump.bin");
-    const std::string before = NpcePattern(131072, 3);
-    WriteFileBytes(out, before);
-    Read(out);
-    const auto flash = Chip().Flash();
-    EXPECT_TRUE(ReadFileText(out) == before);
-    EXPECT_EQ(Bytes(ReadFileText(out + ".partial")),
-              std::vector<std::uint8_t>(flash.begin(), flash.begin() + 99 * 512));
-    EXPECT_EQ(LinesFrom("ERROR timeout. Corrupted data !? "),
-              (std::vector<std::string>{"ERROR timeout. Corrupted data !? ",
-                                        "Timeout: no answer from the JIG (block 100 of 256)",
-                                        kNpceStamp, KeptLine(99 * 512, out)}));
-    EXPECT_EQ(port.Gauge(), 99 * 2);
-    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
-    EXPECT_EQ(engine->Run().FailedStep(), "block 100 of 256");
     ExpectIdle();
 }
 
