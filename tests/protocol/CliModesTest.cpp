@@ -321,23 +321,25 @@ TEST_F(CliOptions, EachModesOwnOptions) {
               "Please update FW\n" + FirmwareFixLine(LinkVariants::KeyboardTesting) + "\n");
 }
 
-// A MEC write without its erase, which the read-back finds, and one that breaks after its
-// erase: where the chip stands and how to put it back.
+// A MEC write without its erase, whose first block the JIG finds not taken, one whose read-back
+// differs, and one that breaks after its erase: where the chip stands and how to put it back.
 TEST_F(CliOptions, MecWritesThatGoWrong) {
-    const std::vector<std::uint8_t> was = SimMec16xx::DefaultImage();
-    const std::vector<std::uint8_t> in = FileBytes(dir.File("mec.bin"));
-    std::size_t at = 0;
-    while (at < in.size() && (was[at] & in[at]) == in[at])
-        ++at;
-    ASSERT_LT(at, in.size());
-    char offset[16];
-    std::snprintf(offset, sizeof offset, "0x%05zX", at);
     ProcessResult r = Run({"mec", "write", "mec.bin", "--no-erase"}, "sim:pcb2-v42");
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    EXPECT_TRUE(
-        Says(r, "Verification failed: MAIN differs from mec.bin at offset " + std::string(offset)))
-        << r.out;
+    EXPECT_TRUE(Says(r, "Потеряна связь с MEC16 (W103)")) << r.out;
     EXPECT_FALSE(Says(r, "Стирание завершено успешно."));
+
+    // An erased MAIN, and reply byte 1600 (byte 13 of the read-back's first block) flipped.
+    WriteFileBytes(dir.File("blank.bin"), std::string(198656, '\xFF'));
+    WriteFileBytes(dir.File("flip.json"), R"({"chips": {"mec": {"file": ")" +
+                                              dir.File("blank.bin") +
+                                              R"("}}, "faults": [{"type": "corrupt", )"
+                                              R"("replyByte": 1600, "xor": 1}]})");
+    r = Run({"mec", "write", "mec.bin", "--no-erase", "--no-backup", "--scenario", "flip.json"},
+            "sim:pcb2-v42");
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_TRUE(Says(r, "Verification failed: MAIN differs from mec.bin at offset 0x0000D"))
+        << r.out;
 
     // The backup read has 194 blocks.
     r = Run({"mec", "write", "mec.bin", "--scenario", "bad.json"});

@@ -240,7 +240,8 @@ TEST_P(MecSafety, OptionsOffSendExactlyTodaysWireSequence) {
         Erase(true);
         ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
         wire[withNet][1] = HostBytes();
-        StartWith(before);
+        StartWith(std::string(SimMec16xx::kMainSize, '\xFF') +
+                  before.substr(SimMec16xx::kMainSize));
         engine->Run().SetSafety(options);
         Write(dir.File("in.bin"));
         ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);

@@ -105,35 +105,10 @@ TEST_P(NpceWriteBoards, FullImageIsErasedWrittenAndVerifiedOnTheWire) {
     ASSERT_EQ(wire.size(), expected.size());
     for (std::size_t i = 0; i < wire.size(); ++i)
         ASSERT_EQ(wire[i], expected[i]) << "exchange " << i;
-}
 
-TEST_P(NpceWriteBoards, WriteThenReadGivesTheFileBack) {
-    Start(GetParam());
-    const std::string image = NpcePattern(131072, 11);
-    WriteFileBytes(dir.File("in.bin"), image);
-    Write(dir.File("in.bin"));
-    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
     Read(dir.File("back.bin"));
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_TRUE(ReadFileText(dir.File("back.bin")) == image);
-}
-
-TEST_P(NpceWriteBoards, ShortFileIsPaddedWithFFAndVerifiedAsPadded) {
-    Start(GetParam());
-    const std::string image = NpcePattern(1000);
-    WriteFileBytes(dir.File("short.bin"), image);
-    Write(dir.File("short.bin"));
-
-    std::vector<std::uint8_t> padded = Bytes(image);
-    padded.resize(131072, 0xFF);
-    EXPECT_EQ(Chip().Flash(), padded);
-    EXPECT_EQ(engine->Run().FileBytes(), 1000u);
-    EXPECT_TRUE(port.HasLine("Nuvoton chip is programmed succesfully!"));
-    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
-    // 512 full pages went out, the fourth one 232 file bytes and 24 bytes of FFh.
-    const auto sent = HostBytes();
-    const std::vector<std::uint8_t> fourth(padded.begin() + 768, padded.begin() + 1024);
-    EXPECT_NE(std::search(sent.begin(), sent.end(), fourth.begin(), fourth.end()), sent.end());
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, NpceWriteBoards, ::testing::Values("pcb2-npce", "pcb3"));
@@ -216,7 +191,8 @@ TEST_F(NpceTest, RefusedImagesEraseAndWriteNothing) {
 }
 
 // A stop between pages ends the stream with 07h as a failed page does, and says truly where
-// the chip stands; the next write on the same JIG succeeds.
+// the chip stands; the next write on the same JIG, of a short file, succeeds with the file
+// padded with FFh and verified as padded.
 TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     Start(GetParam());
     const std::string image = NpcePattern(131072, 5);
@@ -239,41 +215,49 @@ TEST_P(NpceWriteBoards, StopBetweenPagesSaysHowFarTheChipIsWritten) {
     ExpectIdle();
 
     port.onGauge = nullptr;
-    Write(dir.File("in.bin"));
+    const std::string part = NpcePattern(1000);
+    WriteFileBytes(dir.File("short.bin"), part);
+    Write(dir.File("short.bin"));
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
     EXPECT_EQ(engine->Run().ChipState(), "");
-    EXPECT_EQ(Chip().Flash(), Bytes(image));
+    std::vector<std::uint8_t> padded = Bytes(part);
+    padded.resize(131072, 0xFF);
+    EXPECT_EQ(Chip().Flash(), padded);
+    EXPECT_EQ(engine->Run().FileBytes(), 1000u);
+    EXPECT_TRUE(port.HasLine("Nuvoton chip is programmed succesfully!"));
+    // The fourth page went out as 232 file bytes and 24 bytes of FFh.
+    const auto sent = HostBytes();
+    const std::vector<std::uint8_t> fourth(padded.begin() + 768, padded.begin() + 1024);
+    EXPECT_NE(std::search(sent.begin(), sent.end(), fourth.begin(), fourth.end()), sent.end());
 }
 
-TEST_F(NpceTest, StopDuringTheVerifyLeavesTheChipWrittenButNotVerified) {
-    Start("pcb3");
-    WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
-    StopAt(2 * 10, Npce::kVerifyColour);
-    Write(dir.File("in.bin"));
-    const std::string chipLine = "The chip is written but not verified. No backup was taken.";
-    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(engine->Run().FailedStep(), "after verify block 10 of 256");
-    EXPECT_EQ(LinesFrom("Verify ..."),
-              (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
-    EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
-    EXPECT_EQ(Chip().Flash(), Bytes(NpcePattern(131072)));
-    ExpectIdle();
-}
-
-TEST_F(NpceTest, StopDuringTheBackupErasesNothing) {
+// A stop during the verify leaves the chip written but not verified; one during the backup
+// read, before the erase, leaves it unchanged. Either ends its read stream with '-'.
+TEST_F(NpceTest, StopDuringTheVerifyOrTheBackupSaysWhereTheChipStands) {
     TempDir user;
     SetUserDataFolder(user.Path());
-    Start("pcb2-npce");
-    engine->Run().SetSafety({.active = false, .backup = true});
     WriteFileBytes(dir.File("in.bin"), NpcePattern(131072));
-    StopAt(2 * 10, Npce::kReadColour);
-    Write(dir.File("in.bin"));
+    for (const bool backup : {false, true}) {
+        SCOPED_TRACE(backup ? "backup" : "verify");
+        Start(backup ? "pcb2-npce" : "pcb3");
+        engine->Run().SetSafety({.active = false, .backup = backup});
+        StopAt(2 * 10, backup ? Npce::kReadColour : Npce::kVerifyColour);
+        Write(dir.File("in.bin"));
+        const std::string chipLine =
+            backup ? "The chip is unchanged. No backup was taken."
+                   : "The chip is written but not verified. No backup was taken.";
+        EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
+        EXPECT_EQ(engine->Run().FailedStep(),
+                  backup ? "backup: after block 10 of 256" : "after verify block 10 of 256");
+        EXPECT_EQ(engine->Run().ChipState(), chipLine);
+        EXPECT_EQ(HostTail(4), (std::vector<std::uint8_t>{'r', 'r', '-', 'O'}));
+        EXPECT_EQ(Chip().Erases(), backup ? 0 : 1);
+        EXPECT_EQ(Chip().Flash(), backup ? SimNpceSpi::DefaultImage() : Bytes(NpcePattern(131072)));
+        if (!backup) {
+            EXPECT_EQ(LinesFrom("Verify ..."),
+                      (std::vector<std::string>{"Verify ...", kStoppedLine, kNpceStamp, chipLine}));
+        }
+        ExpectIdle();
+    }
     SetUserDataFolder({});
-    EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(engine->Run().FailedStep(), "backup: after block 10 of 256");
-    EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
-    EXPECT_EQ(HostTail(2), (std::vector<std::uint8_t>{'-', 'O'}));
-    EXPECT_EQ(Chip().Erases(), 0);
-    EXPECT_EQ(Chip().Flash(), SimNpceSpi::DefaultImage());
-    ExpectIdle();
 }

@@ -125,12 +125,18 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
         engine.CheckClick();
     } else if (op == "erase") {
         engine.EraseClick(info);
-    } else {
+    } else if (a.Reads()) {
         port.QueueFileAnswer(q.file);
-        if (a.Reads())
-            engine.ReadClick(info);
-        else
+        engine.ReadClick(info);
+    } else {
+        // As "mec write" does: only an erased MAIN takes the image.
+        engine.EraseClick(false);
+        engine.WaitForWorker();
+        if (engine.Run().Result() == Outcome::Succeeded) {
+            port.ClearLog();
+            port.QueueFileAnswer(q.file);
             engine.WriteClick();
+        }
     }
     engine.WaitForWorker();
     ModeResult r;
@@ -138,6 +144,22 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     r.succeeded = r.outcome == Outcome::Succeeded;
     r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen() && !engine.FileOpen();
+    // The mode's end sequence ran to its empty line; only the chip's state and what a read
+    // kept may follow it.
+    if (r.outcome != Outcome::NoJig) {
+        std::vector<std::string> lines = port.Lines();
+        while (!lines.empty() && (lines.back().starts_with("The chip ") ||
+                                  lines.back().find(" bytes received ") != std::string::npos))
+            lines.pop_back();
+        // A file refused before the JTAG opening ends with the close line, as the Part has it.
+        const bool opened = std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+            return l == "Read FLASH MEC ..." || l == "Начали запись MEC16 main block ...";
+        });
+        const bool closed = !lines.empty() && (lines.back() == "Close VCOM port" ||
+                                               lines.back() == "Закрыли VCOM порт");
+        Hold(r, !lines.empty() && (lines.back().empty() || (closed && !opened)),
+             "the end sequence ran");
+    }
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
     Report(r, port, engine.Run());
     r.namesStep = LineNamesStep(r.lines);

@@ -199,6 +199,7 @@ bool Mec16xxEngine::PrepareRegister(std::uint32_t address, std::uint32_t value, 
 
 // Nothing was received: no file is left, and one already under the name stays as it was.
 void Mec16xxEngine::FailReadStart(const std::string& step) {
+    s_.Fail(step); // before the signal and the release, which may find the JIG silent
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
     s_.port.Log("Close VCOM port");

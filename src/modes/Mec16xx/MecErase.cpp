@@ -147,6 +147,9 @@ bool ReadThread_MEC16::Stopping() {
 }
 
 Outcome ReadThread_MEC16::EndErase(Outcome outcome, const std::string& step) {
+    // The step that failed first is named, not a release that then found the JIG silent.
+    if (outcome != Outcome::Succeeded)
+        s_.Fail(step);
     MecReleaseJtag(s_);
     Log("Закрыли VCOM порт");
     s_.link.Close();

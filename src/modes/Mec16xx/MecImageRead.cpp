@@ -56,10 +56,11 @@ bool MecReadImage(MecState& s, bool withInfo, std::vector<std::uint8_t>& image) 
     image.reserve(Mec::kMainBytes + (withInfo ? Mec::kInfoBytes : 0));
     s.port.SetGaugeMax(Mec::kMainReadBlocks + (withInfo ? Mec::kInfoReadBlocks : 0));
     s.port.SetGauge(0);
-    bool ok =
+    const bool streamed =
         Prepare(s, Mec::kRegAccess, 1, "Write to reg FF3910h 1", "FF3910h = 1") &&
-        Prepare(s, Mec::kRegMode, Mec::kModeRead, "Write to reg FF3908h 105h", "FF3908h = 105h") &&
-        Stream(s, Mec::kMainAddress, "MAIN block", Mec::kMainReadBlocks, 0, image);
+        Prepare(s, Mec::kRegMode, Mec::kModeRead, "Write to reg FF3908h 105h", "FF3908h = 105h");
+    bool ok =
+        streamed && Stream(s, Mec::kMainAddress, "MAIN block", Mec::kMainReadBlocks, 0, image);
     if (ok && withInfo)
         ok = Prepare(s, Mec::kRegMode, Mec::kModeEnd, "Write to reg FF3908h 100h",
                      "FF3908h = 100h") &&
@@ -67,13 +68,14 @@ bool MecReadImage(MecState& s, bool withInfo, std::vector<std::uint8_t>& image) 
                      "FF3908h = 105h") &&
              Stream(s, Mec::kInfoAddress, "INFO block", Mec::kInfoReadBlocks, Mec::kMainReadBlocks,
                     image);
-    if (!ok)
+    // A stream ended early by 'X' (a stop, a bad block) ends access too while the JIG answers:
+    // the controller would refuse the next operation's FF3910h = 1.
+    if (!ok && (s.jigLost || !streamed))
         return false;
-    if (!MecEndStreamAccess(s, {"Lost communication with MEC (FF3908h = 100h)",
-                                "Lost communication with MEC (FF3908h = 0)",
-                                "Lost communication with MEC (FF3910h = 0)"})) {
+    const bool ended = MecEndStreamAccess(s, {"Lost communication with MEC (FF3908h = 100h)",
+                                              "Lost communication with MEC (FF3908h = 0)",
+                                              "Lost communication with MEC (FF3910h = 0)"});
+    if (ok && !ended)
         s.Fail("end of the read");
-        return false;
-    }
-    return true;
+    return ok && ended;
 }

@@ -60,6 +60,7 @@ std::optional<Outcome> MecStartWriteStream(MecState& s) {
 }
 
 Outcome MecFailWriteStart(MecState& s, const std::string& step, Outcome outcome) {
+    s.Fail(step); // before the signal and the release, which may find the JIG silent
     MecResultSignal(s, "ERROR");
     MecReleaseJtag(s);
     s.port.Log("Закрыли VCOM порт");

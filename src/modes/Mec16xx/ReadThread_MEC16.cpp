@@ -136,6 +136,7 @@ bool ReadThread_MEC16::InfoStep() {
 bool ReadThread_MEC16::EndReadFailure(const char* line, const std::string& step,
                                       bool releaseFirst) {
     Send({'X'});
+    EndAccessWhileAnswering();
     if (releaseFirst)
         MecReleaseJtag(s_);
     Log(line);
@@ -160,6 +161,7 @@ bool ReadThread_MEC16::EndReadStopped() {
 // A file that did not take the data must never end as a good read.
 bool ReadThread_MEC16::EndFileError() {
     Send({'X'});
+    EndAccessWhileAnswering();
     MecReleaseJtag(s_);
     Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
     MecResultSignal(s_, "ERROR");
@@ -280,6 +282,7 @@ bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     if (step == "W103")
         Log("Потеряна связь с MEC16 (W103)");
     Send({'X'});
+    EndAccessWhileAnswering();
     if (s_.link.IsPcb3())
         MecCommand(s_, "SPI_ON");
     MecResultSignal(s_, "ERROR");
@@ -287,4 +290,21 @@ bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
     return Ended(Outcome::Failed, step);
+}
+
+// A stream ended early by 'X' while the JIG still answers (a bad block, a file that did not
+// take it): the controller's access is ended as after a whole stream, or it would refuse the
+// next operation's FF3910h = 1.
+void ReadThread_MEC16::EndAccessWhileAnswering() {
+    if (s_.jigLost)
+        return;
+    if (s_.run.Doing() == Activity::Writing)
+        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
+                                "Потеряна связь с MEC16 (W106)"});
+    else if (info_)
+        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P110).", "Потеряна связь с MEC16 (P111).",
+                                "Потеряна связь с MEC16 (P112)"});
+    else
+        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P104).", "Потеряна связь с MEC16 (P105).",
+                                "Потеряна связь с MEC16 (P106)"});
 }

@@ -45,6 +45,7 @@ class ReadThread_MEC16 {
     bool EndFileError();
     bool EndWriteStopped();
     bool EndWriteBroken(const std::string& step);
+    void EndAccessWhileAnswering();
     Outcome EndErase(Outcome outcome, const std::string& step = "");
     // How the operation ended; the steps return false once it is set.
     bool Ended(Outcome outcome, const std::string& step);

@@ -30,6 +30,7 @@ constexpr std::uint32_t kRegAccess = 0xFF3910;
 constexpr std::uint32_t kModeRead = 0x105;
 constexpr std::uint32_t kModeProgram = 0x106;
 constexpr std::uint32_t kModeErase = 0x107;
+constexpr std::uint32_t kModeEnd = 0x100;
 constexpr std::uint32_t kEraseMain = 0x00F80000;
 constexpr std::uint32_t kEraseMainAndInfo = 0x00FC0000;
 constexpr std::uint32_t kMainAddress = 0x000000;
@@ -260,24 +261,43 @@ bool SimMec16xx::TakeRegisterWrite(SimContext& ctx, std::uint32_t address, std::
     case kRegAccess:
         if (value > 1)
             return refuse("not a debug access value");
+        if (value == 1 && access_ != 0)
+            return refuse("FF3910h = 1 while an earlier operation's access is still open (never "
+                          "ended by FF3908h = 100h, 0 and FF3910h = 0)");
+        if (value == 0 && (access_ != 1 || mode_ != 0))
+            return refuse("FF3910h = 0 before FF3908h = 100h and 0 ended the flash mode");
         access_ = value;
         return true;
     case kRegMode:
-        if (value != 0 && value != 0x100 && value != kModeRead && value != kModeProgram &&
-            value != kModeErase)
+        if (value == kModeRead || value == kModeProgram || value == kModeErase) {
+            if (access_ != 1)
+                return refuse("a flash mode before FF3910h = 1");
+            if (mode_ != 0 && mode_ != kModeEnd)
+                return refuse("a flash mode over one that FF3908h = 100h did not end");
+        } else if (value == kModeEnd) {
+            if (mode_ != kModeRead && mode_ != kModeProgram && mode_ != kModeErase)
+                return refuse("FF3908h = 100h without a flash mode to end");
+        } else if (value == 0) {
+            if (mode_ != kModeEnd)
+                return refuse("FF3908h = 0 before FF3908h = 100h");
+        } else {
             return refuse("not a flash mode");
+        }
         mode_ = value;
-        programAddressSet_ = false;
+        // A read or an erase is armed by its mode, a program by FF3904h = 0 after it.
+        armed_ = value == kModeRead || value == kModeErase;
         return true;
     case kRegEraseArgument:
-        if (value == 0 && access_ == 1 && mode_ == kModeProgram) {
+        if (value == 0 && access_ == 1 && mode_ == kModeProgram && !armed_) {
             eraseArgument_ = value;
-            programAddressSet_ = true;
+            armed_ = true;
             return true;
         }
         if ((value != kEraseMain && value != kEraseMainAndInfo) || access_ != 1 ||
-            mode_ != kModeErase)
-            return refuse("without FF3910h = 1 and FF3908h = 107h (erase) or 106h (program)");
+            mode_ != kModeErase || !armed_)
+            return refuse("without FF3910h = 1 and FF3908h = 107h (erase) or 106h (program) "
+                          "just before it");
+        armed_ = false;
         eraseArgument_ = value;
         if (!fwp_ && !bootLock_) {
             std::lock_guard lock(mutex_);
@@ -313,8 +333,10 @@ void SimMec16xx::ReadStream(SimContext& ctx, std::uint8_t command) {
     std::snprintf(digits, sizeof digits, "%06X", static_cast<unsigned>(*address));
     std::vector<std::uint8_t> start{command};
     start.insert(start.end(), digits, digits + 6);
-    if (access_ != 1 || mode_ != kModeRead) {
-        ctx.Surprise("MEC16xx read stream start before FF3910h = 1 and FF3908h = 105h", start);
+    if (access_ != 1 || mode_ != kModeRead || !armed_) {
+        ctx.Surprise("MEC16xx read stream start without FF3910h = 1 and FF3908h = 105h just "
+                     "before it",
+                     start);
         return;
     }
     int firstBlock = 1;
@@ -328,6 +350,7 @@ void SimMec16xx::ReadStream(SimContext& ctx, std::uint8_t command) {
         ctx.Surprise("MEC16xx read stream start at neither MAIN nor INFO", start);
         return;
     }
+    armed_ = false;
     const bool reachable = Reachable(ctx);
     std::vector<std::uint8_t> frame(kReadBlock + 1);
     for (int i = 0; i < blocks; ++i) {
@@ -357,12 +380,13 @@ void SimMec16xx::ReadStream(SimContext& ctx, std::uint8_t command) {
 // 'W': for each 256-byte block a request byte, the block, then 'G' when it is programmed;
 // 'N' asks for the next block, 'X' ends (after block 768 only 'X').
 void SimMec16xx::WriteStream(SimContext& ctx, std::uint8_t command) {
-    if (access_ != 1 || mode_ != kModeProgram || !programAddressSet_) {
-        ctx.Surprise("MEC16xx write stream start before FF3910h = 1, FF3908h = 106h and "
-                     "FF3904h = 0",
+    if (access_ != 1 || mode_ != kModeProgram || !armed_) {
+        ctx.Surprise("MEC16xx write stream start without FF3910h = 1, FF3908h = 106h and "
+                     "FF3904h = 0 just before it",
                      {command});
         return;
     }
+    armed_ = false;
     const bool programmable = Reachable(ctx) && !fwp_ && !bootLock_;
     std::vector<std::uint8_t> data(kWriteBlock);
     for (int index = 0; index < kWriteBlocks; ++index) {
@@ -373,12 +397,16 @@ void SimMec16xx::WriteStream(SimContext& ctx, std::uint8_t command) {
         if (silentAtBlock_ == number)
             FallSilent(ctx);
         ctx.Busy(kProgramBlockTime, "programming a block");
-        const bool good = programmable && badStatusAtBlock_ != number;
+        bool good = programmable && badStatusAtBlock_ != number;
         if (good) {
             std::lock_guard lock(mutex_);
-            auto at = memory_->Data().begin() + static_cast<std::ptrdiff_t>(index * kWriteBlock);
+            const auto from =
+                memory_->Data().begin() + static_cast<std::ptrdiff_t>(index * kWriteBlock);
+            auto at = from;
             for (std::uint8_t b : data)
                 *at++ &= b; // programming only clears bits
+            // The JIG reads the block back: one that was not erased does not take.
+            good = std::equal(data.begin(), data.end(), from);
         }
         ctx.Tx(good ? kProgrammed : kNotProgrammed);
         const bool last = number == kWriteBlocks;

@@ -23,10 +23,13 @@
 //                        'E' and not programmed
 // Read blocks count over the flash: MAIN 1..192, INFO 193 and 194.
 //
-// The chip is strict about its registers: a stream or an erase only starts after the
-// register writes that prepare it (FF3910h = 1, then FF3908h = 105h for a read; 106h and
-// FF3904h = 0 for a write; 107h for an erase), and a register written while the flash is
-// erasing is a protocol surprise. Programming only clears bits.
+// The chip is strict about its registers, in their order: FF3910h = 1 opens access, then
+// FF3908h = 105h arms one read stream, 106h and FF3904h = 0 one write stream, 107h one erase
+// (FF3904h = its argument); FF3908h = 100h ends the flash mode (another may follow), then
+// FF3908h = 0 and FF3910h = 0 end access. Anything out of that order, a stream or an erase
+// that was not armed, FF3910h = 1 while an earlier operation's access is still open, and a
+// register written while the flash is erasing are protocol surprises. Programming only clears
+// bits.
 #include "sim/SimModule.h"
 
 #include <chrono>
@@ -95,7 +98,7 @@ class SimMec16xx : public SimModule {
     std::uint32_t access_ = 0;        // FF3910h
     std::uint32_t mode_ = 0;          // FF3908h
     std::uint32_t eraseArgument_ = 0; // FF3904h
-    bool programAddressSet_ = false;  // FF3904h = 0 after FF3908h = 106h
+    bool armed_ = false;              // one stream or erase may start
     std::optional<std::chrono::steady_clock::time_point> eraseEnds_;
     int busyPollsLeft_ = 0; // instant timing
 };

@@ -102,6 +102,7 @@ void SimNpceSpi::FallSilent(SimContext& ctx) {
 
 void SimNpceSpi::Identify(SimContext& ctx) {
     ctx.Busy(kIdTime, "reading the flash ID");
+    prepared_ = Prepared::Identified;
     if (connected_)
         ctx.Tx(id_);
     else
@@ -121,6 +122,7 @@ void SimNpceSpi::Erase(SimContext& ctx) {
                 memory_->Data()[*notBlankAt_] = 0x00;
         }
     }
+    prepared_ = erased && prepared_ == Prepared::Identified ? Prepared::Erased : Prepared::Nothing;
     const std::uint8_t answer[2] = {erased ? kDone : kFailed, 0x00};
     ctx.Tx(answer);
 }
@@ -133,6 +135,7 @@ void SimNpceSpi::BlankCheck(SimContext& ctx) {
         blank = std::all_of(memory_->Data().begin(), memory_->Data().end(),
                             [](std::uint8_t b) { return b == 0xFF; });
     }
+    prepared_ = blank && prepared_ == Prepared::Erased ? Prepared::Blank : Prepared::Nothing;
     const std::uint8_t answer[2] = {blank ? kDone : kFailed, 0x00};
     ctx.Tx(answer);
 }
@@ -170,6 +173,13 @@ void SimNpceSpi::Read(SimContext& ctx) {
 }
 
 void SimNpceSpi::Write(SimContext& ctx) {
+    if (prepared_ != Prepared::Blank) {
+        ctx.Surprise("NPCE write stream start without the flash ID, the erase and the blank "
+                     "check just before it",
+                     {'w'});
+        return;
+    }
+    prepared_ = Prepared::Nothing;
     std::vector<std::uint8_t> data(kWriteBlock);
     for (int index = 0; index < kWriteBlocks; ++index) {
         ctx.Tx(kReady);

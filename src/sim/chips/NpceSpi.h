@@ -26,7 +26,9 @@
 // read stream: 512-byte blocks, each next one asked for with 'r', ended by '-' (2 bytes back:
 // the status, then the number of blocks sent); 'w' write stream: '*' when ready, 256 data
 // bytes, a status byte (00h failed, 01h programmed), then 'w' for the next block or 07h to end
-// it (1 byte back).
+// it (1 byte back). A write stream starts only after the flash ID, an erase that took and a
+// blank check that found the flash clear, in that order and each once since the last stream;
+// else it is a protocol surprise.
 #include "sim/SimModule.h"
 
 #include <array>
@@ -80,4 +82,6 @@ class SimNpceSpi : public SimModule {
     std::optional<std::size_t> notBlankAt_;
     std::uint8_t endStatus_ = 0x01;
     int surplusAtBlock_ = 0;
+    // How far the steps before a write stream went: ID, erase, blank check.
+    enum class Prepared { Nothing, Identified, Erased, Blank } prepared_ = Prepared::Nothing;
 };
