@@ -38,6 +38,7 @@ class IteTest : public ::testing::Test {
                SimTiming timing = SimTiming::Instant) {
         engine.reset();
         port.ClearLogs();
+        applied = 0;
         sim = MakeSim(board, json, timing);
         ASSERT_TRUE(sim);
         engine = std::make_unique<IteEngine>(sim, port);

@@ -148,15 +148,28 @@ TEST_F(IteSetup, CheckFailsOnlyOnAnAddressCycleAnsweredE) {
     }
 }
 
-TEST_F(IteSetup, AReversedCableNeedsTheMirroredAssignment) {
-    const std::string reversed = R"({"chips": {"ite": {"reversed": true, "kbPins": 26}}})";
-    Start("pcb3", reversed); // the boxes as the board is wired: wrong through a turned cable
+// The first board of the database beside the program is the simulated one: its boxes reach the
+// EC, and through a turned cable only once mirrored.
+TEST_F(IteSetup, TheDatabaseBoardAnswersAndATurnedCableNeedsItMirrored) {
+    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
+    ASSERT_TRUE(lines);
+    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
+        return SelectIteMotherboard(line, kUnassigned).complete;
+    });
+    ASSERT_NE(first, lines->end());
+    const IteAssignment boxes = SelectIteMotherboard(*first, kUnassigned).boxes;
+    Start("pcb3", "{}", false);
+    Apply(boxes);
+    Check();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
+
+    const std::string reversed = R"({"chips": {"ite": {"reversed": true}}})";
+    Start("pcb3", reversed, false);
+    Apply(boxes);
     Check();
     EXPECT_EQ(engine->Run().FailedStep(), "(00)");
-
     Start("pcb3", reversed, false);
-    const std::string line = "MB " + IteAssignmentText(DefaultBoxes()) + " KB_pins=26";
-    const IteMirror mirrored = MirrorIteAssignment(line, DefaultBoxes());
+    const IteMirror mirrored = MirrorIteAssignment(*first, boxes);
     ASSERT_FALSE(mirrored.message);
     Apply(mirrored.boxes);
     Check();
@@ -176,16 +189,4 @@ TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
     EXPECT_EQ(ru[ru.size() - 3], "Версия FW программатора -> M88_ALLPCB_V41  ");
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
     ExpectIdle();
-}
-
-TEST_F(IteSetup, TheSimulatedBoardIsWiredLikeTheFirstExampleOfTheDatabase) {
-    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
-    ASSERT_TRUE(lines);
-    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
-        return SelectIteMotherboard(line, kUnassigned).complete;
-    });
-    ASSERT_NE(first, lines->end());
-    EXPECT_EQ(SelectIteMotherboard(*first, kUnassigned).boxes, DefaultBoxes());
-    const IteKeyValue pins = FindIteKey(*first, kIteKbPinsKey);
-    EXPECT_EQ(pins.value, SimIteEc::kDefaultKbPins);
 }

@@ -1,6 +1,7 @@
 // The simulated ITE EC spoken to byte by byte: a preparation row left out shows as wrong data,
 // and what its firmware would not take is a protocol surprise.
 #include "sim/chips/IteEc.h"
+#include "support/Pattern.h"
 #include "support/RawLink.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
@@ -116,4 +117,22 @@ TEST(IteSim, CommandsOfTheOtherBoardAreSurprises) {
     ASSERT_EQ(surprises.size(), 2u);
     EXPECT_EQ(surprises[0].bytes, (std::vector<std::uint8_t>{'T', 'W', 0x01}));
     EXPECT_EQ(surprises[1].bytes, (std::vector<std::uint8_t>{'X', 'Y', 0x01}));
+}
+
+// The JIG programs a block only at the address 'Y' gave, and only within the flash: a block
+// write before any address, or past the end of the flash, is a surprise.
+TEST(IteSim, ABlockWriteNeedsItsAddressWithinTheFlash) {
+    Pcb2Ite jig;
+    jig.Rows(kInit);
+    const std::string block = "w" + std::string(128, '\x00');
+    EXPECT_EQ(Ask(*jig.link, block, 1, Millis(200)), "<timed out>");
+    auto surprises = TakeSurprises();
+    ASSERT_EQ(surprises.size(), 1u);
+    EXPECT_EQ(surprises[0].bytes, Bytes(block));         // its data with it
+    EXPECT_EQ(Ask(*jig.link, "Y\x01\xFF\x80"s, 1), "o"); // the last block of the flash
+    EXPECT_EQ(Ask(*jig.link, block, 1), "o");
+    EXPECT_EQ(Ask(*jig.link, block, 1, Millis(200)), "<timed out>");
+    surprises = TakeSurprises();
+    ASSERT_EQ(surprises.size(), 1u);
+    EXPECT_EQ(jig.Chip().Flash()[0x1FF80], 0x00);
 }

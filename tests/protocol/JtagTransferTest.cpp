@@ -2,6 +2,8 @@
 // log, the batches on the wire and the end of every operation.
 #include "JtagRig.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
+#include "support/RawLink.h"
+#include "support/Surprises.h"
 
 #include <sys/stat.h>
 
@@ -103,6 +105,44 @@ TEST_F(JtagTest, AShortFileIsPaddedAndEachBlockCarriesItsChecksum) {
     EXPECT_EQ(EntryValue(checked[2 + 300], 0), 0x10800u);
     EXPECT_EQ(EntryValue(checked[2 + 301], 0), 0x10900u);
     EXPECT_EQ(Batches(host, 0xFE).size(), 32u);
+
+    // After each sector's erase batch, as single shifts: the read-back of FF001E, then the
+    // status poll (05 to FF0016, 81 to FF001E, read FF001E, read FF001A) until the flash is
+    // ready, which here is at its second round.
+    using Frame = std::vector<std::uint8_t>;
+    std::vector<Frame> singles;
+    auto pair = [&](std::uint8_t code, std::uint32_t v) {
+        singles.push_back({'J', 'd', code});
+        singles.push_back({'J', 'D', static_cast<std::uint8_t>(v),
+                           static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+                           static_cast<std::uint8_t>(v >> 24)});
+    };
+    auto read = [&](std::uint32_t address) {
+        pair(0x0B, address);
+        pair(0x09, 1);
+        pair(0x0C, 1);
+    };
+    read(0xFF001E);
+    for (int round = 0; round < 2; ++round) {
+        pair(0x0B, 0xFF0016), pair(0x0D, 0x05), pair(0x09, 3);
+        pair(0x0B, 0xFF001E), pair(0x0D, 0x81), pair(0x09, 3);
+        read(0xFF001E);
+        read(0xFF001A);
+    }
+    const auto frames = HostFrames(host);
+    int sectors = 0;
+    for (auto f = frames.begin(); f != frames.end(); ++f) {
+        if (f->size() != 125 || (*f)[4] != 0xFE)
+            continue;
+        ++sectors;
+        ASSERT_GT(frames.end() - f, static_cast<std::ptrdiff_t>(singles.size()));
+        EXPECT_EQ(std::vector<Frame>(f + 1, f + 1 + static_cast<std::ptrdiff_t>(singles.size())),
+                  singles)
+            << "sector " << sectors;
+        const Frame& next = f[1 + static_cast<std::ptrdiff_t>(singles.size())];
+        EXPECT_TRUE(next.size() > 4 && next[0] == 'J' && next[1] == 'W') << "sector " << sectors;
+    }
+    EXPECT_EQ(sectors, 32);
 }
 
 TEST_F(JtagTest, ACommitThatFailsEndsTheWrite) {
@@ -199,10 +239,20 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
         ASSERT_FALSE(f.size() >= 2 && f[0] == 'J' && (f[1] == 'W' || f[1] == 'R'));
     EXPECT_EQ(Chip().Flash(), before);
 
-    port.QueueFileAnswer(dir.File("no folder/out.bin"));
-    engine->ReadClick();
-    EXPECT_EQ(port.Messages().back(), "Error create file!");
-    EXPECT_TRUE(port.HasLine(dir.File("no folder/out.bin") + ": No such file or directory"));
+    // Files a read cannot create: refused before the first block read
+    for (const auto& [file, reason] :
+         {std::pair{dir.File("no folder/out.bin"), "No such file or directory"},
+          std::pair{std::string("/dev/full"), "not a regular file"}}) {
+        port.QueueFileAnswer(file);
+        engine->ReadClick();
+        engine->WaitForOperation();
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
+        EXPECT_EQ(port.Messages().back(), "Error create file!");
+        EXPECT_TRUE(port.HasLine(file + ": " + reason));
+    }
+    const auto all = sim->Jig().BytesToJig();
+    for (const auto& f : HostFrames({all.begin() + static_cast<std::ptrdiff_t>(sent), all.end()}))
+        ASSERT_NE(f, (std::vector<std::uint8_t>{'J', 'R'}));
     // Nothing started: the link is closed and READ and WRITE are still there to use
     EXPECT_EQ(engine->Run().State(), "NONE");
     EXPECT_FALSE(engine->LinkOpen());
@@ -213,21 +263,50 @@ TEST_F(JtagTest, CancelledDialogsAndFilesThatCannotBeUsed) {
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(before.begin(), before.end()));
 }
 
-TEST_F(JtagTest, AReadIntoAFileThatCannotTakeItFails) {
-    Start("pcb3");
-    Prepare();
-    const std::size_t sent = sim->Jig().BytesToJig().size();
-    port.QueueFileAnswer("/dev/full");
-    engine->ReadClick();
-    engine->WaitForOperation();
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-    EXPECT_TRUE(port.HasLine("/dev/full: not a regular file"));
-    EXPECT_EQ(port.Messages().back(), "Error create file!");
-    // Refused before the first block read
-    const auto host = sim->Jig().BytesToJig();
-    for (const auto& f : HostFrames({host.begin() + static_cast<std::ptrdiff_t>(sent), host.end()}))
-        ASSERT_NE(f, (std::vector<std::uint8_t>{'J', 'R'}));
-    EXPECT_EQ(engine->Run().State(), "NONE");
-    EXPECT_FALSE(engine->LinkOpen());
-    EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_RD"));
+// The controller's helper serves one pass, as the window's steps have it (settings, check and
+// script before each operation): a read stream past the flash's end, a write after a read and a
+// read after a write's set-up are refused until the script runs it again.
+TEST_F(JtagTest, TheHelperServesOnePass) {
+    const auto setUp = NuvJtag::BatchFrame(NuvJtag::kModeChecked, NuvJtag::WriteSetupEntries());
+    const std::string setUpText(setUp.begin(), setUp.end());
+    const struct {
+        const char* name;
+        std::string before; // sent first, answered 22h
+        int blocks;         // block reads then
+        std::string then;
+        std::string answer;
+    } cases[] = {
+        {"a 513th block", "", 512, "JR", "<timed out>"},
+        {"a write after a whole read", "", 512, setUpText, "\x2D"},
+        {"a write after a part of a read", "", 3, setUpText, "\x2D"},
+        {"a read after the write's set-up", setUpText, 0, "JR", "<timed out>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start("pcb3");
+        Prepare();
+        ASSERT_TRUE(Chip().Prepared());
+        auto link = OpenRawLink(sim);
+        if (!c.before.empty()) {
+            EXPECT_EQ(Ask(*link, c.before, 1), "\x22");
+        }
+        const auto flash = Chip().Flash();
+        for (int block = 0; block < c.blocks; ++block)
+            ASSERT_TRUE(Ask(*link, "JR", 256) ==
+                        std::string(flash.begin() + 256 * block, flash.begin() + 256 * (block + 1)))
+                << block;
+        EXPECT_EQ(Ask(*link, c.then, c.answer.size() == 1 ? 1 : 256, Millis(200)), c.answer);
+        const auto surprises = TakeSurprises();
+        if (c.then == "JR") {
+            ASSERT_EQ(surprises.size(), 1u);
+            EXPECT_EQ(surprises[0].bytes, (std::vector<std::uint8_t>{'J', 'R'}));
+        } else {
+            EXPECT_TRUE(surprises.empty());
+        }
+        link.reset();
+        Prepare(); // the script again: a new pass
+        Read(dir.File("again.bin"));
+        EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+        EXPECT_TRUE(ReadFileText(dir.File("again.bin")) == std::string(flash.begin(), flash.end()));
+    }
 }
