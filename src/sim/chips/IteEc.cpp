@@ -69,9 +69,14 @@ SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
     const bool timed = scenario.timing == SimTiming::Wire;
     std::vector<std::uint8_t> eraseOpcodes{0x60, 0xC7};
     if (auto opcodes = c.find("chipErase"); opcodes != c.end()) {
-        eraseOpcodes.clear();
-        for (long long op : WholeNumbers(*opcodes, "chips.ite.chipErase", 0, 255))
-            eraseOpcodes.push_back(static_cast<std::uint8_t>(op));
+        try {
+            std::vector<std::uint8_t> known;
+            for (long long op : WholeNumbers(*opcodes, "chipErase", 0, 255))
+                known.push_back(static_cast<std::uint8_t>(op));
+            eraseOpcodes = std::move(known);
+        } catch (const ScenarioMistake&) {
+            // as the other keys of this section: a malformed value keeps the default
+        }
     }
     flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,
                                               timed ? kPageProgram : 0ns, eraseOpcodes);
