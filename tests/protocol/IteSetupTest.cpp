@@ -7,15 +7,6 @@ using namespace std::string_literals;
 
 class IteSetup : public IteTest {};
 
-namespace {
-// The triples of the default board in their order on the wire, then "QQQ".
-std::vector<std::uint8_t> DefaultTriples() {
-    return {'I', 'N', 7,   'D', 'S', 6,   'A', 'S', 8,   'W', 'R', 5,   'K', '4', 9,   'K',
-            '5', 10,  'B', 'L', 21,  'd', '0', 12,  'd', '1', 13,  'd', '2', 14,  'd', '3',
-            15,  'd', '4', 16,  'd', '5', 17,  'd', '6', 18,  'd', '7', 19,  'Q', 'Q', 'Q'};
-}
-} // namespace
-
 class IteSetupBoards : public IteTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
@@ -28,8 +19,8 @@ TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
     if (pcb3)
         wire.push_back('T');
     wire.push_back('S');
-    for (std::uint8_t b : DefaultTriples())
-        wire.push_back(b); // no mode letter before the triples and "QQQ"
+    for (char b : kDefaultTriples + "QQQ")
+        wire.push_back(static_cast<std::uint8_t>(b)); // no mode letter before the triples
     EXPECT_EQ(HostBytes(), wire);
     const std::string version = pcb3 ? "M328_EPM240_v16  " : "ITE_PROJ_M88  ";
     EXPECT_EQ(En(),

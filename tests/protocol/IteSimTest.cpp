@@ -1,6 +1,6 @@
 // The simulated ITE EC spoken to byte by byte: a preparation row left out shows as wrong data,
 // and what its firmware would not take is a protocol surprise.
-#include "sim/chips/IteEc.h"
+#include "IteRig.h"
 #include "support/Pattern.h"
 #include "support/RawLink.h"
 #include "support/SimFixture.h"
@@ -10,22 +10,6 @@
 
 namespace {
 using namespace std::string_literals;
-
-const std::string kTriples = "IN\x07"
-                             "DS\x06"
-                             "AS\x08"
-                             "WR\x05"
-                             "K4\x09"
-                             "K5\x0A"
-                             "BL\x15"
-                             "d0\x0C"
-                             "d1\x0D"
-                             "d2\x0E"
-                             "d3\x0F"
-                             "d4\x10"
-                             "d5\x11"
-                             "d6\x12"
-                             "d7\x13";
 
 struct Row {
     std::uint8_t reg, value;
@@ -37,8 +21,8 @@ class Pcb2Ite {
     explicit Pcb2Ite(const std::string& json = "{}") : sim(MakeSim("pcb2-ite", json)) {
         link = OpenRawLink(sim);
         EXPECT_EQ(Ask(*link, "S", 1), "*");
-        for (std::size_t i = 0; i < kTriples.size(); i += 3)
-            EXPECT_EQ(Ask(*link, kTriples.substr(i, 3), 1), "+");
+        for (std::size_t i = 0; i < kDefaultTriples.size(); i += 3)
+            EXPECT_EQ(Ask(*link, kDefaultTriples.substr(i, 3), 1), "+");
         EXPECT_EQ(Ask(*link, "QQQ", 1), "+");
         EXPECT_EQ(Ask(*link, "T", 1), "o");
     }
