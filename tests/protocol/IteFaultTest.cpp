@@ -55,65 +55,65 @@ class IteFaults : public IteTest {
     }
 };
 
-TEST_F(IteFaults, SilenceAtEachWaitOfTheCheck) {
-    for (const FaultCase c : {FaultCase{kApplyReplies, ""},
-                              {kApplyReplies + 1, "test command"},
-                              {kApplyReplies + 2, "address cycle 0x00"},
-                              {kApplyReplies + 3, "data read of register 0x00"},
-                              {kApplyReplies + 7, "data read of register 0x02"}}) {
-        SCOPED_TRACE(c.step);
-        StartWith("pcb2-ite", "silence", c.afterReplies, true);
-        Check();
-        ExpectEnded(c, true);
-    }
-}
-
-TEST_F(IteFaults, SilenceAtEachWaitOfApply) {
-    for (const FaultCase c : {FaultCase{0, ""},
-                              {1, "enter setup"},
-                              {2, "pin assignment IN"},
-                              {9, "pin assignment d0"},
-                              {17, "end of setup QQQ"}}) {
-        SCOPED_TRACE(c.step);
-        StartWith("pcb3", "silence", c.afterReplies, false);
-        Apply(DefaultBoxes());
-        ExpectEnded(c, false); // APPLY closes the link without a finish byte
-        EXPECT_NE(HostBytes().back(), 'O');
-    }
-}
-
-TEST_F(IteFaults, SilenceAtEachWaitOfTheRead) {
-    const int start = kApplyReplies + 1; // after the identification
-    for (const FaultCase c : {FaultCase{start, "test command"},
-                              {start + 1, "register write (R001)"},
-                              {start + 2, "register write (R001)"},
-                              {start + 26, "register write (R013)"},
-                              {start + 27, "block 1 of 512"},
-                              {start + 27 + 99, "block 100 of 512"}}) {
-        SCOPED_TRACE(c.step);
-        StartWith("pcb3", "silence", c.afterReplies, true);
-        const std::string out = dir.File("partial.bin");
-        Read(out);
-        ExpectEnded(c, true);
-        const int blocks = std::max(0, c.afterReplies - (start + 27));
-        EXPECT_FALSE(std::filesystem::exists(out));
-        EXPECT_EQ(FileBytes(out + ".partial").size(), static_cast<std::size_t>(blocks) * 256u);
-    }
-}
-
-TEST_F(IteFaults, SilenceAtEachWaitOfTheWrite) {
+TEST_F(IteFaults, SilenceAtEachWaitNamesIt) {
     WriteFileBytes(dir.File("in.bin"), ItePattern(131072));
-    const int start = kApplyReplies + 1;
-    for (const FaultCase c : {FaultCase{start, "test command"},
-                              {start + 1, "register write (T001)"},
-                              {start + 38, "register write (T019)"},
-                              {start + 39, "write address"},
-                              {start + 40, "block 1 of 1024"},
-                              {start + 40 + 511, "block 512 of 1024"}}) {
-        SCOPED_TRACE(c.step);
-        StartWith("pcb2-ite", "silence", c.afterReplies, true);
-        Write(dir.File("in.bin"));
-        ExpectEnded(c, true);
+    const std::string out = dir.File("partial.bin");
+    enum Op { kCheck, kApply, kRead, kWrite };
+    const int start = kApplyReplies + 1; // after the identification
+    const struct {
+        Op op;
+        const char* board;
+        FaultCase fault;
+    } cases[] = {
+        {kCheck, "pcb2-ite", {kApplyReplies, ""}},
+        {kCheck, "pcb2-ite", {start, "test command"}},
+        {kCheck, "pcb2-ite", {start + 1, "address cycle 0x00"}},
+        {kCheck, "pcb2-ite", {start + 2, "data read of register 0x00"}},
+        {kCheck, "pcb2-ite", {start + 6, "data read of register 0x02"}},
+        {kApply, "pcb3", {0, ""}},
+        {kApply, "pcb3", {1, "enter setup"}},
+        {kApply, "pcb3", {2, "pin assignment IN"}},
+        {kApply, "pcb3", {9, "pin assignment d0"}},
+        {kApply, "pcb3", {17, "end of setup QQQ"}},
+        {kRead, "pcb3", {start, "test command"}},
+        {kRead, "pcb3", {start + 1, "register write (R001)"}},
+        {kRead, "pcb3", {start + 2, "register write (R001)"}},
+        {kRead, "pcb3", {start + 26, "register write (R013)"}},
+        {kRead, "pcb3", {start + 27, "block 1 of 512"}},
+        {kRead, "pcb3", {start + 27 + 99, "block 100 of 512"}},
+        {kWrite, "pcb2-ite", {start, "test command"}},
+        {kWrite, "pcb2-ite", {start + 1, "register write (T001)"}},
+        {kWrite, "pcb2-ite", {start + 38, "register write (T019)"}},
+        {kWrite, "pcb2-ite", {start + 39, "write address"}},
+        {kWrite, "pcb2-ite", {start + 40, "block 1 of 1024"}},
+        {kWrite, "pcb2-ite", {start + 40 + 511, "block 512 of 1024"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.op) + " " + c.fault.step);
+        StartWith(c.board, "silence", c.fault.afterReplies, c.op != kApply);
+        switch (c.op) {
+        case kCheck:
+            Check();
+            break;
+        case kApply:
+            Apply(DefaultBoxes());
+            break;
+        case kRead:
+            Read(out);
+            break;
+        case kWrite:
+            Write(dir.File("in.bin"));
+            break;
+        }
+        ExpectEnded(c.fault, c.op != kApply); // APPLY closes the link without a finish byte
+        if (c.op == kApply) {
+            EXPECT_NE(HostBytes().back(), 'O');
+        }
+        if (c.op == kRead) {
+            const int blocks = std::max(0, c.fault.afterReplies - (start + 27));
+            EXPECT_FALSE(std::filesystem::exists(out));
+            EXPECT_EQ(FileBytes(out + ".partial").size(), static_cast<std::size_t>(blocks) * 256u);
+        }
     }
 }
 

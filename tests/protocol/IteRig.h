@@ -13,6 +13,12 @@
 inline const std::string kIteStampEn = "Current time  07.12.2026 10:20:30";
 inline const std::string kIteStampRu = "Текущее время  07.12.2026 10:20:30";
 
+// The pin assignments of the simulator's default motherboard, in their order on the wire.
+inline const std::string kDefaultTriples{'I', 'N', 7,  'D', 'S', 6,  'A', 'S', 8,  'W', 'R', 5,
+                                         'K', '4', 9,  'K', '5', 10, 'B', 'L', 21, 'd', '0', 12,
+                                         'd', '1', 13, 'd', '2', 14, 'd', '3', 15, 'd', '4', 16,
+                                         'd', '5', 17, 'd', '6', 18, 'd', '7', 19};
+
 // The boxes of the simulator's default motherboard ("Example board 1").
 inline IteAssignment DefaultBoxes() {
     IteAssignment boxes{};
@@ -38,6 +44,7 @@ class IteTest : public ::testing::Test {
                SimTiming timing = SimTiming::Instant) {
         engine.reset();
         port.ClearLogs();
+        applied = 0;
         sim = MakeSim(board, json, timing);
         ASSERT_TRUE(sim);
         engine = std::make_unique<IteEngine>(sim, port);

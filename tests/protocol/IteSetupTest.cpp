@@ -7,15 +7,6 @@ using namespace std::string_literals;
 
 class IteSetup : public IteTest {};
 
-namespace {
-// The triples of the default board in their order on the wire, then "QQQ".
-std::vector<std::uint8_t> DefaultTriples() {
-    return {'I', 'N', 7,   'D', 'S', 6,   'A', 'S', 8,   'W', 'R', 5,   'K', '4', 9,   'K',
-            '5', 10,  'B', 'L', 21,  'd', '0', 12,  'd', '1', 13,  'd', '2', 14,  'd', '3',
-            15,  'd', '4', 16,  'd', '5', 17,  'd', '6', 18,  'd', '7', 19,  'Q', 'Q', 'Q'};
-}
-} // namespace
-
 class IteSetupBoards : public IteTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
@@ -28,8 +19,8 @@ TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
     if (pcb3)
         wire.push_back('T');
     wire.push_back('S');
-    for (std::uint8_t b : DefaultTriples())
-        wire.push_back(b); // no mode letter before the triples and "QQQ"
+    for (char b : kDefaultTriples + "QQQ")
+        wire.push_back(static_cast<std::uint8_t>(b)); // no mode letter before the triples
     EXPECT_EQ(HostBytes(), wire);
     const std::string version = pcb3 ? "M328_EPM240_v16  " : "ITE_PROJ_M88  ";
     EXPECT_EQ(En(),
@@ -71,28 +62,6 @@ TEST_P(IteSetupBoards, ApplySendsTheFifteenTriplesAndCheckReadsTheId) {
 
 INSTANTIATE_TEST_SUITE_P(Boards, IteSetupBoards, ::testing::Values("pcb2-ite", "pcb3"));
 
-TEST_F(IteSetup, NcBoxesSendContactZeroAndTheEcThenStaysSilent) {
-    Start("pcb2-ite", "{}", false);
-    IteAssignment boxes = DefaultBoxes();
-    boxes[13] = Ite::kNotConnected; // KSI4
-    Apply(boxes);
-    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
-    const auto wire = HostBytes();
-    const std::vector<std::uint8_t> k4{'K', '4', 0};
-    EXPECT_NE(std::search(wire.begin(), wire.end(), k4.begin(), k4.end()), wire.end());
-
-    port.ClearLogs();
-    Check(); // a signal left unconnected: the EC cannot answer
-    EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
-    EXPECT_EQ(En().back(),
-              "ITE we do not respond, check the connection and settings. MB powered? (00)");
-    EXPECT_EQ(Ru().back(), "ITE мульт нам не отвечает, проверяйте соединение и настройки "
-                           "выводов. MB запитана? (00)");
-    EXPECT_EQ(engine->Run().FailedStep(), "(00)");
-    EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
-    ExpectIdle();
-}
-
 TEST_F(IteSetup, TheFirstRefusedAnswerStopsTheSettings) {
     struct Case {
         const char* chip;
@@ -126,37 +95,65 @@ TEST_F(IteSetup, TheFirstRefusedAnswerStopsTheSettings) {
     EXPECT_EQ(Ru().back(), "Ошибка протокола при настройке выводов.");
 }
 
-TEST_F(IteSetup, CheckFailsOnlyOnAnAddressCycleAnsweredE) {
-    // Any other answer to an address cycle lets the check go on.
+// A check fails on a test not answered "o" (a signal on NC: the EC cannot answer) and on an
+// address cycle answered "e", any other answer lets it go on; a failure stops at once with "O".
+TEST_F(IteSetup, CheckFailsOnlyWhereTheEcDoesNotAnswer) {
     Start("pcb3", R"({"chips": {"ite": {"addressAnswer": 120, "id": [137, 2], "revision": 16}}})");
     Check();
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     EXPECT_EQ(En().back(), "Received ITE ID  -> 8902 rev -> 10");
 
-    for (int reg = 0; reg < 3; ++reg) {
-        Start("pcb2-ite", R"({"chips": {"ite": {"refuseAddress": )" + std::to_string(reg) + "}}}");
+    IteAssignment nc = DefaultBoxes();
+    nc[13] = Ite::kNotConnected; // KSI4
+    for (int step = 0; step < 4; ++step) {
+        const std::string code = "(0" + std::to_string(step) + ")";
+        SCOPED_TRACE(code);
+        const std::string reg = std::to_string(step - 1);
+        Start("pcb2-ite", step ? R"({"chips": {"ite": {"refuseAddress": )" + reg + "}}}" : "{}",
+              false);
+        Apply(step ? DefaultBoxes() : nc);
+        EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+        const auto applied = HostBytes();
+        const std::vector<std::uint8_t> k4{'K', '4', static_cast<std::uint8_t>(step ? 9 : 0)};
+        EXPECT_NE(std::search(applied.begin(), applied.end(), k4.begin(), k4.end()), applied.end());
         Check();
-        const std::string code = "(0" + std::to_string(reg + 1) + ")";
+        EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
         EXPECT_EQ(engine->Run().FailedStep(), code);
         EXPECT_EQ(En().back(),
                   "ITE we do not respond, check the connection and settings. MB powered? " + code);
-        // The check stops at the refused cycle and signals the failure.
+        EXPECT_EQ(Ru().back(), "ITE мульт нам не отвечает, проверяйте соединение и настройки "
+                               "выводов. MB запитана? " +
+                                   code);
         const auto wire = HostBytes();
         EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 3, wire.end()),
-                  (std::vector<std::uint8_t>{'A', static_cast<std::uint8_t>(reg), 'O'}));
+                  step ? (std::vector<std::uint8_t>{'A', static_cast<std::uint8_t>(step - 1), 'O'})
+                       : (std::vector<std::uint8_t>{'B', 'T', 'O'}));
         ExpectIdle();
     }
 }
 
-TEST_F(IteSetup, AReversedCableNeedsTheMirroredAssignment) {
-    const std::string reversed = R"({"chips": {"ite": {"reversed": true, "kbPins": 26}}})";
-    Start("pcb3", reversed); // the boxes as the board is wired: wrong through a turned cable
+// The first board of the database beside the program is the simulated one: its boxes reach the
+// EC, and through a turned cable only once mirrored.
+TEST_F(IteSetup, TheDatabaseBoardAnswersAndATurnedCableNeedsItMirrored) {
+    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
+    ASSERT_TRUE(lines);
+    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
+        return SelectIteMotherboard(line, kUnassigned).complete;
+    });
+    ASSERT_NE(first, lines->end());
+    const IteAssignment boxes = SelectIteMotherboard(*first, kUnassigned).boxes;
+    Start("pcb3", "{}", false);
+    Apply(boxes);
+    Check();
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
+
+    const std::string reversed = R"({"chips": {"ite": {"reversed": true}}})";
+    Start("pcb3", reversed, false);
+    Apply(boxes);
     Check();
     EXPECT_EQ(engine->Run().FailedStep(), "(00)");
-
     Start("pcb3", reversed, false);
-    const std::string line = "MB " + IteAssignmentText(DefaultBoxes()) + " KB_pins=26";
-    const IteMirror mirrored = MirrorIteAssignment(line, DefaultBoxes());
+    const IteMirror mirrored = MirrorIteAssignment(*first, boxes);
     ASSERT_FALSE(mirrored.message);
     Apply(mirrored.boxes);
     Check();
@@ -176,16 +173,4 @@ TEST_F(IteSetup, AJigWithoutTheIteFirmwareIsNotUsed) {
     EXPECT_EQ(ru[ru.size() - 3], "Версия FW программатора -> M88_ALLPCB_V41  ");
     EXPECT_EQ(HostBytes(), std::vector<std::uint8_t>{'B'});
     ExpectIdle();
-}
-
-TEST_F(IteSetup, TheSimulatedBoardIsWiredLikeTheFirstExampleOfTheDatabase) {
-    const auto lines = LoadIteDatabase(TOLVANE_SOURCE_DIR "/data/MB connection ITE.txt");
-    ASSERT_TRUE(lines);
-    auto first = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
-        return SelectIteMotherboard(line, kUnassigned).complete;
-    });
-    ASSERT_NE(first, lines->end());
-    EXPECT_EQ(SelectIteMotherboard(*first, kUnassigned).boxes, DefaultBoxes());
-    const IteKeyValue pins = FindIteKey(*first, kIteKbPinsKey);
-    EXPECT_EQ(pins.value, SimIteEc::kDefaultKbPins);
 }

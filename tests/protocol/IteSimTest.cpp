@@ -1,6 +1,7 @@
 // The simulated ITE EC spoken to byte by byte: a preparation row left out shows as wrong data,
 // and what its firmware would not take is a protocol surprise.
-#include "sim/chips/IteEc.h"
+#include "IteRig.h"
+#include "support/Pattern.h"
 #include "support/RawLink.h"
 #include "support/SimFixture.h"
 #include "support/Surprises.h"
@@ -9,22 +10,6 @@
 
 namespace {
 using namespace std::string_literals;
-
-const std::string kTriples = "IN\x07"
-                             "DS\x06"
-                             "AS\x08"
-                             "WR\x05"
-                             "K4\x09"
-                             "K5\x0A"
-                             "BL\x15"
-                             "d0\x0C"
-                             "d1\x0D"
-                             "d2\x0E"
-                             "d3\x0F"
-                             "d4\x10"
-                             "d5\x11"
-                             "d6\x12"
-                             "d7\x13";
 
 struct Row {
     std::uint8_t reg, value;
@@ -36,8 +21,8 @@ class Pcb2Ite {
     explicit Pcb2Ite(const std::string& json = "{}") : sim(MakeSim("pcb2-ite", json)) {
         link = OpenRawLink(sim);
         EXPECT_EQ(Ask(*link, "S", 1), "*");
-        for (std::size_t i = 0; i < kTriples.size(); i += 3)
-            EXPECT_EQ(Ask(*link, kTriples.substr(i, 3), 1), "+");
+        for (std::size_t i = 0; i < kDefaultTriples.size(); i += 3)
+            EXPECT_EQ(Ask(*link, kDefaultTriples.substr(i, 3), 1), "+");
         EXPECT_EQ(Ask(*link, "QQQ", 1), "+");
         EXPECT_EQ(Ask(*link, "T", 1), "o");
     }
@@ -116,4 +101,22 @@ TEST(IteSim, CommandsOfTheOtherBoardAreSurprises) {
     ASSERT_EQ(surprises.size(), 2u);
     EXPECT_EQ(surprises[0].bytes, (std::vector<std::uint8_t>{'T', 'W', 0x01}));
     EXPECT_EQ(surprises[1].bytes, (std::vector<std::uint8_t>{'X', 'Y', 0x01}));
+}
+
+// The JIG programs a block only at the address 'Y' gave, and only within the flash: a block
+// write before any address, or past the end of the flash, is a surprise.
+TEST(IteSim, ABlockWriteNeedsItsAddressWithinTheFlash) {
+    Pcb2Ite jig;
+    jig.Rows(kInit);
+    const std::string block = "w" + std::string(128, '\x00');
+    EXPECT_EQ(Ask(*jig.link, block, 1, Millis(200)), "<timed out>");
+    auto surprises = TakeSurprises();
+    ASSERT_EQ(surprises.size(), 1u);
+    EXPECT_EQ(surprises[0].bytes, Bytes(block));         // its data with it
+    EXPECT_EQ(Ask(*jig.link, "Y\x01\xFF\x80"s, 1), "o"); // the last block of the flash
+    EXPECT_EQ(Ask(*jig.link, block, 1), "o");
+    EXPECT_EQ(Ask(*jig.link, block, 1, Millis(200)), "<timed out>");
+    surprises = TakeSurprises();
+    ASSERT_EQ(surprises.size(), 1u);
+    EXPECT_EQ(jig.Chip().Flash()[0x1FF80], 0x00);
 }

@@ -2,25 +2,114 @@
 #include "IteRig.h"
 #include "support/Refusal.h"
 
+#include <array>
 #include <chrono>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
 
 class IteWrite : public IteTest {};
-class IteWriteBoards : public IteTest, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(IteWriteBoards, WriteThenReadGivesTheFileBack) {
-    const bool pcb3 = std::string(GetParam()) == "pcb3";
-    Start(GetParam());
-    const std::string image = ItePattern(131072, 11);
-    WriteFileBytes(dir.File("in.bin"), image);
+namespace {
+struct Flash {
+    const char* board;
+    const char* chip; // the "ite" section: which chip erase opcodes its serial flash knows
+    std::size_t size; // of the image written: a shorter one is filled with FFh
+};
+
+using Rows = std::vector<std::array<std::uint8_t, 2>>;
+// The register writes of the read and of the erase, in their order.
+const Rows kReadRows{{0x27, 0x01}, {0x27, 0x80}, {0x04, 0xFF}, {0x07, 0x7F}, {0x06, 0xFF},
+                     {0x05, 0xFE}, {0x08, 0x00}, {0x05, 0xFD}, {0x08, 0x0B}, {0x08, 0x00},
+                     {0x08, 0x00}, {0x08, 0x00}, {0x08, 0x00}};
+const Rows kEraseRows{{0x27, 0x01}, {0x27, 0x80}, {0x04, 0xFF}, {0x07, 0x7F}, {0x06, 0xFF},
+                      {0x05, 0xFE}, {0x08, 0x00}, {0x05, 0xFD}, {0x08, 0x06}, {0x05, 0xFE},
+                      {0x08, 0x00}, {0x05, 0xFD}, {0x08, 0x60}, {0x05, 0xFE}, {0x08, 0x00},
+                      {0x05, 0xFD}, {0x08, 0xC7}, {0x05, 0xFE}, {0x08, 0x00}};
+
+// The host's bytes of one operation: the identification, the test, the rows (address cycle,
+// then data cycle), then what follows.
+class IteWire {
+  public:
+    explicit IteWire(bool pcb3) : pcb3_(pcb3) { bytes.push_back('B'); }
+    IteWire& Command(std::initializer_list<std::uint8_t> command) {
+        if (pcb3_)
+            bytes.push_back('T');
+        bytes.insert(bytes.end(), command);
+        return *this;
+    }
+    IteWire& Add(const Rows& rows) {
+        for (const auto& [reg, value] : rows)
+            Command({'A', reg}).Command({pcb3_ ? std::uint8_t{'D'} : std::uint8_t{'W'}, value});
+        return *this;
+    }
+    std::vector<std::uint8_t> bytes;
+
+  private:
+    bool pcb3_;
+};
+} // namespace
+
+class IteTransfer : public IteTest, public ::testing::WithParamInterface<Flash> {};
+
+// A read of the chip, a write of another image and the read back, each checked on the wire
+// byte for byte, in the log and in the file or the flash. One flash knows both chip erase
+// opcodes, one 0x60 alone, one 0xC7 alone: each needs its row of the erase.
+TEST_P(IteTransfer, ReadWriteAndReadBack) {
+    const bool pcb3 = std::string(GetParam().board) == "pcb3";
+    // The chip's contents come from the scenario's file, and go back to it.
+    const std::string chip = dir.File("ec.bin");
+    const std::string before = ItePattern(131072, 3);
+    WriteFileBytes(chip, before);
+    std::string section = GetParam().chip;
+    section.insert(1, R"("file": ")" + chip + (section.size() > 2 ? "\", " : "\""));
+    Start(GetParam().board, R"({"chips": {"ite": )" + section + "}}");
+    const std::string out = dir.File("flash.bin");
+    Read(out);
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
+    EXPECT_TRUE(ReadFileText(out) == before);
+    EXPECT_EQ(engine->Run().FileBytes(), 131072u);
+    ExpectIdle();
+    EXPECT_EQ(port.english.Gauge(), 512);
+    EXPECT_EQ(port.english.GaugeMax(), 512);
+    EXPECT_EQ(port.english.GaugeColour(), (Rgb{0, 255, 0}));
+    EXPECT_EQ(EnFrom(kIteStampEn),
+              (std::vector<std::string>{kIteStampEn, "Write to file: " + out, "Reading start...",
+                                        "INIT ...", "INIT complete.", "READ, please wait ...",
+                                        "Reading complete. ", kIteStampEn}));
+    const auto ru = Ru();
+    EXPECT_EQ(std::vector<std::string>(ru.end() - 8, ru.end()),
+              (std::vector<std::string>{
+                  kIteStampRu, "Сохраняем в файл: " + out, "Начинаем чтение ITE ...",
+                  "Преподготовка ITE ...", "Закончили преподготовку ...",
+                  "Читаю, пожалуйста ждите ...", "Мы все прочитали ", kIteStampRu}));
+    IteWire read(pcb3);
+    read.Command({'T'}).Add(kReadRows);
+    for (int block = 0; block < 512; ++block)
+        read.Command({'r'});
+    read.bytes.push_back('I');
+    EXPECT_EQ(HostBytes(), read.bytes);
+    const auto dialogs = port.english.Dialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].title, "Save data to a file");
+    EXPECT_EQ(dialogs[0].filter, "BIN file (*.bin)|*.bin");
+    EXPECT_EQ(dialogs[0].defaultExtension, ".bin");
+    EXPECT_EQ(dialogs[0].initialName, "ITE_");
+    EXPECT_TRUE(dialogs[0].confirmOverwrite);
+
+    port.ClearLogs();
+    applied = sim->Jig().BytesToJig().size();
+    const std::string file = ItePattern(GetParam().size, 11);
+    const std::string image = file + std::string(131072 - file.size(), '\xFF');
+    WriteFileBytes(dir.File("in.bin"), file);
     Write(dir.File("in.bin"));
-
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
     ExpectIdle();
     EXPECT_TRUE(Chip().Flash() == Bytes(image));
-    EXPECT_EQ(Chip().Erases(), 1); // 0x60 erases; 0xC7 meets a chip without its write enable
+    EXPECT_TRUE(engine->Image() == Bytes(image));  // what the CLI's verify compares with
+    EXPECT_EQ(engine->Run().FileBytes(), 131072u); // every block goes out, blocks of FF too
+    EXPECT_TRUE(ReadFileText(chip) == image);
+    EXPECT_EQ(Chip().Erases(), 1); // the second opcode meets a busy chip, or one that knows it
     EXPECT_EQ(port.english.GaugeColour(), (Rgb{255, 0, 0}));
     EXPECT_EQ(port.english.Gauge(), 0);
     EXPECT_EQ(port.russian.Gauge(), pcb3 ? 256 : 1024); // SPEED_ITE_CGauge
@@ -34,42 +123,25 @@ TEST_P(IteWriteBoards, WriteThenReadGivesTheFileBack) {
                   "WRITE, please wait ...", "WRITE complete.", kIteStampEn}));
     EXPECT_TRUE(port.russian.HasLine("Команда стирания чипа отправлена (0x60/0xC7)..."));
     EXPECT_TRUE(port.russian.HasLine("Мы все записали. "));
-
-    // The address frame, then 1024 frames of 129 (M88) or 130 (PCB3) bytes, then "I".
-    const auto wire = HostBytes();
-    const std::size_t frame = pcb3 ? 130 : 129;
-    const std::size_t blocks = 1024 * frame;
-    ASSERT_GT(wire.size(), blocks + 1);
-    EXPECT_EQ(wire.back(), 'I');
-    const auto first = wire.end() - 1 - static_cast<std::ptrdiff_t>(blocks);
-    const std::vector<std::uint8_t> address(first - (pcb3 ? 5 : 4), first);
-    EXPECT_EQ(address, pcb3 ? (std::vector<std::uint8_t>{'T', 'Y', 0, 0, 0})
-                            : (std::vector<std::uint8_t>{'Y', 0, 0, 0}));
-    EXPECT_EQ(first[pcb3 ? 1 : 0], 'w');
-    EXPECT_EQ(first[static_cast<std::ptrdiff_t>(frame)], pcb3 ? 'T' : 'w');
+    IteWire write(pcb3);
+    write.Command({'T'}).Add(kEraseRows).Command({'Y', 0, 0, 0});
+    for (std::size_t at = 0; at < image.size(); at += 128) {
+        write.Command({'w'});
+        write.bytes.insert(write.bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(at),
+                           image.begin() + static_cast<std::ptrdiff_t>(at + 128));
+    }
+    write.bytes.push_back('I');
+    EXPECT_TRUE(HostBytes() == write.bytes);
 
     port.ClearLogs();
     Read(dir.File("back.bin"));
     EXPECT_TRUE(ReadFileText(dir.File("back.bin")) == image);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, IteWriteBoards, ::testing::Values("pcb2-ite", "pcb3"));
-
-TEST_F(IteWrite, ShortFilesAreFilledWithFF) {
-    Start("pcb2-ite");
-    const std::string half = ItePattern(65536, 5);
-    WriteFileBytes(dir.File("half.bin"), half);
-    Write(dir.File("half.bin"));
-    ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
-    const std::string expected = half + std::string(65536, '\xFF');
-    EXPECT_TRUE(Chip().Flash() == Bytes(expected));
-    EXPECT_TRUE(engine->Image() == Bytes(expected)); // what the CLI's verify compares with
-    EXPECT_EQ(engine->Run().FileBytes(), 131072u);   // every block goes out, blocks of FF too
-    const auto ffs = std::count(expected.begin(), expected.end(), '\xFF');
-    EXPECT_TRUE(port.english.HasLine("The number of bytes equal to the value of FFh -> " +
-                                     std::to_string(ffs)));
-    EXPECT_GE(ffs, 65536);
-}
+INSTANTIATE_TEST_SUITE_P(Flashes, IteTransfer,
+                         ::testing::Values(Flash{"pcb2-ite", "{}", 131072},
+                                           Flash{"pcb3", R"({"chipErase": [96]})", 65536},
+                                           Flash{"pcb2-ite", R"({"chipErase": [199]})", 131072}));
 
 // Every image that cannot be what the chip gets is refused before anything is sent towards an
 // erase or a write: the wire carries the identification and "O", nothing else.

@@ -92,6 +92,18 @@ TEST_F(JtagTest, CheckReadsTheIdentifierAndPlaysTheDefaultScript) {
     EXPECT_EQ(check[1], (std::vector<std::uint8_t>{'J', '1'}));
     EXPECT_EQ(check[2], (std::vector<std::uint8_t>{'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(check[3], (std::vector<std::uint8_t>{'J', 'i', 0xFF}));
+
+    // EXIT resets the JIG and the window; READ does nothing before a script has run again
+    EXPECT_TRUE(engine->ExitClick());
+    EXPECT_TRUE(port.Lines().empty());
+    EXPECT_EQ(view.CounterTexts().back(), "");
+    const auto host = sim->Jig().BytesToJig();
+    EXPECT_EQ(std::vector<std::uint8_t>(host.end() - 5, host.end()),
+              (std::vector<std::uint8_t>{'B', 'S', 'R', 'J', 'S'}));
+    EXPECT_FALSE(Chip().Prepared());
+    ExpectReset();
+    engine->ReadClick();
+    EXPECT_EQ(sim->Jig().BytesToJig().size(), host.size());
 }
 
 TEST_F(JtagTest, AnotherIdentifierOrTheOtherOrientationBreaks) {
@@ -149,6 +161,7 @@ TEST_F(JtagTest, AMissingScriptBreaksAndAChosenOneIsLogged) {
     EXPECT_TRUE(port.Enabled("BitBtn_NUV_JTAG_WR"));
 }
 
+// A long script moves the gauge and the counter; while it is sent the buttons do nothing.
 TEST_F(JtagTest, AThousandLineScriptMovesTheGaugeAndTheCounter) {
     std::string script;
     for (int i = 0; i < 1000; ++i)
@@ -156,6 +169,14 @@ TEST_F(JtagTest, AThousandLineScriptMovesTheGaugeAndTheCounter) {
     WriteFileBytes(dir.File("long.vss"), script);
     Start("pcb3");
     engine->SetScriptPath(dir.File("long.vss"));
+    port.At(NuvJtag::kScriptColour, 256, [&] {
+        EXPECT_EQ(engine->Run().State(), "TXT_SEND");
+        const std::size_t sent = sim->Jig().BytesToJig().size();
+        engine->CheckConnect();
+        engine->SendSettings(true);
+        EXPECT_FALSE(engine->ExitClick());
+        EXPECT_EQ(sim->Jig().BytesToJig().size(), sent);
+    });
     Prepare();
     EXPECT_EQ(port.GaugeMax(), 1000);
     EXPECT_EQ(view.CounterTexts(), (std::vector<std::string>{"256", "512", "768"}));
@@ -166,42 +187,4 @@ TEST_F(JtagTest, AThousandLineScriptMovesTheGaugeAndTheCounter) {
         shifts += f == std::vector<std::uint8_t>{'J', 'i', 0xFF};
     EXPECT_EQ(shifts, 500u);
     EXPECT_EQ(sim->Jig().BytesToJig().back(), 0xFF);
-}
-
-TEST_F(JtagTest, ButtonsDoNothingWhileTheScriptIsSent) {
-    std::string script;
-    for (int i = 0; i < 600; ++i)
-        script += "i FF\r\n";
-    WriteFileBytes(dir.File("long.vss"), script);
-    Start("pcb3");
-    engine->SetScriptPath(dir.File("long.vss"));
-    engine->SendSettings(true);
-    view.HoldAt("256");
-    engine->CheckConnect();
-    view.WaitHeld();
-    EXPECT_EQ(engine->Run().State(), "TXT_SEND");
-    const std::size_t sent = sim->Jig().BytesToJig().size();
-    engine->CheckConnect();
-    engine->SendSettings(true);
-    EXPECT_FALSE(engine->ExitClick());
-    EXPECT_EQ(sim->Jig().BytesToJig().size(), sent);
-    view.Release();
-    engine->WaitForOperation();
-    EXPECT_TRUE(port.HasLine("I`m ready to READ or WRITE."));
-}
-
-TEST_F(JtagTest, ExitResetsTheJigAndTheWindow) {
-    Start("pcb3");
-    Prepare();
-    EXPECT_TRUE(engine->ExitClick());
-    EXPECT_TRUE(port.Lines().empty());
-    EXPECT_EQ(view.CounterTexts().back(), "");
-    const auto host = sim->Jig().BytesToJig();
-    EXPECT_EQ(std::vector<std::uint8_t>(host.end() - 5, host.end()),
-              (std::vector<std::uint8_t>{'B', 'S', 'R', 'J', 'S'}));
-    EXPECT_FALSE(Chip().Prepared());
-    ExpectReset();
-    // READ does nothing before a script has run again
-    engine->ReadClick();
-    EXPECT_EQ(sim->Jig().BytesToJig().size(), host.size());
 }

@@ -14,53 +14,47 @@ using Frame = std::vector<std::uint8_t>;
 
 struct Cut {
     const char* name;
-    bool write;                     // the operation after the check: write, else read
-    bool (*at)(const Frame& frame); // the first frame whose reply never comes
-    int skip;                       // frames of this kind to let through first
-    const char* line;               // the line that names the step
+    bool write;       // the operation after the check: write, else read
+    Frame at;         // how the first frame whose reply never comes begins
+    int skip;         // frames of this kind to let through first
+    const char* line; // the line that names the step
 };
 
-bool IdRead(const Frame& f) {
-    return f == Frame{'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF};
-}
-bool ScriptLine(const Frame& f) {
-    return f.size() >= 2 && f[0] == 'J' && (f[1] == 'i' || f[1] == 'T');
-}
-bool BlockRead(const Frame& f) {
-    return f == Frame{'J', 'R'};
-}
-bool EraseBatch(const Frame& f) {
-    return f.size() == 125 && f[4] == 0xFE;
-}
-bool PollShift(const Frame& f) {
-    return f == Frame{'J', 'D', 0x05, 0x00, 0x00, 0x00};
-}
-bool SetUp(const Frame& f) {
-    return f.size() == 40;
-}
-bool DataBatch(const Frame& f) {
-    return f.size() == 335;
-}
-bool Commit(const Frame& f) {
-    return f.size() == 35;
-}
-bool DoneSignal(const Frame& f) {
-    return f == Frame{'I'};
-}
-
 const Cut kCuts[] = {
-    {"identifier", false, IdRead, 0, "Timeout: no answer from the JIG (the JTAG identifier)"},
-    {"script", false, ScriptLine, 2, "Timeout: no answer from the JIG (script line 22, JT)"},
-    {"read", false, BlockRead, 40, "Timeout: no answer from the JIG (block 41 of 512)"},
-    {"erase", true, EraseBatch, 2, "Timeout: no answer from the JIG (erase of sector 3 of 32)"},
-    {"poll", true, PollShift, 5,
+    {"identifier",
+     false,
+     {'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF},
+     0,
+     "Timeout: no answer from the JIG (the JTAG identifier)"},
+    {"script", false, {'J', 'T'}, 0, "Timeout: no answer from the JIG (script line 22, JT)"},
+    {"read", false, {'J', 'R'}, 40, "Timeout: no answer from the JIG (block 41 of 512)"},
+    {"erase",
+     true,
+     {'J', 'W', 125, 0, 0xFE},
+     2,
+     "Timeout: no answer from the JIG (erase of sector 3 of 32)"},
+    {"poll",
+     true,
+     {'J', 'D', 0x05, 0x00, 0x00, 0x00},
+     5,
      "Timeout: no answer from the JIG (status of the erase of sector 3 of 32)"},
-    {"probe", true, SetUp, 0,
+    {"probe",
+     true,
+     {'J', 'W', 40, 0},
+     0,
      "Timeout: no answer from the JIG (the write set-up, before the erase)"},
-    {"setup", true, SetUp, 1, "Timeout: no answer from the JIG (the write set-up)"},
-    {"data", true, DataBatch, 100, "Timeout: no answer from the JIG (data of block 101 of 512)"},
-    {"commit", true, Commit, 511, "Timeout: no answer from the JIG (commit of block 512 of 512)"},
-    {"signal", false, DoneSignal, 0, "Timeout: no answer from the JIG (answer to BUZ_OK)"},
+    {"setup", true, {'J', 'W', 40, 0}, 1, "Timeout: no answer from the JIG (the write set-up)"},
+    {"data",
+     true,
+     {'J', 'W', 0x4F, 0x01},
+     100,
+     "Timeout: no answer from the JIG (data of block 101 of 512)"},
+    {"commit",
+     true,
+     {'J', 'W', 35, 0},
+     511,
+     "Timeout: no answer from the JIG (commit of block 512 of 512)"},
+    {"signal", false, {'I'}, 0, "Timeout: no answer from the JIG (answer to BUZ_OK)"},
 };
 } // namespace
 
@@ -79,7 +73,9 @@ class JtagSilence : public JtagTest, public ::testing::WithParamInterface<Cut> {
         int seen = 0;
         for (const Frame& f : HostFrames(sim->Jig().BytesToJig())) {
             bytes += static_cast<long>(f.size());
-            if (GetParam().at(f) && seen++ == GetParam().skip)
+            if (f.size() >= GetParam().at.size() &&
+                std::equal(GetParam().at.begin(), GetParam().at.end(), f.begin()) &&
+                seen++ == GetParam().skip)
                 return bytes;
         }
         return -1;
@@ -186,13 +182,6 @@ TEST_F(JtagTest, AJigThatVanishesDuringTheWrite) {
     EXPECT_EQ(engine->Run().Result(), Outcome::NoJig);
 }
 
-TEST_F(JtagTest, ASplitAndDelayedReplyIsStillOneReply) {
-    Start("pcb3", R"({"faults": [{"type": "split", "pieces": 1, "ms": 1}]})");
-    Prepare();
-    EXPECT_TRUE(port.HasLine("Read NUVOTON ID 0FE2201F"));
-    EXPECT_TRUE(port.HasLine("I`m ready to READ or WRITE."));
-}
-
 namespace {
 struct StopPoint {
     const char* name;
@@ -227,7 +216,7 @@ TEST_P(JtagStop, EndsAtTheNextSafePointAndTheJigTakesTheNextCommand) {
     const std::string image = JtagPattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
     const std::vector<std::uint8_t> before = Chip().Flash();
-    port.StopAt(p.colour, p.at, [this] { engine->Stop(); });
+    port.At(p.colour, p.at, [this] { engine->Stop(); });
     Prepare();
     if (name != "script") {
         ASSERT_TRUE(engine->TransferEnabled());
@@ -290,13 +279,20 @@ INSTANTIATE_TEST_SUITE_P(AtEachPhase, JtagStop, ::testing::ValuesIn(kStops),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(JtagTest, ReadsThatDifferLeaveTheDumpAsItWas) {
-    // Where the first read's replies begin, from a clean run of both reads
+    // Where the first read's replies begin, from a clean run of both reads (the check and the
+    // script again between them)
     Start("pcb3");
     engine->Run().SetSafety({.active = true, .readTwice = true});
     Prepare();
     Read(dir.File("clean.bin"));
     ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded);
-    const std::size_t firstRead = sim->Jig().BytesToHost().size() - 3 - 2 * 131072;
+    EXPECT_TRUE(port.HasLine(
+        "The controller's helper serves one pass: checking it and playing the script again."));
+    const auto replies = sim->Jig().BytesToHost();
+    const auto image = Chip().Flash();
+    const auto at = std::search(replies.begin(), replies.end(), image.begin(), image.end());
+    ASSERT_NE(at, replies.end());
+    const auto firstRead = static_cast<std::size_t>(at - replies.begin());
 
     // One byte of block 11 comes wrong in the first read only
     Start("pcb3", R"({"faults": [{"type": "corrupt", "replyByte": )" +

@@ -9,7 +9,6 @@
 #include "support/SimFixture.h"
 
 #include <algorithm>
-#include <condition_variable>
 #include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -20,13 +19,8 @@
 class RecordingView : public NuvJtagView {
   public:
     void SetCounterText(const std::string& text) override {
-        std::unique_lock lock(mutex_);
+        std::lock_guard lock(mutex_);
         counterTexts_.push_back(text);
-        if (holdAt_ && *holdAt_ == text) {
-            held_ = true;
-            changed_.notify_all();
-            changed_.wait(lock, [&] { return !held_; });
-        }
     }
     void ShowCounter() override {
         std::lock_guard lock(mutex_);
@@ -35,21 +29,6 @@ class RecordingView : public NuvJtagView {
     void ArmEndTimer() override {
         std::lock_guard lock(mutex_);
         ++timersArmed_;
-    }
-    // The worker stops in SetCounterText(text) until Release().
-    void HoldAt(const std::string& text) {
-        std::lock_guard lock(mutex_);
-        holdAt_ = text;
-    }
-    void WaitHeld() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return held_; });
-    }
-    void Release() {
-        std::lock_guard lock(mutex_);
-        held_ = false;
-        holdAt_.reset();
-        changed_.notify_all();
     }
     std::vector<std::string> CounterTexts() const {
         std::lock_guard lock(mutex_);
@@ -66,19 +45,16 @@ class RecordingView : public NuvJtagView {
 
   private:
     mutable std::mutex mutex_;
-    std::condition_variable changed_;
     std::vector<std::string> counterTexts_;
-    std::optional<std::string> holdAt_;
-    bool held_ = false;
     bool counterShown_ = false;
     int timersArmed_ = 0;
 };
 
-// A recording operator that asks for a stop once the gauge of one colour reaches a position,
-// on the worker's thread, as a STOP pressed during that block would.
+// A recording operator that acts once the gauge of one colour reaches a position, on the
+// worker's thread, as a click during that block would (STOP, or a button that must do nothing).
 class JtagStoppingPort : public RecordingPort {
   public:
-    void StopAt(Rgb colour, int position, std::function<void()> stop) {
+    void At(Rgb colour, int position, std::function<void()> stop) {
         std::lock_guard lock(mutex_);
         colour_ = colour;
         at_ = position;

@@ -6,6 +6,7 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "link/WaitFailureLine.h"
+#include "modes/Nuvoton_jtag_form/VssScript.h"
 #include "operation/OperationRunner.h"
 
 #include <atomic>
@@ -108,6 +109,9 @@ struct NuvJtagSession {
     // The message of a failed operation; set before its worker starts, read by the timer after.
     const char* failureBox = NuvJtag::kErrorBox;
     std::vector<std::uint8_t> image; // a write's image, read whole before anything is erased
+    // The script the latest check played whole: the controller's helper serves one pass, so an
+    // operation of two (a backup and the write, read twice) plays it again between them.
+    NuvJtag::VssScript played;
     bool linkLost = false;
 
     void EnableSettings(bool on) {

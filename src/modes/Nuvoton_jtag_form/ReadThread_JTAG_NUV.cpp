@@ -26,6 +26,7 @@ bool ReadThread_JTAG_NUV::StopHere() {
 // ---------------------------------------------------------------- script
 
 Outcome ReadThread_JTAG_NUV::SendScript() {
+    s_.played = {};
     Log("Sending start: " + NuvDateTime());
     // Read whole (and bounded, should the file grow after its check) and judged before a line
     // of it is sent.
@@ -74,6 +75,7 @@ Outcome ReadThread_JTAG_NUV::SendScript() {
             s_.view->SetCounterText(std::to_string(shown + 256));
     Log("Command lines sent: " + std::to_string(script.commandLines.size()) + " (of " +
         std::to_string(script.lines) + " lines)");
+    s_.played = std::move(script);
     Log("Sending end:   " + NuvDateTime());
     Log("I`m ready to READ or WRITE."); // READ and WRITE come once the runner is idle
     return Outcome::Succeeded;
@@ -118,10 +120,12 @@ Outcome ReadThread_JTAG_NUV::Read() {
     }
     Log("Reading complete. " + NuvDateTime());
     const LogLine log = [this](const std::string& line) { Log(line); };
-    if (s_.run.Safety().readTwice &&
-        !ReadAgainAndCompare(
-            image, [this](std::vector<std::uint8_t>& again) { return ReadWholeFlash(again); },
-            log)) {
+    if (s_.run.Safety().readTwice && !ReadAgainAndCompare(
+                                         image,
+                                         [this](std::vector<std::uint8_t>& again) {
+                                             return PrepareAgain() && ReadWholeFlash(again);
+                                         },
+                                         log)) {
         if (s_.run.FailedStep().empty())
             s_.run.SetFailedStep("read twice: the reads differ");
         return Finish(false);
@@ -150,7 +154,36 @@ bool ReadThread_JTAG_NUV::ReadWholeFlash(std::vector<std::uint8_t>& image) {
 // ---------------------------------------------------------------- erase and write
 
 Outcome ReadThread_JTAG_NUV::EraseAndWrite() {
-    return Finish((!s_.run.Safety().backup || Backup()) && HelperAnswers() && Erase() && Write());
+    return Finish((!s_.run.Safety().backup || (Backup() && PrepareAgain())) && HelperAnswers() &&
+                  Erase() && Write());
+}
+
+bool ReadThread_JTAG_NUV::PrepareAgain() {
+    if (StopHere())
+        return false;
+    Log("The controller's helper serves one pass: checking it and playing the script again.");
+    if (!channel_.Named("Test-Logic-Reset") ||
+        !channel_.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier, again")) {
+        LogFailure(channel_.Failure());
+        return false;
+    }
+    const std::vector<std::uint8_t>& b = channel_.Last().bytes;
+    const std::uint32_t id =
+        static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+        static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+    if (id != kExpectedId) {
+        LogFailure("Read NUVOTON ID " + Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0]) +
+                   ": not the controller checked before. Break.");
+        return false;
+    }
+    for (const VssCommandLine& line : s_.played.commandLines)
+        for (const JigCommand& command : line.commands)
+            if (!channel_.Run(command, "script line " + std::to_string(line.number) + " again, " +
+                                           command.name)) {
+                LogFailure(channel_.Failure());
+                return false;
+            }
+    return true;
 }
 
 // The set-up batch, sent once more before the erase: a controller whose helper the script did

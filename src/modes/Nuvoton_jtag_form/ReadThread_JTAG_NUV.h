@@ -28,6 +28,8 @@ class ReadThread_JTAG_NUV {
     // Every block into memory: the backup and the second read.
     bool ReadWholeFlash(std::vector<std::uint8_t>& image);
     bool Backup();
+    // The check and the script once more, for the next pass of the same operation.
+    bool PrepareAgain();
 
     void Log(const std::string& line) { s_.port.Log(line); }
     // A line that ends the operation: logged, and kept for its record.

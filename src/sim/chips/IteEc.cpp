@@ -67,8 +67,19 @@ SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
     const nlohmann::json& c = scenario.ModuleSection(Name());
     memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
     const bool timed = scenario.timing == SimTiming::Wire;
+    std::vector<std::uint8_t> eraseOpcodes{0x60, 0xC7};
+    if (auto opcodes = c.find("chipErase"); opcodes != c.end()) {
+        try {
+            std::vector<std::uint8_t> known;
+            for (long long op : WholeNumbers(*opcodes, "chipErase", 0, 255))
+                known.push_back(static_cast<std::uint8_t>(op));
+            eraseOpcodes = std::move(known);
+        } catch (const ScenarioMistake&) {
+            // as the other keys of this section: a malformed value keeps the default
+        }
+    }
     flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,
-                                              timed ? kPageProgram : 0ns);
+                                              timed ? kPageProgram : 0ns, eraseOpcodes);
 
     auto id = c.find("id");
     if (id != c.end() && id->is_array() && id->size() == 2)
@@ -329,6 +340,17 @@ void SimIteEc::Setup(SimContext& ctx) {
     }
 }
 
+bool SimIteEc::PollReady() {
+    constexpr int kPolls = 4;
+    WriteRegister(kFrameRegister, kSelect);
+    WriteRegister(kFlashRegister, 0x05);
+    bool ready = false;
+    for (int i = 0; i < kPolls && !ready; ++i)
+        ready = !(ReadRegister(kFlashRegister) & 0x01);
+    WriteRegister(kFrameRegister, kDeselect);
+    return ready;
+}
+
 // 256 data read cycles on the flash port, then "o" when the EC answered them all.
 void SimIteEc::BlockRead(SimContext& ctx) {
     const int number = ++readBlocks_;
@@ -351,7 +373,7 @@ void SimIteEc::SetWriteAddress(SimContext& ctx) {
     std::uint32_t address = 0;
     for (int i = 0; i < 3; ++i)
         address = (address << 8) | ctx.Rx();
-    writeAddress_ = address;
+    writeAddress_ = address % kFlashSize;
     writeBlocks_ = 0;
     ctx.Busy(Cycles(1), "taking the write address");
     ctx.Tx(EcAnswers() ? kDone : kNoAnswer);
@@ -360,6 +382,12 @@ void SimIteEc::SetWriteAddress(SimContext& ctx) {
 // The JIG waits until the flash is ready, enables writing, programs the 128 bytes at its write
 // address with a page program and waits for it to finish.
 void SimIteEc::BlockWrite(SimContext& ctx) {
+    if (!writeAddress_) {
+        ctx.Surprise("ITE block write without a write address ('Y') before it",
+                     ctx.Pcb3() ? std::vector<std::uint8_t>{'T', 'w'}
+                                : std::vector<std::uint8_t>{'w'});
+        return;
+    }
     std::vector<std::uint8_t> data(kWriteBlock);
     for (std::uint8_t& b : data)
         b = ctx.Rx();
@@ -385,28 +413,36 @@ void SimIteEc::BlockWrite(SimContext& ctx) {
     }
     if (erasing.count() > 0)
         ctx.Busy(erasing, "waiting for the flash to finish erasing");
-    const bool good = badBlock_ != number;
+    bool good = badBlock_ != number;
     if (good) {
         std::lock_guard lock(mutex_);
         auto put = [this](std::uint8_t reg, std::uint8_t value) { WriteRegister(reg, value); };
+        const std::uint32_t at = *writeAddress_;
+        good = PollReady();
         put(kFrameRegister, kSelect);
         put(kFlashRegister, 0x06);
         put(kFrameRegister, kDeselect);
         put(kFrameRegister, kSelect);
         put(kFlashRegister, 0x02);
-        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_ >> 16));
-        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_ >> 8));
-        put(kFlashRegister, static_cast<std::uint8_t>(writeAddress_));
+        put(kFlashRegister, static_cast<std::uint8_t>(at >> 16));
+        put(kFlashRegister, static_cast<std::uint8_t>(at >> 8));
+        put(kFlashRegister, static_cast<std::uint8_t>(at));
         for (std::uint8_t b : data)
             put(kFlashRegister, b);
         put(kFrameRegister, kDeselect);
     }
     ctx.Busy(Cycles(2 * (kWriteBlock + 10)) + kPageProgram, "programming a block");
-    writeAddress_ = static_cast<std::uint32_t>((writeAddress_ + kWriteBlock) % kFlashSize);
-    if (writeAddress_ == 0) {
+    {
         std::lock_guard lock(mutex_);
-        memory_->Save();
-        dirty_ = false;
+        good = good && PollReady();
+        const std::uint32_t next = *writeAddress_ + kWriteBlock;
+        if (next < kFlashSize) {
+            writeAddress_ = next;
+        } else {
+            writeAddress_.reset();
+            memory_->Save();
+            dirty_ = false;
+        }
     }
     ctx.Tx(good ? kDone : kNoAnswer);
 }

@@ -9,7 +9,10 @@
 // flash port (0x27 = 0x01 then 0x80, 0x04 = 0xFF, 0x07 = 0x7F, 0x06 = 0xFF); 0x05 frames a flash
 // command (0xFD selects the flash, 0xFE ends the command); 0x08 passes one byte each way. The
 // JIG's block commands use the same registers: a block read clocks 256 bytes out of 0x08, a
-// block write programs 128 bytes (write enable, page program 0x02, status polling).
+// block write polls the flash's status until it is ready, then programs 128 bytes (write enable,
+// page program 0x02) at the address that 'Y' gave and polls again. A block write without a
+// write address before it, or past the end of the flash, is a surprise: the firmware has no
+// address to program.
 //
 // Scenario section "ite" (every key optional):
 //   "file": flash image (.bin, 128 KiB; written back after each block write), else a fixed
@@ -20,6 +23,8 @@
 //              "KSI5": 10}   keyboard-connector contact of each signal; signals not named keep
 //              those of the default wiring, the first board of "MB connection ITE.txt"
 //   "kbPins": 26           contacts of the keyboard connector
+//   "chipErase": [96]      the chip erase opcodes the serial flash knows (default [96, 199]:
+//                          0x60 and 0xC7)
 //   "reversed": true       the cable is turned: JIG contact c reaches contact kbPins - c + 1
 // Faults:
 //   "silentAtBlock": N     the JIG falls silent at block N of a read or a write
@@ -87,6 +92,9 @@ class SimIteEc : public SimModule {
     void SetWriteAddress(SimContext& ctx);
     void BlockWrite(SimContext& ctx);
     [[noreturn]] void FallSilent(SimContext& ctx);
+    // The JIG's status poll on the flash port; false when the flash never says ready. The
+    // caller holds mutex_.
+    bool PollReady();
 
     mutable std::mutex mutex_;
     std::unique_ptr<SimMemory> memory_;
@@ -108,8 +116,8 @@ class SimIteEc : public SimModule {
     // The JIG's transfers.
     int readBlocks_ = 0;
     int writeBlocks_ = 0;
-    std::uint32_t writeAddress_ = 0;
-    bool dirty_ = false; // the flash changed since it was loaded or saved
+    std::optional<std::uint32_t> writeAddress_; // none before 'Y' and past the flash's end
+    bool dirty_ = false;                        // the flash changed since it was loaded or saved
     // Faults.
     int silentAtBlock_ = 0;
     int badBlock_ = 0;

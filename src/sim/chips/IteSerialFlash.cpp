@@ -9,24 +9,32 @@ constexpr std::uint8_t kReadStatus = 0x05;
 constexpr std::uint8_t kRead = 0x03;
 constexpr std::uint8_t kFastRead = 0x0B;
 constexpr std::uint8_t kPageProgram = 0x02;
-constexpr std::uint8_t kChipErase = 0x60;
-constexpr std::uint8_t kChipEraseOther = 0xC7;
 constexpr std::uint32_t kPageSize = 256;
 constexpr std::uint8_t kFloating = 0xFF; // nothing drives the data line
 } // namespace
 
 IteSerialFlash::IteSerialFlash(std::vector<std::uint8_t>& memory,
                                std::chrono::nanoseconds eraseTime,
-                               std::chrono::nanoseconds programTime)
-    : memory_(memory), eraseTime_(eraseTime), programTime_(programTime) {}
+                               std::chrono::nanoseconds programTime,
+                               std::vector<std::uint8_t> eraseOpcodes)
+    : memory_(memory), eraseTime_(eraseTime), programTime_(programTime),
+      eraseOpcodes_(std::move(eraseOpcodes)) {}
 
 std::chrono::nanoseconds IteSerialFlash::RemainingBusy() const {
     const auto now = std::chrono::steady_clock::now();
     return busyUntil_ > now ? busyUntil_ - now : std::chrono::nanoseconds(0);
 }
 
-std::uint8_t IteSerialFlash::Status() const {
-    return static_cast<std::uint8_t>((Busy() ? 0x01 : 0x00) | (writeEnabled_ ? 0x02 : 0x00));
+std::uint8_t IteSerialFlash::Status() {
+    const bool busy = Busy();
+    unpolled_ = false;
+    return static_cast<std::uint8_t>((busy ? 0x01 : 0x00) | (writeEnabled_ ? 0x02 : 0x00));
+}
+
+void IteSerialFlash::StartWork(std::chrono::nanoseconds time) {
+    writeEnabled_ = false;
+    busyUntil_ = std::chrono::steady_clock::now() + time;
+    unpolled_ = true;
 }
 
 void IteSerialFlash::SetStuckZeroBits(std::uint32_t address, std::uint8_t mask) {
@@ -99,7 +107,14 @@ void IteSerialFlash::Deselect() {
     selected_ = false;
     if (ignored_ || count_ == 0)
         return;
-    const auto now = std::chrono::steady_clock::now();
+    if (count_ == 1 && writeEnabled_ &&
+        std::find(eraseOpcodes_.begin(), eraseOpcodes_.end(), opcode_) != eraseOpcodes_.end()) {
+        std::fill(memory_.begin(), memory_.end(), std::uint8_t{0xFF});
+        memory_[stuckAddress_] &= static_cast<std::uint8_t>(~stuckMask_);
+        StartWork(eraseTime_);
+        ++erases_;
+        return;
+    }
     switch (opcode_) {
     case kWriteEnable:
         if (count_ == 1)
@@ -109,22 +124,11 @@ void IteSerialFlash::Deselect() {
         if (count_ == 1)
             writeEnabled_ = false;
         break;
-    case kChipErase:
-    case kChipEraseOther:
-        if (count_ == 1 && writeEnabled_) {
-            std::fill(memory_.begin(), memory_.end(), std::uint8_t{0xFF});
-            memory_[stuckAddress_] &= static_cast<std::uint8_t>(~stuckMask_);
-            writeEnabled_ = false;
-            busyUntil_ = now + eraseTime_;
-            ++erases_;
-        }
-        break;
     case kPageProgram:
         if (count_ > 4 && writeEnabled_) {
             for (const auto& [at, value] : page_)
                 memory_[at] &= value; // programming only clears bits
-            writeEnabled_ = false;
-            busyUntil_ = now + programTime_;
+            StartWork(programTime_);
         }
         break;
     default:

@@ -1,9 +1,12 @@
 #pragma once
 // The serial flash behind an ITE EC, at the opcode level: chip select, then one byte in and one
 // byte out per transfer. It obeys 06 (write enable), 04 (write disable), 05 (status), 03 and 0B
-// (read, fast read with its dummy byte), 02 (page program, clearing bits only) and 60 / C7 (chip
-// erase); erase and program need the write enable, which they use up, and while they run only
-// 05 is answered. Not thread-safe: its owner locks.
+// (read, fast read with its dummy byte), 02 (page program, clearing bits only) and the chip
+// erase opcodes it was made with (60 and C7, or one of them: a flash that does not know an
+// opcode ignores it and keeps its write enable); erase and program need the write enable, which
+// they use up. While they run only 05 is answered, and they last until a status read has seen
+// them busy, whatever the timing: a command sent straight after one meets a busy chip, as it
+// does on a real one. Not thread-safe: its owner locks.
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -13,7 +16,8 @@ class IteSerialFlash {
     // `memory` is the flash's contents (its size is the flash's); the times are those of the
     // chip, zero when the simulation runs without timing.
     IteSerialFlash(std::vector<std::uint8_t>& memory, std::chrono::nanoseconds eraseTime,
-                   std::chrono::nanoseconds programTime);
+                   std::chrono::nanoseconds programTime,
+                   std::vector<std::uint8_t> eraseOpcodes = {0x60, 0xC7});
 
     void Select();
     // Ends the command: an erase or a program starts here.
@@ -23,18 +27,22 @@ class IteSerialFlash {
     void SetStuckZeroBits(std::uint32_t address, std::uint8_t mask);
     std::uint8_t Transfer(std::uint8_t in);
 
-    // How long the chip still works on its last erase or program.
+    // How long the chip still works on its last erase or program, by the clock; it stays busy
+    // beyond that until its status was read once.
     std::chrono::nanoseconds RemainingBusy() const;
+    bool Busy() const { return unpolled_ || RemainingBusy().count() > 0; }
     int Erases() const { return erases_; }
 
   private:
-    bool Busy() const { return RemainingBusy().count() > 0; }
-    std::uint8_t Status() const;
+    std::uint8_t Status();
+    void StartWork(std::chrono::nanoseconds time);
     std::uint8_t ReadByte();
 
     std::vector<std::uint8_t>& memory_;
     const std::chrono::nanoseconds eraseTime_;
     const std::chrono::nanoseconds programTime_;
+    const std::vector<std::uint8_t> eraseOpcodes_;
+    bool unpolled_ = false; // an erase or program no status read has seen yet
     std::chrono::steady_clock::time_point busyUntil_{};
     bool selected_ = false;
     bool writeEnabled_ = false;

@@ -263,12 +263,18 @@ void SimNpceJtag::Batch(SimContext& ctx) {
 void SimNpceJtag::BlockRead(SimContext& ctx) {
     std::vector<std::uint8_t> block(kBlockSize, 0xFF);
     const bool reachable = TapReachable(ctx);
-    std::optional<int> number;
+    NpceJtagController::ReadTurn turn;
     {
         std::lock_guard lock(mutex_);
         if (reachable)
-            number = controller_->NextReadBlock();
+            turn = controller_->NextReadBlock();
     }
+    if (turn.refused) {
+        ctx.Surprise("NPCE JTAG block read, its helper's pass is over: the script runs it again",
+                     {'J', 'R'});
+        return;
+    }
+    const std::optional<int> number = turn.block;
     if (number && *number == silentAtBlock_)
         FallSilent(ctx);
     ctx.Busy(kBlockReadTime, "reading a block through the helper");

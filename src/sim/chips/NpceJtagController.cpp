@@ -161,6 +161,7 @@ void NpceJtagController::Write(std::uint32_t address, std::uint32_t value) {
             prepared_ = helper;
             configured_ = false;
             readBlock_ = 0;
+            pass_ = Pass::None;
         }
     }
 }
@@ -212,6 +213,9 @@ void NpceJtagController::FlashTransaction(std::uint8_t control) {
 std::uint8_t NpceJtagController::CheckedStatus() {
     if (!prepared_)
         return kNoHelper;
+    if (pass_ == Pass::Reading || pass_ == Pass::Over)
+        return kPassOver;
+    pass_ = Pass::Writing;
     if (RamWord(kCommandWord) == kSetUpCommand && params_ == kSetUpParams)
         configured_ = true;
     return configured_ ? kGood : kNotSetUp;
@@ -228,6 +232,8 @@ std::optional<int> NpceJtagController::CommitBlock() const {
 std::uint8_t NpceJtagController::Commit() {
     if (!prepared_)
         return kNoHelper;
+    if (pass_ != Pass::Writing)
+        return kPassOver;
     if (!configured_)
         return kNotSetUp;
     const std::optional<int> block = CommitBlock();
@@ -246,15 +252,21 @@ std::uint8_t NpceJtagController::Commit() {
         at[static_cast<std::ptrdiff_t>(i)] &= data[i]; // programming only clears bits
     Changed(static_cast<std::size_t>(*block) * kBlock,
             static_cast<std::size_t>(*block + 1) * kBlock);
+    if (static_cast<std::size_t>(*block + 1) * kBlock == flash_.size())
+        pass_ = Pass::Over;
     return kGood;
 }
 
-std::optional<int> NpceJtagController::NextReadBlock() {
+NpceJtagController::ReadTurn NpceJtagController::NextReadBlock() {
     if (!prepared_)
-        return std::nullopt;
-    const int block = readBlock_;
-    readBlock_ = (readBlock_ + 1) % static_cast<int>(flash_.size() / kBlock);
-    return block;
+        return {};
+    if (pass_ != Pass::None && pass_ != Pass::Reading)
+        return {true, std::nullopt};
+    pass_ = Pass::Reading;
+    const int block = readBlock_++;
+    if (readBlock_ == static_cast<int>(flash_.size() / kBlock))
+        pass_ = Pass::Over;
+    return {false, block};
 }
 
 void NpceJtagController::Changed(std::size_t first, std::size_t end) {

@@ -10,7 +10,10 @@
 //                     status bit 0 busy, bit 1 write enabled
 //   0xFFFF00, 04      debug control (1 halts the core, 2 runs it from the PC) and the PC
 // A script prepares the controller by halting it, loading the flash helper (kHelper) at 0x10000
-// and running it there; only a running helper answers block reads and checked batches.
+// and running it there; only a running helper answers block reads and checked batches. A helper
+// serves one pass: one read stream of the whole flash from block 0, or one write (its set-up,
+// data and commits). After its pass, and for a read stream during a write or a write during a
+// read, it refuses until the script runs it again.
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -31,6 +34,7 @@ class NpceJtagController {
     static constexpr std::uint8_t kGood = 0x22;
     static constexpr std::uint8_t kBadRequest = 0x2A;
     static constexpr std::uint8_t kBadChecksum = 0x2C;
+    static constexpr std::uint8_t kPassOver = 0x2D; // the helper served its pass already
 
     // `eraseTime` is how long a sector erase keeps the busy bit set (0: only until the first
     // status read has seen it).
@@ -52,8 +56,13 @@ class NpceJtagController {
     std::optional<int> CommitBlock() const;
     // Programs the requested block; the helper's status.
     std::uint8_t Commit();
-    // The next block of the helper's read stream; nothing without a helper.
-    std::optional<int> NextReadBlock();
+    // The next block of the helper's read stream: nothing without a helper (the JIG reads
+    // ones), refused when this helper's pass is not a read or its stream has ended.
+    struct ReadTurn {
+        bool refused = false;
+        std::optional<int> block;
+    };
+    ReadTurn NextReadBlock();
 
     // Sector erases that keep the busy bit set for good (fault).
     void EraseNeverEnds(int sector) { stuckSector_ = sector; }
@@ -92,4 +101,6 @@ class NpceJtagController {
     bool prepared_ = false;
     bool configured_ = false;
     int readBlock_ = 0;
+    enum class Pass { None, Reading, Writing, Over };
+    Pass pass_ = Pass::None;
 };
