@@ -257,14 +257,12 @@ TEST_F(CliOptions, EachModesOwnOptions) {
          "Sending start: "},
         {{"jtag", "write", "jtag.bin", "--reversed", "--scenario", "jtag-turned.json"}, 0},
         {{"jtag", "read", "jtag-back.bin", "--reversed", "--scenario", "jtag-turned.json"}, 0},
-        // MEC: --info, the write protection of an erase, a write without erase or verify.
+        // MEC: --info, the write protection of an erase.
         {{"mec", "erase", "--scenario", "locked.json"}, 1, {"--> Каманда стирания отменена.\n"}},
         {{"mec", "read", "mec-all.bin", "--info", "--stats"}, 0,
          {"Read INFO complete.\n", "bytes moved:      198656 (file)", "wire + JIG time:"}},
         {{"mec", "erase", "--info"}, 1, {"INFO is not erased: the erase was not confirmed.\n"}, "", "", "sim:pcb2-v42"},
         {{"mec", "erase", "--info", "--yes"}, 0, {"Стирание завершено успешно.\n"}, "", "", "sim:pcb2-v42"},
-        {{"mec", "write", "mec.bin", "--no-erase", "--no-verify"}, 0, {}, "", "Verification",
-         "sim:pcb2-v42"},
         // EDID: a wrong checksum is written only with --yes; "show" needs no JIG.
         {{"edid", "write", "edid.bin"}, 1, {}, "-> no (pass --yes to agree)", "", "sim"},
         {{"edid", "write", "edid.bin", "--yes"}, 0, {}, "", "", "sim"},
@@ -340,6 +338,16 @@ TEST_F(CliOptions, MecWritesThatGoWrong) {
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_TRUE(Says(r, "Verification failed: MAIN differs from mec.bin at offset 0x0000D"))
         << r.out;
+    // On an erased MAIN, without the erase and the read-back, the write alone.
+    WriteFileBytes(dir.File("blank.bin"), std::string(198656, '\xFF'));
+    WriteFileBytes(dir.File("blank.json"),
+                   R"({"chips": {"mec": {"file": ")" + dir.File("blank.bin") + R"("}}})");
+    r = Run({"mec", "write", "mec.bin", "--no-erase", "--no-verify", "--no-backup", "--scenario",
+             "blank.json"},
+            "sim:pcb2-v42");
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_FALSE(Says(r, "Verification")) << r.out;
+    EXPECT_FALSE(Says(r, "Стирание завершено")) << r.out;
 
     // The backup read has 194 blocks.
     r = Run({"mec", "write", "mec.bin", "--scenario", "bad.json"});
