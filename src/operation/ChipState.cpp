@@ -1,9 +1,17 @@
 #include "operation/ChipState.h"
 
+#include <algorithm>
+
 void ChipProgress::Reset() {
     std::lock_guard lock(mutex_);
     stand_ = Stand::Unchanged;
-    block_ = total_ = 0;
+    block_ = total_ = sent_ = 0;
+}
+
+void ChipProgress::Sending(int block, int total) {
+    std::lock_guard lock(mutex_);
+    sent_ = block;
+    total_ = total;
 }
 
 void ChipProgress::Erasing() {
@@ -21,6 +29,7 @@ void ChipProgress::Written(int block, int total) {
     stand_ = block >= total ? Stand::AllWritten : Stand::Writing;
     block_ = block;
     total_ = total;
+    sent_ = std::max(sent_, block);
 }
 
 void ChipProgress::AllWritten() {
@@ -42,21 +51,26 @@ std::string ChipProgress::Line(const std::string& backup) const {
     std::string line;
     {
         std::lock_guard lock(mutex_);
+        const std::string of = " of " + std::to_string(total_);
+        // A block that went out and was never confirmed may have cleared bits already.
+        const std::string unconfirmed =
+            sent_ > block_ ? "block " + std::to_string(sent_) + of + " went out unconfirmed" : "";
         switch (stand_) {
         case Stand::Unchanged:
-            line = "The chip is unchanged.";
+            line = unconfirmed.empty() ? "The chip is unchanged."
+                                       : "The chip may be partly written (" + unconfirmed + ").";
             break;
         case Stand::Erasing:
             line = "The chip may be partly erased.";
             break;
         case Stand::Erased:
-            line = "The chip is erased.";
-            break;
         case Stand::Writing:
-            line = block_ == 0
-                       ? "The chip is erased."
-                       : "The chip is partly written (blocks 1 to " + std::to_string(block_) +
-                             " of " + std::to_string(total_) + ").";
+            if (block_ == 0)
+                line = unconfirmed.empty() ? "The chip is erased."
+                                           : "The chip is erased, and " + unconfirmed + ".";
+            else
+                line = "The chip is partly written (blocks 1 to " + std::to_string(block_) + of +
+                       (unconfirmed.empty() ? "" : "; " + unconfirmed) + ").";
             break;
         case Stand::AllWritten:
             line = "The chip is written but not verified.";

@@ -11,6 +11,8 @@ class ChipProgress {
     // The erase command went out: from now on the chip may be partly erased.
     void Erasing();
     void Erased();
+    // Block `block` of `total` went out: until Written() confirms it, it may be half on the chip.
+    void Sending(int block, int total);
     // Blocks 1 to `block` of `total` are on the chip.
     void Written(int block, int total);
     // Every block is on the chip; the verify has not said yes yet.
@@ -28,6 +30,7 @@ class ChipProgress {
     Stand stand_ = Stand::Unchanged;
     int block_ = 0;
     int total_ = 0;
+    int sent_ = 0; // the last block that went out, confirmed or not
 };
 
 // The log line of an operation that ended because the technician asked it to.

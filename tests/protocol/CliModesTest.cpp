@@ -326,6 +326,9 @@ TEST_F(CliOptions, MecWritesThatGoWrong) {
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_TRUE(Says(r, "Потеряна связь с MEC16 (W103)")) << r.out;
     EXPECT_FALSE(Says(r, "Стирание завершено успешно."));
+    // The refused block may have cleared bits: the chip is no longer "unchanged".
+    EXPECT_TRUE(Says(r, "The chip may be partly written (block 1 of 768 went out unconfirmed)."))
+        << r.out << r.err;
 
     // An erased MAIN, and reply byte 1600 (byte 13 of the read-back's first block) flipped.
     WriteFileBytes(dir.File("blank.bin"), std::string(198656, '\xFF'));
@@ -355,9 +358,11 @@ TEST_F(CliOptions, MecWritesThatGoWrong) {
     std::smatch said;
     ASSERT_TRUE(std::regex_search(
         r.err, said,
-        std::regex(R"(The chip is partly written \(blocks 1 to 199 of 768\)\. Backup: (\S+)\.\n)"
-                   R"(To put it back: tolvane-jig-cli mec write (\S+) --device sim:pcb3 )"
-                   R"(--scenario bad.json\n)")))
+        std::regex(
+            R"(The chip is partly written \(blocks 1 to 199 of 768; block 200 of 768 went out )"
+            R"(unconfirmed\)\. Backup: (\S+)\.\n)"
+            R"(To put it back: tolvane-jig-cli mec write (\S+) --device sim:pcb3 )"
+            R"(--scenario bad.json\n)")))
         << r.err;
     EXPECT_EQ(said[1], said[2]);
     EXPECT_EQ(ReadFileText(said[1].str()).size(), 198656u);

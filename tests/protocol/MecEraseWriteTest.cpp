@@ -249,7 +249,8 @@ TEST_F(MecTest, BlockTheChipDoesNotTakeBreaksTheWrite) {
               (std::vector<std::string>{
                   "Потеряна связь с MEC16 (W103)", "Write to reg FF3908h 100h",
                   "Write to reg FF3908h 0", "Write to reg FF3910h 0", kMecStamp, "",
-                  "The chip is partly written (blocks 1 to 6 of 768). No backup was taken."}));
+                  "The chip is partly written (blocks 1 to 6 of 768; block 7 of 768 went out "
+                  "unconfirmed). No backup was taken."}));
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
     const std::string tail = "XMwFF390800000100MwFF390800000000MwFF391000000000JSO";
     EXPECT_EQ(HostText().substr(HostText().size() - tail.size()), tail);

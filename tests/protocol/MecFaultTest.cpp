@@ -75,7 +75,8 @@ const std::vector<SilentCase>& SilentCases() {
          "request for block 10 of 768"},
         {"pcb3", Op::Write, 10,
          {"Timeout: no answer from the JIG (answer to block 1 of 768)",
-          "Потеряна связь с MEC16 (W103)", stamp, "", kUnchanged}, "answer to block 1 of 768"},
+          "Потеряна связь с MEC16 (W103)", stamp, "", "The chip may be partly written (block 1 of "
+          "768 went out unconfirmed). No backup was taken."}, "answer to block 1 of 768"},
     };
     // clang-format on
     return cases;

@@ -170,6 +170,23 @@ TEST(ChipProgress, EachStandHasItsLine) {
     p.Reset();
     EXPECT_FALSE(p.Changed());
     EXPECT_EQ(p.Line(""), "The chip is unchanged. No backup was taken.");
+
+    // A block that went out and was never confirmed may be half on the chip.
+    p.Sending(1, 768);
+    EXPECT_EQ(p.Line(""), "The chip may be partly written (block 1 of 768 went out "
+                          "unconfirmed). No backup was taken.");
+    p.Reset();
+    p.Erased();
+    p.Sending(1, 768);
+    EXPECT_EQ(p.Line(""), "The chip is erased, and block 1 of 768 went out unconfirmed. No "
+                          "backup was taken.");
+    p.Written(1, 768);
+    p.Sending(2, 768);
+    EXPECT_EQ(p.Line(""), "The chip is partly written (blocks 1 to 1 of 768; block 2 of 768 went "
+                          "out unconfirmed). No backup was taken.");
+    p.Written(2, 768);
+    EXPECT_EQ(p.Line(""),
+              "The chip is partly written (blocks 1 to 2 of 768). No backup was taken.");
 }
 
 // ---------------------------------------------------------------- the runner's one ending

@@ -213,6 +213,7 @@ bool ReadThread_MEC16::WriteStep() {
     if (got < data.size()) {
         Log("-> Предупреждение!");
         Log("-> Записываемый файл короче!");
+        s_.run.Progress().Sending(block, Mec::kWriteBlocks);
         s_.link.Send(data);
         s_.run.AddFileBytes(got);
         const std::optional<std::uint8_t> ack = AwaitWriteByte(ackStep);
@@ -234,6 +235,7 @@ bool ReadThread_MEC16::WriteStep() {
         return Ended(good ? Outcome::Succeeded : Outcome::Failed, "W102");
     }
 
+    s_.run.Progress().Sending(block, Mec::kWriteBlocks);
     s_.link.Send(data);
     s_.run.AddFileBytes(data.size());
     s_.port.SetGauge((Mec::kWriteBlocks / Mec::kWriteBlocks) * block);
