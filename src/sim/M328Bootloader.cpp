@@ -17,8 +17,8 @@ class M328Bootloader : public SimProgram {
         ctx.SetUartBaud(kBaud);
         for (;;) {
             // A session opens with '+'; blocks and the start follow it.
-            const std::uint8_t b = ctx.Expect("M328 bootloader, waiting for a command",
-                                              greeted_ ? "+WX" : "+");
+            const std::uint8_t b =
+                ctx.Expect("M328 bootloader, waiting for a command", greeted_ ? "+WX" : "+");
             if (b == '+') {
                 greeted_ = true;
                 ctx.Tx("V3SM328\r\n");

@@ -24,6 +24,9 @@ struct Scenario {
     nlohmann::json document = nlohmann::json::object();
     std::filesystem::path baseDir = ".";
     SimTiming timing = SimTiming::Wire;
+    // How many of the latest bytes on the wire the record keeps: a simulator that serves a
+    // technician for hours must not grow by every byte; tests that read whole wires keep all.
+    std::size_t transcriptBytes = std::size_t{1} << 16;
 
     // A file named in the scenario, relative to the scenario's folder.
     std::filesystem::path Resolve(const std::string& file) const;

@@ -8,7 +8,7 @@
 SimJig::SimJig(const Scenario& scenario, bool silent)
     : scenario_(std::make_unique<const Scenario>(scenario)), silent_(silent),
       modules_(MakeSimModules(scenario)), wire_(started_, scenario.timing == SimTiming::Wire),
-      faults_(scenario_->faults), transcript_(started_) {
+      faults_(scenario_->faults), transcript_(started_, scenario.transcriptBytes) {
     board_.pcb3 = scenario.pcb3;
     board_.versionText = scenario.versionText;
     board_.firmwareTag = scenario.firmwareTag;

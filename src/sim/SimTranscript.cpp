@@ -15,14 +15,22 @@ void SimTranscript::HostWrites(Deadline now) {
     lastHostWrite_ = now;
 }
 
+void SimTranscript::Keep(const TranscriptEntry& entry) {
+    if (kept_ == 0)
+        return;
+    if (entries_.size() == kept_)
+        entries_.pop_front();
+    entries_.push_back(entry);
+}
+
 void SimTranscript::ToJig(std::uint8_t byte) {
-    entries_.push_back({true, byte, MicrosNow()});
+    Keep({true, byte, MicrosNow()});
     ++stats_.bytesToJig;
 }
 
 void SimTranscript::ToHost(std::uint8_t byte, Deadline visible) {
     lastReplyVisible_ = std::max(lastReplyVisible_, visible);
-    entries_.push_back({false, byte, MicrosNow()});
+    Keep({false, byte, MicrosNow()});
     ++stats_.bytesToHost;
 }
 

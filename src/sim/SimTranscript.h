@@ -1,12 +1,14 @@
 #pragma once
-// The record of one simulated JIG for tests and the CLI's statistics: every byte in both
-// directions with its time, the time the JIG worked, how long the host lagged behind the
-// replies, and the protocol surprises. SimJig's mutex guards it.
+// The record of one simulated JIG for tests and the CLI's statistics: the latest bytes in both
+// directions with their times (at most a given number; the statistics count every byte), the time
+// the JIG worked, how long the host lagged behind the replies, and the protocol surprises. SimJig's
+// mutex guards it.
 #include "link/WaitTypes.h"
 #include "sim/SimSurprise.h"
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 struct TranscriptEntry {
@@ -27,8 +29,8 @@ struct SimStats {
 
 class SimTranscript {
   public:
-    explicit SimTranscript(Deadline started)
-        : started_(started), lastReplyVisible_(started), lastHostWrite_(started) {}
+    SimTranscript(Deadline started, std::size_t kept)
+        : started_(started), kept_(kept), lastReplyVisible_(started), lastHostWrite_(started) {}
 
     // The host starts a write at `now`.
     void HostWrites(Deadline now);
@@ -39,7 +41,7 @@ class SimTranscript {
     // Records `surprise` as happening now and returns it so.
     SimSurprise Surprise(SimSurprise surprise);
 
-    const std::vector<TranscriptEntry>& Entries() const { return entries_; }
+    std::vector<TranscriptEntry> Entries() const { return {entries_.begin(), entries_.end()}; }
     std::vector<std::uint8_t> Bytes(bool toJig) const;
     // The statistics, with the wire's own time.
     SimStats Stats(std::int64_t wireNanos) const;
@@ -47,9 +49,11 @@ class SimTranscript {
 
   private:
     std::int64_t MicrosNow() const;
+    void Keep(const TranscriptEntry& entry);
 
     const Deadline started_;
-    std::vector<TranscriptEntry> entries_;
+    const std::size_t kept_;
+    std::deque<TranscriptEntry> entries_;
     std::vector<SimSurprise> surprises_;
     SimStats stats_;
     Deadline lastReplyVisible_;

@@ -1,6 +1,7 @@
 // READ on both boards against the simulated KB90xx, and every way it can end early.
 #include "EneRig.h"
 #include "link/OpenProgrammerLink.h"
+#include "sim/Scenario.h"
 
 #include <chrono>
 #include <filesystem>
@@ -231,4 +232,25 @@ TEST_F(EneTest, BusyReadRefusesOtherClicksAndQuittingCancelsIt) {
     EXPECT_TRUE(port.HasLine("Cancelled while waiting for the JIG (block 2 of 512)"));
     EXPECT_FALSE(std::filesystem::exists(dir.File("partial.bin")));
     EXPECT_EQ(ReadFileText(dir.File("partial.bin.partial")).size(), 256u);
+}
+
+// A simulator that serves a technician for hours keeps a bounded record of the wire: after 20
+// reads it holds what it held after one, while its figures still count every byte.
+TEST_F(EneTest, TheSimulatorsRecordOfTheWireStaysBounded) {
+    WriteFileBytes(dir.File("s.json"), "{}");
+    Scenario scenario;
+    std::string error;
+    ASSERT_TRUE(LoadScenario(dir.File("s.json"), "pcb2-v41", SimTiming::Instant, &scenario, &error))
+        << error;
+    sim = std::make_shared<SimFtdiApi>(scenario);
+    engine = std::make_unique<Kb901xEngine>(sim, port);
+    port.engine = engine.get();
+    Read(dir.File("dump.bin"));
+    const std::size_t afterOne = sim->Jig().Transcript().size();
+    EXPECT_EQ(afterOne, scenario.transcriptBytes);
+    for (int read = 2; read <= 20; ++read)
+        Read(dir.File("dump.bin"));
+    EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded);
+    EXPECT_EQ(sim->Jig().Transcript().size(), afterOne);
+    EXPECT_GE(sim->Jig().Stats().bytesToHost, 20u * 131072u);
 }

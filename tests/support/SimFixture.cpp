@@ -46,6 +46,7 @@ std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board, const std::string&
         ADD_FAILURE() << error;
         return nullptr;
     }
+    s.transcriptBytes = SIZE_MAX; // tests read whole wires
     return std::make_shared<SimFtdiApi>(s);
 }
 
