@@ -12,6 +12,10 @@ OperationRunner::~OperationRunner() {
     worker_.Join();
 }
 
+bool OperationRunner::Simulated() {
+    return link_.SharedApi() && !link_.SharedApi()->IsRealHardware();
+}
+
 std::string OperationRunner::State() const {
     const Activity now = activity_.load();
     if (now == Activity::Idle || !setup_.stateName)
@@ -48,7 +52,7 @@ bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
     chipState_.clear();
     fileBytes_ = 0;
     workerCpuNanos_ = 0;
-    record_.Begin(safety_.active && !operation.empty(), setup_.mode, operation);
+    record_.Begin(safety_.active && !operation.empty(), setup_.mode, operation, Simulated());
     return true;
 }
 
@@ -103,8 +107,10 @@ bool OperationRunner::CommitOutput() {
 
 bool OperationRunner::TakeBackup(const std::string& chipId,
                                  const std::function<bool(std::vector<std::uint8_t>&)>& read) {
+    // A backup of a simulated chip must never pass for a customer's firmware.
     const std::optional<std::filesystem::path> saved = ::TakeBackup(
-        setup_.mode, chipId, read, [this](const std::string& line) { Log(line); }, safety_,
+        Simulated() ? setup_.mode + " SIMULATED" : setup_.mode, chipId, read,
+        [this](const std::string& line) { Log(line); }, safety_,
         [this](const std::string& question) { return port_.AskYesNo(question); });
     if (!saved) {
         const std::string step = FailedStep();

@@ -128,6 +128,8 @@ class OperationRunner {
     std::int64_t WorkerCpuNanos() const { return workerCpuNanos_; }
 
   private:
+    // The JIG is the simulator's (or a virtual USB device's): its records and backups say so.
+    bool Simulated();
     // The one ending of every operation that reached its worker.
     // `onWorker`: the thread's CPU time is the operation's own.
     void End(Outcome outcome, bool onWorker);

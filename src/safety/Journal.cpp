@@ -14,13 +14,14 @@
 namespace {
 std::mutex appendMutex;
 
-constexpr const char* kKeys[] = {"time", "mode",       "jig",    "board",  "chipId",    "operation",
-                                 "file", "fileSha256", "backup", "result", "failedStep"};
+constexpr const char* kKeys[] = {"time",   "mode",      "jig",        "board",
+                                 "chipId", "operation", "file",       "fileSha256",
+                                 "backup", "result",    "failedStep", "device"};
 
 std::string* Field(JournalRecord& r, std::string_view key) {
-    std::string* fields[] = {&r.time,   &r.mode,      &r.jig,       &r.board,
-                             &r.chipId, &r.operation, &r.file,      &r.fileSha256,
-                             &r.backup, &r.result,    &r.failedStep};
+    std::string* fields[] = {&r.time,   &r.mode,      &r.jig,        &r.board,
+                             &r.chipId, &r.operation, &r.file,       &r.fileSha256,
+                             &r.backup, &r.result,    &r.failedStep, &r.device};
     for (std::size_t i = 0; i < std::size(kKeys); ++i)
         if (key == kKeys[i])
             return fields[i];
@@ -132,7 +133,8 @@ std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
     std::string jig = r.jig.empty() ? "-" : r.jig;
     if (!r.board.empty())
         jig += " (" + r.board + ")";
-    lines.push_back("    JIG: " + jig + (r.chipId.empty() ? "" : "   chip ID: " + r.chipId));
+    lines.push_back("    JIG: " + jig + (r.device.empty() ? "" : " " + r.device) +
+                    (r.chipId.empty() ? "" : "   chip ID: " + r.chipId));
     if (!r.file.empty()) {
         std::string file = "    file: " + r.file;
         if (r.fileSize)

@@ -20,6 +20,7 @@ struct JournalRecord {
     std::string backup;
     std::string result; // "started", "done", "failed", "stopped", "no JIG", "cancelled"
     std::string failedStep;
+    std::string device; // "(simulated)" for the simulator's JIG; empty for a real one
 };
 
 // Appends one line; false with the reason when it could not be written.

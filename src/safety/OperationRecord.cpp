@@ -42,7 +42,8 @@ void DescribeFile(JournalRecord& r) {
 }
 } // namespace
 
-void OperationRecord::Begin(bool active, const std::string& mode, const std::string& operation) {
+void OperationRecord::Begin(bool active, const std::string& mode, const std::string& operation,
+                            bool simulated) {
     std::lock_guard lock(mutex_);
     open_ = active;
     started_ = false;
@@ -50,6 +51,8 @@ void OperationRecord::Begin(bool active, const std::string& mode, const std::str
     record_.time = Now();
     record_.mode = mode;
     record_.operation = operation;
+    if (simulated)
+        record_.device = "(simulated)";
 }
 
 void OperationRecord::SetJig(const std::string& versionText) {

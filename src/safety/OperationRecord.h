@@ -10,7 +10,9 @@
 class OperationRecord {
   public:
     // Starts a record when `active`; without, every other call does nothing.
-    void Begin(bool active, const std::string& mode, const std::string& operation);
+    // `simulated`: the JIG is the simulator's, and the record's device says so.
+    void Begin(bool active, const std::string& mode, const std::string& operation,
+               bool simulated = false);
     void SetJig(const std::string& versionText);
     void SetChipId(const std::string& chipId);
     // The image file the operation reads into or writes from; its size and SHA-256 are taken
