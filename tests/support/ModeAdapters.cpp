@@ -157,7 +157,10 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
         });
         const bool closed = !lines.empty() && (lines.back() == "Close VCOM port" ||
                                                lines.back() == "Закрыли VCOM порт");
-        Hold(r, !lines.empty() && (lines.back().empty() || (closed && !opened)),
+        // An INFO erase the technician did not confirm ends before anything is sent.
+        const bool unconfirmed =
+            lines.size() == 1 && lines[0] == "INFO is not erased: the erase was not confirmed.";
+        Hold(r, !lines.empty() && (lines.back().empty() || (closed && !opened) || unconfirmed),
              "the end sequence ran");
     }
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
