@@ -12,7 +12,7 @@ OperationRunner::~OperationRunner() {
     worker_.Join();
 }
 
-bool OperationRunner::Simulated() {
+bool OperationRunner::Simulated() const {
     return link_.SharedApi() && !link_.SharedApi()->IsRealHardware();
 }
 

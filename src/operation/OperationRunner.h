@@ -129,7 +129,7 @@ class OperationRunner {
 
   private:
     // The JIG is the simulator's (or a virtual USB device's): its records and backups say so.
-    bool Simulated();
+    bool Simulated() const;
     // The one ending of every operation that reached its worker.
     // `onWorker`: the thread's CPU time is the operation's own.
     void End(Outcome outcome, bool onWorker);
