@@ -3,6 +3,7 @@
 #include "modetable/ModeTable.h"
 #include "port/RegularFile.h"
 #include "sim/ChipScenario.h"
+#include "sim/SimModule.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -111,6 +112,30 @@ bool ReadFtdiFaults(const nlohmann::json& j, FtdiFaultSpec* f, std::string* erro
     return true;
 }
 
+// Each chip section names a chip and holds what its model knows; the models throw
+// ScenarioMistake for the rest, so they are built once here to say so before anything runs.
+void CheckChips(const Scenario& s) {
+    if (!s.chips.is_object())
+        throw ScenarioMistake("\"chips\" is an object of chip sections, not " + s.chips.dump());
+    for (const auto& [name, section] : s.chips.items()) {
+        const bool known = std::any_of(Modes().begin(), Modes().end(), [&](const ModeEntry& m) {
+            return name == m.scenarioSection;
+        });
+        if (!known) {
+            std::string names;
+            for (const ModeEntry& m : Modes())
+                if (names.find("\"" + std::string(m.scenarioSection) + "\"") == std::string::npos)
+                    names +=
+                        std::string(names.empty() ? "" : ", ") + "\"" + m.scenarioSection + "\"";
+            throw ScenarioMistake("\"chips." + name + "\" is not a chip (" + names + ")");
+        }
+        if (!section.is_object())
+            throw ScenarioMistake("\"chips." + name + "\" is an object of keys, not " +
+                                  section.dump());
+    }
+    MakeSimModules(s);
+}
+
 bool ReadEvent(const nlohmann::json& j, EventSpec* e, std::string* error) {
     if (!j.is_object() || j.value("type", std::string()) != "resetButton") {
         *error = "an event needs \"type\": \"resetButton\"";
@@ -194,8 +219,10 @@ bool LoadScenario(const std::string& file, const std::string& board, SimTiming t
                 }
                 s->applicationHung = a == "hung";
             }
-            if (doc.contains("chips"))
+            if (doc.contains("chips")) {
                 s->chips = doc["chips"];
+                CheckChips(*s);
+            }
         } catch (const nlohmann::json::exception& e) {
             *error = "scenario file " + file + ": " + e.what();
             return false;

@@ -3,6 +3,7 @@
 // the chip modules their image carries.
 #include "sim/SimContext.h"
 
+#include "sim/JtagLines.h"
 #include "sim/Scenario.h"
 
 #include <algorithm>
@@ -73,23 +74,27 @@ class Pcb3Application : public SimProgram {
         return true;
     }
 
-    // The JIG's own JTAG and SPI line commands, for when no chip module claims them: they are
-    // acknowledged, and shifts return what a TAP without a chip would (all ones).
+    // The JIG's own JTAG and SPI line commands, for when no chip module claims them: shifts
+    // return what a TAP without a chip would (all ones).
     static void Jtag(SimContext& ctx) {
         const std::uint8_t sub = ctx.Rx();
         switch (sub) {
         case 'S':
         case 'X':
         case '1':
-            ctx.Tx(sub);
+            TakeJtagLineCommand(ctx, sub);
             break;
         case 'D':
+            if (!JtagLinesReady(ctx, true, "PCB3 application, a 32-bit shift", {'J', sub}))
+                break;
             for (int i = 0; i < 4; ++i)
                 ctx.Rx();
             ctx.Tx(std::vector<std::uint8_t>(4, 0xFF));
             break;
         case 'd':
         case 'i':
+            if (!JtagLinesReady(ctx, true, "PCB3 application, an 8-bit shift", {'J', sub}))
+                break;
             ctx.Rx();
             ctx.Tx(0xFF);
             break;

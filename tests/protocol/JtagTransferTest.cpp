@@ -2,8 +2,8 @@
 // log, the batches on the wire and the end of every operation.
 #include "JtagRig.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
-#include "support/Refusal.h"
 #include "support/RawLink.h"
+#include "support/Refusal.h"
 #include "support/Surprises.h"
 
 #include <sys/stat.h>

@@ -85,7 +85,8 @@ TEST(CommonCommands, FramesAndTheCpldRegistersTheyReach) {
     ASSERT_TRUE(SendCommonCommand(link, "RESET_ALTERA", {}, ReplyWait::Reply));
     EXPECT_EQ(sim->Jig().Board().cpld[64], 0);
     EXPECT_TRUE(sim->Jig().Board().cpldResetSeen);
-    EXPECT_TRUE(SendCommonCommand(link, "SPI_ON", {}, ReplyWait::Reply));
+    EXPECT_TRUE(SendCommonCommand(link, "SPI_OFF", {}, ReplyWait::Reply));
+    EXPECT_TRUE(SendCommonCommand(link, "Test-Logic-Reset", {}, ReplyWait::Reply));
     EXPECT_TRUE(SendCommonCommand(link, "DR_SHIFT_32", LittleEndian32(258), ReplyWait::Reply));
     // All four reply bytes were taken: none is left for the next command to mistake.
     EXPECT_EQ(link.ExpectRead(1, 1).outcome, WaitOutcome::TimedOut);

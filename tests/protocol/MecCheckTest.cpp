@@ -93,11 +93,18 @@ TEST_F(MecTest, Pcb3ChipAnswersOnlyWithTheCpldInItsPowerUpRouting) {
     Start("pcb3");
     std::unique_ptr<ProgrammerLink> link = OpenRawLink(sim);
     const std::string blank(4, '\xFF');
-    EXPECT_EQ(Ask(*link, "Mj", 4), blank); // no RESET_ALTERA since power-up
+    auto id = [&] { // one JTAG session: lines taken, TAP reset, ID, lines given back
+        EXPECT_EQ(Ask(*link, "JX", 1), "X");
+        EXPECT_EQ(Ask(*link, "J1", 1), "1");
+        const std::string answer = Ask(*link, "Mj", 4);
+        EXPECT_EQ(Ask(*link, "JS", 1), "S");
+        return answer;
+    };
+    EXPECT_EQ(id(), blank); // no RESET_ALTERA since power-up
     EXPECT_EQ(Ask(*link, "SR", 1), "R");
-    EXPECT_EQ(Ask(*link, "Mj", 4), "\x02\x16\xA4\x45");
+    EXPECT_EQ(id(), "\x02\x16\xA4\x45");
     EXPECT_EQ(Ask(*link, std::string("SW\x40\x05", 4), 1), "W"); // a read-back contact
-    EXPECT_EQ(Ask(*link, "Mj", 4), blank);
+    EXPECT_EQ(id(), blank);
     link.reset();
     Check(); // the check resets the CPLD first
     EXPECT_TRUE(port.HasLine("ID from MEC -> 0216 A445h"));
@@ -229,6 +236,7 @@ TEST(MecSim, RegisterAccessOutOfItsOrderIsASurprise) {
         SCOPED_TRACE(c.frame + " after " + std::to_string(c.before.size()) + " frames");
         auto sim = MakeSim("pcb2-v42");
         auto link = OpenRawLink(sim);
+        ASSERT_EQ(Ask(*link, "1", 1), "1"); // the TAP reset every session starts with
         for (const std::string& f : c.before) {
             const std::size_t want = f[0] == 'R' ? 1025 : 1;
             std::size_t got = Ask(*link, f, want).size();

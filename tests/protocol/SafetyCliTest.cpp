@@ -75,8 +75,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     // The simulator's JIG and backups are never taken for a customer's.
     EXPECT_TRUE(Has(r, "    JIG: M328_EPM240_v16   (PCB3) (simulated)   chip ID: EF4012\n"))
         << r.out;
-    EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_SIMULATED_"))
-        << backups[0];
+    EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_SIMULATED_")) << backups[0];
     EXPECT_TRUE(Has(r, "    file: " + dir.File("out.bin") + " (131072 bytes, SHA-256 ")) << r.out;
     EXPECT_TRUE(Has(r, "    backup: " + backups[0].string() + "\n"));
 

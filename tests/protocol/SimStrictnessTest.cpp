@@ -149,3 +149,47 @@ TEST(SimStrictness, AShortBusySpellLosesOnlyWhatTheWireCouldBring) {
     auto link = OpenRawLink(sim);
     EXPECT_EQ(Ask(*link, "J1J1J1", 3), "111");
 }
+
+// The JIG's JTAG lines: a JTAG command needs SPI_OFF and then a TAP reset; an operation gives
+// the lines back (SPI_ON, or '0' on PCB2) before the next one reads the ID.
+TEST(SimStrictness, JtagCommandsNeedTheLinesTakenAndGivenBack) {
+    const std::string mecId = "\x02\x16\xA4\x45";
+    const std::string shift = Bytes({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF});
+    struct Case {
+        const char* board;
+        std::vector<std::string> before; // each answered with one byte, or four for an ID
+        std::string frame;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"pcb3", {"SR"}, "Mj", "no SPI_OFF"},
+        {"pcb3", {"SR", "JX"}, "Mj", "TAP was reset"},
+        {"pcb3", {"SR", "J1", "JX"}, "Mj", "TAP was reset"}, // a reset under the SPI side
+        {"pcb3", {"SR", "JX", "J1", "JS"}, "Mj", "no SPI_OFF"},
+        {"pcb3", {"SR", "JX", "J1", "Mj", "J1"}, "Mj", "never given back"},
+        {"pcb3", {"JX"}, shift, "TAP was reset"},
+        {"pcb2-v42", {}, "j", "TAP was reset"},
+        {"pcb2-v42", {"1", "j"}, "j", "never given back"},
+        {"pcb2-npce", {}, shift, "no SPI_OFF"},
+        {"pcb2-npce", {"JX", "J1", "JS"}, "JR", "no SPI_OFF"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.board) + ": " + c.frame + " after " +
+                     std::to_string(c.before.size()) + " frames");
+        auto sim = MakeSim(c.board);
+        auto link = OpenRawLink(sim);
+        for (const std::string& f : c.before)
+            ASSERT_EQ(Ask(*link, f, f.back() == 'j' ? 4 : 1).size(), f.back() == 'j' ? 4u : 1u);
+        EXPECT_EQ(Ask(*link, c.frame, 1, kShort), kBlockTimedOut);
+        ExpectOneSurprise(c.frame, c.why);
+    }
+    // Given back and taken again, the chip answers a new session.
+    auto sim = MakeSim("pcb2-v42");
+    auto link = OpenRawLink(sim);
+    for (int session = 0; session < 2; ++session) {
+        EXPECT_EQ(Ask(*link, "1", 1), "1");
+        EXPECT_EQ(Ask(*link, "j", 4), mecId);
+        link->Send(std::vector<std::uint8_t>{'0'});
+    }
+    EXPECT_TRUE(TakeSurprises().empty());
+}

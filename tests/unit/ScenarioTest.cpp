@@ -48,6 +48,32 @@ TEST(Scenario, MistakesAreNamed) {
     EXPECT_FALSE(Load(R"({"board": "pcb9"})", "", &s, &error));
     EXPECT_NE(error.find("unknown simulated board"), std::string::npos);
     EXPECT_FALSE(LoadScenario("/no/such/file.json", "", SimTiming::Wire, &s, &error));
+    // Inside the chips: each mistake named by its key's path, none left to a model's default.
+    const std::pair<const char*, const char*> chips[] = {
+        {R"({"mecc": {}})", R"("chips.mecc" is not a chip)"},
+        {R"({"mec": 1})", R"("chips.mec" is an object)"},
+        {R"({"mec": {"eraseMs": -5}})", R"("chips.mec.eraseMs" is a whole number from 0)"},
+        {R"({"mec": {"silentAtBlok": 3}})", R"("chips.mec.silentAtBlok" is not a key)"},
+        {R"({"mec": {"fwp": "yes"}})", R"("chips.mec.fwp" is true or false)"},
+        {R"({"npceJtag": {"id": 2.5}})", R"("chips.npceJtag.id" is a whole number)"},
+        {R"({"npceJtag": {"commitStatus": {"block": 600}}})",
+         R"("chips.npceJtag.commitStatus.block" is a whole number from -1 to 511)"},
+        {R"({"npce-spi": {"id": [1, 2]}})", R"("chips.npce-spi.id" holds 4 numbers)"},
+        {R"({"ite": {"wiring": {"PD0": 0}}})", R"("chips.ite.wiring.PD0" is a whole number)"},
+        {R"({"ite": {"refusePin": "XX"}})", R"("chips.ite.refusePin" is one of)"},
+        {R"({"ene": {"wiring": "ribbon"}})", R"("chips.ene.wiring" is "soldered" or "ffc")"},
+        {R"({"ene": {"file": "no/such/folder/flash.bin"}})", "folder that does not exist"},
+        {R"({"edid": {"file": "."}})", R"("chips.edid.file" is not a regular file)"},
+        {R"({"keyboard": {"keys": [{"pins": [1]}]}})", R"("chips.keyboard.keys" holds keys)"},
+    };
+    for (const auto& [section, why] : chips) {
+        EXPECT_FALSE(Load(std::string(R"({"chips": )") + section + "}", "", &s, &error)) << section;
+        EXPECT_NE(error.find(why), std::string::npos) << error;
+    }
+    // A chip file not made yet is a new, blank chip.
+    EXPECT_TRUE(Load(R"({"chips": {"ene": {"file": "new.bin", "connector": {"KSO3": 1}}}})", "", &s,
+                     &error))
+        << error;
 }
 
 TEST(SimMemory, LoadsFromItsFileAndSavesBackWhole) {

@@ -148,6 +148,13 @@ void MecReleaseJtag(MecState& s) {
     }
 }
 
+void MecGiveBackLines(MecState& s) {
+    if (s.link.IsPcb3())
+        MecCommand(s, "SPI_ON");
+    else
+        s.link.Send({'0'});
+}
+
 bool MecIdIsBlank(const MecState& s) {
     return std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0xFF; }) ||
            std::all_of(s.id.begin(), s.id.end(), [](std::uint8_t b) { return b == 0x00; });

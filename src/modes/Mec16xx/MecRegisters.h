@@ -32,6 +32,9 @@ enum class IdCountCheck { Silent, Report };
 // that did not give its four ID bytes also gets "ID готово 4 байта но сняли меньше ОШИБКА".
 bool MecOpenJtag(MecState& s, IdCountCheck check);
 void MecReleaseJtag(MecState& s);
+// The release after a write stream that ended early: PCB3 gives the lines to SPI_ON alone;
+// PCB2 lets go with '0' as after any operation, or the next one would find them still held.
+void MecGiveBackLines(MecState& s);
 // No chip answered: the ID is all ones or all zeros, which no JTAG identifier is (its lowest
 // bit is always 1, and all ones is reserved).
 bool MecIdIsBlank(const MecState& s);

@@ -226,8 +226,7 @@ bool ReadThread_MEC16::WriteStep() {
         Send({'X'});
         MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
                                 "Потеряна связь с MEC16 (W106)"});
-        if (s_.link.IsPcb3())
-            MecCommand(s_, "SPI_ON");
+        MecGiveBackLines(s_);
         MecResultSignal(s_, good ? "OK" : "ERROR");
         s_.link.Close();
         Log(Mec::TimeLine(Mec::kTimeEnglish));
@@ -285,8 +284,7 @@ bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
         Log("Потеряна связь с MEC16 (W103)");
     Send({'X'});
     EndAccessWhileAnswering();
-    if (s_.link.IsPcb3())
-        MecCommand(s_, "SPI_ON");
+    MecGiveBackLines(s_);
     MecResultSignal(s_, "ERROR");
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));

@@ -1,5 +1,6 @@
 #include "sim/chips/EdidEeprom.h"
 
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include <algorithm>
@@ -9,33 +10,16 @@ constexpr std::size_t kSize = 256;
 // The host sends the 256 bytes right after the ready byte.
 constexpr Millis kDataGap{1000};
 
-std::filesystem::path ImageFile(const Scenario& s) {
-    const nlohmann::json& chip = s.ModuleSection("edid");
-    auto it = chip.find("file");
-    return it != chip.end() && it->is_string() ? s.Resolve(it->get<std::string>())
-                                               : std::filesystem::path();
-}
-
-bool Flag(const Scenario& s, const char* name, bool fallback) {
-    const nlohmann::json& chip = s.ModuleSection("edid");
-    auto it = chip.find(name);
-    return it != chip.end() && it->is_boolean() ? it->get<bool>() : fallback;
-}
-
-int Count(const Scenario& s, const char* name) {
-    const nlohmann::json& chip = s.ModuleSection("edid");
-    auto it = chip.find(name);
-    return it != chip.end() && it->is_number_unsigned()
-               ? static_cast<int>(std::min<std::uint64_t>(it->get<std::uint64_t>(), 4096))
-               : 0;
-}
 } // namespace
 
 SimEdidEeprom::SimEdidEeprom(const Scenario& scenario)
-    : panel_(Flag(scenario, "panel", true)),
-      writeProtected_(Flag(scenario, "writeProtected", false)),
-      extraReplyBytes_(Count(scenario, "extraReplyBytes")),
-      memory_(ImageFile(scenario), kSize, 0xFF) {
+    : SimEdidEeprom(ChipSection(scenario, "edid")) {}
+
+SimEdidEeprom::SimEdidEeprom(ChipSection&& c)
+    : panel_(c.Flag("panel", true)), writeProtected_(c.Flag("writeProtected", false)),
+      extraReplyBytes_(static_cast<int>(c.Whole("extraReplyBytes", 0, 0, 4096))),
+      memory_(c.File(), kSize, 0xFF) {
+    c.Finish();
     if (memory_.File().empty())
         memory_.Data() = DefaultImage();
 }

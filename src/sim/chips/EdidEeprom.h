@@ -9,6 +9,8 @@
 
 #include <mutex>
 
+class ChipSection;
+
 class SimEdidEeprom : public SimModule {
   public:
     explicit SimEdidEeprom(const Scenario& scenario);
@@ -24,6 +26,7 @@ class SimEdidEeprom : public SimModule {
     static std::vector<std::uint8_t> DefaultImage();
 
   private:
+    explicit SimEdidEeprom(ChipSection&& section);
     void Read(SimContext& ctx);
     void Write(SimContext& ctx);
 

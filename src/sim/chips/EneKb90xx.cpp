@@ -1,6 +1,6 @@
 #include "sim/chips/EneKb90xx.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include "sim/CpldRouting.h"
@@ -32,48 +32,51 @@ std::uint16_t CrcArc(std::uint16_t crc, std::uint8_t byte) {
 } // namespace
 
 SimEneKb90xx::SimEneKb90xx(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.ModuleSection(Name());
-    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
-    debugVersion_ = static_cast<std::uint8_t>(IntOr(c, "debugVersion", debugVersion_));
-    connected_ = BoolOr(c, "connected", true);
-    silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
-    failBlock_ = IntOr(c, "failBlock", 0);
-    checksumNoise_ = std::clamp(IntOr(c, "checksumNoise", 0), 0, 1 << 20);
-    auto corrupt = c.find("corruptAfterWrite");
-    if (corrupt != c.end() && corrupt->is_object()) {
-        const int address = IntOr(*corrupt, "address", -1);
-        if (address >= 0 && static_cast<std::size_t>(address) < kFlashSize)
-            corruptAddress_ = static_cast<std::size_t>(address);
-        corruptXor_ = static_cast<std::uint8_t>(IntOr(*corrupt, "xor", 0x01));
+    ChipSection c(scenario, Name());
+    constexpr long long kLastAddress = static_cast<long long>(kFlashSize) - 1;
+    constexpr long long kMostBlocks = static_cast<long long>(kFlashSize) / 128;
+    memory_ = c.Memory(kFlashSize, DefaultImage);
+    debugVersion_ = static_cast<std::uint8_t>(c.Whole("debugVersion", debugVersion_, 0, 0xFF));
+    connected_ = c.Flag("connected", true);
+    silentAtBlock_ = static_cast<int>(c.Whole("silentAtBlock", 0, 0, kMostBlocks));
+    failBlock_ = static_cast<int>(c.Whole("failBlock", 0, 0, kMostBlocks));
+    checksumNoise_ = static_cast<int>(c.Whole("checksumNoise", 0, 0, 1 << 20));
+    if (std::optional<ChipSection> corrupt = c.Part("corruptAfterWrite")) {
+        corruptAddress_ = static_cast<std::size_t>(corrupt->Whole("address", 0, 0, kLastAddress));
+        corruptXor_ = static_cast<std::uint8_t>(corrupt->Whole("xor", 0x01, 0, 0xFF));
+        corrupt->Finish();
     }
-    const int swap = IntOr(c, "swapAfterWrite", -1);
-    if (swap >= 0 && static_cast<std::size_t>(swap) + 1 < kFlashSize)
+    if (const long long swap = c.Whole("swapAfterWrite", -1, 0, kLastAddress - 1); swap >= 0)
         swapAddress_ = static_cast<std::size_t>(swap);
-    auto answer = c.find("checksumAnswer");
-    if (answer != c.end() && answer->is_array() && answer->size() == 4) {
+    if (const std::vector<long long> answer = c.Wholes("checksumAnswer", 4, 0, 0xFF);
+        !answer.empty()) {
         std::array<std::uint8_t, 4> bytes{};
         for (std::size_t i = 0; i < 4; ++i)
-            bytes[i] = static_cast<std::uint8_t>(
-                (*answer)[i].is_number_integer() ? (*answer)[i].get<int>() : 0);
+            bytes[i] = static_cast<std::uint8_t>(answer[i]);
         checksumAnswer_ = bytes;
     }
-    auto wiring = c.find("wiring");
-    if (wiring != c.end() && wiring->is_string() && wiring->get<std::string>() == "ffc") {
-        static const nlohmann::json none = nlohmann::json::object();
-        auto conn = c.find("connector");
-        const nlohmann::json& pins = conn != c.end() && conn->is_object() ? *conn : none;
-        const int n = IntOr(c, "cable", 30);
-        const bool mirrored = BoolOr(c, "mirrored", false);
-        auto contact = [&](const char* key) {
-            const int pin = IntOr(pins, key, 0);
-            const int at = mirrored ? n - pin + 1 : pin;
-            if (pin < 1 || pin > n || at < 1 || at > 32)
-                ffcMisfit_ = true;
-            return at;
-        };
-        ffc_ = Lines{contact("KSO3"), contact("KSI4"), contact("KSI7"), contact("KSI6"),
-                     contact("KSI5")};
+    const std::string wiring = c.Text("wiring").value_or("soldered");
+    if (wiring != "soldered" && wiring != "ffc")
+        c.Mistake("wiring", "is \"soldered\" or \"ffc\", not \"" + wiring + "\"");
+    const int n = static_cast<int>(c.Whole("cable", 30, 1, 64));
+    const bool mirrored = c.Flag("mirrored", false);
+    std::optional<ChipSection> pins = c.Part("connector");
+    bool misfit = false;
+    auto contact = [&](const char* key) {
+        const int pin = pins ? static_cast<int>(pins->Whole(key, 0, 0, 64)) : 0;
+        const int at = mirrored ? n - pin + 1 : pin;
+        misfit = misfit || pin < 1 || pin > n || at < 1 || at > 32;
+        return at;
+    };
+    const Lines lines{contact("KSO3"), contact("KSI4"), contact("KSI7"), contact("KSI6"),
+                      contact("KSI5")};
+    if (wiring == "ffc") {
+        ffc_ = lines;
+        ffcMisfit_ = misfit;
     }
+    if (pins)
+        pins->Finish();
+    c.Finish();
 }
 
 SimEneKb90xx::~SimEneKb90xx() = default;

@@ -1,6 +1,6 @@
 #include "sim/chips/IteEc.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include "sim/SimContext.h"
@@ -41,13 +41,6 @@ const std::map<std::string, std::string>& CodeSignals() {
     return codes;
 }
 
-std::optional<std::uint8_t> ByteAt(const nlohmann::json& j, const char* key) {
-    auto it = j.find(key);
-    if (it == j.end() || !it->is_number_integer())
-        return std::nullopt;
-    return static_cast<std::uint8_t>(it->get<int>());
-}
-
 std::chrono::nanoseconds Cycles(std::size_t n) {
     return kBusCycle * static_cast<long>(n);
 }
@@ -64,54 +57,54 @@ const std::map<std::string, int>& SimIteEc::DefaultWiring() {
 }
 
 SimIteEc::SimIteEc(const Scenario& scenario) : wiring_(DefaultWiring()) {
-    const nlohmann::json& c = scenario.ModuleSection(Name());
-    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
+    ChipSection c(scenario, Name());
+    constexpr long long kMostBlocks = static_cast<long long>(kFlashSize / kWriteBlock);
+    memory_ = c.Memory(kFlashSize, DefaultImage);
     const bool timed = scenario.timing == SimTiming::Wire;
     std::vector<std::uint8_t> eraseOpcodes{0x60, 0xC7};
-    if (auto opcodes = c.find("chipErase"); opcodes != c.end()) {
-        try {
-            std::vector<std::uint8_t> known;
-            for (long long op : WholeNumbers(*opcodes, "chipErase", 0, 255))
-                known.push_back(static_cast<std::uint8_t>(op));
-            eraseOpcodes = std::move(known);
-        } catch (const ScenarioMistake&) {
-            // as the other keys of this section: a malformed value keeps the default
-        }
-    }
+    if (const std::vector<long long> known = c.Wholes("chipErase", 0, 0, 0xFF); !known.empty())
+        eraseOpcodes.assign(known.begin(), known.end());
     flash_ = std::make_unique<IteSerialFlash>(memory_->Data(), timed ? kChipErase : 0ns,
                                               timed ? kPageProgram : 0ns, eraseOpcodes);
 
-    auto id = c.find("id");
-    if (id != c.end() && id->is_array() && id->size() == 2)
-        for (std::size_t i = 0; i < 2; ++i)
-            if ((*id)[i].is_number_integer())
-                id_[i] = static_cast<std::uint8_t>((*id)[i].get<int>());
-    id_[2] = static_cast<std::uint8_t>(IntOr(c, "revision", id_[2]));
-    connected_ = BoolOr(c, "connected", true);
-    auto wiring = c.find("wiring");
-    if (wiring != c.end() && wiring->is_object())
+    const std::vector<long long> id = c.Wholes("id", 2, 0, 0xFF);
+    for (std::size_t i = 0; i < id.size(); ++i)
+        id_[i] = static_cast<std::uint8_t>(id[i]);
+    id_[2] = static_cast<std::uint8_t>(c.Whole("revision", id_[2], 0, 0xFF));
+    connected_ = c.Flag("connected", true);
+    kbPins_ = static_cast<int>(c.Whole("kbPins", kDefaultKbPins, 1, 64));
+    if (std::optional<ChipSection> wiring = c.Part("wiring")) {
         for (auto& [signal, contact] : wiring_)
-            contact = IntOr(*wiring, signal.c_str(), contact);
-    kbPins_ = IntOr(c, "kbPins", kDefaultKbPins);
-    reversed_ = BoolOr(c, "reversed", false);
+            contact = static_cast<int>(wiring->Whole(signal.c_str(), contact, 1, kbPins_));
+        wiring->Finish();
+    }
+    reversed_ = c.Flag("reversed", false);
 
-    silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
-    badBlock_ = IntOr(c, "badBlock", 0);
-    refuseAddress_ = ByteAt(c, "refuseAddress");
-    auto refuse = c.find("refuseWrite");
-    if (refuse != c.end() && refuse->is_object())
-        refuseWrite_ = {static_cast<std::uint8_t>(IntOr(*refuse, "register", 0)),
-                        static_cast<std::uint8_t>(IntOr(*refuse, "value", 0))};
-    addressAnswer_ = ByteAt(c, "addressAnswer").value_or(kDone);
-    setupAnswer_ = ByteAt(c, "setupAnswer").value_or('*');
-    auto pin = c.find("refusePin");
-    if (pin != c.end() && pin->is_string())
-        refusePin_ = pin->get<std::string>();
-    endOfSetupAnswer_ = ByteAt(c, "endOfSetupAnswer");
-    auto stuck = c.find("stuckZeroBits");
-    if (stuck != c.end() && stuck->is_object())
-        flash_->SetStuckZeroBits(static_cast<std::uint32_t>(IntOr(*stuck, "address", 0)),
-                                 static_cast<std::uint8_t>(IntOr(*stuck, "mask", 0)));
+    silentAtBlock_ = static_cast<int>(c.Whole("silentAtBlock", 0, 0, kMostBlocks));
+    badBlock_ = static_cast<int>(c.Whole("badBlock", 0, 0, kMostBlocks));
+    if (const long long r = c.Whole("refuseAddress", -1, 0, 0xFF); r >= 0)
+        refuseAddress_ = static_cast<std::uint8_t>(r);
+    if (std::optional<ChipSection> refuse = c.Part("refuseWrite")) {
+        refuseWrite_ = {static_cast<std::uint8_t>(refuse->Whole("register", 0, 0, 0xFF)),
+                        static_cast<std::uint8_t>(refuse->Whole("value", 0, 0, 0xFF))};
+        refuse->Finish();
+    }
+    addressAnswer_ = static_cast<std::uint8_t>(c.Whole("addressAnswer", kDone, 0, 0xFF));
+    setupAnswer_ = static_cast<std::uint8_t>(c.Whole("setupAnswer", '*', 0, 0xFF));
+    refusePin_ = c.Text("refusePin").value_or("");
+    if (!refusePin_.empty() && !CodeSignals().count(refusePin_))
+        c.Mistake("refusePin", "is one of the JIG's triple codes (d0 ... d7, BL, WR, DS, IN, AS, "
+                               "K4, K5), not \"" +
+                                   refusePin_ + "\"");
+    if (const long long end = c.Whole("endOfSetupAnswer", -1, 0, 0xFF); end >= 0)
+        endOfSetupAnswer_ = static_cast<std::uint8_t>(end);
+    if (std::optional<ChipSection> stuck = c.Part("stuckZeroBits")) {
+        flash_->SetStuckZeroBits(
+            static_cast<std::uint32_t>(stuck->Whole("address", 0, 0, kFlashSize - 1)),
+            static_cast<std::uint8_t>(stuck->Whole("mask", 0, 0, 0xFF)));
+        stuck->Finish();
+    }
+    c.Finish();
 }
 
 SimIteEc::~SimIteEc() {

@@ -1,6 +1,6 @@
 #include "sim/chips/KeyboardMatrix.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include <algorithm>
@@ -10,13 +10,16 @@ constexpr long long kMostMs = 24LL * 3600 * 1000;
 } // namespace
 
 SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
-    const nlohmann::json& chip = scenario.ModuleSection(Name());
+    ChipSection c(scenario, Name());
+    const nlohmann::json* keys = c.Raw("keys");
+    const nlohmann::json* answers = c.Raw("answers");
     try {
-        if (chip.contains("keys"))
-            for (const nlohmann::json& k : chip["keys"]) {
+        if (keys)
+            for (const nlohmann::json& k :
+                 keys->is_array() ? *keys : nlohmann::json::array({*keys})) {
                 const std::vector<long long> pins = WholeNumbers(k.at("pins"), "pins", 0, 255);
                 if (pins.size() != 2)
-                    continue;
+                    throw ScenarioMistake("\"pins\" holds 2 numbers, not " + k["pins"].dump());
                 Key key{static_cast<int>(std::min(pins[0], pins[1])),
                         static_cast<int>(std::max(pins[0], pins[1])), 0, -1};
                 if (!k.value("stuck", false)) {
@@ -25,19 +28,24 @@ SimKeyboardMatrix::SimKeyboardMatrix(const Scenario& scenario) {
                 }
                 keys_.push_back(key);
             }
-        if (chip.contains("answers"))
-            for (const nlohmann::json& answer : chip["answers"]) {
+    } catch (const std::exception& e) {
+        c.Mistake("keys", std::string("holds keys as {\"pins\": [a, b], \"from\", \"to\", "
+                                      "\"stuck\"}: ") +
+                              e.what());
+    }
+    try {
+        if (answers)
+            for (const nlohmann::json& answer : *answers) {
                 std::vector<std::uint8_t> bytes;
                 for (const long long b : WholeNumbers(answer, "answers", 0, 0xFF))
                     bytes.push_back(static_cast<std::uint8_t>(b));
                 rawAnswers_.push_back(std::move(bytes));
             }
-        scanMicros_ = static_cast<long>(WholeNumber(chip, "scanMicros", 1000, 0, kMostMs * 1000));
-    } catch (const std::exception&) {
-        // A malformed section leaves a keyboard with no keys pressed.
-        keys_.clear();
-        rawAnswers_.clear();
+    } catch (const std::exception& e) {
+        c.Mistake("answers", std::string("holds lists of bytes: ") + e.what());
     }
+    scanMicros_ = static_cast<long>(c.Whole("scanMicros", 1000, 0, kMostMs * 1000));
+    c.Finish();
 }
 
 int SimKeyboardMatrix::Scans() const {

@@ -1,9 +1,10 @@
 #include "sim/chips/Mec16xx.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include "sim/CpldRouting.h"
+#include "sim/JtagLines.h"
 #include "sim/SimContext.h"
 
 #include <algorithm>
@@ -46,11 +47,6 @@ constexpr std::uint8_t kWriteRequest = 'R';
 constexpr std::uint8_t kProgrammed = 'G';
 constexpr std::uint8_t kNotProgrammed = 'E';
 
-long long NumberOr(const nlohmann::json& j, const char* key, long long fallback) {
-    auto it = j.find(key);
-    return it != j.end() && it->is_number_integer() ? it->get<long long>() : fallback;
-}
-
 std::vector<std::uint8_t> BigEndian(std::uint32_t v) {
     return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
             static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
@@ -66,18 +62,20 @@ int HexDigit(std::uint8_t c) {
 } // namespace
 
 SimMec16xx::SimMec16xx(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.ModuleSection(Name());
-    memory_ = ChipMemory(scenario, c, kImageSize, DefaultImage);
-    id_ = static_cast<std::uint32_t>(NumberOr(c, "id", kDefaultId));
-    connected_ = BoolOr(c, "connected", true);
-    fwp_ = BoolOr(c, "fwp", false);
-    bootLock_ = BoolOr(c, "bootLock", false);
-    regFffd00_ = static_cast<std::uint32_t>(NumberOr(c, "regFFFD00", regFffd00_));
-    eraseTime_ = milliseconds(std::clamp<long long>(NumberOr(c, "eraseMs", 1200), 0, 600000));
-    stuckBusy_ = BoolOr(c, "stuckBusy", false);
-    silentAtBlock_ = static_cast<int>(NumberOr(c, "silentAtBlock", 0));
-    badStatusAtBlock_ = static_cast<int>(NumberOr(c, "badStatusAtBlock", 0));
-    surplusRegister_ = NumberOr(c, "surplusRegister", -1);
+    ChipSection c(scenario, Name());
+    constexpr long long kBlocks = kWriteBlocks; // the most of a read (194) or a write
+    memory_ = c.Memory(kImageSize, DefaultImage);
+    id_ = static_cast<std::uint32_t>(c.Whole("id", kDefaultId, 0, 0xFFFFFFFF));
+    connected_ = c.Flag("connected", true);
+    fwp_ = c.Flag("fwp", false);
+    bootLock_ = c.Flag("bootLock", false);
+    regFffd00_ = static_cast<std::uint32_t>(c.Whole("regFFFD00", regFffd00_, 0, 0xFFFFFFFF));
+    eraseTime_ = milliseconds(c.Whole("eraseMs", 1200, 0, 600000));
+    stuckBusy_ = c.Flag("stuckBusy", false);
+    silentAtBlock_ = static_cast<int>(c.Whole("silentAtBlock", 0, 0, kBlocks));
+    badStatusAtBlock_ = static_cast<int>(c.Whole("badStatusAtBlock", 0, 0, kBlocks));
+    surplusRegister_ = c.Whole("surplusRegister", -1, -1, 0xFFFFFF);
+    c.Finish();
 }
 
 SimMec16xx::~SimMec16xx() = default;
@@ -115,25 +113,40 @@ bool SimMec16xx::Handle(std::uint8_t command, SimContext& ctx) {
     case '0':
         if (ctx.Pcb3())
             return false;
-        return true; // PCB2 lets go of the JTAG lines; nothing is answered
+        ReleaseTapWithoutSpi(ctx); // nothing is answered
+        return true;
     case 'j':
-        ReadId(ctx);
-        return true;
     case 'r':
-        ReadRegister(ctx, command);
-        return true;
     case 'w':
-        WriteRegister(ctx, command);
-        return true;
     case 'R':
-        ReadStream(ctx, command);
-        return true;
     case 'W':
-        WriteStream(ctx, command);
-        return true;
+        break;
     default:
         return false;
     }
+    const std::vector<std::uint8_t> frame =
+        ctx.Pcb3() ? std::vector<std::uint8_t>{static_cast<std::uint8_t>(Pcb3Prefix()), command}
+                   : std::vector<std::uint8_t>{command};
+    if (!JtagLinesReady(ctx, ctx.Pcb3(), "MEC16xx JTAG command", frame))
+        return true;
+    switch (command) {
+    case 'j':
+        ReadId(ctx, frame);
+        break;
+    case 'r':
+        ReadRegister(ctx, command);
+        break;
+    case 'w':
+        WriteRegister(ctx, command);
+        break;
+    case 'R':
+        ReadStream(ctx, command);
+        break;
+    default:
+        WriteStream(ctx, command);
+        break;
+    }
+    return true;
 }
 
 std::optional<std::uint32_t> SimMec16xx::TakeHex(SimContext& ctx, int digits, std::uint8_t command,
@@ -155,10 +168,21 @@ std::optional<std::uint32_t> SimMec16xx::TakeHex(SimContext& ctx, int digits, st
 
 void SimMec16xx::JtagReset(SimContext& ctx) {
     ctx.Busy(kJtagResetTime, "resetting the JTAG TAP");
+    ResetTapWithoutSpi(ctx);
     ctx.Tx(std::uint8_t{'1'});
 }
 
-void SimMec16xx::ReadId(SimContext& ctx) {
+// Every operation opens a session with the ID read and gives the lines back at its end: a
+// second session over one that was never given back is a host that skipped the release.
+void SimMec16xx::ReadId(SimContext& ctx, const std::vector<std::uint8_t>& frame) {
+    const unsigned releases = ctx.Board().jtagReleases;
+    if (sessionReleases_ && *sessionReleases_ == releases) {
+        ctx.Surprise("MEC16xx ID read, a new session over one never given back (JTAG_RESET and "
+                     "SPI_ON, or '0' on PCB2)",
+                     frame);
+        return;
+    }
+    sessionReleases_ = releases;
     ctx.Busy(kIdTime, "reading the JTAG ID");
     ctx.Tx(BigEndian(Reachable(ctx) ? id_ : 0xFFFFFFFF));
 }
@@ -329,10 +353,9 @@ void SimMec16xx::ReadStream(SimContext& ctx, std::uint8_t command) {
         TakeHex(ctx, 6, command, "MEC16xx read stream start");
     if (!address)
         return;
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%06X", static_cast<unsigned>(*address));
-    std::vector<std::uint8_t> start{command};
-    start.insert(start.end(), digits, digits + 6);
+    char text[8];
+    std::snprintf(text, sizeof text, "%c%06X", command, static_cast<unsigned>(*address));
+    const std::vector<std::uint8_t> start(text, text + 7);
     if (access_ != 1 || mode_ != kModeRead || !armed_) {
         ctx.Surprise("MEC16xx read stream start without FF3910h = 1 and FF3908h = 105h just "
                      "before it",

@@ -29,7 +29,8 @@
 // FF3908h = 0 and FF3910h = 0 end access. Anything out of that order, a stream or an erase
 // that was not armed, FF3910h = 1 while an earlier operation's access is still open, and a
 // register written while the flash is erasing are protocol surprises. Programming only clears
-// bits.
+// bits. The JIG's lines are strict too (sim/JtagLines.h): no command before SPI_OFF and
+// JTAG_RESET (PCB2: '1'), and no new session (ID read) before the last one gave them back.
 #include "sim/SimModule.h"
 
 #include <chrono>
@@ -68,7 +69,7 @@ class SimMec16xx : public SimModule {
     std::optional<std::uint32_t> TakeHex(SimContext& ctx, int digits, std::uint8_t command,
                                          const std::string& step);
     void JtagReset(SimContext& ctx);
-    void ReadId(SimContext& ctx);
+    void ReadId(SimContext& ctx, const std::vector<std::uint8_t>& frame);
     void ReadRegister(SimContext& ctx, std::uint8_t command);
     void WriteRegister(SimContext& ctx, std::uint8_t command);
     bool TakeRegisterWrite(SimContext& ctx, std::uint32_t address, std::uint32_t value);
@@ -101,4 +102,6 @@ class SimMec16xx : public SimModule {
     bool armed_ = false;              // one stream or erase may start
     std::optional<std::chrono::steady_clock::time_point> eraseEnds_;
     int busyPollsLeft_ = 0; // instant timing
+    // The JIG's release count when the open session read the ID.
+    std::optional<unsigned> sessionReleases_;
 };

@@ -1,9 +1,10 @@
 #include "sim/chips/NpceJtag.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include "sim/CpldRouting.h"
+#include "sim/JtagLines.h"
 #include "sim/SimContext.h"
 
 #include <chrono>
@@ -43,31 +44,30 @@ std::uint32_t Rx32(SimContext& ctx) {
 } // namespace
 
 SimNpceJtag::SimNpceJtag(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.ModuleSection(Name());
-    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
+    ChipSection c(scenario, Name());
+    constexpr long long kLastBlock = kFlashSize / kBlockSize - 1;
+    memory_ = c.Memory(kFlashSize, DefaultImage);
     const bool wire = scenario.timing == SimTiming::Wire;
-    const auto id = static_cast<std::uint32_t>(c.contains("id") && c["id"].is_number_unsigned()
-                                                   ? c["id"].get<std::uint64_t>()
-                                                   : kDefaultId);
-    controller_ = std::make_unique<NpceJtagController>(
-        memory_->Data(), id,
-        wire ? milliseconds(IntOr(c, "eraseMs", kDefaultEraseMs)) : milliseconds(0));
-    controller_->EraseNeverEnds(IntOr(c, "eraseNeverEnds", -1));
-    connected_ = BoolOr(c, "connected", true);
-    reversed_ = BoolOr(c, "reversed", false);
-    silentAtBlock_ = IntOr(c, "silentAtBlock", -1);
-    auto commit = c.find("commitStatus");
-    if (commit != c.end() && commit->is_object()) {
-        commitFaultBlock_ = IntOr(*commit, "block", -1);
-        commitFaultStatus_ = static_cast<std::uint8_t>(IntOr(*commit, "status", 0x23));
+    const auto id = static_cast<std::uint32_t>(c.Whole("id", kDefaultId, 0, 0xFFFFFFFF));
+    const milliseconds erase(c.Whole("eraseMs", kDefaultEraseMs, 0, 600000));
+    controller_ =
+        std::make_unique<NpceJtagController>(memory_->Data(), id, wire ? erase : milliseconds(0));
+    controller_->EraseNeverEnds(static_cast<int>(c.Whole("eraseNeverEnds", -1, -1, 31)));
+    connected_ = c.Flag("connected", true);
+    reversed_ = c.Flag("reversed", false);
+    silentAtBlock_ = static_cast<int>(c.Whole("silentAtBlock", -1, -1, kLastBlock));
+    if (std::optional<ChipSection> commit = c.Part("commitStatus")) {
+        commitFaultBlock_ = static_cast<int>(commit->Whole("block", -1, -1, kLastBlock));
+        commitFaultStatus_ = static_cast<std::uint8_t>(commit->Whole("status", 0x23, 0, 0xFF));
+        commit->Finish();
     }
-    auto corrupt = c.find("corruptAfterWrite");
-    if (corrupt != c.end() && corrupt->is_object()) {
-        const int address = IntOr(*corrupt, "address", -1);
-        if (address >= 0 && static_cast<std::size_t>(address) < kFlashSize)
-            corruptAddress_ = static_cast<std::size_t>(address);
-        corruptXor_ = static_cast<std::uint8_t>(IntOr(*corrupt, "xor", 0x01));
+    if (std::optional<ChipSection> corrupt = c.Part("corruptAfterWrite")) {
+        corruptAddress_ = static_cast<std::size_t>(
+            corrupt->Whole("address", 0, 0, static_cast<long long>(kFlashSize) - 1));
+        corruptXor_ = static_cast<std::uint8_t>(corrupt->Whole("xor", 0x01, 0, 0xFF));
+        corrupt->Finish();
     }
+    c.Finish();
 }
 
 SimNpceJtag::~SimNpceJtag() = default;
@@ -87,7 +87,7 @@ bool SimNpceJtag::Prepared() const {
 }
 
 bool SimNpceJtag::TapReachable(SimContext& ctx) const {
-    if (!connected_ || spiOn_)
+    if (!connected_ || ctx.Board().spiLinesOn)
         return false;
     if (!ctx.Pcb3())
         return true; // PCB2: lines A to E wired by hand
@@ -137,20 +137,37 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
     switch (sub) {
     case 'S': {
         std::lock_guard lock(mutex_);
-        spiOn_ = true;
         controller_->EndSession();
         break;
     }
     case 'X':
-        spiOn_ = false;
         break;
-    case '1': {
+    case '1':
         ctx.Busy(kShortShift, "resetting the TAP");
-        std::lock_guard lock(mutex_);
-        if (TapReachable(ctx))
-            controller_->TestLogicReset();
         break;
+    case 'i':
+    case 'd':
+    case 'D':
+    case 'T':
+    case 'W':
+    case 'R':
+        if (!JtagLinesReady(ctx, true, "NPCE JTAG command", {'J', sub}))
+            return true;
+        Shift(sub, ctx);
+        return true;
+    default:
+        return false;
     }
+    TakeJtagLineCommand(ctx, sub);
+    if (sub == '1' && ctx.Board().tapReset && TapReachable(ctx)) {
+        std::lock_guard lock(mutex_);
+        controller_->TestLogicReset();
+    }
+    return true;
+}
+
+void SimNpceJtag::Shift(std::uint8_t sub, SimContext& ctx) {
+    switch (sub) {
     case 'i':
     case 'd': {
         const std::uint8_t v = ctx.Rx();
@@ -161,7 +178,7 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
             out = sub == 'i' ? controller_->ShiftIr(v) : controller_->ShiftDr8(v);
         }
         ctx.Tx(out);
-        return true;
+        return;
     }
     case 'D': {
         const std::uint32_t v = Rx32(ctx);
@@ -173,7 +190,7 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
             Persist();
         }
         Tx32(ctx, out);
-        return true;
+        return;
     }
     case 'T': {
         const std::uint8_t idle = ctx.Rx();
@@ -188,19 +205,15 @@ bool SimNpceJtag::Jtag(std::uint8_t sub, SimContext& ctx) {
             Persist();
         }
         ctx.Tx(static_cast<std::uint8_t>(out));
-        return true;
+        return;
     }
     case 'W':
         Batch(ctx);
-        return true;
-    case 'R':
-        BlockRead(ctx);
-        return true;
+        return;
     default:
-        return false;
+        BlockRead(ctx);
+        return;
     }
-    ctx.Tx(sub);
-    return true;
 }
 
 // "J" "W", length (low first), mode, entries of code + value. A length that is no whole number

@@ -53,6 +53,7 @@ class SimNpceJtag : public SimModule {
   private:
     bool Jtag(std::uint8_t sub, SimContext& ctx);
     bool TapReachable(SimContext& ctx) const;
+    void Shift(std::uint8_t sub, SimContext& ctx);
     void Batch(SimContext& ctx);
     void BlockRead(SimContext& ctx);
     [[noreturn]] void FallSilent(SimContext& ctx);
@@ -62,7 +63,6 @@ class SimNpceJtag : public SimModule {
     mutable std::mutex mutex_;
     std::unique_ptr<SimMemory> memory_;
     std::unique_ptr<NpceJtagController> controller_;
-    bool spiOn_ = true; // the JIG's lines are its SPI side until 'J' 'X'
     bool connected_ = true;
     bool reversed_ = false;
     int silentAtBlock_ = -1;

@@ -1,6 +1,6 @@
 #include "sim/chips/NpceSpi.h"
 
-#include "sim/ChipScenario.h"
+#include "sim/ChipSection.h"
 #include "sim/Scenario.h"
 
 #include "sim/SimContext.h"
@@ -26,35 +26,30 @@ constexpr std::uint8_t kFailed = 0x00;
 constexpr std::uint8_t kReady = '*';
 constexpr std::uint8_t kEndWrite = 0x07;
 
-std::optional<std::size_t> AddressOr(const nlohmann::json& j, const char* key) {
-    const int a = IntOr(j, key, -1);
-    if (a < 0 || static_cast<std::size_t>(a) >= SimNpceSpi::kFlashSize)
-        return std::nullopt;
-    return static_cast<std::size_t>(a);
-}
 } // namespace
 
 SimNpceSpi::SimNpceSpi(const Scenario& scenario) {
-    const nlohmann::json& c = scenario.ModuleSection(Name());
-    memory_ = ChipMemory(scenario, c, kFlashSize, DefaultImage);
-    auto id = c.find("id");
-    if (id != c.end() && id->is_array() && id->size() == 4) {
-        for (std::size_t i = 0; i < 4; ++i)
-            id_[i] =
-                static_cast<std::uint8_t>((*id)[i].is_number_integer() ? (*id)[i].get<int>() : 0);
+    ChipSection c(scenario, Name());
+    constexpr long long kLastAddress = static_cast<long long>(kFlashSize) - 1;
+    constexpr long long kMostBlocks = 512; // of a write; a read has 256
+    memory_ = c.Memory(kFlashSize, DefaultImage);
+    const std::vector<long long> id = c.Wholes("id", 4, 0, 0xFF);
+    for (std::size_t i = 0; i < id.size(); ++i)
+        id_[i] = static_cast<std::uint8_t>(id[i]);
+    connected_ = c.Flag("connected", true);
+    silentAtBlock_ = static_cast<int>(c.Whole("silentAtBlock", 0, 0, kMostBlocks));
+    failBlock_ = static_cast<int>(c.Whole("failBlock", 0, 0, kMostBlocks));
+    if (std::optional<ChipSection> corrupt = c.Part("corruptAfterWrite")) {
+        corruptAddress_ = static_cast<std::size_t>(corrupt->Whole("address", 0, 0, kLastAddress));
+        corruptXor_ = static_cast<std::uint8_t>(corrupt->Whole("xor", 0x01, 0, 0xFF));
+        corrupt->Finish();
     }
-    connected_ = BoolOr(c, "connected", true);
-    silentAtBlock_ = IntOr(c, "silentAtBlock", 0);
-    failBlock_ = IntOr(c, "failBlock", 0);
-    auto corrupt = c.find("corruptAfterWrite");
-    if (corrupt != c.end() && corrupt->is_object()) {
-        corruptAddress_ = AddressOr(*corrupt, "address");
-        corruptXor_ = static_cast<std::uint8_t>(IntOr(*corrupt, "xor", 0x01));
-    }
-    eraseFails_ = BoolOr(c, "eraseFails", false);
-    notBlankAt_ = AddressOr(c, "notBlankAt");
-    endStatus_ = static_cast<std::uint8_t>(IntOr(c, "endStatus", kDone));
-    surplusAtBlock_ = IntOr(c, "surplusAtBlock", 0);
+    eraseFails_ = c.Flag("eraseFails", false);
+    if (const long long at = c.Whole("notBlankAt", -1, 0, kLastAddress); at >= 0)
+        notBlankAt_ = static_cast<std::size_t>(at);
+    endStatus_ = static_cast<std::uint8_t>(c.Whole("endStatus", kDone, 0, 0xFF));
+    surplusAtBlock_ = static_cast<int>(c.Whole("surplusAtBlock", 0, 0, kMostBlocks));
+    c.Finish();
 }
 
 SimNpceSpi::~SimNpceSpi() = default;
