@@ -1,0 +1,64 @@
+// The map beside a mode window: cells coloured by what each block holds, the blocks a verify
+// found different in red, and a click's hex.
+#include "gui/DumpMapView.h"
+#include "support/Pattern.h"
+#include "ui/support/UiTestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(DumpMapView, CellsColouredByWhatEachBlockHoldsAndAClickShowsItsBytes) {
+    std::string dump = Pattern(26 * 4096, 37, 1, 9) + std::string(6 * 4096, '\xFF');
+    for (const std::size_t zeroBlock : {5, 9})
+        dump.replace(zeroBlock * 4096, 4096, std::string(4096, '\0'));
+    std::string chip = dump;
+    chip[3 * 4096 + 7] = static_cast<char>(chip[3 * 4096 + 7] ^ 1);
+    chip[27 * 4096] = '\0';
+
+    auto verify = std::make_shared<DumpPicture>();
+    verify->file = "/somewhere/in.bin";
+    verify->image = Bytes(dump);
+    verify->readBack = Bytes(chip);
+    verify->map = MapAgainst(verify->image, verify->readBack, 4096, chip.size());
+    QWidget owner;
+    owner.show();
+    DumpMapView* view = DumpMapView::ShowFor(&owner, verify);
+    ASSERT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowTitle(), "Dump map: in.bin");
+    const auto colourAt = [view](int block) {
+        const QImage shot = view->Strip()->grab().toImage();
+        return shot.pixelColor(view->Strip()->CellRect(block).center());
+    };
+    const QColor data = BlockColour(BlockKind::Data, BlockDiff::None);
+    const QColor red = BlockColour(BlockKind::Data, BlockDiff::Differs);
+    EXPECT_EQ(colourAt(0), data);
+    EXPECT_EQ(colourAt(5), BlockColour(BlockKind::All00, BlockDiff::None));
+    EXPECT_EQ(colourAt(26), BlockColour(BlockKind::AllFF, BlockDiff::None));
+    EXPECT_EQ(colourAt(3), red);
+    EXPECT_EQ(colourAt(27), red);
+    EXPECT_EQ(colourAt(4), data);
+    EXPECT_NE(data, red);
+    EXPECT_NE(BlockColour(BlockKind::All00, BlockDiff::None),
+              BlockColour(BlockKind::AllFF, BlockDiff::None));
+    // It opens at the first block that differs, the file's bytes above the chip's.
+    const QString hex = view->Hex()->toPlainText();
+    EXPECT_TRUE(hex.startsWith("The file:\n00003000  ")) << hex.left(80).toStdString();
+    EXPECT_TRUE(hex.contains("\n\nThe chip:\n00003000  ")) << hex.toStdString();
+
+    QTest::mouseClick(view->Strip(), Qt::LeftButton, {}, view->Strip()->CellRect(9).center());
+    EXPECT_EQ(view->Hex()->toPlainText().section('\n', 0, 0),
+              "00009000  00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00  |................|");
+    EXPECT_EQ(view->Hex()->blockCount(), 4096 / 16);
+
+    // The next read's map takes the same window; it leaves with its mode window.
+    auto read = std::make_shared<DumpPicture>();
+    read->file = "out.bin";
+    read->image = Bytes(chip);
+    read->map = MapImage(read->image, 4096);
+    EXPECT_EQ(DumpMapView::ShowFor(&owner, read), view);
+    EXPECT_EQ(colourAt(3), data);
+    EXPECT_EQ(colourAt(27), BlockColour(BlockKind::Data, BlockDiff::None));
+    owner.hide();
+    EXPECT_FALSE(view->isVisible());
+}
