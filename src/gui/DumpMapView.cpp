@@ -1,31 +1,57 @@
 #include "gui/DumpMapView.h"
 
+#include "safety/ImageDiff.h"
+
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-QString Swatch(const QColor& colour, const QString& text) {
-    return QString("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
-        .arg(colour.name(), text);
+constexpr std::size_t kRangesShown = 8;
+
+QLabel* Swatch(const QColor& colour, QWidget* parent) {
+    QPixmap square(14, 14);
+    square.fill(colour);
+    QPainter painter(&square);
+    painter.setPen(colour.darker(140));
+    painter.drawRect(0, 0, 13, 13);
+    auto* label = new QLabel(parent);
+    label->setPixmap(square);
+    return label;
 }
 
-QString Legend(const DumpMap& map) {
-    QStringList items{Swatch(BlockColour(BlockKind::Data, BlockDiff::None), "data"),
-                      Swatch(BlockColour(BlockKind::AllFF, BlockDiff::None), "all FFh"),
-                      Swatch(BlockColour(BlockKind::All00, BlockDiff::None), "all 00h")};
+// Rebuilt for each picture: a verify adds its own classes.
+void FillLegend(QHBoxLayout* legend, const DumpMap& map) {
+    while (QLayoutItem* item = legend->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    std::vector<std::pair<QColor, QString>> items{
+        {BlockColour(BlockKind::Data, BlockDiff::None), "data"},
+        {BlockColour(BlockKind::AllFF, BlockDiff::None), "all FFh"},
+        {BlockColour(BlockKind::All00, BlockDiff::None), "all 00h"}};
     if (!map.diffs.empty())
-        items << Swatch(BlockColour(BlockKind::Data, BlockDiff::Differs), "differs from the file");
+        items.emplace_back(BlockColour(BlockKind::Data, BlockDiff::Differs),
+                           "differs from the file");
     if (map.Count(BlockDiff::Unchecked))
-        items << Swatch(BlockColour(BlockKind::Data, BlockDiff::Unchecked), "not verified");
-    return items.join("&nbsp;&nbsp;&nbsp;");
+        items.emplace_back(BlockColour(BlockKind::Data, BlockDiff::Unchecked), "not verified");
+    QWidget* owner = legend->parentWidget();
+    for (const auto& [colour, text] : items) {
+        legend->addWidget(Swatch(colour, owner));
+        legend->addWidget(new QLabel(text, owner));
+        legend->addSpacing(10);
+    }
+    legend->addStretch(1);
 }
 
 QString Text(const std::vector<std::string>& lines) {
@@ -38,7 +64,7 @@ QString Text(const std::vector<std::string>& lines) {
 
 DumpMapView::DumpMapView(QWidget* owner)
     : QWidget(owner, Qt::Window), heading_(new QLabel(this)), strip_(new DumpStrip(this)),
-      legend_(new QLabel(this)), figures_(new QLabel(this)), blockTitle_(new QLabel(this)),
+      legend_(new QHBoxLayout), figures_(new QLabel(this)), blockTitle_(new QLabel(this)),
       hex_(new QPlainTextEdit(this)) {
     setObjectName("dumpMap");
     // The mode window keeps the keyboard: the map only shows.
@@ -48,19 +74,21 @@ DumpMapView::DumpMapView(QWidget* owner)
     mono.setPointSize(9);
     figures_->setFont(mono);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    legend_->setTextFormat(Qt::RichText);
     hex_->setFont(mono);
     hex_->setReadOnly(true);
     hex_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    hex_->setMinimumHeight(200);
-    const int hexWidth = QFontMetrics(mono).horizontalAdvance(QString(80, 'W'));
-    hex_->setMinimumWidth(hexWidth);
-    blockTitle_->setText("Click a block to see its bytes.");
+    // A whole hex line and 24 of them without scrolling sideways.
+    const QFontMetrics metrics(mono);
+    const int line = static_cast<int>(HexLines(std::vector<std::uint8_t>(16), 0).front().size());
+    hex_->setMinimumWidth(metrics.horizontalAdvance(QString(line + 2, '0')) +
+                          hex_->verticalScrollBar()->sizeHint().width() + 4 * hex_->frameWidth() +
+                          2 * static_cast<int>(hex_->document()->documentMargin()));
+    hex_->setMinimumHeight(24 * metrics.lineSpacing());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addWidget(strip_, 0, Qt::AlignLeft);
-    layout->addWidget(legend_);
+    layout->addLayout(legend_);
     layout->addWidget(figures_);
     layout->addWidget(blockTitle_);
     layout->addWidget(hex_, 1);
@@ -102,17 +130,15 @@ void DumpMapView::SetPicture(std::shared_ptr<const DumpPicture> picture) {
         heading = "Verify of " + name + " - " + heading;
     heading_->setText(heading);
     strip_->SetMap(&map);
-    legend_->setText(Legend(map));
+    FillLegend(legend_, map);
     figures_->setText(QString("Size     %1 bytes\nCRC-32   %2\nSHA-256  %3")
                           .arg(map.figures.bytes)
                           .arg(QString::fromStdString(map.figures.crc32),
                                QString::fromStdString(map.figures.sha256)));
-    blockTitle_->setText("Click a block to see its bytes.");
     hex_->clear();
     // The first block that differs is what the technician wants to see.
     const auto differs = std::ranges::find(map.diffs, BlockDiff::Differs);
-    if (differs != map.diffs.end())
-        ShowBlock(static_cast<int>(differs - map.diffs.begin()));
+    ShowBlock(differs != map.diffs.end() ? static_cast<int>(differs - map.diffs.begin()) : 0);
 }
 
 void DumpMapView::ShowBlock(int block) {
@@ -126,16 +152,29 @@ void DumpMapView::ShowBlock(int block) {
         return std::span<const std::uint8_t>(bytes).subspan(
             start, std::min(map.blockSize, bytes.size() - start));
     };
-    blockTitle_->setText(QString("Block %1 of %2: offset 0x%3, %4 bytes")
+    blockTitle_->setText(QString("Block %1 of %2: offset 0x%3, %4 bytes (click a block to see "
+                                 "another)")
                              .arg(block + 1)
                              .arg(map.Blocks())
                              .arg(QString::number(from, 16).toUpper().rightJustified(6, '0'))
                              .arg(part(picture_->image).size()));
     QString text = Text(HexLines(part(picture_->image), from));
     if (map.DiffOf(static_cast<std::size_t>(block)) == BlockDiff::Differs &&
-        !picture_->readBack.empty())
-        text = "The file:\n" + text + "\n\nThe chip:\n" +
-               Text(HexLines(part(picture_->readBack), from));
+        !picture_->readBack.empty()) {
+        // Where, first: a byte among 4096 is not seen by looking.
+        const auto file = part(picture_->image), chip = part(picture_->readBack);
+        std::vector<std::string> where{"Where the chip differs (file / chip):"};
+        for (DiffRange range : DiffRanges(file, chip)) {
+            if (where.size() > kRangesShown) {
+                where.push_back("...");
+                break;
+            }
+            range.offset += from;
+            where.push_back(DiffRangeText(range, picture_->image, picture_->readBack));
+        }
+        text =
+            Text(where) + "\n\nThe file:\n" + text + "\n\nThe chip:\n" + Text(HexLines(chip, from));
+    }
     hex_->setPlainText(text);
 }
 

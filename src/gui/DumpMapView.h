@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 
@@ -32,7 +33,7 @@ class DumpMapView : public QWidget {
     std::shared_ptr<const DumpPicture> picture_;
     QLabel* heading_;
     DumpStrip* strip_;
-    QLabel* legend_;
+    QHBoxLayout* legend_;
     QLabel* figures_;
     QLabel* blockTitle_;
     QPlainTextEdit* hex_;

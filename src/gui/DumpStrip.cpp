@@ -67,7 +67,12 @@ void DumpStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (std::size_t b = 0; b < map_->Blocks(); ++b) {
         const int block = static_cast<int>(b);
-        painter.fillRect(CellRect(block), BlockColour(map_->kinds[b], map_->DiffOf(b)));
+        const QColor colour = BlockColour(map_->kinds[b], map_->DiffOf(b));
+        const QRect cell = CellRect(block);
+        painter.fillRect(cell, colour);
+        // An outline keeps the pale cells apart from the window behind them.
+        painter.setPen(colour.darker(140));
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
     }
     if (selected_ >= 0 && selected_ < static_cast<int>(map_->Blocks())) {
         painter.setPen(QPen(Qt::black, 2));

@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QTest>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 TEST(DumpMapView, CellsColouredByWhatEachBlockHoldsAndAClickShowsItsBytes) {
@@ -41,9 +42,14 @@ TEST(DumpMapView, CellsColouredByWhatEachBlockHoldsAndAClickShowsItsBytes) {
     EXPECT_NE(data, red);
     EXPECT_NE(BlockColour(BlockKind::All00, BlockDiff::None),
               BlockColour(BlockKind::AllFF, BlockDiff::None));
-    // It opens at the first block that differs, the file's bytes above the chip's.
+    // It opens at the first block that differs: where, then the file's bytes and the chip's.
     const QString hex = view->Hex()->toPlainText();
-    EXPECT_TRUE(hex.startsWith("The file:\n00003000  ")) << hex.left(80).toStdString();
+    char where[64];
+    std::snprintf(where, sizeof where, "0x003007, 1 byte: %02X / %02X",
+                  static_cast<std::uint8_t>(dump[0x3007]), static_cast<std::uint8_t>(chip[0x3007]));
+    EXPECT_TRUE(hex.startsWith("Where the chip differs (file / chip):\n" + QString(where) +
+                               "\n\nThe file:\n00003000  "))
+        << hex.left(120).toStdString();
     EXPECT_TRUE(hex.contains("\n\nThe chip:\n00003000  ")) << hex.toStdString();
 
     QTest::mouseClick(view->Strip(), Qt::LeftButton, {}, view->Strip()->CellRect(9).center());
