@@ -202,12 +202,8 @@ TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
 // A dump with code, two blocks of 00h and an erased tail: "show" and "compare" print one map,
 // compare marking the blocks that differ.
 TEST_F(SafetyCli, ShowAndComparePrintTheSameMap) {
-    std::string dump = Pattern(26 * 4096, 37, 1, 9) + std::string(6 * 4096, '\xFF');
-    for (const std::size_t zeroBlock : {5, 9})
-        dump.replace(zeroBlock * 4096, 4096, std::string(4096, '\0'));
-    std::string bad = dump;
-    bad[3 * 4096 + 7] = static_cast<char>(bad[3 * 4096 + 7] ^ 1);
-    bad[27 * 4096] = '\0';
+    const std::string dump = RealLookingDump();
+    const std::string bad = WithTwoBadBlocks(dump);
     WriteFileBytes(dir.File("dump.bin"), dump);
     WriteFileBytes(dir.File("copy.bin"), dump);
     WriteFileBytes(dir.File("bad.bin"), bad);

@@ -10,12 +10,8 @@
 #include <gtest/gtest.h>
 
 TEST(DumpMapView, CellsColouredByWhatEachBlockHoldsAndAClickShowsItsBytes) {
-    std::string dump = Pattern(26 * 4096, 37, 1, 9) + std::string(6 * 4096, '\xFF');
-    for (const std::size_t zeroBlock : {5, 9})
-        dump.replace(zeroBlock * 4096, 4096, std::string(4096, '\0'));
-    std::string chip = dump;
-    chip[3 * 4096 + 7] = static_cast<char>(chip[3 * 4096 + 7] ^ 1);
-    chip[27 * 4096] = '\0';
+    const std::string dump = RealLookingDump();
+    const std::string chip = WithTwoBadBlocks(dump);
 
     auto verify = std::make_shared<DumpPicture>();
     verify->file = "/somewhere/in.bin";

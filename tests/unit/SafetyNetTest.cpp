@@ -78,16 +78,8 @@ TEST(ImageDiff, RunsOfDifferingBytesAndHowTheyRead) {
     EXPECT_TRUE(DiffRanges(a, std::vector<std::uint8_t>(a.begin(), a.begin() + 5)).empty());
 }
 
-// 128 KiB as a dump often looks: code, two blocks of 00h inside it, an erased tail.
-std::vector<std::uint8_t> RealLookingImage() {
-    std::string image = Pattern(26 * 4096, 37, 1, 9) + std::string(6 * 4096, '\xFF');
-    for (const std::size_t zeroBlock : {5, 9})
-        image.replace(zeroBlock * 4096, 4096, std::string(4096, '\0'));
-    return Bytes(image);
-}
-
 TEST(DumpMap, BlocksOfARealLookingImageAndOfAVerifyWithTwoBadBlocks) {
-    const std::vector<std::uint8_t> image = RealLookingImage();
+    const std::vector<std::uint8_t> image = Bytes(RealLookingDump());
     const DumpMap map = MapImage(image, DefaultBlockSize(image.size()));
     EXPECT_EQ(map.figures.crc32, FiguresOf(image).crc32);
     EXPECT_EQ(DumpMapLines(map), (std::vector<std::string>{
@@ -102,9 +94,7 @@ TEST(DumpMap, BlocksOfARealLookingImageAndOfAVerifyWithTwoBadBlocks) {
                                   "0x014000 ############........", "0x01E000 ....",
                                   "Legend: # data  . all FFh  0 all 00h"}));
 
-    std::vector<std::uint8_t> chip = image;
-    chip[3 * 4096 + 7] ^= 0x01;
-    chip[27 * 4096] = 0x00; // a bit that did not stay erased
+    const std::vector<std::uint8_t> chip = Bytes(WithTwoBadBlocks(RealLookingDump()));
     EXPECT_EQ(DumpMapLines(MapAgainst(image, chip, 4096)),
               (std::vector<std::string>{
                   "Map: 32 blocks of 4096 bytes: 24 data, 6 all FFh, 2 all 00h; 2 differ",
