@@ -9,9 +9,9 @@
 //                   -> StartWorker(activity, body)
 //   worker thread:  body() runs the wire steps and returns how they ended -> the ending
 // The ending, in this order: link closed; a read's unfinished file kept as NAME.partial; after a
-// failed erase or write the chip-state line; outcome and journal record; state idle; controls
-// enabled; the end call. The state goes idle before the controls come back, so a click that a
-// control lets through always finds the runner idle.
+// failed erase or write the chip-state line; outcome and journal record; the dump's map; state
+// idle; controls enabled; the end call. The state goes idle before the controls come back, so a
+// click that a control lets through always finds the runner idle.
 #include "link/ProgrammerLink.h"
 #include "operation/ChipState.h"
 #include "operation/Outcome.h"
