@@ -1,6 +1,7 @@
 #include "gui/QtOperatorPort.h"
 
 #include "gui/Dialogs.h"
+#include "gui/DumpMapView.h"
 #include "gui/UiThread.h"
 
 #include <QThread>
@@ -73,4 +74,9 @@ void QtOperatorPort::ShowMessage(MessageIcon icon, const std::string& text) {
 bool QtOperatorPort::AskYesNo(const std::string& text) {
     QWidget* w = window_;
     return RunOnUi<bool>(window_, [w, text] { return Dialogs::YesNo(w, text); });
+}
+
+void QtOperatorPort::ShowDump(std::shared_ptr<const DumpPicture> picture) {
+    QWidget* w = window_;
+    PostToUi(window_, [w, picture = std::move(picture)] { DumpMapView::ShowFor(w, picture); });
 }

@@ -28,6 +28,8 @@ class QtOperatorPort : public OperatorPort {
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
     void ShowMessage(MessageIcon icon, const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool ShowsDumps() const override { return true; }
+    void ShowDump(std::shared_ptr<const DumpPicture> picture) override;
 
   private:
     QWidget* window_;

@@ -1,6 +1,9 @@
 #include "operation/OperationRunner.h"
 
+#include "port/FileBytes.h"
+#include "port/RegularFile.h"
 #include "port/ThreadCpu.h"
+#include "safety/DumpMap.h"
 #include "safety/SafeRead.h"
 
 OperationRunner::OperationRunner(ProgrammerLink& link, OperatorPort& port, RunnerSetup setup)
@@ -52,6 +55,10 @@ bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
     chipState_.clear();
     fileBytes_ = 0;
     workerCpuNanos_ = 0;
+    committed_ = false;
+    verifying_ = false;
+    verifyImage_.clear();
+    readBack_.clear();
     record_.Begin(safety_.active && !operation.empty(), setup_.mode, operation, Simulated());
     return true;
 }
@@ -98,6 +105,7 @@ bool OperationRunner::WriteOutput(const void* data, std::size_t size) {
 bool OperationRunner::CommitOutput() {
     if (output_.Commit()) {
         record_.SetFile(fileName_);
+        committed_ = true;
         return true;
     }
     SetFailedStep("saving the file");
@@ -128,6 +136,41 @@ void OperationRunner::SetFile(const std::string& path, std::uint64_t bytes) {
     record_.SetFile(path);
 }
 
+void OperationRunner::StartVerify(std::span<const std::uint8_t> image) {
+    verifying_ = port_.ShowsDumps();
+    readBack_.clear();
+    if (verifying_)
+        verifyImage_.assign(image.begin(), image.end());
+}
+
+void OperationRunner::VerifiedBytes(std::span<const std::uint8_t> bytes) {
+    if (verifying_)
+        readBack_.insert(readBack_.end(), bytes.begin(), bytes.end());
+}
+
+void OperationRunner::ShowDump(Outcome outcome) {
+    auto picture = std::make_shared<DumpPicture>();
+    picture->file = fileName_;
+    if (verifying_) {
+        picture->image = std::move(verifyImage_);
+        picture->readBack = std::move(readBack_);
+        picture->map =
+            MapAgainst(picture->image, picture->readBack, DefaultBlockSize(picture->image.size()),
+                       picture->readBack.size());
+    } else if (committed_ && outcome == Outcome::Succeeded && port_.ShowsDumps() &&
+               RegularFileProblem(fileName_, kLargestFileToRead).empty()) {
+        const std::optional<std::string> bytes = ReadFileBytes(fileName_);
+        if (!bytes)
+            return;
+        picture->image.assign(bytes->begin(), bytes->end());
+        picture->map = MapImage(picture->image, DefaultBlockSize(picture->image.size()));
+    } else {
+        return;
+    }
+    verifying_ = false;
+    port_.ShowDump(std::move(picture));
+}
+
 void OperationRunner::End(Outcome outcome, bool onWorker) {
     link_.Close();
     if (output_.IsOpen()) {
@@ -145,6 +188,7 @@ void OperationRunner::End(Outcome outcome, bool onWorker) {
     record_.End(JournalResult(outcome), FailedStep(),
                 [this](const std::string& line) { Log(line); });
     workerCpuNanos_ = onWorker ? ThreadCpuNanos() : 0;
+    ShowDump(outcome);
     stop_.store(false); // a stop asked for at the very end is spent with it
     activity_.store(Activity::Idle);
     busy_.store(false);

@@ -9,9 +9,9 @@
 //                   -> StartWorker(activity, body)
 //   worker thread:  body() runs the wire steps and returns how they ended -> the ending
 // The ending, in this order: link closed; a read's unfinished file kept as NAME.partial; after a
-// failed erase or write the chip-state line; outcome and journal record; state idle; controls
-// enabled; the end call. The state goes idle before the controls come back, so a click that a
-// control lets through always finds the runner idle.
+// failed erase or write the chip-state line; outcome and journal record; the dump's map; state
+// idle; controls enabled; the end call. The state goes idle before the controls come back, so a
+// click that a control lets through always finds the runner idle.
 #include "link/ProgrammerLink.h"
 #include "operation/ChipState.h"
 #include "operation/Outcome.h"
@@ -27,6 +27,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,10 @@ class OperationRunner {
     // The file the operation reads into or writes from, for the journal and the figures.
     void SetFile(const std::string& path, std::uint64_t bytes);
     void AddFileBytes(std::uint64_t bytes) { fileBytes_ += bytes; }
+    // A write's verify: the image written, then what the chip gives back, in order from its
+    // start. The ending shows the image's map with the blocks that differ.
+    void StartVerify(std::span<const std::uint8_t> image);
+    void VerifiedBytes(std::span<const std::uint8_t> bytes);
     void Log(const std::string& line) { port_.Log(line); }
 
     // ---- read once the worker has been joined
@@ -133,6 +138,8 @@ class OperationRunner {
     // The one ending of every operation that reached its worker.
     // `onWorker`: the thread's CPU time is the operation's own.
     void End(Outcome outcome, bool onWorker);
+    // The map of a read's file or of a verify, for a port that shows one.
+    void ShowDump(Outcome outcome);
 
     ProgrammerLink& link_;
     OperatorPort& port_;
@@ -153,6 +160,10 @@ class OperationRunner {
     std::string chipState_;
     std::uint64_t fileBytes_ = 0;
     std::int64_t workerCpuNanos_ = 0;
+    bool committed_ = false;
+    bool verifying_ = false;
+    std::vector<std::uint8_t> verifyImage_;
+    std::vector<std::uint8_t> readBack_;
     EndCall onEnd_;
     Worker worker_;
 };

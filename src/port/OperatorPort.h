@@ -2,8 +2,11 @@
 // How an engine talks to the technician: the window, the CLI and the tests each implement it.
 // Calls may come from a worker thread; implementations deliver them in order.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+
+struct DumpPicture;
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -34,6 +37,10 @@ class OperatorPort {
     virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
     virtual void ShowMessage(MessageIcon icon, const std::string& text) = 0;
     virtual bool AskYesNo(const std::string& /*text*/) { return false; }
+    // Whether a dump's map is worth making: a window draws it, the command line does not.
+    virtual bool ShowsDumps() const { return false; }
+    // After a read that succeeded or a write's verify.
+    virtual void ShowDump(std::shared_ptr<const DumpPicture> /*picture*/) {}
 };
 
 // Logs nowhere and refuses every question: for engine steps that run without an operator.

@@ -16,11 +16,16 @@ UniformImage UniformValue(std::span<const std::uint8_t> image) {
     return first == 0xFF ? UniformImage::AllFF : UniformImage::All00;
 }
 
-std::vector<std::string> ImageCheckLines(std::span<const std::uint8_t> image) {
+ImageFigures FiguresOf(std::span<const std::uint8_t> image) {
     char crc[16];
     std::snprintf(crc, sizeof crc, "%08X", static_cast<unsigned>(Crc32(image)));
-    std::vector<std::string> lines{"Image: " + std::to_string(image.size()) + " bytes, CRC-32 " +
-                                   crc + ", SHA-256 " + Sha256Hex(image)};
+    return {image.size(), crc, Sha256Hex(image)};
+}
+
+std::vector<std::string> ImageCheckLines(std::span<const std::uint8_t> image) {
+    const ImageFigures figures = FiguresOf(image);
+    std::vector<std::string> lines{"Image: " + std::to_string(figures.bytes) + " bytes, CRC-32 " +
+                                   figures.crc32 + ", SHA-256 " + figures.sha256};
     switch (UniformValue(image)) {
     case UniformImage::AllFF:
         lines.push_back("Warning: every byte is FFh: a blank chip, or nothing was read at all.");

@@ -2,6 +2,7 @@
 // keep what was written.
 #include "EneRig.h"
 #include "modes/Kb901x_form/Kb90Checksum.h"
+#include "safety/DumpMap.h"
 
 #include <algorithm>
 
@@ -48,6 +49,7 @@ class EneWriteBoards : public EneTest, public ::testing::WithParamInterface<cons
 
 // Whole, half and a hundred bytes: a short file is padded with 0xFF and verified whole.
 TEST_P(EneWriteBoards, ImageIsWrittenPaddedAndVerifiedOnTheWireAsTheProtocolSays) {
+    port.showsDumps = true;
     for (const std::size_t size : {131072u, 65536u, 100u}) {
         SCOPED_TRACE(size);
         Start(GetParam());
@@ -67,6 +69,14 @@ TEST_P(EneWriteBoards, ImageIsWrittenPaddedAndVerifiedOnTheWireAsTheProtocolSays
         EXPECT_EQ(port.Gauge(), 32768);
         EXPECT_EQ(port.GaugeColour(), (Rgb{255, 255, 0}));
         EXPECT_TRUE(HostBytes() == WriteWire(Pcb3(), image));
+        // PCB3 reads the chip back: its map; PCB2's checksums say nothing of blocks.
+        if (Pcb3()) {
+            ASSERT_TRUE(port.Dump());
+            EXPECT_EQ(port.Dump()->image, chip);
+            EXPECT_EQ(port.Dump()->map.Count(BlockDiff::Same), 32u);
+        } else {
+            EXPECT_FALSE(port.Dump());
+        }
 
         std::vector<std::string> expected{"Write in KB90XX file:", file,
                                           "There is a writing KB90XX...", kStamp};

@@ -3,6 +3,7 @@
 // what was written; stops at each stage.
 #include "NpceRig.h"
 #include "port/UserFolders.h"
+#include "safety/DumpMap.h"
 #include "support/Refusal.h"
 
 #include <filesystem>
@@ -117,6 +118,7 @@ TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     Start("pcb2-npce", R"({"chips": {"npce-spi": {"corruptAfterWrite": {"address": 1100}}}})");
     const std::string image = NpcePattern(131072);
     WriteFileBytes(dir.File("in.bin"), image);
+    port.showsDumps = true;
     Write(dir.File("in.bin"));
     const std::string chipLine = "The chip is written but not verified. No backup was taken.";
     char difference[160];
@@ -136,6 +138,12 @@ TEST_F(NpceTest, DifferenceInBlockThreeStopsTheVerifyThere) {
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(engine->Run().FailedStep(), "verify block 3 of 256");
     ExpectIdle();
+    // The map: the first 4 KiB block differs, the verify read nothing after it.
+    const auto dump = port.Dump();
+    ASSERT_TRUE(dump);
+    EXPECT_TRUE(dump->image == Bytes(image));
+    EXPECT_EQ(dump->readBack.size(), 3 * 512u);
+    EXPECT_EQ(DumpMapLines(dump->map)[1], "0x000000 X" + std::string(31, '?'));
 }
 
 // Every image is read whole and judged before anything is erased; a refused one sends nothing

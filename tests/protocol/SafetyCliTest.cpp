@@ -158,9 +158,14 @@ TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
     std::string a = Pattern(131072, 37, 4, 9);
     WriteFileBytes(dir.File("a.bin"), a);
     WriteFileBytes(dir.File("same.bin"), a);
+    const auto map = [](const std::string& heading, const std::string& row) {
+        return "Map: 32 blocks of 4096 bytes: 32 data, 0 all FFh, 0 all 00h; " + heading +
+               "\n0x000000 " + row + "\nLegend: # data  . all FFh  0 all 00h  X differs\n";
+    };
     ProcessResult r = Cli({"compare", "a.bin", "same.bin"}, false);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "a.bin and same.bin are the same (131072 bytes)\n");
+    EXPECT_EQ(r.out, "a.bin and same.bin are the same (131072 bytes)\n" +
+                         map("0 differ", std::string(32, '#')));
 
     std::string b = a;
     b[0x10] = static_cast<char>(b[0x10] ^ 0xFF);
@@ -178,18 +183,58 @@ TEST_F(SafetyCli, CompareExitsAsCmpDoes) {
     EXPECT_EQ(r.out, "0x000010, 1 byte: " + hex(a, 0x10) + " / " + hex(b, 0x10) + "\n" +
                          "0x01FF00, 2 bytes: " + hex(a, 0x1FF00) + " " + hex(a, 0x1FF01) + " / " +
                          hex(b, 0x1FF00) + " " + hex(b, 0x1FF01) + "\n" +
-                         "3 bytes differ in 2 places\n");
+                         "3 bytes differ in 2 places\n" +
+                         map("2 differ", "X" + std::string(30, '#') + "X"));
 
     WriteFileBytes(dir.File("short.bin"), a.substr(0, 100));
     r = Cli({"compare", "short.bin", "a.bin"}, false);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "short.bin is 100 bytes, a.bin 131072: the bytes from 0x000064 on are only "
-                     "in a.bin\n0 bytes differ in 0 places\n");
+                     "in a.bin\n0 bytes differ in 0 places\n" +
+                         map("32 differ", std::string(32, 'X')));
 
     r = Cli({"compare", "a.bin", "missing.bin"}, false);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.err, "missing.bin: No such file or directory\n");
     EXPECT_EQ(Cli({"compare", "a.bin"}, false).exitCode, 64);
+}
+
+// A dump with code, two blocks of 00h and an erased tail: "show" and "compare" print one map,
+// compare marking the blocks that differ.
+TEST_F(SafetyCli, ShowAndComparePrintTheSameMap) {
+    const std::string dump = RealLookingDump();
+    const std::string bad = WithTwoBadBlocks(dump);
+    WriteFileBytes(dir.File("dump.bin"), dump);
+    WriteFileBytes(dir.File("copy.bin"), dump);
+    WriteFileBytes(dir.File("bad.bin"), bad);
+    const std::string rows = "\n0x000000 #####0###0################......\n";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string shown; // in the output, or the whole of stderr
+    };
+    const Case cases[] = {
+        {{"show", "dump.bin"}, 0, rows},
+        {{"compare", "dump.bin", "copy.bin"}, 0, rows},
+        {{"compare", "dump.bin", "bad.bin"}, 1, "\n0x000000 ###X#0###0################.X....\n"},
+        {{"show", "dump.bin", "--block", "65536"}, 0, "\n0x000000 ##\n"},
+        {{"compare", "dump.bin", "bad.bin", "--block", "16384"}, 1, "\n0x000000 X#####X.\n"},
+        {{"show", "dump.bin", "--block", "0"},
+         64,
+         "--block takes a number of bytes from 1 on, not \"0\"\n"},
+        {{"show", "missing.bin"}, 2, "missing.bin: No such file or directory\n"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = Cli(c.args, false);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args.back() << "\n" << r.err;
+        if (c.exitCode < 2)
+            EXPECT_TRUE(Has(r, c.shown)) << r.out;
+        else
+            EXPECT_EQ(r.err, c.shown);
+    }
+    const ProcessResult shown = Cli({"show", "dump.bin"}, false);
+    EXPECT_TRUE(shown.out.starts_with("Image: 131072 bytes, CRC-32 ")) << shown.out;
+    EXPECT_TRUE(shown.out.ends_with(rows + "Legend: # data  . all FFh  0 all 00h\n"));
 }
 
 // Devices, /proc files and folders are refused by their kind before anything reads them: no

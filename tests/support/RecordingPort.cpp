@@ -113,3 +113,13 @@ bool RecordingPort::HasLine(const std::string& line) const {
     std::lock_guard lock(mutex_);
     return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
 }
+
+void RecordingPort::ShowDump(std::shared_ptr<const DumpPicture> picture) {
+    std::lock_guard lock(mutex_);
+    dump_ = std::move(picture);
+}
+
+std::shared_ptr<const DumpPicture> RecordingPort::Dump() const {
+    std::lock_guard lock(mutex_);
+    return dump_;
+}

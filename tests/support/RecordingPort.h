@@ -3,6 +3,7 @@
 #include "port/OperatorPort.h"
 
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ class RecordingPort : public OperatorPort {
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
     void ShowMessage(MessageIcon icon, const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool ShowsDumps() const override { return showsDumps; }
+    void ShowDump(std::shared_ptr<const DumpPicture> picture) override;
 
     // Scripted answers, taken in order; an empty optional is a cancelled dialog.
     void QueueFileAnswer(std::optional<std::string> answer);
@@ -32,6 +35,9 @@ class RecordingPort : public OperatorPort {
     Rgb GaugeColour() const;
     bool Enabled(const std::string& name, bool fallback = true) const;
     bool HasLine(const std::string& line) const;
+    // The last dump shown; asked for only while `showsDumps`, as a window does.
+    std::shared_ptr<const DumpPicture> Dump() const;
+    bool showsDumps = false;
 
   private:
     mutable std::mutex mutex_;
@@ -44,4 +50,5 @@ class RecordingPort : public OperatorPort {
     int gauge_ = 0;
     int gaugeMax_ = 0;
     Rgb colour_{};
+    std::shared_ptr<const DumpPicture> dump_;
 };

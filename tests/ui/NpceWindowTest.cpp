@@ -1,4 +1,5 @@
 // The NPCE window driven as a technician would, on the simulated JIG.
+#include "gui/DumpMapView.h"
 #include "gui/SafetySettings.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/TimeText.h"
@@ -71,6 +72,11 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_TRUE(lines.back().startsWith("Image: 131072 bytes, CRC-32 "));
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
+    // The dump's map beside the window.
+    const DumpMapView* map = window->findChild<DumpMapView*>("dumpMap");
+    ASSERT_TRUE(map && map->isVisible());
+    EXPECT_EQ(map->Picture()->map.kinds, MapImage(image, 4096).kinds);
+    EXPECT_EQ(map->Picture()->map.figures.sha256, FiguresOf(image).sha256);
 }
 
 TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
@@ -97,6 +103,11 @@ TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     EXPECT_EQ(window->CGauge_NPCE->Colour(), QColor(255, 255, 0));
     EXPECT_EQ(window->CGauge_NPCE->Position(), 512);
     EXPECT_EQ(dialogs.script.fileDialogs.at(0).title, "Read file");
+    // The verify's map: the image written, every block read back the same.
+    const DumpMapView* map = window->findChild<DumpMapView*>("dumpMap");
+    ASSERT_TRUE(map && map->isVisible());
+    EXPECT_TRUE(map->Picture()->image == Bytes(image));
+    EXPECT_EQ(map->Picture()->map.Count(BlockDiff::Same), 32u);
 
     window->EXIT->click();
     EXPECT_FALSE(window->isVisible());

@@ -5,6 +5,7 @@
 #include "port/UserFolders.h"
 #include "safety/BackupFile.h"
 #include "safety/Crc32.h"
+#include "safety/DumpMap.h"
 #include "safety/ImageCheck.h"
 #include "safety/ImageDiff.h"
 #include "safety/Journal.h"
@@ -75,6 +76,55 @@ TEST(ImageDiff, RunsOfDifferingBytesAndHowTheyRead) {
     EXPECT_EQ(DiffRangeText({3, 2}, a, b, 1), "0x000003, 2 bytes: 04 ... / 09 ...");
     // Only the common length is compared; a shorter image is not a run of differences.
     EXPECT_TRUE(DiffRanges(a, std::vector<std::uint8_t>(a.begin(), a.begin() + 5)).empty());
+}
+
+TEST(DumpMap, BlocksOfARealLookingImageAndOfAVerifyWithTwoBadBlocks) {
+    const std::vector<std::uint8_t> image = Bytes(RealLookingDump());
+    const DumpMap map = MapImage(image, DefaultBlockSize(image.size()));
+    EXPECT_EQ(map.figures.crc32, FiguresOf(image).crc32);
+    EXPECT_EQ(DumpMapLines(map), (std::vector<std::string>{
+                                     "Map: 32 blocks of 4096 bytes: 24 data, 6 all FFh, 2 all 00h",
+                                     "0x000000 #####0###0################......",
+                                     "Legend: # data  . all FFh  0 all 00h"}));
+    // Wrapped at its width, each row after its offset; a short last block is classed by its bytes.
+    EXPECT_EQ(
+        DumpMapLines(MapImage(std::span(image).first(image.size() - 100), 2048), 20),
+        (std::vector<std::string>{"Map: 64 blocks of 2048 bytes: 48 data, 12 all FFh, 4 all 00h",
+                                  "0x000000 ##########00######00", "0x00A000 ####################",
+                                  "0x014000 ############........", "0x01E000 ....",
+                                  "Legend: # data  . all FFh  0 all 00h"}));
+
+    const std::vector<std::uint8_t> chip = Bytes(WithTwoBadBlocks(RealLookingDump()));
+    EXPECT_EQ(DumpMapLines(MapAgainst(image, chip, 4096)),
+              (std::vector<std::string>{
+                  "Map: 32 blocks of 4096 bytes: 24 data, 6 all FFh, 2 all 00h; 2 differ",
+                  "0x000000 ###X#0###0################.X....",
+                  "Legend: # data  . all FFh  0 all 00h  X differs"}));
+    // A verify that stopped after the 512 bytes that held its first difference.
+    const std::size_t readBack = 3 * 4096 + 512;
+    const DumpMap stopped = MapAgainst(image, std::span(chip).first(readBack), 4096, readBack);
+    EXPECT_EQ(DumpMapLines(stopped)[1], "0x000000 ###X????????????????????????????");
+    EXPECT_EQ(stopped.Count(BlockDiff::Unchecked), 28u);
+    // A block only the longer image has differs, and is classed by that image's bytes.
+    const DumpMap longer = MapAgainst(std::span(image).first(4096), image, 4096);
+    EXPECT_EQ(DumpMapLines(longer)[1], "0x000000 #XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+    EXPECT_EQ(longer.kinds[31], BlockKind::AllFF);
+}
+
+TEST(DumpMap, BlockSizesForSmallImagesAndTheHexOfABlock) {
+    EXPECT_EQ(DefaultBlockSize(8u << 20), 4096u);
+    EXPECT_EQ(DefaultBlockSize(131072), 4096u);
+    EXPECT_EQ(DefaultBlockSize(65536), 2048u);
+    EXPECT_EQ(DefaultBlockSize(256), 16u); // an EDID
+    EXPECT_EQ(DefaultBlockSize(0), 16u);
+    EXPECT_TRUE(MapImage({}, 16).kinds.empty());
+
+    const std::vector<std::uint8_t> bytes{'M', 'Z', 0x90, 0,    3,    0, 0, 0,   4,
+                                          0,   0,   0,    0xFF, 0xFF, 0, 0, '~', 0x7F};
+    EXPECT_EQ(HexLines(bytes, 0x1000),
+              (std::vector<std::string>{
+                  "00001000  4D 5A 90 00 03 00 00 00  04 00 00 00 FF FF 00 00  |MZ..............|",
+                  "00001010  7E 7F                                             |~.|"}));
 }
 
 class UserFolder : public ::testing::Test {

@@ -37,4 +37,6 @@ class ItePort {
     virtual bool AskYesNo(const std::string& /*text*/) { return false; }
     // A box the technician must see (the window); elsewhere the log line says it.
     virtual void ShowMessage(MessageIcon /*icon*/, const std::string& /*text*/) {}
+    virtual bool ShowsDumps() const { return false; }
+    virtual void ShowDump(std::shared_ptr<const DumpPicture> /*picture*/) {}
 };

@@ -77,6 +77,10 @@ class IteBothLogs : public OperatorPort {
         port_.ShowMessage(icon, text);
     }
     bool AskYesNo(const std::string& text) override { return port_.AskYesNo(text); }
+    bool ShowsDumps() const override { return port_.ShowsDumps(); }
+    void ShowDump(std::shared_ptr<const DumpPicture> picture) override {
+        port_.ShowDump(std::move(picture));
+    }
 
   private:
     ItePort& port_;

@@ -384,10 +384,12 @@ void ReadThread_KB90::VerifyByReadBack() {
     s_.port.SetGaugeColour(Kb90::kVerifyColour);
     int blocks = 0;
     std::size_t position = 0;
+    s_.run.StartVerify(s_.image);
     s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
     for (;;) {
         if (!AwaitBlock(BlockStep("read-back block", blocks + 1)))
             return EndWriteLost(true);
+        s_.run.VerifiedBytes(block_.bytes);
         if (std::memcmp(block_.bytes.data(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
             SetFailedStep(BlockStep("verification of block", blocks + 1));
             Send({'X'});

@@ -359,6 +359,7 @@ void ReadThread_NPCE::Verify() {
     std::size_t offset = 0;
     int blocks = 0;
     bool match = true;
+    s_.run.StartVerify(s_.image);
     SendStreamStart('r');
     while (blocks != Npce::kReadBlocks) {
         const std::string step = ReadStep("verify block", blocks + 1);
@@ -367,6 +368,7 @@ void ReadThread_NPCE::Verify() {
             return EndVerifyBroken();
         }
         ++blocks;
+        s_.run.VerifiedBytes(last_.bytes);
         if (std::memcmp(last_.bytes.data(), s_.image.data() + offset, Npce::kReadBlockSize) != 0) {
             match = false;
             Refused(step);

@@ -24,6 +24,10 @@ class IteWindowPort : public ItePort {
     std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(MessageIcon icon, const std::string& text) override;
+    bool ShowsDumps() const override { return true; }
+    void ShowDump(std::shared_ptr<const DumpPicture> picture) override {
+        controls_.ShowDump(std::move(picture));
+    }
 
   private:
     Gauge* GaugeOf(IteGauge gauge) const { return gauge == IteGauge::Blocks ? blocks_ : speed_; }
