@@ -17,6 +17,8 @@ class QtOperatorPort : public OperatorPort {
 
     // A control the engine enables or disables by name.
     void AddControl(const std::string& name, QWidget* control);
+    // The mode (its name in the mode table) whose folder and file names the dialogs use.
+    void SetMode(const std::string& mode) { mode_ = mode; }
 
     void Log(const std::string& line) override;
     void ClearLog() override;
@@ -33,5 +35,6 @@ class QtOperatorPort : public OperatorPort {
     QWidget* window_;
     LogView* log_;
     Gauge* gauge_;
+    std::string mode_;
     std::map<std::string, QPointer<QWidget>> controls_;
 };

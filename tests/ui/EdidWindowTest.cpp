@@ -43,7 +43,7 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     ASSERT_TRUE(MemoEndsWith(w, QString::fromStdString("Save the file: " + out)));
     const QStringList lines = Memo(w);
     EXPECT_EQ(lines[3], "Reading EEPROM ...");
-    EXPECT_EQ(lines[6], ": 00 FF FF FF FF FF FF 00 06 AF EC 21 00 00 00 00 ................");
+    EXPECT_EQ(lines[6], "00: 00 FF FF FF FF FF FF 00 06 AF EC 21 00 00 00 00 ................");
     EXPECT_TRUE(
         lines.contains("  Preferred resolution: 1366x768 @ 59.91 Hz, pixel clock 76.30 MHz"));
     const std::vector<std::uint8_t> image = SimEdidEeprom::DefaultImage();

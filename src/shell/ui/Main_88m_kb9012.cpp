@@ -1,5 +1,6 @@
 #include "shell/ui/Main_88m_kb9012.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/ModeWindow.h"
 #include "gui/SafetySettings.h"
@@ -46,6 +47,7 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     MAIN_CONNECT = new QPushButton("Start", this);
     Exit = new QPushButton("Exit", this);
     MAIN_CONNECT->setDefault(true);
+    AddAccelerators({{MAIN_CONNECT, "Alt+S"}, {Exit, "Alt+X"}});
     layout->addWidget(prompt, 0, 0, 1, 2);
     layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
     layout->addWidget(CheckBox_BACKUP, 2, 0, 1, 2);

@@ -25,6 +25,8 @@ class IteWindowPort : public ItePort {
     bool AskYesNo(const std::string& text) override;
     void ShowMessage(MessageIcon icon, const std::string& text) override;
 
+    void SetMode(const std::string& mode) { controls_.SetMode(mode); }
+
   private:
     Gauge* GaugeOf(IteGauge gauge) const { return gauge == IteGauge::Blocks ? blocks_ : speed_; }
 

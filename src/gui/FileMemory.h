@@ -1,0 +1,18 @@
+#pragma once
+// Where each mode's file dialogs open (the folder of the file last chosen there, remembered
+// between runs) and the name a save proposes: the mode, the date and the time.
+#include "port/OperatorPort.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <string>
+
+namespace FileMemory {
+// "" when the mode has chosen no file yet.
+QString LastFolder(const std::string& mode);
+// Remembers the folder of `path` for the mode.
+void Remember(const std::string& mode, const std::string& path);
+// "NUVOTON_spi_2026-12-08_10-20-30.bin": only characters every file system takes.
+QString ProposedName(const std::string& mode, const QDateTime& when, const FileDialogSpec& spec);
+} // namespace FileMemory
