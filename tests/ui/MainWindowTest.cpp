@@ -1,12 +1,20 @@
-// The main window driven as a technician would: choose a mode, press Start, come back.
+// The main window driven as a technician would: choose a mode, press Start, come back; and what
+// every window shares: keys for its buttons, a log that grows with the window.
+#include "gui/Accelerators.h"
+#include "gui/LogView.h"
 #include "link/StartLog.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
+#include "modes/Keyboard/ui/TKeyboard_testing.h"
 #include "shell/ui/AppWindows.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 class MainWindowTest : public ::testing::Test {
@@ -54,6 +62,7 @@ TEST_F(MainWindowTest, Pcb3OpensTheEneWindow300msLaterAndExitComesBack) {
     auto sim = MakeSim("pcb3");
     auto app = Start(sim);
     Select(*app, "ENE KB90XX");
+    const QPoint mainCentre = app->main->frameGeometry().center();
     QElapsedTimer clock;
     clock.start();
     app->main->MAIN_CONNECT->click();
@@ -63,6 +72,8 @@ TEST_F(MainWindowTest, Pcb3OpensTheEneWindow300msLaterAndExitComesBack) {
     EXPECT_GE(clock.elapsed(), 300);
     EXPECT_FALSE(app->main->isVisible());
     EXPECT_FALSE(app->modes.update->isVisible());
+    // Where the technician was looking, not in a corner of the screen.
+    EXPECT_LE((app->modes.ene->frameGeometry().center() - mainCentre).manhattanLength(), 2);
     EXPECT_TRUE(app->modes.ene->KB901X_Memo->Lines().contains(
         "4 Only NOW it is possible to connect the power supply to the motherboard !"));
     EXPECT_TRUE(app->modes.ene->SpeedButton1->isEnabled());
@@ -93,4 +104,52 @@ TEST_F(MainWindowTest, OtherFirmwareGoesToTheSwitchAndDisablesTheFfcButton) {
     EXPECT_FALSE(app->modes.ene->SpeedButton1->isEnabled());
     EXPECT_NE(ReadFileText(dir.File("Start_log.txt")).find("ReadThread_UPD start ... \n"),
               std::string::npos);
+}
+
+// Every button answers a key of its own in its window. A mode window with a log grows with it:
+// the log takes the room, the bottom row keeps its distance to the bottom edge. The keyboard
+// grid has fixed places and so no maximise button.
+TEST_F(MainWindowTest, EveryButtonHasAKeyAndTheLogsGrowWithTheirWindows) {
+    auto app = Start(MakeSim());
+    std::vector<QWidget*> windows{app->main.get(), app->modes.update};
+    for (const auto& [mode, window] : app->modes.byMode)
+        windows.push_back(window);
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        std::set<QString> keys;
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            const QString key = AcceleratorOf(button).toString();
+            EXPECT_FALSE(key.isEmpty()) << button->text().toStdString();
+            EXPECT_TRUE(keys.insert(key).second) << key.toStdString();
+        }
+    }
+    for (const auto& [mode, window] : app->modes.byMode) {
+        SCOPED_TRACE(mode);
+        const bool maximise = window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+        if (window == static_cast<QWidget*>(app->modes.keyboard)) {
+            EXPECT_FALSE(maximise);
+            EXPECT_EQ(window->minimumSize(), window->maximumSize());
+            continue;
+        }
+        EXPECT_TRUE(maximise);
+        window->show();
+        QCoreApplication::processEvents();
+        LogView* log = nullptr;
+        for (LogView* l : window->findChildren<LogView*>())
+            log = l->isVisible() ? l : log;
+        ASSERT_NE(log, nullptr);
+        const auto bottomRow = [&] {
+            int lowest = 0;
+            for (const QPushButton* b : window->findChildren<QPushButton*>())
+                lowest = std::max(lowest, b->geometry().bottom());
+            return window->height() - lowest;
+        };
+        const int logHeight = log->height();
+        const int below = bottomRow();
+        window->resize(window->width() + 100, window->height() + 200);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log->height(), logHeight + 200);
+        EXPECT_EQ(bottomRow(), below);
+        window->hide();
+    }
 }
