@@ -13,8 +13,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
