@@ -2,11 +2,15 @@
 
 #include "gui/FileMemory.h"
 
+#include "port/UserFolders.h"
 #include <QApplication>
+
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QUrl>
 
 namespace Dialogs {
 namespace {
@@ -108,6 +112,15 @@ void Message(QWidget* parent, MessageIcon icon, const std::string& text) {
                     QMessageBox::Ok, parent);
     MakePlain(box);
     box.exec();
+}
+
+void OpenFolder(const std::string& folder) {
+    MakeWritableFolder(folder);
+    if (script) {
+        script->openedFolders.push_back(folder);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
 }
 
 QPointer<QMessageBox> Notice(QWidget* parent, MessageIcon icon, const std::string& text) {

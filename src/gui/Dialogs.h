@@ -27,6 +27,8 @@ void Message(QWidget* parent, MessageIcon icon, const std::string& text);
 bool YesNo(QWidget* parent, const std::string& text);
 // A box that does not wait: the caller may close it (it deletes itself once closed). Shown even
 // while a script is installed, which records its text.
+// Shows a folder in the desktop's file manager, creating it first when missing.
+void OpenFolder(const std::string& folder);
 QPointer<QMessageBox> Notice(QWidget* parent, MessageIcon icon, const std::string& text);
 
 // While a script is installed, dialogs take their answers from it instead of opening.
@@ -35,6 +37,7 @@ struct Script {
     std::deque<bool> yesNo;
     std::vector<std::string> messages;       // every message box text, in order
     std::vector<FileDialogSpec> fileDialogs; // every file dialog asked for, as it would open
+    std::vector<std::string> openedFolders;  // every folder OpenFolder was asked to show
     std::vector<std::string> fileFolders;    // the folder each would open in ("": the default)
 };
 void InstallScript(Script* script); // nullptr removes it; the UI thread only

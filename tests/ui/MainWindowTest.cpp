@@ -5,7 +5,10 @@
 #include "link/StartLog.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
+#include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -19,8 +22,14 @@
 namespace {
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { StartLog::SetPath(dir.File("Start_log.txt")); }
-    void TearDown() override { StartLog::SetPath("Start_log.txt"); }
+    void SetUp() override {
+        StartLog::SetPath(dir.File("Start_log.txt"));
+        SetUserDataFolder(user.Path());
+    }
+    void TearDown() override {
+        StartLog::SetPath("Start_log.txt");
+        SetUserDataFolder({});
+    }
 
     std::unique_ptr<AppWindows> Start(std::shared_ptr<SimFtdiApi> sim) {
         auto app = CreateAppWindows(sim);
@@ -32,6 +41,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     TempDir dir;
+    TempDir user; // backups and the journal
     ScriptedDialogs dialogs;
 };
 } // namespace
@@ -152,4 +162,47 @@ TEST_F(MainWindowTest, EveryButtonHasAKeyAndTheLogsGrowWithTheirWindows) {
         EXPECT_EQ(bottomRow(), below);
         window->hide();
     }
+}
+
+// The main window says where backups and the journal are; the journal's table lists the
+// newest operation first, one that failed in red.
+TEST_F(MainWindowTest, ShowsWhereBackupsAndTheJournalAreAndTheJournalItself) {
+    JournalRecord read;
+    read.time = "2026-12-07 10:20:30";
+    read.mode = "NUVOTON spi";
+    read.operation = "read";
+    read.file = "/bench/a.bin";
+    read.result = "done";
+    JournalRecord write = read;
+    write.time = "2026-12-07 10:25:00";
+    write.operation = "write";
+    write.result = "failed";
+    write.failedStep = "verify";
+    ASSERT_TRUE(AppendJournal(read, JournalFile(), nullptr));
+    ASSERT_TRUE(AppendJournal(write, JournalFile(), nullptr));
+    auto app = Start(MakeSim());
+    EXPECT_EQ(app->main->Label_backups->text().toStdString(),
+              "Backups: " + BackupFolder().string());
+    EXPECT_EQ(app->main->Label_journal->text().toStdString(), "Journal: " + JournalFile().string());
+
+    app->main->OpenBackups->click();
+    EXPECT_EQ(dialogs.script.openedFolders, std::vector<std::string>{BackupFolder().string()});
+    EXPECT_TRUE(std::filesystem::is_directory(BackupFolder()));
+
+    app->main->ShowJournal->click();
+    const QTableWidget* table = app->main->Journal->Table;
+    EXPECT_TRUE(app->main->Journal->isVisible());
+    ASSERT_EQ(table->rowCount(), 2);
+    const auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        return cells;
+    };
+    EXPECT_EQ(row(0), (QStringList{"2026-12-07 10:25:00", "NUVOTON spi", "write", "/bench/a.bin",
+                                   "failed: verify"}));
+    EXPECT_EQ(row(1),
+              (QStringList{"2026-12-07 10:20:30", "NUVOTON spi", "read", "/bench/a.bin", "done"}));
+    EXPECT_EQ(table->item(0, 4)->foreground().color(), QColor(200, 0, 0));
+    EXPECT_NE(table->item(1, 4)->foreground().color(), QColor(200, 0, 0));
 }
