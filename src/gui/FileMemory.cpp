@@ -1,5 +1,7 @@
 #include "gui/FileMemory.h"
 
+#include "safety/BackupFile.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -41,6 +43,10 @@ void Remember(const std::string& mode, const std::string& path) {
 }
 
 QString ProposedName(const std::string& mode, const QDateTime& when, const FileDialogSpec& spec) {
-    return Safe(mode) + "_" + when.toString("yyyy-MM-dd_HH-mm-ss") + Extension(spec);
+    // Named as the mode's backups are, so that a dump and its backups sort together.
+    QString name = QString::fromStdString(
+        BackupFileName(mode, "", when.toString("yyyy-MM-dd_HHmmss").toStdString(), 1));
+    name.chop(4); // ".bin"
+    return name + Extension(spec);
 }
 } // namespace FileMemory

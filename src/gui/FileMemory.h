@@ -13,6 +13,6 @@ namespace FileMemory {
 QString LastFolder(const std::string& mode);
 // Remembers the folder of `path` for the mode.
 void Remember(const std::string& mode, const std::string& path);
-// "NUVOTON_spi_2026-12-08_10-20-30.bin": only characters every file system takes.
+// "NUVOTON_spi_2026-12-08_102030.bin", as the mode's backups are named.
 QString ProposedName(const std::string& mode, const QDateTime& when, const FileDialogSpec& spec);
 } // namespace FileMemory

@@ -79,7 +79,7 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
     // No folder used yet: the dialog's own; a name that says what and when.
     EXPECT_EQ(dialogs.script.fileFolders, std::vector<std::string>{""});
-    EXPECT_TRUE(QRegularExpression(R"(^NUVOTON_spi_\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.bin$)")
+    EXPECT_TRUE(QRegularExpression(R"(^NUVOTON_spi_\d{4}-\d\d-\d\d_\d{6}\.bin$)")
                     .match(QString::fromStdString(dialogs.script.fileDialogs[0].initialName))
                     .hasMatch())
         << dialogs.script.fileDialogs[0].initialName;

@@ -23,7 +23,11 @@ JournalView::JournalView(QWidget* parent) : QDialog(parent) {
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->verticalHeader()->hide();
-    Table->horizontalHeader()->setStretchLastSection(true);
+    // The file takes the room left; a long path is cut in its middle, whole in its tooltip.
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    Table->setTextElideMode(Qt::ElideMiddle);
+    Table->setWordWrap(false);
     auto* close = new QPushButton("Close", this);
     close->setAutoDefault(false);
     AddAccelerator(close, QKeySequence("Alt+C"));
@@ -54,5 +58,4 @@ void JournalView::Reload() {
             Table->setItem(row, column, item);
         }
     }
-    Table->resizeColumnsToContents();
 }
