@@ -47,16 +47,18 @@ std::optional<std::string> AskQt(QWidget* parent, const FileDialogSpec& spec, co
 
 // For a save without a name of its own a proposed one: "Noname" or a bare prefix ("NPCE_")
 // says nothing of the dump.
-FileDialogSpec ForMode(FileDialogSpec spec, const std::string& mode, bool save) {
+FileDialogSpec ForMode(FileDialogSpec spec, const std::string& mode, const std::string& chipId,
+                       bool save) {
     if (!mode.empty() && save && spec.initialName.find('.') == std::string::npos)
         spec.initialName =
-            FileMemory::ProposedName(mode, QDateTime::currentDateTime(), spec).toStdString();
+            FileMemory::ProposedName(mode, chipId, QDateTime::currentDateTime(), spec)
+                .toStdString();
     return spec;
 }
 
 std::optional<std::string> Ask(QWidget* parent, const FileDialogSpec& asked, bool save,
-                               const std::string& mode) {
-    const FileDialogSpec spec = ForMode(asked, mode, save);
+                               const std::string& mode, const std::string& chipId = {}) {
+    const FileDialogSpec spec = ForMode(asked, mode, chipId, save);
     const QString folder = mode.empty() ? QString() : FileMemory::LastFolder(mode);
     const std::optional<std::string> chosen =
         script ? Scripted(spec, folder) : AskQt(parent, spec, folder, save);
@@ -80,8 +82,8 @@ QString QtFilter(const std::string& pairs) {
 }
 
 std::optional<std::string> SaveFile(QWidget* parent, const FileDialogSpec& spec,
-                                    const std::string& mode) {
-    return Ask(parent, spec, true, mode);
+                                    const std::string& mode, const std::string& chipId) {
+    return Ask(parent, spec, true, mode, chipId);
 }
 
 std::optional<std::string> OpenFile(QWidget* parent, const FileDialogSpec& spec,

@@ -20,7 +20,7 @@ QString QtFilter(const std::string& pairs);
 
 // With a mode, the dialog opens in the folder last used for it and a save proposes a name.
 std::optional<std::string> SaveFile(QWidget* parent, const FileDialogSpec& spec,
-                                    const std::string& mode = {});
+                                    const std::string& mode = {}, const std::string& chipId = {});
 std::optional<std::string> OpenFile(QWidget* parent, const FileDialogSpec& spec,
                                     const std::string& mode = {});
 void Message(QWidget* parent, MessageIcon icon, const std::string& text);

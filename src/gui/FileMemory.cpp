@@ -42,10 +42,11 @@ void Remember(const std::string& mode, const std::string& path) {
         Settings().setValue(Key(mode), folder);
 }
 
-QString ProposedName(const std::string& mode, const QDateTime& when, const FileDialogSpec& spec) {
+QString ProposedName(const std::string& mode, const std::string& chipId, const QDateTime& when,
+                     const FileDialogSpec& spec) {
     // Named as the mode's backups are, so that a dump and its backups sort together.
     QString name = QString::fromStdString(
-        BackupFileName(mode, "", when.toString("yyyy-MM-dd_HHmmss").toStdString(), 1));
+        BackupFileName(mode, chipId, when.toString("yyyy-MM-dd_HHmmss").toStdString(), 1));
     name.chop(4); // ".bin"
     return name + Extension(spec);
 }

@@ -50,8 +50,10 @@ void QtOperatorPort::EnableControl(const std::string& name, bool enabled) {
 
 std::optional<std::string> QtOperatorPort::AskSaveFile(const FileDialogSpec& spec) {
     QWidget* w = window_;
-    return RunOnUi<std::optional<std::string>>(
-        window_, [w, spec, mode = mode_] { return Dialogs::SaveFile(w, spec, mode); });
+    const std::string chipId = chipId_ ? chipId_() : std::string();
+    return RunOnUi<std::optional<std::string>>(window_, [w, spec, mode = mode_, chipId] {
+        return Dialogs::SaveFile(w, spec, mode, chipId);
+    });
 }
 
 std::optional<std::string> QtOperatorPort::AskOpenFile(const FileDialogSpec& spec) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -19,6 +20,8 @@ class QtOperatorPort : public OperatorPort {
     void AddControl(const std::string& name, QWidget* control);
     // The mode (its name in the mode table) whose folder and file names the dialogs use.
     void SetMode(const std::string& mode) { mode_ = mode; }
+    // Where a save's proposed name finds the chip's ID (any thread; empty while unknown).
+    void SetChipIdSource(std::function<std::string()> source) { chipId_ = std::move(source); }
 
     void Log(const std::string& line) override;
     void ClearLog() override;
@@ -36,5 +39,6 @@ class QtOperatorPort : public OperatorPort {
     LogView* log_;
     Gauge* gauge_;
     std::string mode_;
+    std::function<std::string()> chipId_;
     std::map<std::string, QPointer<QWidget>> controls_;
 };

@@ -77,9 +77,9 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     EXPECT_TRUE(lines.back().startsWith("Image: 131072 bytes, CRC-32 "));
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Save file");
-    // No folder used yet: the dialog's own; a name that says what and when.
+    // No folder used yet: the dialog's own; a name that says what, which chip and when.
     EXPECT_EQ(dialogs.script.fileFolders, std::vector<std::string>{""});
-    EXPECT_TRUE(QRegularExpression(R"(^NUVOTON_spi_\d{4}-\d\d-\d\d_\d{6}\.bin$)")
+    EXPECT_TRUE(QRegularExpression(R"(^NUVOTON_spi_\d{4}-\d\d-\d\d_\d{6}_EF4012\.bin$)")
                     .match(QString::fromStdString(dialogs.script.fileDialogs[0].initialName))
                     .hasMatch())
         << dialogs.script.fileDialogs[0].initialName;

@@ -86,6 +86,7 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     port_->AddControl(Kb90::kWriteButton, KB901X_WRITE);
     port_->AddControl(Kb90::kExitButton, EXIT);
     engine_ = std::make_unique<Kb901xEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->Run().SetOnEnd([this](Outcome, const std::string& chipState) {
         PostToUi(this, [this, chipState] { OperationEnded(chipState); });
     });

@@ -73,6 +73,7 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     port_ = std::make_unique<QtOperatorPort>(this, Memo_MEC16, CGauge_MEC16);
     port_->SetMode("MEC jtag");
     engine_ = std::make_unique<Mec16xxEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->SetIndicatorSink([this](MecIndicator which, Rgb colour) {
         PostToUi(this, [this, which, colour] { ShowIndicator(which, colour); });
     });

@@ -53,6 +53,7 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     port_->AddControl(Npce::kWriteButton, NPCE_WRITE);
     // EXIT stays usable while an operation runs: it is the way to stop one.
     engine_ = std::make_unique<NpceEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->Run().SetOnEnd([port = port_.get()](Outcome, const std::string& chipState) {
         if (!chipState.empty())
             port->ShowMessage(MessageIcon::Warning, chipState);

@@ -86,6 +86,7 @@ TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* ma
     port_->AddControl(NuvJtag::kReadButton, BitBtn_NUV_JTAG_RD);
     port_->AddControl(NuvJtag::kWriteButton, BitBtn_NUV_JTAG_WR);
     engine_ = std::make_unique<NuvotonJtagEngine>(api_, *port_, this);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
 
     connect(BitBtn_SETTINGS, &QPushButton::clicked, this,
             &TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick);
