@@ -4,6 +4,7 @@
 #include "sim/chips/EdidEeprom.h"
 #include "ui/support/UiTestSupport.h"
 
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -58,13 +59,21 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     EXPECT_EQ(Memo(w).front(), "Number of VCOM ports found on the machine: 1");
 }
 
+// EXIT, and Esc as well, which leaves as EXIT does.
 TEST_F(EdidWindowTest, ExitClearsTheLogAndGoesBackToTheMainWindow) {
     TEDID_form w(MakeSim("pcb3", R"({"devices": []})"), &mainWindow);
-    w.show();
-    w.EDID_READ->click();
-    ASSERT_TRUE(MemoEndsWith(w, "VCOM port is not found on the machine!"));
-    w.EXIT->click();
-    EXPECT_TRUE(w.EDID_Memo->Lines().isEmpty());
-    EXPECT_TRUE(mainWindow.isVisible());
-    EXPECT_FALSE(w.isVisible());
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Esc" : "EXIT");
+        mainWindow.hide();
+        w.show();
+        w.EDID_READ->click();
+        ASSERT_TRUE(MemoEndsWith(w, "VCOM port is not found on the machine!"));
+        if (escape)
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            w.EXIT->click();
+        EXPECT_TRUE(w.EDID_Memo->Lines().isEmpty());
+        EXPECT_TRUE(mainWindow.isVisible());
+        EXPECT_FALSE(w.isVisible());
+    }
 }

@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 
 TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
@@ -40,4 +41,9 @@ void TEDID_form::EDID_WRITEClick() {
 void TEDID_form::EXIT_EDIDClick() {
     EDID_Memo->clear();
     BackToMain();
+}
+
+void TEDID_form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    EXIT_EDIDClick();
 }
