@@ -1,6 +1,6 @@
 #pragma once
-// What every mode window shares: a fixed caption, only the minimise button, the link backend,
-// and the way back to the main window.
+// What every mode window shares: a fixed caption, minimise and maximise buttons (the log grows
+// with the window), the link backend, the way back to the main window, and Esc to leave.
 #include "link/FtdiApi.h"
 
 #include <QWidget>
@@ -19,10 +19,18 @@ class ModeWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Opens centred over the main window, which is still shown when a mode window opens.
+    void showEvent(QShowEvent* event) override;
+    // Esc leaves an idle window as EXIT does; during an operation it does nothing.
+    void keyPressEvent(QKeyEvent* event) override;
 
     std::shared_ptr<FtdiApi> api_;
     QWidget* mainWindow_;
 };
 
+// Resizable, single border, minimise and maximise buttons.
+void MakeResizableToolWindow(QWidget* window);
 // Fixed size, single border, minimise button only.
 void MakeFixedToolWindow(QWidget* window);
+// Moves `window` so that its centre is the centre of `over`, kept on `over`'s screen.
+void CentreOver(QWidget* window, const QWidget* over);

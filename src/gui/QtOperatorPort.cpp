@@ -51,14 +51,16 @@ void QtOperatorPort::EnableControl(const std::string& name, bool enabled) {
 
 std::optional<std::string> QtOperatorPort::AskSaveFile(const FileDialogSpec& spec) {
     QWidget* w = window_;
-    return RunOnUi<std::optional<std::string>>(window_,
-                                               [w, spec] { return Dialogs::SaveFile(w, spec); });
+    const std::string chipId = chipId_ ? chipId_() : std::string();
+    return RunOnUi<std::optional<std::string>>(window_, [w, spec, mode = mode_, chipId] {
+        return Dialogs::SaveFile(w, spec, mode, chipId);
+    });
 }
 
 std::optional<std::string> QtOperatorPort::AskOpenFile(const FileDialogSpec& spec) {
     QWidget* w = window_;
-    return RunOnUi<std::optional<std::string>>(window_,
-                                               [w, spec] { return Dialogs::OpenFile(w, spec); });
+    return RunOnUi<std::optional<std::string>>(
+        window_, [w, spec, mode = mode_] { return Dialogs::OpenFile(w, spec, mode); });
 }
 
 void QtOperatorPort::ShowMessage(MessageIcon icon, const std::string& text) {

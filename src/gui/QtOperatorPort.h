@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -17,6 +18,10 @@ class QtOperatorPort : public OperatorPort {
 
     // A control the engine enables or disables by name.
     void AddControl(const std::string& name, QWidget* control);
+    // The mode (its name in the mode table) whose folder and file names the dialogs use.
+    void SetMode(const std::string& mode) { mode_ = mode; }
+    // Where a save's proposed name finds the chip's ID (any thread; empty while unknown).
+    void SetChipIdSource(std::function<std::string()> source) { chipId_ = std::move(source); }
 
     void Log(const std::string& line) override;
     void ClearLog() override;
@@ -35,5 +40,7 @@ class QtOperatorPort : public OperatorPort {
     QWidget* window_;
     LogView* log_;
     Gauge* gauge_;
+    std::string mode_;
+    std::function<std::string()> chipId_;
     std::map<std::string, QPointer<QWidget>> controls_;
 };

@@ -67,6 +67,11 @@ void OperationRecord::SetChipId(const std::string& chipId) {
     record_.chipId = chipId;
 }
 
+std::string OperationRecord::ChipId() const {
+    std::lock_guard lock(mutex_);
+    return record_.chipId;
+}
+
 void OperationRecord::SetFile(const std::string& path) {
     // Where the file was, whatever folder the program ran in.
     std::error_code ec;

@@ -15,6 +15,7 @@ class OperationRecord {
                bool simulated = false);
     void SetJig(const std::string& versionText);
     void SetChipId(const std::string& chipId);
+    std::string ChipId() const; // any thread; empty while unknown
     // The image file the operation reads into or writes from; its size and SHA-256 are taken
     // when the record ends.
     void SetFile(const std::string& path);

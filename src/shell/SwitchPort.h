@@ -27,6 +27,8 @@ class SwitchPort {
     virtual void StartBootWaitTimer() {}
     // TimerMSG: " Please press the reset button on the JIG!" 200 ms later.
     virtual void StartResetPrompt() = 0;
+    // The bootloader answered, or its wait ended: the prompt has nothing more to ask.
+    virtual void EndResetPrompt() {}
     // The JIG's own flash is being written (true) or no longer (false): a JIG left in the
     // middle has no working firmware, so the program must not end meanwhile.
     virtual void FirmwareWriting(bool writing) { (void)writing; }

@@ -130,6 +130,7 @@ class Pcb3Update {
         std::vector<std::uint8_t> answer;
         std::size_t line = 0;
         const Call call = CallBootloader(link_, timing, &answer, &line);
+        port_.EndResetPrompt();
         if (call != Call::Answered) {
             if (call == Call::TimedOut)
                 port_.Memo("No answer from the M328 bootloader within " +

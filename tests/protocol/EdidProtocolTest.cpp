@@ -106,7 +106,7 @@ TEST_F(EdidProtocolTest, ReadShowsDumpAndSummarySavesTheFileAndSignalsSuccess) {
     EXPECT_EQ(Slice(lines, 3, 3),
               (std::vector<std::string>{"Reading EEPROM ...",
                                         "Reading from the EEPROM is completed successfully.", ""}));
-    EXPECT_EQ(lines[6], ": 00 FF FF FF FF FF FF 00 10 AC 7A A0 4C 33 32 30 ..........z.L320");
+    EXPECT_EQ(lines[6], "00: 00 FF FF FF FF FF FF 00 10 AC 7A A0 4C 33 32 30 ..........z.L320");
     EXPECT_EQ(lines[22], "");
     EXPECT_EQ(lines[23], "EDID at a glance:");
     EXPECT_TRUE(port.HasLine("  Monitor name: DELL U2412M"));
@@ -228,8 +228,8 @@ TEST_F(EdidProtocolTest, Write128ByteFileIsPaddedWithFF) {
     const auto dump = std::find(lines.begin(), lines.end(), "  Checksum of block 0: OK") + 1;
     ASSERT_LT(dump + 18, lines.end());
     EXPECT_EQ(*dump, "");
-    EXPECT_EQ(dump[1], ": 00 FF FF FF FF FF FF 00 30 E4 6F 04 00 00 00 00 ........0.o.....");
-    EXPECT_EQ(dump[9], ": FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF ................");
+    EXPECT_EQ(dump[1], "00: 00 FF FF FF FF FF FF 00 30 E4 6F 04 00 00 00 00 ........0.o.....");
+    EXPECT_EQ(dump[9], "80: FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF ................");
     EXPECT_EQ(dump[17], "");
     EXPECT_EQ(lines.back(), "Writing data to EEPROM is completed successfully.");
 }

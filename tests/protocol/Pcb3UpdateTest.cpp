@@ -33,7 +33,8 @@ TEST_F(Pcb3Update, OutdatedFirmwareIsUpdatedFromThePackage) {
                "Founded FTDI device, wait answer. (RESET pushed?)", "Readed bytes answer -> 9",
                "Readed bytes (hex)  -> 563353 4D3332380D0A", "Bootloader M328 ANSWER_OK",
                "Current time  10:20:30", "UPDATE completed successfully."}));
-    EXPECT_EQ(port.Events(), (Lines{"show update", "reset prompt", "hide update", "timer run"}));
+    EXPECT_EQ(port.Events(), (Lines{"show update", "reset prompt", "reset prompt ended",
+                                    "hide update", "timer run"}));
     EXPECT_EQ(port.GaugeMax(), 230);
     const std::vector<int> gauge = port.GaugePositions();
     ASSERT_GE(gauge.size(), 3u);
@@ -110,7 +111,8 @@ TEST_F(Pcb3Update, BootloaderThatNeverAnswersEndsAtItsBound) {
     EXPECT_EQ(port.Lines().back(),
               "No answer from the M328 bootloader within 1 s: was the reset button pressed? "
               "Update stopped.");
-    EXPECT_EQ(port.Events(), (Lines{"show update", "reset prompt", "exit", "show main"}));
+    EXPECT_EQ(port.Events(),
+              (Lines{"show update", "reset prompt", "reset prompt ended", "exit", "show main"}));
     EXPECT_NE(StartLogText().find("JIG ver3 start update FW\nERROR answer bootloader \n"),
               std::string::npos);
     EXPECT_EQ(VersionNow(sim), "M328_EPM240_v15  ");

@@ -41,6 +41,10 @@ void RecordingSwitchPort::StartResetPrompt() {
     Event("reset prompt");
 }
 
+void RecordingSwitchPort::EndResetPrompt() {
+    Event("reset prompt ended");
+}
+
 void RecordingSwitchPort::StartBootWaitTimer() {
     Event("timer 5sec");
     if (onBootWaitTimer)

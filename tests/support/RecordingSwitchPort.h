@@ -19,13 +19,14 @@ class RecordingSwitchPort : public SwitchPort {
     void ShowMainWindow() override;
     void StartBootWaitTimer() override;
     void StartResetPrompt() override;
+    void EndResetPrompt() override;
 
     // Runs on the switch's thread when it arms Timer_5SEC (a test may set the flag there).
     std::function<void()> onBootWaitTimer;
 
     std::vector<std::string> Lines() const;
     // Window events in order: "show update", "hide update", "exit", "timer run", "show main",
-    // "timer 5sec", "reset prompt".
+    // "timer 5sec", "reset prompt", "reset prompt ended".
     std::vector<std::string> Events() const;
     bool HasLine(const std::string& line) const;
     bool HasEvent(const std::string& event) const;

@@ -4,6 +4,7 @@
 #include "sim/chips/EdidEeprom.h"
 #include "ui/support/UiTestSupport.h"
 
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     ASSERT_TRUE(MemoEndsWith(w, QString::fromStdString("Save the file: " + out)));
     const QStringList lines = Memo(w);
     EXPECT_EQ(lines[3], "Reading EEPROM ...");
-    EXPECT_EQ(lines[6], ": 00 FF FF FF FF FF FF 00 06 AF EC 21 00 00 00 00 ................");
+    EXPECT_EQ(lines[6], "00: 00 FF FF FF FF FF FF 00 06 AF EC 21 00 00 00 00 ................");
     EXPECT_TRUE(
         lines.contains("  Preferred resolution: 1366x768 @ 59.91 Hz, pixel clock 76.30 MHz"));
     const std::vector<std::uint8_t> image = SimEdidEeprom::DefaultImage();
@@ -58,13 +59,21 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     EXPECT_EQ(Memo(w).front(), "Number of VCOM ports found on the machine: 1");
 }
 
+// EXIT, and Esc as well, which leaves as EXIT does.
 TEST_F(EdidWindowTest, ExitClearsTheLogAndGoesBackToTheMainWindow) {
     TEDID_form w(MakeSim("pcb3", R"({"devices": []})"), &mainWindow);
-    w.show();
-    w.EDID_READ->click();
-    ASSERT_TRUE(MemoEndsWith(w, "VCOM port is not found on the machine!"));
-    w.EXIT->click();
-    EXPECT_TRUE(w.EDID_Memo->Lines().isEmpty());
-    EXPECT_TRUE(mainWindow.isVisible());
-    EXPECT_FALSE(w.isVisible());
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Esc" : "EXIT");
+        mainWindow.hide();
+        w.show();
+        w.EDID_READ->click();
+        ASSERT_TRUE(MemoEndsWith(w, "VCOM port is not found on the machine!"));
+        if (escape)
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            w.EXIT->click();
+        EXPECT_TRUE(w.EDID_Memo->Lines().isEmpty());
+        EXPECT_TRUE(mainWindow.isVisible());
+        EXPECT_FALSE(w.isVisible());
+    }
 }

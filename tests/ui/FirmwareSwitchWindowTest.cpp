@@ -13,7 +13,11 @@
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,10 +125,21 @@ TEST_F(FirmwareSwitchWindow, FailedSwitchLeavesTheUpdateWindowWithItsExit) {
     }
 }
 
+// The prompt does not wait for its OK: the update goes on, and the prompt goes once the
+// bootloader answered.
 TEST_F(FirmwareSwitchWindow, OutdatedPcb3PromptsForTheResetButtonAndIsUpdated) {
-    auto sim = MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "whenCalledMs": 400}]})");
+    auto sim =
+        MakeSim("pcb3-old", R"({"events": [{"type": "resetButton", "whenCalledMs": 1000}]})");
     auto app = Start(sim, "ITE");
+    QPointer<QMessageBox> prompt;
+    ASSERT_TRUE(WaitUntil([&] { return (prompt = app->modes.update->ResetPrompt) != nullptr; }));
+    EXPECT_TRUE(prompt->isVisible());
+    EXPECT_FALSE(prompt->isModal());
+    EXPECT_EQ(prompt->text(), " Please press the reset button on the JIG!");
+    const Qt::WindowFlags flags = prompt->windowFlags();
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     ASSERT_TRUE(WaitUntil([&] { return app->modes.ite->isVisible(); }, 10000));
+    EXPECT_TRUE(!prompt || !prompt->isVisible());
     EXPECT_EQ(dialogs.script.messages,
               std::vector<std::string>{" Please press the reset button on the JIG!"});
     EXPECT_TRUE(Memo(*app).contains("UPDATE completed successfully."));
@@ -182,6 +197,15 @@ TEST_F(FirmwareSwitchWindow, StartAndCloseAreRefusedWhileASwitchRunsAndQuittingS
     EXPECT_TRUE(flags & Qt::FramelessWindowHint); // no window manager's title bar at all
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(update->Caption->text(), "Update FW for PCB2 and PCB3");
+    // Without the window manager's title bar, the caption drawn inside moves it.
+    const QPoint at = update->pos();
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButton button) {
+        QMouseEvent e(type, at, update->Caption->mapToGlobal(at), button, Qt::LeftButton, {});
+        QApplication::sendEvent(update->Caption, &e);
+    };
+    mouse(QEvent::MouseButtonPress, {20, 5}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {70, 45}, Qt::NoButton);
+    EXPECT_EQ(update->pos(), at + QPoint(50, 40));
     EXPECT_FALSE(update->close());
     EXPECT_TRUE(update->isVisible());
     EXPECT_TRUE(app->main->SwitchRunning());

@@ -100,10 +100,12 @@ TEST_F(KeyboardWindowTest, ScanLightsTheReportedPairsAndStopRestoresTheControls)
     EXPECT_FALSE(w.Buzzer_box->isChecked());
     const std::vector<std::uint8_t> toJig = sim->Jig().BytesToJig();
     EXPECT_EQ(std::count(toJig.begin(), toJig.end(), 'I'), 0); // "Buzzer off" was checked
-    // Colours stay until Clear.
+    // Colours stay until Clear; the pairs read as text too.
     EXPECT_EQ(w.Shape(300)->Colour(), kRed);
+    EXPECT_EQ(w.Label_pairs->text(), "Pairs seen: 3-5 3-7 10-12");
     w.Clear->click();
     ASSERT_TRUE(WaitUntil([&] { return w.Shape(300)->Colour() == kAqua; }));
+    EXPECT_EQ(w.Label_pairs->text(), "Pairs seen: none");
 
     w.EXIT_KB_TEST->click();
     EXPECT_FALSE(w.isVisible());

@@ -1,18 +1,35 @@
-// The main window driven as a technician would: choose a mode, press Start, come back.
+// The main window driven as a technician would: choose a mode, press Start, come back; and what
+// every window shares: keys for its buttons, a log that grows with the window.
+#include "gui/Accelerators.h"
+#include "gui/LogView.h"
 #include "link/StartLog.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
+#include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
+#include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { StartLog::SetPath(dir.File("Start_log.txt")); }
-    void TearDown() override { StartLog::SetPath("Start_log.txt"); }
+    void SetUp() override {
+        StartLog::SetPath(dir.File("Start_log.txt"));
+        SetUserDataFolder(user.Path());
+    }
+    void TearDown() override {
+        StartLog::SetPath("Start_log.txt");
+        SetUserDataFolder({});
+    }
 
     std::unique_ptr<AppWindows> Start(std::shared_ptr<SimFtdiApi> sim) {
         auto app = CreateAppWindows(sim);
@@ -24,6 +41,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     TempDir dir;
+    TempDir user; // backups and the journal
     ScriptedDialogs dialogs;
 };
 } // namespace
@@ -54,6 +72,7 @@ TEST_F(MainWindowTest, Pcb3OpensTheEneWindow300msLaterAndExitComesBack) {
     auto sim = MakeSim("pcb3");
     auto app = Start(sim);
     Select(*app, "ENE KB90XX");
+    const QPoint mainCentre = app->main->frameGeometry().center();
     QElapsedTimer clock;
     clock.start();
     app->main->MAIN_CONNECT->click();
@@ -63,6 +82,8 @@ TEST_F(MainWindowTest, Pcb3OpensTheEneWindow300msLaterAndExitComesBack) {
     EXPECT_GE(clock.elapsed(), 300);
     EXPECT_FALSE(app->main->isVisible());
     EXPECT_FALSE(app->modes.update->isVisible());
+    // Where the technician was looking, not in a corner of the screen.
+    EXPECT_LE((app->modes.ene->frameGeometry().center() - mainCentre).manhattanLength(), 2);
     EXPECT_TRUE(app->modes.ene->KB901X_Memo->Lines().contains(
         "4 Only NOW it is possible to connect the power supply to the motherboard !"));
     EXPECT_TRUE(app->modes.ene->SpeedButton1->isEnabled());
@@ -93,4 +114,95 @@ TEST_F(MainWindowTest, OtherFirmwareGoesToTheSwitchAndDisablesTheFfcButton) {
     EXPECT_FALSE(app->modes.ene->SpeedButton1->isEnabled());
     EXPECT_NE(ReadFileText(dir.File("Start_log.txt")).find("ReadThread_UPD start ... \n"),
               std::string::npos);
+}
+
+// Every button answers a key of its own in its window. A mode window with a log grows with it:
+// the log takes the room, the bottom row keeps its distance to the bottom edge. The keyboard
+// grid has fixed places and so no maximise button.
+TEST_F(MainWindowTest, EveryButtonHasAKeyAndTheLogsGrowWithTheirWindows) {
+    auto app = Start(MakeSim());
+    std::vector<QWidget*> windows{app->main.get(), app->modes.update};
+    for (const auto& [mode, window] : app->modes.byMode)
+        windows.push_back(window);
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        std::set<QString> keys;
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            const QString key = AcceleratorOf(button).toString();
+            EXPECT_FALSE(key.isEmpty()) << button->text().toStdString();
+            EXPECT_TRUE(keys.insert(key).second) << key.toStdString();
+        }
+    }
+    for (const auto& [mode, window] : app->modes.byMode) {
+        SCOPED_TRACE(mode);
+        const bool maximise = window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+        if (window == static_cast<QWidget*>(app->modes.keyboard)) {
+            EXPECT_FALSE(maximise);
+            EXPECT_EQ(window->minimumSize(), window->maximumSize());
+            continue;
+        }
+        EXPECT_TRUE(maximise);
+        window->show();
+        QCoreApplication::processEvents();
+        LogView* log = nullptr;
+        for (LogView* l : window->findChildren<LogView*>())
+            log = l->isVisible() ? l : log;
+        ASSERT_NE(log, nullptr);
+        const auto bottomRow = [&] {
+            int lowest = 0;
+            for (const QPushButton* b : window->findChildren<QPushButton*>())
+                lowest = std::max(lowest, b->geometry().bottom());
+            return window->height() - lowest;
+        };
+        const int logHeight = log->height();
+        const int below = bottomRow();
+        window->resize(window->width() + 100, window->height() + 200);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log->height(), logHeight + 200);
+        EXPECT_EQ(bottomRow(), below);
+        window->hide();
+    }
+}
+
+// The main window says where backups and the journal are; the journal's table lists the
+// newest operation first, one that failed in red.
+TEST_F(MainWindowTest, ShowsWhereBackupsAndTheJournalAreAndTheJournalItself) {
+    JournalRecord read;
+    read.time = "2026-12-07 10:20:30";
+    read.mode = "NUVOTON spi";
+    read.operation = "read";
+    read.file = "/bench/a.bin";
+    read.result = "done";
+    JournalRecord write = read;
+    write.time = "2026-12-07 10:25:00";
+    write.operation = "write";
+    write.result = "failed";
+    write.failedStep = "verify";
+    ASSERT_TRUE(AppendJournal(read, JournalFile(), nullptr));
+    ASSERT_TRUE(AppendJournal(write, JournalFile(), nullptr));
+    auto app = Start(MakeSim());
+    EXPECT_EQ(app->main->Label_backups->text().toStdString(),
+              "Backups: " + BackupFolder().string());
+    EXPECT_EQ(app->main->Label_journal->text().toStdString(), "Journal: " + JournalFile().string());
+
+    app->main->OpenBackups->click();
+    EXPECT_EQ(dialogs.script.openedFolders, std::vector<std::string>{BackupFolder().string()});
+    EXPECT_TRUE(std::filesystem::is_directory(BackupFolder()));
+
+    app->main->ShowJournal->click();
+    const QTableWidget* table = app->main->Journal->Table;
+    EXPECT_TRUE(app->main->Journal->isVisible());
+    ASSERT_EQ(table->rowCount(), 2);
+    const auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        return cells;
+    };
+    EXPECT_EQ(row(0), (QStringList{"2026-12-07 10:25:00", "NUVOTON spi", "write", "/bench/a.bin",
+                                   "failed: verify"}));
+    EXPECT_EQ(row(1),
+              (QStringList{"2026-12-07 10:20:30", "NUVOTON spi", "read", "/bench/a.bin", "done"}));
+    EXPECT_EQ(table->item(0, 4)->foreground().color(), QColor(200, 0, 0));
+    EXPECT_NE(table->item(1, 4)->foreground().color(), QColor(200, 0, 0));
 }

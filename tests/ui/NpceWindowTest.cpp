@@ -10,7 +10,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +25,7 @@ class NpceWindowTest : public ::testing::Test {
         SetTimeTextSource(
             {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
         SetUserDataFolder(user.Path()); // backups and the journal
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig").clear();
     }
     void TearDown() override {
         window.reset();
@@ -77,6 +83,72 @@ TEST_F(NpceWindowTest, ReadButtonReadsTheFlashIntoTheChosenFile) {
     ASSERT_TRUE(map && map->isVisible());
     EXPECT_EQ(map->Picture()->map.kinds, MapImage(image, 4096).kinds);
     EXPECT_EQ(map->Picture()->map.figures.sha256, FiguresOf(image).sha256);
+    // No folder used yet: the dialog's own; a name that says what, which chip and when.
+    EXPECT_EQ(dialogs.script.fileFolders, std::vector<std::string>{""});
+    EXPECT_TRUE(QRegularExpression(R"(^NUVOTON_spi_\d{4}-\d\d-\d\d_\d{6}_EF4012\.bin$)")
+                    .match(QString::fromStdString(dialogs.script.fileDialogs[0].initialName))
+                    .hasMatch())
+        << dialogs.script.fileDialogs[0].initialName;
+    // The SHA-256 line is wider than the log: it wraps, and the view stays on the last line.
+    EXPECT_TRUE(window->NPCE_Memo->AtBottom());
+    EXPECT_EQ(window->NPCE_Memo->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(QFontInfo(window->NPCE_Memo->font()).fixedPitch());
+}
+
+// A log filled before its window showed opens at its last line, and keeps it in view when a
+// narrower window wraps its lines again; one scrolled up to read stays there while lines come,
+// and follows them again once scrolled back down.
+TEST_F(NpceWindowTest, LogOpensAtItsLastLineAndFollowsUnlessScrolledUp) {
+    sim = MakeSim("pcb3");
+    window = std::make_unique<TNPCE_FORM>(sim, &mainWindow);
+    LogView* log = window->NPCE_Memo;
+    for (int i = 0; i < 100; ++i)
+        log->AppendLine(QString("line %1 ").arg(i) + QString(50, 'x'));
+    window->show();
+    QCoreApplication::processEvents();
+    QScrollBar* bar = log->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_TRUE(log->AtBottom());
+    window->resize(window->minimumSizeHint().width(), window->height());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(log->AtBottom());
+    bar->setValue(10);
+    const auto topLine = [&] { return log->cursorForPosition({0, 0}).block().text(); };
+    const QString reading = topLine();
+    log->AppendLine("while reading");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(topLine(), reading);
+    EXPECT_FALSE(log->AtBottom());
+    bar->setValue(bar->maximum());
+    log->AppendLine("back at the end");
+    EXPECT_TRUE(log->AtBottom());
+}
+
+// Alt+R reads, Alt+W writes; Enter on a focused WRITE starts nothing; the second dialog opens
+// where the first file went; Esc leaves the idle window.
+TEST_F(NpceWindowTest, KeysReachTheButtonsAndTheDialogsRememberTheFolder) {
+    Open("pcb3");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->NPCE_WRITE->setFocus();
+    QTest::keyClick(window->NPCE_WRITE, Qt::Key_Return);
+    QTest::keyClick(window->NPCE_WRITE, Qt::Key_Enter);
+    EXPECT_TRUE(dialogs.script.fileDialogs.empty());
+
+    dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return Ended(); }));
+    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Succeeded);
+    dialogs.script.fileAnswers.push_back(std::nullopt); // the write's file: cancelled
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.fileDialogs.size() == 2; }));
+    EXPECT_EQ(dialogs.script.fileDialogs[1].title, "Read file");
+    EXPECT_EQ(dialogs.script.fileFolders[1], dir.Path());
+
+    mainWindow.hide();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mainWindow.isVisible());
 }
 
 TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
@@ -126,6 +198,9 @@ TEST_F(NpceWindowTest, ExitOrCloseDuringAReadAsksAndStopsIt) {
     dialogs.script.yesNo = {false, true};
     window->NPCE_READ->click();
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_NPCE->Position() == 4; }));
+    QTest::keyClick(window.get(), Qt::Key_Escape); // nothing while the read runs
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dialogs.script.messages.empty());
     window->EXIT->click(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->Engine().Run().Idle());

@@ -98,6 +98,10 @@ TEST_F(NuvotonJtagWindowTest, TheWholeSequenceWritesAndReadsTheFlash) {
     AwaitEnd();
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == image);
     EXPECT_EQ(window->CGauge_progrss->Colour(), QColor(0, 255, 0));
+    // The checked controller's identifier is in the name the dialog proposed.
+    const std::string proposed = dialogs.script.fileDialogs.back().initialName;
+    EXPECT_TRUE(proposed.starts_with("NUVOTON_jtag_") && proposed.ends_with("_0FE2201F.bin"))
+        << proposed;
 
     window->BitBtn_EXIT_NUV->click();
     EXPECT_FALSE(window->isVisible());

@@ -6,14 +6,18 @@
 // (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
 // Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png,
 // Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png,
-// Screenshot.DISABLED_NuvotonJtagAfterScript for jtag.png).
+// Screenshot.DISABLED_NuvotonJtagAfterScript for jtag.png, Screenshot.DISABLED_Journal for
+// journal.png).
 #include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Ite/ui/TITE_FORM.h"
 #include "modes/Keyboard/KeyboardPairs.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
+#include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -113,4 +117,30 @@ TEST(Screenshot, DISABLED_NuvotonJtagAfterScript) {
                w.BitBtn_NUV_JTAG_RD->isEnabled();
     }));
     HoldOnScreen(w);
+}
+
+TEST(Screenshot, DISABLED_Journal) {
+    TempDir user;
+    SetUserDataFolder(user.Path());
+    const char* const rows[][5] = {
+        {"2026-12-08 09:12:04", "NUVOTON spi", "read", "NUVOTON_spi_2026-12-08_09-12-04.bin",
+         "done"},
+        {"2026-12-08 09:15:40", "NUVOTON spi", "write", "NPCE388N_fixed.bin", "done"},
+        {"2026-12-08 10:02:11", "ENE KB90XX", "read", "ENE_KB90XX_2026-12-08_10-02-11.bin", "done"},
+        {"2026-12-08 10:07:55", "ENE KB90XX", "write", "KB9012_new.bin", "failed"},
+        {"2026-12-08 10:09:30", "MEC jtag", "check", "", "no JIG"},
+    };
+    for (const auto& r : rows) {
+        JournalRecord record;
+        record.time = r[0], record.mode = r[1], record.operation = r[2];
+        record.file = *r[3] ? std::string("/home/technician/dumps/") + r[3] : "";
+        record.result = r[4];
+        record.failedStep = record.result == "failed" ? "verify, block 17" : "";
+        AppendJournal(record, JournalFile(), nullptr);
+    }
+    QWidget mainWindow;
+    JournalView view(&mainWindow);
+    view.Reload();
+    HoldOnScreen(view);
+    SetUserDataFolder({});
 }

@@ -12,9 +12,10 @@ char DumpChar(std::uint8_t b) {
     return digit || letter || b == '.' || b == '_' ? static_cast<char>(b) : '.';
 }
 
-std::string DumpLine(const std::uint8_t* sixteen) {
-    std::string line = ":";
+std::string DumpLine(const std::uint8_t* sixteen, std::size_t offset) {
     char hex[4];
+    std::snprintf(hex, sizeof hex, "%02zX", offset & 0xFF);
+    std::string line = std::string(hex) + ":";
     for (int i = 0; i < 16; ++i) {
         std::snprintf(hex, sizeof hex, " %02X", sixteen[i]);
         line += hex;
@@ -28,7 +29,7 @@ std::string DumpLine(const std::uint8_t* sixteen) {
 std::vector<std::string> DumpLines(const Image& image) {
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < image.size(); at += 16)
-        lines.push_back(DumpLine(image.data() + at));
+        lines.push_back(DumpLine(image.data() + at, at));
     return lines;
 }
 

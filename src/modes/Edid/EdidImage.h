@@ -18,8 +18,8 @@ using Image = std::array<std::uint8_t, kImageSize>;
 // How a byte shows in the dump's character column: digits, ASCII letters, '.' and '_' as
 // themselves, everything else as '.'.
 char DumpChar(std::uint8_t byte);
-// ":" + " XX" per byte + " " + the 16 characters.
-std::string DumpLine(const std::uint8_t* sixteen);
+// The offset's two hex digits + ":" + " XX" per byte + " " + the 16 characters.
+std::string DumpLine(const std::uint8_t* sixteen, std::size_t offset);
 // The 16 lines of the whole image, in address order.
 std::vector<std::string> DumpLines(const Image& image);
 

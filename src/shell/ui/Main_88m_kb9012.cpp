@@ -1,5 +1,6 @@
 #include "shell/ui/Main_88m_kb9012.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/ModeWindow.h"
 #include "gui/SafetySettings.h"
@@ -10,6 +11,7 @@
 #include "port/UserFolders.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
+#include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "shell/ui/UpdateSwitchPort.h"
 
@@ -43,15 +45,30 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     CheckBox_READ_TWICE->setChecked(SafetySettings::ReadTwice());
     CheckBox_READ_TWICE->setToolTip("Every read is made twice; a difference fails it (a loose "
                                     "clip or a long wire)");
+    Label_backups = new QLabel("Backups: " + QString::fromStdString(BackupFolder().string()), this);
+    Label_journal = new QLabel("Journal: " + QString::fromStdString(JournalFile().string()), this);
+    for (QLabel* place : {Label_backups, Label_journal}) {
+        place->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        place->setToolTip(place->text());
+    }
+    OpenBackups = new QPushButton("Open backups folder", this);
+    ShowJournal = new QPushButton("Journal", this);
+    Journal = new JournalView(this);
     MAIN_CONNECT = new QPushButton("Start", this);
     Exit = new QPushButton("Exit", this);
     MAIN_CONNECT->setDefault(true);
+    AddAccelerators(
+        {{MAIN_CONNECT, "Alt+S"}, {Exit, "Alt+X"}, {OpenBackups, "Alt+B"}, {ShowJournal, "Alt+J"}});
     layout->addWidget(prompt, 0, 0, 1, 2);
     layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
     layout->addWidget(CheckBox_BACKUP, 2, 0, 1, 2);
     layout->addWidget(CheckBox_READ_TWICE, 3, 0, 1, 2);
-    layout->addWidget(MAIN_CONNECT, 4, 0);
-    layout->addWidget(Exit, 4, 1);
+    layout->addWidget(Label_backups, 4, 0, 1, 2);
+    layout->addWidget(Label_journal, 5, 0, 1, 2);
+    layout->addWidget(OpenBackups, 6, 0);
+    layout->addWidget(ShowJournal, 6, 1);
+    layout->addWidget(MAIN_CONNECT, 7, 0);
+    layout->addWidget(Exit, 7, 1);
 
     Timer_5SEC = new QTimer(this);
     Timer_5SEC->setInterval(5000);
@@ -64,6 +81,13 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
 
     connect(MAIN_CONNECT, &QPushButton::clicked, this, &TForm1::MAIN_CONNECTClick);
     connect(Exit, &QPushButton::clicked, this, &TForm1::ExitClick);
+    connect(OpenBackups, &QPushButton::clicked, this,
+            [] { Dialogs::OpenFolder(BackupFolder().string()); });
+    connect(ShowJournal, &QPushButton::clicked, this, [this] {
+        Journal->Reload();
+        Journal->show();
+        Journal->raise();
+    });
     connect(Timer_5SEC, &QTimer::timeout, this, &TForm1::Timer_5SECTimer);
     connect(Timer_RUN, &QTimer::timeout, this, &TForm1::Timer_RUNTimer);
     connect(CheckBox_BACKUP, &QCheckBox::toggled, this,
@@ -71,7 +95,7 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     connect(CheckBox_READ_TWICE, &QCheckBox::toggled, this,
             [](bool on) { SafetySettings::SetReadTwice(on); });
 
-    setFixedSize(560, 164);
+    setFixedSize(560, sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

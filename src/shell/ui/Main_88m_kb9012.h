@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -26,6 +27,7 @@ class TUPDATE_FORM;
 class TForm_NUVOTON_JTAG;
 class ReadThread_UPD;
 class UpdateSwitchPort;
+class JournalView;
 
 inline constexpr const char* kFirmwareBeingWritten =
     "The JIG's firmware is being written: closing now would leave the JIG without a working "
@@ -60,6 +62,12 @@ class TForm1 : public QWidget {
     QCheckBox* CheckBox_READ_TWICE;
     QPushButton* MAIN_CONNECT;
     QPushButton* Exit;
+    // Where backups and the journal are kept, and the ways to look at them.
+    QLabel* Label_backups;
+    QLabel* Label_journal;
+    QPushButton* OpenBackups;
+    QPushButton* ShowJournal;
+    JournalView* Journal;
     QTimer* Timer_5SEC;
     QTimer* Timer_RUN;
 

@@ -1,16 +1,20 @@
 #include "shell/ui/Update.h"
 
+#include "gui/Accelerators.h"
 #include "gui/CaptionBar.h"
 #include "gui/Dialogs.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QVBoxLayout>
 
 TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
-    // Stays above the main window; no border icons, so no way to close it but EXIT.
+    // Stays above the main window; no border icons, so no way to close it but EXIT. The caption
+    // drawn inside moves it, the grip in the corner resizes it.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle("Update FW for PCB2 and PCB3");
     auto* frame = new QVBoxLayout(this);
@@ -25,16 +29,21 @@ TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
     CGauge_UPD = new Gauge(this);
     SpeedButton_UPD_EXIT = new QPushButton("EXIT", this);
     SpeedButton_UPD_EXIT->setEnabled(false);
-    layout->addWidget(Memo_UPDATE);
+    AddAccelerator(SpeedButton_UPD_EXIT, QKeySequence("Alt+X"));
+    layout->addWidget(Memo_UPDATE, 1);
     layout->addWidget(CGauge_UPD);
-    layout->addWidget(SpeedButton_UPD_EXIT);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(SpeedButton_UPD_EXIT, 1);
+    bottom->addWidget(new QSizeGrip(this), 0, Qt::AlignBottom | Qt::AlignRight);
+    layout->addLayout(bottom);
     TimerMSG = new QTimer(this);
     TimerMSG->setInterval(200);
     TimerMSG->setSingleShot(true);
     connect(SpeedButton_UPD_EXIT, &QPushButton::clicked, this,
             &TUPDATE_FORM::SpeedButton_UPD_EXITClick);
     connect(TimerMSG, &QTimer::timeout, this, &TUPDATE_FORM::TimerMSGTimer);
-    setFixedSize(480, 320);
+    setMinimumSize(420, 260);
+    resize(600, 420);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -59,7 +68,16 @@ void TUPDATE_FORM::paintEvent(QPaintEvent*) {
 
 void TUPDATE_FORM::TimerMSGTimer() {
     TimerMSG->stop();
-    // Modal, but the update goes on calling the bootloader meanwhile: the box may be
-    // confirmed before or after the button is pressed.
-    Dialogs::Message(this, MessageIcon::Warning, " Please press the reset button on the JIG!");
+    // The update goes on calling the bootloader meanwhile and closes the box when the call
+    // ends; the technician may also confirm it before or after pressing the button.
+    if (ResetPrompt)
+        ResetPrompt->close();
+    ResetPrompt =
+        Dialogs::Notice(this, MessageIcon::Warning, " Please press the reset button on the JIG!");
+}
+
+void TUPDATE_FORM::EndResetPrompt() {
+    TimerMSG->stop(); // a bootloader that answered at once needs no prompt
+    if (ResetPrompt)
+        ResetPrompt->close();
 }

@@ -3,6 +3,8 @@
 #include "gui/Gauge.h"
 #include "gui/LogView.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -19,10 +21,13 @@ class TUPDATE_FORM : public QWidget {
     Gauge* CGauge_UPD;
     QPushButton* SpeedButton_UPD_EXIT;
     QTimer* TimerMSG;
+    QPointer<QMessageBox> ResetPrompt; // while the reset prompt is up
 
     void SpeedButton_UPD_EXITClick();
     // The reset prompt, 200 ms after the PCB3 update starts calling the bootloader.
     void TimerMSGTimer();
+    // The bootloader answered or its wait ended: the prompt goes, or never comes.
+    void EndResetPrompt();
 
   protected:
     // No close button; a window manager's close acts as EXIT, and only once EXIT is enabled

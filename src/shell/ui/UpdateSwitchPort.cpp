@@ -48,6 +48,10 @@ void UpdateSwitchPort::StartResetPrompt() {
     OnUpdate([](TUPDATE_FORM& u) { u.TimerMSG->start(); });
 }
 
+void UpdateSwitchPort::EndResetPrompt() {
+    OnUpdate([](TUPDATE_FORM& u) { u.EndResetPrompt(); });
+}
+
 void UpdateSwitchPort::EnableTimerRun() {
     TForm1* main = main_;
     PostToUi(main_, [main] {

@@ -25,6 +25,7 @@ class UpdateSwitchPort : public SwitchPort {
     void ShowMainWindow() override;
     void StartBootWaitTimer() override;
     void StartResetPrompt() override;
+    void EndResetPrompt() override;
     void FirmwareWriting(bool writing) override { writing_.store(writing); }
     // Any thread: whether the JIG's own flash is being written now.
     bool WritingFirmware() const { return writing_.load(); }

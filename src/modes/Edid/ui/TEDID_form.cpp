@@ -1,7 +1,9 @@
 #include "modes/Edid/ui/TEDID_form.h"
 
+#include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 
 TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
@@ -17,11 +19,13 @@ TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     layout->addWidget(EDID_WRITE, 1, 2);
     for (QPushButton* b : {EDID_READ, EXIT, EDID_WRITE})
         b->setMinimumHeight(32);
+    AddAccelerators({{EDID_READ, "Alt+R"}, {EDID_WRITE, "Alt+W"}, {EXIT, "Alt+X"}});
 
+    port_.SetMode("EDID lcd");
     connect(EDID_READ, &QPushButton::clicked, this, &TEDID_form::EDID_READClick);
     connect(EDID_WRITE, &QPushButton::clicked, this, &TEDID_form::EDID_WRITEClick);
     connect(EXIT, &QPushButton::clicked, this, &TEDID_form::EXIT_EDIDClick);
-    setFixedSize(560, 680);
+    resize(560, 680);
 }
 
 void TEDID_form::EDID_READClick() {
@@ -37,4 +41,9 @@ void TEDID_form::EDID_WRITEClick() {
 void TEDID_form::EXIT_EDIDClick() {
     EDID_Memo->clear();
     BackToMain();
+}
+
+void TEDID_form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    EXIT_EDIDClick();
 }

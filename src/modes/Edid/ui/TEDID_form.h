@@ -24,6 +24,10 @@ class TEDID_form : public ModeWindow {
     void EDID_WRITEClick();
     void EXIT_EDIDClick();
 
+  protected:
+    // A window manager's close, or Esc, leaves as EXIT does (its operations end in the handler).
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     ProgrammerLink link_;
     QtOperatorPort port_;

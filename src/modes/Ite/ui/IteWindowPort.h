@@ -29,6 +29,8 @@ class IteWindowPort : public ItePort {
         controls_.ShowDump(std::move(picture));
     }
 
+    void SetMode(const std::string& mode) { controls_.SetMode(mode); }
+
   private:
     Gauge* GaugeOf(IteGauge gauge) const { return gauge == IteGauge::Blocks ? blocks_ : speed_; }
 

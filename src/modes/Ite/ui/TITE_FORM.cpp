@@ -1,5 +1,6 @@
 #include "modes/Ite/ui/TITE_FORM.h"
 
+#include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
 #include "port/ProgramFolder.h"
 
@@ -102,6 +103,11 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     ITE_READ_BitBtn->setObjectName(Ite::kReadButton);
     ITE_WRITE_BitBtn->setObjectName(Ite::kWriteButton);
     ITE_EXIT_BitBtn->setObjectName(Ite::kExitButton);
+    AddAccelerators({{ITE_SETUP_BitBtn, "Alt+A"},
+                     {ITE_CHECK_CON_BitBtn, "Alt+C"},
+                     {ITE_READ_BitBtn, "Alt+R"},
+                     {ITE_WRITE_BitBtn, "Alt+W"},
+                     {ITE_EXIT_BitBtn, "Alt+X"}});
 
     Logs = new QStackedWidget(this);
     ITE_Memo1 = new LogView(Logs);
@@ -129,13 +135,24 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     layout->addWidget(ITE_CheckBox);
     layout->addLayout(options);
     layout->addWidget(Logs, 1);
-    layout->addWidget(ITE_CGauge1);
-    layout->addWidget(SPEED_ITE_CGauge);
+    // The first gauge follows a read's blocks, the second a write's.
+    auto* gauges = new QGridLayout;
+    Label_read_gauge = new QLabel("Read", this);
+    Label_write_gauge = new QLabel("Write", this);
+    Label_read_gauge->setBuddy(ITE_CGauge1);
+    Label_write_gauge->setBuddy(SPEED_ITE_CGauge);
+    gauges->addWidget(Label_read_gauge, 0, 0);
+    gauges->addWidget(ITE_CGauge1, 0, 1);
+    gauges->addWidget(Label_write_gauge, 1, 0);
+    gauges->addWidget(SPEED_ITE_CGauge, 1, 1);
+    gauges->setColumnStretch(1, 1);
+    layout->addLayout(gauges);
     layout->addLayout(buttons);
-    setFixedSize(700, 760);
+    resize(700, 760);
 
     port_ = std::make_unique<IteWindowPort>(this, ITE_Memo1, ITE_Memo_ENG, ITE_CGauge1,
                                             SPEED_ITE_CGauge);
+    port_->SetMode("ITE");
     port_->AddControl(Ite::kSetupButton, ITE_SETUP_BitBtn);
     port_->AddControl(Ite::kCheckButton, ITE_CHECK_CON_BitBtn);
     port_->AddControl(Ite::kReadButton, ITE_READ_BitBtn);

@@ -55,6 +55,8 @@ class TITE_FORM : public ModeWindow {
     LogView* ITE_Memo_ENG; // English
     Gauge* ITE_CGauge1;
     Gauge* SPEED_ITE_CGauge;
+    QLabel* Label_read_gauge;  // "Read", beside ITE_CGauge1
+    QLabel* Label_write_gauge; // "Write", beside SPEED_ITE_CGauge
 
   protected:
     void closeEvent(QCloseEvent* event) override;

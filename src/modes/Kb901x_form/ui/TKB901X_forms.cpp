@@ -1,5 +1,6 @@
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
@@ -54,6 +55,10 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     KB901X_READ->setObjectName("KB901X_READ");
     KB901X_WRITE->setObjectName("KB901X_WRITE");
     EXIT->setObjectName("EXIT_KB901X");
+    AddAccelerators({{SpeedButton1, "Alt+A"},
+                     {KB901X_READ, "Alt+R"},
+                     {KB901X_WRITE, "Alt+W"},
+                     {EXIT, "Alt+X"}});
 
     auto* helpLayout = new QVBoxLayout(GroupBox_help);
     helpLayout->addWidget(Label_result);
@@ -73,13 +78,15 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     layout->addWidget(KB901X_Memo, 1);
     layout->addWidget(CGauge_KB901X);
     layout->addLayout(buttons);
-    setFixedSize(640, 600);
+    resize(640, 600);
 
     port_ = std::make_unique<QtOperatorPort>(this, KB901X_Memo, CGauge_KB901X);
+    port_->SetMode("ENE KB90XX");
     port_->AddControl(Kb90::kReadButton, KB901X_READ);
     port_->AddControl(Kb90::kWriteButton, KB901X_WRITE);
     port_->AddControl(Kb90::kExitButton, EXIT);
     engine_ = std::make_unique<Kb901xEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->Run().SetOnEnd([this](Outcome, const std::string& chipState) {
         PostToUi(this, [this, chipState] { OperationEnded(chipState); });
     });

@@ -1,5 +1,6 @@
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 
+#include "gui/Accelerators.h"
 #include "gui/UiThread.h"
 #include "modes/Keyboard/KeyboardStatus.h"
 #include "modes/Keyboard/ui/ColumnNumbersLabel.h"
@@ -17,6 +18,20 @@ constexpr int kControlsTop = 560;
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
+
+// The grid's pairs as text, for a technician who cannot tell the colours apart or wants to
+// write them down: red (closed now) and yellow (closed before), in pin order.
+QString PairsSeenText(const std::array<IndicatorShape*, kMaxPairNumber + 1>& shapes,
+                      const std::array<std::atomic<std::uint8_t>, kMaxPairNumber + 1>& colours) {
+    QStringList seen;
+    for (const PinPair& p : AllPairs()) {
+        const auto n = static_cast<std::size_t>(PairNumber(p.a, p.b));
+        const auto colour = static_cast<Colour>(colours[n].load());
+        if (shapes[n] && (colour == Colour::Red || colour == Colour::Yellow))
+            seen << QString("%1-%2").arg(p.a).arg(p.b);
+    }
+    return "Pairs seen: " + (seen.isEmpty() ? QString("none") : seen.join(' '));
+}
 } // namespace
 
 TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
@@ -24,9 +39,9 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
       START_SCAN(new QPushButton("START SCAN", this)), EXIT_KB_TEST(new QPushButton("EXIT", this)),
       Clear(new QPushButton("Clear", this)), Buzzer_box(new QCheckBox("Buzzer off", this)),
       CheckBox_HIDE(new QCheckBox("Hide current", this)),
-      Label_keyb_con(new QLabel("Press start scan", this)), repaintTimer_(new QTimer(this)),
-      scanner_(std::make_unique<KeyboardScanner>(std::move(api),
-                                                 static_cast<KeyboardListener&>(*this))) {
+      Label_keyb_con(new QLabel("Press start scan", this)), Label_pairs(new QLabel(this)),
+      repaintTimer_(new QTimer(this)), scanner_(std::make_unique<KeyboardScanner>(
+                                           std::move(api), static_cast<KeyboardListener&>(*this))) {
     for (const PinPair& p : AllPairs()) {
         const int n = PairNumber(p.a, p.b);
         auto* shape = new IndicatorShape(this, n);
@@ -53,7 +68,14 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
     status.setPointSize(12);
     status.setBold(true);
     Label_keyb_con->setFont(status);
+    Label_pairs->setObjectName("Label_pairs");
+    Label_pairs->setGeometry(20, kControlsTop + 70, 540, 48);
+    Label_pairs->setWordWrap(true);
+    Label_pairs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_pairs->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label_pairs->setText(PairsSeenText(shapes_, pending_));
     CheckBox_HIDE->setEnabled(false);
+    AddAccelerators({{START_SCAN, "Alt+S"}, {Clear, "Alt+C"}, {EXIT_KB_TEST, "Alt+X"}});
     ShowStatusWord("NO");
 
     repaintTimer_->setSingleShot(true);
@@ -65,7 +87,8 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
     connect(Buzzer_box, &QCheckBox::toggled, this,
             [this](bool checked) { scanner_->SetBuzzerOff(checked); });
     connect(EXIT_KB_TEST, &QPushButton::clicked, this, &TKeyboard_testing::EXIT_KB_TESTClick);
-    setFixedSize(580, 640);
+    MakeFixedToolWindow(this); // a grid of fixed places: nothing to grow
+    setFixedSize(580, 690);
 }
 
 TKeyboard_testing::~TKeyboard_testing() {
@@ -116,6 +139,7 @@ void TKeyboard_testing::FlushIndicators() {
                 static_cast<Colour>(pending_[static_cast<std::size_t>(shape->PairNumber())].load());
             shape->SetColour(ToQColor(RgbOf(colour)));
         }
+    Label_pairs->setText(PairsSeenText(shapes_, pending_));
     sinceRepaint_.restart();
 }
 

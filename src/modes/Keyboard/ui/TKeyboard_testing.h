@@ -33,6 +33,7 @@ class TKeyboard_testing : public ModeWindow, private Keyboard::KeyboardListener 
     QCheckBox* Buzzer_box;
     QCheckBox* CheckBox_HIDE;
     QLabel* Label_keyb_con;
+    QLabel* Label_pairs; // the red and yellow pairs as text
 
     // Indicator n (pins a < b), named "Shape" + n; nullptr for numbers without one.
     IndicatorShape* Shape(int pairNumber) const;

@@ -1,5 +1,6 @@
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
@@ -38,6 +39,12 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     BitBtn_MEC16_WRITE->setObjectName("BitBtn_MEC16_WRITE");
     BitBtn_MEC16_HELP->setObjectName("BitBtn_MEC16_HELP");
     EXIT_MEC16->setObjectName("EXIT_MEC16");
+    AddAccelerators({{BitBtn_MEC16, "Alt+C"},
+                     {BitBtn_RD_MEC16, "Alt+R"},
+                     {BitBtn_MEC16_ERASE, "Alt+E"},
+                     {BitBtn_MEC16_WRITE, "Alt+W"},
+                     {BitBtn_MEC16_HELP, "F1"},
+                     {EXIT_MEC16, "Alt+X"}});
 
     auto* controls = new QGridLayout;
     controls->addWidget(BitBtn_MEC16, 0, 0, 2, 1);
@@ -61,10 +68,12 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     layout->addWidget(Memo_MEC16, 1);
     layout->addWidget(CGauge_MEC16);
     layout->addLayout(buttons);
-    setFixedSize(560, 560);
+    resize(560, 560);
 
     port_ = std::make_unique<QtOperatorPort>(this, Memo_MEC16, CGauge_MEC16);
+    port_->SetMode("MEC jtag");
     engine_ = std::make_unique<Mec16xxEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->SetIndicatorSink([this](MecIndicator which, Rgb colour) {
         PostToUi(this, [this, which, colour] { ShowIndicator(which, colour); });
     });

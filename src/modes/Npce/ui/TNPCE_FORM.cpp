@@ -1,5 +1,6 @@
 #include "modes/Npce/ui/TNPCE_FORM.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 
@@ -33,6 +34,7 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     PaintCaption(NPCE_WRITE, QColor(255, 0, 0));
     for (QPushButton* b : {NPCE_READ, NPCE_WRITE, EXIT})
         b->setMinimumHeight(32);
+    AddAccelerators({{NPCE_READ, "Alt+R"}, {NPCE_WRITE, "Alt+W"}, {EXIT, "Alt+X"}});
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(NPCE_READ);
@@ -43,13 +45,15 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     layout->addWidget(NPCE_Memo, 1);
     layout->addWidget(CGauge_NPCE);
     layout->addLayout(buttons);
-    setFixedSize(520, 420);
+    resize(520, 420);
 
     port_ = std::make_unique<QtOperatorPort>(this, NPCE_Memo, CGauge_NPCE);
+    port_->SetMode("NUVOTON spi");
     port_->AddControl(Npce::kReadButton, NPCE_READ);
     port_->AddControl(Npce::kWriteButton, NPCE_WRITE);
     // EXIT stays usable while an operation runs: it is the way to stop one.
     engine_ = std::make_unique<NpceEngine>(api_, *port_);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
     engine_->Run().SetOnEnd([port = port_.get()](Outcome, const std::string& chipState) {
         if (!chipState.empty())
             port->ShowMessage(MessageIcon::Warning, chipState);

@@ -1,5 +1,6 @@
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 
+#include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
 #include "gui/UiThread.h"
@@ -52,6 +53,12 @@ TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* ma
     BitBtn_NUV_JTAG_RD->setObjectName(NuvJtag::kReadButton);
     BitBtn_NUV_JTAG_WR->setObjectName(NuvJtag::kWriteButton);
     BitBtn_EXIT_NUV->setObjectName("BitBtn_EXIT_NUV");
+    AddAccelerators({{BitBtn_SETTINGS, "Alt+S"},
+                     {BitBtn_CONNECT, "Alt+C"},
+                     {BitBtnFILE_OPEN, "Alt+O"},
+                     {BitBtn_NUV_JTAG_RD, "Alt+R"},
+                     {BitBtn_NUV_JTAG_WR, "Alt+W"},
+                     {BitBtn_EXIT_NUV, "Alt+X"}});
 
     auto* steps = new QHBoxLayout;
     steps->addWidget(BitBtn_SETTINGS);
@@ -70,14 +77,16 @@ TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* ma
     layout->addWidget(Memo_NUV_JTAG, 1);
     layout->addWidget(CGauge_progrss);
     layout->addLayout(buttons);
-    setFixedSize(600, 520);
+    resize(600, 520);
 
     port_ = std::make_unique<QtOperatorPort>(this, Memo_NUV_JTAG, CGauge_progrss);
+    port_->SetMode("NUVOTON jtag");
     port_->AddControl(NuvJtag::kSettingsButton, BitBtn_SETTINGS);
     port_->AddControl(NuvJtag::kConnectButton, BitBtn_CONNECT);
     port_->AddControl(NuvJtag::kReadButton, BitBtn_NUV_JTAG_RD);
     port_->AddControl(NuvJtag::kWriteButton, BitBtn_NUV_JTAG_WR);
     engine_ = std::make_unique<NuvotonJtagEngine>(api_, *port_, this);
+    port_->SetChipIdSource([e = engine_.get()] { return e->Run().Record().ChipId(); });
 
     connect(BitBtn_SETTINGS, &QPushButton::clicked, this,
             &TForm_NUVOTON_JTAG::BitBtn_SETTINGSClick);

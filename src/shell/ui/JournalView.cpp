@@ -1,0 +1,61 @@
+#include "shell/ui/JournalView.h"
+
+#include "gui/Accelerators.h"
+#include "port/UserFolders.h"
+#include "safety/Journal.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+bool JournalResultFailed(const std::string& result) {
+    return result != "done" && result != "cancelled";
+}
+
+JournalView::JournalView(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Journal");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    Table = new QTableWidget(0, 5, this);
+    Table->setHorizontalHeaderLabels({"Time", "Mode", "Operation", "File", "Result"});
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->verticalHeader()->hide();
+    // The file takes the room left; a long path is cut in its middle, whole in its tooltip.
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    Table->setTextElideMode(Qt::ElideMiddle);
+    Table->setWordWrap(false);
+    auto* close = new QPushButton("Close", this);
+    close->setAutoDefault(false);
+    AddAccelerator(close, QKeySequence("Alt+C"));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Table, 1);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(820, 420);
+}
+
+void JournalView::Reload() {
+    std::vector<JournalRecord> records = JournalOperations(LoadJournal(JournalFile()));
+    std::reverse(records.begin(), records.end());
+    if (records.size() > static_cast<std::size_t>(kRows))
+        records.resize(kRows);
+    Table->setRowCount(static_cast<int>(records.size()));
+    for (int row = 0; row < Table->rowCount(); ++row) {
+        const JournalRecord& r = records[static_cast<std::size_t>(row)];
+        std::string result = r.result;
+        if (!r.failedStep.empty())
+            result += ": " + r.failedStep;
+        const std::string cells[] = {r.time, r.mode, r.operation, r.file, result};
+        for (int column = 0; column < 5; ++column) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
+            item->setToolTip(item->text());
+            if (JournalResultFailed(r.result))
+                item->setForeground(QColor(200, 0, 0));
+            Table->setItem(row, column, item);
+        }
+    }
+}
