@@ -105,10 +105,15 @@ DumpMapView* DumpMapView::ShowFor(QWidget* owner, std::shared_ptr<const DumpPict
     view->SetPicture(std::move(picture));
     if (made) {
         view->adjustSize();
-        // Beside the mode window, on the screen.
-        QPoint at = owner->frameGeometry().topRight() + QPoint(8, 0);
+        // Beside the mode window, on the screen: right of it, else left of it, else where the
+        // screen leaves room.
+        const QRect frame = owner->frameGeometry();
+        QPoint at = frame.topRight() + QPoint(8, 0);
         if (const QScreen* screen = owner->screen()) {
             const QRect free = screen->availableGeometry();
+            const int leftOf = frame.left() - 8 - view->frameGeometry().width();
+            if (at.x() + view->frameGeometry().width() > free.right() && leftOf >= free.left())
+                at.setX(leftOf);
             at.setX(std::clamp(at.x(), free.left(),
                                std::max(free.left(), free.right() - view->width())));
             at.setY(std::clamp(at.y(), free.top(),
