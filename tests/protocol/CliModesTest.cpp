@@ -229,7 +229,8 @@ TEST_F(CliOptions, EachModesOwnOptions) {
          "Information about the contact number PD2 is not found!"},
         // JTAG: the power prompt; scripts of one's own, missing or no script; the cable the
         // other way round, read with --reversed.
-        {{"jtag", "check"}, 0, {}, "warning:  Now \n Please connect the power supply"},
+        {{"jtag", "check"}, 0, {"Read NUVOTON ID 0FE2201F\n", "I`m ready to READ or WRITE.\n"},
+         "warning:  Now \n Please connect the power supply"},
         {{"jtag", "check", "--script", "none.vss"}, 2,
          {"User select VSS file: none.vss\n",
           "none.vss: No such file or directory\nBreak! Open file (.vss) error or not found!\n"}},
@@ -239,7 +240,8 @@ TEST_F(CliOptions, EachModesOwnOptions) {
          {"huge.vss: 1048577 bytes, larger than the 1048576 bytes allowed\n"}, "",
          "Sending start: "},
         {{"jtag", "read", "jtag-back.bin", "--reversed", "--scenario", "jtag-turned.json"}, 0},
-        // MEC: --info, the write protection of an erase.
+        // MEC: a free chip, --info, the write protection of an erase.
+        {{"mec", "check"}, 0, {"ID from MEC -> 0216 A445h\n", "--> Erase and Write boot allowed.\n"}},
         {{"mec", "erase", "--scenario", "locked.json"}, 1, {"--> Каманда стирания отменена.\n"}},
         {{"mec", "read", "mec-all.bin", "--info", "--stats"}, 0,
          {"Read INFO complete.\n", "bytes moved:      198656 (file)", "wire + JIG time:"}},
