@@ -19,6 +19,7 @@ std::vector<CliModeCase> Cases() {
         {.mode = "NUVOTON spi", .capacity = 131072, .image = Pattern(131072, 31, 7),
          .read = {"Reading complete ...\n", "bytes moved:      131072 (file)"},
          .writeArgs = {"--stats"},
+         // the file alone: its backup and read-back are in the bytes from the JIG
          .write = {"Nuvoton chip is programmed succesfully!\n", "bytes moved:      131072 (file)"},
          .refusalChip = R"({"id": [239, 64, 19, 0]})", .refusalArgs = {"read", "old.bin"},
          .refusal = "No connection to the NPCE! reading ID -> EF4013\n",
@@ -46,7 +47,7 @@ std::vector<CliModeCase> Cases() {
          .writeArgs = {"--stats"},
          .write = {"Стирание завершено успешно.\n", "Write FLASH complete.\n",
                    "Verification OK: MAIN is byte for byte in.bin\n",
-                   "bytes moved:      393216 (file)"},
+                   "bytes moved:      393216 (file)"}, // written, read back; not the backup
          .refusalChip = R"({"fwp": true})", .refusalArgs = {"check"},
          .refusal = "--> FW write protect! (FWP ножка)\n",
          .judgesImageFirst = true, .imageReasonOnErr = true},
