@@ -34,6 +34,8 @@ JtagPhases::Mark JtagPhases::Now() const {
         const SimStats s = sim->Jig().Stats();
         m.simNanos = s.wireNanos + s.jigNanos;
         m.hostLagNanos = s.hostLagNanos;
+        m.toJig = s.bytesToJig;
+        m.fromJig = s.bytesToHost;
     }
     return m;
 }
@@ -58,35 +60,42 @@ void JtagPhases::Print() const {
     std::lock_guard lock(mutex_);
     const auto* simApi = dynamic_cast<SimFtdiApi*>(api_.get());
     const bool sim = simApi && simApi->DeviceCount() > 0;
-    std::printf("%-7s %9s %12s %12s %11s %14s\n", "phase", "wall s", "wire+JIG s", "wall/(w+J)",
-                "host lag s", "host CPU/wall");
+    std::printf("%-7s %9s %12s %12s %11s %14s %10s %10s\n", "phase", "wall s", "wire+JIG s",
+                "wall/(w+J)", "host lag s", "host CPU/wall", "to JIG", "from JIG");
     struct Row {
         double wall, jig, lag, cpu;
+        std::uint64_t toJig, fromJig;
     };
     auto print = [&](const std::string& name, const Row& r) {
         const double busy = r.wall > 0 ? 100.0 * r.cpu / r.wall : 0.0;
         if (sim && r.jig > 0)
-            std::printf("%-7s %9.3f %12.3f %12.3f %11.3f %13.2f%%\n", name.c_str(), r.wall, r.jig,
-                        r.wall / r.jig, r.lag, busy);
+            std::printf("%-7s %9.3f %12.3f %12.3f %11.3f %13.2f%% %10llu %10llu\n", name.c_str(),
+                        r.wall, r.jig, r.wall / r.jig, r.lag, busy,
+                        static_cast<unsigned long long>(r.toJig),
+                        static_cast<unsigned long long>(r.fromJig));
         else
-            std::printf("%-7s %9.3f %12s %12s %11s %13.2f%%\n", name.c_str(), r.wall, "-", "-", "-",
-                        busy);
+            std::printf("%-7s %9.3f %12s %12s %11s %13.2f%% %10s %10s\n", name.c_str(), r.wall, "-",
+                        "-", "-", busy, "-", "-");
     };
     auto between = [](const Mark& from, const Mark& to) {
         return Row{std::chrono::duration<double>(to.wall - from.wall).count(),
                    static_cast<double>(to.simNanos - from.simNanos) / 1e9,
                    static_cast<double>(to.hostLagNanos - from.hostLagNanos) / 1e9,
-                   static_cast<double>(to.threadCpu - from.threadCpu) / 1e9};
+                   static_cast<double>(to.threadCpu - from.threadCpu) / 1e9,
+                   to.toJig - from.toJig,
+                   to.fromJig - from.fromJig};
     };
-    Row phases{0, 0, 0, 0};
+    Row phases{0, 0, 0, 0, 0, 0};
     for (const Phase& p : done_) {
         const Row r = between(p.from, p.to);
         print(p.name, r);
-        phases = {phases.wall + r.wall, phases.jig + r.jig, phases.lag + r.lag, phases.cpu + r.cpu};
+        phases = {phases.wall + r.wall, phases.jig + r.jig,     phases.lag + r.lag,
+                  phases.cpu + r.cpu,   phases.toJig + r.toJig, phases.fromJig + r.fromJig};
     }
     // The phases ran on the worker; what lies between them mostly on this thread.
     const Row total = between(start_, Now());
-    print("other",
-          {total.wall - phases.wall, total.jig - phases.jig, total.lag - phases.lag, total.cpu});
-    print("total", {total.wall, total.jig, total.lag, total.cpu + phases.cpu});
+    print("other", {total.wall - phases.wall, total.jig - phases.jig, total.lag - phases.lag,
+                    total.cpu, total.toJig - phases.toJig, total.fromJig - phases.fromJig});
+    print("total",
+          {total.wall, total.jig, total.lag, total.cpu + phases.cpu, total.toJig, total.fromJig});
 }

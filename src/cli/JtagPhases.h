@@ -1,9 +1,10 @@
 #pragma once
 // Figures of each phase of a "jtag" command (script, backup, read, erase, write), cut at the log
 // lines that open and close them: wall time, the simulated JIG's wire and own time, the host's
-// lag (its own time between a reply's arrival and its next command), and the CPU time of the
-// thread that ran the phase (the engine's worker). "other" is what lies between the phases (the
-// settings, the checks, the signals), "total" the whole command: every second is in a row.
+// lag (its own time between a reply's arrival and its next command), the CPU time of the
+// thread that ran the phase (the engine's worker) and the bytes it moved each way. "other" is what
+// lies between the phases (the settings, the checks, the signals), "total" the whole command: every
+// second is in a row.
 #include "link/FtdiApi.h"
 
 #include <chrono>
@@ -27,6 +28,7 @@ class JtagPhases {
         std::int64_t simNanos = 0;
         std::int64_t hostLagNanos = 0;
         std::int64_t threadCpu = 0;
+        std::uint64_t toJig = 0, fromJig = 0;
     };
     struct Phase {
         std::string name;

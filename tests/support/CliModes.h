@@ -1,8 +1,8 @@
 #pragma once
 // What the CLI tests know of each working mode that reads and writes a chip, keyed by the mode
 // table's name: the size of its chip and of its images, the lines that say a step worked and
-// how it refuses. One round trip (read, write another image, read it back) serves every mode
-// and every backend.
+// how it refuses. One round trip (read, write another image) serves every mode and every
+// backend.
 #include "support/Process.h"
 #include "support/SimFixture.h"
 
@@ -22,10 +22,9 @@ struct CliModeCase {
     std::size_t chipSize{};                 // the simulated chip's file, if not `capacity`
     std::string image{};                    // what the round trip writes, as a read gives it
     std::vector<std::string> read{};        // printed by a read with --stats
-    std::vector<std::string> readBack{};    // printed by the read of `image`
     std::vector<std::string> writeArgs{};   // its write's options
     std::vector<std::string> write{};       // printed by a write that worked
-    std::vector<std::string> check{};       // printed by "check", for a mode that has it
+    bool phaseTable = false;                // its --stats gives each phase's bytes in a row
     std::string refusalChip{};              // its scenario section for the mode's own refusal,
     std::vector<std::string> refusalArgs{}; // the command that meets it,
     std::string refusal{};                  // and the line that says so
@@ -56,5 +55,6 @@ using CliRun = std::function<ProcessResult(std::vector<std::string> args)>;
 // The scenario of a simulated chip kept in `dir`/flash.bin (written with a pattern), so that
 // it outlasts one CLI run; returns the scenario file.
 std::string FlashScenario(const CliModeCase& m, const TempDir& dir);
-// Reads the chip that FlashScenario made, writes m.image and reads it back.
-void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli);
+// Reads the chip that FlashScenario made and writes m.image; `jigFigures`: the JIG is simulated.
+void CliRoundTrip(const CliModeCase& m, const TempDir& dir, const CliRun& cli,
+                  bool jigFigures = true);

@@ -59,9 +59,10 @@ TEST(UsbCli, RoundTrip) {
     const CliModeCase& m = *FindCliModeCase("ENE KB90XX");
     TempDir dir;
     const std::string scenario = FlashScenario(m, dir);
-    CliRoundTrip(m, dir, [&](std::vector<std::string> args) {
-        return UsbCli(dir.Path(), "pcb3", args, scenario);
-    });
+    CliRoundTrip(
+        m, dir,
+        [&](std::vector<std::string> args) { return UsbCli(dir.Path(), "pcb3", args, scenario); },
+        false);
 }
 
 TEST(UsbCli, UnpluggingMidReadEndsTheReadWithAClearLine) {
@@ -77,10 +78,7 @@ TEST(UsbCli, TheChipInFrontOfTheSimulatorProcess) {
     SimProcess sim({"--board", "pcb2-v41", "--timing", "instant"});
     ASSERT_FALSE(sim.PtyPath().empty());
     TempDir dir;
-    ProcessResult r = UsbCli(dir.Path(), "", {"identify"}, "", sim.PtyPath());
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "M88_ALLPCB_V41  \nPCB2\n");
-    r = UsbCli(dir.Path(), "", {"ene", "read", "out.bin"}, "", sim.PtyPath());
+    ProcessResult r = UsbCli(dir.Path(), "", {"ene", "read", "out.bin"}, "", sim.PtyPath());
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     const std::vector<std::uint8_t> image = SimEneKb90xx::DefaultImage();
     EXPECT_TRUE(ReadFileText(dir.File("out.bin")) == std::string(image.begin(), image.end()));
