@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/LogView.h"
 #include "link/StartLog.h"
+#include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
