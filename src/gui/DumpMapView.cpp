@@ -121,7 +121,12 @@ DumpMapView* DumpMapView::ShowFor(QWidget* owner, std::shared_ptr<const DumpPict
         }
         view->move(at);
     }
+    // The mode window keeps the keyboard: its keys still work after a read.
+    const bool ownerActive = owner->isActiveWindow();
+    view->setAttribute(Qt::WA_ShowWithoutActivating);
     view->show();
+    if (ownerActive)
+        owner->activateWindow();
     return view;
 }
 

@@ -28,9 +28,13 @@ void CentreOver(QWidget* window, const QWidget* over) {
 }
 
 ModeWindow::ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const QString& caption)
-    : QWidget(nullptr), api_(std::move(api)), mainWindow_(mainWindow) {
+    : QWidget(nullptr), api_(std::move(api)), mainWindow_(mainWindow), caption_(caption) {
     MakeResizableToolWindow(this);
     setWindowTitle(caption);
+}
+
+void ModeWindow::ShowJig(const QString& serial) {
+    setWindowTitle(serial.isEmpty() ? caption_ : caption_ + " — JIG " + serial);
 }
 
 void ModeWindow::BackToMain() {

@@ -12,6 +12,8 @@ class ModeWindow : public QWidget {
   public:
     ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const QString& caption);
 
+    // The caption names the JIG the window works on; an empty serial names none.
+    void ShowJig(const QString& serial);
     // Shows the main window and hides this one.
     void BackToMain();
     // Whether EXIT may leave now (no operation running); windows with workers override it.
@@ -26,6 +28,9 @@ class ModeWindow : public QWidget {
 
     std::shared_ptr<FtdiApi> api_;
     QWidget* mainWindow_;
+
+  private:
+    QString caption_;
 };
 
 // Resizable, single border, minimise and maximise buttons.

@@ -1,5 +1,6 @@
 // The start log, byte for byte, for the ways a Start can meet the JIG.
 #include "link/StartLog.h"
+#include "link/ChosenDevice.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/VersionText.h"
 #include "port/TimeText.h"
@@ -68,6 +69,41 @@ TEST_F(StartLogTest, HigherIndexTriedFirstThenTheAnsweringLowerOne) {
                          "M88_ALLPCB_V41  \n"
                          "FT_SetLatencyTimer OK\n");
     EXPECT_EQ(sim->Device(1).BytesToJig(), std::vector<std::uint8_t>{'B'});
+}
+
+// A chosen JIG is the only one the link sees; one that is not plugged in is none, never another.
+TEST_F(StartLogTest, AChosenJigIsTheOnlyOneTried) {
+    auto sim = MakeSim("pcb3", R"({"devices": ["jig", "jig"]})");
+    auto chosen = std::make_shared<ChosenDeviceApi>(sim);
+    ASSERT_EQ(chosen->Plugged().size(), 2u);
+    EXPECT_EQ(chosen->Plugged()[1].serialNumber, "TJS00002");
+    ProgrammerLink link(chosen);
+    chosen->Choose("TJS00001");
+    OpenProgrammerLinkMain(link, kCloseHandle);
+    EXPECT_EQ(link.versionText, "M328_EPM240_v16  ");
+    EXPECT_EQ(Log(), banner + "Open  numDevs -> 1\n" + setup +
+                         "Read answer version bytes -> 17\n"
+                         "M328_EPM240_v16  \n"
+                         "FT_SetLatencyTimer OK\n");
+    EXPECT_EQ(sim->Device(0).BytesToJig(), std::vector<std::uint8_t>{'B'});
+    EXPECT_TRUE(sim->Device(1).BytesToJig().empty());
+
+    chosen->Choose("TJS00007");
+    OpenProgrammerLinkMain(link, kCloseHandle);
+    EXPECT_EQ(link.versionText, "FTDI device not found");
+    EXPECT_EQ(sim->Device(0).BytesToJig().size(), 1u);
+    EXPECT_TRUE(sim->Device(1).BytesToJig().empty());
+
+    // The remembered JIG when plugged in; else the first, said aloud.
+    const std::vector<FtdiDeviceInfo> plugged = chosen->Plugged();
+    EXPECT_EQ(PickJig(plugged, "TJS00002").index, 1);
+    EXPECT_EQ(PickJig(plugged, "TJS00002").notice, "");
+    EXPECT_EQ(PickJig(plugged, std::nullopt).index, 0);
+    const JigPick missing = PickJig(plugged, "FT9XYZ");
+    EXPECT_EQ(missing.index, 0);
+    EXPECT_EQ(missing.notice,
+              "The JIG FT9XYZ is not plugged in: working on the JIG TJS00001 instead.");
+    EXPECT_EQ(PickJig({}, "FT9XYZ").index, -1);
 }
 
 TEST_F(StartLogTest, NoAnswerKeepsTheLastDeviceOpenForTheBootloader) {

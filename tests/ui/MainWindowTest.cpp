@@ -3,11 +3,14 @@
 #include "gui/Accelerators.h"
 #include "gui/LogView.h"
 #include "link/StartLog.h"
+#include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
+#include "shell/ui/JigPicker.h"
 #include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "ui/support/UiTestSupport.h"
@@ -25,8 +28,10 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         StartLog::SetPath(dir.File("Start_log.txt"));
         SetUserDataFolder(user.Path());
+        JigMemory::Remember("");
     }
     void TearDown() override {
+        JigMemory::Remember("");
         StartLog::SetPath("Start_log.txt");
         SetUserDataFolder({});
     }
@@ -92,9 +97,78 @@ TEST_F(MainWindowTest, Pcb3OpensTheEneWindow300msLaterAndExitComesBack) {
                        "Go to application. End.\n"),
               std::string::npos);
 
+    // One JIG: no list to choose from, the title still names it.
+    EXPECT_FALSE(app->main->Jig_picker->isVisible());
+    EXPECT_EQ(app->modes.ene->windowTitle(), "KB9010/9012/9016/9022  03/03/2017 — JIG TJS00001");
+
     app->modes.ene->EXIT->click();
     EXPECT_TRUE(app->main->isVisible());
     EXPECT_FALSE(app->modes.ene->isVisible());
+}
+
+// Two JIGs: the technician picks the second, the mode window reads from it and says so, and the
+// next start remembers it. A remembered JIG that is gone is named, and the first one used.
+TEST_F(MainWindowTest, TwoJigsTheSecondPickedReadsFromItAndIsRemembered) {
+    const std::string twoJigs = R"({"devices": ["jig", "jig"]})";
+    auto sim = MakeSim("pcb3", twoJigs);
+    auto app = Start(sim);
+    JigPicker* picker = app->main->Jig_picker;
+    ASSERT_TRUE(picker->isVisible());
+    ASSERT_EQ(picker->Selector->count(), 2);
+    EXPECT_EQ(picker->Selector->itemText(0), "TJS00001  simulated JIG");
+    EXPECT_EQ(picker->Selector->itemText(1), "TJS00002  simulated JIG");
+    EXPECT_EQ(picker->Selector->currentIndex(), 0);
+    EXPECT_FALSE(picker->Notice->isVisible());
+
+    picker->Selector->setCurrentIndex(1);
+    emit picker->Selector->activated(1);
+    Select(*app, "NUVOTON spi");
+    app->main->MAIN_CONNECT->click();
+    EXPECT_EQ(picker->Selector->itemText(1), "TJS00002  simulated JIG  M328_EPM240_v16");
+    TNPCE_FORM* npce = app->modes.npce;
+    ASSERT_TRUE(WaitUntil([&] { return npce->isVisible(); }));
+    EXPECT_EQ(npce->windowTitle(), "NPCE288N/388N 02_02_2017 — JIG TJS00002");
+    dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
+    npce->NPCE_READ->click();
+    ASSERT_TRUE(WaitUntil([&] {
+        return npce->Engine().Run().Idle() && npce->Engine().Run().Result() != Outcome::None;
+    }));
+    EXPECT_EQ(npce->Engine().Run().Result(), Outcome::Succeeded);
+    EXPECT_GT(sim->Device(1).BytesToHost().size(), 1000u);
+    EXPECT_TRUE(sim->Device(0).BytesToJig().empty());
+    npce->EXIT->click();
+    app.reset();
+
+    sim = MakeSim("pcb3", twoJigs);
+    app = Start(sim);
+    picker = app->main->Jig_picker;
+    EXPECT_EQ(picker->Selector->currentIndex(), 1);
+    EXPECT_EQ(picker->ChosenSerial(), "TJS00002");
+    // The first one, which a Start without a choice would try last.
+    picker->Selector->setCurrentIndex(0);
+    emit picker->Selector->activated(0);
+    Select(*app, "EDID lcd");
+    app->main->MAIN_CONNECT->click();
+    EXPECT_EQ(sim->Device(0).BytesToJig(), std::vector<std::uint8_t>{'B'});
+    EXPECT_TRUE(sim->Device(1).BytesToJig().empty());
+    ASSERT_TRUE(WaitUntil([&] { return app->modes.edid->isVisible(); }));
+    EXPECT_TRUE(app->modes.edid->windowTitle().endsWith(" — JIG TJS00001"));
+    app.reset();
+    JigMemory::Remember("TJS00002");
+
+    // The remembered TJS00002 is not plugged in: said, the first one used, the main window
+    // tall enough for the words.
+    sim = MakeSim("pcb3");
+    app = Start(sim);
+    picker = app->main->Jig_picker;
+    EXPECT_TRUE(picker->Notice->isVisible());
+    EXPECT_EQ(picker->Notice->text(),
+              "The JIG TJS00002 is not plugged in: working on the JIG TJS00001 instead.");
+    EXPECT_EQ(picker->ChosenSerial(), "TJS00001");
+    EXPECT_GE(picker->Notice->height(), picker->Notice->heightForWidth(picker->Notice->width()));
+    Select(*app, "EDID lcd");
+    app->main->MAIN_CONNECT->click();
+    EXPECT_EQ(sim->Device(0).BytesToJig(), std::vector<std::uint8_t>{'B'});
 }
 
 TEST_F(MainWindowTest, NoJigShowsTheMessageAndNothingElse) {

@@ -46,7 +46,10 @@ AppWindows::~AppWindows() {
 
 std::unique_ptr<AppWindows> CreateAppWindows(std::shared_ptr<FtdiApi> api) {
     auto app = std::make_unique<AppWindows>();
-    app->main = std::make_unique<TForm1>(api);
+    // One choice of JIG for the main window and every mode window.
+    auto chosen = std::make_shared<ChosenDeviceApi>(std::move(api));
+    api = chosen;
+    app->main = std::make_unique<TForm1>(chosen);
     QWidget* main = app->main.get();
     ModeWindows& m = app->modes;
     for (const ModeEntry& mode : Modes())

@@ -7,10 +7,12 @@
 #include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
+#include "link/VersionText.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "port/UserFolders.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
+#include "shell/ui/JigPicker.h"
 #include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
 #include "shell/ui/UpdateSwitchPort.h"
@@ -24,7 +26,7 @@
 #include <QLabel>
 #include <QScreen>
 
-TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link_(api) {
+TForm1::TForm1(std::shared_ptr<ChosenDeviceApi> api) : QWidget(nullptr), api_(api), link_(api) {
     MakeFixedToolWindow(this);
     setWindowTitle("Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3");
 
@@ -36,6 +38,7 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     for (const std::string& item : ModeSelectorItems())
         MAIN_SELECTOR->addItem(QString::fromStdString(item));
     MAIN_SELECTOR->setCurrentIndex(0);
+    Jig_picker = new JigPicker(api_, this);
     CheckBox_BACKUP = new QCheckBox(SafetySettings::kBackupCaption, this);
     CheckBox_BACKUP->setChecked(SafetySettings::Backup());
     CheckBox_BACKUP->setToolTip(QString::fromStdString(
@@ -61,14 +64,15 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
         {{MAIN_CONNECT, "Alt+S"}, {Exit, "Alt+X"}, {OpenBackups, "Alt+B"}, {ShowJournal, "Alt+J"}});
     layout->addWidget(prompt, 0, 0, 1, 2);
     layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
-    layout->addWidget(CheckBox_BACKUP, 2, 0, 1, 2);
-    layout->addWidget(CheckBox_READ_TWICE, 3, 0, 1, 2);
-    layout->addWidget(Label_backups, 4, 0, 1, 2);
-    layout->addWidget(Label_journal, 5, 0, 1, 2);
-    layout->addWidget(OpenBackups, 6, 0);
-    layout->addWidget(ShowJournal, 6, 1);
-    layout->addWidget(MAIN_CONNECT, 7, 0);
-    layout->addWidget(Exit, 7, 1);
+    layout->addWidget(Jig_picker, 2, 0, 1, 2);
+    layout->addWidget(CheckBox_BACKUP, 3, 0, 1, 2);
+    layout->addWidget(CheckBox_READ_TWICE, 4, 0, 1, 2);
+    layout->addWidget(Label_backups, 5, 0, 1, 2);
+    layout->addWidget(Label_journal, 6, 0, 1, 2);
+    layout->addWidget(OpenBackups, 7, 0);
+    layout->addWidget(ShowJournal, 7, 1);
+    layout->addWidget(MAIN_CONNECT, 8, 0);
+    layout->addWidget(Exit, 8, 1);
 
     Timer_5SEC = new QTimer(this);
     Timer_5SEC->setInterval(5000);
@@ -95,9 +99,25 @@ TForm1::TForm1(std::shared_ptr<FtdiApi> api) : QWidget(nullptr), api_(api), link
     connect(CheckBox_READ_TWICE, &QCheckBox::toggled, this,
             [](bool on) { SafetySettings::SetReadTwice(on); });
 
-    setFixedSize(560, sizeHint().height());
+    connect(Jig_picker, &JigPicker::LayoutChanged, this, &TForm1::FitHeight);
+    Jig_picker->Refresh();
+    FitHeight();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::FitHeight() {
+    constexpr int kWidth = 560;
+    layout()->invalidate();
+    // A wrapped notice needs the height its width gives it.
+    const int height = layout()->totalHeightForWidth(kWidth);
+    setFixedSize(kWidth, height > 0 ? height : sizeHint().height());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    if (!switchRunning_.load() && !ending_)
+        Jig_picker->Refresh();
+    QWidget::showEvent(event);
 }
 
 TForm1::~TForm1() {
@@ -114,6 +134,16 @@ void TForm1::SetWindows(const ModeWindows& windows) {
 void TForm1::MAIN_CONNECTClick() {
     if (MAIN_SELECTOR->currentIndex() == 0 || switchRunning_.load() || ending_)
         return;
+    // A JIG unplugged since it was chosen: the technician is told, never switched silently.
+    const std::optional<std::string> chosen = Jig_picker->Chosen();
+    Jig_picker->Refresh();
+    if (chosen && Jig_picker->Chosen() != chosen) {
+        Dialogs::Message(this, MessageIcon::Warning,
+                         Jig_picker->Notice->text().isEmpty()
+                             ? "The JIG " + *chosen + " is no longer plugged in."
+                             : Jig_picker->Notice->text().toStdString());
+        return;
+    }
     startedMode_ = SelectedMode();
     if (windows_.update)
         windows_.update->Memo_UPDATE->clear();
@@ -125,6 +155,8 @@ void TForm1::MAIN_CONNECTClick() {
                          version == kInUseText ? kInUseText : "JIG not connected to the USB port!");
         return;
     }
+    if (version != kNoAnswerText)
+        Jig_picker->Identified(version);
     if (windows_.ene) {
         if (IsPcb3Answer(version)) {
             for (const std::string& line : FlexibleCableInstructions())
@@ -174,6 +206,7 @@ bool TForm1::WritingFirmware() const {
 
 void TForm1::SetStartControlsEnabled(bool enabled) {
     MAIN_SELECTOR->setEnabled(enabled);
+    Jig_picker->setEnabled(enabled);
     MAIN_CONNECT->setEnabled(enabled);
 }
 
@@ -239,6 +272,8 @@ void TForm1::Timer_RUNTimer() {
     QWidget* window = windows_.For(mode);
     if (!window)
         return;
+    if (auto* modeWindow = qobject_cast<ModeWindow*>(window))
+        modeWindow->ShowJig(Jig_picker->ChosenSerial());
     window->show();
     hide();
 }

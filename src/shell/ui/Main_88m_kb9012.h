@@ -1,6 +1,7 @@
 #pragma once
 // The main window: pick a working mode, press Start; the JIG is identified, made to run the
 // mode's firmware, and the mode's window opens.
+#include "link/ChosenDevice.h"
 #include "link/ProgrammerLink.h"
 #include "port/Worker.h"
 
@@ -28,6 +29,7 @@ class TForm_NUVOTON_JTAG;
 class ReadThread_UPD;
 class UpdateSwitchPort;
 class JournalView;
+class JigPicker;
 
 inline constexpr const char* kFirmwareBeingWritten =
     "The JIG's firmware is being written: closing now would leave the JIG without a working "
@@ -52,11 +54,17 @@ struct ModeWindows {
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
-    explicit TForm1(std::shared_ptr<FtdiApi> api);
+    // Every link of the program opens the JIG chosen through `api`.
+    explicit TForm1(std::shared_ptr<ChosenDeviceApi> api);
+    // A backend of its own: the choice of JIG reaches this window's link only.
+    explicit TForm1(const std::shared_ptr<FtdiApi>& api)
+        : TForm1(std::make_shared<ChosenDeviceApi>(api)) {}
     ~TForm1() override;
     void SetWindows(const ModeWindows& windows);
 
     QComboBox* MAIN_SELECTOR;
+    // The JIG the mode windows work on, when more than one is plugged in.
+    JigPicker* Jig_picker;
     // The safety net every mode window runs with; remembered between runs.
     QCheckBox* CheckBox_BACKUP;
     QCheckBox* CheckBox_READ_TWICE;
@@ -94,6 +102,8 @@ class TForm1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Back from a mode window, or at start: the JIGs are listed anew.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void StartFirmwareSwitch();
@@ -101,8 +111,9 @@ class TForm1 : public QWidget {
     void SwitchEnded();
     void SetStartControlsEnabled(bool enabled);
     void EndProgram();
+    void FitHeight();
 
-    std::shared_ptr<FtdiApi> api_;
+    std::shared_ptr<ChosenDeviceApi> api_;
     ProgrammerLink link_;
     ModeWindows windows_;
     std::unique_ptr<UpdateSwitchPort> switchPort_;
