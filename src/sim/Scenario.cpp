@@ -117,7 +117,9 @@ bool ReadFtdiFaults(const nlohmann::json& j, FtdiFaultSpec* f, std::string* erro
 void CheckChips(const Scenario& s) {
     if (!s.chips.is_object())
         throw ScenarioMistake("\"chips\" is an object of chip sections, not " + s.chips.dump());
-    for (const auto& [name, section] : s.chips.items()) {
+    for (const auto& item : s.chips.items()) {
+        const std::string name = item.key();
+        const nlohmann::json& section = item.value();
         const bool known = std::any_of(Modes().begin(), Modes().end(), [&](const ModeEntry& m) {
             return name == m.scenarioSection;
         });
