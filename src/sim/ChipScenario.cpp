@@ -1,8 +1,7 @@
 #include "sim/ChipScenario.h"
 
-namespace {
-long long Checked(const nlohmann::json& value, const std::string& what, long long lo,
-                  long long hi) {
+long long CheckedWhole(const nlohmann::json& value, const std::string& what, long long lo,
+                       long long hi) {
     const bool whole =
         value.is_number_integer() && !(value.is_number_unsigned() &&
                                        value.get<std::uint64_t>() > static_cast<std::uint64_t>(hi));
@@ -11,12 +10,12 @@ long long Checked(const nlohmann::json& value, const std::string& what, long lon
                               std::to_string(hi) + ", not " + value.dump());
     return value.get<long long>();
 }
-} // namespace
 
 long long WholeNumber(const nlohmann::json& section, const char* key, long long fallback,
                       long long lo, long long hi) {
     const auto it = section.find(key);
-    return it == section.end() ? fallback : Checked(*it, std::string("\"") + key + "\"", lo, hi);
+    return it == section.end() ? fallback
+                               : CheckedWhole(*it, std::string("\"") + key + "\"", lo, hi);
 }
 
 std::vector<long long> WholeNumbers(const nlohmann::json& array, const char* what, long long lo,
@@ -25,7 +24,7 @@ std::vector<long long> WholeNumbers(const nlohmann::json& array, const char* wha
         throw ScenarioMistake(std::string("\"") + what + "\" is a list, not " + array.dump());
     std::vector<long long> numbers;
     for (const nlohmann::json& v : array)
-        numbers.push_back(Checked(v, std::string("an element of \"") + what + "\"", lo, hi));
+        numbers.push_back(CheckedWhole(v, std::string("an element of \"") + what + "\"", lo, hi));
     return numbers;
 }
 

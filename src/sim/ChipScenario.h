@@ -12,6 +12,9 @@
 struct ScenarioMistake : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// One value checked as above; `what` names it in the message.
+long long CheckedWhole(const nlohmann::json& value, const std::string& what, long long lo,
+                       long long hi);
 long long WholeNumber(const nlohmann::json& section, const char* key, long long fallback,
                       long long lo, long long hi);
 // Every element of an array, checked as above; `what` names the array in the message.

@@ -43,14 +43,8 @@ bool ChipSection::Flag(const char* key, bool fallback) {
 }
 
 long long ChipSection::Whole(const char* key, long long fallback, long long lo, long long hi) {
-    if (!Find(key))
-        return fallback;
-    try {
-        return WholeNumber(*json_, key, fallback, lo, hi);
-    } catch (const ScenarioMistake& e) {
-        const std::string what = e.what();
-        Mistake(key, what.substr(what.find(" is ") + 1));
-    }
+    const nlohmann::json* v = Find(key);
+    return v ? CheckedWhole(*v, PathOf(key), lo, hi) : fallback;
 }
 
 std::vector<long long> ChipSection::Wholes(const char* key, std::size_t count, long long lo,
@@ -58,13 +52,11 @@ std::vector<long long> ChipSection::Wholes(const char* key, std::size_t count, l
     const nlohmann::json* v = Find(key);
     if (!v)
         return {};
+    if (!v->is_array())
+        Mistake(key, "is a list, not " + v->dump());
     std::vector<long long> numbers;
-    try {
-        numbers = WholeNumbers(*v, key, lo, hi);
-    } catch (const ScenarioMistake& e) {
-        const std::string what = e.what();
-        Mistake(key, what.substr(what.find(" is ") + 1));
-    }
+    for (const nlohmann::json& element : *v)
+        numbers.push_back(CheckedWhole(element, PathOf(key), lo, hi));
     if (count != 0 && numbers.size() != count)
         Mistake(key, "holds " + std::to_string(count) + " numbers, not " +
                          std::to_string(numbers.size()));
