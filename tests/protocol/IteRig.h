@@ -1,14 +1,9 @@
 #pragma once
 // An ITE engine on a simulated JIG with a recording technician, for the protocol tests.
 #include "modes/Ite/IteEngine.h"
-#include "port/TimeText.h"
 #include "sim/chips/IteEc.h"
-#include "support/Pattern.h"
+#include "support/EngineRig.h"
 #include "support/RecordingItePort.h"
-#include "support/SimFixture.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
 
 inline const std::string kIteStampEn = "Current time  07.12.2026 10:20:30";
 inline const std::string kIteStampRu = "Текущее время  07.12.2026 10:20:30";
@@ -28,26 +23,15 @@ inline IteAssignment DefaultBoxes() {
     return boxes;
 }
 
-class IteTest : public ::testing::Test {
+class IteTest : public EngineRig<IteEngine, RecordingItePort> {
   protected:
-    void SetUp() override {
-        SetTimeTextSource(
-            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
-    }
-    void TearDown() override {
-        engine.reset();
-        SetTimeTextSource({});
-    }
-
     // A JIG that has been given the board's wiring (unless `apply` is false).
     void Start(const std::string& board, const std::string& json = "{}", bool apply = true,
                SimTiming timing = SimTiming::Instant) {
-        engine.reset();
+        engine.reset(); // its last lines go before the logs are cleared
         port.ClearLogs();
         applied = 0;
-        sim = MakeSim(board, json, timing);
-        ASSERT_TRUE(sim);
-        engine = std::make_unique<IteEngine>(sim, port);
+        StartEngine(board, json, timing);
         if (apply) {
             Apply(DefaultBoxes());
             ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
@@ -103,10 +87,6 @@ class IteTest : public ::testing::Test {
             EXPECT_TRUE(port.english.Enabled(button)) << button;
     }
 
-    TempDir dir;
-    RecordingItePort port;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<IteEngine> engine;
     std::size_t applied = 0;
 };
 

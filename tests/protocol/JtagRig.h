@@ -2,15 +2,10 @@
 // A Nuvoton JTAG engine on a simulated JIG with a recording operator and view, for the
 // protocol tests; and the host's bytes cut into the frames they were.
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
-#include "port/TimeText.h"
 #include "sim/chips/NpceJtag.h"
-#include "support/Pattern.h"
-#include "support/RecordingPort.h"
-#include "support/SimFixture.h"
+#include "support/EngineRig.h"
 
-#include <algorithm>
 #include <functional>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -81,22 +76,11 @@ class JtagStoppingPort : public RecordingPort {
 
 inline const std::string kJtagStamp = "07.12.2026 10:20:30";
 
-class JtagTest : public ::testing::Test {
+class JtagTest : public EngineRig<NuvotonJtagEngine, JtagStoppingPort> {
   protected:
-    void SetUp() override {
-        SetTimeTextSource(
-            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
-    }
-    void TearDown() override {
-        engine.reset();
-        SetTimeTextSource({});
-    }
-
     void Start(const std::string& board, const std::string& json = "{}",
                SimTiming timing = SimTiming::Instant) {
-        sim = MakeSim(board, json, timing);
-        ASSERT_TRUE(sim);
-        engine = std::make_unique<NuvotonJtagEngine>(sim, port, &view);
+        StartEngine(board, json, timing, &view);
     }
     SimNpceJtag& Chip() { return dynamic_cast<SimNpceJtag&>(*sim->Jig().Module("npce-jtag")); }
 
@@ -116,10 +100,6 @@ class JtagTest : public ::testing::Test {
         engine->WriteClick();
         engine->WaitForOperation();
     }
-    // The log from the first line equal to `from` on.
-    std::vector<std::string> LinesFrom(const std::string& from) const {
-        return ::LinesFrom(port.Lines(), from);
-    }
     // The window's initial state: only Send settings usable, nothing running, link closed.
     void ExpectReset() {
         EXPECT_EQ(engine->Run().State(), "NONE");
@@ -131,11 +111,7 @@ class JtagTest : public ::testing::Test {
         EXPECT_FALSE(port.Enabled("BitBtn_NUV_JTAG_WR"));
     }
 
-    TempDir dir;
-    JtagStoppingPort port;
     RecordingView view;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<NuvotonJtagEngine> engine;
 };
 
 // The host's bytes cut into the commands this mode sends.

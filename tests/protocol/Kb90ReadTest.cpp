@@ -71,7 +71,7 @@ TEST_P(EneReadBoards, StopBetweenBlocksKeepsTheOldDumpAndLeavesTheJigReady) {
     Start(GetParam());
     const std::string out = dir.File("flash.bin");
     WriteFileBytes(out, "the old dump");
-    port.stopAtGauge = 37 * 64;
+    StopOnceAtGauge(37 * 64);
     Read(out);
 
     EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
@@ -244,7 +244,6 @@ TEST_F(EneTest, TheSimulatorsRecordOfTheWireStaysBounded) {
         << error;
     sim = std::make_shared<SimFtdiApi>(scenario);
     engine = std::make_unique<Kb901xEngine>(sim, port);
-    port.engine = engine.get();
     Read(dir.File("dump.bin"));
     const std::size_t afterOne = sim->Jig().Transcript().size();
     EXPECT_EQ(afterOne, scenario.transcriptBytes);

@@ -134,7 +134,7 @@ TEST_P(EneWriteBoards, StopBetweenBlocksSaysHowFarTheChipIsWritten) {
     Start(GetParam());
     const std::string image = PatternImage(131072);
     WriteFileBytes(dir.File("in.bin"), image);
-    port.stopAtGauge = 100 * 64;
+    StopOnceAtGauge(100 * 64);
     Write(dir.File("in.bin"));
 
     EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
@@ -296,7 +296,7 @@ TEST_F(EneTest, StopDuringTheBackupLeavesTheChipUnchanged) {
     safety.backup = true;
     engine->Run().SetSafety(safety);
     WriteFileBytes(dir.File("in.bin"), PatternImage(131072));
-    port.stopAtGauge = 10 * 64;
+    StopOnceAtGauge(10 * 64);
     Write(dir.File("in.bin"));
     EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");

@@ -3,8 +3,12 @@
 #include <algorithm>
 
 void RecordingPort::Log(const std::string& line) {
-    std::lock_guard lock(mutex_);
-    lines_.push_back(line);
+    {
+        std::lock_guard lock(mutex_);
+        lines_.push_back(line);
+    }
+    if (onLine)
+        onLine(line);
 }
 
 void RecordingPort::ClearLog() {
@@ -13,8 +17,12 @@ void RecordingPort::ClearLog() {
 }
 
 void RecordingPort::SetGauge(int position) {
-    std::lock_guard lock(mutex_);
-    gauge_ = position;
+    {
+        std::lock_guard lock(mutex_);
+        gauge_ = position;
+    }
+    if (onGauge)
+        onGauge(position);
 }
 
 void RecordingPort::SetGaugeMax(int maximum) {

@@ -3,6 +3,7 @@
 #include "port/OperatorPort.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -38,6 +39,10 @@ class RecordingPort : public OperatorPort {
     // The last dump shown; asked for only while `showsDumps`, as a window does.
     std::shared_ptr<const DumpPicture> Dump() const;
     bool showsDumps = false;
+    // Called on the engine's thread after each gauge position or line, as a technician's click
+    // would land (STOP at a chosen block); set them only while nothing runs.
+    std::function<void(int)> onGauge;
+    std::function<void(const std::string&)> onLine;
 
   private:
     mutable std::mutex mutex_;
