@@ -8,7 +8,7 @@ install(FILES packaging/bash-completion/tolvane-jig-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # Manual pages from each binary's own --help and --version, with a written part for what they
-# do not say. Made only where help2man is installed (scripts/install-deps installs it).
+# do not say. The program answers both before it needs a display. Made only where help2man is installed (scripts/install-deps installs it).
 find_program(HELP2MAN help2man)
 find_program(GZIP gzip)
 if(HELP2MAN AND GZIP)
@@ -21,12 +21,12 @@ if(HELP2MAN AND GZIP)
     set(include ${CMAKE_SOURCE_DIR}/packaging/man/${prog}.h2m)
     add_custom_command(OUTPUT ${MAN_DIR}/${prog}.1.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${MAN_DIR}
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-              ${HELP2MAN} --no-info --section=1 "--name=${MAN_NAME_${prog}}" --include=${include}
+      COMMAND ${HELP2MAN} --no-info --section=1 "--name=${MAN_NAME_${prog}}" --include=${include}
               --output=${MAN_DIR}/${prog}.1 $<TARGET_FILE:${prog}>
       COMMAND ${GZIP} -9nf ${MAN_DIR}/${prog}.1
       DEPENDS ${prog} ${include}
-      COMMENT "Manual page of ${prog}")
+      COMMENT "Manual page of ${prog}"
+      VERBATIM)
     list(APPEND MAN_PAGES ${MAN_DIR}/${prog}.1.gz)
   endforeach()
   add_custom_target(man-pages ALL DEPENDS ${MAN_PAGES})
@@ -41,15 +41,17 @@ if(NOT TOLVANE_VERSION MATCHES "^[0-9][A-Za-z0-9.+~]*$")
   message(FATAL_ERROR "no package version in src/shell/ProgramVersion.h: '${TOLVANE_VERSION}'")
 endif()
 
-# What Debian asks of every package: its copyright and a compressed changelog.
+# What Debian asks of every package: its copyright and a compressed changelog (named as a
+# native package's: the version has no Debian revision).
 set(DEB_DOC_DIR ${CMAKE_BINARY_DIR}/deb-doc)
 string(TIMESTAMP TOLVANE_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
-configure_file(packaging/debian/changelog.in ${DEB_DOC_DIR}/changelog.Debian @ONLY)
-add_custom_command(OUTPUT ${DEB_DOC_DIR}/changelog.Debian.gz
-  COMMAND ${GZIP} -9nkf ${DEB_DOC_DIR}/changelog.Debian
-  DEPENDS ${DEB_DOC_DIR}/changelog.Debian)
-add_custom_target(deb-changelog ALL DEPENDS ${DEB_DOC_DIR}/changelog.Debian.gz)
-install(FILES packaging/debian/copyright ${DEB_DOC_DIR}/changelog.Debian.gz
+configure_file(packaging/debian/changelog.in ${DEB_DOC_DIR}/changelog @ONLY)
+add_custom_command(OUTPUT ${DEB_DOC_DIR}/changelog.gz
+  COMMAND ${GZIP} -9nkf ${DEB_DOC_DIR}/changelog
+  DEPENDS ${DEB_DOC_DIR}/changelog
+  VERBATIM)
+add_custom_target(deb-changelog ALL DEPENDS ${DEB_DOC_DIR}/changelog.gz)
+install(FILES packaging/debian/copyright ${DEB_DOC_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolvane-jig)
 
 set(CPACK_GENERATOR DEB)
@@ -59,11 +61,12 @@ set(CPACK_PACKAGE_CONTACT "Tolvane JIG maintainers <maintainers@users.noreply.c-
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "read, erase and write embedded-controller flash through the JIG programmer")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A desktop program, with a command-line twin, for laptop repair technicians who read, erase\n\
-and write the flash of a motherboard's embedded controller through the JIG programmer box (an\n\
-FTDI USB-serial chip in front of a microcontroller): ENE KB90xx, Microchip MEC16xx, ITE ECs and\n\
-Nuvoton NPCE over SPI and JTAG, a panel's EDID EEPROM and a keyboard-matrix tester. A simulated\n\
-JIG is built in, to try every operation without one.")
+    "A desktop program, with a command-line twin, for laptop repair technicians\n\
+who read, erase and write the flash of a motherboard's embedded controller\n\
+through the JIG programmer box (an FTDI USB-serial chip in front of a\n\
+microcontroller): ENE KB90xx, Microchip MEC16xx, ITE ECs and Nuvoton NPCE\n\
+over SPI and JTAG, a panel's EDID EEPROM and a keyboard-matrix tester.\n\
+A simulated JIG is built in, to try every operation without one.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -26,24 +26,31 @@ const CLI::Option* FindOption(const CLI::App& at, const std::string& word) {
 }
 
 bool TakesValue(const CLI::Option& o) {
-    return o.get_type_size_max() > 0;
+    return o.get_items_expected_max() > 0; // a flag expects none
 }
 
-// Values of an option: its devices, the choices its value name lists ("ru|en"), or files where
-// the value is one ("F", "FILE.vss").
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t end = std::min(text.find(separator, from), text.size());
+        parts.push_back(text.substr(from, end - from));
+        from = end + 1;
+    }
+    return parts;
+}
+
+// Values of an option: its devices, the choices its checker or its value name lists
+// ("T:{wire,instant}", "ru|en"), or files where the value is one ("F", "FILE.vss").
 std::vector<std::string> ValuesOf(const CLI::Option& o) {
     if (o.check_name("--device"))
         return DeviceCandidates();
     const std::string type = o.get_type_name();
-    if (type.find('|') != std::string::npos) {
-        std::vector<std::string> choices;
-        for (std::size_t from = 0; from <= type.size();) {
-            const std::size_t bar = std::min(type.find('|', from), type.size());
-            choices.push_back(type.substr(from, bar - from));
-            from = bar + 1;
-        }
-        return choices;
-    }
+    const std::size_t open = type.find('{');
+    const std::size_t close = type.find('}', open);
+    if (open != std::string::npos && close != std::string::npos)
+        return Split(type.substr(open + 1, close - open - 1), ',');
+    if (type.find('|') != std::string::npos)
+        return Split(type, '|');
     if (type == "F" || type.find("FILE") != std::string::npos)
         return {kFilesCandidate};
     return {};
