@@ -8,10 +8,11 @@ install(FILES packaging/bash-completion/tolvane-jig-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # Manual pages from each binary's own --help and --version, with a written part for what they
-# do not say. The program answers both before it needs a display. Made only where help2man is installed (scripts/install-deps installs it).
+# do not say; the program answers both before it needs a display. Made only where help2man is
+# installed (scripts/install-deps installs it), and not in a sanitizer's tree, never installed.
 find_program(HELP2MAN help2man)
 find_program(GZIP gzip)
-if(HELP2MAN AND GZIP)
+if(HELP2MAN AND GZIP AND TOLVANE_SANITIZE STREQUAL "")
   set(MAN_DIR ${CMAKE_BINARY_DIR}/man)
   set(MAN_PAGES)
   set(MAN_NAME_tolvane-jig "read, erase and write an embedded controller's flash through the JIG")
