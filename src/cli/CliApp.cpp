@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CliComplete.h"
 #include "modetable/ModeTable.h"
 #include "shell/ProgramVersion.h"
 
@@ -223,6 +224,11 @@ int CliApp::Run(int argc, char** argv) {
     if (argc < 2) {
         std::cerr << app_->help();
         return kExitUsage;
+    }
+    if (argv[1] == std::string(kCompleteWord)) {
+        for (const std::string& candidate : CompletionCandidates(*app_, {argv + 2, argv + argc}))
+            std::printf("%s\n", candidate.c_str());
+        return kExitOk;
     }
     if (!KnownCommand(argc, argv))
         return kExitUsage;

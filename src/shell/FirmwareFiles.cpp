@@ -26,7 +26,13 @@ std::filesystem::path SimFirmwareFolder() {
         if (!simFolder.empty())
             return simFolder;
     }
-    return ProgramFolder().parent_path() / "sim-firmware";
+    // The build tree keeps them beside bin/; an installed program under lib/, away from the share
+    // folder where a real JIG's files are looked for.
+    const std::filesystem::path prefix = ProgramFolder().parent_path();
+    std::error_code ec;
+    if (std::filesystem::is_directory(prefix / "sim-firmware", ec))
+        return prefix / "sim-firmware";
+    return prefix / "lib" / "tolvane-jig" / "sim-firmware";
 }
 
 FirmwareFile LocateFirmware(const std::string& name, bool simulatedJig) {

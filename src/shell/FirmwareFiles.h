@@ -19,7 +19,7 @@ std::string NotFoundLine(const std::string& name, const FirmwareFile& file);
 FirmwareFile LocateFirmware(const std::string& name, bool simulatedJig);
 
 // The stand-ins' folder: by default sim-firmware beside the program's bin folder (the build
-// tree). Empty goes back to the default.
+// tree), else lib/tolvane-jig/sim-firmware there (installed). Empty goes back to the default.
 void SetSimFirmwareFolder(std::filesystem::path folder);
 std::filesystem::path SimFirmwareFolder();
 

@@ -2,6 +2,7 @@
 // first line and serves until stopped (SIGINT or SIGTERM).
 #include "sim/PtyServer.h"
 
+#include "shell/ProgramVersion.h"
 #include "sim/Scenario.h"
 
 #include <csignal>
@@ -18,7 +19,8 @@ void Usage(FILE* out) {
         out, "Usage: tolvane-jig-sim --pty [--board B] [--scenario FILE.json] [--timing T]\n"
              "  --board B      pcb3 (default), pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce\n"
              "  --scenario F   JSON scenario: board, chips, wiring, faults\n"
-             "  --timing T     wire (default: real speeds) or instant\n");
+             "  --timing T     wire (default: real speeds) or instant\n"
+             "  --version      print the program's and the JIG protocol's version and exit\n");
 }
 } // namespace
 
@@ -37,6 +39,9 @@ int main(int argc, char** argv) {
             pty = true;
         } else if (a == "--help" || a == "-h") {
             Usage(stdout);
+            return 0;
+        } else if (a == "--version") {
+            std::printf("%s\n", VersionLines("tolvane-jig-sim").c_str());
             return 0;
         } else if (!((a == "--board" && value(&board)) ||
                      (a == "--scenario" && value(&scenarioFile)) ||

@@ -38,7 +38,7 @@ std::vector<Words> ReadmeCommands() {
 } // namespace
 
 TEST(CliUsage, VersionNamesTheProgramAndTheJigProtocol) {
-    for (const char* program : {"tolvane-jig-cli", "tolvane-jig"}) {
+    for (const char* program : {"tolvane-jig-cli", "tolvane-jig", "tolvane-jig-sim"}) {
         TempDir cwd;
         const ProcessResult r = RunProgram(program, {"--version"}, cwd.Path());
         EXPECT_EQ(r.exitCode, 0) << program << r.err;
@@ -69,8 +69,14 @@ TEST(CliUsage, EveryCommandHasItsOwnHelpAndReadmeNamesNoOther) {
         EXPECT_EQ(r.err, "") << name;
         EXPECT_TRUE(Has(r.out, "Usage: " + name + " ")) << r.out;
         EXPECT_TRUE(Has(r.out, "Exit status: ")) << r.out;
+        // The shell's completion offers what the help lists: the commands, or files.
+        Words complete{"__complete"};
+        complete.insert(complete.end(), command.begin(), command.end());
+        const std::string offered = "\n" + Cli(complete).out;
+        EXPECT_TRUE(Has(offered, "\n--help\n")) << name << offered;
         const std::size_t list = r.out.find("\nSubcommands:\n");
         if (list == std::string::npos) {
+            EXPECT_EQ(Has(offered, "\n<files>\n"), Has(r.out, "Positionals:")) << name << offered;
             ++commands;
             continue;
         }
@@ -78,6 +84,7 @@ TEST(CliUsage, EveryCommandHasItsOwnHelpAndReadmeNamesNoOther) {
         for (std::string line; std::getline(lines, line) && line.starts_with("  ");) {
             Words sub = command;
             sub.push_back(line.substr(2, line.find(' ', 2) - 2));
+            EXPECT_TRUE(Has(offered, "\n" + sub.back() + "\n")) << name << offered;
             pending.push_back(sub);
         }
     }
@@ -86,6 +93,24 @@ TEST(CliUsage, EveryCommandHasItsOwnHelpAndReadmeNamesNoOther) {
     EXPECT_GE(readme.size(), 9u);
     for (const Words& command : readme)
         EXPECT_TRUE(seen.count(command)) << command.front();
+}
+
+// After an option the completion offers its values: the choices its checker or its value name
+// lists, the devices and simulated boards, or files.
+TEST(CliUsage, CompletionOffersAnOptionsValues) {
+    EXPECT_EQ(Cli({"__complete", "ene", "read", "--timing"}).out, "wire\ninstant\n");
+    EXPECT_EQ(Cli({"__complete", "ite", "read", "--lang"}).out, "ru\nen\n");
+    EXPECT_EQ(Cli({"__complete", "jtag", "check", "--script"}).out, "<files>\n");
+    const std::string devices = Cli({"__complete", "list", "--device"}).out;
+    EXPECT_TRUE(devices.starts_with("usb\n")) << devices;
+    EXPECT_TRUE(devices.ends_with("\ntty:\nsim\nsim:pcb3\nsim:pcb3-old\nsim:pcb2-v41\n"
+                                  "sim:pcb2-v42\nsim:pcb2-ite\nsim:pcb2-npce\n"))
+        << devices;
+    // Its one file given, a command offers its options and no second file.
+    const std::string after =
+        Cli({"__complete", "ene", "read", "x.bin", "--device", "sim:pcb3", "--stats"}).out;
+    EXPECT_TRUE(Has(after, "\n--mb\n")) << after;
+    EXPECT_FALSE(Has(after, "<files>")) << after;
 }
 
 TEST(CliUsage, WrongUsageSaysWhatIsWrongAndExits64) {

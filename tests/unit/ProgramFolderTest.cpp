@@ -64,6 +64,13 @@ TEST_F(ProgramFolderTest, StandInsServeOnlyTheSimulatedJigAndComeFirstThere) {
     EXPECT_EQ(sim.path, dir.File("sim/M88_jtag.hex"));
 }
 
+TEST_F(ProgramFolderTest, InstalledStandInsLieUnderLibUnlessTheBuildTreeHasItsOwn) {
+    SetSimFirmwareFolder({});
+    EXPECT_EQ(SimFirmwareFolder(), dir.File("lib/tolvane-jig/sim-firmware"));
+    std::filesystem::create_directories(dir.File("sim-firmware"));
+    EXPECT_EQ(SimFirmwareFolder(), dir.File("sim-firmware"));
+}
+
 TEST_F(ProgramFolderTest, ReadingStopsAtTheLimit) {
     WriteFileBytes(dir.File("bin/long.hex"), std::string(100, 'x'));
     EXPECT_EQ(ReadFirmwareBytes(dir.File("bin/long.hex"), 64)->size(), 64u);

@@ -47,6 +47,11 @@ TEST(SerialNumber, ListAndEveryCommandKeepToTheNamedJig) {
     EXPECT_TRUE(r.out.find(" M328_EPM240_v16   (PCB3)\n1 ") != std::string::npos) << r.out;
     EXPECT_TRUE(r.out.ends_with(" no answer\n")) << r.out;
 
+    // The shell's completion offers the chips plugged in by serial number.
+    r = UsbCli(dir.Path(), two, {"__complete", "identify", "--device"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with("usb\nusb:TJV00001\nusb:TJV00002\ntty:\nsim\n")) << r.out;
+
     // Without a serial number the program finds the JIG behind whichever chip answers.
     r = UsbCli(dir.Path(), two, {"identify", "--device", "usb"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
