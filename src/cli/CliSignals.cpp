@@ -42,11 +42,12 @@ void Wait() {
         if (stopSignal.load() != 0 || !current)
             EndNow(sig);
         stopSignal.store(sig);
-        if (!normal)
+        if (!normal) {
             const std::string line =
                 Fill(Tr("Cli", "Stopping at the next safe point (%1 again ends at once) ..."),
                      sig == SIGINT ? "Ctrl-C" : Tr("Cli", "the signal"));
-        std::fprintf(stderr, "\n%s\n", line.c_str());
+            std::fprintf(stderr, "\n%s\n", line.c_str());
+        }
         current();
     }
 }

@@ -115,7 +115,7 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
             {"mec", "check", "--scenario", "s.json"},
             {"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"},
             {"mec", "erase", "--scenario", "s.json"},
-            {"mec", "write", "in.bin", "--scenario", "bad.json"},
+            {"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"},
             {"mec", "read", "late.bin", "--scenario", "silent.json"},
         };
         const int exits[] = {0, 0, 0, 1, 1};

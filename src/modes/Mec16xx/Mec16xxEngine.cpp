@@ -38,8 +38,11 @@ Mec16xxEngine::Mec16xxEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
 }
 
 void Mec16xxEngine::ShowOpeningNotes() {
-    for (const std::string& line : Mec::OpeningNotes())
-        s_.port.Log(Tr("Mec", line.c_str()));
+    // The notes stand in Russian and then in English; in one language they are said once.
+    const std::vector<std::string>& notes = Mec::OpeningNotes();
+    const std::size_t first = CurrentLanguage() == Language::Original ? 0 : notes.size() / 2;
+    for (std::size_t i = first; i < notes.size(); ++i)
+        s_.port.Log(Tr("Mec", notes[i].c_str()));
 }
 
 bool Mec16xxEngine::Begin(const char* operation, bool changesChip) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace Mec {
-// The notes the log opens with.
+// The notes the log opens with: the Russian half, then the same in English.
 const std::vector<std::string>& OpeningNotes();
 // What HELP adds to the log: the JTAG wiring and what the board needs.
 const std::vector<std::string>& HelpLines();
