@@ -918,5 +918,17 @@ Run with --help for more information.</translation>
         <source>STOP and EXIT</source>
         <translation>STOP and EXIT</translation>
     </message>
+    <message>
+        <source>answer to %1</source>
+        <translation>answer to %1</translation>
+    </message>
+    <message>
+        <source>register read</source>
+        <translation>register read</translation>
+    </message>
+    <message>
+        <source>register write</source>
+        <translation>register write</translation>
+    </message>
 </context>
 </TS>

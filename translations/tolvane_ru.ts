@@ -918,5 +918,17 @@ Run with --help for more information.</source>
         <source>STOP and EXIT</source>
         <translation>СТОП и ВЫХОД</translation>
     </message>
+    <message>
+        <source>answer to %1</source>
+        <translation>ответ на %1</translation>
+    </message>
+    <message>
+        <source>register read</source>
+        <translation>чтение регистра</translation>
+    </message>
+    <message>
+        <source>register write</source>
+        <translation>запись регистра</translation>
+    </message>
 </context>
 </TS>

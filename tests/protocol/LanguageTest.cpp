@@ -18,10 +18,9 @@ struct Message {
 // The messages of a .ts file (Qt Linguist's XML; plain enough for a pattern).
 std::vector<Message> Messages(const std::string& ts) {
     static const std::regex message(
-        R"(<message>\s*<source>([^<]*)</source>\s*<translation(?: type="([a-z]+)")
-        ? > ([^ < ]*)</ translation>) ");
-        std::vector<Message>
-            found;
+        R"re(<message>\s*<source>([^<]*)</source>\s*)re"
+        R"re(<translation(?: type="([a-z]+)")?>([^<]*)</translation>)re");
+    std::vector<Message> found;
     for (std::sregex_iterator it(ts.begin(), ts.end(), message), end; it != end; ++it)
         found.push_back({(*it)[1], (*it)[3], (*it)[2]});
     return found;
@@ -56,8 +55,10 @@ bool EnglishSentence(const std::string& line) {
         if (first == std::string::npos || last == std::string::npos || last < first)
             continue;
         w = w.substr(first, last - first + 1);
-        if (w.size() >= 3 && std::all_of(w.begin(), w.end(), ::isalpha) &&
-            std::any_of(w.begin(), w.end(), ::islower))
+        const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+        const auto letter = [&](char c) { return lower(c) || (c >= 'A' && c <= 'Z'); };
+        if (w.size() >= 3 && std::all_of(w.begin(), w.end(), letter) &&
+            std::any_of(w.begin(), w.end(), lower))
             return true;
     }
     return false;

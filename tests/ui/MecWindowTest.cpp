@@ -207,8 +207,9 @@ TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
 //     --gtest_filter=Screenshot.DISABLED_MecAfterProtectedCheck
 // (SHOT_LANG=en or ru: in that language).
 TEST(Screenshot, DISABLED_MecAfterProtectedCheck) {
-    if (const auto language = ParseLanguage(qEnvironmentVariable("SHOT_LANG").toStdString()))
+    if (const auto language = ParseLanguage(qEnvironmentVariable("SHOT_LANG").toStdString())) {
         ASSERT_TRUE(SetLanguage(*language));
+    }
     QWidget mainWindow;
     TMEC16_Form w(
         MakeSim("pcb3", R"({"chips": {"mec": {"fwp": true, "bootLock": true}}})", SimTiming::Wire),

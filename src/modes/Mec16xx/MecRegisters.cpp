@@ -41,7 +41,7 @@ void DropLateReply(MecState& s, const char* step) {
 
 // A register's reply, whole and alone, into s.reply; false when it was not.
 bool RegisterReply(MecState& s, std::size_t count, const char* step) {
-    Reply r = s.link.Expect(count, s.bounds.registerReply, step);
+    Reply r = s.link.Expect(count, s.bounds.registerReply, Tr("Mec", step));
     if (r.Ok()) {
         s.reply = std::move(r);
         return true;
@@ -75,7 +75,7 @@ void MecJigLost(MecState& s, const std::string& line, const std::string& step) {
 
 bool MecCommand(MecState& s, std::string_view name) {
     const CommonCommand* c = FindCommonCommand(name);
-    const std::string step = "answer to " + std::string(name);
+    const std::string step = Fill(Tr("Mec", "answer to %1"), name);
     if (!c || !s.link.Send(CommonCommandFrame(name, {}, s.link.IsPcb3()))) {
         if (!s.jigLost)
             MecJigLost(s, WaitFailureLine(WaitOutcome::DeviceError, step), step);
@@ -97,7 +97,7 @@ void MecResultSignal(MecState& s, std::string_view result) {
     s.link.Send({signal});
     if (!s.link.IsPcb3() || s.jigLost)
         return;
-    const std::string step = std::string("answer to ") + (signal == 'I' ? "BUZ_OK" : "BUZ_ER");
+    const std::string step = Fill(Tr("Mec", "answer to %1"), signal == 'I' ? "BUZ_OK" : "BUZ_ER");
     const Reply r = s.link.Expect(1, s.bounds.commandReply, step);
     if (!r.Ok())
         MecJigLost(s, r.FailureLine(), step);
@@ -106,7 +106,7 @@ void MecResultSignal(MecState& s, std::string_view result) {
 std::string MecRegRead(MecState& s, std::uint32_t address) {
     if (s.jigLost || !s.link.Send(RegisterFrame(s, 'r', MecAddressText(address))))
         return Mec::kRegLost;
-    if (!RegisterReply(s, kRegReadReply, "register read"))
+    if (!RegisterReply(s, kRegReadReply, TR_NOOP("Mec", "register read")))
         return Mec::kRegLost;
     return MecValueText(s.reply.bytes.data());
 }
@@ -115,7 +115,8 @@ std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value)
     if (s.jigLost ||
         !s.link.Send(RegisterFrame(s, 'w', MecAddressText(address) + MecValueDigits(value))))
         return Mec::kRegLost;
-    if (!RegisterReply(s, kRegWriteReply, "register write") || s.reply.At(0) != kRegWriteTook)
+    if (!RegisterReply(s, kRegWriteReply, TR_NOOP("Mec", "register write")) ||
+        s.reply.At(0) != kRegWriteTook)
         return Mec::kRegLost;
     return Mec::kRegOk;
 }
