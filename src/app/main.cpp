@@ -1,6 +1,8 @@
 // tolvane-jig: the program's windows.
+#include "gui/LanguageChoice.h"
 #include "link/FtdiApi.h"
 #include "link/StartLog.h"
+#include "port/StartLanguage.h"
 #include "port/UserFolders.h"
 #include "shell/ProgramVersion.h"
 #include "shell/ui/AppWindows.h"
@@ -46,6 +48,13 @@ int main(int argc, char** argv) {
     options.add_option("--timing", choice.timing, "simulated JIG: wire (default) or instant")
         ->type_name("T")
         ->check(CLI::IsMember({"wire", "instant"}));
+    std::string language;
+    options
+        .add_option("--lang", language,
+                    "en, ru or original (the texts as the JIG's program always wrote them); "
+                    "default: the last choice in the window, else the system's language")
+        ->type_name("L")
+        ->check(CLI::IsMember({"en", "ru", "original"}));
     options.allow_extras();
     try {
         options.parse(argc, argv);
@@ -67,6 +76,9 @@ int main(int argc, char** argv) {
         return 64;
     }
     std::string error;
+    if (!SetLanguage(StartLanguage(ParseLanguage(language), RememberedLanguage()), &error))
+        std::fprintf(stderr, "%s\n", error.c_str());
+    error.clear();
     std::shared_ptr<FtdiApi> api = MakeFtdiApi(choice, &error);
     if (!api) {
         std::fprintf(stderr, "%s\n", error.c_str());

@@ -2,6 +2,7 @@
 
 #include "cli/CliComplete.h"
 #include "modetable/ModeTable.h"
+#include "port/Tr.h"
 #include "shell/ProgramVersion.h"
 
 #include <CLI/CLI.hpp>
@@ -187,6 +188,14 @@ CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
                                   const std::string& summary, CliRun run) {
     CLI::App* command = parent->add_subcommand(name, summary);
     auto args = std::make_shared<CliArgs>();
+    // Taken by main() before parsing; here only checked and listed.
+    command
+        ->add_option("--lang", args->language,
+                     WrapOptionHelp("en, ru or original (the texts as the JIG's program "
+                                    "always wrote them, English and Russian mixed); default: "
+                                    "$TOLVANE_LANG, else the system's language"))
+        ->type_name("L")
+        ->check(CLI::IsMember({"en", "ru", "original"}));
     command->callback([this, args, run = std::move(run)] {
         chosen_ = run;
         chosenArgs_ = args;
@@ -211,10 +220,11 @@ bool CliApp::KnownCommand(int argc, char** argv) {
         std::string names;
         for (CLI::App* s : subs)
             names += (names.empty() ? "" : ", ") + s->get_name();
-        std::fprintf(stderr,
-                     "unknown command \"%s\": %s takes %s\nRun with --help for more "
-                     "information.\n",
-                     argv[i], path.c_str(), names.c_str());
+        const std::string line =
+            Fill(Tr("Cli", "unknown command \"%1\": %2 takes %3\nRun with --help for more "
+                           "information."),
+                 argv[i], path, names);
+        std::fprintf(stderr, "%s\n", line.c_str());
         return false;
     }
     return true;

@@ -17,6 +17,7 @@ struct CliArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values; // --name VALUE, only those given
     std::set<std::string> flags;               // --name
+    std::string language;                      // --lang, applied before parsing
 
     bool Flag(const std::string& name) const { return flags.count(name) != 0; }
     std::string Value(const std::string& name, const std::string& fallback = "") const;

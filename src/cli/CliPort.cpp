@@ -1,4 +1,5 @@
 #include "cli/CliPort.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -63,16 +64,17 @@ void CliPort::ShowMessage(MessageIcon icon, const std::string& text) {
     std::lock_guard lock(mutex_);
     ClearBar();
     ++messages_;
-    const char* kind = icon == MessageIcon::Error     ? "error"
-                       : icon == MessageIcon::Warning ? "warning"
-                                                      : "note";
-    std::fprintf(stderr, "%s: %s\n", kind, text.c_str());
+    const std::string kind = icon == MessageIcon::Error     ? Tr("Cli", "error")
+                             : icon == MessageIcon::Warning ? Tr("Cli", "warning")
+                                                            : Tr("Cli", "note");
+    std::fprintf(stderr, "%s: %s\n", kind.c_str(), text.c_str());
 }
 
 bool CliPort::AskYesNo(const std::string& text) {
     std::lock_guard lock(mutex_);
     ClearBar();
-    std::fprintf(stderr, "%s %s\n", text.c_str(),
-                 assumeYes_ ? "-> yes (--yes)" : "-> no (pass --yes to agree)");
+    const std::string answer =
+        assumeYes_ ? Tr("Cli", "-> yes (--yes)") : Tr("Cli", "-> no (pass --yes to agree)");
+    std::fprintf(stderr, "%s %s\n", text.c_str(), answer.c_str());
     return assumeYes_;
 }

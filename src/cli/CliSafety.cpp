@@ -1,4 +1,5 @@
 #include "cli/CliSafety.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 
@@ -50,5 +51,5 @@ void PrintChipState(const std::string& chipState, const CliArgs& args,
                           " --device " + ShellWord(args.device.device);
     if (!args.device.scenarioFile.empty())
         command += " --scenario " + ShellWord(args.device.scenarioFile);
-    std::fprintf(stderr, "To put it back: %s\n", command.c_str());
+    std::fprintf(stderr, "%s%s\n", Tr("Cli", "To put it back: ").c_str(), command.c_str());
 }

@@ -1,6 +1,7 @@
 #include "cli/CliSignals.h"
 
 #include "operation/OperationRunner.h"
+#include "port/Tr.h"
 
 #include <atomic>
 #include <csignal>
@@ -41,9 +42,12 @@ void Wait() {
         if (stopSignal.load() != 0 || !current)
             EndNow(sig);
         stopSignal.store(sig);
-        if (!normal)
-            std::fprintf(stderr, "\nStopping at the next safe point (%s again ends at once) ...\n",
-                         sig == SIGINT ? "Ctrl-C" : "the signal");
+        if (!normal) {
+            const std::string line =
+                Fill(Tr("Cli", "Stopping at the next safe point (%1 again ends at once) ..."),
+                     sig == SIGINT ? "Ctrl-C" : Tr("Cli", "the signal"));
+            std::fprintf(stderr, "\n%s\n", line.c_str());
+        }
         current();
     }
 }

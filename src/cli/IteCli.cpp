@@ -6,6 +6,7 @@
 #include "cli/IteVerify.h"
 #include "modes/Ite/IteDatabase.h"
 #include "port/ProgramFolder.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 
@@ -108,12 +109,9 @@ std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLangua
 }
 
 int RunIteCommand(const CliArgs& args, IteOperation operation) {
-    const std::string lang = args.Value("lang", "en");
-    if (lang != "en" && lang != "ru") {
-        std::fprintf(stderr, "--lang is ru or en, not \"%s\"\n", lang.c_str());
-        return kExitUsage;
-    }
-    const IteLanguage language = lang == "ru" ? IteLanguage::Russian : IteLanguage::English;
+    // The ITE log has its own two languages; the original texts are its English ones.
+    const IteLanguage language =
+        CurrentLanguage() == Language::Russian ? IteLanguage::Russian : IteLanguage::English;
     std::string error;
     bool noDatabase = false;
     const std::optional<IteAssignment> boxes =

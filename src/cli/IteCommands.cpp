@@ -27,7 +27,6 @@ CliCommandBuilder& WiringOptions(CliCommandBuilder& command) {
                "KB_pins=26\" (KB_pins only for --reversed)")
         .Flag("--reversed", "the cable is reversed: contact 1 of the JIG is on the last contact "
                             "of the keyboard connector (mirrors the wiring with KB_pins)")
-        .Value("--lang", "ru|en", "the language of the log lines (default en)")
         .Flag("--stats", "print bytes moved, wall time, CPU time and the simulated JIG's time");
 }
 

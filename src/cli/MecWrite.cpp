@@ -6,6 +6,7 @@
 #include "cli/TempFile.h"
 #include "operation/ChipState.h"
 #include "operation/ImageToWrite.h"
+#include "port/Tr.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -30,10 +31,11 @@ std::optional<std::vector<std::uint8_t>> LoadMainImage(const std::string& name, 
     }
     if (image.fileSize != static_cast<std::size_t>(Mec::kMainBytes) &&
         image.fileSize != static_cast<std::size_t>(Mec::kMainBytes + Mec::kInfoBytes))
-        std::fprintf(stderr,
-                     "note: %s has %zu bytes; MAIN takes its first %d (a shorter file is "
-                     "filled up with 0xFF)\n",
-                     name.c_str(), image.fileSize, Mec::kMainBytes);
+        std::fprintf(stderr, "%s\n",
+                     Fill(Tr("Cli", "note: %1 has %2 bytes; MAIN takes its first %3 (a shorter "
+                                    "file is filled up with 0xFF)"),
+                          name, std::to_string(image.fileSize), std::to_string(Mec::kMainBytes))
+                         .c_str());
     image.bytes.resize(Mec::kMainBytes);
     return std::move(image.bytes);
 }
@@ -44,8 +46,8 @@ int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
     std::vector<std::uint8_t> flash((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
     if (flash.size() != image.size()) {
-        port.Log("Verification failed: read back " + std::to_string(flash.size()) +
-                 " bytes instead of " + std::to_string(image.size()));
+        port.Log(Fill(Tr("Cli", "Verification failed: read back %1 bytes instead of %2"),
+                      std::to_string(flash.size()), std::to_string(image.size())));
         return kExitFailed;
     }
     std::size_t differing = 0;
@@ -57,15 +59,16 @@ int Compare(const std::vector<std::uint8_t>& image, const std::string& readBack,
         }
     }
     if (differing == 0) {
-        port.Log("Verification OK: MAIN is byte for byte " + name);
+        port.Log(Tr("Cli", "Verification OK: MAIN is byte for byte ") + name);
         return kExitOk;
     }
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "Verification failed: MAIN differs from %s at offset 0x%05zX (file %02X, "
-                  "flash %02X); %zu bytes differ",
-                  name.c_str(), first, image[first], flash[first], differing);
-    port.Log(line);
+    char offset[16], fileByte[4], flashByte[4];
+    std::snprintf(offset, sizeof offset, "0x%05zX", first);
+    std::snprintf(fileByte, sizeof fileByte, "%02X", image[first]);
+    std::snprintf(flashByte, sizeof flashByte, "%02X", flash[first]);
+    port.Log(Fill(Tr("Cli", "Verification failed: MAIN differs from %1 at offset %2 (file %3, "
+                            "flash %4); %5 bytes differ"),
+                  name, offset, fileByte, flashByte, std::to_string(differing)));
     return kExitFailed;
 }
 } // namespace
@@ -81,7 +84,7 @@ int RunMecWrite(const CliArgs& args) {
     return WithMecEngine(args, port, [&](Mec16xxEngine& engine, MecStats& stats) {
         std::string backup;
         if (!args.Flag("no-erase")) {
-            port.Log("--- erase MAIN");
+            port.Log(Tr("Cli", "--- erase MAIN"));
             const int status = RunMecOperation(engine, [&] { engine.EraseClick(false); });
             stats.Add(engine);
             PrintMecChipState(engine, args);
@@ -91,7 +94,7 @@ int RunMecWrite(const CliArgs& args) {
             // The erase kept what the chip held; a backup now would only hold the blank flash.
             engine.Run().SetSafety({.active = true});
         }
-        port.Log("--- write " + in);
+        port.Log(Tr("Cli", "--- write ") + in);
         if (!args.Flag("no-erase")) {
             engine.ContinueAfterErase(backup);
             if (StopSignal() != 0) {
@@ -109,10 +112,11 @@ int RunMecWrite(const CliArgs& args) {
         if (status != kExitOk || args.Flag("no-verify"))
             return status;
 
-        port.Log("--- read MAIN back");
+        port.Log(Tr("Cli", "--- read MAIN back"));
         TempFile readBack("tolvane-mec-verify");
         if (readBack.Path().empty()) {
-            std::fprintf(stderr, "cannot create a file for the read-back: %s\n",
+            std::fprintf(stderr, "%s%s\n",
+                         Tr("Cli", "cannot create a file for the read-back: ").c_str(),
                          std::strerror(errno));
             return static_cast<int>(kExitFailed);
         }

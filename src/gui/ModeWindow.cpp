@@ -34,7 +34,13 @@ ModeWindow::ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const 
 }
 
 void ModeWindow::ShowJig(const QString& serial) {
+    serial_ = serial;
     setWindowTitle(serial.isEmpty() ? caption_ : caption_ + " — JIG " + serial);
+}
+
+void ModeWindow::SetCaption(const QString& caption) {
+    caption_ = caption;
+    ShowJig(serial_);
 }
 
 void ModeWindow::BackToMain() {

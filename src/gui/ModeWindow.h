@@ -14,6 +14,8 @@ class ModeWindow : public QWidget {
 
     // The caption names the JIG the window works on; an empty serial names none.
     void ShowJig(const QString& serial);
+    // The caption in another language; the JIG it names stays.
+    void SetCaption(const QString& caption);
     // Shows the main window and hides this one.
     void BackToMain();
     // Whether EXIT may leave now (no operation running); windows with workers override it.
@@ -31,6 +33,7 @@ class ModeWindow : public QWidget {
 
   private:
     QString caption_;
+    QString serial_;
 };
 
 // Resizable, single border, minimise and maximise buttons.

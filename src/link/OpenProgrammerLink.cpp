@@ -6,6 +6,7 @@
 #include "link/VersionText.h"
 #include "modetable/ModeTable.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 
 #include <cstdlib>
 
@@ -147,15 +148,16 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
     link.Close();
     DWORD deviceCount = 0;
     if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK) {
-        say("I can not get a list of VCOM ports");
+        say(Tr("Link", "I can not get a list of VCOM ports"));
         return kNoProgrammer;
     }
     if (deviceCount == 0) {
-        say("VCOM port is not found on the machine!");
+        say(Tr("Link", "VCOM port is not found on the machine!"));
         return kNoProgrammer;
     }
     if (v.countLine)
-        say("Number of VCOM ports found on the machine: " + std::to_string(deviceCount));
+        say(Tr("Link", "Number of VCOM ports found on the machine: ") +
+            std::to_string(deviceCount));
 
     bool inUse = false;
     while (deviceCount != 0) {
@@ -182,10 +184,11 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
         link.versionText = FilterAnswer(answer.data(), answer.size());
         if (!quiet && v.memoLines) {
             if (memo)
-                memo(v.versionPrefix + link.versionText);
+                memo(Tr("Link", v.versionPrefix) + link.versionText);
             if (secondMemo)
-                secondMemo((v.secondVersionPrefix ? v.secondVersionPrefix : v.versionPrefix) +
-                           link.versionText);
+                secondMemo(
+                    Tr("Link", v.secondVersionPrefix ? v.secondVersionPrefix : v.versionPrefix) +
+                    link.versionText);
         }
         const ModeEntry* mode = ModeOfLink(v);
         bool accepted = v.acceptedTags.empty();
@@ -197,23 +200,23 @@ int OpenProgrammerLink(ProgrammerLink& link, const LinkVariant& v, const MemoLin
             link.versionText.find(mode->pcb2Firmware) == std::string::npos)
             accepted = false;
         if (!accepted) {
-            say("It is necessary to update the firmware programmer!");
+            say(Tr("Link", "It is necessary to update the firmware programmer!"));
             if (const std::string fix = FirmwareFixLine(v); !fix.empty())
                 say(fix);
             link.Close();
             return kProgrammerOutdated;
         }
         if (v.successLine && !quiet)
-            say("Communication with programmer installed.");
+            say(Tr("Link", "Communication with programmer installed."));
         if (!v.latencyBeforeTimeouts)
             api.FT_SetLatencyTimer(h, 2);
         return kProgrammerAccepted;
     }
     if (inUse) {
         link.versionText = kInUseText;
-        say(kInUseText);
+        say(Tr("Link", kInUseText));
     } else {
-        say(v.notFoundLine);
+        say(Tr("Link", v.notFoundLine));
     }
     return kNoProgrammer;
 }
@@ -222,7 +225,8 @@ std::string FirmwareFixLine(const LinkVariant& variant) {
     const ModeEntry* mode = ModeOfLink(variant);
     if (!mode)
         return "";
-    return std::string("The JIG's firmware does not serve this mode: tolvane-jig-cli start --mode "
-                       "\"") +
-           mode->name + "\" (or choosing the mode in the main window) loads the one it needs.";
+    return Fill(Tr("Link", "The JIG's firmware does not serve this mode: tolvane-jig-cli start "
+                           "--mode \"%1\" (or choosing the mode in the main window) loads the "
+                           "one it needs."),
+                mode->name);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The working modes, one entry each: what the link, the main window, the firmware switch, the
 // simulator and the CLI need to know about a mode. Plain data below every layer (it includes
-// nothing of the program), so each of them reads it without depending on the modes' code.
+// nothing of the program but the translation marker), so each of them reads it without depending on
+// the modes' code.
+#include "port/TrNoop.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,8 +27,8 @@ struct LinkVariant {
     bool countLine = true;
     bool successLine = true;
     bool latencyBeforeTimeouts = false;
-    const char* versionPrefix = "Version FW -> ";
-    const char* notFoundLine = "The programmer is not found or does not respond";
+    const char* versionPrefix = TR_NOOP("Link", "Version FW -> ");
+    const char* notFoundLine = TR_NOOP("Link", "The programmer is not found or does not respond");
     // A window that keeps a second memo in another language (ITE): its version line there.
     const char* secondVersionPrefix = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "operation/ChipState.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 
@@ -51,34 +52,42 @@ std::string ChipProgress::Line(const std::string& backup) const {
     std::string line;
     {
         std::lock_guard lock(mutex_);
-        const std::string of = " of " + std::to_string(total_);
+        const std::string total = std::to_string(total_);
         // A block that went out and was never confirmed may have cleared bits already.
         const std::string unconfirmed =
-            sent_ > block_ ? "block " + std::to_string(sent_) + of + " went out unconfirmed" : "";
+            sent_ > block_ ? Fill(Tr("Common", "block %1 of %2 went out unconfirmed"),
+                                  std::to_string(sent_), total)
+                           : "";
         switch (stand_) {
         case Stand::Unchanged:
-            line = unconfirmed.empty() ? "The chip is unchanged."
-                                       : "The chip may be partly written (" + unconfirmed + ").";
+            line = unconfirmed.empty()
+                       ? Tr("Common", "The chip is unchanged.")
+                       : Fill(Tr("Common", "The chip may be partly written (%1)."), unconfirmed);
             break;
         case Stand::Erasing:
-            line = "The chip may be partly erased.";
+            line = Tr("Common", "The chip may be partly erased.");
             break;
         case Stand::Erased:
         case Stand::Writing:
             if (block_ == 0)
-                line = unconfirmed.empty() ? "The chip is erased."
-                                           : "The chip is erased, and " + unconfirmed + ".";
+                line = unconfirmed.empty()
+                           ? Tr("Common", "The chip is erased.")
+                           : Fill(Tr("Common", "The chip is erased, and %1."), unconfirmed);
+            else if (unconfirmed.empty())
+                line = Fill(Tr("Common", "The chip is partly written (blocks 1 to %1 of %2)."),
+                            std::to_string(block_), total);
             else
-                line = "The chip is partly written (blocks 1 to " + std::to_string(block_) + of +
-                       (unconfirmed.empty() ? "" : "; " + unconfirmed) + ").";
+                line = Fill(Tr("Common", "The chip is partly written (blocks 1 to %1 of %2; %3)."),
+                            std::to_string(block_), total, unconfirmed);
             break;
         case Stand::AllWritten:
-            line = "The chip is written but not verified.";
+            line = Tr("Common", "The chip is written but not verified.");
             break;
         case Stand::Verified:
-            line = "The chip is written and verified.";
+            line = Tr("Common", "The chip is written and verified.");
             break;
         }
     }
-    return line + (backup.empty() ? " No backup was taken." : " Backup: " + backup + ".");
+    return line + (backup.empty() ? Tr("Common", " No backup was taken.")
+                                  : Fill(Tr("Common", " Backup: %1."), backup));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Where the chip stands while an erase or a write runs, so that a failure or a stop can say it
 // in one line: unchanged, erased, partly written, or written but not verified.
+#include "port/TrNoop.h"
+
 #include <mutex>
 #include <string>
 
@@ -34,4 +36,5 @@ class ChipProgress {
 };
 
 // The log line of an operation that ended because the technician asked it to.
-inline constexpr const char* kStoppedLine = "Stopped at the technician's request.";
+inline constexpr const char* kStoppedLine =
+    TR_NOOP("Common", "Stopped at the technician's request.");

@@ -2,6 +2,7 @@
 
 #include "port/FileBytes.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,17 +22,19 @@ ImageToWrite LoadImageToWrite(const std::filesystem::path& path, std::size_t chi
     errno = 0;
     const std::optional<std::string> bytes = ReadFileBytes(path, largest + 1);
     if (!bytes) {
-        image.error = FileProblemLine(path, errno ? std::strerror(errno) : "it cannot be read");
+        image.error =
+            FileProblemLine(path, errno ? std::strerror(errno) : Tr("Common", "it cannot be read"));
         image.unavailable = true;
         return image;
     }
     if (bytes->empty()) {
-        image.error = FileProblemLine(path, "the file is empty");
+        image.error = FileProblemLine(path, Tr("Common", "the file is empty"));
         return image;
     }
     if (bytes->size() > largest) {
-        image.error = FileProblemLine(path, "larger than the " + std::to_string(largest) +
-                                                " bytes the chip takes");
+        image.error =
+            FileProblemLine(path, Fill(Tr("Common", "larger than the %1 bytes the chip takes"),
+                                       std::to_string(largest)));
         return image;
     }
     image.fileSize = bytes->size();

@@ -1,4 +1,5 @@
 #include "operation/OutputFile.h"
+#include "port/Tr.h"
 
 #include <atomic>
 #include <cerrno>
@@ -48,7 +49,8 @@ bool OutputFile::Create(const std::filesystem::path& target) {
             target_ = real;
     }
     if (stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        error_ = S_ISDIR(st.st_mode) ? "a folder, not a file" : "not a regular file";
+        error_ = S_ISDIR(st.st_mode) ? Tr("Common", "a folder, not a file")
+                                     : Tr("Common", "not a regular file");
         return false;
     }
     static std::atomic<unsigned> counter{0};
@@ -65,7 +67,7 @@ bool OutputFile::Create(const std::filesystem::path& target) {
             return false;
         }
     }
-    error_ = "no free name for the new file";
+    error_ = Tr("Common", "no free name for the new file");
     return false;
 }
 
@@ -131,10 +133,11 @@ std::string OutputFile::Abandon() {
     if (rename(temp_.c_str(), partial.c_str()) != 0) {
         const std::string why = Reason(errno);
         unlink(temp_.c_str());
-        return "The " + std::to_string(bytes_) + " bytes received could not be kept in " +
-               partial.string() + " (" + why + "); " + target_.string() + " is unchanged.";
+        return Fill(Tr("Common", "The %1 bytes received could not be kept in %2 (%3); %4 is "
+                                 "unchanged."),
+                    std::to_string(bytes_), partial.string(), why, target_.string());
     }
     SyncFolder(target_.parent_path());
-    return "The " + std::to_string(bytes_) + " bytes received are kept in " + partial.string() +
-           "; " + target_.string() + " is unchanged.";
+    return Fill(Tr("Common", "The %1 bytes received are kept in %2; %3 is unchanged."),
+                std::to_string(bytes_), partial.string(), target_.string());
 }

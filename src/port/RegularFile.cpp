@@ -1,4 +1,5 @@
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,12 +22,13 @@ std::string RegularFileProblem(const std::filesystem::path& path, std::uintmax_t
     if (stat(path.c_str(), &st) != 0)
         return std::strerror(errno);
     if (!S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? "a folder, not a file" : "not a regular file";
+        return S_ISDIR(st.st_mode) ? Tr("Common", "a folder, not a file")
+                                   : Tr("Common", "not a regular file");
     if (OnKernelFileSystem(path))
-        return "not a regular file";
+        return Tr("Common", "not a regular file");
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
-        return std::to_string(st.st_size) + " bytes, larger than the " + std::to_string(maxBytes) +
-               " bytes allowed";
+        return Fill(Tr("Common", "%1 bytes, larger than the %2 bytes allowed"),
+                    std::to_string(st.st_size), std::to_string(maxBytes));
     return "";
 }
 

@@ -1,5 +1,6 @@
 #include "safety/ImageCheck.h"
 
+#include "port/Tr.h"
 #include "safety/Crc32.h"
 #include "safety/Sha256.h"
 
@@ -24,14 +25,16 @@ ImageFigures FiguresOf(std::span<const std::uint8_t> image) {
 
 std::vector<std::string> ImageCheckLines(std::span<const std::uint8_t> image) {
     const ImageFigures figures = FiguresOf(image);
-    std::vector<std::string> lines{"Image: " + std::to_string(figures.bytes) + " bytes, CRC-32 " +
-                                   figures.crc32 + ", SHA-256 " + figures.sha256};
+    std::vector<std::string> lines{Fill(Tr("Common", "Image: %1 bytes, CRC-32 %2, SHA-256 %3"),
+                                        std::to_string(figures.bytes), figures.crc32,
+                                        figures.sha256)};
     switch (UniformValue(image)) {
     case UniformImage::AllFF:
-        lines.push_back("Warning: every byte is FFh: a blank chip, or nothing was read at all.");
+        lines.push_back(
+            Tr("Common", "Warning: every byte is FFh: a blank chip, or nothing was read at all."));
         break;
     case UniformImage::All00:
-        lines.push_back("Warning: every byte is 00h: a data line held low?");
+        lines.push_back(Tr("Common", "Warning: every byte is 00h: a data line held low?"));
         break;
     case UniformImage::No:
         break;

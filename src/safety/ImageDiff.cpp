@@ -1,4 +1,5 @@
 #include "safety/ImageDiff.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,7 +46,7 @@ std::string DiffRangeText(const DiffRange& r, std::span<const std::uint8_t> a,
     char offset[24];
     std::snprintf(offset, sizeof offset, "0x%06zX", r.offset);
     const std::size_t shown = std::min(r.length, maxShown);
-    return std::string(offset) + ", " + std::to_string(r.length) +
-           (r.length == 1 ? " byte: " : " bytes: ") + Bytes(a, r, shown) + " / " +
-           Bytes(b, r, shown);
+    return Fill(r.length == 1 ? Tr("Common", "%1, %2 byte: %3 / %4")
+                              : Tr("Common", "%1, %2 bytes: %3 / %4"),
+                offset, std::to_string(r.length), Bytes(a, r, shown), Bytes(b, r, shown));
 }

@@ -2,6 +2,7 @@
 
 #include "link/VersionText.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 #include "safety/Sha256.h"
 
@@ -126,5 +127,6 @@ void OperationRecord::Append(JournalRecord r, const LogLine& log) {
     std::string error;
     const std::filesystem::path journal = JournalFile();
     if (!AppendJournal(r, journal, &error) && log)
-        log("The journal could not be written (" + journal.string() + ": " + error + ")");
+        log(Fill(Tr("Common", "The journal could not be written (%1: %2)"), journal.string(),
+                 error));
 }

@@ -1,5 +1,6 @@
 #include "safety/SafeRead.h"
 
+#include "port/Tr.h"
 #include "safety/BackupFile.h"
 #include "safety/ImageCheck.h"
 #include "safety/ImageDiff.h"
@@ -22,19 +23,20 @@ bool BlankMayBeErased(const std::vector<std::uint8_t>& image, const LogLine& log
                       const SafetyOptions& safety, const AskYesNoFn& ask) {
     if (!AllOneValue(image, 0xFF) && !AllOneValue(image, 0x00))
         return true;
-    log("The chip reads blank (all " + std::string(image.front() == 0xFF ? "FFh" : "00h") +
-        "). A failed read looks the same.");
+    log(Fill(Tr("Common", "The chip reads blank (all %1). A failed read looks the same."),
+             image.front() == 0xFF ? "FFh" : "00h"));
     if (safety.eraseBlank) {
-        log("Erasing anyway (--force).");
+        log(Tr("Common", "Erasing anyway (--force)."));
         return true;
     }
-    if (safety.askBeforeErasingBlank && ask && ask(kBlankBackupQuestion)) {
-        log("Erasing anyway: the technician agreed.");
+    if (safety.askBeforeErasingBlank && ask && ask(Tr("Common", kBlankBackupQuestion))) {
+        log(Tr("Common", "Erasing anyway: the technician agreed."));
         return true;
     }
     log(safety.askBeforeErasingBlank
-            ? "Nothing was erased or written: the backup reads blank."
-            : "Nothing was erased or written: the backup reads blank (--force erases anyway).");
+            ? Tr("Common", "Nothing was erased or written: the backup reads blank.")
+            : Tr("Common", "Nothing was erased or written: the backup reads blank (--force "
+                           "erases anyway)."));
     return false;
 }
 } // namespace
@@ -43,15 +45,15 @@ std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const s
                                                 const ReadWholeChip& read, const LogLine& log,
                                                 const SafetyOptions& safety,
                                                 const AskYesNoFn& ask) {
-    log("Backup: reading the chip before anything is erased or written ...");
+    log(Tr("Common", "Backup: reading the chip before anything is erased or written ..."));
     std::vector<std::uint8_t> image;
     if (!read(image)) {
-        log("The backup read failed: nothing was erased or written.");
+        log(Tr("Common", "The backup read failed: nothing was erased or written."));
         return std::nullopt;
     }
     // A read that "succeeded" with nothing is no backup.
     if (image.empty()) {
-        log("The backup read gave no bytes: nothing was erased or written.");
+        log(Tr("Common", "The backup read gave no bytes: nothing was erased or written."));
         return std::nullopt;
     }
     LogImageCheck(image, log);
@@ -59,36 +61,38 @@ std::optional<std::filesystem::path> TakeBackup(const std::string& mode, const s
         return std::nullopt;
     const SavedBackup saved = SaveBackup(mode, chipId, image);
     if (!saved.Ok()) {
-        log("The backup could not be saved in " + saved.path.string() + " (" + saved.error +
-            "): nothing was erased or written.");
+        log(Fill(Tr("Common",
+                    "The backup could not be saved in %1 (%2): nothing was erased or written."),
+                 saved.path.string(), saved.error));
         return std::nullopt;
     }
-    log("Backup saved: " + saved.path.string());
+    log(Tr("Common", "Backup saved: ") + saved.path.string());
     return saved.path;
 }
 
 bool ReadAgainAndCompare(std::span<const std::uint8_t> first, const ReadWholeChip& read,
                          const LogLine& log) {
-    log("Reading a second time to compare ...");
+    log(Tr("Common", "Reading a second time to compare ..."));
     std::vector<std::uint8_t> second;
     if (!read(second))
         return false;
     const std::vector<DiffRange> ranges = DiffRanges(first, second);
     if (ranges.empty() && first.size() == second.size()) {
-        log("Both reads are the same.");
+        log(Tr("Common", "Both reads are the same."));
         return true;
     }
     if (first.size() != second.size())
-        log("The two reads differ in size: " + std::to_string(first.size()) + " and " +
-            std::to_string(second.size()) + " bytes.");
+        log(Fill(Tr("Common", "The two reads differ in size: %1 and %2 bytes."),
+                 std::to_string(first.size()), std::to_string(second.size())));
     if (!ranges.empty())
-        log("The two reads differ in " + std::to_string(DifferingBytes(ranges)) +
-            " bytes (a loose "
-            "clip or a long wire, not the chip?), first read / second read:");
+        log(Fill(Tr("Common", "The two reads differ in %1 bytes (a loose clip or a long wire, "
+                              "not the chip?), first read / second read:"),
+                 std::to_string(DifferingBytes(ranges))));
     for (std::size_t i = 0; i < ranges.size() && i < kRangesShown; ++i)
-        log("  at " + DiffRangeText(ranges[i], first, second));
+        log(Tr("Common", "  at ") + DiffRangeText(ranges[i], first, second));
     if (ranges.size() > kRangesShown)
-        log("  ... and " + std::to_string(ranges.size() - kRangesShown) + " more places");
+        log(Fill(Tr("Common", "  ... and %1 more places"),
+                 std::to_string(ranges.size() - kRangesShown)));
     return false;
 }
 

@@ -2,6 +2,7 @@
 // What every mode does around its reads, whatever its protocol: the backup before an erase or
 // write, the second read of "read twice", and the image check that ends a read. The mode
 // supplies its own read of the whole chip.
+#include "port/TrNoop.h"
 #include "safety/SafetyOptions.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ using ReadWholeChip = std::function<bool(std::vector<std::uint8_t>&)>;
 using AskYesNoFn = std::function<bool(const std::string&)>;
 
 inline constexpr const char* kBlankBackupQuestion =
-    "The chip reads blank. A failed read looks the same. Erase anyway?";
+    TR_NOOP("Common", "The chip reads blank. A failed read looks the same. Erase anyway?");
 
 // Reads the chip and keeps it in a new backup file: its path, or nothing (the reason logged)
 // when the erase or write must not start. A backup that reads blank starts nothing unless

@@ -32,15 +32,24 @@ std::vector<char*> Argv(const std::string& path, const std::vector<std::string>&
     return argv;
 }
 
-// The test's environment with `extra` entries added, later ones replacing earlier ones.
+// The test's environment with `extra` entries added, later ones replacing earlier ones. The
+// programs write their texts as they stand in the source, whatever the machine's language,
+// unless a test chooses one.
 std::vector<char*> Environment(const std::vector<std::string>& extra) {
+    static char original[] = "TOLVANE_LANG=original";
+    const auto keyOf = [](std::string_view x) { return x.substr(0, x.find('=')); };
+    const bool chosen = std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
+        return keyOf(x) == keyOf(original);
+    });
     std::vector<char*> env;
+    if (!chosen)
+        env.push_back(original);
     for (char** e = environ; *e; ++e) {
         const std::string_view entry(*e);
-        const bool replaced = std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
-            const std::size_t eq = x.find('=');
-            return entry.substr(0, entry.find('=')) == std::string_view(x).substr(0, eq);
-        });
+        const bool replaced = (!chosen && keyOf(entry) == keyOf(original)) ||
+                              std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
+                                  return keyOf(entry) == keyOf(x);
+                              });
         if (!replaced)
             env.push_back(*e);
     }

@@ -1,11 +1,14 @@
 // The main window driven as a technician would: choose a mode, press Start, come back; and what
 // every window shares: keys for its buttons, a log that grows with the window.
 #include "gui/Accelerators.h"
+#include "gui/LanguageChoice.h"
 #include "gui/LogView.h"
 #include "link/StartLog.h"
 #include "modes/Edid/ui/TEDID_form.h"
+#include "modes/Ite/ui/TITE_FORM.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
+#include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
@@ -279,4 +282,30 @@ TEST_F(MainWindowTest, ShowsWhereBackupsAndTheJournalAreAndTheJournalItself) {
               (QStringList{"2026-12-07 10:20:30", "NUVOTON spi", "read", "/bench/a.bin", "done"}));
     EXPECT_EQ(table->item(0, 4)->foreground().color(), QColor(200, 0, 0));
     EXPECT_NE(table->item(1, 4)->foreground().color(), QColor(200, 0, 0));
+}
+
+// The language box: every open window changes at once, the choice is remembered, and the
+// original texts come back.
+TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
+    auto app = Start(MakeSim());
+    QComboBox* box = app->main->Language_box;
+    ASSERT_EQ(box->currentText(), "Original texts (English and Russian)");
+    TMEC16_Form* mec = app->modes.mec;
+    ASSERT_EQ(mec->BitBtn_MEC16->text(), "Check connect to MEC");
+    ASSERT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked()); // the Russian log
+
+    emit box->activated(box->findText("English"));
+    EXPECT_EQ(mec->BitBtn_MEC16->text(), "Check connection to MEC");
+    EXPECT_FALSE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
+    EXPECT_EQ(RememberedLanguage(), Language::English);
+
+    emit box->activated(box->findText(QString::fromUtf8("Русский")));
+    EXPECT_EQ(mec->BitBtn_MEC16->text(), QString::fromUtf8("Проверить связь с MEC"));
+    EXPECT_EQ(mec->windowTitle(), QString::fromUtf8("Чтение и запись MEC   19_03_17"));
+    EXPECT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
+
+    emit box->activated(box->findText("Original texts (English and Russian)"));
+    EXPECT_EQ(CurrentLanguage(), Language::Original);
+    EXPECT_EQ(mec->BitBtn_MEC16->text(), "Check connect to MEC");
+    EXPECT_EQ(RememberedLanguage(), Language::Original);
 }

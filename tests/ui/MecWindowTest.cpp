@@ -2,6 +2,7 @@
 #include "gui/SafetySettings.h"
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 #include "sim/chips/Mec16xx.h"
 #include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
@@ -204,7 +205,11 @@ TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
 //   SHOT_SCREEN=1024x768 scripts/screenshot docs/screenshots/mec.png env QT_QPA_PLATFORM=xcb
 //     SHOT_HOLD_MS=6000 ./tolvane_ui_tests --gtest_also_run_disabled_tests
 //     --gtest_filter=Screenshot.DISABLED_MecAfterProtectedCheck
+// (SHOT_LANG=en or ru: in that language).
 TEST(Screenshot, DISABLED_MecAfterProtectedCheck) {
+    if (const auto language = ParseLanguage(qEnvironmentVariable("SHOT_LANG").toStdString())) {
+        ASSERT_TRUE(SetLanguage(*language));
+    }
     QWidget mainWindow;
     TMEC16_Form w(
         MakeSim("pcb3", R"({"chips": {"mec": {"fwp": true, "bootLock": true}}})", SimTiming::Wire),
@@ -216,4 +221,5 @@ TEST(Screenshot, DISABLED_MecAfterProtectedCheck) {
     w.BitBtn_MEC16->click();
     ASSERT_TRUE(WaitUntil([&] { return w.Shape_BootLock_MEC->Colour() == QColor(255, 0, 0); }));
     WaitUntil([] { return false; }, qEnvironmentVariableIntValue("SHOT_HOLD_MS"));
+    SetLanguage(Language::Original);
 }

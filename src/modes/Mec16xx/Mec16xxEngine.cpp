@@ -6,6 +6,7 @@
 #include "modes/Mec16xx/MecWriteStart.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
 #include "operation/ImageToWrite.h"
+#include "port/Tr.h"
 
 #include <optional>
 #include <span>
@@ -18,10 +19,14 @@ struct CheckRead {
     const char* step;
 };
 constexpr CheckRead kCheckReads[] = {
-    {Mec::kRegDevice, "REG FFFD00h -> ", "Потеряна связь с MEC (I100)", "I100"},
-    {Mec::kRegMode, "REG FF3908h -> ", "Потеряна связь с MEC (I101)", "I101"},
-    {Mec::kRegAccess, "REG FF3910h -> ", "Потеряна связь с MEC (I102)", "I102"},
-    {Mec::kRegStatus, "REG FF390Ch -> ", "Потеряна связь с MEC (I103)", "I103"},
+    {Mec::kRegDevice, TR_NOOP("Mec", "REG FFFD00h -> "),
+     TR_NOOP("Mec", "Потеряна связь с MEC (I100)"), "I100"},
+    {Mec::kRegMode, TR_NOOP("Mec", "REG FF3908h -> "),
+     TR_NOOP("Mec", "Потеряна связь с MEC (I101)"), "I101"},
+    {Mec::kRegAccess, TR_NOOP("Mec", "REG FF3910h -> "),
+     TR_NOOP("Mec", "Потеряна связь с MEC (I102)"), "I102"},
+    {Mec::kRegStatus, TR_NOOP("Mec", "REG FF390Ch -> "),
+     TR_NOOP("Mec", "Потеряна связь с MEC (I103)"), "I103"},
 };
 } // namespace
 
@@ -33,8 +38,11 @@ Mec16xxEngine::Mec16xxEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
 }
 
 void Mec16xxEngine::ShowOpeningNotes() {
-    for (const std::string& line : Mec::OpeningNotes())
-        s_.port.Log(line);
+    // The notes stand in Russian and then in English; in one language they are said once.
+    const std::vector<std::string>& notes = Mec::OpeningNotes();
+    const std::size_t first = CurrentLanguage() == Language::Original ? 0 : notes.size() / 2;
+    for (std::size_t i = first; i < notes.size(); ++i)
+        s_.port.Log(Tr("Mec", notes[i].c_str()));
 }
 
 bool Mec16xxEngine::Begin(const char* operation, bool changesChip) {
@@ -86,10 +94,10 @@ void Mec16xxEngine::CheckClick() {
         return;
     bool chip = true;
     if (OpenJtag(IdCountCheck::Report)) {
-        s_.port.Log("ID from MEC -> " + MecValueText(s_.id.data()));
+        s_.port.Log(Tr("Mec", "ID from MEC -> ") + MecValueText(s_.id.data()));
         if (MecIdIsBlank(s_)) {
             // Its registers would read as all ones too, and look like protection bits.
-            s_.port.Log(kMecNoChipLine);
+            s_.port.Log(Tr("Mec", kMecNoChipLine));
             failed = "no chip";
             chip = false;
         }
@@ -102,12 +110,12 @@ void Mec16xxEngine::CheckClick() {
     for (const CheckRead& r : chip ? std::span(kCheckReads) : std::span<const CheckRead>()) {
         const std::string value = MecRegRead(s_, r.address);
         if (value == Mec::kRegLost) {
-            s_.port.Log(r.lostLine);
+            s_.port.Log(Tr("Mec", r.lostLine));
             if (failed.empty())
                 failed = r.step;
             continue;
         }
-        s_.port.Log(r.label + value);
+        s_.port.Log(Tr("Mec", r.label) + value);
         if (r.address == Mec::kRegStatus)
             status = s_.reply.At(3);
     }
@@ -116,7 +124,7 @@ void Mec16xxEngine::CheckClick() {
 
     MecResultSignal(s_, failed.empty() ? "OK" : "ERROR");
     MecReleaseJtag(s_);
-    s_.port.Log("Close VCOM port");
+    s_.port.Log(Tr("Mec", "Close VCOM port"));
     s_.link.Close();
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("");
@@ -144,44 +152,46 @@ void Mec16xxEngine::Read(const std::string& file, bool alsoInfo) {
 
     std::optional<std::string> name = file;
     if (file.empty())
-        name = s_.port.AskSaveFile({"Укажите имя файла для сохранения.",
-                                    "BIN файл MEC16 (*.bin)|*.bin", ".bin", "Noname", true});
+        name = s_.port.AskSaveFile({Tr("Mec", "Укажите имя файла для сохранения."),
+                                    Tr("Mec", "BIN файл MEC16 (*.bin)|*.bin"), ".bin", "Noname",
+                                    true});
     if (!name) {
-        s_.port.Log("User break");
+        s_.port.Log(Tr("Mec", "User break"));
         MecResultSignal(s_, "ERROR");
-        s_.port.Log("Close VCOM port");
+        s_.port.Log(Tr("Mec", "Close VCOM port"));
         s_.link.Close();
         return s_.EndEarly(Outcome::Failed, "User break");
     }
     s_.run.Record().SetFile(*name);
     // The dump goes into a new file beside the named one; only a whole read puts it in place.
     if (!s_.run.CreateOutput(*name)) {
-        s_.port.Log("Error create file");
+        s_.port.Log(Tr("Mec", "Error create file"));
         MecResultSignal(s_, "ERROR");
-        s_.port.Log("Close VCOM port");
+        s_.port.Log(Tr("Mec", "Close VCOM port"));
         s_.link.Close();
         return s_.EndEarly(Outcome::NoFile, "Error create file");
     }
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
-    s_.port.Log("Write to file: ");
+    s_.port.Log(Tr("Mec", "Write to file: "));
     s_.port.Log(*name);
     s_.blockMode = alsoInfo ? Mec::kMainAndInfo : Mec::kMainOnly;
-    s_.port.Log(alsoInfo ? "Read FLASH and INFO to file" : "Read only FLASH to file");
-    s_.port.Log("Read FLASH MEC ...");
+    s_.port.Log(alsoInfo ? Tr("Mec", "Read FLASH and INFO to file")
+                         : Tr("Mec", "Read only FLASH to file"));
+    s_.port.Log(Tr("Mec", "Read FLASH MEC ..."));
 
     if (!OpenJtag(IdCountCheck::Silent))
         return FailReadStart(s_.run.FailedStep());
     s_.lastResult = MecValueText(s_.id.data());
-    s_.port.Log("ID from MEC -> " + s_.lastResult);
+    s_.port.Log(Tr("Mec", "ID from MEC -> ") + s_.lastResult);
     if (MecIdIsBlank(s_)) {
-        s_.port.Log("Invalid ID. Read break!");
+        s_.port.Log(Tr("Mec", "Invalid ID. Read break!"));
         return FailReadStart("Invalid ID");
     }
-    if (!PrepareRegister(Mec::kRegAccess, 1, "Write to reg FF3910h 1",
-                         "Потеряна связь с MEC (R100)"))
+    if (!PrepareRegister(Mec::kRegAccess, 1, TR_NOOP("Mec", "Write to reg FF3910h 1"),
+                         TR_NOOP("Mec", "Потеряна связь с MEC (R100)")))
         return FailReadStart("R100");
-    if (!PrepareRegister(Mec::kRegMode, Mec::kModeRead, "Write to reg FF3908h 105h",
-                         "Потеряна связь с MEC (R101)"))
+    if (!PrepareRegister(Mec::kRegMode, Mec::kModeRead, TR_NOOP("Mec", "Write to reg FF3908h 105h"),
+                         TR_NOOP("Mec", "Потеряна связь с MEC (R101)")))
         return FailReadStart("R101");
 
     s_.blockCounter = 1;
@@ -193,7 +203,7 @@ void Mec16xxEngine::Read(const std::string& file, bool alsoInfo) {
 bool Mec16xxEngine::PrepareRegister(std::uint32_t address, std::uint32_t value, const char* line,
                                     const char* lostLine) {
     const bool took = MecRegWrite(s_, address, value) != Mec::kRegLost;
-    s_.port.Log(took ? line : lostLine);
+    s_.port.Log(Tr("Mec", took ? line : lostLine));
     return took;
 }
 
@@ -202,7 +212,7 @@ void Mec16xxEngine::FailReadStart(const std::string& step) {
     s_.Fail(step); // before the signal and the release, which may find the JIG silent
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
-    s_.port.Log("Close VCOM port");
+    s_.port.Log(Tr("Mec", "Close VCOM port"));
     s_.link.Close();
     s_.port.Log(Mec::TimeLine(Mec::kTimeEnglish));
     s_.port.Log("");
@@ -215,8 +225,8 @@ void Mec16xxEngine::EraseClick(bool alsoInfo) {
     if (!Begin("erase", true))
         return;
     // Nothing here writes INFO back: it goes only when the technician says so.
-    if (alsoInfo && !s_.port.AskYesNo(Mec::kEraseInfoQuestion)) {
-        s_.port.Log("INFO is not erased: the erase was not confirmed.");
+    if (alsoInfo && !s_.port.AskYesNo(Tr("Mec", Mec::kEraseInfoQuestion))) {
+        s_.port.Log(Tr("Mec", "INFO is not erased: the erase was not confirmed."));
         return s_.EndEarly(Outcome::Failed, "INFO erase not confirmed");
     }
     s_.port.SetGauge(0);
@@ -251,23 +261,24 @@ void Mec16xxEngine::Write(const std::string& file) {
 
     std::optional<std::string> name = file;
     if (file.empty())
-        name = s_.port.AskOpenFile(
-            {"Укажите файл за заливки.", "BIN файл MEC16 (*.bin)|*.bin|Другие|*.*", "", "", false});
+        name = s_.port.AskOpenFile({Tr("Mec", "Укажите файл за заливки."),
+                                    Tr("Mec", "BIN файл MEC16 (*.bin)|*.bin|Другие|*.*"), "", "",
+                                    false});
     if (!name) {
-        s_.port.Log("Операция записи прервана");
+        s_.port.Log(Tr("Mec", "Операция записи прервана"));
         MecResultSignal(s_, "ERROR");
-        s_.port.Log("Закрыли VCOM порт");
+        s_.port.Log(Tr("Mec", "Закрыли VCOM порт"));
         s_.link.Close();
         return s_.EndEarly(Outcome::Failed, "Операция записи прервана");
     }
     if (!LoadImage(*name))
         return;
     s_.port.Log(Mec::TimeLine(Mec::kTimeRussian));
-    s_.port.Log("Записываем в файл: ");
+    s_.port.Log(Tr("Mec", "Записываем в файл: "));
     s_.port.Log(*name);
-    s_.port.Log("Выбрана запись только MAIN блока");
+    s_.port.Log(Tr("Mec", "Выбрана запись только MAIN блока"));
     s_.blockMode = Mec::kMainOnly;
-    s_.port.Log("Начали запись MEC16 main block ...");
+    s_.port.Log(Tr("Mec", "Начали запись MEC16 main block ..."));
 
     // The JTAG opening, the protection check, the backup and the stream all run on the
     // worker: every way they end says where the chip stands.
@@ -285,10 +296,10 @@ bool Mec16xxEngine::LoadImage(const std::string& name) {
         s_.toWriteFileBytes = image.fileSize;
         return true;
     }
-    s_.port.Log("Ошибка открытия файла");
+    s_.port.Log(Tr("Mec", "Ошибка открытия файла"));
     s_.port.Log(image.error);
     MecResultSignal(s_, "ERROR");
-    s_.port.Log("Закрыли VCOM порт");
+    s_.port.Log(Tr("Mec", "Закрыли VCOM порт"));
     s_.link.Close();
     s_.EndEarly(image.Refusal(), "Ошибка открытия файла");
     return false;
@@ -307,5 +318,5 @@ void Mec16xxEngine::HelpClick() {
     if (!s_.run.Idle())
         return;
     for (const std::string& line : Mec::HelpLines())
-        s_.port.Log(line);
+        s_.port.Log(Tr("Mec", line.c_str()));
 }

@@ -3,6 +3,7 @@
 #include "link/CommonCommands.h"
 #include "link/ExpectSome.h"
 #include "modes/Mec16xx/MecTexts.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,13 +35,13 @@ void DropLateReply(MecState& s, const char* step) {
          (late = ExpectSome(s.link, 4096, deadline, step)).outcome == WaitOutcome::Ready;)
         dropped += late.Count();
     if (dropped > 0)
-        s.port.Log("A late answer from the JIG was dropped (" + std::string(step) + ": " +
-                   std::to_string(dropped) + " bytes)");
+        s.port.Log(Fill(Tr("Common", "A late answer from the JIG was dropped (%1: %2 bytes)"), step,
+                        std::to_string(dropped)));
 }
 
 // A register's reply, whole and alone, into s.reply; false when it was not.
 bool RegisterReply(MecState& s, std::size_t count, const char* step) {
-    Reply r = s.link.Expect(count, s.bounds.registerReply, step);
+    Reply r = s.link.Expect(count, s.bounds.registerReply, Tr("Mec", step));
     if (r.Ok()) {
         s.reply = std::move(r);
         return true;
@@ -74,7 +75,7 @@ void MecJigLost(MecState& s, const std::string& line, const std::string& step) {
 
 bool MecCommand(MecState& s, std::string_view name) {
     const CommonCommand* c = FindCommonCommand(name);
-    const std::string step = "answer to " + std::string(name);
+    const std::string step = Fill(Tr("Mec", "answer to %1"), name);
     if (!c || !s.link.Send(CommonCommandFrame(name, {}, s.link.IsPcb3()))) {
         if (!s.jigLost)
             MecJigLost(s, WaitFailureLine(WaitOutcome::DeviceError, step), step);
@@ -96,7 +97,7 @@ void MecResultSignal(MecState& s, std::string_view result) {
     s.link.Send({signal});
     if (!s.link.IsPcb3() || s.jigLost)
         return;
-    const std::string step = std::string("answer to ") + (signal == 'I' ? "BUZ_OK" : "BUZ_ER");
+    const std::string step = Fill(Tr("Mec", "answer to %1"), signal == 'I' ? "BUZ_OK" : "BUZ_ER");
     const Reply r = s.link.Expect(1, s.bounds.commandReply, step);
     if (!r.Ok())
         MecJigLost(s, r.FailureLine(), step);
@@ -105,7 +106,7 @@ void MecResultSignal(MecState& s, std::string_view result) {
 std::string MecRegRead(MecState& s, std::uint32_t address) {
     if (s.jigLost || !s.link.Send(RegisterFrame(s, 'r', MecAddressText(address))))
         return Mec::kRegLost;
-    if (!RegisterReply(s, kRegReadReply, "register read"))
+    if (!RegisterReply(s, kRegReadReply, TR_NOOP("Mec", "register read")))
         return Mec::kRegLost;
     return MecValueText(s.reply.bytes.data());
 }
@@ -114,7 +115,8 @@ std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value)
     if (s.jigLost ||
         !s.link.Send(RegisterFrame(s, 'w', MecAddressText(address) + MecValueDigits(value))))
         return Mec::kRegLost;
-    if (!RegisterReply(s, kRegWriteReply, "register write") || s.reply.At(0) != kRegWriteTook)
+    if (!RegisterReply(s, kRegWriteReply, TR_NOOP("Mec", "register write")) ||
+        s.reply.At(0) != kRegWriteTook)
         return Mec::kRegLost;
     return Mec::kRegOk;
 }
@@ -127,10 +129,10 @@ bool MecOpenJtag(MecState& s, IdCountCheck check) {
     } else {
         if (!MecCommand(s, "JTAG_RESET"))
             return false;
-        s.port.Log("получили ответ после команды 1");
+        s.port.Log(Tr("Mec", "получили ответ после команды 1"));
         if (!MecCommand(s, "ID_READ")) {
             if (check == IdCountCheck::Report)
-                s.port.Log("ID готово 4 байта но сняли меньше ОШИБКА");
+                s.port.Log(Tr("Mec", "ID готово 4 байта но сняли меньше ОШИБКА"));
             return false;
         }
     }
@@ -173,13 +175,14 @@ bool MecEndStreamAccess(MecState& s, const std::array<const char*, 3>& failureLi
         std::uint32_t address, value;
         const char* line;
     };
-    const Step steps[3] = {{Mec::kRegMode, Mec::kModeEnd, "Write to reg FF3908h 100h"},
-                           {Mec::kRegMode, Mec::kModeIdle, "Write to reg FF3908h 0"},
-                           {Mec::kRegAccess, 0, "Write to reg FF3910h 0"}};
+    const Step steps[3] = {
+        {Mec::kRegMode, Mec::kModeEnd, TR_NOOP("Mec", "Write to reg FF3908h 100h")},
+        {Mec::kRegMode, Mec::kModeIdle, TR_NOOP("Mec", "Write to reg FF3908h 0")},
+        {Mec::kRegAccess, 0, TR_NOOP("Mec", "Write to reg FF3910h 0")}};
     bool all = true;
     for (std::size_t i = 0; i < 3; ++i) {
         const bool took = MecRegWrite(s, steps[i].address, steps[i].value) != Mec::kRegLost;
-        s.port.Log(took ? steps[i].line : failureLines[i]);
+        s.port.Log(Tr("Mec", took ? steps[i].line : failureLines[i]));
         all = all && took;
     }
     return all;
@@ -190,18 +193,21 @@ bool MecShowProtection(MecState& s, std::uint8_t status, ProtectionTexts texts) 
     const bool fwp = (status & Mec::kStatusFwp) != 0;
     const bool bootLock = (status & Mec::kStatusBootLock) != 0;
     if (fwp)
-        s.port.Log(check ? "--> FW write protect! (FWP ножка)"
-                         : "--> СТОИТ ЗАЩИТА ЗАПИСИ ! (FWP ножка)");
+        s.port.Log(Tr("Mec", check ? TR_NOOP("Mec", "--> FW write protect! (FWP ножка)")
+                                   : TR_NOOP("Mec", "--> СТОИТ ЗАЩИТА ЗАПИСИ ! (FWP ножка)")));
     else
-        s.port.Log(check ? "--> Erase and Write allowed (FWP pin)."
-                         : "--> Стирание и запись разрешена (FWP ножка)");
+        s.port.Log(Tr("Mec", check
+                                 ? TR_NOOP("Mec", "--> Erase and Write allowed (FWP pin).")
+                                 : TR_NOOP("Mec", "--> Стирание и запись разрешена (FWP ножка)")));
     s.SetIndicator(MecIndicator::Fwp, fwp ? Mec::kRed : Mec::kLime);
     if (bootLock)
-        s.port.Log(check ? "--> Boot_Lock! (защита загрузочного блока)"
-                         : "--> Стоит Boot_Lock ! (защита загрузочного блока)");
+        s.port.Log(
+            Tr("Mec", check ? TR_NOOP("Mec", "--> Boot_Lock! (защита загрузочного блока)")
+                            : TR_NOOP("Mec", "--> Стоит Boot_Lock ! (защита загрузочного блока)")));
     else
-        s.port.Log(check ? "--> Erase and Write boot allowed."
-                         : "--> Стирание и запись загрузочного блока разрешена");
+        s.port.Log(Tr(
+            "Mec", check ? TR_NOOP("Mec", "--> Erase and Write boot allowed.")
+                         : TR_NOOP("Mec", "--> Стирание и запись загрузочного блока разрешена")));
     s.SetIndicator(MecIndicator::BootLock, bootLock ? Mec::kRed : Mec::kLime);
     return fwp || bootLock;
 }

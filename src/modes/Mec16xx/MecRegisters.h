@@ -40,7 +40,7 @@ void MecGiveBackLines(MecState& s);
 bool MecIdIsBlank(const MecState& s);
 // Said when the ID is blank, before anything is judged from registers that read the same.
 inline constexpr const char* kMecNoChipLine =
-    "No chip answered: check the JTAG wiring and that the board is powered.";
+    TR_NOOP("Mec", "No chip answered: check the JTAG wiring and that the board is powered.");
 
 // The stream starts: 'R' and the six address digits, 'W'; after the mode letter on a PCB3.
 void MecStartRead(MecState& s, std::uint32_t address);

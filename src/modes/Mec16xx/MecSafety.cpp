@@ -3,6 +3,7 @@
 #include "modes/Mec16xx/MecImageRead.h"
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/ReadThread_MEC16.h"
+#include "port/Tr.h"
 #include "safety/SafeRead.h"
 
 bool ReadThread_MEC16::Backup() {
@@ -30,7 +31,7 @@ bool ReadThread_MEC16::CheckRead(bool withInfo) {
         s_.Fail("read twice: the reads differ");
         const bool stopped = s_.StopRequested();
         if (stopped)
-            Log(kStoppedLine);
+            Log(Tr("Common", kStoppedLine));
         MecResultSignal(s_, "ERROR");
         MecReleaseJtag(s_);
         EndRead(stopped ? Outcome::Stopped : Outcome::Failed);

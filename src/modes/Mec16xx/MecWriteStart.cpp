@@ -2,6 +2,7 @@
 
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
+#include "port/Tr.h"
 
 namespace {
 struct Prepare {
@@ -12,11 +13,12 @@ struct Prepare {
     const char* step;
 };
 constexpr Prepare kWritePrepare[] = {
-    {Mec::kRegAccess, 1, "Записали в регистр FF3910h 1", "Потеряна связь с MEC16 (W100)", "W100"},
-    {Mec::kRegMode, Mec::kModeProgram, "Записали в регистр FF3908h 106h",
-     "Потеряна связь с MEC16 (W101)", "W101"},
-    {Mec::kRegEraseArgument, 0, "Записали в регистр FF3904h 0", "Потеряна связь с MEC16 (W101A)",
-     "W101A"},
+    {Mec::kRegAccess, 1, TR_NOOP("Mec", "Записали в регистр FF3910h 1"),
+     TR_NOOP("Mec", "Потеряна связь с MEC16 (W100)"), "W100"},
+    {Mec::kRegMode, Mec::kModeProgram, TR_NOOP("Mec", "Записали в регистр FF3908h 106h"),
+     TR_NOOP("Mec", "Потеряна связь с MEC16 (W101)"), "W101"},
+    {Mec::kRegEraseArgument, 0, TR_NOOP("Mec", "Записали в регистр FF3904h 0"),
+     TR_NOOP("Mec", "Потеряна связь с MEC16 (W101A)"), "W101A"},
 };
 } // namespace
 
@@ -25,18 +27,18 @@ std::optional<Outcome> MecOpenForWrite(MecState& s) {
         return MecFailWriteStart(s, s.run.FailedStep());
     s.lastResult = MecValueText(s.id.data());
     s.run.Record().SetChipId(s.lastResult);
-    s.port.Log("Получен ID от MEC16 -> " + s.lastResult);
+    s.port.Log(Tr("Mec", "Получен ID от MEC16 -> ") + s.lastResult);
     if (MecIdIsBlank(s)) {
-        s.port.Log("Неверный ID. Операция прервана!");
+        s.port.Log(Tr("Mec", "Неверный ID. Операция прервана!"));
         return MecFailWriteStart(s, "Invalid ID");
     }
     if (MecRegRead(s, Mec::kRegStatus) == Mec::kRegLost) {
-        s.port.Log("Потеряна связь с MEC16 (TW001)");
+        s.port.Log(Tr("Mec", "Потеряна связь с MEC16 (TW001)"));
         return MecFailWriteStart(s, "TW001");
     }
     const std::uint8_t status = s.reply.At(3);
     if (MecShowProtection(s, status, ProtectionTexts::EraseWrite)) {
-        s.port.Log("--> Команда записи отменена (nFWP или BOOT_LOCK)");
+        s.port.Log(Tr("Mec", "--> Команда записи отменена (nFWP или BOOT_LOCK)"));
         return MecFailWriteStart(s, (status & Mec::kStatusFwp) ? "FWP" : "Boot_Lock");
     }
     return std::nullopt;
@@ -44,12 +46,12 @@ std::optional<Outcome> MecOpenForWrite(MecState& s) {
 
 std::optional<Outcome> MecStartWriteStream(MecState& s) {
     if (s.StopRequested()) {
-        s.port.Log(kStoppedLine);
+        s.port.Log(Tr("Common", kStoppedLine));
         return MecFailWriteStart(s, "", Outcome::Stopped);
     }
     for (const Prepare& p : kWritePrepare) {
         const bool took = MecRegWrite(s, p.address, p.value) != Mec::kRegLost;
-        s.port.Log(took ? p.line : p.lostLine);
+        s.port.Log(Tr("Mec", took ? p.line : p.lostLine));
         if (!took)
             return MecFailWriteStart(s, p.step);
     }
@@ -63,7 +65,7 @@ Outcome MecFailWriteStart(MecState& s, const std::string& step, Outcome outcome)
     s.Fail(step); // before the signal and the release, which may find the JIG silent
     MecResultSignal(s, "ERROR");
     MecReleaseJtag(s);
-    s.port.Log("Закрыли VCOM порт");
+    s.port.Log(Tr("Mec", "Закрыли VCOM порт"));
     s.link.Close();
     s.port.Log(Mec::TimeLine(Mec::kTimeRussian));
     s.port.Log("");

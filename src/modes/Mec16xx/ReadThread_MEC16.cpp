@@ -3,6 +3,7 @@
 #include "modes/Mec16xx/MecRegisters.h"
 #include "modes/Mec16xx/MecTexts.h"
 #include "modes/Mec16xx/MecWriteStart.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +21,7 @@ Outcome ReadThread_MEC16::Write() {
         if (!Backup()) {
             const bool stopped = s_.StopRequested();
             if (stopped)
-                Log(kStoppedLine);
+                Log(Tr("Common", kStoppedLine));
             return MecFailWriteStart(s_, s_.run.FailedStep(),
                                      stopped ? Outcome::Stopped : Outcome::Failed);
         }
@@ -65,8 +66,9 @@ bool ReadThread_MEC16::SaveBlock() {
 bool ReadThread_MEC16::MainStep() {
     const int block = s_.blockCounter;
     const bool mainOnly = s_.blockMode == Mec::kMainOnly;
-    if (!AwaitBlock(Mec::BlockStep("MAIN block", block, Mec::kMainReadBlocks)))
-        return EndReadFailure("Lost communication with MEC (P103).", "P103", true);
+    if (!AwaitBlock(
+            Mec::BlockStep(TR_NOOP("Mec", "MAIN block %1 of %2"), block, Mec::kMainReadBlocks)))
+        return EndReadFailure(TR_NOOP("Mec", "Lost communication with MEC (P103)."), "P103", true);
     if (!SaveBlock())
         return EndFileError();
     s_.port.SetGauge((Mec::kMainReadBlocks / Mec::kMainReadBlocks) * block);
@@ -74,7 +76,7 @@ bool ReadThread_MEC16::MainStep() {
     if (s_.StopRequested())
         return EndReadStopped();
     if (block_.At(Mec::kReadBlockBytes) != Mec::kBlockGood)
-        return EndReadFailure("Lost communication with MEC (P103).", "P103", true);
+        return EndReadFailure(TR_NOOP("Mec", "Lost communication with MEC (P103)."), "P103", true);
     if (block != Mec::kMainReadBlocks) {
         Send({'N'});
         ++s_.blockCounter;
@@ -82,10 +84,11 @@ bool ReadThread_MEC16::MainStep() {
     }
 
     Send({'X'});
-    Log("Read FLASH complete.");
+    Log(Tr("Mec", "Read FLASH complete."));
     if (mainOnly) {
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P104).", "Потеряна связь с MEC16 (P105).",
-                                "Потеряна связь с MEC16 (P106)"});
+        MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (P104)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P105)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P106)")});
         if (!CheckRead(false) || !CommitDump())
             return false;
         MecResultSignal(s_, "OK");
@@ -94,36 +97,38 @@ bool ReadThread_MEC16::MainStep() {
     }
     info_ = true;
     s_.blockCounter = 1;
-    Log(MecRegWrite(s_, Mec::kRegMode, Mec::kModeEnd) != Mec::kRegLost
-            ? "Write to reg FF3908h 100h"
-            : "Потеряна связь с MEC16 (P107).");
-    Log("Read INFO ...");
-    Log(MecRegWrite(s_, Mec::kRegMode, Mec::kModeRead) != Mec::kRegLost
-            ? "Write to reg FF3908h 105h"
-            : "Потеряна связь с MEC16 (P108).");
+    Log(Tr("Mec", MecRegWrite(s_, Mec::kRegMode, Mec::kModeEnd) != Mec::kRegLost
+                      ? TR_NOOP("Mec", "Write to reg FF3908h 100h")
+                      : TR_NOOP("Mec", "Потеряна связь с MEC16 (P107).")));
+    Log(Tr("Mec", "Read INFO ..."));
+    Log(Tr("Mec", MecRegWrite(s_, Mec::kRegMode, Mec::kModeRead) != Mec::kRegLost
+                      ? TR_NOOP("Mec", "Write to reg FF3908h 105h")
+                      : TR_NOOP("Mec", "Потеряна связь с MEC16 (P108).")));
     MecStartRead(s_, Mec::kInfoAddress);
     return true;
 }
 
 bool ReadThread_MEC16::InfoStep() {
     const int block = s_.blockCounter;
-    if (!AwaitBlock(Mec::BlockStep("INFO block", block, Mec::kInfoReadBlocks)))
-        return EndReadFailure("Lost communication with MEC (P109).", "P109", false);
+    if (!AwaitBlock(
+            Mec::BlockStep(TR_NOOP("Mec", "INFO block %1 of %2"), block, Mec::kInfoReadBlocks)))
+        return EndReadFailure(TR_NOOP("Mec", "Lost communication with MEC (P109)."), "P109", false);
     if (!SaveBlock())
         return EndFileError();
     if (s_.StopRequested())
         return EndReadStopped();
     if (block_.At(Mec::kReadBlockBytes) != Mec::kBlockGood)
-        return EndReadFailure("Lost communication with MEC (P109).", "P109", false);
+        return EndReadFailure(TR_NOOP("Mec", "Lost communication with MEC (P109)."), "P109", false);
     if (block != Mec::kInfoReadBlocks) {
         Send({'N'});
         ++s_.blockCounter;
         return true;
     }
     Send({'X'});
-    Log("Read INFO complete.");
-    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P110).", "Потеряна связь с MEC16 (P111).",
-                            "Потеряна связь с MEC16 (P112)"});
+    Log(Tr("Mec", "Read INFO complete."));
+    MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (P110)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (P111)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (P112)")});
     if (!CheckRead(true) || !CommitDump())
         return false;
     MecResultSignal(s_, "OK");
@@ -139,7 +144,7 @@ bool ReadThread_MEC16::EndReadFailure(const char* line, const std::string& step,
     EndAccessWhileAnswering();
     if (releaseFirst)
         MecReleaseJtag(s_);
-    Log(line);
+    Log(Tr("Mec", line));
     MecResultSignal(s_, "ERROR");
     if (!releaseFirst)
         MecReleaseJtag(s_);
@@ -149,10 +154,11 @@ bool ReadThread_MEC16::EndReadFailure(const char* line, const std::string& step,
 // STOP: the stream ends after the block just saved, as the JIG expects between blocks.
 bool ReadThread_MEC16::EndReadStopped() {
     Send({'X'});
-    Log("User break read ...");
-    Log(kStoppedLine);
-    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P100).", "Потеряна связь с MEC16 (P101).",
-                            "Потеряна связь с MEC16 (P102)"});
+    Log(Tr("Mec", "User break read ..."));
+    Log(Tr("Common", kStoppedLine));
+    MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (P100)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (P101)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (P102)")});
     MecReleaseJtag(s_);
     MecResultSignal(s_, "ERROR");
     return EndRead(Outcome::Stopped, "User break");
@@ -163,7 +169,8 @@ bool ReadThread_MEC16::EndFileError() {
     Send({'X'});
     EndAccessWhileAnswering();
     MecReleaseJtag(s_);
-    Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
+    Log(Fill(Tr("Common", "Error writing the file %1: %2"), s_.run.FileName(),
+             s_.run.Output().Error()));
     MecResultSignal(s_, "ERROR");
     return EndRead(Outcome::Failed, "file");
 }
@@ -179,7 +186,7 @@ bool ReadThread_MEC16::CommitDump() {
 }
 
 bool ReadThread_MEC16::EndRead(Outcome outcome, const std::string& step) {
-    Log("Close VCOM port");
+    Log(Tr("Mec", "Close VCOM port"));
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
@@ -198,7 +205,8 @@ std::optional<std::uint8_t> ReadThread_MEC16::AwaitWriteByte(const std::string& 
 
 bool ReadThread_MEC16::WriteStep() {
     const int block = s_.blockCounter;
-    if (!AwaitWriteByte(Mec::BlockStep("request for block", block, Mec::kWriteBlocks)))
+    if (!AwaitWriteByte(
+            Mec::BlockStep(TR_NOOP("Mec", "request for block %1 of %2"), block, Mec::kWriteBlocks)))
         return EndWriteBroken("W103");
 
     // The image was read whole and padded before the chip was touched; a short file still ends
@@ -208,11 +216,12 @@ bool ReadThread_MEC16::WriteStep() {
     std::copy_n(s_.toWrite.begin() + static_cast<std::ptrdiff_t>(at), data.size(), data.begin());
     const std::size_t got =
         std::min(data.size(), s_.toWriteFileBytes > at ? s_.toWriteFileBytes - at : 0);
-    const std::string ackStep = Mec::BlockStep("answer to block", block, Mec::kWriteBlocks);
+    const std::string ackStep =
+        Mec::BlockStep(TR_NOOP("Mec", "answer to block %1 of %2"), block, Mec::kWriteBlocks);
 
     if (got < data.size()) {
-        Log("-> Предупреждение!");
-        Log("-> Записываемый файл короче!");
+        Log(Tr("Mec", "-> Предупреждение!"));
+        Log(Tr("Mec", "-> Записываемый файл короче!"));
         s_.run.Progress().Sending(block, Mec::kWriteBlocks);
         s_.link.Send(data);
         s_.run.AddFileBytes(got);
@@ -222,10 +231,11 @@ bool ReadThread_MEC16::WriteStep() {
         if (good)
             s_.run.Progress().AllWritten();
         else
-            Log("Потеряна связь с MEC16 (W102)");
+            Log(Tr("Mec", "Потеряна связь с MEC16 (W102)"));
         Send({'X'});
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
-                                "Потеряна связь с MEC16 (W106)"});
+        MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (W104)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (W105)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (W106)")});
         MecGiveBackLines(s_);
         MecResultSignal(s_, good ? "OK" : "ERROR");
         s_.link.Close();
@@ -250,12 +260,13 @@ bool ReadThread_MEC16::WriteStep() {
     }
     s_.run.Progress().AllWritten();
     Send({'X'});
-    Log("Write FLASH complete.");
-    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
-                            "Потеряна связь с MEC16 (W106)"});
+    Log(Tr("Mec", "Write FLASH complete."));
+    MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (W104)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (W105)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (W106)")});
     MecResultSignal(s_, "OK");
     MecReleaseJtag(s_);
-    Log("Close VCOM port");
+    Log(Tr("Mec", "Close VCOM port"));
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
@@ -266,12 +277,13 @@ bool ReadThread_MEC16::WriteStep() {
 // controller is set back so that the JIG and the chip take the next command.
 bool ReadThread_MEC16::EndWriteStopped() {
     Send({'X'});
-    Log(kStoppedLine);
-    MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
-                            "Потеряна связь с MEC16 (W106)"});
+    Log(Tr("Common", kStoppedLine));
+    MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (W104)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (W105)."),
+                            TR_NOOP("Mec", "Потеряна связь с MEC16 (W106)")});
     MecResultSignal(s_, "ERROR");
     MecReleaseJtag(s_);
-    Log("Close VCOM port");
+    Log(Tr("Mec", "Close VCOM port"));
     s_.link.Close();
     Log(Mec::TimeLine(Mec::kTimeEnglish));
     Log("");
@@ -281,7 +293,7 @@ bool ReadThread_MEC16::EndWriteStopped() {
 // A block the chip did not take: the stream stops without the end writes.
 bool ReadThread_MEC16::EndWriteBroken(const std::string& step) {
     if (step == "W103")
-        Log("Потеряна связь с MEC16 (W103)");
+        Log(Tr("Mec", "Потеряна связь с MEC16 (W103)"));
     Send({'X'});
     EndAccessWhileAnswering();
     MecGiveBackLines(s_);
@@ -299,12 +311,15 @@ void ReadThread_MEC16::EndAccessWhileAnswering() {
     if (s_.jigLost)
         return;
     if (s_.run.Doing() == Activity::Writing)
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (W104).", "Потеряна связь с MEC16 (W105).",
-                                "Потеряна связь с MEC16 (W106)"});
+        MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (W104)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (W105)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (W106)")});
     else if (info_)
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P110).", "Потеряна связь с MEC16 (P111).",
-                                "Потеряна связь с MEC16 (P112)"});
+        MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (P110)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P111)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P112)")});
     else
-        MecEndStreamAccess(s_, {"Потеряна связь с MEC16 (P104).", "Потеряна связь с MEC16 (P105).",
-                                "Потеряна связь с MEC16 (P106)"});
+        MecEndStreamAccess(s_, {TR_NOOP("Mec", "Потеряна связь с MEC16 (P104)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P105)."),
+                                TR_NOOP("Mec", "Потеряна связь с MEC16 (P106)")});
 }

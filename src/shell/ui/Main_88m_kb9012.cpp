@@ -2,6 +2,7 @@
 
 #include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
+#include "gui/LanguageChoice.h"
 #include "gui/ModeWindow.h"
 #include "gui/SafetySettings.h"
 #include "link/InUse.h"
@@ -23,6 +24,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 
@@ -71,8 +73,13 @@ TForm1::TForm1(std::shared_ptr<ChosenDeviceApi> api) : QWidget(nullptr), api_(ap
     layout->addWidget(Label_journal, 6, 0, 1, 2);
     layout->addWidget(OpenBackups, 7, 0);
     layout->addWidget(ShowJournal, 7, 1);
-    layout->addWidget(MAIN_CONNECT, 8, 0);
-    layout->addWidget(Exit, 8, 1);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(new QLabel(QString::fromUtf8("Language / Язык"), this));
+    Language_box = MakeLanguageBox(this);
+    languageRow->addWidget(Language_box, 1);
+    layout->addLayout(languageRow, 8, 0, 1, 2);
+    layout->addWidget(MAIN_CONNECT, 9, 0);
+    layout->addWidget(Exit, 9, 1);
 
     Timer_5SEC = new QTimer(this);
     Timer_5SEC->setInterval(5000);

@@ -63,6 +63,7 @@ class TForm1 : public QWidget {
     void SetWindows(const ModeWindows& windows);
 
     QComboBox* MAIN_SELECTOR;
+    QComboBox* Language_box;
     // The JIG the mode windows work on, when more than one is plugged in.
     JigPicker* Jig_picker;
     // The safety net every mode window runs with; remembered between runs.

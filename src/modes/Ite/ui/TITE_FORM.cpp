@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
 #include "port/ProgramFolder.h"
+#include "port/Tr.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -219,6 +220,14 @@ void TITE_FORM::closeEvent(QCloseEvent* event) {
     ITE_EXIT_BitBtnClick();
 }
 
+void TITE_FORM::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && CurrentLanguage() != Language::Original) {
+        CheckBox_RUS_ENG->setChecked(CurrentLanguage() == Language::Russian);
+        CheckBox_RUS_ENGClick();
+    }
+    ModeWindow::changeEvent(event);
+}
+
 void TITE_FORM::FormCreate(const std::string& database) {
     const FileLookup where = LookUpFile(database, LookFirst::WorkingFolder);
     const auto lines = where.found ? LoadIteDatabase(where.found->string())
@@ -229,7 +238,7 @@ void TITE_FORM::FormCreate(const std::string& database) {
     SetTextColour(ITE_ComboBox_MB_SWITCH, lines ? QColor(0, 0, 0) : QColor(255, 0, 0));
     ITE_CheckBox->setChecked(true);
     ITE_CheckBox->setEnabled(false);
-    CheckBox_RUS_ENG->setChecked(true);
+    CheckBox_RUS_ENG->setChecked(CurrentLanguage() != Language::English);
     CheckBox_RUS_ENGClick();
     for (const char* line : kInstructionsRu)
         ITE_Memo1->AppendLine(QString::fromUtf8(line));

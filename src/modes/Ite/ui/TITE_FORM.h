@@ -60,6 +60,8 @@ class TITE_FORM : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The language chosen in the main window picks the log shown (English for English).
+    void changeEvent(QEvent* event) override;
 
   private:
     QComboBox* MakeBox(int number);

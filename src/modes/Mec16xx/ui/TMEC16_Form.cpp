@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 #include "gui/UiThread.h"
 
 #include <QCloseEvent>
@@ -11,21 +12,22 @@
 #include <QVBoxLayout>
 
 TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, "Read and Write MEC   19_03_17") {
-    BitBtn_MEC16 = new QPushButton("Check connect to MEC", this);
+    : ModeWindow(std::move(api), mainWindow, TrQ("Mec", "Read and Write MEC   19_03_17")) {
+    BitBtn_MEC16 = new QPushButton(this);
     Shape_FWP_MEC16 = new MecIndicatorShape(this);
-    Label_MEC16_FWP = new QLabel("If Green - Erase/Write allowed", this);
+    Label_MEC16_FWP = new QLabel(this);
     Shape_BootLock_MEC = new MecIndicatorShape(this);
-    Label_BootLock_MEC = new QLabel("If Green - no Boot_Lock", this);
-    CheckBox_MEC16_RD = new QCheckBox("Also need read INFO", this);
-    BitBtn_RD_MEC16 = new QPushButton("Read FLASH MEC ", this);
-    CheckBox_erase_mec16 = new QCheckBox("Also need erase INFO", this);
-    BitBtn_MEC16_ERASE = new QPushButton("Erase FLASH MEC16", this);
-    CheckBox_write_mec16 = new QCheckBox("Also need write INFO", this);
+    Label_BootLock_MEC = new QLabel(this);
+    CheckBox_MEC16_RD = new QCheckBox(this);
+    BitBtn_RD_MEC16 = new QPushButton(this);
+    CheckBox_erase_mec16 = new QCheckBox(this);
+    BitBtn_MEC16_ERASE = new QPushButton(this);
+    CheckBox_write_mec16 = new QCheckBox(this);
     CheckBox_write_mec16->setEnabled(false); // an INFO write is not offered
-    BitBtn_MEC16_WRITE = new QPushButton("Write FLASH MEC16", this);
-    BitBtn_MEC16_HELP = new QPushButton("HELP", this);
-    EXIT_MEC16 = new QPushButton("STOP and EXIT", this);
+    BitBtn_MEC16_WRITE = new QPushButton(this);
+    BitBtn_MEC16_HELP = new QPushButton(this);
+    EXIT_MEC16 = new QPushButton(this);
+    Retranslate();
     Memo_MEC16 = new LogView(this);
     Memo_MEC16->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CGauge_MEC16 = new Gauge(this);
@@ -91,6 +93,27 @@ TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     connect(BitBtn_MEC16_HELP, &QPushButton::clicked, this, &TMEC16_Form::BitBtn_MEC16_HELPClick);
     connect(EXIT_MEC16, &QPushButton::clicked, this, &TMEC16_Form::EXIT_MEC16Click);
     engine_->ShowOpeningNotes();
+}
+
+void TMEC16_Form::Retranslate() {
+    SetCaption(TrQ("Mec", "Read and Write MEC   19_03_17"));
+    BitBtn_MEC16->setText(TrQ("Mec", "Check connect to MEC"));
+    Label_MEC16_FWP->setText(TrQ("Mec", "If Green - Erase/Write allowed"));
+    Label_BootLock_MEC->setText(TrQ("Mec", "If Green - no Boot_Lock"));
+    CheckBox_MEC16_RD->setText(TrQ("Mec", "Also need read INFO"));
+    BitBtn_RD_MEC16->setText(TrQ("Mec", "Read FLASH MEC "));
+    CheckBox_erase_mec16->setText(TrQ("Mec", "Also need erase INFO"));
+    BitBtn_MEC16_ERASE->setText(TrQ("Mec", "Erase FLASH MEC16"));
+    CheckBox_write_mec16->setText(TrQ("Mec", "Also need write INFO"));
+    BitBtn_MEC16_WRITE->setText(TrQ("Mec", "Write FLASH MEC16"));
+    BitBtn_MEC16_HELP->setText(TrQ("Mec", "HELP"));
+    EXIT_MEC16->setText(TrQ("Mec", "STOP and EXIT"));
+}
+
+void TMEC16_Form::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
 }
 
 TMEC16_Form::~TMEC16_Form() {

@@ -42,8 +42,11 @@ class TMEC16_Form : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The language chosen in the main window: every caption again.
+    void changeEvent(QEvent* event) override;
 
   private:
+    void Retranslate();
     void BitBtn_MEC16Click();
     void BitBtn_RD_MEC16Click();
     void BitBtn_MEC16_ERASEClick();

@@ -1,0 +1,934 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>unknown command &quot;%1&quot;: %2 takes %3
+Run with --help for more information.</source>
+        <translation>неизвестная команда &quot;%1&quot;: %2 принимает %3
+Подробнее: --help.</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>ошибка</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>внимание</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>замечание</translation>
+    </message>
+    <message>
+        <source>-&gt; yes (--yes)</source>
+        <translation>-&gt; да (--yes)</translation>
+    </message>
+    <message>
+        <source>-&gt; no (pass --yes to agree)</source>
+        <translation>-&gt; нет (для согласия добавьте --yes)</translation>
+    </message>
+    <message>
+        <source>To put it back: </source>
+        <translation>Вернуть прежнее содержимое: </translation>
+    </message>
+    <message>
+        <source>Stopping at the next safe point (%1 again ends at once) ...</source>
+        <translation>Останавливаемся в ближайшей безопасной точке (повторный %1 завершает сразу) ...</translation>
+    </message>
+    <message>
+        <source>the signal</source>
+        <translation>сигнал</translation>
+    </message>
+    <message>
+        <source>note: %1 has %2 bytes; MAIN takes its first %3 (a shorter file is filled up with 0xFF)</source>
+        <translation>замечание: в %1 %2 байт; в MAIN идут первые %3 (короткий файл дополняется 0xFF)</translation>
+    </message>
+    <message>
+        <source>Verification failed: read back %1 bytes instead of %2</source>
+        <translation>Проверка не прошла: прочитано %1 байт вместо %2</translation>
+    </message>
+    <message>
+        <source>Verification OK: MAIN is byte for byte </source>
+        <translation>Проверка прошла: MAIN побайтно совпадает с </translation>
+    </message>
+    <message>
+        <source>Verification failed: MAIN differs from %1 at offset %2 (file %3, flash %4); %5 bytes differ</source>
+        <translation>Проверка не прошла: MAIN отличается от %1 по смещению %2 (файл %3, флеш %4); различаются %5 байт</translation>
+    </message>
+    <message>
+        <source>--- erase MAIN</source>
+        <translation>--- стираем MAIN</translation>
+    </message>
+    <message>
+        <source>--- write </source>
+        <translation>--- записываем </translation>
+    </message>
+    <message>
+        <source>--- read MAIN back</source>
+        <translation>--- читаем MAIN обратно</translation>
+    </message>
+    <message>
+        <source>cannot create a file for the read-back: </source>
+        <translation>не удаётся создать файл для обратного чтения: </translation>
+    </message>
+</context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>A late answer from the JIG was dropped (%1: %2 bytes)</source>
+        <translation>Запоздалый ответ JIG отброшен (%1: %2 байт)</translation>
+    </message>
+    <message>
+        <source>Error writing the file %1: %2</source>
+        <translation>Ошибка записи файла %1: %2</translation>
+    </message>
+    <message>
+        <source>block %1 of %2 went out unconfirmed</source>
+        <translation>блок %1 из %2 отправлен без подтверждения</translation>
+    </message>
+    <message>
+        <source>The chip is unchanged.</source>
+        <translation>Микросхема не изменена.</translation>
+    </message>
+    <message>
+        <source>The chip may be partly written (%1).</source>
+        <translation>Микросхема, возможно, частично записана (%1).</translation>
+    </message>
+    <message>
+        <source>The chip may be partly erased.</source>
+        <translation>Микросхема, возможно, частично стёрта.</translation>
+    </message>
+    <message>
+        <source>The chip is erased.</source>
+        <translation>Микросхема стёрта.</translation>
+    </message>
+    <message>
+        <source>The chip is erased, and %1.</source>
+        <translation>Микросхема стёрта, и %1.</translation>
+    </message>
+    <message>
+        <source>The chip is partly written (blocks 1 to %1 of %2).</source>
+        <translation>Микросхема записана частично (блоки с 1 по %1 из %2).</translation>
+    </message>
+    <message>
+        <source>The chip is partly written (blocks 1 to %1 of %2; %3).</source>
+        <translation>Микросхема записана частично (блоки с 1 по %1 из %2; %3).</translation>
+    </message>
+    <message>
+        <source>The chip is written but not verified.</source>
+        <translation>Микросхема записана, но не проверена.</translation>
+    </message>
+    <message>
+        <source>The chip is written and verified.</source>
+        <translation>Микросхема записана и проверена.</translation>
+    </message>
+    <message>
+        <source> No backup was taken.</source>
+        <translation> Резервная копия не сделана.</translation>
+    </message>
+    <message>
+        <source> Backup: %1.</source>
+        <translation> Резервная копия: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped at the technician&apos;s request.</source>
+        <translation>Остановлено по команде оператора.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>его не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пустой</translation>
+    </message>
+    <message>
+        <source>larger than the %1 bytes the chip takes</source>
+        <translation>больше %1 байт, которые вмещает микросхема</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>no free name for the new file</source>
+        <translation>нет свободного имени для нового файла</translation>
+    </message>
+    <message>
+        <source>The %1 bytes received could not be kept in %2 (%3); %4 is unchanged.</source>
+        <translation>Принятые %1 байт не удалось сохранить в %2 (%3); %4 не изменён.</translation>
+    </message>
+    <message>
+        <source>The %1 bytes received are kept in %2; %3 is unchanged.</source>
+        <translation>Принятые %1 байт сохранены в %2; %3 не изменён.</translation>
+    </message>
+    <message>
+        <source>%1 bytes, larger than the %2 bytes allowed</source>
+        <translation>%1 байт, больше допустимых %2 байт</translation>
+    </message>
+    <message>
+        <source>Image: %1 bytes, CRC-32 %2, SHA-256 %3</source>
+        <translation>Образ: %1 байт, CRC-32 %2, SHA-256 %3</translation>
+    </message>
+    <message>
+        <source>Warning: every byte is FFh: a blank chip, or nothing was read at all.</source>
+        <translation>Внимание: все байты FFh: микросхема чистая, или ничего не прочитано.</translation>
+    </message>
+    <message>
+        <source>Warning: every byte is 00h: a data line held low?</source>
+        <translation>Внимание: все байты 00h: линия данных замкнута на землю?</translation>
+    </message>
+    <message>
+        <source>%1, %2 byte: %3 / %4</source>
+        <translation>%1, %2 байт: %3 / %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes: %3 / %4</source>
+        <translation>%1, %2 байт: %3 / %4</translation>
+    </message>
+    <message>
+        <source>The journal could not be written (%1: %2)</source>
+        <translation>Не удалось записать журнал (%1: %2)</translation>
+    </message>
+    <message>
+        <source>The chip reads blank (all %1). A failed read looks the same.</source>
+        <translation>Микросхема читается чистой (все %1). Неудачное чтение выглядит так же.</translation>
+    </message>
+    <message>
+        <source>Erasing anyway (--force).</source>
+        <translation>Всё равно стираем (--force).</translation>
+    </message>
+    <message>
+        <source>Erasing anyway: the technician agreed.</source>
+        <translation>Всё равно стираем: оператор согласился.</translation>
+    </message>
+    <message>
+        <source>Nothing was erased or written: the backup reads blank.</source>
+        <translation>Ничего не стёрто и не записано: резервная копия читается чистой.</translation>
+    </message>
+    <message>
+        <source>Nothing was erased or written: the backup reads blank (--force erases anyway).</source>
+        <translation>Ничего не стёрто и не записано: резервная копия читается чистой (с --force стирание всё равно выполняется).</translation>
+    </message>
+    <message>
+        <source>Backup: reading the chip before anything is erased or written ...</source>
+        <translation>Резервная копия: читаем микросхему перед стиранием или записью ...</translation>
+    </message>
+    <message>
+        <source>The backup read failed: nothing was erased or written.</source>
+        <translation>Чтение резервной копии не удалось: ничего не стёрто и не записано.</translation>
+    </message>
+    <message>
+        <source>The backup read gave no bytes: nothing was erased or written.</source>
+        <translation>Чтение резервной копии не дало ни одного байта: ничего не стёрто и не записано.</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1 (%2): nothing was erased or written.</source>
+        <translation>Резервную копию не удалось сохранить в %1 (%2): ничего не стёрто и не записано.</translation>
+    </message>
+    <message>
+        <source>Backup saved: </source>
+        <translation>Резервная копия сохранена: </translation>
+    </message>
+    <message>
+        <source>Reading a second time to compare ...</source>
+        <translation>Читаем второй раз для сравнения ...</translation>
+    </message>
+    <message>
+        <source>Both reads are the same.</source>
+        <translation>Оба чтения совпадают.</translation>
+    </message>
+    <message>
+        <source>The two reads differ in size: %1 and %2 bytes.</source>
+        <translation>Два чтения различаются по размеру: %1 и %2 байт.</translation>
+    </message>
+    <message>
+        <source>The two reads differ in %1 bytes (a loose clip or a long wire, not the chip?), first read / second read:</source>
+        <translation>Два чтения различаются в %1 байтах (плохой контакт клипсы или длинный провод, а не микросхема?), первое чтение / второе чтение:</translation>
+    </message>
+    <message>
+        <source>  at </source>
+        <translation>  по адресу </translation>
+    </message>
+    <message>
+        <source>  ... and %1 more places</source>
+        <translation>  ... и ещё %1 мест</translation>
+    </message>
+    <message>
+        <source>The chip reads blank. A failed read looks the same. Erase anyway?</source>
+        <translation>Микросхема читается чистой. Неудачное чтение выглядит так же. Всё равно стереть?</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>The JIG is in use by another program</source>
+        <translation>JIG занят другой программой</translation>
+    </message>
+    <message>
+        <source>I can not get a list of VCOM ports</source>
+        <translation>Не удаётся получить список VCOM портов</translation>
+    </message>
+    <message>
+        <source>VCOM port is not found on the machine!</source>
+        <translation>VCOM порт на компьютере не найден!</translation>
+    </message>
+    <message>
+        <source>Number of VCOM ports found on the machine: </source>
+        <translation>Найдено VCOM портов на компьютере: </translation>
+    </message>
+    <message>
+        <source>It is necessary to update the firmware programmer!</source>
+        <translation>Необходимо обновить прошивку программатора!</translation>
+    </message>
+    <message>
+        <source>Communication with programmer installed.</source>
+        <translation>Связь с программатором установлена.</translation>
+    </message>
+    <message>
+        <source>The JIG&apos;s firmware does not serve this mode: tolvane-jig-cli start --mode &quot;%1&quot; (or choosing the mode in the main window) loads the one it needs.</source>
+        <translation>Прошивка JIG не поддерживает этот режим: нужную загружает tolvane-jig-cli start --mode &quot;%1&quot; (или выбор режима в главном окне).</translation>
+    </message>
+    <message>
+        <source>Timeout: no answer from the JIG (%1)</source>
+        <translation>Тайм-аут: JIG не отвечает (%1)</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the JIG (%1)</source>
+        <translation>Отменено во время ожидания JIG (%1)</translation>
+    </message>
+    <message>
+        <source>The JIG was lost (%1)</source>
+        <translation>Связь с JIG потеряна (%1)</translation>
+    </message>
+    <message>
+        <source>Unexpected answer from the JIG (%1)</source>
+        <translation>Неожиданный ответ JIG (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes</source>
+        <translation>%1: %2 байт</translation>
+    </message>
+    <message>
+        <source>--&gt;  The programmer is not found or does not respond</source>
+        <translation>--&gt;  Программатор не найден или не отвечает</translation>
+    </message>
+    <message>
+        <source>Programmer FW version -&gt; </source>
+        <translation>Версия FW программатора -&gt; </translation>
+    </message>
+    <message>
+        <source>Версия FW программатора -&gt; </source>
+        <translation>Версия FW программатора -&gt; </translation>
+    </message>
+    <message>
+        <source>Version FW -&gt; </source>
+        <translation>Версия прошивки -&gt; </translation>
+    </message>
+    <message>
+        <source>The programmer is not found or does not respond</source>
+        <translation>Программатор не найден или не отвечает</translation>
+    </message>
+</context>
+<context>
+    <name>Mec</name>
+    <message>
+        <source>REG FFFD00h -&gt; </source>
+        <translation>Регистр FFFD00h -&gt; </translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (I100)</source>
+        <translation>Потеряна связь с MEC (I100)</translation>
+    </message>
+    <message>
+        <source>REG FF3908h -&gt; </source>
+        <translation>Регистр FF3908h -&gt; </translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (I101)</source>
+        <translation>Потеряна связь с MEC (I101)</translation>
+    </message>
+    <message>
+        <source>REG FF3910h -&gt; </source>
+        <translation>Регистр FF3910h -&gt; </translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (I102)</source>
+        <translation>Потеряна связь с MEC (I102)</translation>
+    </message>
+    <message>
+        <source>REG FF390Ch -&gt; </source>
+        <translation>Регистр FF390Ch -&gt; </translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (I103)</source>
+        <translation>Потеряна связь с MEC (I103)</translation>
+    </message>
+    <message>
+        <source>ID from MEC -&gt; </source>
+        <translation>ID от MEC -&gt; </translation>
+    </message>
+    <message>
+        <source>Close VCOM port</source>
+        <translation>Закрыли VCOM порт</translation>
+    </message>
+    <message>
+        <source>Укажите имя файла для сохранения.</source>
+        <translation>Укажите имя файла для сохранения.</translation>
+    </message>
+    <message>
+        <source>BIN файл MEC16 (*.bin)|*.bin</source>
+        <translation>BIN файл MEC16 (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>User break</source>
+        <translation>Отменено пользователем</translation>
+    </message>
+    <message>
+        <source>Error create file</source>
+        <translation>Ошибка создания файла</translation>
+    </message>
+    <message>
+        <source>Write to file: </source>
+        <translation>Записываем в файл: </translation>
+    </message>
+    <message>
+        <source>Read FLASH and INFO to file</source>
+        <translation>Читаем FLASH и INFO в файл</translation>
+    </message>
+    <message>
+        <source>Read only FLASH to file</source>
+        <translation>Читаем в файл только FLASH</translation>
+    </message>
+    <message>
+        <source>Read FLASH MEC ...</source>
+        <translation>Читаем FLASH MEC ...</translation>
+    </message>
+    <message>
+        <source>Invalid ID. Read break!</source>
+        <translation>Неверный ID. Чтение прервано!</translation>
+    </message>
+    <message>
+        <source>Write to reg FF3910h 1</source>
+        <translation>Записали в регистр FF3910h 1</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (R100)</source>
+        <translation>Потеряна связь с MEC (R100)</translation>
+    </message>
+    <message>
+        <source>Write to reg FF3908h 105h</source>
+        <translation>Записали в регистр FF3908h 105h</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC (R101)</source>
+        <translation>Потеряна связь с MEC (R101)</translation>
+    </message>
+    <message>
+        <source>INFO is not erased: the erase was not confirmed.</source>
+        <translation>INFO не стёрт: стирание не подтверждено.</translation>
+    </message>
+    <message>
+        <source>Укажите файл за заливки.</source>
+        <translation>Укажите файл для заливки.</translation>
+    </message>
+    <message>
+        <source>BIN файл MEC16 (*.bin)|*.bin|Другие|*.*</source>
+        <translation>BIN файл MEC16 (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Операция записи прервана</source>
+        <translation>Операция записи прервана</translation>
+    </message>
+    <message>
+        <source>Закрыли VCOM порт</source>
+        <translation>Закрыли VCOM порт</translation>
+    </message>
+    <message>
+        <source>Записываем в файл: </source>
+        <translation>Записываем из файла: </translation>
+    </message>
+    <message>
+        <source>Выбрана запись только MAIN блока</source>
+        <translation>Выбрана запись только MAIN блока</translation>
+    </message>
+    <message>
+        <source>Начали запись MEC16 main block ...</source>
+        <translation>Начали запись MAIN блока MEC16 ...</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла</source>
+        <translation>Ошибка открытия файла</translation>
+    </message>
+    <message>
+        <source>Получен ID от MEC16 -&gt; </source>
+        <translation>Получен ID от MEC16 -&gt; </translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E100)</source>
+        <translation>Потеряна связь с MEC16 (E100)</translation>
+    </message>
+    <message>
+        <source>Регистр FF390Ch -&gt; </source>
+        <translation>Регистр FF390Ch -&gt; </translation>
+    </message>
+    <message>
+        <source>--&gt; Каманда стирания отменена.</source>
+        <translation>--&gt; Команда стирания отменена.</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3910h 1</source>
+        <translation>Записали в регистр FF3910h 1</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E101)</source>
+        <translation>Потеряна связь с MEC16 (E101)</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3908h 107h</source>
+        <translation>Записали в регистр FF3908h 107h</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E102)</source>
+        <translation>Потеряна связь с MEC16 (E102)</translation>
+    </message>
+    <message>
+        <source>Отправили команду стирания.</source>
+        <translation>Отправили команду стирания.</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E103)</source>
+        <translation>Потеряна связь с MEC16 (E103)</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E104)</source>
+        <translation>Потеряна связь с MEC16 (E104)</translation>
+    </message>
+    <message>
+        <source>Cancelled while the MEC16 was erasing (busy poll of FF390Ch)</source>
+        <translation>Отменено, пока MEC16 стирался (опрос занятости FF390Ch)</translation>
+    </message>
+    <message>
+        <source>Timeout: the MEC16 was still erasing after %1 (busy poll of FF390Ch)</source>
+        <translation>Тайм-аут: MEC16 всё ещё стирался через %1 (опрос занятости FF390Ch)</translation>
+    </message>
+    <message>
+        <source>Стирание завершено успешно.</source>
+        <translation>Стирание завершено успешно.</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3908h 100h</source>
+        <translation>Записали в регистр FF3908h 100h</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E105)</source>
+        <translation>Потеряна связь с MEC16 (E105)</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3908h 0</source>
+        <translation>Записали в регистр FF3908h 0</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E106)</source>
+        <translation>Потеряна связь с MEC16 (E106)</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3910h 0</source>
+        <translation>Записали в регистр FF3910h 0</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (E107)</source>
+        <translation>Потеряна связь с MEC16 (E107)</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (%1)</source>
+        <translation>Потеряна связь с MEC (%1)</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC: bad status after %1</source>
+        <translation>Потеряна связь с MEC: плохой статус после %1</translation>
+    </message>
+    <message>
+        <source>User break read ...</source>
+        <translation>Чтение прервано пользователем ...</translation>
+    </message>
+    <message>
+        <source>MAIN block %1 of %2</source>
+        <translation>MAIN блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>Write to reg FF3908h 100h</source>
+        <translation>Записали в регистр FF3908h 100h</translation>
+    </message>
+    <message>
+        <source>INFO block %1 of %2</source>
+        <translation>INFO блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (FF3908h = 100h)</source>
+        <translation>Потеряна связь с MEC (FF3908h = 100h)</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (FF3908h = 0)</source>
+        <translation>Потеряна связь с MEC (FF3908h = 0)</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (FF3910h = 0)</source>
+        <translation>Потеряна связь с MEC (FF3910h = 0)</translation>
+    </message>
+    <message>
+        <source>получили ответ после команды 1</source>
+        <translation>получили ответ после команды 1</translation>
+    </message>
+    <message>
+        <source>ID готово 4 байта но сняли меньше ОШИБКА</source>
+        <translation>ОШИБКА: ID из 4 байт, но прочитано меньше</translation>
+    </message>
+    <message>
+        <source>Write to reg FF3908h 0</source>
+        <translation>Записали в регистр FF3908h 0</translation>
+    </message>
+    <message>
+        <source>Write to reg FF3910h 0</source>
+        <translation>Записали в регистр FF3910h 0</translation>
+    </message>
+    <message>
+        <source>--&gt; FW write protect! (FWP ножка)</source>
+        <translation>--&gt; Стоит защита записи! (ножка FWP)</translation>
+    </message>
+    <message>
+        <source>--&gt; СТОИТ ЗАЩИТА ЗАПИСИ ! (FWP ножка)</source>
+        <translation>--&gt; Стоит защита записи! (ножка FWP)</translation>
+    </message>
+    <message>
+        <source>--&gt; Erase and Write allowed (FWP pin).</source>
+        <translation>--&gt; Стирание и запись разрешены (ножка FWP).</translation>
+    </message>
+    <message>
+        <source>--&gt; Стирание и запись разрешена (FWP ножка)</source>
+        <translation>--&gt; Стирание и запись разрешены (ножка FWP)</translation>
+    </message>
+    <message>
+        <source>--&gt; Boot_Lock! (защита загрузочного блока)</source>
+        <translation>--&gt; Стоит Boot_Lock! (защита загрузочного блока)</translation>
+    </message>
+    <message>
+        <source>--&gt; Стоит Boot_Lock ! (защита загрузочного блока)</source>
+        <translation>--&gt; Стоит Boot_Lock! (защита загрузочного блока)</translation>
+    </message>
+    <message>
+        <source>--&gt; Erase and Write boot allowed.</source>
+        <translation>--&gt; Стирание и запись загрузочного блока разрешены.</translation>
+    </message>
+    <message>
+        <source>--&gt; Стирание и запись загрузочного блока разрешена</source>
+        <translation>--&gt; Стирание и запись загрузочного блока разрешены</translation>
+    </message>
+    <message>
+        <source>No chip answered: check the JTAG wiring and that the board is powered.</source>
+        <translation>Микросхема не отвечает: проверьте подключение JTAG и питание платы.</translation>
+    </message>
+    <message>
+        <source>Запись блока INFO не готова</source>
+        <translation>Запись блока INFO не готова</translation>
+    </message>
+    <message>
+        <source>Автоматическая проверка не готова, но можно сравнить во </source>
+        <translation>Автоматическая проверка не готова, но можно сравнить во </translation>
+    </message>
+    <message>
+        <source>внешнем редакторе.</source>
+        <translation>внешнем редакторе.</translation>
+    </message>
+    <message>
+        <source>Перед записью необходимо стереть! </source>
+        <translation>Перед записью необходимо стереть! </translation>
+    </message>
+    <message>
+        <source>The block INFO is not ready to write</source>
+        <translation>Запись блока INFO не готова</translation>
+    </message>
+    <message>
+        <source>Auto verification is not ready, but it can be compared in </source>
+        <translation>Автоматическая проверка не готова, но можно сравнить во </translation>
+    </message>
+    <message>
+        <source>an external editor.</source>
+        <translation>внешнем редакторе.</translation>
+    </message>
+    <message>
+        <source>Before recording it is necessary to erase! </source>
+        <translation>Перед записью необходимо стереть! </translation>
+    </message>
+    <message>
+        <source>Распиновка для расширенной версии (PCB2):</source>
+        <translation>Распиновка для расширенной версии (PCB2):</translation>
+    </message>
+    <message>
+        <source>1-JRST mec16 (не обязательно!)</source>
+        <translation>1-JRST mec16 (не обязательно!)</translation>
+    </message>
+    <message>
+        <source>2-TMS mec16</source>
+        <translation>2-TMS mec16</translation>
+    </message>
+    <message>
+        <source>3-TDO mec16</source>
+        <translation>3-TDO mec16</translation>
+    </message>
+    <message>
+        <source>5-TCLK mec16</source>
+        <translation>5-TCLK mec16</translation>
+    </message>
+    <message>
+        <source>6-GND</source>
+        <translation>6-GND</translation>
+    </message>
+    <message>
+        <source>7-TDI mec16</source>
+        <translation>7-TDI mec16</translation>
+    </message>
+    <message>
+        <source>На первой версии платы (PCB1) вывод 1-JRST не подключается.</source>
+        <translation>На первой версии платы (PCB1) вывод 1-JRST не подключается.</translation>
+    </message>
+    <message>
+        <source>Для записи MEC нужен резистор 2 кОм от ножки nFWP на +3V, резистор на GND можно не снимать.</source>
+        <translation>Для записи MEC нужен резистор 2 кОм от ножки nFWP на +3V, резистор на GND можно не снимать.</translation>
+    </message>
+    <message>
+        <source>Проверьте, что ножка JTAG_RESET не посажена на GND резистором 0 Ом.</source>
+        <translation>Проверьте, что ножка JTAG_RESET не посажена на GND резистором 0 Ом.</translation>
+    </message>
+    <message>
+        <source>В зависимости от материнской платы одну из ножек VCI_IN0(D2), VCI_IN1(F4), VCI_IN2(C2), VCI_IN3(E1) нужно посадить на землю.</source>
+        <translation>В зависимости от материнской платы одну из ножек VCI_IN0(D2), VCI_IN1(F4), VCI_IN2(C2), VCI_IN3(E1) нужно посадить на землю.</translation>
+    </message>
+    <message>
+        <source>Для MBX-237 нужно посадить на землю VCI_IN1(F4).</source>
+        <translation>Для MBX-237 нужно посадить на землю VCI_IN1(F4).</translation>
+    </message>
+    <message>
+        <source>На всех ножках VTR должно быть +3V.</source>
+        <translation>На всех ножках VTR должно быть +3V.</translation>
+    </message>
+    <message>
+        <source>Не тестировалось с MEC1619 - могут быть проблемы с записью.</source>
+        <translation>Не тестировалось с MEC1619 - могут быть проблемы с записью.</translation>
+    </message>
+    <message>
+        <source>Current time </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>Текущее время  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>Erase INFO too? No command or button of this program can write INFO back once it is erased: keep a read with INFO first.</source>
+        <translation>Стереть и INFO? Ни одна команда или кнопка этой программы не запишет INFO обратно после стирания: сначала сохраните чтение вместе с INFO.</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W100)</source>
+        <translation>Потеряна связь с MEC16 (W100)</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3908h 106h</source>
+        <translation>Записали в регистр FF3908h 106h</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W101)</source>
+        <translation>Потеряна связь с MEC16 (W101)</translation>
+    </message>
+    <message>
+        <source>Записали в регистр FF3904h 0</source>
+        <translation>Записали в регистр FF3904h 0</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W101A)</source>
+        <translation>Потеряна связь с MEC16 (W101A)</translation>
+    </message>
+    <message>
+        <source>Неверный ID. Операция прервана!</source>
+        <translation>Неверный ID. Операция прервана!</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (TW001)</source>
+        <translation>Потеряна связь с MEC16 (TW001)</translation>
+    </message>
+    <message>
+        <source>--&gt; Команда записи отменена (nFWP или BOOT_LOCK)</source>
+        <translation>--&gt; Команда записи отменена (nFWP или BOOT_LOCK)</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (P103).</source>
+        <translation>Потеряна связь с MEC (P103).</translation>
+    </message>
+    <message>
+        <source>Read FLASH complete.</source>
+        <translation>Чтение FLASH завершено.</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P104).</source>
+        <translation>Потеряна связь с MEC16 (P104).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P105).</source>
+        <translation>Потеряна связь с MEC16 (P105).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P106)</source>
+        <translation>Потеряна связь с MEC16 (P106)</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P107).</source>
+        <translation>Потеряна связь с MEC16 (P107).</translation>
+    </message>
+    <message>
+        <source>Read INFO ...</source>
+        <translation>Читаем INFO ...</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P108).</source>
+        <translation>Потеряна связь с MEC16 (P108).</translation>
+    </message>
+    <message>
+        <source>Lost communication with MEC (P109).</source>
+        <translation>Потеряна связь с MEC (P109).</translation>
+    </message>
+    <message>
+        <source>Read INFO complete.</source>
+        <translation>Чтение INFO завершено.</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P110).</source>
+        <translation>Потеряна связь с MEC16 (P110).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P111).</source>
+        <translation>Потеряна связь с MEC16 (P111).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P112)</source>
+        <translation>Потеряна связь с MEC16 (P112)</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P100).</source>
+        <translation>Потеряна связь с MEC16 (P100).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P101).</source>
+        <translation>Потеряна связь с MEC16 (P101).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (P102)</source>
+        <translation>Потеряна связь с MEC16 (P102)</translation>
+    </message>
+    <message>
+        <source>request for block %1 of %2</source>
+        <translation>запрос блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>answer to block %1 of %2</source>
+        <translation>ответ на блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>-&gt; Предупреждение!</source>
+        <translation>-&gt; Предупреждение!</translation>
+    </message>
+    <message>
+        <source>-&gt; Записываемый файл короче!</source>
+        <translation>-&gt; Записываемый файл короче флеш-памяти!</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W102)</source>
+        <translation>Потеряна связь с MEC16 (W102)</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W104).</source>
+        <translation>Потеряна связь с MEC16 (W104).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W105).</source>
+        <translation>Потеряна связь с MEC16 (W105).</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W106)</source>
+        <translation>Потеряна связь с MEC16 (W106)</translation>
+    </message>
+    <message>
+        <source>Write FLASH complete.</source>
+        <translation>Запись FLASH завершена.</translation>
+    </message>
+    <message>
+        <source>Потеряна связь с MEC16 (W103)</source>
+        <translation>Потеряна связь с MEC16 (W103)</translation>
+    </message>
+    <message>
+        <source>Read and Write MEC   19_03_17</source>
+        <translation>Чтение и запись MEC   19_03_17</translation>
+    </message>
+    <message>
+        <source>Check connect to MEC</source>
+        <translation>Проверить связь с MEC</translation>
+    </message>
+    <message>
+        <source>If Green - Erase/Write allowed</source>
+        <translation>Зелёный: стирание и запись разрешены</translation>
+    </message>
+    <message>
+        <source>If Green - no Boot_Lock</source>
+        <translation>Зелёный: Boot_Lock не стоит</translation>
+    </message>
+    <message>
+        <source>Also need read INFO</source>
+        <translation>Читать и INFO</translation>
+    </message>
+    <message>
+        <source>Read FLASH MEC </source>
+        <translation>Читать FLASH MEC</translation>
+    </message>
+    <message>
+        <source>Also need erase INFO</source>
+        <translation>Стереть и INFO</translation>
+    </message>
+    <message>
+        <source>Erase FLASH MEC16</source>
+        <translation>Стереть FLASH MEC16</translation>
+    </message>
+    <message>
+        <source>Also need write INFO</source>
+        <translation>Записать и INFO</translation>
+    </message>
+    <message>
+        <source>Write FLASH MEC16</source>
+        <translation>Записать FLASH MEC16</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>СПРАВКА</translation>
+    </message>
+    <message>
+        <source>STOP and EXIT</source>
+        <translation>СТОП и ВЫХОД</translation>
+    </message>
+    <message>
+        <source>answer to %1</source>
+        <translation>ответ на %1</translation>
+    </message>
+    <message>
+        <source>register read</source>
+        <translation>чтение регистра</translation>
+    </message>
+    <message>
+        <source>register write</source>
+        <translation>запись регистра</translation>
+    </message>
+</context>
+</TS>
