@@ -99,7 +99,7 @@ TEST(CliUsage, EveryCommandHasItsOwnHelpAndReadmeNamesNoOther) {
 // lists, the devices and simulated boards, or files.
 TEST(CliUsage, CompletionOffersAnOptionsValues) {
     EXPECT_EQ(Cli({"__complete", "ene", "read", "--timing"}).out, "wire\ninstant\n");
-    EXPECT_EQ(Cli({"__complete", "ite", "read", "--lang"}).out, "ru\nen\n");
+    EXPECT_EQ(Cli({"__complete", "ite", "read", "--lang"}).out, "en\nru\noriginal\n");
     EXPECT_EQ(Cli({"__complete", "jtag", "check", "--script"}).out, "<files>\n");
     const std::string devices = Cli({"__complete", "list", "--device"}).out;
     EXPECT_TRUE(devices.starts_with("usb\n")) << devices;
