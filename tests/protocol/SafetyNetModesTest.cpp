@@ -28,6 +28,10 @@ struct ModeCase {
     const char* name;
     const char* board;
     const char* mode; // as the mode table names it
+    // Replies of a plain read and write whose last byte was the FTDI chip's event character
+    // (the link told the chip how the phase's replies end); the others wait for its timer.
+    std::uint64_t readOnEventChar = 0;
+    std::uint64_t writeOnEventChar = 0;
 };
 
 void PrintTo(const ModeCase& c, std::ostream* out) {
@@ -198,6 +202,17 @@ TEST_P(SafetyNetModes, OptionsOffSendExactlyTodaysWireSequence) {
     EXPECT_TRUE(wire[0][0] == wire[1][0]) << "read";
     EXPECT_TRUE(wire[0][1] == wire[1][1]) << "write";
     EXPECT_TRUE(Backups().empty());
+}
+
+TEST_P(SafetyNetModes, EachStreamTellsTheFtdiChipTheByteItsRepliesEndWith) {
+    const std::string before = Pattern(Size(), 167, 5 * 29, 8, 5);
+    WriteFileBytes(dir.File("in.bin"), Pattern(Size(), 167, 13 * 29, 8, 13));
+    Start(before);
+    ASSERT_TRUE(Read(dir.File("out.bin"), {}));
+    EXPECT_EQ(sim->Jig().Stats().repliesOnEventChar, GetParam().readOnEventChar) << "read";
+    Start(before);
+    ASSERT_TRUE(Write(dir.File("in.bin"), {}));
+    EXPECT_EQ(sim->Jig().Stats().repliesOnEventChar, GetParam().writeOnEventChar) << "write";
 }
 
 TEST_P(SafetyNetModes, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
