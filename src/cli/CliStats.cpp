@@ -98,6 +98,10 @@ void CliStats::Print(std::uint64_t fileBytes, std::int64_t workerCpuNanos,
                 s ? " (includes the simulated JIG)" : "");
     if (!s)
         return;
+    std::printf("event character:  %llu of %llu replies ended in it and left the FTDI chip at "
+                "once\n",
+                static_cast<unsigned long long>(s->repliesOnEventChar),
+                static_cast<unsigned long long>(s->repliesOnEventChar + s->repliesOnTimer));
     if (s->shares.spanNanos > 0) {
         PrintShares(wall, s->shares);
         return;

@@ -285,12 +285,12 @@ TEST_P(SafetyNetModes, ReadEndsWithTheImagesFiguresAndItsJournalRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, SafetyNetModes,
                          ::testing::Values(ModeCase{"EnePcb2", "pcb2-v41", "ENE KB90XX"},
-                                           ModeCase{"EnePcb3", "pcb3", "ENE KB90XX"},
-                                           ModeCase{"NpcePcb2", "pcb2-npce", "NUVOTON spi"},
-                                           ModeCase{"NpcePcb3", "pcb3", "NUVOTON spi"},
-                                           ModeCase{"ItePcb2", "pcb2-ite", "ITE"},
-                                           ModeCase{"ItePcb3", "pcb3", "ITE"},
-                                           ModeCase{"JtagPcb3", "pcb3", "NUVOTON jtag"},
+                                           ModeCase{"EnePcb3", "pcb3", "ENE KB90XX", 514, 514},
+                                           ModeCase{"NpcePcb2", "pcb2-npce", "NUVOTON spi", 0, 512},
+                                           ModeCase{"NpcePcb3", "pcb3", "NUVOTON spi", 0, 512},
+                                           ModeCase{"ItePcb2", "pcb2-ite", "ITE", 539, 1064},
+                                           ModeCase{"ItePcb3", "pcb3", "ITE", 539, 1064},
+                                           ModeCase{"JtagPcb3", "pcb3", "NUVOTON jtag", 0, 1025},
                                            ModeCase{"EdidPcb2", "pcb2-v41", "EDID lcd"},
                                            ModeCase{"EdidPcb3", "pcb3", "EDID lcd"}),
                          [](const auto& info) { return std::string(info.param.name); });
