@@ -61,7 +61,8 @@ void JtagPhases::Note(const std::string& line) {
 
 void JtagPhases::Print() const {
     std::lock_guard lock(mutex_);
-    const bool sim = start_.jig;
+    // A virtual FTDI chip is plugged in only once the command first looks for a device.
+    const bool sim = Now().jig;
     std::printf("%-7s %9s %12s %12s %11s %14s %10s %10s\n", "phase", "wall s", "w+JIG+chip s",
                 "wall/(w+J+c)", "host lag s", "host CPU/wall", "to JIG", "from JIG");
     struct Row {
