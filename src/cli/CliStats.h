@@ -1,10 +1,12 @@
 #pragma once
 // --stats: wall time, CPU time and the simulated JIG's own figures of one command.
 #include "link/FtdiApi.h"
+#include "sim/SimTranscript.h"
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class CliStats {
   public:
@@ -18,3 +20,7 @@ class CliStats {
     std::int64_t processCpuStart_;
     std::int64_t threadCpuStart_;
 };
+
+// The figures of the simulated JIG the command talks to: in this process, or behind the
+// virtual FTDI chip of the usb backend; none for real hardware or a JIG in another process.
+std::optional<SimStats> JigStats(const std::shared_ptr<FtdiApi>& api);

@@ -1,7 +1,7 @@
 #pragma once
 // Figures of each phase of a "jtag" command (script, backup, read, erase, write), cut at the log
-// lines that open and close them: wall time, the simulated JIG's wire and own time, the host's
-// lag (its own time between a reply's arrival and its next command), the CPU time of the
+// lines that open and close them: wall time, the simulated JIG's wire, own and chip time, the
+// host's lag (its own time between a reply's arrival and its next command), the CPU time of the
 // thread that ran the phase (the engine's worker) and the bytes it moved each way. "other" is what
 // lies between the phases (the settings, the checks, the signals), "total" the whole command: every
 // second is in a row.
@@ -29,6 +29,7 @@ class JtagPhases {
         std::int64_t hostLagNanos = 0;
         std::int64_t threadCpu = 0;
         std::uint64_t toJig = 0, fromJig = 0;
+        bool jig = false; // a simulated JIG gave its figures
     };
     struct Phase {
         std::string name;

@@ -14,6 +14,10 @@ const char* WaitOutcomeText(WaitOutcome outcome) {
     return "?";
 }
 
+FT_STATUS FtdiDevice::SetChars(UCHAR, UCHAR, UCHAR, UCHAR) {
+    return FT_OK;
+}
+
 FT_STATUS FtdiApi::FT_GetDeviceInfoDetail(int, FtdiDeviceInfo*) {
     return FT_NOT_SUPPORTED;
 }
@@ -47,6 +51,9 @@ FT_STATUS FtdiApi::FT_SetTimeouts(FT_HANDLE handle, DWORD r, DWORD w) {
 }
 FT_STATUS FtdiApi::FT_SetLatencyTimer(FT_HANDLE handle, UCHAR ms) {
     FORWARD(SetLatencyTimer(ms));
+}
+FT_STATUS FtdiApi::FT_SetChars(FT_HANDLE handle, UCHAR ev, UCHAR evOn, UCHAR er, UCHAR erOn) {
+    FORWARD(SetChars(ev, evOn, er, erOn));
 }
 FT_STATUS FtdiApi::FT_Purge(FT_HANDLE handle, DWORD mask) {
     FORWARD(Purge(mask));

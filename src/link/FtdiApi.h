@@ -32,6 +32,8 @@ class FtdiApi {
     FT_STATUS FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR bits, UCHAR stop, UCHAR parity);
     FT_STATUS FT_SetTimeouts(FT_HANDLE handle, DWORD readMs, DWORD writeMs);
     FT_STATUS FT_SetLatencyTimer(FT_HANDLE handle, UCHAR ms);
+    FT_STATUS FT_SetChars(FT_HANDLE handle, UCHAR eventChar, UCHAR eventEnable, UCHAR errorChar,
+                          UCHAR errorEnable);
     FT_STATUS FT_Purge(FT_HANDLE handle, DWORD mask);
     FT_STATUS FT_Write(FT_HANDLE handle, const void* data, DWORD count, DWORD* written);
     FT_STATUS FT_Read(FT_HANDLE handle, void* data, DWORD count, DWORD* got);

@@ -15,6 +15,11 @@ class FtdiDevice {
     virtual FT_STATUS SetDataCharacteristics(UCHAR bits, UCHAR stop, UCHAR parity) = 0;
     virtual FT_STATUS SetTimeouts(DWORD readMs, DWORD writeMs) = 0;
     virtual FT_STATUS SetLatencyTimer(UCHAR ms) = 0;
+    // The chip sends what it holds as soon as it receives `eventChar` (when `eventEnable`), not
+    // when its latency timer runs out. A backend whose driver has no event character (a tty)
+    // takes the call and keeps working as before.
+    virtual FT_STATUS SetChars(UCHAR eventChar, UCHAR eventEnable, UCHAR errorChar,
+                               UCHAR errorEnable);
     virtual FT_STATUS Purge(DWORD mask) = 0;
     // Blocks until all bytes are handed to the device or the write time-out passes.
     virtual FT_STATUS Write(const void* data, DWORD count, DWORD* written) = 0;

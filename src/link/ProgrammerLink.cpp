@@ -12,6 +12,7 @@ void ProgrammerLink::Adopt(FT_HANDLE handle) {
     Close();
     std::lock_guard lock(handleMutex_);
     handle_ = handle;
+    replyEnd_.reset();
     if (handle_ && cancel_.load())
         handle_->Interrupt();
 }
@@ -52,6 +53,14 @@ ProgrammerLink::ModeFrame(char pcb3Prefix, std::initializer_list<std::uint8_t> c
         frame.push_back(static_cast<std::uint8_t>(pcb3Prefix));
     frame.insert(frame.end(), command.begin(), command.end());
     return frame;
+}
+
+void ProgrammerLink::RepliesEndWith(std::optional<std::uint8_t> last) {
+    if (!handle_ || (replyEnd_ && *replyEnd_ == last))
+        return;
+    // A chip that refuses it only keeps its latency timer, so the outcome changes nothing.
+    api_->FT_SetChars(handle_, last.value_or(0), last ? 1 : 0, 0, 0);
+    replyEnd_ = last;
 }
 
 bool ProgrammerLink::Send(std::span<const std::uint8_t> frame) {

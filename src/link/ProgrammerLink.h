@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,6 +44,12 @@ class ProgrammerLink {
     // Prepends the PCB3 mode letter when the JIG is a PCB3.
     std::vector<std::uint8_t> ModeFrame(char pcb3Prefix,
                                         std::initializer_list<std::uint8_t> command) const;
+
+    // The last byte of every reply the current phase waits for, or none where it is not known:
+    // the FTDI chip then sends a reply once that byte arrives instead of holding it for its
+    // latency timer. Only a change reaches the chip (each one is a USB control transfer); the
+    // bytes on the wire stay the same either way.
+    void RepliesEndWith(std::optional<std::uint8_t> last);
 
     // One FT_Write of the whole frame; true when every byte went out.
     bool Send(std::span<const std::uint8_t> frame);
@@ -79,6 +86,8 @@ class ProgrammerLink {
 
     std::shared_ptr<FtdiApi> api_;
     FT_HANDLE handle_ = nullptr;
+    // What the open device was last told by RepliesEndWith; unset until it is told.
+    std::optional<std::optional<std::uint8_t>> replyEnd_;
     std::atomic<bool> cancel_{false};
     mutable std::mutex handleMutex_; // only between Cancel() and Adopt()/Close()
 };

@@ -26,7 +26,7 @@ class M328Bootloader : public SimProgram {
                 ctx.Tx('G');
                 for (std::size_t i = 0; i < kBlock; ++i)
                     written_.push_back(ctx.Rx());
-                ctx.Busy(4500us, "programming a flash page"); // one flash page
+                ctx.ChipBusy(4500us, "programming a flash page"); // one flash page
                 ctx.Tx('+');
             } else {
                 ctx.UpdateBoard([&](SimBoardState& s) { s.m328Image = written_; });

@@ -111,7 +111,7 @@ class M88Bootloader : public SimProgram {
     }
 
     void Erase(SimContext& ctx) {
-        ctx.Busy(100ms, "erasing the application flash");
+        ctx.ChipBusy(100ms, "erasing the application flash");
         ctx.UpdateBoard([](SimBoardState& b) { b.m88Image.assign(kFlashSize, 0xFF); });
         erased_ = true;
         records_ = 0;
@@ -130,7 +130,7 @@ class M88Bootloader : public SimProgram {
             ctx.Tx(kRecordBad);
             return;
         }
-        ctx.Busy(1200us, "programming a record"); // a quarter of a page write
+        ctx.ChipBusy(1200us, "programming a record"); // a quarter of a page write
         ctx.UpdateBoard([&](SimBoardState& b) {
             for (std::size_t i = 0; i < r->data.size(); ++i)
                 b.m88Image[r->address + i] &= r->data[i]; // programming only clears bits

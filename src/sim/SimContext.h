@@ -24,6 +24,13 @@ class SimContext {
     void Busy(std::chrono::nanoseconds duration, const std::string& doing) {
         jig_.Busy(duration, doing);
     }
+    // The same, where the MCU waits for the chip (an erase, programming): chip time in the
+    // statistics.
+    void ChipBusy(std::chrono::nanoseconds duration, const std::string& doing) {
+        jig_.Busy(duration, doing, SimTimeline::Chip);
+    }
+    // The chip works on its own for `duration` while the MCU goes on (an erase it polls).
+    void ChipWorks(std::chrono::nanoseconds duration) { jig_.ChipWorks(duration); }
 
     // The next byte, when it is one of `accepted`; anything else is a protocol surprise at
     // `step` (the firmware ignores it, with the rest of the host's write it came in) and the

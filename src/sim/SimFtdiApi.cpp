@@ -130,6 +130,13 @@ FT_STATUS SimDevice::SetLatencyTimer(UCHAR ms) {
     return FT_OK;
 }
 
+FT_STATUS SimDevice::SetChars(UCHAR eventChar, UCHAR eventEnable, UCHAR, UCHAR) {
+    if (jig_->Vanished())
+        return FT_IO_ERROR;
+    jig_->SetHostEventChar(eventEnable ? std::optional<std::uint8_t>(eventChar) : std::nullopt);
+    return FT_OK;
+}
+
 FT_STATUS SimDevice::Purge(DWORD mask) {
     if (jig_->Vanished())
         return FT_IO_ERROR;

@@ -41,6 +41,8 @@ class SimDevice : public FtdiDevice {
     FT_STATUS SetDataCharacteristics(UCHAR bits, UCHAR stop, UCHAR parity) override;
     FT_STATUS SetTimeouts(DWORD readMs, DWORD writeMs) override;
     FT_STATUS SetLatencyTimer(UCHAR ms) override;
+    FT_STATUS SetChars(UCHAR eventChar, UCHAR eventEnable, UCHAR errorChar,
+                       UCHAR errorEnable) override;
     FT_STATUS Purge(DWORD mask) override;
     FT_STATUS Write(const void* data, DWORD count, DWORD* written) override;
     FT_STATUS Read(void* data, DWORD count, DWORD* got) override;

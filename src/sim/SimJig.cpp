@@ -8,7 +8,8 @@
 SimJig::SimJig(const Scenario& scenario, bool silent)
     : scenario_(std::make_unique<const Scenario>(scenario)), silent_(silent),
       modules_(MakeSimModules(scenario)), wire_(started_, scenario.timing == SimTiming::Wire),
-      faults_(scenario_->faults), transcript_(started_, scenario.transcriptBytes) {
+      faults_(scenario_->faults),
+      transcript_(started_, scenario.transcriptBytes, scenario.timing == SimTiming::Wire) {
     board_.pcb3 = scenario.pcb3;
     board_.versionText = scenario.versionText;
     board_.firmwareTag = scenario.firmwareTag;
@@ -139,7 +140,10 @@ std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
     for (;;) {
         CheckRunning(lock);
         const Deadline now = SteadyClock::now();
+        const std::optional<Deadline> arrived = uart_.NextArrival();
         if (std::optional<std::uint8_t> b = uart_.Take(now)) {
+            transcript_.Timed(SimTimeline::SimLag, *arrived, now);
+            mcuAwake_ = now;
             rxWaiting_ = false;
             faults_.HostByteTaken();
             CheckVanishLocked();
@@ -148,6 +152,7 @@ std::optional<std::uint8_t> SimJig::RxUntil(Deadline deadline) {
         }
         if (now >= deadline) {
             rxWaiting_ = false;
+            mcuAwake_ = now;
             return std::nullopt;
         }
         if (!rxWaiting_) {
@@ -177,6 +182,7 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
     if (count == 0)
         return;
     uart_.Sent(count);
+    transcript_.Timed(SimTimeline::SimLag, mcuAwake_, SteadyClock::now());
     const SimFaults::Reply reply = faults_.PlanReply(count);
     const Deadline now = SteadyClock::now() + reply.delay;
     for (std::size_t i = 0; i < count; ++i) {
@@ -186,7 +192,10 @@ void SimJig::Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudA
         if (wire_.BaudsDiffer())
             b = SimWire::Garble(*b);
         const Deadline visible = wire_.JigSends(*b, now, reply.Later(i));
-        transcript_.ToHost(data[i], visible);
+        transcript_.ToHost(data[i], visible, wire_.IsEventChar(*b));
+        const Deadline onWire = wire_.JigTxEnd();
+        transcript_.Timed(SimTimeline::Wire, onWire - SimWire::ByteTime(wire_.JigBaud()), onWire);
+        transcript_.Timed(SimTimeline::Usb, onWire, visible);
     }
     faults_.ReplyDone();
     CheckVanishLocked();
@@ -218,19 +227,35 @@ std::vector<SimSurprise> SimJig::Surprises() {
     return transcript_.Surprises();
 }
 
-void SimJig::Busy(std::chrono::nanoseconds duration, const std::string& doing) {
+void SimJig::Busy(std::chrono::nanoseconds duration, const std::string& doing,
+                  SimTimeline::Kind kind) {
     std::unique_lock lock(mutex_);
     CheckRunning(lock);
     uart_.Busy(duration, doing);
     transcript_.JigWorked(duration);
-    if (scenario_->timing != SimTiming::Wire)
+    if (!WireTiming())
         return;
     busy_ = true;
-    const Deadline until = SteadyClock::now() + duration;
+    const Deadline from = SteadyClock::now();
+    transcript_.Timed(SimTimeline::SimLag, mcuAwake_, from);
+    const Deadline until = from + duration;
     while (!stop_ && !vanished_.load() && SteadyClock::now() < until)
         cv_.wait_until(lock, until);
     busy_ = false;
+    transcript_.Timed(kind, from, until);
+    mcuAwake_ = SteadyClock::now();
+    transcript_.Timed(SimTimeline::SimLag, until, mcuAwake_);
     cv_.notify_all();
+}
+
+void SimJig::ChipWorks(std::chrono::nanoseconds duration) {
+    std::lock_guard lock(mutex_);
+    const Deadline now = SteadyClock::now();
+    transcript_.Timed(SimTimeline::Chip, now, now + duration);
+}
+
+bool SimJig::WireTiming() const {
+    return scenario_->timing == SimTiming::Wire;
 }
 
 void SimJig::SetJigBaud(std::uint32_t baud) {
@@ -250,9 +275,12 @@ void SimJig::HostWrite(const std::uint8_t* data, std::size_t count) {
         transcript_.HostWrites(now);
         ++hostWrites_;
         const Deadline leaves = wire_.HostWriteLeaves(now);
+        const std::chrono::nanoseconds byteTime = SimWire::ByteTime(wire_.HostBaud());
+        transcript_.Timed(SimTimeline::Usb, now, leaves);
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint8_t b = data[i];
             const Deadline at = wire_.HostByteArrives(leaves);
+            transcript_.Timed(SimTimeline::Wire, at - byteTime, at);
             transcript_.ToJig(b);
             const bool garbled = wire_.BaudsDiffer();
             uart_.Arrive(garbled ? SimWire::Garble(b) : b, at, hostWrites_, garbled);
@@ -357,6 +385,11 @@ void SimJig::SetHostBaud(std::uint32_t baud) {
 void SimJig::SetHostLatency(int ms) {
     std::lock_guard lock(mutex_);
     wire_.SetLatency(ms);
+}
+
+void SimJig::SetHostEventChar(std::optional<std::uint8_t> b) {
+    std::lock_guard lock(mutex_);
+    wire_.SetEventChar(b);
 }
 
 void SimJig::WakeWaiters() {

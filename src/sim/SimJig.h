@@ -59,6 +59,7 @@ class SimJig {
     void HostPurge(bool rx, bool tx);
     void SetHostBaud(std::uint32_t baud);
     void SetHostLatency(int ms);
+    void SetHostEventChar(std::optional<std::uint8_t> b);
     void WakeWaiters();
     bool Vanished() const { return vanished_.load(); }
     bool Silent() const { return silent_; }
@@ -95,7 +96,12 @@ class SimJig {
     // `baudAfter` (non-zero): the UART changes speed once these bytes are out, before the
     // host can see them.
     void Tx(const std::uint8_t* data, std::size_t count, std::uint32_t baudAfter = 0);
-    void Busy(std::chrono::nanoseconds duration, const std::string& doing);
+    // `kind`: whose time it is, the MCU's own or the chip's that the MCU waits for.
+    void Busy(std::chrono::nanoseconds duration, const std::string& doing,
+              SimTimeline::Kind kind = SimTimeline::Jig);
+    // The chip works on its own clock from now on (an erase the host polls).
+    void ChipWorks(std::chrono::nanoseconds duration);
+    bool WireTiming() const;
     void SetJigBaud(std::uint32_t baud);
     void Surprise(const std::string& step, std::vector<std::uint8_t> bytes);
     bool LastRxGarbled();
@@ -118,6 +124,9 @@ class SimJig {
     SimBoardState board_;
     std::uint64_t hostWrites_ = 0;
     bool rxWaiting_ = false;
+    // When the MCU's thread last took a byte or ended a busy spell: its own time until it works
+    // or answers next is the simulator's, not the JIG's.
+    Deadline mcuAwake_ = started_;
     bool busy_ = false;
     bool stop_ = false;
     bool resetPressed_ = false;

@@ -12,6 +12,12 @@ void SimTranscript::HostWrites(Deadline now) {
     if (lastReplyVisible_ > lastHostWrite_ && now > lastReplyVisible_)
         stats_.hostLagNanos +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(now - lastReplyVisible_).count();
+    if (replySinceWrite_)
+        ++(lastOnEventChar_ ? stats_.repliesOnEventChar : stats_.repliesOnTimer);
+    replySinceWrite_ = false;
+    // Two writes without a reply between them: the host's time runs from the first.
+    if (lastHostWrite_ > started_)
+        Timed(SimTimeline::Host, std::max(lastReplyVisible_, lastHostWrite_), now);
     lastHostWrite_ = now;
 }
 
@@ -28,8 +34,10 @@ void SimTranscript::ToJig(std::uint8_t byte) {
     ++stats_.bytesToJig;
 }
 
-void SimTranscript::ToHost(std::uint8_t byte, Deadline visible) {
+void SimTranscript::ToHost(std::uint8_t byte, Deadline visible, bool eventChar) {
     lastReplyVisible_ = std::max(lastReplyVisible_, visible);
+    lastOnEventChar_ = eventChar;
+    replySinceWrite_ = true;
     Keep({false, byte, MicrosNow()});
     ++stats_.bytesToHost;
 }
@@ -51,5 +59,6 @@ std::vector<std::uint8_t> SimTranscript::Bytes(bool toJig) const {
 SimStats SimTranscript::Stats(std::int64_t wireNanos) const {
     SimStats stats = stats_;
     stats.wireNanos = wireNanos;
+    stats.shares = timeline_.Shares();
     return stats;
 }

@@ -19,6 +19,15 @@ Deadline SimWire::ToFrame(Deadline t) const {
     return started_ + std::chrono::ceil<Millis>(t - started_);
 }
 
+Deadline SimWire::SendPacket(Deadline at) {
+    const Deadline visible = ToFrame(at);
+    std::size_t earlier = std::min(chunkBytes_ - 1, toHost_.size());
+    for (auto it = toHost_.rbegin(); earlier > 0; ++it, --earlier)
+        it->visible = std::min(it->visible, visible);
+    chunkBytes_ = 0;
+    return visible;
+}
+
 Deadline SimWire::HostByteArrives(Deadline leaves) {
     if (!wire_)
         return leaves;
@@ -41,16 +50,10 @@ Deadline SimWire::JigSends(std::uint8_t b, Deadline now, std::chrono::nanosecond
             chunkBytes_ = 0;
         }
         ++chunkBytes_;
-        visible = chunkFlush_;
-        if (chunkBytes_ == kUsbPacketPayload) {
-            // A full packet leaves at once, and takes the bytes before it along.
-            visible = ToFrame(jigTxEnd_);
-            std::size_t earlier = std::min(chunkBytes_ - 1, toHost_.size());
-            for (auto it = toHost_.rbegin(); earlier > 0; ++it, --earlier)
-                it->visible = std::min(it->visible, visible);
-            chunkBytes_ = 0;
-        }
-        visible = ToFrame(visible);
+        visible = ToFrame(chunkFlush_);
+        // A full packet, or the event character, leaves at once and takes the bytes before it.
+        if (chunkBytes_ == kUsbPacketPayload || IsEventChar(b))
+            visible = SendPacket(jigTxEnd_);
     }
     visible += later;
     toHost_.push_back({b, visible});

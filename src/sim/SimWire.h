@@ -26,6 +26,10 @@ class SimWire {
     std::uint32_t JigBaud() const { return jigBaud_; }
     bool BaudsDiffer() const { return hostBaud_ != jigBaud_; }
     void SetLatency(int ms);
+    // The FTDI chip's event character: receiving it sends what the chip holds at the next USB
+    // frame instead of when the latency timer runs out.
+    void SetEventChar(std::optional<std::uint8_t> b) { eventChar_ = b; }
+    bool IsEventChar(std::uint8_t b) const { return eventChar_ == b; }
 
     // ---- host to JIG
     // A write leaves the host with the next USB frame.
@@ -39,6 +43,8 @@ class SimWire {
     // Queues a byte the JIG sends at `now`, `later` after the wire would show it; returns when
     // the host sees it.
     Deadline JigSends(std::uint8_t b, Deadline now, std::chrono::nanoseconds later);
+    // When the last byte the JIG sent is out of its UART.
+    Deadline JigTxEnd() const { return jigTxEnd_; }
     std::size_t Visible(Deadline now) const;
     std::optional<Deadline> NextVisible(Deadline now) const;
     // Takes at most `count` of the bytes visible at `now`.
@@ -57,6 +63,8 @@ class SimWire {
         Deadline visible;
     };
     Deadline ToFrame(Deadline t) const; // the next 1 ms USB frame
+    // The chip's packet leaves now: its bytes are seen at the frame after `at`.
+    Deadline SendPacket(Deadline at);
 
     const Deadline started_;
     const bool wire_;
@@ -64,6 +72,7 @@ class SimWire {
     std::uint32_t hostBaud_ = 921600;
     std::uint32_t jigBaud_ = 921600;
     int latencyMs_ = 16;
+    std::optional<std::uint8_t> eventChar_;
     Deadline hostTxEnd_ = started_;
     Deadline jigTxEnd_ = started_;
     Deadline chunkFlush_ = started_;

@@ -2,9 +2,11 @@
 // What sits behind a virtual FTDI chip's UART: the simulated JIG in this process, or the
 // pseudo-terminal of tolvane-jig-sim.
 #include "link/WaitTypes.h"
+#include "sim/SimTranscript.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 class ChipBacking {
   public:
@@ -22,8 +24,11 @@ class ChipBacking {
     virtual void Purge(bool fromJig, bool toJig) = 0;
     virtual void SetBaud(std::uint32_t baud) = 0;
     virtual void SetLatency(int ms) = 0;
+    virtual void SetEventChar(std::optional<std::uint8_t> b) = 0;
     // Bytes handed to the UART that have not left it yet.
     virtual std::size_t Sending() = 0;
     virtual bool Gone() = 0;
+    // The simulated JIG's statistics, when it runs in this process.
+    virtual bool Stats(SimStats* /*stats*/) { return false; }
     virtual void Unplug() = 0;
 };

@@ -399,6 +399,11 @@ int tolvane_virtual_usb_settings(int index, unsigned* baud, int* latencyMs) {
     return 0;
 }
 
+int tolvane_virtual_usb_stats(int index, SimStats* stats) {
+    const std::shared_ptr<VirtualChip> chip = VirtualBus::Get().Chip(index);
+    return chip && chip->Stats(stats) ? 0 : -1;
+}
+
 const char* tolvane_virtual_usb_describe(void) {
     static thread_local std::string text;
     text = VirtualBus::Get().Describe();

@@ -21,6 +21,7 @@ class PtyBacking : public ChipBacking {
     void Purge(bool fromJig, bool toJig) override;
     void SetBaud(std::uint32_t baud) override;
     void SetLatency(int /*ms*/) override {}
+    void SetEventChar(std::optional<std::uint8_t> /*b*/) override {}
     std::size_t Sending() override;
     bool Gone() override { return gone_.load(); }
     void Unplug() override { gone_.store(true); }

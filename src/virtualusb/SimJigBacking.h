@@ -21,8 +21,13 @@ class SimJigBacking : public ChipBacking {
     void Purge(bool fromJig, bool toJig) override { jig_->HostPurge(fromJig, toJig); }
     void SetBaud(std::uint32_t baud) override { jig_->SetHostBaud(baud); }
     void SetLatency(int ms) override { jig_->SetHostLatency(ms); }
+    void SetEventChar(std::optional<std::uint8_t> b) override { jig_->SetHostEventChar(b); }
     std::size_t Sending() override { return jig_->HostTxPending(); }
     bool Gone() override { return jig_->Vanished(); }
+    bool Stats(SimStats* stats) override {
+        *stats = jig_->Stats();
+        return true;
+    }
     void Unplug() override { jig_->Vanish(); }
 
   private:

@@ -114,6 +114,9 @@ int VirtualChip::VendorOut(std::uint8_t request, std::uint16_t value, std::uint1
         bitMode_ = value;
         return 0;
     case kSetEventChar:
+        backing_->SetEventChar(value & 0x100 ? std::optional<std::uint8_t>(value & 0xFF)
+                                             : std::nullopt);
+        return 0;
     case kSetErrorChar:
         return 0;
     default:

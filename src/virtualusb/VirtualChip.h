@@ -25,6 +25,7 @@ class VirtualChip {
     const std::string& Serial() const { return serial_; }
     bool Unplugged() { return backing_->Gone(); }
     void Unplug() { backing_->Unplug(); }
+    bool Stats(SimStats* stats) { return backing_->Stats(stats); }
 
     // One handle at a time may claim the interface.
     int Claim(const void* owner);

@@ -3,6 +3,8 @@
 // and the usb backend tells a virtual chip from real hardware.
 #include <cstddef>
 
+struct SimStats;
+
 extern "C" {
 // Unplugs every virtual chip and plugs new ones: one per device of the scenario (board and
 // scenario file as tolvane-jig-sim takes them; timing "wire" or "instant"), or, with `pty`, one
@@ -15,6 +17,9 @@ int tolvane_virtual_usb_unplug(int index);
 // The baud rate chip `index` runs its UART at, as it decoded the divisor it was sent, and its
 // latency timer. Returns 0, or -1 without such a chip.
 int tolvane_virtual_usb_settings(int index, unsigned* baud, int* latencyMs);
+// The statistics of the simulated JIG behind chip `index`. Returns 0, or -1 without a chip or
+// with a JIG in another process.
+int tolvane_virtual_usb_stats(int index, SimStats* stats);
 // One line on what is plugged in, for the program's own description of the link.
 const char* tolvane_virtual_usb_describe(void);
 }

@@ -28,6 +28,10 @@ struct ModeCase {
     const char* name;
     const char* board;
     const char* mode; // as the mode table names it
+    // Replies of a plain read and write whose last byte was the FTDI chip's event character
+    // (the link told the chip how the phase's replies end); the others wait for its timer.
+    std::uint64_t readOnEventChar = 0;
+    std::uint64_t writeOnEventChar = 0;
 };
 
 void PrintTo(const ModeCase& c, std::ostream* out) {
@@ -200,6 +204,17 @@ TEST_P(SafetyNetModes, OptionsOffSendExactlyTodaysWireSequence) {
     EXPECT_TRUE(Backups().empty());
 }
 
+TEST_P(SafetyNetModes, EachStreamTellsTheFtdiChipTheByteItsRepliesEndWith) {
+    const std::string before = Pattern(Size(), 167, 5 * 29, 8, 5);
+    WriteFileBytes(dir.File("in.bin"), Pattern(Size(), 167, 13 * 29, 8, 13));
+    Start(before);
+    ASSERT_TRUE(Read(dir.File("out.bin"), {}));
+    EXPECT_EQ(sim->Jig().Stats().repliesOnEventChar, GetParam().readOnEventChar) << "read";
+    Start(before);
+    ASSERT_TRUE(Write(dir.File("in.bin"), {}));
+    EXPECT_EQ(sim->Jig().Stats().repliesOnEventChar, GetParam().writeOnEventChar) << "write";
+}
+
 TEST_P(SafetyNetModes, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
     const std::string image = Pattern(Size(), 167, 9 * 29, 8, 9);
     // Where the chip's first bytes cross the wire in a clean read: the flip goes 100 bytes on.
@@ -270,12 +285,12 @@ TEST_P(SafetyNetModes, ReadEndsWithTheImagesFiguresAndItsJournalRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, SafetyNetModes,
                          ::testing::Values(ModeCase{"EnePcb2", "pcb2-v41", "ENE KB90XX"},
-                                           ModeCase{"EnePcb3", "pcb3", "ENE KB90XX"},
-                                           ModeCase{"NpcePcb2", "pcb2-npce", "NUVOTON spi"},
-                                           ModeCase{"NpcePcb3", "pcb3", "NUVOTON spi"},
-                                           ModeCase{"ItePcb2", "pcb2-ite", "ITE"},
-                                           ModeCase{"ItePcb3", "pcb3", "ITE"},
-                                           ModeCase{"JtagPcb3", "pcb3", "NUVOTON jtag"},
+                                           ModeCase{"EnePcb3", "pcb3", "ENE KB90XX", 514, 514},
+                                           ModeCase{"NpcePcb2", "pcb2-npce", "NUVOTON spi", 0, 512},
+                                           ModeCase{"NpcePcb3", "pcb3", "NUVOTON spi", 0, 512},
+                                           ModeCase{"ItePcb2", "pcb2-ite", "ITE", 539, 1064},
+                                           ModeCase{"ItePcb3", "pcb3", "ITE", 539, 1064},
+                                           ModeCase{"JtagPcb3", "pcb3", "NUVOTON jtag", 0, 1025},
                                            ModeCase{"EdidPcb2", "pcb2-v41", "EDID lcd"},
                                            ModeCase{"EdidPcb3", "pcb3", "EDID lcd"}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -115,6 +115,29 @@ TEST(VirtualChip, AskingForLessTimeThanTheLatencyTimerGivesAUsbTimeOut) {
     EXPECT_EQ(latency, 250);
 }
 
+// A reply that ends in the event character leaves at the next USB frame and takes what the chip
+// held along; any other short reply waits for the latency timer (255 ms here).
+TEST(VirtualChip, TheEventCharacterSendsWhatTheChipHoldsAtOnce) {
+    PlugVirtualChips("pcb3", "{}", "wire");
+    OpenChip chip;
+    ASSERT_TRUE(chip.opened);
+    ASSERT_EQ(ftdi_set_baudrate(chip.ctx, 921600), 0);
+    ASSERT_EQ(ftdi_set_latency_timer(chip.ctx, 255), 0);
+    std::vector<std::uint8_t> raw;
+    chip.Bulk(&raw, 1000); // the status packet that was due; the next one is 255 ms away
+    const unsigned char call = 'B';
+    ASSERT_EQ(ftdi_set_event_char(chip.ctx, 'X', 1), 0);
+    ASSERT_EQ(ftdi_write_data(chip.ctx, &call, 1), 1);
+    EXPECT_EQ(chip.Bulk(&raw, 50), LIBUSB_ERROR_TIMEOUT);
+    EXPECT_TRUE(raw.empty());
+
+    ASSERT_EQ(ftdi_set_event_char(chip.ctx, '\n', 1), 0);
+    ASSERT_EQ(ftdi_write_data(chip.ctx, &call, 1), 1);
+    ASSERT_EQ(chip.Bulk(&raw, 100), LIBUSB_SUCCESS);
+    ASSERT_GE(raw.size(), 2u);
+    EXPECT_EQ(std::string(raw.begin() + 2, raw.end()), kPcb3Answer + kPcb3Answer);
+}
+
 TEST(VirtualChip, BaudDivisorsDecodeToTheRatesLibftdiAimedAt) {
     // Divisors as libftdi encodes them for an FT232R.
     EXPECT_EQ(FtdiBaudFromDivisor(0x8003, 0), 923077u); // 921600

@@ -129,6 +129,19 @@ FT_STATUS UsbDevice::SetLatencyTimer(UCHAR ms) {
     return ftdi_set_latency_timer(ctx_, ms) == 0 ? FT_OK : FT_IO_ERROR;
 }
 
+FT_STATUS UsbDevice::SetChars(UCHAR eventChar, UCHAR eventEnable, UCHAR errorChar,
+                              UCHAR errorEnable) {
+    if (ftdi_set_event_char(ctx_, eventChar, eventEnable) != 0)
+        return FT_IO_ERROR;
+    const int error = errorEnable ? errorChar : -1;
+    if (error != errorChar_) {
+        if (ftdi_set_error_char(ctx_, errorChar, errorEnable) != 0)
+            return FT_IO_ERROR;
+        errorChar_ = error;
+    }
+    return FT_OK;
+}
+
 FT_STATUS UsbDevice::Purge(DWORD mask) {
     int r = 0;
     if (mask & FT_PURGE_RX) {

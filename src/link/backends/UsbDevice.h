@@ -25,6 +25,8 @@ class UsbDevice : public FtdiDevice {
     FT_STATUS SetDataCharacteristics(UCHAR bits, UCHAR stop, UCHAR parity) override;
     FT_STATUS SetTimeouts(DWORD readMs, DWORD writeMs) override;
     FT_STATUS SetLatencyTimer(UCHAR ms) override;
+    FT_STATUS SetChars(UCHAR eventChar, UCHAR eventEnable, UCHAR errorChar,
+                       UCHAR errorEnable) override;
     FT_STATUS Purge(DWORD mask) override;
     FT_STATUS Write(const void* data, DWORD count, DWORD* written) override;
     FT_STATUS Read(void* data, DWORD count, DWORD* got) override;
@@ -47,6 +49,9 @@ class UsbDevice : public FtdiDevice {
     ftdi_context* const ctx_;
     std::thread reader_;
     Millis readTimeout_{300};
+    // The error character as the chip last took it (off after it is opened): each setting is a
+    // USB control transfer, so an unchanged one is not sent again.
+    int errorChar_ = -1;
 
     std::mutex mutex_;
     std::condition_variable changed_;

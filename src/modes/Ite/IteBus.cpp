@@ -57,6 +57,8 @@ std::vector<std::uint8_t> BlockWrite(bool pcb3, std::span<const std::uint8_t> bl
 } // namespace IteFrames
 
 IteReply IteBus::Exchange(std::span<const std::uint8_t> frame, Millis bound) {
+    // Every answer but a data read's value is "o" when it went well; a data read is rare.
+    link_.RepliesEndWith(Ite::kDone);
     if (!link_.Send(frame))
         return {WaitOutcome::DeviceError, 0};
     // The first byte is the answer; anything queued behind it is stale and is dropped with it.

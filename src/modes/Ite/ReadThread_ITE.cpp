@@ -259,6 +259,7 @@ bool ReadThread_ITE::ReadBlock(int number, const BlockSink& sink) {
     const IteText error = IteTexts::kBlockReadError + std::to_string(number);
     Reply r;
     r.outcome = WaitOutcome::DeviceError;
+    s_.link.RepliesEndWith(Ite::kDone); // the block, then "o"
     if (s_.link.Send(IteFrames::BlockRead(bus_.Pcb3())))
         r = s_.link.Expect(Ite::kReadReply, s_.bounds.block, step.en);
     if (r.Lost()) {

@@ -109,7 +109,7 @@ void Kb901xEngine::Read(const std::string& file) {
     s_.port.EnableControl(Kb90::kExitButton, false);
     s_.port.Log(CurrentTimeLine());
     // The start command goes out before the worker exists, so the link has one user at a time.
-    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
+    Kb90StartStream(s_, 'R');
     s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_KB90(s_).Read(); });
 }
 
@@ -147,7 +147,7 @@ void Kb901xEngine::StartWrite() {
     if (!s_.run.Safety().backup) {
         s_.run.Record().Started([this](const std::string& line) { s_.port.Log(line); });
         s_.run.Progress().Erasing(); // the JIG erases the whole flash on 'W'
-        s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
+        Kb90StartStream(s_, 'W');
     }
     s_.run.StartWorker(Activity::Writing, [this] { return ReadThread_KB90(s_).Write(); });
 }

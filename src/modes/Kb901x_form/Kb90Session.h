@@ -70,3 +70,11 @@ struct Kb90Session {
 };
 
 std::string BlockStep(const char* what, int block);
+
+// Starts a read ('R') or write ('W') stream. On a PCB3 the replies the host waits for within it
+// end in 'G' (a block's status, a block's acknowledgement), so the FTDI chip need not hold them
+// for its latency timer; on a PCB2 no reply's last byte is known beforehand.
+inline void Kb90StartStream(Kb90Session& s, std::uint8_t command) {
+    s.link.RepliesEndWith(s.link.IsPcb3() ? std::optional<std::uint8_t>('G') : std::nullopt);
+    s.link.Send(s.link.ModeFrame(Kb90::kPcb3Prefix, {command}));
+}

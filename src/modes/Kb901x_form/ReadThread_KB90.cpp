@@ -124,7 +124,7 @@ bool ReadThread_KB90::ReadWholeFlash(std::vector<std::uint8_t>& image) {
     image.clear();
     image.reserve(Kb90::kFlashSize);
     s_.port.SetGauge(0);
-    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
+    Kb90StartStream(s_, 'R');
     const PassEnd end = ReadPass([&image](const std::uint8_t* data, int) {
         image.insert(image.end(), data, data + Kb90::kBlockSize);
         return true;
@@ -245,7 +245,7 @@ void ReadThread_KB90::WriteOperation() {
         s_.port.SetGauge(0);
         s_.run.Record().Started([this](const std::string& line) { Log(line); });
         s_.run.Progress().Erasing(); // the JIG erases the whole flash on 'W'
-        s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'W'}));
+        Kb90StartStream(s_, 'W');
     }
     WriteLoop();
 }
@@ -385,7 +385,7 @@ void ReadThread_KB90::VerifyByReadBack() {
     int blocks = 0;
     std::size_t position = 0;
     s_.run.StartVerify(s_.image);
-    s_.link.Send(s_.link.ModeFrame(Kb90::kPcb3Prefix, {'R'}));
+    Kb90StartStream(s_, 'R');
     for (;;) {
         if (!AwaitBlock(BlockStep("read-back block", blocks + 1)))
             return EndWriteLost(true);

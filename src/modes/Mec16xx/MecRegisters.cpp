@@ -11,6 +11,7 @@
 namespace {
 constexpr std::size_t kRegReadReply = 5;
 constexpr std::size_t kRegWriteReply = 1;
+// A register read's value is followed by it too: so it ends every register reply that counts.
 constexpr std::uint8_t kRegWriteTook = 0x01;
 
 std::string Hex(std::uint32_t value, int digits) {
@@ -76,6 +77,7 @@ void MecJigLost(MecState& s, const std::string& line, const std::string& step) {
 bool MecCommand(MecState& s, std::string_view name) {
     const CommonCommand* c = FindCommonCommand(name);
     const std::string step = Fill(Tr("Mec", "answer to %1"), name);
+    s.link.RepliesEndWith(std::nullopt); // the shared commands' replies are not examined
     if (!c || !s.link.Send(CommonCommandFrame(name, {}, s.link.IsPcb3()))) {
         if (!s.jigLost)
             MecJigLost(s, WaitFailureLine(WaitOutcome::DeviceError, step), step);
@@ -104,6 +106,7 @@ void MecResultSignal(MecState& s, std::string_view result) {
 }
 
 std::string MecRegRead(MecState& s, std::uint32_t address) {
+    s.link.RepliesEndWith(kRegWriteTook);
     if (s.jigLost || !s.link.Send(RegisterFrame(s, 'r', MecAddressText(address))))
         return Mec::kRegLost;
     if (!RegisterReply(s, kRegReadReply, TR_NOOP("Mec", "register read")))
@@ -112,6 +115,7 @@ std::string MecRegRead(MecState& s, std::uint32_t address) {
 }
 
 std::string MecRegWrite(MecState& s, std::uint32_t address, std::uint32_t value) {
+    s.link.RepliesEndWith(kRegWriteTook);
     if (s.jigLost ||
         !s.link.Send(RegisterFrame(s, 'w', MecAddressText(address) + MecValueDigits(value))))
         return Mec::kRegLost;
@@ -163,10 +167,14 @@ bool MecIdIsBlank(const MecState& s) {
 }
 
 void MecStartRead(MecState& s, std::uint32_t address) {
+    s.link.RepliesEndWith(Mec::kBlockGood); // each frame's status byte
     s.link.Send(RegisterFrame(s, 'R', MecAddressText(address)));
 }
 
 void MecStartWrite(MecState& s) {
+    // Each block's 'G'; the request byte before a block has no fixed value and waits for the
+    // latency timer.
+    s.link.RepliesEndWith(Mec::kBlockProgrammed);
     s.link.Send(s.link.ModeFrame(Mec::kPcb3Prefix, {'W'}));
 }
 

@@ -55,6 +55,10 @@ void ReadThread_NPCE::LogWaitFailure() {
 }
 
 void ReadThread_NPCE::SendStreamStart(std::uint8_t command) {
+    // Only the write's ready byte is fixed beforehand; a block's status is any byte but 00h,
+    // and the other answers end in data or a count.
+    s_.link.RepliesEndWith(command == 'w' ? std::optional<std::uint8_t>(Npce::kReady)
+                                          : std::nullopt);
     s_.link.Send(s_.link.ModeFrame(Npce::kPcb3Prefix, {command}));
 }
 

@@ -240,6 +240,8 @@ std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
 
 bool ReadThread_JTAG_NUV::Erase() {
     Log("Erase blocks... " + NuvDateTime());
+    // The status poll's values end its replies: nothing is known beforehand.
+    s_.link.RepliesEndWith(std::nullopt);
     std::uint8_t status = 0;
     for (int sector = 0; sector < kSectors; ++sector) {
         if (StopHere())
@@ -271,6 +273,8 @@ bool ReadThread_JTAG_NUV::Erase() {
 
 bool ReadThread_JTAG_NUV::Write() {
     Log("Write bytes ... ");
+    // Every batch of the write answers with its status byte, 22h when it went well.
+    s_.link.RepliesEndWith(kStatusGood);
     s_.port.SetGaugeColour(kWriteColour);
     s_.port.SetGaugeMax(kBlocks);
     s_.port.SetGauge(0);

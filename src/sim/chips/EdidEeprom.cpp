@@ -76,7 +76,7 @@ void SimEdidEeprom::Write(SimContext& ctx) {
         return;
     }
     // 32 pages of 8 bytes, 5 ms each.
-    ctx.Busy(std::chrono::milliseconds(160), "writing the EEPROM");
+    ctx.ChipBusy(std::chrono::milliseconds(160), "writing the EEPROM");
     {
         std::lock_guard lock(mutex_);
         memory_.Data() = data;

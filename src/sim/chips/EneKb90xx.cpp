@@ -175,7 +175,7 @@ void SimEneKb90xx::Read(SimContext& ctx) {
 
 void SimEneKb90xx::Write(SimContext& ctx) {
     const bool reachable = EcReachable(ctx);
-    ctx.Busy(kChipEraseTime, "erasing the EC's flash");
+    ctx.ChipBusy(kChipEraseTime, "erasing the EC's flash");
     {
         std::lock_guard lock(mutex_);
         if (reachable)
@@ -189,7 +189,7 @@ void SimEneKb90xx::Write(SimContext& ctx) {
             b = ctx.Rx();
         if (silentAtBlock_ == index + 1)
             FallSilent(ctx);
-        ctx.Busy(kProgramBlockTime, "programming a block");
+        ctx.ChipBusy(kProgramBlockTime, "programming a block");
         const bool good = reachable && failBlock_ != index + 1;
         if (good) {
             std::lock_guard lock(mutex_);

@@ -273,12 +273,18 @@ void SimIteEc::DataWrite(SimContext& ctx) {
     const std::uint8_t value = ctx.Rx();
     ctx.Busy(Cycles(1), "a data write cycle");
     bool done = EcAnswers();
+    std::chrono::nanoseconds started{0};
     if (done) {
         std::lock_guard lock(mutex_);
         done = !(refuseWrite_ && refuseWrite_->first == address_ && refuseWrite_->second == value);
+        const std::chrono::nanoseconds before = flash_->RemainingBusy();
         if (done)
             WriteRegister(address_, value);
+        if (flash_->RemainingBusy() > before)
+            started = flash_->RemainingBusy();
     }
+    if (started.count() > 0)
+        ctx.ChipWorks(started); // the flash erases on its own
     ctx.Tx(done ? kDone : kNoAnswer);
 }
 
@@ -405,7 +411,7 @@ void SimIteEc::BlockWrite(SimContext& ctx) {
         return;
     }
     if (erasing.count() > 0)
-        ctx.Busy(erasing, "waiting for the flash to finish erasing");
+        ctx.ChipBusy(erasing, "waiting for the flash to finish erasing");
     bool good = badBlock_ != number;
     if (good) {
         std::lock_guard lock(mutex_);
@@ -424,7 +430,8 @@ void SimIteEc::BlockWrite(SimContext& ctx) {
             put(kFlashRegister, b);
         put(kFrameRegister, kDeselect);
     }
-    ctx.Busy(Cycles(2 * (kWriteBlock + 10)) + kPageProgram, "programming a block");
+    ctx.Busy(Cycles(2 * (kWriteBlock + 10)), "sending a block to the flash");
+    ctx.ChipBusy(kPageProgram, "programming a block");
     {
         std::lock_guard lock(mutex_);
         good = good && PollReady();

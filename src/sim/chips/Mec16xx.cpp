@@ -333,6 +333,7 @@ bool SimMec16xx::TakeRegisterWrite(SimContext& ctx, std::uint32_t address, std::
             ++erases_;
             memory_->Save();
             eraseEnds_ = std::chrono::steady_clock::now() + eraseTime_;
+            ctx.ChipWorks(eraseTime_);
             busyPollsLeft_ = kInstantBusyPolls;
         }
         return true;
@@ -419,7 +420,7 @@ void SimMec16xx::WriteStream(SimContext& ctx, std::uint8_t command) {
             b = ctx.Rx();
         if (silentAtBlock_ == number)
             FallSilent(ctx);
-        ctx.Busy(kProgramBlockTime, "programming a block");
+        ctx.ChipBusy(kProgramBlockTime, "programming a block");
         bool good = programmable && badStatusAtBlock_ != number;
         if (good) {
             std::lock_guard lock(mutex_);

@@ -128,6 +128,16 @@ void SimNpceJtag::Persist() {
     memory_->SaveRange(first, end);
 }
 
+void SimNpceJtag::ReportChipWork(SimContext& ctx) {
+    std::chrono::nanoseconds work;
+    {
+        std::lock_guard lock(mutex_);
+        work = controller_->TakeStartedWork();
+    }
+    if (work.count() > 0)
+        ctx.ChipWorks(work);
+}
+
 void SimNpceJtag::FallSilent(SimContext& ctx) {
     for (;;)
         ctx.Rx();
@@ -189,6 +199,7 @@ void SimNpceJtag::Shift(std::uint8_t sub, SimContext& ctx) {
             out = controller_->ShiftDr32(v);
             Persist();
         }
+        ReportChipWork(ctx);
         Tx32(ctx, out);
         return;
     }
@@ -204,6 +215,7 @@ void SimNpceJtag::Shift(std::uint8_t sub, SimContext& ctx) {
             out = controller_->ShiftDr32(v);
             Persist();
         }
+        ReportChipWork(ctx);
         ctx.Tx(static_cast<std::uint8_t>(out));
         return;
     }
@@ -258,7 +270,7 @@ void SimNpceJtag::Batch(SimContext& ctx) {
                 FallSilent(ctx);
             }
             lock.unlock();
-            ctx.Busy(kPageProgramTime, "programming a block");
+            ctx.ChipBusy(kPageProgramTime, "programming a block");
             lock.lock();
             status =
                 block && *block == commitFaultBlock_ ? commitFaultStatus_ : controller_->Commit();
@@ -270,6 +282,7 @@ void SimNpceJtag::Batch(SimContext& ctx) {
         }
         Persist();
     }
+    ReportChipWork(ctx);
     ctx.Tx(status);
 }
 

@@ -59,6 +59,8 @@ class SimNpceJtag : public SimModule {
     [[noreturn]] void FallSilent(SimContext& ctx);
     // Writes what the controller changed into the chip's file; the caller holds mutex_.
     void Persist();
+    // The chip's own time (an erase it was just told to do) into the JIG's statistics.
+    void ReportChipWork(SimContext& ctx);
 
     mutable std::mutex mutex_;
     std::unique_ptr<SimMemory> memory_;

@@ -1,6 +1,7 @@
 #include "sim/chips/NpceJtagController.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr std::uint32_t kRamBase = 0x10000;
@@ -204,6 +205,7 @@ void NpceJtagController::FlashTransaction(std::uint8_t control) {
         }
         writeEnabled_ = false;
         busyUntil_ = std::chrono::steady_clock::now() + eraseTime_;
+        startedWork_ = eraseTime_;
         busyReadsLeft_ = 1; // an erase outlasts the first status read whatever the timing
         stuck_ = static_cast<int>(start / kSector) == stuckSector_;
     }
@@ -281,4 +283,8 @@ std::pair<std::size_t, std::size_t> NpceJtagController::TakeChanged() {
     changedFirst_ = SIZE_MAX;
     changedEnd_ = 0;
     return range;
+}
+
+std::chrono::nanoseconds NpceJtagController::TakeStartedWork() {
+    return std::exchange(startedWork_, std::chrono::nanoseconds(0));
 }

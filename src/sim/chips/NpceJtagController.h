@@ -69,6 +69,9 @@ class NpceJtagController {
     // The bytes of the flash changed since the last call, as [first, end); first == end when
     // none did.
     std::pair<std::size_t, std::size_t> TakeChanged();
+    // How long the flash works on its own after what it was told since the last call (a
+    // sector erase), zero when it was told nothing of the kind.
+    std::chrono::nanoseconds TakeStartedWork();
 
   private:
     std::uint32_t Pair(std::uint8_t code, std::uint32_t value);
@@ -91,6 +94,7 @@ class NpceJtagController {
     bool writeEnabled_ = false;
     std::optional<std::chrono::steady_clock::time_point> busyUntil_;
     int busyReadsLeft_ = 0;
+    std::chrono::nanoseconds startedWork_{0};
     bool stuck_ = false;
     int stuckSector_ = -1;
     std::size_t changedFirst_ = SIZE_MAX;

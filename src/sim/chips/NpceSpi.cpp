@@ -106,7 +106,7 @@ void SimNpceSpi::Identify(SimContext& ctx) {
 
 // Without a chip the status register reads FFh, busy for ever: the JIG gives up on the erase.
 void SimNpceSpi::Erase(SimContext& ctx) {
-    ctx.Busy(kChipEraseTime, "erasing the flash");
+    ctx.ChipBusy(kChipEraseTime, "erasing the flash");
     const bool erased = connected_ && !eraseFails_;
     {
         std::lock_guard lock(mutex_);
@@ -182,7 +182,7 @@ void SimNpceSpi::Write(SimContext& ctx) {
             b = ctx.Rx();
         if (silentAtBlock_ == index + 1)
             FallSilent(ctx);
-        ctx.Busy(kProgramPageTime, "programming a page");
+        ctx.ChipBusy(kProgramPageTime, "programming a page");
         const bool good = connected_ && failBlock_ != index + 1;
         if (good) {
             std::lock_guard lock(mutex_);

@@ -15,6 +15,9 @@ class RecordingDevice : public FtdiDevice {
     }
     FT_STATUS SetTimeouts(DWORD r, DWORD w) override { return inner_->SetTimeouts(r, w); }
     FT_STATUS SetLatencyTimer(UCHAR ms) override { return inner_->SetLatencyTimer(ms); }
+    FT_STATUS SetChars(UCHAR ev, UCHAR evOn, UCHAR er, UCHAR erOn) override {
+        return inner_->SetChars(ev, evOn, er, erOn);
+    }
     FT_STATUS Purge(DWORD mask) override { return inner_->Purge(mask); }
     FT_STATUS Write(const void* data, DWORD count, DWORD* written) override {
         const FT_STATUS st = inner_->Write(data, count, written);
