@@ -13,7 +13,7 @@ constexpr int kApplyReplies = 18;
 
 IteBounds Short() {
     IteBounds b;
-    b.attach = b.command = b.block = b.firstBlock = Millis(150);
+    b.attach = b.command = b.block = b.firstBlock = Millis(150 * kSanitizerSlowdown);
     return b;
 }
 

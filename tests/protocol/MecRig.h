@@ -18,28 +18,20 @@ class MecTest : public EngineRig<Mec16xxEngine> {
     // runs the simulator several times slower: a reply that comes must still come in time, or
     // the host gives up while the JIG is busy and its bytes are lost.
     void ShortBounds() {
-#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
-        constexpr int slow = 4;
-#else
-        constexpr int slow = 1;
-#endif
+        constexpr int slow = kSanitizerSlowdown;
         MecBounds b;
         b.commandReply = Millis(150 * slow);
         b.dataBlock = Millis(150 * slow);
         b.erase = Millis(300);
         engine->SetBounds(b);
     }
-    SimMec16xx& Chip() {
-        return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec"));
-    }
+    SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
     std::vector<std::uint8_t> Main() {
         const auto image = Chip().Image();
         return {image.begin(), image.begin() + SimMec16xx::kMainSize};
     }
 
-    void Check() {
-        engine->CheckClick();
-    }
+    void Check() { engine->CheckClick(); }
     void Read(const std::string& file, bool info = false) {
         port.QueueFileAnswer(file);
         engine->ReadClick(info);
@@ -57,9 +49,7 @@ class MecTest : public EngineRig<Mec16xxEngine> {
         engine->WaitForWorker();
     }
 
-    void ExpectIdle() {
-        ExpectIdleWith({});
-    }
+    void ExpectIdle() { ExpectIdleWith({}); }
 };
 
 // A MEC image of `size` bytes that differs from the simulator's own.

@@ -7,6 +7,14 @@
 #include <string>
 #include <vector>
 
+// How much slower a sanitizer build runs the simulator: a short bound that a reply which does
+// come must still meet is this many times longer there (a loaded machine runs several at once).
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+inline constexpr int kSanitizerSlowdown = 4;
+#else
+inline constexpr int kSanitizerSlowdown = 1;
+#endif
+
 std::shared_ptr<SimFtdiApi> MakeSim(const std::string& board = "pcb3",
                                     const std::string& scenarioJson = "{}",
                                     SimTiming timing = SimTiming::Instant);
