@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
                     "en, ru or original (the texts as the JIG's program always wrote them); "
                     "default: the last choice in the window, else the system's language")
         ->type_name("L")
-        ->check(CLI::IsMember({"en", "ru", "original"}));
+        ->check(CLI::IsMember(kLanguageWords));
     options.allow_extras();
     try {
         options.parse(argc, argv);

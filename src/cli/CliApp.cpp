@@ -195,7 +195,7 @@ CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
                                     "always wrote them, English and Russian mixed); default: "
                                     "$TOLVANE_LANG, else the system's language"))
         ->type_name("L")
-        ->check(CLI::IsMember({"en", "ru", "original"}));
+        ->check(CLI::IsMember(kLanguageWords));
     command->callback([this, args, run = std::move(run)] {
         chosen_ = run;
         chosenArgs_ = args;

@@ -7,10 +7,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class Language { Original, English, Russian };
 
-// "en", "ru", "original"; anything else: none.
+// The words that name a language on a command line, as ParseLanguage takes them.
+inline const std::vector<std::string> kLanguageWords{"en", "ru", "original"};
+// One of kLanguageWords; anything else: none.
 std::optional<Language> ParseLanguage(std::string_view word);
 // What the first start chooses: Russian for a Russian locale (LC_ALL, LC_MESSAGES, LANG), else
 // English.
