@@ -1,16 +1,13 @@
 #include "gui/FileMemory.h"
 
+#include "gui/ProgramSettings.h"
+
 #include "safety/BackupFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace {
-QSettings Settings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig");
-}
-
 QString Safe(const std::string& text) {
     static const QRegularExpression unsafe("[^A-Za-z0-9._-]+");
     return QString::fromStdString(text).replace(unsafe, "_");
@@ -32,14 +29,14 @@ QString Extension(const FileDialogSpec& spec) {
 
 namespace FileMemory {
 QString LastFolder(const std::string& mode) {
-    const QString folder = Settings().value(Key(mode)).toString();
+    const QString folder = ProgramSettings().value(Key(mode)).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
 void Remember(const std::string& mode, const std::string& path) {
     const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
     if (!mode.empty() && !folder.isEmpty())
-        Settings().setValue(Key(mode), folder);
+        ProgramSettings().setValue(Key(mode), folder);
 }
 
 QString ProposedName(const std::string& mode, const std::string& chipId, const QDateTime& when,

@@ -1,19 +1,15 @@
 #include "gui/LanguageChoice.h"
 
 #include "gui/Dialogs.h"
+#include "gui/ProgramSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QSettings>
 #include <QWidget>
 
 namespace {
 constexpr const char* kKey = "language";
-
-QSettings Settings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig");
-}
 
 struct Item {
     Language language;
@@ -28,7 +24,7 @@ constexpr Item kItems[] = {
 } // namespace
 
 std::optional<Language> RememberedLanguage() {
-    return ParseLanguage(Settings().value(kKey).toString().toStdString());
+    return ParseLanguage(ProgramSettings().value(kKey).toString().toStdString());
 }
 
 QComboBox* MakeLanguageBox(QWidget* parent) {
@@ -46,7 +42,7 @@ QComboBox* MakeLanguageBox(QWidget* parent) {
             Dialogs::Message(box->window(), MessageIcon::Warning, error);
             box->setCurrentIndex(static_cast<int>(std::size(kItems)) - 1);
         }
-        Settings().setValue(kKey, QString::fromUtf8(item.word));
+        ProgramSettings().setValue(kKey, QString::fromUtf8(item.word));
         QEvent change(QEvent::LanguageChange);
         for (QWidget* window : QApplication::topLevelWidgets())
             QApplication::sendEvent(window, &change);

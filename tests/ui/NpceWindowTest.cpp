@@ -1,5 +1,6 @@
 // The NPCE window driven as a technician would, on the simulated JIG.
 #include "gui/DumpMapView.h"
+#include "gui/ProgramSettings.h"
 #include "gui/SafetySettings.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
 #include "port/TimeText.h"
@@ -25,7 +26,7 @@ class NpceWindowTest : public ::testing::Test {
         SetTimeTextSource(
             {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
         SetUserDataFolder(user.Path()); // backups and the journal
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig").clear();
+        ProgramSettings().clear();
     }
     void TearDown() override {
         window.reset();

@@ -1,5 +1,6 @@
 // The main window's safety check boxes: their defaults, remembered between runs, and what a
 // mode window does with them.
+#include "gui/ProgramSettings.h"
 #include "gui/SafetySettings.h"
 #include "modes/Edid/ui/TEDID_form.h"
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
@@ -20,11 +21,11 @@ namespace {
 class SafetyWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig").clear();
+        ProgramSettings().clear();
         SetUserDataFolder(user.Path());
     }
     void TearDown() override {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig").clear();
+        ProgramSettings().clear();
         SetUserDataFolder({});
     }
     std::size_t BackupCount() const {

@@ -1,26 +1,23 @@
 #include "shell/ui/JigPicker.h"
 
+#include "gui/ProgramSettings.h"
+
 #include <QGridLayout>
-#include <QSettings>
 
 namespace {
 constexpr const char* kJigKey = "bench/jigSerial";
-
-QSettings Settings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tolvane", "tolvane-jig");
-}
 } // namespace
 
 namespace JigMemory {
 std::string Remembered() {
-    return Settings().value(kJigKey).toString().toStdString();
+    return ProgramSettings().value(kJigKey).toString().toStdString();
 }
 
 void Remember(const std::string& serial) {
     if (serial.empty())
-        Settings().remove(kJigKey);
+        ProgramSettings().remove(kJigKey);
     else
-        Settings().setValue(kJigKey, QString::fromStdString(serial));
+        ProgramSettings().setValue(kJigKey, QString::fromStdString(serial));
 }
 } // namespace JigMemory
 
