@@ -935,6 +935,50 @@ Run with --help for more information.</translation>
         <source>Write</source>
         <translation>Write</translation>
     </message>
+    <message>
+        <source>PD0 (pin 36 KSO0)</source>
+        <translation>PD0 (pin 36 KSO0)</translation>
+    </message>
+    <message>
+        <source>PD1 (pin 37 KSO1)</source>
+        <translation>PD1 (pin 37 KSO1)</translation>
+    </message>
+    <message>
+        <source>PD2 (pin 38 KSO2)</source>
+        <translation>PD2 (pin 38 KSO2)</translation>
+    </message>
+    <message>
+        <source>PD3 (pin 39 KSO3)</source>
+        <translation>PD3 (pin 39 KSO3)</translation>
+    </message>
+    <message>
+        <source>PD4 (pin 40 KSO4)</source>
+        <translation>PD4 (pin 40 KSO4)</translation>
+    </message>
+    <message>
+        <source>PD5 (pin 41 KSO5)</source>
+        <translation>PD5 (pin 41 KSO5)</translation>
+    </message>
+    <message>
+        <source>PD6 (pin 42 KSO6)</source>
+        <translation>PD6 (pin 42 KSO6)</translation>
+    </message>
+    <message>
+        <source>PD7 (pin 43 KSO7)</source>
+        <translation>PD7 (pin 43 KSO7)</translation>
+    </message>
+    <message>
+        <source>BUSY (pin 45 KSO9)</source>
+        <translation>BUSY (pin 45 KSO9)</translation>
+    </message>
+    <message>
+        <source>KSI4 (pin 62)</source>
+        <translation>KSI4 (pin 62)</translation>
+    </message>
+    <message>
+        <source>KSI5 (pin 63)</source>
+        <translation>KSI5 (pin 63)</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

@@ -935,6 +935,50 @@ Run with --help for more information.</source>
         <source>Write</source>
         <translation>Запись</translation>
     </message>
+    <message>
+        <source>PD0 (pin 36 KSO0)</source>
+        <translation>PD0 (вывод 36 KSO0)</translation>
+    </message>
+    <message>
+        <source>PD1 (pin 37 KSO1)</source>
+        <translation>PD1 (вывод 37 KSO1)</translation>
+    </message>
+    <message>
+        <source>PD2 (pin 38 KSO2)</source>
+        <translation>PD2 (вывод 38 KSO2)</translation>
+    </message>
+    <message>
+        <source>PD3 (pin 39 KSO3)</source>
+        <translation>PD3 (вывод 39 KSO3)</translation>
+    </message>
+    <message>
+        <source>PD4 (pin 40 KSO4)</source>
+        <translation>PD4 (вывод 40 KSO4)</translation>
+    </message>
+    <message>
+        <source>PD5 (pin 41 KSO5)</source>
+        <translation>PD5 (вывод 41 KSO5)</translation>
+    </message>
+    <message>
+        <source>PD6 (pin 42 KSO6)</source>
+        <translation>PD6 (вывод 42 KSO6)</translation>
+    </message>
+    <message>
+        <source>PD7 (pin 43 KSO7)</source>
+        <translation>PD7 (вывод 43 KSO7)</translation>
+    </message>
+    <message>
+        <source>BUSY (pin 45 KSO9)</source>
+        <translation>BUSY (вывод 45 KSO9)</translation>
+    </message>
+    <message>
+        <source>KSI4 (pin 62)</source>
+        <translation>KSI4 (вывод 62)</translation>
+    </message>
+    <message>
+        <source>KSI5 (pin 63)</source>
+        <translation>KSI5 (вывод 63)</translation>
+    </message>
 </context>
 <context>
     <name>Link</name>

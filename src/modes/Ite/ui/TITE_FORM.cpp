@@ -79,7 +79,7 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     int dataRow = 0;
     int otherRow = 0;
     for (const IteSignal& s : IteSignals()) {
-        auto* label = new QLabel(s.label, GroupBox_pins);
+        auto* label = new QLabel(GroupBox_pins);
         SetTextColour(label, GroupColour(s.group));
         QComboBox* box = MakeBox(s.box);
         label->setBuddy(box);
@@ -238,6 +238,8 @@ void TITE_FORM::Retranslate() {
     ITE_EXIT_BitBtn->setText(TrQ("Ite", "EXIT"));
     Label_read_gauge->setText(TrQ("Ite", "Read"));
     Label_write_gauge->setText(TrQ("Ite", "Write"));
+    for (const IteSignal& s : IteSignals())
+        BoxLabel(s.box)->setText(TrQ("Ite", s.label));
     if (ITE_ComboBox_MB_SWITCH->count() > 0)
         ITE_ComboBox_MB_SWITCH->setItemText(
             0, TrQ("Ite", databaseFound_ ? kIteSelectMotherboard : kIteDatabaseMissing));
