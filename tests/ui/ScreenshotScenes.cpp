@@ -88,8 +88,9 @@ TEST(Screenshot, DISABLED_UpdateWindowWaitingForTheBootloader) {
 
 TEST(Screenshot, DISABLED_IteReading) {
     const auto language = ParseLanguage(qEnvironmentVariable("SHOT_LANG").toStdString());
-    if (language)
+    if (language) {
         ASSERT_TRUE(SetLanguage(*language));
+    }
     TempDir dir;
     ScriptedDialogs dialogs;
     dialogs.script.fileAnswers.push_back(dir.File("ITE_flash.bin"));
