@@ -266,6 +266,721 @@ Run with --help for more information.</translation>
     </message>
 </context>
 <context>
+    <name>Ite</name>
+    <message>
+        <source>%1 -&gt; no</source>
+        <translation>%1 -&gt; no</translation>
+    </message>
+    <message>
+        <source>%1 (%2; give the wiring with --pins instead)</source>
+        <translation>%1 (%2; give the wiring with --pins instead)</translation>
+    </message>
+    <message>
+        <source>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</source>
+        <translation>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--mb &quot;%1&quot; matches several motherboards:</source>
+        <translation>--mb &quot;%1&quot; matches several motherboards:</translation>
+    </message>
+    <message>
+        <source>give the wiring with one of --mb TEXT or --pins &quot;PD0=.. ... KSI5=..&quot;</source>
+        <translation>give the wiring with one of --mb TEXT or --pins &quot;PD0=.. ... KSI5=..&quot;</translation>
+    </message>
+    <message>
+        <source>the motherboard of &quot;MB connection ITE.txt&quot;: the one named TEXT, else the only one whose name holds TEXT in any case (&quot;ite boards&quot; lists them)</source>
+        <translation>the motherboard of &quot;MB connection ITE.txt&quot;: the one named TEXT, else the only one whose name holds TEXT in any case (&quot;ite boards&quot; lists them)</translation>
+    </message>
+    <message>
+        <source>the wiring in the database&apos;s own syntax: &quot;PD0=12 PD1=13 ... KSI5=10 KB_pins=26&quot; (KB_pins only for --reversed)</source>
+        <translation>the wiring in the database&apos;s own syntax: &quot;PD0=12 PD1=13 ... KSI5=10 KB_pins=26&quot; (KB_pins only for --reversed)</translation>
+    </message>
+    <message>
+        <source>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</source>
+        <translation>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
+    <message>
+        <source> The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.</source>
+        <translation> The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.</translation>
+    </message>
+    <message>
+        <source>Check the connection and show the EC&apos;s ID</source>
+        <translation>Check the connection and show the EC&apos;s ID</translation>
+    </message>
+    <message>
+        <source>Asks the JIG whether the ITE EC answers and reads its identifier and revision. Power the board within 5 seconds of the start.</source>
+        <translation>Asks the JIG whether the ITE EC answers and reads its identifier and revision. Power the board within 5 seconds of the start.</translation>
+    </message>
+    <message>
+        <source>0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG or no database, 64 wrong usage</source>
+        <translation>0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG or no database, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Send the wiring to the JIG</source>
+        <translation>Send the wiring to the JIG</translation>
+    </message>
+    <message>
+        <source>Sends the contact of each of the fifteen EC signals to the JIG (APPLY); the JIG keeps it for the following operations.</source>
+        <translation>Sends the contact of each of the fifteen EC signals to the JIG (APPLY); the JIG keeps it for the following operations.</translation>
+    </message>
+    <message>
+        <source>0 sent, 1 the JIG refused it, 2 no usable JIG or no database, 64 wrong usage</source>
+        <translation>0 sent, 1 the JIG refused it, 2 no usable JIG or no database, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>List the motherboards of the wiring database</source>
+        <translation>List the motherboards of the wiring database</translation>
+    </message>
+    <message>
+        <source>Prints the name of each motherboard of &quot;MB connection ITE.txt&quot;, one a line: what --mb takes.</source>
+        <translation>Prints the name of each motherboard of &quot;MB connection ITE.txt&quot;, one a line: what --mb takes.</translation>
+    </message>
+    <message>
+        <source>0 listed, 2 no database</source>
+        <translation>0 listed, 2 no database</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Read the whole flash into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB flash behind the ITE EC into OUT.bin.</source>
+        <translation>Reads the 128 KiB flash behind the ITE EC into OUT.bin.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>the file the flash is saved to</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG, no database or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 read, 1 failed, 2 no usable JIG, no database or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and verify it</source>
+        <translation>Erase the flash, write IN.bin and verify it</translation>
+    </message>
+    <message>
+        <source>Erases the flash behind the ITE EC and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then reads the flash back and compares (--no-verify skips that).</source>
+        <translation>Erases the flash behind the ITE EC and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then reads the flash back and compares (--no-verify skips that).</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>do not read the flash back after writing</source>
+        <translation>do not read the flash back after writing</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or the flash differs (the first differing offset is shown), 2 no usable JIG, no database or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 written (and verified), 1 failed or the flash differs (the first differing offset is shown), 2 no usable JIG, no database or IN.bin cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Проверка невозможна: нет временного файла.</source>
+        <translation>Verify: no temporary file to read the flash into.</translation>
+    </message>
+    <message>
+        <source>Verify: no temporary file to read the flash into.</source>
+        <translation>Verify: no temporary file to read the flash into.</translation>
+    </message>
+    <message>
+        <source>Проверка: читаем флеш обратно ...</source>
+        <translation>Verify: reading the flash back ...</translation>
+    </message>
+    <message>
+        <source>Verify: reading the flash back ...</source>
+        <translation>Verify: reading the flash back ...</translation>
+    </message>
+    <message>
+        <source>Проверка: флеш отличается от файла, первое отличие по адресу %1%2 (флеш / файл)</source>
+        <translation>Verify: the flash differs from the file at offset %1%2 (flash / file)</translation>
+    </message>
+    <message>
+        <source>Verify: the flash differs from the file at offset %1%2 (flash / file)</source>
+        <translation>Verify: the flash differs from the file at offset %1%2 (flash / file)</translation>
+    </message>
+    <message>
+        <source>Проверка: флеш совпадает с файлом.</source>
+        <translation>Verify: the flash matches the file.</translation>
+    </message>
+    <message>
+        <source>Verify: the flash matches the file.</source>
+        <translation>Verify: the flash matches the file.</translation>
+    </message>
+    <message>
+        <source>File [MB connection ITE.txt] not found. Please read manual!</source>
+        <translation>File [MB connection ITE.txt] not found. Please read the manual!</translation>
+    </message>
+    <message>
+        <source>Please select MOTHERBOARD</source>
+        <translation>Please select the MOTHERBOARD</translation>
+    </message>
+    <message>
+        <source>Save data to a file</source>
+        <translation>Save data to a file</translation>
+    </message>
+    <message>
+        <source>BIN file (*.bin)|*.bin</source>
+        <translation>BIN file (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Read data from a file</source>
+        <translation>Read data from a file</translation>
+    </message>
+    <message>
+        <source>BIN file  (*.bin)|*.bin|Другие|*.*</source>
+        <translation>BIN file (*.bin)|*.bin|Other|*.*</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Stop the operation?</translation>
+    </message>
+    <message>
+        <source>Не найдена информация по номеру ножки для %1 !</source>
+        <translation>No information about the contact number of %1!</translation>
+    </message>
+    <message>
+        <source>Information about the contact number %1 is not found!</source>
+        <translation>No information about the contact number of %1!</translation>
+    </message>
+    <message>
+        <source>Неверный номер ножки для %1 !</source>
+        <translation>Invalid contact number for %1!</translation>
+    </message>
+    <message>
+        <source>Invalid contact number %1</source>
+        <translation>Invalid contact number for %1!</translation>
+    </message>
+    <message>
+        <source>Не найдена информация по количеству контактов разьема клавиатуры на MB!</source>
+        <translation>No information on the number of keyboard connector contacts on the MB!</translation>
+    </message>
+    <message>
+        <source>Not found the information on the number of contacts on the keyboard connector MB!</source>
+        <translation>No information on the number of keyboard connector contacts on the MB!</translation>
+    </message>
+    <message>
+        <source>Все сигналы на NC: ни один контакт не подключён к EC. Выберите плату или задайте контакты, затем отправьте настройки.</source>
+        <translation>Every signal is on NC: no contact reaches the EC. Choose the motherboard or set the contacts, then send the settings.</translation>
+    </message>
+    <message>
+        <source>Every signal is on NC: no contact reaches the EC. Choose the motherboard or set the contacts, then send the settings.</source>
+        <translation>Every signal is on NC: no contact reaches the EC. Choose the motherboard or set the contacts, then send the settings.</translation>
+    </message>
+    <message>
+        <source>Неверное количество контактов разьема клавиатуры (23 &lt; допустимо &lt; 33)!</source>
+        <translation>Wrong number of keyboard connector contacts (23 &lt; allowed &lt; 33)!</translation>
+    </message>
+    <message>
+        <source>Wrong number of keyboard connector contacts (23 &lt; acceptable &lt;33)!</source>
+        <translation>Wrong number of keyboard connector contacts (23 &lt; allowed &lt; 33)!</translation>
+    </message>
+    <message>
+        <source>Проверка связи ...</source>
+        <translation>Checking the connection ...</translation>
+    </message>
+    <message>
+        <source>Check connection ...</source>
+        <translation>Checking the connection ...</translation>
+    </message>
+    <message>
+        <source>Программатор найден и готов к работе.</source>
+        <translation>The JIG is found and ready.</translation>
+    </message>
+    <message>
+        <source>The programmer is found and ready to go.</source>
+        <translation>The JIG is found and ready.</translation>
+    </message>
+    <message>
+        <source>Теперь, как можно быстрее, подключите адаптер (5 сек) ! </source>
+        <translation>Now connect the power adapter, as fast as you can (5 seconds)!</translation>
+    </message>
+    <message>
+        <source>Now, as soon as possible, connect the adapter (5 seconds) !</source>
+        <translation>Now connect the power adapter, as fast as you can (5 seconds)!</translation>
+    </message>
+    <message>
+        <source>ITE мульт нам не отвечает, проверяйте соединение и настройки выводов. MB запитана? </source>
+        <translation>The ITE EC does not respond: check the connection and the pin settings. Is the MB powered? </translation>
+    </message>
+    <message>
+        <source>ITE we do not respond, check the connection and settings. MB powered? </source>
+        <translation>The ITE EC does not respond: check the connection and the pin settings. Is the MB powered? </translation>
+    </message>
+    <message>
+        <source>Отправляем настройки под MB.</source>
+        <translation>Sending the settings for the MB.</translation>
+    </message>
+    <message>
+        <source>Send the settings for MB.</source>
+        <translation>Sending the settings for the MB.</translation>
+    </message>
+    <message>
+        <source>Ошибка при входе в режим настроек.</source>
+        <translation>Error entering the setup mode.</translation>
+    </message>
+    <message>
+        <source>Error when entering the setup mode.</source>
+        <translation>Error entering the setup mode.</translation>
+    </message>
+    <message>
+        <source>Ошибка протокола при настройке выводов.</source>
+        <translation>Protocol error while setting the pins.</translation>
+    </message>
+    <message>
+        <source>Protocol error when setting pins.</source>
+        <translation>Protocol error while setting the pins.</translation>
+    </message>
+    <message>
+        <source>Настройки все отправлены.</source>
+        <translation>All settings sent.</translation>
+    </message>
+    <message>
+        <source>All settings sent.</source>
+        <translation>All settings sent.</translation>
+    </message>
+    <message>
+        <source>Received ITE ID  -&gt; %1 rev -&gt; %2</source>
+        <translation>Received ITE ID  -&gt; %1 rev -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Чтение отмененено пользователем. Все сворачиваем. (RD_DLG)</source>
+        <translation>Reading cancelled by the user. Stopping everything. (RD_DLG)</translation>
+    </message>
+    <message>
+        <source>Reading canceled by the user. All displace. (RD_DLG)</source>
+        <translation>Reading cancelled by the user. Stopping everything. (RD_DLG)</translation>
+    </message>
+    <message>
+        <source>Ошибка при создании файла. (RD_CRT_DLG)</source>
+        <translation>Error creating the file. (RD_CRT_DLG)</translation>
+    </message>
+    <message>
+        <source>Error creating file. (RD_CRT_DLG)</source>
+        <translation>Error creating the file. (RD_CRT_DLG)</translation>
+    </message>
+    <message>
+        <source>Текущее время  </source>
+        <translation>Current time  </translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Current time  </translation>
+    </message>
+    <message>
+        <source>Сохраняем в файл: </source>
+        <translation>Saving to file: </translation>
+    </message>
+    <message>
+        <source>Write to file: </source>
+        <translation>Saving to file: </translation>
+    </message>
+    <message>
+        <source>Начинаем чтение ITE ...</source>
+        <translation>Reading the ITE starts ...</translation>
+    </message>
+    <message>
+        <source>Reading start...</source>
+        <translation>Reading the ITE starts ...</translation>
+    </message>
+    <message>
+        <source>Преподготовка ITE ...</source>
+        <translation>Preparing the ITE (INIT) ...</translation>
+    </message>
+    <message>
+        <source>INIT ...</source>
+        <translation>Preparing the ITE (INIT) ...</translation>
+    </message>
+    <message>
+        <source>Закончили преподготовку ...</source>
+        <translation>INIT complete.</translation>
+    </message>
+    <message>
+        <source>INIT complete.</source>
+        <translation>INIT complete.</translation>
+    </message>
+    <message>
+        <source>Читаю, пожалуйста ждите ...</source>
+        <translation>Reading, please wait ...</translation>
+    </message>
+    <message>
+        <source>READ, please wait ...</source>
+        <translation>Reading, please wait ...</translation>
+    </message>
+    <message>
+        <source>Ошибка при чтении блока -&gt;</source>
+        <translation>ERROR reading block -&gt;</translation>
+    </message>
+    <message>
+        <source>ERROR reading block -&gt;</source>
+        <translation>ERROR reading block -&gt;</translation>
+    </message>
+    <message>
+        <source>Мы все прочитали </source>
+        <translation>Reading complete. </translation>
+    </message>
+    <message>
+        <source>Reading complete. </source>
+        <translation>Reading complete. </translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл %1: %2</source>
+        <translation>Error writing the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Error writing the file %1: %2</source>
+        <translation>Error writing the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Запись отмененена пользователем. Все сворачиваем. (WR_DLG)</source>
+        <translation>Writing cancelled by the user. Stopping everything. (WR_DLG)</translation>
+    </message>
+    <message>
+        <source>WRITE canceled by the user. all displace. (WR_DLG)</source>
+        <translation>Writing cancelled by the user. Stopping everything. (WR_DLG)</translation>
+    </message>
+    <message>
+        <source>Ошибка при открытии файла. (WR_OPN_DLG)</source>
+        <translation>Error opening the file. (WR_OPN_DLG)</translation>
+    </message>
+    <message>
+        <source>Error opening the file. (WR_OPN_DLG)</source>
+        <translation>Error opening the file. (WR_OPN_DLG)</translation>
+    </message>
+    <message>
+        <source>Пишем из файла: </source>
+        <translation>Writing from file: </translation>
+    </message>
+    <message>
+        <source>Data file: </source>
+        <translation>Writing from file: </translation>
+    </message>
+    <message>
+        <source>Начинаем запись ITE ...</source>
+        <translation>Writing the ITE starts ...</translation>
+    </message>
+    <message>
+        <source>Writing starts ...</source>
+        <translation>Writing the ITE starts ...</translation>
+    </message>
+    <message>
+        <source>Команда стирания чипа отправлена (0x60/0xC7)...</source>
+        <translation>Chip erase command sent (0x60/0xC7)...</translation>
+    </message>
+    <message>
+        <source>ERASE complete.</source>
+        <translation>Chip erase command sent (0x60/0xC7)...</translation>
+    </message>
+    <message>
+        <source>Считали 131072 байта в буфер ...</source>
+        <translation>Loaded 131072 bytes into the buffer ...</translation>
+    </message>
+    <message>
+        <source>File loaded to buffer.</source>
+        <translation>Loaded 131072 bytes into the buffer ...</translation>
+    </message>
+    <message>
+        <source>Количество байт равных 0xFF в файле -&gt; </source>
+        <translation>Bytes equal to 0xFF in the file -&gt; </translation>
+    </message>
+    <message>
+        <source>The number of bytes equal to the value of FFh -&gt; </source>
+        <translation>Bytes equal to 0xFF in the file -&gt; </translation>
+    </message>
+    <message>
+        <source>Начинаем писать байты ...</source>
+        <translation>Writing, please wait ...</translation>
+    </message>
+    <message>
+        <source>WRITE, please wait ...</source>
+        <translation>Writing, please wait ...</translation>
+    </message>
+    <message>
+        <source>Ошибка протокола при отправке адреса во флеш.</source>
+        <translation>Protocol error while sending the address to the flash.</translation>
+    </message>
+    <message>
+        <source>Protocol error while sending addresses in a flash.</source>
+        <translation>Protocol error while sending the address to the flash.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи во флеш или потеряна связь с ITE</source>
+        <translation>Error writing to the flash, or the connection to the ITE is lost</translation>
+    </message>
+    <message>
+        <source>Error writing to flash or lost contact with ITE</source>
+        <translation>Error writing to the flash, or the connection to the ITE is lost</translation>
+    </message>
+    <message>
+        <source>Мы все записали. </source>
+        <translation>Writing complete.</translation>
+    </message>
+    <message>
+        <source>WRITE complete.</source>
+        <translation>Writing complete.</translation>
+    </message>
+    <message>
+        <source>Нет ответа от программатора (%1)</source>
+        <translation>Timeout: no answer from the JIG (%1)</translation>
+    </message>
+    <message>
+        <source>Timeout: no answer from the JIG (%1)</source>
+        <translation>Timeout: no answer from the JIG (%1)</translation>
+    </message>
+    <message>
+        <source>Отменено во время ожидания программатора (%1)</source>
+        <translation>Cancelled while waiting for the JIG (%1)</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the JIG (%1)</source>
+        <translation>Cancelled while waiting for the JIG (%1)</translation>
+    </message>
+    <message>
+        <source>Связь с программатором потеряна (%1)</source>
+        <translation>The JIG was lost (%1)</translation>
+    </message>
+    <message>
+        <source>The JIG was lost (%1)</source>
+        <translation>The JIG was lost (%1)</translation>
+    </message>
+    <message>
+        <source>Программатор прислал лишние байты (%1)</source>
+        <translation>The JIG sent more bytes than asked for (%1)</translation>
+    </message>
+    <message>
+        <source>The JIG sent more bytes than asked for (%1)</source>
+        <translation>The JIG sent more bytes than asked for (%1)</translation>
+    </message>
+    <message>
+        <source>команда проверки связи</source>
+        <translation>test command</translation>
+    </message>
+    <message>
+        <source>test command</source>
+        <translation>test command</translation>
+    </message>
+    <message>
+        <source>вход в режим настроек</source>
+        <translation>enter setup</translation>
+    </message>
+    <message>
+        <source>enter setup</source>
+        <translation>enter setup</translation>
+    </message>
+    <message>
+        <source>конец настроек QQQ</source>
+        <translation>end of setup QQQ</translation>
+    </message>
+    <message>
+        <source>end of setup QQQ</source>
+        <translation>end of setup QQQ</translation>
+    </message>
+    <message>
+        <source>адрес записи</source>
+        <translation>write address</translation>
+    </message>
+    <message>
+        <source>write address</source>
+        <translation>write address</translation>
+    </message>
+    <message>
+        <source>адресный цикл 0x%1</source>
+        <translation>address cycle 0x%1</translation>
+    </message>
+    <message>
+        <source>address cycle 0x%1</source>
+        <translation>address cycle 0x%1</translation>
+    </message>
+    <message>
+        <source>чтение регистра 0x%1</source>
+        <translation>data read of register 0x%1</translation>
+    </message>
+    <message>
+        <source>data read of register 0x%1</source>
+        <translation>data read of register 0x%1</translation>
+    </message>
+    <message>
+        <source>назначение вывода %1</source>
+        <translation>pin assignment %1</translation>
+    </message>
+    <message>
+        <source>pin assignment %1</source>
+        <translation>pin assignment %1</translation>
+    </message>
+    <message>
+        <source>запись регистра %1</source>
+        <translation>register write %1</translation>
+    </message>
+    <message>
+        <source>register write %1</source>
+        <translation>register write %1</translation>
+    </message>
+    <message>
+        <source>блок %1 из %2</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>Порядок подключения:</source>
+        <translation>How to connect:</translation>
+    </message>
+    <message>
+        <source>1. Обесточьте материнскую плату: отключите адаптер питания и батарею.</source>
+        <translation>1. Power the motherboard off: unplug its power adapter and its battery.</translation>
+    </message>
+    <message>
+        <source>2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъема клавиатуры.</source>
+        <translation>2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.</translation>
+    </message>
+    <message>
+        <source>3. Соедините землю программатора с землей материнской платы.</source>
+        <translation>3. Connect the ground of the JIG to the ground of the motherboard.</translation>
+    </message>
+    <message>
+        <source>4. Выберите материнскую плату (или задайте выводы вручную) и нажмите APPLY.</source>
+        <translation>4. Choose the motherboard (or set the contacts by hand) and press APPLY.</translation>
+    </message>
+    <message>
+        <source>5. Нажмите Check connection и сразу подключите адаптер питания (есть 5 секунд),</source>
+        <translation>5. Press Check connection and plug in the power adapter at once (within 5 seconds),</translation>
+    </message>
+    <message>
+        <source>   или подключите питание и нажмите Check connection через 1-3 секунды.</source>
+        <translation>   or power the board and press Check connection 1-3 seconds later.</translation>
+    </message>
+    <message>
+        <source>6. Затем READ или WRITE.</source>
+        <translation>6. Then READ or WRITE.</translation>
+    </message>
+    <message>
+        <source>Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут.</source>
+        <translation>Reading all 128 KB takes about 20 seconds, writing up to 5 minutes.</translation>
+    </message>
+    <message>
+        <source>How to connect:</source>
+        <translation>How to connect:</translation>
+    </message>
+    <message>
+        <source>1. Power the motherboard off: unplug its power adapter and its battery.</source>
+        <translation>1. Power the motherboard off: unplug its power adapter and its battery.</translation>
+    </message>
+    <message>
+        <source>2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.</source>
+        <translation>2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.</translation>
+    </message>
+    <message>
+        <source>3. Connect the ground of the JIG to the ground of the motherboard.</source>
+        <translation>3. Connect the ground of the JIG to the ground of the motherboard.</translation>
+    </message>
+    <message>
+        <source>4. Choose the motherboard (or set the contacts by hand) and press APPLY.</source>
+        <translation>4. Choose the motherboard (or set the contacts by hand) and press APPLY.</translation>
+    </message>
+    <message>
+        <source>5. Press Check connection and plug in the power adapter at once (within 5 seconds),</source>
+        <translation>5. Press Check connection and plug in the power adapter at once (within 5 seconds),</translation>
+    </message>
+    <message>
+        <source>   or power the board and press Check connection 1-3 seconds later.</source>
+        <translation>   or power the board and press Check connection 1-3 seconds later.</translation>
+    </message>
+    <message>
+        <source>6. Then READ or WRITE.</source>
+        <translation>6. Then READ or WRITE.</translation>
+    </message>
+    <message>
+        <source>Pin ITE mcu -&gt; pin keyboard connector</source>
+        <translation>ITE EC pin -&gt; keyboard connector contact</translation>
+    </message>
+    <message>
+        <source>First contact the programmer is connected to the first contact MB (forward or reverse cable, etc.)</source>
+        <translation>Contact 1 of the JIG is connected to contact 1 of the MB (straight or reversed cable, etc.)</translation>
+    </message>
+    <message>
+        <source>Russian / English text</source>
+        <translation>Russian / English text</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APPLY</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Check connection</translation>
+    </message>
+    <message>
+        <source>READ</source>
+        <translation>READ</translation>
+    </message>
+    <message>
+        <source>WRITE</source>
+        <translation>WRITE</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>PD0 (pin 36 KSO0)</source>
+        <translation>PD0 (pin 36 KSO0)</translation>
+    </message>
+    <message>
+        <source>PD1 (pin 37 KSO1)</source>
+        <translation>PD1 (pin 37 KSO1)</translation>
+    </message>
+    <message>
+        <source>PD2 (pin 38 KSO2)</source>
+        <translation>PD2 (pin 38 KSO2)</translation>
+    </message>
+    <message>
+        <source>PD3 (pin 39 KSO3)</source>
+        <translation>PD3 (pin 39 KSO3)</translation>
+    </message>
+    <message>
+        <source>PD4 (pin 40 KSO4)</source>
+        <translation>PD4 (pin 40 KSO4)</translation>
+    </message>
+    <message>
+        <source>PD5 (pin 41 KSO5)</source>
+        <translation>PD5 (pin 41 KSO5)</translation>
+    </message>
+    <message>
+        <source>PD6 (pin 42 KSO6)</source>
+        <translation>PD6 (pin 42 KSO6)</translation>
+    </message>
+    <message>
+        <source>PD7 (pin 43 KSO7)</source>
+        <translation>PD7 (pin 43 KSO7)</translation>
+    </message>
+    <message>
+        <source>BUSY (pin 45 KSO9)</source>
+        <translation>BUSY (pin 45 KSO9)</translation>
+    </message>
+    <message>
+        <source>KSI4 (pin 62)</source>
+        <translation>KSI4 (pin 62)</translation>
+    </message>
+    <message>
+        <source>KSI5 (pin 63)</source>
+        <translation>KSI5 (pin 63)</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The JIG is in use by another program</source>

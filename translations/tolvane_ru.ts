@@ -266,6 +266,721 @@ Run with --help for more information.</source>
     </message>
 </context>
 <context>
+    <name>Ite</name>
+    <message>
+        <source>%1 -&gt; no</source>
+        <translation>%1 -&gt; нет</translation>
+    </message>
+    <message>
+        <source>%1 (%2; give the wiring with --pins instead)</source>
+        <translation>%1 (%2; задайте выводы через --pins)</translation>
+    </message>
+    <message>
+        <source>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</source>
+        <translation>в &quot;%1&quot; нет материнской платы, подходящей под &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--mb &quot;%1&quot; matches several motherboards:</source>
+        <translation>--mb &quot;%1&quot; подходит к нескольким материнским платам:</translation>
+    </message>
+    <message>
+        <source>give the wiring with one of --mb TEXT or --pins &quot;PD0=.. ... KSI5=..&quot;</source>
+        <translation>задайте выводы одним из --mb TEXT или --pins &quot;PD0=.. ... KSI5=..&quot;</translation>
+    </message>
+    <message>
+        <source>the motherboard of &quot;MB connection ITE.txt&quot;: the one named TEXT, else the only one whose name holds TEXT in any case (&quot;ite boards&quot; lists them)</source>
+        <translation>материнская плата из &quot;MB connection ITE.txt&quot;: та, что названа TEXT, иначе единственная, в названии которой есть TEXT в любом регистре (список выводит &quot;ite boards&quot;)</translation>
+    </message>
+    <message>
+        <source>the wiring in the database&apos;s own syntax: &quot;PD0=12 PD1=13 ... KSI5=10 KB_pins=26&quot; (KB_pins only for --reversed)</source>
+        <translation>выводы в записи самой базы: &quot;PD0=12 PD1=13 ... KSI5=10 KB_pins=26&quot; (KB_pins только для --reversed)</translation>
+    </message>
+    <message>
+        <source>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</source>
+        <translation>шлейф перевёрнут: 1-й контакт программатора на последнем контакте разъёма клавиатуры (выводы отражаются по KB_pins)</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>показать переданные байты, время по часам, время процессора и время симулятора программатора</translation>
+    </message>
+    <message>
+        <source> The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.</source>
+        <translation> Сначала выводы (--mb или --pins) отправляются в программатор, как кнопкой ПРИМЕНИТЬ.</translation>
+    </message>
+    <message>
+        <source>Check the connection and show the EC&apos;s ID</source>
+        <translation>Проверить связь и показать ID EC</translation>
+    </message>
+    <message>
+        <source>Asks the JIG whether the ITE EC answers and reads its identifier and revision. Power the board within 5 seconds of the start.</source>
+        <translation>Спрашивает программатор, отвечает ли EC ITE, и читает его идентификатор и ревизию. Подайте питание на плату в течение 5 секунд после старта.</translation>
+    </message>
+    <message>
+        <source>0 the EC answered, 1 it did not (or the JIG refused the wiring), 2 no usable JIG or no database, 64 wrong usage</source>
+        <translation>0 EC ответил, 1 не ответил (или программатор не принял выводы), 2 нет рабочего программатора или нет базы, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Send the wiring to the JIG</source>
+        <translation>Отправить выводы в программатор</translation>
+    </message>
+    <message>
+        <source>Sends the contact of each of the fifteen EC signals to the JIG (APPLY); the JIG keeps it for the following operations.</source>
+        <translation>Отправляет в программатор контакт каждого из пятнадцати сигналов EC (ПРИМЕНИТЬ); программатор хранит их для следующих операций.</translation>
+    </message>
+    <message>
+        <source>0 sent, 1 the JIG refused it, 2 no usable JIG or no database, 64 wrong usage</source>
+        <translation>0 отправлено, 1 программатор не принял, 2 нет рабочего программатора или нет базы, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>List the motherboards of the wiring database</source>
+        <translation>Список материнских плат из базы выводов</translation>
+    </message>
+    <message>
+        <source>Prints the name of each motherboard of &quot;MB connection ITE.txt&quot;, one a line: what --mb takes.</source>
+        <translation>Печатает название каждой материнской платы из &quot;MB connection ITE.txt&quot;, по одной в строке: то, что принимает --mb.</translation>
+    </message>
+    <message>
+        <source>0 listed, 2 no database</source>
+        <translation>0 список выведен, 2 нет базы</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Прочитать всю флеш в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB flash behind the ITE EC into OUT.bin.</source>
+        <translation>Читает флеш 128 КБ за EC ITE в OUT.bin.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>файл, в который сохраняется флеш</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG, no database or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 прочитано, 1 ошибка, 2 нет рабочего программатора, нет базы или нельзя создать OUT.bin, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and verify it</source>
+        <translation>Стереть флеш, записать IN.bin и проверить</translation>
+    </message>
+    <message>
+        <source>Erases the flash behind the ITE EC and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then reads the flash back and compares (--no-verify skips that).</source>
+        <translation>Стирает флеш за EC ITE и записывает IN.bin (его первые 128 КБ; короткий файл дополняется 0xFF), затем читает флеш обратно и сравнивает (--no-verify это пропускает).</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>do not read the flash back after writing</source>
+        <translation>не читать флеш обратно после записи</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or the flash differs (the first differing offset is shown), 2 no usable JIG, no database or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 записано (и проверено), 1 ошибка или флеш отличается (показан первый отличающийся адрес), 2 нет рабочего программатора, нет базы или нельзя прочитать IN.bin, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Проверка невозможна: нет временного файла.</source>
+        <translation>Проверка невозможна: нет временного файла.</translation>
+    </message>
+    <message>
+        <source>Verify: no temporary file to read the flash into.</source>
+        <translation>Проверка невозможна: нет временного файла.</translation>
+    </message>
+    <message>
+        <source>Проверка: читаем флеш обратно ...</source>
+        <translation>Проверка: читаем флеш обратно ...</translation>
+    </message>
+    <message>
+        <source>Verify: reading the flash back ...</source>
+        <translation>Проверка: читаем флеш обратно ...</translation>
+    </message>
+    <message>
+        <source>Проверка: флеш отличается от файла, первое отличие по адресу %1%2 (флеш / файл)</source>
+        <translation>Проверка: флеш отличается от файла, первое отличие по адресу %1%2 (флеш / файл)</translation>
+    </message>
+    <message>
+        <source>Verify: the flash differs from the file at offset %1%2 (flash / file)</source>
+        <translation>Проверка: флеш отличается от файла, первое отличие по адресу %1%2 (флеш / файл)</translation>
+    </message>
+    <message>
+        <source>Проверка: флеш совпадает с файлом.</source>
+        <translation>Проверка: флеш совпадает с файлом.</translation>
+    </message>
+    <message>
+        <source>Verify: the flash matches the file.</source>
+        <translation>Проверка: флеш совпадает с файлом.</translation>
+    </message>
+    <message>
+        <source>File [MB connection ITE.txt] not found. Please read manual!</source>
+        <translation>Файл [MB connection ITE.txt] не найден. Прочитайте инструкцию!</translation>
+    </message>
+    <message>
+        <source>Please select MOTHERBOARD</source>
+        <translation>Выберите МАТЕРИНСКУЮ ПЛАТУ</translation>
+    </message>
+    <message>
+        <source>Save data to a file</source>
+        <translation>Сохранить данные в файл</translation>
+    </message>
+    <message>
+        <source>BIN file (*.bin)|*.bin</source>
+        <translation>Файл BIN (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Read data from a file</source>
+        <translation>Прочитать данные из файла</translation>
+    </message>
+    <message>
+        <source>BIN file  (*.bin)|*.bin|Другие|*.*</source>
+        <translation>Файл BIN (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Остановить операцию?</translation>
+    </message>
+    <message>
+        <source>Не найдена информация по номеру ножки для %1 !</source>
+        <translation>Не найдена информация по номеру ножки для %1!</translation>
+    </message>
+    <message>
+        <source>Information about the contact number %1 is not found!</source>
+        <translation>Не найдена информация по номеру ножки для %1!</translation>
+    </message>
+    <message>
+        <source>Неверный номер ножки для %1 !</source>
+        <translation>Неверный номер ножки для %1!</translation>
+    </message>
+    <message>
+        <source>Invalid contact number %1</source>
+        <translation>Неверный номер ножки для %1!</translation>
+    </message>
+    <message>
+        <source>Не найдена информация по количеству контактов разьема клавиатуры на MB!</source>
+        <translation>Не найдена информация по количеству контактов разъёма клавиатуры на MB!</translation>
+    </message>
+    <message>
+        <source>Not found the information on the number of contacts on the keyboard connector MB!</source>
+        <translation>Не найдена информация по количеству контактов разъёма клавиатуры на MB!</translation>
+    </message>
+    <message>
+        <source>Все сигналы на NC: ни один контакт не подключён к EC. Выберите плату или задайте контакты, затем отправьте настройки.</source>
+        <translation>Все сигналы на NC: ни один контакт не подключён к EC. Выберите плату или задайте контакты, затем отправьте настройки.</translation>
+    </message>
+    <message>
+        <source>Every signal is on NC: no contact reaches the EC. Choose the motherboard or set the contacts, then send the settings.</source>
+        <translation>Все сигналы на NC: ни один контакт не подключён к EC. Выберите плату или задайте контакты, затем отправьте настройки.</translation>
+    </message>
+    <message>
+        <source>Неверное количество контактов разьема клавиатуры (23 &lt; допустимо &lt; 33)!</source>
+        <translation>Неверное количество контактов разъёма клавиатуры (23 &lt; допустимо &lt; 33)!</translation>
+    </message>
+    <message>
+        <source>Wrong number of keyboard connector contacts (23 &lt; acceptable &lt;33)!</source>
+        <translation>Неверное количество контактов разъёма клавиатуры (23 &lt; допустимо &lt; 33)!</translation>
+    </message>
+    <message>
+        <source>Проверка связи ...</source>
+        <translation>Проверка связи ...</translation>
+    </message>
+    <message>
+        <source>Check connection ...</source>
+        <translation>Проверка связи ...</translation>
+    </message>
+    <message>
+        <source>Программатор найден и готов к работе.</source>
+        <translation>Программатор найден и готов к работе.</translation>
+    </message>
+    <message>
+        <source>The programmer is found and ready to go.</source>
+        <translation>Программатор найден и готов к работе.</translation>
+    </message>
+    <message>
+        <source>Теперь, как можно быстрее, подключите адаптер (5 сек) ! </source>
+        <translation>Теперь, как можно быстрее, подключите адаптер питания (5 сек)!</translation>
+    </message>
+    <message>
+        <source>Now, as soon as possible, connect the adapter (5 seconds) !</source>
+        <translation>Теперь, как можно быстрее, подключите адаптер питания (5 сек)!</translation>
+    </message>
+    <message>
+        <source>ITE мульт нам не отвечает, проверяйте соединение и настройки выводов. MB запитана? </source>
+        <translation>ITE мульт нам не отвечает, проверяйте соединение и настройки выводов. MB запитана? </translation>
+    </message>
+    <message>
+        <source>ITE we do not respond, check the connection and settings. MB powered? </source>
+        <translation>ITE мульт нам не отвечает, проверяйте соединение и настройки выводов. MB запитана? </translation>
+    </message>
+    <message>
+        <source>Отправляем настройки под MB.</source>
+        <translation>Отправляем настройки под MB.</translation>
+    </message>
+    <message>
+        <source>Send the settings for MB.</source>
+        <translation>Отправляем настройки под MB.</translation>
+    </message>
+    <message>
+        <source>Ошибка при входе в режим настроек.</source>
+        <translation>Ошибка при входе в режим настроек.</translation>
+    </message>
+    <message>
+        <source>Error when entering the setup mode.</source>
+        <translation>Ошибка при входе в режим настроек.</translation>
+    </message>
+    <message>
+        <source>Ошибка протокола при настройке выводов.</source>
+        <translation>Ошибка протокола при настройке выводов.</translation>
+    </message>
+    <message>
+        <source>Protocol error when setting pins.</source>
+        <translation>Ошибка протокола при настройке выводов.</translation>
+    </message>
+    <message>
+        <source>Настройки все отправлены.</source>
+        <translation>Настройки все отправлены.</translation>
+    </message>
+    <message>
+        <source>All settings sent.</source>
+        <translation>Настройки все отправлены.</translation>
+    </message>
+    <message>
+        <source>Received ITE ID  -&gt; %1 rev -&gt; %2</source>
+        <translation>Получен ID ITE  -&gt; %1 ревизия -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Чтение отмененено пользователем. Все сворачиваем. (RD_DLG)</source>
+        <translation>Чтение отменено пользователем. Всё сворачиваем. (RD_DLG)</translation>
+    </message>
+    <message>
+        <source>Reading canceled by the user. All displace. (RD_DLG)</source>
+        <translation>Чтение отменено пользователем. Всё сворачиваем. (RD_DLG)</translation>
+    </message>
+    <message>
+        <source>Ошибка при создании файла. (RD_CRT_DLG)</source>
+        <translation>Ошибка при создании файла. (RD_CRT_DLG)</translation>
+    </message>
+    <message>
+        <source>Error creating file. (RD_CRT_DLG)</source>
+        <translation>Ошибка при создании файла. (RD_CRT_DLG)</translation>
+    </message>
+    <message>
+        <source>Текущее время  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>Сохраняем в файл: </source>
+        <translation>Сохраняем в файл: </translation>
+    </message>
+    <message>
+        <source>Write to file: </source>
+        <translation>Сохраняем в файл: </translation>
+    </message>
+    <message>
+        <source>Начинаем чтение ITE ...</source>
+        <translation>Начинаем чтение ITE ...</translation>
+    </message>
+    <message>
+        <source>Reading start...</source>
+        <translation>Начинаем чтение ITE ...</translation>
+    </message>
+    <message>
+        <source>Преподготовка ITE ...</source>
+        <translation>Преподготовка ITE ...</translation>
+    </message>
+    <message>
+        <source>INIT ...</source>
+        <translation>Преподготовка ITE ...</translation>
+    </message>
+    <message>
+        <source>Закончили преподготовку ...</source>
+        <translation>Закончили преподготовку ...</translation>
+    </message>
+    <message>
+        <source>INIT complete.</source>
+        <translation>Закончили преподготовку ...</translation>
+    </message>
+    <message>
+        <source>Читаю, пожалуйста ждите ...</source>
+        <translation>Читаю, пожалуйста, ждите ...</translation>
+    </message>
+    <message>
+        <source>READ, please wait ...</source>
+        <translation>Читаю, пожалуйста, ждите ...</translation>
+    </message>
+    <message>
+        <source>Ошибка при чтении блока -&gt;</source>
+        <translation>Ошибка при чтении блока -&gt;</translation>
+    </message>
+    <message>
+        <source>ERROR reading block -&gt;</source>
+        <translation>Ошибка при чтении блока -&gt;</translation>
+    </message>
+    <message>
+        <source>Мы все прочитали </source>
+        <translation>Мы всё прочитали. </translation>
+    </message>
+    <message>
+        <source>Reading complete. </source>
+        <translation>Мы всё прочитали. </translation>
+    </message>
+    <message>
+        <source>Ошибка записи в файл %1: %2</source>
+        <translation>Ошибка записи в файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Error writing the file %1: %2</source>
+        <translation>Ошибка записи в файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Запись отмененена пользователем. Все сворачиваем. (WR_DLG)</source>
+        <translation>Запись отменена пользователем. Всё сворачиваем. (WR_DLG)</translation>
+    </message>
+    <message>
+        <source>WRITE canceled by the user. all displace. (WR_DLG)</source>
+        <translation>Запись отменена пользователем. Всё сворачиваем. (WR_DLG)</translation>
+    </message>
+    <message>
+        <source>Ошибка при открытии файла. (WR_OPN_DLG)</source>
+        <translation>Ошибка при открытии файла. (WR_OPN_DLG)</translation>
+    </message>
+    <message>
+        <source>Error opening the file. (WR_OPN_DLG)</source>
+        <translation>Ошибка при открытии файла. (WR_OPN_DLG)</translation>
+    </message>
+    <message>
+        <source>Пишем из файла: </source>
+        <translation>Пишем из файла: </translation>
+    </message>
+    <message>
+        <source>Data file: </source>
+        <translation>Пишем из файла: </translation>
+    </message>
+    <message>
+        <source>Начинаем запись ITE ...</source>
+        <translation>Начинаем запись ITE ...</translation>
+    </message>
+    <message>
+        <source>Writing starts ...</source>
+        <translation>Начинаем запись ITE ...</translation>
+    </message>
+    <message>
+        <source>Команда стирания чипа отправлена (0x60/0xC7)...</source>
+        <translation>Команда стирания чипа отправлена (0x60/0xC7)...</translation>
+    </message>
+    <message>
+        <source>ERASE complete.</source>
+        <translation>Команда стирания чипа отправлена (0x60/0xC7)...</translation>
+    </message>
+    <message>
+        <source>Считали 131072 байта в буфер ...</source>
+        <translation>Считали 131072 байта в буфер ...</translation>
+    </message>
+    <message>
+        <source>File loaded to buffer.</source>
+        <translation>Считали 131072 байта в буфер ...</translation>
+    </message>
+    <message>
+        <source>Количество байт равных 0xFF в файле -&gt; </source>
+        <translation>Количество байт, равных 0xFF, в файле -&gt; </translation>
+    </message>
+    <message>
+        <source>The number of bytes equal to the value of FFh -&gt; </source>
+        <translation>Количество байт, равных 0xFF, в файле -&gt; </translation>
+    </message>
+    <message>
+        <source>Начинаем писать байты ...</source>
+        <translation>Начинаем писать байты ...</translation>
+    </message>
+    <message>
+        <source>WRITE, please wait ...</source>
+        <translation>Начинаем писать байты ...</translation>
+    </message>
+    <message>
+        <source>Ошибка протокола при отправке адреса во флеш.</source>
+        <translation>Ошибка протокола при отправке адреса во флеш.</translation>
+    </message>
+    <message>
+        <source>Protocol error while sending addresses in a flash.</source>
+        <translation>Ошибка протокола при отправке адреса во флеш.</translation>
+    </message>
+    <message>
+        <source>Ошибка записи во флеш или потеряна связь с ITE</source>
+        <translation>Ошибка записи во флеш или потеряна связь с ITE</translation>
+    </message>
+    <message>
+        <source>Error writing to flash or lost contact with ITE</source>
+        <translation>Ошибка записи во флеш или потеряна связь с ITE</translation>
+    </message>
+    <message>
+        <source>Мы все записали. </source>
+        <translation>Мы всё записали. </translation>
+    </message>
+    <message>
+        <source>WRITE complete.</source>
+        <translation>Мы всё записали. </translation>
+    </message>
+    <message>
+        <source>Нет ответа от программатора (%1)</source>
+        <translation>Нет ответа от программатора (%1)</translation>
+    </message>
+    <message>
+        <source>Timeout: no answer from the JIG (%1)</source>
+        <translation>Нет ответа от программатора (%1)</translation>
+    </message>
+    <message>
+        <source>Отменено во время ожидания программатора (%1)</source>
+        <translation>Отменено во время ожидания программатора (%1)</translation>
+    </message>
+    <message>
+        <source>Cancelled while waiting for the JIG (%1)</source>
+        <translation>Отменено во время ожидания программатора (%1)</translation>
+    </message>
+    <message>
+        <source>Связь с программатором потеряна (%1)</source>
+        <translation>Связь с программатором потеряна (%1)</translation>
+    </message>
+    <message>
+        <source>The JIG was lost (%1)</source>
+        <translation>Связь с программатором потеряна (%1)</translation>
+    </message>
+    <message>
+        <source>Программатор прислал лишние байты (%1)</source>
+        <translation>Программатор прислал лишние байты (%1)</translation>
+    </message>
+    <message>
+        <source>The JIG sent more bytes than asked for (%1)</source>
+        <translation>Программатор прислал лишние байты (%1)</translation>
+    </message>
+    <message>
+        <source>команда проверки связи</source>
+        <translation>команда проверки связи</translation>
+    </message>
+    <message>
+        <source>test command</source>
+        <translation>команда проверки связи</translation>
+    </message>
+    <message>
+        <source>вход в режим настроек</source>
+        <translation>вход в режим настроек</translation>
+    </message>
+    <message>
+        <source>enter setup</source>
+        <translation>вход в режим настроек</translation>
+    </message>
+    <message>
+        <source>конец настроек QQQ</source>
+        <translation>конец настроек QQQ</translation>
+    </message>
+    <message>
+        <source>end of setup QQQ</source>
+        <translation>конец настроек QQQ</translation>
+    </message>
+    <message>
+        <source>адрес записи</source>
+        <translation>адрес записи</translation>
+    </message>
+    <message>
+        <source>write address</source>
+        <translation>адрес записи</translation>
+    </message>
+    <message>
+        <source>адресный цикл 0x%1</source>
+        <translation>адресный цикл 0x%1</translation>
+    </message>
+    <message>
+        <source>address cycle 0x%1</source>
+        <translation>адресный цикл 0x%1</translation>
+    </message>
+    <message>
+        <source>чтение регистра 0x%1</source>
+        <translation>чтение регистра 0x%1</translation>
+    </message>
+    <message>
+        <source>data read of register 0x%1</source>
+        <translation>чтение регистра 0x%1</translation>
+    </message>
+    <message>
+        <source>назначение вывода %1</source>
+        <translation>назначение вывода %1</translation>
+    </message>
+    <message>
+        <source>pin assignment %1</source>
+        <translation>назначение вывода %1</translation>
+    </message>
+    <message>
+        <source>запись регистра %1</source>
+        <translation>запись регистра %1</translation>
+    </message>
+    <message>
+        <source>register write %1</source>
+        <translation>запись регистра %1</translation>
+    </message>
+    <message>
+        <source>блок %1 из %2</source>
+        <translation>блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>Порядок подключения:</source>
+        <translation>Порядок подключения:</translation>
+    </message>
+    <message>
+        <source>1. Обесточьте материнскую плату: отключите адаптер питания и батарею.</source>
+        <translation>1. Обесточьте материнскую плату: отключите адаптер питания и батарею.</translation>
+    </message>
+    <message>
+        <source>2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъема клавиатуры.</source>
+        <translation>2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъёма клавиатуры.</translation>
+    </message>
+    <message>
+        <source>3. Соедините землю программатора с землей материнской платы.</source>
+        <translation>3. Соедините землю программатора с землёй материнской платы.</translation>
+    </message>
+    <message>
+        <source>4. Выберите материнскую плату (или задайте выводы вручную) и нажмите APPLY.</source>
+        <translation>4. Выберите материнскую плату (или задайте выводы вручную) и нажмите ПРИМЕНИТЬ.</translation>
+    </message>
+    <message>
+        <source>5. Нажмите Check connection и сразу подключите адаптер питания (есть 5 секунд),</source>
+        <translation>5. Нажмите «Проверить связь» и сразу подключите адаптер питания (есть 5 секунд),</translation>
+    </message>
+    <message>
+        <source>   или подключите питание и нажмите Check connection через 1-3 секунды.</source>
+        <translation>   или подключите питание и нажмите «Проверить связь» через 1-3 секунды.</translation>
+    </message>
+    <message>
+        <source>6. Затем READ или WRITE.</source>
+        <translation>6. Затем ЧИТАТЬ или ЗАПИСАТЬ.</translation>
+    </message>
+    <message>
+        <source>Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут.</source>
+        <translation>Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут.</translation>
+    </message>
+    <message>
+        <source>How to connect:</source>
+        <translation>Порядок подключения:</translation>
+    </message>
+    <message>
+        <source>1. Power the motherboard off: unplug its power adapter and its battery.</source>
+        <translation>1. Обесточьте материнскую плату: отключите адаптер питания и батарею.</translation>
+    </message>
+    <message>
+        <source>2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.</source>
+        <translation>2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъёма клавиатуры.</translation>
+    </message>
+    <message>
+        <source>3. Connect the ground of the JIG to the ground of the motherboard.</source>
+        <translation>3. Соедините землю программатора с землёй материнской платы.</translation>
+    </message>
+    <message>
+        <source>4. Choose the motherboard (or set the contacts by hand) and press APPLY.</source>
+        <translation>4. Выберите материнскую плату (или задайте выводы вручную) и нажмите ПРИМЕНИТЬ.</translation>
+    </message>
+    <message>
+        <source>5. Press Check connection and plug in the power adapter at once (within 5 seconds),</source>
+        <translation>5. Нажмите «Проверить связь» и сразу подключите адаптер питания (есть 5 секунд),</translation>
+    </message>
+    <message>
+        <source>   or power the board and press Check connection 1-3 seconds later.</source>
+        <translation>   или подключите питание и нажмите «Проверить связь» через 1-3 секунды.</translation>
+    </message>
+    <message>
+        <source>6. Then READ or WRITE.</source>
+        <translation>6. Затем ЧИТАТЬ или ЗАПИСАТЬ.</translation>
+    </message>
+    <message>
+        <source>Pin ITE mcu -&gt; pin keyboard connector</source>
+        <translation>Вывод ITE -&gt; контакт разъёма клавиатуры</translation>
+    </message>
+    <message>
+        <source>First contact the programmer is connected to the first contact MB (forward or reverse cable, etc.)</source>
+        <translation>Первый контакт программатора подключён к первому контакту MB (прямой или перевёрнутый шлейф и т. п.)</translation>
+    </message>
+    <message>
+        <source>Russian / English text</source>
+        <translation>Русский / английский текст</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>ПРИМЕНИТЬ</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Проверить связь</translation>
+    </message>
+    <message>
+        <source>READ</source>
+        <translation>ЧИТАТЬ</translation>
+    </message>
+    <message>
+        <source>WRITE</source>
+        <translation>ЗАПИСАТЬ</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Чтение</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>PD0 (pin 36 KSO0)</source>
+        <translation>PD0 (вывод 36 KSO0)</translation>
+    </message>
+    <message>
+        <source>PD1 (pin 37 KSO1)</source>
+        <translation>PD1 (вывод 37 KSO1)</translation>
+    </message>
+    <message>
+        <source>PD2 (pin 38 KSO2)</source>
+        <translation>PD2 (вывод 38 KSO2)</translation>
+    </message>
+    <message>
+        <source>PD3 (pin 39 KSO3)</source>
+        <translation>PD3 (вывод 39 KSO3)</translation>
+    </message>
+    <message>
+        <source>PD4 (pin 40 KSO4)</source>
+        <translation>PD4 (вывод 40 KSO4)</translation>
+    </message>
+    <message>
+        <source>PD5 (pin 41 KSO5)</source>
+        <translation>PD5 (вывод 41 KSO5)</translation>
+    </message>
+    <message>
+        <source>PD6 (pin 42 KSO6)</source>
+        <translation>PD6 (вывод 42 KSO6)</translation>
+    </message>
+    <message>
+        <source>PD7 (pin 43 KSO7)</source>
+        <translation>PD7 (вывод 43 KSO7)</translation>
+    </message>
+    <message>
+        <source>BUSY (pin 45 KSO9)</source>
+        <translation>BUSY (вывод 45 KSO9)</translation>
+    </message>
+    <message>
+        <source>KSI4 (pin 62)</source>
+        <translation>KSI4 (вывод 62)</translation>
+    </message>
+    <message>
+        <source>KSI5 (pin 63)</source>
+        <translation>KSI5 (вывод 63)</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The JIG is in use by another program</source>

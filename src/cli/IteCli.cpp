@@ -38,7 +38,7 @@ void IteCliPort::SetGauge(IteGauge gauge, int position) {
 }
 
 bool IteCliPort::AskYesNo(const std::string& text) {
-    std::fprintf(stderr, "%s -> no\n", text.c_str());
+    std::fprintf(stderr, "%s\n", Fill(Tr("Ite", "%1 -> no"), text).c_str());
     return false;
 }
 
@@ -49,8 +49,8 @@ std::optional<std::vector<std::string>> IteDatabaseLines(std::string* error) {
     const auto lines = where.found ? LoadIteDatabase(where.found->string())
                                    : std::optional<std::vector<std::string>>();
     if (!lines)
-        *error = std::string(kIteDatabaseMissing) + " (" + NotFoundLine(kIteDatabaseFile, where) +
-                 "; give the wiring with --pins instead)";
+        *error = Fill(Tr("Ite", "%1 (%2; give the wiring with --pins instead)"),
+                      Tr("Ite", kIteDatabaseMissing), NotFoundLine(kIteDatabaseFile, where));
     return lines;
 }
 
@@ -65,11 +65,10 @@ std::optional<std::string> FindMotherboard(const std::string& text, std::string*
     if (matches.size() == 1)
         return matches.front();
     if (matches.empty()) {
-        *error =
-            "no motherboard in \"" + std::string(kIteDatabaseFile) + "\" matches \"" + text + "\"";
+        *error = Fill(Tr("Ite", "no motherboard in \"%1\" matches \"%2\""), kIteDatabaseFile, text);
         return std::nullopt;
     }
-    *error = "--mb \"" + text + "\" matches several motherboards:";
+    *error = Fill(Tr("Ite", "--mb \"%1\" matches several motherboards:"), text);
     for (const std::string& m : matches)
         *error += "\n  " + m;
     return std::nullopt;
@@ -85,7 +84,8 @@ std::optional<IteAssignment> IteWiringFromOptions(const CliArgs& args, IteLangua
     const bool mb = args.values.count("mb") != 0;
     const bool pins = args.values.count("pins") != 0;
     if (mb == pins) {
-        *error = "give the wiring with one of --mb TEXT or --pins \"PD0=.. ... KSI5=..\"";
+        *error =
+            Tr("Ite", "give the wiring with one of --mb TEXT or --pins \"PD0=.. ... KSI5=..\"");
         return std::nullopt;
     }
     std::optional<std::string> line = pins ? args.Value("pins") : std::optional<std::string>();

@@ -55,13 +55,14 @@ int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std
     const std::vector<std::uint8_t> expected = engine.Image();
     TempFile readBack("tolvane-ite-verify");
     if (readBack.Path().empty()) {
-        port.Say({"Проверка невозможна: нет временного файла.",
-                  "Verify: no temporary file to read the flash into."});
+        port.Say(IteSource{TR_NOOP("Ite", "Проверка невозможна: нет временного файла."),
+                           TR_NOOP("Ite", "Verify: no temporary file to read the flash into.")});
         return Unverified(kExitFailed, engine, args);
     }
     if (StopSignal() != 0)
         return Unverified(kExitFailed, engine, args);
-    port.Say({"Проверка: читаем флеш обратно ...", "Verify: reading the flash back ..."});
+    port.Say(IteSource{TR_NOOP("Ite", "Проверка: читаем флеш обратно ..."),
+                       TR_NOOP("Ite", "Verify: reading the flash back ...")});
     // The read-back belongs to the write: no record, no second read of its own.
     engine.Run().SetSafety({});
     const Outcome outcome = RunToEnd(engine.Run(), [&] { engine.ReadFile(readBack.Path()); });
@@ -77,13 +78,16 @@ int VerifyIteWrite(IteEngine& engine, IteCliPort& port, const CliArgs& args, std
             const std::string what =
                 at < flash.size() ? " (" + Hex(flash[at], 2) + " / " + Hex(expected[at], 2) + ")"
                                   : "";
-            port.Say({"Проверка: флеш отличается от файла, первое отличие по адресу " + where +
-                          what + " (флеш / файл)",
-                      "Verify: the flash differs from the file at offset " + where + what +
-                          " (flash / file)"});
+            port.Say(IteFill(
+                {TR_NOOP("Ite", "Проверка: флеш отличается от файла, первое отличие по адресу "
+                                "%1%2 (флеш / файл)"),
+                 TR_NOOP("Ite", "Verify: the flash differs from the file at offset %1%2 (flash / "
+                                "file)")},
+                where, what));
             return kExitFailed;
         }
     }
-    port.Say({"Проверка: флеш совпадает с файлом.", "Verify: the flash matches the file."});
+    port.Say(IteSource{TR_NOOP("Ite", "Проверка: флеш совпадает с файлом."),
+                       TR_NOOP("Ite", "Verify: the flash matches the file.")});
     return kExitOk;
 }

@@ -1,6 +1,7 @@
 #include "port/Tr.h"
 
 #include "port/ProgramFolder.h"
+#include "port/TrIn.h"
 
 #include <QString>
 #include <QTranslator>
@@ -14,9 +15,28 @@ namespace {
 std::mutex trMutex;
 Language current = Language::Original;
 std::unique_ptr<QTranslator> translator;
+// The other of English and Russian, for TrIn.
+std::unique_ptr<QTranslator> otherTranslator;
 
 const char* QmName(Language language) {
     return language == Language::Russian ? "tolvane_ru.qm" : "tolvane_en.qm";
+}
+
+std::unique_ptr<QTranslator> LoadTranslation(Language language, std::string* error) {
+    const char* name = QmName(language);
+    const FileLookup lookup = LookUpFile(name, LookFirst::ProgramFolder);
+    auto loaded = std::make_unique<QTranslator>();
+    if (lookup.found && loaded->load(QString::fromStdString(lookup.found->string())))
+        return loaded;
+    if (error)
+        *error = lookup.found ? lookup.found->string() + ": not a translation file"
+                              : NotFoundLine(name, lookup);
+    return nullptr;
+}
+
+std::string Translated(const QTranslator* t, const char* context, const char* source) {
+    const QString text = t ? t->translate(context, source) : QString();
+    return text.isEmpty() ? source : text.toStdString();
 }
 } // namespace
 
@@ -41,24 +61,21 @@ Language SystemLanguage() {
 }
 
 bool SetLanguage(Language language, std::string* error) {
-    std::unique_ptr<QTranslator> loaded;
+    std::unique_ptr<QTranslator> loaded, other;
     bool ok = true;
     if (language != Language::Original) {
-        const char* name = QmName(language);
-        const FileLookup lookup = LookUpFile(name, LookFirst::ProgramFolder);
-        loaded = std::make_unique<QTranslator>();
-        if (!lookup.found || !loaded->load(QString::fromStdString(lookup.found->string()))) {
-            if (error)
-                *error = lookup.found ? lookup.found->string() + ": not a translation file"
-                                      : NotFoundLine(name, lookup);
+        loaded = LoadTranslation(language, error);
+        ok = loaded != nullptr;
+        if (ok)
+            other = LoadTranslation(
+                language == Language::Russian ? Language::English : Language::Russian, nullptr);
+        else
             language = Language::Original;
-            loaded.reset();
-            ok = false;
-        }
     }
     std::lock_guard lock(trMutex);
     current = language;
     translator = std::move(loaded);
+    otherTranslator = std::move(other);
     return ok;
 }
 
@@ -69,10 +86,15 @@ Language CurrentLanguage() {
 
 std::string Tr(const char* context, const char* source) {
     std::lock_guard lock(trMutex);
-    if (!translator)
+    return Translated(translator.get(), context, source);
+}
+
+std::string TrIn(Language language, const char* context, const char* source) {
+    std::lock_guard lock(trMutex);
+    if (current == Language::Original || language == Language::Original)
         return source;
-    const QString text = translator->translate(context, source);
-    return text.isEmpty() ? source : text.toStdString();
+    return Translated(language == current ? translator.get() : otherTranslator.get(), context,
+                      source);
 }
 
 std::string FillArgs(const std::string& text, const std::string* args, int count) {

@@ -1,5 +1,5 @@
-// One language at a time: every text has both translations, and a whole MEC16xx session on
-// the command line reads in one language.
+// One language at a time: every text has both translations, and a whole MEC16xx or ITE session
+// on the command line reads in one language.
 #include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
@@ -99,12 +99,35 @@ TEST(Translations, EveryTextHasBothTranslationsWithItsPlaceholders) {
     EXPECT_EQ(counts[0], counts[1]);
 }
 
-// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering:
-// under en no Cyrillic, under ru no English sentence.
+struct SessionRun {
+    std::vector<std::string> args;
+    int exitCode;
+};
+
+// Each command on the simulated `device` in `dir` under --lang `lang`: under en no Cyrillic,
+// under ru no English sentence.
+void ExpectOneLanguage(const std::string& lang, const std::vector<SessionRun>& runs,
+                       const TempDir& dir, const std::string& device) {
+    TempDir user;
+    for (const SessionRun& run : runs) {
+        std::vector<std::string> args = run.args;
+        args.insert(args.end(), {"--device", device, "--timing", "instant", "--lang", lang});
+        const ProcessResult r =
+            RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
+        EXPECT_EQ(r.exitCode, run.exitCode) << args[1] << "\n" << r.out << r.err;
+        for (const std::string& line : Lines(r))
+            if (lang == "en")
+                EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
+            else
+                EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
+    }
+}
+
+// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering.
 TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
-        TempDir dir, user;
+        TempDir dir;
         WriteFileBytes(dir.File("chip.bin"), Pattern(198656, 13, 0, 10, 7));
         WriteFileBytes(dir.File("in.bin"), Pattern(196608, 37, 5, 9));
         WriteFileBytes(dir.File("s.json"), R"({"chips": {"mec": {"file": "chip.bin"}}})");
@@ -112,26 +135,42 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
                        R"({"chips": {"mec": {"file": "chip.bin", "badStatusAtBlock": 5}}})");
         WriteFileBytes(dir.File("silent.json"),
                        R"({"chips": {"mec": {"file": "chip.bin", "silentAtBlock": 3}}})");
-        const std::vector<std::vector<std::string>> runs = {
-            {"mec", "check", "--scenario", "s.json"},
-            {"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"},
-            {"mec", "erase", "--scenario", "s.json"},
-            {"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"},
-            {"mec", "read", "late.bin", "--scenario", "silent.json"},
-        };
-        const int exits[] = {0, 0, 0, 1, 1};
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            std::vector<std::string> args = runs[i];
-            args.insert(args.end(),
-                        {"--device", "sim:pcb2-v42", "--timing", "instant", "--lang", lang});
-            const ProcessResult r =
-                RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
-            EXPECT_EQ(r.exitCode, exits[i]) << args[1] << "\n" << r.out << r.err;
-            for (const std::string& line : Lines(r))
-                if (std::string(lang) == "en")
-                    EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
-                else
-                    EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
-        }
+        ExpectOneLanguage(
+            lang,
+            {{{"mec", "check", "--scenario", "s.json"}, 0},
+             {{"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"}, 0},
+             {{"mec", "erase", "--scenario", "s.json"}, 0},
+             {{"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"}, 1},
+             {{"mec", "read", "late.bin", "--scenario", "silent.json"}, 1}},
+            dir, "sim:pcb2-v42");
+    }
+}
+
+// Check, read, a write (erase, write, read back), a write the EC stops answering in and a read
+// with a bad block; a wiring the tool refuses.
+TEST(Translations, AnIteSessionOnTheCommandLineIsInOneLanguage) {
+    const std::vector<std::string> pins = {
+        "--pins", "PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 STB=5 AFD=6 "
+                  "INIT=7 SLIN=8 KSI4=9 KSI5=10"};
+    const auto ite = [&pins](std::vector<std::string> args) {
+        args.insert(args.begin(), "ite");
+        args.insert(args.end(), pins.begin(), pins.end());
+        return args;
+    };
+    for (const char* lang : {"en", "ru"}) {
+        SCOPED_TRACE(lang);
+        TempDir dir;
+        WriteFileBytes(dir.File("in.bin"), Pattern(131072, 29, 3, 11));
+        WriteFileBytes(dir.File("silent.json"), R"({"chips": {"ite": {"silentAtBlock": 5}}})");
+        WriteFileBytes(dir.File("bad.json"), R"({"chips": {"ite": {"badBlock": 3}}})");
+        ExpectOneLanguage(
+            lang,
+            {{ite({"check"}), 0},
+             {ite({"read", "out.bin", "--read-twice"}), 0},
+             {ite({"write", "in.bin"}), 0},
+             {ite({"write", "in.bin", "--no-backup", "--scenario", "silent.json"}), 1},
+             {ite({"read", "late.bin", "--scenario", "bad.json"}), 1},
+             {{"ite", "check", "--pins", "PD0=1 PD1=2"}, 64}},
+            dir, "sim:pcb3");
     }
 }

@@ -1,6 +1,7 @@
 // The ITE window driven as a technician would, on the simulated JIG.
 #include "modes/Ite/ui/TITE_FORM.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 #include "sim/chips/IteEc.h"
 #include "support/Pattern.h"
 #include "ui/support/UiTestSupport.h"
@@ -183,6 +184,16 @@ TEST_F(IteWindowTest, TheLanguageSwitchShowsOneLogAndAMissingDatabaseIsRed) {
     window->CheckBox_RUS_ENG->click();
     EXPECT_EQ(window->Logs->currentWidget(), window->ITE_Memo_ENG);
     EXPECT_EQ(window->ITE_Memo_ENG->Lines().front(), "How to connect:");
+
+    // A chosen language starts the switch at it, and each log keeps its own language.
+    window.reset();
+    ASSERT_TRUE(SetLanguage(Language::English));
+    window = std::make_unique<TITE_FORM>(sim, &mainWindow, dir.File("nothing here.txt"));
+    SetLanguage(Language::Original);
+    EXPECT_EQ(window->ITE_ComboBox_MB_SWITCH->currentText(),
+              "File [MB connection ITE.txt] not found. Please read the manual!");
+    EXPECT_EQ(window->Logs->currentWidget(), window->ITE_Memo_ENG);
+    EXPECT_EQ(window->ITE_Memo1->Lines().front(), QString::fromUtf8("Порядок подключения:"));
 }
 
 // The window has no STOP: its close (or EXIT) during a read asks "Stop the operation?"; no lets

@@ -5,7 +5,8 @@
 //     --gtest_filter=Screenshot.DISABLED_EdidAfterRead
 // (and Screenshot.DISABLED_KeyboardWithPairsLit for keyboard.png,
 // Screenshot.DISABLED_UpdateWindowWaitingForTheBootloader for update.png,
-// Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png,
+// Screenshot.DISABLED_IteReading with SHOT_DELAY=5 for ite.png (SHOT_LANG=en or ru: in that
+// language),
 // Screenshot.DISABLED_NuvotonJtagAfterScript for jtag.png, Screenshot.DISABLED_Journal for
 // journal.png).
 #include "modes/Edid/ui/TEDID_form.h"
@@ -14,6 +15,7 @@
 #include "modes/Keyboard/ui/IndicatorShape.h"
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
@@ -85,6 +87,10 @@ TEST(Screenshot, DISABLED_UpdateWindowWaitingForTheBootloader) {
 }
 
 TEST(Screenshot, DISABLED_IteReading) {
+    const auto language = ParseLanguage(qEnvironmentVariable("SHOT_LANG").toStdString());
+    if (language) {
+        ASSERT_TRUE(SetLanguage(*language));
+    }
     TempDir dir;
     ScriptedDialogs dialogs;
     dialogs.script.fileAnswers.push_back(dir.File("ITE_flash.bin"));
@@ -96,12 +102,14 @@ TEST(Screenshot, DISABLED_IteReading) {
     w.show();
     w.ITE_ComboBox_MB_SWITCH->setCurrentIndex(2);
     emit w.ITE_ComboBox_MB_SWITCH->activated(2);
-    w.CheckBox_RUS_ENG->click(); // the English log
+    if (!language)
+        w.CheckBox_RUS_ENG->click(); // the English log; a language chooses its own
     w.ITE_SETUP_BitBtn->click();
     ASSERT_TRUE(WaitUntil([&] { return w.ITE_Memo_ENG->Lines().contains("All settings sent."); }));
     ASSERT_TRUE(WaitUntil([&] { return w.Engine().Run().State() == "NONE"; }));
     w.ITE_READ_BitBtn->click(); // a read under way at the wire's speed
     HoldOnScreen(w);
+    SetLanguage(Language::Original);
 }
 
 TEST(Screenshot, DISABLED_NuvotonJtagAfterScript) {

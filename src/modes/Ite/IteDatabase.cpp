@@ -1,6 +1,7 @@
 #include "modes/Ite/IteDatabase.h"
 
 #include "port/FileBytes.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,8 +47,8 @@ bool IsIteBoardLine(std::string_view line) {
 
 std::vector<std::string> IteMotherboardList(const std::optional<std::vector<std::string>>& lines) {
     if (!lines)
-        return {kIteDatabaseMissing};
-    std::vector<std::string> list{kIteSelectMotherboard};
+        return {Tr("Ite", kIteDatabaseMissing)};
+    std::vector<std::string> list{Tr("Ite", kIteSelectMotherboard)};
     std::copy_if(lines->begin(), lines->end(), std::back_inserter(list),
                  [](const std::string& l) { return IsIteBoardLine(l); });
     return list;

@@ -13,8 +13,8 @@
 
 inline constexpr const char* kIteDatabaseFile = "MB connection ITE.txt";
 inline constexpr const char* kIteDatabaseMissing =
-    "File [MB connection ITE.txt] not found. Please read manual!";
-inline constexpr const char* kIteSelectMotherboard = "Please select MOTHERBOARD";
+    TR_NOOP("Ite", "File [MB connection ITE.txt] not found. Please read manual!");
+inline constexpr const char* kIteSelectMotherboard = TR_NOOP("Ite", "Please select MOTHERBOARD");
 inline constexpr const char* kIteKbPinsKey = "KB_pins=";
 
 // A line ends at LF, CR bytes are dropped wherever they stand, text after the last LF is not
@@ -25,7 +25,7 @@ std::optional<std::vector<std::string>> LoadIteDatabase(const std::string& path 
 // A line that holds none of the keys is the file's own comment, not a motherboard.
 bool IsIteBoardLine(std::string_view line);
 // The motherboard list as the window shows it: "Please select MOTHERBOARD" and the boards' lines,
-// or the single not-found entry.
+// or the single not-found entry (the first entry in the chosen language).
 std::vector<std::string> IteMotherboardList(const std::optional<std::vector<std::string>>& lines);
 // What comes before the first key, without the blanks around it.
 std::string IteBoardName(std::string_view line);

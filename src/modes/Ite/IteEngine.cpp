@@ -5,16 +5,19 @@
 #include "modes/Ite/ReadThread_ITE.h"
 #include "operation/ImageToWrite.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 
 namespace {
 FileDialogSpec SaveDialog() {
-    return {"Save data to a file", "BIN file (*.bin)|*.bin", ".bin", "ITE_", true};
+    return {Tr("Ite", "Save data to a file"), Tr("Ite", "BIN file (*.bin)|*.bin"), ".bin", "ITE_",
+            true};
 }
 
 FileDialogSpec OpenDialog() {
-    return {"Read data from a file", "BIN file  (*.bin)|*.bin|Другие|*.*", "", "", false};
+    return {Tr("Ite", "Read data from a file"), Tr("Ite", "BIN file  (*.bin)|*.bin|Другие|*.*"), "",
+            "", false};
 }
 
 } // namespace
@@ -190,7 +193,7 @@ void IteEngine::Write(const std::string& file) {
 
 bool IteEngine::ExitClick() {
     if (!s_.run.Idle()) {
-        if (s_.port.AskYesNo(Ite::kStopQuestion))
+        if (s_.port.AskYesNo(Tr("Ite", Ite::kStopQuestion)))
             Stop();
         return false;
     }

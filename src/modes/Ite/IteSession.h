@@ -7,6 +7,7 @@
 #include "modes/Ite/ItePort.h"
 #include "modes/Ite/IteSignals.h"
 #include "operation/OperationRunner.h"
+#include "port/TrNoop.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,7 +32,7 @@ inline constexpr const char* kSettingUp = "SETUP_ITE";
 // The mode as the journal and the backups name it.
 inline constexpr const char* kModeName = "ITE";
 // EXIT or the window's close while an operation runs.
-inline constexpr const char* kStopQuestion = "Stop the operation?";
+inline constexpr const char* kStopQuestion = TR_NOOP("Ite", "Stop the operation?");
 
 // Controls the engine enables and disables, by their names in the window.
 inline constexpr const char* kCheckButton = "ITE_CHECK_CON_BitBtn";

@@ -13,28 +13,32 @@ std::string Hex2(std::uint8_t v) {
 }
 
 // Steps as the wait-failure lines name them.
-const IteText kTestStep{"команда проверки связи", "test command"};
-const IteText kSetupStep{"вход в режим настроек", "enter setup"};
-const IteText kEndOfSetupStep{"конец настроек QQQ", "end of setup QQQ"};
-const IteText kWriteAddressStep{"адрес записи", "write address"};
+const IteSource kTestStep{TR_NOOP("Ite", "команда проверки связи"), TR_NOOP("Ite", "test command")};
+const IteSource kSetupStep{TR_NOOP("Ite", "вход в режим настроек"), TR_NOOP("Ite", "enter setup")};
+const IteSource kEndOfSetupStep{TR_NOOP("Ite", "конец настроек QQQ"),
+                                TR_NOOP("Ite", "end of setup QQQ")};
+const IteSource kWriteAddressStep{TR_NOOP("Ite", "адрес записи"), TR_NOOP("Ite", "write address")};
 
 IteText AddressStep(int reg) {
-    return {"адресный цикл 0x" + Hex2(static_cast<std::uint8_t>(reg)),
-            "address cycle 0x" + Hex2(static_cast<std::uint8_t>(reg))};
+    return IteFill({TR_NOOP("Ite", "адресный цикл 0x%1"), TR_NOOP("Ite", "address cycle 0x%1")},
+                   Hex2(static_cast<std::uint8_t>(reg)));
 }
 IteText DataReadStep(int reg) {
-    return {"чтение регистра 0x" + Hex2(static_cast<std::uint8_t>(reg)),
-            "data read of register 0x" + Hex2(static_cast<std::uint8_t>(reg))};
+    return IteFill(
+        {TR_NOOP("Ite", "чтение регистра 0x%1"), TR_NOOP("Ite", "data read of register 0x%1")},
+        Hex2(static_cast<std::uint8_t>(reg)));
 }
 IteText PinStep(const char* code) {
-    return {std::string("назначение вывода ") + code, std::string("pin assignment ") + code};
+    return IteFill({TR_NOOP("Ite", "назначение вывода %1"), TR_NOOP("Ite", "pin assignment %1")},
+                   std::string(code));
 }
 IteText RowStep(const char* code) {
-    return {std::string("запись регистра ") + code, std::string("register write ") + code};
+    return IteFill({TR_NOOP("Ite", "запись регистра %1"), TR_NOOP("Ite", "register write %1")},
+                   std::string(code));
 }
 IteText BlockStep(int number, int of) {
-    const std::string n = std::to_string(number) + " ";
-    return {"блок " + n + "из " + std::to_string(of), "block " + n + "of " + std::to_string(of)};
+    return IteFill({TR_NOOP("Ite", "блок %1 из %2"), TR_NOOP("Ite", "block %1 of %2")},
+                   std::to_string(number), std::to_string(of));
 }
 } // namespace
 
@@ -90,9 +94,7 @@ void ReadThread_ITE::CheckSteps() {
             return FailCheck(code, data, DataReadStep(reg));
         id[reg] = data.byte;
     }
-    const std::string line =
-        "Received ITE ID  -> " + Hex2(id[0]) + Hex2(id[1]) + " rev -> " + Hex2(id[2]);
-    s_.port.Say(line, line);
+    Say(IteFill(IteTexts::kChipId, Hex2(id[0]) + Hex2(id[1]), Hex2(id[2])));
     s_.chipId = IteChipId{id[0], id[1], id[2]};
     s_.run.Record().SetChipId(Hex2(id[0]) + Hex2(id[1]) + " rev " + Hex2(id[2]));
     bus_.Finish(true, s_.bounds.command);
@@ -167,7 +169,7 @@ bool ReadThread_ITE::StopAsked(const std::string& where) {
         return false;
     if (!stopped_) {
         stopped_ = true;
-        SayLine(kStoppedLine);
+        SayLine(Tr("Common", kStoppedLine));
         s_.run.SetFailedStep("stopped before " + where);
     }
     return true;

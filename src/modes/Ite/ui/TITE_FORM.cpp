@@ -2,8 +2,10 @@
 
 #include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 #include "port/ProgramFolder.h"
 #include "port/Tr.h"
+#include "port/TrIn.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -15,26 +17,31 @@ namespace {
 constexpr int kListRows = 30;
 
 const char* const kInstructionsRu[] = {
-    "Порядок подключения:",
-    "1. Обесточьте материнскую плату: отключите адаптер питания и батарею.",
-    "2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъема клавиатуры.",
-    "3. Соедините землю программатора с землей материнской платы.",
-    "4. Выберите материнскую плату (или задайте выводы вручную) и нажмите APPLY.",
-    "5. Нажмите Check connection и сразу подключите адаптер питания (есть 5 секунд),",
-    "   или подключите питание и нажмите Check connection через 1-3 секунды.",
-    "6. Затем READ или WRITE.",
-    "Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут.",
+    TR_NOOP("Ite", "Порядок подключения:"),
+    TR_NOOP("Ite", "1. Обесточьте материнскую плату: отключите адаптер питания и батарею."),
+    TR_NOOP(
+        "Ite",
+        "2. Подключите шлейф от 1-го контакта программатора к 1-му контакту разъема клавиатуры."),
+    TR_NOOP("Ite", "3. Соедините землю программатора с землей материнской платы."),
+    TR_NOOP("Ite", "4. Выберите материнскую плату (или задайте выводы вручную) и нажмите APPLY."),
+    TR_NOOP("Ite",
+            "5. Нажмите Check connection и сразу подключите адаптер питания (есть 5 секунд),"),
+    TR_NOOP("Ite", "   или подключите питание и нажмите Check connection через 1-3 секунды."),
+    TR_NOOP("Ite", "6. Затем READ или WRITE."),
+    TR_NOOP("Ite", "Чтение всех 128 КБ занимает около 20 секунд, запись - до 5 минут."),
 };
 
 const char* const kInstructionsEn[] = {
-    "How to connect:",
-    "1. Power the motherboard off: unplug its power adapter and its battery.",
-    "2. Connect the flat cable from contact 1 of the JIG to contact 1 of the keyboard connector.",
-    "3. Connect the ground of the JIG to the ground of the motherboard.",
-    "4. Choose the motherboard (or set the contacts by hand) and press APPLY.",
-    "5. Press Check connection and plug in the power adapter at once (within 5 seconds),",
-    "   or power the board and press Check connection 1-3 seconds later.",
-    "6. Then READ or WRITE.",
+    TR_NOOP("Ite", "How to connect:"),
+    TR_NOOP("Ite", "1. Power the motherboard off: unplug its power adapter and its battery."),
+    TR_NOOP("Ite", "2. Connect the flat cable from contact 1 of the JIG to contact 1 of the "
+                   "keyboard connector."),
+    TR_NOOP("Ite", "3. Connect the ground of the JIG to the ground of the motherboard."),
+    TR_NOOP("Ite", "4. Choose the motherboard (or set the contacts by hand) and press APPLY."),
+    TR_NOOP("Ite",
+            "5. Press Check connection and plug in the power adapter at once (within 5 seconds),"),
+    TR_NOOP("Ite", "   or power the board and press Check connection 1-3 seconds later."),
+    TR_NOOP("Ite", "6. Then READ or WRITE."),
 };
 
 QColor GroupColour(IteSignalGroup group) {
@@ -67,12 +74,12 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     ITE_ComboBox_MB_SWITCH->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ITE_ComboBox_MB_SWITCH->setMinimumContentsLength(20);
 
-    GroupBox_pins = new QGroupBox("Pin ITE mcu -> pin keyboard connector", this);
+    GroupBox_pins = new QGroupBox(this);
     auto* pins = new QGridLayout(GroupBox_pins);
     int dataRow = 0;
     int otherRow = 0;
     for (const IteSignal& s : IteSignals()) {
-        auto* label = new QLabel(s.label, GroupBox_pins);
+        auto* label = new QLabel(GroupBox_pins);
         SetTextColour(label, GroupColour(s.group));
         QComboBox* box = MakeBox(s.box);
         label->setBuddy(box);
@@ -90,15 +97,13 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     ComboBox9 = Box(9), ComboBox10 = Box(10), ComboBox11 = Box(11), ComboBox12 = Box(12);
     ComboBox13 = Box(13), ComboBox14 = Box(14), ComboBox15 = Box(15);
 
-    ITE_CheckBox = new QCheckBox("First contact the programmer is connected to the first contact "
-                                 "MB (forward or reverse cable, etc.)",
-                                 this);
-    CheckBox_RUS_ENG = new QCheckBox("Russian / English text", this);
-    ITE_SETUP_BitBtn = new QPushButton("APPLY", this);
-    ITE_CHECK_CON_BitBtn = new QPushButton("Check connection", this);
-    ITE_READ_BitBtn = new QPushButton("READ", this);
-    ITE_WRITE_BitBtn = new QPushButton("WRITE", this);
-    ITE_EXIT_BitBtn = new QPushButton("EXIT", this);
+    ITE_CheckBox = new QCheckBox(this);
+    CheckBox_RUS_ENG = new QCheckBox(this);
+    ITE_SETUP_BitBtn = new QPushButton(this);
+    ITE_CHECK_CON_BitBtn = new QPushButton(this);
+    ITE_READ_BitBtn = new QPushButton(this);
+    ITE_WRITE_BitBtn = new QPushButton(this);
+    ITE_EXIT_BitBtn = new QPushButton(this);
     ITE_SETUP_BitBtn->setObjectName(Ite::kSetupButton);
     ITE_CHECK_CON_BitBtn->setObjectName(Ite::kCheckButton);
     ITE_READ_BitBtn->setObjectName(Ite::kReadButton);
@@ -138,8 +143,8 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     layout->addWidget(Logs, 1);
     // The first gauge follows a read's blocks, the second a write's.
     auto* gauges = new QGridLayout;
-    Label_read_gauge = new QLabel("Read", this);
-    Label_write_gauge = new QLabel("Write", this);
+    Label_read_gauge = new QLabel(this);
+    Label_write_gauge = new QLabel(this);
     Label_read_gauge->setBuddy(ITE_CGauge1);
     Label_write_gauge->setBuddy(SPEED_ITE_CGauge);
     gauges->addWidget(Label_read_gauge, 0, 0);
@@ -150,6 +155,7 @@ TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const st
     layout->addLayout(gauges);
     layout->addLayout(buttons);
     resize(700, 760);
+    Retranslate();
 
     port_ = std::make_unique<IteWindowPort>(this, ITE_Memo1, ITE_Memo_ENG, ITE_CGauge1,
                                             SPEED_ITE_CGauge);
@@ -220,10 +226,32 @@ void TITE_FORM::closeEvent(QCloseEvent* event) {
     ITE_EXIT_BitBtnClick();
 }
 
+void TITE_FORM::Retranslate() {
+    GroupBox_pins->setTitle(TrQ("Ite", "Pin ITE mcu -> pin keyboard connector"));
+    ITE_CheckBox->setText(TrQ("Ite", "First contact the programmer is connected to the first "
+                                     "contact MB (forward or reverse cable, etc.)"));
+    CheckBox_RUS_ENG->setText(TrQ("Ite", "Russian / English text"));
+    ITE_SETUP_BitBtn->setText(TrQ("Ite", "APPLY"));
+    ITE_CHECK_CON_BitBtn->setText(TrQ("Ite", "Check connection"));
+    ITE_READ_BitBtn->setText(TrQ("Ite", "READ"));
+    ITE_WRITE_BitBtn->setText(TrQ("Ite", "WRITE"));
+    ITE_EXIT_BitBtn->setText(TrQ("Ite", "EXIT"));
+    Label_read_gauge->setText(TrQ("Ite", "Read"));
+    Label_write_gauge->setText(TrQ("Ite", "Write"));
+    for (const IteSignal& s : IteSignals())
+        BoxLabel(s.box)->setText(TrQ("Ite", s.label));
+    if (ITE_ComboBox_MB_SWITCH->count() > 0)
+        ITE_ComboBox_MB_SWITCH->setItemText(
+            0, TrQ("Ite", databaseFound_ ? kIteSelectMotherboard : kIteDatabaseMissing));
+}
+
 void TITE_FORM::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && CurrentLanguage() != Language::Original) {
-        CheckBox_RUS_ENG->setChecked(CurrentLanguage() == Language::Russian);
-        CheckBox_RUS_ENGClick();
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        if (CurrentLanguage() != Language::Original) {
+            CheckBox_RUS_ENG->setChecked(CurrentLanguage() == Language::Russian);
+            CheckBox_RUS_ENGClick();
+        }
     }
     ModeWindow::changeEvent(event);
 }
@@ -232,6 +260,7 @@ void TITE_FORM::FormCreate(const std::string& database) {
     const FileLookup where = LookUpFile(database, LookFirst::WorkingFolder);
     const auto lines = where.found ? LoadIteDatabase(where.found->string())
                                    : std::optional<std::vector<std::string>>();
+    databaseFound_ = lines.has_value();
     for (const std::string& entry : IteMotherboardList(lines))
         ITE_ComboBox_MB_SWITCH->addItem(QString::fromStdString(entry));
     ITE_ComboBox_MB_SWITCH->setCurrentIndex(0);
@@ -241,9 +270,9 @@ void TITE_FORM::FormCreate(const std::string& database) {
     CheckBox_RUS_ENG->setChecked(CurrentLanguage() != Language::English);
     CheckBox_RUS_ENGClick();
     for (const char* line : kInstructionsRu)
-        ITE_Memo1->AppendLine(QString::fromUtf8(line));
+        ITE_Memo1->AppendLine(QString::fromStdString(TrIn(Language::Russian, "Ite", line)));
     for (const char* line : kInstructionsEn)
-        ITE_Memo_ENG->AppendLine(QString::fromUtf8(line));
+        ITE_Memo_ENG->AppendLine(QString::fromStdString(TrIn(Language::English, "Ite", line)));
     if (!lines)
         for (LogView* memo : {ITE_Memo1, ITE_Memo_ENG})
             memo->AppendLine(QString::fromStdString(NotFoundLine(database, where)));

@@ -60,10 +60,13 @@ class TITE_FORM : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The language chosen in the main window picks the log shown (English for English).
+    // The language chosen in the main window: the captions, and the log shown (English for
+    // English).
     void changeEvent(QEvent* event) override;
 
   private:
+    // Captions in the chosen language; the logs keep what they said.
+    void Retranslate();
     QComboBox* MakeBox(int number);
     void FormCreate(const std::string& database);
     void ITE_ComboBox_MB_SWITCHSelect();
@@ -75,6 +78,7 @@ class TITE_FORM : public ModeWindow {
     void ITE_WRITE_BitBtnClick();
     void ITE_EXIT_BitBtnClick();
 
+    bool databaseFound_ = false; // what the list's first entry says
     std::array<QComboBox*, Ite::kSignals> boxes_{};
     std::array<QLabel*, Ite::kSignals> labels_{};
     std::unique_ptr<IteWindowPort> port_;
