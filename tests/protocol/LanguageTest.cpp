@@ -1,5 +1,5 @@
-// One language at a time: every text has both translations, and a whole MEC16xx session on
-// the command line reads in one language.
+// One language at a time: every text has both translations, and whole sessions on the command
+// line read in one language.
 #include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
@@ -99,9 +99,9 @@ TEST(Translations, EveryTextHasBothTranslationsWithItsPlaceholders) {
     EXPECT_EQ(counts[0], counts[1]);
 }
 
-// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering:
-// under en no Cyrillic, under ru no English sentence.
-TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
+// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering, for
+// each mode: under en no Cyrillic, under ru no English sentence.
+TEST(Translations, EachModesSessionOnTheCommandLineIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
         TempDir dir, user;
@@ -112,26 +112,38 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
                        R"({"chips": {"mec": {"file": "chip.bin", "badStatusAtBlock": 5}}})");
         WriteFileBytes(dir.File("silent.json"),
                        R"({"chips": {"mec": {"file": "chip.bin", "silentAtBlock": 3}}})");
-        const std::vector<std::vector<std::string>> runs = {
-            {"mec", "check", "--scenario", "s.json"},
-            {"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"},
-            {"mec", "erase", "--scenario", "s.json"},
-            {"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"},
-            {"mec", "read", "late.bin", "--scenario", "silent.json"},
+        WriteFileBytes(dir.File("npce.json"), R"({"chips": {"npce-spi": {"failBlock": 5}}})");
+        WriteFileBytes(dir.File("jtag.json"),
+                       R"({"chips": {"npceJtag": {"commitStatus": {"block": 7}}}})");
+        struct Run {
+            std::vector<std::string> args;
+            int exit;
+            std::string device = "sim:pcb2-v42";
         };
-        const int exits[] = {0, 0, 0, 1, 1};
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            std::vector<std::string> args = runs[i];
+        const Run runs[] = {
+            {{"mec", "check", "--scenario", "s.json"}, 0},
+            {{"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"}, 0},
+            {{"mec", "erase", "--scenario", "s.json"}, 0},
+            {{"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"}, 1},
+            {{"mec", "read", "late.bin", "--scenario", "silent.json"}, 1},
+            {{"npce", "read", "npce.bin"}, 0, "sim:pcb3"},
+            {{"npce", "write", "npce.bin", "--scenario", "npce.json"}, 1, "sim:pcb3"},
+            {{"jtag", "read", "jtag.bin", "--read-twice"}, 0, "sim:pcb3"},
+            {{"jtag", "write", "jtag.bin", "--scenario", "jtag.json"}, 1, "sim:pcb3"},
+        };
+        for (const Run& run : runs) {
+            std::vector<std::string> args = run.args;
             args.insert(args.end(),
-                        {"--device", "sim:pcb2-v42", "--timing", "instant", "--lang", lang});
+                        {"--device", run.device, "--timing", "instant", "--lang", lang});
             const ProcessResult r =
                 RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
-            EXPECT_EQ(r.exitCode, exits[i]) << args[1] << "\n" << r.out << r.err;
+            const std::string name = args[0] + " " + args[1];
+            EXPECT_EQ(r.exitCode, run.exit) << name << "\n" << r.out << r.err;
             for (const std::string& line : Lines(r))
                 if (std::string(lang) == "en")
-                    EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
+                    EXPECT_FALSE(HasCyrillic(line)) << name << ": " << line;
                 else
-                    EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
+                    EXPECT_FALSE(EnglishSentence(line)) << name << ": " << line;
         }
     }
 }
