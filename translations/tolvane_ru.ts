@@ -1442,7 +1442,7 @@ Run with --help for more information.</source>
     </message>
     <message>
         <source>ID FLASH EFh 4012h </source>
-        <translation>ID FLASH EFh 4012h </translation>
+        <translation>ID флеша EFh 4012h </translation>
     </message>
     <message>
         <source>No connection to the NPCE! reading ID -&gt; </source>
