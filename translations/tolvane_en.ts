@@ -981,6 +981,469 @@ Run with --help for more information.</translation>
     </message>
 </context>
 <context>
+    <name>Jtag</name>
+    <message>
+        <source>Connect the power supply to the motherboard, then press Enter (--yes skips this question): </source>
+        <translation>Connect the power supply to the motherboard, then press Enter (--yes skips this question): </translation>
+    </message>
+    <message>
+        <source>no answer: stopped before the connection check</source>
+        <translation>no answer: stopped before the connection check</translation>
+    </message>
+    <message>
+        <source>Verify: reading the flash back ...</source>
+        <translation>Verify: reading the flash back ...</translation>
+    </message>
+    <message>
+        <source>Verify: cannot make a temporary file for the read-back</source>
+        <translation>Verify: cannot make a temporary file for the read-back</translation>
+    </message>
+    <message>
+        <source>Verify: cannot read the files to compare</source>
+        <translation>Verify: cannot read the files to compare</translation>
+    </message>
+    <message>
+        <source>Verify OK: the flash holds </source>
+        <translation>Verify OK: the flash holds </translation>
+    </message>
+    <message>
+        <source>Verify FAILED: the flash differs from the file at offset %1 (file %2, flash %3)</source>
+        <translation>Verify FAILED: the flash differs from the file at offset %1 (file %2, flash %3)</translation>
+    </message>
+    <message>
+        <source>the preparation script (as chosen with &quot;###&quot;); default NUVOTON.vss beside the program</source>
+        <translation>the preparation script (as chosen with &quot;###&quot;); default NUVOTON.vss beside the program</translation>
+    </message>
+    <message>
+        <source>the cable is in pin 1 to pin 30 (the check box unchecked: TYPE A)</source>
+        <translation>the cable is in pin 1 to pin 30 (the check box unchecked: TYPE A)</translation>
+    </message>
+    <message>
+        <source>do not wait for Enter after the settings (the board is powered)</source>
+        <translation>do not wait for Enter after the settings (the board is powered)</translation>
+    </message>
+    <message>
+        <source>print wall time, the simulated JIG&apos;s time and CPU time of each phase</source>
+        <translation>print wall time, the simulated JIG&apos;s time and CPU time of each phase</translation>
+    </message>
+    <message>
+        <source>Send the settings, check the JTAG identifier, play the script</source>
+        <translation>Send the settings, check the JTAG identifier, play the script</translation>
+    </message>
+    <message>
+        <source>Routes the 30-contact cable (PCB3) or names the wires (PCB2), waits for the board&apos;s power, reads the controller&apos;s JTAG identifier (0FE2201F) and plays the script that prepares it.</source>
+        <translation>Routes the 30-contact cable (PCB3) or names the wires (PCB2), waits for the board&apos;s power, reads the controller&apos;s JTAG identifier (0FE2201F) and plays the script that prepares it.</translation>
+    </message>
+    <message>
+        <source>0 identified and prepared, 1 failed, 2 no usable JIG or the script cannot be read, 64 wrong usage</source>
+        <translation>0 identified and prepared, 1 failed, 2 no usable JIG or the script cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Read the whole flash into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Runs &quot;jtag check&quot;, then reads the 128 KiB flash into OUT.bin.</source>
+        <translation>Runs &quot;jtag check&quot;, then reads the 128 KiB flash into OUT.bin.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>the file the flash is saved to</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and read it back</source>
+        <translation>Erase the flash, write IN.bin and read it back</translation>
+    </message>
+    <message>
+        <source>Runs &quot;jtag check&quot;, erases the flash and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then runs the check again and reads the flash back; a difference names its first offset.</source>
+        <translation>Runs &quot;jtag check&quot;, erases the flash and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then runs the check again and reads the flash back; a difference names its first offset.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>do not read the flash back</source>
+        <translation>do not read the flash back</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or differs, 2 no usable JIG, IN.bin or the script cannot be read, 64 wrong usage</source>
+        <translation>0 written (and verified), 1 failed or differs, 2 no usable JIG, IN.bin or the script cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>answer to </source>
+        <translation>answer to </translation>
+    </message>
+    <message>
+        <source> ERASE or WRITE protocol error! 
+ Lost communication with a chip EC 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> ERASE or WRITE protocol error! 
+ Lost communication with a chip EC 
+ Please disconnect the power supply from the motherboard!</translation>
+    </message>
+    <message>
+        <source> READ error! 
+ Lost communication with a chip EC 
+ The file was not changed. 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> READ error! 
+ Lost communication with a chip EC 
+ The file was not changed. 
+ Please disconnect the power supply from the motherboard!</translation>
+    </message>
+    <message>
+        <source> The script was not played whole! 
+ The controller is not prepared: see the log. 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> The script was not played whole! 
+ The controller is not prepared: see the log. 
+ Please disconnect the power supply from the motherboard!</translation>
+    </message>
+    <message>
+        <source>Please disconnect the power supply from the motherboard!</source>
+        <translation>Please disconnect the power supply from the motherboard!</translation>
+    </message>
+    <message>
+        <source> Now 
+ Please connect the power supply to the motherboard, 
+ then click *Check connect to Nuvoton* !</source>
+        <translation> Now 
+ Please connect the power supply to the motherboard, 
+ then click *Check connection to Nuvoton* !</translation>
+    </message>
+    <message>
+        <source>Possible reasons 
+ 1 No power is connected to the motherboard 
+ 2 No power on a chip EC 
+ 3 Defective chip EC 
+ 4 Invalid defined first contact</source>
+        <translation>Possible reasons 
+ 1 No power is connected to the motherboard 
+ 2 No power on a chip EC 
+ 3 Defective chip EC 
+ 4 Invalid defined first contact</translation>
+    </message>
+    <message>
+        <source>Selected 30 pin FFC (TYPE B)</source>
+        <translation>Selected 30 pin FFC (TYPE B)</translation>
+    </message>
+    <message>
+        <source>Selected 30 pin FFC (TYPE A))</source>
+        <translation>Selected 30 pin FFC (TYPE A)</translation>
+    </message>
+    <message>
+        <source>Settings for NUVOTON send.</source>
+        <translation>Settings for NUVOTON sent.</translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Current time  </translation>
+    </message>
+    <message>
+        <source>Version FW -&gt; </source>
+        <translation>Version FW -&gt; </translation>
+    </message>
+    <message>
+        <source>Communication with programmer installed.</source>
+        <translation>Communication with the programmer established.</translation>
+    </message>
+    <message>
+        <source>User selected </source>
+        <translation>User selected </translation>
+    </message>
+    <message>
+        <source>Please connect GND and: 
+</source>
+        <translation>Please connect GND and: 
+</translation>
+    </message>
+    <message>
+        <source> *** Default file -&gt; NUVOTON.vss</source>
+        <translation> *** Default file -&gt; NUVOTON.vss</translation>
+    </message>
+    <message>
+        <source>the JTAG identifier</source>
+        <translation>the JTAG identifier</translation>
+    </message>
+    <message>
+        <source>Read NUVOTON ID </source>
+        <translation>Read NUVOTON ID </translation>
+    </message>
+    <message>
+        <source>Wrong ID. Break.</source>
+        <translation>Wrong ID. Break.</translation>
+    </message>
+    <message>
+        <source>Break! Open file (.vss) error or not found!</source>
+        <translation>Break! The .vss file cannot be opened or is not found!</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin</source>
+        <translation>BIN file NPCE (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted. All stop.</source>
+        <translation>Write to file is interrupted. All stop.</translation>
+    </message>
+    <message>
+        <source>Error create file!</source>
+        <translation>Error creating the file!</translation>
+    </message>
+    <message>
+        <source>Data from NUVOTON save to file: </source>
+        <translation>Data from NUVOTON saved to file: </translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN file NPCE (*.bin)|*.bin|other|*.*</translation>
+    </message>
+    <message>
+        <source>Read to file is interrupted. All stop.</source>
+        <translation>Reading the file is interrupted. All stop.</translation>
+    </message>
+    <message>
+        <source>Error open file!</source>
+        <translation>Error opening the file!</translation>
+    </message>
+    <message>
+        <source>Write from file: </source>
+        <translation>Write from file: </translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes: the rest of the flash is written with FFh.</source>
+        <translation>The file holds %1 bytes: the rest of the flash is written with FFh.</translation>
+    </message>
+    <message>
+        <source>Open vss file(*.vss)|*.vss</source>
+        <translation>Open vss file (*.vss)|*.vss</translation>
+    </message>
+    <message>
+        <source>User select VSS file: </source>
+        <translation>User selected VSS file: </translation>
+    </message>
+    <message>
+        <source>Sending start: </source>
+        <translation>Sending start: </translation>
+    </message>
+    <message>
+        <source>Error reading the script %1: %2</source>
+        <translation>Error reading the script %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than the %2 bytes allowed</source>
+        <translation>%1: larger than the %2 bytes allowed</translation>
+    </message>
+    <message>
+        <source>script line %1, %2</source>
+        <translation>script line %1, %2</translation>
+    </message>
+    <message>
+        <source>Command lines sent: %1 (of %2 lines)</source>
+        <translation>Command lines sent: %1 (of %2 lines)</translation>
+    </message>
+    <message>
+        <source>Sending end:   </source>
+        <translation>Sending end:   </translation>
+    </message>
+    <message>
+        <source>I`m ready to READ or WRITE.</source>
+        <translation>I&apos;m ready to READ or WRITE.</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>: more than 256 bytes</source>
+        <translation>: more than 256 bytes</translation>
+    </message>
+    <message>
+        <source>Reading ...       </source>
+        <translation>Reading ...       </translation>
+    </message>
+    <message>
+        <source>Reading complete. </source>
+        <translation>Reading complete. </translation>
+    </message>
+    <message>
+        <source>The controller&apos;s helper serves one pass: checking it and playing the script again.</source>
+        <translation>The controller&apos;s helper serves one pass: checking it and playing the script again.</translation>
+    </message>
+    <message>
+        <source>the JTAG identifier, again</source>
+        <translation>the JTAG identifier, again</translation>
+    </message>
+    <message>
+        <source>Read NUVOTON ID %1: not the controller checked before. Break.</source>
+        <translation>Read NUVOTON ID %1: not the controller checked before. Break.</translation>
+    </message>
+    <message>
+        <source>script line %1 again, %2</source>
+        <translation>script line %1 again, %2</translation>
+    </message>
+    <message>
+        <source>the write set-up, before the erase</source>
+        <translation>the write set-up, before the erase</translation>
+    </message>
+    <message>
+        <source>FAULT first !=22  </source>
+        <translation>FAULT first !=22  </translation>
+    </message>
+    <message>
+        <source>The controller&apos;s helper does not answer: the script did not prepare it. Nothing was erased.</source>
+        <translation>The controller&apos;s helper does not answer: the script did not prepare it. Nothing was erased.</translation>
+    </message>
+    <message>
+        <source>status of the erase of sector %1 of %2</source>
+        <translation>status of the erase of sector %1 of %2</translation>
+    </message>
+    <message>
+        <source>Timeout: the flash stays busy (%1, status=%2h)</source>
+        <translation>Timeout: the flash stays busy (%1, status=%2h)</translation>
+    </message>
+    <message>
+        <source>Erase blocks... </source>
+        <translation>Erase blocks... </translation>
+    </message>
+    <message>
+        <source>erase of sector %1 of %2</source>
+        <translation>erase of sector %1 of %2</translation>
+    </message>
+    <message>
+        <source>Erase complete! %1    status=%2h</source>
+        <translation>Erase complete! %1    status=%2h</translation>
+    </message>
+    <message>
+        <source>Write bytes ... </source>
+        <translation>Write bytes ... </translation>
+    </message>
+    <message>
+        <source>the write set-up</source>
+        <translation>the write set-up</translation>
+    </message>
+    <message>
+        <source>data of block %1 of %2</source>
+        <translation>data of block %1 of %2</translation>
+    </message>
+    <message>
+        <source>FAULT A_gr  !=22h  </source>
+        <translation>FAULT A_gr  !=22h  </translation>
+    </message>
+    <message>
+        <source>commit of block %1 of %2</source>
+        <translation>commit of block %1 of %2</translation>
+    </message>
+    <message>
+        <source>FAULT B_gr  !=22h  </source>
+        <translation>FAULT B_gr  !=22h  </translation>
+    </message>
+    <message>
+        <source>Write complete! </source>
+        <translation>Write complete! </translation>
+    </message>
+    <message>
+        <source>How to work:</source>
+        <translation>How to work:</translation>
+    </message>
+    <message>
+        <source>1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.</source>
+        <translation>1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.</translation>
+    </message>
+    <message>
+        <source>2. Check the GND connection between the motherboard and the JIG.</source>
+        <translation>2. Check the GND connection between the motherboard and the JIG.</translation>
+    </message>
+    <message>
+        <source>3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.</source>
+        <translation>3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.</translation>
+    </message>
+    <message>
+        <source>4. Click &quot;Send settings&quot;.</source>
+        <translation>4. Click &quot;Send settings&quot;.</translation>
+    </message>
+    <message>
+        <source>5. Connect the power supply to the motherboard.</source>
+        <translation>5. Connect the power supply to the motherboard.</translation>
+    </message>
+    <message>
+        <source>6. Click &quot;Check connect to Nuvoton&quot;.</source>
+        <translation>6. Click &quot;Check connection to Nuvoton&quot;.</translation>
+    </message>
+    <message>
+        <source>7. Click &quot;READ&quot; or &quot;WRITE&quot;.</source>
+        <translation>7. Click &quot;READ&quot; or &quot;WRITE&quot;.</translation>
+    </message>
+    <message>
+        <source>8. Disconnect the power supply from the motherboard.</source>
+        <translation>8. Disconnect the power supply from the motherboard.</translation>
+    </message>
+    <message>
+        <source>NUVOTON JTAG 11_03_2017</source>
+        <translation>NUVOTON JTAG 11_03_2017</translation>
+    </message>
+    <message>
+        <source>Pin 1 connected  to pin 1 on the MB keyboard connector (30 pin FFC)</source>
+        <translation>Pin 1 connected to pin 1 on the MB keyboard connector (30 pin FFC)</translation>
+    </message>
+    <message>
+        <source>Send settings</source>
+        <translation>Send settings</translation>
+    </message>
+    <message>
+        <source>Check connect to Nuvoton</source>
+        <translation>Check connection to Nuvoton</translation>
+    </message>
+    <message>
+        <source>Choose the .vss script</source>
+        <translation>Choose the .vss script</translation>
+    </message>
+    <message>
+        <source>READ</source>
+        <translation>READ</translation>
+    </message>
+    <message>
+        <source>WRITE</source>
+        <translation>WRITE</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Stop the operation?</translation>
+    </message>
+    <message>
+        <source>Script line %1 %2: %3. Nothing of the script was sent.</source>
+        <translation>Script line %1 %2: %3. Nothing of the script was sent.</translation>
+    </message>
+    <message>
+        <source>text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)</source>
+        <translation>text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)</translation>
+    </message>
+    <message>
+        <source>a command line longer than %1 bytes</source>
+        <translation>a command line longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>not a command the script format knows (i XX, d XX, d XX = YYYYYYYY [ZZ], D YYYYYYYY)</source>
+        <translation>not a command the script format knows (i XX, d XX, d XX = YYYYYYYY [ZZ], D YYYYYYYY)</translation>
+    </message>
+    <message>
+        <source>the last line has no line end (LF), so it would never run</source>
+        <translation>the last line has no line end (LF), so it would never run</translation>
+    </message>
+    <message>
+        <source>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</source>
+        <translation>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The JIG is in use by another program</source>
@@ -1644,6 +2107,249 @@ Run with --help for more information.</translation>
     <message>
         <source>register write</source>
         <translation>register write</translation>
+    </message>
+</context>
+<context>
+    <name>Npce</name>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Read the whole flash into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin, after checking the flash ID (EF 40 12). OUT.bin is replaced only by a read that succeeded; otherwise the blocks received are kept in OUT.bin.partial.</source>
+        <translation>Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin, after checking the flash ID (EF 40 12). OUT.bin is replaced only by a read that succeeded; otherwise the blocks received are kept in OUT.bin.partial.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>the file the flash is saved to</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and verify it</source>
+        <translation>Erase the flash, write IN.bin and verify it</translation>
+    </message>
+    <message>
+        <source>Erases the flash of a Nuvoton NPCE288N/388N, checks that it is blank, writes IN.bin (at most 128 KiB; a shorter file is filled up with FFh) in 256-byte pages and verifies it by reading it back. The file is checked before the JIG is asked for anything.</source>
+        <translation>Erases the flash of a Nuvoton NPCE288N/388N, checks that it is blank, writes IN.bin (at most 128 KiB; a shorter file is filled up with FFh) in 256-byte pages and verifies it by reading it back. The file is checked before the JIG is asked for anything.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>flash ID</source>
+        <translation>flash ID</translation>
+    </message>
+    <message>
+        <source>Communication with NPCE installed.</source>
+        <translation>Communication with NPCE established.</translation>
+    </message>
+    <message>
+        <source>ID FLASH EFh 4012h </source>
+        <translation>ID FLASH EFh 4012h </translation>
+    </message>
+    <message>
+        <source>No connection to the NPCE! reading ID -&gt; </source>
+        <translation>No connection to the NPCE! reading ID -&gt; </translation>
+    </message>
+    <message>
+        <source>Check soldering NPCE or chip damaged.</source>
+        <translation>Check the soldering of the NPCE, or the chip is damaged.</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin</source>
+        <translation>BIN file NPCE (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Write to file is interrupted.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Error creating the file.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Save the file: </translation>
+    </message>
+    <message>
+        <source>Reading ...</source>
+        <translation>Reading ...</translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation>Read file</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN file NPCE (*.bin)|*.bin|other|*.*</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Write operation is interrupted.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла.</source>
+        <translation>Error opening the file.</translation>
+    </message>
+    <message>
+        <source>Write to NPCE file:</source>
+        <translation>Write to NPCE file:</translation>
+    </message>
+    <message>
+        <source>Erase ...</source>
+        <translation>Erase ...</translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Current time  </translation>
+    </message>
+    <message>
+        <source>answer to the success signal</source>
+        <translation>answer to the success signal</translation>
+    </message>
+    <message>
+        <source>answer to the failure signal</source>
+        <translation>answer to the failure signal</translation>
+    </message>
+    <message>
+        <source>ERROR timeout. Corrupted data !? </source>
+        <translation>ERROR timeout. Corrupted data !? </translation>
+    </message>
+    <message>
+        <source>** Lost contact with the chip or ERROR timeout **</source>
+        <translation>** Lost contact with the chip or ERROR timeout **</translation>
+    </message>
+    <message>
+        <source>** ERROR write or ERROR timeout **</source>
+        <translation>** ERROR write or ERROR timeout **</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>after block %1 of %2</source>
+        <translation>after block %1 of %2</translation>
+    </message>
+    <message>
+        <source>end of the read</source>
+        <translation>end of the read</translation>
+    </message>
+    <message>
+        <source>Reading complete ...</source>
+        <translation>Reading complete ...</translation>
+    </message>
+    <message>
+        <source>All data is clear!</source>
+        <translation>All data is clear!</translation>
+    </message>
+    <message>
+        <source>Write ...</source>
+        <translation>Write ...</translation>
+    </message>
+    <message>
+        <source>Verify ...</source>
+        <translation>Verify ...</translation>
+    </message>
+    <message>
+        <source>answer to the erase</source>
+        <translation>answer to the erase</translation>
+    </message>
+    <message>
+        <source>Check clear data ...</source>
+        <translation>Check clear data ...</translation>
+    </message>
+    <message>
+        <source>answer to the blank check</source>
+        <translation>answer to the blank check</translation>
+    </message>
+    <message>
+        <source>** Data not clear !**</source>
+        <translation>** Data not clear !**</translation>
+    </message>
+    <message>
+        <source>ready for block %1 of %2</source>
+        <translation>ready for block %1 of %2</translation>
+    </message>
+    <message>
+        <source>** HOST/M88 Protocol ERROR **</source>
+        <translation>** HOST/M88 Protocol ERROR **</translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation>sending block %1 of %2</translation>
+    </message>
+    <message>
+        <source>status of block %1 of %2</source>
+        <translation>status of block %1 of %2</translation>
+    </message>
+    <message>
+        <source>answer to the end of the write</source>
+        <translation>answer to the end of the write</translation>
+    </message>
+    <message>
+        <source>verify block %1 of %2</source>
+        <translation>verify block %1 of %2</translation>
+    </message>
+    <message>
+        <source>Принято не 512 байт  </source>
+        <translation>Not 512 bytes received:  </translation>
+    </message>
+    <message>
+        <source>after verify block %1 of %2</source>
+        <translation>after verify block %1 of %2</translation>
+    </message>
+    <message>
+        <source>end of the verify</source>
+        <translation>end of the verify</translation>
+    </message>
+    <message>
+        <source>Nuvoton chip is programmed succesfully!</source>
+        <translation>Nuvoton chip is programmed successfully!</translation>
+    </message>
+    <message>
+        <source>*** Data is written incorrectly ***</source>
+        <translation>*** Data is written incorrectly ***</translation>
+    </message>
+    <message>
+        <source>Verify: the flash differs from the image at offset %1 (image %2, flash %3); %4 of the %5 bytes of that block differ</source>
+        <translation>Verify: the flash differs from the image at offset %1 (image %2, flash %3); %4 of the %5 bytes of that block differ</translation>
+    </message>
+    <message>
+        <source>NPCE288N/388N 02_02_2017</source>
+        <translation>NPCE288N/388N 02_02_2017</translation>
+    </message>
+    <message>
+        <source>Nuvoton_READ</source>
+        <translation>Nuvoton_READ</translation>
+    </message>
+    <message>
+        <source>Nuvoton_WRITE</source>
+        <translation>Nuvoton_WRITE</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Stop the operation?</translation>
     </message>
 </context>
 </TS>

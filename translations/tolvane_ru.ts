@@ -981,6 +981,469 @@ Run with --help for more information.</source>
     </message>
 </context>
 <context>
+    <name>Jtag</name>
+    <message>
+        <source>Connect the power supply to the motherboard, then press Enter (--yes skips this question): </source>
+        <translation>Подключите питание к материнской плате и нажмите Enter (--yes пропускает этот вопрос): </translation>
+    </message>
+    <message>
+        <source>no answer: stopped before the connection check</source>
+        <translation>нет ответа: остановлено перед проверкой подключения</translation>
+    </message>
+    <message>
+        <source>Verify: reading the flash back ...</source>
+        <translation>Проверка: читаем флеш обратно ...</translation>
+    </message>
+    <message>
+        <source>Verify: cannot make a temporary file for the read-back</source>
+        <translation>Проверка: не удаётся создать временный файл для обратного чтения</translation>
+    </message>
+    <message>
+        <source>Verify: cannot read the files to compare</source>
+        <translation>Проверка: не удаётся прочитать файлы для сравнения</translation>
+    </message>
+    <message>
+        <source>Verify OK: the flash holds </source>
+        <translation>Проверка прошла: во флеше записан </translation>
+    </message>
+    <message>
+        <source>Verify FAILED: the flash differs from the file at offset %1 (file %2, flash %3)</source>
+        <translation>Проверка НЕ ПРОШЛА: флеш отличается от файла по смещению %1 (файл %2, флеш %3)</translation>
+    </message>
+    <message>
+        <source>the preparation script (as chosen with &quot;###&quot;); default NUVOTON.vss beside the program</source>
+        <translation>скрипт подготовки (как выбор кнопкой &quot;###&quot;); по умолчанию NUVOTON.vss рядом с программой</translation>
+    </message>
+    <message>
+        <source>the cable is in pin 1 to pin 30 (the check box unchecked: TYPE A)</source>
+        <translation>шлейф подключён вывод 1 к выводу 30 (галочка снята: TYPE A)</translation>
+    </message>
+    <message>
+        <source>do not wait for Enter after the settings (the board is powered)</source>
+        <translation>не ждать Enter после настроек (питание на плату уже подано)</translation>
+    </message>
+    <message>
+        <source>print wall time, the simulated JIG&apos;s time and CPU time of each phase</source>
+        <translation>вывести для каждой фазы общее время, время имитатора JIG и время процессора</translation>
+    </message>
+    <message>
+        <source>Send the settings, check the JTAG identifier, play the script</source>
+        <translation>Отправить настройки, проверить JTAG-идентификатор, выполнить скрипт</translation>
+    </message>
+    <message>
+        <source>Routes the 30-contact cable (PCB3) or names the wires (PCB2), waits for the board&apos;s power, reads the controller&apos;s JTAG identifier (0FE2201F) and plays the script that prepares it.</source>
+        <translation>Назначает контакты 30-контактного шлейфа (PCB3) или называет провода (PCB2), ждёт питания платы, читает JTAG-идентификатор контроллера (0FE2201F) и выполняет скрипт, который его подготавливает.</translation>
+    </message>
+    <message>
+        <source>0 identified and prepared, 1 failed, 2 no usable JIG or the script cannot be read, 64 wrong usage</source>
+        <translation>0 опознан и подготовлен, 1 ошибка, 2 нет рабочего JIG или скрипт не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Прочитать весь флеш в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Runs &quot;jtag check&quot;, then reads the 128 KiB flash into OUT.bin.</source>
+        <translation>Выполняет &quot;jtag check&quot;, затем читает флеш 128 КиБ в OUT.bin.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>файл, в который сохраняется флеш</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 прочитано, 1 ошибка, 2 нет рабочего JIG или не удаётся создать OUT.bin, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and read it back</source>
+        <translation>Стереть флеш, записать IN.bin и прочитать обратно</translation>
+    </message>
+    <message>
+        <source>Runs &quot;jtag check&quot;, erases the flash and writes IN.bin (its first 128 KiB; a shorter file is filled up with 0xFF), then runs the check again and reads the flash back; a difference names its first offset.</source>
+        <translation>Выполняет &quot;jtag check&quot;, стирает флеш и записывает IN.bin (первые 128 КиБ; короткий файл дополняется 0xFF), затем снова выполняет проверку и читает флеш обратно; при различии называется первое смещение.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>do not read the flash back</source>
+        <translation>не читать флеш обратно</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or differs, 2 no usable JIG, IN.bin or the script cannot be read, 64 wrong usage</source>
+        <translation>0 записано (и проверено), 1 ошибка или различие, 2 нет рабочего JIG, IN.bin или скрипт не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>answer to </source>
+        <translation>ответ на </translation>
+    </message>
+    <message>
+        <source> ERASE or WRITE protocol error! 
+ Lost communication with a chip EC 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> Ошибка протокола СТИРАНИЯ или ЗАПИСИ! 
+ Потеряна связь с микросхемой EC 
+ Отключите питание от материнской платы!</translation>
+    </message>
+    <message>
+        <source> READ error! 
+ Lost communication with a chip EC 
+ The file was not changed. 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> Ошибка ЧТЕНИЯ! 
+ Потеряна связь с микросхемой EC 
+ Файл не изменён. 
+ Отключите питание от материнской платы!</translation>
+    </message>
+    <message>
+        <source> The script was not played whole! 
+ The controller is not prepared: see the log. 
+ Please disconnect the power supply from the motherboard!</source>
+        <translation> Скрипт выполнен не полностью! 
+ Контроллер не подготовлен: см. журнал. 
+ Отключите питание от материнской платы!</translation>
+    </message>
+    <message>
+        <source>Please disconnect the power supply from the motherboard!</source>
+        <translation>Отключите питание от материнской платы!</translation>
+    </message>
+    <message>
+        <source> Now 
+ Please connect the power supply to the motherboard, 
+ then click *Check connect to Nuvoton* !</source>
+        <translation> Теперь 
+ подключите питание к материнской плате, 
+ затем нажмите *Проверить связь с Nuvoton* !</translation>
+    </message>
+    <message>
+        <source>Possible reasons 
+ 1 No power is connected to the motherboard 
+ 2 No power on a chip EC 
+ 3 Defective chip EC 
+ 4 Invalid defined first contact</source>
+        <translation>Возможные причины 
+ 1 Не подано питание на материнскую плату 
+ 2 Нет питания на микросхеме EC 
+ 3 Неисправна микросхема EC 
+ 4 Неверно определён первый контакт</translation>
+    </message>
+    <message>
+        <source>Selected 30 pin FFC (TYPE B)</source>
+        <translation>Выбран 30-контактный шлейф (TYPE B)</translation>
+    </message>
+    <message>
+        <source>Selected 30 pin FFC (TYPE A))</source>
+        <translation>Выбран 30-контактный шлейф (TYPE A)</translation>
+    </message>
+    <message>
+        <source>Settings for NUVOTON send.</source>
+        <translation>Настройки для NUVOTON отправлены.</translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>Version FW -&gt; </source>
+        <translation>Версия прошивки -&gt; </translation>
+    </message>
+    <message>
+        <source>Communication with programmer installed.</source>
+        <translation>Связь с программатором установлена.</translation>
+    </message>
+    <message>
+        <source>User selected </source>
+        <translation>Выбрано пользователем: </translation>
+    </message>
+    <message>
+        <source>Please connect GND and: 
+</source>
+        <translation>Подключите GND и: 
+</translation>
+    </message>
+    <message>
+        <source> *** Default file -&gt; NUVOTON.vss</source>
+        <translation> *** Файл по умолчанию -&gt; NUVOTON.vss</translation>
+    </message>
+    <message>
+        <source>the JTAG identifier</source>
+        <translation>JTAG-идентификатор</translation>
+    </message>
+    <message>
+        <source>Read NUVOTON ID </source>
+        <translation>Прочитан ID NUVOTON </translation>
+    </message>
+    <message>
+        <source>Wrong ID. Break.</source>
+        <translation>Неверный ID. Прервано.</translation>
+    </message>
+    <message>
+        <source>Break! Open file (.vss) error or not found!</source>
+        <translation>Прервано! Файл (.vss) не открывается или не найден!</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin</source>
+        <translation>BIN файл NPCE (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted. All stop.</source>
+        <translation>Запись в файл прервана. Всё остановлено.</translation>
+    </message>
+    <message>
+        <source>Error create file!</source>
+        <translation>Ошибка создания файла!</translation>
+    </message>
+    <message>
+        <source>Data from NUVOTON save to file: </source>
+        <translation>Данные NUVOTON сохраняются в файл: </translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN файл NPCE (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Read to file is interrupted. All stop.</source>
+        <translation>Чтение файла прервано. Всё остановлено.</translation>
+    </message>
+    <message>
+        <source>Error open file!</source>
+        <translation>Ошибка открытия файла!</translation>
+    </message>
+    <message>
+        <source>Write from file: </source>
+        <translation>Запись из файла: </translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes: the rest of the flash is written with FFh.</source>
+        <translation>В файле %1 байт: остаток флеша заполняется FFh.</translation>
+    </message>
+    <message>
+        <source>Open vss file(*.vss)|*.vss</source>
+        <translation>Файл vss (*.vss)|*.vss</translation>
+    </message>
+    <message>
+        <source>User select VSS file: </source>
+        <translation>Выбран файл VSS: </translation>
+    </message>
+    <message>
+        <source>Sending start: </source>
+        <translation>Начало отправки: </translation>
+    </message>
+    <message>
+        <source>Error reading the script %1: %2</source>
+        <translation>Ошибка чтения скрипта %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than the %2 bytes allowed</source>
+        <translation>%1: больше допустимых %2 байт</translation>
+    </message>
+    <message>
+        <source>script line %1, %2</source>
+        <translation>строка скрипта %1, %2</translation>
+    </message>
+    <message>
+        <source>Command lines sent: %1 (of %2 lines)</source>
+        <translation>Отправлено командных строк: %1 (из %2 строк)</translation>
+    </message>
+    <message>
+        <source>Sending end:   </source>
+        <translation>Конец отправки: </translation>
+    </message>
+    <message>
+        <source>I`m ready to READ or WRITE.</source>
+        <translation>Готов к ЧТЕНИЮ или ЗАПИСИ.</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>: more than 256 bytes</source>
+        <translation>: больше 256 байт</translation>
+    </message>
+    <message>
+        <source>Reading ...       </source>
+        <translation>Чтение ...        </translation>
+    </message>
+    <message>
+        <source>Reading complete. </source>
+        <translation>Чтение завершено. </translation>
+    </message>
+    <message>
+        <source>The controller&apos;s helper serves one pass: checking it and playing the script again.</source>
+        <translation>Помощник контроллера работает на один проход: проверяем его и выполняем скрипт заново.</translation>
+    </message>
+    <message>
+        <source>the JTAG identifier, again</source>
+        <translation>JTAG-идентификатор, повторно</translation>
+    </message>
+    <message>
+        <source>Read NUVOTON ID %1: not the controller checked before. Break.</source>
+        <translation>Прочитан ID NUVOTON %1: это не тот контроллер, что проверялся. Прервано.</translation>
+    </message>
+    <message>
+        <source>script line %1 again, %2</source>
+        <translation>строка скрипта %1 повторно, %2</translation>
+    </message>
+    <message>
+        <source>the write set-up, before the erase</source>
+        <translation>настройка записи, перед стиранием</translation>
+    </message>
+    <message>
+        <source>FAULT first !=22  </source>
+        <translation>ОШИБКА first !=22  </translation>
+    </message>
+    <message>
+        <source>The controller&apos;s helper does not answer: the script did not prepare it. Nothing was erased.</source>
+        <translation>Помощник контроллера не отвечает: скрипт его не подготовил. Ничего не стёрто.</translation>
+    </message>
+    <message>
+        <source>status of the erase of sector %1 of %2</source>
+        <translation>состояние стирания сектора %1 из %2</translation>
+    </message>
+    <message>
+        <source>Timeout: the flash stays busy (%1, status=%2h)</source>
+        <translation>Тайм-аут: флеш остаётся занят (%1, status=%2h)</translation>
+    </message>
+    <message>
+        <source>Erase blocks... </source>
+        <translation>Стирание блоков... </translation>
+    </message>
+    <message>
+        <source>erase of sector %1 of %2</source>
+        <translation>стирание сектора %1 из %2</translation>
+    </message>
+    <message>
+        <source>Erase complete! %1    status=%2h</source>
+        <translation>Стирание завершено! %1    status=%2h</translation>
+    </message>
+    <message>
+        <source>Write bytes ... </source>
+        <translation>Запись байтов ... </translation>
+    </message>
+    <message>
+        <source>the write set-up</source>
+        <translation>настройка записи</translation>
+    </message>
+    <message>
+        <source>data of block %1 of %2</source>
+        <translation>данные блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>FAULT A_gr  !=22h  </source>
+        <translation>ОШИБКА A_gr  !=22h  </translation>
+    </message>
+    <message>
+        <source>commit of block %1 of %2</source>
+        <translation>фиксация блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>FAULT B_gr  !=22h  </source>
+        <translation>ОШИБКА B_gr  !=22h  </translation>
+    </message>
+    <message>
+        <source>Write complete! </source>
+        <translation>Запись завершена! </translation>
+    </message>
+    <message>
+        <source>How to work:</source>
+        <translation>Порядок работы:</translation>
+    </message>
+    <message>
+        <source>1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.</source>
+        <translation>1. Подключите 30-контактный шлейф между разъёмом клавиатуры материнской платы и JIG.</translation>
+    </message>
+    <message>
+        <source>2. Check the GND connection between the motherboard and the JIG.</source>
+        <translation>2. Проверьте соединение GND между материнской платой и JIG.</translation>
+    </message>
+    <message>
+        <source>3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.</source>
+        <translation>3. Вывод 1 к выводу 1 или вывод 1 к выводу 30? Поставьте или снимите галочку.</translation>
+    </message>
+    <message>
+        <source>4. Click &quot;Send settings&quot;.</source>
+        <translation>4. Нажмите &quot;Отправить настройки&quot;.</translation>
+    </message>
+    <message>
+        <source>5. Connect the power supply to the motherboard.</source>
+        <translation>5. Подключите питание к материнской плате.</translation>
+    </message>
+    <message>
+        <source>6. Click &quot;Check connect to Nuvoton&quot;.</source>
+        <translation>6. Нажмите &quot;Проверить связь с Nuvoton&quot;.</translation>
+    </message>
+    <message>
+        <source>7. Click &quot;READ&quot; or &quot;WRITE&quot;.</source>
+        <translation>7. Нажмите &quot;ЧТЕНИЕ&quot; или &quot;ЗАПИСЬ&quot;.</translation>
+    </message>
+    <message>
+        <source>8. Disconnect the power supply from the motherboard.</source>
+        <translation>8. Отключите питание от материнской платы.</translation>
+    </message>
+    <message>
+        <source>NUVOTON JTAG 11_03_2017</source>
+        <translation>NUVOTON JTAG 11_03_2017</translation>
+    </message>
+    <message>
+        <source>Pin 1 connected  to pin 1 on the MB keyboard connector (30 pin FFC)</source>
+        <translation>Вывод 1 подключён к выводу 1 разъёма клавиатуры материнской платы (30-контактный шлейф)</translation>
+    </message>
+    <message>
+        <source>Send settings</source>
+        <translation>Отправить настройки</translation>
+    </message>
+    <message>
+        <source>Check connect to Nuvoton</source>
+        <translation>Проверить связь с Nuvoton</translation>
+    </message>
+    <message>
+        <source>Choose the .vss script</source>
+        <translation>Выбрать скрипт .vss</translation>
+    </message>
+    <message>
+        <source>READ</source>
+        <translation>ЧТЕНИЕ</translation>
+    </message>
+    <message>
+        <source>WRITE</source>
+        <translation>ЗАПИСЬ</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Остановить операцию?</translation>
+    </message>
+    <message>
+        <source>Script line %1 %2: %3. Nothing of the script was sent.</source>
+        <translation>Строка скрипта %1 %2: %3. Ничего из скрипта не отправлено.</translation>
+    </message>
+    <message>
+        <source>text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)</source>
+        <translation>текст после CR (концы строк — одиночный CR, или это не 8-битный текст?)</translation>
+    </message>
+    <message>
+        <source>a command line longer than %1 bytes</source>
+        <translation>командная строка длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>not a command the script format knows (i XX, d XX, d XX = YYYYYYYY [ZZ], D YYYYYYYY)</source>
+        <translation>команда, неизвестная формату скрипта (i XX, d XX, d XX = YYYYYYYY [ZZ], D YYYYYYYY)</translation>
+    </message>
+    <message>
+        <source>the last line has no line end (LF), so it would never run</source>
+        <translation>у последней строки нет конца строки (LF), поэтому она никогда не выполнится</translation>
+    </message>
+    <message>
+        <source>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</source>
+        <translation>В скрипте нет ни одной командной строки (i, d или D): нечего отправлять. Это 8-битный текстовый файл?</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>The JIG is in use by another program</source>
@@ -1644,6 +2107,249 @@ Run with --help for more information.</source>
     <message>
         <source>register write</source>
         <translation>запись регистра</translation>
+    </message>
+</context>
+<context>
+    <name>Npce</name>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>вывести переданные байты, общее время, время процессора и время имитатора JIG</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Прочитать весь флеш в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB SPI flash of a Nuvoton NPCE288N/388N into OUT.bin, after checking the flash ID (EF 40 12). OUT.bin is replaced only by a read that succeeded; otherwise the blocks received are kept in OUT.bin.partial.</source>
+        <translation>Читает SPI-флеш 128 КиБ микросхемы Nuvoton NPCE288N/388N в OUT.bin, предварительно проверив ID флеша (EF 40 12). OUT.bin заменяется только удачным чтением; иначе принятые блоки остаются в OUT.bin.partial.</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>файл, в который сохраняется флеш</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 прочитано, 1 ошибка, 2 нет рабочего JIG или не удаётся создать OUT.bin, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Erase the flash, write IN.bin and verify it</source>
+        <translation>Стереть флеш, записать IN.bin и проверить</translation>
+    </message>
+    <message>
+        <source>Erases the flash of a Nuvoton NPCE288N/388N, checks that it is blank, writes IN.bin (at most 128 KiB; a shorter file is filled up with FFh) in 256-byte pages and verifies it by reading it back. The file is checked before the JIG is asked for anything.</source>
+        <translation>Стирает флеш Nuvoton NPCE288N/388N, проверяет, что он чистый, записывает IN.bin (не больше 128 КиБ; короткий файл дополняется FFh) страницами по 256 байт и проверяет обратным чтением. Файл проверяется до любого обращения к JIG.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 записано и проверено, 1 ошибка или IN.bin отклонён (пустой, слишком большой), 2 нет рабочего JIG или IN.bin не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>flash ID</source>
+        <translation>ID флеша</translation>
+    </message>
+    <message>
+        <source>Communication with NPCE installed.</source>
+        <translation>Связь с NPCE установлена.</translation>
+    </message>
+    <message>
+        <source>ID FLASH EFh 4012h </source>
+        <translation>ID флеша EFh 4012h </translation>
+    </message>
+    <message>
+        <source>No connection to the NPCE! reading ID -&gt; </source>
+        <translation>Нет связи с NPCE! прочитан ID -&gt; </translation>
+    </message>
+    <message>
+        <source>Check soldering NPCE or chip damaged.</source>
+        <translation>Проверьте пайку NPCE, или микросхема повреждена.</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin</source>
+        <translation>BIN файл NPCE (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Запись в файл прервана.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Ошибка создания файла.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Сохраняем файл: </translation>
+    </message>
+    <message>
+        <source>Reading ...</source>
+        <translation>Чтение ...</translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>BIN file NPCE (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN файл NPCE (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Запись прервана.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла.</source>
+        <translation>Ошибка открытия файла.</translation>
+    </message>
+    <message>
+        <source>Write to NPCE file:</source>
+        <translation>Запись в NPCE файла:</translation>
+    </message>
+    <message>
+        <source>Erase ...</source>
+        <translation>Стирание ...</translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>answer to the success signal</source>
+        <translation>ответ на сигнал успеха</translation>
+    </message>
+    <message>
+        <source>answer to the failure signal</source>
+        <translation>ответ на сигнал ошибки</translation>
+    </message>
+    <message>
+        <source>ERROR timeout. Corrupted data !? </source>
+        <translation>ОШИБКА тайм-аут. Данные повреждены !? </translation>
+    </message>
+    <message>
+        <source>** Lost contact with the chip or ERROR timeout **</source>
+        <translation>** Потерян контакт с микросхемой или ОШИБКА тайм-аут **</translation>
+    </message>
+    <message>
+        <source>** ERROR write or ERROR timeout **</source>
+        <translation>** ОШИБКА записи или ОШИБКА тайм-аут **</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>after block %1 of %2</source>
+        <translation>после блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>end of the read</source>
+        <translation>конец чтения</translation>
+    </message>
+    <message>
+        <source>Reading complete ...</source>
+        <translation>Чтение завершено ...</translation>
+    </message>
+    <message>
+        <source>All data is clear!</source>
+        <translation>Все данные чистые!</translation>
+    </message>
+    <message>
+        <source>Write ...</source>
+        <translation>Запись ...</translation>
+    </message>
+    <message>
+        <source>Verify ...</source>
+        <translation>Проверка ...</translation>
+    </message>
+    <message>
+        <source>answer to the erase</source>
+        <translation>ответ на стирание</translation>
+    </message>
+    <message>
+        <source>Check clear data ...</source>
+        <translation>Проверка чистоты ...</translation>
+    </message>
+    <message>
+        <source>answer to the blank check</source>
+        <translation>ответ на проверку чистоты</translation>
+    </message>
+    <message>
+        <source>** Data not clear !**</source>
+        <translation>** Данные не чистые !**</translation>
+    </message>
+    <message>
+        <source>ready for block %1 of %2</source>
+        <translation>готовность к блоку %1 из %2</translation>
+    </message>
+    <message>
+        <source>** HOST/M88 Protocol ERROR **</source>
+        <translation>** ОШИБКА протокола HOST/M88 **</translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation>отправка блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>status of block %1 of %2</source>
+        <translation>состояние блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>answer to the end of the write</source>
+        <translation>ответ на конец записи</translation>
+    </message>
+    <message>
+        <source>verify block %1 of %2</source>
+        <translation>проверка блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>Принято не 512 байт  </source>
+        <translation>Принято не 512 байт  </translation>
+    </message>
+    <message>
+        <source>after verify block %1 of %2</source>
+        <translation>после проверки блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>end of the verify</source>
+        <translation>конец проверки</translation>
+    </message>
+    <message>
+        <source>Nuvoton chip is programmed succesfully!</source>
+        <translation>Микросхема Nuvoton успешно запрограммирована!</translation>
+    </message>
+    <message>
+        <source>*** Data is written incorrectly ***</source>
+        <translation>*** Данные записаны неверно ***</translation>
+    </message>
+    <message>
+        <source>Verify: the flash differs from the image at offset %1 (image %2, flash %3); %4 of the %5 bytes of that block differ</source>
+        <translation>Проверка: флеш отличается от образа по смещению %1 (образ %2, флеш %3); в этом блоке различаются %4 из %5 байт</translation>
+    </message>
+    <message>
+        <source>NPCE288N/388N 02_02_2017</source>
+        <translation>NPCE288N/388N 02_02_2017</translation>
+    </message>
+    <message>
+        <source>Nuvoton_READ</source>
+        <translation>Nuvoton_ЧТЕНИЕ</translation>
+    </message>
+    <message>
+        <source>Nuvoton_WRITE</source>
+        <translation>Nuvoton_ЗАПИСЬ</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Остановить операцию?</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "cli/TempFile.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 #include "modes/Nuvoton_jtag_form/NuvotonJtagEngine.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -33,13 +34,16 @@ class JtagCliPort : public CliPort {
 bool PowerPrompt(const CliArgs& args, const FtdiApi& api) {
     if (args.Flag("yes") || !api.IsRealHardware())
         return true;
-    std::fprintf(stderr, "Connect the power supply to the motherboard, then press Enter "
-                         "(--yes skips this question): ");
+    std::fprintf(stderr, "%s",
+                 Tr("Jtag", "Connect the power supply to the motherboard, then press Enter "
+                            "(--yes skips this question): ")
+                     .c_str());
     std::fflush(stderr);
     std::string line;
     if (std::getline(std::cin, line))
         return true;
-    std::fprintf(stderr, "\nno answer: stopped before the connection check\n");
+    std::fprintf(stderr, "\n%s\n",
+                 Tr("Jtag", "no answer: stopped before the connection check").c_str());
     return false;
 }
 
@@ -89,12 +93,12 @@ std::optional<std::vector<char>> ReadImage(const std::string& path) {
 // Reads the flash back into a file of its own and compares it with what was written.
 int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, const FtdiApi& api,
            const std::string& written) {
-    port.Log("Verify: reading the flash back ...");
+    port.Log(Tr("Jtag", "Verify: reading the flash back ..."));
     if (const int status = Prepare(engine, args, api); status != kExitOk)
         return status;
     const TempFile back("tolvane-jtag-verify");
     if (back.Path().empty()) {
-        port.Log("Verify: cannot make a temporary file for the read-back");
+        port.Log(Tr("Jtag", "Verify: cannot make a temporary file for the read-back"));
         return kExitFailed;
     }
     // The read-back belongs to the write: no record, no second read of its own.
@@ -107,22 +111,24 @@ int Verify(NuvotonJtagEngine& engine, JtagCliPort& port, const CliArgs& args, co
     const auto want = ReadImage(written);
     const auto got = ReadImage(back.Path());
     if (!want || !got) {
-        port.Log("Verify: cannot read the files to compare");
+        port.Log(Tr("Jtag", "Verify: cannot read the files to compare"));
         return kExitFailed;
     }
     const auto diff = std::mismatch(want->begin(), want->end(), got->begin());
     if (diff.first == want->end()) {
-        port.Log("Verify OK: the flash holds " + written);
+        port.Log(Tr("Jtag", "Verify OK: the flash holds ") + written);
         return kExitOk;
     }
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "Verify FAILED: the flash differs from the file at offset 0x%05zX (file %02X, "
-                  "flash %02X)",
-                  static_cast<std::size_t>(diff.first - want->begin()),
-                  static_cast<unsigned>(static_cast<unsigned char>(*diff.first)),
+    char offset[16], fileByte[4], flashByte[4];
+    std::snprintf(offset, sizeof offset, "0x%05zX",
+                  static_cast<std::size_t>(diff.first - want->begin()));
+    std::snprintf(fileByte, sizeof fileByte, "%02X",
+                  static_cast<unsigned>(static_cast<unsigned char>(*diff.first)));
+    std::snprintf(flashByte, sizeof flashByte, "%02X",
                   static_cast<unsigned>(static_cast<unsigned char>(*diff.second)));
-    port.Log(line);
+    port.Log(Fill(Tr("Jtag", "Verify FAILED: the flash differs from the file at offset %1 (file "
+                             "%2, flash %3)"),
+                  offset, fileByte, flashByte));
     return kExitFailed;
 }
 } // namespace

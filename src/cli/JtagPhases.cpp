@@ -1,5 +1,6 @@
 #include "cli/JtagPhases.h"
 #include "port/ThreadCpu.h"
+#include "port/Tr.h"
 
 #include "cli/CliStats.h"
 
@@ -8,19 +9,28 @@
 
 namespace {
 struct Boundary {
+    const char* context;
     const char* opens;
     const char* closes;
     const char* phase;
 };
+// The engine's own lines (their source texts), in the language they are logged in.
 constexpr Boundary kBoundaries[] = {
-    {"Sending start: ", "Sending end:   ", "script"},
-    {"Backup: reading the chip", "Backup saved: ", "backup"},
-    {"Reading ...", "Reading complete. ", "read"},
-    {"Erase blocks... ", "Erase complete! ", "erase"},
-    {"Write bytes ... ", "Write complete! ", "write"},
+    {"Jtag", "Sending start: ", "Sending end:   ", "script"},
+    {"Common", "Backup: reading the chip before anything is erased or written ...",
+     "Backup saved: ", "backup"},
+    {"Jtag", "Reading ...       ", "Reading complete. ", "read"},
+    {"Jtag", "Erase blocks... ", "Erase complete! %1    status=%2h", "erase"},
+    {"Jtag", "Write bytes ... ", "Write complete! ", "write"},
 };
 
-bool StartsWith(const std::string& line, const char* prefix) {
+// A line's fixed start: the text before its first placeholder.
+std::string Prefix(const char* context, const char* source) {
+    const std::string text = Tr(context, source);
+    return text.substr(0, text.find("%1"));
+}
+
+bool StartsWith(const std::string& line, const std::string& prefix) {
     return line.rfind(prefix, 0) == 0;
 }
 } // namespace
@@ -43,14 +53,19 @@ JtagPhases::Mark JtagPhases::Now() const {
     return m;
 }
 
+JtagPhases::JtagPhases(std::shared_ptr<FtdiApi> api) : api_(std::move(api)), start_(Now()) {
+    for (const Boundary& b : kBoundaries)
+        cuts_.push_back({Prefix(b.context, b.opens), Prefix(b.context, b.closes), b.phase});
+}
+
 void JtagPhases::Note(const std::string& line) {
-    for (const Boundary& b : kBoundaries) {
-        if (StartsWith(line, b.opens)) {
+    for (const Cut& c : cuts_) {
+        if (StartsWith(line, c.opens)) {
             std::lock_guard lock(mutex_);
-            open_ = Phase{b.phase, Now(), {}};
-        } else if (StartsWith(line, b.closes)) {
+            open_ = Phase{c.phase, Now(), {}};
+        } else if (StartsWith(line, c.closes)) {
             std::lock_guard lock(mutex_);
-            if (open_ && open_->name == b.phase) {
+            if (open_ && open_->name == c.phase) {
                 open_->to = Now();
                 done_.push_back(*open_);
                 open_.reset();

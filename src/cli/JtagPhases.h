@@ -17,7 +17,8 @@
 
 class JtagPhases {
   public:
-    explicit JtagPhases(std::shared_ptr<FtdiApi> api) : api_(std::move(api)), start_(Now()) {}
+    // The lines are those of the language chosen before.
+    explicit JtagPhases(std::shared_ptr<FtdiApi> api);
     // Called with every log line, on the thread that logs it.
     void Note(const std::string& line);
     void Print() const;
@@ -36,9 +37,15 @@ class JtagPhases {
         Mark from, to;
     };
     Mark Now() const;
+    // The starts of the lines that open and close a phase.
+    struct Cut {
+        std::string opens, closes;
+        const char* phase;
+    };
 
     std::shared_ptr<FtdiApi> api_;
     Mark start_;
+    std::vector<Cut> cuts_;
     mutable std::mutex mutex_;
     std::optional<Phase> open_;
     std::vector<Phase> done_;

@@ -1,9 +1,10 @@
-// One language at a time: every text has both translations, and a whole MEC16xx or ITE session
-// on the command line reads in one language.
+// One language at a time: every text has both translations, and whole sessions on the command
+// line read in one language.
 #include "support/Pattern.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
@@ -102,29 +103,42 @@ TEST(Translations, EveryTextHasBothTranslationsWithItsPlaceholders) {
 struct SessionRun {
     std::vector<std::string> args;
     int exitCode;
+    // The language from TOLVANE_LANG, as a technician's shell gives it, and nothing added to
+    // the command; otherwise --device (unless the run names its own), --timing instant, --lang.
+    bool languageFromEnvironment = false;
 };
 
-// Each command on the simulated `device` in `dir` under --lang `lang`: under en no Cyrillic,
-// under ru no English sentence.
+// Each command in `dir` under the language `lang`: under en no Cyrillic, under ru no English
+// sentence.
 void ExpectOneLanguage(const std::string& lang, const std::vector<SessionRun>& runs,
                        const TempDir& dir, const std::string& device) {
     TempDir user;
     for (const SessionRun& run : runs) {
         std::vector<std::string> args = run.args;
-        args.insert(args.end(), {"--device", device, "--timing", "instant", "--lang", lang});
-        const ProcessResult r =
-            RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
-        EXPECT_EQ(r.exitCode, run.exitCode) << args[1] << "\n" << r.out << r.err;
+        std::vector<std::string> env = {"XDG_DATA_HOME=" + user.Path()};
+        if (run.languageFromEnvironment) {
+            env.push_back("TOLVANE_LANG=" + lang);
+        } else {
+            if (std::find(args.begin(), args.end(), "--device") == args.end())
+                args.insert(args.end(), {"--device", device});
+            args.insert(args.end(), {"--timing", "instant", "--lang", lang});
+        }
+        const ProcessResult r = RunProgram("tolvane-jig-cli", args, dir.Path(), env);
+        const std::string name = args.size() > 1 ? args[0] + " " + args[1] : args[0];
+        EXPECT_EQ(r.exitCode, run.exitCode) << name << "\n" << r.out << r.err;
         for (const std::string& line : Lines(r))
             if (lang == "en")
-                EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
+                EXPECT_FALSE(HasCyrillic(line)) << name << ": " << line;
             else
-                EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
+                EXPECT_FALSE(EnglishSentence(line)) << name << ": " << line;
     }
 }
 
-// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering.
-TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
+// MEC: check, read, erase, a write the chip refuses halfway and a read the JIG stops answering;
+// NPCE, Nuvoton JTAG and ENE (both boards): a read and a failing write; EDID: read, show and a
+// refused write; a keyboard scan; then the common commands: compare, a firmware switch and the
+// help (CLI11's own words too).
+TEST(Translations, EachModesSessionOnTheCommandLineIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
         TempDir dir;
@@ -135,13 +149,47 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
                        R"({"chips": {"mec": {"file": "chip.bin", "badStatusAtBlock": 5}}})");
         WriteFileBytes(dir.File("silent.json"),
                        R"({"chips": {"mec": {"file": "chip.bin", "silentAtBlock": 3}}})");
+        WriteFileBytes(dir.File("npce.json"), R"({"chips": {"npce-spi": {"failBlock": 5}}})");
+        WriteFileBytes(dir.File("jtag.json"),
+                       R"({"chips": {"npceJtag": {"commitStatus": {"block": 7}}}})");
+        WriteFileBytes(dir.File("ene.bin"), Pattern(131072, 11));
+        WriteFileBytes(dir.File("ene-sum.json"),
+                       R"({"chips": {"ene": {"checksumAnswer": [1, 2, 3, 4]}}})");
+        WriteFileBytes(dir.File("ene-bad.json"), R"({"chips": {"ene": {"failBlock": 9}}})");
+        WriteFileBytes(dir.File("edid-bad.bin"), Pattern(256, 3));
+        WriteFileBytes(dir.File("keys.json"),
+                       R"({"chips": {"keyboard": {"keys": [{"pins": [3, 5], "to": 300}]}}})");
+        const std::string pcb3 = "sim:pcb3", v41 = "sim:pcb2-v41";
         ExpectOneLanguage(
             lang,
             {{{"mec", "check", "--scenario", "s.json"}, 0},
              {{"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"}, 0},
              {{"mec", "erase", "--scenario", "s.json"}, 0},
              {{"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"}, 1},
-             {{"mec", "read", "late.bin", "--scenario", "silent.json"}, 1}},
+             {{"mec", "read", "late.bin", "--scenario", "silent.json"}, 1},
+             {{"npce", "read", "npce.bin", "--device", pcb3}, 0},
+             {{"npce", "write", "npce.bin", "--scenario", "npce.json", "--device", pcb3}, 1},
+             {{"jtag", "read", "jtag.bin", "--read-twice", "--device", pcb3}, 0},
+             {{"jtag", "write", "jtag.bin", "--scenario", "jtag.json", "--device", pcb3}, 1},
+             {{"ene", "read", "ene-out.bin", "--device", v41}, 0},
+             {{"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-sum.json", "--device",
+               v41},
+              1},
+             {{"ene", "read", "ene-out.bin", "--device", pcb3}, 0},
+             {{"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-bad.json", "--device",
+               pcb3},
+              1},
+             {{"edid", "read", "edid.bin", "--device", v41}, 0},
+             {{"edid", "show", "edid.bin"}, 0},
+             {{"edid", "write", "edid-bad.bin", "--no-backup", "--device", v41}, 1},
+             {{"keyboard", "scan", "--seconds", "0", "--scenario", "keys.json", "--device", v41},
+              0},
+             {{"compare", "out.bin", "in.bin"}, 1, true},
+             {{"start", "--mode", "ITE", "--device", "sim:pcb2-v42", "--timing", "instant"},
+              0,
+              true},
+             {{"--help"}, 0, true},
+             {{"start", "--help"}, 0, true}},
             dir, "sim:pcb2-v42");
     }
 }

@@ -10,6 +10,7 @@
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
 #include "modes/Npce/ui/TNPCE_FORM.h"
+#include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
 #include "shell/ui/AppWindows.h"
@@ -302,6 +303,9 @@ TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
     emit box->activated(box->findText(QString::fromUtf8("Русский")));
     EXPECT_EQ(mec->BitBtn_MEC16->text(), QString::fromUtf8("Проверить связь с MEC"));
     EXPECT_EQ(mec->windowTitle(), QString::fromUtf8("Чтение и запись MEC   19_03_17"));
+    EXPECT_EQ(app->modes.npce->NPCE_WRITE->text(), QString::fromUtf8("Nuvoton_ЗАПИСЬ"));
+    EXPECT_EQ(app->modes.nuvotonJtag->BitBtn_SETTINGS->text(),
+              QString::fromUtf8("Отправить настройки"));
     EXPECT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
 
     emit box->activated(box->findText("Original texts (English and Russian)"));

@@ -3,6 +3,7 @@
 #include "link/OpenProgrammerLink.h"
 #include "modes/Npce/ReadThread_NPCE.h"
 #include "operation/ImageToWrite.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,10 +28,10 @@ NpceEngine::NpceEngine(std::shared_ptr<FtdiApi> api, OperatorPort& port)
 // The flash answers its ID; the JIG then signals the result either way.
 bool NpceEngine::IdentifyFlash() {
     s_.link.Send(s_.link.ModeFrame(Npce::kPcb3Prefix, {'Z'}));
-    const Reply id = s_.link.Expect(4, s_.bounds.commandReply, "flash ID");
+    const Reply id = s_.link.Expect(4, s_.bounds.commandReply, Tr("Npce", "flash ID"));
     if (id.Ok() && std::equal(id.bytes.begin(), id.bytes.begin() + 3, Npce::kFlashId)) {
-        s_.port.Log("Communication with NPCE installed.");
-        s_.port.Log("ID FLASH EFh 4012h ");
+        s_.port.Log(Tr("Npce", "Communication with NPCE installed."));
+        s_.port.Log(Tr("Npce", "ID FLASH EFh 4012h "));
         s_.run.Record().SetChipId(Npce::kFlashIdText);
         std::string failure;
         if (SendResultSignal(s_.link, 'I', true, s_.bounds.commandReply, &failure))
@@ -39,8 +40,8 @@ bool NpceEngine::IdentifyFlash() {
         s_.run.EndEarly(Outcome::Failed, "answer to the success signal");
         return false;
     }
-    s_.port.Log("No connection to the NPCE! reading ID -> " + HexBytes(id.bytes, 3));
-    s_.port.Log("Check soldering NPCE or chip damaged.");
+    s_.port.Log(Tr("Npce", "No connection to the NPCE! reading ID -> ") + HexBytes(id.bytes, 3));
+    s_.port.Log(Tr("Npce", "Check soldering NPCE or chip damaged."));
     if (!id.Ok())
         s_.port.Log(id.FailureLine());
     std::string failure;
@@ -76,22 +77,23 @@ void NpceEngine::Read(const std::string& file) {
         return;
     std::optional<std::string> name = file;
     if (file.empty())
-        name = s_.port.AskSaveFile(
-            {"Save file", "BIN file NPCE (*.bin)|*.bin", ".bin", "NPCE_", true});
+        name =
+            s_.port.AskSaveFile({Tr("Npce", "Save file"), Tr("Npce", "BIN file NPCE (*.bin)|*.bin"),
+                                 ".bin", "NPCE_", true});
     if (!name) {
-        s_.port.Log("Write to file is interrupted.");
+        s_.port.Log(Tr("Npce", "Write to file is interrupted."));
         return s_.run.EndEarly(Outcome::Failed, "file dialog");
     }
     // The dump goes into a new file beside the chosen one; the worker puts it in place.
     if (!s_.run.CreateOutput(*name)) {
-        s_.port.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Npce", "Ошибка создания файла."));
         return s_.run.EndEarly(Outcome::NoFile, "file creation");
     }
-    s_.port.Log("Save the file: ");
+    s_.port.Log(Tr("Npce", "Save the file: "));
     s_.port.Log(*name);
     s_.port.SetGaugeColour(Npce::kReadColour);
     s_.port.SetGauge(0);
-    s_.port.Log("Reading ...");
+    s_.port.Log(Tr("Npce", "Reading ..."));
     s_.port.EnableControl(Npce::kWriteButton, false);
     s_.port.EnableControl(Npce::kExitButton, false);
     s_.port.Log(Npce::TimeLine());
@@ -103,9 +105,10 @@ void NpceEngine::WriteClick() {
     if (!s_.run.Begin("write", true) || !Connect())
         return;
     const std::optional<std::string> name =
-        s_.port.AskOpenFile({"Read file", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
+        s_.port.AskOpenFile({Tr("Npce", "Read file"),
+                             Tr("Npce", "BIN file NPCE (*.bin)|*.bin|other|*.*"), "", "", false});
     if (!name) {
-        s_.port.Log("Write operation is interrupted.");
+        s_.port.Log(Tr("Npce", "Write operation is interrupted."));
         return s_.run.EndEarly(Outcome::Failed, "file dialog");
     }
     if (TakeImage(*name))
@@ -123,7 +126,7 @@ bool NpceEngine::TakeImage(const std::string& file) {
     ImageToWrite image = LoadImageToWrite(file, Npce::kFlashSize);
     s_.run.SetFile(file, image.fileSize);
     if (!image.Ok()) {
-        s_.port.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Npce", "Ошибка открытия файла."));
         s_.port.Log(image.error);
         s_.run.EndEarly(image.Refusal(), "file opening");
         return false;
@@ -133,13 +136,13 @@ bool NpceEngine::TakeImage(const std::string& file) {
 }
 
 void NpceEngine::StartWrite() {
-    s_.port.Log("Write to NPCE file:");
+    s_.port.Log(Tr("Npce", "Write to NPCE file:"));
     s_.port.Log(s_.run.FileName());
     s_.port.SetGaugeColour(Npce::kWriteColour);
     s_.port.SetGauge(0);
     s_.port.Log(Npce::TimeLine());
     if (!s_.run.Safety().backup) // else the worker says it once the backup is saved
-        s_.port.Log("Erase ...");
+        s_.port.Log(Tr("Npce", "Erase ..."));
     s_.port.EnableControl(Npce::kReadButton, false);
     s_.port.EnableControl(Npce::kExitButton, false);
     // The erase takes the chip's time: the worker runs it, so the window stays responsive.

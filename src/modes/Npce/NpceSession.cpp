@@ -3,11 +3,12 @@
 #include "link/WaitFailureLine.h"
 
 #include "port/TimeText.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 
 std::string Npce::TimeLine() {
-    return "Current time  " + ShortDateText() + " " + LongTimeText();
+    return Tr("Npce", "Current time  ") + ShortDateText() + " " + LongTimeText();
 }
 
 bool SendResultSignal(ProgrammerLink& link, std::uint8_t signal, bool awaitAnswer, Millis bound,
@@ -15,8 +16,10 @@ bool SendResultSignal(ProgrammerLink& link, std::uint8_t signal, bool awaitAnswe
     link.Send({signal});
     if (!awaitAnswer)
         return true;
-    const Reply answer = link.Expect(
-        1, bound, signal == 'I' ? "answer to the success signal" : "answer to the failure signal");
+    const Reply answer =
+        link.Expect(1, bound,
+                    Tr("Npce", signal == 'I' ? TR_NOOP("Npce", "answer to the success signal")
+                                             : TR_NOOP("Npce", "answer to the failure signal")));
     if (answer.Ok())
         return true;
     *failureLine = answer.FailureLine();

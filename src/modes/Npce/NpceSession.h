@@ -5,6 +5,7 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "operation/OperationRunner.h"
+#include "port/TrNoop.h"
 
 #include <cstdint>
 #include <memory>
@@ -33,7 +34,7 @@ inline constexpr const char* kReadButton = "NPCE_READ";
 inline constexpr const char* kWriteButton = "NPCE_WRITE";
 inline constexpr const char* kExitButton = "EXIT_NPCE";
 
-inline constexpr const char* kCorruptedLine = "ERROR timeout. Corrupted data !? ";
+inline constexpr const char* kCorruptedLine = TR_NOOP("Npce", "ERROR timeout. Corrupted data !? ");
 // The mode and the flash as the journal and the backups name them.
 inline constexpr const char* kModeName = "NUVOTON spi";
 inline constexpr const char* kFlashIdText = "EF4012";

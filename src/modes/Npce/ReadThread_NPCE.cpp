@@ -1,4 +1,5 @@
 #include "modes/Npce/ReadThread_NPCE.h"
+#include "port/Tr.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -8,8 +9,9 @@
 #include <span>
 
 namespace {
+// `what` holds %1 (the block) and %2 (of).
 std::string Step(const char* what, int block, int of) {
-    return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(of);
+    return Fill(Tr("Npce", what), std::to_string(block), std::to_string(of));
 }
 
 std::string ReadStep(const char* what, int block) {
@@ -20,8 +22,9 @@ std::string WriteStep(const char* what, int block) {
     return Step(what, block, Npce::kWriteBlocks);
 }
 
-constexpr const char* kLostContact = "** Lost contact with the chip or ERROR timeout **";
-constexpr const char* kWriteError = "** ERROR write or ERROR timeout **";
+constexpr const char* kLostContact =
+    TR_NOOP("Npce", "** Lost contact with the chip or ERROR timeout **");
+constexpr const char* kWriteError = TR_NOOP("Npce", "** ERROR write or ERROR timeout **");
 } // namespace
 
 Outcome ReadThread_NPCE::Read() {
@@ -70,7 +73,7 @@ void ReadThread_NPCE::EndStream(std::uint8_t end, std::size_t answerBytes) {
 
 void ReadThread_NPCE::EndStopped(const std::string& step, bool signal) {
     s_.run.SetFailedStep(step);
-    Log(kStoppedLine);
+    Log(Tr("Common", kStoppedLine));
     if (signal) {
         std::string failure;
         if (!SendResultSignal(s_.link, 'O', !JigSilent(), s_.bounds.commandReply, &failure))
@@ -95,13 +98,14 @@ Outcome ReadThread_NPCE::Signal(std::uint8_t signal, Outcome outcome) {
 ReadThread_NPCE::PassEnd ReadThread_NPCE::ReadPass(const BlockSink& sink) {
     SendStreamStart('r');
     for (int block = 1;; ++block) {
-        if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, ReadStep("block", block)))
+        if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock,
+                   ReadStep(TR_NOOP("Npce", "block %1 of %2"), block)))
             return PassEnd::Broken;
         if (!sink(last_.bytes.data(), block))
             return PassEnd::SinkFailed;
         s_.port.SetGauge(Npce::kGaugeMax / 512 * block * 2);
         if (block < Npce::kReadBlocks && Stopping()) {
-            s_.run.SetFailedStep(ReadStep("after block", block));
+            s_.run.SetFailedStep(ReadStep(TR_NOOP("Npce", "after block %1 of %2"), block));
             EndStream(Npce::kEndOfStream, 2);
             passStopped_ = true;
             return PassEnd::Stopped;
@@ -116,7 +120,7 @@ ReadThread_NPCE::PassEnd ReadThread_NPCE::ReadPass(const BlockSink& sink) {
 }
 
 bool ReadThread_NPCE::AwaitEndOfRead() {
-    const bool answered = Await(2, s_.bounds.commandReply, "end of the read");
+    const bool answered = Await(2, s_.bounds.commandReply, Tr("Npce", "end of the read"));
     if (answered && last_.At(0) != 0x00)
         return true;
     if (answered)
@@ -138,7 +142,7 @@ bool ReadThread_NPCE::ReadWholeFlash(std::vector<std::uint8_t>& image) {
         return false;
     if (end != PassEnd::Done)
         EndStream(Npce::kEndOfStream, 2);
-    Log(Npce::kCorruptedLine);
+    Log(Tr("Npce", Npce::kCorruptedLine));
     LogWaitFailure();
     return false;
 }
@@ -160,10 +164,10 @@ void ReadThread_NPCE::ReadStream() {
         return EndReadFileError();
     if (end == PassEnd::Stopped)
         return EndStopped(s_.run.FailedStep(), true);
-    Log("Reading complete ...");
+    Log(Tr("Npce", "Reading complete ..."));
     Log(Npce::TimeLine());
     if (!AwaitEndOfRead()) {
-        Log(Npce::kCorruptedLine);
+        Log(Tr("Npce", Npce::kCorruptedLine));
         LogWaitFailure();
         return Finish(Signal('O', Outcome::Failed));
     }
@@ -195,7 +199,7 @@ bool ReadThread_NPCE::CommitFile() {
 
 void ReadThread_NPCE::EndReadBroken() {
     EndStream(Npce::kEndOfStream, 2);
-    Log(Npce::kCorruptedLine);
+    Log(Tr("Npce", Npce::kCorruptedLine));
     LogWaitFailure();
     Log(Npce::TimeLine());
     Finish(Signal('O', Outcome::Failed));
@@ -205,7 +209,8 @@ void ReadThread_NPCE::EndReadBroken() {
 void ReadThread_NPCE::EndReadFileError() {
     Refused("writing the file");
     EndStream(Npce::kEndOfStream, 2);
-    Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
+    Log(Fill(Tr("Common", "Error writing the file %1: %2"), s_.run.FileName(),
+             s_.run.Output().Error()));
     Log(Npce::TimeLine());
     Finish(Signal('O', Outcome::Failed));
 }
@@ -227,7 +232,7 @@ bool ReadThread_NPCE::Backup() {
     }
     s_.port.SetGaugeColour(Npce::kWriteColour);
     s_.port.SetGauge(0);
-    Log("Erase ...");
+    Log(Tr("Npce", "Erase ..."));
     return true;
 }
 
@@ -247,13 +252,13 @@ void ReadThread_NPCE::WriteOperation() {
         return;
     if (Stopping())
         return EndStopped("after the blank check", true);
-    Log("All data is clear!");
-    Log("Write ...");
+    Log(Tr("Npce", "All data is clear!"));
+    Log(Tr("Npce", "Write ..."));
     if (!WriteStream())
         return;
     if (Stopping())
         return EndStopped("before the verify", true);
-    Log("Verify ...");
+    Log(Tr("Npce", "Verify ..."));
     Verify();
 }
 
@@ -261,14 +266,14 @@ bool ReadThread_NPCE::Erase() {
     s_.run.Record().Started([this](const std::string& line) { Log(line); });
     s_.run.Progress().Erasing();
     SendStreamStart('e');
-    const bool answered = Await(2, s_.bounds.erase, "answer to the erase");
+    const bool answered = Await(2, s_.bounds.erase, Tr("Npce", "answer to the erase"));
     if (answered && last_.At(0) == Npce::kDone) {
         s_.run.Progress().Erased();
         return true;
     }
     if (answered)
         Refused("erase");
-    Log(kLostContact);
+    Log(Tr("Npce", kLostContact));
     LogWaitFailure();
     Log(Npce::TimeLine());
     Finish(Signal('O', Outcome::Failed));
@@ -276,16 +281,16 @@ bool ReadThread_NPCE::Erase() {
 }
 
 bool ReadThread_NPCE::BlankCheck() {
-    Log("Check clear data ...");
+    Log(Tr("Npce", "Check clear data ..."));
     SendStreamStart('x');
-    const bool answered = Await(2, s_.bounds.blankCheck, "answer to the blank check");
+    const bool answered = Await(2, s_.bounds.blankCheck, Tr("Npce", "answer to the blank check"));
     if (answered && last_.At(0) == Npce::kDone)
         return true;
     if (answered) {
         s_.run.Progress().Erasing(); // some of it was not erased
         Refused("blank check");
     }
-    Log("** Data not clear !**");
+    Log(Tr("Npce", "** Data not clear !**"));
     LogWaitFailure();
     Log(Npce::TimeLine());
     Finish(Signal('O', Outcome::Failed));
@@ -296,12 +301,12 @@ bool ReadThread_NPCE::WriteStream() {
     std::size_t offset = 0;
     SendStreamStart('w');
     for (int block = 1;; ++block) {
-        const std::string readyStep = WriteStep("ready for block", block);
+        const std::string readyStep = WriteStep(TR_NOOP("Npce", "ready for block %1 of %2"), block);
         const bool ready = Await(1, s_.bounds.commandReply, readyStep);
         if (!ready || last_.At(0) != Npce::kReady) {
             if (ready)
                 Refused(readyStep);
-            Log("** HOST/M88 Protocol ERROR **");
+            Log(Tr("Npce", "** HOST/M88 Protocol ERROR **"));
             LogWaitFailure();
             Log(Npce::TimeLine());
             Finish(Outcome::Failed);
@@ -312,22 +317,23 @@ bool ReadThread_NPCE::WriteStream() {
         offset += Npce::kWriteBlockSize;
         const WaitOutcome sent = s_.link.AwaitSent(s_.bounds.transmit);
         if (sent != WaitOutcome::Ready) {
-            last_ = {sent, {}, false, WriteStep("sending block", block)};
+            last_ = {sent, {}, false, WriteStep(TR_NOOP("Npce", "sending block %1 of %2"), block)};
             waitLine_ = last_.FailureLine();
             s_.run.SetFailedStep(last_.step);
             return EndWriteBroken();
         }
         s_.port.SetGauge(Npce::kGaugeMax / 512 * block);
-        const bool answered = Await(1, s_.bounds.dataBlock, WriteStep("status of block", block));
+        const bool answered = Await(1, s_.bounds.dataBlock,
+                                    WriteStep(TR_NOOP("Npce", "status of block %1 of %2"), block));
         if (!answered || last_.At(0) == 0x00) {
             if (answered)
-                Refused(WriteStep("block", block));
+                Refused(WriteStep(TR_NOOP("Npce", "block %1 of %2"), block));
             return EndWriteBroken();
         }
         s_.run.Progress().Written(block, Npce::kWriteBlocks);
         if (block < Npce::kWriteBlocks && Stopping()) {
             EndStream(Npce::kEndOfWrite, 1);
-            EndStopped(WriteStep("after block", block), false);
+            EndStopped(WriteStep(TR_NOOP("Npce", "after block %1 of %2"), block), false);
             return false;
         }
         if (block < Npce::kWriteBlocks) {
@@ -335,8 +341,8 @@ bool ReadThread_NPCE::WriteStream() {
             continue;
         }
         Send({Npce::kEndOfWrite});
-        if (!Await(1, s_.bounds.commandReply, "answer to the end of the write")) {
-            Log(kWriteError);
+        if (!Await(1, s_.bounds.commandReply, Tr("Npce", "answer to the end of the write"))) {
+            Log(Tr("Npce", kWriteError));
             LogWaitFailure();
             Log(Npce::TimeLine());
             Finish(Outcome::Failed);
@@ -349,7 +355,7 @@ bool ReadThread_NPCE::WriteStream() {
 
 bool ReadThread_NPCE::EndWriteBroken() {
     EndStream(Npce::kEndOfWrite, 1);
-    Log(kWriteError);
+    Log(Tr("Npce", kWriteError));
     LogWaitFailure();
     Log(Npce::TimeLine());
     Finish(Outcome::Failed);
@@ -366,9 +372,9 @@ void ReadThread_NPCE::Verify() {
     s_.run.StartVerify(s_.image);
     SendStreamStart('r');
     while (blocks != Npce::kReadBlocks) {
-        const std::string step = ReadStep("verify block", blocks + 1);
+        const std::string step = ReadStep(TR_NOOP("Npce", "verify block %1 of %2"), blocks + 1);
         if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, step)) {
-            Log("Принято не 512 байт  " + std::to_string(last_.Count()));
+            Log(Tr("Npce", "Принято не 512 байт  ") + std::to_string(last_.Count()));
             return EndVerifyBroken();
         }
         ++blocks;
@@ -382,7 +388,8 @@ void ReadThread_NPCE::Verify() {
         s_.port.SetGauge(Npce::kGaugeMax / 512 * blocks * 2);
         if (match && blocks != Npce::kReadBlocks && Stopping()) {
             EndStream(Npce::kEndOfStream, 2);
-            return EndStopped(ReadStep("after verify block", blocks), true);
+            return EndStopped(ReadStep(TR_NOOP("Npce", "after verify block %1 of %2"), blocks),
+                              true);
         }
         if (match && blocks != Npce::kReadBlocks)
             Send({'r'});
@@ -390,20 +397,20 @@ void ReadThread_NPCE::Verify() {
             blocks = Npce::kReadBlocks;
     }
     Send({Npce::kEndOfStream});
-    const bool answered = Await(2, s_.bounds.commandReply, "end of the verify");
+    const bool answered = Await(2, s_.bounds.commandReply, Tr("Npce", "end of the verify"));
     Outcome outcome;
     if (!answered || last_.At(0) != Npce::kDone) {
         if (answered)
             Refused("end of the verify");
-        Log(Npce::kCorruptedLine);
+        Log(Tr("Npce", Npce::kCorruptedLine));
         LogWaitFailure();
         outcome = Signal('O', Outcome::Failed);
     } else if (match) {
         s_.run.Progress().Verified();
-        Log("Nuvoton chip is programmed succesfully!");
+        Log(Tr("Npce", "Nuvoton chip is programmed succesfully!"));
         outcome = Signal('I', Outcome::Succeeded);
     } else {
-        Log("*** Data is written incorrectly ***");
+        Log(Tr("Npce", "*** Data is written incorrectly ***"));
         outcome = Signal('O', Outcome::Failed);
     }
     Log(Npce::TimeLine());
@@ -419,18 +426,19 @@ void ReadThread_NPCE::LogDifference(std::size_t offset) {
             first = std::min(first, i);
             ++differing;
         }
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "Verify: the flash differs from the image at offset 0x%05zX (image %02X, flash "
-                  "%02X); %zu of the %zu bytes of that block differ",
-                  offset + first, s_.image[offset + first], last_.bytes[first], differing,
-                  static_cast<std::size_t>(Npce::kReadBlockSize));
-    Log(line);
+    char at[16], imageByte[4], flashByte[4];
+    std::snprintf(at, sizeof at, "0x%05zX", offset + first);
+    std::snprintf(imageByte, sizeof imageByte, "%02X", s_.image[offset + first]);
+    std::snprintf(flashByte, sizeof flashByte, "%02X", last_.bytes[first]);
+    Log(Fill(Tr("Npce", "Verify: the flash differs from the image at offset %1 (image %2, flash "
+                        "%3); %4 of the %5 bytes of that block differ"),
+             at, imageByte, flashByte, std::to_string(differing),
+             std::to_string(Npce::kReadBlockSize)));
 }
 
 void ReadThread_NPCE::EndVerifyBroken() {
     EndStream(Npce::kEndOfStream, 2);
-    Log(Npce::kCorruptedLine);
+    Log(Tr("Npce", Npce::kCorruptedLine));
     LogWaitFailure();
     const Outcome outcome = Signal('O', Outcome::Failed);
     Log(Npce::TimeLine());

@@ -2,6 +2,7 @@
 
 #include "link/CommonCommands.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 
 std::string NuvDateTime() {
     return ShortDateText() + " " + LongTimeText();
@@ -34,7 +35,7 @@ bool JtagChannel::Named(const char* name, std::span<const std::uint8_t> argument
     const std::vector<std::uint8_t> frame = CommonCommandFrame(name, arguments);
     if (!c || frame.empty())
         return false;
-    return Exchange(frame, c->replyBytes, s_.bounds.commandReply, std::string("answer to ") + name);
+    return Exchange(frame, c->replyBytes, s_.bounds.commandReply, Tr("Jtag", "answer to ") + name);
 }
 
 std::optional<std::uint32_t> JtagChannel::Pair(const NuvJtag::PairEntry& entry,

@@ -8,6 +8,7 @@
 #include "link/WaitFailureLine.h"
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 #include "operation/OperationRunner.h"
+#include "port/TrNoop.h"
 
 #include <atomic>
 #include <cstdint>
@@ -36,24 +37,26 @@ inline constexpr Rgb kReadColour{0, 255, 0};
 inline constexpr Rgb kEraseColour{255, 0, 255};
 inline constexpr Rgb kWriteColour{255, 0, 0};
 
-inline constexpr const char* kErrorBox =
+inline constexpr const char* kErrorBox = TR_NOOP(
+    "Jtag",
     " ERASE or WRITE protocol error! \n Lost communication with a chip EC \n Please disconnect "
-    "the power supply from the motherboard!";
+    "the power supply from the motherboard!");
 // What failed, in the same words, for the two operations the box above does not describe.
-inline constexpr const char* kReadErrorBox =
-    " READ error! \n Lost communication with a chip EC \n The file was not changed. \n Please "
-    "disconnect the power supply from the motherboard!";
-inline constexpr const char* kScriptErrorBox =
-    " The script was not played whole! \n The controller is not prepared: see the log. \n "
-    "Please disconnect the power supply from the motherboard!";
+inline constexpr const char* kReadErrorBox = TR_NOOP(
+    "Jtag", " READ error! \n Lost communication with a chip EC \n The file was not changed. \n "
+            "Please disconnect the power supply from the motherboard!");
+inline constexpr const char* kScriptErrorBox = TR_NOOP(
+    "Jtag", " The script was not played whole! \n The controller is not prepared: see the log. "
+            "\n Please disconnect the power supply from the motherboard!");
 inline constexpr const char* kDonePowerBox =
-    "Please disconnect the power supply from the motherboard!";
-inline constexpr const char* kPowerOnBox = " Now \n Please connect the power supply to the "
-                                           "motherboard, \n then click *Check connect to "
-                                           "Nuvoton* !";
+    TR_NOOP("Jtag", "Please disconnect the power supply from the motherboard!");
+inline constexpr const char* kPowerOnBox =
+    TR_NOOP("Jtag", " Now \n Please connect the power supply to the motherboard, \n then click "
+                    "*Check connect to Nuvoton* !");
 inline constexpr const char* kReasonsBox =
-    "Possible reasons \n 1 No power is connected to the motherboard \n 2 No power on a chip EC "
-    "\n 3 Defective chip EC \n 4 Invalid defined first contact";
+    TR_NOOP("Jtag", "Possible reasons \n 1 No power is connected to the motherboard \n 2 No "
+                    "power on a chip EC \n 3 Defective chip EC \n 4 Invalid defined first "
+                    "contact");
 } // namespace NuvJtag
 
 // How long each wait for the JIG may take; the defaults come from the program's table, tests

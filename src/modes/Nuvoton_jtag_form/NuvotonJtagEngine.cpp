@@ -7,6 +7,7 @@
 #include "operation/ImageToWrite.h"
 #include "port/ProgramFolder.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 
 #include <cerrno>
 #include <cstring>
@@ -76,20 +77,21 @@ void NuvotonJtagEngine::Break(const std::string& step, bool showReasons, Outcome
     s_.run.EndEarly(outcome, step);
     s_.ResetControls();
     if (showReasons)
-        s_.port.ShowMessage(MessageIcon::Error, kReasonsBox);
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Jtag", kReasonsBox));
 }
 
 bool NuvotonJtagEngine::SendRouting(JtagChannel& channel, bool pin1ToPin1) {
     if (!channel.Named("RESET_ALTERA") || !channel.Named("SPI_ON"))
         return false;
     const FfcMap map = MapFor(pin1ToPin1);
-    s_.port.Log(pin1ToPin1 ? "Selected 30 pin FFC (TYPE B)" : "Selected 30 pin FFC (TYPE A))");
+    s_.port.Log(Tr("Jtag", pin1ToPin1 ? TR_NOOP("Jtag", "Selected 30 pin FFC (TYPE B)")
+                                      : TR_NOOP("Jtag", "Selected 30 pin FFC (TYPE A))")));
     for (const RoutingWrite& w : RoutingWrites(map)) {
         const std::uint8_t args[2] = {w.reg, w.value};
         if (!channel.Named("WR_ALTERA_REG", args))
             return false;
     }
-    s_.port.Log("Settings for NUVOTON send.");
+    s_.port.Log(Tr("Jtag", "Settings for NUVOTON send."));
     return true;
 }
 
@@ -102,20 +104,20 @@ void NuvotonJtagEngine::SendSettings(bool pin1ToPin1) {
         return;
     s_.port.SetGauge(0);
     s_.port.Log("");
-    s_.port.Log("Current time  " + NuvDateTime());
+    s_.port.Log(Tr("Jtag", "Current time  ") + NuvDateTime());
     JtagChannel channel(s_);
     if (s_.link.versionText.find("NPCE") != std::string::npos) {
         const std::string text = MapText(MapFor(pin1ToPin1));
-        s_.port.Log("Version FW -> " + s_.link.versionText);
-        s_.port.Log("Communication with programmer installed.");
-        s_.port.Log("User selected " + text);
-        s_.port.ShowMessage(MessageIcon::Warning, "Please connect GND and: \n" + text);
+        s_.port.Log(Tr("Jtag", "Version FW -> ") + s_.link.versionText);
+        s_.port.Log(Tr("Jtag", "Communication with programmer installed."));
+        s_.port.Log(Tr("Jtag", "User selected ") + text);
+        s_.port.ShowMessage(MessageIcon::Warning, Tr("Jtag", "Please connect GND and: \n") + text);
     } else if (!SendRouting(channel, pin1ToPin1)) {
         s_.port.Log(channel.Failure());
         return Break(channel.Failure(), false);
     }
     s_.link.Close();
-    s_.port.ShowMessage(MessageIcon::Warning, kPowerOnBox);
+    s_.port.ShowMessage(MessageIcon::Warning, Tr("Jtag", kPowerOnBox));
     s_.port.Log("");
     s_.EnableConnect(true);
     s_.EnableSettings(false);
@@ -125,7 +127,7 @@ void NuvotonJtagEngine::SendSettings(bool pin1ToPin1) {
 std::string NuvotonJtagEngine::ScriptPath() {
     if (scriptPath_)
         return *scriptPath_;
-    s_.port.Log(" *** Default file -> NUVOTON.vss");
+    s_.port.Log(Tr("Jtag", " *** Default file -> NUVOTON.vss"));
     const FileLookup lookup = LookUpFile(kDefaultScript, LookFirst::ProgramFolder);
     if (!lookup.found)
         s_.port.Log(NotFoundLine(kDefaultScript, lookup));
@@ -137,7 +139,7 @@ void NuvotonJtagEngine::CheckConnect() {
         return;
     JtagChannel channel(s_);
     if (!channel.Named("SPI_OFF") || !channel.Named("Test-Logic-Reset") ||
-        !channel.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier")) {
+        !channel.Run(DrShift32(0xFFFFFFFF), Tr("Jtag", "the JTAG identifier"))) {
         s_.port.Log(channel.Failure());
         s_.port.Log("");
         return Break(channel.Failure(), true);
@@ -146,10 +148,10 @@ void NuvotonJtagEngine::CheckConnect() {
     const std::uint32_t id =
         static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-    s_.port.Log("Read NUVOTON ID " + IdText(b));
+    s_.port.Log(Tr("Jtag", "Read NUVOTON ID ") + IdText(b));
     s_.run.Record().SetChipId(IdText(b));
     if (id != kExpectedId) {
-        s_.port.Log("Wrong ID. Break.");
+        s_.port.Log(Tr("Jtag", "Wrong ID. Break."));
         s_.port.Log("");
         return Break("Wrong ID", true);
     }
@@ -162,7 +164,7 @@ void NuvotonJtagEngine::CheckConnect() {
     }
     if (!problem.empty()) {
         s_.port.Log(FileProblemLine(path, problem));
-        s_.port.Log("Break! Open file (.vss) error or not found!");
+        s_.port.Log(Tr("Jtag", "Break! Open file (.vss) error or not found!"));
         return Break("script file", false, Outcome::NoFile);
     }
     s_.scriptName = path;
@@ -193,17 +195,18 @@ void NuvotonJtagEngine::Read(const std::string& file) {
     s_.run.Record().SetChipId(kExpectedIdText);
     std::optional<std::string> name = file;
     if (file.empty())
-        name = s_.port.AskSaveFile({"", "BIN file NPCE (*.bin)|*.bin", ".bin", "", true});
+        name =
+            s_.port.AskSaveFile({"", Tr("Jtag", "BIN file NPCE (*.bin)|*.bin"), ".bin", "", true});
     if (!name || name->empty()) {
-        s_.port.Log("Write to file is interrupted. All stop.");
+        s_.port.Log(Tr("Jtag", "Write to file is interrupted. All stop."));
         s_.port.Log("");
         return s_.run.EndEarly(Outcome::Failed, "file dialog");
     }
     if (!s_.run.CreateOutput(*name)) {
-        s_.port.ShowMessage(MessageIcon::Error, "Error create file!");
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Jtag", "Error create file!"));
         return s_.run.EndEarly(Outcome::NoFile, FileProblemLine(*name, s_.run.Output().Error()));
     }
-    s_.port.Log("Data from NUVOTON save to file: " + *name);
+    s_.port.Log(Tr("Jtag", "Data from NUVOTON save to file: ") + *name);
     s_.port.SetGaugeColour(kReadColour);
     s_.port.SetGaugeMax(kBlocks);
     s_.port.SetGauge(0);
@@ -220,9 +223,10 @@ void NuvotonJtagEngine::Write(const std::string& file) {
     s_.run.Record().SetChipId(kExpectedIdText);
     std::optional<std::string> name = file;
     if (file.empty())
-        name = s_.port.AskOpenFile({"", "BIN file NPCE (*.bin)|*.bin|other|*.*", "", "", false});
+        name = s_.port.AskOpenFile(
+            {"", Tr("Jtag", "BIN file NPCE (*.bin)|*.bin|other|*.*"), "", "", false});
     if (!name || name->empty()) {
-        s_.port.Log("Read to file is interrupted. All stop.");
+        s_.port.Log(Tr("Jtag", "Read to file is interrupted. All stop."));
         s_.port.Log("");
         return s_.run.EndEarly(Outcome::Failed, "file dialog");
     }
@@ -230,16 +234,17 @@ void NuvotonJtagEngine::Write(const std::string& file) {
     ImageToWrite loaded = LoadImageToWrite(*name, static_cast<std::size_t>(kFlashSize));
     if (!loaded.Ok()) {
         s_.port.Log(loaded.error);
-        s_.port.ShowMessage(MessageIcon::Error, "Error open file!");
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Jtag", "Error open file!"));
         return s_.run.EndEarly(loaded.Refusal(), loaded.error);
     }
     s_.run.SetFile(*name, loaded.fileSize);
     const bool isShort = loaded.Short();
     s_.image = std::move(loaded.bytes);
-    s_.port.Log("Write from file: " + *name);
+    s_.port.Log(Tr("Jtag", "Write from file: ") + *name);
     if (isShort)
-        s_.port.Log("The file holds " + std::to_string(loaded.fileSize) +
-                    " bytes: the rest of the flash is written with FFh.");
+        s_.port.Log(
+            Fill(Tr("Jtag", "The file holds %1 bytes: the rest of the flash is written with FFh."),
+                 std::to_string(loaded.fileSize)));
     s_.port.SetGaugeColour(kEraseColour);
     s_.port.SetGaugeMax(kSectors);
     s_.port.SetGauge(0);
@@ -255,17 +260,17 @@ void NuvotonJtagEngine::ChooseScript() {
     if (s_.view)
         s_.view->ShowCounter();
     const std::optional<std::string> name =
-        s_.port.AskOpenFile({"", "Open vss file(*.vss)|*.vss", "", "", false});
+        s_.port.AskOpenFile({"", Tr("Jtag", "Open vss file(*.vss)|*.vss"), "", "", false});
     if (!name || name->empty())
         return;
     scriptPath_ = *name;
-    s_.port.Log("User select VSS file: " + *name);
+    s_.port.Log(Tr("Jtag", "User select VSS file: ") + *name);
 }
 
 void NuvotonJtagEngine::SetScriptPath(std::optional<std::string> path) {
     scriptPath_ = std::move(path);
     if (scriptPath_)
-        s_.port.Log("User select VSS file: " + *scriptPath_);
+        s_.port.Log(Tr("Jtag", "User select VSS file: ") + *scriptPath_);
 }
 
 bool NuvotonJtagEngine::ExitClick() {
@@ -297,9 +302,9 @@ void NuvotonJtagEngine::EndOfOperationTimer() {
     if (s_.view && !chipState.empty())
         s_.port.ShowMessage(MessageIcon::Error, chipState);
     if (s_.run.Result() == Outcome::Failed || s_.run.Result() == Outcome::NoFile)
-        s_.port.ShowMessage(MessageIcon::Error, s_.failureBox);
+        s_.port.ShowMessage(MessageIcon::Error, Tr("Jtag", s_.failureBox));
     else
-        s_.port.ShowMessage(MessageIcon::Warning, kDonePowerBox);
+        s_.port.ShowMessage(MessageIcon::Warning, Tr("Jtag", kDonePowerBox));
     s_.endShowing.store(false);
 }
 

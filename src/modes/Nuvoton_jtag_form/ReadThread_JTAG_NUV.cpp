@@ -1,6 +1,7 @@
 #include "modes/Nuvoton_jtag_form/ReadThread_JTAG_NUV.h"
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 #include "safety/SafeRead.h"
 
 #include <array>
@@ -12,8 +13,9 @@ using namespace NuvJtag;
 
 namespace {
 
+// `what` holds %1 (the number) and %2 (of).
 std::string Of(const char* what, int number, int total) {
-    return std::string(what) + " " + std::to_string(number) + " of " + std::to_string(total);
+    return Fill(Tr("Jtag", what), std::to_string(number), std::to_string(total));
 }
 } // namespace
 
@@ -27,7 +29,7 @@ bool ReadThread_JTAG_NUV::StopHere() {
 
 Outcome ReadThread_JTAG_NUV::SendScript() {
     s_.played = {};
-    Log("Sending start: " + NuvDateTime());
+    Log(Tr("Jtag", "Sending start: ") + NuvDateTime());
     // Read whole (and bounded, should the file grow after its check) and judged before a line
     // of it is sent.
     std::string bytes;
@@ -36,14 +38,15 @@ Outcome ReadThread_JTAG_NUV::SendScript() {
                         (n = std::fread(chunk.data(), 1, chunk.size(), s_.file.get())) > 0;)
         bytes.append(chunk.data(), n);
     if (std::ferror(s_.file.get())) {
-        LogFailure("Error reading the script " + s_.scriptName + ": " + std::strerror(errno));
+        LogFailure(Fill(Tr("Jtag", "Error reading the script %1: %2"), s_.scriptName,
+                        std::strerror(errno)));
         return ScriptFailed();
     }
     s_.file.reset();
     VssScript script;
     if (bytes.size() > kLargestScript)
-        script.error = s_.scriptName + ": larger than the " + std::to_string(kLargestScript) +
-                       " bytes allowed";
+        script.error = Fill(Tr("Jtag", "%1: larger than the %2 bytes allowed"), s_.scriptName,
+                            std::to_string(kLargestScript));
     else
         script = ParseVssScript(bytes);
     if (!script.error.empty()) {
@@ -59,8 +62,8 @@ Outcome ReadThread_JTAG_NUV::SendScript() {
         if (StopHere())
             return ScriptFailed();
         for (const JigCommand& command : line.commands)
-            if (!channel_.Run(command,
-                              "script line " + std::to_string(line.number) + ", " + command.name)) {
+            if (!channel_.Run(command, Fill(Tr("Jtag", "script line %1, %2"),
+                                            std::to_string(line.number), command.name))) {
                 LogFailure(channel_.Failure());
                 return ScriptFailed();
             }
@@ -73,11 +76,11 @@ Outcome ReadThread_JTAG_NUV::SendScript() {
     for (; shown + 256 <= script.lines; shown += 256)
         if (s_.view)
             s_.view->SetCounterText(std::to_string(shown + 256));
-    Log("Command lines sent: " + std::to_string(script.commandLines.size()) + " (of " +
-        std::to_string(script.lines) + " lines)");
+    Log(Fill(Tr("Jtag", "Command lines sent: %1 (of %2 lines)"),
+             std::to_string(script.commandLines.size()), std::to_string(script.lines)));
     s_.played = std::move(script);
-    Log("Sending end:   " + NuvDateTime());
-    Log("I`m ready to READ or WRITE."); // READ and WRITE come once the runner is idle
+    Log(Tr("Jtag", "Sending end:   ") + NuvDateTime());
+    Log(Tr("Jtag", "I`m ready to READ or WRITE.")); // READ and WRITE come once the runner is idle
     return Outcome::Succeeded;
 }
 
@@ -90,19 +93,19 @@ Outcome ReadThread_JTAG_NUV::ScriptFailed() {
 // ---------------------------------------------------------------- read
 
 bool ReadThread_JTAG_NUV::ReadBlock(int block) {
-    const std::string step = Of("block", block + 1, kBlocks);
+    const std::string step = Of(TR_NOOP("Jtag", "block %1 of %2"), block + 1, kBlocks);
     if (channel_.Exchange(BlockRead().frame, kBlockSize, s_.bounds.dataBlock, step))
         return true;
     // A byte more than the block would shift every block after it.
     if (channel_.Last().surplus)
-        LogFailure(WaitFailureLine(WaitOutcome::Ready, step + ": more than 256 bytes"));
+        LogFailure(WaitFailureLine(WaitOutcome::Ready, step + Tr("Jtag", ": more than 256 bytes")));
     else
         LogFailure(channel_.Failure());
     return false;
 }
 
 Outcome ReadThread_JTAG_NUV::Read() {
-    Log("Reading ...       " + NuvDateTime());
+    Log(Tr("Jtag", "Reading ...       ") + NuvDateTime());
     // The image stays in memory only for the safety net's checks.
     const bool keep = s_.run.Safety().active;
     std::vector<std::uint8_t> image;
@@ -118,7 +121,7 @@ Outcome ReadThread_JTAG_NUV::Read() {
             image.insert(image.end(), data.begin(), data.end());
         s_.port.SetGauge(block + 1);
     }
-    Log("Reading complete. " + NuvDateTime());
+    Log(Tr("Jtag", "Reading complete. ") + NuvDateTime());
     const LogLine log = [this](const std::string& line) { Log(line); };
     if (s_.run.Safety().readTwice && !ReadAgainAndCompare(
                                          image,
@@ -161,9 +164,10 @@ Outcome ReadThread_JTAG_NUV::EraseAndWrite() {
 bool ReadThread_JTAG_NUV::PrepareAgain() {
     if (StopHere())
         return false;
-    Log("The controller's helper serves one pass: checking it and playing the script again.");
+    Log(Tr("Jtag",
+           "The controller's helper serves one pass: checking it and playing the script again."));
     if (!channel_.Named("Test-Logic-Reset") ||
-        !channel_.Run(DrShift32(0xFFFFFFFF), "the JTAG identifier, again")) {
+        !channel_.Run(DrShift32(0xFFFFFFFF), Tr("Jtag", "the JTAG identifier, again"))) {
         LogFailure(channel_.Failure());
         return false;
     }
@@ -172,14 +176,14 @@ bool ReadThread_JTAG_NUV::PrepareAgain() {
         static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
         static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
     if (id != kExpectedId) {
-        LogFailure("Read NUVOTON ID " + Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0]) +
-                   ": not the controller checked before. Break.");
+        LogFailure(Fill(Tr("Jtag", "Read NUVOTON ID %1: not the controller checked before. Break."),
+                        Hex2(b[3]) + Hex2(b[2]) + Hex2(b[1]) + Hex2(b[0])));
         return false;
     }
     for (const VssCommandLine& line : s_.played.commandLines)
         for (const JigCommand& command : line.commands)
-            if (!channel_.Run(command, "script line " + std::to_string(line.number) + " again, " +
-                                           command.name)) {
+            if (!channel_.Run(command, Fill(Tr("Jtag", "script line %1 again, %2"),
+                                            std::to_string(line.number), command.name))) {
                 LogFailure(channel_.Failure());
                 return false;
             }
@@ -189,17 +193,17 @@ bool ReadThread_JTAG_NUV::PrepareAgain() {
 // The set-up batch, sent once more before the erase: a controller whose helper the script did
 // not start answers it wrongly, and the chip must not be blank by the time that shows.
 bool ReadThread_JTAG_NUV::HelperAnswers() {
-    const std::optional<std::uint8_t> status =
-        channel_.Batch(kModeChecked, WriteSetupEntries(), "the write set-up, before the erase");
+    const std::optional<std::uint8_t> status = channel_.Batch(
+        kModeChecked, WriteSetupEntries(), Tr("Jtag", "the write set-up, before the erase"));
     if (!status) {
         LogFailure(channel_.Failure());
         return false;
     }
     if (*status == kStatusGood)
         return true;
-    LogFailure("FAULT first !=22  " + Hex2(*status) + "h");
-    Log("The controller's helper does not answer: the script did not prepare it. Nothing was "
-        "erased.");
+    LogFailure(Tr("Jtag", "FAULT first !=22  ") + Hex2(*status) + "h");
+    Log(Tr("Jtag", "The controller's helper does not answer: the script did not prepare it. "
+                   "Nothing was erased."));
     return false;
 }
 
@@ -217,7 +221,8 @@ bool ReadThread_JTAG_NUV::Backup() {
 }
 
 std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
-    const std::string step = Of("status of the erase of sector", sector + 1, kSectors);
+    const std::string step =
+        Of(TR_NOOP("Jtag", "status of the erase of sector %1 of %2"), sector + 1, kSectors);
     const Deadline deadline = DeadlineIn(s_.bounds.sectorErase);
     const std::vector<PairEntry> poll = StatusPollEntries();
     for (;;) {
@@ -231,15 +236,15 @@ std::optional<std::uint8_t> ReadThread_JTAG_NUV::AwaitErased(int sector) {
         if ((status & 0x03) == 0)
             return status;
         if (SteadyClock::now() >= deadline) {
-            LogFailure("Timeout: the flash stays busy (" + step + ", status=" + Hex2(status) +
-                       "h)");
+            LogFailure(Fill(Tr("Jtag", "Timeout: the flash stays busy (%1, status=%2h)"), step,
+                            Hex2(status)));
             return std::nullopt;
         }
     }
 }
 
 bool ReadThread_JTAG_NUV::Erase() {
-    Log("Erase blocks... " + NuvDateTime());
+    Log(Tr("Jtag", "Erase blocks... ") + NuvDateTime());
     // The status poll's values end its replies: nothing is known beforehand.
     s_.link.RepliesEndWith(std::nullopt);
     std::uint8_t status = 0;
@@ -250,7 +255,8 @@ bool ReadThread_JTAG_NUV::Erase() {
             s_.run.Record().Started([this](const std::string& line) { Log(line); });
             s_.run.Progress().Erasing();
         }
-        const std::string step = Of("erase of sector", sector + 1, kSectors);
+        const std::string step =
+            Of(TR_NOOP("Jtag", "erase of sector %1 of %2"), sector + 1, kSectors);
         if (!channel_.Batch(kModeRaw, EraseSectorEntries(sector), step)) {
             LogFailure(channel_.Failure());
             return false;
@@ -267,25 +273,25 @@ bool ReadThread_JTAG_NUV::Erase() {
         s_.port.SetGauge(sector + 1);
     }
     s_.run.Progress().Erased();
-    Log("Erase complete! " + NuvDateTime() + "    status=" + Hex2(status) + "h");
+    Log(Fill(Tr("Jtag", "Erase complete! %1    status=%2h"), NuvDateTime(), Hex2(status)));
     return true;
 }
 
 bool ReadThread_JTAG_NUV::Write() {
-    Log("Write bytes ... ");
+    Log(Tr("Jtag", "Write bytes ... "));
     // Every batch of the write answers with its status byte, 22h when it went well.
     s_.link.RepliesEndWith(kStatusGood);
     s_.port.SetGaugeColour(kWriteColour);
     s_.port.SetGaugeMax(kBlocks);
     s_.port.SetGauge(0);
     const std::optional<std::uint8_t> setup =
-        channel_.Batch(kModeChecked, WriteSetupEntries(), "the write set-up");
+        channel_.Batch(kModeChecked, WriteSetupEntries(), Tr("Jtag", "the write set-up"));
     if (!setup) {
         LogFailure(channel_.Failure());
         return false;
     }
     if (*setup != kStatusGood) {
-        LogFailure("FAULT first !=22  " + Hex2(*setup) + "h");
+        LogFailure(Tr("Jtag", "FAULT first !=22  ") + Hex2(*setup) + "h");
         return false;
     }
     for (int k = 0; k < kBlocks; ++k) {
@@ -293,30 +299,32 @@ bool ReadThread_JTAG_NUV::Write() {
             return false;
         const std::span<const std::uint8_t, kBlockSize> block(
             s_.image.data() + static_cast<std::size_t>(k) * kBlockSize, kBlockSize);
-        const std::optional<std::uint8_t> data = channel_.Batch(
-            kModeChecked, DataEntries(k, block), Of("data of block", k + 1, kBlocks));
+        const std::optional<std::uint8_t> data =
+            channel_.Batch(kModeChecked, DataEntries(k, block),
+                           Of(TR_NOOP("Jtag", "data of block %1 of %2"), k + 1, kBlocks));
         if (!data) {
             LogFailure(channel_.Failure());
             return false;
         }
         if (*data != kStatusGood) {
-            LogFailure("FAULT A_gr  !=22h  " + Hex2(*data) + "h");
+            LogFailure(Tr("Jtag", "FAULT A_gr  !=22h  ") + Hex2(*data) + "h");
             return false;
         }
-        const std::optional<std::uint8_t> commit = channel_.Batch(
-            kModeCommit, CommitEntries(k, Crc8Maxim(block)), Of("commit of block", k + 1, kBlocks));
+        const std::optional<std::uint8_t> commit =
+            channel_.Batch(kModeCommit, CommitEntries(k, Crc8Maxim(block)),
+                           Of(TR_NOOP("Jtag", "commit of block %1 of %2"), k + 1, kBlocks));
         if (!commit) {
             LogFailure(channel_.Failure());
             return false;
         }
         if (*commit != kStatusGood) {
-            LogFailure("FAULT B_gr  !=22h  " + Hex2(*commit) + "h");
+            LogFailure(Tr("Jtag", "FAULT B_gr  !=22h  ") + Hex2(*commit) + "h");
             return false;
         }
         s_.run.Progress().Written(k + 1, kBlocks);
         s_.port.SetGauge(k + 1);
     }
-    Log("Write complete! " + NuvDateTime());
+    Log(Tr("Jtag", "Write complete! ") + NuvDateTime());
     return true;
 }
 
@@ -327,7 +335,7 @@ Outcome ReadThread_JTAG_NUV::Finish(bool ok) {
     s_.file.reset();
     const bool stopped = !ok && stopped_;
     if (stopped)
-        LogFailure(kStoppedLine);
+        LogFailure(Tr("Common", kStoppedLine));
     const bool lost = s_.linkLost;
     if (!channel_.Named(ok ? "BUZ_OK" : "BUZ_ER") && !lost)
         Log(channel_.Failure());

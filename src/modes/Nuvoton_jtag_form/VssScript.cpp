@@ -1,5 +1,7 @@
 #include "modes/Nuvoton_jtag_form/VssScript.h"
 
+#include "port/Tr.h"
+
 namespace NuvJtag {
 namespace {
 std::optional<std::uint32_t> Hex(std::string_view text, std::size_t at, std::size_t digits) {
@@ -62,8 +64,8 @@ std::string Shown(std::string_view line) {
 std::string LineError(std::size_t number, std::string_view line, const std::string& why) {
     if (line.ends_with('\r'))
         line.remove_suffix(1); // the line end as the format wants it
-    return "Script line " + std::to_string(number) + " " + Shown(line) + ": " + why +
-           ". Nothing of the script was sent.";
+    return Fill(Tr("Jtag", "Script line %1 %2: %3. Nothing of the script was sent."),
+                std::to_string(number), Shown(line), why);
 }
 
 // Why one complete line may not be played; empty when it may.
@@ -71,15 +73,16 @@ std::string LineProblem(std::string_view line, std::vector<JigCommand>* commands
     // A comment is no exception: what follows its CR may be the commands of other lines.
     const std::size_t cr = line.find('\r');
     if (cr != std::string_view::npos && line.find_first_not_of('\r', cr) != std::string_view::npos)
-        return "text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)";
+        return Tr("Jtag",
+                  "text after its CR (are the line ends a CR alone, or is it not an 8-bit text?)");
     if (!IsCommand(line))
         return "";
     if (line.size() > kLineBuffer)
-        return "a command line longer than " + std::to_string(kLineBuffer) + " bytes";
+        return Fill(Tr("Jtag", "a command line longer than %1 bytes"), std::to_string(kLineBuffer));
     const auto interpreted = InterpretVssLine(line);
     if (!interpreted)
-        return "not a command the script format knows (i XX, d XX, d XX = YYYYYYYY [ZZ], "
-               "D YYYYYYYY)";
+        return Tr("Jtag", "not a command the script format knows (i XX, d XX, d XX = YYYYYYYY "
+                          "[ZZ], D YYYYYYYY)");
     *commands = *interpreted;
     return "";
 }
@@ -121,13 +124,14 @@ VssScript ParseVssScript(std::string_view bytes) {
     }
     const std::string_view last = bytes.substr(start);
     if (last.find_first_not_of(" \t\r") != std::string_view::npos) {
-        script.error = LineError(script.lines + 1, last,
-                                 "the last line has no line end (LF), so it would never run");
+        script.error =
+            LineError(script.lines + 1, last,
+                      Tr("Jtag", "the last line has no line end (LF), so it would never run"));
         return script;
     }
     if (script.commandLines.empty())
-        script.error = "The script holds no command line (i, d or D): nothing to send. Is it an "
-                       "8-bit text file?";
+        script.error = Tr("Jtag", "The script holds no command line (i, d or D): nothing to send. "
+                                  "Is it an 8-bit text file?");
     return script;
 }
 

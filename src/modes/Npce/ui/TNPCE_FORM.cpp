@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,13 +21,14 @@ void PaintCaption(QPushButton* button, const QColor& colour) {
 } // namespace
 
 TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, "NPCE288N/388N 02_02_2017") {
+    : ModeWindow(std::move(api), mainWindow, TrQ("Npce", "NPCE288N/388N 02_02_2017")) {
     NPCE_Memo = new LogView(this);
     CGauge_NPCE = new Gauge(this);
     CGauge_NPCE->SetMaximum(Npce::kGaugeMax);
-    NPCE_READ = new QPushButton("Nuvoton_READ", this);
-    NPCE_WRITE = new QPushButton("Nuvoton_WRITE", this);
-    EXIT = new QPushButton("EXIT", this);
+    NPCE_READ = new QPushButton(this);
+    NPCE_WRITE = new QPushButton(this);
+    EXIT = new QPushButton(this);
+    Retranslate();
     NPCE_READ->setObjectName(Npce::kReadButton);
     NPCE_WRITE->setObjectName(Npce::kWriteButton);
     EXIT->setObjectName(Npce::kExitButton);
@@ -64,6 +66,19 @@ TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     connect(EXIT, &QPushButton::clicked, this, &TNPCE_FORM::EXIT_NPCEClick);
 }
 
+void TNPCE_FORM::Retranslate() {
+    SetCaption(TrQ("Npce", "NPCE288N/388N 02_02_2017"));
+    NPCE_READ->setText(TrQ("Npce", "Nuvoton_READ"));
+    NPCE_WRITE->setText(TrQ("Npce", "Nuvoton_WRITE"));
+    EXIT->setText(TrQ("Npce", "EXIT"));
+}
+
+void TNPCE_FORM::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
+}
+
 TNPCE_FORM::~TNPCE_FORM() {
     engine_.reset();
 }
@@ -95,6 +110,6 @@ void TNPCE_FORM::closeEvent(QCloseEvent* event) {
 }
 
 void TNPCE_FORM::AskToStop() {
-    if (Dialogs::YesNo(this, "Stop the operation?") && !engine_->Run().Idle())
+    if (Dialogs::YesNo(this, Tr("Npce", "Stop the operation?")) && !engine_->Run().Idle())
         engine_->Stop();
 }

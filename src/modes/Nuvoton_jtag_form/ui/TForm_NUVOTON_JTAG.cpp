@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 #include "gui/UiThread.h"
 
 #include <QCloseEvent>
@@ -13,38 +14,37 @@ namespace {
 constexpr int kTimerMs = 100;
 
 const char* const kSteps[] = {
-    "How to work:",
-    "1. Connect the 30 pin FFC between the MB keyboard connector and the JIG.",
-    "2. Check the GND connection between the motherboard and the JIG.",
-    "3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box.",
-    "4. Click \"Send settings\".",
-    "5. Connect the power supply to the motherboard.",
-    "6. Click \"Check connect to Nuvoton\".",
-    "7. Click \"READ\" or \"WRITE\".",
-    "8. Disconnect the power supply from the motherboard.",
+    TR_NOOP("Jtag", "How to work:"),
+    TR_NOOP("Jtag", "1. Connect the 30 pin FFC between the MB keyboard connector and the JIG."),
+    TR_NOOP("Jtag", "2. Check the GND connection between the motherboard and the JIG."),
+    TR_NOOP("Jtag", "3. Pin 1 to pin 1, or pin 1 to pin 30? Set or clear the check box."),
+    TR_NOOP("Jtag", "4. Click \"Send settings\"."),
+    TR_NOOP("Jtag", "5. Connect the power supply to the motherboard."),
+    TR_NOOP("Jtag", "6. Click \"Check connect to Nuvoton\"."),
+    TR_NOOP("Jtag", "7. Click \"READ\" or \"WRITE\"."),
+    TR_NOOP("Jtag", "8. Disconnect the power supply from the motherboard."),
 };
 } // namespace
 
 TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, "NUVOTON JTAG 11_03_2017") {
-    CheckBox1 =
-        new QCheckBox("Pin 1 connected  to pin 1 on the MB keyboard connector (30 pin FFC)", this);
+    : ModeWindow(std::move(api), mainWindow, TrQ("Jtag", "NUVOTON JTAG 11_03_2017")) {
+    CheckBox1 = new QCheckBox(this);
     CheckBox1->setChecked(true);
-    BitBtn_SETTINGS = new QPushButton("Send settings", this);
+    BitBtn_SETTINGS = new QPushButton(this);
     BitBtn_SETTINGS->setDefault(true);
     BitBtn_SETTINGS->setAutoDefault(true);
-    BitBtn_CONNECT = new QPushButton("Check connect to Nuvoton", this);
+    BitBtn_CONNECT = new QPushButton(this);
     BitBtnFILE_OPEN = new QPushButton("###", this);
     BitBtnFILE_OPEN->setFixedWidth(40);
-    BitBtnFILE_OPEN->setToolTip("Choose the .vss script");
     StaticText_in_counter = new QLabel(this);
     StaticText_in_counter->setMinimumWidth(60);
     StaticText_in_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Memo_NUV_JTAG = new LogView(this);
     CGauge_progrss = new Gauge(this);
-    BitBtn_NUV_JTAG_RD = new QPushButton("READ", this);
-    BitBtn_NUV_JTAG_WR = new QPushButton("WRITE", this);
-    BitBtn_EXIT_NUV = new QPushButton("EXIT", this);
+    BitBtn_NUV_JTAG_RD = new QPushButton(this);
+    BitBtn_NUV_JTAG_WR = new QPushButton(this);
+    BitBtn_EXIT_NUV = new QPushButton(this);
+    Retranslate();
     Timer_MSG_ER = new QTimer(this);
     Timer_MSG_ER->setSingleShot(true);
     Timer_MSG_ER->setInterval(kTimerMs);
@@ -103,6 +103,24 @@ TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* ma
     FormCreate();
 }
 
+void TForm_NUVOTON_JTAG::Retranslate() {
+    SetCaption(TrQ("Jtag", "NUVOTON JTAG 11_03_2017"));
+    CheckBox1->setText(
+        TrQ("Jtag", "Pin 1 connected  to pin 1 on the MB keyboard connector (30 pin FFC)"));
+    BitBtn_SETTINGS->setText(TrQ("Jtag", "Send settings"));
+    BitBtn_CONNECT->setText(TrQ("Jtag", "Check connect to Nuvoton"));
+    BitBtnFILE_OPEN->setToolTip(TrQ("Jtag", "Choose the .vss script"));
+    BitBtn_NUV_JTAG_RD->setText(TrQ("Jtag", "READ"));
+    BitBtn_NUV_JTAG_WR->setText(TrQ("Jtag", "WRITE"));
+    BitBtn_EXIT_NUV->setText(TrQ("Jtag", "EXIT"));
+}
+
+void TForm_NUVOTON_JTAG::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
+}
+
 TForm_NUVOTON_JTAG::~TForm_NUVOTON_JTAG() {
     engine_.reset();
 }
@@ -123,7 +141,7 @@ void TForm_NUVOTON_JTAG::showEvent(QShowEvent* event) {
     ModeWindow::showEvent(event);
     if (Memo_NUV_JTAG->Lines().isEmpty())
         for (const char* line : kSteps)
-            Memo_NUV_JTAG->AppendLine(line);
+            Memo_NUV_JTAG->AppendLine(TrQ("Jtag", line));
 }
 
 bool TForm_NUVOTON_JTAG::CanLeave() const {
@@ -140,7 +158,7 @@ void TForm_NUVOTON_JTAG::closeEvent(QCloseEvent* event) {
 bool TForm_NUVOTON_JTAG::AskToStop() {
     if (!engine_->Running())
         return false;
-    if (Dialogs::YesNo(this, "Stop the operation?"))
+    if (Dialogs::YesNo(this, Tr("Jtag", "Stop the operation?")))
         engine_->Stop();
     return true;
 }
