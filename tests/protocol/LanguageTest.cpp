@@ -99,8 +99,9 @@ TEST(Translations, EveryTextHasBothTranslationsWithItsPlaceholders) {
     EXPECT_EQ(counts[0], counts[1]);
 }
 
-// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering:
-// under en no Cyrillic, under ru no English sentence.
+// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering; an
+// ENE read and a failing write on both boards, an EDID read, show and refused write, a keyboard
+// scan: under en no Cyrillic, under ru no English sentence.
 TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
@@ -112,26 +113,43 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
                        R"({"chips": {"mec": {"file": "chip.bin", "badStatusAtBlock": 5}}})");
         WriteFileBytes(dir.File("silent.json"),
                        R"({"chips": {"mec": {"file": "chip.bin", "silentAtBlock": 3}}})");
+        WriteFileBytes(dir.File("ene.bin"), Pattern(131072, 11));
+        WriteFileBytes(dir.File("ene-silent.json"), R"({"chips": {"ene": {"silentAtBlock": 9}}})");
+        WriteFileBytes(dir.File("ene-bad.json"), R"({"chips": {"ene": {"failBlock": 9}}})");
+        WriteFileBytes(dir.File("edid-bad.bin"), Pattern(256, 3));
+        WriteFileBytes(dir.File("keys.json"),
+                       R"({"chips": {"keyboard": {"keys": [{"pins": [3, 5], "to": 300}]}}})");
         const std::vector<std::vector<std::string>> runs = {
             {"mec", "check", "--scenario", "s.json"},
             {"mec", "read", "out.bin", "--info", "--read-twice", "--scenario", "s.json"},
             {"mec", "erase", "--scenario", "s.json"},
             {"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"},
             {"mec", "read", "late.bin", "--scenario", "silent.json"},
+            {"ene", "read", "ene-out.bin"},
+            {"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-silent.json"},
+            {"ene", "read", "ene-out.bin", "--device", "sim:pcb3"},
+            {"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-bad.json", "--device",
+             "sim:pcb3"},
+            {"edid", "read", "edid.bin"},
+            {"edid", "show", "edid.bin"},
+            {"edid", "write", "edid-bad.bin", "--no-backup"},
+            {"keyboard", "scan", "--seconds", "1", "--scenario", "keys.json"},
         };
-        const int exits[] = {0, 0, 0, 1, 1};
+        const int exits[] = {0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 0, 1, 0};
         for (std::size_t i = 0; i < runs.size(); ++i) {
             std::vector<std::string> args = runs[i];
-            args.insert(args.end(),
-                        {"--device", "sim:pcb2-v42", "--timing", "instant", "--lang", lang});
+            if (std::find(args.begin(), args.end(), "--device") == args.end())
+                args.insert(args.end(), {"--device", "sim:pcb2-v42"});
+            args.insert(args.end(), {"--timing", "instant", "--lang", lang});
             const ProcessResult r =
                 RunProgram("tolvane-jig-cli", args, dir.Path(), {"XDG_DATA_HOME=" + user.Path()});
-            EXPECT_EQ(r.exitCode, exits[i]) << args[1] << "\n" << r.out << r.err;
+            EXPECT_EQ(r.exitCode, exits[i]) << args[0] << " " << args[1] << "\n" << r.out << r.err;
             for (const std::string& line : Lines(r))
                 if (std::string(lang) == "en")
-                    EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
+                    EXPECT_FALSE(HasCyrillic(line)) << args[0] << " " << args[1] << ": " << line;
                 else
-                    EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
+                    EXPECT_FALSE(EnglishSentence(line))
+                        << args[0] << " " << args[1] << ": " << line;
         }
     }
 }
