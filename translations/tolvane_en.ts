@@ -571,6 +571,10 @@ Run with --help for more information.</translation>
         <source>EXIT</source>
         <translation>EXIT</translation>
     </message>
+    <message>
+        <source> @ %1 Hz</source>
+        <translation> @ %1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>Ene</name>

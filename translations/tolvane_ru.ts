@@ -571,6 +571,10 @@ Run with --help for more information.</source>
         <source>EXIT</source>
         <translation>ВЫХОД</translation>
     </message>
+    <message>
+        <source> @ %1 Hz</source>
+        <translation> @ %1 Гц</translation>
+    </message>
 </context>
 <context>
     <name>Ene</name>

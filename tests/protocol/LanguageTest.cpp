@@ -114,7 +114,8 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
         WriteFileBytes(dir.File("silent.json"),
                        R"({"chips": {"mec": {"file": "chip.bin", "silentAtBlock": 3}}})");
         WriteFileBytes(dir.File("ene.bin"), Pattern(131072, 11));
-        WriteFileBytes(dir.File("ene-silent.json"), R"({"chips": {"ene": {"silentAtBlock": 9}}})");
+        WriteFileBytes(dir.File("ene-sum.json"),
+                       R"({"chips": {"ene": {"checksumAnswer": [1, 2, 3, 4]}}})");
         WriteFileBytes(dir.File("ene-bad.json"), R"({"chips": {"ene": {"failBlock": 9}}})");
         WriteFileBytes(dir.File("edid-bad.bin"), Pattern(256, 3));
         WriteFileBytes(dir.File("keys.json"),
@@ -125,15 +126,17 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
             {"mec", "erase", "--scenario", "s.json"},
             {"mec", "write", "in.bin", "--no-backup", "--scenario", "bad.json"},
             {"mec", "read", "late.bin", "--scenario", "silent.json"},
-            {"ene", "read", "ene-out.bin"},
-            {"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-silent.json"},
+            {"ene", "read", "ene-out.bin", "--device", "sim:pcb2-v41"},
+            {"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-sum.json", "--device",
+             "sim:pcb2-v41"},
             {"ene", "read", "ene-out.bin", "--device", "sim:pcb3"},
             {"ene", "write", "ene.bin", "--no-backup", "--scenario", "ene-bad.json", "--device",
              "sim:pcb3"},
-            {"edid", "read", "edid.bin"},
+            {"edid", "read", "edid.bin", "--device", "sim:pcb2-v41"},
             {"edid", "show", "edid.bin"},
-            {"edid", "write", "edid-bad.bin", "--no-backup"},
-            {"keyboard", "scan", "--seconds", "1", "--scenario", "keys.json"},
+            {"edid", "write", "edid-bad.bin", "--no-backup", "--device", "sim:pcb2-v41"},
+            {"keyboard", "scan", "--seconds", "1", "--scenario", "keys.json", "--device",
+             "sim:pcb2-v41"},
         };
         const int exits[] = {0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 0, 1, 0};
         for (std::size_t i = 0; i < runs.size(); ++i) {

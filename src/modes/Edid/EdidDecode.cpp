@@ -54,8 +54,8 @@ std::string RefreshText(const DetailedTiming& t) {
         return "";
     const long centiHz = (mhz + 5) / 10;
     char text[32];
-    std::snprintf(text, sizeof text, " @ %ld.%02ld Hz", centiHz / 100, centiHz % 100);
-    return text;
+    std::snprintf(text, sizeof text, "%ld.%02ld", centiHz / 100, centiHz % 100);
+    return Fill(Tr("Edid", " @ %1 Hz"), text);
 }
 
 std::string ManufacturerLine(const Summary& s) {

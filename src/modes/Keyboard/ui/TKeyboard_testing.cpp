@@ -64,8 +64,8 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
 
     START_SCAN->setGeometry(20, kControlsTop, 110, 30);
     Clear->setGeometry(140, kControlsTop, 80, 30);
-    Buzzer_box->setGeometry(236, kControlsTop, 110, 30);
-    CheckBox_HIDE->setGeometry(350, kControlsTop, 120, 30);
+    Buzzer_box->setGeometry(230, kControlsTop, 104, 30);
+    CheckBox_HIDE->setGeometry(336, kControlsTop, 140, 30); // room for the Russian caption
     EXIT_KB_TEST->setGeometry(480, kControlsTop, 80, 30);
     Label_keyb_con->setGeometry(20, kControlsTop + 40, 540, 24);
     QFont status = Label_keyb_con->font();
