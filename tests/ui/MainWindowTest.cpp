@@ -303,6 +303,10 @@ TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
     EXPECT_EQ(mec->BitBtn_MEC16->text(), QString::fromUtf8("Проверить связь с MEC"));
     EXPECT_EQ(mec->windowTitle(), QString::fromUtf8("Чтение и запись MEC   19_03_17"));
     EXPECT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
+    EXPECT_EQ(app->modes.ene->KB901X_READ->text(), QString::fromUtf8("ЧТЕНИЕ KB90XX"));
+    EXPECT_EQ(app->modes.edid->EDID_READ->text(), QString::fromUtf8("ЧТЕНИЕ EDID"));
+    EXPECT_EQ(app->modes.keyboard->Label_keyb_con->text(),
+              QString::fromUtf8("Нажмите «Начать сканирование»"));
 
     emit box->activated(box->findText("Original texts (English and Russian)"));
     EXPECT_EQ(CurrentLanguage(), Language::Original);
