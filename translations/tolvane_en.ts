@@ -266,6 +266,688 @@ Run with --help for more information.</translation>
     </message>
 </context>
 <context>
+    <name>Edid</name>
+    <message>
+        <source>Read the EEPROM into OUT.bin</source>
+        <translation>Read the EEPROM into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the panel&apos;s 256-byte EDID EEPROM, shows its hex dump and what the EDID says, and saves it to OUT.bin (replaced when it exists).</source>
+        <translation>Reads the panel&apos;s 256-byte EDID EEPROM, shows its hex dump and what the EDID says, and saves it to OUT.bin (replaced when it exists).</translation>
+    </message>
+    <message>
+        <source>the file the EEPROM is saved to</source>
+        <translation>the file the EEPROM is saved to</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
+    <message>
+        <source>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Write IN.bin into the EEPROM</source>
+        <translation>Write IN.bin into the EEPROM</translation>
+    </message>
+    <message>
+        <source>Writes IN.bin to the panel&apos;s EDID EEPROM: its first 256 bytes, a shorter file filled up with FF. An image whose EDID checksum is wrong is written only with --yes.</source>
+        <translation>Writes IN.bin to the panel&apos;s EDID EEPROM: its first 256 bytes, a shorter file filled up with FF. An image whose EDID checksum is wrong is written only with --yes.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>write even when the image&apos;s EDID checksum is wrong</source>
+        <translation>write even when the image&apos;s EDID checksum is wrong</translation>
+    </message>
+    <message>
+        <source>0 written, 1 refused or failed (write-protected, no panel, bad file), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 written, 1 refused or failed (write-protected, no panel, bad file), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Show what an EDID image file says (no JIG)</source>
+        <translation>Show what an EDID image file says (no JIG)</translation>
+    </message>
+    <message>
+        <source>Shows the hex dump of an EDID image file and what it says (manufacturer, product, dates, version, preferred resolution, extensions, checksums). Needs no JIG.</source>
+        <translation>Shows the hex dump of an EDID image file and what it says (manufacturer, product, dates, version, preferred resolution, extensions, checksums). Needs no JIG.</translation>
+    </message>
+    <message>
+        <source>the image to show</source>
+        <translation>the image to show</translation>
+    </message>
+    <message>
+        <source>0 shown, 2 the file cannot be read, 64 wrong usage</source>
+        <translation>0 shown, 2 the file cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; the EEPROM takes them followed by FF.</source>
+        <translation>%1 holds %2 bytes; the EEPROM takes them followed by FF.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; the EEPROM takes only the first 256.</source>
+        <translation>%1 holds %2 bytes; the EEPROM takes only the first 256.</translation>
+    </message>
+    <message>
+        <source>  Manufacturer: </source>
+        <translation>  Manufacturer: </translation>
+    </message>
+    <message>
+        <source> (not a valid ID)</source>
+        <translation> (not a valid ID)</translation>
+    </message>
+    <message>
+        <source> (not in the PNP ID list)</source>
+        <translation> (not in the PNP ID list)</translation>
+    </message>
+    <message>
+        <source>  Model year: </source>
+        <translation>  Model year: </translation>
+    </message>
+    <message>
+        <source>  Manufactured: </source>
+        <translation>  Manufactured: </translation>
+    </message>
+    <message>
+        <source>  Manufactured: %1 (week %2 is not valid)</source>
+        <translation>  Manufactured: %1 (week %2 is not valid)</translation>
+    </message>
+    <message>
+        <source>  Manufactured: week %1 of %2</source>
+        <translation>  Manufactured: week %1 of %2</translation>
+    </message>
+    <message>
+        <source>  Preferred resolution: not given (the first descriptor holds no timing)</source>
+        <translation>  Preferred resolution: not given (the first descriptor holds no timing)</translation>
+    </message>
+    <message>
+        <source>  Preferred resolution: %1%2, pixel clock %3 MHz</source>
+        <translation>  Preferred resolution: %1%2, pixel clock %3 MHz</translation>
+    </message>
+    <message>
+        <source>  Checksum of block %1: OK</source>
+        <translation>  Checksum of block %1: OK</translation>
+    </message>
+    <message>
+        <source>  Checksum of block %1: wrong (byte 127 is %2, should be %3)</source>
+        <translation>  Checksum of block %1: wrong (byte 127 is %2, should be %3)</translation>
+    </message>
+    <message>
+        <source>EDID at a glance:</source>
+        <translation>EDID at a glance:</translation>
+    </message>
+    <message>
+        <source>  The image is blank: no EDID.</source>
+        <translation>  The image is blank: no EDID.</translation>
+    </message>
+    <message>
+        <source>  Header: valid</source>
+        <translation>  Header: valid</translation>
+    </message>
+    <message>
+        <source>  Header: not valid (00 FF FF FF FF FF FF 00 expected)</source>
+        <translation>  Header: not valid (00 FF FF FF FF FF FF 00 expected)</translation>
+    </message>
+    <message>
+        <source>  Product code: </source>
+        <translation>  Product code: </translation>
+    </message>
+    <message>
+        <source>  Serial number: </source>
+        <translation>  Serial number: </translation>
+    </message>
+    <message>
+        <source>  Monitor name: </source>
+        <translation>  Monitor name: </translation>
+    </message>
+    <message>
+        <source>  Serial text: </source>
+        <translation>  Serial text: </translation>
+    </message>
+    <message>
+        <source>  Text: </source>
+        <translation>  Text: </translation>
+    </message>
+    <message>
+        <source>  EDID version: </source>
+        <translation>  EDID version: </translation>
+    </message>
+    <message>
+        <source>  Extension blocks: </source>
+        <translation>  Extension blocks: </translation>
+    </message>
+    <message>
+        <source> (%1 of them in this image)</source>
+        <translation> (%1 of them in this image)</translation>
+    </message>
+    <message>
+        <source>%1: no answer from the programmer within %2 s (%3 of %4 bytes).</source>
+        <translation>%1: no answer from the programmer within %2 s (%3 of %4 bytes).</translation>
+    </message>
+    <message>
+        <source>%1: stopped (%2 of %3 bytes).</source>
+        <translation>%1: stopped (%2 of %3 bytes).</translation>
+    </message>
+    <message>
+        <source>%1: the programmer does not respond (device error) (%2 of %3 bytes).</source>
+        <translation>%1: the programmer does not respond (device error) (%2 of %3 bytes).</translation>
+    </message>
+    <message>
+        <source>block %1: byte 127 is 0x%2, should be 0x%3</source>
+        <translation>block %1: byte 127 is 0x%2, should be 0x%3</translation>
+    </message>
+    <message>
+        <source>The EDID checksum of this image is wrong (%1). Write it to the EEPROM anyway?</source>
+        <translation>The EDID checksum of this image is wrong (%1). Write it to the EEPROM anyway?</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM: the command did not reach the programmer.</source>
+        <translation>Reading EEPROM: the command did not reach the programmer.</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM</source>
+        <translation>Reading EEPROM</translation>
+    </message>
+    <message>
+        <source>EEPROM does not respond, check the connection !!!</source>
+        <translation>EEPROM does not respond, check the connection !!!</translation>
+    </message>
+    <message>
+        <source>Unknown answer of the programmer after reading: %1.</source>
+        <translation>Unknown answer of the programmer after reading: %1.</translation>
+    </message>
+    <message>
+        <source>Укажите имя файла для сохранения.</source>
+        <translation>Enter a file name to save to.</translation>
+    </message>
+    <message>
+        <source>BIN файлы EEPROM (*.bin)|*.bin</source>
+        <translation>EEPROM BIN files (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Укажите файл за заливки.</source>
+        <translation>Choose the file to write.</translation>
+    </message>
+    <message>
+        <source>BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*</source>
+        <translation>EEPROM BIN files (*.bin)|*.bin|Other|*.*</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM ...</source>
+        <translation>Reading EEPROM ...</translation>
+    </message>
+    <message>
+        <source>Reading from the EEPROM is completed successfully.</source>
+        <translation>Reading from the EEPROM is completed successfully.</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Write to file is interrupted.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Error creating the file.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Save the file: </translation>
+    </message>
+    <message>
+        <source>The file could not be written completely: </source>
+        <translation>The file could not be written completely: </translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Write operation is interrupted.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла.</source>
+        <translation>Error opening the file.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM ...</source>
+        <translation>Writing EEPROM ...</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes; the rest of the 256 is filled with FF.</source>
+        <translation>The file holds %1 bytes; the rest of the 256 is filled with FF.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes; only the first 256 are written.</source>
+        <translation>The file holds %1 bytes; only the first 256 are written.</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted: the EDID checksum is wrong.</source>
+        <translation>Write operation is interrupted: the EDID checksum is wrong.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM: the command did not reach the programmer.</source>
+        <translation>Writing EEPROM: the command did not reach the programmer.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM, waiting for the ready byte</source>
+        <translation>Writing EEPROM, waiting for the ready byte</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM: the data did not reach the programmer.</source>
+        <translation>Writing EEPROM: the data did not reach the programmer.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM, waiting for the status</source>
+        <translation>Writing EEPROM, waiting for the status</translation>
+    </message>
+    <message>
+        <source>Writing data to EEPROM is completed successfully.</source>
+        <translation>Writing data to EEPROM is completed successfully.</translation>
+    </message>
+    <message>
+        <source>EEPROM does not respond, or write error! WP 7 pin = &apos;0&apos; ?</source>
+        <translation>EEPROM does not respond, or write error! WP 7 pin = &apos;0&apos; ?</translation>
+    </message>
+    <message>
+        <source>Unknown answer of the programmer after writing: %1; the EEPROM content is not confirmed.</source>
+        <translation>Unknown answer of the programmer after writing: %1; the EEPROM content is not confirmed.</translation>
+    </message>
+    <message>
+        <source>EEPROM LCD read/write 09/01/2017</source>
+        <translation>EEPROM LCD read/write 09/01/2017</translation>
+    </message>
+    <message>
+        <source>EDID_READ</source>
+        <translation>EDID_READ</translation>
+    </message>
+    <message>
+        <source>EDID_WRITE</source>
+        <translation>EDID_WRITE</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source> @ %1 Hz</source>
+        <translation> @ %1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>Ene</name>
+    <message>
+        <source>--mb &quot;%1&quot; matches several motherboards:</source>
+        <translation>--mb &quot;%1&quot; matches several motherboards:</translation>
+    </message>
+    <message>
+        <source>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</source>
+        <translation>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source> (%1; pass the entry itself, e.g. &quot;MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</source>
+        <translation> (%1; pass the entry itself, e.g. &quot;MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</translation>
+    </message>
+    <message>
+        <source>--mb and --cable go together</source>
+        <translation>--mb and --cable go together</translation>
+    </message>
+    <message>
+        <source>--cable is one of %1</source>
+        <translation>--cable is one of %1</translation>
+    </message>
+    <message>
+        <source>flexible cable: the motherboard, a line of &quot;MB connection ENE.txt&quot; (current folder) equal to or containing TEXT, or an entry of its own (&quot;NAME KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</source>
+        <translation>flexible cable: the motherboard, a line of &quot;MB connection ENE.txt&quot; (current folder) equal to or containing TEXT, or an entry of its own (&quot;NAME KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</translation>
+    </message>
+    <message>
+        <source>the cable: 18, 20, 24, 25, 26, 28, 30 or 32 pin (&quot;30 pin&quot;)</source>
+        <translation>the cable: 18, 20, 24, 25, 26, 28, 30 or 32 pin (&quot;30 pin&quot;)</translation>
+    </message>
+    <message>
+        <source>pin 1 of the cable is not on pin 1 of the keyboard connector</source>
+        <translation>pin 1 of the cable is not on pin 1 of the keyboard connector</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Read the whole flash into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB flash of an ENE KB9010/9012/9016/9022 into OUT.bin. Without --mb a PCB3 JIG is set back to soldered wires first; with --mb and --cable it routes the flexible cable first (as &quot;ene ffc&quot;).</source>
+        <translation>Reads the 128 KiB flash of an ENE KB9010/9012/9016/9022 into OUT.bin. Without --mb a PCB3 JIG is set back to soldered wires first; with --mb and --cable it routes the flexible cable first (as &quot;ene ffc&quot;).</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>the file the flash is saved to</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Write IN.bin into the flash and verify it</source>
+        <translation>Write IN.bin into the flash and verify it</translation>
+    </message>
+    <message>
+        <source>Writes IN.bin (at most 128 KiB; a shorter file is filled up with 0xFF) into the flash of an ENE KB90xx and verifies it. An empty or larger file, or one that is not a regular file, is refused before anything is erased. Ctrl-C stops between two blocks and says where the chip stands.</source>
+        <translation>Writes IN.bin (at most 128 KiB; a shorter file is filled up with 0xFF) into the flash of an ENE KB90xx and verifies it. An empty or larger file, or one that is not a regular file, is refused before anything is erased. Ctrl-C stops between two blocks and says where the chip stands.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Route a flexible cable (PCB3) and print its wiring</source>
+        <translation>Route a flexible cable (PCB3) and print its wiring</translation>
+    </message>
+    <message>
+        <source>Prints the wiring help for a motherboard on a flexible cable and, on a PCB3 JIG, routes the cable&apos;s contacts to the EC&apos;s lines through the CPLD. Needs --mb and --cable.</source>
+        <translation>Prints the wiring help for a motherboard on a flexible cable and, on a PCB3 JIG, routes the cable&apos;s contacts to the EC&apos;s lines through the CPLD. Needs --mb and --cable.</translation>
+    </message>
+    <message>
+        <source>0 routed, 1 failed (PCB2 JIG, bad entry), 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 routed, 1 failed (PCB2 JIG, bad entry), 2 no usable JIG, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>ene ffc needs --mb and --cable</source>
+        <translation>ene ffc needs --mb and --cable</translation>
+    </message>
+    <message>
+        <source>Please connect GND and:  A%1 B%2 C%3 D%4 E%5 (only for JIG 2)</source>
+        <translation>Please connect GND and:  A%1 B%2 C%3 D%4 E%5 (only for JIG 2)</translation>
+    </message>
+    <message>
+        <source>Create base of connections KB90XX !</source>
+        <translation>Create base of connections KB90XX !</translation>
+    </message>
+    <message>
+        <source>Error data format!</source>
+        <translation>Error data format!</translation>
+    </message>
+    <message>
+        <source>Please select big pins FFC!</source>
+        <translation>Please select big pins FFC!</translation>
+    </message>
+    <message>
+        <source>WARNING !!! The default mode for SOLDERING WIRES.</source>
+        <translation>WARNING !!! The default mode for SOLDERING WIRES.</translation>
+    </message>
+    <message>
+        <source>To work on a flexible cable (FFC) - select the MB and FFC!</source>
+        <translation>To work on a flexible cable (FFC) - select the MB and FFC!</translation>
+    </message>
+    <message>
+        <source>answer to RESET_ALTERA</source>
+        <translation>answer to RESET_ALTERA</translation>
+    </message>
+    <message>
+        <source>EC connection</source>
+        <translation>EC connection</translation>
+    </message>
+    <message>
+        <source>Communication with KB90XX installed.</source>
+        <translation>Communication with KB90XX established.</translation>
+    </message>
+    <message>
+        <source>Embedded Debug Version ID = </source>
+        <translation>Embedded Debug Version ID = </translation>
+    </message>
+    <message>
+        <source>No connection to the KB90XX!</source>
+        <translation>No connection to the KB90XX!</translation>
+    </message>
+    <message>
+        <source>Check the settings !</source>
+        <translation>Check the settings !</translation>
+    </message>
+    <message>
+        <source>Motherboard is connected / powered ?</source>
+        <translation>Motherboard is connected / powered ?</translation>
+    </message>
+    <message>
+        <source>answer to the success signal</source>
+        <translation>answer to the success signal</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>BIN file KB90XX (*.bin)|*.bin</source>
+        <translation>BIN file KB90XX (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Write to file is interrupted.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Error creating the file.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Save the file: </translation>
+    </message>
+    <message>
+        <source>Reading KB90XX ...</source>
+        <translation>Reading KB90XX ...</translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>BIN file KB90XX (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN file KB90XX (*.bin)|*.bin|other|*.*</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Write operation is interrupted.</translation>
+    </message>
+    <message>
+        <source>Write in KB90XX file:</source>
+        <translation>Write in KB90XX file:</translation>
+    </message>
+    <message>
+        <source>There is a writing KB90XX...</source>
+        <translation>Writing KB90XX...</translation>
+    </message>
+    <message>
+        <source>Error open file!</source>
+        <translation>Error opening the file!</translation>
+    </message>
+    <message>
+        <source>Please select MB!</source>
+        <translation>Please select MB!</translation>
+    </message>
+    <message>
+        <source>Select FFC cable you used!</source>
+        <translation>Select FFC cable you used!</translation>
+    </message>
+    <message>
+        <source>User select --&gt; %1 (%2 pin FFC)%3</source>
+        <translation>User select --&gt; %1 (%2 pin FFC)%3</translation>
+    </message>
+    <message>
+        <source> 1 to 1 </source>
+        <translation> 1 to 1 </translation>
+    </message>
+    <message>
+        <source> mirrored</source>
+        <translation> mirrored</translation>
+    </message>
+    <message>
+        <source>Not for this version JIG!</source>
+        <translation>Not for this version JIG!</translation>
+    </message>
+    <message>
+        <source>answer to WR_ALTERA_REG %1</source>
+        <translation>answer to WR_ALTERA_REG %1</translation>
+    </message>
+    <message>
+        <source>Settings sent successfully!</source>
+        <translation>Settings sent successfully!</translation>
+    </message>
+    <message>
+        <source>Check GND. Connect the motherboard power adapter.</source>
+        <translation>Check GND. Connect the motherboard power adapter.</translation>
+    </message>
+    <message>
+        <source>We are ready for reading or writing</source>
+        <translation>We are ready for reading or writing</translation>
+    </message>
+    <message>
+        <source>Lost Communication with ENE or timeout!</source>
+        <translation>Lost Communication with ENE or timeout!</translation>
+    </message>
+    <message>
+        <source>!!! Lost Communication with ENE or timeout !!! </source>
+        <translation>!!! Lost Communication with ENE or timeout !!! </translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Current time  </translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>block %1 of %2</translation>
+    </message>
+    <message>
+        <source>status of block %1 of %2</source>
+        <translation>status of block %1 of %2</translation>
+    </message>
+    <message>
+        <source>stopped after block %1 of %2</source>
+        <translation>stopped after block %1 of %2</translation>
+    </message>
+    <message>
+        <source>Reading completed successfully.</source>
+        <translation>Reading completed successfully.</translation>
+    </message>
+    <message>
+        <source>Error writing the file %1: %2</source>
+        <translation>Error writing the file %1: %2</translation>
+    </message>
+    <message>
+        <source>ready for block %1 of %2</source>
+        <translation>ready for block %1 of %2</translation>
+    </message>
+    <message>
+        <source>acknowledgement of block %1 of %2</source>
+        <translation>acknowledgement of block %1 of %2</translation>
+    </message>
+    <message>
+        <source> __ Warning __</source>
+        <translation> __ Warning __</translation>
+    </message>
+    <message>
+        <source>Recorded file is less than 128*1024 byte</source>
+        <translation>The file to write is smaller than 128*1024 bytes</translation>
+    </message>
+    <message>
+        <source>Writing is completed successfully.</source>
+        <translation>Writing is completed successfully.</translation>
+    </message>
+    <message>
+        <source>SUMM of data from a file  -&gt; </source>
+        <translation>SUMM of data from a file  -&gt; </translation>
+    </message>
+    <message>
+        <source>CRC16 of data from a file -&gt; </source>
+        <translation>CRC16 of data from a file -&gt; </translation>
+    </message>
+    <message>
+        <source>checksum progress %1 of %2</source>
+        <translation>checksum progress %1 of %2</translation>
+    </message>
+    <message>
+        <source>checksum answer</source>
+        <translation>checksum answer</translation>
+    </message>
+    <message>
+        <source>SUMM FLASH KB90XX -&gt; </source>
+        <translation>SUMM FLASH KB90XX -&gt; </translation>
+    </message>
+    <message>
+        <source>CRC16 FLASH KB90XX-&gt; </source>
+        <translation>CRC16 FLASH KB90XX-&gt; </translation>
+    </message>
+    <message>
+        <source>Writing and verify is OK !</source>
+        <translation>Writing and verify is OK !</translation>
+    </message>
+    <message>
+        <source>!!! Data is written incorrectly !!! </source>
+        <translation>!!! Data is written incorrectly !!! </translation>
+    </message>
+    <message>
+        <source>Writing is completed ...</source>
+        <translation>Writing is completed ...</translation>
+    </message>
+    <message>
+        <source>Verification ...</source>
+        <translation>Verification ...</translation>
+    </message>
+    <message>
+        <source>read-back block %1 of %2</source>
+        <translation>read-back block %1 of %2</translation>
+    </message>
+    <message>
+        <source>verification of block %1 of %2</source>
+        <translation>verification of block %1 of %2</translation>
+    </message>
+    <message>
+        <source>KB9010/9012/9016/9022  03/03/2017</source>
+        <translation>KB9010/9012/9016/9022  03/03/2017</translation>
+    </message>
+    <message>
+        <source>Pin 1 connected  to pin 1 on the MB keyboard connector</source>
+        <translation>Pin 1 connected  to pin 1 on the MB keyboard connector</translation>
+    </message>
+    <message>
+        <source>Apply settings if use FFC  (only for JIG 3)</source>
+        <translation>Apply settings if use FFC  (only for JIG 3)</translation>
+    </message>
+    <message>
+        <source> Help for FFC cable connection  </source>
+        <translation> Help for FFC cable connection  </translation>
+    </message>
+    <message>
+        <source>KB90XX_READ</source>
+        <translation>KB90XX_READ</translation>
+    </message>
+    <message>
+        <source>KB90XX_WRITE</source>
+        <translation>KB90XX_WRITE</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Select MB</source>
+        <translation>Select MB</translation>
+    </message>
+    <message>
+        <source>Select FFC cable you used</source>
+        <translation>Select FFC cable you used</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Stop the operation?</translation>
+    </message>
+</context>
+<context>
     <name>Ite</name>
     <message>
         <source>%1 -&gt; no</source>
@@ -1441,6 +2123,121 @@ Run with --help for more information.</translation>
     <message>
         <source>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</source>
         <translation>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds needs a whole number of seconds</translation>
+    </message>
+    <message>
+        <source>Scanning; press keys (Ctrl+C ends).</source>
+        <translation>Scanning; press keys (Ctrl+C ends).</translation>
+    </message>
+    <message>
+        <source>Scanning; press keys.</source>
+        <translation>Scanning; press keys.</translation>
+    </message>
+    <message>
+        <source>Pairs seen: %1</source>
+        <translation>Pairs seen: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>scan ended: %1</source>
+        <translation>scan ended: %1</translation>
+    </message>
+    <message>
+        <source>Print the keyboard&apos;s pin pairs as they close</source>
+        <translation>Print the keyboard&apos;s pin pairs as they close</translation>
+    </message>
+    <message>
+        <source>Scans the keyboard on the JIG&apos;s connector and prints each pin pair when it closes (&quot;3-5  (Shape69)&quot;), for N seconds or until Ctrl+C; then the pairs seen.</source>
+        <translation>Scans the keyboard on the JIG&apos;s connector and prints each pin pair when it closes (&quot;3-5  (Shape69)&quot;), for N seconds or until Ctrl+C; then the pairs seen.</translation>
+    </message>
+    <message>
+        <source>stop after N seconds (default: at Ctrl+C)</source>
+        <translation>stop after N seconds (default: at Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>0 stopped, 1 the JIG stopped answering (&quot;Device not found&quot;), 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 stopped, 1 the JIG stopped answering (&quot;Device not found&quot;), 2 no usable JIG, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>no %1 within 1000 ms</source>
+        <translation>no %1 within 1000 ms</translation>
+    </message>
+    <message>
+        <source>device error while waiting for %1</source>
+        <translation>device error while waiting for %1</translation>
+    </message>
+    <message>
+        <source>the scan request could not be sent</source>
+        <translation>the scan request could not be sent</translation>
+    </message>
+    <message>
+        <source>scan answer</source>
+        <translation>scan answer</translation>
+    </message>
+    <message>
+        <source>the buzzer signal could not be sent</source>
+        <translation>the buzzer signal could not be sent</translation>
+    </message>
+    <message>
+        <source>buzzer acknowledgement</source>
+        <translation>buzzer acknowledgement</translation>
+    </message>
+    <message>
+        <source>the answer did not end within 1024 bytes</source>
+        <translation>the answer did not end within 1024 bytes</translation>
+    </message>
+    <message>
+        <source>Ready to work</source>
+        <translation>Ready to work</translation>
+    </message>
+    <message>
+        <source>Device not found</source>
+        <translation>Device not found</translation>
+    </message>
+    <message>
+        <source>Please update FW</source>
+        <translation>Please update FW</translation>
+    </message>
+    <message>
+        <source>Press start scan</source>
+        <translation>Press start scan</translation>
+    </message>
+    <message>
+        <source>Keyboard_testing 02_03_2017</source>
+        <translation>Keyboard_testing 02_03_2017</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>START SCAN</source>
+        <translation>START SCAN</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Buzzer off</source>
+        <translation>Buzzer off</translation>
+    </message>
+    <message>
+        <source>Hide current</source>
+        <translation>Hide current</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,688 @@ Run with --help for more information.</source>
     </message>
 </context>
 <context>
+    <name>Edid</name>
+    <message>
+        <source>Read the EEPROM into OUT.bin</source>
+        <translation>Прочитать EEPROM в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the panel&apos;s 256-byte EDID EEPROM, shows its hex dump and what the EDID says, and saves it to OUT.bin (replaced when it exists).</source>
+        <translation>Читает 256-байтную EEPROM EDID матрицы, показывает её шестнадцатеричный дамп и расшифровку EDID и сохраняет в OUT.bin (существующий файл заменяется).</translation>
+    </message>
+    <message>
+        <source>the file the EEPROM is saved to</source>
+        <translation>файл, в который сохраняется EEPROM</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
+    </message>
+    <message>
+        <source>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 сохранено, 1 ошибка EEPROM или файла, 2 нет рабочего JIG или OUT.bin не создаётся, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Write IN.bin into the EEPROM</source>
+        <translation>Записать IN.bin в EEPROM</translation>
+    </message>
+    <message>
+        <source>Writes IN.bin to the panel&apos;s EDID EEPROM: its first 256 bytes, a shorter file filled up with FF. An image whose EDID checksum is wrong is written only with --yes.</source>
+        <translation>Записывает IN.bin в EEPROM EDID матрицы: первые 256 байт, короткий файл дополняется FF. Образ с неверной контрольной суммой EDID записывается только с --yes.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>write even when the image&apos;s EDID checksum is wrong</source>
+        <translation>записать, даже если контрольная сумма EDID образа неверна</translation>
+    </message>
+    <message>
+        <source>0 written, 1 refused or failed (write-protected, no panel, bad file), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 записано, 1 отказ или ошибка (защита от записи, нет матрицы, плохой файл), 2 нет рабочего JIG или IN.bin не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Show what an EDID image file says (no JIG)</source>
+        <translation>Показать содержимое файла образа EDID (без JIG)</translation>
+    </message>
+    <message>
+        <source>Shows the hex dump of an EDID image file and what it says (manufacturer, product, dates, version, preferred resolution, extensions, checksums). Needs no JIG.</source>
+        <translation>Показывает шестнадцатеричный дамп файла образа EDID и его расшифровку (производитель, изделие, даты, версия, основное разрешение, расширения, контрольные суммы). JIG не нужен.</translation>
+    </message>
+    <message>
+        <source>the image to show</source>
+        <translation>образ для показа</translation>
+    </message>
+    <message>
+        <source>0 shown, 2 the file cannot be read, 64 wrong usage</source>
+        <translation>0 показано, 2 файл не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; the EEPROM takes them followed by FF.</source>
+        <translation>%1 содержит %2 байт; в EEPROM они пойдут с дополнением FF.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; the EEPROM takes only the first 256.</source>
+        <translation>%1 содержит %2 байт; в EEPROM пойдут только первые 256.</translation>
+    </message>
+    <message>
+        <source>  Manufacturer: </source>
+        <translation>  Производитель: </translation>
+    </message>
+    <message>
+        <source> (not a valid ID)</source>
+        <translation> (недопустимый код)</translation>
+    </message>
+    <message>
+        <source> (not in the PNP ID list)</source>
+        <translation> (нет в списке PNP ID)</translation>
+    </message>
+    <message>
+        <source>  Model year: </source>
+        <translation>  Год модели: </translation>
+    </message>
+    <message>
+        <source>  Manufactured: </source>
+        <translation>  Изготовлено: </translation>
+    </message>
+    <message>
+        <source>  Manufactured: %1 (week %2 is not valid)</source>
+        <translation>  Изготовлено: %1 (неделя %2 недопустима)</translation>
+    </message>
+    <message>
+        <source>  Manufactured: week %1 of %2</source>
+        <translation>  Изготовлено: неделя %1 года %2</translation>
+    </message>
+    <message>
+        <source>  Preferred resolution: not given (the first descriptor holds no timing)</source>
+        <translation>  Основное разрешение: не указано (в первом дескрипторе нет тайминга)</translation>
+    </message>
+    <message>
+        <source>  Preferred resolution: %1%2, pixel clock %3 MHz</source>
+        <translation>  Основное разрешение: %1%2, частота пикселей %3 МГц</translation>
+    </message>
+    <message>
+        <source>  Checksum of block %1: OK</source>
+        <translation>  Контрольная сумма блока %1: OK</translation>
+    </message>
+    <message>
+        <source>  Checksum of block %1: wrong (byte 127 is %2, should be %3)</source>
+        <translation>  Контрольная сумма блока %1: неверна (байт 127 равен %2, должен быть %3)</translation>
+    </message>
+    <message>
+        <source>EDID at a glance:</source>
+        <translation>Кратко об EDID:</translation>
+    </message>
+    <message>
+        <source>  The image is blank: no EDID.</source>
+        <translation>  Образ пустой: EDID нет.</translation>
+    </message>
+    <message>
+        <source>  Header: valid</source>
+        <translation>  Заголовок: верный</translation>
+    </message>
+    <message>
+        <source>  Header: not valid (00 FF FF FF FF FF FF 00 expected)</source>
+        <translation>  Заголовок: неверный (ожидается 00 FF FF FF FF FF FF 00)</translation>
+    </message>
+    <message>
+        <source>  Product code: </source>
+        <translation>  Код изделия: </translation>
+    </message>
+    <message>
+        <source>  Serial number: </source>
+        <translation>  Серийный номер: </translation>
+    </message>
+    <message>
+        <source>  Monitor name: </source>
+        <translation>  Название монитора: </translation>
+    </message>
+    <message>
+        <source>  Serial text: </source>
+        <translation>  Серийный номер (текст): </translation>
+    </message>
+    <message>
+        <source>  Text: </source>
+        <translation>  Текст: </translation>
+    </message>
+    <message>
+        <source>  EDID version: </source>
+        <translation>  Версия EDID: </translation>
+    </message>
+    <message>
+        <source>  Extension blocks: </source>
+        <translation>  Блоков расширения: </translation>
+    </message>
+    <message>
+        <source> (%1 of them in this image)</source>
+        <translation> (из них в этом образе: %1)</translation>
+    </message>
+    <message>
+        <source>%1: no answer from the programmer within %2 s (%3 of %4 bytes).</source>
+        <translation>%1: нет ответа от программатора за %2 с (%3 из %4 байт).</translation>
+    </message>
+    <message>
+        <source>%1: stopped (%2 of %3 bytes).</source>
+        <translation>%1: остановлено (%2 из %3 байт).</translation>
+    </message>
+    <message>
+        <source>%1: the programmer does not respond (device error) (%2 of %3 bytes).</source>
+        <translation>%1: программатор не отвечает (ошибка устройства) (%2 из %3 байт).</translation>
+    </message>
+    <message>
+        <source>block %1: byte 127 is 0x%2, should be 0x%3</source>
+        <translation>блок %1: байт 127 равен 0x%2, должен быть 0x%3</translation>
+    </message>
+    <message>
+        <source>The EDID checksum of this image is wrong (%1). Write it to the EEPROM anyway?</source>
+        <translation>Контрольная сумма EDID этого образа неверна (%1). Всё равно записать его в EEPROM?</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM: the command did not reach the programmer.</source>
+        <translation>Чтение EEPROM: команда не дошла до программатора.</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM</source>
+        <translation>Чтение EEPROM</translation>
+    </message>
+    <message>
+        <source>EEPROM does not respond, check the connection !!!</source>
+        <translation>EEPROM не отвечает, проверьте подключение !!!</translation>
+    </message>
+    <message>
+        <source>Unknown answer of the programmer after reading: %1.</source>
+        <translation>Неизвестный ответ программатора после чтения: %1.</translation>
+    </message>
+    <message>
+        <source>Укажите имя файла для сохранения.</source>
+        <translation>Укажите имя файла для сохранения.</translation>
+    </message>
+    <message>
+        <source>BIN файлы EEPROM (*.bin)|*.bin</source>
+        <translation>BIN файлы EEPROM (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Укажите файл за заливки.</source>
+        <translation>Укажите файл для заливки.</translation>
+    </message>
+    <message>
+        <source>BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*</source>
+        <translation>BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Reading EEPROM ...</source>
+        <translation>Чтение EEPROM ...</translation>
+    </message>
+    <message>
+        <source>Reading from the EEPROM is completed successfully.</source>
+        <translation>Чтение EEPROM успешно завершено.</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Запись в файл прервана.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Ошибка создания файла.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Сохраняем файл: </translation>
+    </message>
+    <message>
+        <source>The file could not be written completely: </source>
+        <translation>Файл не удалось записать полностью: </translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Операция записи прервана.</translation>
+    </message>
+    <message>
+        <source>Ошибка открытия файла.</source>
+        <translation>Ошибка открытия файла.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM ...</source>
+        <translation>Запись EEPROM ...</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes; the rest of the 256 is filled with FF.</source>
+        <translation>Файл содержит %1 байт; остаток до 256 заполняется FF.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes; only the first 256 are written.</source>
+        <translation>Файл содержит %1 байт; записываются только первые 256.</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted: the EDID checksum is wrong.</source>
+        <translation>Операция записи прервана: контрольная сумма EDID неверна.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM: the command did not reach the programmer.</source>
+        <translation>Запись EEPROM: команда не дошла до программатора.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM, waiting for the ready byte</source>
+        <translation>Запись EEPROM, ожидание байта готовности</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM: the data did not reach the programmer.</source>
+        <translation>Запись EEPROM: данные не дошли до программатора.</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM, waiting for the status</source>
+        <translation>Запись EEPROM, ожидание состояния</translation>
+    </message>
+    <message>
+        <source>Writing data to EEPROM is completed successfully.</source>
+        <translation>Запись данных в EEPROM успешно завершена.</translation>
+    </message>
+    <message>
+        <source>EEPROM does not respond, or write error! WP 7 pin = &apos;0&apos; ?</source>
+        <translation>EEPROM не отвечает или ошибка записи! Вывод 7 (WP) = &apos;0&apos; ?</translation>
+    </message>
+    <message>
+        <source>Unknown answer of the programmer after writing: %1; the EEPROM content is not confirmed.</source>
+        <translation>Неизвестный ответ программатора после записи: %1; содержимое EEPROM не подтверждено.</translation>
+    </message>
+    <message>
+        <source>EEPROM LCD read/write 09/01/2017</source>
+        <translation>Чтение/запись EEPROM LCD 09/01/2017</translation>
+    </message>
+    <message>
+        <source>EDID_READ</source>
+        <translation>ЧТЕНИЕ EDID</translation>
+    </message>
+    <message>
+        <source>EDID_WRITE</source>
+        <translation>ЗАПИСЬ EDID</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source> @ %1 Hz</source>
+        <translation> @ %1 Гц</translation>
+    </message>
+</context>
+<context>
+    <name>Ene</name>
+    <message>
+        <source>--mb &quot;%1&quot; matches several motherboards:</source>
+        <translation>--mb &quot;%1&quot; подходит к нескольким платам:</translation>
+    </message>
+    <message>
+        <source>no motherboard in &quot;%1&quot; matches &quot;%2&quot;</source>
+        <translation>в &quot;%1&quot; нет платы, подходящей к &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source> (%1; pass the entry itself, e.g. &quot;MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</source>
+        <translation> (%1; укажите саму запись, например &quot;MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</translation>
+    </message>
+    <message>
+        <source>--mb and --cable go together</source>
+        <translation>--mb и --cable указываются вместе</translation>
+    </message>
+    <message>
+        <source>--cable is one of %1</source>
+        <translation>--cable: одно из %1</translation>
+    </message>
+    <message>
+        <source>flexible cable: the motherboard, a line of &quot;MB connection ENE.txt&quot; (current folder) equal to or containing TEXT, or an entry of its own (&quot;NAME KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</source>
+        <translation>шлейф: материнская плата, строка &quot;MB connection ENE.txt&quot; (в текущей папке), равная TEXT или содержащая его, или своя запись (&quot;NAME KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8&quot;)</translation>
+    </message>
+    <message>
+        <source>the cable: 18, 20, 24, 25, 26, 28, 30 or 32 pin (&quot;30 pin&quot;)</source>
+        <translation>шлейф: 18, 20, 24, 25, 26, 28, 30 или 32 контакта (&quot;30 pin&quot;)</translation>
+    </message>
+    <message>
+        <source>pin 1 of the cable is not on pin 1 of the keyboard connector</source>
+        <translation>контакт 1 шлейфа не на контакте 1 разъёма клавиатуры</translation>
+    </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
+    </message>
+    <message>
+        <source>Read the whole flash into OUT.bin</source>
+        <translation>Прочитать всю флеш-память в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the 128 KiB flash of an ENE KB9010/9012/9016/9022 into OUT.bin. Without --mb a PCB3 JIG is set back to soldered wires first; with --mb and --cable it routes the flexible cable first (as &quot;ene ffc&quot;).</source>
+        <translation>Читает 128 КиБ флеш-памяти ENE KB9010/9012/9016/9022 в OUT.bin. Без --mb JIG PCB3 сначала возвращается к подпаянным проводам; с --mb и --cable сначала разводится шлейф (как &quot;ene ffc&quot;).</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>файл, в который сохраняется флеш-память</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 прочитано, 1 ошибка, 2 нет рабочего JIG или OUT.bin не создаётся, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Write IN.bin into the flash and verify it</source>
+        <translation>Записать IN.bin во флеш-память и проверить</translation>
+    </message>
+    <message>
+        <source>Writes IN.bin (at most 128 KiB; a shorter file is filled up with 0xFF) into the flash of an ENE KB90xx and verifies it. An empty or larger file, or one that is not a regular file, is refused before anything is erased. Ctrl-C stops between two blocks and says where the chip stands.</source>
+        <translation>Записывает IN.bin (не более 128 КиБ; короткий файл дополняется 0xFF) во флеш-память ENE KB90xx и проверяет её. Пустой или больший файл, или не обычный файл, отклоняется до всякого стирания. Ctrl-C останавливает между двумя блоками и сообщает, в каком состоянии микросхема.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>0 written and verified, 1 failed or IN.bin refused (empty, too large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 записано и проверено, 1 ошибка или IN.bin отклонён (пустой, слишком большой), 2 нет рабочего JIG или IN.bin не читается, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Route a flexible cable (PCB3) and print its wiring</source>
+        <translation>Развести шлейф (PCB3) и показать его подключение</translation>
+    </message>
+    <message>
+        <source>Prints the wiring help for a motherboard on a flexible cable and, on a PCB3 JIG, routes the cable&apos;s contacts to the EC&apos;s lines through the CPLD. Needs --mb and --cable.</source>
+        <translation>Показывает подсказку по подключению платы через шлейф и на JIG PCB3 разводит контакты шлейфа на линии EC через CPLD. Нужны --mb и --cable.</translation>
+    </message>
+    <message>
+        <source>0 routed, 1 failed (PCB2 JIG, bad entry), 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 разведено, 1 ошибка (JIG PCB2, неверная запись), 2 нет рабочего JIG, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>ene ffc needs --mb and --cable</source>
+        <translation>ene ffc нужны --mb и --cable</translation>
+    </message>
+    <message>
+        <source>Please connect GND and:  A%1 B%2 C%3 D%4 E%5 (only for JIG 2)</source>
+        <translation>Подключите GND и:  A%1 B%2 C%3 D%4 E%5 (только для JIG 2)</translation>
+    </message>
+    <message>
+        <source>Create base of connections KB90XX !</source>
+        <translation>Создайте базу подключений KB90XX !</translation>
+    </message>
+    <message>
+        <source>Error data format!</source>
+        <translation>Ошибка формата данных!</translation>
+    </message>
+    <message>
+        <source>Please select big pins FFC!</source>
+        <translation>Выберите шлейф с большим числом контактов!</translation>
+    </message>
+    <message>
+        <source>WARNING !!! The default mode for SOLDERING WIRES.</source>
+        <translation>ВНИМАНИЕ !!! Режим по умолчанию: ПОДПАЯННЫЕ ПРОВОДА.</translation>
+    </message>
+    <message>
+        <source>To work on a flexible cable (FFC) - select the MB and FFC!</source>
+        <translation>Для работы через шлейф (FFC) выберите плату и шлейф!</translation>
+    </message>
+    <message>
+        <source>answer to RESET_ALTERA</source>
+        <translation>ответ на RESET_ALTERA</translation>
+    </message>
+    <message>
+        <source>EC connection</source>
+        <translation>связь с EC</translation>
+    </message>
+    <message>
+        <source>Communication with KB90XX installed.</source>
+        <translation>Связь с KB90XX установлена.</translation>
+    </message>
+    <message>
+        <source>Embedded Debug Version ID = </source>
+        <translation>Версия отладочного интерфейса (EDI ID) = </translation>
+    </message>
+    <message>
+        <source>No connection to the KB90XX!</source>
+        <translation>Нет связи с KB90XX!</translation>
+    </message>
+    <message>
+        <source>Check the settings !</source>
+        <translation>Проверьте настройки !</translation>
+    </message>
+    <message>
+        <source>Motherboard is connected / powered ?</source>
+        <translation>Плата подключена / питание подано ?</translation>
+    </message>
+    <message>
+        <source>answer to the success signal</source>
+        <translation>ответ на сигнал успеха</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>BIN file KB90XX (*.bin)|*.bin</source>
+        <translation>BIN файл KB90XX (*.bin)|*.bin</translation>
+    </message>
+    <message>
+        <source>Write to file is interrupted.</source>
+        <translation>Запись в файл прервана.</translation>
+    </message>
+    <message>
+        <source>Ошибка создания файла.</source>
+        <translation>Ошибка создания файла.</translation>
+    </message>
+    <message>
+        <source>Save the file: </source>
+        <translation>Сохраняем файл: </translation>
+    </message>
+    <message>
+        <source>Reading KB90XX ...</source>
+        <translation>Чтение KB90XX ...</translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>BIN file KB90XX (*.bin)|*.bin|other|*.*</source>
+        <translation>BIN файл KB90XX (*.bin)|*.bin|Другие|*.*</translation>
+    </message>
+    <message>
+        <source>Write operation is interrupted.</source>
+        <translation>Операция записи прервана.</translation>
+    </message>
+    <message>
+        <source>Write in KB90XX file:</source>
+        <translation>Записываем в KB90XX файл:</translation>
+    </message>
+    <message>
+        <source>There is a writing KB90XX...</source>
+        <translation>Идёт запись KB90XX...</translation>
+    </message>
+    <message>
+        <source>Error open file!</source>
+        <translation>Ошибка открытия файла!</translation>
+    </message>
+    <message>
+        <source>Please select MB!</source>
+        <translation>Выберите плату!</translation>
+    </message>
+    <message>
+        <source>Select FFC cable you used!</source>
+        <translation>Выберите используемый шлейф!</translation>
+    </message>
+    <message>
+        <source>User select --&gt; %1 (%2 pin FFC)%3</source>
+        <translation>Выбрано --&gt; %1 (шлейф %2 конт.)%3</translation>
+    </message>
+    <message>
+        <source> 1 to 1 </source>
+        <translation> 1 к 1 </translation>
+    </message>
+    <message>
+        <source> mirrored</source>
+        <translation> зеркально</translation>
+    </message>
+    <message>
+        <source>Not for this version JIG!</source>
+        <translation>Не для этой версии JIG!</translation>
+    </message>
+    <message>
+        <source>answer to WR_ALTERA_REG %1</source>
+        <translation>ответ на WR_ALTERA_REG %1</translation>
+    </message>
+    <message>
+        <source>Settings sent successfully!</source>
+        <translation>Настройки успешно отправлены!</translation>
+    </message>
+    <message>
+        <source>Check GND. Connect the motherboard power adapter.</source>
+        <translation>Проверьте GND. Подключите блок питания платы.</translation>
+    </message>
+    <message>
+        <source>We are ready for reading or writing</source>
+        <translation>Готовы к чтению или записи</translation>
+    </message>
+    <message>
+        <source>Lost Communication with ENE or timeout!</source>
+        <translation>Потеряна связь с ENE или истекло время ожидания!</translation>
+    </message>
+    <message>
+        <source>!!! Lost Communication with ENE or timeout !!! </source>
+        <translation>!!! Потеряна связь с ENE или истекло время ожидания !!! </translation>
+    </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Текущее время  </translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>блок %1 из %2</translation>
+    </message>
+    <message>
+        <source>status of block %1 of %2</source>
+        <translation>состояние блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>stopped after block %1 of %2</source>
+        <translation>остановлено после блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>Reading completed successfully.</source>
+        <translation>Чтение успешно завершено.</translation>
+    </message>
+    <message>
+        <source>Error writing the file %1: %2</source>
+        <translation>Ошибка записи файла %1: %2</translation>
+    </message>
+    <message>
+        <source>ready for block %1 of %2</source>
+        <translation>готовность к блоку %1 из %2</translation>
+    </message>
+    <message>
+        <source>acknowledgement of block %1 of %2</source>
+        <translation>подтверждение блока %1 из %2</translation>
+    </message>
+    <message>
+        <source> __ Warning __</source>
+        <translation> __ Внимание __</translation>
+    </message>
+    <message>
+        <source>Recorded file is less than 128*1024 byte</source>
+        <translation>Записываемый файл меньше 128*1024 байт</translation>
+    </message>
+    <message>
+        <source>Writing is completed successfully.</source>
+        <translation>Запись успешно завершена.</translation>
+    </message>
+    <message>
+        <source>SUMM of data from a file  -&gt; </source>
+        <translation>СУММА данных файла      -&gt; </translation>
+    </message>
+    <message>
+        <source>CRC16 of data from a file -&gt; </source>
+        <translation>CRC16 данных файла      -&gt; </translation>
+    </message>
+    <message>
+        <source>checksum progress %1 of %2</source>
+        <translation>ход подсчёта суммы %1 из %2</translation>
+    </message>
+    <message>
+        <source>checksum answer</source>
+        <translation>ответ с контрольной суммой</translation>
+    </message>
+    <message>
+        <source>SUMM FLASH KB90XX -&gt; </source>
+        <translation>СУММА FLASH KB90XX -&gt; </translation>
+    </message>
+    <message>
+        <source>CRC16 FLASH KB90XX-&gt; </source>
+        <translation>CRC16 FLASH KB90XX-&gt; </translation>
+    </message>
+    <message>
+        <source>Writing and verify is OK !</source>
+        <translation>Запись и проверка прошли успешно !</translation>
+    </message>
+    <message>
+        <source>!!! Data is written incorrectly !!! </source>
+        <translation>!!! Данные записаны неверно !!! </translation>
+    </message>
+    <message>
+        <source>Writing is completed ...</source>
+        <translation>Запись завершена ...</translation>
+    </message>
+    <message>
+        <source>Verification ...</source>
+        <translation>Проверка ...</translation>
+    </message>
+    <message>
+        <source>read-back block %1 of %2</source>
+        <translation>блок обратного чтения %1 из %2</translation>
+    </message>
+    <message>
+        <source>verification of block %1 of %2</source>
+        <translation>проверка блока %1 из %2</translation>
+    </message>
+    <message>
+        <source>KB9010/9012/9016/9022  03/03/2017</source>
+        <translation>KB9010/9012/9016/9022  03/03/2017</translation>
+    </message>
+    <message>
+        <source>Pin 1 connected  to pin 1 on the MB keyboard connector</source>
+        <translation>Контакт 1 подключён к контакту 1 разъёма клавиатуры платы</translation>
+    </message>
+    <message>
+        <source>Apply settings if use FFC  (only for JIG 3)</source>
+        <translation>Применить настройки для шлейфа  (только JIG 3)</translation>
+    </message>
+    <message>
+        <source> Help for FFC cable connection  </source>
+        <translation> Подсказка по подключению шлейфа  </translation>
+    </message>
+    <message>
+        <source>KB90XX_READ</source>
+        <translation>ЧТЕНИЕ KB90XX</translation>
+    </message>
+    <message>
+        <source>KB90XX_WRITE</source>
+        <translation>ЗАПИСЬ KB90XX</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>Select MB</source>
+        <translation>Выберите плату</translation>
+    </message>
+    <message>
+        <source>Select FFC cable you used</source>
+        <translation>Выберите используемый шлейф</translation>
+    </message>
+    <message>
+        <source>Stop the operation?</source>
+        <translation>Остановить операцию?</translation>
+    </message>
+</context>
+<context>
     <name>Ite</name>
     <message>
         <source>%1 -&gt; no</source>
@@ -1441,6 +2123,121 @@ Run with --help for more information.</source>
     <message>
         <source>The script holds no command line (i, d or D): nothing to send. Is it an 8-bit text file?</source>
         <translation>В скрипте нет ни одной командной строки (i, d или D): нечего отправлять. Это 8-битный текстовый файл?</translation>
+    </message>
+</context>
+<context>
+    <name>Keyboard</name>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds: нужно целое число секунд</translation>
+    </message>
+    <message>
+        <source>Scanning; press keys (Ctrl+C ends).</source>
+        <translation>Сканирование; нажимайте клавиши (Ctrl+C завершает).</translation>
+    </message>
+    <message>
+        <source>Scanning; press keys.</source>
+        <translation>Сканирование; нажимайте клавиши.</translation>
+    </message>
+    <message>
+        <source>Pairs seen: %1</source>
+        <translation>Замеченные пары: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>scan ended: %1</source>
+        <translation>сканирование прервано: %1</translation>
+    </message>
+    <message>
+        <source>Print the keyboard&apos;s pin pairs as they close</source>
+        <translation>Показывать пары контактов клавиатуры по мере замыкания</translation>
+    </message>
+    <message>
+        <source>Scans the keyboard on the JIG&apos;s connector and prints each pin pair when it closes (&quot;3-5  (Shape69)&quot;), for N seconds or until Ctrl+C; then the pairs seen.</source>
+        <translation>Сканирует клавиатуру на разъёме JIG и показывает каждую пару контактов при замыкании (&quot;3-5  (Shape69)&quot;) N секунд или до Ctrl+C; затем замеченные пары.</translation>
+    </message>
+    <message>
+        <source>stop after N seconds (default: at Ctrl+C)</source>
+        <translation>остановить через N секунд (по умолчанию: по Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>0 stopped, 1 the JIG stopped answering (&quot;Device not found&quot;), 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 остановлено, 1 JIG перестал отвечать (&quot;Устройство не найдено&quot;), 2 нет рабочего JIG, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>no %1 within 1000 ms</source>
+        <translation>нет %1 за 1000 мс</translation>
+    </message>
+    <message>
+        <source>device error while waiting for %1</source>
+        <translation>ошибка устройства при ожидании %1</translation>
+    </message>
+    <message>
+        <source>the scan request could not be sent</source>
+        <translation>не удалось отправить запрос сканирования</translation>
+    </message>
+    <message>
+        <source>scan answer</source>
+        <translation>ответа сканирования</translation>
+    </message>
+    <message>
+        <source>the buzzer signal could not be sent</source>
+        <translation>не удалось отправить сигнал зуммера</translation>
+    </message>
+    <message>
+        <source>buzzer acknowledgement</source>
+        <translation>подтверждения зуммера</translation>
+    </message>
+    <message>
+        <source>the answer did not end within 1024 bytes</source>
+        <translation>ответ не закончился в пределах 1024 байт</translation>
+    </message>
+    <message>
+        <source>Ready to work</source>
+        <translation>Готов к работе</translation>
+    </message>
+    <message>
+        <source>Device not found</source>
+        <translation>Устройство не найдено</translation>
+    </message>
+    <message>
+        <source>Please update FW</source>
+        <translation>Обновите прошивку</translation>
+    </message>
+    <message>
+        <source>Press start scan</source>
+        <translation>Нажмите «Начать сканирование»</translation>
+    </message>
+    <message>
+        <source>Keyboard_testing 02_03_2017</source>
+        <translation>Проверка клавиатуры 02_03_2017</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>СТОП</translation>
+    </message>
+    <message>
+        <source>START SCAN</source>
+        <translation>НАЧАТЬ СКАНИРОВАНИЕ</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Buzzer off</source>
+        <translation>Без зуммера</translation>
+    </message>
+    <message>
+        <source>Hide current</source>
+        <translation>Скрыть текущие</translation>
     </message>
 </context>
 <context>

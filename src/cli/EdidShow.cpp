@@ -2,6 +2,7 @@
 #include "modes/Edid/EdidDecode.h"
 #include "modes/Edid/EdidImage.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 
@@ -15,13 +16,17 @@ int RunEdidShow(const CliArgs& args) {
     }
     const std::optional<Edid::LoadedImage> loaded = Edid::LoadImageFile(file);
     if (!loaded) {
-        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::fprintf(stderr, "%s\n", Fill(Tr("Edid", "cannot read %1"), file).c_str());
         return kExitUnavailable;
     }
     if (loaded->fileSize != Edid::kImageSize)
-        std::printf("%s holds %ju bytes; the EEPROM takes %s.\n", file.c_str(), loaded->fileSize,
-                    loaded->fileSize < Edid::kImageSize ? "them followed by FF"
-                                                        : "only the first 256");
+        std::printf("%s\n", Fill(loaded->fileSize < Edid::kImageSize
+                                     ? Tr("Edid", "%1 holds %2 bytes; the EEPROM takes them "
+                                                  "followed by FF.")
+                                     : Tr("Edid", "%1 holds %2 bytes; the EEPROM takes only the "
+                                                  "first 256."),
+                                 file, std::to_string(loaded->fileSize))
+                                .c_str());
     for (const std::string& line : Edid::DumpLines(loaded->image))
         std::printf("%s\n", line.c_str());
     std::printf("\n");

@@ -6,6 +6,7 @@
 
 #include "modes/Kb901x_form/EneDatabase.h"
 #include "port/EightBitText.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 
@@ -33,7 +34,7 @@ std::optional<std::string> FindEneMotherboard(const std::string& text, std::stri
     if (matches.size() == 1)
         return matches.front();
     if (matches.size() > 1) {
-        *error = "--mb \"" + text + "\" matches several motherboards:";
+        *error = Fill(Tr("Ene", "--mb \"%1\" matches several motherboards:"), text);
         for (const std::string& m : matches)
             *error += "\n  " + EightBitToUtf8(m);
         return std::nullopt;
@@ -41,11 +42,11 @@ std::optional<std::string> FindEneMotherboard(const std::string& text, std::stri
     if (text.find("KS") != std::string::npos)
         return text;
     *error =
-        lines
-            ? "no motherboard in \"" + std::string(kEneDatabaseFile) + "\" matches \"" + text + "\""
-            : std::string(kHelpDatabaseMissing) + " (" + NotFoundLine(kEneDatabaseFile, where) +
-                  "; pass the entry itself, e.g. "
-                  "\"MB KSO3=12 KSI4=5 KSI5=6 KSI6=7 KSI7=8\")";
+        lines ? Fill(Tr("Ene", "no motherboard in \"%1\" matches \"%2\""), kEneDatabaseFile, text)
+              : Tr("Ene", kHelpDatabaseMissing) +
+                    Fill(Tr("Ene", " (%1; pass the entry itself, e.g. \"MB KSO3=12 KSI4=5 "
+                                   "KSI5=6 KSI6=7 KSI7=8\")"),
+                         NotFoundLine(kEneDatabaseFile, where));
     return std::nullopt;
 }
 
@@ -60,7 +61,7 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
     const bool hasMb = args.values.count("mb") != 0;
     const bool hasCable = args.values.count("cable") != 0;
     if (hasMb != hasCable) {
-        std::fprintf(stderr, "--mb and --cable go together\n");
+        std::fprintf(stderr, "%s\n", Tr("Ene", "--mb and --cable go together").c_str());
         return kExitUsage;
     }
     std::string error;
@@ -68,14 +69,14 @@ int ApplyEneCable(Kb901xEngine& engine, const CliArgs& args, OperatorPort& port)
     if (!entry) {
         std::fprintf(stderr, "%s\n", error.c_str());
         // A database that is not there is a missing resource, not a mistake in the command.
-        return error.rfind(kHelpDatabaseMissing, 0) == 0 ? kExitUnavailable : kExitUsage;
+        return error.rfind(Tr("Ene", kHelpDatabaseMissing), 0) == 0 ? kExitUnavailable : kExitUsage;
     }
     const std::optional<std::string> cable = FindFfcCable(args.Value("cable"));
     if (!cable) {
         std::string items;
         for (const std::string& i : FfcCableItems())
             items += (items.empty() ? "\"" : ", \"") + i + "\"";
-        std::fprintf(stderr, "--cable is one of %s\n", items.c_str());
+        std::fprintf(stderr, "%s\n", Fill(Tr("Ene", "--cable is one of %1"), items).c_str());
         return kExitUsage;
     }
     const bool oneToOne = !args.Flag("mirrored");

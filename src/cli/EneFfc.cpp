@@ -1,8 +1,9 @@
 #include "cli/EneCli.h"
+#include "port/Tr.h"
 
 int RunEneFfc(const CliArgs& args) {
     if (!args.values.count("mb") || !args.values.count("cable")) {
-        std::fprintf(stderr, "ene ffc needs --mb and --cable\n");
+        std::fprintf(stderr, "%s\n", Tr("Ene", "ene ffc needs --mb and --cable").c_str());
         return kExitUsage;
     }
     std::shared_ptr<FtdiApi> api = OpenBackend(args);

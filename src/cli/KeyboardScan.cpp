@@ -3,6 +3,7 @@
 #include "link/OpenProgrammerLink.h"
 #include "modes/Keyboard/KeyboardScanner.h"
 #include "modes/Keyboard/KeyboardStatus.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <atomic>
@@ -23,7 +24,7 @@ class PrintingListener : public Keyboard::KeyboardListener {
     void IndicatorChanged(int, Keyboard::Colour) override {}
     void StatusWordChanged(const std::string& word) override {
         if (word != "NO") // "Press start scan" means nothing at a terminal
-            std::printf("%s\n", Keyboard::StatusLabelOf(word).text);
+            std::printf("%s\n", Tr("Keyboard", Keyboard::StatusLabelOf(word).text).c_str());
         if (word == "OLD FW")
             std::printf("%s\n", FirmwareFixLine(LinkVariants::KeyboardTesting).c_str());
     }
@@ -59,7 +60,8 @@ int RunKeyboardScan(const CliArgs& args) {
         const std::string text = args.Value("seconds");
         seconds = std::strtol(text.c_str(), &end, 10);
         if (*end != '\0' || seconds < 0) {
-            std::fprintf(stderr, "--seconds needs a whole number of seconds\n");
+            std::fprintf(stderr, "%s\n",
+                         Tr("Keyboard", "--seconds needs a whole number of seconds").c_str());
             return kExitUsage;
         }
     }
@@ -85,7 +87,8 @@ int RunKeyboardScan(const CliArgs& args) {
     scanner.StartScanClick();
     if (!scanner.Scanning())
         return kExitUnavailable;
-    std::printf("Scanning; press keys%s.\n", seconds < 0 ? " (Ctrl+C ends)" : "");
+    std::printf("%s\n", seconds < 0 ? Tr("Keyboard", "Scanning; press keys (Ctrl+C ends).").c_str()
+                                    : Tr("Keyboard", "Scanning; press keys.").c_str());
 
     timespec limit{seconds < 0 ? 0 : seconds, 0};
     bool ended = false;
@@ -109,9 +112,12 @@ int RunKeyboardScan(const CliArgs& args) {
         const Keyboard::PinPair p = Keyboard::PinsOf(n);
         seen += (seen.empty() ? "" : ", ") + std::to_string(p.a) + "-" + std::to_string(p.b);
     }
-    std::printf("Pairs seen: %s\n", seen.empty() ? "none" : seen.c_str());
+    std::printf("%s\n",
+                Fill(Tr("Keyboard", "Pairs seen: %1"), seen.empty() ? Tr("Keyboard", "none") : seen)
+                    .c_str());
     if (scanner.EndReason() != "stopped") {
-        std::fprintf(stderr, "scan ended: %s\n", scanner.EndReason().c_str());
+        std::fprintf(stderr, "%s\n",
+                     Fill(Tr("Keyboard", "scan ended: %1"), scanner.EndReason()).c_str());
         return kExitFailed;
     }
     return kExitOk;
@@ -120,13 +126,17 @@ int RunKeyboardScan(const CliArgs& args) {
 namespace {
 void AddKeyboardCommands(CliApp& cli) {
     CLI::App* keyboard = cli.ModeGroup("Keyboard testing");
-    cli.Command(keyboard, "scan", "Print the keyboard's pin pairs as they close", RunKeyboardScan)
-        .Details("Scans the keyboard on the JIG's connector and prints each pin pair when it "
-                 "closes (\"3-5  (Shape69)\"), for N seconds or until Ctrl+C; then the pairs seen.")
-        .Value("--seconds", "N", "stop after N seconds (default: at Ctrl+C)")
+    cli.Command(keyboard, "scan", Tr("Keyboard", "Print the keyboard's pin pairs as they close"),
+                RunKeyboardScan)
+        .Details(
+            Tr("Keyboard",
+               "Scans the keyboard on the JIG's connector and prints each pin pair when it "
+               "closes (\"3-5  (Shape69)\"), for N seconds or until Ctrl+C; then the pairs seen."))
+        .Value("--seconds", "N", Tr("Keyboard", "stop after N seconds (default: at Ctrl+C)"))
         .Device()
-        .ExitStatus("0 stopped, 1 the JIG stopped answering (\"Device not found\"), 2 no usable "
-                    "JIG, 64 wrong usage");
+        .ExitStatus(Tr("Keyboard",
+                       "0 stopped, 1 the JIG stopped answering (\"Device not found\"), 2 no usable "
+                       "JIG, 64 wrong usage"));
 }
 const CliRegistration kKeyboard{90, AddKeyboardCommands};
 } // namespace

@@ -307,6 +307,10 @@ TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
     EXPECT_EQ(app->modes.nuvotonJtag->BitBtn_SETTINGS->text(),
               QString::fromUtf8("Отправить настройки"));
     EXPECT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
+    EXPECT_EQ(app->modes.ene->KB901X_READ->text(), QString::fromUtf8("ЧТЕНИЕ KB90XX"));
+    EXPECT_EQ(app->modes.edid->EDID_READ->text(), QString::fromUtf8("ЧТЕНИЕ EDID"));
+    EXPECT_EQ(app->modes.keyboard->Label_keyb_con->text(),
+              QString::fromUtf8("Нажмите «Начать сканирование»"));
 
     emit box->activated(box->findText("Original texts (English and Russian)"));
     EXPECT_EQ(CurrentLanguage(), Language::Original);

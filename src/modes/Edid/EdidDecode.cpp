@@ -1,6 +1,7 @@
 #include "modes/Edid/EdidDecode.h"
 
 #include "modes/Edid/PnpIds.h"
+#include "port/Tr.h"
 
 #include <algorithm>
 #include <array>
@@ -53,50 +54,54 @@ std::string RefreshText(const DetailedTiming& t) {
         return "";
     const long centiHz = (mhz + 5) / 10;
     char text[32];
-    std::snprintf(text, sizeof text, " @ %ld.%02ld Hz", centiHz / 100, centiHz % 100);
-    return text;
+    std::snprintf(text, sizeof text, "%ld.%02ld", centiHz / 100, centiHz % 100);
+    return Fill(Tr("Edid", " @ %1 Hz"), text);
 }
 
 std::string ManufacturerLine(const Summary& s) {
-    std::string line = "  Manufacturer: " + s.manufacturerId;
+    std::string line = Tr("Edid", "  Manufacturer: ") + s.manufacturerId;
     if (s.manufacturerId.find('?') != std::string::npos)
-        return line + " (not a valid ID)";
+        return line + Tr("Edid", " (not a valid ID)");
     const PnpIds::Answer maker = PnpIds::Find(s.manufacturerId);
     if (maker.lookup == PnpIds::Lookup::Found)
         return line + " (" + maker.name + ")";
     if (maker.lookup == PnpIds::Lookup::NotListed)
-        return line + " (not in the PNP ID list)";
+        return line + Tr("Edid", " (not in the PNP ID list)");
     return line;
 }
 
 std::string DateLine(const Summary& s) {
     const std::string year = std::to_string(s.year);
+    const std::string week = std::to_string(s.week);
     if (s.week == 0xFF)
-        return "  Model year: " + year;
+        return Tr("Edid", "  Model year: ") + year;
     if (s.week == 0)
-        return "  Manufactured: " + year;
+        return Tr("Edid", "  Manufactured: ") + year;
     if (s.week > 54)
-        return "  Manufactured: " + year + " (week " + std::to_string(s.week) + " is not valid)";
-    return "  Manufactured: week " + std::to_string(s.week) + " of " + year;
+        return Fill(Tr("Edid", "  Manufactured: %1 (week %2 is not valid)"), year, week);
+    return Fill(Tr("Edid", "  Manufactured: week %1 of %2"), week, year);
 }
 
 std::string TimingLine(const Summary& s) {
     if (!s.preferred)
-        return "  Preferred resolution: not given (the first descriptor holds no timing)";
+        return Tr("Edid",
+                  "  Preferred resolution: not given (the first descriptor holds no timing)");
     const DetailedTiming& t = *s.preferred;
-    char clock[32];
-    std::snprintf(clock, sizeof clock, ", pixel clock %d.%02d MHz", t.pixelClockKHz / 1000,
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%d.%02d", t.pixelClockKHz / 1000,
                   t.pixelClockKHz % 1000 / 10);
-    return "  Preferred resolution: " + std::to_string(t.hActive) + "x" +
-           std::to_string(t.vActive) + (t.interlaced ? "i" : "") + RefreshText(t) + clock;
+    return Fill(Tr("Edid", "  Preferred resolution: %1%2, pixel clock %3 MHz"),
+                std::to_string(t.hActive) + "x" + std::to_string(t.vActive) +
+                    (t.interlaced ? "i" : ""),
+                RefreshText(t), clock);
 }
 
 std::string ChecksumLine(const BlockChecksum& c) {
-    std::string line = "  Checksum of block " + std::to_string(c.block) + ": ";
+    const std::string block = std::to_string(c.block);
     if (c.ok)
-        return line + "OK";
-    return line + "wrong (byte 127 is " + Hex(c.stored, 2) + ", should be " + Hex(c.expected, 2) +
-           ")";
+        return Fill(Tr("Edid", "  Checksum of block %1: OK"), block);
+    return Fill(Tr("Edid", "  Checksum of block %1: wrong (byte 127 is %2, should be %3)"), block,
+                Hex(c.stored, 2), Hex(c.expected, 2));
 }
 
 } // namespace
@@ -171,33 +176,35 @@ Summary Decode(std::span<const std::uint8_t> input) {
 }
 
 std::vector<std::string> SummaryLines(const Summary& s) {
-    std::vector<std::string> lines{"EDID at a glance:"};
+    std::vector<std::string> lines{Tr("Edid", "EDID at a glance:")};
     if (s.blank) {
-        lines.push_back("  The image is blank: no EDID.");
+        lines.push_back(Tr("Edid", "  The image is blank: no EDID."));
         for (const BlockChecksum& c : s.checksums)
             lines.push_back(ChecksumLine(c));
         return lines;
     }
-    lines.push_back(s.headerValid ? "  Header: valid"
-                                  : "  Header: not valid (00 FF FF FF FF FF FF 00 expected)");
+    lines.push_back(s.headerValid
+                        ? Tr("Edid", "  Header: valid")
+                        : Tr("Edid", "  Header: not valid (00 FF FF FF FF FF FF 00 expected)"));
     lines.push_back(ManufacturerLine(s));
-    lines.push_back("  Product code: " + Hex(s.productCode, 4));
-    lines.push_back("  Serial number: " + std::to_string(s.serialNumber));
+    lines.push_back(Tr("Edid", "  Product code: ") + Hex(s.productCode, 4));
+    lines.push_back(Tr("Edid", "  Serial number: ") + std::to_string(s.serialNumber));
     if (!s.monitorName.empty())
-        lines.push_back("  Monitor name: " + s.monitorName);
+        lines.push_back(Tr("Edid", "  Monitor name: ") + s.monitorName);
     if (!s.serialText.empty())
-        lines.push_back("  Serial text: " + s.serialText);
+        lines.push_back(Tr("Edid", "  Serial text: ") + s.serialText);
     for (const std::string& text : s.texts)
         if (!text.empty())
-            lines.push_back("  Text: " + text);
+            lines.push_back(Tr("Edid", "  Text: ") + text);
     lines.push_back(DateLine(s));
-    lines.push_back("  EDID version: " + std::to_string(s.versionMajor) + "." +
+    lines.push_back(Tr("Edid", "  EDID version: ") + std::to_string(s.versionMajor) + "." +
                     std::to_string(s.versionMinor));
     lines.push_back(TimingLine(s));
-    std::string extensions = "  Extension blocks: " + std::to_string(s.extensionCount);
+    std::string extensions = Tr("Edid", "  Extension blocks: ") + std::to_string(s.extensionCount);
     const int held = static_cast<int>(s.checksums.size()) - 1;
     if (s.extensionCount > held)
-        extensions += " (" + std::to_string(std::max(held, 0)) + " of them in this image)";
+        extensions +=
+            Fill(Tr("Edid", " (%1 of them in this image)"), std::to_string(std::max(held, 0)));
     lines.push_back(extensions);
     for (const BlockChecksum& c : s.checksums)
         lines.push_back(ChecksumLine(c));

@@ -6,6 +6,7 @@
 #include "modes/Edid/EdidImage.h"
 #include "operation/ImageToWrite.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -34,16 +35,18 @@ std::string PairText(std::uint8_t first, std::uint8_t second) {
 // A wait that ended without its reply: "Reading EEPROM: no answer from the programmer within
 // 3 s (0 of 258 bytes)."
 std::string LostLine(const Reply& r, std::size_t want) {
-    const std::string counts =
-        " (" + std::to_string(r.Count()) + " of " + std::to_string(want) + " bytes)";
+    const std::string got = std::to_string(r.Count());
+    const std::string of = std::to_string(want);
     switch (r.outcome) {
     case WaitOutcome::TimedOut:
-        return r.step + ": no answer from the programmer within " +
-               std::to_string(WaitBounds::EepromReply.count() / 1000) + " s" + counts + ".";
+        return Fill(Tr("Edid", "%1: no answer from the programmer within %2 s (%3 of %4 bytes)."),
+                    r.step, std::to_string(WaitBounds::EepromReply.count() / 1000), got, of);
     case WaitOutcome::Cancelled:
-        return r.step + ": stopped" + counts + ".";
+        return Fill(Tr("Edid", "%1: stopped (%2 of %3 bytes)."), r.step, got, of);
     default:
-        return r.step + ": the programmer does not respond (device error)" + counts + ".";
+        return Fill(Tr("Edid", "%1: the programmer does not respond (device error) (%2 of %3 "
+                               "bytes)."),
+                    r.step, got, of);
     }
 }
 
@@ -73,13 +76,16 @@ std::string ChecksumQuestion(const Summary& s) {
     std::string blocks;
     for (const BlockChecksum& c : s.checksums)
         if (!c.ok) {
-            char text[80];
-            std::snprintf(text, sizeof text, "%sblock %d: byte 127 is 0x%02X, should be 0x%02X",
-                          blocks.empty() ? "" : "; ", c.block, c.stored, c.expected);
-            blocks += text;
+            char stored[4], expected[4];
+            std::snprintf(stored, sizeof stored, "%02X", c.stored);
+            std::snprintf(expected, sizeof expected, "%02X", c.expected);
+            blocks += (blocks.empty() ? "" : "; ") +
+                      Fill(Tr("Edid", "block %1: byte 127 is 0x%2, should be 0x%3"),
+                           std::to_string(c.block), stored, expected);
         }
-    return "The EDID checksum of this image is wrong (" + blocks +
-           "). Write it to the EEPROM anyway?";
+    return Fill(Tr("Edid", "The EDID checksum of this image is wrong (%1). Write it to the "
+                           "EEPROM anyway?"),
+                blocks);
 }
 
 int Connect(ProgrammerLink& link, OperatorPort& port) {
@@ -95,11 +101,12 @@ enum class EepromRead { Ok, Lost, Refused, Unknown };
 
 EepromRead ReadEeprom(ProgrammerLink& link, OperatorPort& port, Image& image) {
     if (!link.Send({'E', 'r'})) {
-        port.Log("Reading EEPROM: the command did not reach the programmer.");
+        port.Log(Tr("Edid", "Reading EEPROM: the command did not reach the programmer."));
         return EepromRead::Lost;
     }
     // A longer reply is cut at its 258 bytes; the rest goes with the link.
-    const Reply reply = link.Expect(kReplySize, WaitBounds::EepromReply, "Reading EEPROM");
+    const Reply reply =
+        link.Expect(kReplySize, WaitBounds::EepromReply, Tr("Edid", "Reading EEPROM"));
     if (reply.Lost()) {
         port.Log(LostLine(reply, kReplySize));
         return EepromRead::Lost;
@@ -108,11 +115,12 @@ EepromRead ReadEeprom(ProgrammerLink& link, OperatorPort& port, Image& image) {
     const std::uint8_t s1 = reply.At(kImageSize + 1);
     switch (StatusOf(s0, s1)) {
     case Status::Er:
-        port.Log("EEPROM does not respond, check the connection !!!");
+        port.Log(Tr("Edid", "EEPROM does not respond, check the connection !!!"));
         return EepromRead::Refused;
     case Status::Other:
         // Ending without a word would leave the technician guessing.
-        port.Log("Unknown answer of the programmer after reading: " + PairText(s0, s1) + ".");
+        port.Log(Fill(Tr("Edid", "Unknown answer of the programmer after reading: %1."),
+                      PairText(s0, s1)));
         return EepromRead::Unknown;
     case Status::Ok:
         break;
@@ -147,8 +155,8 @@ ReadWholeChip EepromReader(ProgrammerLink& link, OperatorPort& port, OperationRu
 } // namespace
 
 FileDialogSpec EdidSaveDialog() {
-    return {.title = "Укажите имя файла для сохранения.",
-            .filter = "BIN файлы EEPROM (*.bin)|*.bin",
+    return {.title = Tr("Edid", "Укажите имя файла для сохранения."),
+            .filter = Tr("Edid", "BIN файлы EEPROM (*.bin)|*.bin"),
             .defaultExtension = ".bin",
             .initialName = "Noname",
             .confirmOverwrite = true};
@@ -156,8 +164,8 @@ FileDialogSpec EdidSaveDialog() {
 
 FileDialogSpec EdidOpenDialog() {
     FileDialogSpec spec;
-    spec.title = "Укажите файл за заливки.";
-    spec.filter = "BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*";
+    spec.title = Tr("Edid", "Укажите файл за заливки.");
+    spec.filter = Tr("Edid", "BIN файлы EEPROM (*.bin)|*.bin|Другие|*.*");
     return spec;
 }
 
@@ -218,7 +226,7 @@ Outcome EdidEngine::ReadBody(const std::string& file) {
         run_.SetFailedStep("connect");
         return Outcome::NoJig;
     }
-    port_.Log("Reading EEPROM ...");
+    port_.Log(Tr("Edid", "Reading EEPROM ..."));
     Image image{};
     const EepromRead how = ReadEeprom(link_, port_, image);
     if (how != EepromRead::Ok) {
@@ -236,7 +244,7 @@ Outcome EdidEngine::ReadBody(const std::string& file) {
         }
     }
 
-    port_.Log("Reading from the EEPROM is completed successfully.");
+    port_.Log(Tr("Edid", "Reading from the EEPROM is completed successfully."));
     LogDump(port_, image);
     port_.Log("");
     link_.Send({'I'});
@@ -249,7 +257,7 @@ Outcome EdidEngine::ReadBody(const std::string& file) {
     if (name.empty()) {
         const std::optional<std::string> chosen = port_.AskSaveFile(EdidSaveDialog());
         if (!chosen) {
-            port_.Log("Write to file is interrupted.");
+            port_.Log(Tr("Edid", "Write to file is interrupted."));
             run_.SetFailedStep("file dialog");
             return Outcome::Stopped;
         }
@@ -257,15 +265,15 @@ Outcome EdidEngine::ReadBody(const std::string& file) {
     }
     run_.Record().SetFile(name);
     if (!run_.CreateOutput(name)) {
-        port_.ShowMessage(MessageIcon::Error, "Ошибка создания файла.");
+        port_.ShowMessage(MessageIcon::Error, Tr("Edid", "Ошибка создания файла."));
         port_.Log("");
         run_.SetFailedStep("file creation");
         return Outcome::NoFile;
     }
-    port_.Log("Save the file: " + name);
+    port_.Log(Tr("Edid", "Save the file: ") + name);
     if (!run_.WriteOutput(image.data(), kImageSize)) {
         // A full disk must not pass for a saved image; the old file stays as it was.
-        port_.Log("The file could not be written completely: " +
+        port_.Log(Tr("Edid", "The file could not be written completely: ") +
                   FileProblemLine(name, run_.Output().Error()));
         run_.SetFailedStep("writing the file");
         return Outcome::Failed;
@@ -286,7 +294,7 @@ Outcome EdidEngine::WriteBody(const std::string& file) {
     if (name.empty()) {
         const std::optional<std::string> chosen = port_.AskOpenFile(EdidOpenDialog());
         if (!chosen) {
-            port_.Log("Write operation is interrupted.");
+            port_.Log(Tr("Edid", "Write operation is interrupted."));
             run_.SetFailedStep("file dialog");
             return Outcome::Stopped;
         }
@@ -297,23 +305,24 @@ Outcome EdidEngine::WriteBody(const std::string& file) {
     run_.SetFile(name, loaded.fileSize);
     if (!loaded.Ok()) {
         port_.Log(loaded.error);
-        port_.ShowMessage(MessageIcon::Error, "Ошибка открытия файла.");
+        port_.ShowMessage(MessageIcon::Error, Tr("Edid", "Ошибка открытия файла."));
         port_.Log("");
         run_.SetFailedStep("file opening");
         return loaded.Refusal();
     }
     Image image;
     std::copy_n(loaded.bytes.begin(), kImageSize, image.begin());
-    port_.Log("Writing EEPROM ...");
+    port_.Log(Tr("Edid", "Writing EEPROM ..."));
     if (loaded.fileSize < kImageSize)
-        port_.Log("The file holds " + std::to_string(loaded.fileSize) +
-                  " bytes; the rest of the 256 is filled with FF.");
+        port_.Log(
+            Fill(Tr("Edid", "The file holds %1 bytes; the rest of the 256 is filled with FF."),
+                 std::to_string(loaded.fileSize)));
     else if (loaded.fileSize > kImageSize)
-        port_.Log("The file holds " + std::to_string(loaded.fileSize) +
-                  " bytes; only the first 256 are written.");
+        port_.Log(Fill(Tr("Edid", "The file holds %1 bytes; only the first 256 are written."),
+                       std::to_string(loaded.fileSize)));
     const Summary summary = LogSummary(port_, image);
     if (!summary.ChecksumsOk() && !port_.AskYesNo(ChecksumQuestion(summary))) {
-        port_.Log("Write operation is interrupted: the EDID checksum is wrong.");
+        port_.Log(Tr("Edid", "Write operation is interrupted: the EDID checksum is wrong."));
         run_.SetFailedStep("checksum question");
         return Outcome::Stopped;
     }
@@ -326,37 +335,40 @@ Outcome EdidEngine::WriteBody(const std::string& file) {
     run_.SetFailedStep("writing the EEPROM");
     run_.Record().Started([this](const std::string& line) { port_.Log(line); });
     if (!link_.Send({'E', 'w'}))
-        return Abort(link_, port_, "Writing EEPROM: the command did not reach the programmer.");
+        return Abort(link_, port_,
+                     Tr("Edid", "Writing EEPROM: the command did not reach the programmer."));
     // The ready byte's value means nothing; a longer reply is cut and its rest dropped.
-    const Reply ready =
-        link_.Expect(1, WaitBounds::EepromReply, "Writing EEPROM, waiting for the ready byte");
+    const Reply ready = link_.Expect(1, WaitBounds::EepromReply,
+                                     Tr("Edid", "Writing EEPROM, waiting for the ready byte"));
     if (ready.Lost())
         return Abort(link_, port_, LostLine(ready, 1));
 
     LogDump(port_, image);
     port_.Log("");
     if (!link_.Send(image))
-        return Abort(link_, port_, "Writing EEPROM: the data did not reach the programmer.");
-    const Reply status =
-        link_.Expect(2, WaitBounds::EepromReply, "Writing EEPROM, waiting for the status");
+        return Abort(link_, port_,
+                     Tr("Edid", "Writing EEPROM: the data did not reach the programmer."));
+    const Reply status = link_.Expect(2, WaitBounds::EepromReply,
+                                      Tr("Edid", "Writing EEPROM, waiting for the status"));
     if (status.Lost())
         return Abort(link_, port_, LostLine(status, 2));
 
     Outcome outcome = Outcome::Failed;
     switch (StatusOf(status.At(0), status.At(1))) {
     case Status::Ok:
-        port_.Log("Writing data to EEPROM is completed successfully.");
+        port_.Log(Tr("Edid", "Writing data to EEPROM is completed successfully."));
         link_.Send({'I'});
         run_.SetFailedStep("");
         outcome = Outcome::Succeeded;
         break;
     case Status::Er:
-        port_.Log("EEPROM does not respond, or write error! WP 7 pin = '0' ?");
+        port_.Log(Tr("Edid", "EEPROM does not respond, or write error! WP 7 pin = '0' ?"));
         link_.Send({'O'});
         break;
     case Status::Other:
-        port_.Log("Unknown answer of the programmer after writing: " +
-                  PairText(status.At(0), status.At(1)) + "; the EEPROM content is not confirmed.");
+        port_.Log(Fill(Tr("Edid", "Unknown answer of the programmer after writing: %1; the EEPROM "
+                                  "content is not confirmed."),
+                       PairText(status.At(0), status.At(1))));
         break;
     }
     link_.Close();

@@ -1,6 +1,7 @@
 #include "modes/Kb901x_form/EneDatabase.h"
 
 #include "port/FileBytes.h"
+#include "port/Tr.h"
 
 std::vector<std::string> SplitEneDatabase(std::string_view bytes) {
     std::vector<std::string> lines;
@@ -91,18 +92,17 @@ EneHelp EneHelpLabel(std::string_view entry, std::string_view cableItem, bool on
     EneHelp help;
     help.pins = ParseEnePins(entry);
     if (!help.pins) {
-        help.label = kHelpFormatError;
+        help.label = Tr("Ene", kHelpFormatError);
         return help;
     }
     const int n = CablePinCount(cableItem);
     if (!PinsFitCable(*help.pins, n)) {
-        help.label = kHelpBigPins;
+        help.label = Tr("Ene", kHelpBigPins);
         return help;
     }
     const EnePins c = CablePins(*help.pins, n, oneToOne);
-    help.label = "Please connect GND and: ";
-    help.label += " A" + std::to_string(c.zero) + " B" + std::to_string(c.cs) + " C" +
-                  std::to_string(c.dataFrom) + " D" + std::to_string(c.dataTo) + " E" +
-                  std::to_string(c.clk) + " (only for JIG 2)";
+    help.label = Fill(Tr("Ene", "Please connect GND and:  A%1 B%2 C%3 D%4 E%5 (only for JIG 2)"),
+                      std::to_string(c.zero), std::to_string(c.cs), std::to_string(c.dataFrom),
+                      std::to_string(c.dataTo), std::to_string(c.clk));
     return help;
 }

@@ -2,6 +2,8 @@
 // The motherboard wiring database "MB connection ENE.txt" and what the window derives from one
 // of its entries: the keyboard-connector pins of the EC's five programming lines and the
 // wiring help for a flexible cable.
+#include "port/TrNoop.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,14 +42,15 @@ int CablePinCount(std::string_view item);
 EnePins CablePins(const EnePins& connector, int cablePins, bool oneToOne);
 bool PinsFitCable(const EnePins& pins, int cablePins);
 
-inline constexpr const char* kHelpDatabaseMissing = "Create base of connections KB90XX !";
-inline constexpr const char* kHelpFormatError = "Error data format!";
-inline constexpr const char* kHelpBigPins = "Please select big pins FFC!";
+inline constexpr const char* kHelpDatabaseMissing =
+    TR_NOOP("Ene", "Create base of connections KB90XX !");
+inline constexpr const char* kHelpFormatError = TR_NOOP("Ene", "Error data format!");
+inline constexpr const char* kHelpBigPins = TR_NOOP("Ene", "Please select big pins FFC!");
 
 struct EneHelp {
     std::string label;
     // The entry's pins when its keys could be read (also when the cable is too small).
     std::optional<EnePins> pins;
 };
-// The wiring help for a motherboard entry on a cable.
+// The wiring help for a motherboard entry on a cable, in the chosen language.
 EneHelp EneHelpLabel(std::string_view entry, std::string_view cableItem, bool oneToOne);

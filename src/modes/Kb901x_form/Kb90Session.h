@@ -5,6 +5,8 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "operation/OperationRunner.h"
+#include "port/TimeText.h"
+#include "port/Tr.h"
 
 #include <atomic>
 #include <cstdint>
@@ -28,8 +30,9 @@ inline constexpr const char* kReadButton = "KB901X_READ";
 inline constexpr const char* kWriteButton = "KB901X_WRITE";
 inline constexpr const char* kExitButton = "EXIT_KB901X";
 
-inline constexpr const char* kReadLost = "Lost Communication with ENE or timeout!";
-inline constexpr const char* kWriteLost = "!!! Lost Communication with ENE or timeout !!! ";
+inline constexpr const char* kReadLost = TR_NOOP("Ene", "Lost Communication with ENE or timeout!");
+inline constexpr const char* kWriteLost =
+    TR_NOOP("Ene", "!!! Lost Communication with ENE or timeout !!! ");
 // The mode as the journal and the backups name it.
 inline constexpr const char* kModeName = "ENE KB90XX";
 } // namespace Kb90
@@ -69,7 +72,12 @@ struct Kb90Session {
     OperationRunner run;
 };
 
+// "block 5 of 512" and the like, in the chosen language: `what` holds %1 (the block) and %2.
 std::string BlockStep(const char* what, int block);
+
+inline std::string Kb90TimeLine() {
+    return CurrentTimeLine(Tr("Ene", "Current time  ").c_str());
+}
 
 // Starts a read ('R') or write ('W') stream. On a PCB3 the replies the host waits for within it
 // end in 'G' (a block's status, a block's acknowledgement), so the FTDI chip need not hold them

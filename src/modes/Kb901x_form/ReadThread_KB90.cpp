@@ -1,7 +1,6 @@
 #include "modes/Kb901x_form/ReadThread_KB90.h"
 
 #include "modes/Kb901x_form/Kb90Checksum.h"
-#include "port/TimeText.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -27,7 +26,7 @@ std::string Hex2(std::uint8_t v) {
 } // namespace
 
 std::string BlockStep(const char* what, int block) {
-    return std::string(what) + " " + std::to_string(block) + " of " + std::to_string(Kb90::kBlocks);
+    return Fill(Tr("Ene", what), std::to_string(block), std::to_string(Kb90::kBlocks));
 }
 
 const char* Kb90StateName(Activity activity) {
@@ -83,7 +82,7 @@ void ReadThread_KB90::Send(std::initializer_list<std::uint8_t> bytes) {
 ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
     const bool pcb3 = s_.link.IsPcb3();
     for (int block = 1;; ++block) {
-        if (!AwaitBlock(BlockStep("block", block))) {
+        if (!AwaitBlock(BlockStep(TR_NOOP("Ene", "block %1 of %2"), block))) {
             Send({'X'});
             return PassEnd::Lost;
         }
@@ -95,13 +94,14 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
         if (pcb3) {
             Send({'?'});
             const auto status =
-                AwaitByte(s_.bounds.commandReply, BlockStep("status of block", block));
+                AwaitByte(s_.bounds.commandReply,
+                          BlockStep(TR_NOOP("Ene", "status of block %1 of %2"), block));
             if (!status) {
                 Send({'X'});
                 return PassEnd::Lost;
             }
             if (*status != 'G') {
-                SetFailedStep(BlockStep("status of block", block));
+                SetFailedStep(BlockStep(TR_NOOP("Ene", "status of block %1 of %2"), block));
                 Send({'X'});
                 return PassEnd::BadStatus;
             }
@@ -111,7 +111,7 @@ ReadThread_KB90::PassEnd ReadThread_KB90::ReadPass(const BlockSink& sink) {
             return PassEnd::Done;
         }
         if (s_.run.Stopping()) {
-            SetFailedStep(BlockStep("stopped after block", block));
+            SetFailedStep(BlockStep(TR_NOOP("Ene", "stopped after block %1 of %2"), block));
             stopped_ = true;
             Send({'X'});
             return PassEnd::Stopped;
@@ -133,7 +133,7 @@ bool ReadThread_KB90::ReadWholeFlash(std::vector<std::uint8_t>& image) {
         return true;
     if (end == PassEnd::Stopped)
         return false;
-    Log(Kb90::kReadLost);
+    Log(Tr("Ene", Kb90::kReadLost));
     if (end == PassEnd::Lost)
         Log(failure_);
     return false;
@@ -161,17 +161,17 @@ void ReadThread_KB90::ReadOperation() {
             return EndStopped();
         if (s_.run.FailedStep().empty())
             SetFailedStep("read twice: the reads differ");
-        Log(CurrentTimeLine());
+        Log(Kb90TimeLine());
         Send({'O'});
         return FinishRead(Outcome::Failed);
     }
     if (!s_.run.CommitOutput()) {
-        Log(CurrentTimeLine());
+        Log(Kb90TimeLine());
         Send({'O'});
         return FinishRead(Outcome::Failed);
     }
-    Log("Reading completed successfully.");
-    Log(CurrentTimeLine());
+    Log(Tr("Ene", "Reading completed successfully."));
+    Log(Kb90TimeLine());
     if (keep)
         LogImageCheck(image, log);
     Send({'I'});
@@ -188,19 +188,20 @@ void ReadThread_KB90::EndReadPass(PassEnd end) {
     if (end == PassEnd::SinkFailed) {
         // A file that did not take the data must never end as a good read.
         SetFailedStep("writing the file");
-        Log("Error writing the file " + s_.run.FileName() + ": " + s_.run.Output().Error());
+        Log(Fill(Tr("Ene", "Error writing the file %1: %2"), s_.run.FileName(),
+                 s_.run.Output().Error()));
     } else {
-        Log(Kb90::kReadLost);
+        Log(Tr("Ene", Kb90::kReadLost));
     }
-    Log(CurrentTimeLine());
+    Log(Kb90TimeLine());
     Send({'O'});
     FinishRead(Outcome::Failed);
 }
 
 void ReadThread_KB90::EndReadLost() {
-    Log(Kb90::kReadLost);
+    Log(Tr("Ene", Kb90::kReadLost));
     Log(failure_);
-    Log(CurrentTimeLine());
+    Log(Kb90TimeLine());
     Send({'O'});
     FinishRead(Outcome::Failed);
 }
@@ -210,11 +211,11 @@ void ReadThread_KB90::EndReadLost() {
 void ReadThread_KB90::EndStopped() {
     if (s_.run.FailedStep().empty())
         SetFailedStep("stopped");
-    Log(kStoppedLine);
+    Log(Tr("Common", kStoppedLine));
     Send({'O'});
     if (s_.run.Doing() == Activity::Writing)
         return FinishWrite(Outcome::Stopped);
-    Log(CurrentTimeLine());
+    Log(Kb90TimeLine());
     FinishRead(Outcome::Stopped);
 }
 
@@ -254,7 +255,7 @@ void ReadThread_KB90::WriteLoop() {
     const bool pcb3 = s_.link.IsPcb3();
     for (int number = 1;; ++number) {
         const Millis readyBound = number == 1 ? s_.bounds.firstReady : s_.bounds.commandReply;
-        if (!AwaitByte(readyBound, BlockStep("ready for block", number)))
+        if (!AwaitByte(readyBound, BlockStep(TR_NOOP("Ene", "ready for block %1 of %2"), number)))
             return EndWriteLost(true);
         if (number == 1)
             s_.run.Progress().Erased();
@@ -275,13 +276,14 @@ void ReadThread_KB90::WriteLoop() {
         s_.port.SetGauge(Kb90::kGaugePerBlock * number);
 
         const auto ack =
-            AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
+            AwaitByte(s_.bounds.dataBlock,
+                      BlockStep(TR_NOOP("Ene", "acknowledgement of block %1 of %2"), number));
         if (!ack)
             return EndWriteLost(true);
         if (pcb3 && *ack == 'E') {
-            SetFailedStep(BlockStep("block", number));
+            SetFailedStep(BlockStep(TR_NOOP("Ene", "block %1 of %2"), number));
             Send({'X'});
-            Log(Kb90::kWriteLost);
+            Log(Tr("Ene", Kb90::kWriteLost));
             Send({'O'});
             return FinishWrite(Outcome::Failed);
         }
@@ -300,17 +302,19 @@ void ReadThread_KB90::WriteLoop() {
 // padded image: it is verified whole, as a full file is.
 void ReadThread_KB90::WriteLastShortBlock(int number, const std::uint8_t* block, std::size_t got) {
     const bool pcb3 = s_.link.IsPcb3();
-    Log(" __ Warning __");
-    Log("Recorded file is less than 128*1024 byte");
+    Log(Tr("Ene", " __ Warning __"));
+    Log(Tr("Ene", "Recorded file is less than 128*1024 byte"));
     s_.link.Send(std::span<const std::uint8_t>(block, Kb90::kBlockSize));
     s_.run.AddFileBytes(got);
-    const auto ack = AwaitByte(s_.bounds.dataBlock, BlockStep("acknowledgement of block", number));
+    const auto ack =
+        AwaitByte(s_.bounds.dataBlock,
+                  BlockStep(TR_NOOP("Ene", "acknowledgement of block %1 of %2"), number));
     if (!ack)
         return EndWriteLost(true);
     Send({'X'});
     if (pcb3 && *ack != 'G') {
-        SetFailedStep(BlockStep("block", number));
-        Log(Kb90::kWriteLost);
+        SetFailedStep(BlockStep(TR_NOOP("Ene", "block %1 of %2"), number));
+        Log(Tr("Ene", Kb90::kWriteLost));
         Send({'O'});
         return FinishWrite(Outcome::Failed);
     }
@@ -325,10 +329,10 @@ void ReadThread_KB90::WriteLastShortBlock(int number, const std::uint8_t* block,
 void ReadThread_KB90::VerifyByChecksums() {
     if (StopHere(false))
         return;
-    Log("Writing is completed successfully.");
+    Log(Tr("Ene", "Writing is completed successfully."));
     Log(kStars);
-    Log("SUMM of data from a file  -> " + Hex4(fileSum_));
-    Log("CRC16 of data from a file -> " + Hex4(fileCrc_));
+    Log(Tr("Ene", "SUMM of data from a file  -> ") + Hex4(fileSum_));
+    Log(Tr("Ene", "CRC16 of data from a file -> ") + Hex4(fileCrc_));
     Log(kStars);
     s_.port.SetGauge(0);
     s_.port.SetGaugeColour(Kb90::kVerifyColour);
@@ -339,7 +343,8 @@ void ReadThread_KB90::VerifyByChecksums() {
     // babbles instead of counting its blocks still ends it.
     const Deadline passEnd = DeadlineIn(s_.bounds.checksumPass);
     while (blocks != Kb90::kBlocks) {
-        const std::string step = BlockStep("checksum progress", blocks + 1);
+        const std::string step =
+            BlockStep(TR_NOOP("Ene", "checksum progress %1 of %2"), blocks + 1);
         const auto left = std::chrono::duration_cast<Millis>(passEnd - SteadyClock::now());
         if (left <= Millis(0)) {
             Failed(Reply{WaitOutcome::TimedOut, {}, false, step});
@@ -353,24 +358,24 @@ void ReadThread_KB90::VerifyByChecksums() {
             s_.port.SetGauge(Kb90::kGaugePerBlock * blocks);
         }
     }
-    const Reply answer = s_.link.Expect(4, s_.bounds.progressStep, "checksum answer");
+    const Reply answer = s_.link.Expect(4, s_.bounds.progressStep, Tr("Ene", "checksum answer"));
     if (!answer.Ok()) {
         Failed(answer);
         return EndWriteLost(false);
     }
     const std::uint16_t flashSum = static_cast<std::uint16_t>(answer.At(0) | answer.At(1) << 8);
     const std::uint16_t flashCrc = static_cast<std::uint16_t>(answer.At(2) | answer.At(3) << 8);
-    Log("SUMM FLASH KB90XX -> " + Hex2(answer.At(1)) + Hex2(answer.At(0)));
-    Log("CRC16 FLASH KB90XX-> " + Hex2(answer.At(3)) + Hex2(answer.At(2)));
+    Log(Tr("Ene", "SUMM FLASH KB90XX -> ") + Hex2(answer.At(1)) + Hex2(answer.At(0)));
+    Log(Tr("Ene", "CRC16 FLASH KB90XX-> ") + Hex2(answer.At(3)) + Hex2(answer.At(2)));
     if (flashSum == fileSum_ && flashCrc == fileCrc_) {
         s_.run.Progress().Verified();
         Log(kStars);
-        Log("Writing and verify is OK !");
+        Log(Tr("Ene", "Writing and verify is OK !"));
         Send({'I'});
         return FinishWrite(Outcome::Succeeded);
     }
     SetFailedStep("verification by checksums");
-    Log("!!! Data is written incorrectly !!! ");
+    Log(Tr("Ene", "!!! Data is written incorrectly !!! "));
     Send({'O'});
     FinishWrite(Outcome::Failed);
 }
@@ -378,8 +383,8 @@ void ReadThread_KB90::VerifyByChecksums() {
 void ReadThread_KB90::VerifyByReadBack() {
     if (StopHere(false))
         return;
-    Log("Writing is completed ...");
-    Log("Verification ...");
+    Log(Tr("Ene", "Writing is completed ..."));
+    Log(Tr("Ene", "Verification ..."));
     s_.port.SetGauge(0);
     s_.port.SetGaugeColour(Kb90::kVerifyColour);
     int blocks = 0;
@@ -387,13 +392,13 @@ void ReadThread_KB90::VerifyByReadBack() {
     s_.run.StartVerify(s_.image);
     Kb90StartStream(s_, 'R');
     for (;;) {
-        if (!AwaitBlock(BlockStep("read-back block", blocks + 1)))
+        if (!AwaitBlock(BlockStep(TR_NOOP("Ene", "read-back block %1 of %2"), blocks + 1)))
             return EndWriteLost(true);
         s_.run.VerifiedBytes(block_.bytes);
         if (std::memcmp(block_.bytes.data(), s_.image.data() + position, Kb90::kBlockSize) != 0) {
-            SetFailedStep(BlockStep("verification of block", blocks + 1));
+            SetFailedStep(BlockStep(TR_NOOP("Ene", "verification of block %1 of %2"), blocks + 1));
             Send({'X'});
-            Log("!!! Data is written incorrectly !!! ");
+            Log(Tr("Ene", "!!! Data is written incorrectly !!! "));
             Send({'O'});
             return FinishWrite(Outcome::Failed);
         }
@@ -404,7 +409,7 @@ void ReadThread_KB90::VerifyByReadBack() {
             s_.run.Progress().Verified();
             Send({'X'});
             Send({'I'});
-            Log("Writing and verify is OK !");
+            Log(Tr("Ene", "Writing and verify is OK !"));
             return FinishWrite(Outcome::Succeeded);
         }
         if (StopHere(true))
@@ -416,7 +421,7 @@ void ReadThread_KB90::VerifyByReadBack() {
 void ReadThread_KB90::EndWriteLost(bool endTransfer) {
     if (endTransfer)
         Send({'X'});
-    Log(Kb90::kWriteLost);
+    Log(Tr("Ene", Kb90::kWriteLost));
     Log(failure_);
     Send({'O'});
     FinishWrite(Outcome::Failed);
@@ -424,6 +429,6 @@ void ReadThread_KB90::EndWriteLost(bool endTransfer) {
 
 // Where the chip stands follows in the runner's ending.
 void ReadThread_KB90::FinishWrite(Outcome outcome) {
-    Log(CurrentTimeLine());
+    Log(Kb90TimeLine());
     end_ = outcome;
 }

@@ -3,6 +3,7 @@
 #include "link/ExpectSome.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/WaitBounds.h"
+#include "port/Tr.h"
 
 #include <optional>
 
@@ -145,15 +146,16 @@ void KeyboardScanner::Execute() {
 
     auto waitFailure = [](const Reply& r) {
         if (r.outcome == WaitOutcome::TimedOut)
-            return "no " + r.step + " within 1000 ms";
-        return "device error while waiting for " + r.step;
+            return Fill(Tr("Keyboard", "no %1 within 1000 ms"), r.step);
+        return Fill(Tr("Keyboard", "device error while waiting for %1"), r.step);
     };
 
     if (!link_.Send({static_cast<std::uint8_t>(pcb3 ? 'U' : 'u')}))
-        failure = "the scan request could not be sent";
+        failure = Tr("Keyboard", "the scan request could not be sent");
     startTimer();
     while (failure.empty()) {
-        const Reply part = ExpectSome(link_, kAnswerBuffer - answer.size(), *timer, "scan answer");
+        const Reply part =
+            ExpectSome(link_, kAnswerBuffer - answer.size(), *timer, Tr("Keyboard", "scan answer"));
         if (part.outcome == WaitOutcome::Cancelled)
             return EndScan("NO", "stopped", !pcb3);
         if (part.Lost()) {
@@ -178,13 +180,14 @@ void KeyboardScanner::Execute() {
                 listener_.PairsReported(pairs);
                 if (!buzzerOff_.load() && reported) {
                     if (!link_.Send({'I'})) {
-                        failure = "the buzzer signal could not be sent";
+                        failure = Tr("Keyboard", "the buzzer signal could not be sent");
                         break;
                     }
                     if (pcb3) {
                         startTimer();
                         // One byte; anything after it stays for the next answer.
-                        const Reply ack = ExpectSome(link_, 1, *timer, "buzzer acknowledgement");
+                        const Reply ack =
+                            ExpectSome(link_, 1, *timer, Tr("Keyboard", "buzzer acknowledgement"));
                         if (ack.outcome == WaitOutcome::Cancelled)
                             return EndScan("NO", "stopped", false);
                         if (ack.Lost() || ack.Count() != 1) {
@@ -198,12 +201,12 @@ void KeyboardScanner::Execute() {
                 return EndScan("NO", "stopped", !pcb3);
             answer.clear();
             if (!link_.Send({'U'})) {
-                failure = "the scan request could not be sent";
+                failure = Tr("Keyboard", "the scan request could not be sent");
                 break;
             }
             startTimer();
         } else if (answer.size() >= kAnswerBuffer) {
-            failure = "the answer did not end within 1024 bytes";
+            failure = Tr("Keyboard", "the answer did not end within 1024 bytes");
             break;
         }
         if (clearRequest_.exchange(false)) {

@@ -44,7 +44,8 @@ class KeyboardScanner {
     Colour ColourOf(int pairNumber) const;
     HideMode Hide() const;
     bool BuzzerOff() const { return buzzerOff_.load(); }
-    // Why the last scan ended: "stopped", or what failed ("no scan answer within 1000 ms").
+    // Why the last scan ended: "stopped" (in every language), or what failed in the chosen
+    // language ("no scan answer within 1000 ms").
     std::string EndReason() const;
 
   private:

@@ -1,13 +1,14 @@
 #pragma once
 // The status label `Label_keyb_con` as its status word drives it.
 #include "port/OperatorPort.h"
+#include "port/TrNoop.h"
 
 #include <string>
 
 namespace Keyboard {
 
 struct StatusLabel {
-    const char* text;
+    const char* text; // the source text: shown through Tr("Keyboard", text)
     Rgb colour;
 };
 

@@ -2,15 +2,17 @@
 
 #include "gui/Accelerators.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 
 TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(api, mainWindow, "EEPROM LCD read/write 09/01/2017"), EDID_Memo(new LogView(this)),
-      EDID_READ(new QPushButton("EDID_READ", this)),
-      EDID_WRITE(new QPushButton("EDID_WRITE", this)), EXIT(new QPushButton("EXIT", this)),
-      link_(std::move(api)), port_(this, EDID_Memo), engine_(link_, port_) {
+    : ModeWindow(api, mainWindow, TrQ("Edid", "EEPROM LCD read/write 09/01/2017")),
+      EDID_Memo(new LogView(this)), EDID_READ(new QPushButton(this)),
+      EDID_WRITE(new QPushButton(this)), EXIT(new QPushButton(this)), link_(std::move(api)),
+      port_(this, EDID_Memo), engine_(link_, port_) {
+    Retranslate();
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(EDID_Memo, 0, 0, 1, 3);
@@ -26,6 +28,19 @@ TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
     connect(EDID_WRITE, &QPushButton::clicked, this, &TEDID_form::EDID_WRITEClick);
     connect(EXIT, &QPushButton::clicked, this, &TEDID_form::EXIT_EDIDClick);
     resize(560, 680);
+}
+
+void TEDID_form::Retranslate() {
+    SetCaption(TrQ("Edid", "EEPROM LCD read/write 09/01/2017"));
+    EDID_READ->setText(TrQ("Edid", "EDID_READ"));
+    EDID_WRITE->setText(TrQ("Edid", "EDID_WRITE"));
+    EXIT->setText(TrQ("Edid", "EXIT"));
+}
+
+void TEDID_form::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
 }
 
 void TEDID_form::EDID_READClick() {

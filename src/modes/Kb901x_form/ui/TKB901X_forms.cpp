@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/Dialogs.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 #include "gui/UiThread.h"
 #include "port/EightBitText.h"
 #include "port/ProgramFolder.h"
@@ -32,7 +33,7 @@ std::optional<std::string> ChosenEntry(const QComboBox* list) {
 
 TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
                              const std::string& database)
-    : ModeWindow(std::move(api), mainWindow, "KB9010/9012/9016/9022  03/03/2017") {
+    : ModeWindow(std::move(api), mainWindow, TrQ("Ene", "KB9010/9012/9016/9022  03/03/2017")) {
     ComboBox_KB901X = new QComboBox(this);
     ComboBox_KB901X->setMaxVisibleItems(kListRows);
     ComboBox_KB901X->setMinimumContentsLength(40);
@@ -40,18 +41,19 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     ComboBox_KB901X_FFC = new QComboBox(this);
     for (const std::string& item : FfcCableItems())
         ComboBox_KB901X_FFC->addItem(QString::fromStdString(item));
-    CheckBox_KB901X = new QCheckBox("Pin 1 connected  to pin 1 on the MB keyboard connector", this);
+    CheckBox_KB901X = new QCheckBox(this);
     CheckBox_KB901X->setChecked(true);
-    SpeedButton1 = new QPushButton("Apply settings if use FFC  (only for JIG 3)", this);
-    GroupBox_help = new QGroupBox(" Help for FFC cable connection  ", this);
+    SpeedButton1 = new QPushButton(this);
+    GroupBox_help = new QGroupBox(this);
     Label_result = new QLabel("*************", GroupBox_help);
     Label_result->setWordWrap(true);
     KB901X_Memo = new LogView(this);
     CGauge_KB901X = new Gauge(this);
     CGauge_KB901X->SetMaximum(Kb90::kGaugeMax);
-    KB901X_READ = new QPushButton("KB90XX_READ", this);
-    KB901X_WRITE = new QPushButton("KB90XX_WRITE", this);
-    EXIT = new QPushButton("EXIT", this);
+    KB901X_READ = new QPushButton(this);
+    KB901X_WRITE = new QPushButton(this);
+    EXIT = new QPushButton(this);
+    Retranslate();
     KB901X_READ->setObjectName("KB901X_READ");
     KB901X_WRITE->setObjectName("KB901X_WRITE");
     EXIT->setObjectName("EXIT_KB901X");
@@ -102,6 +104,28 @@ TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
     FormCreate(database);
 }
 
+void TKB901X_forms::Retranslate() {
+    SetCaption(TrQ("Ene", "KB9010/9012/9016/9022  03/03/2017"));
+    CheckBox_KB901X->setText(TrQ("Ene", "Pin 1 connected  to pin 1 on the MB keyboard connector"));
+    SpeedButton1->setText(TrQ("Ene", "Apply settings if use FFC  (only for JIG 3)"));
+    GroupBox_help->setTitle(TrQ("Ene", " Help for FFC cable connection  "));
+    KB901X_READ->setText(TrQ("Ene", "KB90XX_READ"));
+    KB901X_WRITE->setText(TrQ("Ene", "KB90XX_WRITE"));
+    EXIT->setText(TrQ("Ene", "EXIT"));
+    ComboBox_KB901X->setPlaceholderText(TrQ("Ene", "Select MB"));
+    ComboBox_KB901X_FFC->setPlaceholderText(TrQ("Ene", "Select FFC cable you used"));
+    if (databaseMissing_)
+        Label_result->setText(TrQ("Ene", kHelpDatabaseMissing));
+    else if (ComboBox_KB901X->currentIndex() >= 0 && ComboBox_KB901X_FFC->currentIndex() >= 0)
+        RefreshHelp();
+}
+
+void TKB901X_forms::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
+}
+
 TKB901X_forms::~TKB901X_forms() {
     engine_.reset();
 }
@@ -114,7 +138,7 @@ void TKB901X_forms::closeEvent(QCloseEvent* event) {
     event->ignore(); // the title bar has no close button; a window manager's close is EXIT
     // EXIT is disabled while an operation runs: the close asks to stop it instead.
     if (!engine_->Run().Idle()) {
-        if (Dialogs::YesNo(this, "Stop the operation?"))
+        if (Dialogs::YesNo(this, Tr("Ene", "Stop the operation?")))
             engine_->Stop();
         return;
     }
@@ -141,13 +165,12 @@ void TKB901X_forms::FormCreate(const std::string& database) {
         PaintList(list, false);
     }
     CheckBox_KB901X->setEnabled(false);
-    ComboBox_KB901X->setPlaceholderText("Select MB");
-    ComboBox_KB901X_FFC->setPlaceholderText("Select FFC cable you used");
     const FileLookup where = LookUpFile(database, LookFirst::WorkingFolder);
     const auto lines = where.found ? LoadEneDatabase(where.found->string())
                                    : std::optional<std::vector<std::string>>();
     if (!lines) {
-        Label_result->setText(kHelpDatabaseMissing);
+        databaseMissing_ = true;
+        Label_result->setText(TrQ("Ene", kHelpDatabaseMissing));
         KB901X_Memo->AppendLine(QString::fromStdString(NotFoundLine(database, where)));
         PaintList(ComboBox_KB901X, true);
         PaintList(ComboBox_KB901X_FFC, true);

@@ -44,8 +44,11 @@ class TKB901X_forms : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The language chosen in the main window: every caption again.
+    void changeEvent(QEvent* event) override;
 
   private:
+    void Retranslate();
     void FormCreate(const std::string& database);
     void ComboBox_KB901XSelect();
     void ComboBox_KB901X_FFCSelect();
@@ -59,6 +62,7 @@ class TKB901X_forms : public ModeWindow {
     void OperationEnded(const std::string& chipState);
     static void PaintList(QComboBox* list, bool selected);
 
+    bool databaseMissing_ = false;
     std::unique_ptr<QtOperatorPort> port_;
     std::unique_ptr<Kb901xEngine> engine_; // after port_: stops its worker before the port goes
 };

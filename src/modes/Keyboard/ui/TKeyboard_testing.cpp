@@ -1,10 +1,13 @@
 #include "modes/Keyboard/ui/TKeyboard_testing.h"
 
 #include "gui/Accelerators.h"
+#include "gui/TrText.h"
 #include "gui/UiThread.h"
 #include "modes/Keyboard/KeyboardStatus.h"
 #include "modes/Keyboard/ui/ColumnNumbersLabel.h"
 #include "modes/Keyboard/ui/IndicatorShape.h"
+
+#include <QEvent>
 
 using namespace Keyboard;
 
@@ -30,18 +33,19 @@ QString PairsSeenText(const std::array<IndicatorShape*, kMaxPairNumber + 1>& sha
         if (shapes[n] && (colour == Colour::Red || colour == Colour::Yellow))
             seen << QString("%1-%2").arg(p.a).arg(p.b);
     }
-    return "Pairs seen: " + (seen.isEmpty() ? QString("none") : seen.join(' '));
+    return TrQ("Keyboard", "Pairs seen: %1")
+        .replace("%1", seen.isEmpty() ? TrQ("Keyboard", "none") : seen.join(' '));
 }
 } // namespace
 
 TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(api, mainWindow, "Keyboard_testing 02_03_2017"),
-      START_SCAN(new QPushButton("START SCAN", this)), EXIT_KB_TEST(new QPushButton("EXIT", this)),
-      Clear(new QPushButton("Clear", this)), Buzzer_box(new QCheckBox("Buzzer off", this)),
-      CheckBox_HIDE(new QCheckBox("Hide current", this)),
-      Label_keyb_con(new QLabel("Press start scan", this)), Label_pairs(new QLabel(this)),
-      repaintTimer_(new QTimer(this)), scanner_(std::make_unique<KeyboardScanner>(
-                                           std::move(api), static_cast<KeyboardListener&>(*this))) {
+    : ModeWindow(api, mainWindow, TrQ("Keyboard", "Keyboard_testing 02_03_2017")),
+      START_SCAN(new QPushButton(this)), EXIT_KB_TEST(new QPushButton(this)),
+      Clear(new QPushButton(this)), Buzzer_box(new QCheckBox(this)),
+      CheckBox_HIDE(new QCheckBox(this)), Label_keyb_con(new QLabel(this)),
+      Label_pairs(new QLabel(this)), repaintTimer_(new QTimer(this)),
+      scanner_(std::make_unique<KeyboardScanner>(std::move(api),
+                                                 static_cast<KeyboardListener&>(*this))) {
     for (const PinPair& p : AllPairs()) {
         const int n = PairNumber(p.a, p.b);
         auto* shape = new IndicatorShape(this, n);
@@ -60,8 +64,8 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
 
     START_SCAN->setGeometry(20, kControlsTop, 110, 30);
     Clear->setGeometry(140, kControlsTop, 80, 30);
-    Buzzer_box->setGeometry(236, kControlsTop, 110, 30);
-    CheckBox_HIDE->setGeometry(350, kControlsTop, 120, 30);
+    Buzzer_box->setGeometry(230, kControlsTop, 104, 30);
+    CheckBox_HIDE->setGeometry(336, kControlsTop, 140, 30); // room for the Russian caption
     EXIT_KB_TEST->setGeometry(480, kControlsTop, 80, 30);
     Label_keyb_con->setGeometry(20, kControlsTop + 40, 540, 24);
     QFont status = Label_keyb_con->font();
@@ -73,10 +77,9 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
     Label_pairs->setWordWrap(true);
     Label_pairs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label_pairs->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label_pairs->setText(PairsSeenText(shapes_, pending_));
     CheckBox_HIDE->setEnabled(false);
+    Retranslate();
     AddAccelerators({{START_SCAN, "Alt+S"}, {Clear, "Alt+C"}, {EXIT_KB_TEST, "Alt+X"}});
-    ShowStatusWord("NO");
 
     repaintTimer_->setSingleShot(true);
     sinceRepaint_.start();
@@ -89,6 +92,23 @@ TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* main
     connect(EXIT_KB_TEST, &QPushButton::clicked, this, &TKeyboard_testing::EXIT_KB_TESTClick);
     MakeFixedToolWindow(this); // a grid of fixed places: nothing to grow
     setFixedSize(580, 690);
+}
+
+void TKeyboard_testing::Retranslate() {
+    SetCaption(TrQ("Keyboard", "Keyboard_testing 02_03_2017"));
+    START_SCAN->setText(scanRunning_ ? TrQ("Keyboard", "STOP") : TrQ("Keyboard", "START SCAN"));
+    EXIT_KB_TEST->setText(TrQ("Keyboard", "EXIT"));
+    Clear->setText(TrQ("Keyboard", "Clear"));
+    Buzzer_box->setText(TrQ("Keyboard", "Buzzer off"));
+    CheckBox_HIDE->setText(TrQ("Keyboard", "Hide current"));
+    ShowStatusWord(statusWord_);
+    Label_pairs->setText(PairsSeenText(shapes_, pending_));
+}
+
+void TKeyboard_testing::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    ModeWindow::changeEvent(event);
 }
 
 TKeyboard_testing::~TKeyboard_testing() {
@@ -152,15 +172,17 @@ void TKeyboard_testing::ScanRunning(bool running) {
 }
 
 void TKeyboard_testing::ShowStatusWord(const std::string& word) {
+    statusWord_ = word;
     const StatusLabel label = StatusLabelOf(word);
-    Label_keyb_con->setText(label.text);
+    Label_keyb_con->setText(TrQ("Keyboard", label.text));
     QPalette palette = Label_keyb_con->palette();
     palette.setColor(QPalette::WindowText, ToQColor(label.colour));
     Label_keyb_con->setPalette(palette);
 }
 
 void TKeyboard_testing::ShowScanRunning(bool running) {
-    START_SCAN->setText(running ? "STOP" : "START SCAN");
+    scanRunning_ = running;
+    START_SCAN->setText(running ? TrQ("Keyboard", "STOP") : TrQ("Keyboard", "START SCAN"));
     EXIT_KB_TEST->setEnabled(!running);
     CheckBox_HIDE->setEnabled(running);
     if (!running) {

@@ -45,12 +45,17 @@ class TKeyboard_testing : public ModeWindow, private Keyboard::KeyboardListener 
     void CheckBox_HIDEClick();
     void EXIT_KB_TESTClick();
 
+  protected:
+    // The language chosen in the main window: every caption again.
+    void changeEvent(QEvent* event) override;
+
   private:
     // KeyboardListener, called from the worker too.
     void IndicatorChanged(int pairNumber, Keyboard::Colour colour) override;
     void StatusWordChanged(const std::string& word) override;
     void ScanRunning(bool running) override;
 
+    void Retranslate();
     void ShowStatusWord(const std::string& word);
     void ShowScanRunning(bool running);
     void FlushIndicators();
@@ -58,6 +63,8 @@ class TKeyboard_testing : public ModeWindow, private Keyboard::KeyboardListener 
     std::array<IndicatorShape*, Keyboard::kMaxPairNumber + 1> shapes_{};
     std::array<std::atomic<std::uint8_t>, Keyboard::kMaxPairNumber + 1> pending_{};
     std::atomic<bool> flushPosted_{false};
+    std::string statusWord_ = "NO"; // what the status label shows, for a change of language
+    bool scanRunning_ = false;
     QTimer* repaintTimer_;
     QElapsedTimer sinceRepaint_;
     std::unique_ptr<Keyboard::KeyboardScanner> scanner_;
