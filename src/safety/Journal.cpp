@@ -1,5 +1,6 @@
 #include "safety/Journal.h"
 
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 
 #include <nlohmann/json.hpp>
@@ -45,7 +46,7 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
     const std::string line = ToJsonLine(record);
     std::lock_guard lock(appendMutex);
     if (!MakeWritableFolder(file.parent_path())) {
-        *error = file.parent_path().string() + " cannot be created or written";
+        *error = Fill(Tr("Common", "%1 cannot be created or written"), file.parent_path().string());
         return false;
     }
     const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
@@ -63,7 +64,7 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
         writeError = errno;
     close(fd);
     if (n != static_cast<ssize_t>(line.size())) {
-        *error = n < 0 ? std::strerror(writeError) : "the line was cut short";
+        *error = n < 0 ? std::strerror(writeError) : Tr("Common", "the line was cut short");
         return false;
     }
     if (!synced) {
@@ -133,16 +134,17 @@ std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
     std::string jig = r.jig.empty() ? "-" : r.jig;
     if (!r.board.empty())
         jig += " (" + r.board + ")";
-    lines.push_back("    JIG: " + jig + (r.device.empty() ? "" : " " + r.device) +
-                    (r.chipId.empty() ? "" : "   chip ID: " + r.chipId));
+    lines.push_back(Fill(Tr("Common", "    JIG: %1"), jig) +
+                    (r.device.empty() ? "" : " " + r.device) +
+                    (r.chipId.empty() ? "" : Fill(Tr("Common", "   chip ID: %1"), r.chipId)));
     if (!r.file.empty()) {
-        std::string file = "    file: " + r.file;
+        std::string file = Fill(Tr("Common", "    file: %1"), r.file);
         if (r.fileSize)
-            file += " (" + std::to_string(*r.fileSize) + " bytes" +
+            file += " (" + Fill(Tr("Common", "%1 bytes"), std::to_string(*r.fileSize)) +
                     (r.fileSha256.empty() ? "" : ", SHA-256 " + r.fileSha256) + ")";
         lines.push_back(file);
     }
     if (!r.backup.empty())
-        lines.push_back("    backup: " + r.backup);
+        lines.push_back(Fill(Tr("Common", "    backup: %1"), r.backup));
     return lines;
 }

@@ -99,8 +99,8 @@ TEST(Translations, EveryTextHasBothTranslationsWithItsPlaceholders) {
     EXPECT_EQ(counts[0], counts[1]);
 }
 
-// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering:
-// under en no Cyrillic, under ru no English sentence.
+// Check, read, erase, a write the chip refuses halfway and a read the JIG stops answering, then
+// the common commands: under en no Cyrillic, under ru no English sentence.
 TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
@@ -132,6 +132,28 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
                     EXPECT_FALSE(HasCyrillic(line)) << args[1] << ": " << line;
                 else
                     EXPECT_FALSE(EnglishSentence(line)) << args[1] << ": " << line;
+        }
+        // The common commands after it, the firmware switch and the help (CLI11's own words
+        // too), the language taken from the environment as a technician's shell gives it.
+        const std::vector<std::vector<std::string>> common = {
+            {"journal"},
+            {"compare", "out.bin", "in.bin"},
+            {"list", "--identify", "--device", "sim:pcb2-v42"},
+            {"start", "--mode", "ITE", "--device", "sim:pcb2-v42", "--timing", "instant"},
+            {"--help"},
+            {"start", "--help"},
+        };
+        const int commonExits[] = {0, 1, 0, 0, 0, 0};
+        for (std::size_t i = 0; i < common.size(); ++i) {
+            const ProcessResult r =
+                RunProgram("tolvane-jig-cli", common[i], dir.Path(),
+                           {"XDG_DATA_HOME=" + user.Path(), std::string("TOLVANE_LANG=") + lang});
+            EXPECT_EQ(r.exitCode, commonExits[i]) << common[i][0] << "\n" << r.out << r.err;
+            for (const std::string& line : Lines(r))
+                if (std::string(lang) == "en")
+                    EXPECT_FALSE(HasCyrillic(line)) << common[i][0] << ": " << line;
+                else
+                    EXPECT_FALSE(EnglishSentence(line)) << common[i][0] << ": " << line;
         }
     }
 }

@@ -303,9 +303,13 @@ TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
     EXPECT_EQ(mec->BitBtn_MEC16->text(), QString::fromUtf8("Проверить связь с MEC"));
     EXPECT_EQ(mec->windowTitle(), QString::fromUtf8("Чтение и запись MEC   19_03_17"));
     EXPECT_TRUE(app->modes.ite->CheckBox_RUS_ENG->isChecked());
+    // Qt's own buttons too (message boxes, the file dialog), and the main window's captions.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Да"));
+    EXPECT_EQ(app->main->MAIN_CONNECT->text(), QString::fromUtf8("Старт"));
 
     emit box->activated(box->findText("Original texts (English and Russian)"));
     EXPECT_EQ(CurrentLanguage(), Language::Original);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     EXPECT_EQ(mec->BitBtn_MEC16->text(), "Check connect to MEC");
     EXPECT_EQ(RememberedLanguage(), Language::Original);
 }
