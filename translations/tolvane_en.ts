@@ -652,6 +652,58 @@ Each command has its own --help.</translation>
         <source>%1 not found (looked in %2)</source>
         <translation>%1 not found (looked in %2)</translation>
     </message>
+    <message>
+        <source>started</source>
+        <translation>started</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>no JIG</source>
+        <translation>no JIG</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>erase</source>
+        <translation>erase</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>check</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>verify</translation>
+    </message>
+    <message>
+        <source>(simulated)</source>
+        <translation>(simulated)</translation>
+    </message>
+    <message>
+        <source>no end: the program stopped during this operation</source>
+        <translation>no end: the program stopped during this operation</translation>
+    </message>
 </context>
 <context>
     <name>Gui</name>

@@ -652,6 +652,58 @@ Each command has its own --help.</source>
         <source>%1 not found (looked in %2)</source>
         <translation>%1 не найден (искали в %2)</translation>
     </message>
+    <message>
+        <source>started</source>
+        <translation>начата</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>выполнено</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>ошибка</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>остановлено</translation>
+    </message>
+    <message>
+        <source>no JIG</source>
+        <translation>нет JIG</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>отменено</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>чтение</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>запись</translation>
+    </message>
+    <message>
+        <source>erase</source>
+        <translation>стирание</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>проверка</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>сверка</translation>
+    </message>
+    <message>
+        <source>(simulated)</source>
+        <translation>(симулятор)</translation>
+    </message>
+    <message>
+        <source>no end: the program stopped during this operation</source>
+        <translation>нет конца: программа остановилась во время этой операции</translation>
+    </message>
 </context>
 <context>
     <name>Gui</name>

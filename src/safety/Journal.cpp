@@ -1,4 +1,5 @@
 #include "safety/Journal.h"
+#include "safety/JournalWord.h"
 
 #include "port/Tr.h"
 #include "port/UserFolders.h"
@@ -126,8 +127,31 @@ std::vector<JournalRecord> JournalOperations(const std::vector<JournalRecord>& r
     return operations;
 }
 
+namespace {
+// The journal's own words, kept English in the file (scripts read it) and shown translated.
+[[maybe_unused]] constexpr const char* kShownWords[] = {
+    TR_NOOP("Common", "started"),
+    TR_NOOP("Common", "done"),
+    TR_NOOP("Common", "failed"),
+    TR_NOOP("Common", "stopped"),
+    TR_NOOP("Common", "no JIG"),
+    TR_NOOP("Common", "cancelled"),
+    TR_NOOP("Common", "read"),
+    TR_NOOP("Common", "write"),
+    TR_NOOP("Common", "erase"),
+    TR_NOOP("Common", "check"),
+    TR_NOOP("Common", "verify"),
+    TR_NOOP("Common", "(simulated)"),
+    TR_NOOP("Common", "no end: the program stopped during this operation")};
+} // namespace
+
+std::string JournalWord(const std::string& word) {
+    return Tr("Common", word.c_str());
+}
+
 std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
-    std::string head = r.time + "  " + r.mode + "  " + r.operation + "  " + r.result;
+    std::string head =
+        r.time + "  " + r.mode + "  " + JournalWord(r.operation) + "  " + JournalWord(r.result);
     if (!r.failedStep.empty())
         head += " (" + r.failedStep + ")";
     std::vector<std::string> lines{head};
@@ -135,7 +159,7 @@ std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
     if (!r.board.empty())
         jig += " (" + r.board + ")";
     lines.push_back(Fill(Tr("Common", "    JIG: %1"), jig) +
-                    (r.device.empty() ? "" : " " + r.device) +
+                    (r.device.empty() ? "" : " " + JournalWord(r.device)) +
                     (r.chipId.empty() ? "" : Fill(Tr("Common", "   chip ID: %1"), r.chipId)));
     if (!r.file.empty()) {
         std::string file = Fill(Tr("Common", "    file: %1"), r.file);

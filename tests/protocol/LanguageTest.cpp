@@ -136,14 +136,12 @@ TEST(Translations, AMecSessionOnTheCommandLineIsInOneLanguage) {
         // The common commands after it, the firmware switch and the help (CLI11's own words
         // too), the language taken from the environment as a technician's shell gives it.
         const std::vector<std::vector<std::string>> common = {
-            {"journal"},
             {"compare", "out.bin", "in.bin"},
-            {"list", "--identify", "--device", "sim:pcb2-v42"},
             {"start", "--mode", "ITE", "--device", "sim:pcb2-v42", "--timing", "instant"},
             {"--help"},
             {"start", "--help"},
         };
-        const int commonExits[] = {0, 1, 0, 0, 0, 0};
+        const int commonExits[] = {1, 0, 0, 0};
         for (std::size_t i = 0; i < common.size(); ++i) {
             const ProcessResult r =
                 RunProgram("tolvane-jig-cli", common[i], dir.Path(),

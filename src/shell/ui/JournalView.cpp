@@ -4,6 +4,7 @@
 #include "gui/TrText.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
+#include "safety/JournalWord.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -61,10 +62,10 @@ void JournalView::Reload() {
     Table->setRowCount(static_cast<int>(records.size()));
     for (int row = 0; row < Table->rowCount(); ++row) {
         const JournalRecord& r = records[static_cast<std::size_t>(row)];
-        std::string result = r.result;
+        std::string result = JournalWord(r.result);
         if (!r.failedStep.empty())
             result += ": " + r.failedStep;
-        const std::string cells[] = {r.time, r.mode, r.operation, r.file, result};
+        const std::string cells[] = {r.time, r.mode, JournalWord(r.operation), r.file, result};
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
             item->setToolTip(item->text());
