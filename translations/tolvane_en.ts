@@ -73,6 +73,322 @@ Run with --help for more information.</translation>
         <source>cannot create a file for the read-back: </source>
         <translation>cannot create a file for the read-back: </translation>
     </message>
+    <message>
+        <source>The JIG programmer: read, erase and write an embedded controller&apos;s flash.</source>
+        <translation>The JIG programmer: read, erase and write an embedded controller&apos;s flash.</translation>
+    </message>
+    <message>
+        <source>Print the program&apos;s and the JIG protocol&apos;s version and exit</source>
+        <translation>Print the program&apos;s and the JIG protocol&apos;s version and exit</translation>
+    </message>
+    <message>
+        <source>usb (default), usb:SERIAL (only that device), tty:PATH or sim[:BOARD]</source>
+        <translation>usb (default), usb:SERIAL (only that device), tty:PATH or sim[:BOARD]</translation>
+    </message>
+    <message>
+        <source>simulated JIG: a JSON scenario</source>
+        <translation>simulated JIG: a JSON scenario</translation>
+    </message>
+    <message>
+        <source>simulated JIG: wire (default) or instant</source>
+        <translation>simulated JIG: wire (default) or instant</translation>
+    </message>
+    <message>
+        <source>en, ru or original (the texts as the JIG&apos;s program always wrote them); default: the last choice in the window, else the system&apos;s language</source>
+        <translation>en, ru or original (the texts as the JIG&apos;s program always wrote them); default: the last choice in the window, else the system&apos;s language</translation>
+    </message>
+    <message>
+        <source>unknown option %1
+Run with --help for more information.</source>
+        <translation>unknown option %1
+Run with --help for more information.</translation>
+    </message>
+    <message>
+        <source>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</source>
+        <translation>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</translation>
+    </message>
+    <message>
+        <source>simulated JIG: a JSON scenario (board, chips, wiring, faults)</source>
+        <translation>simulated JIG: a JSON scenario (board, chips, wiring, faults)</translation>
+    </message>
+    <message>
+        <source>simulated JIG: wire (default, real speeds) or instant</source>
+        <translation>simulated JIG: wire (default, real speeds) or instant</translation>
+    </message>
+    <message>
+        <source>Exit status: %1.</source>
+        <translation>Exit status: %1.</translation>
+    </message>
+    <message>
+        <source>The JIG programmer&apos;s operations without a window.</source>
+        <translation>The JIG programmer&apos;s operations without a window.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.
+Each command has its own --help.</source>
+        <translation>Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.
+Each command has its own --help.</translation>
+    </message>
+    <message>
+        <source>en, ru or original (the texts as the JIG&apos;s program always wrote them, English and Russian mixed); default: $TOLVANE_LANG, else the system&apos;s language</source>
+        <translation>en, ru or original (the texts as the JIG&apos;s program always wrote them, English and Russian mixed); default: $TOLVANE_LANG, else the system&apos;s language</translation>
+    </message>
+    <message>
+        <source>do not read the chip into a backup file (in ~/.local/share/tolvane-jig/backups) before erasing or writing it</source>
+        <translation>do not read the chip into a backup file (in ~/.local/share/tolvane-jig/backups) before erasing or writing it</translation>
+    </message>
+    <message>
+        <source>erase even when the backup reads blank (all FFh or 00h), which is also what a read that never reached the chip gives</source>
+        <translation>erase even when the backup reads blank (all FFh or 00h), which is also what a read that never reached the chip gives</translation>
+    </message>
+    <message>
+        <source>read the chip twice and compare: any difference fails the read (a loose clip or a long wire)</source>
+        <translation>read the chip twice and compare: any difference fails the read (a loose clip or a long wire)</translation>
+    </message>
+    <message>
+        <source>Stopped at once: the operation did not end cleanly.</source>
+        <translation>Stopped at once: the operation did not end cleanly.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>--block takes a number of bytes from 1 on, not &quot;%1&quot;</source>
+        <translation>--block takes a number of bytes from 1 on, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, %3 %4: the bytes from %5 on are only in %6</source>
+        <translation>%1 is %2 bytes, %3 %4: the bytes from %5 on are only in %6</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same (%3 bytes)</source>
+        <translation>%1 and %2 are the same (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 bytes differ in %2 places</source>
+        <translation>%1 bytes differ in %2 places</translation>
+    </message>
+    <message>
+        <source>Compare two dumps: the ranges where they differ</source>
+        <translation>Compare two dumps: the ranges where they differ</translation>
+    </message>
+    <message>
+        <source>Prints every range where A.bin and B.bin differ: its offset, its length and the bytes of each (A / B, at most 16 of a range shown), and where one file is longer; then the map of A.bin that &quot;show&quot; prints, with X for each block that differs from B.bin. Needs no JIG.</source>
+        <translation>Prints every range where A.bin and B.bin differ: its offset, its length and the bytes of each (A / B, at most 16 of a range shown), and where one file is longer; then the map of A.bin that &quot;show&quot; prints, with X for each block that differs from B.bin. Needs no JIG.</translation>
+    </message>
+    <message>
+        <source>the first file</source>
+        <translation>the first file</translation>
+    </message>
+    <message>
+        <source>the second file</source>
+        <translation>the second file</translation>
+    </message>
+    <message>
+        <source>bytes a block of the map (default 4096, less for a small file)</source>
+        <translation>bytes a block of the map (default 4096, less for a small file)</translation>
+    </message>
+    <message>
+        <source>0 the same, 1 they differ, 2 a file cannot be read, 64 wrong usage (as cmp)</source>
+        <translation>0 the same, 1 they differ, 2 a file cannot be read, 64 wrong usage (as cmp)</translation>
+    </message>
+    <message>
+        <source>Show what a dump holds, block by block</source>
+        <translation>Show what a dump holds, block by block</translation>
+    </message>
+    <message>
+        <source>Prints the file&apos;s size, CRC-32 and SHA-256 and its map: one character a block, # data, . all FFh, 0 all 00h, 64 blocks a line after the offset of the first. Needs no JIG.</source>
+        <translation>Prints the file&apos;s size, CRC-32 and SHA-256 and its map: one character a block, # data, . all FFh, 0 all 00h, 64 blocks a line after the offset of the first. Needs no JIG.</translation>
+    </message>
+    <message>
+        <source>the dump</source>
+        <translation>the dump</translation>
+    </message>
+    <message>
+        <source>bytes a block (default 4096, less for a small file)</source>
+        <translation>bytes a block (default 4096, less for a small file)</translation>
+    </message>
+    <message>
+        <source>0 shown, 2 the file cannot be read, 64 wrong usage</source>
+        <translation>0 shown, 2 the file cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Print this help message and exit</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>SUBCOMMAND</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>SUBCOMMANDS</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>REQUIRED</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Positionals</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Subcommands</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Run with --help for more information.</translation>
+    </message>
+    <message>
+        <source>Identify the JIG: version text and board</source>
+        <translation>Identify the JIG: version text and board</translation>
+    </message>
+    <message>
+        <source>Finds the JIG, identifies it and prints its version text and board (PCB2 or PCB3).</source>
+        <translation>Finds the JIG, identifies it and prints its version text and board (PCB2 or PCB3).</translation>
+    </message>
+    <message>
+        <source>0 identified, 2 no JIG (&quot;FTDI device not found&quot; or &quot;FTDI found, ERROR answer&quot;), 64 wrong usage</source>
+        <translation>0 identified, 2 no JIG (&quot;FTDI device not found&quot; or &quot;FTDI found, ERROR answer&quot;), 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>--last takes a number of records from 1 on, not &quot;%1&quot;</source>
+        <translation>--last takes a number of records from 1 on, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Journal: %1 (%2 operations)</source>
+        <translation>Journal: %1 (%2 operations)</translation>
+    </message>
+    <message>
+        <source>%1 lines of the journal are not records</source>
+        <translation>%1 lines of the journal are not records</translation>
+    </message>
+    <message>
+        <source>Print the journal of operations</source>
+        <translation>Print the journal of operations</translation>
+    </message>
+    <message>
+        <source>Prints the journal every read, write, erase and check appends to, from the program and from this command line: time, mode, JIG, chip ID, operation, file with its size and SHA-256, backup, result and the step that failed. It lies in the user&apos;s data folder ($XDG_DATA_HOME/tolvane-jig, else ~/.local/share/tolvane-jig). An erase or write whose end was never recorded shows as &quot;no end: the program stopped during this operation&quot;.</source>
+        <translation>Prints the journal every read, write, erase and check appends to, from the program and from this command line: time, mode, JIG, chip ID, operation, file with its size and SHA-256, backup, result and the step that failed. It lies in the user&apos;s data folder ($XDG_DATA_HOME/tolvane-jig, else ~/.local/share/tolvane-jig). An erase or write whose end was never recorded shows as &quot;no end: the program stopped during this operation&quot;.</translation>
+    </message>
+    <message>
+        <source>only the last N operations</source>
+        <translation>only the last N operations</translation>
+    </message>
+    <message>
+        <source>0 printed, 1 the journal cannot be read, 64 wrong usage</source>
+        <translation>0 printed, 1 the journal cannot be read, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>The FTDI device list cannot be read (%1)</source>
+        <translation>The FTDI device list cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>(no description)</source>
+        <translation>(no description)</translation>
+    </message>
+    <message>
+        <source>index  serial number     description                              answer</source>
+        <translation>index  serial number     description                              answer</translation>
+    </message>
+    <message>
+        <source>index  serial number     description</source>
+        <translation>index  serial number     description</translation>
+    </message>
+    <message>
+        <source>List the FTDI devices: index, serial number, description</source>
+        <translation>List the FTDI devices: index, serial number, description</translation>
+    </message>
+    <message>
+        <source>Lists every FTDI device the chosen backend sees, in the order the program tries them, with its serial number and description. --identify also asks each one for its JIG&apos;s version. Use --device usb:SERIAL to give every other command one of them.</source>
+        <translation>Lists every FTDI device the chosen backend sees, in the order the program tries them, with its serial number and description. --identify also asks each one for its JIG&apos;s version. Use --device usb:SERIAL to give every other command one of them.</translation>
+    </message>
+    <message>
+        <source>ask each device for its JIG&apos;s identification answer</source>
+        <translation>ask each device for its JIG&apos;s identification answer</translation>
+    </message>
+    <message>
+        <source>0 listed, 2 no FTDI device, 64 wrong usage</source>
+        <translation>0 listed, 2 no FTDI device, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>--mode is one of:</source>
+        <translation>--mode is one of:</translation>
+    </message>
+    <message>
+        <source>The JIG&apos;s firmware is being written: it goes on to its end (a second Ctrl-C ends at once and leaves the JIG without a working firmware).</source>
+        <translation>The JIG&apos;s firmware is being written: it goes on to its end (a second Ctrl-C ends at once and leaves the JIG without a working firmware).</translation>
+    </message>
+    <message>
+        <source>The firmware switch goes on to its end (a second Ctrl-C ends at once).</source>
+        <translation>The firmware switch goes on to its end (a second Ctrl-C ends at once).</translation>
+    </message>
+    <message>
+        <source>JIG ready for %1</source>
+        <translation>JIG ready for %1</translation>
+    </message>
+    <message>
+        <source>Make the JIG run a working mode&apos;s firmware</source>
+        <translation>Make the JIG run a working mode&apos;s firmware</translation>
+    </message>
+    <message>
+        <source>Start as the main window does it: identifies the JIG and makes it run the firmware of the working mode NAME (&quot;ENE KB90XX&quot;, &quot;MEC jtag&quot;, &quot;ITE&quot;, &quot;NUVOTON spi&quot;, &quot;NUVOTON jtag&quot;, &quot;EDID lcd&quot; or &quot;Keyboard testing&quot;): a PCB2 is reflashed over its bootloader, an outdated PCB3 is updated from its package. Prints the update window&apos;s lines. When the JIG&apos;s reset button is needed the lines say so: a PCB2 bootloader must greet within 5 s, a PCB3 bootloader within 120 s.</source>
+        <translation>Start as the main window does it: identifies the JIG and makes it run the firmware of the working mode NAME (&quot;ENE KB90XX&quot;, &quot;MEC jtag&quot;, &quot;ITE&quot;, &quot;NUVOTON spi&quot;, &quot;NUVOTON jtag&quot;, &quot;EDID lcd&quot; or &quot;Keyboard testing&quot;): a PCB2 is reflashed over its bootloader, an outdated PCB3 is updated from its package. Prints the update window&apos;s lines. When the JIG&apos;s reset button is needed the lines say so: a PCB2 bootloader must greet within 5 s, a PCB3 bootloader within 120 s.</translation>
+    </message>
+    <message>
+        <source>the working mode, as the main window&apos;s list names it</source>
+        <translation>the working mode, as the main window&apos;s list names it</translation>
+    </message>
+    <message>
+        <source>0 the JIG runs the mode&apos;s firmware, 1 the switch failed, 2 no JIG, 64 no such mode or wrong usage</source>
+        <translation>0 the JIG runs the mode&apos;s firmware, 1 the switch failed, 2 no JIG, 64 no such mode or wrong usage</translation>
+    </message>
+    <message>
+        <source>Keyboard matrix tester</source>
+        <translation>Keyboard matrix tester</translation>
+    </message>
+    <message>
+        <source>Nuvoton NPCE288N/388N flash over SPI</source>
+        <translation>Nuvoton NPCE288N/388N flash over SPI</translation>
+    </message>
+    <message>
+        <source>Nuvoton NPCE flash over JTAG, prepared by a .vss script</source>
+        <translation>Nuvoton NPCE flash over JTAG, prepared by a .vss script</translation>
+    </message>
+    <message>
+        <source>ENE KB9010/9012/9016/9022 flash</source>
+        <translation>ENE KB9010/9012/9016/9022 flash</translation>
+    </message>
+    <message>
+        <source>Microchip MEC16xx over JTAG</source>
+        <translation>Microchip MEC16xx over JTAG</translation>
+    </message>
+    <message>
+        <source>A panel&apos;s EDID EEPROM</source>
+        <translation>A panel&apos;s EDID EEPROM</translation>
+    </message>
+    <message>
+        <source>ITE EC flash over the keyboard connector</source>
+        <translation>ITE EC flash over the keyboard connector</translation>
+    </message>
 </context>
 <context>
     <name>Common</name>
@@ -263,6 +579,130 @@ Run with --help for more information.</translation>
     <message>
         <source>The chip reads blank. A failed read looks the same. Erase anyway?</source>
         <translation>The chip reads blank. A failed read looks the same. Erase anyway?</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>nothing written</source>
+        <translation>nothing written</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created or written</source>
+        <translation>the folder cannot be created or written</translation>
+    </message>
+    <message>
+        <source>no free file name</source>
+        <translation>no free file name</translation>
+    </message>
+    <message>
+        <source>Map: %1 blocks of %2 bytes: %3 data, %4 all FFh, %5 all 00h</source>
+        <translation>Map: %1 blocks of %2 bytes: %3 data, %4 all FFh, %5 all 00h</translation>
+    </message>
+    <message>
+        <source>Legend: # data  . all FFh  0 all 00h</source>
+        <translation>Legend: # data  . all FFh  0 all 00h</translation>
+    </message>
+    <message>
+        <source>%1 differ</source>
+        <translation>%1 differ</translation>
+    </message>
+    <message>
+        <source>  X differs</source>
+        <translation>  X differs</translation>
+    </message>
+    <message>
+        <source>%1 not compared</source>
+        <translation>%1 not compared</translation>
+    </message>
+    <message>
+        <source>  ? not compared</source>
+        <translation>  ? not compared</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created or written</source>
+        <translation>%1 cannot be created or written</translation>
+    </message>
+    <message>
+        <source>the line was cut short</source>
+        <translation>the line was cut short</translation>
+    </message>
+    <message>
+        <source>    JIG: %1</source>
+        <translation>    JIG: %1</translation>
+    </message>
+    <message>
+        <source>   chip ID: %1</source>
+        <translation>   chip ID: %1</translation>
+    </message>
+    <message>
+        <source>    file: %1</source>
+        <translation>    file: %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>    backup: %1</source>
+        <translation>    backup: %1</translation>
+    </message>
+    <message>
+        <source>%1 not found (looked in %2)</source>
+        <translation>%1 not found (looked in %2)</translation>
+    </message>
+    <message>
+        <source>started</source>
+        <translation>started</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>no JIG</source>
+        <translation>no JIG</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>erase</source>
+        <translation>erase</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>check</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>verify</translation>
+    </message>
+    <message>
+        <source>(simulated)</source>
+        <translation>(simulated)</translation>
+    </message>
+    <message>
+        <source>no end: the program stopped during this operation</source>
+        <translation>no end: the program stopped during this operation</translation>
     </message>
 </context>
 <context>
@@ -945,6 +1385,69 @@ Run with --help for more information.</translation>
     <message>
         <source>Stop the operation?</source>
         <translation>Stop the operation?</translation>
+    </message>
+</context>
+<context>
+    <name>Gui</name>
+    <message>
+        <source>data</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>all FFh</source>
+        <translation>all FFh</translation>
+    </message>
+    <message>
+        <source>all 00h</source>
+        <translation>all 00h</translation>
+    </message>
+    <message>
+        <source>differs from the file</source>
+        <translation>differs from the file</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>not verified</translation>
+    </message>
+    <message>
+        <source>Dump map: %1</source>
+        <translation>Dump map: %1</translation>
+    </message>
+    <message>
+        <source>Verify of %1 - %2</source>
+        <translation>Verify of %1 - %2</translation>
+    </message>
+    <message>
+        <source>Size     %1 bytes
+CRC-32   %2
+SHA-256  %3</source>
+        <translation>Size     %1 bytes
+CRC-32   %2
+SHA-256  %3</translation>
+    </message>
+    <message>
+        <source>Block %1 of %2: offset 0x%3, %4 bytes (click a block to see another)</source>
+        <translation>Block %1 of %2: offset 0x%3, %4 bytes (click a block to see another)</translation>
+    </message>
+    <message>
+        <source>Where the chip differs (file / chip):</source>
+        <translation>Where the chip differs (file / chip):</translation>
+    </message>
+    <message>
+        <source>The file:</source>
+        <translation>The file:</translation>
+    </message>
+    <message>
+        <source>The chip:</source>
+        <translation>The chip:</translation>
+    </message>
+    <message>
+        <source>Back up the chip before erasing or writing</source>
+        <translation>Back up the chip before erasing or writing</translation>
+    </message>
+    <message>
+        <source>Read twice and compare</source>
+        <translation>Read twice and compare</translation>
     </message>
 </context>
 <context>
@@ -2310,6 +2813,122 @@ Run with --help for more information.</translation>
         <source>The programmer is not found or does not respond</source>
         <translation>The programmer is not found or does not respond</translation>
     </message>
+    <message>
+        <source>Journal of operations -&gt; %1</source>
+        <translation>Journal of operations -&gt; %1</translation>
+    </message>
+    <message>
+        <source>Backups -&gt; %1</source>
+        <translation>Backups -&gt; %1</translation>
+    </message>
+    <message>
+        <source>(no serial number)</source>
+        <translation>(no serial number)</translation>
+    </message>
+    <message>
+        <source>The JIG %1 is not plugged in: working on the JIG %2 instead.</source>
+        <translation>The JIG %1 is not plugged in: working on the JIG %2 instead.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>ready</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>device error</source>
+        <translation>device error</translation>
+    </message>
+    <message>
+        <source>FTDI device not found</source>
+        <translation>FTDI device not found</translation>
+    </message>
+    <message>
+        <source>FTDI found, ERROR answer</source>
+        <translation>FTDI found, ERROR answer</translation>
+    </message>
+    <message>
+        <source>ReadThread_UPD start ... </source>
+        <translation>ReadThread_UPD start ... </translation>
+    </message>
+    <message>
+        <source>User select -&gt; %1</source>
+        <translation>User select -&gt; %1</translation>
+    </message>
+    <message>
+        <source>Go to application. End.</source>
+        <translation>Go to application. End.</translation>
+    </message>
+    <message>
+        <source>JIG ver3 start update FW</source>
+        <translation>JIG ver3 start update FW</translation>
+    </message>
+    <message>
+        <source>ERROR answer bootloader </source>
+        <translation>ERROR answer bootloader </translation>
+    </message>
+    <message>
+        <source>Bootloader answer OK</source>
+        <translation>Bootloader answer OK</translation>
+    </message>
+    <message>
+        <source>UPDATE FW successfully.</source>
+        <translation>FW UPDATED successfully.</translation>
+    </message>
+    <message>
+        <source>%1 OK</source>
+        <translation>%1 OK</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Error %1</translation>
+    </message>
+    <message>
+        <source>Error numDevs = 0</source>
+        <translation>Error numDevs = 0</translation>
+    </message>
+    <message>
+        <source>Open  numDevs -&gt; %1</source>
+        <translation>Open  numDevs -&gt; %1</translation>
+    </message>
+    <message>
+        <source>ERROR FT_Open</source>
+        <translation>ERROR FT_Open</translation>
+    </message>
+    <message>
+        <source>FT_GetDriverVersion OK    (%1)</source>
+        <translation>FT_GetDriverVersion OK    (%1)</translation>
+    </message>
+    <message>
+        <source>Read answer version bytes -&gt; %1</source>
+        <translation>Version answer bytes read -&gt; %1</translation>
+    </message>
+    <message>
+        <source>NOT ANSWER </source>
+        <translation>NO ANSWER </translation>
+    </message>
+    <message>
+        <source>usb: needs a serial number, for example usb:FT1ABCDE (tolvane-jig-cli list shows them)</source>
+        <translation>usb: needs a serial number, for example usb:FT1ABCDE (tolvane-jig-cli list shows them)</translation>
+    </message>
+    <message>
+        <source>tty: needs a path, for example tty:/dev/ttyUSB0</source>
+        <translation>tty: needs a path, for example tty:/dev/ttyUSB0</translation>
+    </message>
+    <message>
+        <source>--timing is instant or wire, not %1</source>
+        <translation>--timing is instant or wire, not %1</translation>
+    </message>
+    <message>
+        <source>unknown device &quot;%1&quot; (usb, usb:SERIAL, tty:PATH or sim[:BOARD])</source>
+        <translation>unknown device &quot;%1&quot; (usb, usb:SERIAL, tty:PATH or sim[:BOARD])</translation>
+    </message>
 </context>
 <context>
     <name>Mec</name>
@@ -3147,6 +3766,293 @@ Run with --help for more information.</translation>
     <message>
         <source>Stop the operation?</source>
         <translation>Stop the operation?</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source> Please press the reset button on the JIG!</source>
+        <translation> Please press the reset button on the JIG!</translation>
+    </message>
+    <message>
+        <source>JIG not connected to the USB port!</source>
+        <translation>JIG not connected to the USB port!</translation>
+    </message>
+    <message>
+        <source>Not found .hex file -&gt; %1 for M88 in the program folder </source>
+        <translation>.hex file not found -&gt; %1 for M88 in the program folder </translation>
+    </message>
+    <message>
+        <source>UPGRADE file loaded to buffer (%1)</source>
+        <translation>UPGRADE file loaded to buffer (%1)</translation>
+    </message>
+    <message>
+        <source>Bytes read from file %1</source>
+        <translation>Bytes read from file %1</translation>
+    </message>
+    <message>
+        <source>Wrong file format!</source>
+        <translation>Wrong file format!</translation>
+    </message>
+    <message>
+        <source>No answer from BOOT M88 to %1 (%2)</source>
+        <translation>No answer from BOOT M88 to %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No program bytes for M88 in the .hex file!</source>
+        <translation>No program bytes for M88 in the .hex file!</translation>
+    </message>
+    <message>
+        <source>HEX position_buff %1</source>
+        <translation>HEX position_buff %1</translation>
+    </message>
+    <message>
+        <source>This .hex file is a stand-in made for the simulated JIG; it is not sent to a real JIG!</source>
+        <translation>This .hex file is a stand-in made for the simulated JIG; it is not sent to a real JIG!</translation>
+    </message>
+    <message>
+        <source>the record at %1</source>
+        <translation>the record at %1</translation>
+    </message>
+    <message>
+        <source>Too long answer from BOOT M88 to the record at %1</source>
+        <translation>Too long answer from BOOT M88 to the record at %1</translation>
+    </message>
+    <message>
+        <source>ERROR FW upgrade!</source>
+        <translation>ERROR FW upgrade!</translation>
+    </message>
+    <message>
+        <source>отправлено EOF корректно</source>
+        <translation>EOF sent correctly</translation>
+    </message>
+    <message>
+        <source>отправлено МЕНЬШЕ байт</source>
+        <translation>FEWER bytes sent</translation>
+    </message>
+    <message>
+        <source>the end record</source>
+        <translation>the end record</translation>
+    </message>
+    <message>
+        <source>You did not press the reset button or error response BOOT_loader</source>
+        <translation>You did not press the reset button, or BOOT_loader answered wrong</translation>
+    </message>
+    <message>
+        <source>*** PLEASE PUSH RESET BUTTON ! ***</source>
+        <translation>*** PLEASE PUSH RESET BUTTON ! ***</translation>
+    </message>
+    <message>
+        <source>Current version of FW -&gt; %1</source>
+        <translation>Current version of FW -&gt; %1</translation>
+    </message>
+    <message>
+        <source>User select -&gt; %1</source>
+        <translation>User select -&gt; %1</translation>
+    </message>
+    <message>
+        <source>Firmware switch stopped.</source>
+        <translation>Firmware switch stopped.</translation>
+    </message>
+    <message>
+        <source>BOOT M88 connected - %1</source>
+        <translation>BOOT M88 connected - %1</translation>
+    </message>
+    <message>
+        <source>Update firmware ... </source>
+        <translation>Update firmware ... </translation>
+    </message>
+    <message>
+        <source>Error format .hex file for M88!</source>
+        <translation>Error format .hex file for M88!</translation>
+    </message>
+    <message>
+        <source>Flashing M88 error!</source>
+        <translation>Flashing M88 error!</translation>
+    </message>
+    <message>
+        <source>Exit from BOOT and RUN ... </source>
+        <translation>Exit from BOOT and RUN ... </translation>
+    </message>
+    <message>
+        <source>&apos;g&apos; (run)</source>
+        <translation>&apos;g&apos; (run)</translation>
+    </message>
+    <message>
+        <source>Command go to BOOT ... </source>
+        <translation>Command go to BOOT ... </translation>
+    </message>
+    <message>
+        <source>*** FAULT ANSWER. PLEASE push reset button ***</source>
+        <translation>*** FAULT ANSWER. PLEASE push reset button ***</translation>
+    </message>
+    <message>
+        <source>Please select </source>
+        <translation>Please select </translation>
+    </message>
+    <message>
+        <source>  The sequence of the connection while working on a flexible cable.</source>
+        <translation>  The sequence of the connection while working on a flexible cable.</translation>
+    </message>
+    <message>
+        <source>1 Connect the motherboard and the programmer via a flexible cable.</source>
+        <translation>1 Connect the motherboard and the programmer via a flexible cable.</translation>
+    </message>
+    <message>
+        <source>2 Connect the ground between the motherboard and the programmer.</source>
+        <translation>2 Connect the ground between the motherboard and the programmer.</translation>
+    </message>
+    <message>
+        <source>3 In the shell, choose a motherboard, a flexible cable, the first in the first or not, and then click APPLY SETTINGS.</source>
+        <translation>3 In the shell, choose a motherboard, a flexible cable, the first in the first or not, and then click APPLY SETTINGS.</translation>
+    </message>
+    <message>
+        <source>4 Only NOW it is possible to connect the power supply to the motherboard !</source>
+        <translation>4 Only NOW it is possible to connect the power supply to the motherboard !</translation>
+    </message>
+    <message>
+        <source>Every mode window works on the JIG chosen here (remembered by its serial number)</source>
+        <translation>Every mode window works on the JIG chosen here (remembered by its serial number)</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3</source>
+        <translation>Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3</translation>
+    </message>
+    <message>
+        <source>Working mode</source>
+        <translation>Working mode</translation>
+    </message>
+    <message>
+        <source>Before its first erase or write, every mode reads the whole chip into a new file in %1</source>
+        <translation>Before its first erase or write, every mode reads the whole chip into a new file in %1</translation>
+    </message>
+    <message>
+        <source>Every read is made twice; a difference fails it (a loose clip or a long wire)</source>
+        <translation>Every read is made twice; a difference fails it (a loose clip or a long wire)</translation>
+    </message>
+    <message>
+        <source>Backups: %1</source>
+        <translation>Backups: %1</translation>
+    </message>
+    <message>
+        <source>Journal: %1</source>
+        <translation>Journal: %1</translation>
+    </message>
+    <message>
+        <source>Open backups folder</source>
+        <translation>Open backups folder</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>The JIG %1 is no longer plugged in.</source>
+        <translation>The JIG %1 is no longer plugged in.</translation>
+    </message>
+    <message>
+        <source>The JIG&apos;s firmware is being written: closing now would leave the JIG without a working firmware. Wait until the update ends.</source>
+        <translation>The JIG&apos;s firmware is being written: closing now would leave the JIG without a working firmware. Wait until the update ends.</translation>
+    </message>
+    <message>
+        <source>Update FW for PCB2 and PCB3</source>
+        <translation>Update FW for PCB2 and PCB3</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Please disconnect other device and replay!</source>
+        <translation>Please disconnect the other devices and try again!</translation>
+    </message>
+    <message>
+        <source>ERROR FT_Open != FT_OK</source>
+        <translation>ERROR FT_Open != FT_OK</translation>
+    </message>
+    <message>
+        <source>Founded FTDI device, wait answer. (RESET pushed?)</source>
+        <translation>Found the FTDI device, waiting for an answer. (RESET pressed?)</translation>
+    </message>
+    <message>
+        <source>No answer from the M328 bootloader within %1 s: was the reset button pressed? Update stopped.</source>
+        <translation>No answer from the M328 bootloader within %1 s: was the reset button pressed? Update stopped.</translation>
+    </message>
+    <message>
+        <source>PCB3 update stopped while calling the bootloader.</source>
+        <translation>PCB3 update stopped while calling the bootloader.</translation>
+    </message>
+    <message>
+        <source>Readed bytes answer -&gt; %1</source>
+        <translation>Answer bytes read -&gt; %1</translation>
+    </message>
+    <message>
+        <source>Readed bytes (hex)  -&gt; %1</source>
+        <translation>Bytes read (hex)   -&gt; %1</translation>
+    </message>
+    <message>
+        <source>Bootloader M328 ANSWER_OK</source>
+        <translation>Bootloader M328 ANSWER_OK</translation>
+    </message>
+    <message>
+        <source>ERROR open file.</source>
+        <translation>ERROR opening the file.</translation>
+    </message>
+    <message>
+        <source>ERROR short file.</source>
+        <translation>ERROR: the file is too short.</translation>
+    </message>
+    <message>
+        <source>Loaded to buffer bytes (dec): %1</source>
+        <translation>Loaded to buffer bytes (dec): %1</translation>
+    </message>
+    <message>
+        <source>This package is a stand-in made for the simulated JIG; it is not sent to a real JIG!</source>
+        <translation>This package is a stand-in made for the simulated JIG; it is not sent to a real JIG!</translation>
+    </message>
+    <message>
+        <source>ERROR protocol! Update stopped.(G)</source>
+        <translation>ERROR protocol! Update stopped.(G)</translation>
+    </message>
+    <message>
+        <source>ERROR protocol! Update stopped.(+)</source>
+        <translation>ERROR protocol! Update stopped.(+)</translation>
+    </message>
+    <message>
+        <source>UPDATE completed successfully.</source>
+        <translation>UPDATE completed successfully.</translation>
     </message>
 </context>
 </TS>

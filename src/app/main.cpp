@@ -1,5 +1,7 @@
 // tolvane-jig: the program's windows.
+#include "cli/HelpTexts.h"
 #include "gui/LanguageChoice.h"
+#include "gui/QtTranslation.h"
 #include "link/FtdiApi.h"
 #include "link/StartLog.h"
 #include "port/StartLanguage.h"
@@ -32,27 +34,40 @@ class Application : public QApplication {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before the options are described, so that --help is in the language too.
+    std::string error;
+    if (!SetLanguage(StartLanguage(LanguageArgument(argc, argv), RememberedLanguage()), &error))
+        std::fprintf(stderr, "%s\n", error.c_str());
+    error.clear();
     // Our options first; whatever is left goes to Qt (-platform, -style ...), which must
     // take all of it.
-    CLI::App options("The JIG programmer: read, erase and write an embedded controller's flash.",
-                     "tolvane-jig");
-    options.set_version_flag("--version", VersionLines("tolvane-jig"),
-                             "Print the program's and the JIG protocol's version and exit");
+    CLI::App options(
+        Tr("Cli", "The JIG programmer: read, erase and write an embedded controller's flash."),
+        "tolvane-jig");
+    UseOurHelpTexts(options);
+    options.set_version_flag(
+        "--version", VersionLines("tolvane-jig"),
+        Tr("Cli", "Print the program's and the JIG protocol's version and exit"));
     DeviceChoice choice;
     options
         .add_option("--device", choice.device,
-                    "usb (default), usb:SERIAL (only that device), tty:PATH or sim[:BOARD]")
+                    Tr("Cli", "usb (default), usb:SERIAL (only that device), tty:PATH or "
+                              "sim[:BOARD]"))
         ->type_name("D");
-    options.add_option("--scenario", choice.scenarioFile, "simulated JIG: a JSON scenario")
+    options
+        .add_option("--scenario", choice.scenarioFile, Tr("Cli", "simulated JIG: a JSON scenario"))
         ->type_name("F");
-    options.add_option("--timing", choice.timing, "simulated JIG: wire (default) or instant")
+    options
+        .add_option("--timing", choice.timing,
+                    Tr("Cli", "simulated JIG: wire (default) or instant"))
         ->type_name("T")
         ->check(CLI::IsMember({"wire", "instant"}));
     std::string language;
     options
         .add_option("--lang", language,
-                    "en, ru or original (the texts as the JIG's program always wrote them); "
-                    "default: the last choice in the window, else the system's language")
+                    Tr("Cli", "en, ru or original (the texts as the JIG's program always wrote "
+                              "them); default: the last choice in the window, else the system's "
+                              "language"))
         ->type_name("L")
         ->check(CLI::IsMember(kLanguageWords));
     options.allow_extras();
@@ -71,14 +86,12 @@ int main(int argc, char** argv) {
     Application app(qtArgc, qtArgv.data());
     QApplication::setApplicationName("Tolvane_JIG");
     if (qtArgc > 1) {
-        std::fprintf(stderr, "unknown option %s\nRun with --help for more information.\n",
-                     qtArgv[1]);
+        const std::string line =
+            Fill(Tr("Cli", "unknown option %1\nRun with --help for more information."), qtArgv[1]);
+        std::fprintf(stderr, "%s\n", line.c_str());
         return 64;
     }
-    std::string error;
-    if (!SetLanguage(StartLanguage(ParseLanguage(language), RememberedLanguage()), &error))
-        std::fprintf(stderr, "%s\n", error.c_str());
-    error.clear();
+    UseQtTranslation(CurrentLanguage());
     std::shared_ptr<FtdiApi> api = MakeFtdiApi(choice, &error);
     if (!api) {
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -87,8 +100,8 @@ int main(int argc, char** argv) {
     }
     // Started from the desktop entry the working folder may be one it cannot write to.
     StartLog::SetPath(StartLogPlace());
-    StartLogLine("Journal of operations -> " + JournalFile().string());
-    StartLogLine("Backups -> " + BackupFolder().string());
+    StartLogLine(Fill(Tr("Link", "Journal of operations -> %1"), JournalFile().string()));
+    StartLogLine(Fill(Tr("Link", "Backups -> %1"), BackupFolder().string()));
     std::unique_ptr<AppWindows> windows = CreateAppWindows(api);
     windows->main->show();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/CliComplete.h"
+#include "cli/HelpTexts.h"
 #include "modetable/ModeTable.h"
 #include "port/Tr.h"
 #include "shell/ProgramVersion.h"
@@ -27,23 +28,30 @@ std::vector<Registered>& Registry() {
 constexpr std::size_t kHelpWidth = 96;
 constexpr std::size_t kOptionColumn = 28;
 
-// Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay.
+// Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay. A
+// column is a character: UTF-8 continuation bytes take none (Russian help).
 std::string Wrap(const std::string& text, std::size_t width) {
     std::string out;
-    std::size_t lineStart = 0;
+    std::size_t columns = 0;      // on the line being filled
+    std::size_t blankColumns = 0; // where its last blank stands
     std::size_t lastBlank = std::string::npos;
     for (char c : text) {
         out.push_back(c);
         if (c == '\n') {
-            lineStart = out.size();
+            columns = 0;
             lastBlank = std::string::npos;
             continue;
         }
-        if (c == ' ')
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue;
+        ++columns;
+        if (c == ' ') {
             lastBlank = out.size() - 1;
-        if (out.size() - lineStart > width && lastBlank != std::string::npos) {
+            blankColumns = columns;
+        }
+        if (columns > width && lastBlank != std::string::npos) {
             out[lastBlank] = '\n';
-            lineStart = lastBlank + 1;
+            columns -= blankColumns;
             lastBlank = std::string::npos;
         }
     }
@@ -114,19 +122,22 @@ CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
     const std::string group = shown ? "JIG" : "";
     command_
         ->add_option("--device", d.device,
-                     WrapOptionHelp("usb (default), usb:SERIAL (only the device with that serial "
-                                    "number, see \"list\"), tty:PATH, or sim[:BOARD] with BOARD "
-                                    "one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, "
-                                    "pcb2-npce"))
+                     WrapOptionHelp(Tr("Cli", "usb (default), usb:SERIAL (only the device with "
+                                              "that serial number, see \"list\"), tty:PATH, or "
+                                              "sim[:BOARD] with BOARD one of pcb3, pcb3-old, "
+                                              "pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce")))
         ->type_name("D")
         ->group(group);
     command_
         ->add_option("--scenario", d.scenarioFile,
-                     "simulated JIG: a JSON scenario (board, chips, wiring, faults)")
+                     WrapOptionHelp(Tr("Cli", "simulated JIG: a JSON scenario (board, chips, "
+                                              "wiring, faults)")))
         ->type_name("F")
         ->group(group);
     command_
-        ->add_option("--timing", d.timing, "simulated JIG: wire (default, real speeds) or instant")
+        ->add_option(
+            "--timing", d.timing,
+            WrapOptionHelp(Tr("Cli", "simulated JIG: wire (default, real speeds) or instant")))
         ->type_name("T")
         ->check(CLI::IsMember({"wire", "instant"}))
         ->group(group);
@@ -140,7 +151,7 @@ CliCommandBuilder& CliCommandBuilder::Details(const std::string& text) {
 }
 
 CliCommandBuilder& CliCommandBuilder::ExitStatus(const std::string& text) {
-    exitStatus_ = "Exit status: " + text + ".";
+    exitStatus_ = Fill(Tr("Cli", "Exit status: %1."), text);
     SetFooter();
     return *this;
 }
@@ -152,14 +163,16 @@ void CliCommandBuilder::SetFooter() {
 }
 
 CliApp::CliApp(std::string name)
-    : app_(std::make_unique<CLI::App>("The JIG programmer's operations without a window.", name)) {
-    app_->set_version_flag("--version", VersionLines(name),
-                           "Print the program's and the JIG "
-                           "protocol's version and exit");
+    : app_(std::make_unique<CLI::App>(
+          Tr("Cli", "The JIG programmer's operations without a window."), name)) {
+    UseOurHelpTexts(*app_);
+    app_->set_version_flag(
+        "--version", VersionLines(name),
+        Tr("Cli", "Print the program's and the JIG protocol's version and exit"));
     app_->require_subcommand(1);
     app_->get_formatter()->column_width(kOptionColumn);
-    app_->footer("Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 wrong usage.\n"
-                 "Each command has its own --help.");
+    app_->footer(Tr("Cli", "Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 "
+                           "wrong usage.\nEach command has its own --help."));
     std::vector<Registered> groups = Registry();
     std::stable_sort(groups.begin(), groups.end(),
                      [](const Registered& a, const Registered& b) { return a.order < b.order; });
@@ -171,6 +184,7 @@ CliApp::~CliApp() = default;
 
 CLI::App* CliApp::Group(const std::string& name, const std::string& description) {
     CLI::App* group = app_->add_subcommand(name, description);
+    UseOurHelpFlag(*group);
     group->require_subcommand(1);
     return group;
 }
@@ -181,19 +195,21 @@ CLI::App* CliApp::ModeGroup(const std::string& mode) {
         std::fprintf(stderr, "no working mode \"%s\" in the mode table\n", mode.c_str());
         std::abort();
     }
-    return Group(m->cliGroup, m->cliDescription);
+    return Group(m->cliGroup, Tr("Cli", m->cliDescription));
 }
 
 CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
                                   const std::string& summary, CliRun run) {
     CLI::App* command = parent->add_subcommand(name, summary);
+    UseOurHelpFlag(*command);
     auto args = std::make_shared<CliArgs>();
     // Taken by main() before parsing; here only checked and listed.
     command
         ->add_option("--lang", args->language,
-                     WrapOptionHelp("en, ru or original (the texts as the JIG's program "
-                                    "always wrote them, English and Russian mixed); default: "
-                                    "$TOLVANE_LANG, else the system's language"))
+                     WrapOptionHelp(Tr("Cli", "en, ru or original (the texts as the JIG's program "
+                                              "always wrote them, English and Russian mixed); "
+                                              "default: $TOLVANE_LANG, else the system's "
+                                              "language")))
         ->type_name("L")
         ->check(CLI::IsMember(kLanguageWords));
     command->callback([this, args, run = std::move(run)] {

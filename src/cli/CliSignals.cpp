@@ -27,8 +27,10 @@ sigset_t StopSet() {
 }
 
 [[noreturn]] void EndNow(int sig) {
-    static const char line[] = "\nStopped at once: the operation did not end cleanly.\n";
-    [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, line, sizeof line - 1);
+    // Called from the waiting thread, not from a handler: Tr may lock.
+    const std::string line =
+        "\n" + Tr("Cli", "Stopped at once: the operation did not end cleanly.") + "\n";
+    [[maybe_unused]] const ssize_t n = write(STDERR_FILENO, line.data(), line.size());
     _exit(128 + sig);
 }
 

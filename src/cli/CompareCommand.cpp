@@ -3,6 +3,7 @@
 #include "cli/CliApp.h"
 #include "port/FileBytes.h"
 #include "port/RegularFile.h"
+#include "port/Tr.h"
 #include "safety/DumpMap.h"
 #include "safety/ImageDiff.h"
 
@@ -24,7 +25,7 @@ std::optional<std::vector<std::uint8_t>> Load(const std::string& path, std::stri
     errno = 0;
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
-        *problem = errno ? std::strerror(errno) : "it cannot be read";
+        *problem = errno ? std::strerror(errno) : Tr("Cli", "it cannot be read");
         return std::nullopt;
     }
     return std::vector<std::uint8_t>(bytes->begin(), bytes->end());
@@ -38,8 +39,9 @@ std::size_t BlockSize(const CliArgs& args, std::size_t bytes) {
     char* end = nullptr;
     const unsigned long long n = std::strtoull(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || text[0] == '-' || n == 0 || n > kLargestFileToRead) {
-        std::fprintf(stderr, "--block takes a number of bytes from 1 on, not \"%s\"\n",
-                     text.c_str());
+        const std::string line =
+            Fill(Tr("Cli", "--block takes a number of bytes from 1 on, not \"%1\""), text);
+        std::fprintf(stderr, "%s\n", line.c_str());
         return 0;
     }
     return static_cast<std::size_t>(n);
@@ -85,44 +87,53 @@ int RunCompare(const CliArgs& args) {
         std::printf("%s\n", DiffRangeText(r, *a, *b).c_str());
     if (a->size() != b->size()) {
         const bool aLonger = a->size() > b->size();
-        std::printf("%s is %zu bytes, %s %zu: the bytes from 0x%06zX on are only in %s\n",
-                    nameA.c_str(), a->size(), nameB.c_str(), b->size(),
-                    std::min(a->size(), b->size()), (aLonger ? nameA : nameB).c_str());
+        char from[24];
+        std::snprintf(from, sizeof from, "0x%06zX", std::min(a->size(), b->size()));
+        std::printf("%s\n",
+                    Fill(Tr("Cli", "%1 is %2 bytes, %3 %4: the bytes from %5 on are only in %6"),
+                         nameA, std::to_string(a->size()), nameB, std::to_string(b->size()), from,
+                         aLonger ? nameA : nameB)
+                        .c_str());
     }
     if (ranges.empty() && a->size() == b->size()) {
-        std::printf("%s and %s are the same (%zu bytes)\n", nameA.c_str(), nameB.c_str(),
-                    a->size());
+        std::printf("%s\n", Fill(Tr("Cli", "%1 and %2 are the same (%3 bytes)"), nameA, nameB,
+                                 std::to_string(a->size()))
+                                .c_str());
         PrintMap(MapAgainst(*a, *b, block));
         return kExitOk;
     }
-    std::printf("%zu bytes differ in %zu places\n", DifferingBytes(ranges), ranges.size());
+    std::printf("%s\n", Fill(Tr("Cli", "%1 bytes differ in %2 places"),
+                             std::to_string(DifferingBytes(ranges)), std::to_string(ranges.size()))
+                            .c_str());
     PrintMap(MapAgainst(*a, *b, block));
     return kExitFailed;
 }
 
 void AddCompareCommand(CliApp& cli) {
-    cli.Command(&cli.Root(), "compare", "Compare two dumps: the ranges where they differ",
-                RunCompare)
-        .Details("Prints every range where A.bin and B.bin differ: its offset, its length and "
-                 "the bytes of each (A / B, at most 16 of a range shown), and where one file "
-                 "is longer; then the map of A.bin that \"show\" prints, with X for each block "
-                 "that differs from B.bin. Needs no JIG.")
-        .Positional("A.bin", "the first file")
-        .Positional("B.bin", "the second file")
-        .Value("--block", "N", "bytes a block of the map (default 4096, less for a small file)")
-        .ExitStatus("0 the same, 1 they differ, 2 a file cannot be read, 64 wrong usage (as "
-                    "cmp)");
+    cli.Command(&cli.Root(), "compare",
+                Tr("Cli", "Compare two dumps: the ranges where they differ"), RunCompare)
+        .Details(Tr("Cli", "Prints every range where A.bin and B.bin differ: its offset, its "
+                           "length and the bytes of each (A / B, at most 16 of a range shown), "
+                           "and where one file is longer; then the map of A.bin that \"show\" "
+                           "prints, with X for each block that differs from B.bin. Needs no "
+                           "JIG."))
+        .Positional("A.bin", Tr("Cli", "the first file"))
+        .Positional("B.bin", Tr("Cli", "the second file"))
+        .Value("--block", "N",
+               Tr("Cli", "bytes a block of the map (default 4096, less for a small file)"))
+        .ExitStatus(Tr("Cli", "0 the same, 1 they differ, 2 a file cannot be read, 64 wrong "
+                              "usage (as cmp)"));
 }
 const CliRegistration kCompare{96, AddCompareCommand};
 
 void AddShowCommand(CliApp& cli) {
-    cli.Command(&cli.Root(), "show", "Show what a dump holds, block by block", RunShow)
-        .Details("Prints the file's size, CRC-32 and SHA-256 and its map: one character a "
-                 "block, # data, . all FFh, 0 all 00h, 64 blocks a line after the offset of "
-                 "the first. Needs no JIG.")
-        .Positional("FILE", "the dump")
-        .Value("--block", "N", "bytes a block (default 4096, less for a small file)")
-        .ExitStatus("0 shown, 2 the file cannot be read, 64 wrong usage");
+    cli.Command(&cli.Root(), "show", Tr("Cli", "Show what a dump holds, block by block"), RunShow)
+        .Details(Tr("Cli", "Prints the file's size, CRC-32 and SHA-256 and its map: one "
+                           "character a block, # data, . all FFh, 0 all 00h, 64 blocks a line "
+                           "after the offset of the first. Needs no JIG."))
+        .Positional("FILE", Tr("Cli", "the dump"))
+        .Value("--block", "N", Tr("Cli", "bytes a block (default 4096, less for a small file)"))
+        .ExitStatus(Tr("Cli", "0 shown, 2 the file cannot be read, 64 wrong usage"));
 }
 const CliRegistration kShow{95, AddShowCommand};
 } // namespace

@@ -3,6 +3,7 @@
 #include "cli/CliApp.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/VersionText.h"
+#include "port/Tr.h"
 
 #include <cstdio>
 
@@ -39,7 +40,7 @@ std::string Answer(const std::shared_ptr<FtdiApi>& api, int index) {
     OpenProgrammerLink(link, LinkVariants::MecJtag, nullptr, true);
     link.Close();
     if (link.versionText.empty())
-        return "no answer";
+        return Tr("Cli", "no answer");
     const Board board = BoardOf(link.versionText);
     return link.versionText +
            (board == Board::None ? "" : std::string(" (") + BoardName(board) + ")");
@@ -51,21 +52,27 @@ int RunList(const CliArgs& args) {
         return kExitUnavailable;
     DWORD count = 0;
     if (api->FT_CreateDeviceInfoList(&count) != FT_OK) {
-        std::fprintf(stderr, "The FTDI device list cannot be read (%s)\n", api->Describe().c_str());
+        const std::string line =
+            Fill(Tr("Cli", "The FTDI device list cannot be read (%1)"), api->Describe());
+        std::fprintf(stderr, "%s\n", line.c_str());
         return kExitUnavailable;
     }
     if (count == 0) {
-        std::fprintf(stderr, "%s (%s)\n", kNoDeviceText, api->Describe().c_str());
+        std::fprintf(stderr, "%s (%s)\n", Tr("Link", kNoDeviceText).c_str(),
+                     api->Describe().c_str());
         return kExitUnavailable;
     }
     std::vector<FtdiDeviceInfo> infos(count);
     for (DWORD i = 0; i < count; ++i)
         if (api->FT_GetDeviceInfoDetail(static_cast<int>(i), &infos[i]) != FT_OK)
-            infos[i].description = "(no description)";
+            infos[i].description = Tr("Cli", "(no description)");
     const bool identify = args.Flag("identify");
     constexpr int kDescriptionWidth = 40;
-    std::printf("index  serial number     %s\n",
-                identify ? "description                              answer" : "description");
+    // Each heading starts where its column does.
+    std::printf("%s\n", (identify ? Tr("Cli", "index  serial number     description         "
+                                              "                     answer")
+                                  : Tr("Cli", "index  serial number     description"))
+                            .c_str());
     for (DWORD i = 0; i < count; ++i) {
         const std::string serial = infos[i].serialNumber.empty() ? "-" : infos[i].serialNumber;
         std::printf("%-6u %-17s %s", static_cast<unsigned>(i), serial.c_str(),
@@ -80,15 +87,15 @@ int RunList(const CliArgs& args) {
 }
 
 void AddListCommand(CliApp& cli) {
-    cli.Command(&cli.Root(), "list", "List the FTDI devices: index, serial number, description",
-                RunList)
-        .Details("Lists every FTDI device the chosen backend sees, in the order the program "
-                 "tries them, with its serial number and description. --identify also asks "
-                 "each one for its JIG's version. Use --device usb:SERIAL to give every other "
-                 "command one of them.")
-        .Flag("--identify", "ask each device for its JIG's identification answer")
+    cli.Command(&cli.Root(), "list",
+                Tr("Cli", "List the FTDI devices: index, serial number, description"), RunList)
+        .Details(Tr("Cli", "Lists every FTDI device the chosen backend sees, in the order the "
+                           "program tries them, with its serial number and description. "
+                           "--identify also asks each one for its JIG's version. Use --device "
+                           "usb:SERIAL to give every other command one of them."))
+        .Flag("--identify", Tr("Cli", "ask each device for its JIG's identification answer"))
         .Device()
-        .ExitStatus("0 listed, 2 no FTDI device, 64 wrong usage");
+        .ExitStatus(Tr("Cli", "0 listed, 2 no FTDI device, 64 wrong usage"));
 }
 const CliRegistration kList{12, AddListCommand};
 } // namespace

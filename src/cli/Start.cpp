@@ -5,6 +5,7 @@
 #include "cli/CliPort.h"
 #include "cli/CliSignals.h"
 #include "link/InUse.h"
+#include "port/Tr.h"
 #include "shell/ReadThread_UPD.h"
 #include "shell/StartFlow.h"
 
@@ -24,7 +25,8 @@ class CliSwitchPort : public SwitchPort {
     void EnableTimerRun() override {}
     void ShowMainWindow() override {}
     void StartResetPrompt() override {
-        terminal_.ShowMessage(MessageIcon::Warning, " Please press the reset button on the JIG!");
+        terminal_.ShowMessage(MessageIcon::Warning,
+                              Tr("Shell", " Please press the reset button on the JIG!"));
     }
     void FirmwareWriting(bool writing) override { writing_.store(writing); }
     bool Writing() const { return writing_.load(); }
@@ -43,7 +45,7 @@ bool IsWorkingMode(const std::string& mode) {
 int RunStart(const CliArgs& args) {
     const std::string mode = args.Value("mode");
     if (!IsWorkingMode(mode)) {
-        std::fprintf(stderr, "--mode is one of:");
+        std::fprintf(stderr, "%s", Tr("Cli", "--mode is one of:").c_str());
         for (auto it = ModeSelectorItems().begin() + 1; it != ModeSelectorItems().end(); ++it)
             std::fprintf(stderr, " \"%s\"", it->c_str());
         std::fprintf(stderr, "\n");
@@ -55,9 +57,11 @@ int RunStart(const CliArgs& args) {
     ProgrammerLink link(api);
     const StartStep step = IdentifyForStart(link);
     if (step == StartStep::NoJig) {
-        std::fprintf(stderr, "error: %s\n",
-                     link.versionText == kInUseText ? kInUseText
-                                                    : "JIG not connected to the USB port!");
+        std::fprintf(stderr, "%s: %s\n", Tr("Cli", "error").c_str(),
+                     (link.versionText == kInUseText
+                          ? Tr("Link", kInUseText)
+                          : Tr("Shell", "JIG not connected to the USB port!"))
+                         .c_str());
         return kExitUnavailable;
     }
     if (step == StartStep::FirmwareSwitch) {
@@ -67,37 +71,41 @@ int RunStart(const CliArgs& args) {
         // met the write's first step would leave it so: the switch runs to its end (every wait
         // of it is bounded) and a second Ctrl-C ends at once.
         StopOnSignal stop([&port] {
-            std::fprintf(stderr, "%s\n",
-                         port.Writing()
-                             ? "The JIG's firmware is being written: it goes on to its end (a "
-                               "second Ctrl-C ends at once and leaves the JIG without a working "
-                               "firmware)."
-                             : "The firmware switch goes on to its end (a second Ctrl-C ends at "
-                               "once).");
+            const std::string line =
+                port.Writing()
+                    ? Tr("Cli", "The JIG's firmware is being written: it goes on to its end (a "
+                                "second Ctrl-C ends at once and leaves the JIG without a working "
+                                "firmware).")
+                    : Tr("Cli", "The firmware switch goes on to its end (a second Ctrl-C ends "
+                                "at once).");
+            std::fprintf(stderr, "%s\n", line.c_str());
         });
         ReadThread_UPD upd(link, port, bootWaitExpired, mode);
         if (upd.Execute() != SwitchOutcome::ModeReady)
             return kExitFailed;
     }
     LogModeWindowOpening(mode);
-    std::printf("JIG ready for %s\n", mode.c_str());
+    std::printf("%s\n", Fill(Tr("Cli", "JIG ready for %1"), mode).c_str());
     return kExitOk;
 }
 
 namespace {
 void AddStartCommand(CliApp& cli) {
-    cli.Command(&cli.Root(), "start", "Make the JIG run a working mode's firmware", RunStart)
-        .Details("Start as the main window does it: identifies the JIG and makes it run the "
-                 "firmware of the working mode NAME (\"ENE KB90XX\", \"MEC jtag\", \"ITE\", "
-                 "\"NUVOTON spi\", \"NUVOTON jtag\", \"EDID lcd\" or \"Keyboard testing\"): a "
-                 "PCB2 is reflashed over its bootloader, an outdated PCB3 is updated from its "
-                 "package. Prints the update window's lines. When the JIG's reset button is "
-                 "needed the lines say so: a PCB2 bootloader must greet within 5 s, a PCB3 "
-                 "bootloader within 120 s.")
-        .Value("--mode", "NAME", "the working mode, as the main window's list names it", true)
+    cli.Command(&cli.Root(), "start", Tr("Cli", "Make the JIG run a working mode's firmware"),
+                RunStart)
+        .Details(Tr("Cli", "Start as the main window does it: identifies the JIG and makes it "
+                           "run the firmware of the working mode NAME (\"ENE KB90XX\", \"MEC "
+                           "jtag\", \"ITE\", \"NUVOTON spi\", \"NUVOTON jtag\", \"EDID lcd\" or "
+                           "\"Keyboard testing\"): a PCB2 is reflashed over its bootloader, an "
+                           "outdated PCB3 is updated from its package. Prints the update "
+                           "window's lines. When the JIG's reset button is needed the lines say "
+                           "so: a PCB2 bootloader must greet within 5 s, a PCB3 bootloader "
+                           "within 120 s."))
+        .Value("--mode", "NAME", Tr("Cli", "the working mode, as the main window's list names it"),
+               true)
         .Device()
-        .ExitStatus("0 the JIG runs the mode's firmware, 1 the switch failed, 2 no JIG, 64 no "
-                    "such mode or wrong usage");
+        .ExitStatus(Tr("Cli", "0 the JIG runs the mode's firmware, 1 the switch failed, 2 no "
+                              "JIG, 64 no such mode or wrong usage"));
 }
 const CliRegistration kStart{20, AddStartCommand};
 } // namespace

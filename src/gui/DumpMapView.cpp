@@ -1,5 +1,6 @@
 #include "gui/DumpMapView.h"
 
+#include "gui/TrText.h"
 #include "safety/ImageDiff.h"
 
 #include <QEvent>
@@ -37,14 +38,15 @@ void FillLegend(QHBoxLayout* legend, const DumpMap& map) {
         delete item;
     }
     std::vector<std::pair<QColor, QString>> items{
-        {BlockColour(BlockKind::Data, BlockDiff::None), "data"},
-        {BlockColour(BlockKind::AllFF, BlockDiff::None), "all FFh"},
-        {BlockColour(BlockKind::All00, BlockDiff::None), "all 00h"}};
+        {BlockColour(BlockKind::Data, BlockDiff::None), TrQ("Gui", "data")},
+        {BlockColour(BlockKind::AllFF, BlockDiff::None), TrQ("Gui", "all FFh")},
+        {BlockColour(BlockKind::All00, BlockDiff::None), TrQ("Gui", "all 00h")}};
     if (!map.diffs.empty())
         items.emplace_back(BlockColour(BlockKind::Data, BlockDiff::Differs),
-                           "differs from the file");
+                           TrQ("Gui", "differs from the file"));
     if (map.Count(BlockDiff::Unchecked))
-        items.emplace_back(BlockColour(BlockKind::Data, BlockDiff::Unchecked), "not verified");
+        items.emplace_back(BlockColour(BlockKind::Data, BlockDiff::Unchecked),
+                           TrQ("Gui", "not verified"));
     QWidget* owner = legend->parentWidget();
     for (const auto& [colour, text] : items) {
         legend->addWidget(Swatch(colour, owner));
@@ -134,14 +136,14 @@ void DumpMapView::SetPicture(std::shared_ptr<const DumpPicture> picture) {
     picture_ = std::move(picture);
     const DumpMap& map = picture_->map;
     const QString name = QFileInfo(QString::fromStdString(picture_->file)).fileName();
-    setWindowTitle("Dump map: " + name);
+    setWindowTitle(TrQ("Gui", "Dump map: %1").arg(name));
     QString heading = QString::fromStdString(DumpMapLines(map).front());
     if (!picture_->readBack.empty() || !map.diffs.empty())
-        heading = "Verify of " + name + " - " + heading;
+        heading = TrQ("Gui", "Verify of %1 - %2").arg(name, heading);
     heading_->setText(heading);
     strip_->SetMap(&map);
     FillLegend(legend_, map);
-    figures_->setText(QString("Size     %1 bytes\nCRC-32   %2\nSHA-256  %3")
+    figures_->setText(TrQ("Gui", "Size     %1 bytes\nCRC-32   %2\nSHA-256  %3")
                           .arg(map.figures.bytes)
                           .arg(QString::fromStdString(map.figures.crc32),
                                QString::fromStdString(map.figures.sha256)));
@@ -162,8 +164,8 @@ void DumpMapView::ShowBlock(int block) {
         return std::span<const std::uint8_t>(bytes).subspan(
             start, std::min(map.blockSize, bytes.size() - start));
     };
-    blockTitle_->setText(QString("Block %1 of %2: offset 0x%3, %4 bytes (click a block to see "
-                                 "another)")
+    blockTitle_->setText(TrQ("Gui", "Block %1 of %2: offset 0x%3, %4 bytes (click a block to "
+                                    "see another)")
                              .arg(block + 1)
                              .arg(map.Blocks())
                              .arg(QString::number(from, 16).toUpper().rightJustified(6, '0'))
@@ -173,7 +175,7 @@ void DumpMapView::ShowBlock(int block) {
         !picture_->readBack.empty()) {
         // Where, first: a byte among 4096 is not seen by looking.
         const auto file = part(picture_->image), chip = part(picture_->readBack);
-        std::vector<std::string> where{"Where the chip differs (file / chip):"};
+        std::vector<std::string> where{Tr("Gui", "Where the chip differs (file / chip):")};
         for (DiffRange range : DiffRanges(file, chip)) {
             if (where.size() > kRangesShown) {
                 where.push_back("...");
@@ -182,10 +184,16 @@ void DumpMapView::ShowBlock(int block) {
             range.offset += from;
             where.push_back(DiffRangeText(range, picture_->image, picture_->readBack));
         }
-        text =
-            Text(where) + "\n\nThe file:\n" + text + "\n\nThe chip:\n" + Text(HexLines(chip, from));
+        text = Text(where) + "\n\n" + TrQ("Gui", "The file:") + "\n" + text + "\n\n" +
+               TrQ("Gui", "The chip:") + "\n" + Text(HexLines(chip, from));
     }
     hex_->setPlainText(text);
+}
+
+void DumpMapView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && picture_)
+        SetPicture(picture_);
+    QWidget::changeEvent(event);
 }
 
 bool DumpMapView::eventFilter(QObject* watched, QEvent* event) {

@@ -28,6 +28,7 @@ class DumpMapView : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override; // the picture again, in the chosen language
 
   private:
     std::shared_ptr<const DumpPicture> picture_;

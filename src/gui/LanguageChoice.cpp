@@ -2,6 +2,7 @@
 
 #include "gui/Dialogs.h"
 #include "gui/ProgramSettings.h"
+#include "gui/QtTranslation.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,6 +43,7 @@ QComboBox* MakeLanguageBox(QWidget* parent) {
             Dialogs::Message(box->window(), MessageIcon::Warning, error);
             box->setCurrentIndex(static_cast<int>(std::size(kItems)) - 1);
         }
+        UseQtTranslation(CurrentLanguage());
         ProgramSettings().setValue(kKey, QString::fromUtf8(item.word));
         QEvent change(QEvent::LanguageChange);
         for (QWidget* window : QApplication::topLevelWidgets())

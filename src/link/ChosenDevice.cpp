@@ -1,5 +1,7 @@
 #include "link/ChosenDevice.h"
 
+#include "port/Tr.h"
+
 namespace {
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -9,7 +11,7 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string SerialText(const std::string& serial) {
-    return serial.empty() ? "(no serial number)" : serial;
+    return serial.empty() ? Tr("Link", "(no serial number)") : serial;
 }
 } // namespace
 
@@ -90,8 +92,8 @@ JigPick PickJig(const std::vector<FtdiDeviceInfo>& plugged,
             pick.index = static_cast<int>(i);
             return pick;
         }
-    pick.notice = "The JIG " + SerialText(*wanted) + " is not plugged in: working on the JIG " +
-                  SerialText(plugged[0].serialNumber) + " instead.";
+    pick.notice = Fill(Tr("Link", "The JIG %1 is not plugged in: working on the JIG %2 instead."),
+                       SerialText(*wanted), SerialText(plugged[0].serialNumber));
     return pick;
 }
 

@@ -1,15 +1,17 @@
 #include "link/FtdiApi.h"
 
+#include "port/TrNoop.h"
+
 const char* WaitOutcomeText(WaitOutcome outcome) {
     switch (outcome) {
     case WaitOutcome::Ready:
-        return "ready";
+        return TR_NOOP("Link", "ready");
     case WaitOutcome::TimedOut:
-        return "timed out";
+        return TR_NOOP("Link", "timed out");
     case WaitOutcome::Cancelled:
-        return "cancelled";
+        return TR_NOOP("Link", "cancelled");
     case WaitOutcome::DeviceError:
-        return "device error";
+        return TR_NOOP("Link", "device error");
     }
     return "?";
 }

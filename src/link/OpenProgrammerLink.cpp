@@ -56,8 +56,9 @@ std::vector<std::uint8_t> Identify(ProgrammerLink& link, DWORD readTimeoutMs) {
     return answer;
 }
 
-void LogStatus(StartLog& log, FT_STATUS st, const char* okText, const char* errorText) {
-    log.Line(st == FT_OK ? okText : errorText);
+// The call's name and whether it went well, in the start log.
+void LogStatus(StartLog& log, FT_STATUS st, const char* call) {
+    log.Line(Fill(st == FT_OK ? Tr("Link", "%1 OK") : Tr("Link", "Error %1"), call));
 }
 } // namespace
 
@@ -73,49 +74,49 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
     link.versionText = kNoDeviceText;
     DWORD deviceCount = 0;
     if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK) {
-        log.Line("Error FT_CreateDeviceInfoList");
+        log.Line(Fill(Tr("Link", "Error %1"), "FT_CreateDeviceInfoList"));
         return;
     }
     if (deviceCount == 0) {
-        log.Line("Error numDevs = 0");
+        log.Line(Tr("Link", "Error numDevs = 0"));
         return;
     }
     link.versionText = kNoAnswerText;
 
     bool inUse = false;
     while (deviceCount != 0) {
-        log.Line("Open  numDevs -> " + std::to_string(deviceCount));
+        log.Line(Fill(Tr("Link", "Open  numDevs -> %1"), std::to_string(deviceCount)));
         const int index = static_cast<int>(deviceCount) - 1;
         --deviceCount;
         FT_HANDLE h = nullptr;
         if (const FT_STATUS st = api.FT_Open(index, &h); st != FT_OK) {
-            log.Line("ERROR FT_Open");
+            log.Line(Tr("Link", "ERROR FT_Open"));
             if (st == FT_DEVICE_IN_USE) {
-                log.Line(kInUseText);
+                log.Line(Tr("Link", kInUseText));
                 inUse = true;
             }
             continue;
         }
         link.Adopt(h);
-        log.Line("FT_Open OK");
+        LogStatus(log, FT_OK, "FT_Open");
         if (DWORD driverVersion = 0; api.FT_GetDriverVersion(h, &driverVersion) == FT_OK)
-            log.Line("FT_GetDriverVersion OK    (" + std::to_string(driverVersion) + ")");
+            log.Line(
+                Fill(Tr("Link", "FT_GetDriverVersion OK    (%1)"), std::to_string(driverVersion)));
         else
-            log.Line("Error FT_GetDriverVersion");
-        LogStatus(log, api.FT_ResetDevice(h), "FT_ResetDevice OK", "Error FT_ResetDevice");
-        LogStatus(log, api.FT_SetBaudRate(h, kBaud), "FT_SetBaudRate OK", "Error FT_SetBaudRate");
+            LogStatus(log, FT_OTHER_ERROR, "FT_GetDriverVersion");
+        LogStatus(log, api.FT_ResetDevice(h), "FT_ResetDevice");
+        LogStatus(log, api.FT_SetBaudRate(h, kBaud), "FT_SetBaudRate");
         LogStatus(log, api.FT_SetDataCharacteristics(h, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE),
-                  "FT_SetDataCharacteristics OK", "Error FT_SetDataCharacteristics");
-        LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts OK",
-                  "Error FT_SetTimeouts");
+                  "FT_SetDataCharacteristics");
+        LogStatus(log, api.FT_SetTimeouts(h, 300, 300), "FT_SetTimeouts");
 
         const std::vector<std::uint8_t> answer = Identify(link, 300);
-        log.Line("Read answer version bytes -> " + std::to_string(answer.size()));
+        log.Line(
+            Fill(Tr("Link", "Read answer version bytes -> %1"), std::to_string(answer.size())));
         if (!answer.empty()) {
             link.versionText = FilterAnswer(answer.data(), answer.size());
             log.Line(link.versionText);
-            LogStatus(log, api.FT_SetLatencyTimer(h, 2), "FT_SetLatencyTimer OK",
-                      "Error FT_SetLatencyTimer");
+            LogStatus(log, api.FT_SetLatencyTimer(h, 2), "FT_SetLatencyTimer");
             if (closeWanted)
                 link.Close();
             return;
@@ -124,7 +125,7 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
         if (closeWanted || deviceCount != 0)
             link.Close();
     }
-    log.Line("NOT ANSWER ");
+    log.Line(Tr("Link", "NOT ANSWER "));
     if (inUse)
         link.versionText = kInUseText;
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include "port/TrNoop.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-inline constexpr const char* kNoDeviceText = "FTDI device not found";
-inline constexpr const char* kNoAnswerText = "FTDI found, ERROR answer";
+inline constexpr const char* kNoDeviceText = TR_NOOP("Link", "FTDI device not found");
+inline constexpr const char* kNoAnswerText = TR_NOOP("Link", "FTDI found, ERROR answer");
 
 // The byte itself for 0-9, A-Z, a-z, '.' and '_'; a blank for anything else.
 std::string FilterAnswerChar(std::uint8_t byte);

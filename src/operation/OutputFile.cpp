@@ -74,7 +74,7 @@ bool OutputFile::Create(const std::filesystem::path& target) {
 bool OutputFile::Write(const void* data, std::size_t size) {
     if (!IsOpen()) {
         if (error_.empty())
-            error_ = "the file is not open";
+            error_ = Tr("Common", "the file is not open");
         return false;
     }
     const auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -83,7 +83,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error_ = n < 0 ? Reason(errno) : "nothing written";
+            error_ = n < 0 ? Reason(errno) : Tr("Common", "nothing written");
             return false;
         }
         bytes += n;
@@ -102,7 +102,7 @@ void OutputFile::CloseFd() {
 bool OutputFile::Commit() {
     if (!IsOpen()) {
         if (error_.empty())
-            error_ = "the file is not open";
+            error_ = Tr("Common", "the file is not open");
         return false;
     }
     if (fsync(fd_) != 0)

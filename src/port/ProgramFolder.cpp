@@ -1,5 +1,6 @@
 #include "port/ProgramFolder.h"
 
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 
 #include <mutex>
@@ -67,7 +68,7 @@ std::string NotFoundLine(const std::string& name, const FileLookup& lookup) {
     std::string places;
     for (const std::filesystem::path& p : lookup.tried)
         places += (places.empty() ? "" : ", ") + p.parent_path().string();
-    return name + " not found (looked in " + places + ")";
+    return Fill(Tr("Common", "%1 not found (looked in %2)"), name, places);
 }
 
 std::optional<std::filesystem::path> FindBesideProgram(const std::string& name) {

@@ -1,5 +1,6 @@
 #include "safety/BackupFile.h"
 
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 
 #include <cerrno>
@@ -35,7 +36,7 @@ std::string WriteAll(int fd, std::span<const std::uint8_t> bytes) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return n < 0 ? std::strerror(errno) : "nothing written";
+            return n < 0 ? std::strerror(errno) : Tr("Common", "nothing written");
         bytes = bytes.subspan(static_cast<std::size_t>(n));
     }
     return fsync(fd) == 0 ? "" : std::strerror(errno);
@@ -58,7 +59,7 @@ SavedBackup SaveBackup(const std::string& mode, const std::string& chipId,
     const std::filesystem::path folder = BackupFolder();
     if (!MakeWritableFolder(folder)) {
         saved.path = folder;
-        saved.error = "the folder cannot be created or written";
+        saved.error = Tr("Common", "the folder cannot be created or written");
         return saved;
     }
     const std::string when = Now();
@@ -73,7 +74,7 @@ SavedBackup SaveBackup(const std::string& mode, const std::string& chipId,
         }
     }
     if (fd < 0) {
-        saved.error = "no free file name";
+        saved.error = Tr("Common", "no free file name");
         return saved;
     }
     saved.error = WriteAll(fd, image);

@@ -1,5 +1,7 @@
 #include "safety/DumpMap.h"
 
+#include "port/Tr.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -38,8 +40,9 @@ BlockDiff Compare(std::span<const std::uint8_t> a, std::span<const std::uint8_t>
     return end < to ? BlockDiff::Unchecked : BlockDiff::Same;
 }
 
+// `what` holds %1 where the number goes.
 std::string Count(std::size_t n, const char* what) {
-    return std::to_string(n) + " " + what;
+    return Fill(Tr("Common", what), std::to_string(n));
 }
 } // namespace
 
@@ -99,19 +102,19 @@ char BlockChar(const DumpMap& map, std::size_t block) {
 }
 
 std::vector<std::string> DumpMapLines(const DumpMap& map, std::size_t width) {
-    std::string heading = "Map: " + Count(map.Blocks(), "blocks of ") +
-                          std::to_string(map.blockSize) +
-                          " bytes: " + Count(map.Count(BlockKind::Data), "data, ") +
-                          Count(map.Count(BlockKind::AllFF), "all FFh, ") +
-                          Count(map.Count(BlockKind::All00), "all 00h");
-    std::string legend = "Legend: # data  . all FFh  0 all 00h";
+    std::string heading = Fill(
+        Tr("Common", "Map: %1 blocks of %2 bytes: %3 data, %4 all FFh, %5 all 00h"),
+        std::to_string(map.Blocks()), std::to_string(map.blockSize),
+        std::to_string(map.Count(BlockKind::Data)), std::to_string(map.Count(BlockKind::AllFF)),
+        std::to_string(map.Count(BlockKind::All00)));
+    std::string legend = Tr("Common", "Legend: # data  . all FFh  0 all 00h");
     if (!map.diffs.empty()) {
-        heading += "; " + Count(map.Count(BlockDiff::Differs), "differ");
-        legend += "  X differs";
+        heading += "; " + Count(map.Count(BlockDiff::Differs), TR_NOOP("Common", "%1 differ"));
+        legend += Tr("Common", "  X differs");
     }
     if (const std::size_t unchecked = map.Count(BlockDiff::Unchecked)) {
-        heading += ", " + Count(unchecked, "not compared");
-        legend += "  ? not compared";
+        heading += ", " + Count(unchecked, TR_NOOP("Common", "%1 not compared"));
+        legend += Tr("Common", "  ? not compared");
     }
     std::vector<std::string> lines{heading};
     width = std::max<std::size_t>(width, 1);

@@ -1,5 +1,7 @@
 #include "safety/Journal.h"
+#include "safety/JournalWord.h"
 
+#include "port/Tr.h"
 #include "port/UserFolders.h"
 
 #include <nlohmann/json.hpp>
@@ -45,7 +47,7 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
     const std::string line = ToJsonLine(record);
     std::lock_guard lock(appendMutex);
     if (!MakeWritableFolder(file.parent_path())) {
-        *error = file.parent_path().string() + " cannot be created or written";
+        *error = Fill(Tr("Common", "%1 cannot be created or written"), file.parent_path().string());
         return false;
     }
     const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
@@ -63,7 +65,7 @@ bool AppendJournal(const JournalRecord& record, const std::filesystem::path& fil
         writeError = errno;
     close(fd);
     if (n != static_cast<ssize_t>(line.size())) {
-        *error = n < 0 ? std::strerror(writeError) : "the line was cut short";
+        *error = n < 0 ? std::strerror(writeError) : Tr("Common", "the line was cut short");
         return false;
     }
     if (!synced) {
@@ -125,24 +127,48 @@ std::vector<JournalRecord> JournalOperations(const std::vector<JournalRecord>& r
     return operations;
 }
 
+namespace {
+// The journal's own words, kept English in the file (scripts read it) and shown translated.
+[[maybe_unused]] constexpr const char* kShownWords[] = {
+    TR_NOOP("Common", "started"),
+    TR_NOOP("Common", "done"),
+    TR_NOOP("Common", "failed"),
+    TR_NOOP("Common", "stopped"),
+    TR_NOOP("Common", "no JIG"),
+    TR_NOOP("Common", "cancelled"),
+    TR_NOOP("Common", "read"),
+    TR_NOOP("Common", "write"),
+    TR_NOOP("Common", "erase"),
+    TR_NOOP("Common", "check"),
+    TR_NOOP("Common", "verify"),
+    TR_NOOP("Common", "(simulated)"),
+    TR_NOOP("Common", "no end: the program stopped during this operation")};
+} // namespace
+
+std::string JournalWord(const std::string& word) {
+    return Tr("Common", word.c_str());
+}
+
 std::vector<std::string> JournalRecordLines(const JournalRecord& r) {
-    std::string head = r.time + "  " + r.mode + "  " + r.operation + "  " + r.result;
+    std::string head =
+        r.time + "  " + r.mode + "  " + JournalWord(r.operation) + "  " + JournalWord(r.result);
     if (!r.failedStep.empty())
         head += " (" + r.failedStep + ")";
     std::vector<std::string> lines{head};
     std::string jig = r.jig.empty() ? "-" : r.jig;
     if (!r.board.empty())
         jig += " (" + r.board + ")";
-    lines.push_back("    JIG: " + jig + (r.device.empty() ? "" : " " + r.device) +
-                    (r.chipId.empty() ? "" : "   chip ID: " + r.chipId));
+    lines.push_back(Fill(Tr("Common", "    JIG: %1"), jig) +
+                    (r.device.empty() ? "" : " " + JournalWord(r.device)) +
+                    (r.chipId.empty() ? "" : Fill(Tr("Common", "   chip ID: %1"), r.chipId)));
     if (!r.file.empty()) {
-        std::string file = "    file: " + r.file;
+        std::string file = Fill(Tr("Common", "    file: %1"), r.file);
         if (r.fileSize)
-            file += " (" + std::to_string(*r.fileSize) + " bytes" +
+            file += " (" + Fill(Tr("Common", "%1 bytes"), std::to_string(*r.fileSize)) +
                     (r.fileSha256.empty() ? "" : ", SHA-256 " + r.fileSha256) + ")";
         lines.push_back(file);
     }
     if (!r.backup.empty())
-        lines.push_back("    backup: " + r.backup);
+        lines.push_back(Fill(Tr("Common", "    backup: %1"), r.backup));
     return lines;
 }

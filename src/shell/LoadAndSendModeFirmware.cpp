@@ -4,6 +4,7 @@
 #include "link/StandInMarker.h"
 #include "link/WaitBounds.h"
 #include "modetable/ModeTable.h"
+#include "port/Tr.h"
 #include "shell/FirmwareFiles.h"
 
 #include <cstdio>
@@ -45,17 +46,18 @@ bool LoadImage(const std::string& mode, bool simulatedJig, SwitchPort& port,
     if (fw && file.found)
         text = ReadFirmwareBytes(file.path, kHexFileLimit);
     if (!text) {
-        port.Memo("Not found .hex file -> " + path + " for M88 in the program folder ");
+        port.Memo(
+            Fill(Tr("Shell", "Not found .hex file -> %1 for M88 in the program folder "), path));
         if (fw && !file.found)
             port.Memo(NotFoundLine(fw->file, file));
         *result = kFwErrorFileSearch;
         return false;
     }
-    port.Memo("UPGRADE file loaded to buffer (" + path + ")");
-    port.Memo("Bytes read from file " + std::to_string(text->size()));
+    port.Memo(Fill(Tr("Shell", "UPGRADE file loaded to buffer (%1)"), path));
+    port.Memo(Fill(Tr("Shell", "Bytes read from file %1"), std::to_string(text->size())));
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text->data());
     if (!ParseModeFirmwareHex({bytes, text->size()}, image)) {
-        port.Memo("Wrong file format!");
+        port.Memo(Tr("Shell", "Wrong file format!"));
         *result = kFwErrorFileFormat;
         return false;
     }
@@ -69,7 +71,8 @@ bool RecordReplyRefused(std::span<const std::uint8_t> reply) {
 }
 
 std::string BootloaderSilenceLine(const std::string& step, WaitOutcome outcome) {
-    return "No answer from BOOT M88 to " + step + " (" + WaitOutcomeText(outcome) + ")";
+    return Fill(Tr("Shell", "No answer from BOOT M88 to %1 (%2)"), step,
+                Tr("Link", WaitOutcomeText(outcome)));
 }
 
 WaitOutcome SendHexRecord(ProgrammerLink& link, const ModeFirmwareImage& image,
@@ -91,14 +94,14 @@ std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mod
     const std::optional<std::size_t> last = LastProgrammedAddress(image);
     if (!last) {
         // Nothing to program: sending would only erase the JIG's firmware.
-        port.Memo("No program bytes for M88 in the .hex file!");
+        port.Memo(Tr("Shell", "No program bytes for M88 in the .hex file!"));
         return kFwErrorFileFormat;
     }
-    port.Memo("HEX position_buff " + Hex4(*last));
+    port.Memo(Fill(Tr("Shell", "HEX position_buff %1"), Hex4(*last)));
     port.SetGaugeMax(static_cast<int>(*last));
     if (!simulatedJig && CarriesStandInMarker(image)) {
-        port.Memo("This .hex file is a stand-in made for the simulated JIG; it is not sent to a "
-                  "real JIG!");
+        port.Memo(Tr("Shell", "This .hex file is a stand-in made for the simulated JIG; it is not "
+                              "sent to a real JIG!"));
         return kFwErrorFileFormat;
     }
 
@@ -115,13 +118,15 @@ std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mod
         if (outcome == WaitOutcome::Ready)
             verdict = AwaitRecordReply(link, &outcome);
         if (verdict == RecordVerdict::Silent) {
-            port.Memo(BootloaderSilenceLine("the record at " + Hex4(a), outcome));
+            port.Memo(
+                BootloaderSilenceLine(Fill(Tr("Shell", "the record at %1"), Hex4(a)), outcome));
             return kFwErrorUpgrade;
         }
         if (verdict == RecordVerdict::TooLong)
-            port.Memo("Too long answer from BOOT M88 to the record at " + Hex4(a));
+            port.Memo(
+                Fill(Tr("Shell", "Too long answer from BOOT M88 to the record at %1"), Hex4(a)));
         if (verdict != RecordVerdict::Accepted) {
-            port.Memo("ERROR FW upgrade!");
+            port.Memo(Tr("Shell", "ERROR FW upgrade!"));
             return kFwErrorUpgrade;
         }
         port.SetGauge(static_cast<int>(a + 16));
@@ -130,10 +135,11 @@ std::string LoadAndSendModeFirmware(ProgrammerLink& link, const std::string& mod
     static constexpr std::uint8_t kEndRecord[] = {':', '0', '0', '0', '0', '0',
                                                   '0', '0', '1', 'F', 'F', '\n'};
     const bool allSent = link.Send(kEndRecord);
-    port.Memo(allSent ? "отправлено EOF корректно" : "отправлено МЕНЬШЕ байт");
+    port.Memo(allSent ? Tr("Shell", "отправлено EOF корректно")
+                      : Tr("Shell", "отправлено МЕНЬШЕ байт"));
     const Reply ended = link.ExpectQueued(7, DeadlineIn(WaitBounds::BootloaderReply));
     if (ended.outcome != WaitOutcome::Ready) {
-        port.Memo(BootloaderSilenceLine("the end record", ended.outcome));
+        port.Memo(BootloaderSilenceLine(Tr("Shell", "the end record"), ended.outcome));
         return kFwErrorUpgrade;
     }
     return kFwUpgradeOk;

@@ -2,6 +2,7 @@
 
 #include "link/VersionText.h"
 #include "modetable/ModeTable.h"
+#include "port/Tr.h"
 #include "shell/LoadAndSendModeFirmware.h"
 #include "shell/UpdatePcb3Firmware.h"
 
@@ -14,8 +15,8 @@ constexpr int kGreetingAttempts = 3;
 constexpr std::size_t kGreetingSize = 16;
 constexpr std::uint8_t kGreetingEnd = 0x11;
 constexpr const char* kNoBootloader =
-    "You did not press the reset button or error response BOOT_loader";
-constexpr const char* kPushReset = "*** PLEASE PUSH RESET BUTTON ! ***";
+    TR_NOOP("Shell", "You did not press the reset button or error response BOOT_loader");
+constexpr const char* kPushReset = TR_NOOP("Shell", "*** PLEASE PUSH RESET BUTTON ! ***");
 
 std::string GreetingHex(const std::vector<std::uint8_t>& bytes) {
     std::string text;
@@ -72,8 +73,8 @@ SwitchOutcome ReadThread_UPD::ExecutePcb3() {
 
 SwitchOutcome ReadThread_UPD::ExecutePcb2() {
     port_.ShowUpdateWindow();
-    port_.Memo("Current version of FW -> " + link_.versionText);
-    port_.Memo("User select -> " + mode_);
+    port_.Memo(Fill(Tr("Shell", "Current version of FW -> %1"), link_.versionText));
+    port_.Memo(Fill(Tr("Shell", "User select -> %1"), mode_));
     if (link_.versionText != kNoAnswerText) {
         const Pcb2Firmware* fw = FindModeFirmware(mode_);
         if (fw && link_.versionText.find(fw->tag) != std::string::npos) {
@@ -84,32 +85,34 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
         }
         AskForBootloader();
     } else {
-        port_.Memo(kPushReset);
+        port_.Memo(Tr("Shell", kPushReset));
     }
 
     std::vector<std::uint8_t> greeting;
     if (!AwaitGreeting(&greeting)) {
-        port_.Memo(cancelled_.load() ? "Firmware switch stopped." : kNoBootloader);
+        port_.Memo(cancelled_.load() ? Tr("Shell", "Firmware switch stopped.")
+                                     : Tr("Shell", kNoBootloader));
         return Fail();
     }
     port_.Memo(GreetingHex(greeting));
-    port_.Memo("BOOT M88 connected - " + FilterAnswer(greeting.data(), greeting.size()));
+    port_.Memo(Fill(Tr("Shell", "BOOT M88 connected - %1"),
+                    FilterAnswer(greeting.data(), greeting.size())));
 
     std::optional<FirmwareWritingScope> writing(std::in_place, port_);
-    port_.Memo("Update firmware ... ");
+    port_.Memo(Tr("Shell", "Update firmware ... "));
     const std::string result = LoadAndSendModeFirmware(link_, mode_, port_);
     if (result == kFwErrorFileFormat)
-        port_.Memo("Error format .hex file for M88!");
+        port_.Memo(Tr("Shell", "Error format .hex file for M88!"));
     else if (result == kFwErrorUpgrade)
-        port_.Memo("Flashing M88 error!");
+        port_.Memo(Tr("Shell", "Flashing M88 error!"));
     else if (result == kFwUpgradeOk)
-        port_.Memo("Exit from BOOT and RUN ... ");
+        port_.Memo(Tr("Shell", "Exit from BOOT and RUN ... "));
 
     // Whatever happened, the bootloader is told to start the application.
     link_.Send({'g', '\n'});
     const Reply run = link_.ExpectQueued(5, DeadlineIn(WaitBounds::BootloaderReply));
     if (run.outcome != WaitOutcome::Ready)
-        port_.Memo(BootloaderSilenceLine("'g' (run)", run.outcome));
+        port_.Memo(BootloaderSilenceLine(Tr("Shell", "'g' (run)"), run.outcome));
     link_.Close();
     writing.reset();
     if (result != kFwUpgradeOk || run.outcome != WaitOutcome::Ready)
@@ -120,11 +123,11 @@ SwitchOutcome ReadThread_UPD::ExecutePcb2() {
 }
 
 void ReadThread_UPD::AskForBootloader() {
-    port_.Memo("Command go to BOOT ... ");
+    port_.Memo(Tr("Shell", "Command go to BOOT ... "));
     link_.Send({'?'});
     const Reply answer = link_.ExpectRead(1, 5);
     if (!answer.Ok() || answer.At(0) != '!')
-        port_.Memo("*** FAULT ANSWER. PLEASE push reset button ***");
+        port_.Memo(Tr("Shell", "*** FAULT ANSWER. PLEASE push reset button ***"));
 }
 
 bool ReadThread_UPD::AwaitGreeting(std::vector<std::uint8_t>* greeting) {
@@ -155,7 +158,7 @@ bool ReadThread_UPD::AwaitGreeting(std::vector<std::uint8_t>* greeting) {
             return true;
         if (attempt == kGreetingAttempts || cancelled_.load())
             return false;
-        port_.Memo(kPushReset);
+        port_.Memo(Tr("Shell", kPushReset));
     }
 }
 

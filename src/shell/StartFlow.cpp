@@ -5,11 +5,12 @@
 #include "link/StartLog.h"
 #include "link/VersionText.h"
 #include "modetable/ModeTable.h"
+#include "port/Tr.h"
 #include "shell/ProgramVersion.h"
 
 const std::vector<std::string>& ModeSelectorItems() {
     static const std::vector<std::string> items = [] {
-        std::vector<std::string> names{"Please select "};
+        std::vector<std::string> names{TR_NOOP("Shell", "Please select ")};
         for (const ModeEntry& m : Modes())
             names.emplace_back(m.name);
         return names;
@@ -17,16 +18,20 @@ const std::vector<std::string>& ModeSelectorItems() {
     return items;
 }
 
-const std::vector<std::string>& FlexibleCableInstructions() {
-    static const std::vector<std::string> lines{
-        "  The sequence of the connection while working on a flexible cable.",
-        "1 Connect the motherboard and the programmer via a flexible cable.",
-        "2 Connect the ground between the motherboard and the programmer.",
-        "3 In the shell, choose a motherboard, a flexible cable, the first in the first or not, "
-        "and "
-        "then click APPLY SETTINGS.",
-        "4 Only NOW it is possible to connect the power supply to the motherboard !",
-        ""};
+std::vector<std::string> FlexibleCableInstructions() {
+    static constexpr const char* kLines[] = {
+        TR_NOOP("Shell", "  The sequence of the connection while working on a flexible cable."),
+        TR_NOOP("Shell", "1 Connect the motherboard and the programmer via a flexible cable."),
+        TR_NOOP("Shell", "2 Connect the ground between the motherboard and the programmer."),
+        TR_NOOP("Shell", "3 In the shell, choose a motherboard, a flexible cable, the first in the "
+                         "first or not, and then click APPLY SETTINGS."),
+        TR_NOOP("Shell",
+                "4 Only NOW it is possible to connect the power supply to the motherboard !"),
+    };
+    std::vector<std::string> lines;
+    for (const char* line : kLines)
+        lines.push_back(Tr("Shell", line));
+    lines.emplace_back();
     return lines;
 }
 
@@ -46,7 +51,7 @@ StartStep IdentifyForStart(ProgrammerLink& link) {
     OpenProgrammerLinkMain(link, kKeepHandle);
     const StartStep step = StepAfterIdentification(link.versionText);
     if (step == StartStep::FirmwareSwitch)
-        StartLogLine("ReadThread_UPD start ... ");
+        StartLogLine(Tr("Link", "ReadThread_UPD start ... "));
     else
         link.Close();
     return step;
@@ -54,6 +59,6 @@ StartStep IdentifyForStart(ProgrammerLink& link) {
 
 void LogModeWindowOpening(const std::string& mode) {
     StartLog log;
-    log.Line("User select -> " + mode);
-    log.Line("Go to application. End.");
+    log.Line(Fill(Tr("Link", "User select -> %1"), mode));
+    log.Line(Tr("Link", "Go to application. End."));
 }

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-// The selector's items, in order; item 0 selects nothing.
+// The selector's items, in order; item 0 selects nothing (its caption is shown through Tr).
 const std::vector<std::string>& ModeSelectorItems();
 
-// The lines the ENE window's log gets when a PCB3 JIG answers.
-const std::vector<std::string>& FlexibleCableInstructions();
+// The lines the ENE window's log gets when a PCB3 JIG answers, in the chosen language.
+std::vector<std::string> FlexibleCableInstructions();
 
 enum class StartStep {
     NoJig,          // "JIG not connected to the USB port!"

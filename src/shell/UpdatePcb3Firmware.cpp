@@ -4,6 +4,7 @@
 #include "link/StandInMarker.h"
 #include "link/StartLog.h"
 #include "port/TimeText.h"
+#include "port/Tr.h"
 #include "shell/FirmwareFiles.h"
 
 #include <algorithm>
@@ -108,19 +109,19 @@ class Pcb3Update {
         if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK || deviceCount == 0)
             return "ERROR";
         log_.emplace();
-        log_->Line("JIG ver3 start update FW");
+        log_->Line(Tr("Link", "JIG ver3 start update FW"));
         if (deviceCount > 1) {
-            log_->Line("JIG ver3 start update FW");
-            port_.Memo("Please disconnect other device and replay!");
+            log_->Line(Tr("Link", "JIG ver3 start update FW"));
+            port_.Memo(Tr("Shell", "Please disconnect other device and replay!"));
             return "ERROR";
         }
         FT_HANDLE h = nullptr;
         if (api.FT_Open(0, &h) != FT_OK) {
-            Both("ERROR FT_Open != FT_OK");
+            Both(Tr("Shell", "ERROR FT_Open != FT_OK"));
             return "ERROR";
         }
         link_.Adopt(h);
-        port_.Memo("Founded FTDI device, wait answer. (RESET pushed?)");
+        port_.Memo(Tr("Shell", "Founded FTDI device, wait answer. (RESET pushed?)"));
         api.FT_ResetDevice(h);
         api.FT_SetBaudRate(h, 921600);
         api.FT_SetDataCharacteristics(h, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE);
@@ -133,19 +134,19 @@ class Pcb3Update {
         port_.EndResetPrompt();
         if (call != Call::Answered) {
             if (call == Call::TimedOut)
-                port_.Memo("No answer from the M328 bootloader within " +
-                           std::to_string(timing.pcb3Bootloader.count() / 1000) +
-                           " s: was the reset button pressed? Update stopped.");
+                port_.Memo(Fill(Tr("Shell", "No answer from the M328 bootloader within %1 s: was "
+                                            "the reset button pressed? Update stopped."),
+                                std::to_string(timing.pcb3Bootloader.count() / 1000)));
             else
-                port_.Memo("PCB3 update stopped while calling the bootloader.");
-            log_->Line("ERROR answer bootloader ");
+                port_.Memo(Tr("Shell", "PCB3 update stopped while calling the bootloader."));
+            log_->Line(Tr("Link", "ERROR answer bootloader "));
             link_.Close();
             return "ERROR";
         }
-        port_.Memo("Readed bytes answer -> " + std::to_string(line));
-        port_.Memo("Readed bytes (hex)  -> " + AnswerHex(answer.data(), line));
-        port_.Memo("Bootloader M328 ANSWER_OK");
-        log_->Line("Bootloader answer OK");
+        port_.Memo(Fill(Tr("Shell", "Readed bytes answer -> %1"), std::to_string(line)));
+        port_.Memo(Fill(Tr("Shell", "Readed bytes (hex)  -> %1"), AnswerHex(answer.data(), line)));
+        port_.Memo(Tr("Shell", "Bootloader M328 ANSWER_OK"));
+        log_->Line(Tr("Link", "Bootloader answer OK"));
         port_.Memo(CurrentTimeLine());
         return SendBlocks();
     }
@@ -158,13 +159,13 @@ class Pcb3Update {
         if (file.found)
             bytes = ReadFirmwareBytes(file.path, kPcb3PackageLimit);
         if (!bytes) {
-            port_.Memo("ERROR open file.");
+            port_.Memo(Tr("Shell", "ERROR open file."));
             if (!file.found)
                 port_.Memo(NotFoundLine(kPcb3PackageFile, file));
             return false;
         }
         if (bytes->empty()) {
-            port_.Memo("ERROR short file.");
+            port_.Memo(Tr("Shell", "ERROR short file."));
             return false;
         }
         // One block more than the package can fill: a 128 KiB package still ends with the
@@ -172,10 +173,10 @@ class Pcb3Update {
         package_.assign(kPcb3PackageLimit + kPcb3BlockSize, 0xFF);
         std::copy(bytes->begin(), bytes->end(), package_.begin());
         length_ = bytes->size();
-        port_.Memo("Loaded to buffer bytes (dec): " + std::to_string(length_));
+        port_.Memo(Fill(Tr("Shell", "Loaded to buffer bytes (dec): %1"), std::to_string(length_)));
         if (!simulatedJig && CarriesStandInMarker({package_.data(), length_})) {
-            port_.Memo("This package is a stand-in made for the simulated JIG; it is not sent to "
-                       "a real JIG!");
+            port_.Memo(Tr("Shell", "This package is a stand-in made for the simulated JIG; it is "
+                                   "not sent to a real JIG!"));
             return false;
         }
         return true;
@@ -188,11 +189,11 @@ class Pcb3Update {
         port_.SetGaugeMax(static_cast<int>(length_ / kPcb3BlockSize));
         std::size_t offset = 0;
         do {
-            if (!Step({'W'}, 'G', "ERROR protocol! Update stopped.(G)"))
+            if (!Step({'W'}, 'G', TR_NOOP("Shell", "ERROR protocol! Update stopped.(G)")))
                 return "ERROR";
             const std::span<const std::uint8_t> block(package_.data() + offset, kPcb3BlockSize);
             offset += kPcb3BlockSize;
-            if (!Step(block, '+', "ERROR protocol! Update stopped.(+)"))
+            if (!Step(block, '+', TR_NOOP("Shell", "ERROR protocol! Update stopped.(+)")))
                 return "ERROR";
             port_.SetGauge(++gauge);
         } while (offset <= length_);
@@ -200,8 +201,8 @@ class Pcb3Update {
         // 'X' has no answer: let it leave before the device closes and the next open purges.
         link_.AwaitSent(WaitBounds::CommandReply);
         link_.Close();
-        port_.Memo("UPDATE completed successfully.");
-        log_->Line("UPDATE FW successfully.");
+        port_.Memo(Tr("Shell", "UPDATE completed successfully."));
+        log_->Line(Tr("Link", "UPDATE FW successfully."));
         return "OK";
     }
 
@@ -210,7 +211,7 @@ class Pcb3Update {
         const Reply r = link_.ExpectNext(1, WaitBounds::BootloaderReply);
         if (r.Ok() && r.At(0) == expected)
             return true;
-        Both(failure);
+        Both(Tr("Shell", failure));
         link_.Close();
         return false;
     }

@@ -311,9 +311,13 @@ TEST_F(MainWindowTest, TheLanguageBoxRetranslatesEveryWindowAndIsRemembered) {
     EXPECT_EQ(app->modes.edid->EDID_READ->text(), QString::fromUtf8("ЧТЕНИЕ EDID"));
     EXPECT_EQ(app->modes.keyboard->Label_keyb_con->text(),
               QString::fromUtf8("Нажмите «Начать сканирование»"));
+    // Qt's own buttons too (message boxes, the file dialog), and the main window's captions.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Да"));
+    EXPECT_EQ(app->main->MAIN_CONNECT->text(), QString::fromUtf8("Старт"));
 
     emit box->activated(box->findText("Original texts (English and Russian)"));
     EXPECT_EQ(CurrentLanguage(), Language::Original);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     EXPECT_EQ(mec->BitBtn_MEC16->text(), "Check connect to MEC");
     EXPECT_EQ(RememberedLanguage(), Language::Original);
 }

@@ -1,6 +1,7 @@
 #include "link/FtdiApi.h"
 #include "link/backends/TtyFtdiApi.h"
 #include "link/backends/UsbFtdiApi.h"
+#include "port/Tr.h"
 #include "sim/Scenario.h"
 #include "sim/SimFtdiApi.h"
 
@@ -10,22 +11,22 @@ std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* er
         return std::make_shared<UsbFtdiApi>();
     if (d.rfind("usb:", 0) == 0) {
         if (d.size() == 4) {
-            *error = "usb: needs a serial number, for example usb:FT1ABCDE (tolvane-jig-cli "
-                     "list shows them)";
+            *error = Tr("Link", "usb: needs a serial number, for example usb:FT1ABCDE "
+                                "(tolvane-jig-cli list shows them)");
             return nullptr;
         }
         return std::make_shared<UsbFtdiApi>(d.substr(4));
     }
     if (d.rfind("tty:", 0) == 0) {
         if (d.size() == 4) {
-            *error = "tty: needs a path, for example tty:/dev/ttyUSB0";
+            *error = Tr("Link", "tty: needs a path, for example tty:/dev/ttyUSB0");
             return nullptr;
         }
         return std::make_shared<TtyFtdiApi>(d.substr(4));
     }
     if (d == "sim" || d.rfind("sim:", 0) == 0) {
         if (choice.timing != "wire" && choice.timing != "instant") {
-            *error = "--timing is instant or wire, not " + choice.timing;
+            *error = Fill(Tr("Link", "--timing is instant or wire, not %1"), choice.timing);
             return nullptr;
         }
         const SimTiming timing = choice.timing == "instant" ? SimTiming::Instant : SimTiming::Wire;
@@ -35,6 +36,7 @@ std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* er
             return nullptr;
         return std::make_shared<SimFtdiApi>(scenario);
     }
-    *error = "unknown device \"" + d + "\" (usb, usb:SERIAL, tty:PATH or sim[:BOARD])";
+    *error =
+        Fill(Tr("Link", "unknown device \"%1\" (usb, usb:SERIAL, tty:PATH or sim[:BOARD])"), d);
     return nullptr;
 }

@@ -1,6 +1,9 @@
 #include "shell/ui/JigPicker.h"
 
 #include "gui/ProgramSettings.h"
+#include "gui/TrText.h"
+
+#include <QEvent>
 
 #include <QGridLayout>
 
@@ -27,8 +30,7 @@ JigPicker::JigPicker(std::shared_ptr<ChosenDeviceApi> api, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* prompt = new QLabel("JIG", this);
     Selector = new QComboBox(this);
-    Selector->setToolTip("Every mode window works on the JIG chosen here (remembered by its "
-                         "serial number)");
+    Retranslate();
     Notice = new QLabel(this);
     Notice->setWordWrap(true);
     Notice->setStyleSheet("color: rgb(200, 0, 0)");
@@ -39,6 +41,17 @@ JigPicker::JigPicker(std::shared_ptr<ChosenDeviceApi> api, QWidget* parent)
     layout->addWidget(Notice, 1, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     connect(Selector, &QComboBox::activated, this, &JigPicker::Picked);
+}
+
+void JigPicker::Retranslate() {
+    Selector->setToolTip(TrQ("Shell", "Every mode window works on the JIG chosen here "
+                                      "(remembered by its serial number)"));
+}
+
+void JigPicker::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void JigPicker::Refresh() {

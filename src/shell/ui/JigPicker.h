@@ -39,7 +39,11 @@ class JigPicker : public QWidget {
     // The picker was shown or hidden, or its notice changed: the main window's height follows.
     void LayoutChanged();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     void Picked(int index);
     void ShowNotice(const std::string& text);
 

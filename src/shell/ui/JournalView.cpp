@@ -1,9 +1,12 @@
 #include "shell/ui/JournalView.h"
 
 #include "gui/Accelerators.h"
+#include "gui/TrText.h"
 #include "port/UserFolders.h"
 #include "safety/Journal.h"
+#include "safety/JournalWord.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,11 +18,9 @@ bool JournalResultFailed(const std::string& result) {
 }
 
 JournalView::JournalView(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Journal");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     Table = new QTableWidget(0, 5, this);
-    Table->setHorizontalHeaderLabels({"Time", "Mode", "Operation", "File", "Result"});
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->verticalHeader()->hide();
@@ -28,14 +29,29 @@ JournalView::JournalView(QWidget* parent) : QDialog(parent) {
     Table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     Table->setTextElideMode(Qt::ElideMiddle);
     Table->setWordWrap(false);
-    auto* close = new QPushButton("Close", this);
-    close->setAutoDefault(false);
-    AddAccelerator(close, QKeySequence("Alt+C"));
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    Close = new QPushButton(this);
+    Close->setAutoDefault(false);
+    Retranslate();
+    AddAccelerator(Close, QKeySequence("Alt+C"));
+    connect(Close, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table, 1);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addWidget(Close, 0, Qt::AlignRight);
     resize(820, 420);
+}
+
+void JournalView::Retranslate() {
+    setWindowTitle(TrQ("Shell", "Journal"));
+    Table->setHorizontalHeaderLabels({TrQ("Shell", "Time"), TrQ("Shell", "Mode"),
+                                      TrQ("Shell", "Operation"), TrQ("Shell", "File"),
+                                      TrQ("Shell", "Result")});
+    Close->setText(TrQ("Shell", "Close"));
+}
+
+void JournalView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 void JournalView::Reload() {
@@ -46,10 +62,10 @@ void JournalView::Reload() {
     Table->setRowCount(static_cast<int>(records.size()));
     for (int row = 0; row < Table->rowCount(); ++row) {
         const JournalRecord& r = records[static_cast<std::size_t>(row)];
-        std::string result = r.result;
+        std::string result = JournalWord(r.result);
         if (!r.failedStep.empty())
             result += ": " + r.failedStep;
-        const std::string cells[] = {r.time, r.mode, r.operation, r.file, result};
+        const std::string cells[] = {r.time, r.mode, JournalWord(r.operation), r.file, result};
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
             item->setToolTip(item->text());

@@ -2,6 +2,7 @@
 // "Journal": the latest operations of every window and command as a table (time, mode,
 // operation, file, result), the newest first; one that did not end well in red.
 #include <QDialog>
+#include <QPushButton>
 #include <QTableWidget>
 
 class JournalView : public QDialog {
@@ -14,6 +15,13 @@ class JournalView : public QDialog {
     void Reload();
 
     QTableWidget* Table;
+    QPushButton* Close;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Retranslate();
 };
 
 // Whether a journal result reads as a failure: anything but done or cancelled.

@@ -5,6 +5,7 @@
 #include "gui/LanguageChoice.h"
 #include "gui/ModeWindow.h"
 #include "gui/SafetySettings.h"
+#include "gui/TrText.h"
 #include "link/InUse.h"
 #include "link/OpenProgrammerLink.h"
 #include "link/StartLog.h"
@@ -30,41 +31,34 @@
 
 TForm1::TForm1(std::shared_ptr<ChosenDeviceApi> api) : QWidget(nullptr), api_(api), link_(api) {
     MakeFixedToolWindow(this);
-    setWindowTitle("Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3");
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->setVerticalSpacing(8);
-    auto* prompt = new QLabel("Working mode", this);
+    Label_mode = new QLabel(this);
     MAIN_SELECTOR = new QComboBox(this);
     for (const std::string& item : ModeSelectorItems())
         MAIN_SELECTOR->addItem(QString::fromStdString(item));
     MAIN_SELECTOR->setCurrentIndex(0);
     Jig_picker = new JigPicker(api_, this);
-    CheckBox_BACKUP = new QCheckBox(SafetySettings::kBackupCaption, this);
+    CheckBox_BACKUP = new QCheckBox(this);
     CheckBox_BACKUP->setChecked(SafetySettings::Backup());
-    CheckBox_BACKUP->setToolTip(QString::fromStdString(
-        "Before its first erase or write, every mode reads the whole chip into a new file in " +
-        BackupFolder().string()));
-    CheckBox_READ_TWICE = new QCheckBox(SafetySettings::kReadTwiceCaption, this);
+    CheckBox_READ_TWICE = new QCheckBox(this);
     CheckBox_READ_TWICE->setChecked(SafetySettings::ReadTwice());
-    CheckBox_READ_TWICE->setToolTip("Every read is made twice; a difference fails it (a loose "
-                                    "clip or a long wire)");
-    Label_backups = new QLabel("Backups: " + QString::fromStdString(BackupFolder().string()), this);
-    Label_journal = new QLabel("Journal: " + QString::fromStdString(JournalFile().string()), this);
-    for (QLabel* place : {Label_backups, Label_journal}) {
+    Label_backups = new QLabel(this);
+    Label_journal = new QLabel(this);
+    for (QLabel* place : {Label_backups, Label_journal})
         place->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        place->setToolTip(place->text());
-    }
-    OpenBackups = new QPushButton("Open backups folder", this);
-    ShowJournal = new QPushButton("Journal", this);
+    OpenBackups = new QPushButton(this);
+    ShowJournal = new QPushButton(this);
     Journal = new JournalView(this);
-    MAIN_CONNECT = new QPushButton("Start", this);
-    Exit = new QPushButton("Exit", this);
+    MAIN_CONNECT = new QPushButton(this);
+    Exit = new QPushButton(this);
+    Retranslate();
     MAIN_CONNECT->setDefault(true);
     AddAccelerators(
         {{MAIN_CONNECT, "Alt+S"}, {Exit, "Alt+X"}, {OpenBackups, "Alt+B"}, {ShowJournal, "Alt+J"}});
-    layout->addWidget(prompt, 0, 0, 1, 2);
+    layout->addWidget(Label_mode, 0, 0, 1, 2);
     layout->addWidget(MAIN_SELECTOR, 1, 0, 1, 2);
     layout->addWidget(Jig_picker, 2, 0, 1, 2);
     layout->addWidget(CheckBox_BACKUP, 3, 0, 1, 2);
@@ -113,6 +107,38 @@ TForm1::TForm1(std::shared_ptr<ChosenDeviceApi> api) : QWidget(nullptr), api_(ap
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void TForm1::Retranslate() {
+    setWindowTitle(TrQ("Shell", "Tolvane_JIG  VER 4.A   24/03/2017   for PCB2 and PCB3"));
+    Label_mode->setText(TrQ("Shell", "Working mode"));
+    MAIN_SELECTOR->setItemText(0, TrQ("Shell", ModeSelectorItems().front().c_str()));
+    CheckBox_BACKUP->setText(TrQ("Gui", SafetySettings::kBackupCaption));
+    CheckBox_BACKUP->setToolTip(QString::fromStdString(
+        Fill(Tr("Shell", "Before its first erase or write, every mode reads the whole chip into "
+                         "a new file in %1"),
+             BackupFolder().string())));
+    CheckBox_READ_TWICE->setText(TrQ("Gui", SafetySettings::kReadTwiceCaption));
+    CheckBox_READ_TWICE->setToolTip(TrQ("Shell", "Every read is made twice; a difference fails "
+                                                 "it (a loose clip or a long wire)"));
+    Label_backups->setText(
+        QString::fromStdString(Fill(Tr("Shell", "Backups: %1"), BackupFolder().string())));
+    Label_journal->setText(
+        QString::fromStdString(Fill(Tr("Shell", "Journal: %1"), JournalFile().string())));
+    for (QLabel* place : {Label_backups, Label_journal})
+        place->setToolTip(place->text());
+    OpenBackups->setText(TrQ("Shell", "Open backups folder"));
+    ShowJournal->setText(TrQ("Shell", "Journal"));
+    MAIN_CONNECT->setText(TrQ("Shell", "Start"));
+    Exit->setText(TrQ("Shell", "Exit"));
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        FitHeight();
+    }
+    QWidget::changeEvent(event);
+}
+
 void TForm1::FitHeight() {
     constexpr int kWidth = 560;
     layout()->invalidate();
@@ -147,7 +173,7 @@ void TForm1::MAIN_CONNECTClick() {
     if (chosen && Jig_picker->Chosen() != chosen) {
         Dialogs::Message(this, MessageIcon::Warning,
                          Jig_picker->Notice->text().isEmpty()
-                             ? "The JIG " + *chosen + " is no longer plugged in."
+                             ? Fill(Tr("Shell", "The JIG %1 is no longer plugged in."), *chosen)
                              : Jig_picker->Notice->text().toStdString());
         return;
     }
@@ -159,7 +185,8 @@ void TForm1::MAIN_CONNECTClick() {
     const StartStep step = StepAfterIdentification(version);
     if (step == StartStep::NoJig) {
         Dialogs::Message(this, MessageIcon::Error,
-                         version == kInUseText ? kInUseText : "JIG not connected to the USB port!");
+                         version == kInUseText ? Tr("Link", kInUseText)
+                                               : Tr("Shell", "JIG not connected to the USB port!"));
         return;
     }
     if (version != kNoAnswerText)
@@ -181,7 +208,7 @@ void TForm1::MAIN_CONNECTClick() {
         link_.Close();
         return;
     }
-    StartLogLine("ReadThread_UPD start ... ");
+    StartLogLine(Tr("Link", "ReadThread_UPD start ... "));
     StartFirmwareSwitch();
 }
 
@@ -224,7 +251,7 @@ void TForm1::ExitClick() {
 void TForm1::closeEvent(QCloseEvent* event) {
     if (WritingFirmware()) {
         event->ignore();
-        Dialogs::Message(this, MessageIcon::Warning, kFirmwareBeingWritten);
+        Dialogs::Message(this, MessageIcon::Warning, Tr("Shell", kFirmwareBeingWritten));
         return;
     }
     EndProgram();
@@ -271,11 +298,7 @@ void TForm1::Timer_RUNTimer() {
     if (ending_)
         return;
     const std::string mode = startedMode_;
-    {
-        StartLog log;
-        log.Line("User select -> " + mode);
-        log.Line("Go to application. End.");
-    }
+    LogModeWindowOpening(mode);
     QWidget* window = windows_.For(mode);
     if (!window)
         return;

@@ -3,6 +3,7 @@
 // mode's firmware, and the mode's window opens.
 #include "link/ChosenDevice.h"
 #include "link/ProgrammerLink.h"
+#include "port/TrNoop.h"
 #include "port/Worker.h"
 
 #include <QCheckBox>
@@ -31,9 +32,10 @@ class UpdateSwitchPort;
 class JournalView;
 class JigPicker;
 
-inline constexpr const char* kFirmwareBeingWritten =
+inline constexpr const char* kFirmwareBeingWritten = TR_NOOP(
+    "Shell",
     "The JIG's firmware is being written: closing now would leave the JIG without a working "
-    "firmware. Wait until the update ends.";
+    "firmware. Wait until the update ends.");
 
 // The windows of the modes; `byMode` holds each under its mode's name in the mode table's order.
 struct ModeWindows {
@@ -62,6 +64,7 @@ class TForm1 : public QWidget {
     ~TForm1() override;
     void SetWindows(const ModeWindows& windows);
 
+    QLabel* Label_mode;
     QComboBox* MAIN_SELECTOR;
     QComboBox* Language_box;
     // The JIG the mode windows work on, when more than one is plugged in.
@@ -103,10 +106,13 @@ class TForm1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The language chosen in the box: every caption again.
+    void changeEvent(QEvent* event) override;
     // Back from a mode window, or at start: the JIGs are listed anew.
     void showEvent(QShowEvent* event) override;
 
   private:
+    void Retranslate();
     void StartFirmwareSwitch();
     // The switch's worker has returned (posted from it).
     void SwitchEnded();

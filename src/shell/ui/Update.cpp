@@ -3,6 +3,7 @@
 #include "gui/Accelerators.h"
 #include "gui/CaptionBar.h"
 #include "gui/Dialogs.h"
+#include "gui/TrText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -16,18 +17,18 @@ TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
     // Stays above the main window; no border icons, so no way to close it but EXIT. The caption
     // drawn inside moves it, the grip in the corner resizes it.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle("Update FW for PCB2 and PCB3");
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(1, 1, 1, 1);
     frame->setSpacing(0);
-    Caption = new CaptionBar(windowTitle(), this);
+    Caption = new CaptionBar(QString(), this);
     frame->addWidget(Caption);
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(9, 9, 9, 9);
     frame->addLayout(layout, 1);
     Memo_UPDATE = new LogView(this);
     CGauge_UPD = new Gauge(this);
-    SpeedButton_UPD_EXIT = new QPushButton("EXIT", this);
+    SpeedButton_UPD_EXIT = new QPushButton(this);
+    Retranslate();
     SpeedButton_UPD_EXIT->setEnabled(false);
     AddAccelerator(SpeedButton_UPD_EXIT, QKeySequence("Alt+X"));
     layout->addWidget(Memo_UPDATE, 1);
@@ -46,6 +47,18 @@ TUPDATE_FORM::TUPDATE_FORM(QWidget* parent) : QWidget(parent) {
     resize(600, 420);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TUPDATE_FORM::Retranslate() {
+    setWindowTitle(TrQ("Shell", "Update FW for PCB2 and PCB3"));
+    Caption->setText(windowTitle());
+    SpeedButton_UPD_EXIT->setText(TrQ("Shell", "EXIT"));
+}
+
+void TUPDATE_FORM::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void TUPDATE_FORM::SpeedButton_UPD_EXITClick() {
@@ -72,8 +85,8 @@ void TUPDATE_FORM::TimerMSGTimer() {
     // ends; the technician may also confirm it before or after pressing the button.
     if (ResetPrompt)
         ResetPrompt->close();
-    ResetPrompt =
-        Dialogs::Notice(this, MessageIcon::Warning, " Please press the reset button on the JIG!");
+    ResetPrompt = Dialogs::Notice(this, MessageIcon::Warning,
+                                  Tr("Shell", " Please press the reset button on the JIG!"));
 }
 
 void TUPDATE_FORM::EndResetPrompt() {

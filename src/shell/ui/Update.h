@@ -34,4 +34,8 @@ class TUPDATE_FORM : public QWidget {
     // (never while a switch runs).
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override; // a one-pixel frame
+    void changeEvent(QEvent* event) override;     // the language chosen in the main window
+
+  private:
+    void Retranslate();
 };
