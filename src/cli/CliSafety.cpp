@@ -2,6 +2,7 @@
 #include "port/Tr.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 
 CliCommandBuilder& NoBackupFlag(CliCommandBuilder& command) {
     return command
@@ -41,13 +42,22 @@ std::string ShellWord(const std::string& word) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+
+bool StdoutIsStderr() {
+    struct stat out {
+    }, err{};
+    return fstat(1, &out) == 0 && fstat(2, &err) == 0 && out.st_dev == err.st_dev &&
+           out.st_ino == err.st_ino;
+}
 } // namespace
 
 void PrintChipState(const std::string& chipState, const CliArgs& args,
-                    const std::string& writeCommand, const std::string& backup) {
+                    const std::string& writeCommand, const std::string& backup, bool inLog) {
     if (chipState.empty())
         return;
-    std::fprintf(stderr, "%s\n", chipState.c_str());
+    std::fflush(stdout);
+    if (!inLog || !StdoutIsStderr())
+        std::fprintf(stderr, "%s\n", chipState.c_str());
     if (backup.empty())
         return;
     std::string command = "tolvane-jig-cli " + writeCommand + " " + ShellWord(backup) +

@@ -12,6 +12,7 @@ SafetyOptions CliSafety(const CliArgs& args);
 
 // After a failed or stopped erase or write: where the chip stands (`chipState`, the engine's
 // line) and, when a backup was taken, the exact command that puts it back, on stderr.
-// `writeCommand`: the mode's write command ("ene write").
+// `writeCommand`: the mode's write command ("ene write"). `inLog`: the line is in the log
+// (stdout) already, so it is not said again where stdout and stderr are one terminal or file.
 void PrintChipState(const std::string& chipState, const CliArgs& args,
-                    const std::string& writeCommand, const std::string& backup);
+                    const std::string& writeCommand, const std::string& backup, bool inLog = false);

@@ -106,7 +106,8 @@ int RunEneTransfer(const CliArgs& args, bool write) {
                 else
                     engine.ReadFile(args.positional.at(0));
             }));
-            PrintChipState(run.ChipState(), args, "ene write", run.BackupPath());
+            PrintChipState(run.ChipState(), args, "ene write", run.BackupPath(),
+                           run.ChipStateInLog());
         }
         if (args.Flag("stats"))
             stats.Print(run.FileBytes(), run.WorkerCpuNanos(), api);

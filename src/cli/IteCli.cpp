@@ -156,7 +156,7 @@ int RunIteCommand(const CliArgs& args, IteOperation operation) {
                 if (!engine.Run().BackupPath().empty()) // the backup read moved the chip too
                     bytes += Ite::kFlashSize;
                 PrintChipState(engine.Run().ChipState(), args, IteWriteCommand(args),
-                               engine.Run().BackupPath());
+                               engine.Run().BackupPath(), engine.Run().ChipStateInLog());
                 if (status == kExitOk && !args.Flag("no-verify"))
                     status = VerifyIteWrite(engine, port, args, &bytes, &workerCpu);
                 break;

@@ -156,7 +156,8 @@ int RunJtag(const CliArgs& args, JtagJob job) {
             OperationRunner& run = engine.Run();
             status = ExitStatusOf(run.Result());
             if (job == JtagJob::Write)
-                PrintChipState(run.ChipState(), args, WriteCommand(args), run.BackupPath());
+                PrintChipState(run.ChipState(), args, WriteCommand(args), run.BackupPath(),
+                               run.ChipStateInLog());
             if (status == kExitOk && job == JtagJob::Write && !args.Flag("no-verify")) {
                 // Where the good write left the chip: written, not yet read back.
                 const std::string written = run.Progress().Line(run.BackupPath());

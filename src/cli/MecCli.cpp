@@ -15,7 +15,7 @@ void PrintMecChipState(const Mec16xxEngine& engine, const CliArgs& args,
                        const std::string& backup) {
     const OperationRunner& run = engine.Run();
     PrintChipState(run.ChipState(), args, "mec write",
-                   run.BackupPath().empty() ? backup : run.BackupPath());
+                   run.BackupPath().empty() ? backup : run.BackupPath(), run.ChipStateInLog());
 }
 
 int WithMecEngine(const CliArgs& args, CliPort& port,

@@ -23,7 +23,7 @@ int RunNpceTransfer(const CliArgs& args, bool write) {
         });
     }
     const OperationRunner& run = engine.Run();
-    PrintChipState(run.ChipState(), args, "npce write", run.BackupPath());
+    PrintChipState(run.ChipState(), args, "npce write", run.BackupPath(), run.ChipStateInLog());
     if (args.Flag("stats"))
         stats.Print(run.FileBytes(), run.WorkerCpuNanos(), api);
     return ExitStatusOf(run.Result());

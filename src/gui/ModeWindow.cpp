@@ -70,3 +70,9 @@ void ModeWindow::keyPressEvent(QKeyEvent* event) {
     if (CanLeave())
         close(); // each window's close is its EXIT
 }
+
+void ModeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
+}

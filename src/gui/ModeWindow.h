@@ -27,6 +27,10 @@ class ModeWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     // Esc leaves an idle window as EXIT does; during an operation it does nothing.
     void keyPressEvent(QKeyEvent* event) override;
+    // The language chosen in the main window: Retranslate().
+    void changeEvent(QEvent* event) override;
+    // Every caption in the chosen language again.
+    virtual void Retranslate() {}
 
     std::shared_ptr<FtdiApi> api_;
     QWidget* mainWindow_;

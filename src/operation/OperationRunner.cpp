@@ -53,6 +53,7 @@ bool OperationRunner::Begin(const std::string& operation, bool changesChip) {
     fileName_.clear();
     backupPath_.clear();
     chipState_.clear();
+    chipStateInLog_ = false;
     fileBytes_ = 0;
     workerCpuNanos_ = 0;
     committed_ = false;
@@ -183,6 +184,7 @@ void OperationRunner::End(Outcome outcome, bool onWorker) {
     if (changesChip_ && outcome != Outcome::Succeeded && outcome != Outcome::NoJig) {
         chipState_ = progress_.Line(backupPath_);
         Log(chipState_);
+        chipStateInLog_ = true;
     }
     outcome_.store(outcome);
     record_.End(JournalResult(outcome), FailedStep(),

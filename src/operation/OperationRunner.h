@@ -126,6 +126,8 @@ class OperationRunner {
     // After an erase or write that did not succeed: "The chip is partly written (blocks 1 to 37
     // of 512). Backup: PATH."; empty otherwise.
     const std::string& ChipState() const { return chipState_; }
+    // Whether ChipState() is in the log too (an ending on a worker), not only kept for the caller.
+    bool ChipStateInLog() const { return chipStateInLog_; }
     const std::string& BackupPath() const { return backupPath_; }
     const std::string& FileName() const { return fileName_; }
     std::uint64_t FileBytes() const { return fileBytes_; }
@@ -158,6 +160,7 @@ class OperationRunner {
     std::string fileName_;
     std::string backupPath_;
     std::string chipState_;
+    bool chipStateInLog_ = false;
     std::uint64_t fileBytes_ = 0;
     std::int64_t workerCpuNanos_ = 0;
     bool committed_ = false;

@@ -350,4 +350,15 @@ TEST_F(CliOptions, MecWritesThatGoWrong) {
         << r.err;
     EXPECT_EQ(said[1], said[2]);
     EXPECT_EQ(ReadFileText(said[1].str()).size(), 198656u);
+    // Both streams into one file, as `> log 2>&1` or a terminal has them: the state once.
+    r = RunProgram("/bin/sh",
+                   {"-c", std::string(TOLVANE_BIN_DIR) +
+                              "/tolvane-jig-cli mec write mec.bin --scenario bad.json "
+                              "--device sim:pcb3 --timing instant > both.txt 2>&1"},
+                   dir.Path());
+    const std::string both = ReadFileText(dir.File("both.txt"));
+    const std::size_t state = both.find("The chip is partly written");
+    ASSERT_NE(state, std::string::npos) << both;
+    EXPECT_EQ(both.find("The chip is partly written", state + 1), std::string::npos) << both;
+    EXPECT_NE(both.find("To put it back: ", state), std::string::npos) << both;
 }

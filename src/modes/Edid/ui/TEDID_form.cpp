@@ -37,12 +37,6 @@ void TEDID_form::Retranslate() {
     EXIT->setText(TrQ("Edid", "EXIT"));
 }
 
-void TEDID_form::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 void TEDID_form::EDID_READClick() {
     engine_.Run().SetSafety(SafetySettings::Options());
     engine_.ReadClick();

@@ -27,11 +27,9 @@ class TEDID_form : public ModeWindow {
   protected:
     // A window manager's close, or Esc, leaves as EXIT does (its operations end in the handler).
     void closeEvent(QCloseEvent* event) override;
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
 
   private:
-    void Retranslate();
+    void Retranslate() override;
 
     ProgrammerLink link_;
     QtOperatorPort port_;

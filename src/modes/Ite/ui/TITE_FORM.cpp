@@ -246,14 +246,11 @@ void TITE_FORM::Retranslate() {
 }
 
 void TITE_FORM::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        Retranslate();
-        if (CurrentLanguage() != Language::Original) {
-            CheckBox_RUS_ENG->setChecked(CurrentLanguage() == Language::Russian);
-            CheckBox_RUS_ENGClick();
-        }
-    }
     ModeWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && CurrentLanguage() != Language::Original) {
+        CheckBox_RUS_ENG->setChecked(CurrentLanguage() == Language::Russian);
+        CheckBox_RUS_ENGClick();
+    }
 }
 
 void TITE_FORM::FormCreate(const std::string& database) {

@@ -66,7 +66,7 @@ class TITE_FORM : public ModeWindow {
 
   private:
     // Captions in the chosen language; the logs keep what they said.
-    void Retranslate();
+    void Retranslate() override;
     QComboBox* MakeBox(int number);
     void FormCreate(const std::string& database);
     void ITE_ComboBox_MB_SWITCHSelect();

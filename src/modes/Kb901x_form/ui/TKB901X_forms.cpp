@@ -120,12 +120,6 @@ void TKB901X_forms::Retranslate() {
         RefreshHelp();
 }
 
-void TKB901X_forms::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 TKB901X_forms::~TKB901X_forms() {
     engine_.reset();
 }

@@ -44,11 +44,9 @@ class TKB901X_forms : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
 
   private:
-    void Retranslate();
+    void Retranslate() override;
     void FormCreate(const std::string& database);
     void ComboBox_KB901XSelect();
     void ComboBox_KB901X_FFCSelect();

@@ -105,12 +105,6 @@ void TKeyboard_testing::Retranslate() {
     Label_pairs->setText(PairsSeenText(shapes_, pending_));
 }
 
-void TKeyboard_testing::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 TKeyboard_testing::~TKeyboard_testing() {
     // The worker reports into this window: it ends before anything here goes.
     scanner_->Shutdown();

@@ -46,16 +46,13 @@ class TKeyboard_testing : public ModeWindow, private Keyboard::KeyboardListener 
     void EXIT_KB_TESTClick();
 
   protected:
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
-
   private:
     // KeyboardListener, called from the worker too.
     void IndicatorChanged(int pairNumber, Keyboard::Colour colour) override;
     void StatusWordChanged(const std::string& word) override;
     void ScanRunning(bool running) override;
 
-    void Retranslate();
+    void Retranslate() override;
     void ShowStatusWord(const std::string& word);
     void ShowScanRunning(bool running);
     void FlushIndicators();

@@ -110,12 +110,6 @@ void TMEC16_Form::Retranslate() {
     EXIT_MEC16->setText(TrQ("Mec", "STOP and EXIT"));
 }
 
-void TMEC16_Form::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 TMEC16_Form::~TMEC16_Form() {
     engine_.reset();
 }

@@ -42,11 +42,9 @@ class TMEC16_Form : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
 
   private:
-    void Retranslate();
+    void Retranslate() override;
     void BitBtn_MEC16Click();
     void BitBtn_RD_MEC16Click();
     void BitBtn_MEC16_ERASEClick();

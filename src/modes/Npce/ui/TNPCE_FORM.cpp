@@ -73,12 +73,6 @@ void TNPCE_FORM::Retranslate() {
     EXIT->setText(TrQ("Npce", "EXIT"));
 }
 
-void TNPCE_FORM::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 TNPCE_FORM::~TNPCE_FORM() {
     engine_.reset();
 }

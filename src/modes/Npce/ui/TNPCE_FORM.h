@@ -30,11 +30,9 @@ class TNPCE_FORM : public ModeWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
 
   private:
-    void Retranslate();
+    void Retranslate() override;
     void NPCE_READClick();
     void NPCE_WRITEClick();
     void EXIT_NPCEClick();

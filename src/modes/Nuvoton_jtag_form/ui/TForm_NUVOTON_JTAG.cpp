@@ -115,12 +115,6 @@ void TForm_NUVOTON_JTAG::Retranslate() {
     BitBtn_EXIT_NUV->setText(TrQ("Jtag", "EXIT"));
 }
 
-void TForm_NUVOTON_JTAG::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
-        Retranslate();
-    ModeWindow::changeEvent(event);
-}
-
 TForm_NUVOTON_JTAG::~TForm_NUVOTON_JTAG() {
     engine_.reset();
 }

@@ -40,11 +40,9 @@ class TForm_NUVOTON_JTAG : public ModeWindow, public NuvJtagView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // The language chosen in the main window: every caption again.
-    void changeEvent(QEvent* event) override;
 
   private:
-    void Retranslate();
+    void Retranslate() override;
     void FormCreate();
     void BitBtn_SETTINGSClick();
     void BitBtn_CONNECTClick();
