@@ -704,6 +704,10 @@ Each command has its own --help.</translation>
         <source>no end: the program stopped during this operation</source>
         <translation>no end: the program stopped during this operation</translation>
     </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Current time  </translation>
+    </message>
 </context>
 <context>
     <name>Edid</name>
@@ -1253,10 +1257,6 @@ Each command has its own --help.</translation>
     <message>
         <source>!!! Lost Communication with ENE or timeout !!! </source>
         <translation>!!! Lost Communication with ENE or timeout !!! </translation>
-    </message>
-    <message>
-        <source>Current time  </source>
-        <translation>Current time  </translation>
     </message>
     <message>
         <source>block %1 of %2</source>

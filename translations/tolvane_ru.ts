@@ -704,6 +704,10 @@ Each command has its own --help.</source>
         <source>no end: the program stopped during this operation</source>
         <translation>нет конца: программа остановилась во время этой операции</translation>
     </message>
+    <message>
+        <source>Current time  </source>
+        <translation>Текущее время  </translation>
+    </message>
 </context>
 <context>
     <name>Edid</name>
@@ -1253,10 +1257,6 @@ Each command has its own --help.</source>
     <message>
         <source>!!! Lost Communication with ENE or timeout !!! </source>
         <translation>!!! Потеряна связь с ENE или истекло время ожидания !!! </translation>
-    </message>
-    <message>
-        <source>Current time  </source>
-        <translation>Текущее время  </translation>
     </message>
     <message>
         <source>block %1 of %2</source>

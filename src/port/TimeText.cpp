@@ -1,4 +1,5 @@
 #include "port/TimeText.h"
+#include "port/Tr.h"
 
 #include <ctime>
 #include <mutex>
@@ -40,6 +41,6 @@ std::string ShortDateText() {
     return f ? f() : Format("%x");
 }
 
-std::string CurrentTimeLine(const char* prefix) {
-    return prefix + LongTimeText();
+std::string CurrentTimeLine() {
+    return Tr("Common", "Current time  ") + LongTimeText();
 }

@@ -12,5 +12,5 @@ struct TimeTextSource {
 void SetTimeTextSource(TimeTextSource source);
 std::string LongTimeText();
 std::string ShortDateText();
-// "Current time  " + long time (the MEC window passes a single blank).
-std::string CurrentTimeLine(const char* prefix = "Current time  ");
+// "Current time  " in the chosen language + long time.
+std::string CurrentTimeLine();

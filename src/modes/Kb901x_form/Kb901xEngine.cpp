@@ -1,6 +1,7 @@
 #include "modes/Kb901x_form/Kb901xEngine.h"
 
 #include "port/EightBitText.h"
+#include "port/TimeText.h"
 
 #include "link/CommonCommands.h"
 #include "link/OpenProgrammerLink.h"
@@ -107,7 +108,7 @@ void Kb901xEngine::Read(const std::string& file) {
     s_.port.Log(Tr("Ene", "Reading KB90XX ..."));
     s_.port.EnableControl(Kb90::kWriteButton, false);
     s_.port.EnableControl(Kb90::kExitButton, false);
-    s_.port.Log(Kb90TimeLine());
+    s_.port.Log(CurrentTimeLine());
     // The start command goes out before the worker exists, so the link has one user at a time.
     Kb90StartStream(s_, 'R');
     s_.run.StartWorker(Activity::Reading, [this] { return ReadThread_KB90(s_).Read(); });
@@ -143,7 +144,7 @@ void Kb901xEngine::StartWrite() {
     s_.port.Log(Tr("Ene", "There is a writing KB90XX..."));
     s_.port.EnableControl(Kb90::kReadButton, false);
     s_.port.EnableControl(Kb90::kExitButton, false);
-    s_.port.Log(Kb90TimeLine());
+    s_.port.Log(CurrentTimeLine());
     // With a backup to take first, the worker sends the write command once the chip is saved.
     if (!s_.run.Safety().backup) {
         s_.run.Record().Started([this](const std::string& line) { s_.port.Log(line); });

@@ -5,7 +5,6 @@
 #include "link/ProgrammerLink.h"
 #include "link/WaitBounds.h"
 #include "operation/OperationRunner.h"
-#include "port/TimeText.h"
 #include "port/Tr.h"
 
 #include <atomic>
@@ -74,10 +73,6 @@ struct Kb90Session {
 
 // "block 5 of 512" and the like, in the chosen language: `what` holds %1 (the block) and %2.
 std::string BlockStep(const char* what, int block);
-
-inline std::string Kb90TimeLine() {
-    return CurrentTimeLine(Tr("Ene", "Current time  ").c_str());
-}
 
 // Starts a read ('R') or write ('W') stream. On a PCB3 the replies the host waits for within it
 // end in 'G' (a block's status, a block's acknowledgement), so the FTDI chip need not hold them

@@ -1,6 +1,7 @@
 #include "modes/Kb901x_form/ReadThread_KB90.h"
 
 #include "modes/Kb901x_form/Kb90Checksum.h"
+#include "port/TimeText.h"
 #include "safety/SafeRead.h"
 
 #include <algorithm>
@@ -161,17 +162,17 @@ void ReadThread_KB90::ReadOperation() {
             return EndStopped();
         if (s_.run.FailedStep().empty())
             SetFailedStep("read twice: the reads differ");
-        Log(Kb90TimeLine());
+        Log(CurrentTimeLine());
         Send({'O'});
         return FinishRead(Outcome::Failed);
     }
     if (!s_.run.CommitOutput()) {
-        Log(Kb90TimeLine());
+        Log(CurrentTimeLine());
         Send({'O'});
         return FinishRead(Outcome::Failed);
     }
     Log(Tr("Ene", "Reading completed successfully."));
-    Log(Kb90TimeLine());
+    Log(CurrentTimeLine());
     if (keep)
         LogImageCheck(image, log);
     Send({'I'});
@@ -193,7 +194,7 @@ void ReadThread_KB90::EndReadPass(PassEnd end) {
     } else {
         Log(Tr("Ene", Kb90::kReadLost));
     }
-    Log(Kb90TimeLine());
+    Log(CurrentTimeLine());
     Send({'O'});
     FinishRead(Outcome::Failed);
 }
@@ -201,7 +202,7 @@ void ReadThread_KB90::EndReadPass(PassEnd end) {
 void ReadThread_KB90::EndReadLost() {
     Log(Tr("Ene", Kb90::kReadLost));
     Log(failure_);
-    Log(Kb90TimeLine());
+    Log(CurrentTimeLine());
     Send({'O'});
     FinishRead(Outcome::Failed);
 }
@@ -215,7 +216,7 @@ void ReadThread_KB90::EndStopped() {
     Send({'O'});
     if (s_.run.Doing() == Activity::Writing)
         return FinishWrite(Outcome::Stopped);
-    Log(Kb90TimeLine());
+    Log(CurrentTimeLine());
     FinishRead(Outcome::Stopped);
 }
 
@@ -429,6 +430,6 @@ void ReadThread_KB90::EndWriteLost(bool endTransfer) {
 
 // Where the chip stands follows in the runner's ending.
 void ReadThread_KB90::FinishWrite(Outcome outcome) {
-    Log(Kb90TimeLine());
+    Log(CurrentTimeLine());
     end_ = outcome;
 }
