@@ -73,8 +73,8 @@ void OpenProgrammerLinkMain(ProgrammerLink& link, const std::string& closeReques
     link.Close();
     link.versionText = kNoDeviceText;
     DWORD deviceCount = 0;
-    if (api.FT_CreateDeviceInfoList(&deviceCount) != FT_OK) {
-        log.Line(Fill(Tr("Link", "Error %1"), "FT_CreateDeviceInfoList"));
+    if (const FT_STATUS st = api.FT_CreateDeviceInfoList(&deviceCount); st != FT_OK) {
+        LogStatus(log, st, "FT_CreateDeviceInfoList");
         return;
     }
     if (deviceCount == 0) {
