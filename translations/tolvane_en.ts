@@ -3524,6 +3524,86 @@ SHA-256  %3</translation>
         <source>register write</source>
         <translation>register write</translation>
     </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
+    <message>
+        <source>Check the JTAG connection: ID, registers, FWP and Boot_Lock</source>
+        <translation>Check the JTAG connection: ID, registers, FWP and Boot_Lock</translation>
+    </message>
+    <message>
+        <source>Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch of a MEC16xx and tells whether the nFWP pin or Boot_Lock protects its flash. Nothing is written to the controller.</source>
+        <translation>Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch of a MEC16xx and tells whether the nFWP pin or Boot_Lock protects its flash. Nothing is written to the controller.</translation>
+    </message>
+    <message>
+        <source>0 connected and not protected, 1 a step failed or the flash is protected, 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 connected and not protected, 1 a step failed or the flash is protected, 2 no usable JIG, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Read MAIN (192 KiB) or MAIN+INFO into OUT.bin</source>
+        <translation>Read MAIN (192 KiB) or MAIN+INFO into OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info the 2048 INFO bytes follow it (198656 bytes).</source>
+        <translation>Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info the 2048 INFO bytes follow it (198656 bytes).</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>the file the flash is saved to</translation>
+    </message>
+    <message>
+        <source>also read the INFO block, after MAIN</source>
+        <translation>also read the INFO block, after MAIN</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Erase MAIN (with --info also INFO)</source>
+        <translation>Erase MAIN (with --info also INFO)</translation>
+    </message>
+    <message>
+        <source>Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused while the nFWP pin or Boot_Lock protects the flash.</source>
+        <translation>Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused while the nFWP pin or Boot_Lock protects the flash.</translation>
+    </message>
+    <message>
+        <source>also erase the INFO block (no command writes it back)</source>
+        <translation>also erase the INFO block (no command writes it back)</translation>
+    </message>
+    <message>
+        <source>agree to erase INFO; without it --info is refused</source>
+        <translation>agree to erase INFO; without it --info is refused</translation>
+    </message>
+    <message>
+        <source>0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage</translation>
+    </message>
+    <message>
+        <source>Erase, write IN.bin into MAIN, read back and compare</source>
+        <translation>Erase, write IN.bin into MAIN, read back and compare</translation>
+    </message>
+    <message>
+        <source>Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased first and read back afterwards; a difference names the first differing offset. The erase (or, with --no-erase, the write) reads MAIN and INFO into a backup file first.</source>
+        <translation>Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased first and read back afterwards; a difference names the first differing offset. The erase (or, with --no-erase, the write) reads MAIN and INFO into a backup file first.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>do not erase MAIN first (it must already be blank)</source>
+        <translation>do not erase MAIN first (it must already be blank)</translation>
+    </message>
+    <message>
+        <source>do not read MAIN back</source>
+        <translation>do not read MAIN back</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or differs, 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 written (and verified), 1 failed or differs, 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</translation>
+    </message>
 </context>
 <context>
     <name>Npce</name>

@@ -3524,6 +3524,86 @@ SHA-256  %3</translation>
         <source>register write</source>
         <translation>запись регистра</translation>
     </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
+    </message>
+    <message>
+        <source>Check the JTAG connection: ID, registers, FWP and Boot_Lock</source>
+        <translation>Проверить связь по JTAG: ID, регистры, FWP и Boot_Lock</translation>
+    </message>
+    <message>
+        <source>Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch of a MEC16xx and tells whether the nFWP pin or Boot_Lock protects its flash. Nothing is written to the controller.</source>
+        <translation>Читает JTAG ID и регистры FFFD00h, FF3908h, FF3910h и FF390Ch микросхемы MEC16xx и сообщает, защищена ли её флеш-память выводом nFWP или битом Boot_Lock. В контроллер ничего не записывается.</translation>
+    </message>
+    <message>
+        <source>0 connected and not protected, 1 a step failed or the flash is protected, 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 связь есть и защиты нет, 1 шаг не удался или флеш защищена, 2 нет рабочего JIG, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Read MAIN (192 KiB) or MAIN+INFO into OUT.bin</source>
+        <translation>Прочитать MAIN (192 КиБ) или MAIN+INFO в OUT.bin</translation>
+    </message>
+    <message>
+        <source>Reads the MAIN block of a MEC16xx (196608 bytes) into OUT.bin; with --info the 2048 INFO bytes follow it (198656 bytes).</source>
+        <translation>Читает блок MAIN микросхемы MEC16xx (196608 байт) в OUT.bin; с --info за ним следуют 2048 байт INFO (всего 198656 байт).</translation>
+    </message>
+    <message>
+        <source>the file the flash is saved to</source>
+        <translation>файл, в который сохраняется флеш-память</translation>
+    </message>
+    <message>
+        <source>also read the INFO block, after MAIN</source>
+        <translation>прочитать после MAIN ещё и блок INFO</translation>
+    </message>
+    <message>
+        <source>0 read, 1 failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
+        <translation>0 прочитано, 1 ошибка, 2 нет рабочего JIG или OUT.bin не создаётся, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Erase MAIN (with --info also INFO)</source>
+        <translation>Стереть MAIN (с --info ещё и INFO)</translation>
+    </message>
+    <message>
+        <source>Erases the MAIN block of a MEC16xx, with --info MAIN and INFO. Refused while the nFWP pin or Boot_Lock protects the flash.</source>
+        <translation>Стирает блок MAIN микросхемы MEC16xx, с --info блоки MAIN и INFO. Отказывается, пока флеш защищена выводом nFWP или битом Boot_Lock.</translation>
+    </message>
+    <message>
+        <source>also erase the INFO block (no command writes it back)</source>
+        <translation>стереть ещё и блок INFO (ни одна команда не записывает его обратно)</translation>
+    </message>
+    <message>
+        <source>agree to erase INFO; without it --info is refused</source>
+        <translation>согласие на стирание INFO; без него --info не принимается</translation>
+    </message>
+    <message>
+        <source>0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage</source>
+        <translation>0 стёрто, 1 ошибка или защита, 2 нет рабочего JIG, 64 неверный вызов</translation>
+    </message>
+    <message>
+        <source>Erase, write IN.bin into MAIN, read back and compare</source>
+        <translation>Стереть, записать IN.bin в MAIN, прочитать обратно и сравнить</translation>
+    </message>
+    <message>
+        <source>Writes the first 196608 bytes of IN.bin into the MAIN block of a MEC16xx (a shorter file is filled up with 0xFF; INFO is left as it is). MAIN is erased first and read back afterwards; a difference names the first differing offset. The erase (or, with --no-erase, the write) reads MAIN and INFO into a backup file first.</source>
+        <translation>Записывает первые 196608 байт IN.bin в блок MAIN микросхемы MEC16xx (более короткий файл дополняется байтами 0xFF; INFO не трогается). Перед записью MAIN стирается, после неё читается обратно; при различии называется первый отличающийся адрес. Стирание (или, с --no-erase, запись) сначала читает MAIN и INFO в резервный файл.</translation>
+    </message>
+    <message>
+        <source>the image to write</source>
+        <translation>образ для записи</translation>
+    </message>
+    <message>
+        <source>do not erase MAIN first (it must already be blank)</source>
+        <translation>не стирать MAIN перед записью (он должен быть уже чистым)</translation>
+    </message>
+    <message>
+        <source>do not read MAIN back</source>
+        <translation>не читать MAIN обратно</translation>
+    </message>
+    <message>
+        <source>0 written (and verified), 1 failed or differs, 2 no usable JIG or IN.bin cannot be read, 64 wrong usage</source>
+        <translation>0 записано (и проверено), 1 ошибка или различие, 2 нет рабочего JIG или IN.bin не читается, 64 неверный вызов</translation>
+    </message>
 </context>
 <context>
     <name>Npce</name>
