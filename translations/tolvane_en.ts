@@ -104,8 +104,8 @@ Run with --help for more information.</source>
 Run with --help for more information.</translation>
     </message>
     <message>
-        <source>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</source>
-        <translation>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</translation>
+        <source>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of %1</source>
+        <translation>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of %1</translation>
     </message>
     <message>
         <source>simulated JIG: a JSON scenario (board, chips, wiring, faults)</source>

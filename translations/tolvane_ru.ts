@@ -104,8 +104,8 @@ Run with --help for more information.</source>
 Подробнее: запустите с --help.</translation>
     </message>
     <message>
-        <source>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</source>
-        <translation>usb (по умолчанию), usb:SERIAL (только устройство с этим серийным номером, см. &quot;list&quot;), tty:PATH или sim[:BOARD], где BOARD одна из pcb3, pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce</translation>
+        <source>usb (default), usb:SERIAL (only the device with that serial number, see &quot;list&quot;), tty:PATH, or sim[:BOARD] with BOARD one of %1</source>
+        <translation>usb (по умолчанию), usb:SERIAL (только устройство с этим серийным номером, см. &quot;list&quot;), tty:PATH или sim[:BOARD], где BOARD одна из %1</translation>
     </message>
     <message>
         <source>simulated JIG: a JSON scenario (board, chips, wiring, faults)</source>

@@ -5,6 +5,7 @@
 #include "modetable/ModeTable.h"
 #include "port/Tr.h"
 #include "shell/ProgramVersion.h"
+#include "sim/ScenarioTypes.h"
 
 #include <CLI/CLI.hpp>
 
@@ -122,10 +123,10 @@ CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
     const std::string group = shown ? "JIG" : "";
     command_
         ->add_option("--device", d.device,
-                     WrapOptionHelp(Tr("Cli", "usb (default), usb:SERIAL (only the device with "
-                                              "that serial number, see \"list\"), tty:PATH, or "
-                                              "sim[:BOARD] with BOARD one of pcb3, pcb3-old, "
-                                              "pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce")))
+                     WrapOptionHelp(Fill(Tr("Cli", "usb (default), usb:SERIAL (only the device "
+                                                   "with that serial number, see \"list\"), "
+                                                   "tty:PATH, or sim[:BOARD] with BOARD one of %1"),
+                                         BoardPresetNames())))
         ->type_name("D")
         ->group(group);
     command_

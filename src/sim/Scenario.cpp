@@ -27,6 +27,15 @@ const BoardPreset* FindBoardPreset(const std::string& name) {
     return nullptr;
 }
 
+std::string BoardPresetNames() {
+    std::string names;
+    for (const BoardPreset& p : BoardPresets()) {
+        names += names.empty() ? "" : ", ";
+        names += p.name;
+    }
+    return names;
+}
+
 std::filesystem::path Scenario::Resolve(const std::string& file) const {
     std::filesystem::path p(file);
     return p.is_absolute() ? p : baseDir / p;

@@ -1,10 +1,20 @@
 #pragma once
 // The parts of a scenario that the simulated JIG's devices keep, without the JSON library
 // (only what reads a scenario needs it).
+#include <optional>
 #include <string>
 #include <vector>
 
 enum class SimTiming { Instant, Wire };
+
+// "wire" or "instant", as the command lines and the virtual USB chip's environment spell it.
+inline std::optional<SimTiming> ParseSimTiming(const std::string& word) {
+    if (word == "wire")
+        return SimTiming::Wire;
+    if (word == "instant")
+        return SimTiming::Instant;
+    return std::nullopt;
+}
 
 // Read from a scenario's "type": "silence", "drop", "corrupt", "split", "vanish", "delay".
 enum class FaultType { Silence, Drop, Corrupt, Split, Vanish, Delay };
@@ -54,3 +64,5 @@ struct BoardPreset {
 
 const std::vector<BoardPreset>& BoardPresets();
 const BoardPreset* FindBoardPreset(const std::string& name);
+// "pcb3, pcb3-old, ...": the presets' names for a help text.
+std::string BoardPresetNames();

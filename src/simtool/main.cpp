@@ -15,12 +15,13 @@
 
 namespace {
 void Usage(FILE* out) {
-    std::fprintf(
-        out, "Usage: tolvane-jig-sim --pty [--board B] [--scenario FILE.json] [--timing T]\n"
-             "  --board B      pcb3 (default), pcb3-old, pcb2-v41, pcb2-v42, pcb2-ite, pcb2-npce\n"
-             "  --scenario F   JSON scenario: board, chips, wiring, faults\n"
-             "  --timing T     wire (default: real speeds) or instant\n"
-             "  --version      print the program's and the JIG protocol's version and exit\n");
+    std::fprintf(out,
+                 "Usage: tolvane-jig-sim --pty [--board B] [--scenario FILE.json] [--timing T]\n"
+                 "  --board B      %s (the first is the default)\n"
+                 "  --scenario F   JSON scenario: board, chips, wiring, faults\n"
+                 "  --timing T     wire (default: real speeds) or instant\n"
+                 "  --version      print the program's and the JIG protocol's version and exit\n",
+                 BoardPresetNames().c_str());
 }
 } // namespace
 
@@ -50,15 +51,14 @@ int main(int argc, char** argv) {
             return 64;
         }
     }
-    if (!pty || (timing != "wire" && timing != "instant")) {
+    const std::optional<SimTiming> simTiming = ParseSimTiming(timing);
+    if (!pty || !simTiming) {
         Usage(stderr);
         return 64;
     }
     Scenario scenario;
     std::string error;
-    if (!LoadScenario(scenarioFile, board,
-                      timing == "instant" ? SimTiming::Instant : SimTiming::Wire, &scenario,
-                      &error)) {
+    if (!LoadScenario(scenarioFile, board, *simTiming, &scenario, &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }

@@ -29,13 +29,13 @@ bool MakeChips(const VirtualUsbSetup& setup, std::vector<std::shared_ptr<Virtual
         *description = "virtual FTDI chip in front of " + setup.pty;
         return true;
     }
-    if (setup.timing != "wire" && setup.timing != "instant") {
+    const std::optional<SimTiming> timing = ParseSimTiming(setup.timing);
+    if (!timing) {
         *error = "timing is wire or instant, not " + setup.timing;
         return false;
     }
-    const SimTiming timing = setup.timing == "instant" ? SimTiming::Instant : SimTiming::Wire;
     Scenario scenario;
-    if (!LoadScenario(setup.scenarioFile, setup.board, timing, &scenario, error))
+    if (!LoadScenario(setup.scenarioFile, setup.board, *timing, &scenario, error))
         return false;
     for (const std::string& device : scenario.devices) {
         auto jig = std::make_unique<SimJig>(scenario, device != "jig");

@@ -25,13 +25,13 @@ std::shared_ptr<FtdiApi> MakeFtdiApi(const DeviceChoice& choice, std::string* er
         return std::make_shared<TtyFtdiApi>(d.substr(4));
     }
     if (d == "sim" || d.rfind("sim:", 0) == 0) {
-        if (choice.timing != "wire" && choice.timing != "instant") {
+        const std::optional<SimTiming> timing = ParseSimTiming(choice.timing);
+        if (!timing) {
             *error = Fill(Tr("Link", "--timing is instant or wire, not %1"), choice.timing);
             return nullptr;
         }
-        const SimTiming timing = choice.timing == "instant" ? SimTiming::Instant : SimTiming::Wire;
         Scenario scenario;
-        if (!LoadScenario(choice.scenarioFile, d.size() > 4 ? d.substr(4) : "", timing, &scenario,
+        if (!LoadScenario(choice.scenarioFile, d.size() > 4 ? d.substr(4) : "", *timing, &scenario,
                           error))
             return nullptr;
         return std::make_shared<SimFtdiApi>(scenario);
