@@ -4,15 +4,16 @@
 //
 //     void AddMecCommands(CliApp& cli) {
 //         CLI::App* mec = cli.ModeGroup("MEC jtag");
-//         cli.Command(mec, "read", "Reads the flash into OUT.bin", RunMecRead)
-//             .Positional("OUT.bin", "the file the flash is saved to")
-//             .Flag("--stats", "...")
+//         cli.Command(mec, "read", Tr("Mec", "Reads the flash into OUT.bin"), RunMecRead)
+//             .Positional("OUT.bin", Tr("Mec", "the file the flash is saved to"))
+//             .Flag("--stats", Tr("Mec", "..."))
 //             .Device()
-//             .ExitStatus("0 read, 1 failed, 2 no usable JIG, 64 wrong usage");
+//             .ExitStatus(Tr("Mec", "0 read, 1 failed, 2 no usable JIG, 64 wrong usage"));
 //     }
 //     const CliRegistration kMec{40, AddMecCommands};
 //
-// The number orders the groups in --help. Registration runs before main(), so the files must
+// Every text goes through Tr in the mode's context (Translations.EveryCommandsHelpIsInOneLanguage
+// finds one that does not). The number orders the groups in --help. Registration runs before main(), so the files must
 // be linked into the executable itself (they are: every src/cli/*.cpp is).
 #include "cli/CliCommand.h"
 
