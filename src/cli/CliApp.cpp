@@ -26,43 +26,6 @@ std::vector<Registered>& Registry() {
     return groups;
 }
 
-constexpr std::size_t kHelpWidth = 96;
-constexpr std::size_t kOptionColumn = 28;
-
-// Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay. A
-// column is a character: UTF-8 continuation bytes take none (Russian help).
-std::string Wrap(const std::string& text, std::size_t width) {
-    std::string out;
-    std::size_t columns = 0;      // on the line being filled
-    std::size_t blankColumns = 0; // where its last blank stands
-    std::size_t lastBlank = std::string::npos;
-    for (char c : text) {
-        out.push_back(c);
-        if (c == '\n') {
-            columns = 0;
-            lastBlank = std::string::npos;
-            continue;
-        }
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
-            continue;
-        ++columns;
-        if (c == ' ') {
-            lastBlank = out.size() - 1;
-            blankColumns = columns;
-        }
-        if (columns > width && lastBlank != std::string::npos) {
-            out[lastBlank] = '\n';
-            columns -= blankColumns;
-            lastBlank = std::string::npos;
-        }
-    }
-    return out;
-}
-
-std::string WrapOptionHelp(const std::string& text) {
-    return Wrap(text, kHelpWidth - kOptionColumn);
-}
-
 // Option names as CLI11 takes them: "--mb" stays, the key is "mb".
 std::string KeyOf(const std::string& option) {
     return option.substr(option.find_first_not_of('-'));
@@ -90,8 +53,7 @@ CliCommandBuilder& CliCommandBuilder::Positional(const std::string& name, const 
     auto args = args_;
     command_
         ->add_option_function<std::string>(
-            name, [args](const std::string& v) { args->positional.push_back(v); },
-            WrapOptionHelp(help))
+            name, [args](const std::string& v) { args->positional.push_back(v); }, help)
         ->required()
         ->type_name("");
     return *this;
@@ -103,8 +65,7 @@ CliCommandBuilder& CliCommandBuilder::Value(const std::string& option, const std
     const std::string key = KeyOf(option);
     command_
         ->add_option_function<std::string>(
-            option, [args, key](const std::string& v) { args->values[key] = v; },
-            WrapOptionHelp(help))
+            option, [args, key](const std::string& v) { args->values[key] = v; }, help)
         ->type_name(typeName)
         ->required(required);
     return *this;
@@ -114,7 +75,7 @@ CliCommandBuilder& CliCommandBuilder::Flag(const std::string& option, const std:
     auto args = args_;
     const std::string key = KeyOf(option);
     command_->add_flag_callback(
-        option, [args, key] { args->flags.insert(key); }, WrapOptionHelp(help));
+        option, [args, key] { args->flags.insert(key); }, help);
     return *this;
 }
 
@@ -123,22 +84,20 @@ CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
     const std::string group = shown ? "JIG" : "";
     command_
         ->add_option("--device", d.device,
-                     WrapOptionHelp(Fill(Tr("Cli", "usb (default), usb:SERIAL (only the device "
-                                                   "with that serial number, see \"list\"), "
-                                                   "tty:PATH, or sim[:BOARD] with BOARD one of %1"),
-                                         BoardPresetNames())))
+                     Fill(Tr("Cli", "usb (default), usb:SERIAL (only the device with that serial "
+                                    "number, see \"list\"), tty:PATH, or sim[:BOARD] with BOARD "
+                                    "one of %1"),
+                          BoardPresetNames()))
         ->type_name("D")
         ->group(group);
     command_
         ->add_option("--scenario", d.scenarioFile,
-                     WrapOptionHelp(Tr("Cli", "simulated JIG: a JSON scenario (board, chips, "
-                                              "wiring, faults)")))
+                     Tr("Cli", "simulated JIG: a JSON scenario (board, chips, wiring, faults)"))
         ->type_name("F")
         ->group(group);
     command_
-        ->add_option(
-            "--timing", d.timing,
-            WrapOptionHelp(Tr("Cli", "simulated JIG: wire (default, real speeds) or instant")))
+        ->add_option("--timing", d.timing,
+                     Tr("Cli", "simulated JIG: wire (default, real speeds) or instant"))
         ->type_name("T")
         ->check(CLI::IsMember({"wire", "instant"}))
         ->group(group);
@@ -160,7 +119,7 @@ CliCommandBuilder& CliCommandBuilder::ExitStatus(const std::string& text) {
 void CliCommandBuilder::SetFooter() {
     const std::string both =
         details_ + (details_.empty() || exitStatus_.empty() ? "" : "\n\n") + exitStatus_;
-    command_->footer(Wrap(both, kHelpWidth) + "\n");
+    command_->footer(WrapHelp(both, kHelpWidth) + "\n");
 }
 
 CliApp::CliApp(std::string name)
@@ -171,7 +130,6 @@ CliApp::CliApp(std::string name)
         "--version", VersionLines(name),
         Tr("Cli", "Print the program's and the JIG protocol's version and exit"));
     app_->require_subcommand(1);
-    app_->get_formatter()->column_width(kOptionColumn);
     app_->footer(Tr("Cli", "Exit status: 0 done, 1 the operation failed, 2 no usable JIG, 64 "
                            "wrong usage.\nEach command has its own --help."));
     std::vector<Registered> groups = Registry();
@@ -207,10 +165,9 @@ CliCommandBuilder CliApp::Command(CLI::App* parent, const std::string& name,
     // Taken by main() before parsing; here only checked and listed.
     command
         ->add_option("--lang", args->language,
-                     WrapOptionHelp(Tr("Cli", "en, ru or original (the texts as the JIG's program "
-                                              "always wrote them, English and Russian mixed); "
-                                              "default: $TOLVANE_LANG, else the system's "
-                                              "language")))
+                     Tr("Cli", "en, ru or original (the texts as the JIG's program always wrote "
+                               "them, English and Russian mixed); default: $TOLVANE_LANG, else "
+                               "the system's language"))
         ->type_name("L")
         ->check(CLI::IsMember(kLanguageWords));
     command->callback([this, args, run = std::move(run)] {

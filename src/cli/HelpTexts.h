@@ -1,7 +1,7 @@
 #pragma once
 // CLI11's own words (Usage, Options, the help flag, "Run with --help ...") in the chosen
-// language, for the program's and the command line's options alike. Its error messages stay
-// English: CLI11 builds them inside its exceptions, out of our reach.
+// language, and the help's layout, for the program's and the command line's options alike. Its
+// error messages stay English: CLI11 builds them inside its exceptions, out of our reach.
 #include "port/Tr.h"
 
 #include <CLI/CLI.hpp>
@@ -10,8 +10,43 @@
 #include <memory>
 #include <string>
 
+// Help lines are at most this wide; options' descriptions start at the column.
+constexpr std::size_t kHelpWidth = 96;
+constexpr std::size_t kOptionColumn = 28;
+
+// Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay. A
+// column is a character: UTF-8 continuation bytes take none (Russian help).
+inline std::string WrapHelp(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t columns = 0;      // on the line being filled
+    std::size_t blankColumns = 0; // where its last blank stands
+    std::size_t lastBlank = std::string::npos;
+    for (char c : text) {
+        out.push_back(c);
+        if (c == '\n') {
+            columns = 0;
+            lastBlank = std::string::npos;
+            continue;
+        }
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue;
+        ++columns;
+        if (c == ' ') {
+            lastBlank = out.size() - 1;
+            blankColumns = columns;
+        }
+        if (columns > width && lastBlank != std::string::npos) {
+            out[lastBlank] = '\n';
+            columns -= blankColumns;
+            lastBlank = std::string::npos;
+        }
+    }
+    return out;
+}
+
 // CLI11 lines its columns up by bytes: a Cyrillic word in the left column ("REQUIRED" under ru)
-// takes two bytes a letter and pushed its description to the next line. This pads by letters.
+// takes two bytes a letter and pushed its description to the next line. This pads by letters,
+// and wraps each description to the help's width.
 class LetterColumnsFormatter : public CLI::Formatter {
   public:
     std::string make_option(const CLI::Option* opt, bool positional) const override {
@@ -21,7 +56,7 @@ class LetterColumnsFormatter : public CLI::Formatter {
                 return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
             }));
         line.append(letters < column_width_ ? column_width_ - letters : 0, ' ');
-        const std::string description = make_option_desc(opt);
+        const std::string description = WrapHelp(make_option_desc(opt), kHelpWidth - column_width_);
         if (!description.empty() && letters >= column_width_)
             line += "\n" + std::string(column_width_, ' ');
         for (const char c : description) {
@@ -42,6 +77,7 @@ inline void UseOurHelpFlag(CLI::App& app) {
 inline void UseOurHelpTexts(CLI::App& app) {
     app.formatter(std::make_shared<LetterColumnsFormatter>());
     const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+    formatter->column_width(kOptionColumn);
     for (const char* label :
          {TR_NOOP("Cli", "Usage"), TR_NOOP("Cli", "OPTIONS"), TR_NOOP("Cli", "SUBCOMMAND"),
           TR_NOOP("Cli", "SUBCOMMANDS"), TR_NOOP("Cli", "REQUIRED"), TR_NOOP("Cli", "Positionals")})
