@@ -387,9 +387,17 @@ void SimJig::SetHostLatency(int ms) {
     wire_.SetLatency(ms);
 }
 
+// A USB control transfer: the host waits for the next frame, as for its writes.
 void SimJig::SetHostEventChar(std::optional<std::uint8_t> b) {
-    std::lock_guard lock(mutex_);
-    wire_.SetEventChar(b);
+    Deadline done;
+    {
+        std::lock_guard lock(mutex_);
+        const Deadline now = SteadyClock::now();
+        done = wire_.HostWriteLeaves(now);
+        transcript_.Timed(SimTimeline::Usb, now, done);
+        wire_.SetEventChar(b);
+    }
+    std::this_thread::sleep_until(done);
 }
 
 void SimJig::WakeWaiters() {

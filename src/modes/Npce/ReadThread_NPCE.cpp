@@ -57,11 +57,10 @@ void ReadThread_NPCE::LogWaitFailure() {
         Log(waitLine_);
 }
 
-void ReadThread_NPCE::SendStreamStart(std::uint8_t command) {
-    // Only the write's ready byte is fixed beforehand; a block's status is any byte but 00h,
-    // and the other answers end in data or a count.
-    s_.link.RepliesEndWith(command == 'w' ? std::optional<std::uint8_t>(Npce::kReady)
-                                          : std::nullopt);
+void ReadThread_NPCE::SendStreamStart(std::uint8_t command, std::optional<std::uint8_t> replyEnd) {
+    // The write's ready byte is fixed beforehand; a block's status is any byte but 00h, and the
+    // other answers end in data (known to a verify) or a count.
+    s_.link.RepliesEndWith(command == 'w' ? std::optional<std::uint8_t>(Npce::kReady) : replyEnd);
     s_.link.Send(s_.link.ModeFrame(Npce::kPcb3Prefix, {command}));
 }
 
@@ -370,7 +369,7 @@ void ReadThread_NPCE::Verify() {
     int blocks = 0;
     bool match = true;
     s_.run.StartVerify(s_.image);
-    SendStreamStart('r');
+    SendStreamStart('r', s_.image[Npce::kReadBlockSize - 1]);
     while (blocks != Npce::kReadBlocks) {
         const std::string step = ReadStep(TR_NOOP("Npce", "verify block %1 of %2"), blocks + 1);
         if (!Await(Npce::kReadBlockSize, s_.bounds.dataBlock, step)) {
@@ -391,9 +390,11 @@ void ReadThread_NPCE::Verify() {
             return EndStopped(ReadStep(TR_NOOP("Npce", "after verify block %1 of %2"), blocks),
                               true);
         }
-        if (match && blocks != Npce::kReadBlocks)
+        if (match && blocks != Npce::kReadBlocks) {
+            // The chip sends the block's tail at once instead of holding it for its latency timer.
+            s_.link.RepliesEndWith(s_.image[offset + Npce::kReadBlockSize - 1]);
             Send({'r'});
-        else
+        } else
             blocks = Npce::kReadBlocks;
     }
     Send({Npce::kEndOfStream});

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,8 @@ class ReadThread_NPCE {
     // A status that is wrong though the JIG answered.
     void Refused(const std::string& step) { s_.run.SetFailedStep(step); }
     void Send(std::initializer_list<std::uint8_t> bytes) { s_.link.Send(bytes); }
-    void SendStreamStart(std::uint8_t command);
+    // `replyEnd`: the last byte of the replies, where it is known beforehand.
+    void SendStreamStart(std::uint8_t command, std::optional<std::uint8_t> replyEnd = std::nullopt);
     // Ends a stream the JIG may still be in ('-' or 07h), taking its answer if it still talks.
     void EndStream(std::uint8_t end, std::size_t answerBytes);
     // 'I' or 'O'; an answer that does not come turns a success into a failure.
