@@ -102,8 +102,11 @@ class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
     std::size_t ChipSize() const { return Section() == "mec" ? SimMec16xx::kImageSize : Size(); }
     std::size_t ReadSize() const { return GetParam().variant & 0x80 ? ChipSize() : Size(); }
     // Keys of the chip's scenario section that make it fall silent in the middle of a read; a
-    // cable without a panel has the JIG answer "ER" to the EEPROM's read.
+    // cable without a panel has the JIG answer "ER" to the EEPROM's read. MEC's JIG answers on,
+    // a bad block status, so that an erase that ignored the failure would reach the chip.
     std::string BrokenReadKeys() const {
+        if (Section() == "mec")
+            return R"("badStatusAtBlock": 100)";
         return Section() == "edid" ? R"("panel": false)" : R"("silentAtBlock": 100)";
     }
     // The last operation ended idle with its link closed.
