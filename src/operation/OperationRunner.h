@@ -110,8 +110,13 @@ class OperationRunner {
     bool TakeBackup(const std::string& chipId,
                     const std::function<bool(std::vector<std::uint8_t>&)>& read);
     // An operation that goes on from one that took the backup (a write after its erase): its
-    // chip-state line names that backup unless it takes its own. After Begin().
-    void CarryBackup(const std::string& path) { backupPath_ = path; }
+    // chip-state line and journal record name that backup unless it takes its own. After
+    // Begin().
+    void CarryBackup(const std::string& path) {
+        backupPath_ = path;
+        if (!path.empty())
+            record_.SetBackup(path);
+    }
     // The file the operation reads into or writes from, for the journal and the figures.
     void SetFile(const std::string& path, std::uint64_t bytes);
     void AddFileBytes(std::uint64_t bytes) { fileBytes_ += bytes; }

@@ -121,6 +121,7 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     engine.Run().SetSafety(q.safety);
     const std::string_view op = a.operation;
     const bool info = (q.variant & 0x80) != 0;
+    std::vector<std::string> earlierLines;
     if (op == "check") {
         engine.CheckClick();
     } else if (op == "erase") {
@@ -129,10 +130,16 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
         port.QueueFileAnswer(q.file);
         engine.ReadClick(info);
     } else {
-        // As "mec write" does: only an erased MAIN takes the image.
+        // As "mec write" does: only an erased MAIN takes the image, and the erase's backup
+        // (a backup now would hold only the blank MAIN) is the write's.
         engine.EraseClick(false);
         engine.WaitForWorker();
         if (engine.Run().Result() == Outcome::Succeeded) {
+            SafetyOptions write = q.safety;
+            write.backup = false;
+            engine.Run().SetSafety(write);
+            engine.ContinueAfterErase(engine.Run().BackupPath());
+            earlierLines = port.Lines();
             port.ClearLog();
             port.QueueFileAnswer(q.file);
             engine.WriteClick();
@@ -165,6 +172,7 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     }
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
     Report(r, port, engine.Run());
+    r.earlierLines = std::move(earlierLines);
     r.namesStep = LineNamesStep(r.lines);
     for (const std::string& l : r.lines)
         r.namesStep = r.namesStep || l.rfind("Lost communication with MEC", 0) == 0 ||

@@ -41,7 +41,8 @@ struct ModeResult {
     // read whose file is not the whole chip ...): empty when all did.
     std::vector<std::string> broken;
     std::string failedStep;
-    std::vector<std::string> lines; // of the operation itself, not of the steps before it
+    std::vector<std::string> lines;        // of the operation itself, not of the steps before it
+    std::vector<std::string> earlierLines; // of those steps (MEC's erase before its write)
     std::vector<std::string> messages;
 };
 
