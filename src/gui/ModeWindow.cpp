@@ -27,10 +27,9 @@ void CentreOver(QWidget* window, const QWidget* over) {
     window->move(frame.topLeft());
 }
 
-ModeWindow::ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const QString& caption)
-    : QWidget(nullptr), api_(std::move(api)), mainWindow_(mainWindow), caption_(caption) {
+ModeWindow::ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
+    : QWidget(nullptr), api_(std::move(api)), mainWindow_(mainWindow) {
     MakeResizableToolWindow(this);
-    setWindowTitle(caption);
 }
 
 void ModeWindow::ShowJig(const QString& serial) {

@@ -10,7 +10,8 @@
 class ModeWindow : public QWidget {
     Q_OBJECT
   public:
-    ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const QString& caption);
+    // The caption comes from the window's Retranslate(), which its constructor calls.
+    ModeWindow(std::shared_ptr<FtdiApi> api, QWidget* mainWindow);
 
     // The caption names the JIG the window works on; an empty serial names none.
     void ShowJig(const QString& serial);

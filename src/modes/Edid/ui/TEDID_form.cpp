@@ -8,8 +8,7 @@
 #include <QGridLayout>
 
 TEDID_form::TEDID_form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(api, mainWindow, TrQ("Edid", "EEPROM LCD read/write 09/01/2017")),
-      EDID_Memo(new LogView(this)), EDID_READ(new QPushButton(this)),
+    : ModeWindow(api, mainWindow), EDID_Memo(new LogView(this)), EDID_READ(new QPushButton(this)),
       EDID_WRITE(new QPushButton(this)), EXIT(new QPushButton(this)), link_(std::move(api)),
       port_(this, EDID_Memo), engine_(link_, port_) {
     Retranslate();

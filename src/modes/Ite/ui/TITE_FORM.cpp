@@ -68,7 +68,7 @@ void SetTextColour(QWidget* w, const QColor& colour) {
 } // namespace
 
 TITE_FORM::TITE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow, const std::string& database)
-    : ModeWindow(std::move(api), mainWindow, "ITE") {
+    : ModeWindow(std::move(api), mainWindow) {
     ITE_ComboBox_MB_SWITCH = new QComboBox(this);
     ITE_ComboBox_MB_SWITCH->setMaxVisibleItems(kListRows);
     ITE_ComboBox_MB_SWITCH->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -227,6 +227,7 @@ void TITE_FORM::closeEvent(QCloseEvent* event) {
 }
 
 void TITE_FORM::Retranslate() {
+    SetCaption("ITE"); // the chip's name, the same in every language
     GroupBox_pins->setTitle(TrQ("Ite", "Pin ITE mcu -> pin keyboard connector"));
     ITE_CheckBox->setText(TrQ("Ite", "First contact the programmer is connected to the first "
                                      "contact MB (forward or reverse cable, etc.)"));

@@ -33,7 +33,7 @@ std::optional<std::string> ChosenEntry(const QComboBox* list) {
 
 TKB901X_forms::TKB901X_forms(std::shared_ptr<FtdiApi> api, QWidget* mainWindow,
                              const std::string& database)
-    : ModeWindow(std::move(api), mainWindow, TrQ("Ene", "KB9010/9012/9016/9022  03/03/2017")) {
+    : ModeWindow(std::move(api), mainWindow) {
     ComboBox_KB901X = new QComboBox(this);
     ComboBox_KB901X->setMaxVisibleItems(kListRows);
     ComboBox_KB901X->setMinimumContentsLength(40);

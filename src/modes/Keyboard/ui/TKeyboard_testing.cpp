@@ -39,13 +39,12 @@ QString PairsSeenText(const std::array<IndicatorShape*, kMaxPairNumber + 1>& sha
 } // namespace
 
 TKeyboard_testing::TKeyboard_testing(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(api, mainWindow, TrQ("Keyboard", "Keyboard_testing 02_03_2017")),
-      START_SCAN(new QPushButton(this)), EXIT_KB_TEST(new QPushButton(this)),
-      Clear(new QPushButton(this)), Buzzer_box(new QCheckBox(this)),
-      CheckBox_HIDE(new QCheckBox(this)), Label_keyb_con(new QLabel(this)),
-      Label_pairs(new QLabel(this)), repaintTimer_(new QTimer(this)),
-      scanner_(std::make_unique<KeyboardScanner>(std::move(api),
-                                                 static_cast<KeyboardListener&>(*this))) {
+    : ModeWindow(api, mainWindow), START_SCAN(new QPushButton(this)),
+      EXIT_KB_TEST(new QPushButton(this)), Clear(new QPushButton(this)),
+      Buzzer_box(new QCheckBox(this)), CheckBox_HIDE(new QCheckBox(this)),
+      Label_keyb_con(new QLabel(this)), Label_pairs(new QLabel(this)),
+      repaintTimer_(new QTimer(this)), scanner_(std::make_unique<KeyboardScanner>(
+                                           std::move(api), static_cast<KeyboardListener&>(*this))) {
     for (const PinPair& p : AllPairs()) {
         const int n = PairNumber(p.a, p.b);
         auto* shape = new IndicatorShape(this, n);

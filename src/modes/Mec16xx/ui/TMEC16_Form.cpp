@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 TMEC16_Form::TMEC16_Form(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, TrQ("Mec", "Read and Write MEC   19_03_17")) {
+    : ModeWindow(std::move(api), mainWindow) {
     BitBtn_MEC16 = new QPushButton(this);
     Shape_FWP_MEC16 = new MecIndicatorShape(this);
     Label_MEC16_FWP = new QLabel(this);

@@ -21,7 +21,7 @@ void PaintCaption(QPushButton* button, const QColor& colour) {
 } // namespace
 
 TNPCE_FORM::TNPCE_FORM(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, TrQ("Npce", "NPCE288N/388N 02_02_2017")) {
+    : ModeWindow(std::move(api), mainWindow) {
     NPCE_Memo = new LogView(this);
     CGauge_NPCE = new Gauge(this);
     CGauge_NPCE->SetMaximum(Npce::kGaugeMax);

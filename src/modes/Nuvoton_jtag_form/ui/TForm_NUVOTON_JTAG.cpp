@@ -27,7 +27,7 @@ const char* const kSteps[] = {
 } // namespace
 
 TForm_NUVOTON_JTAG::TForm_NUVOTON_JTAG(std::shared_ptr<FtdiApi> api, QWidget* mainWindow)
-    : ModeWindow(std::move(api), mainWindow, TrQ("Jtag", "NUVOTON JTAG 11_03_2017")) {
+    : ModeWindow(std::move(api), mainWindow) {
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setChecked(true);
     BitBtn_SETTINGS = new QPushButton(this);
