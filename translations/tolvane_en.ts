@@ -389,6 +389,10 @@ Each command has its own --help.</translation>
         <source>ITE EC flash over the keyboard connector</source>
         <translation>ITE EC flash over the keyboard connector</translation>
     </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
+    </message>
 </context>
 <context>
     <name>Common</name>
@@ -724,10 +728,6 @@ Each command has its own --help.</translation>
         <translation>the file the EEPROM is saved to</translation>
     </message>
     <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
-    </message>
-    <message>
         <source>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
         <translation>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</translation>
     </message>
@@ -1053,10 +1053,6 @@ Each command has its own --help.</translation>
     <message>
         <source>pin 1 of the cable is not on pin 1 of the keyboard connector</source>
         <translation>pin 1 of the cable is not on pin 1 of the keyboard connector</translation>
-    </message>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
     </message>
     <message>
         <source>Read the whole flash into OUT.bin</source>
@@ -1483,10 +1479,6 @@ SHA-256  %3</translation>
     <message>
         <source>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</source>
         <translation>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</translation>
-    </message>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
     </message>
     <message>
         <source> The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.</source>
@@ -3525,10 +3517,6 @@ SHA-256  %3</translation>
         <translation>register write</translation>
     </message>
     <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
-    </message>
-    <message>
         <source>Check the JTAG connection: ID, registers, FWP and Boot_Lock</source>
         <translation>Check the JTAG connection: ID, registers, FWP and Boot_Lock</translation>
     </message>
@@ -3607,10 +3595,6 @@ SHA-256  %3</translation>
 </context>
 <context>
     <name>Npce</name>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</translation>
-    </message>
     <message>
         <source>Read the whole flash into OUT.bin</source>
         <translation>Read the whole flash into OUT.bin</translation>

@@ -389,6 +389,10 @@ Each command has its own --help.</source>
         <source>ITE EC flash over the keyboard connector</source>
         <translation>Флеш мультиконтроллера ITE через разъём клавиатуры</translation>
     </message>
+    <message>
+        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
+        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
+    </message>
 </context>
 <context>
     <name>Common</name>
@@ -724,10 +728,6 @@ Each command has its own --help.</source>
         <translation>файл, в который сохраняется EEPROM</translation>
     </message>
     <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
-    </message>
-    <message>
         <source>0 saved, 1 the EEPROM or the file failed, 2 no usable JIG or OUT.bin cannot be created, 64 wrong usage</source>
         <translation>0 сохранено, 1 ошибка EEPROM или файла, 2 нет рабочего JIG или OUT.bin не создаётся, 64 неверный вызов</translation>
     </message>
@@ -1053,10 +1053,6 @@ Each command has its own --help.</source>
     <message>
         <source>pin 1 of the cable is not on pin 1 of the keyboard connector</source>
         <translation>контакт 1 шлейфа не на контакте 1 разъёма клавиатуры</translation>
-    </message>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
     </message>
     <message>
         <source>Read the whole flash into OUT.bin</source>
@@ -1483,10 +1479,6 @@ SHA-256  %3</translation>
     <message>
         <source>the cable is reversed: contact 1 of the JIG is on the last contact of the keyboard connector (mirrors the wiring with KB_pins)</source>
         <translation>шлейф перевёрнут: 1-й контакт программатора на последнем контакте разъёма клавиатуры (выводы отражаются по KB_pins)</translation>
-    </message>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>показать переданные байты, время по часам, время процессора и время симулятора программатора</translation>
     </message>
     <message>
         <source> The wiring (--mb or --pins) is sent to the JIG first, as APPLY does.</source>
@@ -3525,10 +3517,6 @@ SHA-256  %3</translation>
         <translation>запись регистра</translation>
     </message>
     <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>показать переданные байты, общее время, время процессора и время имитируемого JIG</translation>
-    </message>
-    <message>
         <source>Check the JTAG connection: ID, registers, FWP and Boot_Lock</source>
         <translation>Проверить связь по JTAG: ID, регистры, FWP и Boot_Lock</translation>
     </message>
@@ -3607,10 +3595,6 @@ SHA-256  %3</translation>
 </context>
 <context>
     <name>Npce</name>
-    <message>
-        <source>print bytes moved, wall time, CPU time and the simulated JIG&apos;s time</source>
-        <translation>вывести переданные байты, общее время, время процессора и время имитатора JIG</translation>
-    </message>
     <message>
         <source>Read the whole flash into OUT.bin</source>
         <translation>Прочитать весь флеш в OUT.bin</translation>

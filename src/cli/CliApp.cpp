@@ -79,6 +79,11 @@ CliCommandBuilder& CliCommandBuilder::Flag(const std::string& option, const std:
     return *this;
 }
 
+CliCommandBuilder& CliCommandBuilder::Stats() {
+    return Flag("--stats",
+                Tr("Cli", "print bytes moved, wall time, CPU time and the simulated JIG's time"));
+}
+
 CliCommandBuilder& CliCommandBuilder::Device(bool shown) {
     DeviceChoice& d = args_->device;
     const std::string group = shown ? "JIG" : "";

@@ -6,15 +6,16 @@
 //         CLI::App* mec = cli.ModeGroup("MEC jtag");
 //         cli.Command(mec, "read", Tr("Mec", "Reads the flash into OUT.bin"), RunMecRead)
 //             .Positional("OUT.bin", Tr("Mec", "the file the flash is saved to"))
-//             .Flag("--stats", Tr("Mec", "..."))
+//             .Stats()
 //             .Device()
 //             .ExitStatus(Tr("Mec", "0 read, 1 failed, 2 no usable JIG, 64 wrong usage"));
 //     }
 //     const CliRegistration kMec{40, AddMecCommands};
 //
 // Every text goes through Tr in the mode's context (Translations.EveryCommandsHelpIsInOneLanguage
-// finds one that does not). The number orders the groups in --help. Registration runs before main(), so the files must
-// be linked into the executable itself (they are: every src/cli/*.cpp is).
+// finds one that does not). The number orders the groups in --help. Registration runs before
+// main(), so the files must be linked into the executable itself (they are: every src/cli/*.cpp
+// is).
 #include "cli/CliCommand.h"
 
 #include <functional>
@@ -42,6 +43,8 @@ class CliCommandBuilder {
                              const std::string& help, bool required = false);
     // "--name": kept in args.flags.
     CliCommandBuilder& Flag(const std::string& option, const std::string& help);
+    // --stats: the figures of the operation, the same for every command that moves a flash.
+    CliCommandBuilder& Stats();
     // --device, --scenario and --timing; `shown` false accepts them without listing them.
     CliCommandBuilder& Device(bool shown = true);
     // What the command does, at length, under its own --help (the summary is one line).

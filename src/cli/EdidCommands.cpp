@@ -16,8 +16,7 @@ void AddEdidCommands(CliApp& cli) {
                     "Reads the panel's 256-byte EDID EEPROM, shows its hex dump and what the EDID "
                     "says, and saves it to OUT.bin (replaced when it exists)."))
         .Positional("OUT.bin", Tr("Edid", "the file the EEPROM is saved to"))
-        .Flag("--stats",
-              Tr("Edid", "print bytes moved, wall time, CPU time and the simulated JIG's time"))
+        .Stats()
         .Device()
         .ExitStatus(
             Tr("Edid",

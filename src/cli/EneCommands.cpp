@@ -19,8 +19,7 @@ CliCommandBuilder& CableOptions(CliCommandBuilder& command) {
                Tr("Ene", "the cable: 18, 20, 24, 25, 26, 28, 30 or 32 pin (\"30 pin\")"))
         .Flag("--mirrored",
               Tr("Ene", "pin 1 of the cable is not on pin 1 of the keyboard connector"))
-        .Flag("--stats",
-              Tr("Ene", "print bytes moved, wall time, CPU time and the simulated JIG's time"));
+        .Stats();
 }
 
 void AddEneCommands(CliApp& cli) {

@@ -30,8 +30,7 @@ CliCommandBuilder& WiringOptions(CliCommandBuilder& command) {
         .Flag("--reversed",
               Tr("Ite", "the cable is reversed: contact 1 of the JIG is on the last contact "
                         "of the keyboard connector (mirrors the wiring with KB_pins)"))
-        .Flag("--stats",
-              Tr("Ite", "print bytes moved, wall time, CPU time and the simulated JIG's time"));
+        .Stats();
 }
 
 void AddIteCommands(CliApp& cli) {

@@ -9,9 +9,6 @@ int RunMecErase(const CliArgs& args);
 int RunMecWrite(const CliArgs& args);
 
 namespace {
-constexpr const char* kStatsHelp =
-    TR_NOOP("Mec", "print bytes moved, wall time, CPU time and the simulated JIG's time");
-
 void AddMecCommands(CliApp& cli) {
     CLI::App* mec = cli.ModeGroup("MEC jtag");
     cli.Command(mec, "check",
@@ -21,7 +18,7 @@ void AddMecCommands(CliApp& cli) {
                     "Reads the JTAG ID and the registers FFFD00h, FF3908h, FF3910h and FF390Ch "
                     "of a MEC16xx and tells whether the nFWP pin or Boot_Lock protects its "
                     "flash. Nothing is written to the controller."))
-        .Flag("--stats", Tr("Mec", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(Tr("Mec", "0 connected and not protected, 1 a step failed or the flash is "
                               "protected, 2 no usable JIG, 64 wrong usage"));
@@ -33,7 +30,7 @@ void AddMecCommands(CliApp& cli) {
                        "the 2048 INFO bytes follow it (198656 bytes)."))
             .Positional("OUT.bin", Tr("Mec", "the file the flash is saved to"))
             .Flag("--info", Tr("Mec", "also read the INFO block, after MAIN")))
-        .Flag("--stats", Tr("Mec", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(
             Tr("Mec",
@@ -45,7 +42,7 @@ void AddMecCommands(CliApp& cli) {
                         "while the nFWP pin or Boot_Lock protects the flash."))
             .Flag("--info", Tr("Mec", "also erase the INFO block (no command writes it back)"))
             .Flag("--yes", Tr("Mec", "agree to erase INFO; without it --info is refused")))
-        .Flag("--stats", Tr("Mec", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(Tr("Mec", "0 erased, 1 failed or protected, 2 no usable JIG, 64 wrong usage"));
     NoBackupFlag(
@@ -61,7 +58,7 @@ void AddMecCommands(CliApp& cli) {
             .Positional("IN.bin", Tr("Mec", "the image to write"))
             .Flag("--no-erase", Tr("Mec", "do not erase MAIN first (it must already be blank)"))
             .Flag("--no-verify", Tr("Mec", "do not read MAIN back")))
-        .Flag("--stats", Tr("Mec", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(
             Tr("Mec",

@@ -5,9 +5,6 @@
 #include "port/Tr.h"
 
 namespace {
-constexpr const char* kStatsHelp =
-    TR_NOOP("Npce", "print bytes moved, wall time, CPU time and the simulated JIG's time");
-
 int RunNpceRead(const CliArgs& args) {
     return RunNpceTransfer(args, false);
 }
@@ -26,7 +23,7 @@ void AddNpceCommands(CliApp& cli) {
                     "checking the flash ID (EF 40 12). OUT.bin is replaced only by a read that "
                     "succeeded; otherwise the blocks received are kept in OUT.bin.partial."))
         .Positional("OUT.bin", Tr("Npce", "the file the flash is saved to"))
-        .Flag("--stats", Tr("Npce", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(
             Tr("Npce",
@@ -40,7 +37,7 @@ void AddNpceCommands(CliApp& cli) {
                     "pages and verifies it by reading it back. The file is checked before the JIG "
                     "is asked for anything."))
         .Positional("IN.bin", Tr("Npce", "the image to write"))
-        .Flag("--stats", Tr("Npce", kStatsHelp))
+        .Stats()
         .Device()
         .ExitStatus(Tr("Npce", "0 written and verified, 1 failed or IN.bin refused (empty, too "
                                "large), 2 no usable JIG or IN.bin cannot be read, 64 wrong usage"));
