@@ -14,8 +14,13 @@
 constexpr std::size_t kHelpWidth = 96;
 constexpr std::size_t kOptionColumn = 28;
 
+// A UTF-8 continuation byte takes no column (Russian help).
+inline bool TakesAColumn(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
 // Breaks `text` into lines of at most `width` columns at blanks; its own line breaks stay. A
-// column is a character: UTF-8 continuation bytes take none (Russian help).
+// column is a character.
 inline std::string WrapHelp(const std::string& text, std::size_t width) {
     std::string out;
     std::size_t columns = 0;      // on the line being filled
@@ -28,7 +33,7 @@ inline std::string WrapHelp(const std::string& text, std::size_t width) {
             lastBlank = std::string::npos;
             continue;
         }
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+        if (!TakesAColumn(c))
             continue;
         ++columns;
         if (c == ' ') {
@@ -51,10 +56,8 @@ class LetterColumnsFormatter : public CLI::Formatter {
   public:
     std::string make_option(const CLI::Option* opt, bool positional) const override {
         std::string line = "  " + make_option_name(opt, positional) + make_option_opts(opt);
-        const std::size_t letters =
-            static_cast<std::size_t>(std::count_if(line.begin(), line.end(), [](char c) {
-                return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-            }));
+        const auto letters =
+            static_cast<std::size_t>(std::count_if(line.begin(), line.end(), TakesAColumn));
         line.append(letters < column_width_ ? column_width_ - letters : 0, ' ');
         const std::string description = WrapHelp(make_option_desc(opt), kHelpWidth - column_width_);
         if (!description.empty() && letters >= column_width_)
