@@ -4,6 +4,7 @@
 #include "sim/chips/EneKb90xx.h"
 #include "support/Process.h"
 #include "support/SimFixture.h"
+#include "support/UserData.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -86,10 +87,7 @@ TEST_F(Installed, FindsItsFilesAndWritesOnlyWhereItMay) {
     r = Technician({"ene", "write", office.File("jobs/in.bin"), "--device", "sim:pcb3", "--timing",
                     "instant"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    std::vector<fs::path> backups;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(UserData("backups"), ec))
-        backups.push_back(e.path());
+    const std::vector<fs::path> backups = FilesIn(UserData("backups"));
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(ReadFileText(backups[0].string()) == std::string(before.begin(), before.end()));
 

@@ -2,9 +2,8 @@
 // erase and the write are operations of their own, each with a backup of MAIN and INFO that a
 // stop or a failed read ends.
 #include "MecRig.h"
-#include "port/UserFolders.h"
-#include "safety/Journal.h"
 #include "safety/Sha256.h"
+#include "support/UserData.h"
 
 #include <filesystem>
 #include <random>
@@ -19,14 +18,6 @@ const std::string kProgramMode = "FF390800000106";
 
 class MecSafety : public MecTest, public ::testing::WithParamInterface<const char*> {
   protected:
-    void SetUp() override {
-        MecTest::SetUp();
-        SetUserDataFolder(user.Path());
-    }
-    void TearDown() override {
-        MecTest::TearDown();
-        SetUserDataFolder({});
-    }
     // The chip holds `image` (MAIN followed by INFO); `keys` go into its scenario section.
     void StartWith(const std::string& image, const std::string& keys = "",
                    const std::string& scenarioKeys = "") {
@@ -36,21 +27,12 @@ class MecSafety : public MecTest, public ::testing::WithParamInterface<const cha
                               (scenarioKeys.empty() ? "" : ", " + scenarioKeys) + "}");
     }
     std::string Flash() const { return dir.File("flash.bin"); }
-    std::vector<std::filesystem::path> Backups() const {
-        std::vector<std::filesystem::path> files;
-        std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(user.File("backups"), ec))
-            files.push_back(e.path());
-        std::sort(files.begin(), files.end());
-        return files;
-    }
     bool HasLine(const std::string& line) const {
         const auto lines = port.Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-    std::vector<JournalRecord> Journal() const { return LoadJournal(user.File("journal.jsonl")); }
 
-    TempDir user;
+    TestUserData user;
 };
 } // namespace
 
@@ -60,7 +42,7 @@ TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
     engine->Run().SetSafety(kBackup);
     Erase();
     ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
-    const auto backups = Backups();
+    const auto backups = user.Backups();
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
     EXPECT_TRUE(backups[0].filename().string().starts_with("MEC_jtag_"));
@@ -75,12 +57,12 @@ TEST_P(MecSafety, EraseAndWriteEachKeepTheWholeChipInABackupFirst) {
     WriteFileBytes(dir.File("in.bin"), image);
     Write(dir.File("in.bin"));
     ASSERT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
-    EXPECT_EQ(Backups().size(), 2u);
+    EXPECT_EQ(user.Backups().size(), 2u);
     EXPECT_TRUE(Main() == Bytes(image));
     ExpectIdle();
 
     // Each operation that reaches the chip says so before it does, and again when it ends.
-    const auto records = Journal();
+    const auto records = user.Journal();
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].result, "started");
     EXPECT_EQ(records[0].operation, "erase");
@@ -119,10 +101,10 @@ TEST_P(MecSafety, FailedBackupReadNeverLetsAWriteReachTheChip) {
         EXPECT_EQ(wire.find(kProgramMode), std::string::npos);
         EXPECT_EQ(Chip().Erases(), 0);
         EXPECT_TRUE(ReadFileText(Flash()) == before);
-        EXPECT_TRUE(Backups().empty());
+        EXPECT_TRUE(user.Backups().empty());
         EXPECT_FALSE(engine->FileOpen());
         ExpectIdle();
-        const auto records = Journal();
+        const auto records = user.Journal();
         ASSERT_FALSE(records.empty());
         EXPECT_EQ(records.back().operation, "write");
         EXPECT_EQ(records.back().result, "failed");
@@ -144,14 +126,14 @@ TEST_P(MecSafety, StopDuringTheBackupEndsOnlyThatErase) {
     EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     EXPECT_EQ(engine->Run().FailedStep(), "backup: User break");
     EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
-    EXPECT_EQ(Journal().back().result, "stopped");
+    EXPECT_EQ(user.Journal().back().result, "stopped");
     EXPECT_EQ(HostText().find(kEraseMode), std::string::npos);
-    EXPECT_TRUE(Backups().empty());
+    EXPECT_TRUE(user.Backups().empty());
     port.onGauge = nullptr;
     Erase();
     EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << engine->Run().FailedStep();
     EXPECT_EQ(Chip().Erases(), 1);
-    EXPECT_EQ(Backups().size(), 1u);
+    EXPECT_EQ(user.Backups().size(), 1u);
 }
 
 // A stop once the erase command went out lets the erase finish (a half-erased flash helps
@@ -168,14 +150,14 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     };
     Erase();
     port.onLine = nullptr;
-    ASSERT_EQ(Backups().size(), 1u);
-    const std::string backup = Backups()[0].string();
+    ASSERT_EQ(user.Backups().size(), 1u);
+    const std::string backup = user.Backups()[0].string();
     EXPECT_EQ(engine->Run().Result(), Outcome::Stopped);
     EXPECT_EQ(engine->Run().ChipState(), "The chip is erased. Backup: " + backup + ".");
     EXPECT_TRUE(HasLine(kStoppedLine));
     EXPECT_TRUE(HasLine("Стирание завершено успешно."));
     EXPECT_EQ(Main(), std::vector<std::uint8_t>(SimMec16xx::kMainSize, 0xFF));
-    std::vector<JournalRecord> records = Journal();
+    std::vector<JournalRecord> records = user.Journal();
     ASSERT_GE(records.size(), 2u);
     EXPECT_EQ(records[records.size() - 2].result, "started");
     EXPECT_EQ(records.back().result, "stopped");
@@ -203,7 +185,7 @@ TEST_P(MecSafety, StopDuringAnEraseOrAWriteSaysWhereTheChipStands) {
     EXPECT_TRUE(Main() == Bytes(expected));
     EXPECT_EQ(engine->Indicator(MecIndicator::Fwp), Mec::kRed);
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
-    records = Journal();
+    records = user.Journal();
     EXPECT_EQ(records[records.size() - 2].result, "started");
     EXPECT_EQ(records.back().result, "stopped");
     EXPECT_EQ(records.back().operation, "write");
@@ -229,7 +211,7 @@ TEST_P(MecSafety, AnInfoEraseWithTheOptionsOffSendsExactlyTodaysWire) {
         wire[withNet] = HostBytes();
     }
     EXPECT_TRUE(wire[0] == wire[1]);
-    EXPECT_TRUE(Backups().empty());
+    EXPECT_TRUE(user.Backups().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, MecSafety, ::testing::Values("pcb2-v42", "pcb3"),

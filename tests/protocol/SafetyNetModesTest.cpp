@@ -4,13 +4,12 @@
 #include "modes/Ite/IteBus.h"
 #include "modes/Nuvoton_jtag_form/JtagFrames.h"
 #include "modetable/ModeTable.h"
-#include "port/UserFolders.h"
-#include "safety/Journal.h"
 #include "safety/Sha256.h"
 #include "sim/chips/Mec16xx.h"
 #include "support/ModeAdapters.h"
 #include "support/Pattern.h"
 #include "support/SimFixture.h"
+#include "support/UserData.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -62,9 +61,6 @@ std::vector<std::vector<std::uint8_t>> EraseOrWriteCommands(const std::string& s
 
 class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
   protected:
-    void SetUp() override { SetUserDataFolder(user.Path()); }
-    void TearDown() override { SetUserDataFolder({}); }
-
     // A JIG whose chip holds `image`; `chipKeys` go into its section, `scenarioKeys` into the
     // scenario itself.
     void Start(const std::string& image, const std::string& chipKeys = "",
@@ -112,13 +108,6 @@ class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
     // The last operation ended idle with its link closed.
     bool Idle() const { return last.idle && last.linkClosed; }
     std::string Flash() const { return dir.File("flash.bin"); }
-    std::vector<std::filesystem::path> Backups() const {
-        std::vector<std::filesystem::path> files;
-        std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(user.File("backups"), ec))
-            files.push_back(e.path());
-        return files;
-    }
     bool HasLine(const std::string& line) const {
         return std::find(last.lines.begin(), last.lines.end(), line) != last.lines.end() ||
                std::find(last.earlierLines.begin(), last.earlierLines.end(), line) !=
@@ -128,7 +117,6 @@ class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
         return std::any_of(last.lines.begin(), last.lines.end(),
                            [&](const std::string& l) { return l.starts_with(start); });
     }
-    std::vector<JournalRecord> Journal() const { return LoadJournal(user.File("journal.jsonl")); }
     bool Pcb3() const { return std::string(GetParam().board) == "pcb3"; }
 
     static constexpr SafetyOptions kBackup{.active = true, .backup = true};
@@ -136,7 +124,7 @@ class SafetyNetModes : public ::testing::TestWithParam<ModeCase> {
     static constexpr SafetyOptions kBoxesOff{.active = true};
 
     TempDir dir;
-    TempDir user;
+    TestUserData user;
     std::shared_ptr<SimFtdiApi> sim;
     std::optional<std::chrono::milliseconds> bound;
     ModeResult last;
@@ -152,13 +140,13 @@ TEST_P(SafetyNetModes, WriteKeepsTheChipsContentInABackupFirst) {
     ASSERT_TRUE(Write(dir.File("in.bin"), kBackup));
 
     EXPECT_TRUE(ReadFileText(Flash()) == written);
-    const auto backups = Backups();
+    const auto backups = user.Backups();
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
     EXPECT_TRUE(HasLine("Backup saved: " + backups[0].string()));
     EXPECT_TRUE(Idle());
 
-    const auto records = Journal();
+    const auto records = user.Journal();
     ASSERT_FALSE(records.empty());
     const JournalRecord& r = records.back();
     EXPECT_EQ(r.operation, "write");
@@ -173,7 +161,7 @@ TEST_P(SafetyNetModes, WriteKeepsTheChipsContentInABackupFirst) {
     // A second write keeps the first backup and adds one of what it found.
     WriteFileBytes(dir.File("in.bin"), before.substr(0, Size()));
     ASSERT_TRUE(Write(dir.File("in.bin"), kBackup));
-    const auto both = Backups();
+    const auto both = user.Backups();
     ASSERT_EQ(both.size(), 2u);
     const bool firstIsOld = both[0] == backups[0];
     EXPECT_TRUE(ReadFileText(both[firstIsOld ? 0 : 1].string()) == before);
@@ -191,9 +179,9 @@ TEST_P(SafetyNetModes, FailedBackupReadNeverLetsAnEraseOrWriteReachTheChip) {
     for (const auto& command : EraseOrWriteCommands(Section(), Pcb3()))
         EXPECT_FALSE(Contains(sim->Jig().BytesToJig(), command));
     EXPECT_TRUE(ReadFileText(Flash()) == before);
-    EXPECT_TRUE(Backups().empty());
+    EXPECT_TRUE(user.Backups().empty());
     EXPECT_TRUE(Idle());
-    const auto records = Journal();
+    const auto records = user.Journal();
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back().result, "failed");
     EXPECT_TRUE(records.back().failedStep.starts_with("backup: ")) << records.back().failedStep;
@@ -217,7 +205,7 @@ TEST_P(SafetyNetModes, OptionsOffSendExactlyTodaysWireSequence) {
     }
     EXPECT_TRUE(wire[0][0] == wire[1][0]) << "read";
     EXPECT_TRUE(wire[0][1] == wire[1][1]) << "write";
-    EXPECT_TRUE(Backups().empty());
+    EXPECT_TRUE(user.Backups().empty());
 }
 
 TEST_P(SafetyNetModes, EachStreamTellsTheFtdiChipTheByteItsRepliesEndWith) {
@@ -273,7 +261,7 @@ TEST_P(SafetyNetModes, ReadTwiceFailsAFlakyReadAtTheOffsetThatFlipped) {
         EXPECT_EQ(sim->Jig().BytesToJig().back(), 'O');
     }
     EXPECT_TRUE(Idle());
-    const auto records = Journal();
+    const auto records = user.Journal();
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back().operation, "read");
     EXPECT_EQ(records.back().result, "failed");
@@ -295,7 +283,7 @@ TEST_P(SafetyNetModes, ReadEndsWithTheImagesFiguresAndItsJournalRecord) {
     }));
     EXPECT_FALSE(HasLineStarting("Warning: every byte"));
     std::vector<JournalRecord> reads;
-    for (const JournalRecord& r : Journal())
+    for (const JournalRecord& r : user.Journal())
         if (r.operation == "read") // the JTAG mode's connection checks have records too
             reads.push_back(r);
     ASSERT_EQ(reads.size(), 1u);

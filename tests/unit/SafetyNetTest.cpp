@@ -14,6 +14,7 @@
 #include "safety/Sha256.h"
 #include "support/Pattern.h"
 #include "support/SimFixture.h"
+#include "support/UserData.h"
 
 #include <filesystem>
 #include <fstream>
@@ -129,9 +130,7 @@ TEST(DumpMap, BlockSizesForSmallImagesAndTheHexOfABlock) {
 
 class UserFolder : public ::testing::Test {
   protected:
-    void SetUp() override { SetUserDataFolder(user.Path()); }
-    void TearDown() override { SetUserDataFolder({}); }
-    TempDir user;
+    TestUserData user;
 };
 
 TEST_F(UserFolder, BackupsAreNamedForModeTimeAndChipAndNeverReplaced) {
