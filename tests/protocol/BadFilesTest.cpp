@@ -9,6 +9,7 @@
 #include "modes/Mec16xx/Mec16xxEngine.h"
 #include "shell/FirmwareFiles.h"
 #include "shell/HexImage.h"
+#include "support/CliModes.h"
 #include "support/ModeAdapters.h"
 #include "support/Pattern.h"
 #include "support/RecordingPort.h"
@@ -85,25 +86,20 @@ class BadImageTest : public ::testing::TestWithParam<FileOp> {
     TempDir dir;
 };
 
-TEST_P(BadImageTest, AnImageThatCannotBeReadIsRefusedWithALine) {
+// Empty, a folder or unreadable: refused with a line, and an empty file stays empty.
+TEST_P(BadImageTest, AnImageThatIsEmptyOrCannotBeReadIsRefusedWithALine) {
     const std::string folder = dir.File("a folder.bin");
     fs::create_directories(folder);
-    for (const std::string& path : {folder, Unreadable(dir)}) {
+    const std::string empty = dir.File("empty.bin");
+    WriteFileBytes(empty, "");
+    for (const std::string& path : {empty, folder, Unreadable(dir)}) {
         SCOPED_TRACE(path);
         const ModeResult r = Run(Write(), path);
         EXPECT_FALSE(r.succeeded) << Describe(r);
         EXPECT_FALSE(r.lines.empty() && r.messages.empty());
         ExpectEndedCleanly(r);
     }
-}
-
-// A short image is filled up with FFh, an empty one too: it ends like any write and stays empty.
-TEST_P(BadImageTest, AnEmptyImageEndsCleanlyAndStaysEmpty) {
-    const std::string path = dir.File("empty.bin");
-    WriteFileBytes(path, "");
-    const ModeResult r = Run(Write(), path);
-    ExpectEndedCleanly(r);
-    EXPECT_EQ(ReadFileText(path), "");
+    EXPECT_EQ(ReadFileText(empty), "");
 }
 
 // A longer image is taken only where the write has a use for more than the chip's size: MEC's
@@ -150,19 +146,15 @@ INSTANTIATE_TEST_SUITE_P(Modes, BadImageTest,
                          ::testing::Values(FileOp{"ENE KB90XX", 131072}, FileOp{"MEC jtag", 196608},
                                            FileOp{"ITE", 131072}, FileOp{"NUVOTON spi", 131072},
                                            FileOp{"NUVOTON jtag", 131072}, FileOp{"EDID lcd", 256}),
-                         [](const auto& info) {
-                             std::string n = info.param.mode;
-                             std::erase_if(n, [](char c) { return !std::isalnum(c); });
-                             return n;
-                         });
+                         [](const auto& info) { return ModeTestName(info.param.mode); });
 
-// The wiring databases and the firmware files: a folder or an unreadable file is no database
-// and no firmware; a database under a name with blanks is read as any other.
-TEST(BadDatabaseFiles, AFolderOrAnUnreadableFileIsNoDatabase) {
+// The wiring databases and the firmware files: a folder, an unreadable or a missing file is no
+// database and no firmware; a database under a name with blanks is read as any other.
+TEST(BadDatabaseFiles, AFolderOrAnUnreadableOrMissingFileIsNoDatabase) {
     TempDir dir;
     const std::string folder = dir.File("MB connection ENE.txt");
     fs::create_directories(folder);
-    for (const std::string& path : {folder, Unreadable(dir)}) {
+    for (const std::string& path : {folder, Unreadable(dir), dir.File("missing.txt")}) {
         SCOPED_TRACE(path);
         EXPECT_FALSE(LoadEneDatabase(path));
         EXPECT_FALSE(LoadIteDatabase(path));
@@ -193,37 +185,28 @@ class TruncatingPort : public RecordingPort {
     bool cut_ = false;
 };
 
-TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
+template <class Engine> void WriteAnImageCutShort(const std::string& board, std::size_t size) {
+    SCOPED_TRACE(board);
     TempDir dir;
     const std::string path = dir.File("shrinking image.bin");
-    {
-        WriteFileBytes(path, Pattern(131072, 29, 11, 8, 0));
-        TruncatingPort port;
-        port.path = path;
-        auto sim = MakeSim("pcb2-v41");
-        Kb901xEngine engine(sim, port);
-        port.QueueFileAnswer(path);
-        engine.WriteClick();
-        engine.WaitForWorker();
-        EXPECT_EQ(engine.Run().State(), "NONE");
-        EXPECT_FALSE(engine.LinkOpen());
-        EXPECT_NE(engine.Run().Result(), Outcome::None);
-        EXPECT_EQ(fs::file_size(path), 4096u);
-    }
-    {
-        WriteFileBytes(path, Pattern(196608, 29, 11, 8, 0));
-        TruncatingPort port;
-        port.path = path;
-        auto sim = MakeSim("pcb3");
-        Mec16xxEngine engine(sim, port);
-        port.QueueFileAnswer(path);
-        engine.WriteClick();
-        engine.WaitForWorker();
-        EXPECT_EQ(engine.Run().State(), "NONE");
-        EXPECT_FALSE(engine.LinkOpen());
-        EXPECT_FALSE(engine.FileOpen());
-        EXPECT_NE(engine.Run().Result(), Outcome::None);
-        EXPECT_TRUE(sim->Jig().Surprises().empty());
-    }
+    WriteFileBytes(path, Pattern(size, 29, 11, 8, 0));
+    TruncatingPort port;
+    port.path = path;
+    auto sim = MakeSim(board);
+    Engine engine(sim, port);
+    port.QueueFileAnswer(path);
+    engine.WriteClick();
+    engine.WaitForWorker();
+    EXPECT_EQ(engine.Run().State(), "NONE");
+    EXPECT_FALSE(engine.LinkOpen());
+    EXPECT_FALSE(engine.Run().Output().IsOpen());
+    EXPECT_NE(engine.Run().Result(), Outcome::None);
+    EXPECT_EQ(fs::file_size(path), 4096u);
+    EXPECT_TRUE(sim->Jig().Surprises().empty());
+}
+
+TEST(BadImageWhileRead, AnImageCutShortDuringTheWriteEndsCleanly) {
+    WriteAnImageCutShort<Kb901xEngine>("pcb2-v41", 131072);
+    WriteAnImageCutShort<Mec16xxEngine>("pcb3", 196608);
 }
 } // namespace

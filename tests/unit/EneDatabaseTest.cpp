@@ -11,10 +11,6 @@ TEST(EneDatabase, LinesEndAtLineFeedsAndDropCarriageReturns) {
     EXPECT_EQ(SplitEneDatabase("\n\n").size(), 2u);
 }
 
-TEST(EneDatabase, MissingFileGivesNothing) {
-    EXPECT_FALSE(LoadEneDatabase("/nonexistent/MB connection ENE.txt").has_value());
-}
-
 TEST(EneDatabase, ShippedExampleFileParses) {
     const auto lines =
         LoadEneDatabase(std::string(TOLVANE_SOURCE_DIR) + "/data/" + kEneDatabaseFile);
