@@ -64,22 +64,6 @@ TEST(JtagFrames, DataAndCommitOfEvenAndOddBlocks) {
     EXPECT_EQ(odd[5].value, 0x01000001u);
 }
 
-TEST(JtagRouting, TypeAInTheOrderItGoesOut) {
-    EXPECT_EQ(RoutingWrites(MapFor(false)), (std::vector<RoutingWrite>{{0x40, 0x94},
-                                                                       {0x24, 0x00},
-                                                                       {0x20, 0x00},
-                                                                       {0x25, 0x02},
-                                                                       {0x21, 0x08},
-                                                                       {0x26, 0x80},
-                                                                       {0x22, 0x80},
-                                                                       {0x27, 0x00},
-                                                                       {0x23, 0x00},
-                                                                       {0x10, 0x00},
-                                                                       {0x11, 0x0E},
-                                                                       {0x12, 0x80},
-                                                                       {0x13, 0x00}}));
-}
-
 TEST(JtagRouting, TypeBAndTheMapTexts) {
     EXPECT_EQ(RoutingWrites(MapFor(true)), (std::vector<RoutingWrite>{{0x40, 0x89},
                                                                       {0x24, 0x40},
