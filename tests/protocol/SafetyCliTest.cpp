@@ -73,13 +73,6 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_SIMULATED_")) << backups[0];
     EXPECT_TRUE(Has(r, "    file: " + dir.File("out.bin") + " (131072 bytes, SHA-256 ")) << r.out;
     EXPECT_TRUE(Has(r, "    backup: " + backups[0].string() + "\n"));
-
-    r = Cli({"journal", "--last", "1"}, false);
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out.find("  read  done"), std::string::npos) << r.out;
-    EXPECT_TRUE(Has(r, "  NUVOTON spi  read  failed (flash ID)\n")) << r.out;
-    EXPECT_EQ(Cli({"journal", "--last", "0"}, false).exitCode, 64);
-    EXPECT_EQ(Cli({"journal", "--last", "x"}, false).exitCode, 64);
 }
 
 // A "started" record is one operation with its end record, even with another program's record
@@ -105,10 +98,12 @@ TEST_F(SafetyCli, JournalShowsAnOperationWithoutItsEndRecord) {
                          "10:01:00  ENE KB90XX  write  no end: the program stopped during this "
                          "operation\n    JIG: -\n"
                          "10:02:00  ENE KB90XX  write  stopped\n    JIG: -\n");
+    // The last two operations, under the count of all.
+    const std::string all = r.out;
     r = Cli({"journal", "--last", "2"}, false);
-    EXPECT_TRUE(r.out.ends_with("operation\n    JIG: -\n10:02:00  ENE KB90XX  write  stopped\n"
-                                "    JIG: -\n"))
-        << r.out;
+    EXPECT_EQ(r.out, all.substr(0, all.find('\n') + 1) + all.substr(all.find("10:01:00")));
+    EXPECT_EQ(Cli({"journal", "--last", "0"}, false).exitCode, 64);
+    EXPECT_EQ(Cli({"journal", "--last", "x"}, false).exitCode, 64);
 }
 
 TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
