@@ -1,9 +1,7 @@
 // The safety net on the command line: backups by default and --no-backup, --read-twice, the
 // journal and its command, list, and compare.
-#include "sim/chips/NpceSpi.h"
+#include "support/CliModes.h"
 #include "support/Pattern.h"
-#include "support/Process.h"
-#include "support/SimFixture.h"
 #include "support/UserData.h"
 
 #include <filesystem>
@@ -20,9 +18,6 @@ class SafetyCli : public ::testing::Test {
     }
     std::string Data(const std::string& name) const { return user.File("tolvane-jig/" + name); }
     std::vector<std::filesystem::path> Backups() const { return FilesIn(Data("backups")); }
-    static bool Has(const ProcessResult& r, const std::string& text) {
-        return r.out.find(text) != std::string::npos;
-    }
 
     TempDir dir;
     TempDir user;
@@ -39,7 +34,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     ProcessResult r =
         Cli({"npce", "read", "out.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_TRUE(Has(r, "\nImage: 131072 bytes, CRC-32 ")) << r.out;
+    EXPECT_TRUE(Says(r, "\nImage: 131072 bytes, CRC-32 ")) << r.out;
 
     r = Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
@@ -48,7 +43,7 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_"));
     EXPECT_TRUE(backups[0].filename().string().ends_with("_EF4012.bin"));
     EXPECT_TRUE(ReadFileText(backups[0].string()) == before);
-    EXPECT_TRUE(Has(r, "\nBackup saved: " + backups[0].string() + "\nErase ...\n")) << r.out;
+    EXPECT_TRUE(Says(r, "\nBackup saved: " + backups[0].string() + "\nErase ...\n")) << r.out;
     EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == Pattern(131072, 37, 2, 9));
 
     WriteFileBytes(dir.File("gone.json"), R"({"chips": {"npce-spi": {"connected": false}}})");
@@ -68,11 +63,11 @@ TEST_F(SafetyCli, WriteBacksUpByDefaultAndTheJournalTellsReadWriteAndFailure) {
     EXPECT_LT(write, failed);
     EXPECT_NE(failed, std::string::npos) << r.out;
     // The simulator's JIG and backups are never taken for a customer's.
-    EXPECT_TRUE(Has(r, "    JIG: M328_EPM240_v16   (PCB3) (simulated)   chip ID: EF4012\n"))
+    EXPECT_TRUE(Says(r, "    JIG: M328_EPM240_v16   (PCB3) (simulated)   chip ID: EF4012\n"))
         << r.out;
     EXPECT_TRUE(backups[0].filename().string().starts_with("NUVOTON_spi_SIMULATED_")) << backups[0];
-    EXPECT_TRUE(Has(r, "    file: " + dir.File("out.bin") + " (131072 bytes, SHA-256 ")) << r.out;
-    EXPECT_TRUE(Has(r, "    backup: " + backups[0].string() + "\n"));
+    EXPECT_TRUE(Says(r, "    file: " + dir.File("out.bin") + " (131072 bytes, SHA-256 ")) << r.out;
+    EXPECT_TRUE(Says(r, "    backup: " + backups[0].string() + "\n"));
 }
 
 // A "started" record is one operation with its end record, even with another program's record
@@ -110,12 +105,12 @@ TEST_F(SafetyCli, NoBackupSkipsItAndReadTwiceReadsAgain) {
     WriteFileBytes(dir.File("in.bin"), Pattern(131072, 37, 3, 9));
     ProcessResult r = Cli({"ene", "write", "in.bin", "--device", "sim:pcb2-v41", "--no-backup"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_FALSE(Has(r, "Backup"));
+    EXPECT_FALSE(Says(r, "Backup"));
     EXPECT_TRUE(Backups().empty());
 
     r = Cli({"ene", "read", "out.bin", "--device", "sim:pcb2-v41", "--read-twice"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_TRUE(Has(r, "\nReading a second time to compare ...\nBoth reads are the same.\n"))
+    EXPECT_TRUE(Says(r, "\nReading a second time to compare ...\nBoth reads are the same.\n"))
         << r.out;
     // A read takes no --no-backup, a write no --read-twice.
     EXPECT_EQ(Cli({"ene", "read", "out.bin", "--device", "sim:pcb3", "--no-backup"}).exitCode, 64);
@@ -132,8 +127,8 @@ TEST_F(SafetyCli, ABlankBackupStopsTheEraseUnlessForced) {
         ProcessResult r =
             Cli({"npce", "write", "in.bin", "--device", "sim:pcb3", "--scenario", "s.json"});
         EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-        EXPECT_TRUE(Has(r, "Nothing was erased or written: the backup reads blank (--force erases "
-                           "anyway).\n"))
+        EXPECT_TRUE(Says(r, "Nothing was erased or written: the backup reads blank (--force erases "
+                            "anyway).\n"))
             << r.out;
         EXPECT_TRUE(ReadFileText(dir.File("chip.bin")) == std::string(131072, blank));
         EXPECT_TRUE(Backups().empty());
@@ -216,7 +211,7 @@ TEST_F(SafetyCli, ShowAndComparePrintTheSameMap) {
         const ProcessResult r = Cli(c.args, false);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args.back() << "\n" << r.err;
         if (c.exitCode < 2)
-            EXPECT_TRUE(Has(r, c.shown)) << r.out;
+            EXPECT_TRUE(Says(r, c.shown)) << r.out;
         else
             EXPECT_EQ(r.err, c.shown);
     }
@@ -269,10 +264,10 @@ TEST_F(SafetyCli, ListShowsEveryDeviceAndWithIdentifyItsAnswer) {
     r = Cli({"list", "--identify", "--device", "sim:pcb2-npce", "--scenario", "two.json"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     // The answer column starts after 40 columns of description.
-    EXPECT_TRUE(Has(r, "0      TJS00001          simulated JIG" + std::string(40 - 13 + 1, ' ') +
-                           "M88_NPCE288   (PCB2)\n"))
+    EXPECT_TRUE(Says(r, "0      TJS00001          simulated JIG" + std::string(40 - 13 + 1, ' ') +
+                            "M88_NPCE288   (PCB2)\n"))
         << r.out;
-    EXPECT_TRUE(Has(r, "(nothing behind it)  no answer\n")) << r.out;
+    EXPECT_TRUE(Says(r, "(nothing behind it)  no answer\n")) << r.out;
 
     WriteFileBytes(dir.File("none.json"), R"({"devices": []})");
     r = Cli({"list", "--device", "sim", "--scenario", "none.json"});
@@ -296,13 +291,13 @@ TEST_F(SafetyCli, MecWriteKeepsOneBackupOfTheWholeChipBeforeItsErase) {
     const std::size_t saved = r.out.find("Backup saved: " + backups[0].string() + "\n");
     EXPECT_NE(saved, std::string::npos) << r.out;
     EXPECT_LT(saved, r.out.find("Отправили команду стирания.")) << r.out;
-    EXPECT_TRUE(Has(r, "Verification OK")) << r.out;
+    EXPECT_TRUE(Says(r, "Verification OK")) << r.out;
 
     // --no-backup, and a write without the erase before it backs up itself.
     r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
              "--no-backup"});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_FALSE(Has(r, "Backup"));
+    EXPECT_FALSE(Says(r, "Backup"));
     EXPECT_EQ(Backups().size(), 1u);
     r = Cli({"mec", "write", "in.bin", "--device", "sim:pcb2-v42", "--scenario", "s.json",
              "--no-erase"});
@@ -311,7 +306,7 @@ TEST_F(SafetyCli, MecWriteKeepsOneBackupOfTheWholeChipBeforeItsErase) {
 
     r = Cli({"journal", "--last", "3"}, false);
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(Has(r, "  MEC jtag  write  done\n    JIG: ")) << r.out;
-    EXPECT_TRUE(Has(r, "   chip ID: 0216 A445h\n")) << r.out;
-    EXPECT_TRUE(Has(r, "  MEC jtag  read  done\n")) << r.out;
+    EXPECT_TRUE(Says(r, "  MEC jtag  write  done\n    JIG: ")) << r.out;
+    EXPECT_TRUE(Says(r, "   chip ID: 0216 A445h\n")) << r.out;
+    EXPECT_TRUE(Says(r, "  MEC jtag  read  done\n")) << r.out;
 }
