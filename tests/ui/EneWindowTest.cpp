@@ -63,18 +63,10 @@ TEST_F(EneWindowTest, ReadThenWriteThenExit) {
     const std::string image = Pattern(131072, 7, 0, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    window->KB901X_WRITE->click();
-    bool sawBusy = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        if (Run().State() == "Writing") {
-            sawBusy = sawBusy || !window->KB901X_READ->isEnabled();
-            EXPECT_FALSE(window->CanLeave());
-        }
-        return Idle() && Run().Result() != Outcome::None;
+    ASSERT_TRUE(ClickWhileBusy(window->KB901X_WRITE, "Writing", window->KB901X_READ, [&] {
+        return Idle() && Run().Result() != Outcome::None &&
+               window->KB901X_Memo->Lines().contains("Writing and verify is OK !");
     }));
-    EXPECT_TRUE(sawBusy);
-    ASSERT_TRUE(WaitUntil(
-        [&] { return window->KB901X_Memo->Lines().contains("Writing and verify is OK !"); }));
     const auto flash = Chip().Flash();
     EXPECT_TRUE(std::string(flash.begin(), flash.end()) == image);
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(255, 255, 0));

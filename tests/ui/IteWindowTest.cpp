@@ -74,16 +74,9 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     std::string written = Pattern(131072, 13, 0, 9);
     WriteFileBytes(dir.File("in.bin"), written);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    bool sawBusy = false;
-    window->ITE_WRITE_BitBtn->click();
-    ASSERT_TRUE(WaitUntil([&] {
-        if (Run().State() == "WRITE_ITE_step_one") {
-            sawBusy = sawBusy || !window->ITE_READ_BitBtn->isEnabled();
-            EXPECT_FALSE(window->CanLeave());
-        }
-        return Idle() && window->ITE_Memo_ENG->Lines().contains("WRITE complete.");
-    }));
-    EXPECT_TRUE(sawBusy);
+    ASSERT_TRUE(ClickWhileBusy(
+        window->ITE_WRITE_BitBtn, "WRITE_ITE_step_one", window->ITE_READ_BitBtn,
+        [&] { return Idle() && window->ITE_Memo_ENG->Lines().contains("WRITE complete."); }));
     const auto flash = Chip().Flash();
     EXPECT_TRUE(std::string(flash.begin(), flash.end()) == written);
     ASSERT_TRUE(WaitUntil([&] { return window->SPEED_ITE_CGauge->Position() == 1024; }));

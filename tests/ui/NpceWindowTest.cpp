@@ -138,19 +138,10 @@ TEST_F(NpceWindowTest, WriteButtonWritesAndVerifiesWhileReadAndExitWait) {
     std::string image = Pattern(131072, 13, 0, 10);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    window->NPCE_WRITE->click();
     // Until the worker ends, READ and EXIT stay disabled and the window does not leave.
-    bool sawBusy = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        if (Run().State() == "Write_NPCE") {
-            sawBusy = sawBusy || !window->NPCE_READ->isEnabled();
-            EXPECT_FALSE(window->CanLeave());
-        }
-        return Ended();
-    }));
-    EXPECT_TRUE(sawBusy);
-    ASSERT_TRUE(WaitUntil([&] {
-        return window->NPCE_Memo->Lines().contains("Nuvoton chip is programmed succesfully!");
+    ASSERT_TRUE(ClickWhileBusy(window->NPCE_WRITE, "Write_NPCE", window->NPCE_READ, [&] {
+        return Ended() &&
+               window->NPCE_Memo->Lines().contains("Nuvoton chip is programmed succesfully!");
     }));
     const auto flash = Chip().Flash();
     EXPECT_TRUE(std::string(flash.begin(), flash.end()) == image);

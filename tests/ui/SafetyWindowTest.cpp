@@ -1,11 +1,9 @@
-// The main window's safety check boxes: their defaults, remembered between runs, and what a
-// mode window does with them (the backup box: in the NPCE and MEC window tests).
+// The main window's safety check boxes: their defaults, remembered between runs. What the mode
+// windows do with them: the NPCE, MEC and EDID window tests.
 #include "gui/ProgramSettings.h"
 #include "gui/SafetySettings.h"
-#include "modes/Edid/ui/TEDID_form.h"
 #include "port/UserFolders.h"
 #include "shell/ui/Main_88m_kb9012.h"
-#include "sim/chips/EdidEeprom.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QSettings>
@@ -22,10 +20,7 @@ class SafetyWindowTest : public ::testing::Test {
         ProgramSettings().clear();
         SetUserDataFolder({});
     }
-    TempDir dir;
     TempDir user;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
 };
 } // namespace
 
@@ -46,19 +41,4 @@ TEST_F(SafetyWindowTest, BackupOnAndReadTwiceOffUntilChangedThenRemembered) {
     TForm1 again(MakeSim());
     EXPECT_FALSE(again.CheckBox_BACKUP->isChecked());
     EXPECT_TRUE(again.CheckBox_READ_TWICE->isChecked());
-}
-
-TEST_F(SafetyWindowTest, EdidReadTwiceWhenTheBoxSaysSo) {
-    SafetySettings::SetReadTwice(true);
-    auto sim = MakeSim("pcb3");
-    TEDID_form window(sim, &mainWindow);
-    dialogs.script.fileAnswers.push_back(dir.File("panel.bin"));
-    window.EDID_READ->click();
-    ASSERT_TRUE(
-        WaitUntil([&] { return !window.EDID_Memo->Lines().filter("Save the file: ").isEmpty(); }));
-    const QStringList lines = window.EDID_Memo->Lines();
-    EXPECT_TRUE(lines.contains("Both reads are the same."));
-    EXPECT_EQ(lines.filter("Image: 256 bytes, CRC-32 ").size(), 1);
-    const auto image = SimEdidEeprom::DefaultImage();
-    EXPECT_TRUE(ReadFileText(dir.File("panel.bin")) == std::string(image.begin(), image.end()));
 }

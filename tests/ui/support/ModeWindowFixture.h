@@ -10,8 +10,10 @@
 #include "ui/support/UiTestSupport.h"
 
 #include <QAbstractButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 template <class Window> class ModeWindowFixture : public ::testing::Test {
   protected:
@@ -39,6 +41,22 @@ template <class Window> class ModeWindowFixture : public ::testing::Test {
         return std::make_unique<Window>(api, &mainWindow);
     }
     OperationRunner& Run() { return window->Engine().Run(); }
+    // Clicks `start` and waits for `ended`; while the run is in `state`, `waits` is seen
+    // disabled and the window refuses to leave.
+    [[nodiscard]] bool ClickWhileBusy(QAbstractButton* start, const std::string& state,
+                                      const QWidget* waits, const std::function<bool()>& ended) {
+        start->click();
+        bool sawBusy = false;
+        const bool done = WaitUntil([&] {
+            if (Run().State() == state) {
+                sawBusy = sawBusy || !waits->isEnabled();
+                EXPECT_FALSE(window->CanLeave());
+            }
+            return ended();
+        });
+        EXPECT_TRUE(sawBusy) << state;
+        return done;
+    }
     // A read stopped with `partial` received: the window stays, the dump under its name keeps
     // `old`, the blocks received lie beside it, and the log says why.
     void ExpectReadStopped(const std::string& dump, const std::string& old,
