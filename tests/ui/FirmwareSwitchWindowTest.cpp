@@ -68,10 +68,12 @@ class FirmwareSwitchWindow : public ::testing::Test {
 } // namespace
 
 // The mode chosen at Start is the one opened: the selector cannot be changed while the switch
-// decides, and a change would not count.
+// decides, and a change would not count. A PCB2 has no flexible cable routing: the ENE window's
+// FFC button goes.
 TEST_F(FirmwareSwitchWindow, Pcb2IsReflashedAndTheChosenModeWindowOpens) {
     auto sim = MakeSim("pcb2-v41");
     auto app = Start(sim, "NUVOTON spi");
+    EXPECT_FALSE(app->modes.ene->SpeedButton1->isEnabled());
     EXPECT_FALSE(app->main->MAIN_SELECTOR->isEnabled());
     EXPECT_FALSE(app->main->MAIN_CONNECT->isEnabled());
     app->main->MAIN_SELECTOR->setCurrentIndex(app->main->MAIN_SELECTOR->findText("ENE KB90XX"));
