@@ -121,13 +121,10 @@ TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
     EXPECT_FALSE(window->Memo_MEC16->Lines().contains("2-TMS mec16"));
 
     ASSERT_TRUE(Ended());
-    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("User break read ..."));
-    EXPECT_EQ(Run().Result(), Outcome::Stopped);
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == old);
     const auto image = Chip().Image();
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
-                std::string(image.begin(), image.begin() + 4 * 1024));
-    EXPECT_TRUE(window->isVisible());
+    ExpectReadStopped(dir.File("dump.bin"), old,
+                      std::string(image.begin(), image.begin() + 4 * 1024), window->Memo_MEC16,
+                      "User break read ...");
 
     window->BitBtn_MEC16_HELP->click();
     ASSERT_TRUE(WaitUntil([&] { return window->Memo_MEC16->Lines().contains("2-TMS mec16"); }));

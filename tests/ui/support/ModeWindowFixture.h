@@ -58,14 +58,15 @@ template <class Window> class ModeWindowFixture : public ::testing::Test {
         return done;
     }
     // A read stopped with `partial` received: the window stays, the dump under its name keeps
-    // `old`, the blocks received lie beside it, and the log says why.
+    // `old`, the blocks received lie beside it, and the log says why in `line`.
     void ExpectReadStopped(const std::string& dump, const std::string& old,
-                           const std::string& partial, const LogView* log) {
+                           const std::string& partial, const LogView* log,
+                           const QString& line = kStoppedLine) {
         EXPECT_EQ(Run().Result(), Outcome::Stopped);
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(ReadFileText(dump) == old);
         EXPECT_TRUE(ReadFileText(dump + ".partial") == partial);
-        EXPECT_TRUE(log->Lines().contains(kStoppedLine)) << log->toPlainText().toStdString();
+        EXPECT_TRUE(log->Lines().contains(line)) << log->toPlainText().toStdString();
     }
     // EXIT of an idle window hands back to the main window.
     void ExpectExitLeaves(QAbstractButton* exit) {
