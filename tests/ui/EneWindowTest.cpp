@@ -50,7 +50,6 @@ TEST_F(EneWindowTest, ReadThenWriteThenExit) {
     EXPECT_EQ(window->CGauge_KB901X->Maximum(), 32768);
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->KB901X_Memo->Lines();
-    EXPECT_TRUE(lines.contains("Reading completed successfully."));
     // The read ends with its time, then the image's figures.
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[lines.size() - 2], "Current time  10:20:30");
