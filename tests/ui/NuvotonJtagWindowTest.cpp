@@ -1,30 +1,17 @@
 // The Nuvoton JTAG window driven as a technician would, on the simulated JIG: settings, check
 // with the script, write, and again settings, check and read, then EXIT.
 #include "modes/Nuvoton_jtag_form/ui/TForm_NUVOTON_JTAG.h"
-#include "port/TimeText.h"
 #include "sim/chips/NpceJtag.h"
 #include "support/Pattern.h"
-#include "ui/support/UiTestSupport.h"
+#include "ui/support/ModeWindowFixture.h"
 
 #include <QApplication>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-class NuvotonJtagWindowTest : public ::testing::Test {
+class NuvotonJtagWindowTest : public ModeWindowFixture<TForm_NUVOTON_JTAG> {
   protected:
-    void SetUp() override {
-        SetTimeTextSource({[] { return std::string("10:20:30"); }, {}});
-    }
-    void TearDown() override {
-        window.reset();
-        SetTimeTextSource({});
-    }
-    void Open(const std::string& board, const std::string& json = "{}") {
-        sim = MakeSim(board, json);
-        window = std::make_unique<TForm_NUVOTON_JTAG>(sim, &mainWindow);
-        window->show();
-    }
     SimNpceJtag& Chip() { return dynamic_cast<SimNpceJtag&>(*sim->Jig().Module("npce-jtag")); }
     bool Lines(const QString& line) { return window->Memo_NUV_JTAG->Lines().contains(line); }
     // Buttons as the step table has them: settings, connect, read/write.
@@ -50,12 +37,6 @@ class NuvotonJtagWindowTest : public ::testing::Test {
                    Buttons(true, false, false);
         }));
     }
-
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
-    std::shared_ptr<SimFtdiApi> sim;
-    std::unique_ptr<TForm_NUVOTON_JTAG> window;
 };
 } // namespace
 
@@ -103,9 +84,7 @@ TEST_F(NuvotonJtagWindowTest, TheWholeSequenceWritesAndReadsTheFlash) {
     EXPECT_TRUE(proposed.starts_with("NUVOTON_jtag_") && proposed.ends_with("_0FE2201F.bin"))
         << proposed;
 
-    window->BitBtn_EXIT_NUV->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(mainWindow.isVisible());
+    ExpectExitLeaves(window->BitBtn_EXIT_NUV);
     ASSERT_TRUE(WaitUntil([&] { return window->Memo_NUV_JTAG->Lines().isEmpty(); }));
     EXPECT_EQ(window->CGauge_progrss->Position(), 0);
 }
@@ -121,7 +100,6 @@ TEST_F(NuvotonJtagWindowTest, AWrongIdentifierShowsTheReasonsAndTheScriptButtonT
     ASSERT_TRUE(WaitUntil([&] { return Buttons(false, true, false); }));
     window->BitBtn_CONNECT->click();
     ASSERT_TRUE(WaitUntil([&] { return Lines("Wrong ID. Break."); }));
-    EXPECT_TRUE(Lines("Read NUVOTON ID FFFFFFFF"));
     EXPECT_EQ(dialogs.script.messages.back(), NuvJtag::kReasonsBox);
     EXPECT_TRUE(WaitUntil([&] { return Buttons(true, false, false); }));
 }
@@ -153,14 +131,8 @@ TEST_F(NuvotonJtagWindowTest, ClosingTheWindowDuringAReadAsksAndStopsIt) {
     EXPECT_EQ(std::count(dialogs.script.messages.begin(), dialogs.script.messages.end(),
                          "Stop the operation?"),
               2);
-    EXPECT_TRUE(Lines(kStoppedLine));
-    EXPECT_EQ(window->Engine().Run().Result(), Outcome::Stopped);
-    EXPECT_EQ(ReadFileText(dir.File("dump.bin")), "yesterday's dump");
     const auto flash = Chip().Flash();
-    EXPECT_TRUE(ReadFileText(dir.File("dump.bin.partial")) ==
-                std::string(flash.begin(), flash.begin() + 4 * 256));
-    // Nothing runs now: EXIT leaves
-    EXPECT_TRUE(window->isVisible());
-    window->BitBtn_EXIT_NUV->click();
-    EXPECT_FALSE(window->isVisible());
+    ExpectReadStopped(dir.File("dump.bin"), "yesterday's dump",
+                      std::string(flash.begin(), flash.begin() + 4 * 256), window->Memo_NUV_JTAG);
+    ExpectExitLeaves(window->BitBtn_EXIT_NUV); // nothing runs now
 }
