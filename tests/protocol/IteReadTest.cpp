@@ -30,7 +30,6 @@ TEST_F(IteRead, CancelledDialogAndUncreatableFileSignalTheFailure) {
                                             "Error creating file. (RD_CRT_DLG)"}));
         EXPECT_EQ(Ru().back(), "Ошибка при создании файла. (RD_CRT_DLG)");
         EXPECT_EQ(HostBytes().back(), 'O');
-        ExpectIdle();
     }
 }
 
@@ -71,7 +70,6 @@ TEST_F(IteRead, ABlockWithoutItsOKeepsTheBlocksBeforeItAside) {
     const auto wire = HostBytes();
     EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 2, wire.end()),
               (std::vector<std::uint8_t>{'r', 'O'}));
-    ExpectIdle();
 }
 
 TEST_F(IteRead, AnEcThatDoesNotAnswerStopsBeforeThePreparation) {
@@ -88,7 +86,6 @@ TEST_F(IteRead, AnEcThatDoesNotAnswerStopsBeforeThePreparation) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1); // no new file left beside it
-    ExpectIdle();
 
     // A refused row names its code; nothing is read.
     Start("pcb2-ite", R"({"chips": {"ite": {"refuseWrite": {"register": 8, "value": 11}}}})");
@@ -99,7 +96,6 @@ TEST_F(IteRead, AnEcThatDoesNotAnswerStopsBeforeThePreparation) {
                   "ITE we do not respond, check the connection and settings. MB powered? (R009)"}));
     EXPECT_EQ(engine->Run().FailedStep(), "(R009)");
     EXPECT_EQ(HostBytes().back(), 'O');
-    ExpectIdle();
 }
 
 // The second read of read-twice differs: the first one never reaches the chosen name.
@@ -119,5 +115,4 @@ TEST_F(IteRead, AReadTwiceMismatchLeavesTheDumpThere) {
     EXPECT_TRUE(ReadFileText(out) == earlier);
     EXPECT_EQ(FileBytes(out + ".partial"), SimIteEc::DefaultImage()); // the first read, aside
     EXPECT_EQ(HostBytes().back(), 'O');
-    ExpectIdle();
 }

@@ -183,7 +183,6 @@ TEST_F(IteWrite, RefusedImagesLeaveTheChipAlone) {
         const auto all = sim->Jig().BytesToJig();
         ASSERT_GT(all.size(), sent);
         EXPECT_EQ(all.back(), 'O');
-        ExpectIdle();
     }
     // Past the identifications, only the failure signal ever went out.
     const auto wire = HostBytes();
@@ -210,7 +209,6 @@ TEST_F(IteWrite, RefusedErasePreparationNamesItsRow) {
     const auto wire = HostBytes();
     EXPECT_EQ(std::count(wire.begin(), wire.end(), 'w'), 0);
     EXPECT_EQ(wire.back(), 'O');
-    ExpectIdle();
 }
 
 TEST_F(IteWrite, ABlockAnsweredWithoutOEndsTheWrite) {
@@ -232,7 +230,6 @@ TEST_F(IteWrite, ABlockAnsweredWithoutOEndsTheWrite) {
     EXPECT_TRUE(Chip().Flash() == Bytes(written + std::string(131072 - written.size(), '\xFF')));
     EXPECT_EQ(port.russian.Gauge(), 299 * 128 / 512);
     EXPECT_EQ(HostBytes().back(), 'O');
-    ExpectIdle();
 }
 
 TEST_F(IteWrite, OnlyThePcb3FormExaminesTheWriteAddressAnswer) {
@@ -256,7 +253,6 @@ TEST_F(IteWrite, OnlyThePcb3FormExaminesTheWriteAddressAnswer) {
         } else {
             EXPECT_EQ(engine->Run().Result(), Outcome::Succeeded) << Dump();
         }
-        ExpectIdle();
     }
 }
 

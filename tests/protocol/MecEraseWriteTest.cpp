@@ -191,7 +191,6 @@ TEST_F(MecTest, ProtectedFlashGetsNoRegisterWrite) {
                                             "Закрыли VCOM порт", kMecStampRu, "", kUnchanged}));
         EXPECT_EQ(engine->Run().ChipState(), kUnchanged);
         EXPECT_EQ(Chip().Image(), before);
-        ExpectIdle();
     }
     EXPECT_TRUE(port.HasLine("--> Стоит Boot_Lock ! (защита загрузочного блока)"));
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
@@ -226,7 +225,6 @@ TEST_F(MecTest, ChipStuckBusyEndsTheEraseAtItsBound) {
     const std::string wire = HostText();
     EXPECT_EQ(wire.substr(wire.size() - 8), "rFF390C0"); // no end writes, no signal
     EXPECT_EQ(engine->Run().FailedStep(), "E104");
-    ExpectIdle();
 }
 
 TEST_F(MecTest, LostEraseStepEndsTheErase) {
@@ -257,7 +255,6 @@ TEST_F(MecTest, BlockTheChipDoesNotTakeBreaksTheWrite) {
     EXPECT_EQ(HostText().substr(HostText().size() - tail.size()), tail);
     EXPECT_EQ(port.Gauge(), 7);
     EXPECT_EQ(engine->Run().FailedStep(), "W103");
-    ExpectIdle();
 }
 
 TEST_F(MecTest, LastShortBlockThatDoesNotTakeIsAFailedWrite) {
@@ -318,7 +315,6 @@ TEST_F(MecTest, RefusedImagesSendNothingTowardsTheChip) {
             << LinesFrom("Ошибка открытия файла")[1];
         EXPECT_EQ(engine->Run().Result(), RefusalFor(reason));
         EXPECT_EQ(engine->Run().ChipState(), "The chip is unchanged. No backup was taken.");
-        ExpectIdle();
     }
     EXPECT_EQ(Chip().Erases(), 0);
 }
