@@ -8,22 +8,7 @@ inline const std::string kStamp = "Current time  10:20:30";
 
 class EneTest : public EngineRig<Kb901xEngine> {
   protected:
-    void Start(const std::string& board, const std::string& json = "{}",
-               SimTiming timing = SimTiming::Instant) {
-        StartEngine(board, json, timing);
-    }
     SimEneKb90xx& Chip() { return dynamic_cast<SimEneKb90xx&>(*sim->Jig().Module("ene")); }
-
-    void Read(const std::string& file) {
-        port.QueueFileAnswer(file);
-        engine->ReadClick();
-        engine->WaitForWorker();
-    }
-    void Write(const std::string& file) {
-        port.QueueFileAnswer(file);
-        engine->WriteClick();
-        engine->WaitForWorker();
-    }
     void ExpectIdle() { ExpectIdleWith({"KB901X_READ", "KB901X_WRITE", "EXIT_KB901X"}); }
 };
 

@@ -90,7 +90,6 @@ TEST_F(IteSetup, TheFirstRefusedAnswerStopsTheSettings) {
                   tail)
             << c.chip; // nothing after it, and no finish byte
         EXPECT_TRUE(Chip().Assignment().empty()) << c.chip;
-        ExpectIdle();
     }
     EXPECT_EQ(Ru().back(), "Ошибка протокола при настройке выводов.");
 }
@@ -128,7 +127,6 @@ TEST_F(IteSetup, CheckFailsOnlyWhereTheEcDoesNotAnswer) {
         EXPECT_EQ(std::vector<std::uint8_t>(wire.end() - 3, wire.end()),
                   step ? (std::vector<std::uint8_t>{'A', static_cast<std::uint8_t>(step - 1), 'O'})
                        : (std::vector<std::uint8_t>{'B', 'T', 'O'}));
-        ExpectIdle();
     }
 }
 

@@ -136,8 +136,17 @@ void ExpectOneLanguage(const std::string& lang, const std::vector<SessionRun>& r
 
 // MEC: check, read, erase, a write the chip refuses halfway and a read the JIG stops answering;
 // NPCE, Nuvoton JTAG and ENE (both boards): a read and a failing write; EDID: read, show and a
-// refused write; a keyboard scan; then the common commands: compare and a firmware switch.
+// refused write; a keyboard scan; ITE: check, read, a write (erase, write, read back), a write
+// the EC stops answering in, a read with a bad block and a wiring the tool refuses; then the
+// common commands: compare and a firmware switch.
 TEST(Translations, EachModesSessionOnTheCommandLineIsInOneLanguage) {
+    const auto ite = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "ite");
+        args.insert(args.end(), {"--device", "sim:pcb3", "--pins",
+                                 "PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 "
+                                 "STB=5 AFD=6 INIT=7 SLIN=8 KSI4=9 KSI5=10"});
+        return args;
+    };
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
         TempDir dir;
@@ -156,6 +165,9 @@ TEST(Translations, EachModesSessionOnTheCommandLineIsInOneLanguage) {
                        R"({"chips": {"ene": {"checksumAnswer": [1, 2, 3, 4]}}})");
         WriteFileBytes(dir.File("ene-bad.json"), R"({"chips": {"ene": {"failBlock": 9}}})");
         WriteFileBytes(dir.File("edid-bad.bin"), Pattern(256, 3));
+        WriteFileBytes(dir.File("ite.bin"), Pattern(131072, 29, 3, 11));
+        WriteFileBytes(dir.File("ite-silent.json"), R"({"chips": {"ite": {"silentAtBlock": 5}}})");
+        WriteFileBytes(dir.File("ite-bad.json"), R"({"chips": {"ite": {"badBlock": 3}}})");
         WriteFileBytes(dir.File("keys.json"),
                        R"({"chips": {"keyboard": {"keys": [{"pins": [3, 5], "to": 300}]}}})");
         const std::string pcb3 = "sim:pcb3", v41 = "sim:pcb2-v41";
@@ -183,6 +195,12 @@ TEST(Translations, EachModesSessionOnTheCommandLineIsInOneLanguage) {
              {{"edid", "write", "edid-bad.bin", "--no-backup", "--device", v41}, 1},
              {{"keyboard", "scan", "--seconds", "0", "--scenario", "keys.json", "--device", v41},
               0},
+             {ite({"check"}), 0},
+             {ite({"read", "ite-out.bin", "--read-twice"}), 0},
+             {ite({"write", "ite.bin"}), 0},
+             {ite({"write", "ite.bin", "--no-backup", "--scenario", "ite-silent.json"}), 1},
+             {ite({"read", "ite-late.bin", "--scenario", "ite-bad.json"}), 1},
+             {{"ite", "check", "--pins", "PD0=1 PD1=2", "--device", pcb3}, 64},
              {{"compare", "out.bin", "in.bin"}, 1, true},
              {{"start", "--mode", "ITE", "--device", "sim:pcb2-v42", "--timing", "instant"},
               0,
@@ -217,34 +235,5 @@ TEST(Translations, EveryCommandsHelpIsInOneLanguage) {
     for (const char* lang : {"en", "ru"}) {
         SCOPED_TRACE(lang);
         ExpectOneLanguage(lang, runs, dir, "");
-    }
-}
-
-// Check, read, a write (erase, write, read back), a write the EC stops answering in and a read
-// with a bad block; a wiring the tool refuses.
-TEST(Translations, AnIteSessionOnTheCommandLineIsInOneLanguage) {
-    const std::vector<std::string> pins = {
-        "--pins", "PD0=12 PD1=13 PD2=14 PD3=15 PD4=16 PD5=17 PD6=18 PD7=19 BUSY=21 STB=5 AFD=6 "
-                  "INIT=7 SLIN=8 KSI4=9 KSI5=10"};
-    const auto ite = [&pins](std::vector<std::string> args) {
-        args.insert(args.begin(), "ite");
-        args.insert(args.end(), pins.begin(), pins.end());
-        return args;
-    };
-    for (const char* lang : {"en", "ru"}) {
-        SCOPED_TRACE(lang);
-        TempDir dir;
-        WriteFileBytes(dir.File("in.bin"), Pattern(131072, 29, 3, 11));
-        WriteFileBytes(dir.File("silent.json"), R"({"chips": {"ite": {"silentAtBlock": 5}}})");
-        WriteFileBytes(dir.File("bad.json"), R"({"chips": {"ite": {"badBlock": 3}}})");
-        ExpectOneLanguage(
-            lang,
-            {{ite({"check"}), 0},
-             {ite({"read", "out.bin", "--read-twice"}), 0},
-             {ite({"write", "in.bin"}), 0},
-             {ite({"write", "in.bin", "--no-backup", "--scenario", "silent.json"}), 1},
-             {ite({"read", "late.bin", "--scenario", "bad.json"}), 1},
-             {{"ite", "check", "--pins", "PD0=1 PD1=2"}, 64}},
-            dir, "sim:pcb3");
     }
 }

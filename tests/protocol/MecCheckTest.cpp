@@ -37,7 +37,6 @@ TEST_F(MecTest, Pcb3CheckOfAProtectedChipShowsBothRedAndSignalsTheError) {
     EXPECT_EQ(engine->Indicator(MecIndicator::BootLock), Mec::kRed);
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(engine->Run().FailedStep(), "FWP");
-    ExpectIdle();
 }
 
 // Register replies the JIG spoils: byte 4 of a read is not interpreted; a short one is a lost
@@ -168,7 +167,6 @@ TEST_F(MecTest, AMissingChipIsSaidSoAndNoProtectionIsJudged) {
     EXPECT_FALSE(port.HasLine("--> FW write protect! (FWP ножка)"));
     EXPECT_EQ(engine->Run().Result(), Outcome::Failed);
     EXPECT_EQ(engine->Run().FailedStep(), "no chip");
-    ExpectIdle();
 }
 
 // A reply after its bound, or one byte too many, must not be read as the next register's.

@@ -10,10 +10,6 @@ inline const std::string kMecStampRu = "Текущее время  07.12.2026 10
 
 class MecTest : public EngineRig<Mec16xxEngine> {
   protected:
-    void Start(const std::string& board, const std::string& json = "{}",
-               SimTiming timing = SimTiming::Instant) {
-        StartEngine(board, json, timing);
-    }
     // Short bounds, for the cases that wait for a JIG that does not answer. A sanitizer build
     // runs the simulator several times slower: a reply that comes must still come in time, or
     // the host gives up while the JIG is busy and its bytes are lost.
@@ -41,11 +37,6 @@ class MecTest : public EngineRig<Mec16xxEngine> {
         if (info) // the question INFO's erase asks is MecCheckTest's
             port.QueueYesNo(true);
         engine->EraseClick(info);
-        engine->WaitForWorker();
-    }
-    void Write(const std::string& file) {
-        port.QueueFileAnswer(file);
-        engine->WriteClick();
         engine->WaitForWorker();
     }
 

@@ -8,26 +8,11 @@ inline const std::string kNpceStamp = "Current time  07.12.2026 10:20:30";
 
 class NpceTest : public EngineRig<NpceEngine> {
   protected:
-    void Start(const std::string& board, const std::string& json = "{}",
-               SimTiming timing = SimTiming::Instant) {
-        StartEngine(board, json, timing);
-    }
     // Every wait bounded by `bound`, so that a silent JIG ends a test quickly.
     void ShortBounds(Millis bound = Millis(200)) {
         engine->SetBounds({bound, bound, bound, bound, bound});
     }
     SimNpceSpi& Chip() { return dynamic_cast<SimNpceSpi&>(*sim->Jig().Module("npce-spi")); }
-
-    void Read(const std::string& file) {
-        port.QueueFileAnswer(file);
-        engine->ReadClick();
-        engine->WaitForWorker();
-    }
-    void Write(const std::string& file) {
-        port.QueueFileAnswer(file);
-        engine->WriteClick();
-        engine->WaitForWorker();
-    }
     // The engine stops once the gauge shows `position` in `colour`.
     void StopAt(int position, Rgb colour) {
         port.onGauge = [this, position, colour](int p) {

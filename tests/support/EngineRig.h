@@ -32,6 +32,23 @@ template <class Engine, class Port = RecordingPort> class EngineRig : public ::t
         engine = std::make_unique<Engine>(sim, port, std::forward<Extra>(extra)...);
     }
 
+    // A new JIG for `board` and a new engine on it (a rig whose engine takes more has its own).
+    void Start(const std::string& board, const std::string& json = "{}",
+               SimTiming timing = SimTiming::Instant) {
+        StartEngine(board, json, timing);
+    }
+    // READ or WRITE with `file` chosen in the dialog, waited for to its end.
+    void Read(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->ReadClick();
+        engine->WaitForWorker();
+    }
+    void Write(const std::string& file) {
+        port.QueueFileAnswer(file);
+        engine->WriteClick();
+        engine->WaitForWorker();
+    }
+
     // The log from the first line equal to `from` on.
     std::vector<std::string> LinesFrom(const std::string& from) const {
         return ::LinesFrom(port.Lines(), from);
