@@ -175,6 +175,12 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     for (const std::string& l : r.lines)
         r.namesStep = r.namesStep || l.rfind("Lost communication with MEC", 0) == 0 ||
                       l.rfind("Потеряна связь с MEC", 0) == 0;
+    // A failure's line names the very step the runner reports.
+    const std::string named = "(" + r.failedStep + ")";
+    r.namesStep = r.namesStep && (r.outcome != Outcome::Failed ||
+                                  std::any_of(r.lines.begin(), r.lines.end(), [&](const auto& l) {
+                                      return l.ends_with(named) || l.ends_with(named + ".");
+                                  }));
     Hold(r, r.outcome != Outcome::None, "an outcome");
     if (r.outcome == Outcome::Failed)
         Hold(r, !r.failedStep.empty(), "a failure names its step");
