@@ -14,13 +14,6 @@ const std::string kTimedOut = "<timed out>";
 SimNpceSpi& Chip(const std::shared_ptr<SimFtdiApi>& sim) {
     return dynamic_cast<SimNpceSpi&>(*sim->Jig().Module("npce-spi"));
 }
-
-void ExpectOneSurprise(const std::string& bytes, const std::string& where) {
-    const std::vector<SimSurprise> s = TakeSurprises();
-    ASSERT_EQ(s.size(), 1u) << DescribeSurprises(s);
-    EXPECT_EQ(std::string(s[0].bytes.begin(), s[0].bytes.end()), bytes) << s[0].Describe();
-    EXPECT_NE(s[0].step.find(where), std::string::npos) << s[0].Describe();
-}
 } // namespace
 
 // A write stream starts only after the ID, an erase and a blank check, each once for it: a

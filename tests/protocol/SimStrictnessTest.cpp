@@ -10,21 +10,6 @@ namespace {
 const std::string kBlockTimedOut = "<timed out>";
 constexpr Millis kShort{150};
 
-std::string Bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values)
-        s += static_cast<char>(v);
-    return s;
-}
-
-// The one surprise the test caused: its bytes, and that its step names `where`.
-void ExpectOneSurprise(const std::string& bytes, const std::string& where) {
-    const std::vector<SimSurprise> s = TakeSurprises();
-    ASSERT_EQ(s.size(), 1u) << DescribeSurprises(s);
-    EXPECT_EQ(std::string(s[0].bytes.begin(), s[0].bytes.end()), bytes) << s[0].Describe();
-    EXPECT_NE(s[0].step.find(where), std::string::npos) << s[0].Describe();
-}
-
 // A PCB3 read of the KB90xx flash stopped after its first block.
 std::unique_ptr<ProgrammerLink> Pcb3ReadAtFirstBlock(const std::shared_ptr<SimFtdiApi>& sim) {
     auto link = OpenRawLink(sim);
@@ -132,7 +117,7 @@ TEST(SimStrictness, ExtraDrivenContactsShortTheEcLines) {
         values.insert(values.end(), drive);
         values.push_back(0x87);
         for (std::size_t i = 0; i < values.size(); ++i)
-            frames += Bytes({'S', 'W', regs[i], values[i]});
+            frames += RawBytes({'S', 'W', regs[i], values[i]});
         EXPECT_EQ(Ask(*link, frames, 14), std::string(1, 'R') + std::string(13, 'W'));
         return Ask(*link, "KV", 1);
     };
@@ -154,7 +139,7 @@ TEST(SimStrictness, AShortBusySpellLosesOnlyWhatTheWireCouldBring) {
 // the lines back (SPI_ON, or '0' on PCB2) before the next one reads the ID.
 TEST(SimStrictness, JtagCommandsNeedTheLinesTakenAndGivenBack) {
     const std::string mecId = "\x02\x16\xA4\x45";
-    const std::string shift = Bytes({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF});
+    const std::string shift = RawBytes({'J', 'D', 0xFF, 0xFF, 0xFF, 0xFF});
     struct Case {
         const char* board;
         std::vector<std::string> before; // each answered with one byte, or four for an ID

@@ -62,8 +62,10 @@ void HoldWholeFile(ModeResult& r, const ModeAdapter& a, const ModeRequest& q,
     Hold(r, !ec && size == whole, "a read's file holds the whole chip");
 }
 
-// What the operator was told, and the step the runner names.
+// How the runner ended the operation, what the operator was told, and the step it names.
 void Report(ModeResult& r, const RecordingPort& port, const OperationRunner& run) {
+    r.outcome = run.Result();
+    r.succeeded = r.outcome == Outcome::Succeeded;
     r.failedStep = run.FailedStep();
     r.lines = port.Lines();
     r.messages = port.Messages();
@@ -90,7 +92,7 @@ ModeResult RunEne(const ModeAdapter& a, const ModeRequest& q) {
     }
     engine.WaitForWorker();
     ModeResult r;
-    r.outcome = engine.Run().Result();
+    Report(r, port, engine.Run());
     r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen();
     if (routing) {
@@ -98,12 +100,10 @@ ModeResult RunEne(const ModeAdapter& a, const ModeRequest& q) {
         r.succeeded = engine.FfcSettings();
         r.controlsEnabled = true;
     } else {
-        r.succeeded = r.outcome == Outcome::Succeeded;
         r.controlsEnabled = port.Enabled(Kb90::kReadButton) && port.Enabled(Kb90::kWriteButton) &&
                             port.Enabled(Kb90::kExitButton);
         Hold(r, r.outcome != Outcome::None, "an outcome");
     }
-    Report(r, port, engine.Run());
     r.namesStep = LineNamesStep(r.lines);
     if (r.outcome == Outcome::Failed)
         Hold(r, !r.lines.empty(), "a failure says why");
@@ -147,14 +147,13 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
     }
     engine.WaitForWorker();
     ModeResult r;
-    r.outcome = engine.Run().Result();
-    r.succeeded = r.outcome == Outcome::Succeeded;
+    Report(r, port, engine.Run());
     r.idle = engine.Run().State() == "NONE";
     r.linkClosed = !engine.LinkOpen() && !engine.FileOpen();
     // The mode's end sequence ran to its empty line; only the chip's state and what a read
     // kept may follow it.
     if (r.outcome != Outcome::NoJig) {
-        std::vector<std::string> lines = port.Lines();
+        std::vector<std::string> lines = r.lines;
         while (!lines.empty() && (lines.back().starts_with("The chip ") ||
                                   lines.back().find(" bytes received ") != std::string::npos))
             lines.pop_back();
@@ -171,12 +170,17 @@ ModeResult RunMec(const ModeAdapter& a, const ModeRequest& q) {
              "the end sequence ran");
     }
     r.controlsEnabled = r.idle; // the window enables its buttons by the state alone
-    Report(r, port, engine.Run());
     r.earlierLines = std::move(earlierLines);
     r.namesStep = LineNamesStep(r.lines);
     for (const std::string& l : r.lines)
         r.namesStep = r.namesStep || l.rfind("Lost communication with MEC", 0) == 0 ||
                       l.rfind("Потеряна связь с MEC", 0) == 0;
+    // A failure's line names the very step the runner reports.
+    const std::string named = "(" + r.failedStep + ")";
+    r.namesStep = r.namesStep && (r.outcome != Outcome::Failed ||
+                                  std::any_of(r.lines.begin(), r.lines.end(), [&](const auto& l) {
+                                      return l.ends_with(named) || l.ends_with(named + ".");
+                                  }));
     Hold(r, r.outcome != Outcome::None, "an outcome");
     if (r.outcome == Outcome::Failed)
         Hold(r, !r.failedStep.empty(), "a failure names its step");
@@ -224,17 +228,13 @@ ModeResult RunIte(const ModeAdapter& a, const ModeRequest& q) {
     }
     engine.WaitForWorker();
     ModeResult r;
-    r.outcome = engine.Run().Result();
-    r.succeeded = r.outcome == Outcome::Succeeded;
+    Report(r, port.english, engine.Run());
     r.idle = engine.Run().State() == Ite::kIdle;
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = true;
     for (const char* b : {Ite::kCheckButton, Ite::kSetupButton, Ite::kReadButton, Ite::kWriteButton,
                           Ite::kExitButton})
         r.controlsEnabled = r.controlsEnabled && port.english.Enabled(b);
-    r.failedStep = engine.Run().FailedStep();
-    r.lines = port.english.Lines();
-    r.messages = port.english.Messages();
     r.namesStep = !r.failedStep.empty() || LineNamesStep(r.lines);
     Hold(r, r.outcome != Outcome::None, "an outcome");
     if (r.outcome == Outcome::Failed)
@@ -259,13 +259,11 @@ ModeResult RunNpce(const ModeAdapter& a, const ModeRequest& q) {
         engine.WriteClick();
     engine.WaitForWorker();
     ModeResult r;
-    r.outcome = engine.Run().Result();
-    r.succeeded = r.outcome == Outcome::Succeeded;
+    Report(r, port, engine.Run());
     r.idle = engine.Run().Idle();
     r.linkClosed = !engine.LinkOpen();
     r.controlsEnabled = port.Enabled(Npce::kReadButton) && port.Enabled(Npce::kWriteButton) &&
                         port.Enabled(Npce::kExitButton);
-    Report(r, port, engine.Run());
     r.namesStep = (!r.failedStep.empty() || r.outcome == Outcome::NoJig) && LineNamesStep(r.lines);
     Hold(r, r.outcome != Outcome::None, "an outcome");
     if (r.outcome == Outcome::Failed)
@@ -296,6 +294,8 @@ ModeResult RunJtag(const ModeAdapter& a, const ModeRequest& q) {
     auto reset = [&] {
         return engine.SettingsEnabled() && !engine.ConnectEnabled() && !engine.TransferEnabled();
     };
+    bool checked = false;     // the check was the operation, and it passed
+    bool transferred = false; // a read or a write ran
     engine.SendSettings((q.variant & 0x02) == 0);
     settled();
     r.controlsEnabled = engine.SettingsEnabled() || engine.ConnectEnabled();
@@ -303,7 +303,7 @@ ModeResult RunJtag(const ModeAdapter& a, const ModeRequest& q) {
         engine.CheckConnect();
         settled();
         const bool ready = engine.TransferEnabled();
-        r.succeeded = ready && std::string_view(a.operation) == "check";
+        checked = ready && std::string_view(a.operation) == "check";
         // A JIG not found leaves the step to try again.
         r.controlsEnabled = ready || reset() ||
                             (engine.Run().Result() == Outcome::NoJig && engine.ConnectEnabled());
@@ -315,19 +315,18 @@ ModeResult RunJtag(const ModeAdapter& a, const ModeRequest& q) {
         else
             engine.WriteClick();
         settled();
-        r.outcome = engine.Run().Result();
-        r.succeeded = r.outcome == Outcome::Succeeded;
+        transferred = true;
         // After a worker the steps start again; a transfer that never reached one (no JIG,
         // the file refused) leaves READ and WRITE to try again. A worker's thread always
         // spends some CPU time.
         const bool reachedWorker = engine.Run().WorkerCpuNanos() > 0;
         r.controlsEnabled =
             reachedWorker ? reset() : !engine.SettingsEnabled() && engine.TransferEnabled();
-        Hold(r, r.outcome != Outcome::None, "an outcome");
-    } else {
-        r.outcome = engine.Run().Result();
+        Hold(r, engine.Run().Result() != Outcome::None, "an outcome");
     }
     Report(r, port, engine.Run());
+    if (!transferred)
+        r.succeeded = checked;
     r.namesStep = LineNamesStep(r.lines);
     HoldWholeFile(r, a, q, kFlash);
     return r;

@@ -20,3 +20,10 @@ std::string Ask(ProgrammerLink& link, const std::string& bytes, std::size_t atLe
         return "<" + std::string(WaitOutcomeText(r.outcome)) + ">";
     return std::string(r.bytes.begin(), r.bytes.end());
 }
+
+std::string RawBytes(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values)
+        s += static_cast<char>(v);
+    return s;
+}

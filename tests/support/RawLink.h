@@ -3,6 +3,7 @@
 #include "link/ProgrammerLink.h"
 #include "sim/SimFtdiApi.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -14,3 +15,6 @@ std::unique_ptr<ProgrammerLink> OpenRawLink(const std::shared_ptr<SimFtdiApi>& s
 // like) when they do not come within `bound`.
 std::string Ask(ProgrammerLink& link, const std::string& bytes, std::size_t atLeast,
                 Millis bound = Millis(2000));
+
+// A frame written as byte values, for those above 7Fh.
+std::string RawBytes(std::initializer_list<int> values);

@@ -60,3 +60,17 @@ std::string DescribeSurprises(const std::vector<SimSurprise>& surprises) {
         text += s.Describe() + "\n";
     return text;
 }
+
+void ExpectOneSurprise(const std::string& bytes, const std::string& where) {
+    const std::vector<SimSurprise> s = TakeSurprises();
+    ASSERT_EQ(s.size(), 1u) << DescribeSurprises(s);
+    EXPECT_EQ(std::string(s[0].bytes.begin(), s[0].bytes.end()), bytes) << s[0].Describe();
+    EXPECT_NE(s[0].step.find(where), std::string::npos) << s[0].Describe();
+}
+
+std::vector<std::string> SurpriseBytes() {
+    std::vector<std::string> out;
+    for (const SimSurprise& s : TakeSurprises())
+        out.emplace_back(s.bytes.begin(), s.bytes.end());
+    return out;
+}

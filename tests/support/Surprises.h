@@ -15,3 +15,7 @@ std::vector<SimSurprise> TakeSurprises();
 void NoteSurprisesIn(const std::string& stderrText);
 // The surprises as lines, for a failure message or a comparison.
 std::string DescribeSurprises(const std::vector<SimSurprise>& surprises);
+// Takes the one surprise a test caused and checks its bytes and that its step names `where`.
+void ExpectOneSurprise(const std::string& bytes, const std::string& where);
+// Takes the surprises, as their bytes.
+std::vector<std::string> SurpriseBytes();

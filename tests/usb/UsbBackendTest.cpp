@@ -31,15 +31,23 @@ bool Send(FtdiApi& api, FT_HANDLE h, const std::string& bytes) {
     return api.FT_Write(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written) == FT_OK &&
            written == bytes.size();
 }
+
+// A PCB3 behind the virtual chip at wire timing, opened as the program opens it.
+class UsbPcb3 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PlugVirtualChips("pcb3", "{}", "wire");
+        h = OpenConfigured(api);
+        ASSERT_NE(h, nullptr);
+    }
+    UsbFtdiApi api;
+    FT_HANDLE h = nullptr;
+};
 } // namespace
 
 // libftdi returns LIBUSB_ERROR_TIMEOUT when the chip sends nothing within the USB time-out:
 // that is "no data yet", never a lost device.
-TEST(UsbBackend, AUsbTimeOutIsNoDataYet) {
-    PlugVirtualChips("pcb3", "{}", "wire");
-    UsbFtdiApi api;
-    FT_HANDLE h = OpenConfigured(api);
-    ASSERT_NE(h, nullptr);
+TEST_F(UsbPcb3, AUsbTimeOutIsNoDataYet) {
     // The longest latency period: every wait below is shorter than the chip's next packet.
     ASSERT_EQ(api.FT_SetLatencyTimer(h, 255), FT_OK);
     ASSERT_EQ(api.FT_SetTimeouts(h, 40, 300), FT_OK);
@@ -54,11 +62,7 @@ TEST(UsbBackend, AUsbTimeOutIsNoDataYet) {
 
 // FT_GetStatus answers at once with what has arrived; it does not fail while the chip is
 // between packets.
-TEST(UsbBackend, QueueLengthsAreKnownWhileTheChipIsIdle) {
-    PlugVirtualChips("pcb3", "{}", "wire");
-    UsbFtdiApi api;
-    FT_HANDLE h = OpenConfigured(api);
-    ASSERT_NE(h, nullptr);
+TEST_F(UsbPcb3, QueueLengthsAreKnownWhileTheChipIsIdle) {
     ASSERT_EQ(api.FT_SetLatencyTimer(h, 2), FT_OK);
     DWORD rx = 99, tx = 99, events = 99;
     for (int i = 0; i < 20; ++i) {
@@ -101,11 +105,7 @@ TEST(UsbBackend, ReadAtItsDeadlineKeepsTheBytesReceived) {
     EXPECT_EQ(link.versionText, "M328_EPM240_v16  ");
 }
 
-TEST(UsbBackend, EveryByteArrivesWhateverTheReadSizes) {
-    PlugVirtualChips("pcb3", "{}", "wire");
-    UsbFtdiApi api;
-    FT_HANDLE h = OpenConfigured(api);
-    ASSERT_NE(h, nullptr);
+TEST_F(UsbPcb3, EveryByteArrivesWhateverTheReadSizes) {
     ASSERT_EQ(api.FT_SetLatencyTimer(h, 2), FT_OK);
     ASSERT_EQ(api.FT_SetTimeouts(h, 3, 300), FT_OK); // reads that often end with nothing
     const int answers = 40;
@@ -127,11 +127,7 @@ TEST(UsbBackend, EveryByteArrivesWhateverTheReadSizes) {
 
 // Pulling the chip out ends a wait at once; bytes that came before are still read, and only
 // then does the backend say the device is gone.
-TEST(UsbBackend, UnpluggedDeviceIsReportedOnlyOnceItsBytesAreRead) {
-    PlugVirtualChips("pcb3", "{}", "wire");
-    UsbFtdiApi api;
-    FT_HANDLE h = OpenConfigured(api);
-    ASSERT_NE(h, nullptr);
+TEST_F(UsbPcb3, UnpluggedDeviceIsReportedOnlyOnceItsBytesAreRead) {
     ASSERT_TRUE(Send(api, h, "B"));
     ASSERT_EQ(h->WaitReceived(kPcb3Answer.size(), DeadlineIn(Millis(2000))), WaitOutcome::Ready);
     std::thread puller([] {

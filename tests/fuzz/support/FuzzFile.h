@@ -50,9 +50,3 @@ inline std::string FuzzOutput(const std::string& name) {
     std::filesystem::remove(file, ec);
     return file;
 }
-
-inline std::uintmax_t FuzzFileSize(const std::string& path) {
-    std::error_code ec;
-    const std::uintmax_t n = std::filesystem::file_size(path, ec);
-    return ec ? 0 : n;
-}
