@@ -1,10 +1,10 @@
 // One fault matrix for every mode (support/ModeAdapters.h): for each board and operation, the
 // JIG falls silent at its replies in turn (the first ones, a spread through the loops, the last
-// ones) and at the first and the last wait of each kind of frame the host sends, vanishes half way,
-// corrupts the first status byte, splits every reply into pieces, and delays one reply just
-// inside and just outside the bound of its wait. Every case must end (a watchdog far above the
-// bounds catches a hang), idle with the link and the file closed and the controls back, with a
-// line that names the step where it failed; a read that ended early leaves whole blocks, a
+// ones) and at the first and the last wait of each kind of frame the host sends, vanishes at
+// those same replies, corrupts the first status byte, splits every reply into pieces, and delays
+// one reply just inside and just outside the bound of its wait. Every case must end (a watchdog far
+// above the bounds catches a hang), idle with the link and the file closed and the controls back,
+// with a line that names the step where it failed; a read that ended early leaves whole blocks, a
 // write never touches its image, and the cases that must succeed do so with no protocol
 // surprise and the same file as a clean run.
 #include "link/WaitBounds.h"
