@@ -103,6 +103,8 @@ struct MatrixCase {
     Expect expect;
     milliseconds limit; // the watchdog
     std::string cleanFile;
+    // The JIG was identified, then lost: a failure, never taken for a JIG that was not there.
+    bool lostAfterIdentifying = false;
 };
 
 // Whether this process still holds `path` open.
@@ -296,6 +298,8 @@ Outcome RunCase(const MatrixCase& c, const std::string& folder) {
         o.Check(r.succeeded, "did not succeed:\n" + lines());
     if (c.expect == Expect::Fail)
         o.Check(!r.succeeded, "reported success");
+    if (c.lostAfterIdentifying && c.expect == Expect::Fail)
+        o.Check(r.outcome == ::Outcome::Failed, "ended as \"" + JournalResult(r.outcome) + "\"");
     o.Check(r.idle, "not idle");
     o.Check(r.linkClosed, "link left open");
     o.Check(r.controlsEnabled, "controls not back");
@@ -381,10 +385,15 @@ std::vector<MatrixCase> CasesOf(const MatrixOperation& op, const std::string& bo
                 cut.nearTheEnd ? Expect::Either : Expect::Fail);
     // The JIG vanishes at the same replies as it falls silent: a lost device ends a wait at
     // once, on a path of its own.
-    for (long k : SilentReplies(scan ? needed : b.replies))
+    // The identification takes the first three replies at most; ITE's other operations follow
+    // the APPLY the adapter sends first, and a JIG lost during it is gone when they connect.
+    const bool afterApply = op.mode == "ITE" && op.name != "apply";
+    for (long k : SilentReplies(scan ? needed : b.replies)) {
         add("vanish at reply " + std::to_string(k),
             R"({"type": "vanish", "afterReplies": )" + std::to_string(k) + "}",
             k < needed ? Expect::Fail : Expect::Either);
+        cases.back().lostAfterIdentifying = k >= 3 && !afterApply;
+    }
     const long middle = scan ? 2 : b.replies / 2;
     if (b.status)
         add("status byte " + std::to_string(b.status->offset) + " corrupted",
