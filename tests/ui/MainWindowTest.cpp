@@ -17,6 +17,7 @@
 #include "shell/ui/JigPicker.h"
 #include "shell/ui/JournalView.h"
 #include "shell/ui/Update.h"
+#include "support/UserData.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QCoreApplication>
@@ -31,13 +32,11 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         StartLog::SetPath(dir.File("Start_log.txt"));
-        SetUserDataFolder(user.Path());
         JigMemory::Remember("");
     }
     void TearDown() override {
         JigMemory::Remember("");
         StartLog::SetPath("Start_log.txt");
-        SetUserDataFolder({});
     }
 
     std::unique_ptr<AppWindows> Start(std::shared_ptr<SimFtdiApi> sim) {
@@ -50,7 +49,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     TempDir dir;
-    TempDir user; // backups and the journal
+    TestUserData user; // backups and the journal
     ScriptedDialogs dialogs;
 };
 } // namespace

@@ -2,8 +2,8 @@
 // windows do with them: the NPCE, MEC and EDID window tests.
 #include "gui/ProgramSettings.h"
 #include "gui/SafetySettings.h"
-#include "port/UserFolders.h"
 #include "shell/ui/Main_88m_kb9012.h"
+#include "support/UserData.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QSettings>
@@ -12,15 +12,9 @@
 namespace {
 class SafetyWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ProgramSettings().clear();
-        SetUserDataFolder(user.Path());
-    }
-    void TearDown() override {
-        ProgramSettings().clear();
-        SetUserDataFolder({});
-    }
-    TempDir user;
+    void SetUp() override { ProgramSettings().clear(); }
+    void TearDown() override { ProgramSettings().clear(); }
+    TestUserData user;
 };
 } // namespace
 

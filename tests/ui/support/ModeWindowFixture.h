@@ -6,7 +6,7 @@
 #include "gui/ProgramSettings.h"
 #include "operation/ChipState.h"
 #include "port/TimeText.h"
-#include "port/UserFolders.h"
+#include "support/UserData.h"
 #include "ui/support/UiTestSupport.h"
 
 #include <QAbstractButton>
@@ -20,13 +20,11 @@ template <class Window> class ModeWindowFixture : public ::testing::Test {
     void SetUp() override {
         SetTimeTextSource(
             {[] { return std::string("10:20:30"); }, [] { return std::string("07.12.2026"); }});
-        SetUserDataFolder(user.Path());
         ProgramSettings().clear();
     }
     void TearDown() override {
         window.reset();
         SetTimeTextSource({});
-        SetUserDataFolder({});
         ProgramSettings().clear();
     }
     // The window shown on a new JIG; the main window hidden, as when the window opened.
@@ -76,7 +74,7 @@ template <class Window> class ModeWindowFixture : public ::testing::Test {
     }
 
     TempDir dir;
-    TempDir user;
+    TestUserData user;
     ScriptedDialogs dialogs;
     QWidget mainWindow;
     std::shared_ptr<SimFtdiApi> sim;
